@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what kinetrack needs to build, test and run on Debian 12, and the Italian
+# locale the tests use. Safe to run again: it installs only what is missing.
+set -euo pipefail
+pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev libqcustomplot-dev
+         libhidapi-dev libudev-dev xvfb xauth xdotool imagemagick locales clang-format)
+mancanti=()
+for p in "${pacchetti[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")
+done
+sudo_=""
+[ "$(id -u)" -eq 0 ] || sudo_="sudo"
+if [ ${#mancanti[@]} -gt 0 ]; then
+    echo "Installing: ${mancanti[*]}"
+    $sudo_ apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq "${mancanti[@]}" >/dev/null
+fi
+if ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf8$'; then
+    $sudo_ sed -i 's/^# *\(it_IT.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen || echo 'it_IT.UTF-8 UTF-8' | $sudo_ tee -a /etc/locale.gen >/dev/null
+    $sudo_ locale-gen >/dev/null
+fi

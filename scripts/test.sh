@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds kinetrack and runs every test: once in a normal
+# build, once under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+jobs=$(nproc)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+if [ "${KT_SKIP_SANITIZERS:-0}" != 1 ]; then
+    cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DKT_SANITIZE=ON >/dev/null
+    cmake --build build-san -j"$jobs"
+    (cd build-san && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+fi

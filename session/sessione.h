@@ -1,0 +1,102 @@
+#pragma once
+// Shared state of one run of the program: the process-wide variables that more than
+// one window or routine reads or writes. One instance lives for the whole run; tests
+// make their own.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+// One recorded sample (element of Campioni), four singles in this order.
+struct Campione {
+    float Posizione = 0; // mm
+    float dt = 0;        // s, step time with its sign
+    float Tempo = 0;     // s, Tempo_corrente after this sample
+    float Velocita = 0;  // mm/s
+};
+static_assert(sizeof(Campione) == 16);
+
+// One repetition record (element of Ripetizioni), sixteen singles in this order.
+struct Ripetizione {
+    float Durata_totale = 0;   // s, from this repetition's start to the next one's
+    float Tempo_inizio = 0;    // s
+    float Pos_inizio = 0;      // mm
+    float Pos_inizio_conc = 0; // mm
+    float Vmax_conc = 0;       // mm/s, highest velocity seen
+    float Vmax_ecc = 0;        // mm/s, lowest velocity seen (negative)
+    float SdiVmax_conc = 0;    // mm
+    float SdiVmax_ecc = 0;     // mm
+    float TdiVmax_conc = 0;    // s, from the concentric start
+    float TdiVmax_ecc = 0;     // s, from Tempo_inizio
+    float Vmedia_conc = 0;     // mm/s
+    float Vmedia_ecc = 0;      // mm/s
+    float Durata_conc = 0;     // s
+    float Durata_ecc = 0;      // s
+    float Spost_conc = 0;      // mm
+    float Spost_ecc = 0;       // mm
+};
+static_assert(sizeof(Ripetizione) == 64);
+
+// The current athlete and exercise; filled only by the setup dialog.
+struct Dati_esercizio_t {
+    QString Atleta;
+    float Carico = 0; // kg
+    QString Esercizio;
+    float Vmax = 0;            // mm/s
+    float Limite_sup = 0;      // % of Vmax
+    float Limite_inf = 0;      // % of Vmax
+    float Ampiezza_minima = 0; // mm
+    QString Cartella_dati;
+    std::array<std::int32_t, 11> Posizioni{};
+    QString Squadra;
+};
+
+// Calibration of the board types. Type 3 is also the fallback for unknown types.
+inline constexpr float Fattore_posizione_tipo1 = 1.288f;
+inline constexpr float Fattore_posizione_tipo23 = 1.0f;
+inline constexpr float Fattore_tempo_tipo12 = 0.0002f;
+inline constexpr float Fattore_tempo_tipo3 = 8.33333e-05f; // 0x38AEC33A, about 1/12000
+
+struct Sessione {
+    // Texts and paths
+    QString Titolo;
+    QString Stato_connessione = QStringLiteral(" non connesso");
+    QString Cartella_applicazione; // where the athletes' data live (no trailing separator)
+    QString Cartella_ini;
+    QString File_ini;
+
+    // Transport and reply wait
+    bool Usa_hid = false;
+    bool Usa_seriale = false;
+    std::int16_t Timeout_ms = 1000;
+    bool Timeout_scaduto = false;
+    bool Ricezione_attiva = false;
+
+    // Board calibration and configuration. Until a board type query succeeds the
+    // factors are those of type 3, so a stream decodes to plausible values.
+    float Fattore_posizione = Fattore_posizione_tipo23;
+    float Fattore_tempo = Fattore_tempo_tipo3;
+    std::int32_t Canali_abilitati = 0;
+    std::int32_t Tempo_campionamento = 0;
+
+    // Acquisition and recording
+    bool Acquisizione_in_corso = false;
+    bool Disegno_abilitato = false;
+    float Tempo_corrente = 0;                // s
+    std::array<std::int16_t, 2> Stato_fase{}; // 0 = current, 1 = previous
+    bool Memo_attivo = false;
+    std::deque<Campione> Campioni; // deque: no doubling, about 16 bytes per sample
+    std::int32_t Numero_campioni = 0;
+    std::vector<Ripetizione> Ripetizioni = std::vector<Ripetizione>(2);
+    std::int32_t Indice_ripetizione = 0;
+    float Pos_inizio_ripetizione = 0; // mm
+    float Pos_inizio_concentrica = 0; // mm
+
+    Dati_esercizio_t Dati_esercizio;
+
+    // HID buffers: last input report read, output report to write.
+    std::array<std::uint8_t, 65> Buffer_in{};
+    std::array<std::uint8_t, 9> Buffer_out{};
+};
