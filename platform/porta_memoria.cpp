@@ -6,6 +6,7 @@ void Porta_memoria::Ricevi(const QByteArray& dati) {
         letti_ = 0;
     }
     ricevuti_.append(dati);
+    Q_EMIT Byte_arrivati();
     if (soglia_ > 0 && Byte_in_attesa() >= soglia_) Q_EMIT Dati_ricevuti();
 }
 

@@ -66,4 +66,7 @@ Q_SIGNALS:
     // The data-received event: raised on the user-interface thread whenever bytes have
     // arrived and at least the receive threshold is waiting.
     void Dati_ricevuti();
+    // Raised whenever any bytes have arrived, whatever the threshold: reply waits
+    // sleep on it instead of polling.
+    void Byte_arrivati();
 };

@@ -1,0 +1,13 @@
+#pragma once
+// Messages to the operator. The windows show them in message boxes; tests collect them.
+
+#include <QString>
+
+class Avvisi {
+public:
+    enum class Icona { Nessuna, Avviso, Critico };
+    virtual ~Avvisi() = default;
+    // A modal message with an OK button. `titolo` empty = the application title.
+    virtual void Mostra(const QString& testo, Icona icona = Icona::Nessuna,
+                        const QString& titolo = QString()) = 0;
+};
