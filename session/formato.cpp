@@ -33,7 +33,7 @@ QString Formatta(double valore, int decimali, const QLocale& locale) {
     if (!std::isfinite(valore)) valore = 0;
     if (decimali < 0) decimali = 0;
     constexpr int cifre_significative = 15;
-    char buf[64];
+    char buf[64] = {}; // zeroed: atoi below reads the exponent up to a terminator
     const auto fine = std::to_chars(buf, buf + sizeof buf, std::fabs(valore),
                                     std::chars_format::scientific, cifre_significative - 1)
                           .ptr;

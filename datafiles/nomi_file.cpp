@@ -1,0 +1,75 @@
+#include "datafiles/nomi_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+QString Due_cifre(int valore) {
+    return QStringLiteral("%1").arg(valore, 2, 10, QLatin1Char('0'));
+}
+
+// "h" + separator + "mm" + separator + "s" (or "hh" ... "ss" when `due_cifre`).
+QString Testo_ora(const QTime& ora, const QLocale& locale, bool due_cifre) {
+    const QString separatore = Separatore_ora(locale);
+    const auto cifre = [due_cifre](int v) { return due_cifre ? Due_cifre(v) : QString::number(v); };
+    return cifre(ora.hour()) + separatore + Due_cifre(ora.minute()) + separatore +
+           cifre(ora.second());
+}
+
+} // namespace
+
+QString Separatore_ora(const QLocale& locale) {
+    // The text between the hour field and the minute field, quotes removed.
+    const QString formato = locale.timeFormat(QLocale::ShortFormat);
+    qsizetype i = 0;
+    while (i < formato.size() && formato[i] != QLatin1Char('h') && formato[i] != QLatin1Char('H'))
+        ++i;
+    while (i < formato.size() && (formato[i] == QLatin1Char('h') || formato[i] == QLatin1Char('H')))
+        ++i;
+    QString separatore;
+    bool tra_apici = false;
+    for (; i < formato.size(); ++i) {
+        const QChar c = formato[i];
+        if (c == QLatin1Char('\'')) {
+            tra_apici = !tra_apici;
+            continue;
+        }
+        if (!tra_apici && c == QLatin1Char('m')) break;
+        separatore += c;
+    }
+    return (i < formato.size() && !separatore.isEmpty()) ? separatore : QStringLiteral(":");
+}
+
+QString Nome_file_campioni(const QDateTime& adesso, const QLocale& locale) {
+    const QDate data = adesso.date();
+    return QString::number(data.year()) + QStringLiteral("  ") +
+           locale.monthName(data.month(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           Due_cifre(data.day()) + QStringLiteral("  ") + Testo_ora(adesso.time(), locale, false) +
+           QStringLiteral(".csv");
+}
+
+QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso,
+                              const QLocale& locale) {
+    const QDate data = adesso.date();
+    return esercizio + QLatin1Char('_') + Due_cifre(data.year() % 100) + Due_cifre(data.month()) +
+           Due_cifre(data.day()) + QLatin1Char('_') + Testo_ora(adesso.time(), locale, true);
+}
+
+QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale) {
+    const QDate data = adesso.date();
+    return Due_cifre(data.day()) + QLatin1Char(' ') + Due_cifre(data.month()) + QLatin1Char(' ') +
+           QString::number(data.year()) + QLatin1Char(';') +
+           Testo_ora(adesso.time(), locale, false) + QLatin1Char(';');
+}
+
+QString Cartella_salvataggio(const QString& cartella_dati, const QString& cartella_applicazione) {
+    if (!cartella_dati.isEmpty()) return cartella_dati;
+    QString base = cartella_applicazione;
+    if (base.isEmpty())
+        base = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                            : QDir::currentPath();
+    const QString cartella = base + QStringLiteral("/misure_auto");
+    QDir().mkpath(cartella); // a failure shows up when the file is opened
+    return cartella;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Names of the data files written without a name chosen by the user, and the pieces of
+// date and time they are built from. Everything follows the given locale, never the
+// process-wide one.
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+struct Sessione;
+
+// The time separator of the locale's short time format (":" when it has none).
+QString Separatore_ora(const QLocale& locale);
+
+// "yyyy  mmm dd  h:mm:s" + ".csv": the sample file's name without its folder, also the
+// name the save dialog proposes. "mmm" is the locale's abbreviated month name.
+QString Nome_file_campioni(const QDateTime& adesso, const QLocale& locale);
+
+// `esercizio` + "_yymmdd_hh:mm:ss": the summary file's name without folder and extension.
+QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso,
+                              const QLocale& locale);
+
+// The summary file's date stamp line without its line end: "dd mm yyyy;h:mm:s;".
+QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale);
+
+// Where automatic saves go: `cartella_dati` when set; otherwise the folder "misure_auto"
+// under `cartella_applicazione` (or under the executable's folder when that is empty too),
+// created when missing, so that a test recorded before any setup is not lost.
+QString Cartella_salvataggio(const QString& cartella_dati, const QString& cartella_applicazione);

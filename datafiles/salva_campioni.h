@@ -1,0 +1,18 @@
+#pragma once
+// The sample recording file: "Kine01;", the column titles, then one row per recorded
+// sample (Tempo;Posizione;Velocita;dt), CR LF line ends, Latin-1.
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+struct Sessione;
+
+// Writes the samples of `sessione.Campioni` from index 1 up to, but not including, the
+// last one. An empty `nome_file` is replaced by the default name (date and time, in the
+// athlete's folder or in the "misure_auto" fallback) and the caller sees it.
+// Returns nothing on success, or the system's description of the failure; on a failure
+// writing stops, the file is closed and what was written stays. Shows nothing.
+std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessione,
+                                      const QLocale& locale, const QDateTime& adesso);

@@ -1,0 +1,82 @@
+#include "setup/frm_intestazione.h"
+
+#include "session/formato.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+namespace {
+
+// Lengths of the layout, converted from twips (15 per pixel).
+constexpr int Spazio_dopo_pulsante = 20; // 300 twips
+constexpr int Margine_superiore = 3;     // 50 twips
+constexpr double Altezza_relativa = 0.12;
+
+QLabel* Nuova_etichetta(QWidget* padre, const QString& testo) {
+    auto* etichetta = new QLabel(testo, padre);
+    QFont carattere = etichetta->font();
+    carattere.setPointSize(12);
+    carattere.setBold(true);
+    etichetta->setFont(carattere);
+    etichetta->setTextFormat(Qt::PlainText); // athletes' names are not markup
+    etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return etichetta;
+}
+
+} // namespace
+
+Frm_intestazione::Frm_intestazione(QWidget* parent)
+    : QWidget(parent), Button_Configura(new QPushButton(QStringLiteral("CONFIGURA"), this)),
+      Lbl_intestazione(Nuova_etichetta(this, QString())),
+      Lbl_intestazione1(Nuova_etichetta(this, QString())),
+      Lbl_spostamento(Nuova_etichetta(this, QStringLiteral("Spost.= 0"))) {
+    setWindowTitle(QStringLiteral("INTESTAZIONE"));
+    connect(Button_Configura, &QPushButton::clicked, this, &Frm_intestazione::Configura_richiesta);
+}
+
+void Frm_intestazione::Aggiorna_intestazione(const Dati_esercizio_t& dati, const QLocale& locale) {
+    locale_ = locale;
+    decimali_mostrati_ = -1; // the next displacement is written in this locale
+    const auto N = [&locale](float valore) { return Testo_numero(valore, locale); };
+    Lbl_intestazione->setText(QStringLiteral("Atleta: ") + dati.Atleta +
+                              QStringLiteral("    Carico (Kg): ") + N(dati.Carico) +
+                              QStringLiteral("    Esercizio: ") + dati.Esercizio);
+    Lbl_intestazione1->setText(QStringLiteral("Velocit\u00e0 Max (mm/s): ") + N(dati.Vmax) +
+                               QStringLiteral("    Limite Sup. (%): ") + N(dati.Limite_sup) +
+                               QStringLiteral("    Limite Inf. (%): ") + N(dati.Limite_inf));
+}
+
+void Frm_intestazione::riposiziona(int W, int H) {
+    const int w = W;
+    const int h = static_cast<int>(std::lround(Altezza_relativa * H));
+    setGeometry(0, 0, w, h);
+    const int larghezza_pulsante = w / 9;
+    Button_Configura->setGeometry(0, 0, larghezza_pulsante, h);
+    const int sinistra = larghezza_pulsante + Spazio_dopo_pulsante;
+    const int riga = h / 2;
+    Lbl_intestazione->setGeometry(sinistra, Margine_superiore, w - larghezza_pulsante, riga);
+    const int larghezza_seconda = (w - larghezza_pulsante) * 2 / 3;
+    Lbl_intestazione1->setGeometry(sinistra, Margine_superiore + riga, larghezza_seconda, riga);
+    Lbl_spostamento->setGeometry(sinistra + larghezza_seconda, Margine_superiore + riga, w / 8,
+                                 riga);
+}
+
+void Frm_intestazione::Mostra_spostamento(double centimetri, int decimali) {
+    if (!std::isfinite(centimetri)) centimetri = 0;
+    // The text changes only when the value rounded to `decimali` does. Away from a
+    // rounding tie, rounding the binary value gives the same digits as the text, so
+    // the comparison is cheap; near a tie the text is always rebuilt.
+    const double scalato = centimetri * std::pow(10.0, decimali);
+    const double frazione = std::fabs(scalato - std::trunc(scalato));
+    if (std::fabs(scalato) < 1e8 && std::fabs(frazione - 0.5) > 1e-6) {
+        const long long arrotondato = std::llround(scalato);
+        if (decimali == decimali_mostrati_ && arrotondato == spostamento_mostrato_) return;
+        spostamento_mostrato_ = arrotondato;
+        decimali_mostrati_ = decimali;
+    } else {
+        decimali_mostrati_ = -1;
+    }
+    Lbl_spostamento->setText(QStringLiteral("Spost(cm)=  ") +
+                             Formatta(centimetri, decimali, locale_));
+}

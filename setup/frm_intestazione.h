@@ -1,0 +1,43 @@
+#pragma once
+// The header strip across the top of the main window: who lifts what, the velocity
+// band in force, the board's current displacement, and the button that opens the setup.
+
+#include "session/sessione.h"
+
+#include <QLocale>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class Frm_intestazione : public QWidget {
+    Q_OBJECT
+public:
+    explicit Frm_intestazione(QWidget* parent = nullptr);
+
+    // Rewrites both text lines from the record; numbers as plain single texts of `locale`,
+    // which the displacement uses from now on too.
+    void Aggiorna_intestazione(const Dati_esercizio_t& dati, const QLocale& locale);
+
+    // Lays the strip out against the main window's work area of W x H pixels.
+    void riposiziona(int W, int H);
+
+    // "Spost(cm)=  " + the displacement with `decimali` decimals. Called for every record
+    // of the stream, so the text is rebuilt only when what it shows changes.
+    void Mostra_spostamento(double centimetri, int decimali);
+
+    QPushButton* Button_Configura;
+    QLabel* Lbl_intestazione;
+    QLabel* Lbl_intestazione1;
+    QLabel* Lbl_spostamento;
+
+Q_SIGNALS:
+    // The operator asks for the setup dialog.
+    void Configura_richiesta();
+
+private:
+    QLocale locale_;
+    // What Lbl_spostamento shows: the rounded value in units of its last decimal.
+    long long spostamento_mostrato_ = 0;
+    int decimali_mostrati_ = -1;
+};

@@ -1,0 +1,5 @@
+kt_add_test(test_salva_campioni ${CMAKE_CURRENT_LIST_DIR}/test_salva_campioni.cpp)
+target_link_libraries(test_salva_campioni PRIVATE kt_datafiles)
+
+kt_add_test(test_salva_ripetizioni ${CMAKE_CURRENT_LIST_DIR}/test_salva_ripetizioni.cpp)
+target_link_libraries(test_salva_ripetizioni PRIVATE kt_datafiles)
