@@ -10,6 +10,7 @@
 
 #include <QLocale>
 #include <cstdint>
+#include <vector>
 
 class Porta_seriale;
 
@@ -24,7 +25,8 @@ public:
     // Serial receive handler: on the port's data-received event.
     void Ricezione_seriale(Porta_seriale& porta);
     // HID read handler, after a report was read: keeps it in Buffer_in and, while an
-    // acquisition runs, decodes its eight records into one block.
+    // acquisition runs, decodes its eight records into one block. A report shorter than
+    // 65 bytes is kept zero-padded and only its whole records are decoded.
     void Report_hid(const std::uint8_t* report, int lunghezza);
 
     // Velocities, recording, live processing and drawing of one block (samples 0..n).
@@ -43,10 +45,18 @@ public:
 
 private:
     int Byte_in_attesa() const;
+    // Steps of Elabora_dati: a lift begins; a top ends the current repetition.
+    void Inizia_concentrica(double posizione);
+    void Chiudi_ripetizione(double posizione);
+    void Mostra_ripetizione(int indice);
 
     Sessione& s_;
     Vista_misura& vista_;
     QLocale locale_;
     Porta_seriale* porta_ = nullptr;
     Lista_valori lista_;
+    // Work arrays of one block, kept to avoid allocating per block.
+    std::vector<double> posizioni_;
+    std::vector<float> tempi_;
+    std::vector<double> velocita_;
 };
