@@ -1,0 +1,240 @@
+#include "board/replay.h"
+
+#include "datafiles/salva_campioni.h"
+#include "datafiles/salva_ripetizioni.h"
+#include "platform/porta_memoria.h"
+#include "session/formato.h"
+#include "stream/decodifica.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <cmath>
+
+namespace {
+
+// A number option: finite, and at least `minimo`.
+std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, double minimo,
+                                    float& valore) {
+    bool ok = false;
+    const double v = Numero_da_testo_c(testo, &ok);
+    if (!ok || !std::isfinite(v) || v < minimo || v > 1e9)
+        return QStringLiteral("valore non valido per %1: \"%2\"").arg(nome, testo);
+    valore = static_cast<float>(v);
+    return std::nullopt;
+}
+
+} // namespace
+
+QString Uso_replay() {
+    return QStringLiteral(
+        "uso: kinetrack-replay --link serial|hid --board-type N [--min-amplitude MM]\n"
+        "                      [--vmax MM_S --upper PCT --lower PCT]\n"
+        "                      [--athlete TEXT --exercise TEXT --load KG]\n"
+        "                      [--locale NAME] [--samples FILE] [--summary FILE] INPUT");
+}
+
+std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_replay& o) {
+    bool collegamento = false, tipo = false;
+    int fascia = 0; // how many of --vmax, --upper, --lower were given
+    for (qsizetype i = 0; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        if (!a.startsWith(QLatin1String("--"))) {
+            if (!o.ingresso.isEmpty())
+                return QStringLiteral("un solo file di ingresso: \"%1\"").arg(a);
+            o.ingresso = a;
+            continue;
+        }
+        if (i + 1 >= argomenti.size()) return QStringLiteral("manca il valore di %1").arg(a);
+        const QString v = argomenti[++i];
+        std::optional<QString> errore;
+        if (a == QLatin1String("--link")) {
+            if (v == QLatin1String("serial"))
+                o.collegamento = Collegamento::Seriale;
+            else if (v == QLatin1String("hid"))
+                o.collegamento = Collegamento::Hid;
+            else
+                return QStringLiteral("collegamento non valido: \"%1\" (serial o hid)").arg(v);
+            collegamento = true;
+        } else if (a == QLatin1String("--board-type")) {
+            bool ok = false;
+            o.tipo_scheda = v.toInt(&ok);
+            if (!ok || o.tipo_scheda < 1 || o.tipo_scheda > 3)
+                return QStringLiteral("tipo di scheda non valido: \"%1\" (1, 2 o 3)").arg(v);
+            tipo = true;
+        } else if (a == QLatin1String("--min-amplitude")) {
+            errore = Leggi_numero(a, v, 0, o.ampiezza_minima);
+        } else if (a == QLatin1String("--vmax")) {
+            errore = Leggi_numero(a, v, 0, o.vmax);
+            ++fascia;
+        } else if (a == QLatin1String("--upper")) {
+            errore = Leggi_numero(a, v, 0, o.limite_sup);
+            ++fascia;
+        } else if (a == QLatin1String("--lower")) {
+            errore = Leggi_numero(a, v, 0, o.limite_inf);
+            ++fascia;
+        } else if (a == QLatin1String("--athlete")) {
+            o.atleta = v;
+        } else if (a == QLatin1String("--exercise")) {
+            o.esercizio = v;
+        } else if (a == QLatin1String("--load")) {
+            errore = Leggi_numero(a, v, 0, o.carico);
+        } else if (a == QLatin1String("--locale")) {
+            o.locale = QLocale(v);
+            if (o.locale.language() == QLocale::C && v != QLatin1String("C"))
+                return QStringLiteral("locale sconosciuta: \"%1\"").arg(v);
+        } else if (a == QLatin1String("--samples")) {
+            o.file_campioni = v;
+        } else if (a == QLatin1String("--summary")) {
+            o.file_sommario = v;
+        } else {
+            return QStringLiteral("opzione sconosciuta: %1").arg(a);
+        }
+        if (errore) return errore;
+    }
+    if (!collegamento) return QStringLiteral("manca --link");
+    if (!tipo) return QStringLiteral("manca --board-type");
+    if (fascia != 0 && fascia != 3)
+        return QStringLiteral("--vmax, --upper e --lower vanno dati insieme");
+    if (o.ingresso.isEmpty()) return QStringLiteral("manca il file di ingresso");
+    return std::nullopt;
+}
+
+std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype byte) {
+    if (byte == 0) return QStringLiteral("il file di ingresso è vuoto");
+    const auto unita = static_cast<qsizetype>(
+        collegamento == Collegamento::Hid ? Byte_report_hid : Byte_record_seriale);
+    if (byte % unita != 0)
+        return QStringLiteral("file di ingresso troncato o danneggiato: %1 byte non sono un "
+                              "multiplo di %2")
+            .arg(byte)
+            .arg(unita);
+    return std::nullopt;
+}
+
+void Vista_colori::Mostra_velocita(float vmedia_conc, Colore colore) {
+    (void)vmedia_conc;
+    colori.push_back(colore);
+}
+
+QString Nome_colore(Colore colore) {
+    if (colore == Colore_giallo) return QStringLiteral("giallo");
+    if (colore == Colore_verde) return QStringLiteral("verde");
+    return QStringLiteral("rosso");
+}
+
+Riproduzione::Riproduzione(const Opzioni_replay& opzioni)
+    : opzioni_(opzioni), motore_(sessione_, vista_, opzioni.locale) {
+    Sessione& s = sessione_;
+    s.Titolo = QStringLiteral("KINETRACK %1.%2.%3")
+                   .arg(KT_VERSIONE_MAGGIORE)
+                   .arg(KT_VERSIONE_MINORE)
+                   .arg(KT_VERSIONE_REVISIONE);
+    s.Usa_seriale = opzioni.collegamento == Collegamento::Seriale;
+    s.Usa_hid = opzioni.collegamento == Collegamento::Hid;
+    s.Fattore_posizione =
+        opzioni.tipo_scheda == 1 ? Fattore_posizione_tipo1 : Fattore_posizione_tipo23;
+    s.Fattore_tempo = opzioni.tipo_scheda == 3 ? Fattore_tempo_tipo3 : Fattore_tempo_tipo12;
+    auto& d = s.Dati_esercizio;
+    d.Atleta = opzioni.atleta;
+    d.Esercizio = opzioni.esercizio;
+    d.Carico = opzioni.carico;
+    d.Vmax = opzioni.vmax;
+    d.Limite_sup = opzioni.limite_sup;
+    d.Limite_inf = opzioni.limite_inf;
+    d.Ampiezza_minima = opzioni.ampiezza_minima;
+
+    // Recording on, then the start of an acquisition.
+    s.Memo_attivo = true;
+    motore_.Azzera_misura();
+    s.Acquisizione_in_corso = true;
+    s.Ricezione_attiva = true;
+    s.Disegno_abilitato = true;
+    s.Tempo_corrente = 0;
+    s.Stato_fase = {1, 0};
+}
+
+void Riproduzione::Esegui(const QByteArray& cattura) {
+    if (opzioni_.collegamento == Collegamento::Seriale) {
+        // All bytes in one receive event, read 12 at a time as the live port is set.
+        Porta_memoria porta;
+        porta.Imposta_lunghezza_lettura(12);
+        porta.Ricevi(cattura);
+        motore_.Imposta_porta(&porta);
+        motore_.Ricezione_seriale(porta);
+        motore_.Imposta_porta(nullptr);
+        return;
+    }
+    const auto* dati = reinterpret_cast<const std::uint8_t*>(cattura.constData());
+    const auto report = static_cast<qsizetype>(Byte_report_hid);
+    for (qsizetype inizio = 0; inizio + report <= cattura.size(); inizio += report)
+        motore_.Report_hid(dati + inizio, static_cast<int>(report));
+}
+
+std::optional<QString> Riproduzione::Salva_file() {
+    const QDateTime adesso = QDateTime::currentDateTime();
+    if (!opzioni_.file_campioni.isEmpty()) {
+        QString nome = opzioni_.file_campioni;
+        if (auto errore = Salva_campioni(nome, sessione_, opzioni_.locale, adesso))
+            return QStringLiteral("%1: %2").arg(nome, *errore);
+    }
+    if (!opzioni_.file_sommario.isEmpty()) {
+        QString nome = opzioni_.file_sommario;
+        if (auto errore = Salva_ripetizioni(nome, motore_.Lst_valori(), sessione_.Dati_esercizio,
+                                            opzioni_.locale, adesso, nullptr))
+            return QStringLiteral("%1: %2").arg(nome, *errore);
+    }
+    return std::nullopt;
+}
+
+void Riproduzione::Stampa_tabella(QTextStream& uscita) const {
+    const QChar tab(QLatin1Char('\t'));
+    QStringList intestazione;
+    for (const auto& testo : Lista_valori::Intestazioni()) intestazione << testo;
+    intestazione << QStringLiteral("Fascia");
+    uscita << intestazione.join(tab) << '\n';
+    const Lista_valori& lista = motore_.Lst_valori();
+    for (int r = 0; r < lista.Righe(); ++r) {
+        QStringList riga;
+        for (const auto& testo : lista.Riga_n(r)) riga << testo;
+        const auto indice = static_cast<std::size_t>(r);
+        riga << (indice < vista_.colori.size() ? Nome_colore(vista_.colori[indice]) : QString());
+        uscita << riga.join(tab) << '\n';
+    }
+    uscita.flush();
+}
+
+int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
+    Opzioni_replay opzioni;
+    if (auto errore = Leggi_opzioni(argomenti, opzioni)) {
+        errori << "kinetrack-replay: " << *errore << '\n' << Uso_replay() << '\n';
+        errori.flush();
+        return 2;
+    }
+    QFile file(opzioni.ingresso);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errori << "kinetrack-replay: " << opzioni.ingresso << ": " << file.errorString() << '\n';
+        errori.flush();
+        return 1;
+    }
+    const QByteArray cattura = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        errori << "kinetrack-replay: " << opzioni.ingresso << ": " << file.errorString() << '\n';
+        errori.flush();
+        return 1;
+    }
+    file.close();
+    if (auto errore = Controlla_cattura(opzioni.collegamento, cattura.size())) {
+        errori << "kinetrack-replay: " << opzioni.ingresso << ": " << *errore << '\n';
+        errori.flush();
+        return 1;
+    }
+    Riproduzione riproduzione(opzioni);
+    riproduzione.Esegui(cattura);
+    riproduzione.Stampa_tabella(uscita);
+    if (auto errore = riproduzione.Salva_file()) {
+        errori << "kinetrack-replay: " << *errore << '\n';
+        errori.flush();
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The headless replay: a capture of the board's stream goes through the measurement
+// engine exactly as the live program would receive it, with recording on from the start;
+// then the repetition table is printed and the sample and summary files are written.
+
+#include "analysis/lista_valori.h"
+#include "board/flusso_scheda.h"
+#include "session/sessione.h"
+#include "stream/motore_misura.h"
+#include "stream/vista_misura.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+#include <vector>
+
+struct Opzioni_replay {
+    Collegamento collegamento = Collegamento::Seriale;
+    int tipo_scheda = 0;
+    float ampiezza_minima = 0; // mm
+    float vmax = 0;            // mm/s
+    float limite_sup = 0;      // %
+    float limite_inf = 0;      // %
+    QString atleta, esercizio;
+    float carico = 0; // kg
+    QLocale locale = QLocale::system();
+    QString file_campioni, file_sommario; // empty: not written
+    QString ingresso;
+};
+
+// Reads the command line (without the program's name). On a fault returns its message.
+std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_replay& opzioni);
+QString Uso_replay();
+
+// A capture the link cannot have produced (empty, or not whole records or reports).
+std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype byte);
+
+// Keeps the band colour of every listed repetition.
+class Vista_colori : public Vista_misura {
+public:
+    void Mostra_velocita(float vmedia_conc, Colore colore) override;
+    void Lista_svuotata() override { colori.clear(); }
+    std::vector<Colore> colori;
+};
+
+class Riproduzione {
+public:
+    explicit Riproduzione(const Opzioni_replay& opzioni);
+    Riproduzione(const Riproduzione&) = delete;
+    Riproduzione& operator=(const Riproduzione&) = delete;
+
+    // Feeds a whole capture: serial bytes in one receive event, HID reports one by one.
+    void Esegui(const QByteArray& cattura);
+    // Writes the files asked for; the first failure's message.
+    std::optional<QString> Salva_file();
+    // The header line and one line per listed repetition with its band colour word.
+    void Stampa_tabella(QTextStream& uscita) const;
+
+    const Sessione& Stato() const { return sessione_; }
+    const Lista_valori& Lista() const { return motore_.Lst_valori(); }
+    const std::vector<Colore>& Colori() const { return vista_.colori; }
+
+private:
+    Opzioni_replay opzioni_;
+    Sessione sessione_;
+    Vista_colori vista_;
+    Motore_misura motore_;
+};
+
+// "giallo", "verde" or "rosso".
+QString Nome_colore(Colore colore);
+
+// The whole tool: options, capture, replay, table, files. Returns the exit code.
+int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori);
