@@ -1,5 +1,2 @@
-kt_add_test(test_salva_campioni ${CMAKE_CURRENT_LIST_DIR}/test_salva_campioni.cpp)
-target_link_libraries(test_salva_campioni PRIVATE kt_datafiles)
-
-kt_add_test(test_salva_ripetizioni ${CMAKE_CURRENT_LIST_DIR}/test_salva_ripetizioni.cpp)
-target_link_libraries(test_salva_ripetizioni PRIVATE kt_datafiles)
+kt_add_test(test_file_dati ${CMAKE_CURRENT_LIST_DIR}/test_file_dati.cpp)
+target_link_libraries(test_file_dati PRIVATE kt_datafiles)
