@@ -1,0 +1,53 @@
+#pragma once
+// The value list of the graph window: the group caption Lbl_valori, fourteen header
+// cells Txt_dettaglio(0..13) and fourteen single-column lists Lst_valori(0..13), side by
+// side so that row k of every column belongs to the same repetition.
+
+#include "analysis/lista_valori.h"
+
+#include <QObject>
+#include <array>
+
+class QLabel;
+class QListWidget;
+class QWidget;
+
+class Elenco_valori : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Colonne = Lista_valori::Numero_colonne;
+
+    explicit Elenco_valori(QWidget* finestra);
+
+    // Lays the list out in the lower part of a W x H window: the graph area ends at
+    // 0.7 H, the caption takes H/26, the header cells as much, the columns the rest.
+    void Disponi(int larghezza, int altezza);
+
+    QLabel* Lbl_valori() const { return didascalia_; }
+    QLabel* Txt_dettaglio(int colonna) const;
+    QListWidget* Lst_valori(int colonna) const;
+
+    // Appends one row (one text per column) and selects it in every column.
+    void Aggiungi_riga(const Lista_valori::Riga& riga);
+    void Svuota();
+    int Righe() const;
+    // Selected row of a column, -1 when none.
+    int Riga_selezionata(int colonna) const;
+    // The program's own selection: it does not count as the operator's.
+    void Seleziona(int colonna, int riga);
+    int Prima_visibile(int colonna) const;
+    void Imposta_prima_visibile(int colonna, int riga);
+
+Q_SIGNALS:
+    // The operator pressed a mouse button on, or released a key in, a column; emitted
+    // once the list has handled the event.
+    void Azione_operatore(int colonna);
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    QLabel* didascalia_;
+    std::array<QLabel*, Colonne> intestazioni_{};
+    std::array<QListWidget*, Colonne> colonne_{};
+};

@@ -1,0 +1,252 @@
+#include "analysis/frm_grafici.h"
+
+#include "analysis/frm_edit_grafici.h"
+#include "analysis/progetti_grafici.h"
+#include "platform/grafico.h"
+#include "platform/numerico.h"
+#include "platform/slider.h"
+#include "session/formato.h"
+#include "session/sessione.h"
+
+#include <QDir>
+#include <cmath>
+
+Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* parent)
+    : QWidget(parent), s_(sessione), locale_(locale) {
+    setObjectName(QStringLiteral("Frm_grafici"));
+    slide_ = new Slider_misura(this);
+    slide_->setObjectName(QStringLiteral("Slide"));
+    slide_->Imposta_didascalia(QStringLiteral("Velocità fase positiva"));
+    slide_->Imposta_intervallo(Slide_minimo_progetto, Slide_massimo_progetto);
+    slide_->Imposta_etichetta_segno(1, QStringLiteral("MIN"));
+    slide_->Imposta_etichetta_segno(2, QStringLiteral("MAX"));
+    slide_->Imposta_segno(1, Slide_segno_min_progetto);
+    slide_->Imposta_segno(2, Slide_segno_max_progetto);
+
+    grafici_[0] = new Grafico_misura(Progetto_grafico_tempo(), this);
+    grafici_[1] = new Grafico_misura(Progetto_grafico_ripetizioni(), this);
+    for (int i = 0; i < 2; ++i) {
+        grafici_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Grafico_%1").arg(i));
+        connect(grafici_[static_cast<std::size_t>(i)], &Grafico_misura::Cliccato, this,
+                [this, i] { Apri_editor(i); });
+    }
+    connect(grafici_[0], &Grafico_misura::Cursore_spostato, this,
+            [this](int, double x, double y, bool) { Cursore_tempo_spostato(x, y); });
+    connect(grafici_[1], &Grafico_misura::Cursore_spostato, this,
+            [this](int, double x, double, bool) { Cursore_ripetizioni_spostato(x); });
+
+    num_vel_ = new Numerico_misura(this);
+    num_vel_->setObjectName(QStringLiteral("Num_vel"));
+    num_vel_->Imposta_locale(locale_);
+    num_vel_->hide();
+
+    valori_ = new Elenco_valori(this);
+    connect(valori_, &Elenco_valori::Azione_operatore, this, &Frm_grafici::Allinea_liste);
+
+    riposiziona();
+    ripristina_grafico();
+}
+
+Frm_grafici::~Frm_grafici() = default;
+
+Grafico_misura& Frm_grafici::Grafico(int indice) const {
+    return *grafici_.at(static_cast<std::size_t>(indice));
+}
+
+QString Frm_grafici::File_impostazioni(int indice) const {
+    return QDir(s_.Cartella_applicazione).filePath(QStringLiteral("grafico_%1.cwx").arg(indice));
+}
+
+void Frm_grafici::riposiziona() {
+    const int w = width(), h = height();
+    const int alto = static_cast<int>(0.7 * h);
+    slide_->setGeometry(0, 0, static_cast<int>(0.1 * w), alto);
+    const int destra_slide = slide_->x() + slide_->width();
+    const int largo = static_cast<int>(0.45 * w);
+    grafici_[0]->setGeometry(destra_slide, 0, largo, alto);
+    num_vel_->setGeometry(grafici_[0]->geometry());
+    grafici_[1]->setGeometry(destra_slide + largo, 0, largo, alto);
+    valori_->Disponi(w, h);
+}
+
+void Frm_grafici::ripristina_grafico() {
+    for (int i = 0; i < 2; ++i) Grafico(i).Carica_impostazioni(File_impostazioni(i));
+    slide_->Imposta_intervallo(0, Grafico(0).Massimo(Tempo::Asse_velocita));
+}
+
+void Frm_grafici::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    riposiziona();
+}
+
+void Frm_grafici::Mostra_vista(Vista vista) {
+    vista_ = vista;
+    const int destra_slide = slide_->x() + slide_->width();
+    const int resto = width() - destra_slide;
+    switch (vista) {
+    case Vista::Ripetizioni:
+        grafici_[0]->hide();
+        grafici_[1]->move(destra_slide, grafici_[1]->y());
+        grafici_[1]->resize(resto, grafici_[1]->height());
+        grafici_[1]->show();
+        grafici_[1]->raise();
+        break;
+    case Vista::Tempo:
+        grafici_[1]->hide();
+        grafici_[0]->move(destra_slide, grafici_[0]->y());
+        grafici_[0]->resize(resto, grafici_[0]->height());
+        grafici_[0]->show();
+        break;
+    case Vista::Combinata: {
+        const int largo = static_cast<int>(0.45 * width());
+        grafici_[0]->setGeometry(destra_slide, 0, largo, slide_->height());
+        grafici_[0]->show();
+        grafici_[1]->setGeometry(destra_slide + largo, 0, largo, slide_->height());
+        grafici_[1]->show();
+        break;
+    }
+    }
+    num_vel_->setGeometry(grafici_[0]->geometry());
+}
+
+void Frm_grafici::Imposta_tempo_acceso(bool acceso) {
+    tempo_acceso_ = acceso;
+    grafici_[0]->setVisible(acceso);
+    num_vel_->setVisible(!acceso);
+    if (!acceso) num_vel_->raise();
+}
+
+Frm_edit_grafici* Frm_grafici::Editor() const {
+    return editor_;
+}
+
+void Frm_grafici::Apri_editor(int grafico) {
+    if (!editor_) editor_ = new Frm_edit_grafici(*this);
+    editor_->show();
+    editor_->raise();
+    editor_->activateWindow();
+    editor_->Sel_Grafico(grafico);
+}
+
+// ---- What the measurement engine shows ----
+
+bool Frm_grafici::Grafico_tempo_visibile() const {
+    return !grafici_[0]->isHidden();
+}
+
+void Frm_grafici::Accoda_tempo(int conteggio, const double* posizioni, const double* velocita,
+                               const float* tempi_ms) {
+    Grafico_misura& g = Grafico(0);
+    for (int i = 0; i < conteggio; ++i) {
+        const double passo = std::abs(static_cast<double>(tempi_ms[i])) / 1000.0;
+        g.Accoda(Tempo::Plot_posizione, posizioni[i], passo);
+        g.Accoda(Tempo::Plot_velocita, velocita[i], passo);
+    }
+}
+
+void Frm_grafici::Cancella_grafico_tempo() {
+    Grafico(0).Cancella_dati();
+}
+
+void Frm_grafici::Origine_grafico_tempo() {
+    Grafico(0).Accoda(Tempo::Plot_velocita, 0.0, 0.0);
+    Grafico(0).Accoda(Tempo::Plot_posizione, 0.0, 0.0);
+    Grafico(0).Ridisegna();
+}
+
+void Frm_grafici::Sposta_cursori(double x_cursore_1, double x_cursore_2) {
+    Grafico(0).Imposta_cursore_x(1, x_cursore_1);
+    Grafico(0).Imposta_cursore_x(2, x_cursore_2);
+}
+
+void Frm_grafici::Riga_aggiunta(int riga) {
+    if (!lista_) return;
+    // Catch up with every row of the data not yet shown, up to this one.
+    for (int r = valori_->Righe(); r <= riga && r < lista_->Righe(); ++r)
+        valori_->Aggiungi_riga(lista_->Riga_n(r));
+    for (int c = 0; c < Elenco_valori::Colonne; ++c) valori_->Seleziona(c, riga);
+}
+
+void Frm_grafici::Lista_svuotata() {
+    valori_->Svuota();
+}
+
+void Frm_grafici::Accoda_ripetizione(float durata_conc, float vmedia_conc) {
+    const double valori[] = {durata_conc, vmedia_conc};
+    Grafico(1).Accoda_multiplo(valori, 2);
+    Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
+}
+
+void Frm_grafici::Cancella_grafico_ripetizioni() {
+    Grafico(1).Cancella_dati();
+}
+
+void Frm_grafici::Mostra_velocita(float vmedia_conc, Colore colore) {
+    const QColor c(colore.rosso, colore.verde, colore.blu);
+    slide_->Imposta_valore(vmedia_conc);
+    slide_->Imposta_colore(c);
+    num_vel_->Imposta_valore(vmedia_conc);
+    num_vel_->Imposta_colore(c);
+}
+
+void Frm_grafici::Azzera_slider() {
+    slide_->Imposta_valore(0);
+}
+
+// ---- Cursors and the value list ----
+
+void Frm_grafici::Cursore_tempo_spostato(double x, double y) {
+    Grafico_misura& g = Grafico(0);
+    g.Imposta_annotazione(Tempo::Annotazione_punto,
+                          QStringLiteral("T: ") + Formatta(x, "0.00", locale_) + QLatin1Char(' ') +
+                              Formatta(y, "0.0", locale_));
+    const double dx = g.Cursore_x(2) - g.Cursore_x(1);
+    const double dy = g.Cursore_y(2) - g.Cursore_y(1);
+    g.Imposta_annotazione(Tempo::Annotazione_distanza,
+                          QStringLiteral("DT: ") + Formatta(dx, "0.00", locale_) +
+                              QStringLiteral(" DY: ") + Formatta(dy, "0.00", locale_));
+}
+
+void Frm_grafici::Cursore_ripetizioni_spostato(double x) {
+    if (!std::isfinite(x)) return;
+    const long riga = std::lround(x);
+    if (riga >= 0 && riga < valori_->Righe()) valori_->Seleziona(0, static_cast<int>(riga));
+}
+
+void Frm_grafici::Allinea_liste(int quale) {
+    const int s = valori_->Riga_selezionata(0);
+    if (quale != 0) {
+        valori_->Seleziona(quale, s);
+        return;
+    }
+    const int prima = valori_->Prima_visibile(0);
+    for (int c = 1; c < Elenco_valori::Colonne; ++c) {
+        valori_->Seleziona(c, s);
+        valori_->Imposta_prima_visibile(c, prima);
+    }
+    Grafico_misura& tempo = Grafico(0);
+    if (s >= 0) {
+        Grafico(1).Imposta_cursore_x(1, s);
+        const auto record = static_cast<std::size_t>(s) + 1;
+        if (record < s_.Ripetizioni.size()) {
+            // Keep the selected repetition's start in view, with a 10 s span.
+            const double t = s_.Ripetizioni[record].Tempo_inizio;
+            double minimo = tempo.Minimo(Tempo::Asse_x), massimo = tempo.Massimo(Tempo::Asse_x);
+            const bool a_sinistra = t < minimo;
+            if (a_sinistra) {
+                minimo = t - 1;
+                massimo = minimo + 10;
+            }
+            const bool a_destra = t > massimo;
+            if (a_destra) {
+                massimo = t + 1;
+                minimo = massimo - 10;
+            }
+            if (a_sinistra || a_destra) tempo.Mostra_intervallo_x(minimo, massimo);
+            tempo.Imposta_cursore_x(1, t);
+        }
+        if (record + 1 < s_.Ripetizioni.size())
+            tempo.Imposta_cursore_x(2, s_.Ripetizioni[record + 1].Tempo_inizio);
+    }
+    tempo.Ridisegna();
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The graph window: velocity slider, time graph, repetition graph, large numeric
+// display and, in the lower 30 %, the value list. It shows what the measurement engine
+// reports (Vista_misura) and keeps its layout in proportion to its own size.
+
+#include "analysis/elenco_valori.h"
+#include "stream/vista_misura.h"
+
+#include <QLocale>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+struct Sessione;
+class Lista_valori;
+class Grafico_misura;
+class Slider_misura;
+class Numerico_misura;
+class Frm_edit_grafici;
+
+class Frm_grafici : public QWidget, public Vista_misura {
+    Q_OBJECT
+public:
+    enum class Vista { Ripetizioni, Tempo, Combinata };
+
+    // Lays itself out and loads the saved graph settings from the application folder.
+    Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* parent = nullptr);
+    ~Frm_grafici() override;
+
+    // The value list's data (the engine's); rows are read from it as they are appended.
+    void Imposta_lista(const Lista_valori* lista) { lista_ = lista; }
+
+    Grafico_misura& Grafico(int indice) const;
+    Slider_misura& Slide() const { return *slide_; }
+    Numerico_misura& Num_vel() const { return *num_vel_; }
+    Elenco_valori& Valori() const { return *valori_; }
+    Sessione& Sessione_corrente() const { return s_; }
+    const QLocale& Locale() const { return locale_; }
+
+    void riposiziona();
+    void ripristina_grafico();
+    // The settings file of graph `indice` in the application folder.
+    QString File_impostazioni(int indice) const;
+
+    // Views and the time-graph switch (Button_Tempo).
+    void Mostra_vista(Vista vista);
+    Vista Vista_corrente() const { return vista_; }
+    void Imposta_tempo_acceso(bool acceso);
+    bool Tempo_acceso() const { return tempo_acceso_; }
+
+    // Column `quale` (0..13) drives (0) or is put back to column 0's selection.
+    void Allinea_liste(int quale);
+    // Readouts of the time graph's cursors after the operator moved one.
+    void Cursore_tempo_spostato(double x, double y);
+    // The repetition graph's cursor selects a row of column 0 only.
+    void Cursore_ripetizioni_spostato(double x);
+
+    // The property editor, created on the first double click on a graph.
+    Frm_edit_grafici* Editor() const;
+    void Apri_editor(int grafico);
+
+    // Vista_misura
+    bool Grafico_tempo_visibile() const override;
+    void Accoda_tempo(int conteggio, const double* posizioni, const double* velocita,
+                      const float* tempi_ms) override;
+    void Cancella_grafico_tempo() override;
+    void Origine_grafico_tempo() override;
+    void Sposta_cursori(double x_cursore_1, double x_cursore_2) override;
+    void Riga_aggiunta(int riga) override;
+    void Lista_svuotata() override;
+    void Accoda_ripetizione(float durata_conc, float vmedia_conc) override;
+    void Cancella_grafico_ripetizioni() override;
+    void Mostra_velocita(float vmedia_conc, Colore colore) override;
+    void Azzera_slider() override;
+
+Q_SIGNALS:
+    // A completed repetition is on screen (row, slider and display).
+    void Ripetizione_mostrata(int riga);
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    Sessione& s_;
+    QLocale locale_;
+    const Lista_valori* lista_ = nullptr;
+    Slider_misura* slide_;
+    std::array<Grafico_misura*, 2> grafici_{};
+    Numerico_misura* num_vel_;
+    Elenco_valori* valori_;
+    QPointer<Frm_edit_grafici> editor_;
+    Vista vista_ = Vista::Combinata;
+    bool tempo_acceso_ = true;
+};

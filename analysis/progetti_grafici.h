@@ -1,0 +1,22 @@
+#pragma once
+// The design of the graph window's two graphs and slider: what they hold until the
+// operator's settings files replace the ranges.
+
+#include "platform/grafico_progetto.h"
+
+Progetto_grafico Progetto_grafico_tempo();       // Grafico(0)
+Progetto_grafico Progetto_grafico_ripetizioni(); // Grafico(1)
+
+// Indexes the window uses (from 1).
+namespace Tempo {
+inline constexpr int Asse_x = 1, Asse_spostamento = 2, Asse_velocita = 3;
+inline constexpr int Plot_velocita = 1, Plot_posizione = 6;
+inline constexpr int Annotazione_punto = 1, Annotazione_distanza = 2;
+} // namespace Tempo
+namespace Ripetizioni {
+inline constexpr int Asse_x = 1, Asse_velocita = 2, Asse_durata = 3;
+inline constexpr int Plot_durata = 1, Plot_vmedia = 2;
+} // namespace Ripetizioni
+
+inline constexpr double Slide_minimo_progetto = 0, Slide_massimo_progetto = 3000;
+inline constexpr double Slide_segno_min_progetto = 200, Slide_segno_max_progetto = 2000;

@@ -1,0 +1,200 @@
+// Drawing benchmark: the real graph window, shown offscreen, fed through the measurement
+// engine by an in-memory serial port at a sustained record rate, paced in real time.
+// Prints, for each rate: CPU per second of stream, redraws per second, the time from a
+// sample's arrival to the redraw that shows it, how often drawing was shed by the
+// backlog hysteresis, how far processing fell behind, and the time from a completed
+// repetition to its row, slider and display.
+//
+//   bench_grafici [seconds of stream, default 60] [rates..., default 2000 8000]
+
+#include "analysis/frm_grafici.h"
+#include "analysis/progetti_grafici.h"
+#include "board/flusso_scheda.h"
+#include "platform/grafico.h"
+#include "platform/porta_memoria.h"
+#include "platform/slider.h"
+#include "session/sessione.h"
+#include "stream/motore_misura.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+double Cpu_s() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
+}
+
+// Timestamps the paints of a widget.
+class Osservatore_pittura : public QObject {
+public:
+    QElapsedTimer* orologio = nullptr;
+    std::vector<double> attese; // ms from a repetition shown to the slider's next paint
+    double in_attesa_ms = -1;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && in_attesa_ms >= 0) {
+            attese.push_back(static_cast<double>(orologio->nsecsElapsed()) * 1e-6 - in_attesa_ms);
+            in_attesa_ms = -1;
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
+
+void Esegui(double durata_s, double frequenza) {
+    QTemporaryDir cartella;
+    Sessione s;
+    s.Cartella_applicazione = cartella.path();
+    s.Usa_seriale = true;
+    s.Dati_esercizio.Vmax = 1000;
+    s.Dati_esercizio.Limite_sup = 110;
+    s.Dati_esercizio.Limite_inf = 90;
+    Frm_grafici frm(s, QLocale::c());
+    Motore_misura motore(s, frm, QLocale::c());
+    frm.Imposta_lista(&motore.Lst_valori());
+    frm.resize(1600, 750);
+    frm.riposiziona();
+    frm.show();
+
+    Porta_memoria porta;
+    porta.Imposta_soglia_ricezione(12);
+    porta.Imposta_lunghezza_lettura(12);
+    motore.Imposta_porta(&porta);
+    QObject::connect(&porta, &Porta_seriale::Dati_ricevuti, &porta,
+                     [&] { motore.Ricezione_seriale(porta); });
+
+    // Half a second up, half a second down (at most 24000 counts: no 16-bit wrap).
+    const int escursione = static_cast<int>(frequenza / 2);
+    Flusso_ritmo flusso(3, Collegamento::Seriale, frequenza, durata_s + 1, escursione);
+
+    s.Acquisizione_in_corso = true;
+    s.Ricezione_attiva = true;
+    s.Disegno_abilitato = true;
+    s.Stato_fase = {1, 0};
+    s.Tempo_corrente = 0;
+    motore.Azzera_misura();
+
+    QElapsedTimer orologio;
+    Grafico_misura& tempo = frm.Grafico(0);
+    std::vector<double> arrivi_non_mostrati; // ms, drawn samples waiting for a redraw
+    std::vector<double> latenze;             // ms
+    QObject::connect(&tempo, &Grafico_misura::Ridisegnato, &tempo, [&] {
+        const double ora = static_cast<double>(orologio.nsecsElapsed()) * 1e-6;
+        for (double a : arrivi_non_mostrati) latenze.push_back(ora - a);
+        arrivi_non_mostrati.clear();
+    });
+    Osservatore_pittura pittura;
+    pittura.orologio = &orologio;
+    frm.Slide().installEventFilter(&pittura);
+    double arrivo_corrente_ms = 0;
+    std::vector<double> latenze_ripetizione_elaborazione; // arrival -> row shown
+    QObject::connect(&frm, &Frm_grafici::Ripetizione_mostrata, &frm, [&](int) {
+        const double ora = static_cast<double>(orologio.nsecsElapsed()) * 1e-6;
+        latenze_ripetizione_elaborazione.push_back(ora - arrivo_corrente_ms);
+        pittura.in_attesa_ms = arrivo_corrente_ms;
+    });
+
+    // Settle the first layout and paint before measuring.
+    QEventLoop attesa;
+    QTimer::singleShot(200, &attesa, &QEventLoop::quit);
+    attesa.exec();
+
+    std::vector<Record_scheda> record;
+    std::vector<std::uint8_t> byte;
+    long campioni = 0, disegnati = 0, non_disegnati = 0, episodi_persi = 0;
+    int massimo_arretrato = 0;
+    double ritardo_max_ms = 0;
+    const int ridisegni_iniziali = tempo.Ridisegni();
+    const double cpu_iniziale = Cpu_s();
+    orologio.start();
+    double t_flusso = 0;
+    while (t_flusso < durata_s) {
+        t_flusso = static_cast<double>(orologio.nsecsElapsed()) * 1e-9;
+        record.clear();
+        byte.clear();
+        flusso.Fino_a(t_flusso, record);
+        for (const Record_scheda& r : record) Accoda_seriale(r, byte);
+        if (!record.empty()) {
+            // How late these records are handed over: the oldest one was due at its time.
+            ritardo_max_ms = std::max(ritardo_max_ms, (t_flusso - record.front().istante_s) * 1e3);
+            const int punti_prima = tempo.Punti(Tempo::Plot_velocita);
+            const int attesa_prima = porta.Byte_in_attesa();
+            arrivo_corrente_ms = t_flusso * 1e3;
+            massimo_arretrato =
+                std::max(massimo_arretrato, porta.Byte_in_attesa() + static_cast<int>(byte.size()));
+            porta.Ricevi(QByteArray(reinterpret_cast<const char*>(byte.data()),
+                                    static_cast<qsizetype>(byte.size())));
+            const int punti_dopo = tempo.Punti(Tempo::Plot_velocita);
+            campioni += static_cast<long>(record.size());
+            // Records decoded by this arrival (1 to 12 bytes always wait for the next).
+            const long elaborati =
+                (attesa_prima + static_cast<long>(byte.size()) - porta.Byte_in_attesa()) / 6;
+            if (punti_dopo >= punti_prima) { // else the time graph was cleared meanwhile
+                const long nuovi = punti_dopo - punti_prima;
+                disegnati += nuovi;
+                non_disegnati += elaborati - nuovi;
+                if (nuovi < elaborati) ++episodi_persi;
+                if (nuovi > 0) arrivi_non_mostrati.push_back(arrivo_corrente_ms);
+            }
+        }
+        // The UI thread sleeps until the next millisecond, processing events meanwhile.
+        QEventLoop ciclo;
+        QTimer::singleShot(1, Qt::PreciseTimer, &ciclo, &QEventLoop::quit);
+        ciclo.exec();
+    }
+    const double parete_s = static_cast<double>(orologio.nsecsElapsed()) * 1e-9;
+    const double cpu = Cpu_s() - cpu_iniziale;
+    const int ridisegni = tempo.Ridisegni() - ridisegni_iniziali;
+
+    std::printf("\n== %.0f records/s for %.1f s of stream (%ld samples, %d rows) ==\n", frequenza,
+                durata_s, campioni, frm.Valori().Righe());
+    std::printf("CPU per second of stream      : %.1f ms (%.1f %% of one core)\n",
+                cpu / durata_s * 1e3, cpu / parete_s * 100);
+    std::printf("redraws per second            : %.1f (%d in %.2f s)\n", ridisegni / parete_s,
+                ridisegni, parete_s);
+    std::printf("arrival -> redraw showing it  : median %.1f ms, 99%% %.1f ms, worst %.1f ms\n",
+                Percentile(latenze, 0.5), Percentile(latenze, 0.99), Percentile(latenze, 1.0));
+    std::printf("drawing shed                  : in %ld arrivals, %ld of %ld samples not drawn "
+                "(%.2f %%)\n",
+                episodi_persi, non_disegnati, disegnati + non_disegnati,
+                100.0 * static_cast<double>(non_disegnati) /
+                    std::max(1.0, static_cast<double>(disegnati + non_disegnati)));
+    std::printf("processing lag                : worst %.1f ms behind the stream, largest "
+                "backlog %d bytes\n",
+                ritardo_max_ms, massimo_arretrato);
+    std::printf("repetition -> row shown       : median %.2f ms, worst %.2f ms\n",
+                Percentile(latenze_ripetizione_elaborazione, 0.5),
+                Percentile(latenze_ripetizione_elaborazione, 1.0));
+    std::printf("repetition -> slider painted  : median %.1f ms, worst %.1f ms (%zu rows)\n",
+                Percentile(pittura.attese, 0.5), Percentile(pittura.attese, 1.0),
+                pittura.attese.size());
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    double durata = 60;
+    std::vector<double> frequenze;
+    if (argc > 1) durata = std::max(1.0, QString::fromLocal8Bit(argv[1]).toDouble());
+    for (int i = 2; i < argc; ++i) frequenze.push_back(QString::fromLocal8Bit(argv[i]).toDouble());
+    if (frequenze.empty()) frequenze = {2000, 8000};
+    for (double f : frequenze)
+        if (f > 0) Esegui(durata, f);
+    return 0;
+}

@@ -1,0 +1,13 @@
+#pragma once
+// QCustomPlot's header uses Qt's lower-case keywords, which this project switches off:
+// include it only through this file.
+
+#define signals Q_SIGNALS
+#define slots Q_SLOTS
+#define emit Q_EMIT
+#define foreach Q_FOREACH
+#include <qcustomplot.h>
+#undef signals
+#undef slots
+#undef emit
+#undef foreach

@@ -1,0 +1,41 @@
+#pragma once
+// A vertical measurement slider: a scale from Minimo to Massimo, one pointer drawn as
+// a bar filled in a settable colour, two labelled marks and a caption on top. It only
+// shows values; the operator does not move it.
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class Slider_misura : public QWidget {
+    Q_OBJECT
+public:
+    explicit Slider_misura(QWidget* parent = nullptr);
+
+    double Valore() const { return valore_; }
+    void Imposta_valore(double valore);
+    double Minimo() const { return minimo_; }
+    double Massimo() const { return massimo_; }
+    void Imposta_intervallo(double minimo, double massimo); // needs minimo < massimo
+    QColor Colore() const { return colore_; }
+    void Imposta_colore(const QColor& colore);
+    QString Didascalia() const { return didascalia_; }
+    void Imposta_didascalia(const QString& testo);
+
+    // Labelled marks, 1 and 2.
+    double Segno(int indice) const;
+    QString Etichetta_segno(int indice) const;
+    void Imposta_segno(int indice, double valore);
+    void Imposta_etichetta_segno(int indice, const QString& testo);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    double valore_ = 0, minimo_ = 0, massimo_ = 100;
+    QColor colore_ = Qt::yellow;
+    QString didascalia_;
+    std::array<double, 2> segni_{0, 0};
+    std::array<QString, 2> etichette_;
+};

@@ -1,0 +1,167 @@
+// The graph property editor: applying a range, the velocity scales that follow the time
+// graph's velocity axis, "Cancel", persistence across a reload of the graph window,
+// damaged or unwritable settings files, and the interaction modes.
+#include "analysis/frm_edit_grafici.h"
+#include "analysis/frm_grafici.h"
+#include "analysis/progetti_grafici.h"
+#include "platform/grafico.h"
+#include "platform/slider.h"
+#include "session/sessione.h"
+
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Banco {
+    QTemporaryDir cartella;
+    Sessione s;
+    std::unique_ptr<Frm_grafici> frm;
+    Banco() {
+        s.Cartella_applicazione = cartella.path();
+        s.Dati_esercizio.Vmax = 1000;
+        s.Dati_esercizio.Limite_sup = 110;
+        s.Dati_esercizio.Limite_inf = 90;
+        Ricarica();
+    }
+    void Ricarica() { frm = std::make_unique<Frm_grafici>(s, QLocale::c()); }
+    Frm_edit_grafici& Editor(int grafico) {
+        frm->Apri_editor(grafico);
+        return *frm->Editor();
+    }
+};
+} // namespace
+
+class Test_frm_edit_grafici : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void senza_file_valgono_i_valori_di_progetto() {
+        Banco b;
+        QCOMPARE(b.frm->Grafico(0).Minimo(Tempo::Asse_spostamento), -149.3);
+        QCOMPARE(b.frm->Slide().Minimo(), 0.0);
+        QCOMPARE(b.frm->Slide().Massimo(), 240.0); // from the time graph's velocity axis
+        QCOMPARE(b.frm->Slide().Segno(1), 200.0);
+        QCOMPARE(b.frm->Slide().Segno(2), 2000.0);
+    }
+
+    void asse_velocita_aggiornato_e_ricaricato() {
+        Banco b;
+        Frm_edit_grafici& e = b.Editor(0);
+        QCOMPARE(e.windowTitle(), QStringLiteral("Impostazione Proprietà Grafici"));
+        e.sldSelectAxis->setValue(3);
+        QCOMPARE(e.Lbl_asse->text(), QStringLiteral("Vel (mm/sec)"));
+        e.AxisMin->setValue(0);
+        e.AxisMax->setValue(1500);
+        e.UpdateAxis->click();
+        QVERIFY(QFile::exists(b.frm->File_impostazioni(0)));
+        QVERIFY(!QFile::exists(b.frm->File_impostazioni(1)));
+        QCOMPARE(b.frm->Slide().Massimo(), 1500.0);
+        QCOMPARE(b.frm->Slide().Segno(1), 1100.0);                       // Vmax x 110 %
+        QCOMPARE(b.frm->Slide().Segno(2), double(1000.0f * (1 - 0.9f))); // Vmax x (1 - 90 %)
+        QCOMPARE(b.frm->Grafico(1).Minimo(Ripetizioni::Asse_velocita), 0.0);
+        QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_velocita), 1500.0);
+
+        // A new run: the time graph and the slider come back, the repetition graph's
+        // velocity axis was never saved.
+        b.Ricarica();
+        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 1500.0);
+        QCOMPARE(b.frm->Slide().Massimo(), 1500.0);
+        QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_velocita), 2000.0);
+    }
+
+    void asse_del_grafico_ripetizioni_salvato_nel_suo_file() {
+        Banco b;
+        Frm_edit_grafici& e = b.Editor(1);
+        QCOMPARE(e.Grafico_corrente(), 1);
+        QCOMPARE(e.sldTicks->value(), 0); // the chooser keeps its position
+        QCOMPARE(e.Lbl_asse->text(), QStringLiteral("N° Ripetizioni"));
+        QVERIFY(e.Update_graph(1, Ripetizioni::Asse_durata, 0, 4));
+        QVERIFY(QFile::exists(b.frm->File_impostazioni(1)));
+        QCOMPARE(b.frm->Slide().Massimo(), 240.0); // only the time velocity axis rescales
+        b.Ricarica();
+        QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_durata), 4.0);
+        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 240.0);
+    }
+
+    void annulla_riporta_l_ultimo_salvataggio() {
+        Banco b;
+        Frm_edit_grafici& e = b.Editor(0);
+        QVERIFY(e.Update_graph(0, Tempo::Asse_x, 2, 12));
+        e.AxisMin->setValue(5);
+        e.AxisMax->setValue(15);
+        b.frm->Grafico(0).Imposta_intervallo(Tempo::Asse_x, 5, 15); // seen, not saved
+        e.Cmd_Undo->click();
+        QCOMPARE(b.frm->Grafico(0).Minimo(Tempo::Asse_x), 2.0);
+        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_x), 12.0);
+        QCOMPARE(e.AxisMin->value(), 2.0); // the editor shows what is in force
+    }
+
+    void intervallo_non_valido_rifiutato_data() {
+        QTest::addColumn<double>("minimo");
+        QTest::addColumn<double>("massimo");
+        QTest::newRow("uguali") << 100.0 << 100.0;
+        QTest::newRow("rovesciati") << 500.0 << 100.0;
+    }
+    void intervallo_non_valido_rifiutato() {
+        QFETCH(double, minimo);
+        QFETCH(double, massimo);
+        Banco b;
+        Frm_edit_grafici& e = b.Editor(0);
+        QVERIFY(!e.Update_graph(0, Tempo::Asse_velocita, minimo, massimo));
+        QVERIFY(!e.Stato().isEmpty());
+        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 240.0);
+        QCOMPARE(b.frm->Slide().Massimo(), 240.0);
+        QVERIFY(!QFile::exists(b.frm->File_impostazioni(0)));
+    }
+
+    void cartella_non_scrivibile_segnalata() {
+        Banco b;
+        b.s.Cartella_applicazione = QStringLiteral("/proc/kinetrack-non-esiste");
+        Frm_edit_grafici& e = b.Editor(0);
+        QVERIFY(!e.Update_graph(0, Tempo::Asse_velocita, 0, 900));
+        QVERIFY(e.Stato().contains(QStringLiteral("grafico_0.cwx")));
+        // The range is still applied for this run.
+        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 900.0);
+    }
+
+    void file_danneggiato_ignorato_all_avvio() {
+        Banco b;
+        QVERIFY(b.Editor(1).Update_graph(1, Ripetizioni::Asse_durata, 0, 4));
+        QFile f(b.frm->File_impostazioni(0));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\"formato\":\"kinetrack-grafico\",\"assi\":[{\"nome\":\"X_te");
+        f.close();
+        b.Ricarica();
+        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 240.0);
+        QCOMPARE(b.frm->Slide().Massimo(), 240.0);
+        QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_durata), 4.0); // next file loaded
+    }
+
+    void modi_di_interazione_data() {
+        QTest::addColumn<int>("posizione");
+        QTest::addColumn<int>("modo");
+        QTest::newRow("Zoom") << 0 << 6;
+        QTest::newRow("Pan") << 1 << 3;
+        QTest::newRow("senza etichetta") << 2 << 2;
+        QTest::newRow("Cursor Measurements") << 3 << 2;
+        QTest::newRow("Measure Move") << 4 << 9;
+    }
+    void modi_di_interazione() {
+        QFETCH(int, posizione);
+        QFETCH(int, modo);
+        Banco b;
+        // The selector shows the graph's mode when the graph is chosen: start elsewhere.
+        b.frm->Grafico(1).Imposta_modo(posizione == 0 ? Modo_grafico::Pan : Modo_grafico::Zoom);
+        Frm_edit_grafici& e = b.Editor(1);
+        e.GraphMode->setValue(posizione);
+        QCOMPARE(b.frm->Grafico(1).Modo(), modo);
+        QCOMPARE(b.frm->Grafico(0).Modo(), Modo_grafico::Cursori); // only the chosen graph
+    }
+};
+
+QTEST_MAIN(Test_frm_edit_grafici)
+#include "test_frm_edit_grafici.moc"
