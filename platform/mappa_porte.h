@@ -1,0 +1,35 @@
+#pragma once
+// Port numbers on Linux. The program addresses serial ports by number (Com1, Com2...);
+// this is the one rule that turns a number into a device, shown to the operator in
+// the port dialog and described for users in docs/porte-seriali.md.
+//
+// 1. Override: a symbolic link <runtime>/kinetrack/comN (runtime = $XDG_RUNTIME_DIR,
+//    or /tmp/kinetrack-<uid> when that is unset) claims number N for the device it
+//    points to. The virtual board makes such a link while it runs; a user can make one
+//    by hand (ln -s /dev/ttyS0 $XDG_RUNTIME_DIR/kinetrack/com5). A link whose target
+//    is gone means "no device" for N: it does not fall back to rule 2.
+// 2. Fixed rule, by device name:
+//      Com1..Com8   = /dev/ttyUSB0..7   (USB serial adapters)
+//      Com9..Com16  = /dev/ttyACM0..7   (USB CDC boards)
+//      Com17..Com30 = /dev/ttyS0..13    (built-in serial ports)
+//    The numbers follow the names, not the plugging order, so a stored port number
+//    keeps meaning the same device while the set of plugged adapters stays the same,
+//    and every USB adapter is reachable under 1..16, the numbers the dialog lists.
+// Numbers outside 1..30 have no device unless a link claims them.
+
+#include <QString>
+
+inline constexpr int Numero_porte_max = 30;
+
+// The folder of the override links (not created here).
+QString Cartella_porte();
+// The override link path for number N (whether it exists or not).
+QString Collegamento_porta(int numero);
+// The fixed-rule device name for N, empty outside 1..30; existence is not checked.
+QString Dispositivo_fisso(int numero);
+// The device that number N means now, or empty when there is none: the override
+// link's target when the link exists, otherwise the fixed-rule device if present.
+QString Dispositivo_porta(int numero);
+// One line for the operator: "com3 = /dev/ttyUSB2", or "com3: nessun dispositivo
+// (/dev/ttyUSB2)" when nothing is there.
+QString Descrizione_porta(int numero);

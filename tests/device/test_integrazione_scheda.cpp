@@ -1,0 +1,180 @@
+// Port, protocol, dialog and engine against the virtual board on a real
+// pseudo-terminal, claimed as port 7 through an override link.
+
+#include "device/protocollo.h"
+#include "platform/impostazioni_utente.h"
+#include "platform/porta_qt.h"
+#include "stream/frm_seriale.h"
+#include "stream/motore_misura.h"
+#include "test_protocollo_finti.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+
+namespace {
+// One kinetrack-board process on port 7; ready once it printed its device.
+class Scheda {
+public:
+    explicit Scheda(const QStringList& opzioni) {
+        processo_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        processo_.start(KT_SCHEDA_VIRTUALE, QStringList{"--port", "7"} + opzioni);
+        for (int i = 0; i < 100 && !processo_.canReadLine(); ++i) processo_.waitForReadyRead(100);
+        pronta_ = processo_.readLine().startsWith("/dev/");
+    }
+    ~Scheda() {
+        processo_.terminate();
+        if (!processo_.waitForFinished(3000)) processo_.kill();
+    }
+    bool Pronta() const { return pronta_; }
+
+private:
+    QProcess processo_;
+    bool pronta_ = false;
+};
+
+struct Banco {
+    Sessione s;
+    Porta_qt porta;
+    Avvisi_registrati avvisi;
+    Vista_misura vista;
+    Motore_misura motore{s, vista, QLocale::c()};
+    Protocollo p{s, porta, avvisi};
+    Banco() {
+        s.Usa_seriale = true;
+        p.Imposta_motore(&motore);
+        motore.Imposta_porta(&porta);
+        porta.Imposta_numero_porta(7);
+        QObject::connect(&porta, &Porta_seriale::Dati_ricevuti, &porta,
+                         [this] { motore.Ricezione_seriale(porta); });
+        QObject::connect(&porta, &Porta_qt::Porta_persa, &p, &Protocollo::Porta_persa);
+    }
+};
+} // namespace
+
+class Test_integrazione_scheda : public QObject {
+    Q_OBJECT
+    QTemporaryDir cartella_;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella_.filePath("cfg"));
+        qputenv("XDG_RUNTIME_DIR", cartella_.path().toLocal8Bit()); // the board's too
+    }
+
+    void probe_and_queries_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<float>("posizione");
+        QTest::addColumn<float>("tempo");
+        QTest::newRow("type 1") << 1 << 1.288f << 0.0002f;
+        QTest::newRow("type 2") << 2 << 1.0f << 0.0002f;
+        QTest::newRow("type 3") << 3 << 1.0f << 8.33333e-05f;
+        QTest::newRow("unknown type 9") << 9 << 1.0f << 8.33333e-05f;
+    }
+    void probe_and_queries() {
+        QFETCH(int, tipo);
+        QFETCH(float, posizione);
+        QFETCH(float, tempo);
+        Scheda scheda({"--board-type", QString::number(tipo), "--config", "6,44,1"});
+        QVERIFY(scheda.Pronta());
+        Banco b;
+        QVERIFY(b.p.Verifica_scheda());
+        QCOMPARE(Leggi_impostazione("Properties", "CommPort"), "7");
+        b.p.Ferma_acquisizione();
+        b.p.Leggi_tipo_scheda();
+        b.p.Inizializza_scheda();
+        QCOMPARE(b.s.Stato_connessione, QString(" connesso su com7 Scheda tipo %1").arg(tipo));
+        QCOMPARE(b.s.Fattore_posizione, posizione);
+        QCOMPARE(b.s.Fattore_tempo, tempo);
+        QCOMPARE(b.s.Canali_abilitati, 6);
+        QCOMPARE(b.s.Tempo_campionamento, 44 + 256);
+        QCOMPARE(b.avvisi.elenco.size(), tipo == 9 ? 1 : 0);
+    }
+
+    void acquisition_reaches_the_engine() {
+        Scheda scheda({"--board-type", "2", "--reps", "4", "--down", "0.4", "--up", "0.4",
+                       "--pause", "0.3", "--amplitude", "400"});
+        QVERIFY(scheda.Pronta());
+        Banco b;
+        QVERIFY(b.p.Verifica_scheda());
+        b.p.Leggi_tipo_scheda();
+        b.s.Dati_esercizio.Ampiezza_minima = 100;
+        b.s.Memo_attivo = true;
+        b.p.Avvia_acquisizione();
+        QTRY_VERIFY_WITH_TIMEOUT(b.motore.Lst_valori().Righe() >= 2, 15000);
+        b.p.Ferma_acquisizione();
+        const std::size_t registrati = b.s.Campioni.size();
+        QVERIFY2(registrati > 100, qPrintable(QString::number(registrati)));
+        QTest::qWait(300); // stopped: nothing more reaches the engine
+        QCOMPARE(b.s.Campioni.size(), registrati);
+        QVERIFY(b.avvisi.elenco.isEmpty());
+    }
+
+    void search_data() {
+        QTest::addColumn<bool>("con_scheda");
+        QTest::newRow("board on com7") << true;
+        QTest::newRow("no board") << false;
+    }
+    void search() {
+        QFETCH(bool, con_scheda);
+        std::optional<Scheda> scheda;
+        if (con_scheda) QVERIFY(scheda.emplace(QStringList{"--board-type", "1"}).Pronta());
+        Banco b;
+        frm_seriale finestra(b.s, b.porta, b.p, b.avvisi);
+        finestra.show();
+        QElapsedTimer orologio;
+        orologio.start();
+        finestra.Cmd_Auto_Click();
+        QCOMPARE(finestra.isVisible(), !con_scheda);
+        if (con_scheda) {
+            QCOMPARE(finestra.Lbl_info->text(), "Scheda connessa su com7");
+            QCOMPARE(b.s.Stato_connessione, " connesso su com7 Scheda tipo 1");
+        } else {
+            QCOMPARE(finestra.Lbl_info->text(), "Scheda non trovata!");
+            qInfo("search of 30 numbers without a board: %lld ms", orologio.elapsed());
+            QVERIFY(orologio.elapsed() < 30000);
+        }
+    }
+
+    void silent_or_refusing_board() {
+        Scheda muta({"--silent"});
+        QVERIFY(muta.Pronta());
+        Banco b;
+        QElapsedTimer orologio;
+        orologio.start();
+        QVERIFY(!b.p.Verifica_scheda());
+        QVERIFY(orologio.elapsed() >= 1450);
+        b.p.Leggi_tipo_scheda(); // no type: told
+        b.p.Avvia_acquisizione();
+        QVERIFY(!b.s.Acquisizione_in_corso);
+        QCOMPARE(b.avvisi.elenco.size(), 2);
+        QCOMPARE(b.avvisi.elenco[1].testo, "Apparato non collegato o spento!");
+    }
+
+    void vanishing_board_stops_the_acquisition() {
+        Scheda scheda({"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
+        QVERIFY(scheda.Pronta());
+        Banco b;
+        QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
+        QVERIFY(b.p.Verifica_scheda());
+        b.s.Memo_attivo = true;
+        b.p.Avvia_acquisizione();
+        QVERIFY(b.s.Acquisizione_in_corso);
+        QTRY_VERIFY_WITH_TIMEOUT(!b.s.Acquisizione_in_corso, 5000);
+        QVERIFY(!b.porta.Aperta());
+        QCOMPARE(spento.size(), 1);
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY(b.avvisi.elenco[0].testo.contains("com7"));
+        const std::size_t registrati = b.s.Campioni.size();
+        QVERIFY2(registrati > 100, qPrintable(QString::number(registrati)));
+        b.p.Ferma_acquisizione(); // the panel's stop after the loss: quiet, data kept
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QCOMPARE(b.s.Campioni.size(), registrati);
+    }
+};
+
+QTEST_MAIN(Test_integrazione_scheda)
+#include "test_integrazione_scheda.moc"

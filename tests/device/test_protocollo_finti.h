@@ -1,0 +1,74 @@
+#pragma once
+// Stand-ins for the serial tests: a scripted board behind an in-memory port, a
+// recording HID output and a recording message sink.
+
+#include "device/uscita_hid.h"
+#include "platform/porta_memoria.h"
+#include "session/avvisi.h"
+
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+#include <QTimer>
+
+class Avvisi_registrati : public Avvisi {
+public:
+    struct Avviso {
+        QString testo;
+        Icona icona;
+        QString titolo;
+    };
+    void Mostra(const QString& testo, Icona icona, const QString& titolo) override {
+        elenco.push_back({testo, icona, titolo});
+    }
+    QList<Avviso> elenco;
+};
+
+class Hid_registrato : public Uscita_hid {
+public:
+    void HID_invia_stringa(const QString& testo) override { inviati << testo; }
+    QStringList inviati;
+};
+
+// Each command written gets its scripted reply a few ms later through the event loop,
+// only while the port is open on `numero_scheda` (0 = any). When `con_dispositivo` is
+// not empty, other numbers fail to open.
+class Porta_scheda : public Porta_memoria {
+public:
+    using Porta_memoria::Porta_memoria;
+    QMap<QByteArray, QByteArray> risposte{{"$", "$"},
+                                          {"?", "?YES"},
+                                          {"$D", "$D\x01"},
+                                          {"$T", "$T"},
+                                          {"$F", "$F"},
+                                          {"$Z", "$Z"},
+                                          {"$i", QByteArray("$i\x02\x05\x01\x00", 6)}};
+    int numero_scheda = 0;
+    QSet<int> con_dispositivo;
+    QStringList registro; // Apri, Chiudi, Numero N
+    QByteArray scritti;
+
+    void Apri() override {
+        registro << "Apri";
+        if (!con_dispositivo.isEmpty() && !con_dispositivo.contains(Numero_porta()))
+            throw Errore_porta(Errore_porta::Codice::Generico, "nessun dispositivo");
+        Porta_memoria::Apri();
+    }
+    void Chiudi() override {
+        registro << "Chiudi";
+        Porta_memoria::Chiudi();
+    }
+    void Imposta_numero_porta(int numero) override {
+        registro << QStringLiteral("Numero %1").arg(numero);
+        Porta_memoria::Imposta_numero_porta(numero);
+    }
+    void Scrivi(const QByteArray& dati) override {
+        Porta_memoria::Scrivi(dati);
+        scritti += dati;
+        if ((numero_scheda != 0 && Numero_porta() != numero_scheda) || !risposte.contains(dati))
+            return;
+        QTimer::singleShot(5, this, [this, r = risposte.value(dati)] {
+            if (Aperta()) Ricevi(r);
+        });
+    }
+};

@@ -1,0 +1,212 @@
+// The port dialog: load, "OK", "Annulla", board search and test, on in-memory ports.
+
+#include "device/protocollo.h"
+#include "platform/impostazioni_utente.h"
+#include "platform/porta_qt.h"
+#include "stream/frm_seriale.h"
+#include "stream/ricerca_scheda.h"
+#include "test_protocollo_finti.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+// Refuses what the real driver refuses, so the dialog's error paths run.
+class Porta_dialogo : public Porta_scheda {
+public:
+    void Imposta_impostazioni(const QString& testo) override {
+        Interpreta_impostazioni(testo);
+        Porta_scheda::Imposta_impostazioni(testo);
+    }
+};
+
+struct Banco {
+    Sessione s;
+    Porta_dialogo porta;
+    Avvisi_registrati avvisi;
+    Protocollo p{s, porta, avvisi};
+    std::unique_ptr<frm_seriale> f;
+    Banco() { s.Usa_seriale = true; }
+    frm_seriale& Carica() {
+        f = std::make_unique<frm_seriale>(s, porta, p, avvisi);
+        return *f;
+    }
+};
+
+QStringList Mostrato(const frm_seriale& f) {
+    return {f.cboPort->currentText(), f.cboSpeed->currentText(), f.cboParity->currentText(),
+            f.cboDataBits->currentText(), f.cboStopBits->currentText()};
+}
+} // namespace
+
+class Test_seriale_dialogo : public QObject {
+    Q_OBJECT
+    QTemporaryDir cartella_;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella_.path());
+    }
+    void init() { QFile::remove(File_impostazioni()); }
+
+    void load_shows_stored_state_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("commport");
+        QTest::addColumn<QStringList>("mostrato");
+        QTest::newRow("nothing stored")
+            << QString() << QString() << QStringList{"Com1", "115200", "Nessuna", "8", "1"};
+        QTest::newRow("com3") << "9600,n,8,1"
+                              << "3" << QStringList{"Com3", "9600", "Nessuna", "8", "1"};
+        QTest::newRow("port 0") << "19200,e,7,2"
+                                << "0" << QStringList{"Com1", "19200", "Even", "7", "2"};
+        QTest::newRow("bad port") << "4800,o,8,2"
+                                  << "abc" << QStringList{"Com1", "4800", "Odd", "8", "2"};
+        QTest::newRow("port 20: no entry") << "9600,m,8,1"
+                                           << "20" << QStringList{"", "9600", "Mark", "8", "1"};
+        QTest::newRow("refused: built-in kept")
+            << "9600,N,4,1"
+            << "5" << QStringList{"Com1", "115200", "Nessuna", "8", "1"};
+    }
+    void load_shows_stored_state() {
+        QFETCH(QString, settings);
+        QFETCH(QString, commport);
+        QFETCH(QStringList, mostrato);
+        if (!settings.isNull()) Salva_impostazione("Properties", "Settings", settings);
+        if (!commport.isNull()) Salva_impostazione("Properties", "CommPort", commport);
+        Salva_impostazione("Properties", "Handshaking", "2"); // never applied at load
+        Banco b;
+        b.porta.Imposta_handshaking(1);
+        frm_seriale& f = b.Carica();
+        f.LoadPropertySettings(); // a second run keeps each entry once
+        QCOMPARE(f.cboPort->count(), 16);
+        QCOMPARE(f.cboSpeed->count(), 16);
+        QCOMPARE(f.cboParity->count(), 5);
+        QCOMPARE(Mostrato(f), mostrato);
+        const bool rifiutato = settings.contains(",4,");
+        QCOMPARE(b.avvisi.elenco.size(), rifiutato ? 1 : 0);
+        if (!rifiutato) QVERIFY(b.porta.Handshaking() == 0 && f.optFlow[0]->isChecked());
+        if (mostrato[0] == "Com3") QVERIFY(f.Lbl_dispositivo->text().startsWith("com3"));
+    }
+
+    void ok_applies_and_saves_data() {
+        QTest::addColumn<int>("indice_porta");
+        QTest::addColumn<int>("flusso"); // -1 = no button clicked
+        QTest::addColumn<QStringList>("registro");
+        QTest::newRow("same port: not reopened") << 0 << -1 << QStringList{};
+        QTest::newRow("other port: reopened there")
+            << 4 << 2 << QStringList{"Chiudi", "Numero 5", "Apri"};
+    }
+    void ok_applies_and_saves() {
+        QFETCH(int, indice_porta);
+        QFETCH(int, flusso);
+        QFETCH(QStringList, registro);
+        Banco b;
+        frm_seriale& f = b.Carica();
+        f.show();
+        b.porta.registro.clear();
+        f.cboPort->setCurrentIndex(indice_porta);
+        f.cboSpeed->setEditText("9600");
+        f.cboParity->setCurrentText("Even");
+        f.cboDataBits->setCurrentText("7");
+        f.cboStopBits->setCurrentText("2");
+        if (flusso >= 0) f.optFlow[flusso]->click();
+        QTest::mouseClick(f.cmdOK, Qt::LeftButton);
+        QCOMPARE(b.porta.registro, registro);
+        QVERIFY(b.porta.Aperta() && !f.isVisible());
+        QCOMPARE(b.porta.Numero_porta(), indice_porta + 1);
+        QCOMPARE(b.porta.Handshaking(), std::max(flusso, 0));
+        QCOMPARE((QStringList{Leggi_impostazione("Properties", "Settings"),
+                              Leggi_impostazione("Properties", "CommPort"),
+                              Leggi_impostazione("Properties", "Handshaking"),
+                              Leggi_impostazione("Properties", "Echo")}),
+                 (QStringList{"9600,E,7,2", QString::number(indice_porta + 1),
+                              QString::number(std::max(flusso, 0)), "False"}));
+    }
+
+    void ok_failures_keep_dialog_and_port() {
+        Banco b;
+        b.porta.con_dispositivo = {1};
+        frm_seriale& f = b.Carica();
+        f.show();
+        f.cboStopBits->setCurrentText("1,5"); // refused by the driver
+        f.cmdOK_Click();
+        f.cboStopBits->setCurrentText("1");
+        f.cboPort->setCurrentIndex(5); // will not open
+        f.cmdOK_Click();
+        QCOMPARE(b.avvisi.elenco.size(), 2);
+        QCOMPARE(b.avvisi.elenco[1].icona, Avvisi::Icona::Avviso);
+        QVERIFY(f.isVisible() && b.porta.Aperta());
+        QCOMPARE(b.porta.Numero_porta(), 1);
+        QCOMPARE(b.porta.Impostazioni(), "115200,N,8,1");
+        QVERIFY(!QFile::exists(File_impostazioni()));
+    }
+
+    void cancel_and_close_leave_the_port_alone() {
+        Salva_impostazione("Properties", "Settings", "9600,N,8,1");
+        Banco b;
+        frm_seriale& f = b.Carica();
+        for (bool annulla : {true, false}) {
+            f.show();
+            b.porta.registro.clear();
+            f.cboPort->setCurrentIndex(6);
+            f.cboSpeed->setEditText("300");
+            if (annulla)
+                QTest::mouseClick(f.cmdCancel, Qt::LeftButton);
+            else
+                f.close(); // the frame's close box
+            QVERIFY(!f.isVisible() && b.porta.Aperta() && b.porta.registro.isEmpty());
+            QCOMPARE(b.porta.Impostazioni(), "9600,N,8,1");
+            f.show(); // shows the stored and current state, not the abandoned choices
+            QCOMPARE(Mostrato(f), (QStringList{"Com1", "9600", "Nessuna", "8", "1"}));
+            f.hide();
+        }
+    }
+
+    void search_data() {
+        QTest::addColumn<int>("scheda"); // 0 = none anywhere
+        QTest::newRow("board on com3") << 3;
+        QTest::newRow("board on com20") << 20;
+        QTest::newRow("no board") << 0;
+    }
+    void search() {
+        QFETCH(int, scheda);
+        Banco b;
+        b.porta.numero_scheda = scheda == 0 ? 99 : scheda;
+        b.porta.con_dispositivo = {2, scheda};
+        QStringList stati;
+        QCOMPARE(Cerca_scheda(b.porta, b.p, [&](const QString& t) { stati << t; }), scheda);
+        QCOMPARE(stati.size(), scheda == 0 ? 30 : scheda);
+        QCOMPARE(stati.last(), QString("Connessione a com%1").arg(stati.size()));
+
+        frm_seriale& f = b.Carica();
+        f.show();
+        QSignalSpy didascalia(&f, &frm_seriale::Didascalia_cambiata);
+        QElapsedTimer orologio;
+        orologio.start();
+        QTest::mouseClick(f.Cmd_Auto, Qt::LeftButton);
+        QCOMPARE(f.Cmd_Auto->text(), "Auto Set");
+        QVERIFY(!didascalia.isEmpty() && f.Cmd_Auto->isEnabled());
+        QCOMPARE(f.isVisible(), scheda == 0);
+        if (scheda == 0) {
+            QCOMPARE(f.Lbl_info->text(), "Scheda non trovata!");
+            // Only com2 has a device: one probe of 1.5 s, other numbers cost nothing.
+            QVERIFY2(orologio.elapsed() < 3000, qPrintable(QString::number(orologio.elapsed())));
+        } else {
+            QCOMPARE(f.Lbl_info->text(), QString("Scheda connessa su com%1").arg(scheda));
+            QCOMPARE(f.cboPort->currentIndex(), scheda <= 16 ? scheda - 1 : -1);
+            QCOMPARE(b.s.Stato_connessione,
+                     QString(" connesso su com%1 Scheda tipo 1").arg(scheda));
+        }
+        QVERIFY(b.avvisi.elenco.isEmpty());
+    }
+};
+
+QTEST_MAIN(Test_seriale_dialogo)
+#include "test_seriale_dialogo.moc"

@@ -1,0 +1,117 @@
+// Settings strings (dialog and driver side), the settings store and the port numbers.
+
+#include "platform/impostazioni_utente.h"
+#include "platform/mappa_porte.h"
+#include "platform/porta_qt.h"
+#include "stream/frm_seriale_regole.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class Test_seriale_regole : public QObject {
+    Q_OBJECT
+    QTemporaryDir cartella_;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella_.path());
+        qputenv("XDG_RUNTIME_DIR", cartella_.path().toLocal8Bit());
+        QVERIFY(QDir().mkpath(Cartella_porte()));
+    }
+
+    void dialog_reads_settings_string_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QStringList>("mostrato"); // speed, parity, data bits, stop bits
+        QTest::newRow("lower-case none")
+            << "9600,n,8,1" << QStringList{"9600", "Nessuna", "8", "1"};
+        QTest::newRow("1.5") << "19200,e,7,1.5" << QStringList{"19200", "Even", "7", "1,5"};
+        QTest::newRow("odd") << "115200,o,8,2" << QStringList{"115200", "Odd", "8", "2"};
+        QTest::newRow("unknown letter") << "9600,x,8,1" << QStringList{"9600", "", "8", "1"};
+        QTest::newRow("too short") << "9,n,8" << QStringList{"", "", "", ""};
+    }
+    void dialog_reads_settings_string() {
+        QFETCH(QString, testo);
+        QFETCH(QStringList, mostrato);
+        const Vista_impostazioni v = Scomponi_impostazioni(testo);
+        const QString parita = v.Indice_parita < 0 ? QString() : Voci_parita().at(v.Indice_parita);
+        QCOMPARE((QStringList{v.Velocita, parita, v.Bit_dati, Voce_bit_stop(v.Bit_stop)}),
+                 mostrato);
+        // and the dialog writes back what it shows ("Nessuna" as N, "1,5" as 1.5)
+        if (!parita.isEmpty())
+            QCOMPARE(Componi_impostazioni(mostrato[0], mostrato[1], mostrato[2], mostrato[3]),
+                     testo.toUpper());
+    }
+
+    void driver_accepts_what_it_can_do_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("canonico"); // empty = refused
+        QTest::newRow("lower-case letter") << "9600,e,7,2"
+                                           << "9600,E,7,2";
+        QTest::newRow("spaces") << " 4800 , s , 5 , 1 "
+                                << "4800,S,5,1";
+        QTest::newRow("4 data bits") << "9600,N,4,1"
+                                     << "";
+        QTest::newRow("9 data bits") << "9600,N,9,1"
+                                     << "";
+        QTest::newRow("1.5 stop bits") << "9600,N,8,1.5"
+                                       << "";
+        QTest::newRow("bad parity") << "9600,Q,8,1"
+                                    << "";
+        QTest::newRow("bad speed") << "0,N,8,1"
+                                   << "";
+        QTest::newRow("three fields") << "9600,N,8"
+                                      << "";
+    }
+    void driver_accepts_what_it_can_do() {
+        QFETCH(QString, testo);
+        QFETCH(QString, canonico);
+        Porta_qt porta;
+        try {
+            porta.Imposta_impostazioni(testo);
+            QCOMPARE(porta.Impostazioni(), canonico);
+        } catch (const Errore_porta& e) {
+            QVERIFY2(canonico.isEmpty(), qPrintable(e.testo()));
+            QCOMPARE(e.codice(), Errore_porta::Codice::Impostazione_non_valida);
+            QCOMPARE(porta.Impostazioni(), "115200,N,8,1"); // unchanged
+        }
+    }
+
+    void settings_store() {
+        QCOMPARE(Leggi_impostazione("Properties", "Settings", "predefinito"), "predefinito");
+        QVERIFY(Salva_impostazione("Properties", "Settings", "9600,N,8,1"));
+        QVERIFY(Salva_impostazione("funz", "nome_utente", "Rossi Mario"));
+        QCOMPARE(Leggi_impostazione("Properties", "Settings"), "9600,N,8,1");
+        QCOMPARE(Leggi_impostazione("funz", "nome_utente"), "Rossi Mario");
+        QCOMPARE(File_impostazioni(), cartella_.filePath("kinetrack/kinetrack.ini"));
+        // Edited by hand, without quotes around the commas.
+        QFile file(File_impostazioni());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Properties]\nSettings=19200,e,7,2\n");
+        file.close();
+        QCOMPARE(Leggi_impostazione("Properties", "Settings"), "19200,e,7,2");
+    }
+
+    void port_numbers() {
+        QCOMPARE((QStringList{Dispositivo_fisso(1), Dispositivo_fisso(8), Dispositivo_fisso(9),
+                              Dispositivo_fisso(16), Dispositivo_fisso(17), Dispositivo_fisso(30),
+                              Dispositivo_fisso(31)}),
+                 (QStringList{"/dev/ttyUSB0", "/dev/ttyUSB7", "/dev/ttyACM0", "/dev/ttyACM7",
+                              "/dev/ttyS0", "/dev/ttyS13", ""}));
+        const QString bersaglio = cartella_.filePath("finto_tty");
+        QFile(bersaglio).open(QIODevice::WriteOnly);
+        // A link claims a number, also beyond 30; a dangling one means no device and
+        // does not fall back to the fixed rule.
+        QVERIFY(QFile::link(bersaglio, Collegamento_porta(40)));
+        QVERIFY(QFile::link(cartella_.filePath("sparito"), Collegamento_porta(17)));
+        QCOMPARE(Dispositivo_porta(40), bersaglio);
+        QCOMPARE(Dispositivo_porta(17), "");
+        QVERIFY(Descrizione_porta(17).contains("nessun dispositivo"));
+        QFile::remove(Collegamento_porta(17));
+        QCOMPARE(Dispositivo_porta(17).isEmpty(), !QFile::exists("/dev/ttyS0"));
+        QCOMPARE(Dispositivo_porta(41), "");
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_seriale_regole)
+#include "test_seriale_regole.moc"
