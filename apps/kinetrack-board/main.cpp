@@ -1,0 +1,15 @@
+// kinetrack-board: a virtual measuring board on a pseudo-terminal. Prints the device
+// path on the first line of standard output, claims its port number with a link the
+// serial layer honours, and behaves as the board until SIGINT or SIGTERM.
+
+#include "virtualboard/avvio_scheda.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList argomenti = app.arguments();
+    argomenti.removeFirst();
+    return Esegui_scheda_virtuale(argomenti);
+}

@@ -1,0 +1,86 @@
+#include "virtualboard/moto_scheda.h"
+
+#include <cmath>
+
+Parametri_copione Parametri_da_opzioni(const Opzioni_scheda& o) {
+    Parametri_copione p;
+    p.ripetizioni = o.ripetizioni > 0 ? o.ripetizioni : Flusso_continuo::Ripetizioni_per_serie;
+    p.ampiezza_min_mm = o.ampiezza_mm.minimo;
+    p.ampiezza_max_mm = o.ampiezza_mm.massimo;
+    p.discesa_min_s = o.discesa_s.minimo;
+    p.discesa_max_s = o.discesa_s.massimo;
+    p.salita_min_s = o.salita_s.minimo;
+    p.salita_max_s = o.salita_s.massimo;
+    p.pausa_alta_min_s = o.pausa_s.minimo;
+    p.pausa_alta_max_s = o.pausa_s.massimo;
+    return p;
+}
+
+std::unique_ptr<Sorgente_record> Crea_sorgente(const Opzioni_scheda& o) {
+    const int tipo = o.profilo.tipo_scheda;
+    if (o.record_al_secondo > 0)
+        return std::make_unique<Flusso_ritmo>(tipo, Collegamento::Seriale, o.record_al_secondo);
+    const Parametri_copione p = Parametri_da_opzioni(o);
+    if (o.ripetizioni > 0)
+        return std::make_unique<Flusso_copione>(Genera_copione(p, o.seme), tipo,
+                                                Collegamento::Seriale);
+    return std::make_unique<Flusso_continuo>(p, o.seme, tipo);
+}
+
+Flusso_continuo::Flusso_continuo(const Parametri_copione& parametri, std::uint32_t seme,
+                                 int tipo_scheda)
+    : parametri_(parametri), seme_(seme), tipo_(tipo_scheda),
+      fine_posizione_mm_(parametri.posizione_iniziale_mm),
+      conteggi_per_s_(Taratura_tipo(tipo_scheda).conteggi_per_ms * 1000) {
+    Nuova_serie();
+}
+
+void Flusso_continuo::Nuova_serie() {
+    Copione c = Genera_copione(parametri_, seme_++);
+    const double partenza = c.posizione_iniziale_mm;
+    if (std::abs(fine_posizione_mm_ - partenza) > 1e-9) {
+        // Back down to where the set begins, at a lowering's pace.
+        c.segmenti.insert(c.segmenti.begin(),
+                          {Segmento::Tipo::Discesa, partenza - fine_posizione_mm_,
+                           0.5 * (parametri_.discesa_min_s + parametri_.discesa_max_s), false});
+        c.posizione_iniziale_mm = fine_posizione_mm_;
+    }
+    fine_posizione_mm_ = c.Posizione_mm(c.Durata_s());
+    inizio_serie_s_ += durata_serie_s_;
+    durata_serie_s_ = c.Durata_s();
+    serie_.emplace(std::move(c), tipo_, Collegamento::Seriale);
+    primo_della_serie_ = true;
+}
+
+bool Flusso_continuo::Prossimo(Record_scheda& record) {
+    if (!prossimo_pronto_) {
+        while (!serie_->Prossimo(prossimo_)) Nuova_serie();
+        const auto inizio = static_cast<std::int64_t>(
+            std::llround(inizio_serie_s_ * static_cast<double>(conteggi_per_s_)));
+        prossimo_.istante += inizio;
+        prossimo_.istante_s += inizio_serie_s_;
+        prossimo_primo_ = primo_della_serie_;
+        primo_della_serie_ = false;
+        prossimo_pronto_ = true;
+    }
+    const auto segno = [](std::int32_t tempo) { return tempo < 0 ? -1 : 1; };
+    if (c_e_precedente_ && prossimo_.istante - precedente_.istante > conteggi_per_s_) {
+        // A second without movement: the idle record, where the bar is.
+        record = precedente_;
+        record.istante += conteggi_per_s_;
+        record.istante_s += 1.0;
+        record.tempo = static_cast<std::int32_t>(segno(precedente_.tempo) * conteggi_per_s_);
+        record.fermo = true;
+    } else {
+        record = prossimo_;
+        prossimo_pronto_ = false;
+        if (prossimo_primo_ && c_e_precedente_) {
+            // A set's first step counts from the record before it, not from the set's start.
+            const auto passo = record.istante - precedente_.istante;
+            record.tempo = static_cast<std::int32_t>(segno(record.tempo) * passo);
+        }
+    }
+    precedente_ = record;
+    c_e_precedente_ = true;
+    return true;
+}

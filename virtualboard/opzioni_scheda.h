@@ -1,0 +1,35 @@
+#pragma once
+// Command line of kinetrack-board.
+
+#include "virtualboard/comandi_scheda.h"
+#include "virtualboard/scheda_virtuale.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+struct Intervallo {
+    double minimo = 0, massimo = 0;
+};
+
+struct Opzioni_scheda {
+    int porta = 0;
+    Interprete_comandi::Profilo profilo;
+    Disturbi_scheda disturbi;
+    std::uint32_t seme = 1;
+    int ripetizioni = 0;              // 0 = an endless set
+    Intervallo ampiezza_mm{350, 550}; // lift height
+    Intervallo discesa_s{1.2, 2.0};   // lowering
+    Intervallo salita_s{0.6, 1.2};    // lifting
+    Intervallo pausa_s{1.0, 3.0};     // rest between repetitions
+    double record_al_secondo = 0;     // > 0: a steady stream at this rate instead
+};
+
+// Upper bound of --rate: what 115200 baud carries (10 bits a byte, 6 bytes a record).
+inline constexpr double Massimo_record_al_secondo = 115200.0 / 10.0 / 6.0;
+
+// Fills `opzioni` from the arguments (without the program name). False and a message
+// in `errore` for a missing, unknown or bad option.
+bool Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& opzioni, QString& errore);
+
+QString Uso_scheda();

@@ -1,0 +1,39 @@
+#pragma once
+// A pseudo-terminal that stands in for the board's serial adapter. The board writes
+// and reads the master side; the program opens the slave device like any serial port.
+// The slave stays open here as well, so the line stays up while the program closes and
+// reopens its port.
+
+#include <QString>
+
+class Terminale_virtuale {
+public:
+    Terminale_virtuale() = default;
+    ~Terminale_virtuale() { Chiudi(); }
+    Terminale_virtuale(const Terminale_virtuale&) = delete;
+    Terminale_virtuale& operator=(const Terminale_virtuale&) = delete;
+
+    // Opens a new pseudo-terminal in raw mode, the master non-blocking. False and a
+    // message in `errore` on failure.
+    bool Apri(QString* errore);
+    // Closes both sides: to the program it looks like an unplugged adapter.
+    void Chiudi();
+
+    int Master() const { return master_; }
+    const QString& Percorso_slave() const { return percorso_; }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    QString percorso_;
+};
+
+// Where port-number links live: $XDG_RUNTIME_DIR/kinetrack, or /tmp/kinetrack-<uid>/kinetrack
+// when the variable is unset. Created with mode 0700 when `crea` is true.
+QString Cartella_collegamenti(bool crea, QString* errore = nullptr);
+
+// Claims port number `numero` by linking <folder>/com<numero> to `destinazione`. A link
+// left behind by a board that is gone (dangling) is replaced; a live one is refused.
+bool Crea_collegamento_porta(int numero, const QString& destinazione, QString* errore);
+// Removes the link of `numero` if it still points to `destinazione`.
+void Rimuovi_collegamento_porta(int numero, const QString& destinazione);
