@@ -39,17 +39,12 @@ struct Banco {
 class Test_frm_edit_grafici : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void senza_file_valgono_i_valori_di_progetto() {
-        Banco b;
-        QCOMPARE(b.frm->Grafico(0).Minimo(Tempo::Asse_spostamento), -149.3);
-        QCOMPARE(b.frm->Slide().Minimo(), 0.0);
-        QCOMPARE(b.frm->Slide().Massimo(), 240.0); // from the time graph's velocity axis
-        QCOMPARE(b.frm->Slide().Segno(1), 200.0);
-        QCOMPARE(b.frm->Slide().Segno(2), 2000.0);
-    }
-
+    // The velocity axis of the time graph drives the slider's range and marks and the
+    // repetition graph's velocity axis; only the time graph's file keeps it.
     void asse_velocita_aggiornato_e_ricaricato() {
         Banco b;
+        QCOMPARE(b.frm->Slide().Massimo(), 240.0); // no file: the built-in ranges
+        QCOMPARE(b.frm->Slide().Segno(2), 2000.0);
         Frm_edit_grafici& e = b.Editor(0);
         QCOMPARE(e.windowTitle(), QStringLiteral("Impostazione Proprietà Grafici"));
         e.sldSelectAxis->setValue(3);
@@ -62,29 +57,11 @@ private Q_SLOTS:
         QCOMPARE(b.frm->Slide().Massimo(), 1500.0);
         QCOMPARE(b.frm->Slide().Segno(1), 1100.0);                       // Vmax x 110 %
         QCOMPARE(b.frm->Slide().Segno(2), double(1000.0f * (1 - 0.9f))); // Vmax x (1 - 90 %)
-        QCOMPARE(b.frm->Grafico(1).Minimo(Ripetizioni::Asse_velocita), 0.0);
         QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_velocita), 1500.0);
-
-        // A new run: the time graph and the slider come back, the repetition graph's
-        // velocity axis was never saved.
         b.Ricarica();
         QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 1500.0);
         QCOMPARE(b.frm->Slide().Massimo(), 1500.0);
         QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_velocita), 2000.0);
-    }
-
-    void asse_del_grafico_ripetizioni_salvato_nel_suo_file() {
-        Banco b;
-        Frm_edit_grafici& e = b.Editor(1);
-        QCOMPARE(e.Grafico_corrente(), 1);
-        QCOMPARE(e.sldTicks->value(), 0); // the chooser keeps its position
-        QCOMPARE(e.Lbl_asse->text(), QStringLiteral("N° Ripetizioni"));
-        QVERIFY(e.Update_graph(1, Ripetizioni::Asse_durata, 0, 4));
-        QVERIFY(QFile::exists(b.frm->File_impostazioni(1)));
-        QCOMPARE(b.frm->Slide().Massimo(), 240.0); // only the time velocity axis rescales
-        b.Ricarica();
-        QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_durata), 4.0);
-        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 240.0);
     }
 
     void annulla_riporta_l_ultimo_salvataggio() {
@@ -100,32 +77,25 @@ private Q_SLOTS:
         QCOMPARE(e.AxisMin->value(), 2.0); // the editor shows what is in force
     }
 
-    void intervallo_non_valido_rifiutato_data() {
-        QTest::addColumn<double>("minimo");
-        QTest::addColumn<double>("massimo");
-        QTest::newRow("uguali") << 100.0 << 100.0;
-        QTest::newRow("rovesciati") << 500.0 << 100.0;
+    // An empty or reversed range is refused; an unwritable folder is told, the range
+    // still applied for this run.
+    void intervallo_o_cartella_non_validi_data() {
+        QTest::addColumn<QPointF>("intervallo");
+        QTest::addColumn<bool>("cartella_valida");
+        QTest::newRow("uguali") << QPointF(100, 100) << true;
+        QTest::newRow("rovesciati") << QPointF(500, 100) << true;
+        QTest::newRow("cartella non scrivibile") << QPointF(0, 900) << false;
     }
-    void intervallo_non_valido_rifiutato() {
-        QFETCH(double, minimo);
-        QFETCH(double, massimo);
+    void intervallo_o_cartella_non_validi() {
+        QFETCH(QPointF, intervallo);
+        QFETCH(bool, cartella_valida);
         Banco b;
+        if (!cartella_valida) b.s.Cartella_applicazione = QStringLiteral("/proc/kinetrack-no");
         Frm_edit_grafici& e = b.Editor(0);
-        QVERIFY(!e.Update_graph(0, Tempo::Asse_velocita, minimo, massimo));
-        QVERIFY(!e.Stato().isEmpty());
-        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 240.0);
-        QCOMPARE(b.frm->Slide().Massimo(), 240.0);
-        QVERIFY(!QFile::exists(b.frm->File_impostazioni(0)));
-    }
-
-    void cartella_non_scrivibile_segnalata() {
-        Banco b;
-        b.s.Cartella_applicazione = QStringLiteral("/proc/kinetrack-non-esiste");
-        Frm_edit_grafici& e = b.Editor(0);
-        QVERIFY(!e.Update_graph(0, Tempo::Asse_velocita, 0, 900));
-        QVERIFY(e.Stato().contains(QStringLiteral("grafico_0.cwx")));
-        // The range is still applied for this run.
-        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 900.0);
+        QVERIFY(!e.Update_graph(0, Tempo::Asse_velocita, intervallo.x(), intervallo.y()));
+        QVERIFY(!e.Stato().isEmpty() && !QFile::exists(b.frm->File_impostazioni(0)));
+        if (!cartella_valida) QVERIFY(e.Stato().contains(QStringLiteral("grafico_0.cwx")));
+        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), cartella_valida ? 240.0 : 900.0);
     }
 
     void file_danneggiato_ignorato_all_avvio() {
@@ -146,7 +116,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("modo");
         QTest::newRow("Zoom") << 0 << 6;
         QTest::newRow("Pan") << 1 << 3;
-        QTest::newRow("senza etichetta") << 2 << 2;
         QTest::newRow("Cursor Measurements") << 3 << 2;
         QTest::newRow("Measure Move") << 4 << 9;
     }

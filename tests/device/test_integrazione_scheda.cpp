@@ -17,23 +17,19 @@
 
 namespace {
 // One kinetrack-board process on port 7; ready once it printed its device.
-class Scheda {
-public:
+struct Scheda {
     explicit Scheda(const QStringList& opzioni) {
-        processo_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        processo_.start(KT_SCHEDA_VIRTUALE, QStringList{"--port", "7"} + opzioni);
-        for (int i = 0; i < 100 && !processo_.canReadLine(); ++i) processo_.waitForReadyRead(100);
-        pronta_ = processo_.readLine().startsWith("/dev/");
+        processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        processo.start(KT_SCHEDA_VIRTUALE, QStringList{"--port", "7"} + opzioni);
+        for (int i = 0; i < 100 && !processo.canReadLine(); ++i) processo.waitForReadyRead(100);
+        pronta = processo.readLine().startsWith("/dev/");
     }
     ~Scheda() {
-        processo_.terminate();
-        if (!processo_.waitForFinished(3000)) processo_.kill();
+        processo.terminate();
+        if (!processo.waitForFinished(3000)) processo.kill();
     }
-    bool Pronta() const { return pronta_; }
-
-private:
-    QProcess processo_;
-    bool pronta_ = false;
+    QProcess processo;
+    bool pronta = false;
 };
 
 struct Banco {
@@ -79,25 +75,28 @@ private Q_SLOTS:
         QFETCH(float, posizione);
         QFETCH(float, tempo);
         Scheda scheda({"--board-type", QString::number(tipo), "--config", "6,44,1"});
-        QVERIFY(scheda.Pronta());
+        QVERIFY(scheda.pronta);
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
         QCOMPARE(Leggi_impostazione("Properties", "CommPort"), "7");
         b.p.Ferma_acquisizione();
         b.p.Leggi_tipo_scheda();
+        b.p.Leggi_tipo_scheda(); // the type part of the caption is replaced, not added
         b.p.Inizializza_scheda();
         QCOMPARE(b.s.Stato_connessione, QString(" connesso su com7 Scheda tipo %1").arg(tipo));
         QCOMPARE(b.s.Fattore_posizione, posizione);
         QCOMPARE(b.s.Fattore_tempo, tempo);
         QCOMPARE(b.s.Canali_abilitati, 6);
         QCOMPARE(b.s.Tempo_campionamento, 44 + 256);
-        QCOMPARE(b.avvisi.elenco.size(), tipo == 9 ? 1 : 0);
+        QCOMPARE(b.avvisi.elenco.size(), tipo == 9 ? 2 : 0);
+        if (tipo == 9)
+            QCOMPARE(b.avvisi.elenco[0].testo, "dispositivo non riconosciuto: DEFAULT TIPO 3!!");
     }
 
     void acquisition_reaches_the_engine() {
         Scheda scheda({"--board-type", "2", "--reps", "4", "--down", "0.4", "--up", "0.4",
                        "--pause", "0.3", "--amplitude", "400"});
-        QVERIFY(scheda.Pronta());
+        QVERIFY(scheda.pronta);
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
         b.p.Leggi_tipo_scheda();
@@ -121,7 +120,7 @@ private Q_SLOTS:
     void search() {
         QFETCH(bool, con_scheda);
         std::optional<Scheda> scheda;
-        if (con_scheda) QVERIFY(scheda.emplace(QStringList{"--board-type", "1"}).Pronta());
+        if (con_scheda) QVERIFY(scheda.emplace(QStringList{"--board-type", "1"}).pronta);
         Banco b;
         frm_seriale finestra(b.s, b.porta, b.p, b.avvisi);
         finestra.show();
@@ -141,7 +140,7 @@ private Q_SLOTS:
 
     void silent_or_refusing_board() {
         Scheda muta({"--silent"});
-        QVERIFY(muta.Pronta());
+        QVERIFY(muta.pronta);
         Banco b;
         QElapsedTimer orologio;
         orologio.start();
@@ -156,7 +155,7 @@ private Q_SLOTS:
 
     void vanishing_board_stops_the_acquisition() {
         Scheda scheda({"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
-        QVERIFY(scheda.Pronta());
+        QVERIFY(scheda.pronta);
         Banco b;
         QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
         QVERIFY(b.p.Verifica_scheda());

@@ -35,7 +35,6 @@ public:
 // not empty, other numbers fail to open.
 class Porta_scheda : public Porta_memoria {
 public:
-    using Porta_memoria::Porta_memoria;
     QMap<QByteArray, QByteArray> risposte{{"$", "$"},
                                           {"?", "?YES"},
                                           {"$D", "$D\x01"},

@@ -1,4 +1,5 @@
-// The real port over a pseudo-terminal claimed through an override link.
+// The real port over a pseudo-terminal claimed through an override link: refusals and
+// arrival events (writing and streaming run in the integration test).
 
 #include "platform/mappa_porte.h"
 #include "platform/porta_qt.h"
@@ -20,12 +21,8 @@ struct Terminale {
     QString percorso = QString::fromLocal8Bit(::ptsname(master));
     Terminale() { QFile::link(percorso, Collegamento_porta(Numero)); }
     ~Terminale() {
-        Chiudi();
+        ::close(master), ::close(slave);
         QFile::remove(Collegamento_porta(Numero));
-    }
-    void Chiudi() {
-        if (master >= 0) ::close(master), ::close(slave);
-        master = -1;
     }
 };
 
@@ -45,7 +42,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(Cartella_porte()));
     }
 
-    void open_write_and_refusals() {
+    void open_and_refusals() {
         Terminale t;
         Porta_qt porta;
         Apri(porta);
@@ -56,25 +53,8 @@ private Q_SLOTS:
         // The pty driver forces 8 data bits without parity: refused, settings kept.
         QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Imposta_impostazioni("9600,E,7,2"));
         QCOMPARE(porta.Impostazioni(), "9600,N,8,2");
-        try {
-            porta.Apri();
-            QFAIL("opened twice");
-        } catch (const Errore_porta& e) {
-            QCOMPARE(e.codice(), Errore_porta::Codice::Porta_gia_aperta);
-        }
+        QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Apri()); // opened twice
         QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Imposta_numero_porta(Numero + 1));
-        porta.Scrivi("$?");
-        QByteArray letti;
-        for (int i = 0; i < 100 && letti.size() < 2; ++i) {
-            char buf[8];
-            const ssize_t n = ::read(t.master, buf, sizeof buf);
-            if (n > 0)
-                letti.append(buf, n);
-            else
-                QTest::qWait(10);
-        }
-        QCOMPARE(letti, "$?");
-
         porta.Chiudi();
         QCOMPARE(porta.Byte_in_attesa(), 0);
         QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Scrivi("$T"));
@@ -91,7 +71,6 @@ private Q_SLOTS:
         QTest::newRow("no threshold") << 0 << 12;
         QTest::newRow("below") << 12 << 6;
         QTest::newRow("at") << 12 << 12;
-        QTest::newRow("above") << 12 << 18;
     }
     void arrival_events_and_read_length() {
         QFETCH(int, soglia);
