@@ -27,7 +27,8 @@ int Porta_memoria::Byte_in_attesa() const {
 
 QByteArray Porta_memoria::Leggi() {
     const qsizetype disponibili = ricevuti_.size() - letti_;
-    const qsizetype quanti = lunghezza_ > 0 ? std::min<qsizetype>(lunghezza_, disponibili) : disponibili;
+    const qsizetype quanti =
+        lunghezza_ > 0 ? std::min<qsizetype>(lunghezza_, disponibili) : disponibili;
     QByteArray blocco = ricevuti_.mid(letti_, quanti);
     letti_ += quanti;
     return blocco;

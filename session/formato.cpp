@@ -82,7 +82,8 @@ QString Formatta(double valore, int decimali, const QLocale& locale) {
 
 QString Formatta(double valore, const char* modello, const QLocale& locale) {
     int decimali = 0;
-    if (const char* punto = std::strchr(modello, '.')) decimali = static_cast<int>(std::strlen(punto + 1));
+    if (const char* punto = std::strchr(modello, '.'))
+        decimali = static_cast<int>(std::strlen(punto + 1));
     return Formatta(valore, decimali, locale);
 }
 
@@ -100,7 +101,8 @@ double Numero_da_testo_c(const QString& testo, bool* ok) {
     const QByteArray byte = testo.trimmed().toLatin1();
     double valore = 0;
     const auto r = std::from_chars(byte.constData(), byte.constData() + byte.size(), valore);
-    const bool buono = r.ec == std::errc() && r.ptr == byte.constData() + byte.size() && !byte.isEmpty();
+    const bool buono =
+        r.ec == std::errc() && r.ptr == byte.constData() + byte.size() && !byte.isEmpty();
     if (ok) *ok = buono;
     return buono ? valore : 0.0;
 }

@@ -84,7 +84,7 @@ struct Sessione {
     // Acquisition and recording
     bool Acquisizione_in_corso = false;
     bool Disegno_abilitato = false;
-    float Tempo_corrente = 0;                // s
+    float Tempo_corrente = 0;                 // s
     std::array<std::int16_t, 2> Stato_fase{}; // 0 = current, 1 = previous
     bool Memo_attivo = false;
     std::deque<Campione> Campioni; // deque: no doubling, about 16 bytes per sample
