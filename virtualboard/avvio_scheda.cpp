@@ -40,6 +40,10 @@ void Errore(const QString& testo) {
 } // namespace
 
 int Esegui_scheda_virtuale(const QStringList& argomenti) {
+    if (argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"))) {
+        std::fputs(Uso_scheda().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     Opzioni_scheda opzioni;
     QString errore;
     if (!Leggi_opzioni(argomenti, opzioni, errore)) {
