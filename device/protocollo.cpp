@@ -62,7 +62,10 @@ void Protocollo::Open_comm() {
     try {
         porta_.Apri();
     } catch (const Errore_porta& e) {
-        if (e.codice() != Errore_porta::Codice::Porta_gia_aperta)
+        // An open port is fine; a number with nothing plugged in is not worth a message
+        // (a first start without a board): the probe fails and the search follows.
+        if (e.codice() != Errore_porta::Codice::Porta_gia_aperta &&
+            e.codice() != Errore_porta::Codice::Porta_inesistente)
             avvisi_.Mostra(e.testo(), Avvisi::Icona::Avviso);
     }
 }
@@ -132,7 +135,7 @@ bool Protocollo::Verifica_scheda() {
     bool risultato = false;
     try {
         Open_comm();
-        // Open_comm has told the operator why the port did not open.
+        // Open_comm has told the operator why the port did not open, if it matters.
         if (s_.Usa_seriale && !porta_.Aperta()) return false;
         porta_.Imposta_DTR(true);
         porta_.Imposta_RTS(true);
@@ -159,13 +162,16 @@ bool Protocollo::Verifica_scheda() {
 void Protocollo::Leggi_tipo_scheda() {
     Svuota_ricezione();
     try {
-        Invia_comando(QStringLiteral("$D"));
+        // A closed port (no board was found) gets the same answer as a silent board.
+        const bool chiusa = s_.Usa_seriale && !porta_.Aperta();
+        if (!chiusa) Invia_comando(QStringLiteral("$D"));
         int tipo = 0;
         if (s_.Usa_seriale) {
-            const QByteArray risposta = Leggi_bytes(3);
+            const QByteArray risposta = chiusa ? QByteArray() : Leggi_bytes(3);
             if (risposta.size() < 3) {
                 avvisi_.Mostra(QStringLiteral("La scheda non ha indicato il suo tipo: nessuna "
-                                              "risposta entro %1 ms")
+                                              "risposta entro %1 ms.\nControllare che la "
+                                              "scheda sia collegata e accesa.")
                                    .arg(s_.Timeout_ms));
                 return;
             }

@@ -39,8 +39,9 @@ public:
 
     Porta_seriale& Porta() { return porta_; }
 
-    // Opens the port; a port that is open already is fine, any other failure is shown
-    // with a warning icon. Callers check Aperta() when they need to know.
+    // Opens the port; a port that is open already is fine and a number with no device
+    // fails silently; any other failure is shown with a warning icon. Callers check
+    // Aperta() when they need to know.
     void Open_comm();
 
     // Sends a command to the HID link when Usa_hid, to the serial port when

@@ -1,13 +1,18 @@
 #pragma once
 // The program's frame window. Its caption is Titolo followed by Stato_connessione; the
-// design caption, before the first update, is "Kinetrack". For now the work area is a
-// placeholder for the child windows. It also shows the operator's messages.
+// design caption, before the first update, is "Kinetrack". Its work area holds the
+// header strip (top 12 %), the graph window (75 %) and, at the bottom, the strip of the
+// command panel, laid out again whenever the window is resized. It also shows the
+// operator's messages.
 
 #include "session/avvisi.h"
 
 #include <QMainWindow>
 
+class Frm_grafici;
+class Frm_intestazione;
 class QLabel;
+class QLocale;
 struct Sessione;
 
 class Frm_main : public QMainWindow, public Avvisi {
@@ -23,7 +28,17 @@ public:
     void Mostra(const QString& testo, Icona icona = Icona::Nessuna,
                 const QString& titolo = QString()) override;
 
+    // Opens the child windows, once, after the application folder is known: the header
+    // strip showing the session's exercise record, and the graph window.
+    void Apri_finestre(Sessione& sessione, const QLocale& locale);
+    // Lays the child windows out in the work area: the header strip, then the graph
+    // window directly below it, then the command strip.
+    void riposiziona();
+
     QLabel* Lbl_cartella = nullptr;
+    Frm_intestazione* Intestazione = nullptr;
+    Frm_grafici* Grafici = nullptr;
+    QWidget* Spazio_comandi = nullptr; // the command panel's place
 
 Q_SIGNALS:
     // The window is closing: the program's other windows go with it.
@@ -31,4 +46,5 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 };

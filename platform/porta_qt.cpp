@@ -163,7 +163,7 @@ void Porta_qt::Apri() {
                            QStringLiteral("Porta già aperta"));
     const QString dispositivo = Dispositivo_porta(numero_);
     if (dispositivo.isEmpty())
-        throw Errore_porta(Errore_porta::Codice::Generico,
+        throw Errore_porta(Errore_porta::Codice::Porta_inesistente,
                            QStringLiteral("Porta com%1 inesistente (%2)")
                                .arg(numero_)
                                .arg(Descrizione_porta(numero_)));
@@ -171,11 +171,14 @@ void Porta_qt::Apri() {
     dispositivo_ = dispositivo;
     if (!seriale_.open(QIODevice::ReadWrite)) {
         const QString motivo = seriale_.errorString();
+        // The device node went away between the look-up and the open.
+        const auto codice = seriale_.error() == QSerialPort::DeviceNotFoundError
+                                ? Errore_porta::Codice::Porta_inesistente
+                                : Errore_porta::Codice::Generico;
         seriale_.clearError();
-        throw Errore_porta(Errore_porta::Codice::Generico,
-                           QStringLiteral("Impossibile aprire la porta com%1 (%2): %3")
-                               .arg(numero_)
-                               .arg(dispositivo, motivo));
+        throw Errore_porta(codice, QStringLiteral("Impossibile aprire la porta com%1 (%2): %3")
+                                       .arg(numero_)
+                                       .arg(dispositivo, motivo));
     }
     try {
         Applica_parametri(parametri_);

@@ -35,6 +35,8 @@ public:
     int Handshaking() const override { return handshaking_; }
     void Imposta_handshaking(int codice) override;
 
+    // Porta_inesistente when the number has no device node, Generico for any other
+    // failure (permission denied, busy).
     void Apri() override;
     void Chiudi() override;
     bool Aperta() const override { return seriale_.isOpen(); }

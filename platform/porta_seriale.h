@@ -12,7 +12,14 @@
 
 class Errore_porta : public std::runtime_error {
 public:
-    enum class Codice { Generico, Porta_gia_aperta, Porta_chiusa, Impostazione_non_valida };
+    // Porta_inesistente: no device behind the port number (nothing plugged in).
+    enum class Codice {
+        Generico,
+        Porta_gia_aperta,
+        Porta_chiusa,
+        Impostazione_non_valida,
+        Porta_inesistente
+    };
     Errore_porta(Codice codice, const QString& testo)
         : std::runtime_error(testo.toStdString()), codice_(codice), testo_(testo) {}
     Codice codice() const { return codice_; }

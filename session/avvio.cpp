@@ -1,8 +1,10 @@
 #include "session/avvio.h"
 
+#include "analysis/frm_grafici.h"
 #include "device/frm_hid.h"
 #include "device/protocollo.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/vista_principale.h"
 #include "platform/hid_hidapi.h"
 #include "platform/porta_qt.h"
 #include "session/attendi.h"
@@ -51,7 +53,7 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     principale_ = std::make_unique<Frm_main>();
     avvisi_ = opzioni_.avvisi ? opzioni_.avvisi : principale_.get();
     protocollo_ = std::make_unique<Protocollo>(s_, *porta_, *avvisi_);
-    vista_ = std::make_unique<Vista_misura>();
+    vista_ = std::make_unique<Vista_principale>();
     motore_ = std::make_unique<Motore_misura>(s_, *vista_, QLocale());
     motore_->Imposta_porta(porta_);
     protocollo_->Imposta_motore(motore_.get());
@@ -124,9 +126,12 @@ void Programma::Avvia() {
     protocollo_->Leggi_tipo_scheda();
     protocollo_->Inizializza_scheda();
 
-    // 14: the main window.
+    // 14: the main window with its child windows; the engine shows its work in them.
+    principale_->Apri_finestre(s_, QLocale());
+    principale_->Grafici->Imposta_lista(&motore_->Lst_valori());
+    vista_->Collega(principale_->Intestazione, principale_->Grafici);
     Aggiorna_didascalia();
-    principale_->show();
+    principale_->showMaximized();
 }
 
 void Programma::Chiudi_finestre() {

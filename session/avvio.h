@@ -15,7 +15,7 @@ class Libreria_hid;
 class Motore_misura;
 class Porta_seriale;
 class Protocollo;
-class Vista_misura;
+class Vista_principale;
 class frm_hid;
 class frm_seriale;
 
@@ -56,6 +56,8 @@ public:
     frm_hid* Hid() { return hid_.get(); } // only in HID mode
     Protocollo& Comandi() { return *protocollo_; }
     Motore_misura& Motore() { return *motore_; }
+    // What the engine shows, on the main window's child windows.
+    Vista_principale& Vista() { return *vista_; }
     Porta_seriale& Porta() { return *porta_; }
 
 private:
@@ -70,7 +72,7 @@ private:
     Avvisi* avvisi_;
     Porta_seriale* porta_;
     std::unique_ptr<Protocollo> protocollo_;
-    std::unique_ptr<Vista_misura> vista_;
+    std::unique_ptr<Vista_principale> vista_;
     std::unique_ptr<Motore_misura> motore_;
     std::unique_ptr<frm_seriale> seriale_;
     std::unique_ptr<frm_hid> hid_;

@@ -3,6 +3,7 @@
 #include "device/protocollo.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/mappa_porte.h"
+#include "session/attendi.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
 #include "stream/frm_seriale_regole.h"
@@ -24,6 +25,7 @@
 namespace {
 
 const QString Sezione = QStringLiteral("Properties");
+constexpr float Pausa_per_numero_ms = 20;
 
 QComboBox* Nuova_lista(QWidget* genitore, const char* nome) {
     auto* lista = new QComboBox(genitore);
@@ -281,6 +283,9 @@ void frm_seriale::Cmd_Auto_Click() {
     const int trovata = Cerca_scheda(porta_, protocollo_, [this](const QString& testo) {
         Lbl_info->setText(testo);
         Lbl_info->repaint();
+        // A number with no device fails at once: a short pause lets the window system
+        // show each one (the whole search over empty numbers takes well under a second).
+        Attendi(Pausa_per_numero_ms);
     });
     if (trovata > 0) {
         QApplication::beep();
