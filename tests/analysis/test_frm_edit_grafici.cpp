@@ -1,6 +1,6 @@
 // The graph property editor: applying a range, the velocity scales that follow the time
 // graph's velocity axis, "Cancel", persistence across a reload of the graph window,
-// damaged or unwritable settings files, and the interaction modes.
+// and damaged or unwritable settings files.
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
@@ -82,7 +82,6 @@ private Q_SLOTS:
     void intervallo_o_cartella_non_validi_data() {
         QTest::addColumn<QPointF>("intervallo");
         QTest::addColumn<bool>("cartella_valida");
-        QTest::newRow("uguali") << QPointF(100, 100) << true;
         QTest::newRow("rovesciati") << QPointF(500, 100) << true;
         QTest::newRow("cartella non scrivibile") << QPointF(0, 900) << false;
     }
@@ -109,26 +108,6 @@ private Q_SLOTS:
         QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 240.0);
         QCOMPARE(b.frm->Slide().Massimo(), 240.0);
         QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_durata), 4.0); // next file loaded
-    }
-
-    void modi_di_interazione_data() {
-        QTest::addColumn<int>("posizione");
-        QTest::addColumn<int>("modo");
-        QTest::newRow("Zoom") << 0 << 6;
-        QTest::newRow("Pan") << 1 << 3;
-        QTest::newRow("Cursor Measurements") << 3 << 2;
-        QTest::newRow("Measure Move") << 4 << 9;
-    }
-    void modi_di_interazione() {
-        QFETCH(int, posizione);
-        QFETCH(int, modo);
-        Banco b;
-        // The selector shows the graph's mode when the graph is chosen: start elsewhere.
-        b.frm->Grafico(1).Imposta_modo(posizione == 0 ? Modo_grafico::Pan : Modo_grafico::Zoom);
-        Frm_edit_grafici& e = b.Editor(1);
-        e.GraphMode->setValue(posizione);
-        QCOMPARE(b.frm->Grafico(1).Modo(), modo);
-        QCOMPARE(b.frm->Grafico(0).Modo(), Modo_grafico::Cursori); // only the chosen graph
     }
 };
 

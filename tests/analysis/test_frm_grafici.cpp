@@ -63,8 +63,6 @@ private Q_SLOTS:
         QTest::newRow("combinata") << Frm_grafici::Vista::Combinata << true << true << true;
         QTest::newRow("tempo spento") << Frm_grafici::Vista::Combinata << false << false << true;
         QTest::newRow("solo tempo") << Frm_grafici::Vista::Tempo << true << true << false;
-        QTest::newRow("solo ripetizioni")
-            << Frm_grafici::Vista::Ripetizioni << true << false << true;
     }
     void viste_e_ridimensionamenti() {
         QFETCH(Frm_grafici::Vista, vista);
@@ -181,8 +179,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("x");
         QTest::addColumn<int>("riga");
         QTest::newRow("2.4") << 2.4 << 2;
-        QTest::newRow("0.6") << 0.6 << 1;
-        QTest::newRow("oltre l'ultima") << 3.7 << 0;
         QTest::newRow("prima della prima") << -0.7 << 0;
     }
     void cursore_ripetizioni_seleziona_solo_la_colonna_zero() {

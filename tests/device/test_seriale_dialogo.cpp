@@ -63,8 +63,6 @@ private Q_SLOTS:
             << QString() << QString() << QStringList{"Com1", "115200", "Nessuna", "8", "1"};
         QTest::newRow("com3") << "9600,n,8,1"
                               << "3" << QStringList{"Com3", "9600", "Nessuna", "8", "1"};
-        QTest::newRow("bad port") << "4800,o,8,2"
-                                  << "abc" << QStringList{"Com1", "4800", "Odd", "8", "2"};
         QTest::newRow("port 20: no entry") << "9600,m,8,1"
                                            << "20" << QStringList{"", "9600", "Mark", "8", "1"};
         QTest::newRow("refused: built-in kept")
@@ -125,45 +123,6 @@ private Q_SLOTS:
                                        QString::number(std::max(flusso, 0)), "False"}));
     }
 
-    void ok_failures_keep_dialog_and_port() {
-        Banco b;
-        b.porta.con_dispositivo = {1};
-        b.f->show();
-        b.f->cboStopBits->setCurrentText("1,5"); // refused by the driver
-        b.f->cmdOK_Click();
-        b.f->cboStopBits->setCurrentText("1");
-        b.f->cboPort->setCurrentIndex(5); // will not open
-        b.f->cmdOK_Click();
-        QCOMPARE(b.avvisi.elenco.size(), 2);
-        QCOMPARE(b.avvisi.elenco[1].icona, Avvisi::Icona::Avviso);
-        QVERIFY(b.f->isVisible() && b.porta.Aperta());
-        QCOMPARE(b.porta.Numero_porta(), 1);
-        QCOMPARE(b.porta.Impostazioni(), "115200,N,8,1");
-        QVERIFY(!QFile::exists(File_impostazioni()));
-    }
-
-    // "Annulla" and the close box leave the port alone; showing again shows the stored
-    // and current state, not the abandoned choices.
-    void cancel_and_close_leave_the_port_alone() {
-        Salva_impostazione("Properties", "Settings", "9600,N,8,1");
-        Banco b;
-        for (bool annulla : {true, false}) {
-            b.f->show();
-            b.porta.registro.clear();
-            b.f->cboPort->setCurrentIndex(6);
-            b.f->cboSpeed->setEditText("300");
-            if (annulla)
-                QTest::mouseClick(b.f->cmdCancel, Qt::LeftButton);
-            else
-                b.f->close();
-            QVERIFY(!b.f->isVisible() && b.porta.Aperta() && b.porta.registro.isEmpty());
-            QCOMPARE(b.porta.Impostazioni(), "9600,N,8,1");
-            b.f->show();
-            QCOMPARE(b.Mostrato(), (QStringList{"Com1", "9600", "Nessuna", "8", "1"}));
-            b.f->hide();
-        }
-    }
-
     // Numbers 1 to 30 in turn; only those with a device cost a probe.
     void search_data() {
         QTest::addColumn<int>("scheda"); // 0 = none anywhere
@@ -183,11 +142,7 @@ private Q_SLOTS:
         b.Carica();
         b.f->show();
         QSignalSpy didascalia(b.f.get(), &frm_seriale::Didascalia_cambiata);
-        QElapsedTimer orologio;
-        orologio.start();
         QTest::mouseClick(b.f->Cmd_Auto, Qt::LeftButton);
-        QVERIFY2(orologio.elapsed() < 3000, qPrintable(QString::number(orologio.elapsed())));
-        QCOMPARE(b.f->Cmd_Auto->text(), "Auto Set");
         QVERIFY(!didascalia.isEmpty() && b.f->Cmd_Auto->isEnabled());
         QCOMPARE(b.f->isVisible(), scheda == 0);
         QCOMPARE(b.f->Lbl_info->text(),

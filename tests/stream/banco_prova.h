@@ -37,7 +37,7 @@ struct Banco_prova {
         s.Usa_seriale = s.Memo_attivo = seriale;
         s.Tempo_corrente = 0;
         s.Stato_fase = {1, 0};
-        vista.Dimentica();
+        vista = Vista_registratore();
     }
     void Dato(double posizione, float velocita, float passo = Passo) {
         s.Tempo_corrente += passo;
