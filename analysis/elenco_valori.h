@@ -3,7 +3,7 @@
 // cells Txt_dettaglio(0..13) and fourteen single-column lists Lst_valori(0..13), side by
 // side so that row k of every column belongs to the same repetition.
 
-#include "analysis/lista_valori.h"
+#include "stream/lista_valori.h"
 
 #include <QObject>
 #include <array>

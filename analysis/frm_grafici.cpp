@@ -130,55 +130,53 @@ void Frm_grafici::Apri_editor(int grafico) {
 
 // ---- What the measurement engine shows ----
 
-bool Frm_grafici::Grafico_tempo_visibile() const {
+bool Frm_grafici::Vuole_campioni() const {
     return !grafici_[0]->isHidden();
 }
 
-void Frm_grafici::Accoda_tempo(int conteggio, const double* posizioni, const double* velocita,
-                               const float* tempi_ms) {
+void Frm_grafici::Campioni_aggiunti(const Blocco_campioni& blocco) {
     Grafico_misura& g = Grafico(0);
-    for (int i = 0; i < conteggio; ++i) {
-        const double passo = std::abs(static_cast<double>(tempi_ms[i])) / 1000.0;
-        g.Accoda(Tempo::Plot_posizione, posizioni[i], passo);
-        g.Accoda(Tempo::Plot_velocita, velocita[i], passo);
+    for (std::size_t i = 0; i < blocco.tempi_ms.size(); ++i) {
+        const double passo = std::abs(static_cast<double>(blocco.tempi_ms[i])) / 1000.0;
+        g.Accoda(Tempo::Plot_posizione, blocco.posizioni[i], passo);
+        g.Accoda(Tempo::Plot_velocita, blocco.velocita[i], passo);
     }
 }
 
-void Frm_grafici::Cancella_grafico_tempo() {
+void Frm_grafici::Tempo_ripartito() {
     Grafico(0).Cancella_dati();
 }
 
-void Frm_grafici::Origine_grafico_tempo() {
+void Frm_grafici::Confine_ripetizione(double inizio_nuova, double inizio_precedente) {
+    Grafico(0).Imposta_cursore_x(1, inizio_nuova);
+    Grafico(0).Imposta_cursore_x(2, inizio_precedente);
+}
+
+void Frm_grafici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, Colore colore) {
+    Mostra_riga(riga);
+    Mostra_velocita(ripetizione.Vmedia_conc, colore);
+    const double valori[] = {ripetizione.Durata_conc, ripetizione.Vmedia_conc};
+    Grafico(1).Accoda_multiplo(valori, 2);
+    Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
+}
+
+void Frm_grafici::Misura_azzerata() {
+    valori_->Svuota();
+    Grafico(1).Cancella_dati();
+    slide_->Imposta_valore(0);
+    // Both time plots restart from the origin.
+    Grafico(0).Cancella_dati();
     Grafico(0).Accoda(Tempo::Plot_velocita, 0.0, 0.0);
     Grafico(0).Accoda(Tempo::Plot_posizione, 0.0, 0.0);
     Grafico(0).Ridisegna();
 }
 
-void Frm_grafici::Sposta_cursori(double x_cursore_1, double x_cursore_2) {
-    Grafico(0).Imposta_cursore_x(1, x_cursore_1);
-    Grafico(0).Imposta_cursore_x(2, x_cursore_2);
-}
-
-void Frm_grafici::Riga_aggiunta(int riga) {
+void Frm_grafici::Mostra_riga(int riga) {
     if (!lista_) return;
     // Catch up with every row of the data not yet shown, up to this one.
     for (int r = valori_->Righe(); r <= riga && r < lista_->Righe(); ++r)
         valori_->Aggiungi_riga(lista_->Riga_n(r));
     for (int c = 0; c < Elenco_valori::Colonne; ++c) valori_->Seleziona(c, riga);
-}
-
-void Frm_grafici::Lista_svuotata() {
-    valori_->Svuota();
-}
-
-void Frm_grafici::Accoda_ripetizione(float durata_conc, float vmedia_conc) {
-    const double valori[] = {durata_conc, vmedia_conc};
-    Grafico(1).Accoda_multiplo(valori, 2);
-    Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
-}
-
-void Frm_grafici::Cancella_grafico_ripetizioni() {
-    Grafico(1).Cancella_dati();
 }
 
 void Frm_grafici::Mostra_velocita(float vmedia_conc, Colore colore) {
@@ -187,10 +185,6 @@ void Frm_grafici::Mostra_velocita(float vmedia_conc, Colore colore) {
     slide_->Imposta_colore(c);
     num_vel_->Imposta_valore(vmedia_conc);
     num_vel_->Imposta_colore(c);
-}
-
-void Frm_grafici::Azzera_slider() {
-    slide_->Imposta_valore(0);
 }
 
 // ---- Cursors and the value list ----

@@ -59,19 +59,13 @@ public:
     Frm_edit_grafici* Editor() const;
     void Apri_editor(int grafico);
 
-    // Vista_misura
-    bool Grafico_tempo_visibile() const override;
-    void Accoda_tempo(int conteggio, const double* posizioni, const double* velocita,
-                      const float* tempi_ms) override;
-    void Cancella_grafico_tempo() override;
-    void Origine_grafico_tempo() override;
-    void Sposta_cursori(double x_cursore_1, double x_cursore_2) override;
-    void Riga_aggiunta(int riga) override;
-    void Lista_svuotata() override;
-    void Accoda_ripetizione(float durata_conc, float vmedia_conc) override;
-    void Cancella_grafico_ripetizioni() override;
-    void Mostra_velocita(float vmedia_conc, Colore colore) override;
-    void Azzera_slider() override;
+    // The engine's events. Samples are drawn only while the time graph is visible.
+    bool Vuole_campioni() const override;
+    void Campioni_aggiunti(const Blocco_campioni& blocco) override;
+    void Tempo_ripartito() override;
+    void Confine_ripetizione(double inizio_nuova, double inizio_precedente) override;
+    void Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, Colore colore) override;
+    void Misura_azzerata() override;
 
 Q_SIGNALS:
     // A completed repetition is on screen (row, slider and display).
@@ -81,6 +75,10 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    // What the events do to the windows.
+    void Mostra_riga(int riga);
+    void Mostra_velocita(float vmedia_conc, Colore colore);
+
     Sessione& s_;
     QLocale locale_;
     const Lista_valori* lista_ = nullptr;

@@ -10,6 +10,7 @@
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "board/flusso_scheda.h"
+#include "device/collegamento_seriale.h"
 #include "platform/grafico.h"
 #include "platform/porta_memoria.h"
 #include "platform/slider.h"
@@ -64,29 +65,23 @@ void Esegui(double durata_s, double frequenza) {
     s.Dati_esercizio.Limite_sup = 110;
     s.Dati_esercizio.Limite_inf = 90;
     Frm_grafici frm(s, QLocale::c());
-    Motore_misura motore(s, frm, QLocale::c());
+    Motore_misura motore(s, QLocale::c());
+    motore.Aggiungi_vista(frm);
     frm.Imposta_lista(&motore.Lst_valori());
     frm.resize(1600, 750);
     frm.riposiziona();
     frm.show();
 
     Porta_memoria porta;
-    porta.Imposta_soglia_ricezione(12);
-    porta.Imposta_lunghezza_lettura(12);
-    motore.Imposta_porta(&porta);
-    QObject::connect(&porta, &Porta_seriale::Dati_ricevuti, &porta,
-                     [&] { motore.Ricezione_seriale(porta); });
+    Collegamento_seriale collegamento(s, porta, motore);
+    motore.Imposta_ritardo([&collegamento] { return collegamento.Byte_in_attesa(); });
 
     // Half a second up, half a second down (at most 24000 counts: no 16-bit wrap).
     const int escursione = static_cast<int>(frequenza / 2);
     Flusso_ritmo flusso(3, Collegamento::Seriale, frequenza, durata_s + 1, escursione);
 
-    s.Acquisizione_in_corso = true;
-    s.Ricezione_attiva = true;
-    s.Disegno_abilitato = true;
-    s.Stato_fase = {1, 0};
-    s.Tempo_corrente = 0;
-    motore.Azzera_misura();
+    collegamento.Prepara_flusso();
+    motore.Inizia_acquisizione();
 
     QElapsedTimer orologio;
     Grafico_misura& tempo = frm.Grafico(0);

@@ -2,8 +2,11 @@
 
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
+#include "device/collegamento_seriale.h"
 #include "platform/porta_memoria.h"
 #include "session/formato.h"
+#include "session/tipi_scheda.h"
+#include "session/titolo.h"
 #include "stream/decodifica.h"
 
 #include <QDateTime>
@@ -111,11 +114,6 @@ std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype by
     return std::nullopt;
 }
 
-void Vista_colori::Mostra_velocita(float vmedia_conc, Colore colore) {
-    (void)vmedia_conc;
-    colori.push_back(colore);
-}
-
 QString Nome_colore(Colore colore) {
     if (colore == Colore_giallo) return QStringLiteral("giallo");
     if (colore == Colore_verde) return QStringLiteral("verde");
@@ -123,17 +121,14 @@ QString Nome_colore(Colore colore) {
 }
 
 Riproduzione::Riproduzione(const Opzioni_replay& opzioni)
-    : opzioni_(opzioni), motore_(sessione_, vista_, opzioni.locale) {
+    : opzioni_(opzioni), motore_(sessione_, opzioni.locale) {
     Sessione& s = sessione_;
-    s.Titolo = QStringLiteral("KINETRACK %1.%2.%3")
-                   .arg(KT_VERSIONE_MAGGIORE)
-                   .arg(KT_VERSIONE_MINORE)
-                   .arg(KT_VERSIONE_REVISIONE);
+    s.Titolo = Titolo_programma();
     s.Usa_seriale = opzioni.collegamento == Collegamento::Seriale;
     s.Usa_hid = opzioni.collegamento == Collegamento::Hid;
-    s.Fattore_posizione =
-        opzioni.tipo_scheda == 1 ? Fattore_posizione_tipo1 : Fattore_posizione_tipo23;
-    s.Fattore_tempo = opzioni.tipo_scheda == 3 ? Fattore_tempo_tipo3 : Fattore_tempo_tipo12;
+    const Calibrazione_scheda calibrazione = Calibrazione_tipo(opzioni.tipo_scheda);
+    s.Fattore_posizione = calibrazione.Fattore_posizione;
+    s.Fattore_tempo = calibrazione.Fattore_tempo;
     auto& d = s.Dati_esercizio;
     d.Atleta = opzioni.atleta;
     d.Esercizio = opzioni.esercizio;
@@ -144,30 +139,26 @@ Riproduzione::Riproduzione(const Opzioni_replay& opzioni)
     d.Ampiezza_minima = opzioni.ampiezza_minima;
 
     // Recording on, then the start of an acquisition.
+    motore_.Aggiungi_vista(vista_);
     s.Memo_attivo = true;
-    motore_.Azzera_misura();
-    s.Acquisizione_in_corso = true;
-    s.Ricezione_attiva = true;
-    s.Disegno_abilitato = true;
-    s.Tempo_corrente = 0;
-    s.Stato_fase = {1, 0};
+    motore_.Inizia_acquisizione();
 }
 
 void Riproduzione::Esegui(const QByteArray& cattura) {
     if (opzioni_.collegamento == Collegamento::Seriale) {
         // All bytes in one receive event, read 12 at a time as the live port is set.
         Porta_memoria porta;
-        porta.Imposta_lunghezza_lettura(12);
+        Collegamento_seriale collegamento(sessione_, porta, motore_);
+        collegamento.Prepara_flusso();
+        motore_.Imposta_ritardo([&collegamento] { return collegamento.Byte_in_attesa(); });
         porta.Ricevi(cattura);
-        motore_.Imposta_porta(&porta);
-        motore_.Ricezione_seriale(porta);
-        motore_.Imposta_porta(nullptr);
+        motore_.Imposta_ritardo({});
         return;
     }
     const auto* dati = reinterpret_cast<const std::uint8_t*>(cattura.constData());
     const auto report = static_cast<qsizetype>(Byte_report_hid);
     for (qsizetype inizio = 0; inizio + report <= cattura.size(); inizio += report)
-        motore_.Report_hid(dati + inizio, static_cast<int>(report));
+        motore_.Report_hid({dati + inizio, Byte_report_hid});
 }
 
 std::optional<QString> Riproduzione::Salva_file() {

@@ -3,9 +3,9 @@
 // engine exactly as the live program would receive it, with recording on from the start;
 // then the repetition table is printed and the sample and summary files are written.
 
-#include "analysis/lista_valori.h"
 #include "board/flusso_scheda.h"
 #include "session/sessione.h"
+#include "stream/lista_valori.h"
 #include "stream/motore_misura.h"
 #include "stream/vista_misura.h"
 
@@ -41,8 +41,10 @@ std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype by
 // Keeps the band colour of every listed repetition.
 class Vista_colori : public Vista_misura {
 public:
-    void Mostra_velocita(float vmedia_conc, Colore colore) override;
-    void Lista_svuotata() override { colori.clear(); }
+    void Ripetizione_chiusa(int, const Ripetizione&, Colore colore) override {
+        colori.push_back(colore);
+    }
+    void Misura_azzerata() override { colori.clear(); }
     std::vector<Colore> colori;
 };
 

@@ -1,9 +1,9 @@
 #include "datafiles/salva_ripetizioni.h"
 
-#include "analysis/lista_valori.h"
 #include "datafiles/avanzamento.h"
 #include "datafiles/nomi_file.h"
 #include "session/formato.h"
+#include "stream/lista_valori.h"
 
 #include <QFile>
 

@@ -1,204 +1,113 @@
 #include "device/protocollo.h"
 
-#include "device/uscita_hid.h"
-#include "platform/impostazioni_utente.h"
+#include "device/collegamento_scheda.h"
 #include "session/attendi.h"
+#include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
 
-#include <QEventLoop>
 #include <algorithm>
-#include <exception>
 
 namespace {
-
 const QString Parte_tipo = QStringLiteral(" Scheda tipo ");
-
-QString Testo_errore(const std::exception& e) {
-    if (const auto* porta = dynamic_cast<const Errore_porta*>(&e)) return porta->testo();
-    return QString::fromUtf8(e.what());
-}
-
-// Restores what a reply wait changed, also when a read throws.
-struct Ripristino_attesa {
-    Sessione& s;
-    Porta_seriale& porta;
-    bool binario = porta.Modo_binario();
-    int lunghezza = porta.Lunghezza_lettura();
-    bool ricezione = s.Ricezione_attiva;
-    ~Ripristino_attesa() {
-        s.Ricezione_attiva = ricezione;
-        porta.Imposta_modo_binario(binario);
-        porta.Imposta_lunghezza_lettura(lunghezza);
-    }
-};
-
+constexpr float Attesa_assestamento_ms = 500; // after the lines go on, before the probe
 } // namespace
-
-Calibrazione_scheda Calibrazione_tipo(int tipo) {
-    switch (tipo) {
-    case 1:
-        return {Fattore_posizione_tipo1, Fattore_tempo_tipo12, true};
-    case 2:
-        return {Fattore_posizione_tipo23, Fattore_tempo_tipo12, true};
-    case 3:
-        return {Fattore_posizione_tipo23, Fattore_tempo_tipo3, true};
-    default:
-        return {Fattore_posizione_tipo23, Fattore_tempo_tipo3, false};
-    }
-}
 
 QString Parte_connessione(const QString& stato) {
     const qsizetype inizio = stato.indexOf(Parte_tipo);
     return inizio < 0 ? stato : stato.left(inizio);
 }
 
-Protocollo::Protocollo(Sessione& sessione, Porta_seriale& porta, Avvisi& avvisi, QObject* parent)
-    : QObject(parent), s_(sessione), porta_(porta), avvisi_(avvisi) {
-    Timer_Seriale.setSingleShot(true);
-    connect(&Timer_Seriale, &QTimer::timeout, this, [this] { s_.Timeout_scaduto = true; });
+Protocollo::Protocollo(Sessione& sessione, Motore_misura& motore, Avvisi& avvisi, QObject* parent)
+    : QObject(parent), s_(sessione), motore_(motore), avvisi_(avvisi) {}
+
+bool Protocollo::Con_risposte() const {
+    return c_ != nullptr && c_->Con_risposte();
 }
 
-void Protocollo::Open_comm() {
-    try {
-        porta_.Apri();
-    } catch (const Errore_porta& e) {
-        // An open port is fine; a number with nothing plugged in is not worth a message
-        // (a first start without a board): the probe fails and the search follows.
-        if (e.codice() != Errore_porta::Codice::Porta_gia_aperta &&
-            e.codice() != Errore_porta::Codice::Porta_inesistente)
-            avvisi_.Mostra(e.testo(), Avvisi::Icona::Avviso);
-    }
-}
-
-void Protocollo::Invia_comando(const QString& comando) {
-    if (s_.Usa_hid && hid_ != nullptr) hid_->HID_invia_stringa(comando);
-    if (s_.Usa_seriale) porta_.Scrivi(comando.toLatin1());
+std::optional<QString> Protocollo::Invia_comando(const QString& comando) {
+    if (c_ == nullptr) return std::nullopt;
+    return c_->Invia(comando.toLatin1());
 }
 
 void Protocollo::Svuota_ricezione() {
-    try {
-        const int lunghezza = porta_.Lunghezza_lettura();
-        porta_.Imposta_lunghezza_lettura(0);
-        porta_.Leggi();
-        porta_.Imposta_lunghezza_lettura(lunghezza);
-    } catch (...) {
-    }
-}
-
-QByteArray Protocollo::Attendi_risposta(int quanti) {
-    Ripristino_attesa ripristino{s_, porta_};
-    s_.Ricezione_attiva = false;
-    // A wait started by a handler inside this one (a click during a reply wait) gets a
-    // timer of its own, so it cannot cancel this wait's time-out.
-    QTimer proprio;
-    QTimer& timer = Timer_Seriale.isActive() ? proprio : Timer_Seriale;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    porta_.Imposta_modo_binario(true);
-    porta_.Imposta_lunghezza_lettura(quanti);
-
-    QByteArray risposta;
-    bool finita = false;
-    s_.Timeout_scaduto = false;
-    // Sleeps until bytes arrive or the timer ticks; other events run meanwhile.
-    QEventLoop ciclo;
-    connect(&porta_, &Porta_seriale::Byte_arrivati, &ciclo, &QEventLoop::quit);
-    connect(&timer, &QTimer::timeout, &ciclo, [&] {
-        finita = true;
-        ciclo.quit();
-    });
-    timer.start(std::max<int>(0, s_.Timeout_ms));
-    while (!finita) {
-        if (porta_.Byte_in_attesa() >= quanti) {
-            risposta = porta_.Leggi();
-            break;
-        }
-        ciclo.exec();
-    }
-    timer.stop();
-    s_.Timeout_scaduto = true;
-    return risposta;
+    if (c_ != nullptr) c_->Svuota();
 }
 
 std::uint8_t Protocollo::Leggi_byte() {
-    const QByteArray risposta = Attendi_risposta(1);
-    return risposta.isEmpty() ? 0 : static_cast<std::uint8_t>(risposta.at(0));
+    const QByteArray risposta = Leggi_bytes(1);
+    return static_cast<std::uint8_t>(risposta.at(0));
 }
 
 QByteArray Protocollo::Leggi_bytes(std::int16_t quanti) {
-    const QByteArray risposta = Attendi_risposta(std::max<int>(1, quanti));
-    if (risposta.size() < quanti) return QByteArray(1, '\0');
+    const int attesi = std::max<int>(1, quanti);
+    const QByteArray risposta =
+        c_ != nullptr ? c_->Attendi_risposta(attesi, Timeout_ms) : QByteArray();
+    if (risposta.size() < attesi) return QByteArray(1, '\0');
     return risposta;
 }
 
-bool Protocollo::Verifica_scheda() {
-    bool risultato = false;
-    try {
-        Open_comm();
-        // Open_comm has told the operator why the port did not open, if it matters.
-        if (s_.Usa_seriale && !porta_.Aperta()) return false;
-        porta_.Imposta_DTR(true);
-        porta_.Imposta_RTS(true);
-        Attendi(500);
-        Svuota_ricezione();
-        s_.Timeout_ms = 500;
-        Invia_comando(QStringLiteral("$"));
-        Leggi_byte();
-        Invia_comando(QStringLiteral("?"));
-        const QString risposta = QString::fromLatin1(Leggi_bytes(4));
-        if (risposta == QLatin1String("?YES")) {
-            risultato = true;
-            const QString numero = QString::number(porta_.Numero_porta());
-            s_.Stato_connessione = QStringLiteral(" connesso su com") + numero;
-            Q_EMIT Stato_cambiato();
-            Salva_impostazione(QStringLiteral("Properties"), QStringLiteral("CommPort"), numero);
-        }
-    } catch (const std::exception& e) {
-        avvisi_.Mostra(Testo_errore(e));
+bool Protocollo::Scambia(const QString& comando, std::int16_t attesi) {
+    if (auto errore = Invia_comando(comando)) {
+        avvisi_.Mostra(*errore);
+        return false;
     }
-    return risultato;
+    if (Con_risposte()) Leggi_bytes(attesi);
+    return true;
+}
+
+bool Protocollo::Verifica_scheda() {
+    // From the first probe on, replies are awaited 500 ms, whether or not the port opens.
+    Timeout_ms = 500;
+    if (c_ == nullptr) return false;
+    if (auto errore = c_->Prepara_verifica()) avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
+    if (!c_->Aperto()) return false;
+    Attendi(Attesa_assestamento_ms);
+    Svuota_ricezione();
+    if (!Scambia(QStringLiteral("$"), 1)) return false;
+    if (auto errore = Invia_comando(QStringLiteral("?"))) {
+        avvisi_.Mostra(*errore);
+        return false;
+    }
+    if (QString::fromLatin1(Leggi_bytes(4)) != QLatin1String("?YES")) return false;
+    s_.Stato_connessione = c_->Scheda_trovata();
+    Q_EMIT Stato_cambiato();
+    return true;
 }
 
 void Protocollo::Leggi_tipo_scheda() {
     Svuota_ricezione();
-    try {
+    std::optional<int> tipo = 0; // no link: nobody to ask
+    if (c_ != nullptr) {
         // A closed port (no board was found) gets the same answer as a silent board.
-        const bool chiusa = s_.Usa_seriale && !porta_.Aperta();
-        if (!chiusa) Invia_comando(QStringLiteral("$D"));
-        int tipo = 0;
-        if (s_.Usa_seriale) {
-            const QByteArray risposta = chiusa ? QByteArray() : Leggi_bytes(3);
-            if (risposta.size() < 3) {
-                avvisi_.Mostra(QStringLiteral("La scheda non ha indicato il suo tipo: nessuna "
-                                              "risposta entro %1 ms.\nControllare che la "
-                                              "scheda sia collegata e accesa.")
-                                   .arg(s_.Timeout_ms));
+        if (c_->Aperto()) {
+            if (auto errore = Invia_comando(QStringLiteral("$D"))) {
+                avvisi_.Mostra(*errore);
                 return;
             }
-            tipo = static_cast<std::uint8_t>(risposta.at(2));
         }
-        if (s_.Usa_hid) {
-            Attendi(100);
-            tipo = s_.Buffer_in[2];
-        }
-        s_.Stato_connessione =
-            Parte_connessione(s_.Stato_connessione) + Parte_tipo + QString::number(tipo);
-        const Calibrazione_scheda calibrazione = Calibrazione_tipo(tipo);
-        s_.Fattore_posizione = calibrazione.Fattore_posizione;
-        s_.Fattore_tempo = calibrazione.Fattore_tempo;
-        Q_EMIT Stato_cambiato();
-        if (!calibrazione.Riconosciuta)
-            avvisi_.Mostra(QStringLiteral("dispositivo non riconosciuto: DEFAULT TIPO 3!!"));
-    } catch (const std::exception& e) {
-        avvisi_.Mostra(Testo_errore(e));
+        tipo = c_->Tipo_scheda(Timeout_ms);
     }
+    if (!tipo) {
+        avvisi_.Mostra(QStringLiteral("La scheda non ha indicato il suo tipo: nessuna "
+                                      "risposta entro %1 ms.\nControllare che la "
+                                      "scheda sia collegata e accesa.")
+                           .arg(Timeout_ms));
+        return;
+    }
+    s_.Stato_connessione =
+        Parte_connessione(s_.Stato_connessione) + Parte_tipo + QString::number(*tipo);
+    const Calibrazione_scheda calibrazione = Calibrazione_tipo(*tipo);
+    s_.Fattore_posizione = calibrazione.Fattore_posizione;
+    s_.Fattore_tempo = calibrazione.Fattore_tempo;
+    Q_EMIT Stato_cambiato();
+    if (!calibrazione.Riconosciuta) avvisi_.Mostra(Messaggio_tipo_sconosciuto);
 }
 
 void Protocollo::Inizializza_scheda() {
     Svuota_ricezione();
-    try {
-        // Straight to the port: over HID the port is closed and the query ends here.
-        porta_.Scrivi(QByteArrayLiteral("$i"));
+    // A link without replies has no configuration to give, and a closed port none either:
+    // the query ends silently with nothing changed.
+    if (Con_risposte() && c_->Aperto() && !c_->Invia(QByteArrayLiteral("$i"))) {
         const QByteArray conferma = Leggi_bytes(3);
         if (conferma.size() == 3 && conferma.at(2) == 2) {
             const QByteArray configurazione = Leggi_bytes(3);
@@ -211,75 +120,50 @@ void Protocollo::Inizializza_scheda() {
                 s_.Tempo_campionamento = byte(1) + 256 * byte(2);
             }
         }
-    } catch (...) {
     }
     Svuota_ricezione();
 }
 
 void Protocollo::Avvia_acquisizione() {
     Svuota_ricezione();
-    bool presente = true;
-    try {
-        Invia_comando(QStringLiteral("$T"));
-        if (s_.Usa_seriale) presente = Leggi_bytes(2).at(0) == '$';
-    } catch (const std::exception&) {
-        presente = false; // a closed or vanished port: no board to talk to
-    }
+    // A closed or vanished port fails the write: no board to talk to either.
+    bool presente = !Invia_comando(QStringLiteral("$T"));
+    if (presente && Con_risposte()) presente = Leggi_bytes(2).at(0) == '$';
     if (!presente) {
         avvisi_.Mostra(QStringLiteral("Apparato non collegato o spento!"), Avvisi::Icona::Critico,
                        QStringLiteral("Kinetrack"));
         Q_EMIT Avvio_spento();
         return;
     }
-    if (s_.Usa_seriale) {
-        porta_.Imposta_modo_binario(true);
-        porta_.Imposta_soglia_ricezione(12); // two 6-byte records
-        porta_.Imposta_lunghezza_lettura(porta_.Soglia_ricezione());
-        s_.Ricezione_attiva = true;
-    }
-    if (motore_ != nullptr) motore_->Azzera_misura();
-    s_.Acquisizione_in_corso = true;
-    s_.Disegno_abilitato = true;
-    try {
-        if (s_.Usa_seriale) Svuota_ricezione();
-        Invia_comando(QStringLiteral("$F"));
-        if (s_.Usa_seriale) Leggi_bytes(2);
-    } catch (const std::exception& e) {
+    if (c_ != nullptr) c_->Prepara_flusso();
+    motore_.Inizia_acquisizione();
+    Svuota_ricezione();
+    if (auto errore = Invia_comando(QStringLiteral("$F"))) {
         s_.Acquisizione_in_corso = false;
-        avvisi_.Mostra(Testo_errore(e));
+        avvisi_.Mostra(*errore);
         Q_EMIT Avvio_spento();
         return;
     }
-    s_.Tempo_corrente = 0;
-    s_.Stato_fase = {1, 0};
+    // The "$F" reply is read by the wait, not taken for samples.
+    if (Con_risposte()) Leggi_bytes(2);
 }
 
 void Protocollo::Ferma_acquisizione() {
     s_.Acquisizione_in_corso = false;
     Q_EMIT Avvio_spento();
-    // Nothing streams into a closed port (unplugged, or no board was found).
-    if (s_.Usa_seriale && !porta_.Aperta()) return;
-    try {
-        Invia_comando(QStringLiteral("$T"));
-        if (s_.Usa_seriale) Leggi_bytes(2);
-    } catch (const std::exception& e) {
-        avvisi_.Mostra(Testo_errore(e));
-    }
+    // Nothing streams into a closed link (unplugged, or no board was found).
+    if (c_ == nullptr || !c_->Aperto()) return;
+    Scambia(QStringLiteral("$T"), 2);
 }
 
 void Protocollo::Invia_segnale() {
     Ferma_acquisizione();
     Svuota_ricezione();
-    if (s_.Usa_seriale && !porta_.Aperta()) return;
-    try {
-        Invia_comando(QStringLiteral("$Z"));
-        if (s_.Usa_seriale) Leggi_bytes(2);
-    } catch (const std::exception& e) {
-        avvisi_.Mostra(Testo_errore(e));
-    }
+    if (c_ == nullptr || !c_->Aperto()) return;
+    Scambia(QStringLiteral("$Z"), 2);
 }
 
-void Protocollo::Porta_persa(const QString& testo) {
+void Protocollo::Collegamento_perso(const QString& testo) {
     const bool in_corso = s_.Acquisizione_in_corso;
     s_.Acquisizione_in_corso = false;
     s_.Stato_connessione = QStringLiteral(" Disconnesso");

@@ -8,12 +8,9 @@ namespace {
 class Connessione_finta : public Connessione_hid {
 public:
     explicit Connessione_finta(std::shared_ptr<Libreria_hid_finta::Stato> s) : s_(std::move(s)) {}
-    bool Scrivi(const std::uint8_t* report, std::size_t lunghezza, QString* errore) override {
+    void Scrivi(const std::uint8_t* report, std::size_t lunghezza) override {
         std::lock_guard blocco(s_->mutex);
-        if (!s_->presente) {
-            if (errore) *errore = QStringLiteral("device not connected");
-            return false;
-        }
+        if (!s_->presente) throw Errore_dispositivo(QStringLiteral("device not connected"));
         const QByteArray scritto(reinterpret_cast<const char*>(report),
                                  static_cast<qsizetype>(lunghezza));
         s_->scritti.append(scritto);
@@ -24,7 +21,6 @@ public:
                 s_->arrivato.notify_all();
             }
         }
-        return true;
     }
     int Leggi(std::uint8_t* dati, std::size_t capienza, int attesa_ms) override {
         std::unique_lock blocco(s_->mutex);
@@ -86,16 +82,12 @@ std::vector<Dispositivo_hid> Libreria_hid_finta::Elenca() {
     return dispositivi_;
 }
 
-std::unique_ptr<Connessione_hid> Libreria_hid_finta::Apri(const QByteArray& percorso,
-                                                          QString* errore) {
+std::unique_ptr<Connessione_hid> Libreria_hid_finta::Apri(const QByteArray& percorso) {
     const bool presente = std::any_of(dispositivi_.begin(), dispositivi_.end(),
                                       [&](const auto& d) { return d.percorso == percorso; });
-    if (rifiuta_ || !presente) {
-        if (errore)
-            *errore =
-                rifiuta_ ? QStringLiteral("Permission denied") : QStringLiteral("No such device");
-        return nullptr;
-    }
+    if (rifiuta_ || !presente)
+        throw Errore_dispositivo(rifiuta_ ? QStringLiteral("Permission denied")
+                                          : QStringLiteral("No such device"));
     auto& stato = stati_[percorso];
     if (!stato) stato = std::make_shared<Stato>();
     stato->risponditore = Risponditore;

@@ -29,7 +29,7 @@ public:
     std::function<QByteArray(const QByteArray& scritto)> Risponditore;
 
     std::vector<Dispositivo_hid> Elenca() override;
-    std::unique_ptr<Connessione_hid> Apri(const QByteArray& percorso, QString* errore) override;
+    std::unique_ptr<Connessione_hid> Apri(const QByteArray& percorso) override;
 
     // One device's state, shared with its open connection.
     struct Stato {

@@ -23,11 +23,10 @@ public:
 
     static constexpr int Fetta_ms = 10;
 
-    bool Scrivi(const std::uint8_t* report, std::size_t lunghezza, QString* errore) override {
+    void Scrivi(const std::uint8_t* report, std::size_t lunghezza) override {
         std::lock_guard blocco(mutex_);
-        if (hid_write(d_, report, lunghezza) >= 0) return true;
-        if (errore) *errore = Testo_errore(d_, "HID write failed");
-        return false;
+        if (hid_write(d_, report, lunghezza) < 0)
+            throw Errore_dispositivo(Testo_errore(d_, "HID write failed"));
     }
     int Leggi(std::uint8_t* dati, std::size_t capienza, int attesa_ms) override {
         for (int atteso = 0;; atteso += Fetta_ms) {
@@ -62,16 +61,9 @@ std::vector<Dispositivo_hid> Libreria_hidapi::Elenca() {
     return elenco;
 }
 
-std::unique_ptr<Connessione_hid> Libreria_hidapi::Apri(const QByteArray& percorso,
-                                                       QString* errore) {
-    if (!pronta_) {
-        if (errore) *errore = QStringLiteral("hidapi could not start");
-        return nullptr;
-    }
+std::unique_ptr<Connessione_hid> Libreria_hidapi::Apri(const QByteArray& percorso) {
+    if (!pronta_) throw Errore_dispositivo(QStringLiteral("hidapi could not start"));
     hid_device* d = hid_open_path(percorso.constData());
-    if (!d) {
-        if (errore) *errore = Testo_errore(nullptr, "cannot open the HID device");
-        return nullptr;
-    }
+    if (!d) throw Errore_dispositivo(Testo_errore(nullptr, "cannot open the HID device"));
     return std::make_unique<Connessione_hidapi>(d);
 }

@@ -12,7 +12,7 @@ public:
     Libreria_hidapi& operator=(const Libreria_hidapi&) = delete;
 
     std::vector<Dispositivo_hid> Elenca() override;
-    std::unique_ptr<Connessione_hid> Apri(const QByteArray& percorso, QString* errore) override;
+    std::unique_ptr<Connessione_hid> Apri(const QByteArray& percorso) override;
 
 private:
     bool pronta_ = false;

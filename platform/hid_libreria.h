@@ -3,6 +3,8 @@
 // write an output report, read an input report with a time-out. Implementations: hidapi
 // (hidraw) and a fake for tests.
 
+#include "platform/errore_dispositivo.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -29,11 +31,12 @@ class Connessione_hid {
 public:
     virtual ~Connessione_hid() = default;
     // `report` starts with the report number (0 for a board without numbered reports).
-    // Returns false and a text in `errore` on failure.
-    virtual bool Scrivi(const std::uint8_t* report, std::size_t lunghezza, QString* errore) = 0;
+    // Raises Errore_dispositivo on failure.
+    virtual void Scrivi(const std::uint8_t* report, std::size_t lunghezza) = 0;
     // Waits up to `attesa_ms` for one input report and puts its data bytes (without a
     // report number) into `dati`. Returns the bytes read, 0 on time-out, -1 when the
-    // device is gone or failed.
+    // device is gone or failed: the reader thread's loop ends on it, nothing is raised
+    // across threads.
     virtual int Leggi(std::uint8_t* dati, std::size_t capienza, int attesa_ms) = 0;
 };
 
@@ -42,6 +45,6 @@ public:
     virtual ~Libreria_hid() = default;
     // The devices present now. An error (no permission, no subsystem) gives none.
     virtual std::vector<Dispositivo_hid> Elenca() = 0;
-    // Opens a device by path; null and a text in `errore` on failure.
-    virtual std::unique_ptr<Connessione_hid> Apri(const QByteArray& percorso, QString* errore) = 0;
+    // Opens a device by path; raises Errore_dispositivo on failure.
+    virtual std::unique_ptr<Connessione_hid> Apri(const QByteArray& percorso) = 0;
 };

@@ -183,7 +183,7 @@ void Porta_qt::Apri() {
     try {
         Applica_parametri(parametri_);
         Applica_handshaking(handshaking_);
-    } catch (...) {
+    } catch (const Errore_porta&) { // settings refused: the port stays closed
         seriale_.close();
         throw;
     }

@@ -58,11 +58,6 @@ public:
     // The device the open port uses (empty when closed).
     QString Dispositivo() const { return Aperta() ? dispositivo_ : QString(); }
 
-Q_SIGNALS:
-    // The device went away while open (adapter unplugged, virtual board ended): the
-    // port has been closed; `testo` explains it to the operator.
-    void Porta_persa(const QString& testo);
-
 private:
     void Applica_parametri(const Parametri_porta& parametri);
     void Applica_handshaking(int codice);

@@ -3,14 +3,16 @@
 // control, nothing more. Implementations: the real port (over QSerialPort) and an
 // in-memory port for tests and the replay tool.
 //
-// Failures are raised as Errore_porta carrying the text shown to the operator.
+// Failures are raised as Errore_porta carrying the text shown to the operator; a device
+// that vanishes while open is announced by Porta_persa instead.
+
+#include "platform/errore_dispositivo.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <stdexcept>
 
-class Errore_porta : public std::runtime_error {
+class Errore_porta : public Errore_dispositivo {
 public:
     // Porta_inesistente: no device behind the port number (nothing plugged in).
     enum class Codice {
@@ -21,13 +23,11 @@ public:
         Porta_inesistente
     };
     Errore_porta(Codice codice, const QString& testo)
-        : std::runtime_error(testo.toStdString()), codice_(codice), testo_(testo) {}
+        : Errore_dispositivo(testo), codice_(codice) {}
     Codice codice() const { return codice_; }
-    const QString& testo() const { return testo_; }
 
 private:
     Codice codice_;
-    QString testo_;
 };
 
 class Porta_seriale : public QObject {
@@ -76,4 +76,7 @@ Q_SIGNALS:
     // Raised whenever any bytes have arrived, whatever the threshold: reply waits
     // sleep on it instead of polling.
     void Byte_arrivati();
+    // The device went away while open (adapter unplugged, virtual board ended): the
+    // port has been closed; `testo` explains it to the operator.
+    void Porta_persa(const QString& testo);
 };

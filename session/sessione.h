@@ -3,6 +3,8 @@
 // one window or routine reads or writes. One instance lives for the whole run; tests
 // make their own.
 
+#include "session/tipi_scheda.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -53,12 +55,8 @@ struct Dati_esercizio_t {
     QString Squadra;
 };
 
-// Calibration of the board types. Type 3 is also the fallback for unknown types.
-inline constexpr float Fattore_posizione_tipo1 = 1.288f;
-inline constexpr float Fattore_posizione_tipo23 = 1.0f;
-inline constexpr float Fattore_tempo_tipo12 = 0.0002f;
-inline constexpr float Fattore_tempo_tipo3 = 8.33333e-05f; // 0x38AEC33A, about 1/12000
-
+// What several windows and routines share for the whole run. The engine, the links and
+// the protocol keep their own running state.
 struct Sessione {
     // Texts and paths
     QString Titolo;
@@ -67,12 +65,9 @@ struct Sessione {
     QString Cartella_ini;
     QString File_ini;
 
-    // Transport and reply wait
+    // Which link carries the board: at most one of the two, or none.
     bool Usa_hid = false;
     bool Usa_seriale = false;
-    std::int16_t Timeout_ms = 1000;
-    bool Timeout_scaduto = false;
-    bool Ricezione_attiva = false;
 
     // Board calibration and configuration. Until a board type query succeeds the
     // factors are those of type 3, so a stream decodes to plausible values.
@@ -83,20 +78,10 @@ struct Sessione {
 
     // Acquisition and recording
     bool Acquisizione_in_corso = false;
-    bool Disegno_abilitato = false;
-    float Tempo_corrente = 0;                 // s
-    std::array<std::int16_t, 2> Stato_fase{}; // 0 = current, 1 = previous
     bool Memo_attivo = false;
     std::deque<Campione> Campioni; // deque: no doubling, about 16 bytes per sample
     std::int32_t Numero_campioni = 0;
     std::vector<Ripetizione> Ripetizioni = std::vector<Ripetizione>(2);
-    std::int32_t Indice_ripetizione = 0;
-    float Pos_inizio_ripetizione = 0; // mm
-    float Pos_inizio_concentrica = 0; // mm
 
     Dati_esercizio_t Dati_esercizio;
-
-    // HID buffers: last input report read, output report to write.
-    std::array<std::uint8_t, 65> Buffer_in{};
-    std::array<std::uint8_t, 9> Buffer_out{};
 };

@@ -62,7 +62,7 @@ void Frm_intestazione::riposiziona(int W, int H) {
                                  riga);
 }
 
-void Frm_intestazione::Mostra_spostamento(double centimetri, int decimali) {
+void Frm_intestazione::Spostamento(double centimetri, int decimali) {
     if (!std::isfinite(centimetri)) centimetri = 0;
     // The text changes only when the value rounded to `decimali` does. Away from a
     // rounding tie, rounding the binary value gives the same digits as the text, so

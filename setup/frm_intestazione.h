@@ -3,6 +3,7 @@
 // band in force, the board's current displacement, and the button that opens the setup.
 
 #include "session/sessione.h"
+#include "stream/vista_misura.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -10,7 +11,7 @@
 class QLabel;
 class QPushButton;
 
-class Frm_intestazione : public QWidget {
+class Frm_intestazione : public QWidget, public Vista_misura {
     Q_OBJECT
 public:
     explicit Frm_intestazione(QWidget* parent = nullptr);
@@ -22,9 +23,9 @@ public:
     // Lays the strip out against the main window's work area of W x H pixels.
     void riposiziona(int W, int H);
 
-    // "Spost(cm)=  " + the displacement with `decimali` decimals. Called for every record
+    // "Spost(cm)=  " + the displacement with `decimali` decimals. Told for every record
     // of the stream, so the text is rebuilt only when what it shows changes.
-    void Mostra_spostamento(double centimetri, int decimali);
+    void Spostamento(double centimetri, int decimali) override;
 
     QPushButton* Button_Configura;
     QLabel* Lbl_intestazione;

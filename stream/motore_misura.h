@@ -1,60 +1,85 @@
 #pragma once
 // The measurement engine: turns the board's sample stream into recorded samples and
-// repetitions. It runs on the user-interface thread inside the port's receive event
-// (serial) or the HID read handler, and reports what the windows must show through
-// Vista_misura. It has no widgets.
+// repetitions. It runs on the user-interface thread, fed by the link that carries the
+// stream, and reports what happens to its listeners (Vista_misura). It has no widgets.
 
-#include "analysis/lista_valori.h"
 #include "session/sessione.h"
+#include "stream/lista_valori.h"
+#include "stream/trama_seriale.h"
 #include "stream/vista_misura.h"
 
 #include <QLocale>
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <vector>
 
-class Porta_seriale;
+// The engine's running state of one acquisition.
+struct Stato_misura {
+    bool Disegno_abilitato = false;           // new samples go to the listeners that draw them
+    float Tempo_corrente = 0;                 // s, sum of the step times since the start
+    std::array<std::int16_t, 2> Stato_fase{}; // movement state, 0 = current, 1 = previous
+    std::int32_t Indice_ripetizione = 0;      // current repetition in Ripetizioni
+    float Pos_inizio_ripetizione = 0;         // mm
+    float Pos_inizio_concentrica = 0;         // mm
+    float Vmax_corrente = 0;                  // mm/s, extremes of the current repetition
+    float Vmin_corrente = 0;
+};
 
 class Motore_misura {
 public:
-    Motore_misura(Sessione& sessione, Vista_misura& vista, const QLocale& locale);
+    Motore_misura(Sessione& sessione, const QLocale& locale);
 
-    // The serial port whose waiting-byte count drives the drawing hysteresis; none (or
-    // a closed port) counts as 0 bytes waiting.
-    void Imposta_porta(Porta_seriale* porta) { porta_ = porta; }
+    // Listeners, told in the order they were added. They must outlive the engine or be
+    // taken away first.
+    void Aggiungi_vista(Vista_misura& vista) { viste_.push_back(&vista); }
+    void Togli_viste() { viste_.clear(); }
+    // How far the program is behind the stream, in bytes waiting on the link; drives the
+    // drawing hysteresis. None set: 0.
+    void Imposta_ritardo(std::function<int()> byte_in_attesa) {
+        ritardo_ = std::move(byte_in_attesa);
+    }
 
-    // Serial receive handler: on the port's data-received event.
-    void Ricezione_seriale(Porta_seriale& porta);
-    // HID read handler, after a report was read: keeps it in Buffer_in and, while an
-    // acquisition runs, decodes its eight records into one block. A report shorter than
-    // 65 bytes is kept zero-padded and only its whole records are decoded.
-    void Report_hid(const std::uint8_t* report, int lunghezza);
+    // Start of an acquisition: the measurement reset, a fresh running state and
+    // Acquisizione_in_corso set. Every start goes through here.
+    void Inizia_acquisizione();
+    // The measurement reset.
+    void Azzera_misura();
+
+    // Serial stream: the bytes of one read. Its whole records make one block; the bytes
+    // of a record cut by the read wait for the next one.
+    void Blocco_seriale(std::span<const std::uint8_t> byte);
+    // HID stream: one input report (65 bytes; of a shorter one only the whole records).
+    void Report_hid(std::span<const std::uint8_t> report);
 
     // Velocities, recording, live processing and drawing of one block (samples 0..n).
     void Elabora_blocco(std::int16_t n, const double* posizioni, const float* tempi_ms);
     // Live processing of one sample: repetition detection and the table.
     void Elabora_dati(double posizione, float velocita);
-    // The measurement reset.
-    void Azzera_misura();
 
+    const Stato_misura& Stato() const { return m_; }
+    // Tests set up a state directly.
+    Stato_misura& Stato() { return m_; }
     const Lista_valori& Lst_valori() const { return lista_; }
     const QLocale& Locale() const { return locale_; }
 
-    // Running extremes of the current repetition.
-    float Vmax_corrente = 0;
-    float Vmin_corrente = 0;
-
 private:
-    int Byte_in_attesa() const;
+    int Byte_in_attesa() const { return ritardo_ ? ritardo_() : 0; }
+    bool Disegno_richiesto() const;
+    void Spostamento(double posizione, int decimali);
     // Steps of Elabora_dati: a lift begins; a top ends the current repetition.
     void Inizia_concentrica(double posizione);
     void Chiudi_ripetizione(double posizione);
     void Mostra_ripetizione(int indice);
 
     Sessione& s_;
-    Vista_misura& vista_;
+    Stato_misura m_;
     QLocale locale_;
-    Porta_seriale* porta_ = nullptr;
+    std::vector<Vista_misura*> viste_;
+    std::function<int()> ritardo_;
     Lista_valori lista_;
+    Trama_seriale trama_;
     // Work arrays of one block, kept to avoid allocating per block.
     std::vector<double> posizioni_;
     std::vector<float> tempi_;

@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
     s.Dati_esercizio.Ampiezza_minima = 100;
 
     Frm_grafici frm(s, locale);
-    Motore_misura motore(s, frm, locale);
+    Motore_misura motore(s, locale);
+    motore.Aggiungi_vista(frm);
     frm.Imposta_lista(&motore.Lst_valori());
     frm.setWindowTitle(QStringLiteral("kinetrack - grafici"));
     frm.resize(1600, 1000);
@@ -51,11 +52,7 @@ int main(int argc, char** argv) {
     Flusso_copione flusso(Genera_copione(parametri, 7), 1, Collegamento::Hid);
     Accumulatore_hid accumulatore;
 
-    s.Acquisizione_in_corso = true;
-    s.Disegno_abilitato = true;
-    s.Stato_fase = {1, 0};
-    s.Tempo_corrente = 0;
-    motore.Azzera_misura();
+    motore.Inizia_acquisizione();
 
     QElapsedTimer orologio;
     orologio.start();
@@ -66,8 +63,7 @@ int main(int argc, char** argv) {
         flusso.Fino_a(static_cast<double>(orologio.nsecsElapsed()) * 1e-9, record);
         Report_hid_t report{};
         for (const Record_scheda& r : record)
-            if (accumulatore.Aggiungi(r, report))
-                motore.Report_hid(report.data(), static_cast<int>(report.size()));
+            if (accumulatore.Aggiungi(r, report)) motore.Report_hid(report);
     });
     passo.start(2);
 

@@ -1,6 +1,6 @@
 // kinetrack: velocity-based strength training with a measuring board on the bar.
 
-#include "session/avvio.h"
+#include "program/avvio.h"
 
 #include <QApplication>
 

@@ -20,7 +20,8 @@ struct Misura {
     Sessione s;
     Frm_grafici frm;
     Motore_misura motore;
-    Misura() : frm(s, QLocale::c()), motore(s, frm, QLocale::c()) {
+    Misura() : frm(s, QLocale::c()), motore(s, QLocale::c()) {
+        motore.Aggiungi_vista(frm);
         frm.Imposta_lista(&motore.Lst_valori());
         s.Usa_seriale = true;
         s.Fattore_posizione = 1.0f;
@@ -28,9 +29,7 @@ struct Misura {
         s.Dati_esercizio.Limite_sup = 110; // band 180 .. 220
         s.Dati_esercizio.Limite_inf = 90;
         s.Dati_esercizio.Ampiezza_minima = 100;
-        s.Acquisizione_in_corso = s.Disegno_abilitato = true;
-        s.Stato_fase = {1, 0};
-        motore.Azzera_misura();
+        motore.Inizia_acquisizione();
     }
     // Serial-link records of 6 mm (velocity 6000 / t mm/s; still: one idle record a
     // second). A warm-up lift, then three lifts of 300 mm. The top is seen at the first

@@ -1,11 +1,11 @@
 // The sample recording file and the repetition summary file: byte for byte under
 // Italian and English settings, their default names and failures.
-#include "analysis/lista_valori.h"
 #include "datafiles/nomi_file.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "session/formato.h"
 #include "session/sessione.h"
+#include "stream/lista_valori.h"
 
 #include <QDir>
 #include <QTemporaryDir>

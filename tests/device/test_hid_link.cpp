@@ -1,11 +1,10 @@
-// The HID link window over the fake HID library: plug and unplug notices, output
-// reports, input reports reaching the engine, the board type read over HID.
+// The HID link over the fake HID library: plug and unplug notices, output reports,
+// input reports reaching the engine, the board type read over HID.
 
 #include "board/flusso_scheda.h"
-#include "device/frm_hid.h"
+#include "device/collegamento_hid.h"
 #include "device/protocollo.h"
 #include "platform/hid_finto.h"
-#include "platform/porta_memoria.h"
 #include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
 
@@ -21,9 +20,9 @@ struct Banco {
     explicit Banco(bool scheda_presente = false) {
         if (scheda_presente) libreria.Collega(Scheda);
         s.Titolo = "KINETRACK 0.1.0";
-        finestra = std::make_unique<frm_hid>(s, libreria);
-        finestra->Imposta_motore(&motore);
-        finestra->Aggiorna_titolo = [this] { titoli << s.Stato_connessione; };
+        hid = std::make_unique<Collegamento_hid>(s, libreria, motore);
+        QObject::connect(hid.get(), &Collegamento_hid::Stato_cambiato,
+                         [this] { titoli << s.Stato_connessione; });
     }
     // An input report of 8 equal records (the library gives it without report number).
     void Invia(std::int16_t posizione, std::int32_t tempo) {
@@ -35,9 +34,8 @@ struct Banco {
     }
     Sessione s;
     Libreria_hid_finta libreria;
-    Vista_misura vista;
-    Motore_misura motore{s, vista, QLocale::c()};
-    std::unique_ptr<frm_hid> finestra;
+    Motore_misura motore{s, QLocale::c()};
+    std::unique_ptr<Collegamento_hid> hid;
     QStringList titoli;
 };
 
@@ -79,7 +77,7 @@ private Q_SLOTS:
         if (rifiuta) return;
         b.libreria.Scollega(dispositivo);
         Attendi_sorveglianza();
-        QVERIFY(!b.s.Usa_hid && !b.finestra->Scheda_aperta());
+        QVERIFY(!b.s.Usa_hid && !b.hid->Aperto());
         QCOMPARE(b.s.Usa_seriale, !giusta); // an unplug leaves no transport
         QCOMPARE(b.titoli.size(), giusta ? 2 : 0);
         if (giusta) QCOMPARE(b.s.Stato_connessione, " Disconnesso");
@@ -98,8 +96,8 @@ private Q_SLOTS:
         QFETCH(QStringList, comandi);
         QFETCH(QByteArray, ultimo);
         Banco b(true);
-        QTRY_VERIFY(b.finestra->Scheda_aperta());
-        for (const auto& c : comandi) b.finestra->HID_invia_stringa(c);
+        QTRY_VERIFY(b.hid->Aperto());
+        for (const auto& c : comandi) b.hid->HID_invia_stringa(c);
         const auto scritti = b.libreria.Prendi_scritti(Scheda.percorso);
         QCOMPARE(scritti.size(), comandi.size());
         QCOMPARE(scritti.back(), ultimo);
@@ -116,13 +114,12 @@ private Q_SLOTS:
         b.s.Fattore_posizione = Fattore_posizione_tipo23; // type 2
         b.s.Fattore_tempo = Fattore_tempo_tipo12;
         b.s.Memo_attivo = true;
-        b.motore.Azzera_misura();
         b.Invia(1000, 5000);
-        QTRY_COMPARE(b.s.Buffer_in[2], std::uint8_t{0xE8});
-        QCOMPARE(b.s.Buffer_in[3], std::uint8_t{0x03});
+        QTRY_COMPARE(b.hid->Buffer_in[2], std::uint8_t{0xE8});
+        QCOMPARE(b.hid->Buffer_in[3], std::uint8_t{0x03});
         QCOMPARE(b.s.Numero_campioni, 0);
 
-        b.s.Acquisizione_in_corso = true;
+        b.motore.Inizia_acquisizione();
         b.Invia(1000, 5000);
         b.Invia(-1000, -5000);
         QTRY_COMPARE(b.s.Numero_campioni, 16);
@@ -130,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(b.s.Campioni[0].dt, 0.001f);
         QCOMPARE(b.s.Campioni[0].Velocita, 1000.0f); // HID: factor x 1000 / t
         QCOMPARE(b.s.Campioni[15].Velocita, -1000.0f);
-        QCOMPARE(b.s.Buffer_in[2], std::uint8_t{0x18}); // the last report stays there
+        QCOMPARE(b.hid->Buffer_in[2], std::uint8_t{0x18}); // the last report stays there
     }
 
     // "$D" goes out as a report, the answer report comes in during the query's 100 ms
@@ -138,11 +135,9 @@ private Q_SLOTS:
     void tipo_letto_da_buffer_in() {
         Banco b(true);
         QTRY_VERIFY(b.s.Usa_hid);
-        Porta_memoria porta;
-        porta.Chiudi();
         Avvisi_registrati avvisi;
-        Protocollo protocollo(b.s, porta, avvisi);
-        protocollo.Imposta_uscita_hid(b.finestra.get());
+        Protocollo protocollo(b.s, b.motore, avvisi);
+        protocollo.Imposta_collegamento(b.hid.get());
         QTimer::singleShot(20, [&b] {
             b.libreria.Invia_report(Scheda.percorso, Byte({0x24, 1, 0x44}));
         });

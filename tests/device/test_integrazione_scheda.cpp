@@ -1,10 +1,11 @@
 // Port, protocol, dialog and engine against the virtual board on a real
 // pseudo-terminal, claimed as port 7 through an override link.
 
+#include "device/collegamento_seriale.h"
+#include "device/frm_seriale.h"
 #include "device/protocollo.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/porta_qt.h"
-#include "stream/frm_seriale.h"
 #include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
 
@@ -36,17 +37,16 @@ struct Banco {
     Sessione s;
     Porta_qt porta;
     Avvisi_registrati avvisi;
-    Vista_misura vista;
-    Motore_misura motore{s, vista, QLocale::c()};
-    Protocollo p{s, porta, avvisi};
+    Motore_misura motore{s, QLocale::c()};
+    Collegamento_seriale collegamento{s, porta, motore};
+    Protocollo p{s, motore, avvisi};
     Banco() {
         s.Usa_seriale = true;
-        p.Imposta_motore(&motore);
-        motore.Imposta_porta(&porta);
+        p.Imposta_collegamento(&collegamento);
+        motore.Imposta_ritardo([this] { return collegamento.Byte_in_attesa(); });
         porta.Imposta_numero_porta(7);
-        QObject::connect(&porta, &Porta_seriale::Dati_ricevuti, &porta,
-                         [this] { motore.Ricezione_seriale(porta); });
-        QObject::connect(&porta, &Porta_qt::Porta_persa, &p, &Protocollo::Porta_persa);
+        QObject::connect(&collegamento, &Collegamento_scheda::Perso, &p,
+                         &Protocollo::Collegamento_perso);
     }
 };
 } // namespace
@@ -122,7 +122,7 @@ private Q_SLOTS:
         std::optional<Scheda> scheda;
         if (con_scheda) QVERIFY(scheda.emplace(QStringList{"--board-type", "1"}).pronta);
         Banco b;
-        frm_seriale finestra(b.s, b.porta, b.p, b.avvisi);
+        frm_seriale finestra(b.s, b.collegamento, b.p, b.avvisi);
         finestra.show();
         QElapsedTimer orologio;
         orologio.start();

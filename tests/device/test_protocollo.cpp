@@ -1,6 +1,9 @@
-// The command dialogue against a scripted board behind an in-memory port: reply waits,
-// what a wrong or missing reply leaves, the HID path and the streaming set-up.
+// The command dialogue against a scripted board behind an in-memory port, and over an
+// in-memory link without replies (as USB HID): reply waits, what a wrong or missing
+// reply leaves, and the streaming set-up.
 
+#include "device/collegamento_memoria.h"
+#include "device/collegamento_seriale.h"
 #include "device/protocollo.h"
 #include "platform/impostazioni_utente.h"
 #include "stream/motore_misura.h"
@@ -17,18 +20,17 @@ struct Banco {
     Sessione s;
     Porta_scheda porta;
     Avvisi_registrati avvisi;
-    Hid_registrato hid;
-    Vista_misura vista;
-    Motore_misura motore{s, vista, QLocale::c()};
-    Protocollo p{s, porta, avvisi};
+    Motore_misura motore{s, QLocale::c()};
+    Collegamento_seriale seriale{s, porta, motore};
+    Collegamento_memoria hid{false}; // no replies
+    Protocollo p{s, motore, avvisi};
     explicit Banco(bool solo_hid = false) {
         porta.Imposta_numero_porta(4);
         s.Usa_seriale = !solo_hid;
         s.Usa_hid = solo_hid;
-        s.Timeout_ms = 100;
+        p.Timeout_ms = 100;
         if (solo_hid) porta.Chiudi();
-        p.Imposta_uscita_hid(&hid);
-        p.Imposta_motore(&motore);
+        p.Imposta_collegamento(solo_hid ? static_cast<Collegamento_scheda*>(&hid) : &seriale);
     }
 };
 } // namespace
@@ -66,7 +68,7 @@ private Q_SLOTS:
         QVERIFY2(ms >= (muta ? 1490 : 495) && ms < (muta ? 3000 : 900),
                  qPrintable(QString::number(ms)));
         QVERIFY(double(std::clock() - cpu) / CLOCKS_PER_SEC < 0.3 * double(ms) / 1000);
-        QCOMPARE(b.s.Timeout_ms, std::int16_t(500));
+        QCOMPARE(b.p.Timeout_ms, std::int16_t(500));
         QCOMPARE(b.porta.scritti, QByteArray("$?"));
         QCOMPARE(b.s.Stato_connessione, atteso ? " connesso su com4" : " non connesso");
         QCOMPARE(Leggi_impostazione("Properties", "CommPort"), atteso ? "4" : "");
@@ -84,14 +86,14 @@ private Q_SLOTS:
 
         Banco h(true);
         h.s.Stato_connessione = " Connesso via HID";
-        h.s.Buffer_in[2] = 2; // the last input report holds the answer
+        h.hid.tipo = 2; // the last input report holds the answer
         QElapsedTimer orologio;
         orologio.start();
         h.p.Leggi_tipo_scheda();
         h.p.Avvia_acquisizione();
         h.p.Ferma_acquisizione();
         QVERIFY(orologio.elapsed() < 400); // no reply waits over HID
-        QCOMPARE(h.hid.inviati, (QStringList{"$D", "$T", "$F", "$T"}));
+        QCOMPARE(h.hid.inviati, (QList<QByteArray>{"$D", "$T", "$F", "$T"}));
         QCOMPARE(h.s.Stato_connessione, " Connesso via HID Scheda tipo 2");
         QVERIFY(h.porta.scritti.isEmpty());
     }
@@ -123,7 +125,8 @@ private Q_SLOTS:
         QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
         b.p.Avvia_acquisizione();
         QCOMPARE(b.porta.scritti, QByteArray("$T$F"));
-        QVERIFY(b.s.Acquisizione_in_corso && b.s.Disegno_abilitato && b.s.Ricezione_attiva);
+        QVERIFY(b.s.Acquisizione_in_corso && b.motore.Stato().Disegno_abilitato &&
+                b.seriale.Ricezione_attiva);
         // Streaming set-up survives the "$F" reply wait, which read its 2 bytes.
         QCOMPARE(b.porta.Soglia_ricezione(), 12);
         QCOMPARE(b.porta.Lunghezza_lettura(), 12);
@@ -156,25 +159,44 @@ private Q_SLOTS:
         QCOMPARE(b.avvisi.elenco[0].testo, "Apparato non collegato o spento!");
     }
 
-    // A click handled during a reply wait starts another one: it ends on its own reply,
-    // and the outer wait still times out and restores the streaming set-up.
-    void nested_wait_keeps_its_own_time_out() {
+    // A wait asked for during a reply wait (a timer, or a click let through) gets no
+    // reply at once and leaves the running wait alone: it still ends on its own reply
+    // and restores the streaming set-up.
+    void no_wait_inside_a_wait_data() {
+        QTest::addColumn<bool>("seriale");
+        QTest::newRow("serial link") << true;
+        QTest::newRow("memory link") << false;
+    }
+    void no_wait_inside_a_wait() {
+        QFETCH(bool, seriale);
         Banco b;
+        Collegamento_memoria memoria;
+        if (!seriale) b.p.Imposta_collegamento(&memoria);
         b.porta.risposte.clear();
-        b.s.Timeout_ms = 200;
-        b.s.Ricezione_attiva = true;
+        b.p.Timeout_ms = 300;
+        b.seriale.Ricezione_attiva = true;
         b.porta.Imposta_lunghezza_lettura(12);
-        QByteArray interna;
-        QTimer::singleShot(50, &b.porta, [&] {
-            QTimer::singleShot(50, &b.porta, [&] { b.porta.Ricevi("$T"); });
+        QByteArray interna = "-";
+        qint64 durata_interna = -1;
+        QTimer::singleShot(30, &b.porta, [&] {
+            QElapsedTimer interno;
+            interno.start();
             interna = b.p.Leggi_bytes(2);
+            durata_interna = interno.elapsed();
+            QTimer::singleShot(30, &b.porta, [&] {
+                if (seriale)
+                    b.porta.Ricevi("$T");
+                else
+                    memoria.Ricevi("$T");
+            });
         });
         QElapsedTimer orologio;
         orologio.start();
-        QCOMPARE(b.p.Leggi_bytes(4), QByteArray(1, '\0'));
-        QVERIFY(orologio.elapsed() < 1000);
-        QCOMPARE(interna, QByteArray("$T"));
-        QVERIFY(b.s.Ricezione_attiva);
+        QCOMPARE(b.p.Leggi_bytes(2), QByteArray("$T"));
+        QVERIFY(orologio.elapsed() < 250);
+        QCOMPARE(interna, QByteArray(1, '\0'));
+        QVERIFY(durata_interna >= 0 && durata_interna < 20);
+        QVERIFY(b.seriale.Ricezione_attiva);
         QCOMPARE(b.porta.Lunghezza_lettura(), 12);
     }
 };

@@ -1,8 +1,7 @@
 #pragma once
-// Stand-ins for the serial tests: a scripted board behind an in-memory port, a
-// recording HID output and a recording message sink.
+// Stand-ins for the serial tests: a scripted board behind an in-memory port and a
+// recording message sink.
 
-#include "device/uscita_hid.h"
 #include "platform/porta_memoria.h"
 #include "session/avvisi.h"
 
@@ -22,12 +21,6 @@ public:
         elenco.push_back({testo, icona, titolo});
     }
     QList<Avviso> elenco;
-};
-
-class Hid_registrato : public Uscita_hid {
-public:
-    void HID_invia_stringa(const QString& testo) override { inviati << testo; }
-    QStringList inviati;
 };
 
 // Each command written gets its scripted reply a few ms later through the event loop,

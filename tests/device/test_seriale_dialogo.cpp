@@ -1,10 +1,12 @@
 // The port dialog: load, "OK", "Annulla", board search, on in-memory ports.
 
+#include "device/collegamento_seriale.h"
+#include "device/frm_seriale.h"
 #include "device/protocollo.h"
+#include "device/ricerca_scheda.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/porta_qt.h"
-#include "stream/frm_seriale.h"
-#include "stream/ricerca_scheda.h"
+#include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
 
 #include <QComboBox>
@@ -31,13 +33,16 @@ struct Banco {
     Sessione s;
     Porta_dialogo porta;
     Avvisi_registrati avvisi;
-    Protocollo p{s, porta, avvisi};
+    Motore_misura motore{s, QLocale::c()};
+    Collegamento_seriale collegamento{s, porta, motore};
+    Protocollo p{s, motore, avvisi};
     std::unique_ptr<frm_seriale> f;
     explicit Banco(bool carica = true) {
         s.Usa_seriale = true;
+        p.Imposta_collegamento(&collegamento);
         if (carica) Carica();
     }
-    void Carica() { f = std::make_unique<frm_seriale>(s, porta, p, avvisi); }
+    void Carica() { f = std::make_unique<frm_seriale>(s, collegamento, p, avvisi); }
     QStringList Mostrato() const {
         return {f->cboPort->currentText(), f->cboSpeed->currentText(), f->cboParity->currentText(),
                 f->cboDataBits->currentText(), f->cboStopBits->currentText()};
@@ -135,7 +140,7 @@ private Q_SLOTS:
         b.porta.numero_scheda = scheda == 0 ? 99 : scheda;
         b.porta.con_dispositivo = {2, scheda};
         QStringList stati;
-        QCOMPARE(Cerca_scheda(b.porta, b.p, [&](const QString& t) { stati << t; }), scheda);
+        QCOMPARE(Cerca_scheda(b.collegamento, b.p, [&](const QString& t) { stati << t; }), scheda);
         QCOMPARE(stati.size(), scheda == 0 ? 30 : scheda);
         QCOMPARE(stati.last(), QString("Connessione a com%1").arg(stati.size()));
 

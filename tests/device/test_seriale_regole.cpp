@@ -1,9 +1,9 @@
 // Settings strings (dialog and driver side), the settings store and the port numbers.
 
+#include "device/frm_seriale_regole.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/mappa_porte.h"
 #include "platform/porta_qt.h"
-#include "stream/frm_seriale_regole.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

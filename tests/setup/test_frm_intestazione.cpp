@@ -54,7 +54,7 @@ private Q_SLOTS:
             const QStringList p = QString(passo).split(' ');
             strip.Aggiorna_intestazione(
                 {}, QLocale(p[2] == "en" ? QLocale::English : QLocale::Italian));
-            strip.Mostra_spostamento(p[0].toDouble(), p[1].toInt());
+            strip.Spostamento(p[0].toDouble(), p[1].toInt());
             QCOMPARE(strip.Lbl_spostamento->text(), "Spost(cm)=  " + p[3]);
         }
     }

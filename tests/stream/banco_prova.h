@@ -28,19 +28,19 @@ struct Banco_prova {
     static constexpr float Passo = 0.0625f;
     Sessione s;
     Vista_registratore vista;
-    Motore_misura motore{s, vista, QLocale(QLocale::English)};
+    Motore_misura motore{s, QLocale(QLocale::English)};
+    Banco_prova() { motore.Aggiungi_vista(vista); }
+    Banco_prova(const Banco_prova&) = delete;
 
-    // What the start of an acquisition does; `seriale` also records the samples.
+    // The start of an acquisition; `seriale` also records the samples.
     void Avvia(bool seriale = false) {
-        motore.Azzera_misura();
-        s.Acquisizione_in_corso = s.Ricezione_attiva = s.Disegno_abilitato = true;
         s.Usa_seriale = s.Memo_attivo = seriale;
-        s.Tempo_corrente = 0;
-        s.Stato_fase = {1, 0};
+        motore.Inizia_acquisizione();
         vista = Vista_registratore();
     }
+    Stato_misura& m() { return motore.Stato(); }
     void Dato(double posizione, float velocita, float passo = Passo) {
-        s.Tempo_corrente += passo;
+        m().Tempo_corrente += passo;
         motore.Elabora_dati(posizione, velocita);
     }
     void Fermo(double posizione, int campioni) {

@@ -2,9 +2,11 @@
 // blocks, HID reports, and what one block does to the recording, the running time and
 // the live drawing.
 #include "banco_prova.h"
+#include "device/collegamento_seriale.h"
 #include "platform/porta_memoria.h"
 #include "session/formato.h"
 #include "stream/decodifica.h"
+#include "stream/trama_seriale.h"
 
 #include <QTest>
 #include <array>
@@ -44,8 +46,11 @@ QByteArray Record(int posizione, std::int32_t tempo) {
 }
 // Board types as the board type query sets them.
 void Imposta_tipo(Sessione& s, int tipo) {
-    s.Fattore_posizione = tipo == 1 ? Fattore_posizione_tipo1 : Fattore_posizione_tipo23;
-    s.Fattore_tempo = tipo == 3 ? Fattore_tempo_tipo3 : Fattore_tempo_tipo12;
+    s.Fattore_posizione = Calibrazione_tipo(tipo).Fattore_posizione;
+    s.Fattore_tempo = Calibrazione_tipo(tipo).Fattore_tempo;
+}
+std::span<const std::uint8_t> Byte_di(const QByteArray& b) {
+    return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
 }
 } // namespace
 
@@ -81,18 +86,19 @@ private Q_SLOTS:
         Banco_prova b;
         b.Avvia(true);
         Imposta_tipo(b.s, 2);
-        b.s.Ricezione_attiva = c.ricezione;
-        b.s.Acquisizione_in_corso = c.acquisizione;
         Porta_memoria porta;
+        Collegamento_seriale collegamento(b.s, porta, b.motore);
+        collegamento.Ricezione_attiva = c.ricezione;
+        b.s.Acquisizione_in_corso = c.acquisizione;
         porta.Imposta_lunghezza_lettura(c.lunghezza);
         QByteArray flusso;
         while (flusso.size() < c.in_attesa) flusso += Record(100, 625000); // 125 ms
         porta.Ricevi(flusso.left(c.in_attesa));
-        b.motore.Ricezione_seriale(porta);
+        collegamento.Ricezione();
         QCOMPARE(porta.Byte_in_attesa(), c.restano);
         const int campioni = (c.in_attesa - c.restano) / 6;
         QCOMPARE(int(b.vista.spostamenti.size()), campioni);
-        QCOMPARE(b.s.Tempo_corrente, float(campioni) * 0.125f);
+        QCOMPARE(b.m().Tempo_corrente, float(campioni) * 0.125f);
     }
 
     // Worked examples of both links: label, recorded sample and running time.
@@ -121,23 +127,63 @@ private Q_SLOTS:
             std::array<std::uint8_t, 65> report{};
             const QByteArray r = Record(e.posizione, e.tempo);
             std::copy(r.begin(), r.end(), report.begin() + 2);
-            b.motore.Report_hid(report.data(), e.report);
+            b.motore.Report_hid({report.data(), std::size_t(e.report)});
         } else {
-            Porta_memoria porta;
-            porta.Imposta_lunghezza_lettura(12);
-            porta.Ricevi(Record(e.posizione, e.tempo) + Record(0, 0) + "x");
-            b.motore.Ricezione_seriale(porta);
+            b.motore.Blocco_seriale(Byte_di(Record(e.posizione, e.tempo) + Record(0, 0)));
         }
         // Whole records only; the others have time 0.
         QCOMPARE(b.s.Numero_campioni, e.report > 0 ? std::min(8, e.report / 8) : 2);
         QCOMPARE(int(b.s.Campioni.size()), b.s.Numero_campioni);
         const Campione& c = b.s.Campioni.front();
-        CONFRONTA_NUMERI((QList{c.Posizione, c.dt, c.Tempo, c.Velocita, b.s.Tempo_corrente}),
+        CONFRONTA_NUMERI((QList{c.Posizione, c.dt, c.Tempo, c.Velocita, b.m().Tempo_corrente}),
                          (QList{e.mm, e.dt, std::fabs(e.dt), e.velocita, std::fabs(e.dt)}));
         const auto& label = b.vista.spostamenti.front();
         QCOMPARE(label.decimali, e.report > 0 ? 1 : 0);
         QCOMPARE(Formatta(label.centimetri, label.decimali, QLocale(QLocale::English)),
                  e.etichetta);
+    }
+
+    // The framer keeps the records whole whatever the reads: bytes of a cut record wait
+    // for the next read, and the readers take the extremes of both counts.
+    void framer_keeps_records_whole_across_reads_data() {
+        QTest::addColumn<QList<int>>("letture"); // bytes per read
+        QTest::addColumn<QList<int>>("record");  // whole records after each read
+        QTest::newRow("short input") << QList{5} << QList{0};
+        QTest::newRow("record split over two reads") << QList{4, 2} << QList{0, 1};
+        QTest::newRow("two and a half, then the rest") << QList{15, 3, 0} << QList{2, 1, 0};
+        QTest::newRow("one byte at a time")
+            << QList{1, 1, 1, 1, 1, 1, 1} << QList{0, 0, 0, 0, 0, 1, 0};
+    }
+    void framer_keeps_records_whole_across_reads() {
+        QFETCH(QList<int>, letture);
+        QFETCH(QList<int>, record);
+        const QList<std::pair<std::int16_t, std::int32_t>> valori{
+            {-32768, INT32_MIN}, {32767, INT32_MAX}, {-1, -1}, {0, 0}};
+        QByteArray flusso;
+        for (const auto& [p, t] : valori) flusso += Record(p, t);
+        Trama_seriale trama;
+        qsizetype letti = 0;
+        int dati = 0;
+        for (qsizetype i = 0; i < letture.size(); ++i) {
+            const auto interi = trama.Aggiungi(Byte_di(flusso.mid(letti, letture[i])));
+            letti += letture[i];
+            QCOMPARE(int(interi.size() / Byte_record_seriale), record[i]);
+            QCOMPARE(trama.Resto(), std::size_t(letti % 6));
+            for (std::size_t j = 0; j < interi.size() / Byte_record_seriale; ++j, ++dati) {
+                const auto c = Leggi_record_seriale(interi, j);
+                QVERIFY(c);
+                QCOMPARE(c->posizione, valori[dati].first);
+                QCOMPARE(c->tempo, valori[dati].second);
+            }
+        }
+        // Reads past the end of the bytes give nothing.
+        const QByteArray corto = Record(1, 1).left(5);
+        QVERIFY(!Leggi_record_seriale(Byte_di(corto), 0));
+        QVERIFY(!Leggi_record_hid(Byte_di(QByteArray(65, '\0')), 8));
+        QVERIFY(!Leggi_int32_le(Byte_di(corto), 3));
+        trama.Aggiungi(Byte_di(corto));
+        trama.Azzera();
+        QCOMPARE(trama.Resto(), std::size_t(0));
     }
 
     // Drawing stops at a backlog of 400 bytes and resumes below 50; the recording never
@@ -152,16 +198,14 @@ private Q_SLOTS:
         QFETCH(Carico, c);
         Banco_prova b;
         b.Avvia(true);
-        b.s.Disegno_abilitato = c.abilitato;
-        Porta_memoria porta;
-        porta.Ricevi(QByteArray(c.in_attesa, '\0'));
-        b.motore.Imposta_porta(&porta);
+        b.m().Disegno_abilitato = c.abilitato;
+        b.motore.Imposta_ritardo([&c] { return c.in_attesa; });
         const double pos[2] = {10, 20};
         const float tempi[2] = {100, -50};
         b.motore.Elabora_blocco(1, pos, tempi);
         b.motore.Elabora_blocco(1, pos, tempi);
         QCOMPARE(b.vista.blocchi_disegnati, c.disegnati);
-        QCOMPARE(b.s.Disegno_abilitato, c.abilitato_dopo);
+        QCOMPARE(b.m().Disegno_abilitato, c.abilitato_dopo);
         QCOMPARE(b.s.Numero_campioni, 4);
     }
 };

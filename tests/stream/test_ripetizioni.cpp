@@ -1,8 +1,8 @@
 // Live processing: movement state, repetition boundaries, the repetition table, the
 // value list rows (also under Italian and English settings), the velocity band and the
 // measurement reset.
-#include "analysis/lista_valori.h"
 #include "banco_prova.h"
+#include "stream/lista_valori.h"
 
 #include <QTest>
 #include <bit>
@@ -49,10 +49,10 @@ private Q_SLOTS:
         for (std::size_t i = 0; i < m.velocita.size(); ++i)
             b.Dato(10.0 * double(i + 1), m.velocita[i]);
         QCOMPARE(int(b.vista.cursori.size()), m.confini);
-        QCOMPARE(b.s.Indice_ripetizione, m.confini);
-        QCOMPARE(b.s.Pos_inizio_concentrica, m.inizio_concentrica);
-        QCOMPARE(b.s.Pos_inizio_ripetizione, m.inizio_ripetizione);
-        QCOMPARE(b.s.Stato_fase[1], b.s.Stato_fase[0]);
+        QCOMPARE(b.m().Indice_ripetizione, m.confini);
+        QCOMPARE(b.m().Pos_inizio_concentrica, m.inizio_concentrica);
+        QCOMPARE(b.m().Pos_inizio_ripetizione, m.inizio_ripetizione);
+        QCOMPARE(b.m().Stato_fase[1], b.m().Stato_fase[0]);
     }
 
     // One repetition computed by hand: lowering 200 -> 10 with its peak of -300 mm/s at
@@ -61,7 +61,7 @@ private Q_SLOTS:
         Banco_prova b;
         b.Avvia();
         b.Primo_sollevamento(200);
-        QCOMPARE(b.s.Tempo_corrente, 0.0f);
+        QCOMPARE(b.m().Tempo_corrente, 0.0f);
         QCOMPARE(b.motore.Lst_valori().Righe(), 0); // repetition 0 gets no row
         for (auto [p, v] : Serie{{190, -100}, {150, -300}, {60, -200}, {10, -50}}) b.Dato(p, v);
         b.Fermo(10, 12);
@@ -70,7 +70,7 @@ private Q_SLOTS:
         CONFRONTA_NUMERI(Campi(b.Rip(1)),
                          (QList<float>{1.3125f, 0, 200, 10, 500, -300, 130, 50, 0.125f, 0.125f, 800,
                                        -190 / 1.0625f, 0.25f, 1.0625f, 200, -190}));
-        QCOMPARE(b.s.Indice_ripetizione, 2);
+        QCOMPARE(b.m().Indice_ripetizione, 2);
         QCOMPARE(Riga(b.motore.Lst_valori().Riga_n(0)),
                  (QStringList{"1", "0.00", "0.25", "200", "800", "500", "0.13", "130", "1.06",
                               "-190", "-179", "-300", "0.13", "50"}));
@@ -95,17 +95,16 @@ private Q_SLOTS:
         b.Primo_sollevamento(150);
         b.Discesa(150, 0);
         b.Salita(0, ampiezza);
-        QCOMPARE(b.s.Indice_ripetizione, accettata ? 2 : 1);
+        QCOMPARE(b.m().Indice_ripetizione, accettata ? 2 : 1);
         QCOMPARE(b.motore.Lst_valori().Righe(), accettata ? 1 : 0);
         QCOMPARE(b.vista.cursori.size(), std::size_t(2)); // the cursors move in both cases
         QCOMPARE(b.vista.cursori.back(), std::pair(1.3125, 0.0));
-        CONFRONTA_NUMERI((QList{b.motore.Vmax_corrente, b.motore.Vmin_corrente}),
-                         (QList{0.0f, 0.0f}));
+        CONFRONTA_NUMERI((QList{b.m().Vmax_corrente, b.m().Vmin_corrente}), (QList{0.0f, 0.0f}));
         if (accettata) return;
         // The absorbed movement belongs to repetition 1, which the next real lift ends.
         b.Discesa(ampiezza, 0);
         b.Salita(0, 150);
-        QCOMPARE(b.s.Indice_ripetizione, 2);
+        QCOMPARE(b.m().Indice_ripetizione, 2);
         const auto& l = b.motore.Lst_valori();
         QCOMPARE((QStringList{l.Cella(0, 0), l.Cella(0, 1), l.Cella(0, 3), l.Cella(0, 9)}),
                  (QStringList{"1", "0.00", "150", "-100"}));
@@ -123,23 +122,23 @@ private Q_SLOTS:
         const float t[] = {1000, 15, 1000, 15, 15, 1000, 1000};
         b.motore.Elabora_blocco(2, pos, t); // a lift of 80: absorbed
         QCOMPARE(b.vista.cursori.size(), std::size_t(1));
-        QCOMPARE(b.s.Indice_ripetizione, 0);
+        QCOMPARE(b.m().Indice_ripetizione, 0);
         QCOMPARE(b.s.Numero_campioni, 3);
         b.motore.Elabora_blocco(3, pos + 3, t + 3); // a lift of 150, top at sample 2
-        QCOMPARE(b.s.Indice_ripetizione, 1);
+        QCOMPARE(b.m().Indice_ripetizione, 1);
         QCOMPARE(b.vista.cancellazioni_tempo, 1);
         // The top was recorded, then cut away; the sample after it starts the recording.
         QCOMPARE(b.s.Numero_campioni, 1);
         QCOMPARE(b.s.Campioni.size(), std::size_t(1));
         CONFRONTA_NUMERI(
-            (QList{b.s.Tempo_corrente, b.s.Campioni[0].Tempo, b.s.Campioni[0].Posizione}),
+            (QList{b.m().Tempo_corrente, b.s.Campioni[0].Tempo, b.s.Campioni[0].Posizione}),
             (QList{1.0f, 1.0f, 230.0f}));
         // The second accepted boundary leaves clock and recording alone.
         b.Discesa(230, 0);
         b.Salita(0, 200);
-        QCOMPARE(b.s.Indice_ripetizione, 2);
+        QCOMPARE(b.m().Indice_ripetizione, 2);
         QCOMPARE(b.vista.cancellazioni_tempo, 1);
-        QVERIFY(b.s.Tempo_corrente > 1.0f);
+        QVERIFY(b.m().Tempo_corrente > 1.0f);
 
         // Cut to element 0, whose time is zeroed, when the top is the block's last sample.
         Banco_prova c;
@@ -150,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(c.s.Numero_campioni, 0);
         QCOMPARE(c.s.Campioni.size(), std::size_t(1));
         CONFRONTA_NUMERI(
-            (QList{c.s.Tempo_corrente, c.s.Campioni[0].Tempo, c.s.Campioni[0].Posizione}),
+            (QList{c.m().Tempo_corrente, c.s.Campioni[0].Tempo, c.s.Campioni[0].Posizione}),
             (QList{0.0f, 0.0f, 0.0f}));
     }
 
@@ -192,7 +191,7 @@ private Q_SLOTS:
         b.motore.Azzera_misura();
         QCOMPARE(b.s.Campioni.size(), std::size_t(1));
         QCOMPARE(
-            (QList{b.s.Numero_campioni, b.s.Indice_ripetizione, b.motore.Lst_valori().Righe()}),
+            (QList{b.s.Numero_campioni, b.m().Indice_ripetizione, b.motore.Lst_valori().Righe()}),
             (QList{0, 0, 0}));
     }
 

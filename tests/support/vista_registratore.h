@@ -1,5 +1,5 @@
 #pragma once
-// A Vista_misura that records what the engine showed, for tests.
+// A Vista_misura that records what the engine reported, for tests.
 #include "stream/vista_misura.h"
 
 #include <utility>
@@ -26,20 +26,16 @@ public:
     std::vector<Punto_ripetizione> punti_ripetizioni;
     std::vector<Velocita_mostrata> velocita_mostrate;
 
-    void Mostra_spostamento(double centimetri, int decimali) override {
+    void Spostamento(double centimetri, int decimali) override {
         spostamenti.push_back({centimetri, decimali});
     }
-    bool Grafico_tempo_visibile() const override { return true; }
-    void Accoda_tempo(int, const double*, const double*, const float*) override {
-        ++blocchi_disegnati;
-    }
-    void Cancella_grafico_tempo() override { ++cancellazioni_tempo; }
-    void Sposta_cursori(double x1, double x2) override { cursori.emplace_back(x1, x2); }
-    void Riga_aggiunta(int riga) override { righe_aggiunte.push_back(riga); }
-    void Accoda_ripetizione(float durata_conc, float vmedia_conc) override {
-        punti_ripetizioni.push_back({durata_conc, vmedia_conc});
-    }
-    void Mostra_velocita(float vmedia_conc, Colore colore) override {
-        velocita_mostrate.push_back({vmedia_conc, colore});
+    bool Vuole_campioni() const override { return true; }
+    void Campioni_aggiunti(const Blocco_campioni&) override { ++blocchi_disegnati; }
+    void Tempo_ripartito() override { ++cancellazioni_tempo; }
+    void Confine_ripetizione(double x1, double x2) override { cursori.emplace_back(x1, x2); }
+    void Ripetizione_chiusa(int riga, const Ripetizione& r, Colore colore) override {
+        righe_aggiunte.push_back(riga);
+        punti_ripetizioni.push_back({r.Durata_conc, r.Vmedia_conc});
+        velocita_mostrate.push_back({r.Vmedia_conc, colore});
     }
 };

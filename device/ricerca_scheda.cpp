@@ -1,0 +1,14 @@
+#include "device/ricerca_scheda.h"
+
+#include "device/collegamento_seriale.h"
+#include "device/protocollo.h"
+#include "platform/mappa_porte.h"
+
+int Cerca_scheda(Collegamento_seriale& collegamento, Protocollo& protocollo,
+                 const std::function<void(const QString&)>& mostra_stato) {
+    for (int i = 1; i <= Numero_porte_max; ++i) {
+        if (mostra_stato) mostra_stato(QStringLiteral("Connessione a com%1").arg(i));
+        if (collegamento.Prova_numero(i) && protocollo.Verifica_scheda()) return i;
+    }
+    return 0;
+}

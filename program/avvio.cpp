@@ -1,0 +1,149 @@
+#include "program/avvio.h"
+
+#include "analysis/frm_grafici.h"
+#include "device/collegamento_hid.h"
+#include "device/collegamento_seriale.h"
+#include "device/frm_hid.h"
+#include "device/frm_seriale.h"
+#include "device/protocollo.h"
+#include "mainwindow/frm_main.h"
+#include "platform/hid_hidapi.h"
+#include "platform/porta_qt.h"
+#include "session/attendi.h"
+#include "session/titolo.h"
+#include "setup/frm_intestazione.h"
+#include "stream/motore_misura.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString Cartella_applicazione(const QString& cartella_eseguibile, QString* errore) {
+    const QDir eseguibile(cartella_eseguibile);
+    const QString cartella =
+        QFileInfo::exists(eseguibile.filePath(QLatin1String(Marcatore_portatile)))
+            ? eseguibile.absolutePath()
+            : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                  QStringLiteral("/kinetrack");
+    if (!QDir().mkpath(cartella) && errore)
+        *errore = QStringLiteral("Impossibile creare la cartella dei dati %1")
+                      .arg(QDir::toNativeSeparators(cartella));
+    return QDir::cleanPath(cartella);
+}
+
+void Imposta_percorsi(Sessione& s, const QString& cartella_applicazione) {
+    s.Cartella_applicazione = cartella_applicazione;
+    s.Cartella_ini = cartella_applicazione + QStringLiteral("/ini");
+    s.File_ini = s.Cartella_ini + QStringLiteral("/brax.ini");
+}
+
+Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
+    if (!opzioni_.hid) {
+        hid_proprio_ = std::make_unique<Libreria_hidapi>();
+        opzioni_.hid = hid_proprio_.get();
+    }
+    if (!opzioni_.porta) porta_propria_ = std::make_unique<Porta_qt>();
+    porta_ = opzioni_.porta ? opzioni_.porta : porta_propria_.get();
+    principale_ = std::make_unique<Frm_main>();
+    avvisi_ = opzioni_.avvisi ? opzioni_.avvisi : principale_.get();
+    motore_ = std::make_unique<Motore_misura>(s_, QLocale());
+    protocollo_ = std::make_unique<Protocollo>(s_, *motore_, *avvisi_);
+    seriale_link_ = std::make_unique<Collegamento_seriale>(s_, *porta_, *motore_);
+    // The drawing hysteresis reads the serial port's backlog, also in HID mode (0 there).
+    motore_->Imposta_ritardo([this] { return seriale_link_->Byte_in_attesa(); });
+    connect(seriale_link_.get(), &Collegamento_scheda::Perso, protocollo_.get(),
+            &Protocollo::Collegamento_perso);
+    connect(protocollo_.get(), &Protocollo::Stato_cambiato, this, &Programma::Aggiorna_didascalia);
+    connect(principale_.get(), &Frm_main::Chiusura, this, &Programma::Chiudi_finestre);
+}
+
+Programma::~Programma() {
+    // The HID reader and the windows go before the engine and the links they use.
+    motore_->Togli_viste();
+    finestra_hid_.reset();
+    hid_.reset();
+    seriale_.reset();
+    principale_.reset();
+}
+
+void Programma::Aggiorna_didascalia() {
+    principale_->Aggiorna_didascalia(s_);
+}
+
+void Programma::Aggiorna_collegamento() {
+    Collegamento_scheda* collegamento = nullptr;
+    if (s_.Usa_hid && hid_) collegamento = hid_.get();
+    else if (s_.Usa_seriale) collegamento = seriale_link_.get();
+    protocollo_->Imposta_collegamento(collegamento);
+}
+
+void Programma::Avvia() {
+    // 1-6: paths, status, title, reply time-out, repetition table, no transport.
+    QString errore;
+    Imposta_percorsi(s_, Cartella_applicazione(opzioni_.cartella_eseguibile, &errore));
+    principale_->Mostra_cartella_dati(s_.Cartella_applicazione);
+    s_.Stato_connessione = QStringLiteral(" non connesso");
+    s_.Titolo = Titolo_programma();
+    protocollo_->Timeout_ms = 1000;
+    s_.Ripetizioni.assign(2, Ripetizione{});
+    s_.Usa_hid = false;
+    s_.Usa_seriale = false;
+    if (!errore.isEmpty()) avvisi_->Mostra(errore, Avvisi::Icona::Avviso);
+
+    // 7: the HID test. A board already plugged in is announced during the wait.
+    hid_ = std::make_unique<Collegamento_hid>(s_, *opzioni_.hid, *motore_);
+    connect(hid_.get(), &Collegamento_hid::Stato_cambiato, this, [this] {
+        Aggiorna_collegamento();
+        Aggiorna_didascalia();
+    });
+    finestra_hid_ = std::make_unique<frm_hid>(*hid_);
+    finestra_hid_->show();
+    finestra_hid_->setWindowTitle(QStringLiteral("Testing..HID"));
+    QCoreApplication::processEvents();
+    Attendi(static_cast<float>(opzioni_.attesa_hid_ms));
+
+    // The serial window stays loaded for the whole run (it owns the port's dialog).
+    seriale_ = std::make_unique<frm_seriale>(s_, *seriale_link_, *protocollo_, *avvisi_);
+    connect(seriale_.get(), &frm_seriale::Didascalia_cambiata, this,
+            &Programma::Aggiorna_didascalia);
+    if (!s_.Usa_hid) {
+        // 8: no HID board: the serial port.
+        finestra_hid_.reset();
+        hid_.reset();
+        s_.Usa_seriale = true;
+        Aggiorna_collegamento();
+        seriale_->setWindowTitle(QStringLiteral("Testing..."));
+        seriale_->Leggi_impostazioni();
+        if (!protocollo_->Verifica_scheda()) {
+            seriale_->show();
+            seriale_->Cmd_Auto_Click();
+        }
+        seriale_->hide();
+    } else {
+        finestra_hid_->hide();
+        QApplication::beep();
+    }
+    // 9-12: make sure the board is not streaming, then ask its type and configuration.
+    QCoreApplication::processEvents();
+    seriale_->hide();
+    protocollo_->Ferma_acquisizione();
+    protocollo_->Leggi_tipo_scheda();
+    protocollo_->Inizializza_scheda();
+
+    // 14: the main window with its child windows; they listen to the engine.
+    principale_->Apri_finestre(s_, QLocale());
+    principale_->Grafici->Imposta_lista(&motore_->Lst_valori());
+    motore_->Aggiungi_vista(*principale_->Intestazione);
+    motore_->Aggiungi_vista(*principale_->Grafici);
+    Aggiorna_didascalia();
+    principale_->showMaximized();
+}
+
+void Programma::Chiudi_finestre() {
+    if (seriale_) seriale_->close();
+    finestra_hid_.reset();
+    hid_.reset(); // detaches the HID link
+    Aggiorna_collegamento();
+    motore_->Togli_viste();
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The program as a whole and its start-up sequence: the title and the paths, the HID
+// test, the serial branch (probe, then the search when the stored port does not
+// answer), the board queries, and the main window with its caption.
+
+#include "session/sessione.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class Avvisi;
+class Collegamento_hid;
+class Collegamento_seriale;
+class Frm_main;
+class Libreria_hid;
+class Motore_misura;
+class Porta_seriale;
+class Protocollo;
+class frm_hid;
+class frm_seriale;
+
+// The application folder (athletes' data, the "ini" folder): the executable's own folder
+// when the marker file kinetrack.portable stands beside the executable, otherwise the
+// per-user data folder ~/.local/share/kinetrack ($XDG_DATA_HOME/kinetrack). Created when
+// missing; `errore` says why it could not be.
+inline constexpr const char* Marcatore_portatile = "kinetrack.portable";
+QString Cartella_applicazione(const QString& cartella_eseguibile, QString* errore = nullptr);
+
+// Start-up step 1: Cartella_applicazione, Cartella_ini and File_ini.
+void Imposta_percorsi(Sessione& sessione, const QString& cartella_applicazione);
+
+class Programma : public QObject {
+    Q_OBJECT
+public:
+    struct Opzioni {
+        QString cartella_eseguibile;    // where the executable lies
+        Libreria_hid* hid = nullptr;    // none: hidapi
+        Avvisi* avvisi = nullptr;       // none: message boxes of the main window
+        Porta_seriale* porta = nullptr; // none: the real serial port
+        int attesa_hid_ms = 500;        // how long the HID test waits for a board
+    };
+    explicit Programma(const Opzioni& opzioni);
+    ~Programma() override;
+
+    // The start-up sequence; ends with the main window on screen.
+    void Avvia();
+
+    Sessione& Stato() { return s_; }
+    Frm_main& Principale() { return *principale_; }
+    frm_seriale& Seriale() { return *seriale_; }
+    // The HID link and its window exist only in HID mode.
+    Collegamento_hid* Hid() { return hid_.get(); }
+    frm_hid* Finestra_hid() { return finestra_hid_.get(); }
+    Protocollo& Comandi() { return *protocollo_; }
+    Motore_misura& Motore() { return *motore_; }
+    Porta_seriale& Porta() { return *porta_; }
+
+private:
+    void Aggiorna_didascalia();
+    // Commands go over the link the transport flags name.
+    void Aggiorna_collegamento();
+    void Chiudi_finestre();
+
+    Opzioni opzioni_;
+    Sessione s_;
+    std::unique_ptr<Libreria_hid> hid_proprio_;
+    std::unique_ptr<Porta_seriale> porta_propria_;
+    std::unique_ptr<Frm_main> principale_;
+    Avvisi* avvisi_;
+    Porta_seriale* porta_;
+    std::unique_ptr<Motore_misura> motore_;
+    std::unique_ptr<Protocollo> protocollo_;
+    std::unique_ptr<Collegamento_seriale> seriale_link_;
+    std::unique_ptr<frm_seriale> seriale_;
+    std::unique_ptr<Collegamento_hid> hid_;
+    std::unique_ptr<frm_hid> finestra_hid_;
+};

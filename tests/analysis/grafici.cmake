@@ -1,8 +1,0 @@
-kt_add_test(test_grafico ${CMAKE_CURRENT_LIST_DIR}/test_grafico.cpp)
-target_link_libraries(test_grafico PRIVATE kt_platform_graph)
-kt_add_test(test_frm_grafici ${CMAKE_CURRENT_LIST_DIR}/test_frm_grafici.cpp)
-target_link_libraries(test_frm_grafici PRIVATE kt_analysis_ui)
-kt_add_test(test_frm_edit_grafici ${CMAKE_CURRENT_LIST_DIR}/test_frm_edit_grafici.cpp)
-target_link_libraries(test_frm_edit_grafici PRIVATE kt_analysis_ui)
-kt_add_test(test_misura_grafici ${CMAKE_CURRENT_LIST_DIR}/test_misura_grafici.cpp)
-target_link_libraries(test_misura_grafici PRIVATE kt_analysis_ui kt_engine)

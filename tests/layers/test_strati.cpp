@@ -1,0 +1,70 @@
+// The folders are layers: a source file includes only from its own folder's layer and
+// the layers below it. A new folder must be given its layer here.
+
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+// Bottom first. Folders of one layer may include each other.
+const QMap<QString, int> Strati{
+    {"session", 0},  {"platform", 1},     {"stream", 2},   {"device", 3}, {"datafiles", 4},
+    {"board", 5},    {"virtualboard", 6}, {"analysis", 7}, {"setup", 8},  {"mainwindow", 9},
+    {"program", 10}, {"apps", 11},        {"bench", 11},   {"tests", 11},
+};
+
+// Every violation in the tree: "file: includes folder/header".
+QStringList Violazioni(const QString& radice) {
+    static const QRegularExpression inclusione(QStringLiteral("^\\s*#\\s*include\\s+\"([a-z]+)/"),
+                                               QRegularExpression::MultilineOption);
+    QStringList trovate;
+    QDirIterator it(radice, {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString percorso = it.next();
+        const QString relativo = QDir(radice).relativeFilePath(percorso);
+        const QString cartella = relativo.section(QLatin1Char('/'), 0, 0);
+        if (!Strati.contains(cartella)) continue; // build trees, docs
+        QFile file(percorso);
+        if (!file.open(QIODevice::ReadOnly)) {
+            trovate << relativo + QStringLiteral(": illeggibile");
+            continue;
+        }
+        const QString testo = QString::fromUtf8(file.readAll());
+        for (auto m = inclusione.globalMatch(testo); m.hasNext();) {
+            const QString inclusa = m.next().captured(1);
+            if (!Strati.contains(inclusa))
+                trovate << relativo + QStringLiteral(": cartella sconosciuta ") + inclusa;
+            else if (Strati.value(inclusa) > Strati.value(cartella))
+                trovate << relativo + QStringLiteral(": include ") + inclusa;
+        }
+    }
+    return trovate;
+}
+
+} // namespace
+
+class Test_strati : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void no_file_includes_from_a_higher_layer() {
+        const QStringList trovate = Violazioni(QStringLiteral(KT_SORGENTI));
+        QVERIFY2(trovate.isEmpty(), qPrintable(trovate.join(QLatin1Char('\n'))));
+    }
+
+    // The check itself: a lower folder including a higher one is caught.
+    void a_violation_is_found() {
+        QTemporaryDir radice;
+        QDir(radice.path()).mkpath(QStringLiteral("stream"));
+        QFile file(radice.filePath(QStringLiteral("stream/x.h")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#include \"session/sessione.h\"\n#include \"analysis/frm_grafici.h\"\n");
+        file.close();
+        QCOMPARE(Violazioni(radice.path()), QStringList{"stream/x.h: include analysis"});
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_strati)
+#include "test_strati.moc"

@@ -1,2 +1,0 @@
-kt_add_test(test_frm_intestazione ${CMAKE_CURRENT_LIST_DIR}/test_frm_intestazione.cpp)
-target_link_libraries(test_frm_intestazione PRIVATE kt_setup_ui)
