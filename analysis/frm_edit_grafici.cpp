@@ -3,6 +3,7 @@
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "platform/grafico.h"
+#include "platform/moduli.h"
 #include "platform/slider.h"
 #include "session/sessione.h"
 
@@ -70,10 +71,8 @@ Frm_edit_grafici::Frm_edit_grafici(Frm_grafici& grafici)
     Cmd_Undo = new QPushButton(QStringLiteral("Cancel"), Frame1);
     assi->addWidget(sldSelectAxis, 0, 0, 1, 2);
     assi->addWidget(Lbl_asse, 1, 0, 1, 2);
-    assi->addWidget(new QLabel(QStringLiteral("Min"), Frame1), 2, 0);
-    assi->addWidget(AxisMin, 2, 1);
-    assi->addWidget(new QLabel(QStringLiteral("Max"), Frame1), 3, 0);
-    assi->addWidget(AxisMax, 3, 1);
+    Riga_modulo(assi, 2, QStringLiteral("Min"), AxisMin);
+    Riga_modulo(assi, 3, QStringLiteral("Max"), AxisMax);
     assi->addWidget(UpdateAxis, 4, 0);
     assi->addWidget(Cmd_Undo, 4, 1);
     colonna->addWidget(Frame1);

@@ -8,6 +8,17 @@
 #include <QList>
 #include <QMap>
 
+// What a board answers to each command over a link with replies (board type 1).
+inline QMap<QByteArray, QByteArray> Risposte_scheda() {
+    return {{"$", "$"},
+            {"?", "?YES"},
+            {"$D", "$D\x01"},
+            {"$T", "$T"},
+            {"$F", "$F"},
+            {"$Z", "$Z"},
+            {"$i", QByteArray("$i\x02\x05\x01\x00", 6)}};
+}
+
 class Collegamento_memoria : public Collegamento_scheda {
     Q_OBJECT
 public:

@@ -1,15 +1,16 @@
 #include "device/frm_seriale.h"
 
 #include "device/collegamento_seriale.h"
+#include "device/frm_seriale_regole.h"
 #include "device/protocollo.h"
+#include "device/ricerca_scheda.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/mappa_porte.h"
+#include "platform/moduli.h"
 #include "platform/porta_seriale.h"
 #include "session/attendi.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
-#include "device/frm_seriale_regole.h"
-#include "device/ricerca_scheda.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -67,16 +68,12 @@ void frm_seriale::Crea_controlli() {
     (new QVBoxLayout(fre_velocita))->addWidget(cboSpeed);
 
     auto* griglia = new QGridLayout(fre_connessione);
-    griglia->addWidget(new QLabel(QStringLiteral("Porta:"), fre_connessione), 0, 0);
-    griglia->addWidget(cboPort, 0, 1);
+    Riga_modulo(griglia, 0, QStringLiteral("Porta:"), cboPort);
     griglia->addWidget(Lbl_dispositivo, 1, 0, 1, 2);
     griglia->addWidget(fre_velocita, 2, 0, 1, 2);
-    griglia->addWidget(new QLabel(QStringLiteral("Bit di dati:"), fre_connessione), 3, 0);
-    griglia->addWidget(cboDataBits, 3, 1);
-    griglia->addWidget(new QLabel(QStringLiteral("Parità:"), fre_connessione), 4, 0);
-    griglia->addWidget(cboParity, 4, 1);
-    griglia->addWidget(new QLabel(QStringLiteral("Bit di stop:"), fre_connessione), 5, 0);
-    griglia->addWidget(cboStopBits, 5, 1);
+    Riga_modulo(griglia, 3, QStringLiteral("Bit di dati:"), cboDataBits);
+    Riga_modulo(griglia, 4, QStringLiteral("Parità:"), cboParity);
+    Riga_modulo(griglia, 5, QStringLiteral("Bit di stop:"), cboStopBits);
 
     auto* fre_flusso = new QGroupBox(QStringLiteral("&Controllo di flusso"), this);
     auto* colonna_flusso = new QVBoxLayout(fre_flusso);

@@ -33,16 +33,8 @@ struct Scheda {
     bool pronta = false;
 };
 
-struct Banco {
-    Sessione s;
-    Porta_qt porta;
-    Avvisi_registrati avvisi;
-    Motore_misura motore{s, QLocale::c()};
-    Collegamento_seriale collegamento{s, porta, motore};
-    Protocollo p{s, motore, avvisi};
+struct Banco : Banco_seriale<Porta_qt> {
     Banco() {
-        s.Usa_seriale = true;
-        p.Imposta_collegamento(&collegamento);
         motore.Imposta_ritardo([this] { return collegamento.Byte_in_attesa(); });
         porta.Imposta_numero_porta(7);
         QObject::connect(&collegamento, &Collegamento_scheda::Perso, &p,

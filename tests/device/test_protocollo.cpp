@@ -2,35 +2,22 @@
 // in-memory link without replies (as USB HID): reply waits, what a wrong or missing
 // reply leaves, and the streaming set-up.
 
-#include "device/collegamento_memoria.h"
-#include "device/collegamento_seriale.h"
-#include "device/protocollo.h"
-#include "platform/impostazioni_utente.h"
-#include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
 
-#include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <ctime>
 
 namespace {
-struct Banco {
-    Sessione s;
-    Porta_scheda porta;
-    Avvisi_registrati avvisi;
-    Motore_misura motore{s, QLocale::c()};
-    Collegamento_seriale seriale{s, porta, motore};
+struct Banco : Banco_seriale<Porta_scheda> {
     Collegamento_memoria hid{false}; // no replies
-    Protocollo p{s, motore, avvisi};
     explicit Banco(bool solo_hid = false) {
         porta.Imposta_numero_porta(4);
         s.Usa_seriale = !solo_hid;
         s.Usa_hid = solo_hid;
         p.Timeout_ms = 100;
         if (solo_hid) porta.Chiudi();
-        p.Imposta_collegamento(solo_hid ? static_cast<Collegamento_scheda*>(&hid) : &seriale);
+        if (solo_hid) p.Imposta_collegamento(&hid);
     }
 };
 } // namespace
@@ -40,10 +27,7 @@ class Test_protocollo : public QObject {
     QTemporaryDir cartella_;
 
 private Q_SLOTS:
-    void initTestCase() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella_.path());
-    }
-    void init() { QFile::remove(File_impostazioni()); }
+    void init() { Impostazioni_vuote(cartella_); }
 
     // A settling wait, then two reply waits that end on the reply or after 500 ms,
     // sleeping meanwhile.
@@ -126,7 +110,7 @@ private Q_SLOTS:
         b.p.Avvia_acquisizione();
         QCOMPARE(b.porta.scritti, QByteArray("$T$F"));
         QVERIFY(b.s.Acquisizione_in_corso && b.motore.Stato().Disegno_abilitato &&
-                b.seriale.Ricezione_attiva);
+                b.collegamento.Ricezione_attiva);
         // Streaming set-up survives the "$F" reply wait, which read its 2 bytes.
         QCOMPARE(b.porta.Soglia_ricezione(), 12);
         QCOMPARE(b.porta.Lunghezza_lettura(), 12);
@@ -174,7 +158,7 @@ private Q_SLOTS:
         if (!seriale) b.p.Imposta_collegamento(&memoria);
         b.porta.risposte.clear();
         b.p.Timeout_ms = 300;
-        b.seriale.Ricezione_attiva = true;
+        b.collegamento.Ricezione_attiva = true;
         b.porta.Imposta_lunghezza_lettura(12);
         QByteArray interna = "-";
         qint64 durata_interna = -1;
@@ -196,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(orologio.elapsed() < 250);
         QCOMPARE(interna, QByteArray(1, '\0'));
         QVERIFY(durata_interna >= 0 && durata_interna < 20);
-        QVERIFY(b.seriale.Ricezione_attiva);
+        QVERIFY(b.collegamento.Ricezione_attiva);
         QCOMPARE(b.porta.Lunghezza_lettura(), 12);
     }
 };

@@ -1,13 +1,20 @@
 #pragma once
-// Stand-ins for the serial tests: a scripted board behind an in-memory port and a
-// recording message sink.
+// Stand-ins for the serial tests: a scripted board behind an in-memory port, a
+// recording message sink, and a bench with the serial link and the protocol over them.
 
+#include "device/collegamento_memoria.h"
+#include "device/collegamento_seriale.h"
+#include "device/protocollo.h"
+#include "platform/impostazioni_utente.h"
 #include "platform/porta_memoria.h"
 #include "session/avvisi.h"
+#include "stream/motore_misura.h"
 
 #include <QMap>
 #include <QSet>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 
 class Avvisi_registrati : public Avvisi {
@@ -28,13 +35,7 @@ public:
 // not empty, other numbers fail to open.
 class Porta_scheda : public Porta_memoria {
 public:
-    QMap<QByteArray, QByteArray> risposte{{"$", "$"},
-                                          {"?", "?YES"},
-                                          {"$D", "$D\x01"},
-                                          {"$T", "$T"},
-                                          {"$F", "$F"},
-                                          {"$Z", "$Z"},
-                                          {"$i", QByteArray("$i\x02\x05\x01\x00", 6)}};
+    QMap<QByteArray, QByteArray> risposte = Risposte_scheda();
     int numero_scheda = 0;
     QSet<int> con_dispositivo;
     QStringList registro; // Apri, Chiudi, Numero N
@@ -64,3 +65,24 @@ public:
         });
     }
 };
+
+// A session, the engine, the serial link over a port of type `Porta` and the protocol
+// talking to it.
+template <typename Porta> struct Banco_seriale {
+    Sessione s;
+    Porta porta;
+    Avvisi_registrati avvisi;
+    Motore_misura motore{s, QLocale::c()};
+    Collegamento_seriale collegamento{s, porta, motore};
+    Protocollo p{s, motore, avvisi};
+    Banco_seriale() {
+        s.Usa_seriale = true;
+        p.Imposta_collegamento(&collegamento);
+    }
+};
+
+// The per-user settings store of a test: in `cartella`, empty.
+inline void Impostazioni_vuote(const QTemporaryDir& cartella) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella.path());
+    QFile::remove(File_impostazioni());
+}

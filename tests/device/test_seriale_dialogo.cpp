@@ -29,17 +29,9 @@ public:
     }
 };
 
-struct Banco {
-    Sessione s;
-    Porta_dialogo porta;
-    Avvisi_registrati avvisi;
-    Motore_misura motore{s, QLocale::c()};
-    Collegamento_seriale collegamento{s, porta, motore};
-    Protocollo p{s, motore, avvisi};
+struct Banco : Banco_seriale<Porta_dialogo> {
     std::unique_ptr<frm_seriale> f;
     explicit Banco(bool carica = true) {
-        s.Usa_seriale = true;
-        p.Imposta_collegamento(&collegamento);
         if (carica) Carica();
     }
     void Carica() { f = std::make_unique<frm_seriale>(s, collegamento, p, avvisi); }
@@ -55,10 +47,7 @@ class Test_seriale_dialogo : public QObject {
     QTemporaryDir cartella_;
 
 private Q_SLOTS:
-    void initTestCase() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella_.path());
-    }
-    void init() { QFile::remove(File_impostazioni()); }
+    void init() { Impostazioni_vuote(cartella_); }
 
     void load_shows_stored_state_data() {
         QTest::addColumn<QString>("settings");
