@@ -11,9 +11,8 @@ constexpr float Attesa_tipo_ms = 100;
 }
 
 Collegamento_hid::Collegamento_hid(Sessione& sessione, Libreria_hid& libreria,
-                                   Motore_misura& motore, QObject* parent)
-    : Collegamento_scheda(parent), s_(sessione), libreria_(libreria), motore_(motore),
-      sorveglianza_(libreria) {
+                                   Motore_misura& motore)
+    : s_(sessione), libreria_(libreria), motore_(motore), sorveglianza_(libreria) {
     connect(&sorveglianza_, &Sorveglianza_hid::Collegato, this, &Collegamento_hid::OnPlugged);
     connect(&sorveglianza_, &Sorveglianza_hid::Scollegato, this, &Collegamento_hid::OnUnplugged);
     connect(&sorveglianza_, &Sorveglianza_hid::Cambiato, this, &Collegamento_hid::OnChanged);

@@ -19,8 +19,7 @@ struct Sessione;
 class Collegamento_hid : public Collegamento_scheda {
     Q_OBJECT
 public:
-    Collegamento_hid(Sessione& sessione, Libreria_hid& libreria, Motore_misura& motore,
-                     QObject* parent = nullptr);
+    Collegamento_hid(Sessione& sessione, Libreria_hid& libreria, Motore_misura& motore);
     ~Collegamento_hid() override;
 
     bool Aperto() const override { return connessione_ != nullptr; }

@@ -26,13 +26,7 @@ public:
         : Collegamento_scheda(parent), con_risposte_(con_risposte) {}
 
     // Reply of each command (with replies); the board type (without replies).
-    QMap<QByteArray, QByteArray> risposte{{"$", "$"},
-                                          {"?", "?YES"},
-                                          {"$D", "$D\x01"},
-                                          {"$T", "$T"},
-                                          {"$F", "$F"},
-                                          {"$Z", "$Z"},
-                                          {"$i", QByteArray("$i\x02\x05\x01\x00", 6)}};
+    QMap<QByteArray, QByteArray> risposte = Risposte_scheda();
     int tipo = 1;
     bool aperto = true;
     std::optional<QString> errore_invio; // every command fails with it

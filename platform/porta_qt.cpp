@@ -3,12 +3,25 @@
 #include "platform/mappa_porte.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 Errore_porta Non_valida(const QString& testo) {
     return Errore_porta(Errore_porta::Codice::Impostazione_non_valida, testo);
 }
+
+// The parity letters of the settings string.
+struct Lettera_parita {
+    char lettera;
+    QSerialPort::Parity parita;
+};
+constexpr Lettera_parita Parita[] = {{'N', QSerialPort::NoParity},
+                                     {'E', QSerialPort::EvenParity},
+                                     {'O', QSerialPort::OddParity},
+                                     {'M', QSerialPort::MarkParity},
+                                     {'S', QSerialPort::SpaceParity}};
 
 } // namespace
 
@@ -26,18 +39,12 @@ Parametri_porta Interpreta_impostazioni(const QString& testo) {
     p.velocita = velocita;
 
     const QString parita = parti[1].trimmed().toUpper();
-    if (parita == QLatin1String("N"))
-        p.parita = QSerialPort::NoParity;
-    else if (parita == QLatin1String("E"))
-        p.parita = QSerialPort::EvenParity;
-    else if (parita == QLatin1String("O"))
-        p.parita = QSerialPort::OddParity;
-    else if (parita == QLatin1String("M"))
-        p.parita = QSerialPort::MarkParity;
-    else if (parita == QLatin1String("S"))
-        p.parita = QSerialPort::SpaceParity;
-    else
+    const auto* riga = std::find_if(std::begin(Parita), std::end(Parita), [&](const auto& r) {
+        return parita == QLatin1Char(r.lettera);
+    });
+    if (riga == std::end(Parita))
         throw Non_valida(QStringLiteral("Parità non valida: \"%1\"").arg(parti[1].trimmed()));
+    p.parita = riga->parita;
 
     const QString dati = parti[2].trimmed();
     const int bit = dati.toInt(&ok);
@@ -63,22 +70,8 @@ Parametri_porta Interpreta_impostazioni(const QString& testo) {
 
 QString Testo_impostazioni(const Parametri_porta& p) {
     QChar lettera = QLatin1Char('N');
-    switch (p.parita) {
-    case QSerialPort::EvenParity:
-        lettera = QLatin1Char('E');
-        break;
-    case QSerialPort::OddParity:
-        lettera = QLatin1Char('O');
-        break;
-    case QSerialPort::MarkParity:
-        lettera = QLatin1Char('M');
-        break;
-    case QSerialPort::SpaceParity:
-        lettera = QLatin1Char('S');
-        break;
-    default:
-        break;
-    }
+    for (const auto& r : Parita)
+        if (r.parita == p.parita) lettera = QLatin1Char(r.lettera);
     const QString stop = p.bit_stop == QSerialPort::TwoStop          ? QStringLiteral("2")
                          : p.bit_stop == QSerialPort::OneAndHalfStop ? QStringLiteral("1.5")
                                                                      : QStringLiteral("1");

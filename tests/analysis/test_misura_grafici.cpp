@@ -1,6 +1,5 @@
 // A measurement through the real engine into the graph window: rows, repetition graph,
-// slider and display agree and show the band's colour; the time graph is drawn only
-// while it is shown, and a reset empties everything.
+// slider and display agree and show the band's colour, and a reset empties everything.
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "platform/grafico.h"
@@ -12,7 +11,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <cmath>
 
 namespace {
 struct Misura {
@@ -91,43 +89,6 @@ private Q_SLOTS:
         QCOMPARE(m.frm.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 0);
         QCOMPARE(m.frm.Grafico(0).Punti(Tempo::Plot_velocita), 1); // the origin
         QCOMPARE(m.frm.Slide().Valore(), 0.0);
-    }
-
-    // The band's limits are inclusive: a mean velocity equal to a limit is green. With
-    // both limits at 100 % the band is the single value Vmax.
-    void colore_ai_limiti_della_banda_data() {
-        QTest::addColumn<int>("verso"); // Vmax relative to the first row's mean velocity
-        QTest::addColumn<QColor>("colore");
-        QTest::addColumn<bool>("tempo_acceso"); // off: nothing drawn, the display still set
-        QTest::newRow("uguale") << 0 << QColor(0, 255, 0) << true;
-        QTest::newRow("appena sotto il limite") << 1 << QColor(255, 0, 0) << false;
-        QTest::newRow("appena sopra il limite") << -1 << QColor(255, 255, 0) << true;
-    }
-    void colore_ai_limiti_della_banda() {
-        QFETCH(int, verso);
-        QFETCH(QColor, colore);
-        QFETCH(bool, tempo_acceso);
-        float vmedia = 0;
-        {
-            Misura prova;
-            prova.Quattro_sollevamenti();
-            vmedia = prova.s.Ripetizioni[1].Vmedia_conc;
-        }
-        Misura m;
-        m.s.Dati_esercizio.Limite_sup = 100;
-        m.s.Dati_esercizio.Limite_inf = 100;
-        m.s.Dati_esercizio.Vmax =
-            verso == 0 ? vmedia : std::nextafter(vmedia, verso > 0 ? 1e9f : -1e9f);
-        QList<QColor> colori;
-        connect(&m.frm, &Frm_grafici::Ripetizione_mostrata, this,
-                [&] { colori << m.frm.Num_vel().Colore(); });
-        m.frm.Imposta_tempo_acceso(tempo_acceso);
-        m.Quattro_sollevamenti();
-        QVERIFY(!colori.isEmpty());
-        QCOMPARE(colori.front(), colore);
-        QCOMPARE(m.frm.Slide().Colore(), m.frm.Num_vel().Colore());
-        QCOMPARE(m.frm.Grafico(0).Punti(Tempo::Plot_velocita) > 0, tempo_acceso);
-        QCOMPARE(m.frm.Valori().Lst_valori(0)->count(), 3);
     }
 };
 

@@ -1,20 +1,17 @@
-// Port, protocol, dialog and engine against the virtual board on a real
+// Port, link, protocol and engine against the virtual board on a real
 // pseudo-terminal, claimed as port 7 through an override link.
 
 #include "device/collegamento_seriale.h"
-#include "device/frm_seriale.h"
 #include "device/protocollo.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/porta_qt.h"
 #include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
 
-#include <QLabel>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <optional>
 
 namespace {
 // One kinetrack-board process on port 7; ready once it printed its device.
@@ -102,46 +99,6 @@ private Q_SLOTS:
         QTest::qWait(300); // stopped: nothing more reaches the engine
         QCOMPARE(b.s.Campioni.size(), registrati);
         QVERIFY(b.avvisi.elenco.isEmpty());
-    }
-
-    void search_data() {
-        QTest::addColumn<bool>("con_scheda");
-        QTest::newRow("board on com7") << true;
-        QTest::newRow("no board") << false;
-    }
-    void search() {
-        QFETCH(bool, con_scheda);
-        std::optional<Scheda> scheda;
-        if (con_scheda) QVERIFY(scheda.emplace(QStringList{"--board-type", "1"}).pronta);
-        Banco b;
-        frm_seriale finestra(b.s, b.collegamento, b.p, b.avvisi);
-        finestra.show();
-        QElapsedTimer orologio;
-        orologio.start();
-        finestra.Cmd_Auto_Click();
-        QCOMPARE(finestra.isVisible(), !con_scheda);
-        if (con_scheda) {
-            QCOMPARE(finestra.Lbl_info->text(), "Scheda connessa su com7");
-            QCOMPARE(b.s.Stato_connessione, " connesso su com7 Scheda tipo 1");
-        } else {
-            QCOMPARE(finestra.Lbl_info->text(), "Scheda non trovata!");
-            QVERIFY(orologio.elapsed() < 30000);
-        }
-    }
-
-    void silent_or_refusing_board() {
-        Scheda muta({"--silent"});
-        QVERIFY(muta.pronta);
-        Banco b;
-        QElapsedTimer orologio;
-        orologio.start();
-        QVERIFY(!b.p.Verifica_scheda());
-        QVERIFY(orologio.elapsed() >= 1450);
-        b.p.Leggi_tipo_scheda(); // no type: told
-        b.p.Avvia_acquisizione();
-        QVERIFY(!b.s.Acquisizione_in_corso);
-        QCOMPARE(b.avvisi.elenco.size(), 2);
-        QCOMPARE(b.avvisi.elenco[1].testo, "Apparato non collegato o spento!");
     }
 
     void vanishing_board_stops_the_acquisition() {

@@ -103,44 +103,43 @@ private Q_SLOTS:
         QCOMPARE(b.porta.Byte_in_attesa(), 0);
     }
 
-    void start_and_signal_exchange() {
-        Banco b;
-        b.s.Campioni.resize(50);
-        QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
-        b.p.Avvia_acquisizione();
-        QCOMPARE(b.porta.scritti, QByteArray("$T$F"));
-        QVERIFY(b.s.Acquisizione_in_corso && b.motore.Stato().Disegno_abilitato &&
-                b.collegamento.Ricezione_attiva);
-        // Streaming set-up survives the "$F" reply wait, which read its 2 bytes.
-        QCOMPARE(b.porta.Soglia_ricezione(), 12);
-        QCOMPARE(b.porta.Lunghezza_lettura(), 12);
-        QCOMPARE(b.porta.Byte_in_attesa(), 0);
-        QCOMPARE(b.s.Campioni.size(), std::size_t(1)); // the engine's reset ran
-        QVERIFY(spento.isEmpty());
-        b.p.Invia_segnale();
-        QCOMPARE(b.porta.scritti, QByteArray("$T$F$T$Z"));
-        QVERIFY(!b.s.Acquisizione_in_corso && b.avvisi.elenco.isEmpty());
-        QCOMPARE(spento.size(), 1);
-    }
-
-    void start_without_board_data() {
+    // A start needs "$" first in the "$T" reply; then the streaming set-up, the engine's
+    // reset and "$F". The signal exchange stops the stream and sends "$Z".
+    void start_data() {
+        QTest::addColumn<QByteArray>("risposta"); // to "$T"
         QTest::addColumn<bool>("chiusa");
-        QTest::newRow("bad $T reply") << false;
-        QTest::newRow("closed port") << true;
+        QTest::newRow("board") << QByteArray("$T") << false;
+        QTest::newRow("bad $T reply") << QByteArray("X$") << false;
+        QTest::newRow("closed port") << QByteArray("$T") << true;
     }
-    void start_without_board() {
+    void start() {
+        QFETCH(QByteArray, risposta);
         QFETCH(bool, chiusa);
+        const bool avviata = risposta == "$T" && !chiusa;
         Banco b;
-        b.porta.risposte["$T"] = "X$";
+        b.porta.risposte["$T"] = risposta;
         if (chiusa) b.porta.Chiudi();
         b.s.Campioni.resize(5);
         QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
         b.p.Avvia_acquisizione();
-        QVERIFY(!b.s.Acquisizione_in_corso && !b.porta.scritti.contains("$F"));
+        QCOMPARE(b.s.Acquisizione_in_corso, avviata);
+        QCOMPARE(spento.size(), avviata ? 0 : 1);
+        QCOMPARE(b.s.Campioni.size(), std::size_t(avviata ? 1 : 5)); // the engine's reset
+        QCOMPARE(b.porta.scritti, avviata ? "$T$F" : chiusa ? "" : "$T");
+        if (!avviata) {
+            QCOMPARE(b.avvisi.elenco.size(), 1);
+            QCOMPARE(b.avvisi.elenco[0].testo, "Apparato non collegato o spento!");
+            return;
+        }
+        QVERIFY(b.motore.Stato().Disegno_abilitato && b.collegamento.Ricezione_attiva);
+        // Streaming set-up survives the "$F" reply wait, which read its 2 bytes.
+        QCOMPARE(b.porta.Soglia_ricezione(), 12);
+        QCOMPARE(b.porta.Lunghezza_lettura(), 12);
+        QCOMPARE(b.porta.Byte_in_attesa(), 0);
+        b.p.Invia_segnale();
+        QCOMPARE(b.porta.scritti, QByteArray("$T$F$T$Z"));
+        QVERIFY(!b.s.Acquisizione_in_corso && b.avvisi.elenco.isEmpty());
         QCOMPARE(spento.size(), 1);
-        QCOMPARE(b.s.Campioni.size(), std::size_t(5));
-        QCOMPARE(b.avvisi.elenco.size(), 1);
-        QCOMPARE(b.avvisi.elenco[0].testo, "Apparato non collegato o spento!");
     }
 
     // A wait asked for during a reply wait (a timer, or a click let through) gets no
