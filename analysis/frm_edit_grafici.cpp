@@ -2,6 +2,7 @@
 
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
+#include "platform/errore_piattaforma.h"
 #include "platform/grafico.h"
 #include "platform/moduli.h"
 #include "platform/slider.h"
@@ -157,12 +158,16 @@ bool Frm_edit_grafici::Update_graph(int quale_grafico, int quale_asse, double mi
     g.Imposta_intervallo(quale_asse, minimo, massimo);
     if (quale_asse == 1)
         g.Mostra_intervallo_x(minimo, massimo); // the operator placed it: stop following
-    QString errore;
     const QString file = grafici_.File_impostazioni(quale_grafico);
-    const bool salvato = g.Salva_impostazioni(file, &errore);
-    stato_->setText(salvato ? QString()
-                            : QStringLiteral("Impostazioni non salvate in %1: %2")
-                                  .arg(QDir::toNativeSeparators(file), errore));
+    bool salvato = true;
+    try {
+        g.Salva_impostazioni(file);
+        stato_->clear();
+    } catch (const Errore_piattaforma& e) {
+        salvato = false;
+        stato_->setText(QStringLiteral("Impostazioni non salvate in %1: %2")
+                            .arg(QDir::toNativeSeparators(file), e.testo()));
+    }
 
     if (quale_grafico == 0 && quale_asse == Tempo::Asse_velocita) {
         // The three velocity scales agree: slider, marks, repetition graph.

@@ -29,7 +29,7 @@ Collegamento_hid::~Collegamento_hid() {
 std::optional<QString> Collegamento_hid::Invia(const QByteArray& comando) {
     try {
         HID_invia_stringa(QString::fromLatin1(comando));
-    } catch (const Errore_dispositivo& e) {
+    } catch (const Errore_piattaforma& e) {
         return e.testo();
     }
     return std::nullopt;
@@ -49,7 +49,7 @@ void Collegamento_hid::HID_invia_stringa(const QString& testo) {
 }
 
 void Collegamento_hid::WriteSomeData() {
-    if (!connessione_) throw Errore_dispositivo(QStringLiteral("Dispositivo HID non collegato"));
+    if (!connessione_) throw Errore_piattaforma(QStringLiteral("Dispositivo HID non collegato"));
     connessione_->Scrivi(Buffer_out.data(), Buffer_out.size());
 }
 
@@ -101,7 +101,7 @@ void Collegamento_hid::Apri_scheda(const Dispositivo_hid& dispositivo) {
     if (connessione_) return;
     try {
         connessione_ = libreria_.Apri(dispositivo.percorso);
-    } catch (const Errore_dispositivo&) {
+    } catch (const Errore_piattaforma&) {
         return; // no permission or gone again: as if no board were there
     }
     percorso_scheda_ = dispositivo.percorso;

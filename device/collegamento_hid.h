@@ -32,7 +32,7 @@ public:
     std::optional<int> Tipo_scheda(int attesa_ms) override;
 
     // Output report 0 + the command's characters (at most 8), zero-filled to 9 bytes, in
-    // Buffer_out, then written. Raises Errore_dispositivo when the write fails.
+    // Buffer_out, then written. Raises Errore_piattaforma when the write fails.
     void HID_invia_stringa(const QString& testo);
     void WriteSomeData();
 

@@ -75,7 +75,7 @@ public:
 
     // Settings: captions, names, axis ranges, interaction mode. Loading checks the whole
     // file first: a missing, damaged or foreign file changes nothing and gives false.
-    bool Salva_impostazioni(const QString& file, QString* errore = nullptr) const;
+    void Salva_impostazioni(const QString& file) const; // raises Errore_piattaforma
     bool Carica_impostazioni(const QString& file);
 
     void Ridisegna(); // bounded-rate redraw

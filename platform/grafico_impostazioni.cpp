@@ -3,6 +3,7 @@
 // and cursors. The names identify the graph: a file written by another graph is refused.
 #include "platform/grafico.h"
 
+#include "platform/errore_piattaforma.h"
 #include "platform/grafico_qcp.h"
 #include <QFile>
 #include <QJsonArray>
@@ -30,7 +31,7 @@ bool Nomi_uguali(const QJsonValue& valore, const QStringList& attesi) {
 }
 } // namespace
 
-bool Grafico_misura::Salva_impostazioni(const QString& file, QString* errore) const {
+void Grafico_misura::Salva_impostazioni(const QString& file) const {
     QJsonObject radice;
     radice[QStringLiteral("formato")] = Formato;
     radice[QStringLiteral("versione")] = 1;
@@ -56,12 +57,8 @@ bool Grafico_misura::Salva_impostazioni(const QString& file, QString* errore) co
 
     QSaveFile uscita(file);
     if (!uscita.open(QIODevice::WriteOnly) ||
-        uscita.write(QJsonDocument(radice).toJson(QJsonDocument::Indented)) < 0 ||
-        !uscita.commit()) {
-        if (errore) *errore = uscita.errorString();
-        return false;
-    }
-    return true;
+        uscita.write(QJsonDocument(radice).toJson(QJsonDocument::Indented)) < 0 || !uscita.commit())
+        throw Errore_piattaforma(uscita.errorString());
 }
 
 bool Grafico_misura::Carica_impostazioni(const QString& file) {

@@ -10,7 +10,7 @@ public:
     explicit Connessione_finta(std::shared_ptr<Libreria_hid_finta::Stato> s) : s_(std::move(s)) {}
     void Scrivi(const std::uint8_t* report, std::size_t lunghezza) override {
         std::lock_guard blocco(s_->mutex);
-        if (!s_->presente) throw Errore_dispositivo(QStringLiteral("device not connected"));
+        if (!s_->presente) throw Errore_piattaforma(QStringLiteral("device not connected"));
         const QByteArray scritto(reinterpret_cast<const char*>(report),
                                  static_cast<qsizetype>(lunghezza));
         s_->scritti.append(scritto);
@@ -86,7 +86,7 @@ std::unique_ptr<Connessione_hid> Libreria_hid_finta::Apri(const QByteArray& perc
     const bool presente = std::any_of(dispositivi_.begin(), dispositivi_.end(),
                                       [&](const auto& d) { return d.percorso == percorso; });
     if (rifiuta_ || !presente)
-        throw Errore_dispositivo(rifiuta_ ? QStringLiteral("Permission denied")
+        throw Errore_piattaforma(rifiuta_ ? QStringLiteral("Permission denied")
                                           : QStringLiteral("No such device"));
     auto& stato = stati_[percorso];
     if (!stato) stato = std::make_shared<Stato>();

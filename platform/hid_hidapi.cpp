@@ -26,7 +26,7 @@ public:
     void Scrivi(const std::uint8_t* report, std::size_t lunghezza) override {
         std::lock_guard blocco(mutex_);
         if (hid_write(d_, report, lunghezza) < 0)
-            throw Errore_dispositivo(Testo_errore(d_, "HID write failed"));
+            throw Errore_piattaforma(Testo_errore(d_, "HID write failed"));
     }
     int Leggi(std::uint8_t* dati, std::size_t capienza, int attesa_ms) override {
         for (int atteso = 0;; atteso += Fetta_ms) {
@@ -62,8 +62,8 @@ std::vector<Dispositivo_hid> Libreria_hidapi::Elenca() {
 }
 
 std::unique_ptr<Connessione_hid> Libreria_hidapi::Apri(const QByteArray& percorso) {
-    if (!pronta_) throw Errore_dispositivo(QStringLiteral("hidapi could not start"));
+    if (!pronta_) throw Errore_piattaforma(QStringLiteral("hidapi could not start"));
     hid_device* d = hid_open_path(percorso.constData());
-    if (!d) throw Errore_dispositivo(Testo_errore(nullptr, "cannot open the HID device"));
+    if (!d) throw Errore_piattaforma(Testo_errore(nullptr, "cannot open the HID device"));
     return std::make_unique<Connessione_hidapi>(d);
 }

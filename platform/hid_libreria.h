@@ -3,7 +3,7 @@
 // write an output report, read an input report with a time-out. Implementations: hidapi
 // (hidraw) and a fake for tests.
 
-#include "platform/errore_dispositivo.h"
+#include "platform/errore_piattaforma.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,7 +31,7 @@ class Connessione_hid {
 public:
     virtual ~Connessione_hid() = default;
     // `report` starts with the report number (0 for a board without numbered reports).
-    // Raises Errore_dispositivo on failure.
+    // Raises Errore_piattaforma on failure.
     virtual void Scrivi(const std::uint8_t* report, std::size_t lunghezza) = 0;
     // Waits up to `attesa_ms` for one input report and puts its data bytes (without a
     // report number) into `dati`. Returns the bytes read, 0 on time-out, -1 when the
@@ -45,6 +45,6 @@ public:
     virtual ~Libreria_hid() = default;
     // The devices present now. An error (no permission, no subsystem) gives none.
     virtual std::vector<Dispositivo_hid> Elenca() = 0;
-    // Opens a device by path; raises Errore_dispositivo on failure.
+    // Opens a device by path; raises Errore_piattaforma on failure.
     virtual std::unique_ptr<Connessione_hid> Apri(const QByteArray& percorso) = 0;
 };

@@ -6,13 +6,13 @@
 // Failures are raised as Errore_porta carrying the text shown to the operator; a device
 // that vanishes while open is announced by Porta_persa instead.
 
-#include "platform/errore_dispositivo.h"
+#include "platform/errore_piattaforma.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
-class Errore_porta : public Errore_dispositivo {
+class Errore_porta : public Errore_piattaforma {
 public:
     // Porta_inesistente: no device behind the port number (nothing plugged in).
     enum class Codice {
@@ -23,7 +23,7 @@ public:
         Porta_inesistente
     };
     Errore_porta(Codice codice, const QString& testo)
-        : Errore_dispositivo(testo), codice_(codice) {}
+        : Errore_piattaforma(testo), codice_(codice) {}
     Codice codice() const { return codice_; }
 
 private:
