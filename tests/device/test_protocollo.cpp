@@ -35,15 +35,26 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("risposta"); // empty = silent board
         QTest::newRow("board") << QByteArray("?YES");
         QTest::newRow("silent") << QByteArray();
+        QTest::newRow("port does not open") << QByteArray("-");
     }
     void probe() {
         QFETCH(QByteArray, risposta);
-        const bool atteso = risposta == "?YES", muta = risposta.isEmpty();
+        const bool atteso = risposta == "?YES", muta = risposta.isEmpty(), chiusa = risposta == "-";
         Banco b;
         if (muta)
             b.porta.risposte.clear();
         else
             b.porta.risposte["?"] = risposta;
+        if (chiusa) {
+            b.porta.Chiudi();
+            b.porta.con_dispositivo = {9};
+            QVERIFY(!b.p.Verifica_scheda());
+            // Later waits use 500 ms, whether or not this port opened.
+            QCOMPARE(b.p.Timeout_ms, std::int16_t(500));
+            QVERIFY(b.porta.scritti.isEmpty());
+            QCOMPARE(b.avvisi.elenco.size(), 1); // why it did not open
+            return;
+        }
         QElapsedTimer orologio;
         orologio.start();
         const std::clock_t cpu = std::clock();
