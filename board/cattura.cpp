@@ -22,7 +22,9 @@ struct Opzioni_cattura {
     std::uint32_t seme = 0;
     bool ha_seme = false, ha_collegamento = false;
     Parametri_copione parametri;
-    double ampiezza_minima = 0;
+    // Above every twitch of a generated script, as an operator would set it: the rows
+    // are then the script's repetitions.
+    double ampiezza_minima = 100;
     QString uscita;
 };
 
@@ -103,16 +105,43 @@ int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     const auto righe = Ripetizioni_attese(record, o.tipo, o.collegamento, o.ampiezza_minima);
     const QLocale c(QLocale::C);
     uscita << "# " << byte.size() << " byte, " << letti << " record letti, durata "
-           << Formatta(copione.Durata_s(), "0.00", c) << " s\n";
+           << Formatta(copione.Durata_s(), "0.00", c) << " s, ampiezza minima "
+           << Testo_numero(static_cast<float>(o.ampiezza_minima), c) << " mm\n";
     uscita << "Rip\tSpost(mm)\tDurata(s)\tVmedia(mm/s)\tAlzata(mm)\tAlzata(s)\n";
+    // Each row is paired with the script's lift it measures: the next one within the
+    // encoder's tolerance, passing over lifts the minimum may have absorbed. The first
+    // lift seen above the minimum only starts the clock; near the minimum the encoder
+    // decides which one that is, so the first row may also pass over the first lift
+    // surely above it. A row of no lift (a twitch above the minimum) has no motion.
     const auto alzate = Alzate(copione);
+    const double tolleranza = Tolleranza_spostamento_mm(o.tipo, o.collegamento);
+    const auto Primo_sopra = [&](double soglia) {
+        std::size_t k = 0;
+        while (k < alzate.size() && alzate[k].spostamento_mm <= soglia) ++k;
+        return k;
+    };
+    const std::size_t orologio = Primo_sopra(o.ampiezza_minima + tolleranza);
+    std::size_t prossima = Primo_sopra(o.ampiezza_minima - tolleranza) + 1;
     for (std::size_t i = 0; i < righe.size(); ++i) {
-        uscita << i + 1 << '\t' << Formatta(righe[i].spostamento_mm, "0.00", c) << '\t'
+        const double spostamento = righe[i].spostamento_mm;
+        uscita << i + 1 << '\t' << Formatta(spostamento, "0.00", c) << '\t'
                << Formatta(righe[i].durata_s, "0.00", c) << '\t'
                << Formatta(righe[i].velocita_media, "0.00", c);
-        if (i + 1 < alzate.size())
-            uscita << '\t' << Formatta(alzate[i + 1].spostamento_mm, "0.00", c) << '\t'
-                   << Formatta(alzate[i + 1].durata_s, "0.00", c);
+        const auto Misura = [&](std::size_t k) {
+            return std::abs(alzate[k].spostamento_mm - spostamento) <= tolleranza;
+        };
+        std::size_t k = prossima;
+        while (k < alzate.size() && !Misura(k) &&
+               (alzate[k].spostamento_mm <= o.ampiezza_minima + tolleranza ||
+                (i == 0 && k == orologio)))
+            ++k;
+        if (k < alzate.size() && Misura(k)) {
+            uscita << '\t' << Formatta(alzate[k].spostamento_mm, "0.00", c) << '\t'
+                   << Formatta(alzate[k].durata_s, "0.00", c);
+            prossima = k + 1;
+        } else {
+            uscita << "\t-\t-";
+        }
         uscita << '\n';
     }
     uscita.flush();
