@@ -57,9 +57,10 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
             collegamento = true;
         } else if (a == QLatin1String("--board-type")) {
             bool ok = false;
+            // Any byte, as the board answers the type query.
             o.tipo_scheda = v.toInt(&ok);
-            if (!ok || o.tipo_scheda < 1 || o.tipo_scheda > 3)
-                return QStringLiteral("tipo di scheda non valido: \"%1\" (1, 2 o 3)").arg(v);
+            if (!ok || o.tipo_scheda < 0 || o.tipo_scheda > 255)
+                return QStringLiteral("tipo di scheda non valido: \"%1\" (da 0 a 255)").arg(v);
             tipo = true;
         } else if (a == QLatin1String("--min-amplitude")) {
             errore = Leggi_numero(a, v, 0, o.ampiezza_minima);
@@ -99,13 +100,14 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
     return std::nullopt;
 }
 
-std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype byte) {
-    if (byte == 0) return QStringLiteral("il file di ingresso è vuoto");
+std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype byte,
+                                         qsizetype& interi) {
     const auto unita = static_cast<qsizetype>(
         collegamento == Collegamento::Hid ? Byte_report_hid : Byte_record_seriale);
-    if (byte % unita != 0)
-        return QStringLiteral("file di ingresso troncato o danneggiato: %1 byte non sono un "
-                              "multiplo di %2")
+    interi = byte - byte % unita;
+    if (byte == 0) return QStringLiteral("il file di ingresso è vuoto");
+    if (interi == 0)
+        return QStringLiteral("il file di ingresso non ha un record intero: %1 byte, meno di %2")
             .arg(byte)
             .arg(unita);
     return std::nullopt;
@@ -216,18 +218,29 @@ int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream
         errori.flush();
         return 1;
     }
-    const QByteArray cattura = file.readAll();
+    QByteArray cattura = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         errori << "kinetrack-replay: " << opzioni.ingresso << ": " << file.errorString() << '\n';
         errori.flush();
         return 1;
     }
     file.close();
-    if (auto errore = Controlla_cattura(opzioni.collegamento, cattura.size())) {
+    qsizetype interi = 0;
+    if (auto errore = Controlla_cattura(opzioni.collegamento, cattura.size(), interi)) {
         errori << "kinetrack-replay: " << opzioni.ingresso << ": " << *errore << '\n';
         errori.flush();
         return 1;
     }
+    if (interi < cattura.size()) {
+        // A board unplugged mid-stream: what it sent whole is still a set.
+        errori << "kinetrack-replay: " << opzioni.ingresso << ": la cattura finisce dentro un "
+               << (opzioni.collegamento == Collegamento::Hid ? "report" : "record") << ", "
+               << cattura.size() - interi << " byte in fondo non sono usati\n";
+        cattura.truncate(interi);
+    }
+    if (opzioni.tipo_scheda < 1 || opzioni.tipo_scheda > 3)
+        errori << "kinetrack-replay: dispositivo non riconosciuto: DEFAULT TIPO 3!!\n";
+    errori.flush();
     Riproduzione riproduzione(opzioni);
     riproduzione.Esegui(cattura);
     riproduzione.Stampa_tabella(uscita);
