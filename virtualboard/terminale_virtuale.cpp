@@ -99,8 +99,8 @@ bool Crea_collegamento_porta(int numero, const QString& destinazione, QString* e
         struct stat info {};
         if (::stat(collegamento.constData(), &info) == 0) {
             if (errore)
-                *errore = QStringLiteral("port com%1 is already claimed: %2 -> %3 "
-                                         "(remove the link if no board is running)")
+                *errore = QStringLiteral("la porta com%1 è già occupata: %2 -> %3 "
+                                         "(rimuovere il collegamento se nessuna scheda è attiva)")
                               .arg(numero)
                               .arg(QFile::decodeName(collegamento), QFile::decodeName(precedente));
             return false;
