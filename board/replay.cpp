@@ -12,13 +12,16 @@
 
 namespace {
 
-// A number option: finite, and at least `minimo`.
+// A number option: finite, within minimo..massimo.
 std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, double minimo,
-                                    float& valore) {
+                                    double massimo, float& valore) {
     bool ok = false;
     const double v = Numero_da_testo_c(testo, &ok);
-    if (!ok || !std::isfinite(v) || v < minimo || v > 1e9)
-        return QStringLiteral("valore non valido per %1: \"%2\"").arg(nome, testo);
+    if (!ok || !std::isfinite(v) || v < minimo || v > massimo)
+        return QStringLiteral("valore non valido per %1: \"%2\" (da %3 a %4)")
+            .arg(nome, testo)
+            .arg(minimo)
+            .arg(massimo);
     valore = static_cast<float>(v);
     return std::nullopt;
 }
@@ -27,10 +30,21 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
 
 QString Uso_replay() {
     return QStringLiteral(
-        "uso: kinetrack-replay --link serial|hid --board-type N [--min-amplitude MM]\n"
-        "                      [--vmax MM_S --upper PCT --lower PCT]\n"
-        "                      [--athlete TEXT --exercise TEXT --load KG]\n"
-        "                      [--locale NAME] [--samples FILE] [--summary FILE] INPUT");
+        "uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO\n"
+        "Riproduce una cattura del flusso della scheda nel motore di misura, senza finestre:\n"
+        "stampa la tabella delle ripetizioni e scrive i file richiesti.\n"
+        "  --link serial|hid       collegamento della cattura\n"
+        "  --board-type N          tipo di scheda, da 0 a 255 (oltre a 1, 2 e 3 vale come 3)\n"
+        "  --min-amplitude MM      ampiezza minima di una ripetizione, da 0 a 5000 (0)\n"
+        "  --vmax MM_S --upper PCT --lower PCT\n"
+        "                          fascia di velocità, insieme: Vmax da 0 a 5000 mm/s,\n"
+        "                          limiti da 0 a 1000 %\n"
+        "  --athlete TESTO --exercise TESTO --load KG\n"
+        "                          atleta, esercizio e carico (da 0 a 1000 kg) dei file\n"
+        "  --locale NOME           impostazioni dei numeri nei file (it_IT, en_US, C...)\n"
+        "  --samples FILE          file dei campioni da scrivere\n"
+        "  --summary FILE          file delle ripetizioni da scrivere\n"
+        "  -h, --help              questo aiuto\n");
 }
 
 std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_replay& o) {
@@ -38,6 +52,10 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
     int fascia = 0; // how many of --vmax, --upper, --lower were given
     for (qsizetype i = 0; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.aiuto = true;
+            return std::nullopt;
+        }
         if (!a.startsWith(QLatin1String("--"))) {
             if (!o.ingresso.isEmpty())
                 return QStringLiteral("un solo file di ingresso: \"%1\"").arg(a);
@@ -63,22 +81,22 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
                 return QStringLiteral("tipo di scheda non valido: \"%1\" (da 0 a 255)").arg(v);
             tipo = true;
         } else if (a == QLatin1String("--min-amplitude")) {
-            errore = Leggi_numero(a, v, 0, o.ampiezza_minima);
+            errore = Leggi_numero(a, v, 0, 5000, o.ampiezza_minima);
         } else if (a == QLatin1String("--vmax")) {
-            errore = Leggi_numero(a, v, 0, o.vmax);
+            errore = Leggi_numero(a, v, 0, 5000, o.vmax);
             ++fascia;
         } else if (a == QLatin1String("--upper")) {
-            errore = Leggi_numero(a, v, 0, o.limite_sup);
+            errore = Leggi_numero(a, v, 0, 1000, o.limite_sup);
             ++fascia;
         } else if (a == QLatin1String("--lower")) {
-            errore = Leggi_numero(a, v, 0, o.limite_inf);
+            errore = Leggi_numero(a, v, 0, 1000, o.limite_inf);
             ++fascia;
         } else if (a == QLatin1String("--athlete")) {
             o.atleta = v;
         } else if (a == QLatin1String("--exercise")) {
             o.esercizio = v;
         } else if (a == QLatin1String("--load")) {
-            errore = Leggi_numero(a, v, 0, o.carico);
+            errore = Leggi_numero(a, v, 0, 1000, o.carico);
         } else if (a == QLatin1String("--locale")) {
             o.locale = QLocale(v);
             if (o.locale.language() == QLocale::C && v != QLatin1String("C"))
@@ -208,9 +226,14 @@ void Riproduzione::Stampa_tabella(QTextStream& uscita) const {
 int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
     Opzioni_replay opzioni;
     if (auto errore = Leggi_opzioni(argomenti, opzioni)) {
-        errori << "kinetrack-replay: " << *errore << '\n' << Uso_replay() << '\n';
+        errori << "kinetrack-replay: " << *errore << '\n' << Uso_replay();
         errori.flush();
         return 2;
+    }
+    if (opzioni.aiuto) {
+        uscita << Uso_replay();
+        uscita.flush();
+        return 0;
     }
     QFile file(opzioni.ingresso);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -29,9 +29,11 @@ struct Opzioni_replay {
     QLocale locale = QLocale::system();
     QString file_campioni, file_sommario; // empty: not written
     QString ingresso;
+    bool aiuto = false; // --help: the usage, nothing else
 };
 
-// Reads the command line (without the program's name). On a fault returns its message.
+// Reads the command line (without the program's name). On a fault returns its message;
+// with --help or -h stops there, `aiuto` set.
 std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_replay& opzioni);
 QString Uso_replay();
 

@@ -52,6 +52,27 @@ private Q_SLOTS:
         else
             QCOMPARE(tutte, 15);
     }
+
+    void options_data() {
+        QTest::addColumn<QString>("argomenti");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("testo"); // on standard output for 0, else on errors
+        QTest::newRow("help") << "--help" << 0 << "uso: kinetrack-capture ";
+        QTest::newRow("-h") << "--link hid -h" << 0 << "uso: kinetrack-capture ";
+        const QString base = "--link hid --board-type 1 --seed 1 ";
+        QTest::newRow("type") << base + "--board-type 256" << 2 << "\"256\" (da 0 a 255)";
+        QTest::newRow("reps") << base + "--reps 2.5" << 2 << "\"2.5\" (da 0 a 100000)";
+        QTest::newRow("twitch") << base + "--twitch 1.5" << 2 << "\"1.5\" (da 0 a 1)";
+    }
+    void options() {
+        QFETCH(QString, argomenti);
+        QFETCH(int, codice);
+        QFETCH(QString, testo);
+        QString uscita, errori;
+        QTextStream u(&uscita), e(&errori);
+        QCOMPARE(Esegui_cattura(argomenti.split(' ') << dir.filePath("o.bin"), u, e), codice);
+        QVERIFY2((codice == 0 ? uscita : errori).contains(testo), qPrintable(uscita + errori));
+    }
 };
 
 QTEST_GUILESS_MAIN(Test_cattura)

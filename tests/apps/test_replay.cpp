@@ -101,6 +101,7 @@ private Q_SLOTS:
         QTest::newRow("missing file") << QByteArray("-") << ser;
         QTest::newRow("amplitude") << seriale << ser + " --min-amplitude 1,5";
         QTest::newRow("type over a byte") << seriale << "--link serial --board-type 256";
+        QTest::newRow("load out of range") << seriale << ser + " --load 1001";
         QTest::newRow("missing folder") << seriale << ser + " --summary /nonexistent/dir/s.csv";
     }
     void bad_inputs_and_options_give_a_message() {
@@ -112,6 +113,23 @@ private Q_SLOTS:
         QVERIFY(e.codice > 0);
         QVERIFY(e.errori.startsWith("kinetrack-replay: "));
         QVERIFY(e.errori.trimmed().size() > 25);
+        if (opzioni.contains("256") || opzioni.contains("1001"))
+            QVERIFY2(e.errori.contains(QRegularExpression(R"(\(da 0 a \d+\))")),
+                     qPrintable(e.errori));
+    }
+
+    // The usage on standard output, wherever the option stands.
+    void help_is_the_usage_data() {
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::newRow("--help") << QStringList{"--help"};
+        QTest::newRow("-h after options") << QStringList{"--link", "serial", "-h"};
+    }
+    void help_is_the_usage() {
+        QFETCH(QStringList, argomenti);
+        const Esito e = Replay(argomenti);
+        QCOMPARE(e.codice, 0);
+        QVERIFY(!e.righe.isEmpty() && e.righe[0].startsWith("uso: kinetrack-replay "));
+        QCOMPARE(e.errori, QString());
     }
 
     // A capture cut inside a record is replayed up to its last whole one, as if it ended
