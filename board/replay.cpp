@@ -44,6 +44,8 @@ QString Uso_replay() {
         "  --locale NOME           impostazioni dei numeri nei file (it_IT, en_US, C...)\n"
         "  --samples FILE          file dei campioni da scrivere\n"
         "  --summary FILE          file delle ripetizioni da scrivere\n"
+        "  --time AAAA-MM-GGThh:mm:ss\n"
+        "                          data e ora dei file al posto di quelle attuali\n"
         "  -h, --help              questo aiuto\n");
 }
 
@@ -105,6 +107,10 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
             o.file_campioni = v;
         } else if (a == QLatin1String("--summary")) {
             o.file_sommario = v;
+        } else if (a == QLatin1String("--time")) {
+            o.ora = QDateTime::fromString(v, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+            if (!o.ora.isValid())
+                return QStringLiteral("data e ora non valide: \"%1\" (AAAA-MM-GGThh:mm:ss)").arg(v);
         } else {
             return QStringLiteral("opzione sconosciuta: %1").arg(a);
         }
@@ -191,7 +197,7 @@ void Riproduzione::Esegui(const QByteArray& cattura) {
 }
 
 std::optional<QString> Riproduzione::Salva_file() {
-    const QDateTime adesso = QDateTime::currentDateTime();
+    const QDateTime adesso = opzioni_.ora.isValid() ? opzioni_.ora : QDateTime::currentDateTime();
     if (!opzioni_.file_campioni.isEmpty()) {
         QString nome = opzioni_.file_campioni;
         if (auto errore = Salva_campioni(nome, sessione_, opzioni_.locale, adesso))

@@ -10,6 +10,7 @@
 #include "stream/vista_misura.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,7 @@ struct Opzioni_replay {
     float carico = 0; // kg
     QLocale locale = QLocale::system();
     QString file_campioni, file_sommario; // empty: not written
+    QDateTime ora;                        // stamped in the files; invalid: the time now
     QString ingresso;
     bool aiuto = false; // --help: the usage, nothing else
 };

@@ -102,6 +102,7 @@ private Q_SLOTS:
         QTest::newRow("amplitude") << seriale << ser + " --min-amplitude 1,5";
         QTest::newRow("type over a byte") << seriale << "--link serial --board-type 256";
         QTest::newRow("load out of range") << seriale << ser + " --load 1001";
+        QTest::newRow("time") << seriale << ser + " --time 2026-02-30T10:00:00";
         QTest::newRow("missing folder") << seriale << ser + " --summary /nonexistent/dir/s.csv";
     }
     void bad_inputs_and_options_give_a_message() {
