@@ -12,23 +12,48 @@
 namespace {
 
 QString Uso() {
-    return QStringLiteral("uso: kinetrack-capture --link serial|hid --board-type N --seed S "
-                          "[--reps N] [--min-amplitude MM] [--twitch P] OUTPUT");
+    return QStringLiteral(
+        "uso: kinetrack-capture --link serial|hid --board-type N --seed S [opzioni] USCITA\n"
+        "Scrive come cattura il flusso della scheda per una serie generata dal seme, ed elenca\n"
+        "le ripetizioni che il programma ne deve ricavare accanto alle alzate della serie.\n"
+        "  --link serial|hid       collegamento della cattura\n"
+        "  --board-type N          tipo di scheda, da 0 a 255 (oltre a 1 e 2 vale come 3)\n"
+        "  --seed S                seme della serie, da 0 a 4294967295\n"
+        "  --reps N                ripetizioni, da 0 a 100000 (5)\n"
+        "  --min-amplitude MM      ampiezza minima di una ripetizione, da 0 a 5000 (100)\n"
+        "  --twitch P              probabilità di un sussulto a ogni pausa, da 0 a 1 (0.3)\n"
+        "  -h, --help              questo aiuto\n");
 }
 
 struct Opzioni_cattura {
     Collegamento collegamento = Collegamento::Seriale;
     int tipo = 0;
     std::uint32_t seme = 0;
-    bool ha_seme = false, ha_collegamento = false;
+    bool ha_seme = false, ha_collegamento = false, ha_tipo = false, aiuto = false;
     Parametri_copione parametri;
-    double ampiezza_minima = 0;
+    // Above every twitch of a generated script, as an operator would set it: the rows
+    // are then the script's repetitions.
+    double ampiezza_minima = 100;
     QString uscita;
 };
+
+// A number within minimo..massimo; `intero`: a whole number as well.
+bool Numero(const QString& testo, double minimo, double massimo, bool intero, double& valore) {
+    bool ok = false;
+    const double v = Numero_da_testo_c(testo, &ok);
+    if (!ok || !std::isfinite(v) || v < minimo || v > massimo || (intero && v != std::floor(v)))
+        return false;
+    valore = v;
+    return true;
+}
 
 std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {
     for (qsizetype i = 0; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.aiuto = true;
+            return std::nullopt;
+        }
         if (!a.startsWith(QLatin1String("--"))) {
             if (!o.uscita.isEmpty()) return QStringLiteral("un solo file di uscita: \"%1\"").arg(a);
             o.uscita = a;
@@ -36,34 +61,47 @@ std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {
         }
         if (i + 1 >= argomenti.size()) return QStringLiteral("manca il valore di %1").arg(a);
         const QString v = argomenti[++i];
+        // The accepted range of a number option, for its message.
+        double minimo = 0, massimo = 0, x = 0;
         bool ok = false;
         if (a == QLatin1String("--link")) {
-            ok = v == QLatin1String("serial") || v == QLatin1String("hid");
+            if (v != QLatin1String("serial") && v != QLatin1String("hid"))
+                return QStringLiteral("collegamento non valido: \"%1\" (serial o hid)").arg(v);
             o.collegamento = v == QLatin1String("hid") ? Collegamento::Hid : Collegamento::Seriale;
-            o.ha_collegamento = ok;
+            o.ha_collegamento = true;
+            continue;
         } else if (a == QLatin1String("--board-type")) {
-            o.tipo = v.toInt(&ok);
-            ok = ok && o.tipo >= 1 && o.tipo <= 3;
+            massimo = 255;
+            ok = Numero(v, minimo, massimo, true, x);
+            o.tipo = static_cast<int>(x);
+            o.ha_tipo = ok;
         } else if (a == QLatin1String("--seed")) {
-            o.seme = v.toUInt(&ok);
+            massimo = 4294967295.0;
+            ok = Numero(v, minimo, massimo, true, x);
+            o.seme = static_cast<std::uint32_t>(x);
             o.ha_seme = ok;
         } else if (a == QLatin1String("--reps")) {
-            o.parametri.ripetizioni = v.toInt(&ok);
-            ok = ok && o.parametri.ripetizioni >= 0 && o.parametri.ripetizioni <= 100000;
+            massimo = 100000;
+            ok = Numero(v, minimo, massimo, true, x);
+            o.parametri.ripetizioni = static_cast<int>(x);
         } else if (a == QLatin1String("--min-amplitude")) {
-            o.ampiezza_minima = Numero_da_testo_c(v, &ok);
-            ok = ok && std::isfinite(o.ampiezza_minima) && o.ampiezza_minima >= 0;
+            massimo = 5000;
+            ok = Numero(v, minimo, massimo, false, o.ampiezza_minima);
         } else if (a == QLatin1String("--twitch")) {
-            o.parametri.probabilita_sussulto = Numero_da_testo_c(v, &ok);
-            ok = ok && o.parametri.probabilita_sussulto >= 0 &&
-                 o.parametri.probabilita_sussulto <= 1;
+            massimo = 1;
+            ok = Numero(v, minimo, massimo, false, o.parametri.probabilita_sussulto);
         } else {
             return QStringLiteral("opzione sconosciuta: %1").arg(a);
         }
-        if (!ok) return QStringLiteral("valore non valido per %1: \"%2\"").arg(a, v);
+        if (!ok)
+            return QStringLiteral("valore non valido per %1: \"%2\" (da %3 a %4)")
+                .arg(a, v)
+                .arg(minimo)
+                .arg(QString::number(massimo, 'g', 16));
     }
+    if (o.aiuto) return std::nullopt;
     if (!o.ha_collegamento) return QStringLiteral("manca --link");
-    if (o.tipo == 0) return QStringLiteral("manca --board-type");
+    if (!o.ha_tipo) return QStringLiteral("manca --board-type");
     if (!o.ha_seme) return QStringLiteral("manca --seed");
     if (o.uscita.isEmpty()) return QStringLiteral("manca il file di uscita");
     return std::nullopt;
@@ -74,9 +112,14 @@ std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {
 int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
     Opzioni_cattura o;
     if (auto errore = Leggi(argomenti, o)) {
-        errori << "kinetrack-capture: " << *errore << '\n' << Uso() << '\n';
+        errori << "kinetrack-capture: " << *errore << '\n' << Uso();
         errori.flush();
         return 2;
+    }
+    if (o.aiuto) {
+        uscita << Uso();
+        uscita.flush();
+        return 0;
     }
     const Copione copione = Genera_copione(o.parametri, o.seme);
     Flusso_copione flusso(copione, o.tipo, o.collegamento);
@@ -103,16 +146,43 @@ int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     const auto righe = Ripetizioni_attese(record, o.tipo, o.collegamento, o.ampiezza_minima);
     const QLocale c(QLocale::C);
     uscita << "# " << byte.size() << " byte, " << letti << " record letti, durata "
-           << Formatta(copione.Durata_s(), "0.00", c) << " s\n";
+           << Formatta(copione.Durata_s(), "0.00", c) << " s, ampiezza minima "
+           << Testo_numero(static_cast<float>(o.ampiezza_minima), c) << " mm\n";
     uscita << "Rip\tSpost(mm)\tDurata(s)\tVmedia(mm/s)\tAlzata(mm)\tAlzata(s)\n";
+    // Each row is paired with the script's lift it measures: the next one within the
+    // encoder's tolerance, passing over lifts the minimum may have absorbed. The first
+    // lift seen above the minimum only starts the clock; near the minimum the encoder
+    // decides which one that is, so the first row may also pass over the first lift
+    // surely above it. A row of no lift (a twitch above the minimum) has no motion.
     const auto alzate = Alzate(copione);
+    const double tolleranza = Tolleranza_spostamento_mm(o.tipo, o.collegamento);
+    const auto Primo_sopra = [&](double soglia) {
+        std::size_t k = 0;
+        while (k < alzate.size() && alzate[k].spostamento_mm <= soglia) ++k;
+        return k;
+    };
+    const std::size_t orologio = Primo_sopra(o.ampiezza_minima + tolleranza);
+    std::size_t prossima = Primo_sopra(o.ampiezza_minima - tolleranza) + 1;
     for (std::size_t i = 0; i < righe.size(); ++i) {
-        uscita << i + 1 << '\t' << Formatta(righe[i].spostamento_mm, "0.00", c) << '\t'
+        const double spostamento = righe[i].spostamento_mm;
+        uscita << i + 1 << '\t' << Formatta(spostamento, "0.00", c) << '\t'
                << Formatta(righe[i].durata_s, "0.00", c) << '\t'
                << Formatta(righe[i].velocita_media, "0.00", c);
-        if (i + 1 < alzate.size())
-            uscita << '\t' << Formatta(alzate[i + 1].spostamento_mm, "0.00", c) << '\t'
-                   << Formatta(alzate[i + 1].durata_s, "0.00", c);
+        const auto Misura = [&](std::size_t k) {
+            return std::abs(alzate[k].spostamento_mm - spostamento) <= tolleranza;
+        };
+        std::size_t k = prossima;
+        while (k < alzate.size() && !Misura(k) &&
+               (alzate[k].spostamento_mm <= o.ampiezza_minima + tolleranza ||
+                (i == 0 && k == orologio)))
+            ++k;
+        if (k < alzate.size() && Misura(k)) {
+            uscita << '\t' << Formatta(alzate[k].spostamento_mm, "0.00", c) << '\t'
+                   << Formatta(alzate[k].durata_s, "0.00", c);
+            prossima = k + 1;
+        } else {
+            uscita << "\t-\t-";
+        }
         uscita << '\n';
     }
     uscita.flush();

@@ -7,6 +7,6 @@
 #include <QTextStream>
 
 // kinetrack-capture --link serial|hid --board-type N --seed S [--reps N]
-//                   [--min-amplitude MM] [--twitch P] OUTPUT
+//                   [--min-amplitude MM] [--twitch P] OUTPUT, or --help.
 // Returns the exit code.
 int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori);

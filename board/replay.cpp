@@ -15,13 +15,16 @@
 
 namespace {
 
-// A number option: finite, and at least `minimo`.
+// A number option: finite, within minimo..massimo.
 std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, double minimo,
-                                    float& valore) {
+                                    double massimo, float& valore) {
     bool ok = false;
     const double v = Numero_da_testo_c(testo, &ok);
-    if (!ok || !std::isfinite(v) || v < minimo || v > 1e9)
-        return QStringLiteral("valore non valido per %1: \"%2\"").arg(nome, testo);
+    if (!ok || !std::isfinite(v) || v < minimo || v > massimo)
+        return QStringLiteral("valore non valido per %1: \"%2\" (da %3 a %4)")
+            .arg(nome, testo)
+            .arg(minimo)
+            .arg(massimo);
     valore = static_cast<float>(v);
     return std::nullopt;
 }
@@ -30,10 +33,23 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
 
 QString Uso_replay() {
     return QStringLiteral(
-        "uso: kinetrack-replay --link serial|hid --board-type N [--min-amplitude MM]\n"
-        "                      [--vmax MM_S --upper PCT --lower PCT]\n"
-        "                      [--athlete TEXT --exercise TEXT --load KG]\n"
-        "                      [--locale NAME] [--samples FILE] [--summary FILE] INPUT");
+        "uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO\n"
+        "Riproduce una cattura del flusso della scheda nel motore di misura, senza finestre:\n"
+        "stampa la tabella delle ripetizioni e scrive i file richiesti.\n"
+        "  --link serial|hid       collegamento della cattura\n"
+        "  --board-type N          tipo di scheda, da 0 a 255 (oltre a 1, 2 e 3 vale come 3)\n"
+        "  --min-amplitude MM      ampiezza minima di una ripetizione, da 0 a 5000 (0)\n"
+        "  --vmax MM_S --upper PCT --lower PCT\n"
+        "                          fascia di velocità, insieme: Vmax da 0 a 5000 mm/s,\n"
+        "                          limiti da 0 a 1000 %\n"
+        "  --athlete TESTO --exercise TESTO --load KG\n"
+        "                          atleta, esercizio e carico (da 0 a 1000 kg) dei file\n"
+        "  --locale NOME           impostazioni dei numeri nei file (it_IT, en_US, C...)\n"
+        "  --samples FILE          file dei campioni da scrivere\n"
+        "  --summary FILE          file delle ripetizioni da scrivere\n"
+        "  --time AAAA-MM-GGThh:mm:ss\n"
+        "                          data e ora dei file al posto di quelle attuali\n"
+        "  -h, --help              questo aiuto\n");
 }
 
 std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_replay& o) {
@@ -41,6 +57,10 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
     int fascia = 0; // how many of --vmax, --upper, --lower were given
     for (qsizetype i = 0; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.aiuto = true;
+            return std::nullopt;
+        }
         if (!a.startsWith(QLatin1String("--"))) {
             if (!o.ingresso.isEmpty())
                 return QStringLiteral("un solo file di ingresso: \"%1\"").arg(a);
@@ -60,27 +80,28 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
             collegamento = true;
         } else if (a == QLatin1String("--board-type")) {
             bool ok = false;
+            // Any byte, as the board answers the type query.
             o.tipo_scheda = v.toInt(&ok);
-            if (!ok || o.tipo_scheda < 1 || o.tipo_scheda > 3)
-                return QStringLiteral("tipo di scheda non valido: \"%1\" (1, 2 o 3)").arg(v);
+            if (!ok || o.tipo_scheda < 0 || o.tipo_scheda > 255)
+                return QStringLiteral("tipo di scheda non valido: \"%1\" (da 0 a 255)").arg(v);
             tipo = true;
         } else if (a == QLatin1String("--min-amplitude")) {
-            errore = Leggi_numero(a, v, 0, o.ampiezza_minima);
+            errore = Leggi_numero(a, v, 0, 5000, o.ampiezza_minima);
         } else if (a == QLatin1String("--vmax")) {
-            errore = Leggi_numero(a, v, 0, o.vmax);
+            errore = Leggi_numero(a, v, 0, 5000, o.vmax);
             ++fascia;
         } else if (a == QLatin1String("--upper")) {
-            errore = Leggi_numero(a, v, 0, o.limite_sup);
+            errore = Leggi_numero(a, v, 0, 1000, o.limite_sup);
             ++fascia;
         } else if (a == QLatin1String("--lower")) {
-            errore = Leggi_numero(a, v, 0, o.limite_inf);
+            errore = Leggi_numero(a, v, 0, 1000, o.limite_inf);
             ++fascia;
         } else if (a == QLatin1String("--athlete")) {
             o.atleta = v;
         } else if (a == QLatin1String("--exercise")) {
             o.esercizio = v;
         } else if (a == QLatin1String("--load")) {
-            errore = Leggi_numero(a, v, 0, o.carico);
+            errore = Leggi_numero(a, v, 0, 1000, o.carico);
         } else if (a == QLatin1String("--locale")) {
             o.locale = QLocale(v);
             if (o.locale.language() == QLocale::C && v != QLatin1String("C"))
@@ -89,6 +110,10 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
             o.file_campioni = v;
         } else if (a == QLatin1String("--summary")) {
             o.file_sommario = v;
+        } else if (a == QLatin1String("--time")) {
+            o.ora = QDateTime::fromString(v, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+            if (!o.ora.isValid())
+                return QStringLiteral("data e ora non valide: \"%1\" (AAAA-MM-GGThh:mm:ss)").arg(v);
         } else {
             return QStringLiteral("opzione sconosciuta: %1").arg(a);
         }
@@ -102,13 +127,14 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
     return std::nullopt;
 }
 
-std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype byte) {
-    if (byte == 0) return QStringLiteral("il file di ingresso è vuoto");
+std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype byte,
+                                         qsizetype& interi) {
     const auto unita = static_cast<qsizetype>(
         collegamento == Collegamento::Hid ? Byte_report_hid : Byte_record_seriale);
-    if (byte % unita != 0)
-        return QStringLiteral("file di ingresso troncato o danneggiato: %1 byte non sono un "
-                              "multiplo di %2")
+    interi = byte - byte % unita;
+    if (byte == 0) return QStringLiteral("il file di ingresso è vuoto");
+    if (interi == 0)
+        return QStringLiteral("il file di ingresso non ha un record intero: %1 byte, meno di %2")
             .arg(byte)
             .arg(unita);
     return std::nullopt;
@@ -162,7 +188,7 @@ void Riproduzione::Esegui(const QByteArray& cattura) {
 }
 
 std::optional<QString> Riproduzione::Salva_file() {
-    const QDateTime adesso = QDateTime::currentDateTime();
+    const QDateTime adesso = opzioni_.ora.isValid() ? opzioni_.ora : QDateTime::currentDateTime();
     if (!opzioni_.file_campioni.isEmpty()) {
         QString nome = opzioni_.file_campioni;
         if (auto errore = Salva_campioni(nome, sessione_, opzioni_.locale, adesso))
@@ -197,9 +223,14 @@ void Riproduzione::Stampa_tabella(QTextStream& uscita) const {
 int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
     Opzioni_replay opzioni;
     if (auto errore = Leggi_opzioni(argomenti, opzioni)) {
-        errori << "kinetrack-replay: " << *errore << '\n' << Uso_replay() << '\n';
+        errori << "kinetrack-replay: " << *errore << '\n' << Uso_replay();
         errori.flush();
         return 2;
+    }
+    if (opzioni.aiuto) {
+        uscita << Uso_replay();
+        uscita.flush();
+        return 0;
     }
     QFile file(opzioni.ingresso);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -207,18 +238,29 @@ int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream
         errori.flush();
         return 1;
     }
-    const QByteArray cattura = file.readAll();
+    QByteArray cattura = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         errori << "kinetrack-replay: " << opzioni.ingresso << ": " << file.errorString() << '\n';
         errori.flush();
         return 1;
     }
     file.close();
-    if (auto errore = Controlla_cattura(opzioni.collegamento, cattura.size())) {
+    qsizetype interi = 0;
+    if (auto errore = Controlla_cattura(opzioni.collegamento, cattura.size(), interi)) {
         errori << "kinetrack-replay: " << opzioni.ingresso << ": " << *errore << '\n';
         errori.flush();
         return 1;
     }
+    if (interi < cattura.size()) {
+        // A board unplugged mid-stream: what it sent whole is still a set.
+        errori << "kinetrack-replay: " << opzioni.ingresso << ": la cattura finisce dentro un "
+               << (opzioni.collegamento == Collegamento::Hid ? "report" : "record") << ", "
+               << cattura.size() - interi << " byte in fondo non sono usati\n";
+        cattura.truncate(interi);
+    }
+    if (opzioni.tipo_scheda < 1 || opzioni.tipo_scheda > 3)
+        errori << "kinetrack-replay: dispositivo non riconosciuto: DEFAULT TIPO 3!!\n";
+    errori.flush();
     Riproduzione riproduzione(opzioni);
     riproduzione.Esegui(cattura);
     riproduzione.Stampa_tabella(uscita);

@@ -10,6 +10,7 @@
 #include "stream/vista_misura.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -19,7 +20,7 @@
 
 struct Opzioni_replay {
     Collegamento collegamento = Collegamento::Seriale;
-    int tipo_scheda = 0;
+    int tipo_scheda = 0;       // the byte the board answers its type query with
     float ampiezza_minima = 0; // mm
     float vmax = 0;            // mm/s
     float limite_sup = 0;      // %
@@ -28,15 +29,21 @@ struct Opzioni_replay {
     float carico = 0; // kg
     QLocale locale = QLocale::system();
     QString file_campioni, file_sommario; // empty: not written
+    QDateTime ora;                        // stamped in the files; invalid: the time now
     QString ingresso;
+    bool aiuto = false; // --help: the usage, nothing else
 };
 
-// Reads the command line (without the program's name). On a fault returns its message.
+// Reads the command line (without the program's name). On a fault returns its message;
+// with --help or -h stops there, `aiuto` set.
 std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_replay& opzioni);
 QString Uso_replay();
 
-// A capture the link cannot have produced (empty, or not whole records or reports).
-std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype byte);
+// How many of a capture's `byte` bytes are whole records (serial) or reports (HID), in
+// `interi`: a capture cut inside one (a board unplugged mid-stream) is replayed up to
+// there. A message for a capture with nothing to replay (empty, or not one whole).
+std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype byte,
+                                         qsizetype& interi);
 
 // Keeps the band colour of every listed repetition.
 class Vista_colori : public Vista_misura {

@@ -52,7 +52,7 @@ int Esegui_scheda_virtuale(const QStringList& argomenti) {
         return 2;
     }
     if (!Intercetta_segnali()) {
-        Errore(QStringLiteral("cannot watch signals"));
+        Errore(QStringLiteral("impossibile intercettare i segnali"));
         return 1;
     }
     Terminale_virtuale terminale;

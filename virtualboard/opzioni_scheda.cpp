@@ -1,5 +1,6 @@
 #include "virtualboard/opzioni_scheda.h"
 
+#include "platform/mappa_porte.h"
 #include "session/formato.h"
 
 #include <cmath>
@@ -36,12 +37,32 @@ bool Leggi_intervallo(const QString& testo, double minimo, double massimo, Inter
 
 QString Uso_scheda() {
     return QStringLiteral(
-        "Usage: kinetrack-board --port N [--board-type T] [--seed S] [options]\n"
-        "A virtual measuring board on a pseudo-terminal, reachable as port comN.\n"
-        "Motion:   --reps N (0 = endless)  --amplitude MM[:MM]  --down S[:S]  --up S[:S]\n"
-        "          --pause S[:S]  --rate N (steady records per second instead, up to 1920)\n"
-        "Board:    --config MASK,PERIOD_LOW,PERIOD_HIGH (default 5,1,0)\n"
-        "Faults:   --silent  --bad-start  --garble P  --truncate-after N  --vanish-after S\n");
+               "uso: kinetrack-board --port N [--board-type T] [--seed S] [opzioni]\n"
+               "Una scheda di misura virtuale su uno pseudo-terminale, raggiungibile come porta "
+               "comN.\n"
+               "  --port N                numero della porta, da 1 a %1\n"
+               "  --board-type T          tipo che la scheda dichiara, da 0 a 255 (3)\n"
+               "  --seed S                seme del moto e dei disturbi, da 0 a 4294967295 (1)\n"
+               "Moto:\n"
+               "  --reps N                ripetizioni, da 0 a 1000000 (0 = senza fine)\n"
+               "  --amplitude MM[:MM]     altezza dell'alzata, da 1 a 2000 mm (350:550)\n"
+               "  --down S[:S]            durata della discesa, da 0.05 a 60 s (1.2:2)\n"
+               "  --up S[:S]              durata della salita, da 0.05 a 60 s (0.6:1.2)\n"
+               "  --pause S[:S]           pausa tra le ripetizioni, da 0 a 600 s (1:3)\n"
+               "  --rate N                invece un flusso costante di N record al secondo,\n"
+               "                          da 1 a %2\n"
+               "Scheda:\n"
+               "  --config MASCHERA,PERIODO_BASSO,PERIODO_ALTO\n"
+               "                          configurazione, ognuno da 0 a 255 (5,1,0)\n"
+               "Guasti:\n"
+               "  --silent                non risponde ai comandi\n"
+               "  --bad-start             risposte con il primo byte errato\n"
+               "  --garble P              probabilità di alterare un byte, da 0 a 1\n"
+               "  --truncate-after N      smette di trasmettere dopo N byte\n"
+               "  --vanish-after S        scompare (adattatore staccato) dopo S secondi\n"
+               "  -h, --help              questo aiuto\n")
+        .arg(Numero_porte_max)
+        .arg(Massimo_record_al_secondo);
 }
 
 bool Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& o, QString& errore) {
@@ -58,64 +79,75 @@ bool Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& o, QString& err
         }
         if (i + 1 >= argomenti.size()) {
             errore = nome.startsWith(QLatin1String("--"))
-                         ? QStringLiteral("option %1 needs a value").arg(nome)
-                         : QStringLiteral("unexpected argument %1").arg(nome);
+                         ? QStringLiteral("manca il valore di %1").arg(nome)
+                         : QStringLiteral("argomento inatteso: %1").arg(nome);
             return false;
         }
         const QString& v = argomenti[++i];
         std::int64_t n = 0;
         double x = 0;
         bool ok = true;
+        QString intervallo; // what the option accepts, for the message
+        const auto Da_a = [&intervallo](double minimo, double massimo) {
+            intervallo =
+                QStringLiteral("da %1 a %2")
+                    .arg(QString::number(minimo, 'g', 16), QString::number(massimo, 'g', 16));
+            return minimo;
+        };
         if (nome == QLatin1String("--port")) {
-            ok = Intero(v, 1, 99, n);
+            ok = Intero(v, Da_a(1, Numero_porte_max), Numero_porte_max, n);
             o.porta = static_cast<int>(n);
             porta_data = ok;
         } else if (nome == QLatin1String("--board-type")) {
-            ok = Intero(v, 0, 255, n);
+            ok = Intero(v, Da_a(0, 255), 255, n);
             o.profilo.tipo_scheda = static_cast<std::uint8_t>(n);
         } else if (nome == QLatin1String("--seed")) {
-            ok = Intero(v, 0, 4294967295.0, n);
+            ok = Intero(v, Da_a(0, 4294967295.0), 4294967295.0, n);
             o.seme = static_cast<std::uint32_t>(n);
             o.disturbi.seme = o.seme;
         } else if (nome == QLatin1String("--reps")) {
-            ok = Intero(v, 0, 1e6, n);
+            ok = Intero(v, Da_a(0, 1e6), 1e6, n);
             o.ripetizioni = static_cast<int>(n);
         } else if (nome == QLatin1String("--amplitude")) {
-            ok = Leggi_intervallo(v, 1, 2000, o.ampiezza_mm);
+            ok = Leggi_intervallo(v, Da_a(1, 2000), 2000, o.ampiezza_mm);
         } else if (nome == QLatin1String("--down")) {
-            ok = Leggi_intervallo(v, 0.05, 60, o.discesa_s);
+            ok = Leggi_intervallo(v, Da_a(0.05, 60), 60, o.discesa_s);
         } else if (nome == QLatin1String("--up")) {
-            ok = Leggi_intervallo(v, 0.05, 60, o.salita_s);
+            ok = Leggi_intervallo(v, Da_a(0.05, 60), 60, o.salita_s);
         } else if (nome == QLatin1String("--pause")) {
-            ok = Leggi_intervallo(v, 0, 600, o.pausa_s);
+            ok = Leggi_intervallo(v, Da_a(0, 600), 600, o.pausa_s);
         } else if (nome == QLatin1String("--rate")) {
-            ok = Numero(v, 1, Massimo_record_al_secondo, o.record_al_secondo);
+            ok = Numero(v, Da_a(1, Massimo_record_al_secondo), Massimo_record_al_secondo,
+                        o.record_al_secondo);
         } else if (nome == QLatin1String("--config")) {
             const auto parti = v.split(QLatin1Char(','));
             ok = parti.size() == 3;
+            Da_a(0, 255);
+            intervallo = QStringLiteral("tre numeri separati da virgole, ognuno ") + intervallo;
             for (qsizetype k = 0; ok && k < 3; ++k) {
                 ok = Intero(parti[k], 0, 255, n);
                 o.profilo.configurazione[static_cast<std::size_t>(k)] =
                     static_cast<std::uint8_t>(n);
             }
         } else if (nome == QLatin1String("--garble")) {
-            ok = Numero(v, 0, 1, o.disturbi.probabilita_byte_alterato);
+            ok = Numero(v, Da_a(0, 1), 1, o.disturbi.probabilita_byte_alterato);
         } else if (nome == QLatin1String("--truncate-after")) {
-            ok = Intero(v, 0, 1e15, o.disturbi.tronca_dopo_byte);
+            ok = Intero(v, Da_a(0, 1e15), 1e15, o.disturbi.tronca_dopo_byte);
         } else if (nome == QLatin1String("--vanish-after")) {
-            ok = Numero(v, 0, 1e6, x);
+            ok = Numero(v, Da_a(0, 1e6), 1e6, x);
             o.disturbi.scompare_dopo_s = x;
         } else {
-            errore = QStringLiteral("unknown option %1").arg(nome);
+            errore = QStringLiteral("opzione sconosciuta: %1").arg(nome);
             return false;
         }
         if (!ok) {
-            errore = QStringLiteral("bad value for %1: %2").arg(nome, v);
+            errore =
+                QStringLiteral("valore non valido per %1: \"%2\" (%3)").arg(nome, v, intervallo);
             return false;
         }
     }
     if (!porta_data) {
-        errore = QStringLiteral("--port N is required");
+        errore = QStringLiteral("manca --port N");
         return false;
     }
     return true;

@@ -32,8 +32,10 @@ private:
 // when the variable is unset. Created with mode 0700 when `crea` is true.
 QString Cartella_collegamenti(bool crea, QString* errore = nullptr);
 
-// Claims port number `numero` by linking <folder>/com<numero> to `destinazione`. A link
-// left behind by a board that is gone (dangling) is replaced; a live one is refused.
+// Claims port number `numero` by linking <folder>/com<numero> to `destinazione`, with this
+// process's id in <folder>/com<numero>.pid. A link left behind by a board that is gone
+// (its line is gone, or its process is no longer a running kinetrack-board) is replaced;
+// a live one, or one made by hand (no process id), is refused.
 bool Crea_collegamento_porta(int numero, const QString& destinazione, QString* errore);
-// Removes the link of `numero` if it still points to `destinazione`.
+// Removes the link of `numero` (and its process id) if it still points to `destinazione`.
 void Rimuovi_collegamento_porta(int numero, const QString& destinazione);

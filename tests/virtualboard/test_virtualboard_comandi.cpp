@@ -1,6 +1,7 @@
-// The virtual board's command replies.
+// The virtual board's command replies and command line.
 
 #include "virtualboard/comandi_scheda.h"
+#include "virtualboard/opzioni_scheda.h"
 
 #include <QtTest>
 
@@ -48,6 +49,32 @@ private Q_SLOTS:
             }
         QCOMPARE(tutte, attese);
         QCOMPARE(eseguite, azioni);
+    }
+
+    // Values out of range are refused with the range in the message.
+    void opzioni_fuori_intervallo_data() {
+        QTest::addColumn<QString>("argomenti");
+        QTest::addColumn<QString>("errore"); // empty: accepted
+        QTest::newRow("port 30") << "--port 30"
+                                 << "";
+        QTest::newRow("port 31") << "--port 31"
+                                 << "--port: \"31\" (da 1 a 30)";
+        QTest::newRow("port 0") << "--port 0"
+                                << "(da 1 a 30)";
+        QTest::newRow("reversed interval") << "--port 2 --up 1:0.5"
+                                           << "(da 0.05 a 60)";
+        QTest::newRow("config") << "--port 2 --config 1,2,256"
+                                << "ognuno da 0 a 255";
+        QTest::newRow("rate") << "--port 2 --rate 2000"
+                              << "(da 1 a 1920)";
+    }
+    void opzioni_fuori_intervallo() {
+        QFETCH(QString, argomenti);
+        QFETCH(QString, errore);
+        Opzioni_scheda o;
+        QString messaggio;
+        QCOMPARE(Leggi_opzioni(argomenti.split(' '), o, messaggio), errore.isEmpty());
+        QVERIFY2(messaggio.contains(errore), qPrintable(messaggio));
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -116,6 +117,48 @@ private Q_SLOTS:
         QVERIFY(scheda.processo.waitForFinished(3000));
         QCOMPARE(scheda.processo.exitCode(), 0);
         QVERIFY(!QFileInfo(Collegamento(12)).isSymLink());
+        QVERIFY(!QFileInfo::exists(Collegamento(12) + ".pid"));
+    }
+
+    // A board killed outright leaves its link behind; the next board on the port replaces
+    // it, whether the line went with the board or its name has since gone to another
+    // terminal. A running board keeps its port.
+    void collegamento_rimasto_data() {
+        QTest::addColumn<bool>("uccisa");
+        QTest::addColumn<bool>("linea_riusata");
+        QTest::newRow("line gone") << true << false;
+        QTest::newRow("line reused") << true << true;
+        QTest::newRow("board running") << false << false;
+    }
+    void collegamento_rimasto() {
+        QFETCH(bool, uccisa);
+        QFETCH(bool, linea_riusata);
+        Scheda_in_prova prima(runtime.path(), {"--port", "20"});
+        QVERIFY(prima.Pronta());
+        int altro = -1; // the other terminal's master
+        if (uccisa) {
+            prima.processo.kill();
+            QVERIFY(prima.processo.waitForFinished(3000));
+            QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+        }
+        if (linea_riusata) {
+            altro = ::posix_openpt(O_RDWR | O_NOCTTY);
+            QVERIFY(altro >= 0 && ::grantpt(altro) == 0 && ::unlockpt(altro) == 0);
+            QVERIFY(QFile::remove(Collegamento(20)));
+            QVERIFY(QFile::link(QString::fromLocal8Bit(::ptsname(altro)), Collegamento(20)));
+        }
+        Scheda_in_prova seconda(runtime.path(), {"--port", "20"});
+        if (altro >= 0) ::close(altro);
+        if (uccisa) {
+            QVERIFY2(seconda.Pronta(), seconda.processo.readAllStandardError().constData());
+            QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.percorso);
+        } else {
+            seconda.processo.waitForFinished(3000);
+            QCOMPARE(seconda.processo.state(), QProcess::NotRunning);
+            QCOMPARE(seconda.processo.exitCode(), 1);
+            QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
+            QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+        }
     }
 };
 

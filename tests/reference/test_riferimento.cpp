@@ -1,0 +1,70 @@
+// A stored capture (serial link, board type 1, five repetitions) through kinetrack-replay
+// under Italian and English settings: the sample and summary files must be the stored
+// ones byte for byte (CR LF, Latin-1, the locale's decimal separator).
+//
+// To rebuild the stored files after a deliberate change of the file formats:
+//   kinetrack-capture --link serial --board-type 1 --seed 7 --reps 5 serie_tipo1.bin
+//   kinetrack-replay <Opzioni() below> --locale L --samples serie_tipo1_L.txt
+//                    --summary serie_tipo1_L.csv serie_tipo1.bin      (L = it_IT, en_US)
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString Cartella = QStringLiteral(KT_RIFERIMENTI);
+
+QStringList Opzioni() {
+    return {"--link",          "serial",        "--board-type", "1",
+            "--min-amplitude", "100",           "--vmax",       "300",
+            "--upper",         "110",           "--lower",      "90",
+            "--athlete",       "Niccolò Rossi", "--exercise",   "Panca piana",
+            "--load",          "62.5",          "--time",       "2026-03-14T09:30:00"};
+}
+
+QByteArray Leggi(const QString& nome) {
+    QFile f(nome);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+class Test_riferimento : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void file_come_riferimento_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("estensione"); // txt: samples, csv: summary
+        for (const char* locale : {"it_IT", "en_US"})
+            for (const char* estensione : {"txt", "csv"})
+                QTest::addRow("%s %s", locale, estensione) << locale << estensione;
+    }
+    void file_come_riferimento() {
+        QFETCH(QString, locale);
+        QFETCH(QString, estensione);
+        const QString prodotto = dir.filePath(locale + "." + estensione);
+        QProcess p;
+        p.start(KT_REPLAY, Opzioni()
+                               << "--locale" << locale << "--samples"
+                               << dir.filePath(locale + ".txt") << "--summary"
+                               << dir.filePath(locale + ".csv") << Cartella + "/serie_tipo1.bin");
+        QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+        const QByteArray atteso = Leggi(Cartella + "/serie_tipo1_" + locale + "." + estensione);
+        QVERIFY(atteso.size() > 500);
+        const QByteArray ottenuto = Leggi(prodotto);
+        if (ottenuto != atteso) {
+            // The first line that differs, for the log.
+            const auto a = atteso.split('\n'), o = ottenuto.split('\n');
+            qsizetype r = 0;
+            while (r < a.size() && r < o.size() && a[r] == o[r]) ++r;
+            QFAIL(qPrintable(QString("line %1: \"%2\" instead of \"%3\"")
+                                 .arg(r + 1)
+                                 .arg(QString::fromLatin1(o.value(r)).trimmed(),
+                                      QString::fromLatin1(a.value(r)).trimmed())));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_riferimento)
+#include "test_riferimento.moc"
