@@ -3,6 +3,7 @@
 #include "board/attese.h"
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
+#include "board/strumento.h"
 #include "session/formato.h"
 
 #include <QFile>
@@ -111,16 +112,10 @@ std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {
 
 int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
     Opzioni_cattura o;
-    if (auto errore = Leggi(argomenti, o)) {
-        errori << "kinetrack-capture: " << *errore << '\n' << Uso();
-        errori.flush();
-        return 2;
-    }
-    if (o.aiuto) {
-        uscita << Uso();
-        uscita.flush();
-        return 0;
-    }
+    const QString nome = QStringLiteral("kinetrack-capture");
+    const auto errore_opzioni = Leggi(argomenti, o);
+    if (auto esito = Esito_opzioni(nome, errore_opzioni, o.aiuto, Uso(), uscita, errori))
+        return *esito;
     const Copione copione = Genera_copione(o.parametri, o.seme);
     Flusso_copione flusso(copione, o.tipo, o.collegamento);
     std::vector<Record_scheda> record;
@@ -132,11 +127,8 @@ int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(reinterpret_cast<const char*>(byte.data()), static_cast<qint64>(byte.size())) !=
             static_cast<qint64>(byte.size()) ||
-        !file.flush()) {
-        errori << "kinetrack-capture: " << o.uscita << ": " << file.errorString() << '\n';
-        errori.flush();
-        return 1;
-    }
+        !file.flush())
+        return Fallisci(nome, o.uscita + ": " + file.errorString(), errori);
     file.close();
 
     // What the program should list: only the records it gets to read (the serial link

@@ -1,5 +1,6 @@
 #include "board/replay.h"
 
+#include "board/strumento.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "device/collegamento_seriale.h"
@@ -222,35 +223,20 @@ void Riproduzione::Stampa_tabella(QTextStream& uscita) const {
 
 int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
     Opzioni_replay opzioni;
-    if (auto errore = Leggi_opzioni(argomenti, opzioni)) {
-        errori << "kinetrack-replay: " << *errore << '\n' << Uso_replay();
-        errori.flush();
-        return 2;
-    }
-    if (opzioni.aiuto) {
-        uscita << Uso_replay();
-        uscita.flush();
-        return 0;
-    }
+    const QString nome = QStringLiteral("kinetrack-replay");
+    const auto errore_opzioni = Leggi_opzioni(argomenti, opzioni);
+    if (auto esito =
+            Esito_opzioni(nome, errore_opzioni, opzioni.aiuto, Uso_replay(), uscita, errori))
+        return *esito;
     QFile file(opzioni.ingresso);
-    if (!file.open(QIODevice::ReadOnly)) {
-        errori << "kinetrack-replay: " << opzioni.ingresso << ": " << file.errorString() << '\n';
-        errori.flush();
-        return 1;
-    }
-    QByteArray cattura = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        errori << "kinetrack-replay: " << opzioni.ingresso << ": " << file.errorString() << '\n';
-        errori.flush();
-        return 1;
-    }
+    QByteArray cattura;
+    if (file.open(QIODevice::ReadOnly)) cattura = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Fallisci(nome, opzioni.ingresso + ": " + file.errorString(), errori);
     file.close();
     qsizetype interi = 0;
-    if (auto errore = Controlla_cattura(opzioni.collegamento, cattura.size(), interi)) {
-        errori << "kinetrack-replay: " << opzioni.ingresso << ": " << *errore << '\n';
-        errori.flush();
-        return 1;
-    }
+    if (auto errore = Controlla_cattura(opzioni.collegamento, cattura.size(), interi))
+        return Fallisci(nome, opzioni.ingresso + ": " + *errore, errori);
     if (interi < cattura.size()) {
         // A board unplugged mid-stream: what it sent whole is still a set.
         errori << "kinetrack-replay: " << opzioni.ingresso << ": la cattura finisce dentro un "
@@ -264,10 +250,6 @@ int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream
     Riproduzione riproduzione(opzioni);
     riproduzione.Esegui(cattura);
     riproduzione.Stampa_tabella(uscita);
-    if (auto errore = riproduzione.Salva_file()) {
-        errori << "kinetrack-replay: " << *errore << '\n';
-        errori.flush();
-        return 1;
-    }
+    if (auto errore = riproduzione.Salva_file()) return Fallisci(nome, *errore, errori);
     return 0;
 }

@@ -2,14 +2,8 @@
 // for feeding kinetrack-replay.
 
 #include "board/cattura.h"
-
-#include <QCoreApplication>
+#include "board/strumento.h"
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QTextStream uscita(stdout);
-    QTextStream errori(stderr);
-    QStringList argomenti = QCoreApplication::arguments();
-    argomenti.removeFirst();
-    return Esegui_cattura(argomenti, uscita, errori);
+    return Avvia_strumento(argc, argv, Esegui_cattura);
 }
