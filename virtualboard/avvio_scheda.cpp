@@ -45,9 +45,8 @@ int Esegui_scheda_virtuale(const QStringList& argomenti) {
         return 0;
     }
     Opzioni_scheda opzioni;
-    QString errore;
-    if (!Leggi_opzioni(argomenti, opzioni, errore)) {
-        Errore(errore);
+    if (auto errore = Leggi_opzioni(argomenti, opzioni)) {
+        Errore(*errore);
         std::fputs(Uso_scheda().toLocal8Bit().constData(), stderr);
         return 2;
     }
@@ -56,13 +55,13 @@ int Esegui_scheda_virtuale(const QStringList& argomenti) {
         return 1;
     }
     Terminale_virtuale terminale;
-    if (!terminale.Apri(&errore)) {
-        Errore(errore);
+    if (auto errore = terminale.Apri()) {
+        Errore(*errore);
         return 1;
     }
     const QString slave = terminale.Percorso_slave();
-    if (!Crea_collegamento_porta(opzioni.porta, slave, &errore)) {
-        Errore(errore);
+    if (auto errore = Crea_collegamento_porta(opzioni.porta, slave)) {
+        Errore(*errore);
         return 1;
     }
     std::printf("%s\n", slave.toLocal8Bit().constData());

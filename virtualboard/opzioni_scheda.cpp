@@ -65,7 +65,7 @@ QString Uso_scheda() {
         .arg(Massimo_record_al_secondo);
 }
 
-bool Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& o, QString& errore) {
+std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& o) {
     bool porta_data = false;
     for (qsizetype i = 0; i < argomenti.size(); ++i) {
         const QString& nome = argomenti[i];
@@ -78,10 +78,9 @@ bool Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& o, QString& err
             continue;
         }
         if (i + 1 >= argomenti.size()) {
-            errore = nome.startsWith(QLatin1String("--"))
-                         ? QStringLiteral("manca il valore di %1").arg(nome)
-                         : QStringLiteral("argomento inatteso: %1").arg(nome);
-            return false;
+            return nome.startsWith(QLatin1String("--"))
+                       ? QStringLiteral("manca il valore di %1").arg(nome)
+                       : QStringLiteral("argomento inatteso: %1").arg(nome);
         }
         const QString& v = argomenti[++i];
         std::int64_t n = 0;
@@ -137,18 +136,11 @@ bool Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& o, QString& err
             ok = Numero(v, Da_a(0, 1e6), 1e6, x);
             o.disturbi.scompare_dopo_s = x;
         } else {
-            errore = QStringLiteral("opzione sconosciuta: %1").arg(nome);
-            return false;
+            return QStringLiteral("opzione sconosciuta: %1").arg(nome);
         }
-        if (!ok) {
-            errore =
-                QStringLiteral("valore non valido per %1: \"%2\" (%3)").arg(nome, v, intervallo);
-            return false;
-        }
+        if (!ok)
+            return QStringLiteral("valore non valido per %1: \"%2\" (%3)").arg(nome, v, intervallo);
     }
-    if (!porta_data) {
-        errore = QStringLiteral("manca --port N");
-        return false;
-    }
-    return true;
+    if (!porta_data) return QStringLiteral("manca --port N");
+    return std::nullopt;
 }

@@ -1,5 +1,5 @@
-#pragma once
 // Command line of kinetrack-board.
+#pragma once
 
 #include "virtualboard/comandi_scheda.h"
 #include "virtualboard/scheda_virtuale.h"
@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 struct Intervallo {
     double minimo = 0, massimo = 0;
@@ -28,8 +29,8 @@ struct Opzioni_scheda {
 // Upper bound of --rate: what 115200 baud carries (10 bits a byte, 6 bytes a record).
 inline constexpr double Massimo_record_al_secondo = 115200.0 / 10.0 / 6.0;
 
-// Fills `opzioni` from the arguments (without the program name). False and a message
-// in `errore` for a missing, unknown or bad option.
-bool Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& opzioni, QString& errore);
+// Fills `opzioni` from the arguments (without the program name); the message for a
+// missing, unknown or bad option.
+std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_scheda& opzioni);
 
 QString Uso_scheda();

@@ -17,16 +17,14 @@ QString Testo_errno(const char* operazione) {
                                         QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-bool Crea_cartella_privata(const QByteArray& percorso, QString* errore) {
-    if (::mkdir(percorso.constData(), 0700) != 0 && errno != EEXIST) {
-        if (errore) *errore = Testo_errno("mkdir " + percorso);
-        return false;
-    }
-    return true;
+std::optional<QString> Crea_cartella_privata(const QByteArray& percorso) {
+    if (::mkdir(percorso.constData(), 0700) != 0 && errno != EEXIST)
+        return Testo_errno("mkdir " + percorso);
+    return std::nullopt;
 }
 
 QByteArray Percorso_collegamento(int numero) {
-    return QFile::encodeName(Cartella_collegamenti(false) + QStringLiteral("/com") +
+    return QFile::encodeName(Cartella_collegamenti() + QStringLiteral("/com") +
                              QString::number(numero));
 }
 
@@ -72,56 +70,55 @@ bool Scheda_in_vita(qint64 pid, const QByteArray& linea) {
 
 // Writes this process's id whole under another name, then renames it: a board checking
 // the port never reads it half written.
-bool Scrivi_pid(const QByteArray& file_pid, QString* errore) {
+std::optional<QString> Scrivi_pid(const QByteArray& file_pid) {
     const QByteArray provvisorio = file_pid + ".tmp";
     const QByteArray testo = QByteArray::number(::getpid()) + '\n';
     QFile file(QFile::decodeName(provvisorio));
     const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                     file.write(testo) == testo.size() && file.flush();
     file.close();
-    if (ok && ::rename(provvisorio.constData(), file_pid.constData()) == 0) return true;
-    if (errore)
-        *errore = ok ? Testo_errno("rename " + file_pid)
-                     : QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    if (ok && ::rename(provvisorio.constData(), file_pid.constData()) == 0) return std::nullopt;
+    const QString errore = ok ? Testo_errno("rename " + file_pid)
+                              : QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
     ::unlink(provvisorio.constData());
-    return false;
+    return errore;
 }
 
 } // namespace
 
-bool Terminale_virtuale::Apri(QString* errore) {
+std::optional<QString> Terminale_virtuale::Apri() {
     Chiudi();
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
-        if (errore) *errore = Testo_errno("posix_openpt");
+        const QString errore = Testo_errno("posix_openpt");
         Chiudi();
-        return false;
+        return errore;
     }
     const char* nome = ::ptsname(master_);
     if (!nome) {
-        if (errore) *errore = Testo_errno("ptsname");
+        const QString errore = Testo_errno("ptsname");
         Chiudi();
-        return false;
+        return errore;
     }
     percorso_ = QString::fromLocal8Bit(nome);
     slave_ = ::open(nome, O_RDWR | O_NOCTTY);
     termios modo{};
     if (slave_ < 0 || ::tcgetattr(slave_, &modo) != 0) {
-        if (errore) *errore = Testo_errno("open slave");
+        const QString errore = Testo_errno("open slave");
         Chiudi();
-        return false;
+        return errore;
     }
     ::cfmakeraw(&modo);
     ::cfsetispeed(&modo, B115200);
     ::cfsetospeed(&modo, B115200);
     if (::tcsetattr(slave_, TCSANOW, &modo) != 0) {
-        if (errore) *errore = Testo_errno("tcsetattr");
+        const QString errore = Testo_errno("tcsetattr");
         Chiudi();
-        return false;
+        return errore;
     }
     const int flag = ::fcntl(master_, F_GETFL);
     ::fcntl(master_, F_SETFL, flag | O_NONBLOCK);
-    return true;
+    return std::nullopt;
 }
 
 void Terminale_virtuale::Chiudi() {
@@ -130,19 +127,25 @@ void Terminale_virtuale::Chiudi() {
     slave_ = master_ = -1;
 }
 
-QString Cartella_collegamenti(bool crea, QString* errore) {
-    QByteArray base = qgetenv("XDG_RUNTIME_DIR");
-    if (base.isEmpty()) {
-        base = "/tmp/kinetrack-" + QByteArray::number(::getuid());
-        if (crea && !Crea_cartella_privata(base, errore)) return {};
-    }
-    const QByteArray cartella = base + "/kinetrack";
-    if (crea && !Crea_cartella_privata(cartella, errore)) return {};
-    return QFile::decodeName(cartella);
+namespace {
+QByteArray Base_collegamenti() {
+    const QByteArray base = qgetenv("XDG_RUNTIME_DIR");
+    return base.isEmpty() ? "/tmp/kinetrack-" + QByteArray::number(::getuid()) : base;
+}
+} // namespace
+
+QString Cartella_collegamenti() {
+    return QFile::decodeName(Base_collegamenti() + "/kinetrack");
 }
 
-bool Crea_collegamento_porta(int numero, const QString& destinazione, QString* errore) {
-    if (Cartella_collegamenti(true, errore).isEmpty()) return false;
+std::optional<QString> Crea_cartella_collegamenti() {
+    if (qgetenv("XDG_RUNTIME_DIR").isEmpty())
+        if (auto errore = Crea_cartella_privata(Base_collegamenti())) return errore;
+    return Crea_cartella_privata(QFile::encodeName(Cartella_collegamenti()));
+}
+
+std::optional<QString> Crea_collegamento_porta(int numero, const QString& destinazione) {
+    if (auto errore = Crea_cartella_collegamenti()) return errore;
     const QByteArray collegamento = Percorso_collegamento(numero);
     const QByteArray file_pid = Percorso_pid(numero);
     const QByteArray precedente = Destinazione_di(collegamento);
@@ -157,29 +160,24 @@ bool Crea_collegamento_porta(int numero, const QString& destinazione, QString* e
         const qint64 processo = pid.toLongLong(&numero_ok);
         const bool linea = ::stat(collegamento.constData(), &info) == 0;
         if (linea && (pid.isEmpty() || (numero_ok && Scheda_in_vita(processo, precedente)))) {
-            if (errore)
-                *errore =
-                    QStringLiteral("la porta com%1 è già occupata: %2 -> %3%4")
-                        .arg(numero)
-                        .arg(QFile::decodeName(collegamento), QFile::decodeName(precedente),
-                             pid.isEmpty()
-                                 ? QStringLiteral(" (rimuovere il collegamento se non "
-                                                  "serve più)")
-                                 : QStringLiteral(" (scheda virtuale, processo %1)").arg(processo));
-            return false;
+            return QStringLiteral("la porta com%1 è già occupata: %2 -> %3%4")
+                .arg(numero)
+                .arg(QFile::decodeName(collegamento), QFile::decodeName(precedente),
+                     pid.isEmpty()
+                         ? QStringLiteral(" (rimuovere il collegamento se non "
+                                          "serve più)")
+                         : QStringLiteral(" (scheda virtuale, processo %1)").arg(processo));
         }
         ::unlink(collegamento.constData()); // its board is gone
     }
     ::unlink(file_pid.constData());
-    if (::symlink(QFile::encodeName(destinazione).constData(), collegamento.constData()) != 0) {
-        if (errore) *errore = Testo_errno("symlink " + collegamento);
-        return false;
-    }
-    if (!Scrivi_pid(file_pid, errore)) {
+    if (::symlink(QFile::encodeName(destinazione).constData(), collegamento.constData()) != 0)
+        return Testo_errno("symlink " + collegamento);
+    if (auto errore = Scrivi_pid(file_pid)) {
         ::unlink(collegamento.constData());
-        return false;
+        return errore;
     }
-    return true;
+    return std::nullopt;
 }
 
 void Rimuovi_collegamento_porta(int numero, const QString& destinazione) {

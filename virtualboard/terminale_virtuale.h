@@ -5,6 +5,7 @@
 // reopens its port.
 
 #include <QString>
+#include <optional>
 
 class Terminale_virtuale {
 public:
@@ -13,9 +14,9 @@ public:
     Terminale_virtuale(const Terminale_virtuale&) = delete;
     Terminale_virtuale& operator=(const Terminale_virtuale&) = delete;
 
-    // Opens a new pseudo-terminal in raw mode, the master non-blocking. False and a
-    // message in `errore` on failure.
-    bool Apri(QString* errore);
+    // Opens a new pseudo-terminal in raw mode, the master non-blocking; the reason on
+    // failure.
+    std::optional<QString> Apri();
     // Closes both sides: to the program it looks like an unplugged adapter.
     void Chiudi();
 
@@ -29,13 +30,15 @@ private:
 };
 
 // Where port-number links live: $XDG_RUNTIME_DIR/kinetrack, or /tmp/kinetrack-<uid>/kinetrack
-// when the variable is unset. Created with mode 0700 when `crea` is true.
-QString Cartella_collegamenti(bool crea, QString* errore = nullptr);
+// when the variable is unset.
+QString Cartella_collegamenti();
+// Creates it (and the /tmp base) with mode 0700 if missing; the reason on failure.
+std::optional<QString> Crea_cartella_collegamenti();
 
 // Claims port number `numero` by linking <folder>/com<numero> to `destinazione`, with this
 // process's id in <folder>/com<numero>.pid. A link left behind by a board that is gone
 // (its line is gone, or its process is no longer a running kinetrack-board) is replaced;
 // a live one, or one made by hand (no process id), is refused.
-bool Crea_collegamento_porta(int numero, const QString& destinazione, QString* errore);
+std::optional<QString> Crea_collegamento_porta(int numero, const QString& destinazione);
 // Removes the link of `numero` (and its process id) if it still points to `destinazione`.
 void Rimuovi_collegamento_porta(int numero, const QString& destinazione);

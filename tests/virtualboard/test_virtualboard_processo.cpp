@@ -95,8 +95,7 @@ private Q_SLOTS:
         QCOMPARE(scheda.Leggi(200), QByteArray()); // quiet after "$T"
 
         Opzioni_scheda o;
-        QString errore;
-        QVERIFY(Leggi_opzioni(argomenti, o, errore));
+        QVERIFY(!Leggi_opzioni(argomenti, o));
         std::vector<Record_scheda> entro, attesi;
         Crea_sorgente(o)->Fino_a(2.2, entro);
         QVERIFY(entro_2_2_s <= qsizetype(entro.size()) + 1); // not sent ahead of time
