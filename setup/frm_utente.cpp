@@ -153,6 +153,16 @@ void Frm_utente::Aggiorna_campi(bool completa) {
     Aggiornamento_in_corso = true;
     for (std::size_t i = 0; i < txt_utente.size(); ++i) {
         if (i == Riga_utente::Atleta && !completa) continue;
+        if (i == Riga_utente::Atleta) {
+            // The athletes are listed from the folders, alphabetically: a new athlete's
+            // stored index can point at another one by the next opening, his name cannot.
+            const int per_nome = txt_utente[i]->findText(s_.Dati_esercizio.Atleta,
+                                                         Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (!s_.Dati_esercizio.Atleta.isEmpty() && per_nome >= 0) {
+                txt_utente[i]->setCurrentIndex(per_nome);
+                continue;
+            }
+        }
         const std::int32_t posizione = s_.Dati_esercizio.Posizioni[i];
         if (posizione < txt_utente[i]->count())
             txt_utente[i]->setCurrentIndex(std::max(-1, posizione));
