@@ -2,6 +2,7 @@
 
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
+#include "platform/casella_decimale.h"
 #include "platform/errore_piattaforma.h"
 #include "platform/grafico.h"
 #include "platform/moduli.h"
@@ -61,8 +62,9 @@ Frm_edit_grafici::Frm_edit_grafici(Frm_grafici& grafici)
     QFont grassetto = Lbl_asse->font();
     grassetto.setBold(true);
     Lbl_asse->setFont(grassetto);
-    AxisMin = new QDoubleSpinBox(Frame1);
-    AxisMax = new QDoubleSpinBox(Frame1);
+    // "," and "." alike: under Italian settings "12.5" is not 125.
+    AxisMin = new Casella_decimale(Frame1);
+    AxisMax = new Casella_decimale(Frame1);
     for (QDoubleSpinBox* campo : {AxisMin, AxisMax}) {
         campo->setLocale(grafici.Locale());
         campo->setRange(-1e7, 1e7);

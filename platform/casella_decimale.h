@@ -1,0 +1,24 @@
+#pragma once
+// Number entry that takes "," and "." alike as the decimal separator, whatever the
+// regional settings: under Italian settings "12.5" is twelve and a half, not 125. The
+// value is shown with the locale's separator.
+
+#include <QDoubleSpinBox>
+#include <QStringView>
+#include <optional>
+
+// A number as an operator types it: an optional sign, digits, at most one "," or "." with
+// the decimals, spaces around; no group separators, no exponent. Nothing when it is not one.
+std::optional<double> Numero_digitato(QStringView testo);
+
+class Casella_decimale : public QDoubleSpinBox {
+    Q_OBJECT
+public:
+    explicit Casella_decimale(QWidget* parent = nullptr) : QDoubleSpinBox(parent) {}
+
+    QValidator::State validate(QString& testo, int& posizione) const override;
+    double valueFromText(const QString& testo) const override;
+
+private:
+    QString Senza_prefisso(const QString& testo) const;
+};

@@ -1,0 +1,66 @@
+#include "setup/controllo_voci.h"
+
+#include "setup/codifica_1252.h"
+#include "setup/file_config.h"
+
+#include <QList>
+
+namespace {
+
+QString Nome_carattere(char32_t c) {
+    const QString codice =
+        QStringLiteral("U+%1").arg(static_cast<qulonglong>(c), 4, 16, QLatin1Char('0')).toUpper();
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return codice; // nothing to show
+    return QStringLiteral("\"%1\" (%2)").arg(QString::fromUcs4(&c, 1), codice);
+}
+
+bool Spazio(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+} // namespace
+
+bool Riga_numerica(int riga) {
+    using namespace Riga_utente;
+    return riga == Carico || riga == Vmax || riga == Limite_sup || riga == Limite_inf ||
+           riga == Ampiezza_minima;
+}
+
+std::optional<QString> Voce_rifiutata(const QString& voce, int riga) {
+    for (const char32_t c : voce.toUcs4()) {
+        if (c == U';')
+            return QStringLiteral("Il carattere \";\" non è ammesso: separa le colonne del "
+                                  "file riassuntivo.");
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+            return QStringLiteral("Il carattere %1 non è ammesso.").arg(Nome_carattere(c));
+        const bool cartella = riga == Riga_utente::Squadra || riga == Riga_utente::Atleta;
+        if (cartella && (c == U'/' || c == U'\\'))
+            return QStringLiteral("Il carattere %1 non è ammesso nel nome di una squadra o di un "
+                                  "atleta: separa le cartelle.")
+                .arg(Nome_carattere(c));
+    }
+    if (const std::optional<char32_t> c = Primo_fuori_1252(voce))
+        return QStringLiteral("Il carattere %1 non può essere scritto nei file dei dati.")
+            .arg(Nome_carattere(*c));
+    if ((riga == Riga_utente::Squadra || riga == Riga_utente::Atleta) &&
+        (voce == QStringLiteral(".") || voce == QStringLiteral("..")))
+        return QStringLiteral("Il nome \"%1\" non è ammesso per una cartella.").arg(voce);
+    return std::nullopt;
+}
+
+QString Voce_con_punto(const QString& voce) {
+    // Past the spaces, the sign and the leading digits a comma is the decimal separator.
+    qsizetype i = 0;
+    while (i < voce.size() && Spazio(voce[i])) ++i;
+    if (i < voce.size() && (voce[i] == QLatin1Char('-') || voce[i] == QLatin1Char('+'))) ++i;
+    while (i < voce.size() &&
+           (Spazio(voce[i]) || (voce[i] >= QLatin1Char('0') && voce[i] <= QLatin1Char('9'))))
+        ++i;
+    if (i + 1 < voce.size() && voce[i] == QLatin1Char(',') && voce[i + 1] >= QLatin1Char('0') &&
+        voce[i + 1] <= QLatin1Char('9')) {
+        QString con_punto = voce;
+        con_punto[i] = QLatin1Char('.');
+        return con_punto;
+    }
+    return voce;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// What an operator may type as a new entry of a setup row. Entries end up in brax.ini, in
+// folder names (team, athlete) and in the summary file's columns, all written in the 8-bit
+// Windows code page with ";" between columns: an entry that would damage one of them is
+// refused with a short message naming the character.
+
+#include <QString>
+#include <optional>
+
+// The message refusing `voce` typed in row `riga`, or nothing when it can be stored.
+std::optional<QString> Voce_rifiutata(const QString& voce, int riga);
+
+// True for the rows read as numbers (load, Vmax, limits, amplitude).
+bool Riga_numerica(int riga);
+
+// A number typed with a decimal comma ("82,5", "82,5 kg") gets the decimal point the files
+// read ("82.5"), so "," and "." mean the same; other texts are returned as they are.
+QString Voce_con_punto(const QString& voce);

@@ -1,0 +1,298 @@
+#include "setup/file_config.h"
+
+#include "platform/impostazioni_utente.h"
+#include "session/formato.h"
+#include "setup/codifica_1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace {
+
+constexpr char Fine_riga[] = "\r\n";
+const QString Sezione = QStringLiteral("funz");
+
+QString Nativo(const QString& percorso) {
+    return QDir::toNativeSeparators(percorso);
+}
+
+QString Incompleto(const QString& file, int righe) {
+    return QStringLiteral("Il file %1 è incompleto: finisce dopo la riga %2.")
+        .arg(Nativo(file))
+        .arg(righe);
+}
+
+// The lines of a file's contents, without their ends (CR LF, or LF from a hand edit).
+class Righe {
+public:
+    explicit Righe(QByteArray contenuto) : contenuto_(std::move(contenuto)) {}
+    std::optional<QString> Prossima() {
+        if (inizio_ >= contenuto_.size()) return std::nullopt;
+        qsizetype fine = contenuto_.indexOf('\n', inizio_);
+        if (fine < 0) fine = contenuto_.size();
+        qsizetype n = fine - inizio_;
+        if (n > 0 && contenuto_.at(fine - 1) == '\r') --n;
+        const QString riga = Testo_da_1252(QByteArrayView(contenuto_).sliced(inizio_, n));
+        inizio_ = fine + 1;
+        ++lette_;
+        return riga;
+    }
+    int Lette() const { return lette_; }
+
+private:
+    QByteArray contenuto_;
+    qsizetype inizio_ = 0;
+    int lette_ = 0;
+};
+
+// The next line as a whole number; on failure `errore` gets the message.
+std::optional<std::int32_t> Leggi_intero(Righe& righe, const QString& file, QString& errore) {
+    const std::optional<QString> riga = righe.Prossima();
+    if (!riga) {
+        errore = Incompleto(file, righe.Lette());
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double valore = std::nearbyint(Numero_da_testo_c(*riga, &ok));
+    if (!ok || !std::isfinite(valore) || std::fabs(valore) > 2147483647.0) {
+        errore = QStringLiteral("Il file %1 è danneggiato: alla riga %2 \"%3\" non è un numero.")
+                     .arg(Nativo(file))
+                     .arg(righe.Lette())
+                     .arg(riga->trimmed());
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(valore);
+}
+
+std::optional<QString> Leggi_tutto(const QString& nome, QByteArray& contenuto) {
+    QFile file(nome);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Impossibile leggere %1: %2").arg(Nativo(nome), file.errorString());
+    contenuto = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("Impossibile leggere %1: %2").arg(Nativo(nome), file.errorString());
+    return std::nullopt;
+}
+
+// Replaces the file as a whole: a failure half-way leaves the old one in place.
+std::optional<QString> Scrivi_file(const QString& nome, const QByteArray& contenuto) {
+    QSaveFile file(nome);
+    file.setDirectWriteFallback(true);
+    const auto Errore = [&] {
+        return QStringLiteral("Impossibile scrivere %1: %2").arg(Nativo(nome), file.errorString());
+    };
+    if (!file.open(QIODevice::WriteOnly)) return Errore();
+    if (file.write(contenuto) != contenuto.size()) {
+        const QString errore = Errore();
+        file.cancelWriting();
+        return errore;
+    }
+    if (!file.commit()) return Errore();
+    return std::nullopt;
+}
+
+std::optional<QString> Crea_cartella(const QString& cartella) {
+    if (QFileInfo(cartella).isDir()) return std::nullopt;
+    std::error_code errore;
+    std::filesystem::create_directories(QFile::encodeName(cartella).toStdString(), errore);
+    if (!errore) return std::nullopt;
+    return QStringLiteral("Impossibile creare la cartella %1: %2")
+        .arg(Nativo(cartella), QString::fromStdString(errore.message()));
+}
+
+QByteArray Riga_testo(const QString& testo) {
+    return Testo_in_1252(testo) + Fine_riga;
+}
+
+// A stored position, rounded to a whole number.
+std::int32_t Indice_memorizzato(const QString& testo) {
+    const double valore = std::nearbyint(static_cast<double>(Numero_di_voce(testo)));
+    if (std::fabs(valore) > 2147483647.0) return 0;
+    return static_cast<std::int32_t>(valore);
+}
+
+} // namespace
+
+QString Cartella_squadra(const QString& cartella_applicazione, const QString& squadra) {
+    return cartella_applicazione + QLatin1Char('/') + squadra;
+}
+
+QString File_atleta(const QString& cartella_applicazione, const QString& squadra,
+                    const QString& atleta) {
+    return Cartella_squadra(cartella_applicazione, squadra) + QLatin1Char('/') + atleta +
+           QLatin1Char('/') + atleta + QStringLiteral(".cfg");
+}
+
+float Numero_di_voce(const QString& testo) {
+    std::string numero;
+    qsizetype i = 0;
+    const qsizetype n = testo.size();
+    const auto Salta = [&] {
+        while (i < n && (testo[i] == QLatin1Char(' ') || testo[i] == QLatin1Char('\t') ||
+                         testo[i] == QLatin1Char('\n')))
+            ++i;
+    };
+    const auto Cifre = [&] {
+        bool trovate = false;
+        for (Salta(); i < n && testo[i].isDigit() && testo[i].unicode() < 0x80; Salta()) {
+            numero += static_cast<char>(testo[i].unicode());
+            trovate = true;
+            ++i;
+        }
+        return trovate;
+    };
+    Salta();
+    if (i < n && (testo[i] == QLatin1Char('-') || testo[i] == QLatin1Char('+'))) {
+        if (testo[i] == QLatin1Char('-')) numero += '-';
+        ++i;
+    }
+    bool cifre = Cifre();
+    if (i < n && testo[i] == QLatin1Char('.')) {
+        numero += '.';
+        ++i;
+        cifre = Cifre() || cifre;
+    }
+    if (!cifre) return 0;
+    if (i < n && (testo[i] == QLatin1Char('e') || testo[i] == QLatin1Char('E'))) {
+        const std::size_t senza_esponente = numero.size();
+        numero += 'e';
+        ++i;
+        Salta();
+        if (i < n && (testo[i] == QLatin1Char('-') || testo[i] == QLatin1Char('+'))) {
+            if (testo[i] == QLatin1Char('-')) numero += '-';
+            ++i;
+        }
+        if (!Cifre()) numero.resize(senza_esponente);
+    }
+    double valore = 0;
+    const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), valore);
+    if (r.ec != std::errc() || std::fabs(valore) > std::numeric_limits<float>::max()) return 0;
+    return static_cast<float>(valore);
+}
+
+QByteArray Numero_stampato(qint64 numero) {
+    return (numero < 0 ? QByteArray() : QByteArray(" ")) + QByteArray::number(numero) + ' ';
+}
+
+std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste) {
+    QByteArray contenuto;
+    if (auto errore = Leggi_tutto(file_ini, contenuto)) return errore;
+    Righe righe(std::move(contenuto));
+    QString errore;
+    const std::optional<std::int32_t> ultima = Leggi_intero(righe, file_ini, errore);
+    if (!ultima) return errore;
+    for (std::int32_t r = 0; r <= *ultima; ++r) {
+        if (r == Riga_utente::Atleta) continue; // the athletes are the team's folders
+        if (r >= Riga_utente::Numero)
+            return QStringLiteral(
+                       "Il file %1 è danneggiato: indica %2 righe, la finestra ne ha %3.")
+                .arg(Nativo(file_ini))
+                .arg(*ultima + 1)
+                .arg(Riga_utente::Numero);
+        const std::optional<std::int32_t> ultima_voce = Leggi_intero(righe, file_ini, errore);
+        if (!ultima_voce) return errore;
+        for (std::int32_t j = 0; j <= *ultima_voce; ++j) {
+            std::optional<QString> voce = righe.Prossima();
+            if (!voce) return Incompleto(file_ini, righe.Lette());
+            liste[static_cast<std::size_t>(r)].append(std::move(*voce));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Leggi_File_Config(const QString& nome_file, Dati_esercizio_t& dati) {
+    QByteArray contenuto;
+    if (auto errore = Leggi_tutto(nome_file, contenuto)) return errore;
+    Righe righe(std::move(contenuto));
+    if (righe.Prossima() != QStringLiteral("brax_cfg"))
+        return QStringLiteral("File non compatibile!");
+    QString errore;
+    for (auto& posizione : dati.Posizioni) {
+        const std::optional<std::int32_t> valore = Leggi_intero(righe, nome_file, errore);
+        if (!valore) return errore;
+        posizione = *valore;
+    }
+    const std::optional<QString> cartella = righe.Prossima();
+    if (!cartella) return Incompleto(nome_file, righe.Lette());
+    // A file written on another system names a folder that is not here: the athlete's
+    // folder is then the one the file is in.
+    dati.Cartella_dati =
+        QFileInfo(*cartella).isDir() ? *cartella : QFileInfo(nome_file).absolutePath();
+    return std::nullopt;
+}
+
+std::optional<QString> Salva_File_Config(QString& nome_file, const Sessione& sessione,
+                                         const Liste_utente& liste) {
+    if (auto errore = Crea_cartella(sessione.Cartella_ini)) return errore;
+    QByteArray ini = Numero_stampato(Riga_utente::Numero - 1) + Fine_riga;
+    for (int r = 0; r < Riga_utente::Numero; ++r) {
+        if (r == Riga_utente::Atleta) continue;
+        const QStringList& voci = liste[static_cast<std::size_t>(r)];
+        ini += Numero_stampato(voci.size() - 1) + Fine_riga;
+        for (const QString& voce : voci) ini += Riga_testo(voce);
+    }
+    if (auto errore = Scrivi_file(sessione.File_ini, ini)) return errore;
+
+    const Dati_esercizio_t& d = sessione.Dati_esercizio;
+    if (nome_file.isEmpty()) {
+        if (d.Atleta.isEmpty()) return std::nullopt;
+        nome_file = d.Cartella_dati + QLatin1Char('/') + d.Atleta + QStringLiteral(".cfg");
+    }
+    QByteArray cfg = QByteArray("brax_cfg") + Fine_riga;
+    for (const std::int32_t posizione : d.Posizioni) cfg += Numero_stampato(posizione) + Fine_riga;
+    cfg += Riga_testo(d.Cartella_dati);
+    return Scrivi_file(nome_file, cfg);
+}
+
+void Riempi_dati_esercizio(Dati_esercizio_t& dati, const Scelte_utente& testi,
+                           const Indici_utente& indici) {
+    using namespace Riga_utente;
+    dati.Squadra = testi[Squadra];
+    dati.Atleta = testi[Atleta];
+    dati.Esercizio = testi[Esercizio];
+    dati.Carico = Numero_di_voce(testi[Carico]);
+    dati.Vmax = Numero_di_voce(testi[Vmax]);
+    dati.Limite_sup = Numero_di_voce(testi[Limite_sup]);
+    dati.Limite_inf = Numero_di_voce(testi[Limite_inf]);
+    dati.Ampiezza_minima = Numero_di_voce(testi[Ampiezza_minima]);
+    for (std::size_t i = 0; i < indici.size(); ++i) dati.Posizioni[i] = indici[i];
+}
+
+std::optional<QString> Crea_cartelle_atleta(const QString& cartella_applicazione,
+                                            Dati_esercizio_t& dati) {
+    dati.Cartella_dati = Cartella_squadra(cartella_applicazione, dati.Squadra);
+    if (auto errore = Crea_cartella(dati.Cartella_dati)) return errore;
+    const QString cartella_atleta = dati.Cartella_dati + QLatin1Char('/') + dati.Atleta;
+    if (auto errore = Crea_cartella(cartella_atleta)) return errore;
+    dati.Cartella_dati = cartella_atleta;
+    return std::nullopt;
+}
+
+void Leggi_ultimo_atleta(Dati_esercizio_t& dati) {
+    dati.Atleta = Leggi_impostazione(Sezione, QStringLiteral("nome_utente"));
+    dati.Squadra = Leggi_impostazione(Sezione, QStringLiteral("squadra"));
+    dati.Posizioni[1] =
+        Indice_memorizzato(Leggi_impostazione(Sezione, QStringLiteral("pos_utente"), "0"));
+    dati.Posizioni[0] =
+        Indice_memorizzato(Leggi_impostazione(Sezione, QStringLiteral("pos_squadra"), "0"));
+}
+
+std::optional<QString> Salva_ultimo_atleta(const Dati_esercizio_t& dati) {
+    const bool salvato = Salva_impostazione(Sezione, QStringLiteral("nome_utente"), dati.Atleta) &&
+                         Salva_impostazione(Sezione, QStringLiteral("pos_utente"),
+                                            QString::number(dati.Posizioni[1])) &&
+                         Salva_impostazione(Sezione, QStringLiteral("squadra"), dati.Squadra) &&
+                         Salva_impostazione(Sezione, QStringLiteral("pos_squadra"),
+                                            QString::number(dati.Posizioni[0]));
+    if (salvato) return std::nullopt;
+    return QStringLiteral("Impossibile salvare l'ultimo atleta in %1.")
+        .arg(Nativo(File_impostazioni()));
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The files that make the exercise settings persistent: the list file brax.ini with the
+// entries the setup rows offer, one athlete file per athlete with the entries chosen for
+// him, the team/athlete folders under the application folder, and the last athlete and
+// team in the settings store (section "funz"). No widgets: the setup dialog calls these.
+//
+// Both files are text in the 8-bit Windows code page, CR LF line ends; numbers are written
+// as the print statement writes them (" 0 ", "-1 "). Failures come back as the text to
+// show the operator; what was read or written until the failure stays.
+
+#include "session/sessione.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+// The rows of the setup dialog.
+namespace Riga_utente {
+enum : int {
+    Squadra = 0,
+    Atleta,
+    Carico,
+    Esercizio,
+    Vmax,
+    Limite_sup,
+    Limite_inf,
+    Ampiezza_minima,
+    Nota,
+    Numero // rows in all
+};
+} // namespace Riga_utente
+
+using Liste_utente = std::array<QStringList, Riga_utente::Numero>;
+using Scelte_utente = std::array<QString, Riga_utente::Numero>; // the chosen entry's text
+using Indici_utente = std::array<int, Riga_utente::Numero>;     // its index, -1 for none
+
+// The team's folder, application folder + "/" + team (an empty team gives the application
+// folder followed by the separator).
+QString Cartella_squadra(const QString& cartella_applicazione, const QString& squadra);
+// team folder + "/" + athlete + "/" + athlete + ".cfg".
+QString File_atleta(const QString& cartella_applicazione, const QString& squadra,
+                    const QString& atleta);
+
+// The number at the start of a row's text, whatever the regional settings: "." as the
+// decimal point, an optional exponent, spaces, tabs and line feeds skipped wherever they
+// are, stopping at the first character that cannot continue it; 0 when no digit comes
+// first or the value does not fit a single ("82,5" gives 82, "100 kg" 100, "1 000" 1000).
+float Numero_di_voce(const QString& testo);
+
+// A whole number as the print statement writes it: "-" or a space, the digits, a space.
+QByteArray Numero_stampato(qint64 numero);
+
+// Appends the entries stored in `file_ini` to rows 0 and 2 to 8 of `liste`.
+std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste);
+
+// Reads an athlete file into `Posizioni` and `Cartella_dati`. A first line other than
+// "brax_cfg" gives "File non compatibile!" and leaves the record unchanged.
+std::optional<QString> Leggi_File_Config(const QString& nome_file, Dati_esercizio_t& dati);
+
+// Writes brax.ini (creating Cartella_ini) from `liste`, then the athlete file `nome_file`.
+// An empty name becomes Cartella_dati + "/" + Atleta + ".cfg", or no athlete file at all
+// when Atleta is empty; the caller sees the name used.
+std::optional<QString> Salva_File_Config(QString& nome_file, const Sessione& sessione,
+                                         const Liste_utente& liste);
+
+// Fills the record from the rows' chosen entries: texts, numbers and Posizioni 0 to 8.
+void Riempi_dati_esercizio(Dati_esercizio_t& dati, const Scelte_utente& testi,
+                           const Indici_utente& indici);
+
+// Creates the team folder and the athlete's folder when missing; Cartella_dati becomes the
+// athlete's folder (the team folder, if the second one cannot be created).
+std::optional<QString> Crea_cartelle_atleta(const QString& cartella_applicazione,
+                                            Dati_esercizio_t& dati);
+
+// The last athlete and team from the settings store: Atleta, Squadra, Posizioni 1 and 0.
+void Leggi_ultimo_atleta(Dati_esercizio_t& dati);
+// Stores them.
+std::optional<QString> Salva_ultimo_atleta(const Dati_esercizio_t& dati);

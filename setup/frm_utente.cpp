@@ -1,0 +1,296 @@
+#include "setup/frm_utente.h"
+
+#include "analysis/frm_edit_grafici.h"
+#include "analysis/frm_grafici.h"
+#include "analysis/progetti_grafici.h"
+#include "session/avvisi.h"
+#include "setup/controllo_voci.h"
+#include "setup/frm_intestazione.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+struct Didascalia {
+    const char* testo;
+    const char* suggerimento; // the list's tooltip; row 8's is the note's
+};
+// Captions and tooltips of the rows, spaces included.
+constexpr std::array<Didascalia, Riga_utente::Numero> Didascalie{{
+    {"Squadra", ""},
+    {"Identificativo Atleta", "Inserire nome e cognome"},
+    {"Carico             (Kg)", "Inserire carico sollevato dall'atleta"},
+    {"Identificativo Esercizio", "Inserire identificativo del tipo di esercizio"},
+    {"Velocità Massima (mm/s)",
+     "Inserire valore della massima velocità, rispetto al carico di cui sapra, con cui potrà "
+     "essere svolto l'esercizio "},
+    {"Limite Superiore   (%)",
+     "Inserire valore percentuale della Vmax al di sopra del quale si attiverà un allarme"},
+    {"Limite Inferiore   (%)",
+     "Inserire valore percentuale della Vmax al di sotto del quale si attiverà un allarme"},
+    {"Ampiezza minima    (mm)",
+     "Inserire valore di spostamento ammissibile per considerare valido l'esercizio"},
+    {"Nota", "Inserire eventuale nota generale"},
+}};
+
+constexpr int Spazio_righe = 10; // 150 twips between the lists
+constexpr int Larghezza_liste = 260;
+
+QString Input_box_predefinito(QWidget* padre, const QString& titolo, const QString& domanda) {
+    return QInputDialog::getText(padre, titolo, domanda);
+}
+
+// Appends entries without changing which one is chosen (none stays none).
+void Aggiungi_voci(QComboBox* lista, const QStringList& voci) {
+    const QSignalBlocker blocco(lista);
+    const int scelta = lista->currentIndex();
+    lista->addItems(voci);
+    lista->setCurrentIndex(scelta);
+}
+
+} // namespace
+
+Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazione* intestazione,
+                       Avvisi& avvisi, const QLocale& locale, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), s_(sessione), grafici_(grafici), intestazione_(intestazione),
+      avvisi_(avvisi), locale_(locale), input_box_(Input_box_predefinito) {
+    setObjectName(QStringLiteral("Frm_utente"));
+    setWindowTitle(QStringLiteral("Impostazione dati esercizio"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* colonna = new QVBoxLayout(this);
+    auto* righe = new QGridLayout;
+    righe->setVerticalSpacing(Spazio_righe);
+    // Created row by row, so that Tab follows the rows.
+    for (int i = 0; i < Riga_utente::Numero; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        const QString testo = QString::fromUtf8(Didascalie[u].testo);
+        const QString nome = testo.simplified();
+        Lbl_utente[u] = new QLabel(testo, this);
+        txt_utente[u] = new QComboBox(this);
+        txt_utente[u]->setMinimumWidth(Larghezza_liste);
+        txt_utente[u]->setAccessibleName(nome);
+        txt_utente[u]->setToolTip(QString::fromUtf8(Didascalie[u].suggerimento));
+        Lbl_utente[u]->setBuddy(txt_utente[u]);
+        Cmd_add[u] = new QPushButton(QStringLiteral("Nuovo"), this);
+        Cmd_add[u]->setAccessibleName(QStringLiteral("Nuovo: ") + nome);
+        Cmd_elimina[u] = new QPushButton(QStringLiteral("Elimina"), this);
+        Cmd_elimina[u]->setAccessibleName(QStringLiteral("Elimina: ") + nome);
+        righe->addWidget(Lbl_utente[u], i, 0);
+        righe->addWidget(txt_utente[u], i, 1);
+        righe->addWidget(Cmd_add[u], i, 2);
+        righe->addWidget(Cmd_elimina[u], i, 3);
+        connect(txt_utente[u], &QComboBox::currentIndexChanged, this,
+                [this, i] { Selezione_cambiata(i); });
+        connect(Cmd_add[u], &QPushButton::clicked, this, [this, i] { Nuovo(i); });
+        connect(Cmd_elimina[u], &QPushButton::clicked, this, [this, i] { Elimina(i); });
+    }
+    // The note takes the place of row 8's list and buttons.
+    constexpr auto nota = static_cast<std::size_t>(Riga_utente::Nota);
+    txt_utente[nota]->hide();
+    Cmd_add[nota]->hide();
+    Cmd_elimina[nota]->hide();
+    txt_utente[nota]->setToolTip(QString());
+    Txt_nota = new QLineEdit(QStringLiteral("nota"), this);
+    Txt_nota->setToolTip(QString::fromUtf8(Didascalie[nota].suggerimento));
+    Txt_nota->setAccessibleName(QStringLiteral("Nota"));
+    Lbl_utente[nota]->setBuddy(Txt_nota);
+    righe->addWidget(Txt_nota, Riga_utente::Nota, 1);
+    colonna->addLayout(righe);
+
+    auto* pulsanti = new QHBoxLayout;
+    Cmd_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    Cmd_annulla = new QPushButton(QStringLiteral("&Annulla"), this);
+    pulsanti->addStretch();
+    pulsanti->addWidget(Cmd_ok);
+    pulsanti->addWidget(Cmd_annulla);
+    colonna->addLayout(pulsanti);
+    connect(Cmd_ok, &QPushButton::clicked, this, &Frm_utente::Conferma);
+    connect(Cmd_annulla, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    Prepara_campi();
+    Aggiorna_campi(true);
+}
+
+void Frm_utente::Prepara_campi() {
+    Dati_esercizio_t& d = s_.Dati_esercizio;
+    Leggi_ultimo_atleta(d);
+
+    {
+        const QSignalBlocker blocco(txt_utente[Riga_utente::Atleta]);
+        txt_utente[Riga_utente::Atleta]->clear();
+    }
+    if (QFileInfo::exists(s_.File_ini)) {
+        Liste_utente liste;
+        const std::optional<QString> errore = Leggi_liste(s_.File_ini, liste);
+        // The entries read before a damage are kept.
+        for (std::size_t r = 0; r < liste.size(); ++r)
+            if (r != Riga_utente::Atleta) Aggiungi_voci(txt_utente[r], liste[r]);
+        if (errore) avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
+    }
+    Elenca_atleti();
+
+    const QString file = File_atleta(s_.Cartella_applicazione, d.Squadra, d.Atleta);
+    if (!d.Atleta.isEmpty() && QFileInfo::exists(file))
+        if (const std::optional<QString> errore = Leggi_File_Config(file, d))
+            avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
+}
+
+void Frm_utente::Aggiorna_campi(bool completa) {
+    Aggiornamento_in_corso = true;
+    for (std::size_t i = 0; i < txt_utente.size(); ++i) {
+        if (i == Riga_utente::Atleta && !completa) continue;
+        if (i == Riga_utente::Atleta) {
+            // The athletes are listed from the folders, alphabetically: a new athlete's
+            // stored index can point at another one by the next opening, his name cannot.
+            const int per_nome = txt_utente[i]->findText(s_.Dati_esercizio.Atleta,
+                                                         Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (!s_.Dati_esercizio.Atleta.isEmpty() && per_nome >= 0) {
+                txt_utente[i]->setCurrentIndex(per_nome);
+                continue;
+            }
+        }
+        const std::int32_t posizione = s_.Dati_esercizio.Posizioni[i];
+        if (posizione < txt_utente[i]->count())
+            txt_utente[i]->setCurrentIndex(std::max(-1, posizione));
+    }
+    Aggiornamento_in_corso = false;
+}
+
+void Frm_utente::Elenca_atleti() {
+    QComboBox* atleti = txt_utente[Riga_utente::Atleta];
+    {
+        const QSignalBlocker blocco(atleti);
+        atleti->clear();
+    }
+    const QDir squadra(Cartella_squadra(s_.Cartella_applicazione, s_.Dati_esercizio.Squadra));
+    if (!squadra.exists()) return;
+    Aggiungi_voci(atleti, squadra.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                            QDir::Name | QDir::IgnoreCase));
+    if (atleti->count() > 0) atleti->setCurrentIndex(0);
+}
+
+void Frm_utente::Selezione_cambiata(int riga) {
+    if (Aggiornamento_in_corso) return;
+    if (riga == Riga_utente::Squadra) {
+        s_.Dati_esercizio.Squadra = txt_utente[Riga_utente::Squadra]->currentText();
+        Elenca_atleti();
+    } else if (riga == Riga_utente::Atleta) {
+        const QComboBox* atleti = txt_utente[Riga_utente::Atleta];
+        if (atleti->currentIndex() < 0) return;
+        const QString file =
+            File_atleta(s_.Cartella_applicazione, txt_utente[Riga_utente::Squadra]->currentText(),
+                        atleti->currentText());
+        if (!QFileInfo::exists(file)) return; // a new athlete keeps the other rows' choices
+        if (const std::optional<QString> errore = Leggi_File_Config(file, s_.Dati_esercizio))
+            avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
+        Aggiorna_campi(false);
+    }
+}
+
+void Frm_utente::Nuovo(int riga) {
+    if (riga < 0 || riga >= Riga_utente::Numero) return;
+    QString valore = input_box_(this, QStringLiteral("kinetrack"), QStringLiteral("Nuovo valore:"));
+    if (valore.isEmpty()) return;
+    if (const std::optional<QString> rifiuto = Voce_rifiutata(valore, riga)) {
+        avvisi_.Mostra(*rifiuto, Avvisi::Icona::Avviso);
+        return;
+    }
+    if (Riga_numerica(riga)) valore = Voce_con_punto(valore);
+    QComboBox* lista = txt_utente[static_cast<std::size_t>(riga)];
+    if (lista->findText(valore, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) return;
+    Aggiungi_voci(lista, {valore});
+    lista->setCurrentIndex(lista->count() - 1);
+}
+
+void Frm_utente::Elimina(int riga) {
+    if (riga < 0 || riga >= Riga_utente::Numero) return;
+    QComboBox* lista = txt_utente[static_cast<std::size_t>(riga)];
+    const int scelta = lista->currentIndex();
+    if (scelta >= 0) {
+        {
+            const QSignalBlocker blocco(lista);
+            lista->removeItem(scelta);
+            lista->setCurrentIndex(-1);
+        }
+        if (scelta < lista->count()) lista->setCurrentIndex(scelta); // the one that followed
+    } else if (lista->count() > 0) {
+        lista->setCurrentIndex(0);
+    }
+}
+
+Liste_utente Frm_utente::Liste() const {
+    Liste_utente liste;
+    for (std::size_t r = 0; r < liste.size(); ++r)
+        for (int j = 0; j < txt_utente[r]->count(); ++j)
+            liste[r].append(txt_utente[r]->itemText(j));
+    return liste;
+}
+
+void Frm_utente::Conferma() {
+    Scelte_utente testi;
+    Indici_utente indici;
+    for (std::size_t i = 0; i < txt_utente.size(); ++i) {
+        indici[i] = txt_utente[i]->currentIndex();
+        testi[i] = indici[i] >= 0 ? txt_utente[i]->currentText() : QString();
+    }
+    Dati_esercizio_t& d = s_.Dati_esercizio;
+    Riempi_dati_esercizio(d, testi, indici);
+
+    // The record is in force from here on, so the strip shows it even when a file fails;
+    // the dialog then stays open.
+    const auto Fallito = [this, &d](const QString& errore) {
+        if (intestazione_) intestazione_->Aggiorna_intestazione(d, locale_);
+        avvisi_.Mostra(errore, Avvisi::Icona::Avviso);
+    };
+    if (const std::optional<QString> errore = Crea_cartelle_atleta(s_.Cartella_applicazione, d))
+        return Fallito(*errore);
+
+    // The time graph's velocity axis spans -1.2 Vmax to 1.2 Vmax (a half to the even).
+    const double m = std::nearbyint(1.2 * static_cast<double>(d.Vmax));
+    if (grafici_ && m > 0) {
+        const auto Applica = [m](Frm_edit_grafici& editor) {
+            return editor.Update_graph(0, Tempo::Asse_velocita, -m, m) ? QString() : editor.Stato();
+        };
+        QString errore;
+        if (Frm_edit_grafici* aperto = grafici_->Editor()) {
+            errore = Applica(*aperto);
+        } else {
+            Frm_edit_grafici editor(*grafici_);
+            errore = Applica(editor);
+        }
+        if (!errore.isEmpty()) avvisi_.Mostra(errore, Avvisi::Icona::Avviso);
+    }
+
+    if (const std::optional<QString> errore = Salva_ultimo_atleta(d)) return Fallito(*errore);
+    QString nome_file;
+    if (const std::optional<QString> errore = Salva_File_Config(nome_file, s_, Liste()))
+        return Fallito(*errore);
+    if (intestazione_) intestazione_->Aggiorna_intestazione(d, locale_);
+    close();
+    Q_EMIT Confermato();
+}
+
+Frm_utente* Mostra_frm_utente(QPointer<Frm_utente>& finestra, Sessione& sessione,
+                              Frm_grafici* grafici, Frm_intestazione* intestazione, Avvisi& avvisi,
+                              const QLocale& locale, QWidget* parent) {
+    if (!finestra)
+        finestra = new Frm_utente(sessione, grafici, intestazione, avvisi, locale, parent);
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+    return finestra;
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The setup dialog "Impostazione dati esercizio": team, athlete, load, exercise, maximum
+// velocity, velocity band and minimum amplitude, each chosen from a list that "Nuovo" and
+// "Elimina" extend and prune. "&Ok" fills the exercise settings record, creates the
+// athlete's folders, sets the time graph's velocity range, stores the lists and the
+// athlete's choices and rewrites the header strip. Shown without blocking; every opening
+// loads it afresh from the files, and closing it unloads it.
+
+#include "setup/file_config.h"
+
+#include <QLocale>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class Avvisi;
+class Frm_grafici;
+class Frm_intestazione;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Frm_utente : public QWidget {
+    Q_OBJECT
+public:
+    // The input box of "Nuovo": the typed text, empty when cancelled.
+    using Input_box =
+        std::function<QString(QWidget* padre, const QString& titolo, const QString& domanda)>;
+
+    // Loads the dialog (lists, athletes, the last athlete's choices). `grafici` and
+    // `intestazione` may be null: "&Ok" then leaves the graph or the strip alone.
+    Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazione* intestazione,
+               Avvisi& avvisi, const QLocale& locale, QWidget* parent = nullptr);
+
+    // Replaces the input box (tests answer it themselves).
+    void Imposta_input_box(Input_box input_box) { input_box_ = std::move(input_box); }
+
+    // Shows the choices stored in Posizioni; row 1 too when `completa`.
+    void Aggiorna_campi(bool completa);
+    // Row 1 = the folders of the current team's folder, the first one chosen.
+    void Elenca_atleti();
+
+    // The buttons' handlers.
+    void Nuovo(int riga);
+    void Elimina(int riga);
+    void Conferma();
+
+    std::array<QLabel*, Riga_utente::Numero> Lbl_utente{};
+    std::array<QComboBox*, Riga_utente::Numero> txt_utente{};
+    std::array<QPushButton*, Riga_utente::Numero> Cmd_add{};
+    std::array<QPushButton*, Riga_utente::Numero> Cmd_elimina{};
+    QLineEdit* Txt_nota;
+    QPushButton* Cmd_ok;
+    QPushButton* Cmd_annulla;
+
+Q_SIGNALS:
+    // "&Ok" went through: the record and the files are up to date.
+    void Confermato();
+
+private:
+    void Prepara_campi();
+    void Selezione_cambiata(int riga);
+    Liste_utente Liste() const;
+
+    Sessione& s_;
+    Frm_grafici* grafici_;
+    Frm_intestazione* intestazione_;
+    Avvisi& avvisi_;
+    QLocale locale_;
+    Input_box input_box_;
+    bool Aggiornamento_in_corso = false;
+};
+
+// Shows the setup dialog: the open one brought to the front, or a new one loaded afresh,
+// kept in `finestra`. For the header strip's button and the menu item.
+Frm_utente* Mostra_frm_utente(QPointer<Frm_utente>& finestra, Sessione& sessione,
+                              Frm_grafici* grafici, Frm_intestazione* intestazione, Avvisi& avvisi,
+                              const QLocale& locale, QWidget* parent);

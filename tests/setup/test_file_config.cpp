@@ -1,0 +1,233 @@
+// The exercise configuration files without the dialog: the bytes of brax.ini and of an
+// athlete file, the 8-bit Windows code page, damaged and truncated files, the reading of
+// numbers, and what a new entry may hold.
+#include "setup/controllo_voci.h"
+#include "setup/file_config.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray Contenuto(const QString& nome) {
+    QFile file(nome);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(manca)");
+}
+
+void Scrivi(const QString& nome, const QByteArray& contenuto) {
+    QFile file(nome);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contenuto);
+}
+
+Sessione Sessione_in(const QTemporaryDir& cartella) {
+    Sessione s;
+    s.Cartella_applicazione = cartella.path();
+    s.Cartella_ini = cartella.path() + "/ini";
+    s.File_ini = s.Cartella_ini + "/brax.ini";
+    return s;
+}
+
+} // namespace
+
+class Test_file_config : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void athlete_file_bytes() {
+        QTemporaryDir cartella;
+        Sessione s = Sessione_in(cartella);
+        s.Dati_esercizio.Atleta = "Rossi";
+        s.Dati_esercizio.Posizioni = {0, 2, 1, 3, 0, 0, 0, 1, -1, 0, 0};
+        s.Dati_esercizio.Cartella_dati = "C:\\Prog\\Squadra A\\Rossi";
+        QString nome = cartella.filePath("Rossi.cfg");
+        QCOMPARE(Salva_File_Config(nome, s, Liste_utente()), std::nullopt);
+        QCOMPARE(Contenuto(nome),
+                 QByteArray("brax_cfg\r\n 0 \r\n 2 \r\n 1 \r\n 3 \r\n 0 \r\n 0 \r\n"
+                            " 0 \r\n 1 \r\n-1 \r\n 0 \r\n 0 \r\n"
+                            "C:\\Prog\\Squadra A\\Rossi\r\n"));
+        // Read back: the folder written on Windows is not here, so the file's own is used.
+        Dati_esercizio_t letti;
+        QCOMPARE(Leggi_File_Config(nome, letti), std::nullopt);
+        QCOMPARE(letti.Posizioni, s.Dati_esercizio.Posizioni);
+        QCOMPARE(letti.Cartella_dati, cartella.path());
+    }
+
+    // Lists in the code page of older copies: the euro sign and Š sit in 0x80-0x9F.
+    void list_file_bytes_and_code_page() {
+        QTemporaryDir cartella;
+        const Sessione s = Sessione_in(cartella);
+        Liste_utente liste;
+        liste[Riga_utente::Carico] = QStringList{"82,5", "100"};
+        liste[Riga_utente::Esercizio] = QStringList{"Panca €", "Šipka", "Città"};
+        liste[Riga_utente::Atleta] = QStringList{"never stored"};
+        QString nessuno;
+        QCOMPARE(Salva_File_Config(nessuno, s, liste), std::nullopt); // Atleta empty: no .cfg
+        QVERIFY(nessuno.isEmpty());
+        QCOMPARE(Contenuto(s.File_ini), QByteArray(" 8 \r\n-1 \r\n 1 \r\n82,5\r\n100\r\n 2 \r\n"
+                                                   "Panca \x80\r\n\x8aipka\r\nCitt\xe0\r\n"
+                                                   "-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n"));
+        Liste_utente lette;
+        QCOMPARE(Leggi_liste(s.File_ini, lette), std::nullopt);
+        liste[Riga_utente::Atleta].clear();
+        QCOMPARE(lette, liste);
+
+        // A byte the code page leaves unassigned still reads as one character.
+        Scrivi(s.File_ini, " 0 \r\n 0 \r\nA\x81\x9c\r\n");
+        Liste_utente strane;
+        QCOMPARE(Leggi_liste(s.File_ini, strane), std::nullopt);
+        QCOMPARE(strane[0], QStringList{QString::fromUtf8("A\u0081œ")});
+    }
+
+    void damaged_list_file_data() {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QStringList>("squadre");
+        QTest::addColumn<QStringList>("carichi");
+        QTest::addColumn<QString>("messaggio"); // empty: none
+        QTest::newRow("empty") << QByteArray() << QStringList() << QStringList()
+                               << "finisce dopo la riga 0";
+        QTest::newRow("truncated inside a list")
+            << QByteArray(" 8 \r\n 1 \r\nA\r\n") << QStringList{"A"} << QStringList()
+            << "finisce dopo la riga 3";
+        QTest::newRow("truncated inside a later list")
+            << QByteArray(" 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n") << QStringList{"A"}
+            << QStringList{"80", "90"} << "finisce dopo la riga 6";
+        QTest::newRow("count not a number")
+            << QByteArray(" 8 \r\n 0 \r\nA\r\nxx\r\n80\r\n") << QStringList{"A"} << QStringList()
+            << "alla riga 4 \"xx\" non è un numero";
+        QTest::newRow("more rows than the dialog")
+            << QByteArray(" 9 \r\n 0 \r\nA\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n")
+            << QStringList{"A"} << QStringList() << "la finestra ne ha 9";
+        QTest::newRow("fewer rows, LF line ends, no final line end")
+            << QByteArray(" 2 \n 0 \nA\n 0 \n80") << QStringList{"A"} << QStringList{"80"}
+            << QString();
+    }
+    void damaged_list_file() {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QStringList, squadre);
+        QFETCH(QStringList, carichi);
+        QFETCH(QString, messaggio);
+        QTemporaryDir cartella;
+        const QString nome = cartella.filePath("brax.ini");
+        Scrivi(nome, contenuto);
+        Liste_utente liste;
+        const std::optional<QString> errore = Leggi_liste(nome, liste);
+        QCOMPARE(errore.has_value(), !messaggio.isEmpty());
+        if (errore) QVERIFY2(errore->contains(messaggio), qPrintable(*errore));
+        QCOMPARE(liste[Riga_utente::Squadra], squadre);
+        QCOMPARE(liste[Riga_utente::Carico], carichi);
+    }
+
+    void damaged_athlete_file_data() {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<int>("lette");     // positions taken from the file
+        QTest::addColumn<bool>("cartella"); // Cartella_dati taken from the file
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("summary file")
+            << QByteArray("brax01\r\n 0 \r\n") << 0 << false << "File non compatibile!";
+        QTest::newRow("empty") << QByteArray() << 0 << false << "File non compatibile!";
+        QTest::newRow("truncated") << QByteArray("brax_cfg\r\n 1 \r\n 1 \r\n 1 \r\n") << 3 << false
+                                   << "finisce dopo la riga 4";
+        QTest::newRow("not a number") << QByteArray("brax_cfg\r\n 1 \r\nRossi\r\n") << 1 << false
+                                      << "alla riga 3 \"Rossi\" non è un numero";
+        QTest::newRow("no folder line")
+            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(11)) << 11 << false
+            << "finisce dopo la riga 12";
+    }
+    void damaged_athlete_file() {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(int, lette);
+        QFETCH(QString, messaggio);
+        QTemporaryDir cartella;
+        const QString nome = cartella.filePath("Rossi.cfg");
+        Scrivi(nome, contenuto);
+        Dati_esercizio_t dati;
+        dati.Posizioni.fill(7);
+        dati.Cartella_dati = "prima";
+        const std::optional<QString> errore = Leggi_File_Config(nome, dati);
+        QVERIFY(errore);
+        QVERIFY2(errore->contains(messaggio), qPrintable(*errore));
+        for (int i = 0; i < 11; ++i)
+            QCOMPARE(dati.Posizioni[static_cast<std::size_t>(i)], i < lette ? 1 : 7);
+        QCOMPARE(dati.Cartella_dati, QStringLiteral("prima"));
+    }
+
+    void row_numbers_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<float>("numero");
+        QTest::newRow("point") << "82.5" << 82.5f;
+        QTest::newRow("comma stops") << "82,5" << 82.0f;
+        QTest::newRow("unit") << "100 kg" << 100.0f;
+        QTest::newRow("spaces inside") << "1 000" << 1000.0f;
+        QTest::newRow("tabs and line feeds") << "\t1\n2" << 12.0f;
+        QTest::newRow("empty") << "" << 0.0f;
+        QTest::newRow("text") << "Squat" << 0.0f;
+        QTest::newRow("sign apart") << " - 3" << -3.0f;
+        QTest::newRow("plus") << "+7" << 7.0f;
+        QTest::newRow("exponent") << "1.5e-1" << 0.15f;
+        QTest::newRow("bare exponent") << "1e" << 1.0f;
+        QTest::newRow("leading point") << ".5" << 0.5f;
+        QTest::newRow("too large for a single") << "1e999" << 0.0f;
+        QTest::newRow("other digits") << QString::fromUtf8("٣") << 0.0f;
+    }
+    void row_numbers() {
+        QFETCH(QString, testo);
+        QFETCH(float, numero);
+        QCOMPARE(Numero_di_voce(testo), numero);
+    }
+
+    void refused_entries_data() {
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QString>("messaggio"); // empty: accepted
+        QTest::newRow("semicolon") << 3 << "Panca;piana"
+                                   << "\";\"";
+        QTest::newRow("outside the code page") << 1 << "Łukasz"
+                                               << "\"Ł\" (U+0141)";
+        QTest::newRow("outside the plane") << 3 << "Squat 😀"
+                                           << "U+1F600";
+        QTest::newRow("control character") << 2 << "80\t"
+                                           << "U+0009";
+        QTest::newRow("folder separator in a name") << 1 << "Rossi/Mario"
+                                                    << "\"/\"";
+        QTest::newRow("dot folder") << 0 << ".."
+                                    << "\"..\"";
+        QTest::newRow("separator in an exercise") << 3 << "1/2 squat"
+                                                  << "";
+        QTest::newRow("euro, Š, accents") << 1 << "Šárka €"
+                                          << "";
+    }
+    void refused_entries() {
+        QFETCH(int, riga);
+        QFETCH(QString, voce);
+        QFETCH(QString, messaggio);
+        const std::optional<QString> rifiuto = Voce_rifiutata(voce, riga);
+        QCOMPARE(rifiuto.has_value(), !messaggio.isEmpty());
+        if (rifiuto) QVERIFY2(rifiuto->contains(messaggio), qPrintable(*rifiuto));
+    }
+
+    void decimal_comma_of_new_entries_data() {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QString>("salvata");
+        QTest::newRow("comma") << "82,5"
+                               << "82.5";
+        QTest::newRow("comma and unit") << " -82,5 kg"
+                                        << " -82.5 kg";
+        QTest::newRow("leading comma") << ",5"
+                                       << ".5";
+        QTest::newRow("point") << "82.5"
+                               << "82.5";
+        QTest::newRow("comma after text") << "circa 82,5"
+                                          << "circa 82,5";
+        QTest::newRow("no decimals") << "82,"
+                                     << "82,";
+    }
+    void decimal_comma_of_new_entries() {
+        QFETCH(QString, voce);
+        QFETCH(QString, salvata);
+        QCOMPARE(Voce_con_punto(voce), salvata);
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_file_config)
+#include "test_file_config.moc"

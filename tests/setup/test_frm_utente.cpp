@@ -1,0 +1,383 @@
+// The setup dialog over a temporary application folder and settings store: the first run,
+// adding and deleting entries and athletes, switching athletes, what "&Ok" and "&Annulla"
+// leave behind, refused entries and damaged or unwritable files.
+#include "analysis/frm_grafici.h"
+#include "analysis/progetti_grafici.h"
+#include "platform/grafico.h"
+#include "platform/impostazioni_utente.h"
+#include "session/avvisi.h"
+#include "setup/frm_intestazione.h"
+#include "setup/frm_utente.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+class Avvisi_registrati : public Avvisi {
+public:
+    void Mostra(const QString& testo, Icona, const QString&) override { elenco << testo; }
+    QStringList elenco;
+};
+
+QByteArray Contenuto(const QString& nome) {
+    QFile file(nome);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(manca)");
+}
+
+void Scrivi(const QString& nome, const QByteArray& contenuto) {
+    QDir().mkpath(QFileInfo(nome).absolutePath());
+    QFile file(nome);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contenuto);
+}
+
+QByteArray File_atleta(std::initializer_list<int> posizioni, const QByteArray& cartella) {
+    QByteArray testo = "brax_cfg\r\n";
+    for (const int p : posizioni) testo += (p < 0 ? "" : " ") + QByteArray::number(p) + " \r\n";
+    return testo + cartella + "\r\n";
+}
+
+QStringList Voci(const QComboBox* lista) {
+    QStringList voci;
+    for (int i = 0; i < lista->count(); ++i) voci << lista->itemText(i);
+    return voci;
+}
+
+// An application folder, an empty settings store, the graph window and the header strip.
+struct Banco {
+    QTemporaryDir cartella;
+    QTemporaryDir impostazioni;
+    Sessione s;
+    Avvisi_registrati avvisi;
+    QLocale locale{QLocale::Italian};
+    Frm_grafici grafici{s, QLocale(QLocale::Italian)};
+    Frm_intestazione intestazione;
+    QStringList risposte; // what the operator types in the input boxes, in order
+    QPointer<Frm_utente> frm;
+
+    Banco() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impostazioni.path());
+        QFile::remove(File_impostazioni());
+        s.Cartella_applicazione = cartella.path();
+        s.Cartella_ini = cartella.path() + "/ini";
+        s.File_ini = s.Cartella_ini + "/brax.ini";
+        intestazione.Aggiorna_intestazione(s.Dati_esercizio, locale);
+    }
+    ~Banco() { delete frm; }
+    Frm_utente& Apri() {
+        delete frm;
+        frm = new Frm_utente(s, &grafici, &intestazione, avvisi, locale);
+        frm->Imposta_input_box([this](QWidget*, const QString& titolo, const QString& domanda) {
+            if (titolo != "kinetrack" || domanda != "Nuovo valore:") return QStringLiteral("?");
+            return risposte.isEmpty() ? QString() : risposte.takeFirst();
+        });
+        frm->show();
+        return *frm;
+    }
+    void Nuovo(int riga, const QString& valore) {
+        risposte << valore;
+        frm->Cmd_add[static_cast<std::size_t>(riga)]->click();
+    }
+    QComboBox* Riga(int riga) const { return frm->txt_utente[static_cast<std::size_t>(riga)]; }
+    QString Intestazione() const {
+        return intestazione.Lbl_intestazione->text() + '\n' +
+               intestazione.Lbl_intestazione1->text();
+    }
+    // The dialog closed itself (and is unloaded).
+    bool Chiuso() {
+        QTest::qWait(0);
+        return frm.isNull();
+    }
+};
+
+} // namespace
+
+class Test_frm_utente : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void rows_as_laid_out() {
+        Banco b;
+        Frm_utente& f = b.Apri();
+        QCOMPARE(f.windowTitle(), QStringLiteral("Impostazione dati esercizio"));
+        QVERIFY(!f.isModal());
+        QStringList didascalie, suggerimenti;
+        for (std::size_t i = 0; i < 9; ++i) {
+            didascalie << f.Lbl_utente[i]->text();
+            suggerimenti << f.txt_utente[i]->toolTip();
+            QCOMPARE(f.Cmd_add[i]->text(), QStringLiteral("Nuovo"));
+            QCOMPARE(f.Cmd_elimina[i]->text(), QStringLiteral("Elimina"));
+            QCOMPARE(f.Cmd_add[i]->isVisible(), i < 8);
+        }
+        QCOMPARE(didascalie,
+                 (QStringList{"Squadra", "Identificativo Atleta", "Carico             (Kg)",
+                              "Identificativo Esercizio", "Velocità Massima (mm/s)",
+                              "Limite Superiore   (%)", "Limite Inferiore   (%)",
+                              "Ampiezza minima    (mm)", "Nota"}));
+        QCOMPARE(suggerimenti[4], QStringLiteral("Inserire valore della massima velocità, rispetto "
+                                                 "al carico di cui sapra, con cui potrà essere "
+                                                 "svolto l'esercizio "));
+        QCOMPARE(suggerimenti[0], QString());
+        QVERIFY(!f.txt_utente[8]->isVisible());
+        QCOMPARE(f.Txt_nota->text(), QStringLiteral("nota"));
+        QCOMPARE(f.Txt_nota->toolTip(), QStringLiteral("Inserire eventuale nota generale"));
+        QCOMPARE(f.Cmd_ok->text(), QStringLiteral("&Ok"));
+        QCOMPARE(f.Cmd_annulla->text(), QStringLiteral("&Annulla"));
+    }
+
+    // Nothing stored: empty lists; "&Ok" stores empty texts and zeros and no athlete file.
+    void first_run() {
+        Banco b;
+        b.Apri();
+        for (int r = 0; r < 9; ++r) QCOMPARE(b.Riga(r)->count(), 0);
+        QVERIFY(b.avvisi.elenco.isEmpty());
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QVERIFY(b.avvisi.elenco.isEmpty());
+        const Dati_esercizio_t& d = b.s.Dati_esercizio;
+        QCOMPARE(d.Atleta, QString());
+        QCOMPARE(d.Vmax, 0.0f);
+        QCOMPARE(d.Posizioni[0], -1);
+        QCOMPARE(d.Cartella_dati, b.cartella.path() + "//");
+        QCOMPARE(Contenuto(b.s.File_ini), " 8 \r\n" + QByteArray("-1 \r\n").repeated(8));
+        QCOMPARE(QDir(b.cartella.path()).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Dirs),
+                 QStringList{"ini"});
+        QCOMPARE(Leggi_impostazione("funz", "pos_utente"), QStringLiteral("-1"));
+        QCOMPARE(Leggi_impostazione("funz", "nome_utente", "mancante"), QString());
+        QCOMPARE(b.Intestazione(),
+                 QStringLiteral("Atleta:     Carico (Kg): 0    Esercizio: \nVelocità Max (mm/s): "
+                                "0    Limite Sup. (%): 0    Limite Inf. (%): 0"));
+    }
+
+    // A team, an athlete and his choices: folders, files, store, graph and strip; the next
+    // opening shows them again.
+    void ok_and_reopen() {
+        Banco b;
+        b.Apri();
+        b.Nuovo(0, "Squadra A");
+        QCOMPARE(b.Riga(1)->count(), 0); // a new team has no athletes yet
+        b.Nuovo(1, "Rossi");
+        b.Nuovo(2, "80");
+        b.Nuovo(2, "82,5"); // the decimal comma is the decimal point
+        b.Nuovo(3, "Squat €");
+        b.Nuovo(4, "1000");
+        b.Nuovo(5, "110");
+        b.Nuovo(6, "90");
+        b.Nuovo(7, "100 mm");
+        QCOMPARE(Voci(b.Riga(2)), (QStringList{"80", "82.5"}));
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
+
+        const Dati_esercizio_t& d = b.s.Dati_esercizio;
+        const QString cartella = b.cartella.path() + "/Squadra A/Rossi";
+        QCOMPARE(d.Cartella_dati, cartella);
+        QCOMPARE(d.Carico, 82.5f);
+        QCOMPARE(d.Ampiezza_minima, 100.0f);
+        QCOMPARE(Contenuto(cartella + "/Rossi.cfg"),
+                 File_atleta({0, 0, 1, 0, 0, 0, 0, 0, -1, 0, 0}, cartella.toUtf8()));
+        QCOMPARE(Contenuto(b.s.File_ini),
+                 QByteArray(" 8 \r\n 0 \r\nSquadra A\r\n 1 \r\n80\r\n82.5\r\n 0 \r\nSquat \x80\r\n"
+                            " 0 \r\n1000\r\n 0 \r\n110\r\n 0 \r\n90\r\n 0 \r\n100 mm\r\n-1 \r\n"));
+        QCOMPARE(Leggi_impostazione("funz", "squadra"), QStringLiteral("Squadra A"));
+        QCOMPARE(Leggi_impostazione("funz", "nome_utente"), QStringLiteral("Rossi"));
+        QCOMPARE(Leggi_impostazione("funz", "pos_squadra"), QStringLiteral("0"));
+        QCOMPARE(b.grafici.Grafico(0).Minimo(Tempo::Asse_velocita), -1200.0);
+        QCOMPARE(b.grafici.Grafico(0).Massimo(Tempo::Asse_velocita), 1200.0);
+        QCOMPARE(b.Intestazione(),
+                 QStringLiteral("Atleta: Rossi    Carico (Kg): 82,5    Esercizio: Squat €\n"
+                                "Velocità Max (mm/s): 1000    Limite Sup. (%): 110    "
+                                "Limite Inf. (%): 90"));
+
+        b.s.Dati_esercizio = {};
+        b.Apri();
+        QVERIFY(b.avvisi.elenco.isEmpty());
+        QStringList scelte;
+        for (int r = 0; r < 8; ++r) scelte << b.Riga(r)->currentText();
+        QCOMPARE(scelte, (QStringList{"Squadra A", "Rossi", "82.5", "Squat €", "1000", "110", "90",
+                                      "100 mm"}));
+    }
+
+    void new_entry_ignored_data() {
+        QTest::addColumn<QString>("risposta");
+        QTest::addColumn<int>("voci");
+        QTest::newRow("same entry") << "Squat" << 1;
+        QTest::newRow("empty or cancelled") << "" << 1;
+        QTest::newRow("other case") << "squat" << 2;
+    }
+    void new_entry_ignored() {
+        QFETCH(QString, risposta);
+        QFETCH(int, voci);
+        Banco b;
+        b.Apri();
+        b.Nuovo(3, "Squat");
+        b.Nuovo(3, risposta);
+        QCOMPARE(b.Riga(3)->count(), voci);
+    }
+
+    void delete_entry_data() {
+        QTest::addColumn<int>("scelta");
+        QTest::addColumn<QStringList>("restano");
+        QTest::addColumn<int>("poi");
+        QTest::newRow("middle: the next one chosen") << 1 << QStringList{"a", "c"} << 1;
+        QTest::newRow("last: none chosen") << 2 << QStringList{"a", "b"} << -1;
+        QTest::newRow("none chosen: the first chosen") << -1 << QStringList{"a", "b", "c"} << 0;
+    }
+    void delete_entry() {
+        QFETCH(int, scelta);
+        QFETCH(QStringList, restano);
+        QFETCH(int, poi);
+        Banco b;
+        b.Apri();
+        for (const char* voce : {"a", "b", "c"}) b.Nuovo(3, voce);
+        b.Riga(3)->setCurrentIndex(scelta);
+        b.frm->Cmd_elimina[3]->click();
+        QCOMPARE(Voci(b.Riga(3)), restano);
+        QCOMPARE(b.Riga(3)->currentIndex(), poi);
+    }
+
+    // Choosing a team lists its athletes; choosing one with a file shows his choices, one
+    // without keeps the rows; a deleted athlete stays on disk and comes back.
+    void switching_athletes() {
+        Banco b;
+        Scrivi(b.s.File_ini,
+               " 8 \r\n 1 \r\nA\r\nB\r\n 2 \r\n70\r\n80\r\n90\r\n 1 \r\nSquat\r\nPanca\r\n"
+               "-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n");
+        const QString a = b.cartella.path() + "/B";
+        Scrivi(a + "/Rossi/Rossi.cfg", File_atleta({1, 1, 2, 1, 0, 0, 0, 0, -1, 0, 0}, "x"));
+        Scrivi(a + "/Bianchi/Bianchi.cfg", File_atleta({1, 0, 1, 0, 0, 0, 0, 0, -1, 0, 0}, "x"));
+        QDir().mkpath(a + "/Verdi");
+        b.Apri();
+        QCOMPARE(b.Riga(0)->currentIndex(), 0); // nothing stored: entry 0
+        QCOMPARE(b.Riga(2)->currentIndex(), 0);
+
+        b.Riga(0)->setCurrentIndex(1);
+        QCOMPARE(b.s.Dati_esercizio.Squadra, QStringLiteral("B"));
+        QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Rossi", "Verdi"}));
+        QCOMPARE(b.Riga(1)->currentText(), QStringLiteral("Bianchi"));
+        QCOMPARE(b.Riga(2)->currentText(), QStringLiteral("80"));
+        QCOMPARE(b.Riga(3)->currentText(), QStringLiteral("Squat"));
+
+        b.Riga(1)->setCurrentIndex(1);
+        QCOMPARE(b.Riga(1)->currentText(), QStringLiteral("Rossi")); // row 1 stays
+        QCOMPARE(b.Riga(0)->currentText(), QStringLiteral("B"));
+        QCOMPARE(b.Riga(2)->currentText(), QStringLiteral("90"));
+        QCOMPARE(b.Riga(3)->currentText(), QStringLiteral("Panca"));
+        QCOMPARE(b.s.Dati_esercizio.Cartella_dati, a + "/Rossi"); // "x" is no folder here
+
+        b.Riga(1)->setCurrentIndex(2); // Verdi has no file yet
+        QCOMPARE(b.Riga(2)->currentText(), QStringLiteral("90"));
+
+        b.frm->Cmd_elimina[1]->click();
+        QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Rossi"}));
+        b.Nuovo(1, "Neri");
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QVERIFY(QFile::exists(a + "/Neri/Neri.cfg"));
+        QVERIFY(QFileInfo(a + "/Verdi").isDir());
+        b.Apri();
+        QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Neri", "Rossi", "Verdi"}));
+        QCOMPARE(b.Riga(1)->currentText(), QStringLiteral("Neri"));
+        QCOMPARE(b.Riga(2)->currentText(), QStringLiteral("90"));
+    }
+
+    // "&Annulla": no file, no store, no strip; the last athlete's folder stays for the
+    // file dialogs.
+    void cancel() {
+        Banco b;
+        const QString atleta = b.cartella.path() + "/A/Rossi";
+        Scrivi(atleta + "/Rossi.cfg", File_atleta({0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0}, "x"));
+        b.Apri();
+        b.Nuovo(0, "A");
+        QCOMPARE(b.Riga(1)->currentText(), QStringLiteral("Rossi"));
+        const QString prima = b.Intestazione();
+        b.Nuovo(3, "Squat");
+        b.frm->Cmd_annulla->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.Intestazione(), prima);
+        QVERIFY(!QFile::exists(b.s.File_ini));
+        QVERIFY(!QFile::exists(File_impostazioni()));
+        QCOMPARE(b.s.Dati_esercizio.Esercizio, QString());
+        QCOMPARE(b.s.Dati_esercizio.Cartella_dati, atleta);
+    }
+
+    // Refused where typed: a message naming the character, the list unchanged.
+    void refused_entries() {
+        Banco b;
+        b.Apri();
+        b.Nuovo(1, "Łukasz");
+        b.Nuovo(3, "Panca;piana");
+        QCOMPARE(b.Riga(1)->count(), 0);
+        QCOMPARE(b.Riga(3)->count(), 0);
+        QCOMPARE(b.avvisi.elenco.size(), 2);
+        QVERIFY(b.avvisi.elenco[0].contains("\"Ł\""));
+        QVERIFY(b.avvisi.elenco[1].contains("\";\""));
+    }
+
+    // At load a damaged list file gives its message and the rows read until then, and so
+    // does a truncated athlete file; the dialog opens.
+    void damaged_files_at_load() {
+        Banco b;
+        Scrivi(b.s.File_ini, " 8 \r\n 1 \r\nA\r\nB\r\n 2 \r\n70\r\n");
+        Scrivi(b.cartella.path() + "/B/Rossi/Rossi.cfg", "brax_cfg\r\n 1 \r\n 0 \r\n");
+        Salva_impostazione("funz", "squadra", "B");
+        Salva_impostazione("funz", "nome_utente", "Rossi");
+        Salva_impostazione("funz", "pos_squadra", "0.6"); // rounded
+        b.Apri();
+        QCOMPARE(b.avvisi.elenco.size(), 2);
+        QVERIFY(b.avvisi.elenco[0].contains("incompleto"));
+        QVERIFY(b.avvisi.elenco[1].contains("Rossi.cfg"));
+        QCOMPARE(Voci(b.Riga(0)), (QStringList{"A", "B"}));
+        QCOMPARE(Voci(b.Riga(2)), QStringList{"70"});
+        QCOMPARE(b.Riga(0)->currentText(), QStringLiteral("B")); // from the athlete file
+        QCOMPARE(b.Riga(1)->currentText(), QStringLiteral("Rossi"));
+        QVERIFY(b.frm->isVisible());
+    }
+
+    // A folder that cannot be made (a path through a regular file stops root too): the
+    // message, the dialog stays open, the strip shows the record; a second "&Ok" works.
+    void unwritable_folder() {
+        Banco b;
+        const QString file = b.cartella.filePath("file");
+        Scrivi(file, "x");
+        const QString buona = b.s.Cartella_applicazione;
+        b.s.Cartella_applicazione = file + "/app";
+        b.Apri();
+        b.Nuovo(0, "A");
+        b.Nuovo(1, "Rossi");
+        b.Nuovo(2, "80");
+        b.frm->Cmd_ok->click();
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY2(b.avvisi.elenco[0].contains(QDir::toNativeSeparators(file)),
+                 qPrintable(b.avvisi.elenco[0]));
+        QVERIFY(!b.Chiuso());
+        QVERIFY(b.Intestazione().contains("Atleta: Rossi    Carico (Kg): 80"));
+        b.s.Cartella_applicazione = buona;
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QVERIFY(QFile::exists(buona + "/A/Rossi/Rossi.cfg"));
+    }
+
+    void open_helper_reuses_the_window() {
+        Banco b;
+        QPointer<Frm_utente> finestra;
+        Frm_utente* primo = Mostra_frm_utente(finestra, b.s, &b.grafici, &b.intestazione, b.avvisi,
+                                              b.locale, nullptr);
+        QCOMPARE(Mostra_frm_utente(finestra, b.s, nullptr, nullptr, b.avvisi, b.locale, nullptr),
+                 primo);
+        QVERIFY(primo->isVisible());
+        primo->close();
+        QTest::qWait(0);
+        QVERIFY(finestra.isNull());
+    }
+};
+
+QTEST_MAIN(Test_frm_utente)
+#include "test_frm_utente.moc"
