@@ -10,8 +10,7 @@ QString Due_cifre(int valore) {
 }
 
 // "h" + separator + "mm" + separator + "s" (or "hh" ... "ss" when `due_cifre`).
-QString Testo_ora(const QTime& ora, const QLocale& locale, bool due_cifre) {
-    const QString separatore = Separatore_ora(locale);
+QString Testo_ora(const QTime& ora, const QString& separatore, bool due_cifre) {
     const auto cifre = [due_cifre](int v) { return due_cifre ? Due_cifre(v) : QString::number(v); };
     return cifre(ora.hour()) + separatore + Due_cifre(ora.minute()) + separatore +
            cifre(ora.second());
@@ -45,22 +44,28 @@ QString Nome_file_campioni(const QDateTime& adesso, const QLocale& locale) {
     const QDate data = adesso.date();
     return QString::number(data.year()) + QStringLiteral("  ") +
            locale.monthName(data.month(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           Due_cifre(data.day()) + QStringLiteral("  ") + Testo_ora(adesso.time(), locale, false) +
-           QStringLiteral(".csv");
+           Due_cifre(data.day()) + QStringLiteral("  ") +
+           Testo_ora(adesso.time(), Separatore_nomi_file, false) + QStringLiteral(".csv");
 }
 
-QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso,
-                              const QLocale& locale) {
+QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso) {
     const QDate data = adesso.date();
     return esercizio + QLatin1Char('_') + Due_cifre(data.year() % 100) + Due_cifre(data.month()) +
-           Due_cifre(data.day()) + QLatin1Char('_') + Testo_ora(adesso.time(), locale, true);
+           Due_cifre(data.day()) + QLatin1Char('_') +
+           Testo_ora(adesso.time(), Separatore_nomi_file, true);
+}
+
+QString Nome_file_ripetizioni_automatico(const QDateTime& adesso, const QLocale& locale) {
+    QString nome = Nome_file_campioni(adesso, locale);
+    nome.chop(4); // ".csv"
+    return nome + Suffisso_ripetizioni + QStringLiteral(".csv");
 }
 
 QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale) {
     const QDate data = adesso.date();
     return Due_cifre(data.day()) + QLatin1Char(' ') + Due_cifre(data.month()) + QLatin1Char(' ') +
            QString::number(data.year()) + QLatin1Char(';') +
-           Testo_ora(adesso.time(), locale, false) + QLatin1Char(';');
+           Testo_ora(adesso.time(), Separatore_ora(locale), false) + QLatin1Char(';');
 }
 
 QString Cartella_salvataggio(const QString& cartella_dati, const QString& cartella_applicazione) {

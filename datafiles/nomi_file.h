@@ -12,13 +12,22 @@ struct Sessione;
 // The time separator of the locale's short time format (":" when it has none).
 QString Separatore_ora(const QLocale& locale);
 
-// "yyyy  mmm dd  h:mm:s" + ".csv": the sample file's name without its folder, also the
+// The time separator in file names built by the program: "." rather than the locale's ":",
+// which USB sticks and Windows shares refuse.
+inline const QString Separatore_nomi_file = QStringLiteral(".");
+
+// "yyyy  mmm dd  h.mm.s" + ".csv": the sample file's name without its folder, also the
 // name the save dialog proposes. "mmm" is the locale's abbreviated month name.
 QString Nome_file_campioni(const QDateTime& adesso, const QLocale& locale);
 
-// `esercizio` + "_yymmdd_hh:mm:ss": the summary file's name without folder and extension.
-QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso,
-                              const QLocale& locale);
+// `esercizio` + "_yymmdd_hh.mm.ss": the summary file's name without folder and extension,
+// as the save dialog proposes it.
+QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso);
+
+// The summary file saved with a sample file at the stop of a recording: the sample file's
+// name with " ripetizioni" before ".csv", so the two sort side by side.
+inline const QString Suffisso_ripetizioni = QStringLiteral(" ripetizioni");
+QString Nome_file_ripetizioni_automatico(const QDateTime& adesso, const QLocale& locale);
 
 // The summary file's date stamp line without its line end: "dd mm yyyy;h:mm:s;".
 QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale);

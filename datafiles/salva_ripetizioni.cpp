@@ -46,8 +46,7 @@ std::optional<QString> Salva_ripetizioni(QString& nome_file, const Lista_valori&
     Avanzamento& barra = progresso ? *progresso : nessuno;
     if (nome_file.isEmpty())
         nome_file = Cartella_salvataggio(dati.Cartella_dati, cartella_applicazione) +
-                    QLatin1Char('/') + Nome_file_ripetizioni(dati.Esercizio, adesso, locale) +
-                    QStringLiteral(".csv");
+                    QLatin1Char('/') + Nome_file_ripetizioni_automatico(adesso, locale);
 
     QFile file(nome_file);
     const bool aperto = file.open(QIODevice::WriteOnly | QIODevice::Truncate);

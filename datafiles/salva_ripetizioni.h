@@ -14,8 +14,8 @@ class Lista_valori;
 
 // Writes the rows of `lista` with the athlete, exercise and load of `dati`. An empty
 // `nome_file` (the automatic save at stop) is replaced by `Cartella_dati` (or the
-// "misure_auto" folder under `cartella_applicazione`) + "/" + `Esercizio` +
-// "_yymmdd_hh:mm:ss.csv", and the caller sees it. `progresso` (may be null) is shown,
+// "misure_auto" folder under `cartella_applicazione`) + "/" +
+// Nome_file_ripetizioni_automatico, and the caller sees it. `progresso` (may be null) is shown,
 // advanced row by row and closed, also when the file cannot be created.
 // Returns nothing on success, or the system's description of the failure.
 std::optional<QString> Salva_ripetizioni(QString& nome_file, const Lista_valori& lista,

@@ -110,24 +110,30 @@ private Q_SLOTS:
     }
 
     // Without a name both files go to the athlete's folder, or to "misure_auto" under
-    // the application folder before any athlete is chosen.
+    // the application folder before any athlete is chosen; names carry "." between hours,
+    // minutes and seconds, the summary's date stamp the locale's own separator.
     void default_names_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("cartella_dati");
         QTest::addColumn<QString>("campioni");
         QTest::addColumn<QString>("ripetizioni");
+        QTest::addColumn<QByteArray>("timbro");
         QTest::newRow("quoted separator") << QLocale(QLocale::French, QLocale::Canada) << "atleta"
-                                          << "atleta/2026  d\u00e9c. 04  9 h 05 h 7.csv"
-                                          << "atleta/Squat_261204_09 h 05 h 07.csv";
-        QTest::newRow("no athlete yet, English") << En << ""
-                                                 << "app/misure_auto/2026  Dec 04  9:05:7.csv"
-                                                 << "app/misure_auto/Squat_261204_09:05:07.csv";
+                                          << "atleta/2026  d\u00e9c. 04  9.05.7.csv"
+                                          << "atleta/2026  d\u00e9c. 04  9.05.7 ripetizioni.csv"
+                                          << QByteArray("04 12 2026;9 h 05 h 7;");
+        QTest::newRow("no athlete yet, English")
+            << En << ""
+            << "app/misure_auto/2026  Dec 04  9.05.7.csv"
+            << "app/misure_auto/2026  Dec 04  9.05.7 ripetizioni.csv"
+            << QByteArray("04 12 2026;9:05:7;");
     }
     void default_names() {
         QFETCH(QLocale, locale);
         QFETCH(QString, cartella_dati);
         QFETCH(QString, campioni);
         QFETCH(QString, ripetizioni);
+        QFETCH(QByteArray, timbro);
         QVERIFY(QDir(cartella.path()).mkpath("atleta"));
         const QString dati = cartella_dati.isEmpty() ? QString() : cartella.filePath(cartella_dati);
         Sessione s;
@@ -143,6 +149,7 @@ private Q_SLOTS:
                                    s.Cartella_applicazione),
                  std::nullopt);
         QCOMPARE(nome, cartella.filePath(ripetizioni));
+        QVERIFY(Leggi(nome).startsWith(timbro + "\r\n"));
     }
 
     // A failure is returned and the recording can still be saved elsewhere.
