@@ -1,8 +1,12 @@
 #include "mainwindow/frm_main.h"
 
+#include "acquisition/frm_cmd.h"
+#include "acquisition/salvataggi.h"
 #include "analysis/frm_grafici.h"
 #include "session/sessione.h"
 #include "setup/frm_intestazione.h"
+#include "setup/frm_utente.h"
+#include "stream/motore_misura.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -21,6 +25,9 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     area->setObjectName(QStringLiteral("Area_lavoro"));
     setCentralWidget(area);
     area->installEventFilter(this);
+    Lbl_salvato = new QLabel(this);
+    Lbl_salvato->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addWidget(Lbl_salvato, 1);
     Lbl_cartella = new QLabel(this);
     Lbl_cartella->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addPermanentWidget(Lbl_cartella);
@@ -35,21 +42,32 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     }
 }
 
-void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale) {
+void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocollo& protocollo,
+                             Motore_misura& motore, Avvisi& avvisi) {
     if (Intestazione != nullptr) return;
+    s_ = &sessione;
+    avvisi_ = &avvisi;
+    locale_ = locale;
     QWidget* area = centralWidget();
     Intestazione = new Frm_intestazione(area);
-    Intestazione->Button_Configura->setEnabled(false);
-    Intestazione->Button_Configura->setToolTip(
-        QStringLiteral("Configurazione atleta ed esercizio: non ancora disponibile"));
+    connect(Intestazione, &Frm_intestazione::Configura_richiesta, this,
+            &Frm_main::Mostra_configurazione);
     Grafici = new Frm_grafici(sessione, locale, area);
-    Spazio_comandi = new QWidget(area);
-    Spazio_comandi->setObjectName(QStringLiteral("Spazio_comandi"));
+    Salvataggi_test = new Salvataggi(sessione, motore.Lst_valori(), avvisi, locale, this);
+    connect(Salvataggi_test, &Salvataggi::Salvato, this, [this](const QString& nome) {
+        Lbl_salvato->setText(QStringLiteral("Salvato: ") + QDir::toNativeSeparators(nome));
+    });
+    Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, area);
     riposiziona();
     Intestazione->Aggiorna_intestazione(sessione.Dati_esercizio, locale);
     Intestazione->show();
     Grafici->show();
-    Spazio_comandi->show();
+    Comandi->show();
+}
+
+Frm_utente* Frm_main::Mostra_configurazione() {
+    if (s_ == nullptr) return nullptr;
+    return Mostra_frm_utente(Utente, *s_, Grafici, Intestazione, *avvisi_, locale_, this);
 }
 
 void Frm_main::riposiziona() {
@@ -61,7 +79,8 @@ void Frm_main::riposiziona() {
     Grafici->setGeometry(0, sotto_intestazione, W, static_cast<int>(0.75 * H));
     Grafici->riposiziona();
     const int sotto_grafici = Grafici->geometry().bottom() + 1;
-    Spazio_comandi->setGeometry(0, sotto_grafici, W, std::max(0, H - sotto_grafici));
+    Comandi->setGeometry(0, sotto_grafici, W, std::max(0, H - sotto_grafici));
+    Comandi->riposiziona();
 }
 
 bool Frm_main::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -90,6 +109,9 @@ void Frm_main::Mostra(const QString& testo, Icona icona, const QString& titolo) 
 }
 
 void Frm_main::closeEvent(QCloseEvent* evento) {
+    // A recording left on goes off: the folder for automatic saves is there next time.
+    if (Comandi != nullptr && s_ != nullptr && s_->Memo_attivo)
+        Comandi->Button_Memo_ValueChanged(false);
     Q_EMIT Chiusura();
     evento->accept();
 }

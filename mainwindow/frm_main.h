@@ -7,12 +7,18 @@
 
 #include "session/avvisi.h"
 
+#include <QLocale>
 #include <QMainWindow>
+#include <QPointer>
 
+class Frm_cmd;
 class Frm_grafici;
 class Frm_intestazione;
+class Frm_utente;
+class Motore_misura;
+class Protocollo;
 class QLabel;
-class QLocale;
+class Salvataggi;
 struct Sessione;
 
 class Frm_main : public QMainWindow, public Avvisi {
@@ -29,16 +35,23 @@ public:
                 const QString& titolo = QString()) override;
 
     // Opens the child windows, once, after the application folder is known: the header
-    // strip showing the session's exercise record, and the graph window.
-    void Apri_finestre(Sessione& sessione, const QLocale& locale);
+    // strip showing the session's exercise record (its "CONFIGURA" opens the setup
+    // dialog), the graph window and the command panel. Messages go to `avvisi`.
+    void Apri_finestre(Sessione& sessione, const QLocale& locale, Protocollo& protocollo,
+                       Motore_misura& motore, Avvisi& avvisi);
     // Lays the child windows out in the work area: the header strip, then the graph
-    // window directly below it, then the command strip.
+    // window directly below it, then the command panel.
     void riposiziona();
+    // The setup dialog, opened (or brought to the front) as "CONFIGURA" does.
+    Frm_utente* Mostra_configurazione();
 
     QLabel* Lbl_cartella = nullptr;
+    QLabel* Lbl_salvato = nullptr; // the last file saved
     Frm_intestazione* Intestazione = nullptr;
     Frm_grafici* Grafici = nullptr;
-    QWidget* Spazio_comandi = nullptr; // the command panel's place
+    Frm_cmd* Comandi = nullptr;
+    Salvataggi* Salvataggi_test = nullptr;
+    QPointer<Frm_utente> Utente;
 
 Q_SIGNALS:
     // The window is closing: the program's other windows go with it.
@@ -47,4 +60,9 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    Sessione* s_ = nullptr;
+    Avvisi* avvisi_ = nullptr;
+    QLocale locale_;
 };

@@ -73,8 +73,10 @@ void Programma::Aggiorna_didascalia() {
 
 void Programma::Aggiorna_collegamento() {
     Collegamento_scheda* collegamento = nullptr;
-    if (s_.Usa_hid && hid_) collegamento = hid_.get();
-    else if (s_.Usa_seriale) collegamento = seriale_link_.get();
+    if (s_.Usa_hid && hid_)
+        collegamento = hid_.get();
+    else if (s_.Usa_seriale)
+        collegamento = seriale_link_.get();
     protocollo_->Imposta_collegamento(collegamento);
 }
 
@@ -132,7 +134,7 @@ void Programma::Avvia() {
     protocollo_->Inizializza_scheda();
 
     // 14: the main window with its child windows; they listen to the engine.
-    principale_->Apri_finestre(s_, QLocale());
+    principale_->Apri_finestre(s_, QLocale(), *protocollo_, *motore_, *avvisi_);
     principale_->Grafici->Imposta_lista(&motore_->Lst_valori());
     motore_->Aggiungi_vista(*principale_->Intestazione);
     motore_->Aggiungi_vista(*principale_->Grafici);

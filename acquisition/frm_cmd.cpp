@@ -1,0 +1,218 @@
+#include "acquisition/frm_cmd.h"
+
+#include "acquisition/salvataggi.h"
+#include "analysis/frm_grafici.h"
+#include "datafiles/nomi_file.h"
+#include "device/protocollo.h"
+#include "session/sessione.h"
+#include "stream/motore_misura.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& didascalia,
+                      const QString& suggerimento, bool interruttore) {
+    auto* b = new QPushButton(didascalia, padre);
+    b->setObjectName(QLatin1String(nome));
+    b->setToolTip(suggerimento);
+    b->setAccessibleName(QString(didascalia).remove(QLatin1Char('&')));
+    b->setCheckable(interruttore);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+// Caption above, state below, for the buttons with three texts.
+QString Due_righe(const char* didascalia, const char* stato) {
+    return QLatin1String(didascalia) + QLatin1Char('\n') + QLatin1String(stato);
+}
+
+} // namespace
+
+Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& motore,
+                 Frm_grafici& grafici, Salvataggi& salvataggi, QWidget* parent)
+    : QWidget(parent), s_(sessione), protocollo_(protocollo), motore_(motore), grafici_(grafici),
+      salvataggi_(salvataggi), lampeggio_(new QTimer(this)) {
+    setObjectName(QStringLiteral("Frm_cmd"));
+    setAccessibleName(QStringLiteral("Comandi"));
+    Button_start =
+        Pulsante(this, "Button_start", QString(), QStringLiteral("Start/Stop Acquisizione"), true);
+    Button_start->setAccessibleName(QStringLiteral("ACQUISIZIONE"));
+    Button_Memo =
+        Pulsante(this, "Button_Memo", QString(),
+                 QStringLiteral("Memorizzazione/Semplice visualizzazione dei dati"), true);
+    Button_Memo->setAccessibleName(QStringLiteral("MEMO DATI"));
+    Button_Segnale = Pulsante(this, "Button_Segnale", QStringLiteral("Reset Pos"),
+                              QStringLiteral("Impone valore 0 allo spostamento"), false);
+    Button_Reset = Pulsante(this, "Button_Reset", Due_righe("RESET DATI", "RESET"),
+                            QStringLiteral("Reset dei dati acquisiti"), false);
+    Button_Reset->setAccessibleName(QStringLiteral("RESET DATI"));
+    Button_Ripetizioni = Pulsante(
+        this, "Button_Ripetizioni", QStringLiteral("RIPETIZIONI"),
+        QStringLiteral("Visualizza esclusivamente  il grafico delle variabili acquisite in "
+                       "funzione delle ripetizioni"),
+        false);
+    Button_Tempo = Pulsante(this, "Button_Tempo", QStringLiteral("TEMPO"),
+                            QStringLiteral("Visualizza esclusivamente  il grafico delle variabili "
+                                           "acquisite in funzione del tempo"),
+                            true);
+    Button_Grafici = Pulsante(
+        this, "Button_Grafici", QStringLiteral("GRAFICI T&R"),
+        QStringLiteral("Visualizza le variabili acquisite sia in funzione delle ripetizioni che "
+                       "del tempo"),
+        false);
+    Button_Crono = Pulsante(this, "Button_Crono", QStringLiteral("CRONO"),
+                            QStringLiteral("Mostra il cronometro"), false);
+    Button_Crono->setEnabled(false); // the stopwatch window is not there yet
+    Button_Calcolatrice = Pulsante(this, "Button_Calcolatrice", QStringLiteral("CALCOLATRICE"),
+                                   QStringLiteral("Mostra la colcolatrice"), false);
+
+    {
+        const QSignalBlocker blocco(Button_Tempo);
+        Button_Tempo->setChecked(grafici_.Tempo_acceso());
+    }
+    connect(Button_start, &QPushButton::toggled, this, &Frm_cmd::Button_start_ValueChanged);
+    connect(Button_Memo, &QPushButton::toggled, this, &Frm_cmd::Button_Memo_ValueChanged);
+    connect(Button_Segnale, &QPushButton::clicked, this, [this] { protocollo_.Invia_segnale(); });
+    connect(Button_Reset, &QPushButton::clicked, this, [this] { motore_.Azzera_misura(); });
+    connect(Button_Ripetizioni, &QPushButton::clicked, this, &Frm_cmd::Button_Ripetizioni_Click);
+    connect(Button_Grafici, &QPushButton::clicked, this, &Frm_cmd::Button_Grafici_Click);
+    connect(Button_Tempo, &QPushButton::clicked, this, &Frm_cmd::Button_Tempo_Click);
+    connect(Button_Tempo, &QPushButton::toggled, this,
+            [this](bool acceso) { grafici_.Imposta_tempo_acceso(acceso); });
+    // The right button, or the menu key, shows the time view.
+    Button_Tempo->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Button_Tempo, &QWidget::customContextMenuRequested, this, &Frm_cmd::Vista_tempo);
+    connect(Button_Calcolatrice, &QPushButton::clicked, this, [] { Avvia_calcolatrice(); });
+    connect(&protocollo_, &Protocollo::Avvio_spento, this, &Frm_cmd::Avvio_spento);
+    connect(lampeggio_, &QTimer::timeout, this, &Frm_cmd::Lampeggia);
+    lampeggio_->setInterval(500);
+
+    Azione_salva_dati = new QAction(QStringLiteral("Salva dati con nome..."), this);
+    Azione_salva_dati->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    Azione_salva_file_intero = new QAction(QStringLiteral("Salva file intero con nome..."), this);
+    Azione_salva_file_intero->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    for (QAction* a : {Azione_salva_dati, Azione_salva_file_intero}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+    }
+    connect(Azione_salva_dati, &QAction::triggered, this,
+            [this] { salvataggi_.Salva_dati_con_nome(window()); });
+    connect(Azione_salva_file_intero, &QAction::triggered, this,
+            [this] { salvataggi_.Salva_file_intero_con_nome(window()); });
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    Aggiorna_testi();
+    riposiziona();
+}
+
+void Frm_cmd::riposiziona() {
+    const double w = width();
+    const int h = height();
+    // 200 twips at 96 dots per inch.
+    const double spazio = 200.0 / 15.0;
+    double sinistra = 0;
+    const std::array<QPushButton*, 9> fila{Button_start,   Button_Memo,        Button_Segnale,
+                                           Button_Reset,   Button_Ripetizioni, Button_Tempo,
+                                           Button_Grafici, Button_Crono,       Button_Calcolatrice};
+    for (std::size_t i = 0; i < fila.size(); ++i) {
+        const double largo = i == 0 ? w / 9 : i == 8 ? w / 8.7 : w / 10;
+        if (fila[i] == Button_Reset) sinistra += spazio;
+        const int x = static_cast<int>(sinistra + 0.5);
+        fila[i]->setGeometry(x, 0, static_cast<int>(sinistra + largo + 0.5) - x, h);
+        sinistra += largo;
+    }
+}
+
+void Frm_cmd::Button_Ripetizioni_Click() {
+    grafici_.Mostra_vista(Frm_grafici::Vista::Ripetizioni);
+    Q_EMIT Vista_cambiata();
+}
+
+void Frm_cmd::Button_Grafici_Click() {
+    grafici_.Mostra_vista(Frm_grafici::Vista::Combinata);
+    Q_EMIT Vista_cambiata();
+}
+
+void Frm_cmd::Vista_tempo() {
+    grafici_.Mostra_vista(Frm_grafici::Vista::Tempo);
+    Q_EMIT Vista_cambiata();
+}
+
+void Frm_cmd::Button_start_ValueChanged(bool acceso) {
+    if (acceso) {
+        protocollo_.Avvia_acquisizione(); // a failure turns the button off again
+        in_corso_ = s_.Acquisizione_in_corso;
+        if (!in_corso_) Imposta_start(false);
+    } else {
+        protocollo_.Ferma_acquisizione();
+        Fine_acquisizione();
+    }
+    Aggiorna_testi();
+}
+
+void Frm_cmd::Avvio_spento() {
+    Imposta_start(false);
+    Fine_acquisizione();
+    Aggiorna_testi();
+}
+
+void Frm_cmd::Fine_acquisizione() {
+    if (!in_corso_) return;
+    in_corso_ = false;
+    if (s_.Memo_attivo) salvataggi_.Salva_automatico();
+}
+
+void Frm_cmd::Imposta_start(bool acceso) {
+    const QSignalBlocker blocco(Button_start);
+    Button_start->setChecked(acceso);
+}
+
+void Frm_cmd::Button_Memo_ValueChanged(bool acceso) {
+    {
+        const QSignalBlocker blocco(Button_Memo);
+        Button_Memo->setChecked(acceso);
+    }
+    s_.Memo_attivo = acceso;
+    if (acceso) {
+        s_.Campioni = std::deque<Campione>(1);
+        lampeggio_->start();
+    } else {
+        lampeggio_->stop();
+        Cartella_salvataggio(QString(), s_.Cartella_applicazione); // creates "misure_auto"
+    }
+    acceso_lampeggio_ = acceso;
+    Aggiorna_testi();
+}
+
+void Frm_cmd::Lampeggia() {
+    acceso_lampeggio_ = !acceso_lampeggio_;
+    Aggiorna_testi();
+}
+
+void Frm_cmd::Aggiorna_testi() {
+    Button_start->setText(
+        Due_righe("ACQUISIZIONE", Button_start->isChecked() ? "LAVORO" : "AVVIA"));
+    Button_Memo->setText(Due_righe("MEMO DATI", Button_Memo->isChecked() ? "REGISTRA" : "OFF"));
+    // Recording: the button blinks red, so nobody mistakes a recorded set for a shown one.
+    Button_Memo->setStyleSheet(
+        !Button_Memo->isChecked() ? QString()
+        : acceso_lampeggio_
+            ? QStringLiteral(
+                  "QPushButton { background: #d01010; color: white; font-weight: bold; }")
+            : QStringLiteral(
+                  "QPushButton { background: #601010; color: #ffd0d0; font-weight: bold; }"));
+}
+
+void Avvia_calcolatrice() {
+    for (const char* nome :
+         {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "xcalc"}) {
+        const QString programma = QStandardPaths::findExecutable(QLatin1String(nome));
+        if (!programma.isEmpty() && QProcess::startDetached(programma, {})) return;
+    }
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The command panel: nine large buttons along the bottom of the main window's work area.
+// Start and stop of the acquisition, recording on and off (with the automatic save when a
+// recorded acquisition ends), the board's displacement to zero, the measurement reset, the
+// graph window's three views, the stopwatch and the desktop's calculator. The panel keeps
+// no state of its own beyond which acquisition it started.
+
+#include <QWidget>
+#include <array>
+
+class Frm_grafici;
+class Motore_misura;
+class Protocollo;
+class QAction;
+class QPushButton;
+class QTimer;
+class Salvataggi;
+struct Sessione;
+
+class Frm_cmd : public QWidget {
+    Q_OBJECT
+public:
+    Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& motore, Frm_grafici& grafici,
+            Salvataggi& salvataggi, QWidget* parent = nullptr);
+
+    // The buttons in one row, as wide as the panel; the main window calls it again
+    // whenever its size changes.
+    void riposiziona();
+
+    // Handlers the main window's view menu reuses.
+    void Button_Ripetizioni_Click();
+    void Button_Grafici_Click();
+    void Button_Tempo_Click() {} // the time view is on the right button
+    void Vista_tempo();
+    // Recording on or off; the main window turns it off when it closes while recording.
+    void Button_Memo_ValueChanged(bool acceso);
+
+    QPushButton* Button_start;
+    QPushButton* Button_Memo;
+    QPushButton* Button_Segnale;
+    QPushButton* Button_Reset;
+    QPushButton* Button_Ripetizioni;
+    QPushButton* Button_Tempo;
+    QPushButton* Button_Grafici;
+    QPushButton* Button_Crono;
+    QPushButton* Button_Calcolatrice;
+    // The save operations, in the panel's context menu and on their keys.
+    QAction* Azione_salva_dati;
+    QAction* Azione_salva_file_intero;
+
+Q_SIGNALS:
+    // The view shown changed (the view menu's check marks follow it).
+    void Vista_cambiata();
+
+private:
+    void Button_start_ValueChanged(bool acceso);
+    // The start button went off without a click: a failed start, a stop from elsewhere.
+    void Avvio_spento();
+    // An acquisition that ran with recording on is saved once, however it ended.
+    void Fine_acquisizione();
+    void Imposta_start(bool acceso);
+    void Aggiorna_testi();
+    void Lampeggia();
+
+    Sessione& s_;
+    Protocollo& protocollo_;
+    Motore_misura& motore_;
+    Frm_grafici& grafici_;
+    Salvataggi& salvataggi_;
+    QTimer* lampeggio_;
+    bool acceso_lampeggio_ = false;
+    bool in_corso_ = false; // an acquisition started from here is running
+};
+
+// Starts the first calculator installed on the desktop; nothing when there is none.
+void Avvia_calcolatrice();

@@ -1,0 +1,78 @@
+#include "acquisition/salvataggi.h"
+
+#include "datafiles/frm_progress.h"
+#include "datafiles/nomi_file.h"
+#include "datafiles/salva_campioni.h"
+#include "datafiles/salva_ripetizioni.h"
+#include "session/avvisi.h"
+#include "session/sessione.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+QString Scegli_file_salvataggio(QWidget* padre, const Richiesta_file& richiesta) {
+    QFileDialog dialogo(padre, richiesta.titolo, richiesta.cartella, richiesta.filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite);
+    dialogo.setDefaultSuffix(richiesta.estensione);
+    dialogo.selectFile(richiesta.nome_proposto);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    return dialogo.selectedFiles().constFirst();
+}
+
+Salvataggi::Salvataggi(Sessione& sessione, const Lista_valori& lista, Avvisi& avvisi,
+                       const QLocale& locale, QObject* parent)
+    : QObject(parent), s_(sessione), lista_(lista), avvisi_(avvisi), locale_(locale),
+      scelta_(Scegli_file_salvataggio), orologio_([] { return QDateTime::currentDateTime(); }) {}
+
+bool Salvataggi::Scrivi_campioni(QString& nome, const QDateTime& adesso) {
+    if (auto errore = Salva_campioni(nome, s_, locale_, adesso)) {
+        avvisi_.Mostra(QDir::toNativeSeparators(nome) + QStringLiteral(": ") + *errore,
+                       Avvisi::Icona::Critico);
+        return false;
+    }
+    Q_EMIT Salvato(nome);
+    return true;
+}
+
+std::optional<QString> Salvataggi::Scrivi_ripetizioni(QString& nome, const QDateTime& adesso) {
+    Frm_progress progresso;
+    auto errore = Salva_ripetizioni(nome, lista_, s_.Dati_esercizio, locale_, adesso, &progresso,
+                                    s_.Cartella_applicazione);
+    if (!errore) Q_EMIT Salvato(nome);
+    return errore;
+}
+
+bool Salvataggi::Salva_automatico() {
+    const QDateTime adesso = orologio_();
+    QString campioni;
+    const bool primo = Scrivi_campioni(campioni, adesso);
+    QString ripetizioni;
+    if (auto errore = Scrivi_ripetizioni(ripetizioni, adesso)) {
+        avvisi_.Mostra(QDir::toNativeSeparators(ripetizioni) + QStringLiteral(": ") + *errore,
+                       Avvisi::Icona::Critico);
+        return false;
+    }
+    return primo;
+}
+
+void Salvataggi::Salva_dati_con_nome(QWidget* padre) {
+    const QDateTime adesso = orologio_();
+    QString nome =
+        scelta_(padre, {QStringLiteral("Salva dati  con nome"), s_.Dati_esercizio.Cartella_dati,
+                        Nome_file_ripetizioni(s_.Dati_esercizio.Esercizio, adesso),
+                        QStringLiteral("*.csv"), QStringLiteral("csv")});
+    if (nome.isEmpty()) return;
+    if (auto errore = Scrivi_ripetizioni(nome, adesso))
+        avvisi_.Mostra(QStringLiteral("ERR 0182 : ") + *errore);
+}
+
+void Salvataggi::Salva_file_intero_con_nome(QWidget* padre) {
+    const QDateTime adesso = orologio_();
+    QString nome =
+        scelta_(padre, {QStringLiteral("Salva file intero con nome"),
+                        s_.Dati_esercizio.Cartella_dati, Nome_file_campioni(adesso, locale_),
+                        QStringLiteral("*.csv"), QStringLiteral("csv")});
+    if (nome.isEmpty()) return;
+    Scrivi_campioni(nome, adesso);
+}

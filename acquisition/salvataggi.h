@@ -1,0 +1,68 @@
+#pragma once
+// Saving a test: the automatic save when a recording stops (sample file first, then the
+// summary, both under names built from the date and time) and the two save-as operations
+// with their dialogs. Failures reach the operator with the system's reason; the recording
+// stays in memory whatever happens, so it can be saved again elsewhere.
+
+#include <QDateTime>
+#include <QLocale>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class Avvisi;
+class Lista_valori;
+class QWidget;
+struct Sessione;
+
+// What a save dialog is asked to show.
+struct Richiesta_file {
+    QString titolo;
+    QString cartella;      // where it opens
+    QString nome_proposto; // no folder
+    QString filtro;
+    QString estensione; // added when the operator types none
+};
+
+// The file dialog: the chosen path, empty when cancelled. An existing file is replaced
+// without asking.
+QString Scegli_file_salvataggio(QWidget* padre, const Richiesta_file& richiesta);
+
+class Salvataggi : public QObject {
+    Q_OBJECT
+public:
+    using Scelta_file = std::function<QString(QWidget* padre, const Richiesta_file&)>;
+
+    Salvataggi(Sessione& sessione, const Lista_valori& lista, Avvisi& avvisi, const QLocale& locale,
+               QObject* parent = nullptr);
+
+    // Tests answer the dialog and fix the clock themselves.
+    void Imposta_scelta_file(Scelta_file scelta) { scelta_ = std::move(scelta); }
+    void Imposta_orologio(std::function<QDateTime()> orologio) { orologio_ = std::move(orologio); }
+
+    // At the stop of a recording: the sample file, then the summary, in the athlete's
+    // folder (or "misure_auto"). True when both were written.
+    bool Salva_automatico();
+    // "Salva dati con nome...": the summary under a chosen name. A failure gives
+    // "ERR 0182 : " and the reason; a cancelled dialog nothing.
+    void Salva_dati_con_nome(QWidget* padre);
+    // "Salva file intero con nome...": the sample file under a chosen name.
+    void Salva_file_intero_con_nome(QWidget* padre);
+
+Q_SIGNALS:
+    // A file was written whole.
+    void Salvato(const QString& nome_file);
+
+private:
+    bool Scrivi_campioni(QString& nome, const QDateTime& adesso);
+    std::optional<QString> Scrivi_ripetizioni(QString& nome, const QDateTime& adesso);
+
+    Sessione& s_;
+    const Lista_valori& lista_;
+    Avvisi& avvisi_;
+    QLocale locale_;
+    Scelta_file scelta_;
+    std::function<QDateTime()> orologio_;
+};
