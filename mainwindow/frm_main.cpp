@@ -67,7 +67,12 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
 
 Frm_utente* Frm_main::Mostra_configurazione() {
     if (s_ == nullptr) return nullptr;
-    return Mostra_frm_utente(Utente, *s_, Grafici, Intestazione, *avvisi_, locale_, this);
+    const bool nuova = Utente.isNull();
+    Frm_utente* f = Mostra_frm_utente(Utente, *s_, Grafici, Intestazione, *avvisi_, locale_, this);
+    if (nuova)
+        connect(f, &Frm_utente::Confermato, this,
+                [this] { Mostra_cartella_dati(s_->Dati_esercizio.Cartella_dati); });
+    return f;
 }
 
 void Frm_main::riposiziona() {

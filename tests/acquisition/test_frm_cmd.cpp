@@ -1,0 +1,203 @@
+// The command panel in the whole program against the virtual board: a recorded set saved
+// once whichever way it stops, a start with no board; and the save operations' failures.
+
+#include "acquisition/frm_cmd.h"
+#include "acquisition/salvataggi.h"
+#include "mainwindow/frm_main.h"
+#include "platform/hid_finto.h"
+#include "program/avvio.h"
+#include "stream/lista_valori.h"
+#include "stream/motore_misura.h"
+#include "tests/device/test_protocollo_finti.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class Test_frm_cmd : public QObject {
+    Q_OBJECT
+public:
+    explicit Test_frm_cmd(const QString& radice) : radice_(radice) {}
+
+private Q_SLOTS:
+    void init();
+    void serie_salvata_una_volta();
+    void avvio_senza_scheda();
+    void salvataggi_falliti_data();
+    void salvataggi_falliti();
+
+private:
+    Programma::Opzioni Opzioni() {
+        Programma::Opzioni o;
+        o.cartella_eseguibile = radice_ + "/bin";
+        o.hid = &hid_;
+        o.avvisi = &avvisi_;
+        o.attesa_hid_ms = 50;
+        return o;
+    }
+    QStringList File_salvati() const {
+        return QDir(radice_ + "/data/kinetrack/misure_auto").entryList(QDir::Files, QDir::Name);
+    }
+    QString radice_;
+    Libreria_hid_finta hid_;
+    Avvisi_registrati avvisi_;
+};
+
+// Every port number means "no device" unless a board claims it.
+void Test_frm_cmd::init() {
+    const QString cartella = radice_ + "/run/kinetrack";
+    QDir().mkpath(cartella);
+    QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (int n = 1; n <= 30; ++n) {
+        const QString link = cartella + "/com" + QString::number(n);
+        if (!QFileInfo(link).isSymLink()) QFile::link(radice_ + "/nothing", link);
+    }
+    QDir(radice_ + "/data/kinetrack/misure_auto").removeRecursively();
+    avvisi_.elenco.clear();
+}
+
+// Recording on, start, stop: the sample file and the summary in "misure_auto" (no athlete
+// yet), names without ":". A second set stopped by "Reset Pos" (the stop comes from the
+// protocol, not from the button) is saved too, once.
+void Test_frm_cmd::serie_salvata_una_volta() {
+    QProcess scheda;
+    scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
+                 {"--port", "3", "--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
+                  "0.3", "--amplitude", "400"});
+    QVERIFY(scheda.waitForReadyRead(5000));
+    Programma p(Opzioni());
+    p.Avvia();
+    Frm_cmd& c = *p.Principale().Comandi;
+    int secondi = 0;
+    p.Principale().Salvataggi_test->Imposta_orologio(
+        [&secondi] { return QDateTime(QDate(2026, 12, 4), QTime(9, 5, secondi++)); });
+
+    c.Button_Memo->click();
+    QVERIFY(p.Stato().Memo_attivo);
+    QVERIFY(c.Button_Memo->text().contains("REGISTRA"));
+    c.Button_start->click();
+    QVERIFY(c.Button_start->isChecked() && p.Stato().Acquisizione_in_corso);
+    QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 2, 15000);
+    c.Button_start->click();
+    QVERIFY(!p.Stato().Acquisizione_in_corso);
+    const int righe = p.Motore().Lst_valori().Righe();
+    QCOMPARE(File_salvati(),
+             (QStringList{"2026  Dec 04  9.05.0 ripetizioni.csv", "2026  Dec 04  9.05.0.csv"}));
+    const QString cartella = radice_ + "/data/kinetrack/misure_auto/";
+    QFile riepilogo(cartella + "2026  Dec 04  9.05.0 ripetizioni.csv");
+    QVERIFY(riepilogo.open(QIODevice::ReadOnly));
+    QCOMPARE(riepilogo.readAll().count("\r\n"), 2 + righe);
+    QFile campioni(cartella + "2026  Dec 04  9.05.0.csv");
+    QVERIFY(campioni.open(QIODevice::ReadOnly) && campioni.readLine() == "Kine01;\r\n");
+    QCOMPARE(campioni.readAll().count("\r\n"), 1 + qsizetype(p.Stato().Campioni.size()) - 2);
+    QVERIFY(p.Principale().Lbl_salvato->text().contains("ripetizioni.csv"));
+
+    c.Button_start->click();
+    QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 50, 5000);
+    c.Button_Segnale->click();
+    QVERIFY(!c.Button_start->isChecked() && !p.Stato().Acquisizione_in_corso);
+    QCOMPARE(File_salvati().size(), 4);
+    QVERIFY(avvisi_.elenco.isEmpty());
+
+    // Recording off: nothing saved at the next stop.
+    c.Button_Memo->click();
+    c.Button_start->click();
+    c.Button_start->click();
+    QCOMPARE(File_salvati().size(), 4);
+    scheda.terminate();
+    QVERIFY(scheda.waitForFinished(3000));
+}
+
+// No board: the start gives the message, the button goes back off, nothing is saved.
+void Test_frm_cmd::avvio_senza_scheda() {
+    Programma p(Opzioni());
+    p.Avvia();
+    avvisi_.elenco.clear();
+    Frm_cmd& c = *p.Principale().Comandi;
+    c.Button_Memo->click();
+    c.Button_start->click();
+    QVERIFY(!c.Button_start->isChecked());
+    QVERIFY(c.Button_start->text().contains("AVVIA"));
+    QCOMPARE(avvisi_.elenco.size(), 1);
+    QCOMPARE(avvisi_.elenco[0].testo, "Apparato non collegato o spento!");
+    QCOMPARE(File_salvati(), QStringList());
+}
+
+// A cancelled dialog says nothing; a folder that cannot be written (a path through a
+// regular file, which stops root too) gives the reason, keeps the recording, and the next
+// save to another folder works.
+void Test_frm_cmd::salvataggi_falliti_data() {
+    QTest::addColumn<QString>("operazione");
+    QTest::addColumn<QString>("prefisso"); // of the failure's message
+    QTest::newRow("summary as") << "dati"
+                                << "ERR 0182 : ";
+    QTest::newRow("samples as") << "intero" << QDir::toNativeSeparators(radice_);
+    QTest::newRow("automatic") << "auto" << QDir::toNativeSeparators(radice_);
+}
+void Test_frm_cmd::salvataggi_falliti() {
+    QFETCH(QString, operazione);
+    QFETCH(QString, prefisso);
+    Sessione s;
+    s.Campioni.resize(5);
+    s.Dati_esercizio.Esercizio = "Squat";
+    Motore_misura motore(s, QLocale::c());
+    Salvataggi salva(s, motore.Lst_valori(), avvisi_, QLocale::c());
+    QFile ostacolo(radice_ + "/un_file");
+    QVERIFY(ostacolo.open(QIODevice::WriteOnly));
+    ostacolo.close();
+    QString risposta; // what the dialog answers
+    QStringList richieste;
+    salva.Imposta_scelta_file([&](QWidget*, const Richiesta_file& r) {
+        richieste << r.titolo + "|" + r.nome_proposto;
+        return risposta;
+    });
+    salva.Imposta_orologio([] { return QDateTime(QDate(2026, 12, 4), QTime(9, 5, 7)); });
+    const auto Esegui = [&] {
+        if (operazione == "dati") salva.Salva_dati_con_nome(nullptr);
+        if (operazione == "intero") salva.Salva_file_intero_con_nome(nullptr);
+        if (operazione == "auto") salva.Salva_automatico();
+    };
+    if (operazione != "auto") {
+        Esegui(); // cancelled
+        QVERIFY(avvisi_.elenco.isEmpty());
+        QCOMPARE(richieste.size(), 1);
+        QCOMPARE(richieste[0], operazione == "dati"
+                                   ? "Salva dati  con nome|Squat_261204_09.05.07"
+                                   : "Salva file intero con nome|2026  Dec 04  9.05.7.csv");
+    }
+    s.Dati_esercizio.Cartella_dati = radice_ + "/un_file/atleta";
+    risposta = s.Dati_esercizio.Cartella_dati + "/x.csv";
+    Esegui();
+    QCOMPARE(avvisi_.elenco.size(), operazione == "auto" ? 2 : 1);
+    for (const auto& a : avvisi_.elenco)
+        QVERIFY2(a.testo.startsWith(prefisso) && a.testo.size() > prefisso.size() + 5,
+                 qPrintable(a.testo));
+    QCOMPARE(s.Campioni.size(), std::size_t(5));
+
+    avvisi_.elenco.clear();
+    s.Dati_esercizio.Cartella_dati = radice_ + "/data";
+    risposta = radice_ + "/data/y.csv";
+    Esegui();
+    QVERIFY(avvisi_.elenco.isEmpty());
+    QVERIFY(QDir(radice_ + "/data").entryList({"*.csv"}).size() >= 1);
+    for (const QString& f : QDir(radice_ + "/data").entryList({"*.csv"}))
+        QFile::remove(radice_ + "/data/" + f);
+}
+
+int main(int argc, char** argv) {
+    QTemporaryDir radice;
+    for (const char* sotto : {"run", "config", "data", "bin"}) QDir(radice.path()).mkpath(sotto);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(radice.filePath("run")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(radice.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(radice.filePath("data")));
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Test_frm_cmd test(radice.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_frm_cmd.moc"
