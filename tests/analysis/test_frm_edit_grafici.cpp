@@ -1,6 +1,6 @@
 // The graph property editor: applying a range, the velocity scales that follow the time
 // graph's velocity axis, "Cancel", persistence across a reload of the graph window,
-// and damaged or unwritable settings files.
+// and refused ranges or unwritable settings files.
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
@@ -95,19 +95,6 @@ private Q_SLOTS:
         QVERIFY(!e.Stato().isEmpty() && !QFile::exists(b.frm->File_impostazioni(0)));
         if (!cartella_valida) QVERIFY(e.Stato().contains(QStringLiteral("grafico_0.cwx")));
         QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), cartella_valida ? 240.0 : 900.0);
-    }
-
-    void file_danneggiato_ignorato_all_avvio() {
-        Banco b;
-        QVERIFY(b.Editor(1).Update_graph(1, Ripetizioni::Asse_durata, 0, 4));
-        QFile f(b.frm->File_impostazioni(0));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("{\"formato\":\"kinetrack-grafico\",\"assi\":[{\"nome\":\"X_te");
-        f.close();
-        b.Ricarica();
-        QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 240.0);
-        QCOMPARE(b.frm->Slide().Massimo(), 240.0);
-        QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_durata), 4.0); // next file loaded
     }
 };
 

@@ -1,11 +1,12 @@
 // The sample recording file and the repetition summary file: byte for byte under
-// Italian and English settings, their default names and failures.
+// Italian and English settings and their default names.
 #include "datafiles/nomi_file.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "session/formato.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
+#include "tests/support/file_prova.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,10 +20,6 @@ const QByteArray Testa_ripetizioni =
 const QDateTime Istante(QDate(2026, 12, 4), QTime(9, 5, 7));
 const QLocale It(QLocale::Italian), En(QLocale::English);
 
-QByteArray Leggi(const QString& nome) {
-    QFile file(nome);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 // Rows of the value list; cells left out stay empty, which is not a number.
 Lista_valori Lista(const QList<QStringList>& righe) {
     Lista_valori lista;
@@ -78,7 +75,7 @@ private Q_SLOTS:
         s.Campioni.assign(campioni.begin(), campioni.end());
         QString nome = cartella.filePath("righe.csv");
         QCOMPARE(Salva_campioni(nome, s, locale, Istante), std::nullopt);
-        QCOMPARE(Leggi(nome), Testa_campioni + righe);
+        QCOMPARE(Contenuto(nome), Testa_campioni + righe);
     }
 
     void summary_lines_data() {
@@ -106,7 +103,7 @@ private Q_SLOTS:
         QString nome = cartella.filePath("riepilogo.csv");
         QCOMPARE(Salva_ripetizioni(nome, Lista(righe), Dati(), locale, Istante, nullptr),
                  std::nullopt);
-        QCOMPARE(Leggi(nome), Testa_ripetizioni + dati);
+        QCOMPARE(Contenuto(nome), Testa_ripetizioni + dati);
     }
 
     // Without a name both files go to the athlete's folder, or to "misure_auto" under
@@ -143,38 +140,13 @@ private Q_SLOTS:
         QString nome;
         QCOMPARE(Salva_campioni(nome, s, locale, Istante), std::nullopt);
         QCOMPARE(nome, cartella.filePath(campioni));
-        QCOMPARE(Leggi(nome).count('\n'), 3);
+        QCOMPARE(Contenuto(nome).count('\n'), 3);
         nome.clear();
         QCOMPARE(Salva_ripetizioni(nome, Lista({}), Dati(dati), locale, Istante, nullptr,
                                    s.Cartella_applicazione),
                  std::nullopt);
         QCOMPARE(nome, cartella.filePath(ripetizioni));
-        QVERIFY(Leggi(nome).startsWith(timbro + "\r\n"));
-    }
-
-    // A failure is returned and the recording can still be saved elsewhere.
-    void failures_are_returned_and_nothing_is_lost_data() {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("cartella_dati");
-        QTest::newRow("missing folder") << cartella.filePath("nowhere/x.csv") << QString();
-        QTest::newRow("default name, missing folder") << QString() << cartella.filePath("gone");
-        QTest::newRow("disk full") << "/dev/full" << QString();
-    }
-    void failures_are_returned_and_nothing_is_lost() {
-        QFETCH(QString, nome);
-        QFETCH(QString, cartella_dati);
-        Sessione s;
-        s.Campioni.resize(50000, Campione{1, 2, 3, 4});
-        s.Dati_esercizio.Cartella_dati = cartella_dati;
-        QString copia = nome;
-        const auto errore = Salva_campioni(copia, s, It, Istante);
-        QVERIFY(errore && !errore->isEmpty());
-        QString altro = cartella.filePath("di_nuovo.csv");
-        QCOMPARE(Salva_campioni(altro, s, It, Istante), std::nullopt);
-        QCOMPARE(Leggi(altro).count('\n'), 2 + 49998);
-
-        const auto lista = Lista({{"1", "0,5"}, {"2", "1,5"}});
-        QVERIFY(Salva_ripetizioni(nome, lista, Dati(cartella_dati), It, Istante, nullptr));
+        QVERIFY(Contenuto(nome).startsWith(timbro + "\r\n"));
     }
 };
 

@@ -1,14 +1,11 @@
 // The HID link over the fake HID library: plug and unplug notices, output reports,
-// input reports reaching the engine, the board type read over HID.
+// input reports reaching the engine.
 
 #include "board/flusso_scheda.h"
 #include "device/collegamento_hid.h"
-#include "device/protocollo.h"
 #include "platform/hid_finto.h"
 #include "stream/motore_misura.h"
-#include "test_protocollo_finti.h"
 
-#include <QTimer>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Dispositivo_hid)
@@ -128,25 +125,6 @@ private Q_SLOTS:
         QCOMPARE(b.s.Campioni[0].Velocita, 1000.0f); // HID: factor x 1000 / t
         QCOMPARE(b.s.Campioni[15].Velocita, -1000.0f);
         QCOMPARE(b.hid->Buffer_in[2], std::uint8_t{0x18}); // the last report stays there
-    }
-
-    // "$D" goes out as a report, the answer report comes in during the query's 100 ms
-    // wait and its byte 2 is the type.
-    void tipo_letto_da_buffer_in() {
-        Banco b(true);
-        QTRY_VERIFY(b.s.Usa_hid);
-        Avvisi_registrati avvisi;
-        Protocollo protocollo(b.s, b.motore, avvisi);
-        protocollo.Imposta_collegamento(b.hid.get());
-        QTimer::singleShot(20, [&b] {
-            b.libreria.Invia_report(Scheda.percorso, Byte({0x24, 1, 0x44}));
-        });
-        protocollo.Leggi_tipo_scheda();
-        QCOMPARE(b.libreria.Prendi_scritti(Scheda.percorso),
-                 QList<QByteArray>{Byte({0, '$', 'D', 0, 0, 0, 0, 0, 0})});
-        QCOMPARE(b.s.Stato_connessione, " Connesso via HID Scheda tipo 1");
-        QCOMPARE(b.s.Fattore_posizione, Fattore_posizione_tipo1);
-        QVERIFY(avvisi.elenco.isEmpty());
     }
 };
 

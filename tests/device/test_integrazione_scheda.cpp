@@ -82,25 +82,6 @@ private Q_SLOTS:
             QCOMPARE(b.avvisi.elenco[0].testo, "dispositivo non riconosciuto: DEFAULT TIPO 3!!");
     }
 
-    void acquisition_reaches_the_engine() {
-        Scheda scheda({"--board-type", "2", "--reps", "4", "--down", "0.4", "--up", "0.4",
-                       "--pause", "0.3", "--amplitude", "400"});
-        QVERIFY(scheda.pronta);
-        Banco b;
-        QVERIFY(b.p.Verifica_scheda());
-        b.p.Leggi_tipo_scheda();
-        b.s.Dati_esercizio.Ampiezza_minima = 100;
-        b.s.Memo_attivo = true;
-        b.p.Avvia_acquisizione();
-        QTRY_VERIFY_WITH_TIMEOUT(b.motore.Lst_valori().Righe() >= 2, 15000);
-        b.p.Ferma_acquisizione();
-        const std::size_t registrati = b.s.Campioni.size();
-        QVERIFY2(registrati > 100, qPrintable(QString::number(registrati)));
-        QTest::qWait(300); // stopped: nothing more reaches the engine
-        QCOMPARE(b.s.Campioni.size(), registrati);
-        QVERIFY(b.avvisi.elenco.isEmpty());
-    }
-
     void vanishing_board_stops_the_acquisition() {
         Scheda scheda({"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
         QVERIFY(scheda.pronta);

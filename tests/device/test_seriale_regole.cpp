@@ -1,13 +1,35 @@
-// Settings strings (dialog and driver side), the settings store and the port numbers.
+// Settings strings (dialog and driver side), the settings store, the port numbers, and
+// the real port over a pseudo-terminal claimed through an override link: its refusals
+// (writing, reading and streaming run in the integration test).
 
 #include "device/frm_seriale_regole.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/mappa_porte.h"
 #include "platform/porta_qt.h"
 
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+constexpr int Numero = 27;
+
+// The far end: the pty master, and the slave kept open as the virtual board does.
+struct Terminale {
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    int slave =
+        (::grantpt(master), ::unlockpt(master), ::open(::ptsname(master), O_RDWR | O_NOCTTY));
+    QString percorso = QString::fromLocal8Bit(::ptsname(master));
+    Terminale() { QFile::link(percorso, Collegamento_porta(Numero)); }
+    ~Terminale() {
+        ::close(master), ::close(slave);
+        QFile::remove(Collegamento_porta(Numero));
+    }
+};
+} // namespace
 
 class Test_seriale_regole : public QObject {
     Q_OBJECT
@@ -81,6 +103,26 @@ private Q_SLOTS:
         QFile(bersaglio).open(QIODevice::WriteOnly);
         QVERIFY(QFile::link(bersaglio, Collegamento_porta(40)));
         QCOMPARE(Dispositivo_porta(40), bersaglio);
+    }
+
+    void open_and_refusals() {
+        Terminale t;
+        Porta_qt porta;
+        porta.Imposta_numero_porta(Numero);
+        porta.Apri();
+        QCOMPARE(porta.Dispositivo(), t.percorso);
+        porta.Imposta_impostazioni("9600,N,8,2"); // applied live
+        // The pty driver forces 8 data bits without parity: refused, settings kept.
+        QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Imposta_impostazioni("9600,E,7,2"));
+        QCOMPARE(porta.Impostazioni(), "9600,N,8,2");
+        porta.Chiudi();
+        QCOMPARE(porta.Byte_in_attesa(), 0);
+        QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Scrivi("$T"));
+        porta.Imposta_numero_porta(45); // no device: fails at once with the number
+        QElapsedTimer orologio;
+        orologio.start();
+        QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Apri());
+        QVERIFY(orologio.elapsed() < 100 && !porta.Aperta());
     }
 };
 

@@ -1,12 +1,8 @@
-// The graph layer: the X axis follows new data, redraws are bounded, and settings files are written
-// and refused.
+// The graph layer: the X axis follows new data; damaged settings files change nothing.
 #include "platform/grafico.h"
+#include "tests/support/file_prova.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -24,11 +20,6 @@ Progetto_grafico Progetto_prova() {
     return g;
 }
 
-void Scrivi(const QString& file, const QByteArray& contenuto) {
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenuto);
-}
 } // namespace
 
 class Test_grafico : public QObject {
@@ -52,31 +43,6 @@ private Q_SLOTS:
         QVERIFY(g.Segue_ultimo());
         QCOMPARE(g.Minimo(1), 0.0);
         QCOMPARE(g.Massimo(1), 10.0);
-    }
-
-    void ridisegni_distanziati_con_dati_continui() {
-        Grafico_misura g(Progetto_prova());
-        g.resize(400, 300);
-        g.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g));
-        QTest::qWait(100);
-        // Data arrive every millisecond, between bursts of event processing, as the
-        // port delivers them; consecutive redraws must stay apart all the same.
-        QElapsedTimer orologio;
-        orologio.start();
-        std::vector<qint64> istanti;
-        connect(&g, &Grafico_misura::Ridisegnato, &g,
-                [&] { istanti.push_back(orologio.elapsed()); });
-        for (int punti = 0; orologio.elapsed() < 500;) {
-            for (int i = 0; i < 8; ++i, ++punti) g.Accoda(1, std::sin(punti * 0.01), 0.0005);
-            QEventLoop ciclo;
-            QTimer::singleShot(1, Qt::PreciseTimer, &ciclo, &QEventLoop::quit);
-            ciclo.exec();
-        }
-        QVERIFY2(istanti.size() >= 5, qPrintable(QString::number(istanti.size())));
-        for (std::size_t i = 1; i < istanti.size(); ++i)
-            QVERIFY2(istanti[i] - istanti[i - 1] >= Grafico_misura::Intervallo_ridisegno_ms - 3,
-                     qPrintable(QStringLiteral("%1 ms apart").arg(istanti[i] - istanti[i - 1])));
     }
 
     void file_danneggiato_non_cambia_nulla_data() {

@@ -6,6 +6,8 @@
 //   kinetrack-capture --link serial --board-type 1 --seed 7 --reps 5 serie_tipo1.bin
 //   kinetrack-replay <Opzioni() below> --locale L --samples serie_tipo1_L.txt
 //                    --summary serie_tipo1_L.csv serie_tipo1.bin      (L = it_IT, en_US)
+#include "tests/support/file_prova.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,10 +23,6 @@ QStringList Opzioni() {
             "--load",          "62.5",          "--time",       "2026-03-14T09:30:00"};
 }
 
-QByteArray Leggi(const QString& nome) {
-    QFile f(nome);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class Test_riferimento : public QObject {
@@ -50,9 +48,9 @@ private Q_SLOTS:
                                << dir.filePath(locale + ".csv") << Cartella + "/serie_tipo1.bin");
         QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit);
         QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
-        const QByteArray atteso = Leggi(Cartella + "/serie_tipo1_" + locale + "." + estensione);
+        const QByteArray atteso = Contenuto(Cartella + "/serie_tipo1_" + locale + "." + estensione);
         QVERIFY(atteso.size() > 500);
-        const QByteArray ottenuto = Leggi(prodotto);
+        const QByteArray ottenuto = Contenuto(prodotto);
         if (ottenuto != atteso) {
             // The first line that differs, for the log.
             const auto a = atteso.split('\n'), o = ottenuto.split('\n');

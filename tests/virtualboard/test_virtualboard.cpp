@@ -1,7 +1,9 @@
-// kinetrack-board as a separate process on a pseudo-terminal, talked to with plain POSIX
-// I/O: the stream byte for byte against the motion model and the link's life.
+// The virtual board: its command replies and command line, and kinetrack-board as a
+// separate process on a pseudo-terminal, talked to with plain POSIX I/O: the stream byte
+// for byte against the motion model and the link's life.
 
 #include "board/flusso_scheda.h"
+#include "virtualboard/comandi_scheda.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
 
@@ -11,11 +13,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+
+Q_DECLARE_METATYPE(Azione_scheda)
 
 namespace {
 // One running board and our end of its line.
@@ -72,7 +75,7 @@ QByteArray Byte(const std::vector<Record_scheda>& record) {
 }
 } // namespace
 
-class Test_virtualboard_processo : public QObject {
+class Test_virtualboard : public QObject {
     Q_OBJECT
     QTemporaryDir runtime;
     QString Collegamento(int n) const {
@@ -80,6 +83,72 @@ class Test_virtualboard_processo : public QObject {
     }
 
 private Q_SLOTS:
+    void risposte_data() {
+        QTest::addColumn<int>("difetto");       // 0 none, 1 silent, 2 bad first reply byte
+        QTest::addColumn<QStringList>("pezzi"); // received one read after another
+        QTest::addColumn<QByteArray>("attese");
+        QTest::addColumn<QList<Azione_scheda>>("azioni");
+        using A = Azione_scheda;
+        QTest::newRow("probe") << 0 << QStringList{"$", "?"} << QByteArray("$?YES") << QList<A>{};
+        QTest::newRow("split across reads")
+            << 0 << QStringList{"$", "T", "$", "F"} << QByteArray("$T$F")
+            << QList<A>{A::Ferma_flusso, A::Avvia_flusso};
+        QTest::newRow("back to back")
+            << 0 << QStringList{"$T$Z$F"} << QByteArray("$T$Z$F")
+            << QList<A>{A::Ferma_flusso, A::Azzera_posizione, A::Avvia_flusso};
+        QTest::newRow("noise") << 0 << QStringList{"xx$qT", "?"} << QByteArray("$?YES")
+                               << QList<A>{};
+        QTest::newRow("silent") << 1 << QStringList{"$", "?", "$D", "$F"} << QByteArray()
+                                << QList<A>{};
+        QTest::newRow("bad start, probe still fine")
+            << 2 << QStringList{"$T", "?"} << QByteArray("#T?YES") << QList<A>{A::Ferma_flusso};
+    }
+    void risposte() {
+        QFETCH(int, difetto);
+        QFETCH(QStringList, pezzi);
+        QFETCH(QByteArray, attese);
+        QFETCH(QList<Azione_scheda>, azioni);
+        Interprete_comandi::Profilo profilo;
+        profilo.tipo_scheda = 2;
+        profilo.muta = difetto == 1;
+        profilo.avvio_errato = difetto == 2;
+        Interprete_comandi interprete(profilo);
+        QByteArray tutte;
+        QList<Azione_scheda> eseguite;
+        for (const auto& pezzo : pezzi)
+            for (const auto& r : interprete.Ricevi(pezzo.toLatin1())) {
+                tutte += r.byte;
+                if (r.azione != Azione_scheda::Nessuna) eseguite << r.azione;
+            }
+        QCOMPARE(tutte, attese);
+        QCOMPARE(eseguite, azioni);
+    }
+
+    // Values out of range are refused with the range in the message.
+    void opzioni_fuori_intervallo_data() {
+        QTest::addColumn<QString>("argomenti");
+        QTest::addColumn<QString>("errore"); // empty: accepted
+        QTest::newRow("port 30") << "--port 30"
+                                 << "";
+        QTest::newRow("port 31") << "--port 31"
+                                 << "--port: \"31\" (da 1 a 30)";
+        QTest::newRow("port 0") << "--port 0"
+                                << "(da 1 a 30)";
+        QTest::newRow("reversed interval") << "--port 2 --up 1:0.5"
+                                           << "(da 0.05 a 60)";
+        QTest::newRow("config") << "--port 2 --config 1,2,256"
+                                << "ognuno da 0 a 255";
+        QTest::newRow("rate") << "--port 2 --rate 2000"
+                              << "(da 1 a 1920)";
+    }
+    void opzioni_fuori_intervallo() {
+        QFETCH(QString, argomenti);
+        QFETCH(QString, errore);
+        Opzioni_scheda o;
+        const QString messaggio = Leggi_opzioni(argomenti.split(' '), o).value_or(QString());
+        QCOMPARE(messaggio.isEmpty(), errore.isEmpty());
+        QVERIFY2(messaggio.contains(errore), qPrintable(messaggio));
+    }
     // The stream is the motion model's, paced in real time, and stops on "$T".
     void flusso_del_modello() {
         const QStringList argomenti{"--port", "6", "--board-type", "2", "--seed", "3",
@@ -119,40 +188,28 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(Collegamento(12) + ".pid"));
     }
 
-    // A board killed outright leaves its link behind; the next board on the port replaces
-    // it, whether the line went with the board or its name has since gone to another
-    // terminal. A running board keeps its port.
+    // A board killed outright leaves its link behind, which the next board on the port
+    // replaces; a running board keeps its port.
     void collegamento_rimasto_data() {
         QTest::addColumn<bool>("uccisa");
-        QTest::addColumn<bool>("linea_riusata");
-        QTest::newRow("line gone") << true << false;
-        QTest::newRow("line reused") << true << true;
-        QTest::newRow("board running") << false << false;
+        QTest::newRow("board killed") << true;
+        QTest::newRow("board running") << false;
     }
     void collegamento_rimasto() {
         QFETCH(bool, uccisa);
-        QFETCH(bool, linea_riusata);
         Scheda_in_prova prima(runtime.path(), {"--port", "20"});
         QVERIFY(prima.Pronta());
-        int altro = -1; // the other terminal's master
         if (uccisa) {
             prima.processo.kill();
             QVERIFY(prima.processo.waitForFinished(3000));
             QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
         }
-        if (linea_riusata) {
-            altro = ::posix_openpt(O_RDWR | O_NOCTTY);
-            QVERIFY(altro >= 0 && ::grantpt(altro) == 0 && ::unlockpt(altro) == 0);
-            QVERIFY(QFile::remove(Collegamento(20)));
-            QVERIFY(QFile::link(QString::fromLocal8Bit(::ptsname(altro)), Collegamento(20)));
-        }
         Scheda_in_prova seconda(runtime.path(), {"--port", "20"});
-        if (altro >= 0) ::close(altro);
         if (uccisa) {
             QVERIFY2(seconda.Pronta(), seconda.processo.readAllStandardError().constData());
             QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.percorso);
         } else {
-            seconda.processo.waitForFinished(3000);
+            seconda.processo.waitForFinished(3000); // false if it has already ended
             QCOMPARE(seconda.processo.state(), QProcess::NotRunning);
             QCOMPARE(seconda.processo.exitCode(), 1);
             QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
@@ -161,5 +218,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(Test_virtualboard_processo)
-#include "test_virtualboard_processo.moc"
+QTEST_GUILESS_MAIN(Test_virtualboard)
+#include "test_virtualboard.moc"

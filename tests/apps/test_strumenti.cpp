@@ -1,5 +1,6 @@
-// The replay tool as built (its files are checked byte for byte by the reference test):
-// damaged captures and bad options give a message and a non-zero exit, never a crash.
+// The command-line tools as built (the replay's files are checked byte for byte by the
+// reference test): bad options and damaged captures give a message and a non-zero exit,
+// never a crash; a cut capture and an unknown board type are replayed with a warning.
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
 
@@ -13,9 +14,9 @@ struct Esito {
     QStringList righe;
     QString errori;
 };
-Esito Replay(const QStringList& argomenti) {
+Esito Esegui(const QString& strumento, const QStringList& argomenti) {
     QProcess p;
-    p.start(KT_REPLAY, argomenti);
+    p.start(strumento, argomenti);
     Esito e;
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return e;
     e.codice = p.exitCode();
@@ -38,51 +39,63 @@ QByteArray Cattura(Collegamento l, int tipo, std::uint32_t seme, int ripetizioni
 }
 } // namespace
 
-class Test_replay : public QObject {
+class Test_strumenti : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
 
 private Q_SLOTS:
-    void bad_inputs_and_options_give_a_message_data() {
-        QTest::addColumn<QByteArray>("contenuto"); // "-": no file
+    // The usage on standard output wherever the option stands; a refusal on standard
+    // error after the tool's name, with the allowed range when there is one.
+    void options_and_inputs_data() {
+        QTest::addColumn<QString>("strumento");
+        QTest::addColumn<QByteArray>("contenuto"); // of the capture; "-": no file
         QTest::addColumn<QString>("opzioni");
+        QTest::addColumn<QString>("testo"); // "uso: ": the usage
         const QByteArray seriale(6 * 10, '\x02');
-        const QString ser = "--link serial --board-type 1";
-        QTest::newRow("empty") << QByteArray() << ser;
-        QTest::newRow("no whole report") << QByteArray(64, '\x01') << "--link hid --board-type 2";
-        QTest::newRow("missing file") << QByteArray("-") << ser;
-        QTest::newRow("amplitude") << seriale << ser + " --min-amplitude 1,5";
-        QTest::newRow("type over a byte") << seriale << "--link serial --board-type 256";
-        QTest::newRow("load out of range") << seriale << ser + " --load 1001";
-        QTest::newRow("time") << seriale << ser + " --time 2026-02-30T10:00:00";
-        QTest::newRow("missing folder") << seriale << ser + " --summary /nonexistent/dir/s.csv";
+        const QString r = KT_REPLAY, c = KT_CATTURA, ser = "--link serial --board-type 1";
+        QTest::newRow("replay --help") << r << seriale << "--help"
+                                       << "uso: ";
+        QTest::newRow("capture -h after options") << c << seriale << "--link hid -h"
+                                                  << "uso: ";
+        QTest::newRow("empty") << r << QByteArray() << ser << "";
+        QTest::newRow("no whole report")
+            << r << QByteArray(64, '\x01') << "--link hid --board-type 2"
+            << "";
+        QTest::newRow("missing file") << r << QByteArray("-") << ser << "";
+        QTest::newRow("amplitude") << r << seriale << ser + " --min-amplitude 1,5"
+                                   << "1,5";
+        QTest::newRow("replay type over a byte") << r << seriale << "--link serial --board-type 256"
+                                                 << "\"256\" (da 0 a 255)";
+        QTest::newRow("load out of range") << r << seriale << ser + " --load 1001"
+                                           << "(da 0 a";
+        QTest::newRow("time") << r << seriale << ser + " --time 2026-02-30T10:00:00"
+                              << "2026";
+        QTest::newRow("missing folder") << r << seriale << ser + " --summary /nonexistent/dir/s.csv"
+                                        << "/nonexistent";
+        QTest::newRow("capture reps") << c << seriale << "--link hid --reps 2.5"
+                                      << "\"2.5\" (da 0 a 100000)";
+        QTest::newRow("capture twitch") << c << seriale << "--link hid --twitch 1.5"
+                                        << "\"1.5\" (da 0 a 1)";
     }
-    void bad_inputs_and_options_give_a_message() {
+    void options_and_inputs() {
+        QFETCH(QString, strumento);
         QFETCH(QByteArray, contenuto);
         QFETCH(QString, opzioni);
-        const QString ingresso = dir.filePath(contenuto == "-" ? "non_esiste.bin" : "ingresso.bin");
-        if (contenuto != "-") QVERIFY(Scrivi(ingresso, contenuto));
-        const Esito e = Replay(opzioni.split(' ') << ingresso);
+        QFETCH(QString, testo);
+        const QString nome = QFileInfo(strumento).fileName();
+        const QString file = dir.filePath(contenuto == "-" ? "non_esiste.bin" : "ingresso.bin");
+        if (contenuto != "-" && strumento == KT_REPLAY) QVERIFY(Scrivi(file, contenuto));
+        const Esito e = Esegui(strumento, opzioni.split(' ') << file);
+        if (testo == "uso: ") {
+            QCOMPARE(e.codice, 0);
+            QVERIFY(!e.righe.isEmpty() && e.righe[0].startsWith("uso: " + nome + " "));
+            QCOMPARE(e.errori, QString());
+            return;
+        }
         QVERIFY(e.codice > 0);
-        QVERIFY(e.errori.startsWith("kinetrack-replay: "));
-        QVERIFY(e.errori.trimmed().size() > 25);
-        if (opzioni.contains("256") || opzioni.contains("1001"))
-            QVERIFY2(e.errori.contains(QRegularExpression(R"(\(da 0 a \d+\))")),
-                     qPrintable(e.errori));
-    }
-
-    // The usage on standard output, wherever the option stands.
-    void help_is_the_usage_data() {
-        QTest::addColumn<QStringList>("argomenti");
-        QTest::newRow("--help") << QStringList{"--help"};
-        QTest::newRow("-h after options") << QStringList{"--link", "serial", "-h"};
-    }
-    void help_is_the_usage() {
-        QFETCH(QStringList, argomenti);
-        const Esito e = Replay(argomenti);
-        QCOMPARE(e.codice, 0);
-        QVERIFY(!e.righe.isEmpty() && e.righe[0].startsWith("uso: kinetrack-replay "));
-        QCOMPARE(e.errori, QString());
+        QVERIFY2(e.errori.startsWith(nome + ": ") && e.errori.trimmed().size() > 25,
+                 qPrintable(e.errori));
+        QVERIFY2(e.errori.contains(testo), qPrintable(e.errori));
     }
 
     // A capture cut inside a record is replayed up to its last whole one, as if it ended
@@ -112,12 +125,13 @@ private Q_SLOTS:
         QVERIFY(Scrivi(nome_tagliata, intera + QByteArray(avanzo, '\x05')));
         const QStringList opzioni{"--link",          link, "--board-type", QString::number(tipo),
                                   "--min-amplitude", "100"};
-        const Esito e = Replay(opzioni + QStringList{nome_tagliata});
+        const Esito e = Esegui(KT_REPLAY, opzioni + QStringList{nome_tagliata});
         QCOMPARE(e.codice, 0);
         QVERIFY2(e.errori.contains(avviso), qPrintable(e.errori));
         QCOMPARE(e.righe.size(), 1 + 5);
         QCOMPARE(e.righe[1].split('\t').size(), 15);
-        if (avanzo > 0) QCOMPARE(e.righe, Replay(opzioni + QStringList{nome_intera}).righe);
+        if (avanzo > 0)
+            QCOMPARE(e.righe, Esegui(KT_REPLAY, opzioni + QStringList{nome_intera}).righe);
     }
 
     // Garbage of a valid size decodes to nonsense, but the tool survives it.
@@ -127,13 +141,14 @@ private Q_SLOTS:
         for (auto& b : rumore) b = static_cast<char>((x = x * 1664525u + 1013904223u) >> 24);
         QVERIFY(Scrivi(dir.filePath("rumore.bin"), rumore));
         for (const char* link : {"serial", "hid"}) {
-            const Esito e = Replay({"--link", link, "--board-type", "3", "--samples",
-                                    dir.filePath("rumore.txt"), dir.filePath("rumore.bin")});
+            const Esito e =
+                Esegui(KT_REPLAY, {"--link", link, "--board-type", "3", "--samples",
+                                   dir.filePath("rumore.txt"), dir.filePath("rumore.bin")});
             QVERIFY2(e.codice == 0, qPrintable(e.errori));
             QVERIFY(!e.righe.isEmpty());
         }
     }
 };
 
-QTEST_GUILESS_MAIN(Test_replay)
-#include "test_replay.moc"
+QTEST_GUILESS_MAIN(Test_strumenti)
+#include "test_strumenti.moc"
