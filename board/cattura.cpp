@@ -49,26 +49,17 @@ bool Numero(const QString& testo, double minimo, double massimo, bool intero, do
 }
 
 std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {
-    for (qsizetype i = 0; i < argomenti.size(); ++i) {
-        const QString& a = argomenti[i];
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            o.aiuto = true;
-            return std::nullopt;
-        }
-        if (!a.startsWith(QLatin1String("--"))) {
-            if (!o.uscita.isEmpty()) return QStringLiteral("un solo file di uscita: \"%1\"").arg(a);
-            o.uscita = a;
-            continue;
-        }
-        if (i + 1 >= argomenti.size()) return QStringLiteral("manca il valore di %1").arg(a);
-        const QString v = argomenti[++i];
+    Riga_comando riga;
+    if (auto errore = Dividi_riga_comando(argomenti, QStringLiteral("uscita"), riga)) return errore;
+    o.aiuto = riga.aiuto;
+    if (o.aiuto) return std::nullopt;
+    o.uscita = riga.file;
+    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
         // The accepted range of a number option, for its message.
         double minimo = 0, massimo = 0, x = 0;
         bool ok = false;
         if (a == QLatin1String("--link")) {
-            if (v != QLatin1String("serial") && v != QLatin1String("hid"))
-                return QStringLiteral("collegamento non valido: \"%1\" (serial o hid)").arg(v);
-            o.collegamento = v == QLatin1String("hid") ? Collegamento::Hid : Collegamento::Seriale;
+            if (auto errore = Leggi_collegamento(v, o.collegamento)) return errore;
             o.ha_collegamento = true;
             continue;
         } else if (a == QLatin1String("--board-type")) {
@@ -100,7 +91,6 @@ std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {
                 .arg(minimo)
                 .arg(QString::number(massimo, 'g', 16));
     }
-    if (o.aiuto) return std::nullopt;
     if (!o.ha_collegamento) return QStringLiteral("manca --link");
     if (!o.ha_tipo) return QStringLiteral("manca --board-type");
     if (!o.ha_seme) return QStringLiteral("manca --seed");

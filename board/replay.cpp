@@ -56,28 +56,16 @@ QString Uso_replay() {
 std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_replay& o) {
     bool collegamento = false, tipo = false;
     int fascia = 0; // how many of --vmax, --upper, --lower were given
-    for (qsizetype i = 0; i < argomenti.size(); ++i) {
-        const QString& a = argomenti[i];
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            o.aiuto = true;
-            return std::nullopt;
-        }
-        if (!a.startsWith(QLatin1String("--"))) {
-            if (!o.ingresso.isEmpty())
-                return QStringLiteral("un solo file di ingresso: \"%1\"").arg(a);
-            o.ingresso = a;
-            continue;
-        }
-        if (i + 1 >= argomenti.size()) return QStringLiteral("manca il valore di %1").arg(a);
-        const QString v = argomenti[++i];
+    Riga_comando riga;
+    if (auto errore = Dividi_riga_comando(argomenti, QStringLiteral("ingresso"), riga))
+        return errore;
+    o.aiuto = riga.aiuto;
+    if (o.aiuto) return std::nullopt;
+    o.ingresso = riga.file;
+    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
         std::optional<QString> errore;
         if (a == QLatin1String("--link")) {
-            if (v == QLatin1String("serial"))
-                o.collegamento = Collegamento::Seriale;
-            else if (v == QLatin1String("hid"))
-                o.collegamento = Collegamento::Hid;
-            else
-                return QStringLiteral("collegamento non valido: \"%1\" (serial o hid)").arg(v);
+            errore = Leggi_collegamento(v, o.collegamento);
             collegamento = true;
         } else if (a == QLatin1String("--board-type")) {
             bool ok = false;

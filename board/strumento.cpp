@@ -32,3 +32,34 @@ int Fallisci(const QString& nome, const QString& testo, QTextStream& errori, int
     errori.flush();
     return codice;
 }
+
+std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const QString& cosa,
+                                           Riga_comando& riga) {
+    for (qsizetype i = 0; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            riga.aiuto = true;
+            return std::nullopt;
+        }
+        if (!a.startsWith(QLatin1String("--"))) {
+            if (!riga.file.isEmpty())
+                return QStringLiteral("un solo file di %1: \"%2\"").arg(cosa, a);
+            riga.file = a;
+        } else if (i + 1 >= argomenti.size()) {
+            return QStringLiteral("manca il valore di %1").arg(a);
+        } else {
+            riga.opzioni.append({a, argomenti[++i]});
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Leggi_collegamento(const QString& valore, Collegamento& collegamento) {
+    if (valore == QLatin1String("serial"))
+        collegamento = Collegamento::Seriale;
+    else if (valore == QLatin1String("hid"))
+        collegamento = Collegamento::Hid;
+    else
+        return QStringLiteral("collegamento non valido: \"%1\" (serial o hid)").arg(valore);
+    return std::nullopt;
+}

@@ -2,10 +2,14 @@
 // name, the usage on --help, and the first line of a failure prefixed by the tool's name.
 #pragma once
 
+#include "board/flusso_scheda.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
+#include <utility>
 
 using Esegui_strumento = int (*)(const QStringList& argomenti, QTextStream& uscita,
                                  QTextStream& errori);
@@ -21,3 +25,17 @@ std::optional<int> Esito_opzioni(const QString& nome, const std::optional<QStrin
 
 // "nome: testo" on `errori`; returns `codice`.
 int Fallisci(const QString& nome, const QString& testo, QTextStream& errori, int codice = 1);
+
+// The command line as "--name value" pairs, in order, and the one file it names. "--help"
+// or "-h" anywhere before a refusal sets `aiuto` and ends the reading. `cosa` names the
+// file in the refusals ("ingresso", "uscita").
+struct Riga_comando {
+    QList<std::pair<QString, QString>> opzioni;
+    QString file;
+    bool aiuto = false;
+};
+std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const QString& cosa,
+                                           Riga_comando& riga);
+
+// The value of --link: "serial" or "hid".
+std::optional<QString> Leggi_collegamento(const QString& valore, Collegamento& collegamento);

@@ -6,6 +6,7 @@
 #include "tests/support/file_prova.h"
 
 #include <QTemporaryDir>
+#include <tuple>
 
 namespace {
 
@@ -153,50 +154,25 @@ private Q_SLOTS:
         QCOMPARE(Numero_di_voce(testo), numero);
     }
 
-    void refused_entries_data() {
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<QString>("voce");
-        QTest::addColumn<QString>("messaggio"); // empty: accepted
-        QTest::newRow("semicolon") << 3 << "Panca;piana"
-                                   << "\";\"";
-        QTest::newRow("outside the code page") << 1 << "Łukasz"
-                                               << "\"Ł\" (U+0141)";
-        QTest::newRow("control character") << 2 << "80\t"
-                                           << "U+0009";
-        QTest::newRow("folder separator in a name") << 1 << "Rossi/Mario"
-                                                    << "\"/\"";
-        QTest::newRow("dot folder") << 0 << ".."
-                                    << "\"..\"";
-        QTest::newRow("separator in an exercise") << 3 << "1/2 squat"
-                                                  << "";
-        QTest::newRow("euro, Š, accents") << 1 << "Šárka €"
-                                          << "";
-    }
+    // Row, entry, what the refusal names (nothing: accepted).
     void refused_entries() {
-        QFETCH(int, riga);
-        QFETCH(QString, voce);
-        QFETCH(QString, messaggio);
-        const std::optional<QString> rifiuto = Voce_rifiutata(voce, riga);
-        QCOMPARE(rifiuto.has_value(), !messaggio.isEmpty());
-        if (rifiuto) QVERIFY2(rifiuto->contains(messaggio), qPrintable(*rifiuto));
+        const std::tuple<int, QString, QString> casi[] = {
+            {3, "Panca;piana", "\";\""}, {1, "Łukasz", "\"Ł\" (U+0141)"},
+            {2, "80\t", "U+0009"},       {1, "Rossi/Mario", "\"/\""},
+            {0, "..", "\"..\""},         {3, "1/2 squat", ""}, // a separator in an exercise
+            {1, "Šárka €", ""}};
+        for (const auto& [riga, voce, messaggio] : casi) {
+            const std::optional<QString> rifiuto = Voce_rifiutata(voce, riga);
+            QVERIFY2(rifiuto.has_value() != messaggio.isEmpty(), qPrintable(voce));
+            if (rifiuto) QVERIFY2(rifiuto->contains(messaggio), qPrintable(*rifiuto));
+        }
     }
 
-    void decimal_comma_of_new_entries_data() {
-        QTest::addColumn<QString>("voce");
-        QTest::addColumn<QString>("salvata");
-        QTest::newRow("comma") << "82,5"
-                               << "82.5";
-        QTest::newRow("comma and unit") << " -82,5 kg"
-                                        << " -82.5 kg";
-        QTest::newRow("comma after text") << "circa 82,5"
-                                          << "circa 82,5";
-        QTest::newRow("no decimals") << "82,"
-                                     << "82,";
-    }
+    // The decimal comma of a number entry is stored as a point, only in a number.
     void decimal_comma_of_new_entries() {
-        QFETCH(QString, voce);
-        QFETCH(QString, salvata);
-        QCOMPARE(Voce_con_punto(voce), salvata);
+        QCOMPARE((QStringList{Voce_con_punto("82,5"), Voce_con_punto(" -82,5 kg"),
+                              Voce_con_punto("circa 82,5"), Voce_con_punto("82,")}),
+                 (QStringList{"82.5", " -82.5 kg", "circa 82,5", "82,"}));
     }
 };
 

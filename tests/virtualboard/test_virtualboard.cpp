@@ -124,31 +124,22 @@ private Q_SLOTS:
         QCOMPARE(eseguite, azioni);
     }
 
-    // Values out of range are refused with the range in the message.
-    void opzioni_fuori_intervallo_data() {
-        QTest::addColumn<QString>("argomenti");
-        QTest::addColumn<QString>("errore"); // empty: accepted
-        QTest::newRow("port 30") << "--port 30"
-                                 << "";
-        QTest::newRow("port 31") << "--port 31"
-                                 << "--port: \"31\" (da 1 a 30)";
-        QTest::newRow("port 0") << "--port 0"
-                                << "(da 1 a 30)";
-        QTest::newRow("reversed interval") << "--port 2 --up 1:0.5"
-                                           << "(da 0.05 a 60)";
-        QTest::newRow("config") << "--port 2 --config 1,2,256"
-                                << "ognuno da 0 a 255";
-        QTest::newRow("rate") << "--port 2 --rate 2000"
-                              << "(da 1 a 1920)";
-    }
+    // Values out of range are refused with the range in the message: "arguments|what the
+    // refusal says" (nothing after the bar: accepted).
     void opzioni_fuori_intervallo() {
-        QFETCH(QString, argomenti);
-        QFETCH(QString, errore);
-        Opzioni_scheda o;
-        const QString messaggio = Leggi_opzioni(argomenti.split(' '), o).value_or(QString());
-        QCOMPARE(messaggio.isEmpty(), errore.isEmpty());
-        QVERIFY2(messaggio.contains(errore), qPrintable(messaggio));
+        for (const QString caso :
+             {"--port 30|", "--port 31|--port: \"31\" (da 1 a 30)", "--port 0|(da 1 a 30)",
+              "--port 2 --up 1:0.5|(da 0.05 a 60)", "--port 2 --config 1,2,256|ognuno da 0 a 255",
+              "--port 2 --rate 2000|(da 1 a 1920)"}) {
+            const QString errore = caso.section('|', 1);
+            Opzioni_scheda o;
+            const QString messaggio =
+                Leggi_opzioni(caso.section('|', 0, 0).split(' '), o).value_or(QString());
+            QVERIFY2(messaggio.isEmpty() == errore.isEmpty() && messaggio.contains(errore),
+                     qPrintable(caso + " -> " + messaggio));
+        }
     }
+
     // The stream is the motion model's, paced in real time, and stops on "$T".
     void flusso_del_modello() {
         const QStringList argomenti{"--port", "6", "--board-type", "2", "--seed", "3",
@@ -190,30 +181,26 @@ private Q_SLOTS:
 
     // A board killed outright leaves its link behind, which the next board on the port
     // replaces; a running board keeps its port.
-    void collegamento_rimasto_data() {
-        QTest::addColumn<bool>("uccisa");
-        QTest::newRow("board killed") << true;
-        QTest::newRow("board running") << false;
-    }
     void collegamento_rimasto() {
-        QFETCH(bool, uccisa);
-        Scheda_in_prova prima(runtime.path(), {"--port", "20"});
-        QVERIFY(prima.Pronta());
-        if (uccisa) {
-            prima.processo.kill();
-            QVERIFY(prima.processo.waitForFinished(3000));
-            QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
-        }
-        Scheda_in_prova seconda(runtime.path(), {"--port", "20"});
-        if (uccisa) {
-            QVERIFY2(seconda.Pronta(), seconda.processo.readAllStandardError().constData());
-            QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.percorso);
-        } else {
-            seconda.processo.waitForFinished(3000); // false if it has already ended
-            QCOMPARE(seconda.processo.state(), QProcess::NotRunning);
-            QCOMPARE(seconda.processo.exitCode(), 1);
-            QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
-            QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+        for (const bool uccisa : {true, false}) {
+            Scheda_in_prova prima(runtime.path(), {"--port", "20"});
+            QVERIFY(prima.Pronta());
+            if (uccisa) {
+                prima.processo.kill();
+                QVERIFY(prima.processo.waitForFinished(3000));
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+            }
+            Scheda_in_prova seconda(runtime.path(), {"--port", "20"});
+            if (uccisa) {
+                QVERIFY2(seconda.Pronta(), seconda.processo.readAllStandardError().constData());
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.percorso);
+            } else {
+                seconda.processo.waitForFinished(3000); // false if it has already ended
+                QCOMPARE(seconda.processo.state(), QProcess::NotRunning);
+                QCOMPARE(seconda.processo.exitCode(), 1);
+                QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+            }
         }
     }
 };
