@@ -130,7 +130,7 @@ bool Lettore_campioni::Prossima_riga(const char*& inizio, const char*& fine, boo
     }
 }
 
-bool Lettore_campioni::Riga(const char* p, const char* fine, Campione& c, double& tempo) {
+bool Lettore_campioni::Riga(const char* p, const char* fine, Campione& c, Riga_scritta& scritta) {
     if (separatore_ == 0) {
         // The first row with decimals gives the separator: the first byte that is no
         // digit, sign or field separator.
@@ -145,7 +145,7 @@ bool Lettore_campioni::Riga(const char* p, const char* fine, Campione& c, double
         if (i > 0 && (p >= fine || *p++ != ';')) return false;
         if (!Numero(p, fine, separatore_, valori[i])) return false;
     }
-    tempo = valori[0];
+    scritta = {valori[0], valori[2], valori[3]};
     c.Tempo = static_cast<float>(valori[0]);
     c.Posizione = static_cast<float>(valori[1]);
     c.Velocita = static_cast<float>(valori[2]);
@@ -161,7 +161,7 @@ void Lettore_campioni::Guasto(qint64 riga) {
 
 bool Lettore_campioni::Leggi_blocco(std::vector<Campione>& uscita) {
     uscita.clear();
-    tempi_.clear();
+    scritte_.clear();
     if (tipo_ != Tipo_file::Campioni || finito_) return false;
     const qint64 inizio_blocco = letti_;
     const char *inizio = nullptr, *fine = nullptr;
@@ -173,14 +173,14 @@ bool Lettore_campioni::Leggi_blocco(std::vector<Campione>& uscita) {
         }
         if (intera && inizio == fine) continue; // a blank line carries nothing
         Campione campione;
-        double tempo = 0;
-        if (!intera || !Riga(inizio, fine, campione, tempo)) {
+        Riga_scritta scritta;
+        if (!intera || !Riga(inizio, fine, campione, scritta)) {
             Guasto(riga_);
             finito_ = true;
             break;
         }
         uscita.push_back(campione);
-        tempi_.push_back(tempo);
+        scritte_.push_back(scritta);
     }
     if (finito_) file_.close();
     return !uscita.empty();

@@ -20,6 +20,11 @@ inline const QString Messaggio_file_non_compatibile = QStringLiteral(" File non 
 
 enum class Tipo_file { Campioni, Brax };
 
+// The numbers of a row as its texts give them.
+struct Riga_scritta {
+    double tempo = 0, velocita = 0, dt = 0;
+};
+
 class Lettore_campioni {
 public:
     // Opens `nome` and reads its first line. Returns the system's description when the
@@ -41,8 +46,8 @@ public:
 
     // After the last block: nothing for a clean end, otherwise the operator's text.
     const std::optional<QString>& Errore() const { return errore_; }
-    // The written running times of the rows of the last block, as read.
-    const std::vector<double>& Tempi_scritti() const { return tempi_; }
+    // The rows of the last block as written, before they became singles.
+    const std::vector<Riga_scritta>& Scritte() const { return scritte_; }
     qint64 Byte_letti() const { return letti_; }
     qint64 Byte_totali() const { return totali_; }
     void Chiudi() { file_.close(); }
@@ -55,7 +60,7 @@ private:
     // The next line without its line end; `intera` false for a last line cut before its
     // line end (or a stretch too long to be a row). False at the end or on a read failure.
     bool Prossima_riga(const char*& inizio, const char*& fine, bool& intera);
-    bool Riga(const char* inizio, const char* fine, Campione& campione, double& tempo);
+    bool Riga(const char* inizio, const char* fine, Campione& campione, Riga_scritta& scritta);
     void Guasto(qint64 riga);
 
     QFile file_;
@@ -66,7 +71,7 @@ private:
     char separatore_ = 0; // decimal separator, from the first row
     qint64 riga_ = 0;     // last line read, from 1
     qint64 letti_ = 0, totali_ = 0;
-    std::vector<double> tempi_;
+    std::vector<Riga_scritta> scritte_;
     std::optional<QString> errore_;
     QByteArray resto_brax_; // the first line of a "brax01" file after its first field
 };

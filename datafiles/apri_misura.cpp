@@ -46,7 +46,7 @@ std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
     std::vector<Campione> campioni;
     bool iniziata = false;
     while (lettore.Leggi_blocco(campioni)) {
-        ricostruzione.Applica(campioni, lettore.Tempi_scritti());
+        ricostruzione.Applica(campioni, lettore.Scritte());
         if (!iniziata) {
             motore.Inizia_rielaborazione(*ricostruzione.Posizione_iniziale());
             iniziata = true;
@@ -56,7 +56,7 @@ std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
         if (tra_blocchi) tra_blocchi();
     }
     // A file with the titles only is an empty measurement.
-    if (!iniziata) motore.Inizia_rielaborazione(0);
+    if (!iniziata) motore.Azzera_misura();
     motore.Fine_rielaborazione();
     lettore.Chiudi();
     barra.Chiudi();

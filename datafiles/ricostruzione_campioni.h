@@ -11,6 +11,7 @@
 // A file that does not fit these rules (edited by hand, another program) keeps its
 // written values.
 
+#include "datafiles/apri_campioni.h"
 #include "session/sessione.h"
 
 #include <optional>
@@ -19,9 +20,9 @@
 
 class Ricostruzione_campioni {
 public:
-    // `tempi` are the written running times of the same rows, as read (more exact than a
-    // single at large times). The first block decides the board and fits the start.
-    void Applica(std::span<Campione> campioni, std::span<const double> tempi);
+    // `scritte` are the same rows as written (more exact than singles). The first block
+    // decides the board and fits the start.
+    void Applica(std::span<Campione> campioni, std::span<const Riga_scritta> scritte);
 
     // The position where the measurement began: the file starts just after the first
     // real lift's top, where the bar holds still.
@@ -33,9 +34,9 @@ public:
 private:
     enum class Scelta { Da_decidere, Si, No };
     void Decidi(std::span<const Campione> campioni);
-    void Passi(std::span<Campione> campioni) const;
-    float Inizio_tempo(std::span<const Campione> campioni, std::span<const double> tempi) const;
-    void Tempi(std::span<Campione> campioni, std::span<const double> tempi);
+    void Passi(std::span<Campione> campioni, std::span<const Riga_scritta> scritte);
+    float Posizione_al_confine(const Campione& primo, double tempo) const;
+    void Tempi(std::span<Campione> campioni, std::span<const Riga_scritta> scritte);
 
     Scelta tipo1_ = Scelta::Da_decidere;
     float fattore_ = 0;   // mm per position count
@@ -44,4 +45,5 @@ private:
     bool primo_ = true;
     float tempo_ = 0; // running time after the last row handed out
     std::optional<float> posizione_iniziale_;
+    std::vector<char> incerti_; // rows of the block whose step was not given back
 };

@@ -1,0 +1,238 @@
+// Reopening a saved test: a set replayed through the engine, its sample and summary files
+// written, the sample file reopened; the value list must give back the summary saved with
+// it, and saving again the same files. Files of other kinds and damaged files: the
+// operator's text, the rows before the damage, and the file closed every time.
+#include "board/copione.h"
+#include "board/flusso_scheda.h"
+#include "board/replay.h"
+#include "datafiles/apri_misura.h"
+#include "datafiles/avanzamento.h"
+#include "datafiles/salva_campioni.h"
+#include "datafiles/salva_ripetizioni.h"
+#include "stream/motore_misura.h"
+
+#include "../support/vista_registratore.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+Q_DECLARE_METATYPE(Collegamento)
+
+namespace {
+const QDateTime Istante(QDate(2026, 12, 4), QTime(9, 5, 7));
+
+QByteArray Leggi(const QString& nome) {
+    QFile file(nome);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+void Scrivi(const QString& nome, const QByteArray& byte) {
+    QFile file(nome);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(byte);
+}
+// Files this process holds open.
+int File_aperti() {
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot).size());
+}
+void Imposta_esercizio(Dati_esercizio_t& d) {
+    d.Atleta = QStringLiteral("Rossi");
+    d.Esercizio = QStringLiteral("Squat");
+    d.Carico = 80;
+    d.Vmax = 1000;
+    d.Limite_sup = 110;
+    d.Limite_inf = 90;
+    d.Ampiezza_minima = 100;
+}
+
+class Barra : public Avanzamento {
+public:
+    void Mostra() override { ++mostrata; }
+    void Imposta_massimo(int m) override { massimo = m; }
+    void Imposta_valore(int v) override { valori.push_back(v); }
+    void Chiudi() override { ++chiusa; }
+    int mostrata = 0, chiusa = 0, massimo = 0;
+    std::vector<int> valori;
+};
+
+// A session and engine for reopening, set up like the recording's.
+struct Banco {
+    explicit Banco(const QLocale& locale, bool memo = true) : motore(sessione, locale) {
+        Imposta_esercizio(sessione.Dati_esercizio);
+        sessione.Memo_attivo = memo;
+        motore.Aggiungi_vista(vista);
+    }
+    Sessione sessione;
+    Vista_registratore vista;
+    Motore_misura motore;
+};
+} // namespace
+
+class Test_apri_misura : public QObject {
+    Q_OBJECT
+    QTemporaryDir cartella;
+
+private Q_SLOTS:
+    void round_trip_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<Collegamento>("collegamento");
+        QTest::addColumn<QLocale>("scritto"); // settings the files were written under
+        QTest::addColumn<QLocale>("letto");   // settings the file is reopened under
+        const QLocale it(QLocale::Italian), en(QLocale::English);
+        QTest::newRow("type 1 serial, Italian") << 1 << Collegamento::Seriale << it << it;
+        QTest::newRow("type 3 serial, comma read as English")
+            << 3 << Collegamento::Seriale << it << en;
+        QTest::newRow("type 2 hid, English") << 2 << Collegamento::Hid << en << en;
+        QTest::newRow("type 1 hid, point read as Italian") << 1 << Collegamento::Hid << en << it;
+        QTest::newRow("type 3 hid, Italian") << 3 << Collegamento::Hid << it << it;
+        QTest::newRow("type 2 serial, English") << 2 << Collegamento::Seriale << en << en;
+    }
+    void round_trip() {
+        QFETCH(int, tipo);
+        QFETCH(Collegamento, collegamento);
+        QFETCH(QLocale, scritto);
+        QFETCH(QLocale, letto);
+        Parametri_copione p;
+        p.ripetizioni = 8;
+        p.probabilita_sussulto = 0.5; // twitches absorbed into repetitions
+        for (std::uint32_t seme = 1; seme <= 4; ++seme) {
+            const QString caso = QStringLiteral("seed %1").arg(seme);
+            std::vector<Record_scheda> record;
+            Flusso_copione(Genera_copione(p, seme), tipo, collegamento).Tutti(record);
+            Opzioni_replay o;
+            o.collegamento = collegamento;
+            o.tipo_scheda = tipo;
+            o.ampiezza_minima = 100;
+            o.vmax = 1000;
+            o.limite_sup = 110;
+            o.limite_inf = 90;
+            o.atleta = QStringLiteral("Rossi");
+            o.esercizio = QStringLiteral("Squat");
+            o.carico = 80;
+            o.locale = scritto;
+            o.ora = Istante;
+            o.file_campioni = cartella.filePath(QStringLiteral("campioni.csv"));
+            o.file_sommario = cartella.filePath(QStringLiteral("sommario.csv"));
+            auto originale = std::make_unique<Riproduzione>(o);
+            const auto byte =
+                collegamento == Collegamento::Hid ? Byte_hid(record) : Byte_seriali(record);
+            originale->Esegui(
+                QByteArray(reinterpret_cast<const char*>(byte.data()), qsizetype(byte.size())));
+            QCOMPARE(originale->Salva_file(), std::nullopt);
+            QVERIFY(originale->Lista().Righe() >= p.ripetizioni - 1);
+
+            Banco b(letto);
+            Barra barra;
+            QCOMPARE(Apri_file_misura(o.file_campioni, b.sessione, b.motore, &barra), std::nullopt);
+            // Same rows and texts, whatever the settings each side used.
+            const Lista_valori& lista = b.motore.Lst_valori();
+            QCOMPARE(lista.Righe(), originale->Lista().Righe());
+            for (int r = 0; r < lista.Righe(); ++r)
+                for (int c = 0; c < Lista_valori::Numero_colonne; ++c)
+                    QVERIFY2(letto.toDouble(lista.Cella(r, c)) ==
+                                 scritto.toDouble(originale->Lista().Cella(r, c)),
+                             qPrintable(caso + QStringLiteral(" row %1 column %2: %3, %4")
+                                                   .arg(r)
+                                                   .arg(c)
+                                                   .arg(lista.Cella(r, c),
+                                                        originale->Lista().Cella(r, c))));
+            // The listeners got what the graph window draws, the colours among them.
+            QCOMPARE(int(b.vista.righe_aggiunte.size()), lista.Righe());
+            for (std::size_t r = 0; r < originale->Colori().size(); ++r)
+                QCOMPARE(b.vista.velocita_mostrate[r].colore, originale->Colori()[r]);
+            QCOMPARE(int(b.vista.cursori.size()) >= lista.Righe(), true);
+            QVERIFY(b.vista.blocchi_disegnati > 0);
+            QVERIFY(barra.mostrata == 1 && barra.chiusa == 1 &&
+                    barra.valori.back() == barra.massimo);
+
+            if (scritto != letto) continue;
+            // Saved again, the same files.
+            QString campioni = cartella.filePath(QStringLiteral("di_nuovo.csv"));
+            QCOMPARE(Salva_campioni(campioni, b.sessione, letto, Istante), std::nullopt);
+            if (Leggi(campioni) != Leggi(o.file_campioni)) {
+                QFile::remove("/tmp/apri/a.csv");
+                QFile::remove("/tmp/apri/b.csv");
+                QFile::copy(campioni, "/tmp/apri/a.csv");
+                QFile::copy(o.file_campioni, "/tmp/apri/b.csv");
+            }
+            QCOMPARE(Leggi(campioni), Leggi(o.file_campioni));
+            QString sommario = cartella.filePath(QStringLiteral("sommario_di_nuovo.csv"));
+            QCOMPARE(Salva_ripetizioni(sommario, lista, b.sessione.Dati_esercizio, letto, Istante,
+                                       nullptr),
+                     std::nullopt);
+            QCOMPARE(Leggi(sommario), Leggi(o.file_sommario));
+        }
+    }
+
+    // Recording off: the test is reviewed, nothing is recorded.
+    void recording_off_keeps_the_store_empty() {
+        const QString nome = cartella.filePath(QStringLiteral("spento.csv"));
+        Scrivi(nome, "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n0,5000;100;0,0000;0,50000\r\n");
+        Banco b(QLocale(QLocale::Italian), false);
+        QCOMPARE(Apri_file_misura(nome, b.sessione, b.motore, nullptr), std::nullopt);
+        QCOMPARE(b.sessione.Numero_campioni, 0);
+        QCOMPARE(int(b.sessione.Campioni.size()), 1);
+    }
+
+    void other_files_data() {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QString>("messaggio");
+        QTest::addColumn<int>("campioni"); // rows loaded
+        const QByteArray testa = "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n";
+        const QByteArray riga = "0,5000;100;0,0000;0,50000\r\n";
+        const QString non_compatibile = QStringLiteral(" File non compatibile!");
+        QTest::newRow("empty") << QByteArray() << non_compatibile << 0;
+        QTest::newRow("other text") << QByteArray("Nome;Esercizio\r\n") << non_compatibile << 0;
+        QTest::newRow("first line only") << QByteArray("Kine01;\r\n") << non_compatibile << 0;
+        QTest::newRow("titles only") << testa << QString() << 0;
+        QTest::newRow("damaged row")
+            << testa + riga + riga + "1,0000;1x0;0,0000;0,00100\r\n" + riga
+            << QStringLiteral("File danneggiato alla riga 5: la misura comprende solo le righe "
+                              "precedenti.")
+            << 2;
+        QTest::newRow("last line cut")
+            << testa + riga + "1,0000;100;0,0"
+            << QStringLiteral("File danneggiato alla riga 4: la misura comprende solo le righe "
+                              "precedenti.")
+            << 1;
+        QTest::newRow("five fields")
+            << testa + riga + "1,0000;100;0,0000;0,00100;7\r\n"
+            << QStringLiteral("File danneggiato alla riga 4: la misura comprende solo le righe "
+                              "precedenti.")
+            << 1;
+        QTest::newRow("brax01") << QByteArray("brax01\r\n25\r\n1,2,3\r\n4.5,6\r\n") << QString()
+                                << 0;
+        QTest::newRow("brax01 damaged") << QByteArray("\"brax01\",25\r\n1,x\r\n") << QString() << 0;
+    }
+    void other_files() {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, messaggio);
+        QFETCH(int, campioni);
+        const QString nome = cartella.filePath(QStringLiteral("altro.csv"));
+        Scrivi(nome, contenuto);
+        Banco b(QLocale(QLocale::Italian));
+        b.sessione.Campioni.assign(5, Campione{1, 1, 1, 1}); // a measurement shown before
+        b.sessione.Numero_campioni = 5;
+        const int aperti = File_aperti();
+        const auto esito = Apri_file_misura(nome, b.sessione, b.motore, nullptr);
+        QCOMPARE(esito.value_or(QString()), messaggio);
+        QCOMPARE(File_aperti(), aperti);
+        const bool letto = messaggio != QStringLiteral(" File non compatibile!");
+        // Read or not, a file of either kind replaces the measurement; the store holds
+        // the rows read and the two records a sample file leaves out.
+        QCOMPARE(b.sessione.Numero_campioni, !letto ? 5 : campioni > 0 ? campioni + 2 : 0);
+        QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
+        if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Tempo_campionamento, 25);
+    }
+
+    void missing_file_gives_the_reason() {
+        Banco b(QLocale(QLocale::Italian));
+        const auto esito = Apri_file_misura(cartella.filePath(QStringLiteral("manca.csv")),
+                                            b.sessione, b.motore, nullptr);
+        QVERIFY(esito && !esito->isEmpty() && *esito != QStringLiteral(" File non compatibile!"));
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_apri_misura)
+#include "test_apri_misura.moc"
