@@ -46,6 +46,24 @@ void Imposta_esercizio(Dati_esercizio_t& d) {
     d.Ampiezza_minima = 100;
 }
 
+// Line by line, field by field; `cima`: fields of the first data line (line 3) that
+// depend on the top the sample file leaves out.
+void Confronta_righe(const QByteArray& avuto, const QByteArray& atteso, const QList<int>& cima,
+                     const QString& caso) {
+    const QList<QByteArray> a = avuto.split('\n'), b = atteso.split('\n');
+    QCOMPARE(a.size(), b.size());
+    for (qsizetype r = 0; r < a.size(); ++r) {
+        QList<QByteArray> campi_a = a[r].split(';'), campi_b = b[r].split(';');
+        if (r == 2)
+            for (int c : cima)
+                if (c < campi_a.size() && c < campi_b.size()) campi_a[c] = campi_b[c];
+        QVERIFY2(campi_a == campi_b,
+                 qPrintable(caso + QStringLiteral(" line %1: %2 | %3")
+                                       .arg(r + 1)
+                                       .arg(QString::fromLatin1(a[r]), QString::fromLatin1(b[r]))));
+    }
+}
+
 class Barra : public Avanzamento {
 public:
     void Mostra() override { ++mostrata; }
@@ -125,18 +143,24 @@ private Q_SLOTS:
             Banco b(letto);
             Barra barra;
             QCOMPARE(Apri_file_misura(o.file_campioni, b.sessione, b.motore, &barra), std::nullopt);
-            // Same rows and texts, whatever the settings each side used.
+            // Same rows and texts, whatever the settings each side used. The file leaves
+            // out the top where the measurement began: the first repetition's eccentric
+            // displacement (and its mean velocity and peak's displacement) is given back
+            // within one record of the board.
             const Lista_valori& lista = b.motore.Lst_valori();
             QCOMPARE(lista.Righe(), originale->Lista().Righe());
             for (int r = 0; r < lista.Righe(); ++r)
-                for (int c = 0; c < Lista_valori::Numero_colonne; ++c)
-                    QVERIFY2(letto.toDouble(lista.Cella(r, c)) ==
-                                 scritto.toDouble(originale->Lista().Cella(r, c)),
+                for (int c = 0; c < Lista_valori::Numero_colonne; ++c) {
+                    const double atteso = scritto.toDouble(originale->Lista().Cella(r, c));
+                    const double avuto = letto.toDouble(lista.Cella(r, c));
+                    const bool cima = r == 0 && (c == 9 || c == 10 || c == 13);
+                    QVERIFY2(cima ? std::abs(avuto - atteso) <= 8 : avuto == atteso,
                              qPrintable(caso + QStringLiteral(" row %1 column %2: %3, %4")
                                                    .arg(r)
                                                    .arg(c)
-                                                   .arg(lista.Cella(r, c),
-                                                        originale->Lista().Cella(r, c))));
+                                                   .arg(avuto)
+                                                   .arg(atteso)));
+                }
             // The listeners got what the graph window draws, the colours among them.
             QCOMPARE(int(b.vista.righe_aggiunte.size()), lista.Righe());
             for (std::size_t r = 0; r < originale->Colori().size(); ++r)
@@ -150,18 +174,12 @@ private Q_SLOTS:
             // Saved again, the same files.
             QString campioni = cartella.filePath(QStringLiteral("di_nuovo.csv"));
             QCOMPARE(Salva_campioni(campioni, b.sessione, letto, Istante), std::nullopt);
-            if (Leggi(campioni) != Leggi(o.file_campioni)) {
-                QFile::remove("/tmp/apri/a.csv");
-                QFile::remove("/tmp/apri/b.csv");
-                QFile::copy(campioni, "/tmp/apri/a.csv");
-                QFile::copy(o.file_campioni, "/tmp/apri/b.csv");
-            }
-            QCOMPARE(Leggi(campioni), Leggi(o.file_campioni));
+            Confronta_righe(Leggi(campioni), Leggi(o.file_campioni), {}, caso);
             QString sommario = cartella.filePath(QStringLiteral("sommario_di_nuovo.csv"));
             QCOMPARE(Salva_ripetizioni(sommario, lista, b.sessione.Dati_esercizio, letto, Istante,
                                        nullptr),
                      std::nullopt);
-            QCOMPARE(Leggi(sommario), Leggi(o.file_sommario));
+            Confronta_righe(Leggi(sommario), Leggi(o.file_sommario), {12, 13, 16}, caso);
         }
     }
 
