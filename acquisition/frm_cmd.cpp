@@ -2,6 +2,7 @@
 
 #include "acquisition/salvataggi.h"
 #include "analysis/frm_grafici.h"
+#include "datafiles/frm_apri.h"
 #include "datafiles/nomi_file.h"
 #include "device/protocollo.h"
 #include "session/sessione.h"
@@ -35,9 +36,9 @@ QString Due_righe(const char* didascalia, const char* stato) {
 } // namespace
 
 Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& motore,
-                 Frm_grafici& grafici, Salvataggi& salvataggi, QWidget* parent)
+                 Frm_grafici& grafici, Salvataggi& salvataggi, Avvisi& avvisi, QWidget* parent)
     : QWidget(parent), s_(sessione), protocollo_(protocollo), motore_(motore), grafici_(grafici),
-      salvataggi_(salvataggi), lampeggio_(new QTimer(this)) {
+      salvataggi_(salvataggi), avvisi_(avvisi), lampeggio_(new QTimer(this)) {
     setObjectName(QStringLiteral("Frm_cmd"));
     setAccessibleName(QStringLiteral("Comandi"));
     Button_start =
@@ -93,14 +94,18 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     connect(lampeggio_, &QTimer::timeout, this, &Frm_cmd::Lampeggia);
     lampeggio_->setInterval(500);
 
+    Azione_apri = new QAction(QStringLiteral("Apri..."), this);
+    Azione_apri->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     Azione_salva_dati = new QAction(QStringLiteral("Salva dati con nome..."), this);
     Azione_salva_dati->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     Azione_salva_file_intero = new QAction(QStringLiteral("Salva file intero con nome..."), this);
     Azione_salva_file_intero->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    for (QAction* a : {Azione_salva_dati, Azione_salva_file_intero}) {
+    for (QAction* a : {Azione_apri, Azione_salva_dati, Azione_salva_file_intero}) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
     }
+    connect(Azione_apri, &QAction::triggered, this,
+            [this] { Apri_misura(window(), s_, motore_, avvisi_); });
     connect(Azione_salva_dati, &QAction::triggered, this,
             [this] { salvataggi_.Salva_dati_con_nome(window()); });
     connect(Azione_salva_file_intero, &QAction::triggered, this,

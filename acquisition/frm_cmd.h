@@ -12,6 +12,7 @@ class Frm_grafici;
 class Motore_misura;
 class Protocollo;
 class QAction;
+class Avvisi;
 class QPushButton;
 class QTimer;
 class Salvataggi;
@@ -21,7 +22,7 @@ class Frm_cmd : public QWidget {
     Q_OBJECT
 public:
     Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& motore, Frm_grafici& grafici,
-            Salvataggi& salvataggi, QWidget* parent = nullptr);
+            Salvataggi& salvataggi, Avvisi& avvisi, QWidget* parent = nullptr);
 
     // The buttons in one row, as wide as the panel; the main window calls it again
     // whenever its size changes.
@@ -44,7 +45,9 @@ public:
     QPushButton* Button_Grafici;
     QPushButton* Button_Crono;
     QPushButton* Button_Calcolatrice;
-    // The save operations, in the panel's context menu and on their keys.
+    // Opening a saved test and the save operations, in the panel's context menu and on
+    // their keys.
+    QAction* Azione_apri;
     QAction* Azione_salva_dati;
     QAction* Azione_salva_file_intero;
 
@@ -67,6 +70,7 @@ private:
     Motore_misura& motore_;
     Frm_grafici& grafici_;
     Salvataggi& salvataggi_;
+    Avvisi& avvisi_;
     QTimer* lampeggio_;
     bool acceso_lampeggio_ = false;
     bool in_corso_ = false; // an acquisition started from here is running

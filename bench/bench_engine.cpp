@@ -29,10 +29,8 @@ QByteArray Cattura(int tipo, Collegamento l, int ripetizioni, std::size_t& letti
     p.ripetizioni = ripetizioni;
     std::vector<Record_scheda> record;
     Flusso_copione(Genera_copione(p, 2024), tipo, l).Tutti(record);
-    const auto byte = l == Collegamento::Hid ? Byte_hid(record) : Byte_seriali(record);
     letti = Record_letti(record.size(), l);
-    return QByteArray(reinterpret_cast<const char*>(byte.data()),
-                      static_cast<qsizetype>(byte.size()));
+    return Byte_cattura(record, l);
 }
 
 Opzioni_replay Opzioni(int tipo, Collegamento l) {

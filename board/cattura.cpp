@@ -110,14 +110,10 @@ int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     Flusso_copione flusso(copione, o.tipo, o.collegamento);
     std::vector<Record_scheda> record;
     flusso.Tutti(record);
-    const std::vector<std::uint8_t> byte =
-        o.collegamento == Collegamento::Hid ? Byte_hid(record) : Byte_seriali(record);
+    const QByteArray byte = Byte_cattura(record, o.collegamento);
 
     QFile file(o.uscita);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(byte.data()), static_cast<qint64>(byte.size())) !=
-            static_cast<qint64>(byte.size()) ||
-        !file.flush())
+    if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.flush())
         return Fallisci(nome, o.uscita + ": " + file.errorString(), errori);
     file.close();
 

@@ -199,3 +199,9 @@ bool Accumulatore_hid::Aggiungi(const Record_scheda& record, Report_hid_t& repor
     quanti_ = 0;
     return true;
 }
+
+QByteArray Byte_cattura(const std::vector<Record_scheda>& record, Collegamento collegamento) {
+    const auto byte = collegamento == Collegamento::Hid ? Byte_hid(record) : Byte_seriali(record);
+    return QByteArray(reinterpret_cast<const char*>(byte.data()),
+                      static_cast<qsizetype>(byte.size()));
+}

@@ -8,6 +8,8 @@
 
 #include "board/copione.h"
 
+#include <QByteArray>
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -111,6 +113,8 @@ std::vector<std::uint8_t> Byte_seriali(const std::vector<Record_scheda>& record)
 Report_hid_t Componi_report(const Record_scheda* otto);
 // All full reports of the records, back to back; a trailing partial group is not sent.
 std::vector<std::uint8_t> Byte_hid(const std::vector<Record_scheda>& record);
+// A capture of the link: the bytes it carries for the records.
+QByteArray Byte_cattura(const std::vector<Record_scheda>& record, Collegamento collegamento);
 
 // Collects records and hands out a report whenever eight are ready.
 class Accumulatore_hid {

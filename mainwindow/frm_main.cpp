@@ -57,7 +57,7 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     connect(Salvataggi_test, &Salvataggi::Salvato, this, [this](const QString& nome) {
         Lbl_salvato->setText(QStringLiteral("Salvato: ") + QDir::toNativeSeparators(nome));
     });
-    Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, area);
+    Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, avvisi, area);
     riposiziona();
     Intestazione->Aggiorna_intestazione(sessione.Dati_esercizio, locale);
     Intestazione->show();

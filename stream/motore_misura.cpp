@@ -81,19 +81,9 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
     for (std::size_t i = 0; i < conteggio; ++i) {
         const float dt = tempi_ms[i] / 1000.0f; // s, with its sign
         m_.Tempo_corrente += std::fabs(dt);
-        if (s_.Memo_attivo && s_.Numero_campioni >= 0) {
-            const Campione campione{static_cast<float>(posizioni[i]), dt, m_.Tempo_corrente,
-                                    static_cast<float>(velocita[i])};
-            auto& campioni = s_.Campioni;
-            const auto indice = static_cast<std::size_t>(s_.Numero_campioni);
-            if (campioni.size() == indice) {
-                campioni.push_back(campione);
-            } else {
-                campioni.resize(indice + 1);
-                campioni[indice] = campione;
-            }
-            ++s_.Numero_campioni;
-        }
+        if (s_.Memo_attivo && s_.Numero_campioni >= 0)
+            Registra({static_cast<float>(posizioni[i]), dt, m_.Tempo_corrente,
+                      static_cast<float>(velocita[i])});
         Elabora_dati(posizioni[i], static_cast<float>(velocita[i]));
     }
 
@@ -107,6 +97,61 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
         m_.Disegno_abilitato = false;
     }
     if (Byte_in_attesa() < Ritardo_ripresa_disegno) m_.Disegno_abilitato = true;
+}
+
+void Motore_misura::Registra(const Campione& campione) {
+    auto& campioni = s_.Campioni;
+    const auto indice = static_cast<std::size_t>(s_.Numero_campioni);
+    if (campioni.size() == indice) {
+        campioni.push_back(campione);
+    } else {
+        campioni.resize(indice + 1);
+        campioni[indice] = campione;
+    }
+    ++s_.Numero_campioni;
+}
+
+void Motore_misura::Inizia_rielaborazione(double posizione_inizio) {
+    Azzera_misura();
+    trama_.Azzera();
+    s_.Ripetizioni.assign(2, Ripetizione{});
+    m_ = Stato_misura{};
+    m_.Disegno_abilitato = true;
+    m_.Stato_fase = {Stato_fermo, Stato_fermo};
+    m_.Indice_ripetizione = 1;
+    m_.Pos_inizio_ripetizione = static_cast<float>(posizione_inizio);
+    m_.Pos_inizio_concentrica = static_cast<float>(posizione_inizio);
+    s_.Ripetizioni[1].Pos_inizio = static_cast<float>(posizione_inizio);
+    if (s_.Memo_attivo) Registra({static_cast<float>(posizione_inizio), 0, 0, 0});
+}
+
+void Motore_misura::Fine_rielaborazione() {
+    m_.Disegno_abilitato = false;
+    if (s_.Memo_attivo && s_.Numero_campioni > 1)
+        Registra(s_.Campioni[static_cast<std::size_t>(s_.Numero_campioni - 1)]);
+}
+
+void Motore_misura::Rielabora_blocco(std::span<const Campione> campioni) {
+    const std::size_t conteggio = campioni.size();
+    if (conteggio == 0) return;
+    if (posizioni_.size() < conteggio) {
+        posizioni_.resize(conteggio);
+        tempi_.resize(conteggio);
+    }
+    if (velocita_.size() < conteggio) velocita_.resize(conteggio);
+    for (std::size_t i = 0; i < conteggio; ++i) {
+        const Campione& c = campioni[i];
+        tempi_[i] = c.dt * 1000.0f;
+        m_.Tempo_corrente = c.Tempo;
+        posizioni_[i] = static_cast<double>(c.Posizione);
+        velocita_[i] = static_cast<double>(c.Velocita);
+        if (s_.Memo_attivo && s_.Numero_campioni >= 0) Registra(c);
+        Elabora_dati(posizioni_[i], c.Velocita);
+    }
+    const Blocco_campioni blocco{
+        {posizioni_.data(), conteggio}, {velocita_.data(), conteggio}, {tempi_.data(), conteggio}};
+    for (Vista_misura* v : viste_)
+        if (v->Vuole_campioni()) v->Campioni_aggiunti(blocco);
 }
 
 bool Motore_misura::Disegno_richiesto() const {

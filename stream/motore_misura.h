@@ -58,6 +58,19 @@ public:
     // Live processing of one sample: repetition detection and the table.
     void Elabora_dati(double posizione, float velocita);
 
+    // A recorded measurement processed again (a sample file reopened). The file starts
+    // right after the first real lift, so the engine starts as it was then: repetition 1
+    // begins at time 0 at `posizione_inizio`, the table as in a fresh session. With
+    // recording on, the store starts with the record a sample file leaves out first.
+    void Inizia_rielaborazione(double posizione_inizio);
+    // Recorded samples, in order: each one's Tempo becomes the running time, the sample is
+    // recorded again when recording is on and goes through Elabora_dati; then the block
+    // goes to the listeners that draw, with its steps.
+    void Rielabora_blocco(std::span<const Campione> campioni);
+    // After the last block: drawing off; with recording on, the store ends with the
+    // record a sample file leaves out last, so that saving it again gives the same rows.
+    void Fine_rielaborazione();
+
     const Stato_misura& Stato() const { return m_; }
     // Tests set up a state directly.
     Stato_misura& Stato() { return m_; }
@@ -68,6 +81,8 @@ private:
     int Byte_in_attesa() const { return ritardo_ ? ritardo_() : 0; }
     bool Disegno_richiesto() const;
     void Spostamento(double posizione, int decimali);
+    // Stores a sample at Numero_campioni and counts it.
+    void Registra(const Campione& campione);
     // Steps of Elabora_dati: a lift begins; a top ends the current repetition.
     void Inizia_concentrica(double posizione);
     void Chiudi_ripetizione(double posizione);

@@ -146,6 +146,13 @@ private Q_SLOTS:
         QCOMPARE(b.Colonna(5)->currentRow(), 2);
         QCOMPARE(b.frm->Grafico(0).Cursore_x(1), x1);
         QCOMPARE(b.frm->Grafico(1).Cursore_x(1), 2.0);
+        // The repetition graph's cursor selects the nearest row in column 0 only; before
+        // the first row it changes nothing.
+        b.frm->Cursore_ripetizioni_spostato(0.6);
+        QCOMPARE(b.Colonna(0)->currentRow(), 1);
+        b.frm->Cursore_ripetizioni_spostato(-0.7);
+        QCOMPARE(b.Colonna(0)->currentRow(), 1);
+        QCOMPARE(b.Colonna(4)->currentRow(), 2);
     }
 
     // Selecting a row scrolls the time axis, span kept, only when the record is out of view.
@@ -170,23 +177,6 @@ private Q_SLOTS:
         QCOMPARE(QPointF(g.Minimo(Tempo::Asse_x), g.Massimo(Tempo::Asse_x)), nuovo_asse);
         // The last row's record is followed by the one in progress: both cursors placed.
         QCOMPARE(g.Cursore_x(2), double(Inizi[riga + 2]));
-    }
-
-    void cursore_ripetizioni_seleziona_solo_la_colonna_zero_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<int>("riga");
-        QTest::newRow("2.4") << 2.4 << 2;
-        QTest::newRow("prima della prima") << -0.7 << 0;
-    }
-    void cursore_ripetizioni_seleziona_solo_la_colonna_zero() {
-        QFETCH(double, x);
-        QFETCH(int, riga);
-        Banco b;
-        b.Riempi(3);
-        b.frm->Valori().Seleziona(0, 0);
-        b.frm->Cursore_ripetizioni_spostato(x);
-        QCOMPARE(b.Colonna(0)->currentRow(), riga);
-        QCOMPARE(b.Colonna(4)->currentRow(), 2);
     }
 };
 

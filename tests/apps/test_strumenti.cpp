@@ -34,8 +34,7 @@ QByteArray Cattura(Collegamento l, int tipo, std::uint32_t seme, int ripetizioni
     p.ripetizioni = ripetizioni;
     std::vector<Record_scheda> record;
     Flusso_copione(Genera_copione(p, seme), tipo, l).Tutti(record);
-    const auto byte = l == Collegamento::Hid ? Byte_hid(record) : Byte_seriali(record);
-    return QByteArray(reinterpret_cast<const char*>(byte.data()), qsizetype(byte.size()));
+    return Byte_cattura(record, l);
 }
 } // namespace
 

@@ -24,8 +24,7 @@ std::unique_ptr<Riproduzione> Riproduci(const std::vector<Record_scheda>& record
     o.limite_inf = 90;
     o.locale = QLocale::c();
     auto r = std::make_unique<Riproduzione>(o);
-    const auto byte = l == Collegamento::Hid ? Byte_hid(record) : Byte_seriali(record);
-    r->Esegui(QByteArray(reinterpret_cast<const char*>(byte.data()), qsizetype(byte.size())));
+    r->Esegui(Byte_cattura(record, l));
     return r;
 }
 } // namespace

@@ -6,6 +6,7 @@
 #include "acquisition/frm_cmd.h"
 #include "acquisition/salvataggi.h"
 #include "analysis/frm_grafici.h"
+#include "datafiles/frm_apri.h"
 #include "device/frm_hid.h"
 #include "device/frm_seriale.h"
 #include "device/protocollo.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -215,6 +217,10 @@ void Test_programma::serie_salvata_una_volta() {
     QVERIFY(campioni.open(QIODevice::ReadOnly) && campioni.readLine() == "Kine01;\r\n");
     QCOMPARE(campioni.readAll().count("\r\n"), 1 + qsizetype(p.Stato().Campioni.size()) - 2);
     QVERIFY(p.Principale().Lbl_salvato->text().contains("ripetizioni.csv"));
+    // Reopened, the sample file gives the repetitions back to the list and the graphs.
+    Apri_misura(nullptr, cartella + "2026  Dec 04  9.05.0.csv", p.Stato(), p.Motore(), avvisi_);
+    QCOMPARE(p.Motore().Lst_valori().Righe(), righe);
+    QCOMPARE(p.Principale().Grafici->Valori().Lst_valori(0)->count(), righe);
 
     c.Button_start->click();
     QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 50, 5000);

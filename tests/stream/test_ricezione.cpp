@@ -75,7 +75,6 @@ private Q_SLOTS:
         QTest::addColumn<Corte>("c");
         QTest::newRow("12 waiting: nothing read") << Corte{12, 12, 12};
         QTest::newRow("13: one block, 1 stays") << Corte{12, 13, 1};
-        QTest::newRow("25: two blocks") << Corte{12, 25, 1};
         QTest::newRow("read everything: left alone") << Corte{0, 13, 13};
         QTest::newRow("reception off") << Corte{12, 13, 13, false};
         QTest::newRow("no acquisition") << Corte{12, 13, 13, true, false};

@@ -1,0 +1,64 @@
+#include "datafiles/apri_misura.h"
+
+#include "datafiles/apri_campioni.h"
+#include "datafiles/avanzamento.h"
+#include "datafiles/ricostruzione_campioni.h"
+#include "stream/motore_misura.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Scala_barra = 1000;
+
+int Frazione(qint64 letti, qint64 totali) {
+    if (totali <= 0) return Scala_barra;
+    return static_cast<int>(std::min(letti, totali) * Scala_barra / totali);
+}
+
+// The older format: the reset, then the file read through with drawing on.
+void Apri_brax(Lettore_campioni& lettore, Sessione& sessione, Motore_misura& motore) {
+    motore.Azzera_misura();
+    motore.Stato().Disegno_abilitato = true;
+    std::int32_t tempo = 0;
+    if (lettore.Leggi_brax(tempo)) sessione.Tempo_campionamento = tempo;
+    motore.Stato().Disegno_abilitato = false;
+    lettore.Chiudi();
+}
+
+} // namespace
+
+std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
+                                        Motore_misura& motore, Avanzamento* progresso,
+                                        const std::function<void()>& tra_blocchi) {
+    Lettore_campioni lettore;
+    if (auto errore = lettore.Apri(nome)) return errore;
+    if (lettore.Tipo() == Tipo_file::Brax) {
+        Apri_brax(lettore, sessione, motore);
+        return std::nullopt;
+    }
+
+    Avanzamento nessuno;
+    Avanzamento& barra = progresso ? *progresso : nessuno;
+    barra.Mostra();
+    barra.Imposta_massimo(Scala_barra);
+    Ricostruzione_campioni ricostruzione;
+    std::vector<Campione> campioni;
+    bool iniziata = false;
+    while (lettore.Leggi_blocco(campioni)) {
+        ricostruzione.Applica(campioni, lettore.Scritte());
+        if (!iniziata) {
+            motore.Inizia_rielaborazione(*ricostruzione.Posizione_iniziale());
+            iniziata = true;
+        }
+        motore.Rielabora_blocco(campioni);
+        barra.Imposta_valore(Frazione(lettore.Byte_letti(), lettore.Byte_totali()));
+        if (tra_blocchi) tra_blocchi();
+    }
+    // A file with the titles only is an empty measurement.
+    if (!iniziata) motore.Azzera_misura();
+    motore.Fine_rielaborazione();
+    lettore.Chiudi();
+    barra.Chiudi();
+    return lettore.Errore();
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Reopening a saved test: the rows of a sample file go through the engine's live
+// processing again, so the value list, the repetitions, the graphs and (with recording
+// on) the sample store come back as they were when the test was recorded. A "brax01"
+// file of the older program resets the measurement and is read through, keeping nothing.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Avanzamento;
+class Motore_misura;
+struct Sessione;
+
+// Reads `nome` through `motore`. `progresso` (may be null) shows how far the reading has
+// got; `tra_blocchi` (may be empty) runs between blocks of rows, to keep the windows
+// alive. Returns the operator's text: the system's reason when the file cannot be read,
+// " File non compatibile!" for a file of neither kind, or the line of the first damaged
+// row (the rows before it stay loaded). The file is closed on every path.
+std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
+                                        Motore_misura& motore, Avanzamento* progresso,
+                                        const std::function<void()>& tra_blocchi = {});
