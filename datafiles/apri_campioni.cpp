@@ -111,7 +111,10 @@ bool Lettore_campioni::Prossima_riga(const char*& inizio, const char*& fine, boo
     for (;;) {
         const char* dati = buffer_.data() + inizio_;
         const std::size_t disponibili = fine_ - inizio_;
-        const auto* a_capo = static_cast<const char*>(std::memchr(dati, '\n', disponibili));
+        // An empty buffer has no data pointer to search.
+        const auto* a_capo = disponibili == 0
+                                 ? nullptr
+                                 : static_cast<const char*>(std::memchr(dati, '\n', disponibili));
         if (a_capo) {
             inizio = dati;
             fine = a_capo > dati && a_capo[-1] == '\r' ? a_capo - 1 : a_capo;
