@@ -99,18 +99,6 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
     if (Byte_in_attesa() < Ritardo_ripresa_disegno) m_.Disegno_abilitato = true;
 }
 
-void Motore_misura::Registra(const Campione& campione) {
-    auto& campioni = s_.Campioni;
-    const auto indice = static_cast<std::size_t>(s_.Numero_campioni);
-    if (campioni.size() == indice) {
-        campioni.push_back(campione);
-    } else {
-        campioni.resize(indice + 1);
-        campioni[indice] = campione;
-    }
-    ++s_.Numero_campioni;
-}
-
 void Motore_misura::Inizia_rielaborazione(double posizione_inizio) {
     Azzera_misura();
     trama_.Azzera();

@@ -81,8 +81,19 @@ private:
     int Byte_in_attesa() const { return ritardo_ ? ritardo_() : 0; }
     bool Disegno_richiesto() const;
     void Spostamento(double posizione, int decimali);
-    // Stores a sample at Numero_campioni and counts it.
-    void Registra(const Campione& campione);
+    // Stores a sample at Numero_campioni and counts it; the live loop runs it for every
+    // sample, so it stays in the header.
+    void Registra(const Campione& campione) {
+        auto& campioni = s_.Campioni;
+        const auto indice = static_cast<std::size_t>(s_.Numero_campioni);
+        if (campioni.size() == indice) {
+            campioni.push_back(campione);
+        } else {
+            campioni.resize(indice + 1);
+            campioni[indice] = campione;
+        }
+        ++s_.Numero_campioni;
+    }
     // Steps of Elabora_dati: a lift begins; a top ends the current repetition.
     void Inizia_concentrica(double posizione);
     void Chiudi_ripetizione(double posizione);
