@@ -136,11 +136,8 @@ bool Frm_grafici::Vuole_campioni() const {
 
 void Frm_grafici::Campioni_aggiunti(const Blocco_campioni& blocco) {
     Grafico_misura& g = Grafico(0);
-    for (std::size_t i = 0; i < blocco.tempi_ms.size(); ++i) {
-        const double passo = std::abs(static_cast<double>(blocco.tempi_ms[i])) / 1000.0;
-        g.Accoda(Tempo::Plot_posizione, blocco.posizioni[i], passo);
-        g.Accoda(Tempo::Plot_velocita, blocco.velocita[i], passo);
-    }
+    g.Accoda_passi(Tempo::Plot_posizione, blocco.posizioni, blocco.tempi_ms);
+    g.Accoda_passi(Tempo::Plot_velocita, blocco.velocita, blocco.tempi_ms);
 }
 
 void Frm_grafici::Tempo_ripartito() {

@@ -166,6 +166,23 @@ void Grafico_misura::Accoda(int plot, const double* valori, int quanti, double p
     Ridisegna();
 }
 
+void Grafico_misura::Accoda_passi(int plot, std::span<const double> valori,
+                                  std::span<const float> passi_ms) {
+    QCPGraph* g = grafico_(plot);
+    const std::size_t quanti = std::min(valori.size(), passi_ms.size());
+    if (!g || quanti == 0) return;
+    auto dati = g->data();
+    double x = dati->isEmpty() ? 0.0 : (dati->constEnd() - 1)->key;
+    QVector<QCPGraphData> punti(static_cast<qsizetype>(quanti));
+    for (std::size_t i = 0; i < quanti; ++i) {
+        const double passo = std::abs(static_cast<double>(passi_ms[i])) / 1000.0;
+        x = dati->isEmpty() && i == 0 ? 0.0 : x + passo;
+        punti[static_cast<qsizetype>(i)] = QCPGraphData(x, valori[i]);
+    }
+    dati->add(punti, true); // in X order already
+    Ridisegna();
+}
+
 void Grafico_misura::Accoda_multiplo(const double* valori, int quanti) {
     for (int p = 1; p <= std::min(quanti, Numero_plot()); ++p) Accoda(p, valori[p - 1], 1.0);
 }

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+#include <span>
 #include <vector>
 
 class QCustomPlot;
@@ -36,6 +37,8 @@ public:
     int Numero_plot() const { return static_cast<int>(grafici_.size()); }
     void Accoda(int plot, double valore, double passo_x);
     void Accoda(int plot, const double* valori, int quanti, double passo_x);
+    // A block at once: point i lies |passi_ms[i]| / 1000 after the one before it.
+    void Accoda_passi(int plot, std::span<const double> valori, std::span<const float> passi_ms);
     // One value to each of plots 1..quanti, X step 1.
     void Accoda_multiplo(const double* valori, int quanti);
     int Punti(int plot) const;
