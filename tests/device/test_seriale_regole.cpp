@@ -87,15 +87,6 @@ private Q_SLOTS:
         }
     }
 
-    // Edited by hand, without quotes around the commas.
-    void settings_store() {
-        QFile file(File_impostazioni());
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
-        file.write("[Properties]\nSettings=19200,e,7,2\n");
-        file.close();
-        QCOMPARE(Leggi_impostazione("Properties", "Settings"), "19200,e,7,2");
-    }
-
     // A link claims a number, also beyond 30; otherwise the fixed rule.
     void port_numbers() {
         QCOMPARE(Dispositivo_fisso(9), "/dev/ttyACM0");

@@ -92,24 +92,6 @@ struct Banco {
 class Test_frm_utente : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void rows_as_laid_out() {
-        Banco b;
-        Frm_utente& f = b.Apri();
-        QVERIFY(!f.isModal());
-        QStringList didascalie;
-        for (std::size_t i = 0; i < 9; ++i) {
-            didascalie << f.Lbl_utente[i]->text();
-            QCOMPARE(f.Cmd_add[i]->isVisible(), i < 8);
-        }
-        QCOMPARE(didascalie,
-                 (QStringList{"Squadra", "Identificativo Atleta", "Carico             (Kg)",
-                              "Identificativo Esercizio", "Velocità Massima (mm/s)",
-                              "Limite Superiore   (%)", "Limite Inferiore   (%)",
-                              "Ampiezza minima    (mm)", "Nota"}));
-        QVERIFY(!f.txt_utente[8]->isVisible());
-        QCOMPARE(f.Txt_nota->text(), QStringLiteral("nota"));
-    }
-
     // Nothing stored: empty lists; "&Ok" stores empty texts and zeros and no athlete file.
     void first_run() {
         Banco b;

@@ -124,22 +124,6 @@ private Q_SLOTS:
         QCOMPARE(eseguite, azioni);
     }
 
-    // Values out of range are refused with the range in the message: "arguments|what the
-    // refusal says" (nothing after the bar: accepted).
-    void opzioni_fuori_intervallo() {
-        for (const QString caso :
-             {"--port 30|", "--port 31|--port: \"31\" (da 1 a 30)", "--port 0|(da 1 a 30)",
-              "--port 2 --up 1:0.5|(da 0.05 a 60)", "--port 2 --config 1,2,256|ognuno da 0 a 255",
-              "--port 2 --rate 2000|(da 1 a 1920)"}) {
-            const QString errore = caso.section('|', 1);
-            Opzioni_scheda o;
-            const QString messaggio =
-                Leggi_opzioni(caso.section('|', 0, 0).split(' '), o).value_or(QString());
-            QVERIFY2(messaggio.isEmpty() == errore.isEmpty() && messaggio.contains(errore),
-                     qPrintable(caso + " -> " + messaggio));
-        }
-    }
-
     // The stream is the motion model's, paced in real time, and stops on "$T".
     void flusso_del_modello() {
         const QStringList argomenti{"--port", "6", "--board-type", "2", "--seed", "3",
