@@ -69,7 +69,6 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
         false);
     Button_Crono = Pulsante(this, "Button_Crono", QStringLiteral("CRONO"),
                             QStringLiteral("Mostra il cronometro"), false);
-    Button_Crono->setEnabled(false); // the stopwatch window is not there yet
     Button_Calcolatrice = Pulsante(this, "Button_Calcolatrice", QStringLiteral("CALCOLATRICE"),
                                    QStringLiteral("Mostra la colcolatrice"), false);
 
@@ -89,6 +88,7 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     // The right button, or the menu key, shows the time view.
     Button_Tempo->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Button_Tempo, &QWidget::customContextMenuRequested, this, &Frm_cmd::Vista_tempo);
+    connect(Button_Crono, &QPushButton::clicked, this, &Frm_cmd::Cronometro_richiesto);
     connect(Button_Calcolatrice, &QPushButton::clicked, this, [] { Avvia_calcolatrice(); });
     connect(&protocollo_, &Protocollo::Avvio_spento, this, &Frm_cmd::Avvio_spento);
     connect(lampeggio_, &QTimer::timeout, this, &Frm_cmd::Lampeggia);
@@ -171,6 +171,14 @@ void Frm_cmd::Fine_acquisizione() {
     if (!in_corso_) return;
     in_corso_ = false;
     if (s_.Memo_attivo) salvataggi_.Salva_automatico();
+}
+
+void Frm_cmd::Termina() {
+    if (Button_start->isChecked()) {
+        Imposta_start(false);
+        Button_start_ValueChanged(false);
+    }
+    if (s_.Memo_attivo) Button_Memo_ValueChanged(false);
 }
 
 void Frm_cmd::Imposta_start(bool acceso) {

@@ -33,8 +33,11 @@ public:
     void Button_Grafici_Click();
     void Button_Tempo_Click() {} // the time view is on the right button
     void Vista_tempo();
-    // Recording on or off; the main window turns it off when it closes while recording.
+    // Recording on or off.
     void Button_Memo_ValueChanged(bool acceso);
+    // The program is closing: a running acquisition stops as the start button's stop
+    // would (a recorded one is saved, both files), then recording goes off.
+    void Termina();
 
     QPushButton* Button_start;
     QPushButton* Button_Memo;
@@ -54,6 +57,8 @@ public:
 Q_SIGNALS:
     // The view shown changed (the view menu's check marks follow it).
     void Vista_cambiata();
+    // The stopwatch button was pressed.
+    void Cronometro_richiesto();
 
 private:
     void Button_start_ValueChanged(bool acceso);

@@ -2,6 +2,7 @@
 
 #include "device/collegamento_hid.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,12 +17,26 @@ frm_hid::frm_hid(Collegamento_hid& collegamento, QWidget* parent)
     Text1 = new QLineEdit(this);
     Text1->setReadOnly(true);
     Text1->setAccessibleName(QStringLiteral("Esito dell'ultimo comando"));
+    Lbl_ricerca = new QLabel(QStringLiteral("Ricerca della scheda USB..."), this);
+    Lbl_ricerca->setMinimumWidth(
+        Lbl_ricerca->fontMetrics().horizontalAdvance(QStringLiteral("Testing..HID")) * 3);
+    Lbl_ricerca->setAlignment(Qt::AlignCenter);
     auto* colonna = new QVBoxLayout(this);
+    colonna->setContentsMargins(24, 18, 24, 18);
+    colonna->addWidget(Lbl_ricerca);
     for (QWidget* w : {static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
                        static_cast<QWidget*>(Command3), static_cast<QWidget*>(Text1)})
         colonna->addWidget(w);
     connect(Command1, &QPushButton::clicked, this, [this] { Invia_prova("$F"); });
     connect(Command2, &QPushButton::clicked, this, [this] { Invia_prova("$T"); });
+    Mostra_prove(false);
+}
+
+void frm_hid::Mostra_prove(bool mostra) {
+    for (QWidget* w : {static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
+                       static_cast<QWidget*>(Command3), static_cast<QWidget*>(Text1)})
+        w->setVisible(mostra);
+    adjustSize();
 }
 
 void frm_hid::Invia_prova(const char* comando) {

@@ -3,15 +3,19 @@
 #include "acquisition/frm_cmd.h"
 #include "acquisition/salvataggi.h"
 #include "analysis/frm_grafici.h"
+#include "platform/impostazioni_utente.h"
 #include "session/sessione.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
 #include "stream/motore_misura.h"
+#include "tools/frm_crono.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -58,6 +62,9 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
         Lbl_salvato->setText(QStringLiteral("Salvato: ") + QDir::toNativeSeparators(nome));
     });
     Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, avvisi, area);
+    connect(Comandi, &Frm_cmd::Cronometro_richiesto, this, &Frm_main::Mostra_cronometro);
+    connect(Comandi, &Frm_cmd::Vista_cambiata, this, &Frm_main::Aggiorna_spunte);
+    Crea_menu();
     riposiziona();
     Intestazione->Aggiorna_intestazione(sessione.Dati_esercizio, locale);
     Intestazione->show();
@@ -73,6 +80,100 @@ Frm_utente* Frm_main::Mostra_configurazione() {
         connect(f, &Frm_utente::Confermato, this,
                 [this] { Mostra_cartella_dati(s_->Dati_esercizio.Cartella_dati); });
     return f;
+}
+
+void Frm_main::Crea_menu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFileApri = Comandi->Azione_apri;
+    mnuFileSalva_parziale = Comandi->Azione_salva_dati;
+    mnuFileSalva_intero = Comandi->Azione_salva_file_intero;
+    file->addAction(mnuFileApri);
+    file->addAction(mnuFileSalva_parziale);
+    file->addAction(mnuFileSalva_intero);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSepara"));
+    mnuFileEsci = file->addAction(QStringLiteral("Esci"), this, &QWidget::close);
+    mnuFileEsci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* impostazioni = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
+    mnuImpostazioniConfigura = impostazioni->addAction(QStringLiteral("Configura..."), this,
+                                                       &Frm_main::Mostra_configurazione);
+    mnuImpostazioniParametri_Porta = impostazioni->addAction(
+        QStringLiteral("Parametri Porta...."), this, &Frm_main::Parametri_porta_richiesti);
+
+    QMenu* visualizza = menuBar()->addMenu(QStringLiteral("&Visualizza"));
+    mnuVisualizzaRipetizioni = visualizza->addAction(QStringLiteral("Grafico ripetizioni"), Comandi,
+                                                     &Frm_cmd::Button_Ripetizioni_Click);
+    // The time view, as the right button on the panel's TEMPO shows it.
+    mnuVisualizzaTempo =
+        visualizza->addAction(QStringLiteral("Grafico tempo"), Comandi, &Frm_cmd::Vista_tempo);
+    mnuVisualizzaGrafico = visualizza->addAction(QStringLiteral("Grafico ripetizioni & tempo"),
+                                                 Comandi, &Frm_cmd::Button_Grafici_Click);
+    auto* viste = new QActionGroup(this);
+    for (QAction* a : {mnuVisualizzaRipetizioni, mnuVisualizzaTempo, mnuVisualizzaGrafico}) {
+        a->setCheckable(true);
+        viste->addAction(a);
+    }
+    mnuVisualizzaGrafico->setChecked(true);
+
+    QMenu* strumenti = menuBar()->addMenu(QStringLiteral("&Strumenti"));
+    mnuStrumentiCronometro =
+        strumenti->addAction(QStringLiteral("Cronometro"), this, &Frm_main::Mostra_cronometro);
+    mnuStrumentiCalcolatrice =
+        strumenti->addAction(QStringLiteral("Calcolatrice"), this, [] { Avvia_calcolatrice(); });
+
+    QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
+    mnuHelpInformazioni = aiuto->addAction(QStringLiteral("Informazioni su..."), this,
+                                           &Frm_main::Mostra_informazioni);
+
+    const std::pair<QAction*, const char*> nomi[] = {
+        {mnuFileApri, "mnuFileApri"},
+        {mnuFileSalva_parziale, "mnuFileSalva_parziale"},
+        {mnuFileSalva_intero, "mnuFileSalva_intero"},
+        {mnuFileEsci, "mnuFileEsci"},
+        {mnuImpostazioniConfigura, "mnuImpostazioniConfigura"},
+        {mnuImpostazioniParametri_Porta, "mnuImpostazioniParametri_Porta"},
+        {mnuVisualizzaRipetizioni, "mnuVisualizzaRipetizioni"},
+        {mnuVisualizzaTempo, "mnuVisualizzaTempo"},
+        {mnuVisualizzaGrafico, "mnuVisualizzaGrafico"},
+        {mnuStrumentiCronometro, "mnuStrumentiCronometro"},
+        {mnuStrumentiCalcolatrice, "mnuStrumentiCalcolatrice"},
+        {mnuHelpInformazioni, "mnuHelpInformazioni"}};
+    for (const auto& [azione, nome] : nomi) azione->setObjectName(QLatin1String(nome));
+}
+
+void Frm_main::Aggiorna_spunte() {
+    switch (Grafici->Vista_corrente()) {
+    case Frm_grafici::Vista::Ripetizioni:
+        mnuVisualizzaRipetizioni->setChecked(true);
+        break;
+    case Frm_grafici::Vista::Tempo:
+        mnuVisualizzaTempo->setChecked(true);
+        break;
+    case Frm_grafici::Vista::Combinata:
+        mnuVisualizzaGrafico->setChecked(true);
+        break;
+    }
+}
+
+Frm_crono* Frm_main::Mostra_cronometro() {
+    if (Crono.isNull()) Crono = new Frm_crono(this);
+    Crono->show();
+    Crono->raise();
+    Crono->activateWindow();
+    return Crono;
+}
+
+void Frm_main::Mostra_informazioni() {
+    const QString cartella =
+        s_ != nullptr ? QDir::toNativeSeparators(s_->Cartella_applicazione) : QString();
+    const QString testo =
+        QStringLiteral("Kinetrack\nVersione %1.%2.%3\n\nCartella dati: %4\nImpostazioni: %5")
+            .arg(KT_VERSIONE_MAGGIORE)
+            .arg(KT_VERSIONE_MINORE)
+            .arg(KT_VERSIONE_REVISIONE)
+            .arg(cartella, QDir::toNativeSeparators(File_impostazioni()));
+    (avvisi_ != nullptr ? *avvisi_ : static_cast<Avvisi&>(*this))
+        .Mostra(testo, Icona::Nessuna, QStringLiteral("Informazioni su kinetrack"));
 }
 
 void Frm_main::riposiziona() {
@@ -114,9 +215,13 @@ void Frm_main::Mostra(const QString& testo, Icona icona, const QString& titolo) 
 }
 
 void Frm_main::closeEvent(QCloseEvent* evento) {
-    // A recording left on goes off: the folder for automatic saves is there next time.
-    if (Comandi != nullptr && s_ != nullptr && s_->Memo_attivo)
-        Comandi->Button_Memo_ValueChanged(false);
+    // Nothing recorded is lost: a running acquisition is stopped and saved as the start
+    // button's stop would save it, then recording goes off.
+    if (Comandi != nullptr) Comandi->Termina();
+    // Then the other windows, in this order: stopwatch, setup dialog, and (through
+    // Chiusura) the serial window and the HID window.
+    if (!Crono.isNull()) Crono->close();
+    if (!Utente.isNull()) Utente->close();
     Q_EMIT Chiusura();
     evento->accept();
 }

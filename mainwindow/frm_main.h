@@ -12,6 +12,8 @@
 #include <QPointer>
 
 class Frm_cmd;
+class Frm_crono;
+class QAction;
 class Frm_grafici;
 class Frm_intestazione;
 class Frm_utente;
@@ -44,6 +46,25 @@ public:
     void riposiziona();
     // The setup dialog, opened (or brought to the front) as "CONFIGURA" does.
     Frm_utente* Mostra_configurazione();
+    // The stopwatch, created on first use, otherwise brought to the front.
+    Frm_crono* Mostra_cronometro();
+    // "Informazioni su...": the version, the data folder and the settings file.
+    void Mostra_informazioni();
+
+    // The menu bar, built with the child windows. "Apri..." and the two saves are the
+    // command panel's own actions, so their keys work from the panel's menu too.
+    QAction* mnuFileApri = nullptr;
+    QAction* mnuFileSalva_parziale = nullptr;
+    QAction* mnuFileSalva_intero = nullptr;
+    QAction* mnuFileEsci = nullptr;
+    QAction* mnuImpostazioniConfigura = nullptr;
+    QAction* mnuImpostazioniParametri_Porta = nullptr;
+    QAction* mnuVisualizzaRipetizioni = nullptr;
+    QAction* mnuVisualizzaTempo = nullptr;
+    QAction* mnuVisualizzaGrafico = nullptr;
+    QAction* mnuStrumentiCronometro = nullptr;
+    QAction* mnuStrumentiCalcolatrice = nullptr;
+    QAction* mnuHelpInformazioni = nullptr;
 
     QLabel* Lbl_cartella = nullptr;
     QLabel* Lbl_salvato = nullptr; // the last file saved
@@ -52,16 +73,24 @@ public:
     Frm_cmd* Comandi = nullptr;
     Salvataggi* Salvataggi_test = nullptr;
     QPointer<Frm_utente> Utente;
+    QPointer<Frm_crono> Crono;
 
 Q_SIGNALS:
-    // The window is closing: the program's other windows go with it.
+    // The window is closing, the stopwatch and the setup dialog are closed: the serial
+    // window and the HID window go next.
     void Chiusura();
+    // "Parametri Porta....": the serial port window.
+    void Parametri_porta_richiesti();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    void Crea_menu();
+    // One check mark in the view menu, on the view shown.
+    void Aggiorna_spunte();
+
     Sessione* s_ = nullptr;
     Avvisi* avvisi_ = nullptr;
     QLocale locale_;

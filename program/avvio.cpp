@@ -13,10 +13,12 @@
 #include "session/titolo.h"
 #include "setup/frm_intestazione.h"
 #include "stream/motore_misura.h"
+#include "tools/frm_apertura.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 #include <QStandardPaths>
 
 QString Cartella_applicazione(const QString& cartella_eseguibile, QString* errore) {
@@ -46,6 +48,7 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     if (!opzioni_.porta) porta_propria_ = std::make_unique<Porta_qt>();
     porta_ = opzioni_.porta ? opzioni_.porta : porta_propria_.get();
     principale_ = std::make_unique<Frm_main>();
+    principale_->setWindowIcon(Icona_programma());
     avvisi_ = opzioni_.avvisi ? opzioni_.avvisi : principale_.get();
     motore_ = std::make_unique<Motore_misura>(s_, QLocale());
     protocollo_ = std::make_unique<Protocollo>(s_, *motore_, *avvisi_);
@@ -56,6 +59,12 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
             &Protocollo::Collegamento_perso);
     connect(protocollo_.get(), &Protocollo::Stato_cambiato, this, &Programma::Aggiorna_didascalia);
     connect(principale_.get(), &Frm_main::Chiusura, this, &Programma::Chiudi_finestre);
+    connect(principale_.get(), &Frm_main::Parametri_porta_richiesti, this, [this] {
+        if (!seriale_) return;
+        seriale_->show();
+        seriale_->raise();
+        seriale_->activateWindow();
+    });
 }
 
 Programma::~Programma() {
@@ -100,6 +109,9 @@ void Programma::Avvia() {
         Aggiorna_didascalia();
     });
     finestra_hid_ = std::make_unique<frm_hid>(*hid_);
+    finestra_hid_->Mostra_prove(opzioni_.diagnostica);
+    if (const QScreen* schermo = QGuiApplication::primaryScreen())
+        finestra_hid_->move(schermo->availableGeometry().center() - finestra_hid_->rect().center());
     finestra_hid_->show();
     finestra_hid_->setWindowTitle(QStringLiteral("Testing..HID"));
     QCoreApplication::processEvents();
@@ -133,13 +145,34 @@ void Programma::Avvia() {
     protocollo_->Leggi_tipo_scheda();
     protocollo_->Inizializza_scheda();
 
-    // 14: the main window with its child windows; they listen to the engine.
+    // 13: the opening window; it shows the main window when it closes.
+    if (opzioni_.apertura) {
+        auto* apertura = new frm_apertura();
+        connect(apertura, &frm_apertura::Passaggio, this, &Programma::Mostra_principale);
+        apertura->show();
+        apertura->raise();
+    }
+    // 14: the main window with its child windows, which listen to the engine, and its
+    // caption.
     principale_->Apri_finestre(s_, QLocale(), *protocollo_, *motore_, *avvisi_);
     principale_->Grafici->Imposta_lista(&motore_->Lst_valori());
     motore_->Aggiungi_vista(*principale_->Intestazione);
     motore_->Aggiungi_vista(*principale_->Grafici);
     Aggiorna_didascalia();
+    if (!opzioni_.apertura) Mostra_principale(false);
+}
+
+void Programma::Mostra_principale(bool configura) {
     principale_->showMaximized();
+    principale_->raise();
+    principale_->activateWindow();
+    if (configura) principale_->Mostra_configurazione();
+}
+
+void Programma::Porta_in_primo_piano() {
+    if (principale_->isMinimized()) principale_->showNormal();
+    principale_->raise();
+    principale_->activateWindow();
 }
 
 void Programma::Chiudi_finestre() {

@@ -39,12 +39,18 @@ public:
         Avvisi* avvisi = nullptr;       // none: message boxes of the main window
         Porta_seriale* porta = nullptr; // none: the real serial port
         int attesa_hid_ms = 500;        // how long the HID test waits for a board
+        bool apertura = true;           // the opening window; without it the main window
+                                        // shows at once, as after a key on the opening
+        bool diagnostica = false;       // the HID window keeps its test buttons
     };
     explicit Programma(const Opzioni& opzioni);
     ~Programma() override;
 
-    // The start-up sequence; ends with the main window on screen.
+    // The start-up sequence; ends with the opening window on screen, which hands over
+    // to the main window (and, left alone, to the setup dialog).
     void Avvia();
+    // Another start of the program asked for this one: the main window comes to the front.
+    void Porta_in_primo_piano();
 
     Sessione& Stato() { return s_; }
     Frm_main& Principale() { return *principale_; }
@@ -61,6 +67,7 @@ private:
     // Commands go over the link the transport flags name.
     void Aggiorna_collegamento();
     void Chiudi_finestre();
+    void Mostra_principale(bool configura);
 
     Opzioni opzioni_;
     Sessione s_;

@@ -2,7 +2,7 @@
 # Installs what kinetrack needs to build, test and run on Debian 12, and the Italian
 # locale the tests use. Safe to run again: it installs only what is missing.
 set -euo pipefail
-pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev libqcustomplot-dev
+pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev
          libhidapi-dev libudev-dev xvfb xauth xdotool imagemagick locales clang-format)
 mancanti=()
 for p in "${pacchetti[@]}"; do

@@ -69,6 +69,7 @@ private:
         o.hid = &hid_;
         o.avvisi = &avvisi_;
         o.attesa_hid_ms = 100;
+        o.apertura = false;
         return o;
     }
     QStringList File_salvati() const {
