@@ -156,11 +156,7 @@ void Frm_main::Aggiorna_spunte() {
 }
 
 Frm_crono* Frm_main::Mostra_cronometro() {
-    if (Crono.isNull()) Crono = new Frm_crono(this);
-    Crono->show();
-    Crono->raise();
-    Crono->activateWindow();
-    return Crono;
+    return Mostra_frm_crono(Crono, this);
 }
 
 void Frm_main::Mostra_informazioni() {
