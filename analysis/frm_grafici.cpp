@@ -1,5 +1,7 @@
 #include "analysis/frm_grafici.h"
 
+#include "platform/moduli.h"
+
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "platform/grafico.h"
@@ -121,7 +123,10 @@ Frm_edit_grafici* Frm_grafici::Editor() const {
 }
 
 void Frm_grafici::Apri_editor(int grafico) {
-    if (!editor_) editor_ = new Frm_edit_grafici(*this);
+    if (!editor_) {
+        editor_ = new Frm_edit_grafici(*this);
+        Centra_su(editor_, this);
+    }
     editor_->show();
     editor_->raise();
     editor_->activateWindow();

@@ -1,11 +1,34 @@
 #include "platform/moduli.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
 
 void Riga_modulo(QGridLayout* griglia, int riga, const QString& etichetta, QWidget* campo) {
     auto* testo = new QLabel(etichetta, griglia->parentWidget());
     testo->setBuddy(campo);
     griglia->addWidget(testo, riga, 0);
     griglia->addWidget(campo, riga, 1);
+}
+
+void Centra_su(QWidget* finestra, const QWidget* sopra) {
+    const QWidget* base = sopra != nullptr ? sopra->window() : nullptr;
+    const QScreen* schermo = base != nullptr ? base->screen() : QGuiApplication::primaryScreen();
+    if (schermo == nullptr) return;
+    const QRect libero = schermo->availableGeometry();
+    const QRect sotto = base != nullptr && base->isVisible() ? base->frameGeometry() : libero;
+    finestra->ensurePolished();
+    if (!finestra->testAttribute(Qt::WA_Resized)) finestra->adjustSize();
+    const int titolo = finestra->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QRect r(QPoint(), finestra->size() + QSize(0, titolo));
+    r.moveCenter(sotto.center());
+    r.moveLeft(
+        std::clamp(r.left(), libero.left(), std::max(libero.left(), libero.right() - r.width())));
+    r.moveTop(
+        std::clamp(r.top(), libero.top(), std::max(libero.top(), libero.bottom() - r.height())));
+    finestra->move(r.topLeft());
 }

@@ -9,3 +9,7 @@ class QWidget;
 // Row `riga` of a two-column form: the caption (its "&" marks the access key that moves to
 // the field) and the field.
 void Riga_modulo(QGridLayout* griglia, int riga, const QString& etichetta, QWidget* campo);
+
+// Places a window that is about to show centred over the window of `sopra` (the screen
+// when there is none), kept inside the screen's free area with room for its title bar.
+void Centra_su(QWidget* finestra, const QWidget* sopra);

@@ -8,6 +8,7 @@
 #include "device/protocollo.h"
 #include "mainwindow/frm_main.h"
 #include "platform/hid_hidapi.h"
+#include "platform/moduli.h"
 #include "platform/porta_qt.h"
 #include "session/attendi.h"
 #include "session/titolo.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QScreen>
 #include <QStandardPaths>
 
 QString Cartella_applicazione(const QString& cartella_eseguibile, QString* errore) {
@@ -61,6 +61,7 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     connect(principale_.get(), &Frm_main::Chiusura, this, &Programma::Chiudi_finestre);
     connect(principale_.get(), &Frm_main::Parametri_porta_richiesti, this, [this] {
         if (!seriale_) return;
+        if (!seriale_->isVisible()) Centra_su(seriale_.get(), principale_.get());
         seriale_->show();
         seriale_->raise();
         seriale_->activateWindow();
@@ -110,8 +111,7 @@ void Programma::Avvia() {
     });
     finestra_hid_ = std::make_unique<frm_hid>(*hid_);
     finestra_hid_->Mostra_prove(opzioni_.diagnostica);
-    if (const QScreen* schermo = QGuiApplication::primaryScreen())
-        finestra_hid_->move(schermo->availableGeometry().center() - finestra_hid_->rect().center());
+    Centra_su(finestra_hid_.get(), nullptr);
     finestra_hid_->show();
     finestra_hid_->setWindowTitle(QStringLiteral("Testing..HID"));
     QCoreApplication::processEvents();
@@ -130,6 +130,7 @@ void Programma::Avvia() {
         seriale_->setWindowTitle(QStringLiteral("Testing..."));
         seriale_->Leggi_impostazioni();
         if (!protocollo_->Verifica_scheda()) {
+            Centra_su(seriale_.get(), nullptr);
             seriale_->show();
             seriale_->Cmd_Auto_Click();
         }

@@ -1,5 +1,7 @@
 #include "setup/frm_utente.h"
 
+#include "platform/moduli.h"
+
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
@@ -287,8 +289,10 @@ void Frm_utente::Conferma() {
 Frm_utente* Mostra_frm_utente(QPointer<Frm_utente>& finestra, Sessione& sessione,
                               Frm_grafici* grafici, Frm_intestazione* intestazione, Avvisi& avvisi,
                               const QLocale& locale, QWidget* parent) {
-    if (!finestra)
+    if (!finestra) {
         finestra = new Frm_utente(sessione, grafici, intestazione, avvisi, locale, parent);
+        Centra_su(finestra, parent);
+    }
     finestra->show();
     finestra->raise();
     finestra->activateWindow();
