@@ -16,6 +16,8 @@
 #include "program/avvio.h"
 #include "session/titolo.h"
 #include "setup/frm_intestazione.h"
+#include "setup/frm_utente.h"
+#include "tools/frm_crono.h"
 #include "stream/lista_valori.h"
 #include "stream/motore_misura.h"
 #include "tests/device/test_protocollo_finti.h"
@@ -24,6 +26,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -41,6 +45,20 @@ public:
     int comparse = 0;
 };
 
+// Writes down the windows of the program as they close.
+class Registro_chiusure : public QObject {
+public:
+    explicit Registro_chiusure(QStringList& ordine) : ordine_(ordine) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Close && o->isWidgetType() && o->objectName() != "Frm_main")
+            ordine_ << o->objectName();
+        return false;
+    }
+
+private:
+    QStringList& ordine_;
+};
+
 const QString Titolo = QStringLiteral("KINETRACK " KT_VERSIONE_ATTESA);
 } // namespace
 
@@ -55,6 +73,7 @@ private Q_SLOTS:
     void con_scheda_seriale();
     void senza_scheda();
     void con_scheda_hid();
+    void menu_e_chiusura();
     void serie_salvata_una_volta();
     void salvataggi_falliti_data();
     void salvataggi_falliti();
@@ -183,6 +202,69 @@ void Test_programma::con_scheda_hid() {
     QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Disconnesso");
 }
 
+// The menus at start and as the views change; the windows they open come to the front
+// when open already; closing goes stopwatch, setup dialog, serial window, HID window.
+void Test_programma::menu_e_chiusura() {
+    hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+    Programma p(Opzioni());
+    p.Avvia();
+    Frm_main& m = p.Principale();
+    QStringList menu;
+    for (QAction* a : m.menuBar()->actions()) {
+        QStringList voci;
+        for (QAction* v : a->menu()->actions())
+            voci << (v->isSeparator() ? QString("-")
+                                      : QString(v->isEnabled() ? "" : "(off)") + v->text() +
+                                            (v->isChecked() ? "[x]" : ""));
+        menu << a->text() + ": " + voci.join(", ");
+    }
+    QCOMPARE(menu, (QStringList{
+                       "&File: Apri..., Salva dati con nome..., Salva file intero con nome..., "
+                       "-, Esci",
+                       "&Impostazioni: Configura..., Parametri Porta....",
+                       "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni & "
+                       "tempo[x]",
+                       "&Strumenti: Cronometro, Calcolatrice",
+                       "&?: Informazioni su...",
+                   }));
+    const auto spunte = [&m] {
+        return QList<bool>{m.mnuVisualizzaRipetizioni->isChecked(),
+                           m.mnuVisualizzaTempo->isChecked(), m.mnuVisualizzaGrafico->isChecked()};
+    };
+    m.mnuVisualizzaRipetizioni->trigger();
+    QCOMPARE(spunte(), (QList<bool>{true, false, false}));
+    QCOMPARE(m.Grafici->Vista_corrente(), Frm_grafici::Vista::Ripetizioni);
+    m.mnuVisualizzaTempo->trigger();
+    QCOMPARE(spunte(), (QList<bool>{false, true, false}));
+    m.Comandi->Button_Grafici->click(); // the panel's buttons move the marks too
+    QCOMPARE(spunte(), (QList<bool>{false, false, true}));
+
+    m.mnuHelpInformazioni->trigger();
+    QCOMPARE(avvisi_.elenco.size(), 1);
+    QVERIFY(avvisi_.elenco[0].testo.contains(QDir::toNativeSeparators(radice_ + "/data")));
+    QVERIFY(avvisi_.elenco[0].testo.contains("Versione " KT_VERSIONE_ATTESA));
+
+    m.mnuStrumentiCronometro->trigger();
+    const QPointer<Frm_crono> crono = m.Crono;
+    m.Comandi->Button_Crono->click();
+    QCOMPARE(m.Crono.data(), crono.data());
+    m.mnuImpostazioniConfigura->trigger();
+    const QPointer<Frm_utente> utente = m.Utente;
+    m.mnuImpostazioniConfigura->trigger();
+    QCOMPARE(m.Utente.data(), utente.data());
+    m.mnuImpostazioniParametri_Porta->trigger();
+    QVERIFY(p.Seriale().isVisible());
+
+    QStringList ordine;
+    Registro_chiusure registro(ordine);
+    qApp->installEventFilter(&registro);
+    connect(p.Finestra_hid(), &QObject::destroyed, [&ordine] { ordine << "frm_hid"; });
+    m.mnuFileEsci->trigger();
+    qApp->removeEventFilter(&registro);
+    QCOMPARE(ordine, (QStringList{"Frm_crono", "Frm_utente", "frm_seriale", "frm_hid"}));
+    QVERIFY(crono.isNull() && utente.isNull() && p.Hid() == nullptr);
+}
+
 // Recording on, start, stop: the sample file and the summary in "misure_auto" (no athlete
 // yet), names without ":". A second set stopped by "Reset Pos" (the stop comes from the
 // protocol, not from the button) is saved too, once.
@@ -235,6 +317,19 @@ void Test_programma::serie_salvata_una_volta() {
     c.Button_start->click();
     c.Button_start->click();
     QCOMPARE(File_salvati().size(), 4);
+
+    // The window closed in the middle of a recorded set: the set is saved whole first.
+    c.Button_Memo->click();
+    c.Button_start->click();
+    QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 1, 15000);
+    const auto registrati = qsizetype(p.Stato().Campioni.size());
+    p.Principale().close();
+    QVERIFY(!p.Stato().Acquisizione_in_corso && !p.Stato().Memo_attivo);
+    const QStringList salvati = File_salvati();
+    QCOMPARE(salvati.size(), 6);
+    QFile ultimo(cartella + salvati.filter(QRegularExpression("\\d\\.csv$")).last());
+    QVERIFY(ultimo.open(QIODevice::ReadOnly));
+    QVERIFY(ultimo.readAll().count("\r\n") >= registrati - 1);
     scheda.terminate();
     QVERIFY(scheda.waitForFinished(3000));
 }
