@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# Builds the kinetrack .deb, installs it with apt in a clean Debian 12 root and starts the
+# installed program there under Xvfb, beside the installed virtual board. Run by hand, as
+# root (debootstrap, mount, chroot):  sudo bash scripts/test-package.sh
+#
+# The root is made once with debootstrap and kept (KT_ROOT, default /work/kt-root); delete
+# it for a fresh one. Each run purges the previous kinetrack package from it first. The
+# screenshot of the running program is written outside the root (KT_SCREENSHOT).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sorgenti=$(pwd)
+radice=${KT_ROOT:-/work/kt-root}
+schermata=${KT_SCREENSHOT:-$sorgenti/build-pkg/kinetrack-installato.png}
+costruzione=$sorgenti/build-pkg
+
+[ "$(id -u)" -eq 0 ] || { echo "Run as root (debootstrap, mount and chroot need it)." >&2; exit 1; }
+
+esegui() {
+    echo "+ $*"
+    "$@"
+}
+nella_radice() {
+    echo "+ chroot $radice $*"
+    chroot "$radice" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+        LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"
+}
+
+echo "=== 1. The package"
+lanciatore=()
+command -v ccache >/dev/null && lanciatore=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# The install step builds only what it installs: the tests and tools stay unbuilt.
+esegui cmake -S . -B "$costruzione" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${lanciatore[@]}"
+esegui cmake --build "$costruzione" -j"$(nproc)" --target kinetrack kinetrack-board kinetrack-replay
+rm -f "$costruzione"/kinetrack_*.deb
+(cd "$costruzione" && esegui cpack)
+pacchetto=$(ls "$costruzione"/kinetrack_*.deb)
+esegui dpkg-deb --info "$pacchetto"
+esegui dpkg-deb --contents "$pacchetto"
+if dpkg-deb --contents "$pacchetto" | grep -q 'kinetrack\.portable'; then
+    echo "FAIL: the package holds a portable-mode marker" >&2
+    exit 1
+fi
+
+echo "=== 2. A clean Debian 12 root at $radice"
+if [ -e "$radice/.kt-debootstrap-fatto" ]; then
+    echo "Kept from an earlier run (delete $radice for a fresh one)."
+else
+    command -v debootstrap >/dev/null || esegui apt-get install -y debootstrap
+    # The mirror apt on this machine uses, else Debian's own.
+    specchio=$(grep -rhoE '^(URIs: *|deb +)https?://[^ ]+/debian/?( |$)' \
+        /etc/apt/sources.list /etc/apt/sources.list.d 2>/dev/null | head -n1 |
+        sed -E 's/^(URIs: *|deb +)//; s/ *$//') || true
+    specchio=${specchio:-http://deb.debian.org/debian}
+    rm -rf "$radice.tmp"
+    esegui debootstrap --variant=minbase bookworm "$radice.tmp" "$specchio"
+    touch "$radice.tmp/.kt-debootstrap-fatto"
+    mv "$radice.tmp" "$radice"
+fi
+
+montati=()
+smonta() {
+    local i
+    for ((i = ${#montati[@]} - 1; i >= 0; i--)); do
+        umount "${montati[$i]}" || umount -l "${montati[$i]}" || true
+    done
+}
+trap smonta EXIT
+for punto in proc dev/pts; do
+    mountpoint -q "$radice/$punto" && continue
+    esegui mount --bind "/$punto" "$radice/$punto"
+    montati+=("$radice/$punto")
+done
+cp /etc/resolv.conf "$radice/etc/resolv.conf"
+# No service of a package installed here may start on this machine.
+printf '#!/bin/sh\nexit 101\n' >"$radice/usr/sbin/policy-rc.d"
+chmod 755 "$radice/usr/sbin/policy-rc.d"
+
+echo "=== 3. apt installs the package and its dependencies"
+if chroot "$radice" dpkg-query -W kinetrack >/dev/null 2>&1; then
+    nella_radice apt-get purge -y kinetrack
+fi
+cp "$pacchetto" "$radice/tmp/"
+nella_radice apt-get update
+nella_radice apt-get install -y "/tmp/$(basename "$pacchetto")"
+nella_radice dpkg-query -W kinetrack
+# What the test itself needs in the root: X without a screen, xwd for the screenshot,
+# the desktop entry checker.
+nella_radice apt-get install -y --no-install-recommends xvfb xauth x11-apps desktop-file-utils
+
+echo "=== 4. What is installed"
+nella_radice dpkg -L kinetrack
+elenco=$(chroot "$radice" dpkg -L kinetrack)
+for file in /usr/bin/kinetrack /usr/bin/kinetrack-board /usr/bin/kinetrack-replay \
+    /usr/share/applications/kinetrack.desktop \
+    /usr/share/icons/hicolor/scalable/apps/kinetrack.svg \
+    /usr/lib/udev/rules.d/60-kinetrack.rules; do
+    grep -qx "$file" <<<"$elenco" || { echo "FAIL: dpkg -L kinetrack lacks $file" >&2; exit 1; }
+    echo "listed: $file"
+done
+nella_radice desktop-file-validate /usr/share/applications/kinetrack.desktop
+echo "desktop entry valid"
+for programma in kinetrack kinetrack-board kinetrack-replay; do
+    if readelf -d "$radice/usr/bin/$programma" | grep -E 'RPATH|RUNPATH'; then
+        echo "FAIL: $programma carries a run path" >&2
+        exit 1
+    fi
+done
+echo "no run path in the installed programs"
+nella_radice kinetrack-replay --help
+
+echo "=== 5. The installed program under Xvfb with the installed virtual board"
+cat >"$radice/tmp/kt-avvio.sh" <<'FINE'
+set -u
+export XDG_RUNTIME_DIR=/tmp/kt-run
+rm -rf "$XDG_RUNTIME_DIR" /root/.local/share/kinetrack /root/.config/kinetrack
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+kinetrack-board --port 3 --board-type 2 >/tmp/kt-scheda.txt 2>&1 &
+scheda=$!
+trap 'kill $scheda 2>/dev/null; wait $scheda 2>/dev/null' EXIT
+for _ in $(seq 50); do
+    [ -s /tmp/kt-scheda.txt ] && break
+    sleep 0.1
+done
+echo "virtual board: $(head -n1 /tmp/kt-scheda.txt)"
+ls -l "$XDG_RUNTIME_DIR/kinetrack"
+xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
+    kinetrack >/tmp/kt-programma.txt 2>&1 &
+    programma=$!
+    sleep 6
+    if kill -0 $programma 2>/dev/null; then
+        echo "kinetrack (pid $programma) is running after 6 s"
+        xwd -root -silent -display "$DISPLAY" -out /tmp/kinetrack.xwd
+        kill $programma
+        wait $programma
+        stato=0
+    else
+        wait $programma
+        echo "kinetrack ended early, status $?"
+        stato=1
+    fi
+    echo "--- kinetrack output:"
+    cat /tmp/kt-programma.txt
+    exit $stato'
+esito=$?
+echo "data folder: $(ls -d /root/.local/share/kinetrack 2>/dev/null || echo missing)"
+ls -R /root/.local/share/kinetrack 2>/dev/null
+exit $esito
+FINE
+nella_radice /bin/bash /tmp/kt-avvio.sh
+if [ -e "$radice/usr/bin/kinetrack.portable" ]; then
+    echo "FAIL: a portable-mode marker sits beside the installed program" >&2
+    exit 1
+fi
+if command -v convert >/dev/null; then
+    esegui convert "xwd:$radice/tmp/kinetrack.xwd" "$schermata"
+else
+    schermata=${schermata%.*}.xwd
+    esegui cp "$radice/tmp/kinetrack.xwd" "$schermata"
+fi
+echo "screenshot: $schermata"
+
+echo "=== 6. Removing the package keeps the athletes' data"
+nella_radice apt-get purge -y kinetrack
+if [ -d "$radice/root/.local/share/kinetrack" ]; then
+    echo "kept: /root/.local/share/kinetrack"
+else
+    echo "FAIL: the data folder went with the package" >&2
+    exit 1
+fi
+echo "=== The package installs on Debian 12 and the installed program runs."
