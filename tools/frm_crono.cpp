@@ -38,6 +38,7 @@ QLineEdit* Campo(const QString& nome, QWidget* padre) {
 
 Frm_crono::Frm_crono(QWidget* parent)
     : QWidget(parent, Qt::Tool), orologio_(Tick_sistema), beep_([] { QApplication::beep(); }) {
+    setObjectName(QStringLiteral("Frm_crono"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Funzioni Tempo"));
 
