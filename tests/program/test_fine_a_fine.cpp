@@ -1,0 +1,135 @@
+// A coach's first set, end to end, on a real X display (run under Xvfb): the program
+// starts against the virtual board, the opening window hands over to the main window
+// and the setup dialog; an athlete is set up, a recorded set is started and stopped and
+// both files are checked; then a second set is left running and the window closed.
+
+#include "acquisition/frm_cmd.h"
+#include "analysis/elenco_valori.h"
+#include "analysis/frm_grafici.h"
+#include "mainwindow/frm_main.h"
+#include "program/avvio.h"
+#include "setup/frm_intestazione.h"
+#include "setup/frm_utente.h"
+#include "stream/lista_valori.h"
+#include "stream/motore_misura.h"
+#include "tests/device/test_protocollo_finti.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class Test_fine_a_fine : public QObject {
+    Q_OBJECT
+public:
+    explicit Test_fine_a_fine(const QString& radice) : radice_(radice) {}
+
+private Q_SLOTS:
+    void serie_di_un_atleta();
+
+private:
+    QStringList File_atleta() const {
+        return QDir(radice_ + "/data/kinetrack/Squadra A/Rossi")
+            .entryList({"*.csv"}, QDir::Files, QDir::Time | QDir::Reversed);
+    }
+    qsizetype Righe_file(const QString& nome) const {
+        QFile f(radice_ + "/data/kinetrack/Squadra A/Rossi/" + nome);
+        return f.open(QIODevice::ReadOnly) ? f.readAll().count("\r\n") : -1;
+    }
+    QString radice_;
+};
+
+void Test_fine_a_fine::serie_di_un_atleta() {
+    QProcess scheda;
+    scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
+                 {"--port", "3", "--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
+                  "0.3", "--amplitude", "400"});
+    QVERIFY(scheda.waitForReadyRead(5000));
+    Avvisi_registrati avvisi;
+    Programma::Opzioni opzioni;
+    opzioni.cartella_eseguibile = radice_ + "/bin";
+    opzioni.avvisi = &avvisi;
+    Programma p(opzioni);
+    p.Avvia();
+
+    // The opening window first, then the main window and the setup dialog by themselves.
+    const auto apertura = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "frm_apertura" && w->isVisible()) return true;
+        return false;
+    };
+    QVERIFY(apertura());
+    Frm_main& m = p.Principale();
+    QVERIFY(!m.isVisible());
+    QTRY_VERIFY(m.isVisible() && !m.Utente.isNull() && m.Utente->isVisible());
+    QVERIFY(!apertura());
+    const QString didascalia = "KINETRACK " KT_VERSIONE_ATTESA " connesso su com3 Scheda tipo 2";
+    QCOMPARE(m.windowTitle(), didascalia);
+
+    // An athlete, entered as a coach would.
+    Frm_utente& u = *m.Utente;
+    QStringList risposte{"Squadra A", "Rossi", "80", "Squat", "1500", "110", "90", "100"};
+    u.Imposta_input_box(
+        [&risposte](QWidget*, const QString&, const QString&) { return risposte.takeFirst(); });
+    for (std::size_t riga = 0; !risposte.isEmpty(); ++riga) u.Cmd_add[riga]->click();
+    u.Cmd_ok->click();
+    QTRY_VERIFY(m.Utente.isNull());
+    QVERIFY(m.Intestazione->Lbl_intestazione->text().contains("Rossi"));
+
+    // A recorded set: started, three repetitions, stopped; the list and both files.
+    Frm_cmd& c = *m.Comandi;
+    c.Button_Memo->click();
+    c.Button_start->click();
+    QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 3, 20000);
+    c.Button_start->click();
+    const int righe = p.Motore().Lst_valori().Righe();
+    QCOMPARE(m.Grafici->Valori().Lst_valori(0)->count(), righe);
+    QCOMPARE(m.Grafici->Valori().Lst_valori(0)->item(righe - 1)->text(), QString::number(righe));
+    QStringList salvati = File_atleta();
+    QCOMPARE(salvati.size(), 2);
+    const QString riepilogo = salvati.filter("ripetizioni").value(0);
+    QCOMPARE(Righe_file(riepilogo), 2 + righe);
+    salvati.removeAll(riepilogo);
+    QVERIFY(Righe_file(salvati[0]) >= qsizetype(p.Stato().Campioni.size()) - 1);
+    QCOMPARE(m.windowTitle(), didascalia);
+
+    // A second set left running: closing the window saves it whole.
+    c.Button_start->click();
+    QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 1, 20000);
+    const auto registrati = qsizetype(p.Stato().Campioni.size());
+    m.close();
+    salvati = File_atleta();
+    QCOMPARE(salvati.size(), 4);
+    QVERIFY(Righe_file(salvati.filter(QRegularExpression("\\d\\.csv$")).last()) >= registrati - 1);
+    QVERIFY2(avvisi.elenco.isEmpty(), qPrintable(avvisi.elenco.value(0).testo));
+    scheda.terminate();
+    QVERIFY(scheda.waitForFinished(3000));
+}
+
+int main(int argc, char** argv) {
+    // The run's own folders: port links, settings, data. Every port but the board's
+    // leads nowhere, so the search does not depend on the machine's serial ports.
+    QTemporaryDir radice;
+    for (const char* sotto : {"run/kinetrack", "config", "data", "bin"})
+        QDir(radice.path()).mkpath(sotto);
+    QFile::setPermissions(radice.filePath("run"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (int n = 1; n <= 30; ++n)
+        if (n != 3)
+            QFile::link(radice.filePath("nothing"),
+                        radice.filePath("run/kinetrack/com" + QString::number(n)));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(radice.filePath("run")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(radice.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(radice.filePath("data")));
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Test_fine_a_fine test(radice.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_fine_a_fine.moc"
