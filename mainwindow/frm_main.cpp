@@ -34,6 +34,12 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     statusBar()->addWidget(Lbl_salvato, 1);
     Lbl_cartella = new QLabel(this);
     Lbl_cartella->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Long paths never widen the window: the folder is shortened in its middle (the whole
+    // path is in the tooltip) and the last file saved takes only the room left.
+    Lbl_salvato->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Below this the graphs' captions and the panel's buttons no longer fit: it is what
+    // a 1024 x 600 laptop screen leaves inside a window frame.
+    setMinimumSize(960, 520);
     statusBar()->addPermanentWidget(Lbl_cartella);
     // Nearly the whole screen, leaving room for the window frame; the start-up then
     // maximizes it where the window manager can.
@@ -196,7 +202,8 @@ void Frm_main::Aggiorna_didascalia(const Sessione& sessione) {
 
 void Frm_main::Mostra_cartella_dati(const QString& cartella) {
     const QString nativa = QDir::toNativeSeparators(cartella);
-    Lbl_cartella->setText(QStringLiteral("Cartella dati: ") + nativa);
+    Lbl_cartella->setText(Lbl_cartella->fontMetrics().elidedText(
+        QStringLiteral("Cartella dati: ") + nativa, Qt::ElideMiddle, 460));
     Lbl_cartella->setToolTip(
         QStringLiteral("I dati degli atleti e le impostazioni sono in %1").arg(nativa));
 }
