@@ -61,7 +61,11 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     connect(principale_.get(), &Frm_main::Chiusura, this, &Programma::Chiudi_finestre);
     connect(principale_.get(), &Frm_main::Parametri_porta_richiesti, this, [this] {
         if (!seriale_) return;
-        if (!seriale_->isVisible()) Centra_su(seriale_.get(), principale_.get());
+        if (!seriale_->isVisible()) {
+            // Its own caption again, after the start-up's "Testing...".
+            seriale_->setWindowTitle(QStringLiteral("Proprietà porta di comunicazione"));
+            Centra_su(seriale_.get(), principale_.get());
+        }
         seriale_->show();
         seriale_->raise();
         seriale_->activateWindow();
