@@ -1,5 +1,6 @@
 #include "platform/moduli.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -23,6 +24,12 @@ void Centra_su(QWidget* finestra, const QWidget* sopra) {
     const QRect sotto = base != nullptr && base->isVisible() ? base->frameGeometry() : libero;
     finestra->ensurePolished();
     if (!finestra->testAttribute(Qt::WA_Resized)) finestra->adjustSize();
+    // Wide enough for the whole caption beside the frame's buttons.
+    QFont grassetto = finestra->font();
+    grassetto.setBold(true);
+    const int per_titolo = QFontMetrics(grassetto).horizontalAdvance(finestra->windowTitle()) + 120;
+    if (finestra->width() < per_titolo && finestra->maximumWidth() >= per_titolo)
+        finestra->resize(per_titolo, finestra->height());
     const int titolo = finestra->style()->pixelMetric(QStyle::PM_TitleBarHeight);
     QRect r(QPoint(), finestra->size() + QSize(0, titolo));
     r.moveCenter(sotto.center());

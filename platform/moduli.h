@@ -11,5 +11,6 @@ class QWidget;
 void Riga_modulo(QGridLayout* griglia, int riga, const QString& etichetta, QWidget* campo);
 
 // Places a window that is about to show centred over the window of `sopra` (the screen
-// when there is none), kept inside the screen's free area with room for its title bar.
+// when there is none), kept inside the screen's free area with room for its title bar,
+// and widens it, where it may, so that its whole caption shows.
 void Centra_su(QWidget* finestra, const QWidget* sopra);
