@@ -82,7 +82,7 @@ if chroot "$radice" dpkg-query -W kinetrack >/dev/null 2>&1; then
 fi
 cp "$pacchetto" "$radice/tmp/"
 nella_radice apt-get update
-nella_radice apt-get install -y "/tmp/$(basename "$pacchetto")"
+nella_radice apt-get install -y --reinstall "/tmp/$(basename "$pacchetto")"
 nella_radice dpkg-query -W kinetrack
 # What the test itself needs in the root: X without a screen, xwd for the screenshot,
 # the desktop entry checker.
@@ -107,6 +107,14 @@ for programma in kinetrack kinetrack-board kinetrack-replay; do
     fi
 done
 echo "no run path in the installed programs"
+# Every library the programs load comes with the package's dependencies.
+for programma in kinetrack kinetrack-board kinetrack-replay; do
+    if chroot "$radice" ldd "/usr/bin/$programma" | grep 'not found'; then
+        echo "FAIL: $programma needs a library that no dependency brings" >&2
+        exit 1
+    fi
+done
+echo "every library of the installed programs is there"
 nella_radice kinetrack-replay --help
 
 echo "=== 5. The installed program under Xvfb with the installed virtual board"
