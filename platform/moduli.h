@@ -1,6 +1,7 @@
 #pragma once
 // Small form helpers shared by the dialogs.
 
+#include <QRect>
 #include <QString>
 
 class QGridLayout;
@@ -9,3 +10,9 @@ class QWidget;
 // Row `riga` of a two-column form: the caption (its "&" marks the access key that moves to
 // the field) and the field.
 void Riga_modulo(QGridLayout* griglia, int riga, const QString& etichetta, QWidget* campo);
+
+// Where a window that would like `voluta` goes in a screen's free area `area`: at most 90 %
+// of it each way, centred in it.
+QRect Posto_nello_schermo(QSize voluta, const QRect& area);
+// Gives `finestra` that place on the screen it opens on (the one under the pointer).
+void Adatta_allo_schermo(QWidget& finestra, QSize voluta);
