@@ -58,6 +58,7 @@ bool Protocollo::Scambia(const QString& comando, std::int16_t attesi) {
 bool Protocollo::Verifica_scheda() {
     // From the first probe on, replies are awaited 500 ms, whether or not the port opens.
     Timeout_ms = 500;
+    nessuna_scheda_ = true;
     if (c_ == nullptr) return false;
     if (auto errore = c_->Prepara_verifica()) avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
     if (!c_->Aperto()) return false;
@@ -69,6 +70,7 @@ bool Protocollo::Verifica_scheda() {
         return false;
     }
     if (QString::fromLatin1(Leggi_bytes(4)) != QLatin1String("?YES")) return false;
+    nessuna_scheda_ = false;
     s_.Stato_connessione = c_->Scheda_trovata();
     Q_EMIT Stato_cambiato();
     return true;
@@ -76,9 +78,14 @@ bool Protocollo::Verifica_scheda() {
 
 void Protocollo::Leggi_tipo_scheda() {
     Svuota_ricezione();
+    if (nessuna_scheda_ && Con_risposte()) {
+        // Whatever answers on the port left open by the search is not the board.
+        avvisi_.Mostra(Messaggio_nessuna_scheda, Avvisi::Icona::Avviso);
+        return;
+    }
     std::optional<int> tipo = 0; // no link: nobody to ask
     if (c_ != nullptr) {
-        // A closed port (no board was found) gets the same answer as a silent board.
+        // A closed port gets the same answer as a silent board.
         if (c_->Aperto()) {
             if (auto errore = Invia_comando(QStringLiteral("$D"))) {
                 avvisi_.Mostra(*errore);

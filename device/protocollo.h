@@ -38,7 +38,11 @@ public:
 
     // Board probe on the link: true when it answers "?YES".
     bool Verifica_scheda();
+    // A search over the ports found no board (the probe marks its own failure).
+    void Segna_nessuna_scheda() { nessuna_scheda_ = true; }
     // Board type query: factors and the " Scheda tipo N" part of Stato_connessione.
+    // After a probe or search that found no board, the board is not asked: the operator
+    // is told that no board was found and how to search again.
     void Leggi_tipo_scheda();
     // Configuration query (links with replies only): Canali_abilitati and
     // Tempo_campionamento.
@@ -71,4 +75,11 @@ private:
     Motore_misura& motore_;
     Avvisi& avvisi_;
     Collegamento_scheda* c_ = nullptr;
+    // The last probe or search over a link with replies found no board.
+    bool nessuna_scheda_ = false;
 };
+
+// The type query's text when no board was found anywhere.
+inline const QString Messaggio_nessuna_scheda = QStringLiteral(
+    "Nessuna scheda trovata: collegare la scheda (USB o porta seriale) e accenderla, poi "
+    "scegliere Impostazioni > Parametri Porta.... per cercarla di nuovo.");

@@ -12,6 +12,6 @@ class Protocollo;
 // switches it to i and opens it (a number with no device fails at once and is skipped
 // silently), then runs the board probe. Returns the number where a board answered,
 // with the port left open there, or 0 when none did (the port is left as the last
-// attempt left it).
+// attempt left it, and the protocol knows that no board was found).
 int Cerca_scheda(Collegamento_seriale& collegamento, Protocollo& protocollo,
                  const std::function<void(const QString&)>& mostra_stato);

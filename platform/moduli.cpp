@@ -1,5 +1,6 @@
 #include "platform/moduli.h"
 
+#include <QCursor>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -38,4 +39,23 @@ void Centra_su(QWidget* finestra, const QWidget* sopra) {
     r.moveTop(
         std::clamp(r.top(), libero.top(), std::max(libero.top(), libero.bottom() - r.height())));
     finestra->move(r.topLeft());
+}
+
+QRect Posto_nello_schermo(QSize voluta, const QRect& area) {
+    const QSize massima(area.width() * 9 / 10, area.height() * 9 / 10);
+    QRect posto(QPoint(), voluta.boundedTo(massima));
+    posto.moveCenter(area.center());
+    return posto;
+}
+
+void Adatta_allo_schermo(QWidget& finestra, QSize voluta) {
+    const QScreen* schermo = QGuiApplication::screenAt(QCursor::pos());
+    if (schermo == nullptr) schermo = QGuiApplication::primaryScreen();
+    if (schermo == nullptr) {
+        finestra.resize(voluta);
+        return;
+    }
+    const QRect posto = Posto_nello_schermo(voluta, schermo->availableGeometry());
+    finestra.resize(posto.size());
+    finestra.move(posto.topLeft());
 }

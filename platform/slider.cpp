@@ -5,6 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
+std::array<int, 2> Centri_etichette(std::array<int, 2> y, int alto, int cima, int fondo) {
+    if (std::abs(y[0] - y[1]) >= alto) return y;
+    int sopra = (y[0] + y[1]) / 2 - alto / 2;
+    sopra = std::max(cima, std::min(sopra, fondo - alto));
+    const int sotto = sopra + alto;
+    return y[0] <= y[1] ? std::array<int, 2>{sopra, sotto} : std::array<int, 2>{sotto, sopra};
+}
+
 Slider_misura::Slider_misura(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
@@ -116,13 +124,21 @@ void Slider_misura::paintEvent(QPaintEvent*) {
     QFont segni = scala;
     segni.setBold(true);
     p.setFont(segni);
+    const auto visibile = [&](std::size_t i) {
+        return segni_[i] >= minimo_ && segni_[i] <= massimo_;
+    };
+    std::array<int, 2> y_segni{y_di(segni_[0]), y_di(segni_[1])};
+    std::array<int, 2> y_etichette = y_segni;
+    if (visibile(0) && visibile(1))
+        y_etichette =
+            Centri_etichette(y_segni, fm.height(), fm.height() / 2, h - (fm.height() + 1) / 2);
     for (std::size_t i = 0; i < 2; ++i) {
-        if (segni_[i] < minimo_ || segni_[i] > massimo_) continue;
-        const int y = y_di(segni_[i]);
+        if (!visibile(i)) continue;
+        const int y = y_segni[i];
         p.setPen(QPen(QColor(0, 0, 160), 2));
         p.drawLine(barra.left() - 2, y, barra.right() + 6, y);
-        p.drawText(
-            QRect(barra.right() + 8, y - fm.height() / 2, w - barra.right() - 8, fm.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, etichette_[i]);
+        p.drawText(QRect(barra.right() + 8, y_etichette[i] - fm.height() / 2, w - barra.right() - 8,
+                         fm.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, etichette_[i]);
     }
 }

@@ -8,6 +8,12 @@
 #include <QWidget>
 #include <array>
 
+// Vertical centres of the two mark labels for marks at y[0] and y[1]: at their marks, or,
+// when closer than one label height `alto`, pushed apart around their middle to exactly
+// that height (the upper mark's label above), kept between the centres `cima` and
+// `fondo`. The labels never print over each other.
+std::array<int, 2> Centri_etichette(std::array<int, 2> y, int alto, int cima, int fondo);
+
 class Slider_misura : public QWidget {
     Q_OBJECT
 public:

@@ -175,7 +175,8 @@ void Programma::Mostra_principale(bool configura) {
 }
 
 void Programma::Porta_in_primo_piano() {
-    if (principale_->isMinimized()) principale_->showNormal();
+    if (!principale_->isVisible()) return; // still starting: it shows by itself
+    if (principale_->isMinimized()) principale_->showMaximized();
     principale_->raise();
     principale_->activateWindow();
 }

@@ -1,22 +1,90 @@
 // Demo of the graph window fed live: a generated training set (the board's model, HID
 // link, board type 1) goes through the measurement engine in real time.
 //
-//   kinetrack-grafici-demo [seconds before quitting, default: run until closed] [numero]
-// With "numero" the time graph is switched off and the large number stands in its place.
+//   kinetrack-grafici-demo [--numero] [SECONDI]   (see Uso below)
 
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "board/flusso_scheda.h"
+#include "board/strumento.h"
 #include "platform/grafico.h"
+#include "platform/moduli.h"
 #include "platform/slider.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QTimer>
 
+namespace {
+
+const QString Nome = QStringLiteral("kinetrack-grafici-demo");
+
+QString Uso() {
+    return QStringLiteral(
+        "uso: kinetrack-grafici-demo [--numero] [SECONDI]\n"
+        "La finestra dei grafici alimentata dal vivo da una serie generata (scheda tipo 1,\n"
+        "collegamento HID) attraverso il motore di misura.\n"
+        "  SECONDI                 chiude dopo tanti secondi, da 0 a 86400 (0 o nulla:\n"
+        "                          resta aperta finché non la si chiude)\n"
+        "  --numero                il numero grande al posto del grafico del tempo\n"
+        "  -h, --help              questo aiuto\n");
+}
+
+struct Opzioni_demo {
+    double secondi = 0; // 0: until closed
+    bool numero = false;
+    bool aiuto = false;
+};
+
+// The command line; also the old form "SECONDI numero".
+std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_demo& o) {
+    QCommandLineParser lettore;
+    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption numero(QStringLiteral("numero"), QString());
+    lettore.addOptions({aiuto, numero});
+    if (!lettore.parse(argomenti)) {
+        const QStringList sconosciute = lettore.unknownOptionNames();
+        if (sconosciute.isEmpty()) return lettore.errorText();
+        const QString& nome = sconosciute.first();
+        return QStringLiteral("opzione sconosciuta: \"%1%2\"")
+            .arg(nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), nome);
+    }
+    o.aiuto = lettore.isSet(aiuto);
+    if (o.aiuto) return std::nullopt;
+    o.numero = lettore.isSet(numero);
+    QStringList posizionali = lettore.positionalArguments();
+    if (posizionali.size() == 2 && posizionali[1] == QLatin1String("numero")) {
+        o.numero = true;
+        posizionali.removeLast();
+    }
+    if (posizionali.size() > 1)
+        return QStringLiteral("argomento in più: \"%1\"").arg(posizionali[1]);
+    if (!posizionali.isEmpty()) {
+        bool ok = false;
+        o.secondi = posizionali[0].toDouble(&ok);
+        if (!ok || !(o.secondi >= 0) || o.secondi > 86400)
+            return QStringLiteral("secondi non validi: \"%1\" (da 0 a 86400)").arg(posizionali[0]);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    Opzioni_demo opzioni;
+    {
+        // Read before the window system is reached: --help works without a display.
+        QStringList argomenti;
+        for (int i = 0; i < argc; ++i) argomenti << QString::fromLocal8Bit(argv[i]);
+        QTextStream uscita(stdout);
+        QTextStream errori(stderr);
+        const std::optional<QString> errore = Leggi_opzioni(argomenti, opzioni);
+        if (auto esito = Esito_opzioni(Nome, errore, opzioni.aiuto, Uso(), uscita, errori))
+            return *esito;
+    }
     QApplication app(argc, argv);
     const QLocale locale(QLocale::Italian, QLocale::Italy);
 
@@ -35,7 +103,7 @@ int main(int argc, char** argv) {
     motore.Aggiungi_vista(frm);
     frm.Imposta_lista(&motore.Lst_valori());
     frm.setWindowTitle(QStringLiteral("kinetrack - grafici"));
-    frm.resize(1600, 1000);
+    Adatta_allo_schermo(frm, QSize(1600, 1000));
     frm.riposiziona();
     // Ranges an operator would set for this athlete (not saved).
     frm.Grafico(0).Imposta_intervallo(Tempo::Asse_velocita, -1500, 1500);
@@ -43,8 +111,7 @@ int main(int argc, char** argv) {
     frm.Grafico(1).Imposta_intervallo(Ripetizioni::Asse_velocita, 0, 1500);
     frm.Grafico(1).Imposta_intervallo(Ripetizioni::Asse_durata, 0, 3);
     frm.Slide().Imposta_intervallo(0, 1500);
-    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("numero"))
-        frm.Imposta_tempo_acceso(false);
+    if (opzioni.numero) frm.Imposta_tempo_acceso(false);
     frm.show();
 
     Parametri_copione parametri;
@@ -67,8 +134,7 @@ int main(int argc, char** argv) {
     });
     passo.start(2);
 
-    if (argc > 1)
-        QTimer::singleShot(static_cast<int>(QString::fromLocal8Bit(argv[1]).toDouble() * 1000),
-                           &app, &QApplication::quit);
+    if (opzioni.secondi > 0)
+        QTimer::singleShot(static_cast<int>(opzioni.secondi * 1000), &app, &QApplication::quit);
     return app.exec();
 }

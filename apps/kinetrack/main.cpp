@@ -1,15 +1,39 @@
 // kinetrack: velocity-based strength training with a measuring board on the bar.
 
+#include "platform/istanza_unica.h"
 #include "program/avvio.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kinetrack"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(KT_VERSIONE_MAGGIORE)
+                                                .arg(KT_VERSIONE_MINORE)
+                                                .arg(KT_VERSIONE_REVISIONE));
+    QCommandLineParser opzioni_riga;
+    opzioni_riga.setApplicationDescription(QStringLiteral(
+        "Allenamento basato sulla velocità con la scheda di misura sul bilanciere."));
+    opzioni_riga.addHelpOption();
+    opzioni_riga.addVersionOption();
+    const QCommandLineOption diagnostica(
+        QStringLiteral("diagnostica"),
+        QStringLiteral("mostra i pulsanti di prova nella finestra della scheda USB"));
+    opzioni_riga.addOption(diagnostica);
+    opzioni_riga.process(app);
+
+    // A second start only brings the running window to the front: the board's port stays
+    // with the running one.
+    Istanza_unica istanza;
+    if (istanza.Gia_in_esecuzione()) return 0;
     Programma::Opzioni opzioni;
     opzioni.cartella_eseguibile = QCoreApplication::applicationDirPath();
+    opzioni.diagnostica = opzioni_riga.isSet(diagnostica);
     Programma programma(opzioni);
+    QObject::connect(&istanza, &Istanza_unica::Mostra_richiesta, &programma,
+                     &Programma::Porta_in_primo_piano);
     programma.Avvia();
     return QApplication::exec();
 }

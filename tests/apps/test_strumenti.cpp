@@ -75,6 +75,13 @@ private Q_SLOTS:
                                       << "\"2.5\" (da 0 a 100000)";
         QTest::newRow("capture twitch") << c << seriale << "--link hid --twitch 1.5"
                                         << "\"1.5\" (da 0 a 1)";
+        const QString d = KT_DEMO; // its argument is the seconds, not a file
+        QTest::newRow("graph demo --help") << d << seriale << "--help"
+                                           << "uso: ";
+        QTest::newRow("graph demo unknown option") << d << seriale << "--bogus"
+                                                   << "sconosciuta: \"--bogus\"";
+        QTest::newRow("graph demo seconds") << d << seriale << "--numero"
+                                            << "(da 0 a 86400)";
     }
     void options_and_inputs() {
         QFETCH(QString, strumento);

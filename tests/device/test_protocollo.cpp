@@ -73,11 +73,13 @@ private Q_SLOTS:
     void type_without_reply_and_over_hid() {
         Banco b;
         b.porta.risposte.remove("$D");
+        QVERIFY(b.p.Verifica_scheda()); // a board is there, it only does not say its type
         b.s.Stato_connessione = " connesso su com4 Scheda tipo 2";
         b.p.Leggi_tipo_scheda(); // no reply: told, nothing changed
         QCOMPARE(b.s.Stato_connessione, " connesso su com4 Scheda tipo 2");
         QCOMPARE(b.s.Fattore_tempo, Fattore_tempo_tipo3);
         QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY(b.avvisi.elenco[0].testo.startsWith("La scheda non ha indicato il suo tipo"));
 
         Banco h(true);
         h.s.Stato_connessione = " Connesso via HID";

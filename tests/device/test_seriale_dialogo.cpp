@@ -117,25 +117,45 @@ private Q_SLOTS:
                                        QString::number(std::max(flusso, 0)), "False"}));
     }
 
-    // Numbers 1 to 30 in turn; only those with a device cost a probe.
+    // Numbers 1 to 30 in turn; only those with a device cost a probe. After a failed
+    // search the type query says no board was found, and searching again from the
+    // dialog finds a board plugged in meanwhile, with its type in the caption.
     void search_data() {
-        QTest::addColumn<int>("scheda"); // 0 = none anywhere
-        QTest::newRow("board on com20, past the list") << 20;
-        QTest::newRow("no board") << 0;
+        QTest::addColumn<int>("scheda");          // 0 = none anywhere
+        QTest::addColumn<bool>("collegata_dopo"); // plugged in after a failed search
+        QTest::newRow("board on com20, past the list") << 20 << false;
+        QTest::newRow("no board") << 0 << false;
+        QTest::newRow("no board, then plugged in on com20") << 20 << true;
     }
     void search() {
         QFETCH(int, scheda);
+        QFETCH(bool, collegata_dopo);
         Banco b(false);
-        b.porta.numero_scheda = scheda == 0 ? 99 : scheda;
-        b.porta.con_dispositivo = {2, scheda};
+        // com2 and com30 hold silent devices; the board answers on its own number only.
+        const auto Collega = [&b](int numero) {
+            b.porta.numero_scheda = numero == 0 ? 99 : numero;
+            b.porta.con_dispositivo = {2, 30, numero};
+        };
+        const int prima = collegata_dopo ? 0 : scheda;
+        Collega(prima);
         QStringList stati;
-        QCOMPARE(Cerca_scheda(b.collegamento, b.p, [&](const QString& t) { stati << t; }), scheda);
-        QCOMPARE(stati.size(), scheda == 0 ? 30 : scheda);
+        QCOMPARE(Cerca_scheda(b.collegamento, b.p, [&](const QString& t) { stati << t; }), prima);
+        QCOMPARE(stati.size(), prima == 0 ? 30 : prima);
         QCOMPARE(stati.last(), QString("Connessione a com%1").arg(stati.size()));
 
         b.Carica();
         b.f->show();
         QSignalSpy didascalia(b.f.get(), &frm_seriale::Didascalia_cambiata);
+        if (prima == 0) {
+            // Whatever is on the port the search left open is not asked for a type.
+            b.porta.scritti.clear();
+            QTest::mouseClick(b.f->Cmd_test, Qt::LeftButton);
+            QVERIFY(b.porta.Aperta() && b.porta.scritti.isEmpty());
+            QCOMPARE(b.avvisi.elenco.size(), 1);
+            QCOMPARE(b.avvisi.elenco[0].testo, Messaggio_nessuna_scheda);
+            b.avvisi.elenco.clear();
+            Collega(scheda);
+        }
         QTest::mouseClick(b.f->Cmd_Auto, Qt::LeftButton);
         QVERIFY(!didascalia.isEmpty() && b.f->Cmd_Auto->isEnabled());
         QCOMPARE(b.f->isVisible(), scheda == 0);

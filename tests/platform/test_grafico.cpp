@@ -1,5 +1,7 @@
-// The graph layer: the X axis follows new data; damaged settings files change nothing.
+// The graph layer: the X axis follows new data; damaged settings files change nothing;
+// the slider's two mark labels never print over each other.
 #include "platform/grafico.h"
+#include "platform/slider.h"
 #include "tests/support/file_prova.h"
 
 #include <QTemporaryDir>
@@ -73,6 +75,27 @@ private Q_SLOTS:
         QCOMPARE(g.Carica_impostazioni(file), valido);
         QCOMPARE(g.Massimo(3), valido ? 900.0 : 240.0);
         QCOMPARE(g.Modo(), valido ? Modo_grafico::Pan : Modo_grafico::Cursori);
+    }
+
+    // Labels 14 px high, centres between 7 and 293.
+    void etichette_dei_segni_data() {
+        QTest::addColumn<int>("y0");
+        QTest::addColumn<int>("y1");
+        QTest::addColumn<int>("c0");
+        QTest::addColumn<int>("c1");
+        QTest::newRow("far apart: at their marks") << 100 << 200 << 100 << 200;
+        QTest::newRow("just one label apart") << 100 << 86 << 100 << 86;
+        QTest::newRow("close: around their middle") << 150 << 146 << 155 << 141;
+        QTest::newRow("same value: first on top") << 150 << 150 << 143 << 157;
+        QTest::newRow("at the bottom: kept inside") << 292 << 290 << 293 << 279;
+        QTest::newRow("at the top: kept inside") << 8 << 9 << 7 << 21;
+    }
+    void etichette_dei_segni() {
+        QFETCH(int, y0);
+        QFETCH(int, y1);
+        QFETCH(int, c0);
+        QFETCH(int, c1);
+        QCOMPARE(Centri_etichette({y0, y1}, 14, 7, 293), (std::array<int, 2>{c0, c1}));
     }
 };
 

@@ -163,9 +163,9 @@ void Test_programma::senza_scheda() {
     QVERIFY(conta_.comparse >= 1);
     QVERIFY(!p.Seriale().isVisible());
     QCOMPARE(p.Seriale().Lbl_info->text(), QString("Scheda non trovata!"));
-    // Ports with no device are silent: the only message is the failed type query's.
+    // Ports with no device are silent: the only message says no board was found.
     QCOMPARE(avvisi_.elenco.size(), 1);
-    QVERIFY(avvisi_.elenco[0].testo.contains("tipo"));
+    QCOMPARE(avvisi_.elenco[0].testo, Messaggio_nessuna_scheda);
 
     // The panel's start gives the message, the button goes back off, nothing is saved.
     avvisi_.elenco.clear();
