@@ -201,6 +201,9 @@ void Test_programma::con_scheda_hid() {
     // Unplugged later: the caption follows.
     hid_.Scollega({0x0461, 0x0020, "/dev/hidraw7"});
     QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Disconnesso");
+    // Plugged in again: found without a restart.
+    hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+    QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Connesso via HID");
 }
 
 // The menus at start and as the views change; the windows they open come to the front
