@@ -146,7 +146,6 @@ private Q_SLOTS:
     void framer_keeps_records_whole_across_reads_data() {
         QTest::addColumn<QList<int>>("letture"); // bytes per read
         QTest::addColumn<QList<int>>("record");  // whole records after each read
-        QTest::newRow("short input") << QList{5} << QList{0};
         QTest::newRow("record split over two reads") << QList{4, 2} << QList{0, 1};
         QTest::newRow("two and a half, then the rest") << QList{15, 3, 0} << QList{2, 1, 0};
         QTest::newRow("one byte at a time")
