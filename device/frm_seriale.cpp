@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -129,18 +128,10 @@ void frm_seriale::Crea_controlli() {
 
 void frm_seriale::Carica() {
     setWindowTitle(QStringLiteral("Proprietà porta di comunicazione"));
-    Centra();
+    Centra_su(this, nullptr);
     Leggi_impostazioni();
     LoadPropertySettings();
     da_ricaricare_ = false;
-}
-
-void frm_seriale::Centra() {
-    adjustSize();
-    const QScreen* schermo = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (schermo == nullptr) return;
-    const QRect area = schermo->geometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
 void frm_seriale::Leggi_impostazioni() {

@@ -65,7 +65,6 @@ protected:
 private:
     void Crea_controlli();
     void Carica();
-    void Centra();
     void Mostra_dispositivo();
     void Abilita_pulsanti(bool abilitati);
 

@@ -5,6 +5,7 @@
 #include "analysis/frm_grafici.h"
 #include "platform/impostazioni_utente.h"
 #include "session/sessione.h"
+#include "session/titolo.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
 #include "stream/motore_misura.h"
@@ -166,16 +167,11 @@ Frm_crono* Frm_main::Mostra_cronometro() {
 }
 
 void Frm_main::Mostra_informazioni() {
-    const QString cartella =
-        s_ != nullptr ? QDir::toNativeSeparators(s_->Cartella_applicazione) : QString();
+    const QString cartella = QDir::toNativeSeparators(s_->Cartella_applicazione);
     const QString testo =
-        QStringLiteral("Kinetrack\nVersione %1.%2.%3\n\nCartella dati: %4\nImpostazioni: %5")
-            .arg(KT_VERSIONE_MAGGIORE)
-            .arg(KT_VERSIONE_MINORE)
-            .arg(KT_VERSIONE_REVISIONE)
-            .arg(cartella, QDir::toNativeSeparators(File_impostazioni()));
-    (avvisi_ != nullptr ? *avvisi_ : static_cast<Avvisi&>(*this))
-        .Mostra(testo, Icona::Nessuna, QStringLiteral("Informazioni su kinetrack"));
+        QStringLiteral("Kinetrack\nVersione %1\n\nCartella dati: %2\nImpostazioni: %3")
+            .arg(Versione_programma(), cartella, QDir::toNativeSeparators(File_impostazioni()));
+    avvisi_->Mostra(testo, Icona::Nessuna, QStringLiteral("Informazioni su kinetrack"));
 }
 
 void Frm_main::riposiziona() {

@@ -134,8 +134,7 @@ void Programma::Avvia() {
         seriale_->setWindowTitle(QStringLiteral("Testing..."));
         seriale_->Leggi_impostazioni();
         if (!protocollo_->Verifica_scheda()) {
-            Centra_su(seriale_.get(), nullptr);
-            seriale_->show();
+            seriale_->show(); // centred on the screen when it loaded
             seriale_->Cmd_Auto_Click();
         }
         seriale_->hide();

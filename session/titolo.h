@@ -6,3 +6,5 @@
 QString Titolo_programma(int maggiore, int minore, int revisione);
 // The same for this build's version (the project version in CMakeLists.txt).
 QString Titolo_programma();
+// This build's version alone, "major.minor.revision".
+QString Versione_programma();

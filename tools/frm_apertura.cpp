@@ -1,12 +1,13 @@
 #include "tools/frm_apertura.h"
 
+#include "platform/moduli.h"
+#include "session/titolo.h"
+
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QSvgWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -51,11 +52,7 @@ frm_apertura::frm_apertura(QWidget* parent)
     Label1 = Etichetta(Frame1, "Label1", QStringLiteral("Kinetrack"), 11, false);
     lblCompanyProduct =
         Etichetta(Frame1, "lblCompanyProduct", QStringLiteral("Kinetrack"), 11, false);
-    lblVersion = Etichetta(Frame1, "lblVersion",
-                           QStringLiteral("Versione %1.%2.%3")
-                               .arg(KT_VERSIONE_MAGGIORE)
-                               .arg(KT_VERSIONE_MINORE)
-                               .arg(KT_VERSIONE_REVISIONE),
+    lblVersion = Etichetta(Frame1, "lblVersion", QStringLiteral("Versione ") + Versione_programma(),
                            12, false);
 
     auto* colonna = new QVBoxLayout(Frame1);
@@ -69,8 +66,7 @@ frm_apertura::frm_apertura(QWidget* parent)
     tutto->setContentsMargins(0, 0, 0, 0);
     tutto->addWidget(Frame1);
     resize(sizeHint().expandedTo(QSize(420, 340)));
-    if (const QScreen* schermo = QGuiApplication::primaryScreen())
-        move(schermo->availableGeometry().center() - rect().center());
+    Centra_su(this, nullptr);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);

@@ -1,5 +1,7 @@
 #include "tools/frm_crono.h"
 
+#include "platform/moduli.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -149,19 +151,11 @@ void Frm_crono::Mostra_periodo() {
                            QStringLiteral(" sec"));
 }
 
-void Frm_crono::showEvent(QShowEvent* evento) {
-    QWidget::showEvent(evento);
-    if (Centrata) return;
-    Centrata = true;
-    if (const QWidget* padre = parentWidget()) {
-        QRect riquadro = frameGeometry();
-        riquadro.moveCenter(padre->window()->frameGeometry().center());
-        move(riquadro.topLeft());
-    }
-}
-
 Frm_crono* Mostra_frm_crono(QPointer<Frm_crono>& finestra, QWidget* parent) {
-    if (!finestra) finestra = new Frm_crono(parent);
+    if (!finestra) {
+        finestra = new Frm_crono(parent);
+        Centra_su(finestra, parent);
+    }
     finestra->show();
     finestra->raise();
     finestra->activateWindow();

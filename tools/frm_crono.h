@@ -57,9 +57,6 @@ public:
     QPushButton* cmd_conto_rovescia;
     QTimer* Timer_1;
 
-protected:
-    void showEvent(QShowEvent* evento) override;
-
 private:
     void Mostra_periodo();
 
@@ -71,7 +68,6 @@ private:
     float Periodo_avviso = 5.0f;
     float Secondi_minuto = 0.0f;
     Avviso_periodico avviso_;
-    bool Centrata = false;
 };
 
 // Shows the stopwatch: the open one brought to the front, or a new one kept in `finestra`.

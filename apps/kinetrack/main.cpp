@@ -2,6 +2,7 @@
 
 #include "platform/istanza_unica.h"
 #include "program/avvio.h"
+#include "session/titolo.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,10 +10,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kinetrack"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(KT_VERSIONE_MAGGIORE)
-                                                .arg(KT_VERSIONE_MINORE)
-                                                .arg(KT_VERSIONE_REVISIONE));
+    QCoreApplication::setApplicationVersion(Versione_programma());
     QCommandLineParser opzioni_riga;
     opzioni_riga.setApplicationDescription(QStringLiteral(
         "Allenamento basato sulla velocità con la scheda di misura sul bilanciere."));
