@@ -5,6 +5,8 @@
 #include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 
 namespace {
@@ -160,7 +162,22 @@ void Protocollo::Ferma_acquisizione() {
     Q_EMIT Avvio_spento();
     // Nothing streams into a closed link (unplugged, or no board was found).
     if (c_ == nullptr || !c_->Aperto()) return;
-    Scambia(QStringLiteral("$T"), 2);
+    if (auto errore = Invia_comando(QStringLiteral("$T"))) {
+        avvisi_.Mostra(*errore);
+        return;
+    }
+    if (!Con_risposte()) return;
+    // Records already on the line arrive before the reply, which is the last thing the
+    // board sends: reading up to it leaves nothing behind for the next command's answer.
+    QByteArray letti;
+    QElapsedTimer trascorso;
+    trascorso.start();
+    while (!letti.endsWith("$T") && trascorso.elapsed() < qint64{Timeout_ms}) {
+        const QByteArray r =
+            c_->Attendi_risposta(1, static_cast<int>(Timeout_ms - trascorso.elapsed()));
+        if (r.isEmpty()) break;
+        letti += r;
+    }
 }
 
 void Protocollo::Invia_segnale() {

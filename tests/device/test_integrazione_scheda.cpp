@@ -81,6 +81,22 @@ private Q_SLOTS:
             QCOMPARE(b.avvisi.elenco[0].testo, "dispositivo non riconosciuto: DEFAULT TIPO 3!!");
     }
 
+    void restart_right_after_a_stop() {
+        // Records still on the line when the stop goes out must not be taken for the
+        // next start's reply: the coach may press start again at once.
+        Scheda scheda({"--board-type", "2", "--rate", "1000"});
+        QVERIFY(scheda.pronta);
+        Banco b;
+        QVERIFY(b.p.Verifica_scheda());
+        for (int serie = 0; serie < 5; ++serie) {
+            b.p.Avvia_acquisizione();
+            QVERIFY(b.s.Acquisizione_in_corso);
+            QTest::qWait(150);
+            b.p.Ferma_acquisizione();
+        }
+        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.value(0).testo));
+    }
+
     void vanishing_board_stops_the_acquisition() {
         Scheda scheda({"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
         QVERIFY(scheda.pronta);
