@@ -84,4 +84,7 @@ struct Sessione {
     std::vector<Ripetizione> Ripetizioni = std::vector<Ripetizione>(2);
 
     Dati_esercizio_t Dati_esercizio;
+    // Velocity loss (%) within a set beyond which a repetition raises the alarm; the
+    // current exercise's, set with the athlete's choices.
+    float Soglia_perdita = 20;
 };

@@ -4,6 +4,7 @@
 // tool keeps the band colours. How an event is shown is the listener's business.
 
 #include "session/sessione.h"
+#include "stream/analisi_ripetizione.h"
 
 #include <cstdint>
 #include <span>
@@ -57,6 +58,13 @@ public:
         (void)riga;
         (void)ripetizione;
         (void)colore;
+    }
+
+    // The lift of the repetition just closed (row `riga`) was analysed; told right after
+    // Ripetizione_chiusa.
+    virtual void Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) {
+        (void)riga;
+        (void)analisi;
     }
 
     // Measurement reset: no samples, no repetitions, the time restarts from the origin.

@@ -1,0 +1,29 @@
+#pragma once
+// The athlete's analysis choices, per exercise: the velocity loss that stops a set and
+// the mean velocity at the one-repetition maximum. Kept in "analisi.ini" in the athlete's
+// folder, beside the athlete file, one group per exercise.
+
+#include <QString>
+#include <optional>
+
+struct Scelte_esercizio {
+    float Perdita_max = 20; // %, velocity loss within a set that raises the alarm
+    float V1rm = 0.30f;     // m/s, mean lifting velocity at the one-repetition maximum
+};
+
+// Published mean velocities at 1RM, found from the exercise's name (Italian or English):
+// squat 0.30, bench press ("panca") 0.17, deadlift ("stacco") 0.15, overhead press
+// ("lento") 0.19, rows and pulls ("rematore", "trazioni") 0.50 m/s; others 0.30 m/s.
+float V1rm_predefinita(const QString& esercizio);
+
+QString File_scelte_analisi(const QString& cartella_atleta);
+
+// The stored choices of `esercizio`; what is missing or unreadable gets its default
+// (20 %, V1rm_predefinita).
+Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QString& esercizio);
+
+// Stores the choices of `esercizio`, keeping the other exercises'. Returns the failure's
+// description, or nothing.
+std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
+                                            const QString& esercizio,
+                                            const Scelte_esercizio& scelte);

@@ -1,0 +1,14 @@
+#pragma once
+// What the analysis of one repetition's lift gives, beside the value list's row: the
+// velocity of the true lift (the pause at the top left out), its propulsive part, the
+// power produced with the load, and how much velocity the set has lost.
+
+struct Analisi_ripetizione {
+    float Vmedia = 0;            // mm/s, mean velocity of the true lift
+    float Vpropulsiva = 0;       // mm/s, mean velocity of the propulsive part
+    float Durata_propulsiva = 0; // s
+    float Potenza_media = 0;     // W, mean over the propulsive part
+    float Potenza_max = 0;       // W, highest during the lift
+    float Perdita = 0;           // %, Vmedia below the best Vmedia of the set so far
+    bool Oltre_soglia = false;   // Perdita above the exercise's loss threshold
+};
