@@ -28,8 +28,8 @@ struct Opzioni_replay {
     QString atleta, esercizio;
     float carico = 0; // kg
     QLocale locale = QLocale::system();
-    QString file_campioni, file_sommario; // empty: not written
-    QDateTime ora;                        // stamped in the files; invalid: the time now
+    QString file_campioni, file_sommario, file_analisi; // empty: not written
+    QDateTime ora; // stamped in the files; invalid: the time now
     QString ingresso;
     bool aiuto = false; // --help: the usage, nothing else
 };
@@ -71,6 +71,7 @@ public:
     const Sessione& Stato() const { return sessione_; }
     const Lista_valori& Lista() const { return motore_.Lst_valori(); }
     const std::vector<Colore>& Colori() const { return vista_.colori; }
+    const std::vector<Analisi_ripetizione>& Analisi() const { return motore_.Analisi(); }
 
 private:
     Opzioni_replay opzioni_;

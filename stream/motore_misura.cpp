@@ -174,12 +174,24 @@ void Motore_misura::Elabora_dati(double posizione, float velocita) {
     else if (velocita < Soglia_discesa)
         stato[0] = Stato_fermo;
     if (stato[0] != stato[1]) {
-        if (stato[0] == Stato_salita || t <= Primo_secondo)
+        if (stato[0] == Stato_salita || t <= Primo_secondo) {
             Inizia_concentrica(posizione);
-        else
+        } else {
             Chiudi_ripetizione(posizione);
+        }
+    } else if (analisi_attiva_) {
+        if (stato[0] == Stato_salita && !alzata_.empty()) {
+            alzata_.push_back({t, posizione});
+        } else if (posizione > posizione_precedente_) {
+            // Rising, but not yet fast enough to start a lift: kept as its first records.
+            preludio_.push_back({t, posizione});
+        } else {
+            preludio_.clear();
+            t_prima_alzata_ = t;
+        }
     }
     stato[1] = stato[0];
+    posizione_precedente_ = posizione;
 }
 
 void Motore_misura::Inizia_concentrica(double posizione) {
@@ -189,6 +201,13 @@ void Motore_misura::Inizia_concentrica(double posizione) {
     r.Durata_ecc = m_.Tempo_corrente - r.Tempo_inizio;
     r.Spost_ecc = m_.Pos_inizio_concentrica - m_.Pos_inizio_ripetizione;
     if (r.Durata_ecc > 0) r.Vmedia_ecc = r.Spost_ecc / r.Durata_ecc;
+    // The lift, as the analysis sees it, starts here too.
+    alzata_.clear();
+    if (analisi_attiva_ && m_.Stato_fase[0] == Stato_salita) {
+        alzata_.assign(preludio_.begin(), preludio_.end());
+        alzata_.push_back({m_.Tempo_corrente, posizione});
+    }
+    preludio_.clear();
 }
 
 void Motore_misura::Chiudi_ripetizione(double posizione) {
@@ -234,6 +253,7 @@ void Motore_misura::Chiudi_ripetizione(double posizione) {
 void Motore_misura::Mostra_ripetizione(int indice) {
     const Ripetizione& r = s_.Ripetizioni[static_cast<std::size_t>(indice)];
     lista_.Aggiungi(Lista_valori::Formatta_riga(r, indice, locale_));
+    if (analisi_attiva_) analisi_.push_back(Analizza_ripetizione(m_.Tempo_corrente));
 
     const auto& dati = s_.Dati_esercizio;
     const float alto = dati.Limite_sup / 100.0f * dati.Vmax;
@@ -244,6 +264,21 @@ void Motore_misura::Mostra_ripetizione(int indice) {
     else if (r.Vmedia_conc < basso)
         colore = Colore_rosso;
     for (Vista_misura* v : viste_) v->Ripetizione_chiusa(indice - 1, r, colore);
+    if (analisi_attiva_)
+        for (Vista_misura* v : viste_) v->Ripetizione_analizzata(indice - 1, analisi_.back());
+}
+
+Analisi_ripetizione Motore_misura::Analizza_ripetizione(double t_chiusura) {
+    Analisi_ripetizione a =
+        Analizza_alzata(alzata_, t_prima_alzata_, t_chiusura, s_.Dati_esercizio.Carico);
+    alzata_.clear();
+    float migliore = a.Vmedia;
+    for (const Analisi_ripetizione& prima : analisi_) migliore = std::max(migliore, prima.Vmedia);
+    if (migliore > 0) a.Perdita = std::max(0.0f, (migliore - a.Vmedia) / migliore * 100.0f);
+    // Compared as the files write them, to the hundredth: a loss shown as the threshold
+    // itself has not passed it.
+    a.Oltre_soglia = std::round(a.Perdita * 100.0f) > std::round(s_.Soglia_perdita * 100.0f);
+    return a;
 }
 
 void Motore_misura::Azzera_misura() {
@@ -253,5 +288,8 @@ void Motore_misura::Azzera_misura() {
     m_.Indice_ripetizione = 0;
     s_.Numero_campioni = 0;
     lista_.Svuota();
+    analisi_.clear();
+    alzata_.clear();
+    preludio_.clear();
     for (Vista_misura* v : viste_) v->Misura_azzerata();
 }

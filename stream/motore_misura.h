@@ -4,6 +4,7 @@
 // stream, and reports what happens to its listeners (Vista_misura). It has no widgets.
 
 #include "session/sessione.h"
+#include "stream/analisi_alzata.h"
 #include "stream/lista_valori.h"
 #include "stream/trama_seriale.h"
 #include "stream/vista_misura.h"
@@ -71,6 +72,11 @@ public:
     // record a sample file leaves out last, so that saving it again gives the same rows.
     void Fine_rielaborazione();
 
+    // The analysis of each repetition's lift, one per row of the value list. It can be
+    // switched off (benchmarks compare the engine with and without it).
+    const std::vector<Analisi_ripetizione>& Analisi() const { return analisi_; }
+    void Imposta_analisi(bool attiva) { analisi_attiva_ = attiva; }
+
     const Stato_misura& Stato() const { return m_; }
     // Tests set up a state directly.
     Stato_misura& Stato() { return m_; }
@@ -98,6 +104,7 @@ private:
     void Inizia_concentrica(double posizione);
     void Chiudi_ripetizione(double posizione);
     void Mostra_ripetizione(int indice);
+    Analisi_ripetizione Analizza_ripetizione(double t_chiusura);
 
     Sessione& s_;
     Stato_misura m_;
@@ -106,6 +113,13 @@ private:
     std::function<int()> ritardo_;
     Lista_valori lista_;
     Trama_seriale trama_;
+    // The records of the lift in progress; those of a slow rise before a lift starts; the
+    // time of the last record that did not move the bar up.
+    std::vector<Punto_alzata> alzata_, preludio_;
+    double t_prima_alzata_ = 0;
+    double posizione_precedente_ = 0;
+    bool analisi_attiva_ = true;
+    std::vector<Analisi_ripetizione> analisi_;
     // Work arrays of one block, kept to avoid allocating per block.
     std::vector<double> posizioni_;
     std::vector<float> tempi_;

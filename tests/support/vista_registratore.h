@@ -38,4 +38,8 @@ public:
         punti_ripetizioni.push_back({r.Durata_conc, r.Vmedia_conc});
         velocita_mostrate.push_back({r.Vmedia_conc, colore});
     }
+    std::vector<std::pair<int, Analisi_ripetizione>> analisi;
+    void Ripetizione_analizzata(int riga, const Analisi_ripetizione& a) override {
+        analisi.emplace_back(riga, a);
+    }
 };
