@@ -2,6 +2,7 @@
 
 #include "datafiles/frm_progress.h"
 #include "datafiles/nomi_file.h"
+#include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "session/avvisi.h"
@@ -39,8 +40,17 @@ std::optional<QString> Salvataggi::Scrivi_ripetizioni(QString& nome, const QDate
     Frm_progress progresso;
     auto errore = Salva_ripetizioni(nome, lista_, s_.Dati_esercizio, locale_, adesso, &progresso,
                                     s_.Cartella_applicazione);
-    if (!errore) Q_EMIT Salvato(nome);
-    return errore;
+    if (errore) return errore;
+    Q_EMIT Salvato(nome);
+    // The analysis beside it; the summary is written whatever happens to this one.
+    if (analisi_ != nullptr) {
+        const QString file_analisi = Nome_file_analisi(nome);
+        if (auto errore_analisi = Salva_analisi(file_analisi, *analisi_, locale_))
+            avvisi_.Mostra(QDir::toNativeSeparators(file_analisi) + QStringLiteral(": ") +
+                               *errore_analisi,
+                           Avvisi::Icona::Critico);
+    }
+    return std::nullopt;
 }
 
 bool Salvataggi::Salva_automatico() {

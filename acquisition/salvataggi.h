@@ -11,11 +11,13 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class Avvisi;
 class Lista_valori;
 class QWidget;
 struct Sessione;
+struct Analisi_ripetizione;
 
 // What a save dialog is asked to show.
 struct Richiesta_file {
@@ -42,6 +44,9 @@ public:
     void Imposta_scelta_file(Scelta_file scelta) { scelta_ = std::move(scelta); }
     void Imposta_orologio(std::function<QDateTime()> orologio) { orologio_ = std::move(orologio); }
 
+    // The repetitions' analysis: once set, every summary gets its analysis file beside it.
+    void Imposta_analisi(const std::vector<Analisi_ripetizione>& analisi) { analisi_ = &analisi; }
+
     // At the stop of a recording: the sample file, then the summary, in the athlete's
     // folder (or "misure_auto"). True when both were written.
     bool Salva_automatico();
@@ -61,6 +66,7 @@ private:
 
     Sessione& s_;
     const Lista_valori& lista_;
+    const std::vector<Analisi_ripetizione>* analisi_ = nullptr;
     Avvisi& avvisi_;
     QLocale locale_;
     Scelta_file scelta_;

@@ -1,6 +1,7 @@
 #include "board/replay.h"
 
 #include "board/strumento.h"
+#include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "device/collegamento_seriale.h"
@@ -48,6 +49,8 @@ QString Uso_replay() {
         "  --locale NOME           impostazioni dei numeri nei file (it_IT, en_US, C...)\n"
         "  --samples FILE          file dei campioni da scrivere\n"
         "  --summary FILE          file delle ripetizioni da scrivere\n"
+        "  --analysis FILE         file dell'analisi delle ripetizioni da scrivere (velocità\n"
+        "                          media e propulsiva, potenza, perdita di velocità)\n"
         "  --time AAAA-MM-GGThh:mm:ss\n"
         "                          data e ora dei file al posto di quelle attuali\n"
         "  -h, --help              questo aiuto\n");
@@ -97,6 +100,8 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
                 return QStringLiteral("locale sconosciuta: \"%1\"").arg(v);
         } else if (a == QLatin1String("--samples")) {
             o.file_campioni = v;
+        } else if (a == QLatin1String("--analysis")) {
+            o.file_analisi = v;
         } else if (a == QLatin1String("--summary")) {
             o.file_sommario = v;
         } else if (a == QLatin1String("--time")) {
@@ -188,6 +193,10 @@ std::optional<QString> Riproduzione::Salva_file() {
         if (auto errore = Salva_ripetizioni(nome, motore_.Lst_valori(), sessione_.Dati_esercizio,
                                             opzioni_.locale, adesso, nullptr))
             return QStringLiteral("%1: %2").arg(nome, *errore);
+    }
+    if (!opzioni_.file_analisi.isEmpty()) {
+        if (auto errore = Salva_analisi(opzioni_.file_analisi, motore_.Analisi(), opzioni_.locale))
+            return QStringLiteral("%1: %2").arg(opzioni_.file_analisi, *errore);
     }
     return std::nullopt;
 }

@@ -65,6 +65,7 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
             &Frm_main::Mostra_configurazione);
     Grafici = new Frm_grafici(sessione, locale, area);
     Salvataggi_test = new Salvataggi(sessione, motore.Lst_valori(), avvisi, locale, this);
+    Salvataggi_test->Imposta_analisi(motore.Analisi());
     connect(Salvataggi_test, &Salvataggi::Salvato, this, [this](const QString& nome) {
         Lbl_salvato->setText(QStringLiteral("Salvato: ") + QDir::toNativeSeparators(nome));
     });

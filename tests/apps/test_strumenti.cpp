@@ -71,6 +71,9 @@ private Q_SLOTS:
                               << "2026";
         QTest::newRow("missing folder") << r << seriale << ser + " --summary /nonexistent/dir/s.csv"
                                         << "/nonexistent";
+        QTest::newRow("analysis in a missing folder")
+            << r << seriale << ser + " --analysis /nonexistent/dir/a.csv"
+            << "/nonexistent/dir/a.csv: ";
         QTest::newRow("capture reps") << c << seriale << "--link hid --reps 2.5"
                                       << "\"2.5\" (da 0 a 100000)";
         QTest::newRow("capture twitch") << c << seriale << "--link hid --twitch 1.5"

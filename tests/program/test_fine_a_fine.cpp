@@ -93,10 +93,12 @@ void Test_fine_a_fine::serie_di_un_atleta() {
     QCOMPARE(m.Grafici->Valori().Lst_valori(0)->count(), righe);
     QCOMPARE(m.Grafici->Valori().Lst_valori(0)->item(righe - 1)->text(), QString::number(righe));
     QStringList salvati = File_atleta();
-    QCOMPARE(salvati.size(), 2);
-    const QString riepilogo = salvati.filter("ripetizioni").value(0);
+    QCOMPARE(salvati.size(), 3);
+    const QString riepilogo = salvati.filter(QRegularExpression("ripetizioni\\.csv$")).value(0);
     QCOMPARE(Righe_file(riepilogo), 2 + righe);
+    QCOMPARE(Righe_file(salvati.filter("analisi").value(0)), 1 + righe);
     salvati.removeAll(riepilogo);
+    salvati.removeAll(salvati.filter("analisi").value(0));
     QVERIFY(Righe_file(salvati[0]) >= qsizetype(p.Stato().Campioni.size()) - 1);
     QCOMPARE(m.windowTitle(), didascalia);
 
@@ -108,7 +110,7 @@ void Test_fine_a_fine::serie_di_un_atleta() {
     const auto registrati = qsizetype(p.Stato().Campioni.size());
     m.close();
     salvati = File_atleta();
-    QCOMPARE(salvati.size(), 4);
+    QCOMPARE(salvati.size(), 6);
     QVERIFY(Righe_file(salvati.filter(QRegularExpression("\\d\\.csv$")).last()) >= registrati - 1);
     QVERIFY2(avvisi.elenco.isEmpty(), qPrintable(avvisi.elenco.value(0).testo));
     scheda.terminate();

@@ -297,7 +297,8 @@ void Test_programma::serie_salvata_una_volta() {
     QVERIFY(!p.Stato().Acquisizione_in_corso);
     const int righe = p.Motore().Lst_valori().Righe();
     QCOMPARE(File_salvati(),
-             (QStringList{"2026  Dec 04  9.05.0 ripetizioni.csv", "2026  Dec 04  9.05.0.csv"}));
+             (QStringList{"2026  Dec 04  9.05.0 ripetizioni analisi.csv",
+                          "2026  Dec 04  9.05.0 ripetizioni.csv", "2026  Dec 04  9.05.0.csv"}));
     const QString cartella = radice_ + "/data/kinetrack/misure_auto/";
     QFile riepilogo(cartella + "2026  Dec 04  9.05.0 ripetizioni.csv");
     QVERIFY(riepilogo.open(QIODevice::ReadOnly));
@@ -310,19 +311,20 @@ void Test_programma::serie_salvata_una_volta() {
     Apri_misura(nullptr, cartella + "2026  Dec 04  9.05.0.csv", p.Stato(), p.Motore(), avvisi_);
     QCOMPARE(p.Motore().Lst_valori().Righe(), righe);
     QCOMPARE(p.Principale().Grafici->Valori().Lst_valori(0)->count(), righe);
+    QCOMPARE(int(p.Motore().Analisi().size()), righe);
 
     c.Button_start->click();
     QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 50, 5000);
     c.Button_Segnale->click();
     QVERIFY(!c.Button_start->isChecked() && !p.Stato().Acquisizione_in_corso);
-    QCOMPARE(File_salvati().size(), 4);
+    QCOMPARE(File_salvati().size(), 6);
     QVERIFY(avvisi_.elenco.isEmpty());
 
     // Recording off: nothing saved at the next stop.
     c.Button_Memo->click();
     c.Button_start->click();
     c.Button_start->click();
-    QCOMPARE(File_salvati().size(), 4);
+    QCOMPARE(File_salvati().size(), 6);
 
     scheda.terminate();
     QVERIFY(scheda.waitForFinished(3000));

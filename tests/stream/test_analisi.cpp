@@ -3,8 +3,11 @@
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
 #include "board/replay.h"
+#include "datafiles/salva_analisi.h"
+#include "session/formato.h"
 #include "tests/stream/banco_prova.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <numbers>
@@ -97,6 +100,43 @@ private Q_SLOTS:
             // Without braking the propulsive part is the whole lift.
             if (atteso.durata_propulsiva == durata) QCOMPARE(a.Vpropulsiva, a.Vmedia);
         }
+    }
+
+    void analysis_file_beside_the_summary() {
+        // The replay writes what the program writes at each summary save.
+        QTemporaryDir cartella;
+        Opzioni_replay o;
+        o.tipo_scheda = 2;
+        o.ampiezza_minima = 100;
+        o.carico = 60;
+        o.locale = QLocale(QLocale::Italian, QLocale::Italy);
+        o.file_sommario = cartella.filePath("Squat_261207_10.00.00.csv");
+        o.file_analisi = Nome_file_analisi(o.file_sommario);
+        QCOMPARE(o.file_analisi, cartella.filePath("Squat_261207_10.00.00 analisi.csv"));
+        Parametri_copione p;
+        p.ripetizioni = 4;
+        std::vector<Record_scheda> record;
+        Flusso_copione(Genera_copione(p, 5), 2, Collegamento::Seriale).Tutti(record);
+        Riproduzione r(o);
+        r.Esegui(Byte_cattura(record, Collegamento::Seriale));
+        QVERIFY(!r.Salva_file());
+        QFile f(o.file_analisi);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> righe = f.readAll().split('\n');
+        QCOMPARE(righe.size(), 2 + r.Lista().Righe()); // title, rows, nothing after the last
+        QCOMPARE(righe[0], QByteArray("N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;"
+                                      "Potenza media;Potenza max;Perdita %;\r"));
+        const Analisi_ripetizione& a = r.Analisi()[1];
+        const QString attesa = QString(" 2 ;%1;%2;%3;%4;%5;%6;\r")
+                                   .arg(Formatta(a.Vmedia, "0.00", o.locale),
+                                        Formatta(a.Vpropulsiva, "0.00", o.locale),
+                                        Formatta(a.Durata_propulsiva, "0.00", o.locale),
+                                        Formatta(a.Potenza_media, "0.00", o.locale),
+                                        Formatta(a.Potenza_max, "0.00", o.locale),
+                                        Formatta(a.Perdita, "0.00", o.locale));
+        QCOMPARE(QString::fromLatin1(righe[2]), attesa);
+        QVERIFY(attesa.contains(',') && !attesa.contains('.'));
+        QVERIFY(righe.last().isEmpty());
     }
 
     void loss_and_threshold_over_a_set() {

@@ -1,0 +1,42 @@
+#include "datafiles/salva_analisi.h"
+
+#include "session/formato.h"
+
+#include <QFile>
+
+namespace {
+const QString Titoli = QStringLiteral("N\u00B0Rip;Vmedia;Vpropulsiva;Durata propulsiva;"
+                                      "Potenza media;Potenza max;Perdita %;");
+const QString Fine_riga = QStringLiteral("\r\n");
+} // namespace
+
+QString Nome_file_analisi(const QString& file_riepilogo) {
+    QString base = file_riepilogo;
+    if (base.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) base.chop(4);
+    return base + QStringLiteral(" analisi.csv");
+}
+
+std::optional<QString> Salva_analisi(const QString& nome_file,
+                                     const std::vector<Analisi_ripetizione>& analisi,
+                                     const QLocale& locale) {
+    QString testo = Titoli + Fine_riga;
+    int numero = 0;
+    for (const Analisi_ripetizione& a : analisi) {
+        // The repetition number as the summary writes it: " 1 ".
+        testo += QLatin1Char(' ') + QString::number(++numero) + QStringLiteral(" ;");
+        for (const float valore : {a.Vmedia, a.Vpropulsiva, a.Durata_propulsiva, a.Potenza_media,
+                                   a.Potenza_max, a.Perdita})
+            testo += Formatta(valore, "0.00", locale) + QLatin1Char(';');
+        testo += Fine_riga;
+    }
+    QFile file(nome_file);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+    const QByteArray byte = testo.toLatin1();
+    if (file.write(byte) != byte.size() || !file.flush()) {
+        const QString errore = file.errorString();
+        file.close();
+        return errore;
+    }
+    file.close();
+    return std::nullopt;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The analysis file written beside each summary file: a title line, then one line per
+// repetition with its true mean and propulsive velocity (mm/s), propulsive duration (s),
+// mean and highest power (W) and velocity loss (%). The summary's conventions: every
+// field followed by ";", the regional decimal separator, CR LF line ends, Latin-1.
+
+#include "stream/analisi_ripetizione.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// "<summary name> analisi.csv" beside the summary file `file_riepilogo`.
+QString Nome_file_analisi(const QString& file_riepilogo);
+
+// Writes (replacing) `nome_file`. Returns nothing on success, or the system's
+// description of the failure.
+std::optional<QString> Salva_analisi(const QString& nome_file,
+                                     const std::vector<Analisi_ripetizione>& analisi,
+                                     const QLocale& locale);
