@@ -1,7 +1,7 @@
 // Throughput of the measurement engine and of the replay, and the memory a recorded
 // sample takes. Prints figures; not a test. Build in Release for meaningful numbers.
 //
-//   bench_engine [seconds per measurement, default 3] [serial|hid|replay|exe|memory]
+//   bench_engine [seconds per measurement, default 3] [serial|hid|analysis|replay|exe|memory]
 //
 // The second argument runs one measurement only (for a profiler run).
 
@@ -98,6 +98,38 @@ void Misura_motore(const char* nome, int tipo, Collegamento l, int ripetizioni, 
                 nome, tipo, letti, passate, s, static_cast<double>(campioni) / s / 1e6);
 }
 
+// What the lift analysis adds per sample: the engine with and without it, in alternating
+// passes so that both see the same machine (CPU time).
+void Misura_analisi(int tipo, Collegamento l, int ripetizioni, double durata) {
+    std::size_t letti = 0;
+    const QByteArray cattura = Cattura(tipo, l, ripetizioni, letti);
+    double secondi[2] = {0, 0};
+    std::size_t righe = 0;
+    int passate = 0;
+    Cronometro totale;
+    totale.start();
+    while (Secondi(totale) < 2 * durata) {
+        for (int k = 0; k < 2; ++k) {
+            const int con = (k + passate) % 2; // which one goes first alternates too
+            Opzioni_replay o = Opzioni(tipo, l);
+            o.analisi = con == 1;
+            Cronometro t;
+            t.start();
+            Riproduzione r(o);
+            r.Esegui(cattura);
+            secondi[con] += Secondi(t);
+            righe = r.Analisi().size() > 0 ? r.Analisi().size() : righe;
+        }
+        ++passate;
+    }
+    const double campioni = static_cast<double>(letti) * passate;
+    const double senza = secondi[0] / campioni * 1e9, con = secondi[1] / campioni * 1e9;
+    std::printf("lift analysis, %-6s type %d: %zu samples, %zu repetitions x %d passes: "
+                "%.1f ns/sample without, %.1f ns/sample with: +%.1f %% (target < 10 %%)\n",
+                l == Collegamento::Hid ? "hid" : "serial", tipo, letti, righe, passate, senza, con,
+                (con / senza - 1) * 100);
+}
+
 // The replay with both files, in-process (CPU time).
 void Misura_replay(const QString& cartella, double durata) {
     std::size_t letti = 0;
@@ -191,6 +223,10 @@ int main(int argc, char** argv) {
     QTemporaryDir cartella;
     if (fai("serial")) Misura_motore("serial", 1, Collegamento::Seriale, 4000, durata);
     if (fai("hid")) Misura_motore("hid", 2, Collegamento::Hid, 800, durata);
+    if (fai("analysis")) {
+        Misura_analisi(1, Collegamento::Seriale, 4000, durata);
+        Misura_analisi(2, Collegamento::Hid, 800, durata);
+    }
     if (fai("replay")) Misura_replay(cartella.path(), durata);
     if (fai("exe")) Misura_eseguibile(cartella.path());
     if (fai("memory")) Misura_memoria();

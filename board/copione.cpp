@@ -87,7 +87,8 @@ Copione Genera_copione(const Parametri_copione& p, std::uint32_t seme) {
         altezza -= discesa;
         const double pausa_bassa = caso.Tra(p.pausa_bassa_min_s, p.pausa_bassa_max_s);
         if (pausa_bassa > 0) c.Fermo(pausa_bassa);
-        c.Salita(ampiezza, caso.Tra(p.salita_min_s, p.salita_max_s));
+        c.Salita(ampiezza,
+                 caso.Tra(p.salita_min_s, p.salita_max_s) * std::pow(1 + p.rallentamento, r));
         altezza += ampiezza;
         const double pausa_alta = caso.Tra(p.pausa_alta_min_s, p.pausa_alta_max_s);
         if (caso.Uniforme() < p.probabilita_sussulto) {

@@ -50,6 +50,8 @@ struct Parametri_copione {
     // Chance (0..1) of a twitch in a top hold, and its size.
     double probabilita_sussulto = 0.3;
     double sussulto_min_mm = 15, sussulto_max_mm = 40;
+    // Fatigue: each lift of the set takes this fraction longer than the one before.
+    double rallentamento = 0;
 };
 
 // A generated script: a rest, the unracking lift, then per repetition a lowering, a

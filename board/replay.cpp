@@ -157,6 +157,7 @@ Riproduzione::Riproduzione(const Opzioni_replay& opzioni)
     d.Limite_sup = opzioni.limite_sup;
     d.Limite_inf = opzioni.limite_inf;
     d.Ampiezza_minima = opzioni.ampiezza_minima;
+    motore_.Imposta_analisi(opzioni.analisi);
 
     // Recording on, then the start of an acquisition.
     motore_.Aggiungi_vista(vista_);

@@ -31,7 +31,8 @@ struct Opzioni_replay {
     QString file_campioni, file_sommario, file_analisi; // empty: not written
     QDateTime ora; // stamped in the files; invalid: the time now
     QString ingresso;
-    bool aiuto = false; // --help: the usage, nothing else
+    bool analisi = true; // the repetitions' lift analysis (benchmarks switch it off)
+    bool aiuto = false;  // --help: the usage, nothing else
 };
 
 // Reads the command line (without the program's name). On a fault returns its message;

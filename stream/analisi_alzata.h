@@ -24,8 +24,10 @@ inline constexpr double Gravita_mm = Gravita * 1000.0; // mm/s^2
 Analisi_ripetizione Analizza_alzata(std::span<const Punto_alzata> punti, double t_prima,
                                     double t_dopo, float carico);
 
-// The smoothed velocity (mm/s) and acceleration (mm/s^2) at each record of a lift.
-struct Moto_levigato {
-    std::vector<double> v, a;
+// The smoothed motion at the lift's records: velocity in mm/s, acceleration in mm/s^2.
+// Taken at records at least 8 ms apart (the first and the last always): closer ones add
+// nothing a 40 ms smoothing could show, and would only cost time on a fast link.
+struct Punto_levigato {
+    double t = 0, x = 0, v = 0, a = 0;
 };
-Moto_levigato Leviga_moto(std::span<const Punto_alzata> punti);
+void Leviga_moto(std::span<const Punto_alzata> punti, std::vector<Punto_levigato>& uscita);

@@ -272,9 +272,9 @@ Analisi_ripetizione Motore_misura::Analizza_ripetizione(double t_chiusura) {
     Analisi_ripetizione a =
         Analizza_alzata(alzata_, t_prima_alzata_, t_chiusura, s_.Dati_esercizio.Carico);
     alzata_.clear();
-    float migliore = a.Vmedia;
-    for (const Analisi_ripetizione& prima : analisi_) migliore = std::max(migliore, prima.Vmedia);
-    if (migliore > 0) a.Perdita = std::max(0.0f, (migliore - a.Vmedia) / migliore * 100.0f);
+    migliore_vmedia_ = std::max(migliore_vmedia_, a.Vmedia);
+    if (migliore_vmedia_ > 0)
+        a.Perdita = std::max(0.0f, (migliore_vmedia_ - a.Vmedia) / migliore_vmedia_ * 100.0f);
     // Compared as the files write them, to the hundredth: a loss shown as the threshold
     // itself has not passed it.
     a.Oltre_soglia = std::round(a.Perdita * 100.0f) > std::round(s_.Soglia_perdita * 100.0f);
@@ -289,6 +289,7 @@ void Motore_misura::Azzera_misura() {
     s_.Numero_campioni = 0;
     lista_.Svuota();
     analisi_.clear();
+    migliore_vmedia_ = 0;
     alzata_.clear();
     preludio_.clear();
     for (Vista_misura* v : viste_) v->Misura_azzerata();

@@ -36,6 +36,7 @@ public:
     // taken away first.
     void Aggiungi_vista(Vista_misura& vista) { viste_.push_back(&vista); }
     void Togli_viste() { viste_.clear(); }
+    void Togli_vista(Vista_misura& vista) { std::erase(viste_, &vista); }
     // How far the program is behind the stream, in bytes waiting on the link; drives the
     // drawing hysteresis. None set: 0.
     void Imposta_ritardo(std::function<int()> byte_in_attesa) {
@@ -120,6 +121,7 @@ private:
     double posizione_precedente_ = 0;
     bool analisi_attiva_ = true;
     std::vector<Analisi_ripetizione> analisi_;
+    float migliore_vmedia_ = 0; // the set's best so far
     // Work arrays of one block, kept to avoid allocating per block.
     std::vector<double> posizioni_;
     std::vector<float> tempi_;

@@ -13,6 +13,7 @@ Parametri_copione Parametri_da_opzioni(const Opzioni_scheda& o) {
     p.salita_max_s = o.salita_s.massimo;
     p.pausa_alta_min_s = o.pausa_s.minimo;
     p.pausa_alta_max_s = o.pausa_s.massimo;
+    p.rallentamento = o.rallentamento;
     return p;
 }
 

@@ -23,6 +23,7 @@ struct Opzioni_scheda {
     Intervallo discesa_s{1.2, 2.0};   // lowering
     Intervallo salita_s{0.6, 1.2};    // lifting
     Intervallo pausa_s{1.0, 3.0};     // rest between repetitions
+    double rallentamento = 0;         // each lift of a set slower by this fraction
     double record_al_secondo = 0;     // > 0: a steady stream at this rate instead
 };
 
