@@ -31,7 +31,8 @@ command -v ccache >/dev/null && lanciatore=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 # The install step builds only what it installs: the tests and tools stay unbuilt.
 esegui cmake -S . -B "$costruzione" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${lanciatore[@]}"
-esegui cmake --build "$costruzione" -j"$(nproc)" --target kinetrack kinetrack-board kinetrack-replay
+esegui cmake --build "$costruzione" -j"$(nproc)" --target kinetrack kinetrack-board kinetrack-replay \
+    kinetrack-profilo
 rm -f "$costruzione"/kinetrack_*.deb
 (cd "$costruzione" && esegui cpack)
 pacchetto=$(ls "$costruzione"/kinetrack_*.deb)
@@ -92,6 +93,7 @@ echo "=== 4. What is installed"
 nella_radice dpkg -L kinetrack
 elenco=$(chroot "$radice" dpkg -L kinetrack)
 for file in /usr/bin/kinetrack /usr/bin/kinetrack-board /usr/bin/kinetrack-replay \
+    /usr/bin/kinetrack-profilo \
     /usr/share/applications/kinetrack.desktop \
     /usr/share/icons/hicolor/scalable/apps/kinetrack.svg \
     /usr/lib/udev/rules.d/60-kinetrack.rules; do
@@ -100,7 +102,7 @@ for file in /usr/bin/kinetrack /usr/bin/kinetrack-board /usr/bin/kinetrack-repla
 done
 nella_radice desktop-file-validate /usr/share/applications/kinetrack.desktop
 echo "desktop entry valid"
-for programma in kinetrack kinetrack-board kinetrack-replay; do
+for programma in kinetrack kinetrack-board kinetrack-replay kinetrack-profilo; do
     if readelf -d "$radice/usr/bin/$programma" | grep -E 'RPATH|RUNPATH'; then
         echo "FAIL: $programma carries a run path" >&2
         exit 1
@@ -108,7 +110,7 @@ for programma in kinetrack kinetrack-board kinetrack-replay; do
 done
 echo "no run path in the installed programs"
 # Every library the programs load comes with the package's dependencies.
-for programma in kinetrack kinetrack-board kinetrack-replay; do
+for programma in kinetrack kinetrack-board kinetrack-replay kinetrack-profilo; do
     if chroot "$radice" ldd "/usr/bin/$programma" | grep 'not found'; then
         echo "FAIL: $programma needs a library that no dependency brings" >&2
         exit 1
@@ -116,6 +118,7 @@ for programma in kinetrack kinetrack-board kinetrack-replay; do
 done
 echo "every library of the installed programs is there"
 nella_radice kinetrack-replay --help
+nella_radice kinetrack-profilo --help
 
 echo "=== 5. The installed program under Xvfb with the installed virtual board"
 cat >"$radice/tmp/kt-avvio.sh" <<'FINE'

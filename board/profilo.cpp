@@ -1,0 +1,109 @@
+#include "board/profilo.h"
+
+#include "board/strumento.h"
+#include "datafiles/esempio_profilo.h"
+#include "datafiles/scelte_analisi.h"
+#include "session/formato.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <cmath>
+
+namespace {
+
+const QString Nome_strumento = QStringLiteral("kinetrack-profilo");
+
+QString Numero(double valore, int decimali) {
+    return Formatta(valore, decimali, QLocale::c());
+}
+
+} // namespace
+
+QString Uso_profilo() {
+    return QStringLiteral(
+        "uso: kinetrack-profilo --folder CARTELLA_ATLETA --exercise NOME [--v1rm M_S]\n"
+        "Profilo carico-velocità di un esercizio dai test salvati nella cartella dell'atleta\n"
+        "(per ogni test il carico e la migliore Vmedia di spinta, dal file di analisi quando\n"
+        "c'è) e massimale stimato: il carico a cui la retta dei minimi quadrati scende a V1rm.\n"
+        "  --folder CARTELLA       cartella dell'atleta con i file delle ripetizioni\n"
+        "  --exercise NOME         esercizio (maiuscole e spazi ai lati non contano)\n"
+        "  --v1rm M_S              velocità media al massimale, da 0.01 a 5 m/s\n"
+        "                          (senza: quella scelta per l'atleta e l'esercizio)\n"
+        "  --write-example ATLETA  scrive prima nella cartella quattro test d'esempio\n"
+        "                          dell'esercizio, a 60, 80, 100 e 120 kg\n"
+        "  -h, --help              questo aiuto\n");
+}
+
+std::optional<QString> Leggi_opzioni_profilo(const QStringList& argomenti, Opzioni_profilo& o) {
+    Riga_comando riga;
+    if (auto errore = Dividi_riga_comando(argomenti, QStringLiteral("ingresso"), riga))
+        return errore;
+    o.aiuto = riga.aiuto;
+    if (o.aiuto) return std::nullopt;
+    if (!riga.file.isEmpty()) return QStringLiteral("argomento inatteso: \"%1\"").arg(riga.file);
+    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
+        if (a == QLatin1String("--folder")) {
+            o.cartella = v;
+        } else if (a == QLatin1String("--exercise")) {
+            o.esercizio = v;
+        } else if (a == QLatin1String("--v1rm")) {
+            bool ok = false;
+            const double v1rm = Numero_da_testo_c(v, &ok);
+            if (!ok || !std::isfinite(v1rm) || v1rm < 0.01 || v1rm > 5)
+                return QStringLiteral("valore non valido per --v1rm: \"%1\" (da 0.01 a 5)").arg(v);
+            o.v1rm = v1rm;
+        } else if (a == QLatin1String("--write-example")) {
+            if (v.trimmed().isEmpty()) return QStringLiteral("manca il nome dell'atleta");
+            o.atleta_esempio = v;
+        } else {
+            return QStringLiteral("opzione sconosciuta: %1").arg(a);
+        }
+    }
+    if (o.cartella.isEmpty()) return QStringLiteral("manca --folder");
+    if (o.esercizio.trimmed().isEmpty()) return QStringLiteral("manca --exercise");
+    return std::nullopt;
+}
+
+void Stampa_profilo(const Profilo_velocita& profilo, QTextStream& uscita) {
+    uscita << "Esercizio: " << profilo.esercizio << '\n';
+    uscita << "Punti: " << profilo.punti.size() << " (carico kg, velocità m/s, file)\n";
+    for (const Test_salvato& p : profilo.punti)
+        uscita << "  " << Numero(p.carico, 1) << '\t' << Numero(p.velocita, 3) << '\t'
+               << QFileInfo(p.file).fileName() << (p.da_analisi ? "\t(analisi)" : "") << '\n';
+    if (profilo.retta) {
+        const Retta_profilo& r = *profilo.retta;
+        uscita << "Intercetta: " << Numero(r.intercetta, 4) << " m/s\n"
+               << "Pendenza: " << Numero(r.pendenza, 6) << " m/s per kg\n"
+               << "R2: " << Numero(r.r2, 4) << '\n';
+    }
+    uscita << "V1rm: " << Numero(profilo.v1rm, 2) << " m/s\n";
+    if (profilo.e1rm) uscita << "e1RM: " << Numero(*profilo.e1rm, 1) << " kg\n";
+    uscita.flush();
+}
+
+int Esegui_profilo(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
+    Opzioni_profilo o;
+    const auto errore_opzioni = Leggi_opzioni_profilo(argomenti, o);
+    if (auto esito =
+            Esito_opzioni(Nome_strumento, errore_opzioni, o.aiuto, Uso_profilo(), uscita, errori))
+        return *esito;
+    if (!o.atleta_esempio.isEmpty())
+        if (auto errore = Scrivi_profilo_esempio(o.cartella, o.atleta_esempio, o.esercizio,
+                                                 QLocale::system(), QDateTime::currentDateTime()))
+            return Fallisci(Nome_strumento, *errore, errori);
+    const Test_atleta test = Leggi_test_atleta(o.cartella);
+    if (!test.errore.isEmpty()) return Fallisci(Nome_strumento, test.errore, errori);
+    // The choices are kept under the exercise's name as the tests spell it.
+    QString esercizio = o.esercizio.simplified();
+    for (const QString& e : Esercizi_test(test))
+        if (Stesso_esercizio(e, esercizio)) esercizio = e;
+    const double v1rm =
+        o.v1rm ? *o.v1rm : static_cast<double>(Leggi_scelte_analisi(o.cartella, esercizio).V1rm);
+    const Profilo_velocita profilo = Profilo_esercizio(test, esercizio, v1rm, QLocale::c());
+    for (const QString& scartato : profilo.scartati)
+        errori << Nome_strumento << ": file scartato: " << scartato << '\n';
+    errori.flush();
+    Stampa_profilo(profilo, uscita);
+    if (!profilo.e1rm) return Fallisci(Nome_strumento, profilo.rifiuto, errori);
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Saved tests made up for trying the load-velocity profile: summary files written exactly
+// as a real save writes them, with the lifting mean velocities chosen by the caller.
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// One test of `esercizio` at `carico` kg: one repetition per entry of `vmedie` (mm/s), in
+// the summary file "<esercizio>_yymmdd_hh.mm.ss.csv" of `cartella`, stamped `adesso`.
+// The file's full name goes to `nome` when given. Returns the failure, or nothing.
+std::optional<QString> Scrivi_test_esempio(const QString& cartella, const QString& atleta,
+                                           const QString& esercizio, float carico,
+                                           const std::vector<float>& vmedie, const QLocale& locale,
+                                           const QDateTime& adesso, QString* nome = nullptr);
+
+// Four tests of five repetitions at 60, 80, 100 and 120 kg, one day apart from `adesso`,
+// whose best velocities lie close to a line that reaches the exercise's usual velocity at
+// 1RM at 140 kg.
+std::optional<QString> Scrivi_profilo_esempio(const QString& cartella, const QString& atleta,
+                                              const QString& esercizio, const QLocale& locale,
+                                              const QDateTime& adesso);

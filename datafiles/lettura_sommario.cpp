@@ -1,0 +1,220 @@
+#include "datafiles/lettura_sommario.h"
+
+#include "session/formato.h"
+
+#include <QFile>
+#include <QStringList>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const QStringList Titoli_sommario{
+    QStringLiteral("Nome"),       QStringLiteral("Esercizio"), QStringLiteral("Carico"),
+    QStringLiteral("N\u00B0Rip"), QStringLiteral("Tempo"),     QStringLiteral("Durata"),
+    QStringLiteral("Spost"),      QStringLiteral("Vmedia"),    QStringLiteral("Vmax"),
+    QStringLiteral("TdiVmax"),    QStringLiteral("SdiVmax"),   QStringLiteral("Durata"),
+    QStringLiteral("Spost"),      QStringLiteral("Vmedia"),    QStringLiteral("Vmax"),
+    QStringLiteral("TdiVmax"),    QStringLiteral("SdiVmax")};
+const QStringList Titoli_analisi{
+    QStringLiteral("N\u00B0Rip"),    QStringLiteral("Vmedia"),
+    QStringLiteral("Vpropulsiva"),   QStringLiteral("Durata propulsiva"),
+    QStringLiteral("Potenza media"), QStringLiteral("Potenza max"),
+    QStringLiteral("Perdita %")};
+
+// Summary columns, counted from 0.
+constexpr int Campo_esercizio = 1;
+constexpr int Campo_carico = 2;
+constexpr int Campo_vmedia = 7; // the first "Vmedia": the lifting phase's
+constexpr int Primo_numero = 4; // after the repetition number
+// Analysis columns.
+constexpr int Campo_vmedia_analisi = 1;
+
+// A title line is short; a longer first line is not worth reading whole.
+constexpr qint64 Lunghezza_titoli = 4096;
+
+// The fields of a line: cut at ";", without the line end and the empty text after the
+// last ";".
+QStringList Campi(const QByteArray& riga) {
+    QString testo = QString::fromLatin1(riga);
+    while (testo.endsWith(QLatin1Char('\n')) || testo.endsWith(QLatin1Char('\r'))) testo.chop(1);
+    QStringList campi = testo.split(QLatin1Char(';'));
+    if (campi.last().trimmed().isEmpty()) campi.removeLast();
+    return campi;
+}
+
+// Case aside; "N°Rip" also as a file re-saved in UTF-8 spells it when read as Latin-1.
+bool Sono_titoli(const QStringList& campi, const QStringList& titoli) {
+    if (campi.size() != titoli.size()) return false;
+    for (qsizetype i = 0; i < campi.size(); ++i) {
+        const QString c = campi[i].trimmed();
+        const bool uguale = titoli[i].startsWith(QLatin1String("N\u00B0"))
+                                ? c.startsWith(QLatin1Char('N'), Qt::CaseInsensitive) &&
+                                      c.endsWith(QLatin1String("Rip"), Qt::CaseInsensitive)
+                                : c.compare(titoli[i], Qt::CaseInsensitive) == 0;
+        if (!uguale) return false;
+    }
+    return true;
+}
+
+// The separator of the first number that has one ("80,0" or "80.0"); "." when none has.
+// No thousands separator is ever written, so one character tells.
+QChar Separatore_decimale(const std::vector<QString>& numeri) {
+    for (const QString& n : numeri)
+        for (const QChar c : n)
+            if (c == QLatin1Char(',') || c == QLatin1Char('.')) return c;
+    return QLatin1Char('.');
+}
+
+std::optional<double> Numero(const QString& testo, QChar separatore) {
+    QString t = testo.trimmed();
+    const QChar altro = separatore == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    if (t.contains(altro)) return std::nullopt;
+    t.replace(separatore, QLatin1Char('.'));
+    bool ok = false;
+    const double valore = Numero_da_testo_c(t, &ok);
+    if (!ok || !std::isfinite(valore)) return std::nullopt;
+    return valore;
+}
+
+struct Riga_file {
+    int numero = 0; // line number in the file, from 1
+    QStringList campi;
+};
+
+// Opens the file and looks for `titoli` in its first `righe_titolo` lines. When found,
+// the lines after it that are not blank go to `righe`.
+enum class Apertura { Trovato, Altro, Illeggibile };
+Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
+              std::vector<Riga_file>& righe, QString& errore) {
+    QFile file(nome);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errore = file.errorString();
+        return Apertura::Illeggibile;
+    }
+    int numero = 0;
+    bool trovato = false;
+    while (!trovato && numero < righe_titolo && !file.atEnd()) {
+        ++numero;
+        trovato = Sono_titoli(Campi(file.readLine(Lunghezza_titoli)), titoli);
+    }
+    if (!trovato) return Apertura::Altro;
+    while (!file.atEnd()) {
+        const QByteArray riga = file.readLine();
+        ++numero;
+        if (riga.trimmed().isEmpty()) continue;
+        righe.push_back({numero, Campi(riga)});
+    }
+    if (file.error() != QFileDevice::NoError) {
+        errore = file.errorString();
+        return Apertura::Illeggibile;
+    }
+    return Apertura::Trovato;
+}
+
+QString Riga_difettosa(const Riga_file& riga, const QString& cosa, const QString& testo) {
+    return QStringLiteral("riga %1: %2 \"%3\"").arg(riga.numero).arg(cosa, testo);
+}
+
+} // namespace
+
+Lettura_sommario Leggi_sommario(const QString& nome_file) {
+    Lettura_sommario lettura;
+    std::vector<Riga_file> righe;
+    QString errore;
+    // The title is the second line, after the date stamp.
+    switch (Apri(nome_file, Titoli_sommario, 2, righe, errore)) {
+    case Apertura::Altro:
+        return lettura;
+    case Apertura::Illeggibile:
+        lettura.esito = Lettura_sommario::Esito::Danneggiato;
+        lettura.difetto = QStringLiteral("file illeggibile (%1)").arg(errore);
+        return lettura;
+    case Apertura::Trovato:
+        break;
+    }
+    lettura.esito = Lettura_sommario::Esito::Danneggiato;
+    if (righe.empty()) {
+        lettura.difetto = QStringLiteral("nessuna ripetizione");
+        return lettura;
+    }
+    std::vector<QString> numeri; // the loads first: they always carry a decimal
+    for (const Riga_file& r : righe) {
+        // A row short of a field would shift the columns after it.
+        if (r.campi.size() < Titoli_sommario.size()) {
+            lettura.difetto = QStringLiteral("riga %1 incompleta").arg(r.numero);
+            return lettura;
+        }
+        numeri.push_back(r.campi[Campo_carico]);
+    }
+    for (const Riga_file& r : righe)
+        for (qsizetype c = Primo_numero; c < r.campi.size(); ++c) numeri.push_back(r.campi[c]);
+    const QChar separatore = Separatore_decimale(numeri);
+
+    Test_sommario& test = lettura.test;
+    test.esercizio = righe.front().campi[Campo_esercizio].trimmed();
+    if (test.esercizio.isEmpty()) {
+        lettura.difetto = QStringLiteral("nessun esercizio");
+        return lettura;
+    }
+    for (const Riga_file& r : righe) {
+        const auto carico = Numero(r.campi[Campo_carico], separatore);
+        if (!carico || *carico < 0) {
+            lettura.difetto =
+                Riga_difettosa(r, QStringLiteral("carico non valido"), r.campi[Campo_carico]);
+            return lettura;
+        }
+        const auto vmedia = Numero(r.campi[Campo_vmedia], separatore);
+        if (!vmedia) {
+            lettura.difetto =
+                Riga_difettosa(r, QStringLiteral("Vmedia non valida"), r.campi[Campo_vmedia]);
+            return lettura;
+        }
+        if (test.ripetizioni == 0) test.carico = *carico;
+        if (test.ripetizioni == 0 || *vmedia > test.vmedia_migliore) test.vmedia_migliore = *vmedia;
+        ++test.ripetizioni;
+    }
+    lettura.esito = Lettura_sommario::Esito::Sommario;
+    return lettura;
+}
+
+QString File_analisi_accanto(const QString& nome_sommario) {
+    const QString estensione = QStringLiteral(".csv");
+    QString base = nome_sommario;
+    if (base.endsWith(estensione, Qt::CaseInsensitive)) base.chop(estensione.size());
+    return base + QStringLiteral(" analisi") + estensione;
+}
+
+std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto) {
+    std::vector<Riga_file> righe;
+    QString errore;
+    // The title first, or after a date stamp as in the summary.
+    switch (Apri(nome_file, Titoli_analisi, 2, righe, errore)) {
+    case Apertura::Altro:
+        difetto = QStringLiteral("non è un file di analisi");
+        return std::nullopt;
+    case Apertura::Illeggibile:
+        difetto = QStringLiteral("file illeggibile (%1)").arg(errore);
+        return std::nullopt;
+    case Apertura::Trovato:
+        break;
+    }
+    std::vector<QString> numeri;
+    for (const Riga_file& r : righe)
+        for (qsizetype c = Campo_vmedia_analisi; c < r.campi.size(); ++c)
+            numeri.push_back(r.campi[c]);
+    const QChar separatore = Separatore_decimale(numeri);
+    std::optional<double> migliore;
+    for (const Riga_file& r : righe) {
+        const QString testo =
+            r.campi.size() > Campo_vmedia_analisi ? r.campi[Campo_vmedia_analisi] : QString();
+        const auto vmedia = Numero(testo, separatore);
+        if (!vmedia) {
+            difetto = Riga_difettosa(r, QStringLiteral("Vmedia non valida"), testo);
+            return std::nullopt;
+        }
+        if (!migliore || *vmedia > *migliore) migliore = vmedia;
+    }
+    if (!migliore) difetto = QStringLiteral("nessuna ripetizione");
+    return migliore;
+}

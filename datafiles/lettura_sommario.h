@@ -1,0 +1,37 @@
+#pragma once
+// The files a test leaves in the athlete's folder read back as far as the load-velocity
+// profile needs them: the repetition summary file (salva_ripetizioni.h), known by its
+// title line whatever its name, and the analysis file beside it. Both carry the regional
+// decimal separator of the computer that saved them; it is found again from the numbers,
+// so a file reads the same on an Italian and an English computer. Latin-1 text.
+
+#include <QString>
+#include <optional>
+
+// What the profile takes from one summary file.
+struct Test_sommario {
+    QString esercizio;          // as its first row writes it
+    double carico = 0;          // kg
+    double vmedia_migliore = 0; // mm/s, the highest lifting mean velocity of the rows
+    int ripetizioni = 0;
+};
+
+struct Lettura_sommario {
+    enum class Esito {
+        Altro,      // not a summary file (a sample file, an analysis file, any other text)
+        Sommario,   // read: `test`
+        Danneggiato // a summary file that cannot be used: `difetto`
+    };
+    Esito esito = Esito::Altro;
+    Test_sommario test;
+    QString difetto;
+};
+
+Lettura_sommario Leggi_sommario(const QString& nome_file);
+
+// The analysis file that belongs to summary `nome_sommario`: "X.csv" -> "X analisi.csv".
+QString File_analisi_accanto(const QString& nome_sommario);
+
+// The highest "Vmedia" (mm/s) of an analysis file. Nothing when the file is not one or
+// cannot be used, with the reason in `difetto`.
+std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto);

@@ -1,0 +1,69 @@
+#pragma once
+// The athlete's load-velocity profile of one exercise and the one-repetition maximum it
+// predicts. Every saved test gives one point: its load and its best mean lifting velocity,
+// taken from the test's analysis file when there is one (the true lift, without the pause
+// at the top that the summary's "Vmedia" includes), otherwise from the summary. A
+// least-squares line v = a + b * load through the points reaches the exercise's mean
+// velocity at 1RM (V1rm) at the estimated maximum.
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// One saved test of the folder.
+struct Test_salvato {
+    QString file;            // the summary file, with its folder
+    QString esercizio;       // as the file writes it
+    double carico = 0;       // kg
+    double velocita = 0;     // m/s, the best mean lifting velocity
+    bool da_analisi = false; // the velocity comes from the analysis file
+};
+
+// Every usable test of an athlete's folder.
+struct Test_atleta {
+    QString cartella;
+    std::vector<Test_salvato> test; // by file name
+    // One "file: reason" for every summary file left out, and for every analysis file
+    // that could not be used (its test then keeps the summary's velocity).
+    QStringList scartati;
+    QString errore; // the folder does not exist or cannot be read; nothing else is set
+};
+
+Test_atleta Leggi_test_atleta(const QString& cartella_atleta);
+
+// The exercises of the tests, each spelled as in its first file, in alphabetical order
+// (case aside).
+QStringList Esercizi_test(const Test_atleta& test);
+
+// Two names of one exercise: case and surrounding or doubled spaces aside.
+bool Stesso_esercizio(const QString& a, const QString& b);
+
+struct Retta_profilo {
+    double intercetta = 0; // m/s at no load
+    double pendenza = 0;   // m/s per kg
+    double r2 = 0;         // 0 when the velocities do not vary
+};
+
+struct Profilo_velocita {
+    QString esercizio;
+    std::vector<Test_salvato> punti;    // the exercise's tests, by load, then by file name
+    QStringList scartati;               // as in Test_atleta
+    QString errore_cartella;            // as Test_atleta's errore
+    std::optional<Retta_profilo> retta; // with at least two distinct loads
+    double v1rm = 0;                    // m/s the estimate is made with
+    std::optional<double> e1rm;         // kg
+    QString rifiuto;                    // why there is no estimate; empty when there is
+};
+
+// Least squares through the points; nothing with fewer than two distinct loads.
+std::optional<Retta_profilo> Retta_minimi_quadrati(const std::vector<Test_salvato>& punti);
+
+// The profile of `esercizio` among `test`, estimated at `v1rm` (m/s). The numbers of the
+// refusals are written with `locale`'s decimal separator.
+Profilo_velocita Profilo_esercizio(const Test_atleta& test, const QString& esercizio, double v1rm,
+                                   const QLocale& locale);
+
+// The estimate again at another V1rm; the points and the line stay.
+void Stima_e1rm(Profilo_velocita& profilo, double v1rm, const QLocale& locale);

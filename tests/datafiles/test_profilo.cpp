@@ -1,0 +1,181 @@
+// The load-velocity profile from saved tests: the estimate on files with a known line,
+// whatever their decimal separator and name; the analysis file's true lift before the
+// summary's; the refusals; damaged and foreign files among good ones.
+#include "datafiles/profilo_velocita.h"
+#include "tests/support/file_prova.h"
+#include "tests/support/profilo_prova.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QLocale It(QLocale::Italian), En(QLocale::English);
+const QList<double> Carichi{40, 60, 80, 100};
+// v = 1.5 - 0.01 * load reaches 0.30 m/s at 120 kg.
+constexpr double Intercetta = 1.5, Pendenza = -0.01;
+
+// Files the profile must pass over without a word.
+void Scrivi_estranei(const QString& cartella) {
+    Scrivi(cartella + "/2026  Dec 07  10.00.0.csv", "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n");
+    Scrivi(cartella + "/vuoto.csv", "");
+    Scrivi(cartella + "/note.csv", "a;b;c;\r\n1;2;3;\r\n");
+    // Another exercise, on a line that would change the estimate.
+    Scrivi_test_retta(cartella, "Panca", {30, 50}, 1.0, -0.002, It, 100);
+}
+} // namespace
+
+class Test_profilo : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void estimate_data() {
+        QTest::addColumn<QLocale>("locale_pari");
+        QTest::addColumn<QLocale>("locale_dispari"); // of the second and fourth test
+        QTest::addColumn<double>("intercetta_sommario");
+        QTest::addColumn<bool>("analisi"); // files on the true line beside the summaries
+        QTest::addColumn<double>("v1rm");
+        QTest::addColumn<double>("atteso");
+        QTest::newRow("it_IT") << It << It << Intercetta << false << 0.30 << 120.0;
+        QTest::newRow("en_US") << En << En << Intercetta << false << 0.30 << 120.0;
+        QTest::newRow("it_IT and en_US files") << It << En << Intercetta << false << 0.5 << 100.0;
+        // The summaries include the pause at the top: alone they would give 100 kg.
+        QTest::newRow("analysis preferred") << It << It << 1.3 << true << 0.30 << 120.0;
+        QTest::newRow("analysis en_US") << En << It << 1.3 << true << 0.30 << 120.0;
+    }
+    void estimate() {
+        QFETCH(QLocale, locale_pari);
+        QFETCH(QLocale, locale_dispari);
+        QFETCH(double, intercetta_sommario);
+        QFETCH(bool, analisi);
+        QFETCH(double, v1rm);
+        QFETCH(double, atteso);
+        QTemporaryDir dir;
+        QStringList nomi;
+        for (int i = 0; i < Carichi.size(); ++i)
+            Scrivi_test_retta(dir.path(), "Squat", {Carichi[i]}, intercetta_sommario, Pendenza,
+                              i % 2 ? locale_dispari : locale_pari, i, &nomi);
+        // A summary saved at the stop of a recording, named after its sample file.
+        const QString automatico = dir.filePath("2026  Dec 07  11.52.7 ripetizioni.csv");
+        QVERIFY(QFile::rename(nomi[1], automatico));
+        nomi[1] = automatico;
+        if (analisi)
+            for (int i = 0; i < Carichi.size(); ++i) {
+                const double v = Intercetta + Pendenza * Carichi[i];
+                Scrivi_analisi(nomi[i], {0.97 * v, v}, i % 2 ? locale_dispari : locale_pari);
+            }
+        Scrivi_estranei(dir.path());
+
+        const Profilo_velocita p =
+            Profilo_esercizio(Leggi_test_atleta(dir.path()), "  sQuat ", v1rm, It);
+        QVERIFY2(p.e1rm, qPrintable(p.rifiuto));
+        QVERIFY2(std::abs(*p.e1rm - atteso) < 0.01 * atteso, qPrintable(QString::number(*p.e1rm)));
+        QCOMPARE(p.scartati, QStringList());
+        QCOMPARE(int(p.punti.size()), 4);
+        for (int i = 0; i < 4; ++i) {
+            const auto& punto = p.punti[std::size_t(i)];
+            QCOMPARE(punto.carico, Carichi[i]);
+            QCOMPARE(punto.da_analisi, analisi);
+            QVERIFY(nomi.contains(punto.file));
+        }
+        QVERIFY(p.retta->r2 > 0.999);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QList<double>>("carichi"); // empty: no folder at all
+        QTest::addColumn<double>("intercetta");
+        QTest::addColumn<double>("pendenza");
+        QTest::addColumn<QString>("esercizio");
+        QTest::addColumn<bool>("retta");
+        QTest::addColumn<QString>("rifiuto");
+        QTest::newRow("one test") << QList<double>{80} << 1.5 << -0.01 << "Squat" << false
+                                  << "almeno due carichi diversi: i test di \"Squat\" sono "
+                                     "tutti a 80,0 kg";
+        QTest::newRow("one load twice")
+            << QList<double>{80, 80} << 1.5 << -0.01 << "Squat" << false << "almeno due carichi";
+        QTest::newRow("rising") << Carichi << 0.5 << 0.004 << "Squat" << true
+                                << "non cala al crescere del carico (pendenza 0,00400";
+        QTest::newRow("flat") << Carichi << 0.8 << 0.0 << "Squat" << true << "non cala";
+        QTest::newRow("below V1rm at no load")
+            << Carichi << 0.25 << -0.001 << "Squat" << true << "sotto V1rm (0,30 m/s)";
+        QTest::newRow("other exercise")
+            << Carichi << 1.5 << -0.01 << "Stacco" << false << "Nessun test di \"Stacco\"";
+        QTest::newRow("no folder")
+            << QList<double>{} << 0.0 << 0.0 << "Squat" << false << "non esiste";
+    }
+    void refusals() {
+        QFETCH(QList<double>, carichi);
+        QFETCH(double, intercetta);
+        QFETCH(double, pendenza);
+        QFETCH(QString, esercizio);
+        QFETCH(bool, retta);
+        QFETCH(QString, rifiuto);
+        QTemporaryDir dir;
+        const QString cartella = carichi.isEmpty() ? dir.filePath("manca") : dir.path();
+        if (!carichi.isEmpty())
+            Scrivi_test_retta(cartella, "Squat", carichi, intercetta, pendenza, It);
+        const Profilo_velocita p =
+            Profilo_esercizio(Leggi_test_atleta(cartella), esercizio, 0.30, It);
+        QVERIFY(!p.e1rm);
+        QVERIFY2(p.rifiuto.contains(rifiuto), qPrintable(p.rifiuto));
+        QCOMPARE(p.retta.has_value(), retta);
+    }
+
+    // A damaged summary among four good tests is left out and named; a damaged analysis
+    // file leaves its test the summary's velocity.
+    void damaged_files_are_skipped_data() {
+        QTest::addColumn<QString>("nome"); // "analisi": the first test's analysis file
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QString>("difetto");
+        const QByteArray testa = "07 12 2026;10:00:0;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;"
+                                 "Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;"
+                                 "Vmax;TdiVmax;SdiVmax;\r\n";
+        const QByteArray coda = ";1200,00;0,30;150,00;1,20;-500,00;-417,00;-625,00;0,70;"
+                                "-250,00;\r\n";
+        QTest::newRow("cut row") << "rotto.csv" << testa + "Rossi;Squat;80,0; 1 ;1,00;0,5"
+                                 << "rotto.csv: riga 3 incompleta";
+        QTest::newRow("load") << "rotto.csv"
+                              << testa + "Rossi;Squat;ottanta; 1 ;1,00;0,70;500,00;700,00" + coda
+                              << "riga 3: carico non valido \"ottanta\"";
+        QTest::newRow("separators mixed")
+            << "rotto.csv"
+            << testa + "Rossi;Squat;80,0; 1 ;1,00;0,70;500,00;700,00" + coda +
+                   "Rossi;Squat;80,0; 2 ;3,00;0,70;500,00;650.00" + coda
+            << "riga 4: Vmedia non valida \"650.00\"";
+        QTest::newRow("no rows") << "rotto.csv" << testa + "\r\n"
+                                 << "nessuna ripetizione";
+        QTest::newRow("analysis cut") << "analisi"
+                                      << QByteArray("N\xB0Rip;Vmedia;Vpropulsiva;Durata "
+                                                    "propulsiva;Potenza media;Potenza max;"
+                                                    "Perdita %;\r\n 1 ;")
+                                      << "analisi.csv: riga 2: Vmedia non valida \"\" (usata la "
+                                         "Vmedia del riepilogo)";
+        QTest::newRow("garbage") << "rotto.csv" << QByteArray(5000, '\xff') << "";
+    }
+    void damaged_files_are_skipped() {
+        QFETCH(QString, nome);
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, difetto);
+        QTemporaryDir dir;
+        QStringList nomi;
+        Scrivi_test_retta(dir.path(), "Squat", Carichi, Intercetta, Pendenza, It, 0, &nomi);
+        Scrivi(nome == "analisi" ? File_analisi_accanto(nomi[0]) : dir.filePath(nome), contenuto);
+        const Profilo_velocita p =
+            Profilo_esercizio(Leggi_test_atleta(dir.path()), "Squat", 0.30, It);
+        QCOMPARE(int(p.punti.size()), 4);
+        QVERIFY2(p.e1rm && std::abs(*p.e1rm - 120) < 1.2, qPrintable(p.rifiuto));
+        QCOMPARE(p.scartati.size(), difetto.isEmpty() ? 0 : 1);
+        if (!difetto.isEmpty())
+            QVERIFY2(p.scartati[0].endsWith(difetto), qPrintable(p.scartati[0]));
+    }
+
+    void exercises_of_a_folder() {
+        QTemporaryDir dir;
+        Scrivi_test_retta(dir.path(), "squat", {60}, 1.5, -0.01, It, 0);
+        Scrivi_test_retta(dir.path(), "Squat ", {80}, 1.5, -0.01, En, 1);
+        Scrivi_estranei(dir.path());
+        QCOMPARE(Esercizi_test(Leggi_test_atleta(dir.path())), QStringList({"Panca", "Squat"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_profilo)
+#include "test_profilo.moc"
