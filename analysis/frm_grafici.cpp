@@ -2,6 +2,7 @@
 
 #include "platform/moduli.h"
 
+#include "analysis/colore_allarme.h"
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "platform/grafico.h"
@@ -10,8 +11,29 @@
 #include "session/formato.h"
 #include "session/sessione.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The loss under the numeric display: the display's dark ground, a light text until a
+// repetition passes the threshold.
+const QColor Fondo_perdita(20, 20, 20);
+const QColor Testo_perdita(220, 220, 220);
+// The longest text the loss label shows, for its font size.
+const QString Perdita_piu_lunga = QStringLiteral("Perdita 100,0 %");
+
+void Colora_perdita(QLabel& etichetta, const QColor& colore) {
+    QPalette p = etichetta.palette();
+    p.setColor(QPalette::Window, Fondo_perdita);
+    p.setColor(QPalette::WindowText, colore);
+    etichetta.setPalette(p);
+}
+
+} // namespace
 
 Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* parent)
     : QWidget(parent), s_(sessione), locale_(locale) {
@@ -41,6 +63,17 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
     num_vel_->setObjectName(QStringLiteral("Num_vel"));
     num_vel_->Imposta_locale(locale_);
     num_vel_->hide();
+    lbl_perdita_ = new QLabel(this);
+    lbl_perdita_->setObjectName(QStringLiteral("Lbl_perdita"));
+    lbl_perdita_->setAccessibleName(QStringLiteral("Perdita di velocità"));
+    lbl_perdita_->setAlignment(Qt::AlignCenter);
+    lbl_perdita_->setAutoFillBackground(true);
+    QFont grassetto(QStringLiteral("Arial"));
+    grassetto.setBold(true);
+    lbl_perdita_->setFont(grassetto);
+    Colora_perdita(*lbl_perdita_, Testo_perdita);
+    lbl_perdita_->hide();
+    beep_ = [] { QApplication::beep(); };
 
     valori_ = new Elenco_valori(this);
     connect(valori_, &Elenco_valori::Azione_operatore, this, &Frm_grafici::Allinea_liste);
@@ -66,7 +99,7 @@ void Frm_grafici::riposiziona() {
     const int destra_slide = slide_->x() + slide_->width();
     const int largo = static_cast<int>(0.45 * w);
     grafici_[0]->setGeometry(destra_slide, 0, largo, alto);
-    num_vel_->setGeometry(grafici_[0]->geometry());
+    Disponi_numerico();
     grafici_[1]->setGeometry(destra_slide + largo, 0, largo, alto);
     valori_->Disponi(w, h);
 }
@@ -108,14 +141,37 @@ void Frm_grafici::Mostra_vista(Vista vista) {
         break;
     }
     }
-    num_vel_->setGeometry(grafici_[0]->geometry());
+    Disponi_numerico();
+}
+
+void Frm_grafici::Disponi_numerico() {
+    const QRect r = grafici_[0]->geometry();
+    const int alto_perdita = r.height() / 6;
+    num_vel_->setGeometry(r.x(), r.y(), r.width(), r.height() - alto_perdita);
+    lbl_perdita_->setGeometry(r.x(), num_vel_->y() + num_vel_->height(), r.width(), alto_perdita);
+    // The largest face in which the longest loss fits the label with a margin.
+    QFont f = lbl_perdita_->font();
+    int pixel = std::max(8, alto_perdita * 6 / 10);
+    for (; pixel > 8; pixel = pixel * 9 / 10) {
+        f.setPixelSize(pixel);
+        const QFontMetrics fm(f);
+        if (fm.horizontalAdvance(Perdita_piu_lunga) <= r.width() * 9 / 10 &&
+            fm.height() <= alto_perdita * 9 / 10)
+            break;
+    }
+    f.setPixelSize(pixel);
+    lbl_perdita_->setFont(f);
 }
 
 void Frm_grafici::Imposta_tempo_acceso(bool acceso) {
     tempo_acceso_ = acceso;
     grafici_[0]->setVisible(acceso);
     num_vel_->setVisible(!acceso);
-    if (!acceso) num_vel_->raise();
+    lbl_perdita_->setVisible(!acceso);
+    if (!acceso) {
+        num_vel_->raise();
+        lbl_perdita_->raise();
+    }
 }
 
 Frm_edit_grafici* Frm_grafici::Editor() const {
@@ -162,7 +218,21 @@ void Frm_grafici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, C
     Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
 }
 
+void Frm_grafici::Ripetizione_analizzata(int, const Analisi_ripetizione& analisi) {
+    lbl_perdita_->setText(QStringLiteral("Perdita ") + Formatta(analisi.Perdita, 1, locale_) +
+                          QStringLiteral(" %"));
+    if (!analisi.Oltre_soglia) {
+        Colora_perdita(*lbl_perdita_, Testo_perdita);
+        return;
+    }
+    Colora_perdita(*lbl_perdita_, Colore_qt(Colore_allarme));
+    num_vel_->Imposta_colore(Colore_qt(Colore_allarme));
+    if (beep_) beep_();
+}
+
 void Frm_grafici::Misura_azzerata() {
+    lbl_perdita_->clear();
+    Colora_perdita(*lbl_perdita_, Testo_perdita);
     valori_->Svuota();
     Grafico(1).Cancella_dati();
     slide_->Imposta_valore(0);

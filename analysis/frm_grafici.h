@@ -1,7 +1,8 @@
 #pragma once
 // The graph window: velocity slider, time graph, repetition graph, large numeric
-// display and, in the lower 30 %, the value list. It shows what the measurement engine
-// reports (Vista_misura) and keeps its layout in proportion to its own size.
+// display with the set's velocity loss under it and, in the lower 30 %, the value list.
+// It shows what the measurement engine reports (Vista_misura) and keeps its layout in
+// proportion to its own size.
 
 #include "analysis/elenco_valori.h"
 #include "stream/vista_misura.h"
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 struct Sessione;
 class Lista_valori;
@@ -17,11 +19,14 @@ class Grafico_misura;
 class Slider_misura;
 class Numerico_misura;
 class Frm_edit_grafici;
+class QLabel;
 
 class Frm_grafici : public QWidget, public Vista_misura {
     Q_OBJECT
 public:
     enum class Vista { Ripetizioni, Tempo, Combinata };
+    // The system beep.
+    using Segnale_acustico = std::function<void()>;
 
     // Lays itself out and loads the saved graph settings from the application folder.
     Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* parent = nullptr);
@@ -33,6 +38,8 @@ public:
     Grafico_misura& Grafico(int indice) const;
     Slider_misura& Slide() const { return *slide_; }
     Numerico_misura& Num_vel() const { return *num_vel_; }
+    // The last repetition's velocity loss, under the numeric display ("Perdita 12,5 %").
+    QLabel& Lbl_perdita() const { return *lbl_perdita_; }
     Elenco_valori& Valori() const { return *valori_; }
     Sessione& Sessione_corrente() const { return s_; }
     const QLocale& Locale() const { return locale_; }
@@ -55,6 +62,9 @@ public:
     // The repetition graph's cursor selects a row of column 0 only.
     void Cursore_ripetizioni_spostato(double x);
 
+    // Replaces the beep of a repetition past the loss threshold (tests count them).
+    void Imposta_segnale_acustico(Segnale_acustico beep) { beep_ = std::move(beep); }
+
     // The property editor, created on the first double click on a graph.
     Frm_edit_grafici* Editor() const;
     void Apri_editor(int grafico);
@@ -65,6 +75,9 @@ public:
     void Tempo_ripartito() override;
     void Confine_ripetizione(double inizio_nuova, double inizio_precedente) override;
     void Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, Colore colore) override;
+    // The loss under the display; past the threshold the display turns from the band's
+    // colour to the alarm colour and the program beeps.
+    void Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) override;
     void Misura_azzerata() override;
 
 Q_SIGNALS:
@@ -78,6 +91,8 @@ private:
     // What the events do to the windows.
     void Mostra_riga(int riga);
     void Mostra_velocita(float vmedia_conc, Colore colore);
+    // The display and the loss under it take the time graph's place.
+    void Disponi_numerico();
 
     Sessione& s_;
     QLocale locale_;
@@ -85,6 +100,8 @@ private:
     Slider_misura* slide_;
     std::array<Grafico_misura*, 2> grafici_{};
     Numerico_misura* num_vel_;
+    QLabel* lbl_perdita_;
+    Segnale_acustico beep_;
     Elenco_valori* valori_;
     QPointer<Frm_edit_grafici> editor_;
     Vista vista_ = Vista::Combinata;

@@ -5,6 +5,8 @@
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
+#include "datafiles/scelte_analisi.h"
+#include "platform/casella_decimale.h"
 #include "session/avvisi.h"
 #include "setup/controllo_voci.h"
 #include "setup/frm_intestazione.h"
@@ -45,6 +47,12 @@ constexpr std::array<Didascalia, Riga_utente::Numero> Didascalie{{
      "Inserire valore di spostamento ammissibile per considerare valido l'esercizio"},
     {"Nota", "Inserire eventuale nota generale"},
 }};
+
+// The loss threshold's row, after the others.
+constexpr int Riga_perdita_max = Riga_utente::Numero;
+const QString Nome_perdita_max = QStringLiteral("Perdita max (%)");
+const QString Perdita_max_rifiutata =
+    QStringLiteral("Perdita max (%): inserire un numero da 0 a 100");
 
 constexpr int Spazio_righe = 10; // 150 twips between the lists
 constexpr int Larghezza_liste = 260;
@@ -109,6 +117,25 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Txt_nota->setAccessibleName(QStringLiteral("Nota"));
     Lbl_utente[nota]->setBuddy(Txt_nota);
     righe->addWidget(Txt_nota, Riga_utente::Nota, 1);
+
+    Txt_perdita_max = new Casella_decimale(this);
+    Txt_perdita_max->setLocale(locale_);
+    Txt_perdita_max->setDecimals(1);
+    // Wider than the threshold may be: a number out of range stays as typed and "&Ok"
+    // refuses it, instead of the box putting back the last value unseen.
+    Txt_perdita_max->setRange(-1000, 1000);
+    Txt_perdita_max->setAccessibleName(Nome_perdita_max);
+    Txt_perdita_max->setToolTip(
+        QStringLiteral("Inserire la perdita percentuale di velocità "
+                       "nella serie oltre la quale si attiverà un allarme"));
+    Lbl_perdita_max = new QLabel(QStringLiteral("&Perdita max (%)"), this);
+    Lbl_perdita_max->setBuddy(Txt_perdita_max);
+    righe->addWidget(Lbl_perdita_max, Riga_perdita_max, 0);
+    righe->addWidget(Txt_perdita_max, Riga_perdita_max, 1);
+    // After the rows' own handlers, so that it sees the athletes of a new team.
+    for (const int riga : {Riga_utente::Squadra, Riga_utente::Atleta, Riga_utente::Esercizio})
+        connect(txt_utente[static_cast<std::size_t>(riga)], &QComboBox::currentIndexChanged, this,
+                &Frm_utente::Mostra_perdita_max);
     colonna->addLayout(righe);
 
     auto* pulsanti = new QHBoxLayout;
@@ -125,6 +152,7 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
 
     Prepara_campi();
     Aggiorna_campi(true);
+    Mostra_perdita_max();
 }
 
 void Frm_utente::Prepara_campi() {
@@ -229,9 +257,30 @@ void Frm_utente::Elimina(int riga) {
             lista->setCurrentIndex(-1);
         }
         if (scelta < lista->count()) lista->setCurrentIndex(scelta); // the one that followed
+        // With none chosen afterwards no change was told.
+        else if (riga == Riga_utente::Atleta || riga == Riga_utente::Esercizio)
+            Mostra_perdita_max();
     } else if (lista->count() > 0) {
         lista->setCurrentIndex(0);
     }
+}
+
+void Frm_utente::Mostra_perdita_max() {
+    const QString atleta = txt_utente[Riga_utente::Atleta]->currentText();
+    const QString cartella =
+        atleta.isEmpty() ? QString()
+                         : Cartella_squadra(s_.Cartella_applicazione,
+                                            txt_utente[Riga_utente::Squadra]->currentText()) +
+                               QLatin1Char('/') + atleta;
+    const QString esercizio = txt_utente[Riga_utente::Esercizio]->currentText();
+    Txt_perdita_max->setValue(
+        static_cast<double>(Leggi_scelte_analisi(cartella, esercizio).Perdita_max));
+}
+
+std::optional<float> Frm_utente::Perdita_max_digitata() const {
+    const std::optional<double> valore = Numero_digitato(Txt_perdita_max->text());
+    if (!valore || *valore < 0 || *valore > 100) return std::nullopt;
+    return static_cast<float>(*valore);
 }
 
 Liste_utente Frm_utente::Liste() const {
@@ -243,6 +292,13 @@ Liste_utente Frm_utente::Liste() const {
 }
 
 void Frm_utente::Conferma() {
+    const std::optional<float> perdita_max = Perdita_max_digitata();
+    if (!perdita_max) {
+        avvisi_.Mostra(Perdita_max_rifiutata, Avvisi::Icona::Avviso);
+        Txt_perdita_max->setFocus();
+        Txt_perdita_max->selectAll();
+        return;
+    }
     Scelte_utente testi;
     Indici_utente indici;
     for (std::size_t i = 0; i < txt_utente.size(); ++i) {
@@ -251,6 +307,7 @@ void Frm_utente::Conferma() {
     }
     Dati_esercizio_t& d = s_.Dati_esercizio;
     Riempi_dati_esercizio(d, testi, indici);
+    s_.Soglia_perdita = *perdita_max;
 
     // The record is in force from here on, so the strip shows it even when a file fails;
     // the dialog then stays open.
@@ -260,6 +317,16 @@ void Frm_utente::Conferma() {
     };
     if (const std::optional<QString> errore = Crea_cartelle_atleta(s_.Cartella_applicazione, d))
         return Fallito(*errore);
+
+    // The athlete's other analysis choices stay; without an athlete there is no folder of
+    // his to keep them in. A failure costs only this choice.
+    if (!d.Atleta.isEmpty()) {
+        Scelte_esercizio scelte = Leggi_scelte_analisi(d.Cartella_dati, d.Esercizio);
+        scelte.Perdita_max = *perdita_max;
+        if (const std::optional<QString> errore =
+                Salva_scelte_analisi(d.Cartella_dati, d.Esercizio, scelte))
+            avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
+    }
 
     // The time graph's velocity axis spans -1.2 Vmax to 1.2 Vmax (a half to the even).
     const double m = std::nearbyint(1.2 * static_cast<double>(d.Vmax));

@@ -5,6 +5,9 @@
 // athlete's folders, sets the time graph's velocity range, stores the lists and the
 // athlete's choices and rewrites the header strip. Shown without blocking; every opening
 // loads it afresh from the files, and closing it unloads it.
+//
+// Under the rows, the velocity loss within a set that raises the alarm for the chosen
+// athlete and exercise: typed, kept in the athlete's analysis choices, in force from "&Ok".
 
 #include "setup/file_config.h"
 
@@ -15,6 +18,7 @@
 #include <functional>
 
 class Avvisi;
+class Casella_decimale;
 class Frm_grafici;
 class Frm_intestazione;
 class QComboBox;
@@ -52,6 +56,8 @@ public:
     std::array<QPushButton*, Riga_utente::Numero> Cmd_add{};
     std::array<QPushButton*, Riga_utente::Numero> Cmd_elimina{};
     QLineEdit* Txt_nota;
+    QLabel* Lbl_perdita_max;
+    Casella_decimale* Txt_perdita_max;
     QPushButton* Cmd_ok;
     QPushButton* Cmd_annulla;
 
@@ -62,6 +68,10 @@ Q_SIGNALS:
 private:
     void Prepara_campi();
     void Selezione_cambiata(int riga);
+    // The loss threshold stored for the athlete and exercise the rows show.
+    void Mostra_perdita_max();
+    // The typed threshold in %, nothing when it is not a number from 0 to 100.
+    std::optional<float> Perdita_max_digitata() const;
     Liste_utente Liste() const;
 
     Sessione& s_;

@@ -1,8 +1,11 @@
 // The setup dialog over a temporary application folder and settings store: the first run,
 // adding and deleting entries and athletes, switching athletes, what "&Ok" and "&Annulla"
-// leave behind, refused entries and damaged or unwritable files; the header strip's texts.
+// leave behind, refused entries and damaged or unwritable files; the header strip's texts;
+// the loss threshold's row under them.
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
+#include "datafiles/scelte_analisi.h"
+#include "platform/casella_decimale.h"
 #include "platform/grafico.h"
 #include "platform/impostazioni_utente.h"
 #include "session/avvisi.h"
@@ -291,6 +294,142 @@ private Q_SLOTS:
         b.frm->Cmd_ok->click();
         QVERIFY(b.Chiuso());
         QVERIFY(QFile::exists(buona + "/A/Rossi/Rossi.cfg"));
+    }
+
+    // The threshold shown is the one stored for the athlete and exercise the rows show,
+    // whichever row changed them; none stored, or none chosen, gives 20 %.
+    void perdita_max_segue_atleta_ed_esercizio() {
+        Banco b;
+        Scrivi(b.s.File_ini, " 8 \r\n 1 \r\nA\r\nB\r\n-1 \r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n"
+                             "-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n");
+        const QString rossi = b.cartella.path() + "/B/Rossi";
+        Scrivi(rossi + "/Rossi.cfg", File_atleta({1, 1, -1, 1, 0, 0, 0, 0, -1, 0, 0}, "x"));
+        Scrivi(b.cartella.path() + "/B/Bianchi/Bianchi.cfg",
+               File_atleta({1, 0, -1, 0, 0, 0, 0, 0, -1, 0, 0}, "x"));
+        for (const auto& [esercizio, perdita] :
+             std::initializer_list<std::pair<const char*, float>>{
+                 {"Panca", 15}, {"Squat", 32.5f}, {"Stacco", 40}})
+            QCOMPARE(Salva_scelte_analisi(rossi, esercizio, {perdita, 0.3f}), std::nullopt);
+        Salva_impostazione("funz", "squadra", "B");
+        Salva_impostazione("funz", "nome_utente", "Rossi");
+        b.Apri();
+        QCOMPARE(b.frm->Txt_perdita_max->text(), QStringLiteral("15,0")); // Rossi, Panca
+        // Each step: row, entry chosen (-1: "Elimina" of the last one), the value shown.
+        struct Passo {
+            int riga, voce;
+            const char* mostrata;
+        };
+        const Passo passi[] = {{3, 0, "32,5"}, {3, 2, "40,0"}, {3, -1, "20,0"}, {3, 0, "32,5"},
+                               {1, 0, "20,0"}, {1, 1, "15,0"}, {0, 0, "20,0"}};
+        for (const auto& [riga, voce, mostrata] : passi) {
+            if (voce < 0)
+                b.frm->Cmd_elimina[static_cast<std::size_t>(riga)]->click();
+            else
+                b.Riga(riga)->setCurrentIndex(voce);
+            QCOMPARE(b.frm->Txt_perdita_max->text(), QString(mostrata));
+        }
+    }
+
+    void ok_salva_perdita_max_data() {
+        QTest::addColumn<QString>("digitato");
+        QTest::addColumn<float>("valore"); // -1: refused
+        QTest::newRow("virgola") << "12,5" << 12.5f;
+        QTest::newRow("punto") << "12.5" << 12.5f;
+        QTest::newRow("zero") << "0" << 0.0f;
+        QTest::newRow("cento") << "100" << 100.0f;
+        QTest::newRow("vuoto") << "" << -1.0f;
+        QTest::newRow("non un numero") << "abc" << -1.0f;
+        QTest::newRow("oltre cento") << "100,1" << -1.0f;
+        QTest::newRow("negativo") << "-1" << -1.0f;
+    }
+    // "&Ok" stores the typed threshold for the chosen exercise, keeping its other choice
+    // and the other exercises', and puts it in force. A refused entry stops "&Ok" before
+    // anything is filled or written; the dialog stays and takes a good one.
+    void ok_salva_perdita_max() {
+        QFETCH(QString, digitato);
+        QFETCH(float, valore);
+        Banco b;
+        const QString rossi = b.cartella.path() + "/A/Rossi";
+        const QByteArray cfg = File_atleta({0, 0, -1, 0, 0, 0, 0, 0, -1, 0, 0}, rossi.toUtf8());
+        Scrivi(rossi + "/Rossi.cfg", cfg);
+        Scrivi(b.s.File_ini, " 8 \r\n 0 \r\nA\r\n-1 \r\n 1 \r\nSquat\r\nPanca\r\n-1 \r\n-1 \r\n"
+                             "-1 \r\n-1 \r\n-1 \r\n");
+        QCOMPARE(Salva_scelte_analisi(rossi, "Squat", {25, 0.27f}), std::nullopt);
+        QCOMPARE(Salva_scelte_analisi(rossi, "Panca", {30, 0.2f}), std::nullopt);
+        Salva_impostazione("funz", "squadra", "A");
+        Salva_impostazione("funz", "nome_utente", "Rossi");
+        const QByteArray ini = Contenuto(b.s.File_ini);
+        b.s.Soglia_perdita = 33;
+        b.Apri();
+        QCOMPARE(b.frm->Txt_perdita_max->text(), QStringLiteral("25,0"));
+        const auto Digita = [&b](const QString& testo) {
+            auto* campo = b.frm->Txt_perdita_max->findChild<QLineEdit*>();
+            campo->clear();
+            QTest::keyClicks(campo, testo);
+            if (campo->text() != testo) campo->setText(testo); // what the box keeps out
+        };
+        Digita(digitato);
+        b.frm->Cmd_ok->click();
+        if (valore < 0) {
+            QCOMPARE(b.avvisi.elenco,
+                     QStringList{"Perdita max (%): inserire un numero da 0 a 100"});
+            QVERIFY(!b.Chiuso());
+            QCOMPARE(b.s.Soglia_perdita, 33.0f);
+            QCOMPARE(b.s.Dati_esercizio.Esercizio, QString());
+            QCOMPARE(Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini), cfg + ini);
+            QCOMPARE(Leggi_scelte_analisi(rossi, "Squat").Perdita_max, 25.0f);
+            b.avvisi.elenco.clear();
+            Digita(QStringLiteral("7"));
+            valore = 7;
+            b.frm->Cmd_ok->click();
+        }
+        QVERIFY(b.Chiuso());
+        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
+        QCOMPARE(b.s.Soglia_perdita, valore);
+        const Scelte_esercizio squat = Leggi_scelte_analisi(rossi, "Squat");
+        QCOMPARE(std::pair(squat.Perdita_max, squat.V1rm), std::pair(valore, 0.27f));
+        QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Perdita_max, 30.0f);
+        b.Apri();
+        QCOMPARE(b.frm->Txt_perdita_max->value(), double(valore));
+    }
+
+    // Choices that cannot be stored: the message, and the rest of "&Ok" as without them.
+    void perdita_max_non_salvabile() {
+        Banco b;
+        b.Apri();
+        b.Nuovo(0, "A");
+        b.Nuovo(1, "Rossi");
+        QVERIFY(QDir().mkpath(File_scelte_analisi(b.cartella.path() + "/A/Rossi")));
+        b.frm->Txt_perdita_max->setValue(15);
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY2(b.avvisi.elenco[0].contains("analisi.ini"), qPrintable(b.avvisi.elenco[0]));
+        QCOMPARE(b.s.Soglia_perdita, 15.0f);
+        QVERIFY(QFile::exists(b.cartella.path() + "/A/Rossi/Rossi.cfg"));
+    }
+
+    // The row's access key is its own and leads to the box; Tab goes from the note to the
+    // box and on to "&Ok".
+    void perdita_max_da_tastiera() {
+        Banco b;
+        Frm_utente& frm = b.Apri();
+        frm.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        QStringList tasti;
+        for (const QWidget* w : frm.findChildren<QWidget*>()) {
+            const QString testo = w->property("text").toString();
+            if (const qsizetype i = testo.indexOf('&'); i >= 0) tasti << testo.mid(i + 1, 1);
+        }
+        tasti.sort(Qt::CaseInsensitive);
+        QCOMPARE(tasti, (QStringList{"A", "O", "P"}));
+        QTest::keyClick(&frm, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), frm.Txt_perdita_max);
+        frm.Txt_nota->setFocus();
+        for (QWidget* atteso : std::initializer_list<QWidget*>{frm.Txt_perdita_max, frm.Cmd_ok}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), atteso);
+        }
     }
 
     // English settings (the Italian ones are seen above); names are not markup.

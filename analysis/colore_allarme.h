@@ -1,0 +1,15 @@
+#pragma once
+// The alarm colour: a repetition that lost more velocity within the set than the exercise
+// allows. One colour wherever it shows, apart from the band's yellow, green and red.
+
+#include "stream/vista_misura.h"
+
+#include <QColor>
+
+inline constexpr Colore Colore_allarme{255, 0, 255};
+// The text written on the alarm colour.
+inline constexpr Colore Colore_testo_allarme{0, 0, 0};
+
+inline QColor Colore_qt(Colore colore) {
+    return QColor(colore.rosso, colore.verde, colore.blu);
+}

@@ -1,0 +1,131 @@
+#include "analysis/frm_analisi.h"
+
+#include "platform/moduli.h"
+
+#include "analysis/colore_allarme.h"
+#include "session/formato.h"
+
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <array>
+
+namespace {
+
+struct Intestazione {
+    const char* testo;
+    int decimali;
+};
+// Velocities in mm/s and powers in W as whole numbers, like the value list's velocities.
+constexpr std::array<Intestazione, Frm_analisi::Colonne> Intestazioni{{
+    {"N°Rip", 0},
+    {"Vmedia (mm/s)", 0},
+    {"Vpropulsiva (mm/s)", 0},
+    {"Durata propulsiva (s)", 2},
+    {"Potenza media (W)", 0},
+    {"Potenza max (W)", 0},
+    {"Perdita %", 1},
+}};
+
+const QString Testo_allarme = QStringLiteral("Oltre la soglia di perdita");
+
+} // namespace
+
+Frm_analisi::Frm_analisi(const QLocale& locale, QWidget* parent)
+    : QWidget(parent, Qt::Tool), locale_(locale) {
+    setObjectName(QStringLiteral("Frm_analisi"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Analisi serie"));
+
+    Lst_analisi = new QTableWidget(0, Colonne, this);
+    Lst_analisi->setObjectName(QStringLiteral("Lst_analisi"));
+    Lst_analisi->setAccessibleName(QStringLiteral("Ripetizioni della serie"));
+    QStringList testi;
+    for (const Intestazione& i : Intestazioni) testi << QString::fromUtf8(i.testo);
+    Lst_analisi->setHorizontalHeaderLabels(testi);
+    Lst_analisi->verticalHeader()->hide();
+    Lst_analisi->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Lst_analisi->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Lst_analisi->setSelectionMode(QAbstractItemView::SingleSelection);
+    Lst_analisi->setTabKeyNavigation(false); // Tab leaves the table, the arrows move in it
+    Lst_analisi->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(Lst_analisi);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    // Every column readable without scrolling, room for about ten rows.
+    QHeaderView* testata = Lst_analisi->horizontalHeader();
+    int colonne = 0;
+    for (int c = 0; c < Colonne; ++c) colonne += testata->sectionSizeHint(c);
+    const int largo = colonne + Lst_analisi->verticalScrollBar()->sizeHint().width() +
+                      2 * Lst_analisi->frameWidth() + colonna->contentsMargins().left() +
+                      colonna->contentsMargins().right();
+    const int alto = Lst_analisi->horizontalHeader()->sizeHint().height() +
+                     10 * Lst_analisi->verticalHeader()->defaultSectionSize() +
+                     2 * Lst_analisi->frameWidth() + colonna->contentsMargins().top() +
+                     colonna->contentsMargins().bottom();
+    resize(largo, alto);
+}
+
+void Frm_analisi::Mostra_serie(const std::vector<Analisi_ripetizione>& serie) {
+    Lst_analisi->setRowCount(0);
+    for (std::size_t i = 0; i < serie.size(); ++i)
+        Ripetizione_analizzata(static_cast<int>(i), serie[i]);
+}
+
+void Frm_analisi::Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) {
+    if (riga < 0) return;
+    if (riga >= Lst_analisi->rowCount()) Lst_analisi->setRowCount(riga + 1);
+    const std::array<double, Colonne> valori{static_cast<double>(riga) + 1,
+                                             analisi.Vmedia,
+                                             analisi.Vpropulsiva,
+                                             analisi.Durata_propulsiva,
+                                             analisi.Potenza_media,
+                                             analisi.Potenza_max,
+                                             analisi.Perdita};
+    for (int c = 0; c < Colonne; ++c) {
+        const auto u = static_cast<std::size_t>(c);
+        auto* cella = new QTableWidgetItem(Formatta(valori[u], Intestazioni[u].decimali, locale_));
+        cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (analisi.Oltre_soglia) {
+            cella->setBackground(Colore_qt(Colore_allarme));
+            cella->setForeground(Colore_qt(Colore_testo_allarme));
+            // Not by colour alone: the tooltip and a screen reader say it too.
+            cella->setToolTip(Testo_allarme);
+            cella->setData(Qt::AccessibleDescriptionRole, Testo_allarme);
+        }
+        Lst_analisi->setItem(riga, c, cella);
+    }
+    Lst_analisi->scrollToItem(Lst_analisi->item(riga, 0));
+}
+
+void Frm_analisi::Misura_azzerata() {
+    Lst_analisi->setRowCount(0);
+}
+
+void Inoltro_frm_analisi::Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) {
+    if (finestra_) finestra_->Ripetizione_analizzata(riga, analisi);
+}
+
+void Inoltro_frm_analisi::Misura_azzerata() {
+    if (finestra_) finestra_->Misura_azzerata();
+}
+
+Frm_analisi* Mostra_frm_analisi(QPointer<Frm_analisi>& finestra,
+                                const std::vector<Analisi_ripetizione>& serie,
+                                const QLocale& locale, QWidget* parent) {
+    if (!finestra) {
+        finestra = new Frm_analisi(locale, parent);
+        finestra->Mostra_serie(serie);
+        Centra_su(finestra, parent);
+    }
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+    return finestra;
+}

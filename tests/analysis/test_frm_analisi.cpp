@@ -1,0 +1,189 @@
+// The set analysis as the windows show it: the rows of "Analisi serie", their alarm colour,
+// opening it in the middle of a set, and the loss under the graph window's numeric display.
+#include "analysis/colore_allarme.h"
+#include "analysis/frm_analisi.h"
+#include "analysis/frm_grafici.h"
+#include "platform/grafico.h"
+#include "platform/numerico.h"
+#include "platform/slider.h"
+#include "session/sessione.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A set with a threshold of 20 %: the third and the fifth repetitions passed it.
+const std::vector<Analisi_ripetizione> Serie{
+    {812.4f, 845.6f, 0.456f, 612.5f, 1500.4f, 0.0f, false},
+    {760.0f, 790.2f, 0.5f, 580.0f, 1400.0f, 6.4f, false},
+    {600.0f, 640.0f, 0.38f, 455.0f, 1210.0f, 26.1f, true},
+    {820.0f, 860.0f, 0.44f, 640.0f, 1550.0f, 0.0f, false},
+    {550.0f, 575.0f, 0.6f, 420.0f, 1100.0f, 32.9f, true},
+};
+
+QStringList Righe(const QTableWidget* tabella) {
+    QStringList righe;
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        QString testi;
+        for (int c = 0; c < tabella->columnCount(); ++c)
+            testi += tabella->item(r, c)->text() + QLatin1Char(';');
+        righe << testi;
+    }
+    return righe;
+}
+
+} // namespace
+
+class Test_frm_analisi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void righe_e_testi_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<QString>("testi");
+        const QLocale it(QLocale::Italian, QLocale::Italy);
+        // Velocities and powers whole (a half away from zero), durations 0.00, loss 0.0.
+        QTest::newRow("it 1") << it << 0 << "1;812;846;0,46;613;1500;0,0;";
+        QTest::newRow("it 5") << it << 4 << "5;550;575;0,60;420;1100;32,9;";
+        QTest::newRow("en 3") << QLocale::c() << 2 << "3;600;640;0.38;455;1210;26.1;";
+    }
+    void righe_e_testi() {
+        QFETCH(QLocale, locale);
+        QFETCH(int, riga);
+        QFETCH(QString, testi);
+        Frm_analisi frm(locale);
+        for (std::size_t i = 0; i < Serie.size(); ++i)
+            frm.Ripetizione_analizzata(static_cast<int>(i), Serie[i]);
+        QCOMPARE(Righe(frm.Lst_analisi).value(riga), testi);
+    }
+
+    // Exactly the rows past the threshold, every cell, and not by colour alone; every
+    // column readable without widening the window, also with the vertical scroll bar.
+    void allarme_e_colonne() {
+        Frm_analisi frm(QLocale::c());
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Analisi serie"));
+        std::vector<Analisi_ripetizione> lunga;
+        for (int i = 0; i < 4; ++i) lunga.insert(lunga.end(), Serie.begin(), Serie.end());
+        frm.Mostra_serie(lunga);
+        for (int r = 0; r < frm.Lst_analisi->rowCount(); ++r)
+            for (int c = 0; c < Frm_analisi::Colonne; ++c) {
+                const QTableWidgetItem* cella = frm.Lst_analisi->item(r, c);
+                const bool oltre = Serie[static_cast<std::size_t>(r) % Serie.size()].Oltre_soglia;
+                QCOMPARE(cella->background().color() == Colore_qt(Colore_allarme), oltre);
+                QCOMPARE(cella->toolTip().isEmpty(), !oltre);
+            }
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        QVERIFY(frm.Lst_analisi->verticalScrollBar()->isVisible());
+        QCOMPARE(frm.Lst_analisi->horizontalScrollBar()->maximum(), 0);
+    }
+
+    // Opened in the middle of a set it shows the set so far, then follows the engine
+    // through the relay; opened again it is the same window; a reset empties it; closed,
+    // the relay tells nobody and the next opening is a new window.
+    void aperta_a_meta_serie() {
+        QPointer<Frm_analisi> finestra;
+        Inoltro_frm_analisi inoltro(finestra);
+        inoltro.Ripetizione_analizzata(0, Serie[0]);
+        const std::vector<Analisi_ripetizione> prime(Serie.begin(), Serie.begin() + 3);
+        Frm_analisi* frm = Mostra_frm_analisi(finestra, prime, QLocale::c(), nullptr);
+        for (std::size_t i = 3; i < Serie.size(); ++i)
+            inoltro.Ripetizione_analizzata(static_cast<int>(i), Serie[i]);
+        Frm_analisi tutta(QLocale::c());
+        tutta.Mostra_serie(Serie);
+        QCOMPARE(Righe(frm->Lst_analisi), Righe(tutta.Lst_analisi));
+        QCOMPARE(Mostra_frm_analisi(finestra, {}, QLocale::c(), nullptr), frm);
+        QCOMPARE(frm->Lst_analisi->rowCount(), 5);
+
+        inoltro.Misura_azzerata();
+        QCOMPARE(frm->Lst_analisi->rowCount(), 0);
+        QVERIFY(QTest::qWaitForWindowExposed(frm));
+        QTest::keyClick(frm, Qt::Key_Escape);
+        QTRY_VERIFY(finestra.isNull());
+        inoltro.Ripetizione_analizzata(1, Serie[1]);
+        frm = Mostra_frm_analisi(finestra, prime, QLocale::c(), nullptr);
+        QCOMPARE(Righe(frm->Lst_analisi), Righe(tutta.Lst_analisi).mid(0, 3));
+        delete frm;
+    }
+
+    // The band's colour from the closed repetition, replaced by the alarm colour and a
+    // beep when the threshold was passed; the slider keeps the band's; a reset empties it.
+    void perdita_sotto_il_numero_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("testi");
+        QTest::newRow("virgola") << QLocale(QLocale::Italian, QLocale::Italy)
+                                 << "Perdita 0,0 %;Perdita 6,4 %;Perdita 26,1 %;Perdita 0,0 %;"
+                                    "Perdita 32,9 %";
+        QTest::newRow("punto") << QLocale::c()
+                               << "Perdita 0.0 %;Perdita 6.4 %;Perdita 26.1 %;Perdita 0.0 %;"
+                                  "Perdita 32.9 %";
+    }
+    void perdita_sotto_il_numero() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, testi);
+        QTemporaryDir cartella;
+        Sessione s;
+        s.Cartella_applicazione = cartella.path();
+        Frm_grafici frm(s, locale);
+        int beep = 0;
+        frm.Imposta_segnale_acustico([&beep] { ++beep; });
+        const Colore bande[] = {Colore_verde, Colore_giallo, Colore_verde, Colore_rosso,
+                                Colore_giallo};
+        const QColor allarme = Colore_qt(Colore_allarme);
+        int attesi = 0;
+        for (int i = 0; i < 5; ++i) {
+            const Analisi_ripetizione& a = Serie[static_cast<std::size_t>(i)];
+            const QColor banda = Colore_qt(bande[i]);
+            frm.Ripetizione_chiusa(i, Ripetizione{}, bande[i]);
+            frm.Ripetizione_analizzata(i, a);
+            attesi += a.Oltre_soglia;
+            QCOMPARE(frm.Lbl_perdita().text(), testi.split(';')[i]);
+            QCOMPARE(frm.Num_vel().Colore(), a.Oltre_soglia ? allarme : banda);
+            QCOMPARE(frm.Lbl_perdita().palette().color(QPalette::WindowText) == allarme,
+                     a.Oltre_soglia);
+            QCOMPARE(frm.Slide().Colore(), banda);
+            QCOMPARE(beep, attesi);
+        }
+        frm.Misura_azzerata();
+        QCOMPARE(frm.Lbl_perdita().text(), QString());
+        QVERIFY(frm.Lbl_perdita().palette().color(QPalette::WindowText) != allarme);
+    }
+
+    // The display and the label share the time graph's place in every view, and the
+    // longest loss fits whole, down to the window a 1024 x 600 screen leaves.
+    void perdita_intera_sul_posto_del_grafico_data() {
+        QTest::addColumn<QSize>("misura");
+        QTest::newRow("1024x600") << QSize(1024, 390);
+        QTest::newRow("1920x1080") << QSize(1920, 760);
+    }
+    void perdita_intera_sul_posto_del_grafico() {
+        QFETCH(QSize, misura);
+        QTemporaryDir cartella;
+        Sessione s;
+        s.Cartella_applicazione = cartella.path();
+        Frm_grafici frm(s, QLocale(QLocale::Italian, QLocale::Italy));
+        frm.resize(misura);
+        frm.riposiziona();
+        frm.Imposta_tempo_acceso(false);
+        frm.Imposta_segnale_acustico([] {});
+        frm.Ripetizione_analizzata(0, {0, 0, 0, 0, 0, 100, true});
+        for (const auto vista : {Frm_grafici::Vista::Combinata, Frm_grafici::Vista::Tempo}) {
+            frm.Mostra_vista(vista);
+            const QLabel& l = frm.Lbl_perdita();
+            const QRect numero = frm.Num_vel().geometry();
+            QVERIFY(!l.isHidden());
+            QCOMPARE(numero.united(l.geometry()), frm.Grafico(0).geometry());
+            QCOMPARE(numero.bottom() + 1, l.y());
+            const QFontMetrics fm(l.font());
+            QVERIFY(fm.horizontalAdvance(l.text()) <= l.width() && fm.height() <= l.height());
+            QVERIFY(l.font().pixelSize() >= 12);
+        }
+    }
+};
+
+QTEST_MAIN(Test_frm_analisi)
+#include "test_frm_analisi.moc"
