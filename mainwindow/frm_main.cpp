@@ -2,7 +2,9 @@
 
 #include "acquisition/frm_cmd.h"
 #include "acquisition/salvataggi.h"
+#include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
+#include "analysis/frm_profilo.h"
 #include "platform/impostazioni_utente.h"
 #include "session/sessione.h"
 #include "session/titolo.h"
@@ -22,6 +24,8 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <algorithm>
+
+Frm_main::~Frm_main() = default;
 
 Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Frm_main"));
@@ -58,6 +62,8 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     if (Intestazione != nullptr) return;
     s_ = &sessione;
     avvisi_ = &avvisi;
+    motore_ = &motore;
+    Inoltro_analisi = std::make_unique<Inoltro_frm_analisi>(Analisi);
     locale_ = locale;
     QWidget* area = centralWidget();
     Intestazione = new Frm_intestazione(area);
@@ -122,6 +128,13 @@ void Frm_main::Crea_menu() {
         viste->addAction(a);
     }
     mnuVisualizzaGrafico->setChecked(true);
+    visualizza->addSeparator();
+    mnuVisualizzaAnalisi =
+        visualizza->addAction(QStringLiteral("&Analisi serie"), this, &Frm_main::Mostra_analisi);
+    mnuVisualizzaAnalisi->setShortcut(QKeySequence(Qt::Key_F7));
+    mnuVisualizzaProfilo = visualizza->addAction(QStringLiteral("&Profilo carico-velocità..."),
+                                                 this, &Frm_main::Mostra_profilo);
+    mnuVisualizzaProfilo->setShortcut(QKeySequence(Qt::Key_F8));
 
     QMenu* strumenti = menuBar()->addMenu(QStringLiteral("&Strumenti"));
     mnuStrumentiCronometro =
@@ -143,6 +156,8 @@ void Frm_main::Crea_menu() {
         {mnuVisualizzaRipetizioni, "mnuVisualizzaRipetizioni"},
         {mnuVisualizzaTempo, "mnuVisualizzaTempo"},
         {mnuVisualizzaGrafico, "mnuVisualizzaGrafico"},
+        {mnuVisualizzaAnalisi, "mnuVisualizzaAnalisi"},
+        {mnuVisualizzaProfilo, "mnuVisualizzaProfilo"},
         {mnuStrumentiCronometro, "mnuStrumentiCronometro"},
         {mnuStrumentiCalcolatrice, "mnuStrumentiCalcolatrice"},
         {mnuHelpInformazioni, "mnuHelpInformazioni"}};
@@ -173,6 +188,17 @@ void Frm_main::Mostra_informazioni() {
         QStringLiteral("Kinetrack\nVersione %1\n\nCartella dati: %2\nImpostazioni: %3")
             .arg(Versione_programma(), cartella, QDir::toNativeSeparators(File_impostazioni()));
     avvisi_->Mostra(testo, Icona::Nessuna, QStringLiteral("Informazioni su kinetrack"));
+}
+
+Frm_analisi* Frm_main::Mostra_analisi() {
+    if (motore_ == nullptr) return nullptr;
+    return Mostra_frm_analisi(Analisi, motore_->Analisi(), locale_, this);
+}
+
+Frm_profilo* Frm_main::Mostra_profilo() {
+    if (s_ == nullptr) return nullptr;
+    const auto& dati = s_->Dati_esercizio;
+    return Mostra_frm_profilo(Profilo, dati.Cartella_dati, dati.Esercizio, *avvisi_, this);
 }
 
 void Frm_main::riposiziona() {
@@ -221,6 +247,8 @@ void Frm_main::closeEvent(QCloseEvent* evento) {
     // Then the other windows, in this order: stopwatch, setup dialog, and (through
     // Chiusura) the serial window and the HID window.
     if (!Crono.isNull()) Crono->close();
+    if (!Analisi.isNull()) Analisi->close();
+    if (!Profilo.isNull()) Profilo->close();
     if (!Utente.isNull()) Utente->close();
     Q_EMIT Chiusura();
     evento->accept();

@@ -10,9 +10,13 @@
 #include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
+class Frm_analisi;
 class Frm_cmd;
 class Frm_crono;
+class Frm_profilo;
+class Inoltro_frm_analisi;
 class QAction;
 class Frm_grafici;
 class Frm_intestazione;
@@ -27,6 +31,7 @@ class Frm_main : public QMainWindow, public Avvisi {
     Q_OBJECT
 public:
     explicit Frm_main(QWidget* parent = nullptr);
+    ~Frm_main() override;
 
     // Caption = Titolo + Stato_connessione.
     void Aggiorna_didascalia(const Sessione& sessione);
@@ -50,6 +55,10 @@ public:
     Frm_crono* Mostra_cronometro();
     // "Informazioni su...": the version, the data folder and the settings file.
     void Mostra_informazioni();
+    // "Analisi serie": the set's repetitions analysed, the open window brought to the front.
+    Frm_analisi* Mostra_analisi();
+    // "Profilo carico-velocità...": the current athlete's profile for the current exercise.
+    Frm_profilo* Mostra_profilo();
 
     // The menu bar, built with the child windows. "Apri..." and the two saves are the
     // command panel's own actions, so their keys work from the panel's menu too.
@@ -62,6 +71,8 @@ public:
     QAction* mnuVisualizzaRipetizioni = nullptr;
     QAction* mnuVisualizzaTempo = nullptr;
     QAction* mnuVisualizzaGrafico = nullptr;
+    QAction* mnuVisualizzaAnalisi = nullptr;
+    QAction* mnuVisualizzaProfilo = nullptr;
     QAction* mnuStrumentiCronometro = nullptr;
     QAction* mnuStrumentiCalcolatrice = nullptr;
     QAction* mnuHelpInformazioni = nullptr;
@@ -74,6 +85,11 @@ public:
     Salvataggi* Salvataggi_test = nullptr;
     QPointer<Frm_utente> Utente;
     QPointer<Frm_crono> Crono;
+    QPointer<Frm_analisi> Analisi;
+    QPointer<Frm_profilo> Profilo;
+    // Hands the engine's analysis to the "Analisi serie" window while it is open; the
+    // engine listens to it for the whole run.
+    std::unique_ptr<Inoltro_frm_analisi> Inoltro_analisi;
 
 Q_SIGNALS:
     // The window is closing, the stopwatch and the setup dialog are closed: the serial
@@ -93,5 +109,6 @@ private:
 
     Sessione* s_ = nullptr;
     Avvisi* avvisi_ = nullptr;
+    Motore_misura* motore_ = nullptr;
     QLocale locale_;
 };

@@ -1,5 +1,6 @@
 #include "program/avvio.h"
 
+#include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
 #include "device/collegamento_hid.h"
 #include "device/collegamento_seriale.h"
@@ -162,6 +163,7 @@ void Programma::Avvia() {
     principale_->Grafici->Imposta_lista(&motore_->Lst_valori());
     motore_->Aggiungi_vista(*principale_->Intestazione);
     motore_->Aggiungi_vista(*principale_->Grafici);
+    motore_->Aggiungi_vista(*principale_->Inoltro_analisi);
     Aggiorna_didascalia();
     if (!opzioni_.apertura) Mostra_principale(false);
 }

@@ -27,6 +27,7 @@ struct Misura {
         s.Dati_esercizio.Limite_sup = 110; // band 180 .. 220
         s.Dati_esercizio.Limite_inf = 90;
         s.Dati_esercizio.Ampiezza_minima = 100;
+        s.Soglia_perdita = 100; // the band's colours, never the loss alarm over them
         motore.Inizia_acquisizione();
     }
     // Serial-link records of 6 mm (velocity 6000 / t mm/s; still: one idle record a

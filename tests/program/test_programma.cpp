@@ -5,7 +5,9 @@
 
 #include "acquisition/frm_cmd.h"
 #include "acquisition/salvataggi.h"
+#include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
+#include "analysis/frm_profilo.h"
 #include "datafiles/frm_apri.h"
 #include "device/frm_hid.h"
 #include "device/frm_seriale.h"
@@ -227,7 +229,7 @@ void Test_programma::menu_e_chiusura() {
                        "-, Esci",
                        "&Impostazioni: Configura..., Parametri Porta....",
                        "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni & "
-                       "tempo[x]",
+                       "tempo[x], -, &Analisi serie, &Profilo carico-velocità...",
                        "&Strumenti: Cronometro, Calcolatrice",
                        "&?: Informazioni su...",
                    }));
@@ -259,6 +261,12 @@ void Test_programma::menu_e_chiusura() {
     QCOMPARE(m.Utente.data(), utente.data());
     m.mnuImpostazioniParametri_Porta->trigger();
     QVERIFY(p.Seriale().isVisible());
+    m.mnuVisualizzaAnalisi->trigger();
+    const QPointer<Frm_analisi> analisi = m.Analisi;
+    m.mnuVisualizzaAnalisi->trigger();
+    QVERIFY(!analisi.isNull() && analisi->isVisible() && m.Analisi.data() == analisi.data());
+    m.mnuVisualizzaProfilo->trigger();
+    QVERIFY(!m.Profilo.isNull() && m.Profilo->isVisible());
 
     QStringList ordine;
     Registro_chiusure registro(ordine);
@@ -266,7 +274,8 @@ void Test_programma::menu_e_chiusura() {
     connect(p.Finestra_hid(), &QObject::destroyed, [&ordine] { ordine << "frm_hid"; });
     m.mnuFileEsci->trigger();
     qApp->removeEventFilter(&registro);
-    QCOMPARE(ordine, (QStringList{"Frm_crono", "Frm_utente", "frm_seriale", "frm_hid"}));
+    QCOMPARE(ordine, (QStringList{"Frm_crono", "Frm_analisi", "Frm_profilo", "Frm_utente",
+                                  "frm_seriale", "frm_hid"}));
     QVERIFY(p.Hid() == nullptr);
     QTRY_VERIFY(crono.isNull() && utente.isNull());
 }
