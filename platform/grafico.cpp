@@ -6,15 +6,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-QFont Carattere(int punti, bool grassetto) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSize(punti);
-    f.setBold(grassetto);
-    return f;
-}
-} // namespace
-
 Grafico_misura::Grafico_misura(const Progetto_grafico& progetto, QWidget* parent)
     : QWidget(parent), piano_(new QCustomPlot(this)), plot_cursori_(progetto.plot_cursori),
       margine_segui_(progetto.margine_segui) {

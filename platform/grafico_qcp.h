@@ -11,3 +11,11 @@
 #undef slots
 #undef emit
 #undef foreach
+
+// The face of every graph's texts: DejaVu Sans at `punti` points.
+inline QFont Carattere(int punti, bool grassetto) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSize(punti);
+    f.setBold(grassetto);
+    return f;
+}

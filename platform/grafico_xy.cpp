@@ -4,15 +4,6 @@
 
 #include <QVBoxLayout>
 
-namespace {
-QFont Carattere(int punti, bool grassetto) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSize(punti);
-    f.setBold(grassetto);
-    return f;
-}
-} // namespace
-
 Grafico_xy::Grafico_xy(const QString& didascalia, const QString& asse_x, const QString& asse_y,
                        QWidget* parent)
     : QWidget(parent), piano_(new QCustomPlot(this)) {
