@@ -178,13 +178,6 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
     return lettura;
 }
 
-QString File_analisi_accanto(const QString& nome_sommario) {
-    const QString estensione = QStringLiteral(".csv");
-    QString base = nome_sommario;
-    if (base.endsWith(estensione, Qt::CaseInsensitive)) base.chop(estensione.size());
-    return base + QStringLiteral(" analisi") + estensione;
-}
-
 std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto) {
     std::vector<Riga_file> righe;
     QString errore;

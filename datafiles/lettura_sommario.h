@@ -29,9 +29,6 @@ struct Lettura_sommario {
 
 Lettura_sommario Leggi_sommario(const QString& nome_file);
 
-// The analysis file that belongs to summary `nome_sommario`: "X.csv" -> "X analisi.csv".
-QString File_analisi_accanto(const QString& nome_sommario);
-
 // The highest "Vmedia" (mm/s) of an analysis file. Nothing when the file is not one or
 // cannot be used, with the reason in `difetto`.
 std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto);

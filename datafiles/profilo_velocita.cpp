@@ -1,6 +1,7 @@
 #include "datafiles/profilo_velocita.h"
 
 #include "datafiles/lettura_sommario.h"
+#include "datafiles/salva_analisi.h"
 #include "session/formato.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
         test.esercizio = lettura.test.esercizio;
         test.carico = lettura.test.carico;
         double vmedia = lettura.test.vmedia_migliore;
-        const QString analisi = File_analisi_accanto(nome);
+        const QString analisi = Nome_file_analisi(nome);
         if (QFileInfo::exists(analisi)) {
             QString difetto;
             if (const auto v = Leggi_vmedia_analisi(analisi, difetto)) {

@@ -158,7 +158,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QStringList nomi;
         Scrivi_test_retta(dir.path(), "Squat", Carichi, Intercetta, Pendenza, It, 0, &nomi);
-        Scrivi(nome == "analisi" ? File_analisi_accanto(nomi[0]) : dir.filePath(nome), contenuto);
+        Scrivi(nome == "analisi" ? Nome_file_analisi(nomi[0]) : dir.filePath(nome), contenuto);
         const Profilo_velocita p =
             Profilo_esercizio(Leggi_test_atleta(dir.path()), "Squat", 0.30, It);
         QCOMPARE(int(p.punti.size()), 4);

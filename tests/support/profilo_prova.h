@@ -2,6 +2,7 @@
 // Saved tests whose best lifting velocities lie on a known line, for the profile's tests.
 #include "datafiles/esempio_profilo.h"
 #include "datafiles/lettura_sommario.h"
+#include "datafiles/salva_analisi.h"
 #include "session/formato.h"
 
 #include <QFile>
@@ -36,7 +37,7 @@ inline void Scrivi_analisi(const QString& sommario, const QList<double>& velocit
             riga += Formatta(v, "0.00", locale) + QLatin1Char(';');
         testo += riga.toLatin1() + "\r\n";
     }
-    QFile file(File_analisi_accanto(sommario));
+    QFile file(Nome_file_analisi(sommario));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(testo), testo.size());
 }
