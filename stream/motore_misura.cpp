@@ -180,13 +180,12 @@ void Motore_misura::Elabora_dati(double posizione, float velocita) {
             Chiudi_ripetizione(posizione);
         }
     } else if (analisi_attiva_) {
-        if (stato[0] == Stato_salita && !alzata_.empty()) {
+        // During a lift every record; before one, those of a rise not yet fast enough to
+        // start it, which become its first records.
+        if (in_alzata_ || posizione > posizione_precedente_) {
             alzata_.push_back({t, posizione});
-        } else if (posizione > posizione_precedente_) {
-            // Rising, but not yet fast enough to start a lift: kept as its first records.
-            preludio_.push_back({t, posizione});
         } else {
-            preludio_.clear();
+            alzata_.clear();
             t_prima_alzata_ = t;
         }
     }
@@ -202,15 +201,21 @@ void Motore_misura::Inizia_concentrica(double posizione) {
     r.Spost_ecc = m_.Pos_inizio_concentrica - m_.Pos_inizio_ripetizione;
     if (r.Durata_ecc > 0) r.Vmedia_ecc = r.Spost_ecc / r.Durata_ecc;
     // The lift, as the analysis sees it, starts here too.
-    alzata_.clear();
-    if (analisi_attiva_ && m_.Stato_fase[0] == Stato_salita) {
-        alzata_.assign(preludio_.begin(), preludio_.end());
+    in_alzata_ = analisi_attiva_ && m_.Stato_fase[0] == Stato_salita;
+    if (in_alzata_)
         alzata_.push_back({m_.Tempo_corrente, posizione});
-    }
-    preludio_.clear();
+    else
+        alzata_.clear();
 }
 
 void Motore_misura::Chiudi_ripetizione(double posizione) {
+    Chiudi_ripetizione_tabella(posizione);
+    // The lift's records were analysed if it counted; the next lift starts afresh.
+    in_alzata_ = false;
+    alzata_.clear();
+}
+
+void Motore_misura::Chiudi_ripetizione_tabella(double posizione) {
     m_.Pos_inizio_ripetizione = static_cast<float>(posizione);
     ++m_.Indice_ripetizione;
     const auto indice = static_cast<std::size_t>(m_.Indice_ripetizione);
@@ -271,7 +276,6 @@ void Motore_misura::Mostra_ripetizione(int indice) {
 Analisi_ripetizione Motore_misura::Analizza_ripetizione(double t_chiusura) {
     Analisi_ripetizione a =
         Analizza_alzata(alzata_, t_prima_alzata_, t_chiusura, s_.Dati_esercizio.Carico);
-    alzata_.clear();
     migliore_vmedia_ = std::max(migliore_vmedia_, a.Vmedia);
     if (migliore_vmedia_ > 0)
         a.Perdita = std::max(0.0f, (migliore_vmedia_ - a.Vmedia) / migliore_vmedia_ * 100.0f);
@@ -291,6 +295,6 @@ void Motore_misura::Azzera_misura() {
     analisi_.clear();
     migliore_vmedia_ = 0;
     alzata_.clear();
-    preludio_.clear();
+    in_alzata_ = false;
     for (Vista_misura* v : viste_) v->Misura_azzerata();
 }

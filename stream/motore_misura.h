@@ -104,6 +104,7 @@ private:
     // Steps of Elabora_dati: a lift begins; a top ends the current repetition.
     void Inizia_concentrica(double posizione);
     void Chiudi_ripetizione(double posizione);
+    void Chiudi_ripetizione_tabella(double posizione);
     void Mostra_ripetizione(int indice);
     Analisi_ripetizione Analizza_ripetizione(double t_chiusura);
 
@@ -114,9 +115,10 @@ private:
     std::function<int()> ritardo_;
     Lista_valori lista_;
     Trama_seriale trama_;
-    // The records of the lift in progress; those of a slow rise before a lift starts; the
-    // time of the last record that did not move the bar up.
-    std::vector<Punto_alzata> alzata_, preludio_;
+    // The records of the lift in progress (or of the slow rise that may start one), and
+    // the time of the last record that did not move the bar up.
+    std::vector<Punto_alzata> alzata_;
+    bool in_alzata_ = false;
     double t_prima_alzata_ = 0;
     double posizione_precedente_ = 0;
     bool analisi_attiva_ = true;
