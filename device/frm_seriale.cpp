@@ -254,6 +254,8 @@ void frm_seriale::closeEvent(QCloseEvent* evento) {
 
 void frm_seriale::showEvent(QShowEvent* evento) {
     if (da_ricaricare_) Carica();
+    // A board may have been plugged in or started since the window was last shown.
+    Mostra_dispositivo();
     QDialog::showEvent(evento);
 }
 

@@ -197,5 +197,8 @@ void Protocollo::Collegamento_perso(const QString& testo) {
     if (in_corso)
         messaggio += QStringLiteral("\nL'acquisizione è stata fermata; i dati registrati sono "
                                     "conservati.");
+    // The program looks for it again on the same port (Ritorno_seriale).
+    messaggio += QStringLiteral("\nQuando la scheda torna, il programma la ritrova da solo: "
+                                "il titolo della finestra lo indica.");
     avvisi_.Mostra(messaggio, Avvisi::Icona::Avviso);
 }

@@ -7,6 +7,7 @@
 #include "device/frm_hid.h"
 #include "device/frm_seriale.h"
 #include "device/protocollo.h"
+#include "device/ritorno_seriale.h"
 #include "mainwindow/frm_main.h"
 #include "platform/hid_hidapi.h"
 #include "platform/moduli.h"
@@ -56,6 +57,12 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     seriale_link_ = std::make_unique<Collegamento_seriale>(s_, *porta_, *motore_);
     // The drawing hysteresis reads the serial port's backlog, also in HID mode (0 there).
     motore_->Imposta_ritardo([this] { return seriale_link_->Byte_in_attesa(); });
+    // The search for the board's return starts before the loss's message waits for its Ok.
+    ritorno_ = std::make_unique<Ritorno_seriale>(
+        *seriale_link_, *protocollo_, [this] { return seriale_ && seriale_->isVisible(); });
+    connect(seriale_link_.get(), &Collegamento_scheda::Perso, ritorno_.get(), [this] {
+        if (s_.Usa_seriale) ritorno_->Sorveglia();
+    });
     connect(seriale_link_.get(), &Collegamento_scheda::Perso, protocollo_.get(),
             &Protocollo::Collegamento_perso);
     connect(protocollo_.get(), &Protocollo::Stato_cambiato, this, &Programma::Aggiorna_didascalia);
@@ -183,6 +190,7 @@ void Programma::Porta_in_primo_piano() {
 }
 
 void Programma::Chiudi_finestre() {
+    ritorno_->Smetti();
     if (seriale_) seriale_->close();
     finestra_hid_.reset();
     hid_.reset(); // detaches the HID link

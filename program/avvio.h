@@ -19,6 +19,7 @@ class Porta_seriale;
 class Protocollo;
 class frm_hid;
 class frm_seriale;
+class Ritorno_seriale;
 
 // The application folder (athletes' data, the "ini" folder): the executable's own folder
 // when the marker file kinetrack.portable stands beside the executable, otherwise the
@@ -61,6 +62,7 @@ public:
     Protocollo& Comandi() { return *protocollo_; }
     Motore_misura& Motore() { return *motore_; }
     Porta_seriale& Porta() { return *porta_; }
+    Ritorno_seriale& Ritorno() { return *ritorno_; }
 
 private:
     void Aggiorna_didascalia();
@@ -80,6 +82,7 @@ private:
     std::unique_ptr<Protocollo> protocollo_;
     std::unique_ptr<Collegamento_seriale> seriale_link_;
     std::unique_ptr<frm_seriale> seriale_;
+    std::unique_ptr<Ritorno_seriale> ritorno_;
     std::unique_ptr<Collegamento_hid> hid_;
     std::unique_ptr<frm_hid> finestra_hid_;
 };

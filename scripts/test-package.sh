@@ -86,8 +86,9 @@ nella_radice apt-get update
 nella_radice apt-get install -y --reinstall "/tmp/$(basename "$pacchetto")"
 nella_radice dpkg-query -W kinetrack
 # What the test itself needs in the root: X without a screen, xwd for the screenshot,
-# the desktop entry checker.
-nella_radice apt-get install -y --no-install-recommends xvfb xauth x11-apps desktop-file-utils
+# xwininfo for the windows' captions, the desktop entry checker.
+nella_radice apt-get install -y --no-install-recommends xvfb xauth x11-apps x11-utils \
+    desktop-file-utils
 
 echo "=== 4. What is installed"
 nella_radice dpkg -L kinetrack
@@ -138,9 +139,11 @@ ls -l "$XDG_RUNTIME_DIR/kinetrack"
 xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
     kinetrack >/tmp/kt-programma.txt 2>&1 &
     programma=$!
-    sleep 6
+    sleep 8
     if kill -0 $programma 2>/dev/null; then
-        echo "kinetrack (pid $programma) is running after 6 s"
+        echo "kinetrack (pid $programma) is running after 8 s; its windows:"
+        xwininfo -root -tree -display "$DISPLAY" | grep -o "\"[^\"]*\"" | grep -v "has no name" |
+            sort -u
         xwd -root -silent -display "$DISPLAY" -out /tmp/kinetrack.xwd
         kill $programma
         wait $programma

@@ -3,6 +3,7 @@
 
 #include "device/collegamento_seriale.h"
 #include "device/protocollo.h"
+#include "device/ritorno_seriale.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/porta_qt.h"
 #include "stream/motore_misura.h"
@@ -116,6 +117,36 @@ private Q_SLOTS:
         b.p.Ferma_acquisizione(); // the panel's stop after the loss: quiet, data kept
         QCOMPARE(b.avvisi.elenco.size(), 1);
         QCOMPARE(b.s.Campioni.size(), registrati);
+    }
+
+    void vanished_board_found_again_on_its_port() {
+        Banco b;
+        Ritorno_seriale ritorno(b.collegamento, b.p, {});
+        QObject::connect(&b.collegamento, &Collegamento_scheda::Perso, &ritorno,
+                         &Ritorno_seriale::Sorveglia);
+        {
+            Scheda scheda({"--board-type", "2"});
+            QVERIFY(scheda.pronta);
+            QVERIFY(b.p.Verifica_scheda());
+        } // the board ends and its port goes with it
+        QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " Disconnesso", 5000);
+        // Nothing on the port for a few rounds: still looking, and not a word more.
+        QTest::qWait(3 * Ritorno_seriale::Intervallo_ms);
+        QVERIFY(ritorno.Attivo());
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+
+        Scheda di_nuovo({"--board-type", "1", "--rate", "500"});
+        QVERIFY(di_nuovo.pronta);
+        QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " connesso su com7 Scheda tipo 1", 5000);
+        QVERIFY(!ritorno.Attivo());
+        QCOMPARE(b.s.Fattore_posizione, 1.288f);
+        // Ready for the next set at once.
+        b.s.Memo_attivo = true;
+        b.p.Avvia_acquisizione();
+        QVERIFY(b.s.Acquisizione_in_corso);
+        QTRY_VERIFY(b.s.Campioni.size() > 50);
+        b.p.Ferma_acquisizione();
+        QCOMPARE(b.avvisi.elenco.size(), 1);
     }
 };
 
