@@ -78,6 +78,10 @@ struct Banco {
         risposte << valore;
         frm->Cmd_add[static_cast<std::size_t>(riga)]->click();
     }
+    // One value each into row `prima` and the ones after it.
+    void Nuovi(int prima, std::initializer_list<const char*> valori) {
+        for (const char* v : valori) Nuovo(prima++, v);
+    }
     QComboBox* Riga(int riga) const { return frm->txt_utente[static_cast<std::size_t>(riga)]; }
     // The entries chosen in the first `righe` rows.
     QStringList Scelte(int righe) const {
@@ -85,6 +89,24 @@ struct Banco {
         for (int r = 0; r < righe; ++r) scelte << Riga(r)->currentText();
         return scelte;
     }
+    // Teams A and B, exercises Squat, Panca and Stacco; in B, Rossi (the last one set up) on
+    // Squat with a threshold and a V1rm stored for each exercise, and Bianchi on Panca with
+    // none. Rossi's folder is Cartella_rossi().
+    void Rossi_con_soglie() {
+        Scrivi(s.File_ini, " 8 \r\n 1 \r\nA\r\nB\r\n-1 \r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n"
+                           "-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n");
+        const QString rossi = Cartella_rossi();
+        Scrivi(rossi + "/Rossi.cfg",
+               File_atleta({1, 1, -1, 0, 0, 0, 0, 0, -1, 0, 0}, rossi.toUtf8()));
+        Scrivi(cartella.path() + "/B/Bianchi/Bianchi.cfg",
+               File_atleta({1, 0, -1, 1, 0, 0, 0, 0, -1, 0, 0}, "x"));
+        QCOMPARE(Salva_scelte_analisi(rossi, "Squat", {25, 0.27f}), std::nullopt);
+        QCOMPARE(Salva_scelte_analisi(rossi, "Panca", {30, 0.2f}), std::nullopt);
+        QCOMPARE(Salva_scelte_analisi(rossi, "Stacco", {32.5f, 0.3f}), std::nullopt);
+        Salva_impostazione("funz", "squadra", "B");
+        Salva_impostazione("funz", "nome_utente", "Rossi");
+    }
+    QString Cartella_rossi() const { return cartella.path() + "/B/Rossi"; }
     QString Intestazione() const {
         return intestazione.Lbl_intestazione->text() + '\n' +
                intestazione.Lbl_intestazione1->text();
@@ -122,16 +144,10 @@ private Q_SLOTS:
         b.Apri();
         b.Nuovo(0, "Squadra A");
         QCOMPARE(b.Riga(1)->count(), 0); // a new team has no athletes yet
-        b.Nuovo(1, "Rossi");
-        b.Nuovo(2, "80");
-        b.Nuovo(2, "82,5"); // the decimal comma is the decimal point
-        b.Nuovo(2, "80");   // already there: ignored, and so is an empty answer
-        b.Nuovo(2, "");
-        b.Nuovo(3, "Squat €");
-        b.Nuovo(4, "1000");
-        b.Nuovo(5, "110");
-        b.Nuovo(6, "90");
-        b.Nuovo(7, "100 mm");
+        b.Nuovi(1, {"Rossi", "80"});
+        // The decimal comma is the decimal point; an entry already there, or empty, is ignored.
+        for (const char* voce : {"82,5", "80", ""}) b.Nuovo(2, voce);
+        b.Nuovi(3, {"Squat €", "1000", "110", "90", "100 mm"});
         b.frm->Cmd_ok->click();
         QVERIFY(b.Chiuso());
         QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
@@ -274,9 +290,7 @@ private Q_SLOTS:
         const QString buona = b.s.Cartella_applicazione;
         b.s.Cartella_applicazione = file + "/app";
         b.Apri();
-        b.Nuovo(0, "A");
-        b.Nuovo(1, "Rossi");
-        b.Nuovo(2, "80");
+        b.Nuovi(0, {"A", "Rossi", "80"});
         b.frm->Cmd_ok->click();
         QCOMPARE(b.avvisi.elenco.size(), 1);
         QVERIFY2(b.avvisi.elenco[0].contains(QDir::toNativeSeparators(file)),
@@ -293,27 +307,16 @@ private Q_SLOTS:
     // whichever row changed them; none stored, or none chosen, gives 20 %.
     void perdita_max_segue_atleta_ed_esercizio() {
         Banco b;
-        Scrivi(b.s.File_ini, " 8 \r\n 1 \r\nA\r\nB\r\n-1 \r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n"
-                             "-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n");
-        const QString rossi = b.cartella.path() + "/B/Rossi";
-        Scrivi(rossi + "/Rossi.cfg", File_atleta({1, 1, -1, 1, 0, 0, 0, 0, -1, 0, 0}, "x"));
-        Scrivi(b.cartella.path() + "/B/Bianchi/Bianchi.cfg",
-               File_atleta({1, 0, -1, 0, 0, 0, 0, 0, -1, 0, 0}, "x"));
-        for (const auto& [esercizio, perdita] :
-             std::initializer_list<std::pair<const char*, float>>{
-                 {"Panca", 15}, {"Squat", 32.5f}, {"Stacco", 40}})
-            QCOMPARE(Salva_scelte_analisi(rossi, esercizio, {perdita, 0.3f}), std::nullopt);
-        Salva_impostazione("funz", "squadra", "B");
-        Salva_impostazione("funz", "nome_utente", "Rossi");
+        b.Rossi_con_soglie();
         b.Apri();
-        QCOMPARE(b.frm->Txt_perdita_max->text(), QStringLiteral("15,0")); // Rossi, Panca
+        QCOMPARE(b.frm->Txt_perdita_max->text(), QStringLiteral("25,0")); // Rossi, Squat
         // Each step: row, entry chosen (-1: "Elimina" of the last one), the value shown.
         struct Passo {
             int riga, voce;
             const char* mostrata;
         };
-        const Passo passi[] = {{3, 0, "32,5"}, {3, 2, "40,0"}, {3, -1, "20,0"}, {3, 0, "32,5"},
-                               {1, 0, "20,0"}, {1, 1, "15,0"}, {0, 0, "20,0"}};
+        const Passo passi[] = {{3, 1, "30,0"}, {3, 2, "32,5"}, {3, -1, "20,0"}, {3, 0, "25,0"},
+                               {1, 0, "20,0"}, {1, 1, "25,0"}, {0, 0, "20,0"}};
         for (const auto& [riga, voce, mostrata] : passi) {
             if (voce < 0)
                 b.frm->Cmd_elimina[static_cast<std::size_t>(riga)]->click();
@@ -340,15 +343,9 @@ private Q_SLOTS:
         QFETCH(QString, digitato);
         QFETCH(float, valore);
         Banco b;
-        const QString rossi = b.cartella.path() + "/A/Rossi";
-        const QByteArray cfg = File_atleta({0, 0, -1, 0, 0, 0, 0, 0, -1, 0, 0}, rossi.toUtf8());
-        Scrivi(rossi + "/Rossi.cfg", cfg);
-        Scrivi(b.s.File_ini, " 8 \r\n 0 \r\nA\r\n-1 \r\n 1 \r\nSquat\r\nPanca\r\n-1 \r\n-1 \r\n"
-                             "-1 \r\n-1 \r\n-1 \r\n");
-        QCOMPARE(Salva_scelte_analisi(rossi, "Squat", {25, 0.27f}), std::nullopt);
-        QCOMPARE(Salva_scelte_analisi(rossi, "Panca", {30, 0.2f}), std::nullopt);
-        Salva_impostazione("funz", "squadra", "A");
-        Salva_impostazione("funz", "nome_utente", "Rossi");
+        b.Rossi_con_soglie();
+        const QString rossi = b.Cartella_rossi();
+        const QByteArray cfg = Contenuto(rossi + "/Rossi.cfg");
         const QByteArray ini = Contenuto(b.s.File_ini);
         b.s.Soglia_perdita = 33;
         b.Apri();
@@ -388,8 +385,7 @@ private Q_SLOTS:
     void perdita_max_non_salvabile() {
         Banco b;
         b.Apri();
-        b.Nuovo(0, "A");
-        b.Nuovo(1, "Rossi");
+        b.Nuovi(0, {"A", "Rossi"});
         QVERIFY(QDir().mkpath(File_scelte_analisi(b.cartella.path() + "/A/Rossi")));
         b.frm->Txt_perdita_max->setValue(15);
         b.frm->Cmd_ok->click();
