@@ -16,12 +16,12 @@
 #include "platform/hid_finto.h"
 #include "platform/porta_seriale.h"
 #include "program/avvio.h"
-#include "session/titolo.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
 #include "stream/lista_valori.h"
 #include "stream/motore_misura.h"
 #include "tests/device/test_protocollo_finti.h"
+#include "tests/support/file_prova.h"
 #include "tools/frm_crono.h"
 
 #include <QApplication>
@@ -36,30 +36,20 @@
 #include <QtTest>
 
 namespace {
-// Counts how often the serial window is shown.
-class Conta_comparse : public QObject {
+// Counts how often the serial window is shown and, while `chiusure` is set, writes down
+// the program's windows as they close.
+class Osservatore : public QObject {
 public:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Show && o->objectName() == QLatin1String("frm_seriale"))
             ++comparse;
+        if (chiusure && e->type() == QEvent::Close && o->isWidgetType() &&
+            !o->objectName().isEmpty() && o->objectName() != "Frm_main")
+            *chiusure << o->objectName();
         return false;
     }
     int comparse = 0;
-};
-
-// Writes down the windows of the program as they close.
-class Registro_chiusure : public QObject {
-public:
-    explicit Registro_chiusure(QStringList& ordine) : ordine_(ordine) {}
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Close && o->isWidgetType() && !o->objectName().isEmpty() &&
-            o->objectName() != "Frm_main")
-            ordine_ << o->objectName();
-        return false;
-    }
-
-private:
-    QStringList& ordine_;
+    QStringList* chiusure = nullptr;
 };
 
 const QString Titolo = QStringLiteral("KINETRACK " KT_VERSIONE_ATTESA);
@@ -69,20 +59,6 @@ class Test_programma : public QObject {
     Q_OBJECT
 public:
     explicit Test_programma(const QString& radice) : radice_(radice) {}
-
-private Q_SLOTS:
-    void init();
-    void cleanup() { qApp->removeEventFilter(&conta_); }
-    void con_scheda_seriale();
-    void senza_scheda();
-    void con_scheda_hid();
-    void menu_e_chiusura();
-    void serie_salvata_una_volta();
-    void salvataggi_falliti_data();
-    void salvataggi_falliti();
-    void cartella_applicazione_data();
-    void cartella_applicazione();
-    void cartella_non_creabile();
 
 private:
     Programma::Opzioni Opzioni() {
@@ -100,343 +76,328 @@ private:
     QString radice_;
     Libreria_hid_finta hid_;
     Avvisi_registrati avvisi_;
-    Conta_comparse conta_;
-};
+    Osservatore conta_;
 
-// Every port number means "no device" unless a board claims it, so the search does not
-// depend on the machine's serial ports.
-void Test_programma::init() {
-    const QString cartella = radice_ + "/run/kinetrack";
-    QDir().mkpath(cartella);
-    QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    for (int n = 1; n <= 30; ++n) {
-        const QString link = cartella + "/com" + QString::number(n);
-        if (!QFileInfo(link).isSymLink()) QFile::link(radice_ + "/nothing", link);
+private Q_SLOTS:
+    void cleanup() { qApp->removeEventFilter(&conta_); }
+    // Every port number means "no device" unless a board claims it, so the search does not
+    // depend on the machine's serial ports.
+    void init() {
+        const QString cartella = radice_ + "/run/kinetrack";
+        QDir().mkpath(cartella);
+        QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        for (int n = 1; n <= 30; ++n) {
+            const QString link = cartella + "/com" + QString::number(n);
+            if (!QFileInfo(link).isSymLink()) QFile::link(radice_ + "/nothing", link);
+        }
+        QDir(radice_ + "/data/kinetrack/misure_auto").removeRecursively();
+        avvisi_.elenco.clear();
+        hid_ = {};
+        conta_.comparse = 0;
+        qApp->installEventFilter(&conta_);
     }
-    QDir(radice_ + "/data/kinetrack/misure_auto").removeRecursively();
-    avvisi_.elenco.clear();
-    hid_ = {};
-    conta_.comparse = 0;
-    qApp->installEventFilter(&conta_);
-}
 
-void Test_programma::con_scheda_seriale() {
-    QProcess scheda;
-    scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE), {"--port", "3", "--board-type", "3"});
-    QVERIFY(scheda.waitForReadyRead(5000));
+    void con_scheda_seriale() {
+        QProcess scheda;
+        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE), {"--port", "3", "--board-type", "3"});
+        QVERIFY(scheda.waitForReadyRead(5000));
 
-    QCOMPARE(Titolo_programma(2, 10, 7), QString("KINETRACK 2.10.7"));
-    // First run: nothing stored, so the search finds the board on com3.
-    {
-        Programma p(Opzioni());
-        p.Avvia();
-        QCOMPARE(p.Principale().windowTitle(), Titolo + " connesso su com3 Scheda tipo 3");
-        QVERIFY(p.Principale().isVisible());
-        QVERIFY(!p.Seriale().isVisible());
-        QVERIFY(conta_.comparse >= 1);
-        QVERIFY(p.Stato().Usa_seriale && !p.Stato().Usa_hid);
-        QVERIFY(p.Hid() == nullptr); // serial mode: the HID link is detached
-        QCOMPARE(p.Stato().Fattore_tempo, Fattore_tempo_tipo3);
+        // First run: nothing stored, so the search finds the board on com3.
+        {
+            Programma p(Opzioni());
+            p.Avvia();
+            QCOMPARE(p.Principale().windowTitle(), Titolo + " connesso su com3 Scheda tipo 3");
+            QVERIFY(p.Principale().isVisible());
+            QVERIFY(!p.Seriale().isVisible());
+            QVERIFY(conta_.comparse >= 1);
+            QVERIFY(p.Stato().Usa_seriale && !p.Stato().Usa_hid);
+            QVERIFY(p.Hid() == nullptr); // serial mode: the HID link is detached
+            QCOMPARE(p.Stato().Fattore_tempo, Fattore_tempo_tipo3);
 
-        const std::uint8_t record[6] = {124, 0, 0x10, 0x27, 0, 0}; // 124 mm on a type-3 board
-        p.Motore().Blocco_seriale(record);
-        QCOMPARE(p.Principale().Intestazione->Lbl_spostamento->text(), "Spost(cm)=  12");
-    }
-    // Next run: the stored port answers; the serial window never shows.
-    conta_.comparse = 0;
-    {
-        Programma p(Opzioni());
-        p.Avvia();
-        QCOMPARE(p.Principale().windowTitle(), Titolo + " connesso su com3 Scheda tipo 3");
-        QCOMPARE(conta_.comparse, 0);
-    }
-    // Stored com1 has no device: no message about it.
-    QVERIFY(avvisi_.elenco.isEmpty());
-    scheda.terminate();
-    QVERIFY(scheda.waitForFinished(3000));
-}
-
-// No board anywhere: the search shows, fails, and the main window still opens.
-void Test_programma::senza_scheda() {
-    Programma p(Opzioni());
-    p.Avvia();
-    QVERIFY(p.Principale().isVisible());
-    QCOMPARE(p.Principale().windowTitle(), Titolo + " non connesso");
-    QVERIFY(conta_.comparse >= 1);
-    QVERIFY(!p.Seriale().isVisible());
-    QCOMPARE(p.Seriale().Lbl_info->text(), QString("Scheda non trovata!"));
-    // Ports with no device are silent: the only message says no board was found.
-    QCOMPARE(avvisi_.elenco.size(), 1);
-    QCOMPARE(avvisi_.elenco[0].testo, Messaggio_nessuna_scheda);
-
-    // The panel's start gives the message, the button goes back off, nothing is saved.
-    avvisi_.elenco.clear();
-    Frm_cmd& c = *p.Principale().Comandi;
-    c.Button_Memo->click();
-    c.Button_start->click();
-    QVERIFY(!c.Button_start->isChecked());
-    QVERIFY(c.Button_start->text().contains("AVVIA"));
-    QCOMPARE(avvisi_.elenco.size(), 1);
-    QCOMPARE(avvisi_.elenco[0].testo, "Apparato non collegato o spento!");
-    QCOMPARE(File_salvati(), QStringList());
-}
-
-// A board on USB HID is announced during the HID test: no serial port is opened and
-// its type comes from the answer report.
-void Test_programma::con_scheda_hid() {
-    hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
-    hid_.Risponditore = [](const QByteArray& scritto) {
-        return scritto.startsWith(QByteArray("\0$D", 3)) ? QByteArray("$\x02"
-                                                                      "D",
-                                                                      3)
-                                                         : QByteArray();
-    };
-    Programma p(Opzioni());
-    p.Avvia();
-    QCOMPARE(p.Principale().windowTitle(), Titolo + " Connesso via HID Scheda tipo 2");
-    QVERIFY(p.Stato().Usa_hid && !p.Stato().Usa_seriale);
-    QVERIFY(!p.Porta().Aperta());
-    QCOMPARE(conta_.comparse, 0);
-    QVERIFY(p.Hid() != nullptr && p.Finestra_hid() != nullptr && !p.Finestra_hid()->isVisible());
-    QCOMPARE(p.Stato().Fattore_tempo, Fattore_tempo_tipo12);
-
-    // Unplugged later: the caption follows.
-    hid_.Scollega({0x0461, 0x0020, "/dev/hidraw7"});
-    QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Disconnesso");
-    // Plugged in again: found without a restart.
-    hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
-    QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Connesso via HID");
-}
-
-// The menus at start and as the views change; the windows they open come to the front
-// when open already; closing goes stopwatch, setup dialog, serial window, HID window.
-void Test_programma::menu_e_chiusura() {
-    hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
-    Programma p(Opzioni());
-    p.Avvia();
-    Frm_main& m = p.Principale();
-    QStringList menu;
-    for (QAction* a : m.menuBar()->actions()) {
-        QStringList voci;
-        for (QAction* v : a->menu()->actions())
-            voci << (v->isSeparator() ? QString("-")
-                                      : QString(v->isEnabled() ? "" : "(off)") + v->text() +
-                                            (v->isChecked() ? "[x]" : ""));
-        menu << a->text() + ": " + voci.join(", ");
-    }
-    QCOMPARE(menu, (QStringList{
-                       "&File: Apri..., Salva dati con nome..., Salva file intero con nome..., "
-                       "-, Esci",
-                       "&Impostazioni: Configura..., Parametri Porta....",
-                       "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni & "
-                       "tempo[x], -, &Analisi serie, &Profilo carico-velocità...",
-                       "&Strumenti: Cronometro, Calcolatrice",
-                       "&?: Informazioni su...",
-                   }));
-    const auto spunte = [&m] {
-        return QList<bool>{m.mnuVisualizzaRipetizioni->isChecked(),
-                           m.mnuVisualizzaTempo->isChecked(), m.mnuVisualizzaGrafico->isChecked()};
-    };
-    m.mnuVisualizzaRipetizioni->trigger();
-    QCOMPARE(spunte(), (QList<bool>{true, false, false}));
-    QCOMPARE(m.Grafici->Vista_corrente(), Frm_grafici::Vista::Ripetizioni);
-    m.mnuVisualizzaTempo->trigger();
-    QCOMPARE(spunte(), (QList<bool>{false, true, false}));
-    m.Comandi->Button_Grafici->click(); // the panel's buttons move the marks too
-    QCOMPARE(spunte(), (QList<bool>{false, false, true}));
-
-    avvisi_.elenco.clear(); // the fake board does not say its type
-    m.mnuHelpInformazioni->trigger();
-    QCOMPARE(avvisi_.elenco.size(), 1);
-    QVERIFY(avvisi_.elenco[0].testo.contains(QDir::toNativeSeparators(radice_ + "/data")));
-    QVERIFY(avvisi_.elenco[0].testo.contains("Versione " KT_VERSIONE_ATTESA));
-
-    m.mnuStrumentiCronometro->trigger();
-    const QPointer<Frm_crono> crono = m.Crono;
-    m.Comandi->Button_Crono->click();
-    QCOMPARE(m.Crono.data(), crono.data());
-    m.mnuImpostazioniConfigura->trigger();
-    const QPointer<Frm_utente> utente = m.Utente;
-    m.mnuImpostazioniConfigura->trigger();
-    QCOMPARE(m.Utente.data(), utente.data());
-    m.mnuImpostazioniParametri_Porta->trigger();
-    QVERIFY(p.Seriale().isVisible());
-    m.mnuVisualizzaAnalisi->trigger();
-    const QPointer<Frm_analisi> analisi = m.Analisi;
-    m.mnuVisualizzaAnalisi->trigger();
-    QVERIFY(!analisi.isNull() && analisi->isVisible() && m.Analisi.data() == analisi.data());
-    m.mnuVisualizzaProfilo->trigger();
-    QVERIFY(!m.Profilo.isNull() && m.Profilo->isVisible());
-
-    QStringList ordine;
-    Registro_chiusure registro(ordine);
-    qApp->installEventFilter(&registro);
-    connect(p.Finestra_hid(), &QObject::destroyed, [&ordine] { ordine << "frm_hid"; });
-    m.mnuFileEsci->trigger();
-    qApp->removeEventFilter(&registro);
-    QCOMPARE(ordine, (QStringList{"Frm_crono", "Frm_analisi", "Frm_profilo", "Frm_utente",
-                                  "frm_seriale", "frm_hid"}));
-    QVERIFY(p.Hid() == nullptr);
-    QTRY_VERIFY(crono.isNull() && utente.isNull());
-}
-
-// Recording on, start, stop: the sample file and the summary in "misure_auto" (no athlete
-// yet), names without ":". A second set stopped by "Reset Pos" (the stop comes from the
-// protocol, not from the button) is saved too, once.
-void Test_programma::serie_salvata_una_volta() {
-    QProcess scheda;
-    scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
-                 {"--port", "3", "--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
-                  "0.3", "--amplitude", "400"});
-    QVERIFY(scheda.waitForReadyRead(5000));
-    Programma p(Opzioni());
-    p.Avvia();
-    Frm_cmd& c = *p.Principale().Comandi;
-    int secondi = 0;
-    p.Principale().Salvataggi_test->Imposta_orologio(
-        [&secondi] { return QDateTime(QDate(2026, 12, 4), QTime(9, 5, secondi++)); });
-
-    c.Button_Memo->click();
-    QVERIFY(p.Stato().Memo_attivo);
-    QVERIFY(c.Button_Memo->text().contains("REGISTRA"));
-    c.Button_start->click();
-    QVERIFY(c.Button_start->isChecked() && p.Stato().Acquisizione_in_corso);
-    QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 2, 15000);
-    c.Button_start->click();
-    QVERIFY(!p.Stato().Acquisizione_in_corso);
-    const int righe = p.Motore().Lst_valori().Righe();
-    QCOMPARE(File_salvati(),
-             (QStringList{"2026  Dec 04  9.05.0 ripetizioni analisi.csv",
-                          "2026  Dec 04  9.05.0 ripetizioni.csv", "2026  Dec 04  9.05.0.csv"}));
-    const QString cartella = radice_ + "/data/kinetrack/misure_auto/";
-    QFile riepilogo(cartella + "2026  Dec 04  9.05.0 ripetizioni.csv");
-    QVERIFY(riepilogo.open(QIODevice::ReadOnly));
-    QCOMPARE(riepilogo.readAll().count("\r\n"), 2 + righe);
-    QFile campioni(cartella + "2026  Dec 04  9.05.0.csv");
-    QVERIFY(campioni.open(QIODevice::ReadOnly) && campioni.readLine() == "Kine01;\r\n");
-    QCOMPARE(campioni.readAll().count("\r\n"), 1 + qsizetype(p.Stato().Campioni.size()) - 2);
-    QVERIFY(p.Principale().Lbl_salvato->text().contains("ripetizioni.csv"));
-    // Reopened, the sample file gives the repetitions back to the list and the graphs.
-    Apri_misura(nullptr, cartella + "2026  Dec 04  9.05.0.csv", p.Stato(), p.Motore(), avvisi_);
-    QCOMPARE(p.Motore().Lst_valori().Righe(), righe);
-    QCOMPARE(p.Principale().Grafici->Valori().Lst_valori(0)->count(), righe);
-    QCOMPARE(int(p.Motore().Analisi().size()), righe);
-
-    c.Button_start->click();
-    QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 50, 5000);
-    c.Button_Segnale->click();
-    QVERIFY(!c.Button_start->isChecked() && !p.Stato().Acquisizione_in_corso);
-    QCOMPARE(File_salvati().size(), 6);
-    QVERIFY(avvisi_.elenco.isEmpty());
-
-    // Recording off: nothing saved at the next stop.
-    c.Button_Memo->click();
-    c.Button_start->click();
-    c.Button_start->click();
-    QCOMPARE(File_salvati().size(), 6);
-
-    scheda.terminate();
-    QVERIFY(scheda.waitForFinished(3000));
-}
-
-// A cancelled dialog says nothing; a folder that cannot be written (a path through a
-// regular file, which stops root too) gives the reason, keeps the recording, and the next
-// save to another folder works.
-void Test_programma::salvataggi_falliti_data() {
-    QTest::addColumn<QString>("operazione");
-    QTest::addColumn<QString>("prefisso"); // of the failure's message
-    QTest::newRow("summary as") << "dati"
-                                << "ERR 0182 : ";
-    QTest::newRow("samples as") << "intero" << QDir::toNativeSeparators(radice_);
-    QTest::newRow("automatic") << "auto" << QDir::toNativeSeparators(radice_);
-}
-void Test_programma::salvataggi_falliti() {
-    QFETCH(QString, operazione);
-    QFETCH(QString, prefisso);
-    Sessione s;
-    s.Campioni.resize(5);
-    s.Dati_esercizio.Esercizio = "Squat";
-    Motore_misura motore(s, QLocale::c());
-    Salvataggi salva(s, motore.Lst_valori(), avvisi_, QLocale::c());
-    QFile ostacolo(radice_ + "/un_file");
-    QVERIFY(ostacolo.open(QIODevice::WriteOnly));
-    ostacolo.close();
-    QString risposta; // what the dialog answers
-    QStringList richieste;
-    salva.Imposta_scelta_file([&](QWidget*, const Richiesta_file& r) {
-        richieste << r.titolo + "|" + r.nome_proposto;
-        return risposta;
-    });
-    salva.Imposta_orologio([] { return QDateTime(QDate(2026, 12, 4), QTime(9, 5, 7)); });
-    const auto Esegui = [&] {
-        if (operazione == "dati") salva.Salva_dati_con_nome(nullptr);
-        if (operazione == "intero") salva.Salva_file_intero_con_nome(nullptr);
-        if (operazione == "auto") salva.Salva_automatico();
-    };
-    if (operazione != "auto") {
-        Esegui(); // cancelled
+            const std::uint8_t record[6] = {124, 0, 0x10, 0x27, 0, 0}; // 124 mm on a type-3 board
+            p.Motore().Blocco_seriale(record);
+            QCOMPARE(p.Principale().Intestazione->Lbl_spostamento->text(), "Spost(cm)=  12");
+        }
+        // Next run: the stored port answers; the serial window never shows.
+        conta_.comparse = 0;
+        {
+            Programma p(Opzioni());
+            p.Avvia();
+            QCOMPARE(p.Principale().windowTitle(), Titolo + " connesso su com3 Scheda tipo 3");
+            QCOMPARE(conta_.comparse, 0);
+        }
+        // Stored com1 has no device: no message about it.
         QVERIFY(avvisi_.elenco.isEmpty());
-        QCOMPARE(richieste.size(), 1);
-        QCOMPARE(richieste[0], operazione == "dati"
-                                   ? "Salva dati  con nome|Squat_261204_09.05.07"
-                                   : "Salva file intero con nome|2026  Dec 04  9.05.7.csv");
+        scheda.terminate();
+        QVERIFY(scheda.waitForFinished(3000));
     }
-    s.Dati_esercizio.Cartella_dati = radice_ + "/un_file/atleta";
-    risposta = s.Dati_esercizio.Cartella_dati + "/x.csv";
-    Esegui();
-    QCOMPARE(avvisi_.elenco.size(), operazione == "auto" ? 2 : 1);
-    for (const auto& a : avvisi_.elenco)
-        QVERIFY2(a.testo.startsWith(prefisso) && a.testo.size() > prefisso.size() + 5,
-                 qPrintable(a.testo));
-    QCOMPARE(s.Campioni.size(), std::size_t(5));
 
-    avvisi_.elenco.clear();
-    s.Dati_esercizio.Cartella_dati = radice_ + "/data";
-    risposta = radice_ + "/data/y.csv";
-    Esegui();
-    QVERIFY(avvisi_.elenco.isEmpty());
-    QVERIFY(QDir(radice_ + "/data").entryList({"*.csv"}).size() >= 1);
-    for (const QString& f : QDir(radice_ + "/data").entryList({"*.csv"}))
-        QFile::remove(radice_ + "/data/" + f);
-}
+    // No board anywhere: the search shows, fails, and the main window still opens.
+    void senza_scheda() {
+        Programma p(Opzioni());
+        p.Avvia();
+        QVERIFY(p.Principale().isVisible());
+        QCOMPARE(p.Principale().windowTitle(), Titolo + " non connesso");
+        QVERIFY(conta_.comparse >= 1);
+        QVERIFY(!p.Seriale().isVisible());
+        QCOMPARE(p.Seriale().Lbl_info->text(), QString("Scheda non trovata!"));
+        // Ports with no device are silent: the only message says no board was found.
+        QCOMPARE(avvisi_.elenco.size(), 1);
+        QCOMPARE(avvisi_.elenco[0].testo, Messaggio_nessuna_scheda);
 
-// The application folder: the per-user data folder, or beside the executable when a
-// portable marker is there.
-void Test_programma::cartella_applicazione_data() {
-    QTest::addColumn<bool>("portatile");
-    QTest::newRow("per-user data folder") << false;
-    QTest::newRow("portable marker beside the executable") << true;
-}
-
-void Test_programma::cartella_applicazione() {
-    QFETCH(bool, portatile);
-    QTemporaryDir eseguibile;
-    if (portatile) {
-        QFile marcatore(eseguibile.filePath("kinetrack.portable"));
-        QVERIFY(marcatore.open(QIODevice::WriteOnly));
+        // The panel's start gives the message, the button goes back off, nothing is saved.
+        avvisi_.elenco.clear();
+        Frm_cmd& c = *p.Principale().Comandi;
+        c.Button_Memo->click();
+        c.Button_start->click();
+        QVERIFY(!c.Button_start->isChecked());
+        QVERIFY(c.Button_start->text().contains("AVVIA"));
+        QCOMPARE(avvisi_.elenco.size(), 1);
+        QCOMPARE(avvisi_.elenco[0].testo, "Apparato non collegato o spento!");
+        QCOMPARE(File_salvati(), QStringList());
     }
-    const QString attesa = portatile ? eseguibile.path() : radice_ + "/data/kinetrack";
-    if (!portatile) QDir(attesa).removeRecursively();
-    QString errore;
-    const QString cartella = Cartella_applicazione(eseguibile.path(), &errore);
-    QCOMPARE(cartella, attesa);
-    QVERIFY(errore.isEmpty());
-    QVERIFY(QFileInfo(cartella).isDir()); // created when missing
-}
 
-// A per-user data folder that cannot be made: a message, and the path anyway.
-void Test_programma::cartella_non_creabile() {
-    QFile file(radice_ + "/file");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    qputenv("XDG_DATA_HOME", QFile::encodeName(radice_ + "/file/share"));
-    QTemporaryDir eseguibile;
-    QString errore;
-    const QString cartella = Cartella_applicazione(eseguibile.path(), &errore);
-    qputenv("XDG_DATA_HOME", QFile::encodeName(radice_ + "/data"));
-    QCOMPARE(cartella, radice_ + "/file/share/kinetrack");
-    QVERIFY(errore.contains(cartella));
-}
+    // A board on USB HID is announced during the HID test: no serial port is opened and
+    // its type comes from the answer report.
+    void con_scheda_hid() {
+        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+        hid_.Risponditore = [](const QByteArray& scritto) {
+            return scritto.startsWith(QByteArray("\0$D", 3)) ? QByteArray("$\x02\x44")
+                                                             : QByteArray();
+        };
+        Programma p(Opzioni());
+        p.Avvia();
+        QCOMPARE(p.Principale().windowTitle(), Titolo + " Connesso via HID Scheda tipo 2");
+        QVERIFY(p.Stato().Usa_hid && !p.Stato().Usa_seriale);
+        QVERIFY(!p.Porta().Aperta());
+        QCOMPARE(conta_.comparse, 0);
+        QVERIFY(p.Hid() != nullptr && p.Finestra_hid() != nullptr &&
+                !p.Finestra_hid()->isVisible());
+        QCOMPARE(p.Stato().Fattore_tempo, Fattore_tempo_tipo12);
+
+        // Unplugged later: the caption follows.
+        hid_.Scollega({0x0461, 0x0020, "/dev/hidraw7"});
+        QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Disconnesso");
+        // Plugged in again: found without a restart.
+        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+        QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Connesso via HID");
+    }
+
+    // The menus at start and as the views change; the windows they open come to the front
+    // when open already; closing goes stopwatch, setup dialog, serial window, HID window.
+    void menu_e_chiusura() {
+        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+        Programma p(Opzioni());
+        p.Avvia();
+        Frm_main& m = p.Principale();
+        QStringList menu;
+        for (QAction* a : m.menuBar()->actions()) {
+            QStringList voci;
+            for (QAction* v : a->menu()->actions())
+                voci << (v->isSeparator() ? QString("-")
+                                          : QString(v->isEnabled() ? "" : "(off)") + v->text() +
+                                                (v->isChecked() ? "[x]" : ""));
+            menu << a->text() + ": " + voci.join(", ");
+        }
+        QCOMPARE(menu, (QStringList{
+                           "&File: Apri..., Salva dati con nome..., Salva file intero con nome..., "
+                           "-, Esci",
+                           "&Impostazioni: Configura..., Parametri Porta....",
+                           "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni & "
+                           "tempo[x], -, &Analisi serie, &Profilo carico-velocità...",
+                           "&Strumenti: Cronometro, Calcolatrice",
+                           "&?: Informazioni su...",
+                       }));
+        const auto spunte = [&m] {
+            return QList<bool>{m.mnuVisualizzaRipetizioni->isChecked(),
+                               m.mnuVisualizzaTempo->isChecked(),
+                               m.mnuVisualizzaGrafico->isChecked()};
+        };
+        m.mnuVisualizzaRipetizioni->trigger();
+        QCOMPARE(spunte(), (QList<bool>{true, false, false}));
+        QCOMPARE(m.Grafici->Vista_corrente(), Frm_grafici::Vista::Ripetizioni);
+        m.mnuVisualizzaTempo->trigger();
+        QCOMPARE(spunte(), (QList<bool>{false, true, false}));
+        m.Comandi->Button_Grafici->click(); // the panel's buttons move the marks too
+        QCOMPARE(spunte(), (QList<bool>{false, false, true}));
+
+        avvisi_.elenco.clear(); // the fake board does not say its type
+        m.mnuHelpInformazioni->trigger();
+        QCOMPARE(avvisi_.elenco.size(), 1);
+        QVERIFY(avvisi_.elenco[0].testo.contains(QDir::toNativeSeparators(radice_ + "/data")));
+        QVERIFY(avvisi_.elenco[0].testo.contains("Versione " KT_VERSIONE_ATTESA));
+
+        m.mnuStrumentiCronometro->trigger();
+        const QPointer<Frm_crono> crono = m.Crono;
+        m.Comandi->Button_Crono->click();
+        QCOMPARE(m.Crono.data(), crono.data());
+        m.mnuImpostazioniConfigura->trigger();
+        const QPointer<Frm_utente> utente = m.Utente;
+        m.mnuImpostazioniConfigura->trigger();
+        QCOMPARE(m.Utente.data(), utente.data());
+        m.mnuImpostazioniParametri_Porta->trigger();
+        QVERIFY(p.Seriale().isVisible());
+        m.mnuVisualizzaAnalisi->trigger();
+        const QPointer<Frm_analisi> analisi = m.Analisi;
+        m.mnuVisualizzaAnalisi->trigger();
+        QVERIFY(!analisi.isNull() && analisi->isVisible() && m.Analisi.data() == analisi.data());
+        m.mnuVisualizzaProfilo->trigger();
+        QVERIFY(!m.Profilo.isNull() && m.Profilo->isVisible());
+
+        QStringList ordine;
+        conta_.chiusure = &ordine;
+        connect(p.Finestra_hid(), &QObject::destroyed, [&ordine] { ordine << "frm_hid"; });
+        m.mnuFileEsci->trigger();
+        conta_.chiusure = nullptr;
+        QCOMPARE(ordine, (QStringList{"Frm_crono", "Frm_analisi", "Frm_profilo", "Frm_utente",
+                                      "frm_seriale", "frm_hid"}));
+        QVERIFY(p.Hid() == nullptr);
+        QTRY_VERIFY(crono.isNull() && utente.isNull());
+    }
+
+    // Recording on, start, stop: the sample file and the summary in "misure_auto" (no athlete
+    // yet), names without ":". A second set stopped by "Reset Pos" (the stop comes from the
+    // protocol, not from the button) is saved too, once.
+    void serie_salvata_una_volta() {
+        QProcess scheda;
+        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
+                     {"--port", "3", "--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
+                      "0.3", "--amplitude", "400"});
+        QVERIFY(scheda.waitForReadyRead(5000));
+        Programma p(Opzioni());
+        p.Avvia();
+        Frm_cmd& c = *p.Principale().Comandi;
+        int secondi = 0;
+        p.Principale().Salvataggi_test->Imposta_orologio(
+            [&secondi] { return QDateTime(QDate(2026, 12, 4), QTime(9, 5, secondi++)); });
+
+        c.Button_Memo->click();
+        QVERIFY(p.Stato().Memo_attivo);
+        QVERIFY(c.Button_Memo->text().contains("REGISTRA"));
+        c.Button_start->click();
+        QVERIFY(c.Button_start->isChecked() && p.Stato().Acquisizione_in_corso);
+        QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 2, 15000);
+        c.Button_start->click();
+        QVERIFY(!p.Stato().Acquisizione_in_corso);
+        const int righe = p.Motore().Lst_valori().Righe();
+        QCOMPARE(File_salvati(),
+                 (QStringList{"2026  Dec 04  9.05.0 ripetizioni analisi.csv",
+                              "2026  Dec 04  9.05.0 ripetizioni.csv", "2026  Dec 04  9.05.0.csv"}));
+        const QString cartella = radice_ + "/data/kinetrack/misure_auto/";
+        QFile campioni(cartella + "2026  Dec 04  9.05.0.csv");
+        QVERIFY(campioni.open(QIODevice::ReadOnly) && campioni.readLine() == "Kine01;\r\n");
+        QCOMPARE(campioni.readAll().count("\r\n"), 1 + qsizetype(p.Stato().Campioni.size()) - 2);
+        QVERIFY(p.Principale().Lbl_salvato->text().contains("ripetizioni.csv"));
+        // Reopened, the sample file gives the repetitions back to the list and the graphs.
+        Apri_misura(nullptr, cartella + "2026  Dec 04  9.05.0.csv", p.Stato(), p.Motore(), avvisi_);
+        QCOMPARE(p.Motore().Lst_valori().Righe(), righe);
+        QCOMPARE(p.Principale().Grafici->Valori().Lst_valori(0)->count(), righe);
+        QCOMPARE(int(p.Motore().Analisi().size()), righe);
+
+        c.Button_start->click();
+        QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 50, 5000);
+        c.Button_Segnale->click();
+        QVERIFY(!c.Button_start->isChecked() && !p.Stato().Acquisizione_in_corso);
+        QCOMPARE(File_salvati().size(), 6);
+        QVERIFY(avvisi_.elenco.isEmpty());
+
+        // Recording off: nothing saved at the next stop.
+        c.Button_Memo->click();
+        c.Button_start->click();
+        c.Button_start->click();
+        QCOMPARE(File_salvati().size(), 6);
+
+        scheda.terminate();
+        QVERIFY(scheda.waitForFinished(3000));
+    }
+
+    // A cancelled dialog says nothing; a folder that cannot be written (a path through a
+    // regular file, which stops root too) gives the reason, keeps the recording, and the next
+    // save to another folder works.
+    void salvataggi_falliti_data() {
+        QTest::addColumn<QString>("operazione");
+        QTest::addColumn<QString>("prefisso"); // of the failure's message
+        QTest::newRow("summary as") << "dati"
+                                    << "ERR 0182 : ";
+        QTest::newRow("samples as") << "intero" << QDir::toNativeSeparators(radice_);
+        QTest::newRow("automatic") << "auto" << QDir::toNativeSeparators(radice_);
+    }
+    void salvataggi_falliti() {
+        QFETCH(QString, operazione);
+        QFETCH(QString, prefisso);
+        Sessione s;
+        s.Campioni.resize(5);
+        s.Dati_esercizio.Esercizio = "Squat";
+        Motore_misura motore(s, QLocale::c());
+        Salvataggi salva(s, motore.Lst_valori(), avvisi_, QLocale::c());
+        Scrivi(radice_ + "/un_file", {});
+        QString risposta; // what the dialog answers
+        QStringList richieste;
+        salva.Imposta_scelta_file([&](QWidget*, const Richiesta_file& r) {
+            richieste << r.titolo + "|" + r.nome_proposto;
+            return risposta;
+        });
+        salva.Imposta_orologio([] { return QDateTime(QDate(2026, 12, 4), QTime(9, 5, 7)); });
+        const auto Esegui = [&] {
+            if (operazione == "dati") salva.Salva_dati_con_nome(nullptr);
+            if (operazione == "intero") salva.Salva_file_intero_con_nome(nullptr);
+            if (operazione == "auto") salva.Salva_automatico();
+        };
+        if (operazione != "auto") {
+            Esegui(); // cancelled
+            QVERIFY(avvisi_.elenco.isEmpty());
+            QCOMPARE(richieste.size(), 1);
+            QCOMPARE(richieste[0], operazione == "dati"
+                                       ? "Salva dati  con nome|Squat_261204_09.05.07"
+                                       : "Salva file intero con nome|2026  Dec 04  9.05.7.csv");
+        }
+        s.Dati_esercizio.Cartella_dati = radice_ + "/un_file/atleta";
+        risposta = s.Dati_esercizio.Cartella_dati + "/x.csv";
+        Esegui();
+        QCOMPARE(avvisi_.elenco.size(), operazione == "auto" ? 2 : 1);
+        for (const auto& a : avvisi_.elenco)
+            QVERIFY2(a.testo.startsWith(prefisso) && a.testo.size() > prefisso.size() + 5,
+                     qPrintable(a.testo));
+        QCOMPARE(s.Campioni.size(), std::size_t(5));
+
+        avvisi_.elenco.clear();
+        s.Dati_esercizio.Cartella_dati = radice_ + "/data";
+        risposta = radice_ + "/data/y.csv";
+        Esegui();
+        QVERIFY(avvisi_.elenco.isEmpty());
+        QVERIFY(QDir(radice_ + "/data").entryList({"*.csv"}).size() >= 1);
+        for (const QString& f : QDir(radice_ + "/data").entryList({"*.csv"}))
+            QFile::remove(radice_ + "/data/" + f);
+    }
+
+    // The application folder: beside the executable when a portable marker is there, else
+    // the per-user data folder, made when missing; one that cannot be made gives a message
+    // and the path anyway.
+    void cartella_applicazione_data() {
+        QTest::addColumn<bool>("portatile");
+        QTest::addColumn<QString>("dati"); // XDG_DATA_HOME under the run's folder
+        QTest::newRow("per-user data folder") << false << "/data";
+        QTest::newRow("portable marker beside the executable") << true << "/data";
+        QTest::newRow("per-user folder not creatable") << false << "/file/share";
+    }
+    void cartella_applicazione() {
+        QFETCH(bool, portatile);
+        QFETCH(QString, dati);
+        Scrivi(radice_ + "/file", {});
+        QTemporaryDir eseguibile;
+        if (portatile) Scrivi(eseguibile.filePath("kinetrack.portable"), {});
+        const QString attesa = portatile ? eseguibile.path() : radice_ + dati + "/kinetrack";
+        if (!portatile) QDir(attesa).removeRecursively();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(radice_ + dati));
+        QString errore;
+        const QString cartella = Cartella_applicazione(eseguibile.path(), &errore);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(radice_ + "/data"));
+        QCOMPARE(cartella, attesa);
+        const bool creabile = dati == "/data";
+        QCOMPARE(QFileInfo(cartella).isDir(), creabile);
+        QVERIFY2(creabile ? errore.isEmpty() : errore.contains(cartella), qPrintable(errore));
+    }
+};
 
 int main(int argc, char** argv) {
     // The run's own folders: port links, settings, data.
