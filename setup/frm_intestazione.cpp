@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -45,9 +46,13 @@ void Frm_intestazione::Aggiorna_intestazione(const Dati_esercizio_t& dati, const
     Lbl_intestazione1->setText(QStringLiteral("Velocit\u00e0 Max (mm/s): ") + N(dati.Vmax) +
                                QStringLiteral("    Limite Sup. (%): ") + N(dati.Limite_sup) +
                                QStringLiteral("    Limite Inf. (%): ") + N(dati.Limite_inf));
+    // The band's line may have grown into the displacement's place.
+    if (larghezza_ > 0) riposiziona(larghezza_, altezza_);
 }
 
 void Frm_intestazione::riposiziona(int W, int H) {
+    larghezza_ = W;
+    altezza_ = H;
     const int w = W;
     const int h = static_cast<int>(std::lround(Altezza_relativa * H));
     setGeometry(0, 0, w, h);
@@ -56,10 +61,15 @@ void Frm_intestazione::riposiziona(int W, int H) {
     const int sinistra = larghezza_pulsante + Spazio_dopo_pulsante;
     const int riga = h / 2;
     Lbl_intestazione->setGeometry(sinistra, Margine_superiore, w - larghezza_pulsante, riga);
-    const int larghezza_seconda = (w - larghezza_pulsante) * 2 / 3;
+    // The displacement stands two thirds along, or after the band's line where that is
+    // longer (a narrow screen), and has the rest of the strip.
+    const int larghezza_seconda =
+        std::max((w - larghezza_pulsante) * 2 / 3,
+                 Lbl_intestazione1->sizeHint().width() + Spazio_dopo_pulsante);
     Lbl_intestazione1->setGeometry(sinistra, Margine_superiore + riga, larghezza_seconda, riga);
-    Lbl_spostamento->setGeometry(sinistra + larghezza_seconda, Margine_superiore + riga, w / 8,
-                                 riga);
+    const int sinistra_spostamento = sinistra + larghezza_seconda;
+    Lbl_spostamento->setGeometry(sinistra_spostamento, Margine_superiore + riga,
+                                 std::max(w / 8, w - sinistra_spostamento), riga);
 }
 
 void Frm_intestazione::Spostamento(double centimetri, int decimali) {

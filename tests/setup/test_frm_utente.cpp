@@ -429,11 +429,19 @@ private Q_SLOTS:
         dati.Limite_sup = 110;
         dati.Limite_inf = 90;
         Frm_intestazione strip;
+        strip.riposiziona(960, 520); // the smallest main window, laid out before the values
         strip.Aggiorna_intestazione(dati, QLocale(QLocale::English));
+        strip.Spostamento(-123.4, 1);
         QCOMPARE(strip.Lbl_intestazione->text() + "\n" + strip.Lbl_intestazione1->text(),
                  "Atleta: <b>Rossi</b>    Carico (Kg): 82.5    Esercizio: Squat\nVelocit\u00e0 Max "
                  "(mm/s): 1000    Limite Sup. (%): 110    Limite Inf. (%): 90");
         QCOMPARE(strip.Lbl_intestazione->textFormat(), Qt::PlainText);
+        // The band's values and the displacement are whole, side by side.
+        const QRect banda = strip.Lbl_intestazione1->geometry();
+        const QRect spostamento = strip.Lbl_spostamento->geometry();
+        QVERIFY(banda.width() >= strip.Lbl_intestazione1->sizeHint().width());
+        QVERIFY(spostamento.width() >= strip.Lbl_spostamento->sizeHint().width());
+        QVERIFY(banda.right() < spostamento.left() && spostamento.right() < 960);
     }
 
     // Each step "value decimals locale text": the label always shows the last value,
