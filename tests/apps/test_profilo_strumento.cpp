@@ -32,8 +32,6 @@ private Q_SLOTS:
                                     << "\n  40.0\t1.100\tSquat_261207_10.00.00.csv\n";
         QTest::newRow("one load") << "--folder CARTELLA --exercise Panca" << 1
                                   << "kinetrack-profilo: Servono test con almeno due carichi";
-        QTest::newRow("no folder")
-            << "--folder CARTELLA/manca --exercise Squat" << 1 << "non esiste";
         QTest::newRow("V1rm with a comma")
             << "--folder CARTELLA --exercise Squat --v1rm 0,3" << 2 << "\"0,3\" (da 0.01 a 5)";
         QTest::newRow("no exercise") << "--folder CARTELLA" << 2 << "manca --exercise";

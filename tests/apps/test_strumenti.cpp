@@ -36,7 +36,22 @@ QByteArray Cattura(Collegamento l, int tipo, std::uint32_t seme, int ripetizioni
     Flusso_copione(Genera_copione(p, seme), tipo, l).Tutti(record);
     return Byte_cattura(record, l);
 }
+// A tool's run on the file `contenuto` (replay only; "-": no file) with `opzioni`; `testo`
+// is in the refusal, or "uso: " for the usage.
+struct Riga {
+    QString strumento, opzioni, testo;
+    QByteArray contenuto = QByteArray(6 * 10, '\x02');
+};
+// A capture cut `avanzo` bytes after its last whole record; type 0 is one the program
+// does not know.
+struct Taglio {
+    QString link;
+    int tipo, avanzo;
+    QString avviso;
+};
 } // namespace
+Q_DECLARE_METATYPE(Riga)
+Q_DECLARE_METATYPE(Taglio)
 
 class Test_strumenti : public QObject {
     Q_OBJECT
@@ -46,56 +61,35 @@ private Q_SLOTS:
     // The usage on standard output wherever the option stands; a refusal on standard
     // error after the tool's name, with the allowed range when there is one.
     void options_and_inputs_data() {
-        QTest::addColumn<QString>("strumento");
-        QTest::addColumn<QByteArray>("contenuto"); // of the capture; "-": no file
-        QTest::addColumn<QString>("opzioni");
-        QTest::addColumn<QString>("testo"); // "uso: ": the usage
-        const QByteArray seriale(6 * 10, '\x02');
+        QTest::addColumn<Riga>("r");
         const QString r = KT_REPLAY, c = KT_CATTURA, ser = "--link serial --board-type 1";
-        QTest::newRow("replay --help") << r << seriale << "--help"
-                                       << "uso: ";
-        QTest::newRow("capture -h after options") << c << seriale << "--link hid -h"
-                                                  << "uso: ";
-        QTest::newRow("empty") << r << QByteArray() << ser << "";
+        QTest::newRow("replay --help") << Riga{r, "--help", "uso: "};
+        QTest::newRow("capture -h after options") << Riga{c, "--link hid -h", "uso: "};
+        QTest::newRow("empty") << Riga{r, ser, "", QByteArray()};
         QTest::newRow("no whole report")
-            << r << QByteArray(64, '\x01') << "--link hid --board-type 2"
-            << "";
-        QTest::newRow("missing file") << r << QByteArray("-") << ser << "";
-        QTest::newRow("amplitude") << r << seriale << ser + " --min-amplitude 1,5"
-                                   << "1,5";
-        QTest::newRow("replay type over a byte") << r << seriale << "--link serial --board-type 256"
-                                                 << "\"256\" (da 0 a 255)";
-        QTest::newRow("load out of range") << r << seriale << ser + " --load 1001"
-                                           << "(da 0 a";
-        QTest::newRow("time") << r << seriale << ser + " --time 2026-02-30T10:00:00"
-                              << "2026";
-        QTest::newRow("missing folder") << r << seriale << ser + " --summary /nonexistent/dir/s.csv"
-                                        << "/nonexistent";
+            << Riga{r, "--link hid --board-type 2", "", QByteArray(64, '\x01')};
+        QTest::newRow("missing file") << Riga{r, ser, "", "-"};
+        QTest::newRow("amplitude") << Riga{r, ser + " --min-amplitude 1,5", "1,5"};
+        QTest::newRow("replay type over a byte")
+            << Riga{r, "--link serial --board-type 256", "\"256\" (da 0 a 255)"};
+        QTest::newRow("time") << Riga{r, ser + " --time 2026-02-30T10:00:00", "2026"};
+        QTest::newRow("missing folder")
+            << Riga{r, ser + " --summary /nonexistent/dir/s.csv", "/nonexistent"};
         QTest::newRow("analysis in a missing folder")
-            << r << seriale << ser + " --analysis /nonexistent/dir/a.csv"
-            << "/nonexistent/dir/a.csv: ";
-        QTest::newRow("capture reps") << c << seriale << "--link hid --reps 2.5"
-                                      << "\"2.5\" (da 0 a 100000)";
-        QTest::newRow("capture twitch") << c << seriale << "--link hid --twitch 1.5"
-                                        << "\"1.5\" (da 0 a 1)";
-        const QString d = KT_DEMO; // its argument is the seconds, not a file
-        QTest::newRow("graph demo --help") << d << seriale << "--help"
-                                           << "uso: ";
-        QTest::newRow("graph demo unknown option") << d << seriale << "--bogus"
-                                                   << "sconosciuta: \"--bogus\"";
-        QTest::newRow("graph demo seconds") << d << seriale << "--numero"
-                                            << "(da 0 a 86400)";
+            << Riga{r, ser + " --analysis /nonexistent/dir/a.csv", "/nonexistent/dir/a.csv: "};
+        QTest::newRow("capture reps")
+            << Riga{c, "--link hid --reps 2.5", "\"2.5\" (da 0 a 100000)"};
+        // Its argument is the seconds, not a file.
+        QTest::newRow("graph demo unknown option")
+            << Riga{KT_DEMO, "--bogus", "sconosciuta: \"--bogus\""};
     }
     void options_and_inputs() {
-        QFETCH(QString, strumento);
-        QFETCH(QByteArray, contenuto);
-        QFETCH(QString, opzioni);
-        QFETCH(QString, testo);
-        const QString nome = QFileInfo(strumento).fileName();
-        const QString file = dir.filePath(contenuto == "-" ? "non_esiste.bin" : "ingresso.bin");
-        if (contenuto != "-" && strumento == KT_REPLAY) QVERIFY(Scrivi(file, contenuto));
-        const Esito e = Esegui(strumento, opzioni.split(' ') << file);
-        if (testo == "uso: ") {
+        QFETCH(Riga, r);
+        const QString nome = QFileInfo(r.strumento).fileName();
+        const QString file = dir.filePath(r.contenuto == "-" ? "non_esiste.bin" : "ingresso.bin");
+        if (r.contenuto != "-" && r.strumento == KT_REPLAY) QVERIFY(Scrivi(file, r.contenuto));
+        const Esito e = Esegui(r.strumento, r.opzioni.split(' ') << file);
+        if (r.testo == "uso: ") {
             QCOMPARE(e.codice, 0);
             QVERIFY(!e.righe.isEmpty() && e.righe[0].startsWith("uso: " + nome + " "));
             QCOMPARE(e.errori, QString());
@@ -104,42 +98,36 @@ private Q_SLOTS:
         QVERIFY(e.codice > 0);
         QVERIFY2(e.errori.startsWith(nome + ": ") && e.errori.trimmed().size() > 25,
                  qPrintable(e.errori));
-        QVERIFY2(e.errori.contains(testo), qPrintable(e.errori));
+        QVERIFY2(e.errori.contains(r.testo), qPrintable(e.errori));
     }
 
     // A capture cut inside a record is replayed up to its last whole one, as if it ended
     // there; a type byte the program does not know is taken as type 3. Both are told.
     void cut_capture_and_unknown_type_warn_data() {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<int>("avanzo"); // bytes after the last whole record
-        QTest::addColumn<QString>("avviso");
-        QTest::newRow("serial cut") << "serial" << 1 << 5
-                                    << ": la cattura finisce dentro un "
-                                       "record, 5 byte in fondo non sono usati";
-        QTest::newRow("hid cut") << "hid" << 2 << 64 << "report, 64 byte in fondo";
+        QTest::addColumn<Taglio>("t");
+        QTest::newRow("serial cut")
+            << Taglio{"serial", 1, 5,
+                      ": la cattura finisce dentro un record, 5 byte in fondo non sono usati"};
+        QTest::newRow("hid cut") << Taglio{"hid", 2, 64, "report, 64 byte in fondo"};
         QTest::newRow("unknown type")
-            << "serial" << 0 << 0 << "dispositivo non riconosciuto: DEFAULT TIPO 3!!";
+            << Taglio{"serial", 0, 0, "dispositivo non riconosciuto: DEFAULT TIPO 3!!"};
     }
     void cut_capture_and_unknown_type_warn() {
-        QFETCH(QString, link);
-        QFETCH(int, tipo);
-        QFETCH(int, avanzo);
-        QFETCH(QString, avviso);
-        const Collegamento l = link == "hid" ? Collegamento::Hid : Collegamento::Seriale;
-        const QByteArray intera = Cattura(l, tipo == 0 ? 3 : tipo, 9);
+        QFETCH(Taglio, t);
+        const Collegamento l = t.link == "hid" ? Collegamento::Hid : Collegamento::Seriale;
+        const QByteArray intera = Cattura(l, t.tipo == 0 ? 3 : t.tipo, 9);
         const QString nome_intera = dir.filePath("intera.bin"),
                       nome_tagliata = dir.filePath("t.bin");
         QVERIFY(Scrivi(nome_intera, intera));
-        QVERIFY(Scrivi(nome_tagliata, intera + QByteArray(avanzo, '\x05')));
-        const QStringList opzioni{"--link",          link, "--board-type", QString::number(tipo),
-                                  "--min-amplitude", "100"};
+        QVERIFY(Scrivi(nome_tagliata, intera + QByteArray(t.avanzo, '\x05')));
+        const QStringList opzioni{
+            "--link", t.link, "--board-type", QString::number(t.tipo), "--min-amplitude", "100"};
         const Esito e = Esegui(KT_REPLAY, opzioni + QStringList{nome_tagliata});
         QCOMPARE(e.codice, 0);
-        QVERIFY2(e.errori.contains(avviso), qPrintable(e.errori));
+        QVERIFY2(e.errori.contains(t.avviso), qPrintable(e.errori));
         QCOMPARE(e.righe.size(), 1 + 5);
         QCOMPARE(e.righe[1].split('\t').size(), 15);
-        if (avanzo > 0)
+        if (t.avanzo > 0)
             QCOMPARE(e.righe, Esegui(KT_REPLAY, opzioni + QStringList{nome_intera}).righe);
     }
 

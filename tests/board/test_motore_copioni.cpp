@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 Q_DECLARE_METATYPE(Collegamento)
 
@@ -16,13 +17,10 @@ namespace {
 std::unique_ptr<Riproduzione> Riproduci(const std::vector<Record_scheda>& record, int tipo,
                                         Collegamento l, float ampiezza_minima) {
     Opzioni_replay o;
-    o.collegamento = l;
-    o.tipo_scheda = tipo;
-    o.ampiezza_minima = ampiezza_minima;
-    o.vmax = 400; // band 360..440 mm/s
-    o.limite_sup = 110;
-    o.limite_inf = 90;
-    o.locale = QLocale::c();
+    std::tie(o.collegamento, o.tipo_scheda, o.ampiezza_minima, o.locale) =
+        std::tuple(l, tipo, ampiezza_minima, QLocale::c());
+    // Band 360..440 mm/s.
+    std::tie(o.vmax, o.limite_sup, o.limite_inf) = std::tuple(400.0f, 110.0f, 90.0f);
     auto r = std::make_unique<Riproduzione>(o);
     r->Esegui(Byte_cattura(record, l));
     return r;
@@ -37,12 +35,11 @@ private Q_SLOTS:
         QTest::addColumn<Collegamento>("collegamento");
         QTest::addColumn<float>("ampiezza_minima");
         for (int tipo = 1; tipo <= 3; ++tipo)
-            for (float minima : {100.0f, 0.0f}) {
-                QTest::addRow("type %d serial min %g", tipo, double(minima))
-                    << tipo << Collegamento::Seriale << minima;
-                QTest::addRow("type %d hid min %g", tipo, double(minima))
-                    << tipo << Collegamento::Hid << minima;
-            }
+            for (float minima : {100.0f, 0.0f})
+                for (Collegamento l : {Collegamento::Seriale, Collegamento::Hid})
+                    QTest::addRow("type %d %s min %g", tipo,
+                                  l == Collegamento::Seriale ? "serial" : "hid", double(minima))
+                        << tipo << l << minima;
     }
     void repetitions_are_those_of_the_motion() {
         QFETCH(int, tipo);
@@ -56,13 +53,12 @@ private Q_SLOTS:
             const Copione copione = Genera_copione(p, seme);
             std::vector<Record_scheda> record;
             Flusso_copione(copione, tipo, collegamento).Tutti(record);
-            const auto riproduzione = Riproduci(record, tipo, collegamento, ampiezza_minima);
-            const Riproduzione& r = *riproduzione;
+            const auto r = Riproduci(record, tipo, collegamento, ampiezza_minima);
             record.resize(Record_letti(record.size(), collegamento));
             const auto attese = Ripetizioni_attese(record, tipo, collegamento, ampiezza_minima);
-            const Sessione& s = r.Stato();
-            QCOMPARE(r.Lista().Righe(), int(attese.size()));
-            QCOMPARE(int(r.Colori().size()), int(attese.size()));
+            const Sessione& s = r->Stato();
+            QCOMPARE(r->Lista().Righe(), int(attese.size()));
+            QCOMPARE(int(r->Colori().size()), int(attese.size()));
             // Every record read is recorded, less those before the first lift.
             QVERIFY(s.Numero_campioni > 0 && s.Numero_campioni < int(record.size()));
             QCOMPARE(int(s.Campioni.size()), s.Numero_campioni);
@@ -73,9 +69,9 @@ private Q_SLOTS:
                              std::abs(rip.Durata_conc - a.durata_s) < 2e-3 && // a float clock
                              std::abs(rip.Vmedia_conc / a.velocita_media - 1) < 2e-3,
                          qPrintable(QString("seed %1 row %2").arg(seme).arg(i + 1)));
-                QCOMPARE(Nome_colore(r.Colori()[i]), rip.Vmedia_conc > 440   ? "giallo"
-                                                     : rip.Vmedia_conc < 360 ? "rosso"
-                                                                             : "verde");
+                QCOMPARE(Nome_colore(r->Colori()[i]), rip.Vmedia_conc > 440   ? "giallo"
+                                                      : rip.Vmedia_conc < 360 ? "rosso"
+                                                                              : "verde");
             }
             if (ampiezza_minima < 100) continue;
             // With the minimum above every twitch, the rows are the lifts of the motion.

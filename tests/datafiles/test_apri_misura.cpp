@@ -110,15 +110,13 @@ private Q_SLOTS:
             std::vector<Record_scheda> record;
             Flusso_copione(Genera_copione(p, seme), tipo, collegamento).Tutti(record);
             Opzioni_replay o;
-            o.collegamento = collegamento;
-            o.tipo_scheda = tipo;
             Dati_esercizio_t d;
             Imposta_esercizio(d);
-            std::tie(o.ampiezza_minima, o.vmax, o.limite_sup, o.limite_inf) =
-                std::tuple(d.Ampiezza_minima, d.Vmax, d.Limite_sup, d.Limite_inf);
-            std::tie(o.atleta, o.esercizio, o.carico) = std::tuple(d.Atleta, d.Esercizio, d.Carico);
-            o.locale = scritto;
-            o.ora = Istante;
+            std::tie(o.collegamento, o.tipo_scheda, o.locale, o.ora) =
+                std::tuple(collegamento, tipo, scritto, Istante);
+            std::tie(o.ampiezza_minima, o.vmax, o.limite_sup, o.limite_inf, o.carico) =
+                std::tuple(d.Ampiezza_minima, d.Vmax, d.Limite_sup, d.Limite_inf, d.Carico);
+            std::tie(o.atleta, o.esercizio) = std::tuple(d.Atleta, d.Esercizio);
             o.file_campioni = cartella.filePath(QStringLiteral("campioni.csv"));
             o.file_sommario = cartella.filePath(QStringLiteral("sommario.csv"));
             auto originale = std::make_unique<Riproduzione>(o);
@@ -141,11 +139,8 @@ private Q_SLOTS:
                     const double avuto = letto.toDouble(lista.Cella(r, c));
                     const bool cima = r == 0 && (c == 9 || c == 10 || c == 13);
                     QVERIFY2(cima ? std::abs(avuto - atteso) <= 8 : avuto == atteso,
-                             qPrintable(caso + QStringLiteral(" row %1 column %2: %3, %4")
-                                                   .arg(r)
-                                                   .arg(c)
-                                                   .arg(avuto)
-                                                   .arg(atteso)));
+                             qPrintable(caso + QString::asprintf(" row %d column %d: %g, %g", r, c,
+                                                                 avuto, atteso)));
                 }
             // The listeners got what the graph window draws, the colours among them.
             QCOMPARE(int(b.vista.righe_aggiunte.size()), lista.Righe());

@@ -46,7 +46,8 @@ class Test_file_dati : public QObject {
     QTemporaryDir cartella;
 
 private Q_SLOTS:
-    // The first and last records are left out.
+    // The first and last records are left out; the decimal point of English settings is
+    // in the reference files.
     void sample_rows_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QList<Campione>>("campioni"); // Posizione, dt, Tempo, Velocita
@@ -62,10 +63,6 @@ private Q_SLOTS:
                                  << QByteArray("1,5000;124;-250,2500;0,01000\r\n"
                                                "0,0002;0;0,0000;-0,00020\r\n"
                                                "2,5000;-124;1234567,0000;0,00000\r\n");
-        QTest::newRow("English") << En << valori
-                                 << QByteArray("1.5000;124;-250.2500;0.01000\r\n"
-                                               "0.0002;0;0.0000;-0.00020\r\n"
-                                               "2.5000;-124;1234567.0000;0.00000\r\n");
     }
     void sample_rows() {
         QFETCH(QLocale, locale);
@@ -105,47 +102,27 @@ private Q_SLOTS:
         QCOMPARE(Contenuto(nome), Testa_ripetizioni + dati);
     }
 
-    // Without a name both files go to the athlete's folder, or to "misure_auto" under
-    // the application folder before any athlete is chosen; names carry "." between hours,
-    // minutes and seconds, the summary's date stamp the locale's own separator.
-    void default_names_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("cartella_dati");
-        QTest::addColumn<QString>("campioni");
-        QTest::addColumn<QString>("ripetizioni");
-        QTest::addColumn<QByteArray>("timbro");
-        QTest::newRow("quoted separator") << QLocale(QLocale::French, QLocale::Canada) << "atleta"
-                                          << "atleta/2026  d\u00e9c. 04  9.05.7.csv"
-                                          << "atleta/2026  d\u00e9c. 04  9.05.7 ripetizioni.csv"
-                                          << QByteArray("04 12 2026;9 h 05 h 7;");
-        QTest::newRow("no athlete yet, English")
-            << En << ""
-            << "app/misure_auto/2026  Dec 04  9.05.7.csv"
-            << "app/misure_auto/2026  Dec 04  9.05.7 ripetizioni.csv"
-            << QByteArray("04 12 2026;9:05:7;");
-    }
+    // Without a name both files go to the athlete's folder; names carry "." between hours,
+    // minutes and seconds, the summary's date stamp the locale's own separator, quoted in
+    // the pattern here. (Before any athlete is chosen they go to "misure_auto": the
+    // program's save test.)
     void default_names() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, cartella_dati);
-        QFETCH(QString, campioni);
-        QFETCH(QString, ripetizioni);
-        QFETCH(QByteArray, timbro);
+        const QLocale locale(QLocale::French, QLocale::Canada);
         QVERIFY(QDir(cartella.path()).mkpath("atleta"));
-        const QString dati = cartella_dati.isEmpty() ? QString() : cartella.filePath(cartella_dati);
         Sessione s;
         s.Campioni.resize(3);
         s.Cartella_applicazione = cartella.filePath("app");
-        s.Dati_esercizio.Cartella_dati = dati;
+        s.Dati_esercizio.Cartella_dati = cartella.filePath("atleta");
         QString nome;
         QCOMPARE(Salva_campioni(nome, s, locale, Istante), std::nullopt);
-        QCOMPARE(nome, cartella.filePath(campioni));
+        QCOMPARE(nome, cartella.filePath("atleta/2026  d\u00e9c. 04  9.05.7.csv"));
         QCOMPARE(Contenuto(nome).count('\n'), 3);
         nome.clear();
-        QCOMPARE(Salva_ripetizioni(nome, Lista({}), Dati(dati), locale, Istante, nullptr,
-                                   s.Cartella_applicazione),
+        QCOMPARE(Salva_ripetizioni(nome, Lista({}), Dati(s.Dati_esercizio.Cartella_dati), locale,
+                                   Istante, nullptr, s.Cartella_applicazione),
                  std::nullopt);
-        QCOMPARE(nome, cartella.filePath(ripetizioni));
-        QVERIFY(Contenuto(nome).startsWith(timbro + "\r\n"));
+        QCOMPARE(nome, cartella.filePath("atleta/2026  d\u00e9c. 04  9.05.7 ripetizioni.csv"));
+        QVERIFY(Contenuto(nome).startsWith("04 12 2026;9 h 05 h 7;\r\n"));
     }
 };
 

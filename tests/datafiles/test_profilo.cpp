@@ -22,102 +22,100 @@ void Scrivi_estranei(const QString& cartella) {
     // Another exercise, on a line that would change the estimate.
     Scrivi_test_retta(cartella, "Panca", {30, 50}, 1.0, -0.002, It, 100);
 }
+struct Stima {
+    QLocale pari, dispari; // of the first and third test, of the second and fourth
+    bool analisi;
+    double v1rm, atteso;
+};
+struct Rifiuto {
+    QList<double> carichi; // empty: no folder at all
+    double intercetta, pendenza;
+    QString esercizio;
+    bool retta;
+    QString rifiuto;
+};
 } // namespace
+Q_DECLARE_METATYPE(Stima)
+Q_DECLARE_METATYPE(Rifiuto)
 
 class Test_profilo : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Tests saved under both separators, one named as a summary saved at the stop of a
+    // recording; with `analisi`, files on the true line beside summaries that include the
+    // pause at the top (alone they would give 100 kg).
     void estimate_data() {
-        QTest::addColumn<QLocale>("locale_pari");
-        QTest::addColumn<QLocale>("locale_dispari"); // of the second and fourth test
-        QTest::addColumn<double>("intercetta_sommario");
-        QTest::addColumn<bool>("analisi"); // files on the true line beside the summaries
-        QTest::addColumn<double>("v1rm");
-        QTest::addColumn<double>("atteso");
-        QTest::newRow("it_IT") << It << It << Intercetta << false << 0.30 << 120.0;
-        QTest::newRow("en_US") << En << En << Intercetta << false << 0.30 << 120.0;
-        QTest::newRow("it_IT and en_US files") << It << En << Intercetta << false << 0.5 << 100.0;
-        // The summaries include the pause at the top: alone they would give 100 kg.
-        QTest::newRow("analysis preferred") << It << It << 1.3 << true << 0.30 << 120.0;
-        QTest::newRow("analysis en_US") << En << It << 1.3 << true << 0.30 << 120.0;
+        QTest::addColumn<Stima>("s");
+        QTest::newRow("it_IT and en_US files") << Stima{It, En, false, 0.5, 100.0};
+        QTest::newRow("analysis preferred") << Stima{En, It, true, 0.30, 120.0};
     }
     void estimate() {
-        QFETCH(QLocale, locale_pari);
-        QFETCH(QLocale, locale_dispari);
-        QFETCH(double, intercetta_sommario);
-        QFETCH(bool, analisi);
-        QFETCH(double, v1rm);
-        QFETCH(double, atteso);
+        QFETCH(Stima, s);
+        const double intercetta_sommario = s.analisi ? 1.3 : Intercetta;
         QTemporaryDir dir;
         QStringList nomi;
         for (int i = 0; i < Carichi.size(); ++i)
             Scrivi_test_retta(dir.path(), "Squat", {Carichi[i]}, intercetta_sommario, Pendenza,
-                              i % 2 ? locale_dispari : locale_pari, i, &nomi);
-        // A summary saved at the stop of a recording, named after its sample file.
+                              i % 2 ? s.dispari : s.pari, i, &nomi);
         const QString automatico = dir.filePath("2026  Dec 07  11.52.7 ripetizioni.csv");
         QVERIFY(QFile::rename(nomi[1], automatico));
         nomi[1] = automatico;
-        if (analisi)
+        if (s.analisi)
             for (int i = 0; i < Carichi.size(); ++i) {
                 const double v = Intercetta + Pendenza * Carichi[i];
-                Scrivi_analisi(nomi[i], {0.97 * v, v}, i % 2 ? locale_dispari : locale_pari);
+                Scrivi_analisi(nomi[i], {0.97 * v, v}, i % 2 ? s.dispari : s.pari);
             }
         Scrivi_estranei(dir.path());
 
         const Profilo_velocita p =
-            Profilo_esercizio(Leggi_test_atleta(dir.path()), "  sQuat ", v1rm, It);
+            Profilo_esercizio(Leggi_test_atleta(dir.path()), "  sQuat ", s.v1rm, It);
         QVERIFY2(p.e1rm, qPrintable(p.rifiuto));
-        QVERIFY2(std::abs(*p.e1rm - atteso) < 0.01 * atteso, qPrintable(QString::number(*p.e1rm)));
+        QVERIFY2(std::abs(*p.e1rm - s.atteso) < 0.01 * s.atteso,
+                 qPrintable(QString::number(*p.e1rm)));
         QCOMPARE(p.scartati, QStringList());
         QCOMPARE(int(p.punti.size()), 4);
         for (int i = 0; i < 4; ++i) {
             const auto& punto = p.punti[std::size_t(i)];
             QCOMPARE(punto.carico, Carichi[i]);
-            QCOMPARE(punto.da_analisi, analisi);
+            QCOMPARE(punto.da_analisi, s.analisi);
             QVERIFY(nomi.contains(punto.file));
         }
         QVERIFY(p.retta->r2 > 0.999);
     }
 
     void refusals_data() {
-        QTest::addColumn<QList<double>>("carichi"); // empty: no folder at all
-        QTest::addColumn<double>("intercetta");
-        QTest::addColumn<double>("pendenza");
-        QTest::addColumn<QString>("esercizio");
-        QTest::addColumn<bool>("retta");
-        QTest::addColumn<QString>("rifiuto");
-        QTest::newRow("one test") << QList<double>{80} << 1.5 << -0.01 << "Squat" << false
-                                  << "almeno due carichi diversi: i test di \"Squat\" sono "
-                                     "tutti a 80,0 kg";
+        QTest::addColumn<Rifiuto>("r");
+        QTest::newRow("one test") << Rifiuto{{80},
+                                             1.5,
+                                             -0.01,
+                                             "Squat",
+                                             false,
+                                             "almeno due carichi diversi: i test di \"Squat\" "
+                                             "sono tutti a 80,0 kg"};
         QTest::newRow("one load twice")
-            << QList<double>{80, 80} << 1.5 << -0.01 << "Squat" << false << "almeno due carichi";
-        QTest::newRow("rising") << Carichi << 0.5 << 0.004 << "Squat" << true
-                                << "non cala al crescere del carico (pendenza 0,00400";
-        QTest::newRow("flat") << Carichi << 0.8 << 0.0 << "Squat" << true << "non cala";
+            << Rifiuto{{80, 80}, 1.5, -0.01, "Squat", false, "almeno due carichi"};
+        QTest::newRow("rising") << Rifiuto{
+            Carichi, 0.5,  0.004,
+            "Squat", true, "non cala al crescere del carico (pendenza 0,00400"};
+        QTest::newRow("flat") << Rifiuto{Carichi, 0.8, 0.0, "Squat", true, "non cala"};
         QTest::newRow("below V1rm at no load")
-            << Carichi << 0.25 << -0.001 << "Squat" << true << "sotto V1rm (0,30 m/s)";
+            << Rifiuto{Carichi, 0.25, -0.001, "Squat", true, "sotto V1rm (0,30 m/s)"};
         QTest::newRow("other exercise")
-            << Carichi << 1.5 << -0.01 << "Stacco" << false << "Nessun test di \"Stacco\"";
-        QTest::newRow("no folder")
-            << QList<double>{} << 0.0 << 0.0 << "Squat" << false << "non esiste";
+            << Rifiuto{Carichi, 1.5, -0.01, "Stacco", false, "Nessun test di \"Stacco\""};
+        QTest::newRow("no folder") << Rifiuto{{}, 0.0, 0.0, "Squat", false, "non esiste"};
     }
     void refusals() {
-        QFETCH(QList<double>, carichi);
-        QFETCH(double, intercetta);
-        QFETCH(double, pendenza);
-        QFETCH(QString, esercizio);
-        QFETCH(bool, retta);
-        QFETCH(QString, rifiuto);
+        QFETCH(Rifiuto, r);
         QTemporaryDir dir;
-        const QString cartella = carichi.isEmpty() ? dir.filePath("manca") : dir.path();
-        if (!carichi.isEmpty())
-            Scrivi_test_retta(cartella, "Squat", carichi, intercetta, pendenza, It);
+        const QString cartella = r.carichi.isEmpty() ? dir.filePath("manca") : dir.path();
+        if (!r.carichi.isEmpty())
+            Scrivi_test_retta(cartella, "Squat", r.carichi, r.intercetta, r.pendenza, It);
         const Profilo_velocita p =
-            Profilo_esercizio(Leggi_test_atleta(cartella), esercizio, 0.30, It);
+            Profilo_esercizio(Leggi_test_atleta(cartella), r.esercizio, 0.30, It);
         QVERIFY(!p.e1rm);
-        QVERIFY2(p.rifiuto.contains(rifiuto), qPrintable(p.rifiuto));
-        QCOMPARE(p.retta.has_value(), retta);
+        QVERIFY2(p.rifiuto.contains(r.rifiuto), qPrintable(p.rifiuto));
+        QCOMPARE(p.retta.has_value(), r.retta);
     }
 
     // A damaged summary among four good tests is left out and named; a damaged analysis

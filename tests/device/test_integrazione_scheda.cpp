@@ -56,7 +56,6 @@ private Q_SLOTS:
         QTest::addColumn<float>("posizione");
         QTest::addColumn<float>("tempo");
         QTest::newRow("type 1") << 1 << 1.288f << 0.0002f;
-        QTest::newRow("type 3") << 3 << 1.0f << 8.33333e-05f;
         QTest::newRow("unknown type 9") << 9 << 1.0f << 8.33333e-05f;
     }
     void probe_and_queries() {

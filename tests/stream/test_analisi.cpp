@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 Q_DECLARE_METATYPE(Collegamento)
 
@@ -31,30 +32,30 @@ Atteso Dal_moto(double a, double t, double kg) {
     const double potenza = kg * (9.81 * xp / 1000 + vp * vp / 2e6) / tp;
     return {a / t, xp / tp, tp, potenza};
 }
+QByteArray Cattura(const Copione& c, int tipo, Collegamento l) {
+    std::vector<Record_scheda> record;
+    Flusso_copione(c, tipo, l).Tutti(record);
+    return Byte_cattura(record, l);
+}
 
 } // namespace
 
 class Test_analisi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Fast lifts end braking harder than gravity; slow ones never do.
     void propulsive_phase_of_generated_lifts_data() {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<Collegamento>("collegamento");
         QTest::addColumn<double>("ampiezza");
         QTest::addColumn<double>("durata");
-        for (int tipo : {1, 2})
-            for (Collegamento l : {Collegamento::Seriale, Collegamento::Hid}) {
-                const char* nome = l == Collegamento::Seriale ? "serial" : "hid";
-                // Fast lifts end braking harder than gravity; slow ones never do.
-                QTest::addRow("type %d %s, 500 mm in 0.4 s (braking)", tipo, nome)
-                    << tipo << l << 500.0 << 0.4;
-                QTest::addRow("type %d %s, 300 mm in 0.35 s (braking)", tipo, nome)
-                    << tipo << l << 300.0 << 0.35;
-                QTest::addRow("type %d %s, 500 mm in 1.0 s (none)", tipo, nome)
-                    << tipo << l << 500.0 << 1.0;
-                QTest::addRow("type %d %s, 400 mm in 1.6 s (none)", tipo, nome)
-                    << tipo << l << 400.0 << 1.6;
-            }
+        using std::pair;
+        for (const auto& [tipo, l] : {pair(1, Collegamento::Seriale), pair(2, Collegamento::Hid)})
+            for (const auto& [ampiezza, durata] :
+                 {pair(500.0, 0.4), pair(300.0, 0.35), pair(500.0, 1.0), pair(400.0, 1.6)})
+                QTest::addRow("type %d %s, %g mm in %g s", tipo,
+                              l == Collegamento::Seriale ? "serial" : "hid", ampiezza, durata)
+                    << tipo << l << ampiezza << durata;
     }
     void propulsive_phase_of_generated_lifts() {
         QFETCH(int, tipo);
@@ -67,31 +68,22 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             c.Discesa(ampiezza, 1.2).Fermo(0.2 * i).Salita(ampiezza, durata).Fermo(1.5);
         c.Fermo(9);
-        std::vector<Record_scheda> record;
-        Flusso_copione(c, tipo, collegamento).Tutti(record);
         Opzioni_replay o;
-        o.collegamento = collegamento;
-        o.tipo_scheda = tipo;
-        o.ampiezza_minima = 100;
-        o.carico = 80;
-        o.locale = QLocale::c();
+        std::tie(o.collegamento, o.tipo_scheda, o.ampiezza_minima, o.carico, o.locale) =
+            std::tuple(collegamento, tipo, 100.0f, 80.0f, QLocale::c());
         Riproduzione r(o);
-        r.Esegui(Byte_cattura(record, collegamento));
+        r.Esegui(Cattura(c, tipo, collegamento));
         QCOMPARE(int(r.Analisi().size()), 3);
         const Atteso atteso = Dal_moto(ampiezza, durata, 80);
+        const auto entro = [](double valore, double riferimento, double tolleranza) {
+            return std::abs(valore / riferimento - 1) < tolleranza;
+        };
         for (const Analisi_ripetizione& a : r.Analisi()) {
-            const auto entro = [](double valore, double riferimento, double tolleranza) {
-                return std::abs(valore / riferimento - 1) < tolleranza;
-            };
-            const QString dati = QString("Vmedia %1 (%2) Vprop %3 (%4) durata %5 (%6) P %7 (%8)")
-                                     .arg(a.Vmedia)
-                                     .arg(atteso.vmedia)
-                                     .arg(a.Vpropulsiva)
-                                     .arg(atteso.vpropulsiva)
-                                     .arg(a.Durata_propulsiva)
-                                     .arg(atteso.durata_propulsiva)
-                                     .arg(a.Potenza_media)
-                                     .arg(atteso.potenza_media);
+            const QString dati = QString::asprintf(
+                "Vmedia %g (%g) Vprop %g (%g) durata %g (%g) P %g (%g)", double(a.Vmedia),
+                atteso.vmedia, double(a.Vpropulsiva), atteso.vpropulsiva,
+                double(a.Durata_propulsiva), atteso.durata_propulsiva, double(a.Potenza_media),
+                atteso.potenza_media);
             QVERIFY2(entro(a.Vpropulsiva, atteso.vpropulsiva, 0.02), qPrintable(dati));
             QVERIFY2(entro(a.Vmedia, atteso.vmedia, 0.02), qPrintable(dati));
             QVERIFY2(entro(a.Durata_propulsiva, atteso.durata_propulsiva, 0.05), qPrintable(dati));
@@ -102,39 +94,33 @@ private Q_SLOTS:
         }
     }
 
+    // The replay writes what the program writes at each summary save: a title, one row
+    // per repetition, nothing after the last.
     void analysis_file_beside_the_summary() {
-        // The replay writes what the program writes at each summary save.
         QTemporaryDir cartella;
         Opzioni_replay o;
-        o.tipo_scheda = 2;
-        o.ampiezza_minima = 100;
-        o.carico = 60;
+        std::tie(o.tipo_scheda, o.ampiezza_minima, o.carico) = std::tuple(2, 100.0f, 60.0f);
         o.locale = QLocale(QLocale::Italian, QLocale::Italy);
         o.file_sommario = cartella.filePath("Squat_261207_10.00.00.csv");
         o.file_analisi = Nome_file_analisi(o.file_sommario);
         QCOMPARE(o.file_analisi, cartella.filePath("Squat_261207_10.00.00 analisi.csv"));
         Parametri_copione p;
         p.ripetizioni = 4;
-        std::vector<Record_scheda> record;
-        Flusso_copione(Genera_copione(p, 5), 2, Collegamento::Seriale).Tutti(record);
         Riproduzione r(o);
-        r.Esegui(Byte_cattura(record, Collegamento::Seriale));
+        r.Esegui(Cattura(Genera_copione(p, 5), 2, Collegamento::Seriale));
         QVERIFY(!r.Salva_file());
         QFile f(o.file_analisi);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QList<QByteArray> righe = f.readAll().split('\n');
-        QCOMPARE(righe.size(), 2 + r.Lista().Righe()); // title, rows, nothing after the last
+        QCOMPARE(righe.size(), 2 + r.Lista().Righe());
         QCOMPARE(righe[0], QByteArray("N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;"
                                       "Potenza media;Potenza max;Perdita %;\r"));
         const Analisi_ripetizione& a = r.Analisi()[1];
-        const QString attesa = QString(" 2 ;%1;%2;%3;%4;%5;%6;\r")
-                                   .arg(Formatta(a.Vmedia, "0.00", o.locale),
-                                        Formatta(a.Vpropulsiva, "0.00", o.locale),
-                                        Formatta(a.Durata_propulsiva, "0.00", o.locale),
-                                        Formatta(a.Potenza_media, "0.00", o.locale),
-                                        Formatta(a.Potenza_max, "0.00", o.locale),
-                                        Formatta(a.Perdita, "0.00", o.locale));
-        QCOMPARE(QString::fromLatin1(righe[2]), attesa);
+        QString attesa = " 2 ;";
+        for (float v : {a.Vmedia, a.Vpropulsiva, a.Durata_propulsiva, a.Potenza_media,
+                        a.Potenza_max, a.Perdita})
+            attesa += Formatta(v, "0.00", o.locale) + ';';
+        QCOMPARE(QString::fromLatin1(righe[2]), attesa + '\r');
         QVERIFY(attesa.contains(',') && !attesa.contains('.'));
         QVERIFY(righe.last().isEmpty());
     }
@@ -172,9 +158,12 @@ private Q_SLOTS:
             QCOMPARE(a.Vpropulsiva, a.Vmedia);
             QVERIFY(std::abs(a.Potenza_media - 100 * 9.81f * a.Vmedia / 1000) < 0.5f);
         }
-        // A new set starts from no best.
-        b.Avvia();
+        // A new set starts from no best, no repetition, no row and the recording's origin.
+        b.Avvia(true);
         QVERIFY(b.motore.Analisi().empty());
+        QCOMPARE((QList{b.s.Numero_campioni, b.m().Indice_ripetizione,
+                        b.motore.Lst_valori().Righe(), int(b.s.Campioni.size())}),
+                 (QList{0, 0, 0, 1}));
     }
 };
 

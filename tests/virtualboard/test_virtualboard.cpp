@@ -89,14 +89,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("attese");
         QTest::addColumn<QList<Azione_scheda>>("azioni");
         using A = Azione_scheda;
-        QTest::newRow("probe") << 0 << QStringList{"$", "?"} << QByteArray("$?YES") << QList<A>{};
         QTest::newRow("split across reads")
             << 0 << QStringList{"$", "T", "$", "F"} << QByteArray("$T$F")
             << QList<A>{A::Ferma_flusso, A::Avvia_flusso};
         QTest::newRow("back to back")
             << 0 << QStringList{"$T$Z$F"} << QByteArray("$T$Z$F")
             << QList<A>{A::Ferma_flusso, A::Azzera_posizione, A::Avvia_flusso};
-        QTest::newRow("noise") << 0 << QStringList{"xx$qT", "?"} << QByteArray("$?YES")
+        QTest::newRow("noise, then the probe") << 0 << QStringList{"xx$qT", "?"} << QByteArray("$?YES")
                                << QList<A>{};
         QTest::newRow("silent") << 1 << QStringList{"$", "?", "$D", "$F"} << QByteArray()
                                 << QList<A>{};
