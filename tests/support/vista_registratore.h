@@ -11,9 +11,6 @@ public:
         double centimetri = 0;
         int decimali = 0;
     };
-    struct Punto_ripetizione {
-        float durata_conc = 0, vmedia_conc = 0;
-    };
     struct Velocita_mostrata {
         float vmedia_conc = 0;
         Colore colore;
@@ -23,7 +20,6 @@ public:
     int blocchi_disegnati = 0, cancellazioni_tempo = 0;
     std::vector<std::pair<double, double>> cursori; // (Cursor_1, Cursor_2)
     std::vector<int> righe_aggiunte;
-    std::vector<Punto_ripetizione> punti_ripetizioni;
     std::vector<Velocita_mostrata> velocita_mostrate;
 
     void Spostamento(double centimetri, int decimali) override {
@@ -35,7 +31,6 @@ public:
     void Confine_ripetizione(double x1, double x2) override { cursori.emplace_back(x1, x2); }
     void Ripetizione_chiusa(int riga, const Ripetizione& r, Colore colore) override {
         righe_aggiunte.push_back(riga);
-        punti_ripetizioni.push_back({r.Durata_conc, r.Vmedia_conc});
         velocita_mostrate.push_back({r.Vmedia_conc, colore});
     }
     std::vector<std::pair<int, Analisi_ripetizione>> analisi;
