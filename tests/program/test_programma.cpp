@@ -175,9 +175,17 @@ private Q_SLOTS:
                 !p.Finestra_hid()->isVisible());
         QCOMPARE(p.Stato().Fattore_tempo, Fattore_tempo_tipo12);
 
-        // Unplugged later: the caption follows.
+        // Unplugged while recording: the caption follows, the recording stops and is saved.
+        Frm_cmd& c = *p.Principale().Comandi;
+        c.Button_Memo->click();
+        c.Button_start->click();
+        QVERIFY(p.Stato().Acquisizione_in_corso);
         hid_.Scollega({0x0461, 0x0020, "/dev/hidraw7"});
         QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Disconnesso");
+        QVERIFY(!p.Stato().Acquisizione_in_corso && !c.Button_start->isChecked());
+        QCOMPARE(File_salvati().size(), 3);
+        QCOMPARE(avvisi_.elenco.size(), 1);
+        QVERIFY(avvisi_.elenco[0].testo.contains("i dati registrati sono conservati"));
         // Plugged in again: found without a restart.
         hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
         QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Connesso via HID");
