@@ -12,6 +12,7 @@
 #include "platform/hid_hidapi.h"
 #include "platform/moduli.h"
 #include "platform/porta_qt.h"
+#include "platform/segnali_fine.h"
 #include "session/attendi.h"
 #include "session/titolo.h"
 #include "setup/frm_intestazione.h"
@@ -67,6 +68,13 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
             &Protocollo::Collegamento_perso);
     connect(protocollo_.get(), &Protocollo::Stato_cambiato, this, &Programma::Aggiorna_didascalia);
     connect(principale_.get(), &Frm_main::Chiusura, this, &Programma::Chiudi_finestre);
+    // Ended from outside (`kill`, the end of the session, Ctrl+C in a terminal): the main
+    // window closes as the operator would close it, saving a recording in progress.
+    segnali_ = std::make_unique<Segnali_fine>();
+    connect(segnali_.get(), &Segnali_fine::Fine_richiesta, this, [this] {
+        principale_->close();
+        QCoreApplication::quit();
+    });
     connect(principale_.get(), &Frm_main::Parametri_porta_richiesti, this, [this] {
         if (!seriale_) return;
         if (!seriale_->isVisible()) {

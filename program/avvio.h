@@ -20,6 +20,7 @@ class Protocollo;
 class frm_hid;
 class frm_seriale;
 class Ritorno_seriale;
+class Segnali_fine;
 
 // The application folder (athletes' data, the "ini" folder): the executable's own folder
 // when the marker file kinetrack.portable stands beside the executable, otherwise the
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<Collegamento_seriale> seriale_link_;
     std::unique_ptr<frm_seriale> seriale_;
     std::unique_ptr<Ritorno_seriale> ritorno_;
+    std::unique_ptr<Segnali_fine> segnali_;
     std::unique_ptr<Collegamento_hid> hid_;
     std::unique_ptr<frm_hid> finestra_hid_;
 };

@@ -1,39 +1,15 @@
 #include "virtualboard/avvio_scheda.h"
 
+#include "platform/segnali_fine.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
 #include "virtualboard/scheda_virtuale.h"
 #include "virtualboard/terminale_virtuale.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-int fd_segnale[2] = {-1, -1};
-
-extern "C" void Su_segnale(int) {
-    const char c = 1;
-    [[maybe_unused]] const auto n = ::write(fd_segnale[0], &c, 1);
-}
-
-// SIGINT/SIGTERM end the event loop through a socket pair, so the link is removed on
-// the normal path.
-bool Intercetta_segnali() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, fd_segnale) != 0) return false;
-    struct sigaction azione {};
-    azione.sa_handler = Su_segnale;
-    sigemptyset(&azione.sa_mask);
-    azione.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &azione, nullptr);
-    ::sigaction(SIGTERM, &azione, nullptr);
-    ::signal(SIGPIPE, SIG_IGN);
-    return true;
-}
-
 void Errore(const QString& testo) {
     std::fprintf(stderr, "kinetrack-board: %s\n", testo.toLocal8Bit().constData());
 }
@@ -50,7 +26,9 @@ int Esegui_scheda_virtuale(const QStringList& argomenti) {
         std::fputs(Uso_scheda().toLocal8Bit().constData(), stderr);
         return 2;
     }
-    if (!Intercetta_segnali()) {
+    // Ctrl+C and `kill` end the event loop, so the link is removed on the normal path.
+    Segnali_fine segnali;
+    if (!segnali.Attivo()) {
         Errore(QStringLiteral("impossibile intercettare i segnali"));
         return 1;
     }
@@ -69,8 +47,7 @@ int Esegui_scheda_virtuale(const QStringList& argomenti) {
 
     Scheda_virtuale scheda(terminale.Master(), opzioni.profilo, opzioni.disturbi,
                            Crea_sorgente(opzioni));
-    QSocketNotifier segnale(fd_segnale[1], QSocketNotifier::Read);
-    QObject::connect(&segnale, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    QObject::connect(&segnali, &Segnali_fine::Fine_richiesta, qApp, &QCoreApplication::quit);
     QObject::connect(&scheda, &Scheda_virtuale::Scollegata, qApp, [&terminale] {
         terminale.Chiudi(); // the adapter is pulled: the program's port loses its line
         QCoreApplication::quit();

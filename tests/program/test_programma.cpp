@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 namespace {
 // Counts how often the serial window is shown and, while `chiusure` is set, writes down
@@ -314,6 +315,16 @@ private Q_SLOTS:
         c.Button_start->click();
         c.Button_start->click();
         QCOMPARE(File_salvati().size(), 6);
+
+        // Ended by `kill` or the end of the session while recording: saved as a closed
+        // window saves.
+        c.Button_Memo->click();
+        c.Button_start->click();
+        QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 50, 5000);
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!p.Stato().Acquisizione_in_corso);
+        QCOMPARE(File_salvati().size(), 9);
+        QVERIFY(!p.Principale().isVisible());
 
         scheda.terminate();
         QVERIFY(scheda.waitForFinished(3000));
