@@ -95,8 +95,8 @@ private Q_SLOTS:
         QTest::newRow("back to back")
             << 0 << QStringList{"$T$Z$F"} << QByteArray("$T$Z$F")
             << QList<A>{A::Ferma_flusso, A::Azzera_posizione, A::Avvia_flusso};
-        QTest::newRow("noise, then the probe") << 0 << QStringList{"xx$qT", "?"} << QByteArray("$?YES")
-                               << QList<A>{};
+        QTest::newRow("noise, then the probe")
+            << 0 << QStringList{"xx$qT", "?"} << QByteArray("$?YES") << QList<A>{};
         QTest::newRow("silent") << 1 << QStringList{"$", "?", "$D", "$F"} << QByteArray()
                                 << QList<A>{};
         QTest::newRow("bad start, probe still fine")
