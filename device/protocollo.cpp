@@ -133,6 +133,12 @@ void Protocollo::Inizializza_scheda() {
     Svuota_ricezione();
 }
 
+void Protocollo::Prepara_scheda() {
+    Ferma_acquisizione();
+    Leggi_tipo_scheda();
+    Inizializza_scheda();
+}
+
 void Protocollo::Avvia_acquisizione() {
     Svuota_ricezione();
     // A closed or vanished port fails the write: no board to talk to either.

@@ -47,6 +47,9 @@ public:
     // Configuration query (links with replies only): Canali_abilitati and
     // Tempo_campionamento.
     void Inizializza_scheda();
+    // A board just found: makes sure it is not streaming, then asks its type and its
+    // configuration (start-up, and a board come back after a loss).
+    void Prepara_scheda();
     void Avvia_acquisizione();
     void Ferma_acquisizione();
     // The signal button's exchange: stop, then "$Z".

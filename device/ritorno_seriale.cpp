@@ -31,21 +31,18 @@ void Ritorno_seriale::Prova() {
     in_prova_ = true;
     // A port with nothing behind it does not open, without a word.
     const bool aperta = !collegamento_.Apri() && collegamento_.Aperto();
+    bool tornata = false;
     if (!aperta) {
         prove_rimaste_ = Prove_per_comparsa; // gone: the next time it shows is a new chance
     } else if (prove_rimaste_ > 0) {
         --prove_rimaste_;
-        if (protocollo_.Verifica_scheda()) {
-            Smetti();
-            protocollo_.Ferma_acquisizione();
-            protocollo_.Leggi_tipo_scheda();
-            protocollo_.Inizializza_scheda();
-            in_prova_ = false;
-            Q_EMIT Scheda_tornata();
-            return;
-        }
+        tornata = protocollo_.Verifica_scheda();
     }
-    // Closed between rounds, as the loss left it.
-    if (collegamento_.Aperto()) collegamento_.Porta().Chiudi();
+    if (tornata) {
+        Smetti();
+        protocollo_.Prepara_scheda();
+    } else if (collegamento_.Aperto()) {
+        collegamento_.Porta().Chiudi(); // closed between rounds, as the loss left it
+    }
     in_prova_ = false;
 }

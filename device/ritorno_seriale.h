@@ -28,9 +28,6 @@ public:
     void Smetti();
     bool Attivo() const { return timer_.isActive(); }
 
-Q_SIGNALS:
-    void Scheda_tornata();
-
 private:
     void Prova();
 

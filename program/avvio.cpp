@@ -166,9 +166,7 @@ void Programma::Avvia() {
     // 9-12: make sure the board is not streaming, then ask its type and configuration.
     QCoreApplication::processEvents();
     seriale_->hide();
-    protocollo_->Ferma_acquisizione();
-    protocollo_->Leggi_tipo_scheda();
-    protocollo_->Inizializza_scheda();
+    protocollo_->Prepara_scheda();
 
     // 13: the opening window; it shows the main window when it closes.
     if (opzioni_.apertura) {

@@ -63,7 +63,6 @@ public:
     Protocollo& Comandi() { return *protocollo_; }
     Motore_misura& Motore() { return *motore_; }
     Porta_seriale& Porta() { return *porta_; }
-    Ritorno_seriale& Ritorno() { return *ritorno_; }
 
 private:
     void Aggiorna_didascalia();
