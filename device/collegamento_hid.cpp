@@ -71,6 +71,9 @@ void Collegamento_hid::OnUnplugged(const Dispositivo_hid& dispositivo) {
     s_.Usa_hid = false;
     s_.Stato_connessione = QStringLiteral(" Disconnesso");
     Q_EMIT Stato_cambiato();
+    // Unplugged while recording: lost as a serial port's device is (stopped and saved).
+    if (s_.Acquisizione_in_corso)
+        Q_EMIT Perso(QStringLiteral("Collegamento perso con la scheda USB: è stata scollegata."));
 }
 
 void Collegamento_hid::OnChanged() {

@@ -3,7 +3,7 @@
 // already plugged in is announced right after, through the event loop; destroying it
 // detaches. It switches the transport flags on plug and unplug, sends each command as
 // one output report (the board sends no replies) and passes input reports to the
-// engine while an acquisition runs.
+// engine while an acquisition runs. The board unplugged during an acquisition is Perso.
 
 #include "device/collegamento_scheda.h"
 #include "platform/hid_lettore.h"

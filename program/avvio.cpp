@@ -126,14 +126,11 @@ void Programma::Avvia() {
     // 7: the HID test. A board already plugged in is announced during the wait.
     hid_ = std::make_unique<Collegamento_hid>(s_, *opzioni_.hid, *motore_);
     connect(hid_.get(), &Collegamento_hid::Stato_cambiato, this, [this] {
-        // Unplugged while recording: stopped and saved as a lost serial port would be.
-        const bool persa_in_corso = !s_.Usa_hid && s_.Acquisizione_in_corso;
         Aggiorna_collegamento();
-        if (persa_in_corso)
-            protocollo_->Collegamento_perso(
-                QStringLiteral("Collegamento perso con la scheda USB: è stata scollegata."));
         Aggiorna_didascalia();
     });
+    connect(hid_.get(), &Collegamento_scheda::Perso, protocollo_.get(),
+            &Protocollo::Collegamento_perso);
     finestra_hid_ = std::make_unique<frm_hid>(*hid_);
     finestra_hid_->Mostra_prove(opzioni_.diagnostica);
     Centra_su(finestra_hid_.get(), nullptr);
