@@ -47,15 +47,17 @@ void Frm_intestazione::Aggiorna_intestazione(const Dati_esercizio_t& dati, const
                                QStringLiteral("    Limite Sup. (%): ") + N(dati.Limite_sup) +
                                QStringLiteral("    Limite Inf. (%): ") + N(dati.Limite_inf));
     // The band's line may have grown into the displacement's place.
-    if (larghezza_ > 0) riposiziona(larghezza_, altezza_);
+    Disponi_etichette();
 }
 
 void Frm_intestazione::riposiziona(int W, int H) {
-    larghezza_ = W;
-    altezza_ = H;
-    const int w = W;
-    const int h = static_cast<int>(std::lround(Altezza_relativa * H));
-    setGeometry(0, 0, w, h);
+    setGeometry(0, 0, W, static_cast<int>(std::lround(Altezza_relativa * H)));
+    Disponi_etichette();
+}
+
+void Frm_intestazione::Disponi_etichette() {
+    const int w = width();
+    const int h = height();
     const int larghezza_pulsante = w / 9;
     Button_Configura->setGeometry(0, 0, larghezza_pulsante, h);
     const int sinistra = larghezza_pulsante + Spazio_dopo_pulsante;

@@ -37,9 +37,10 @@ Q_SIGNALS:
     void Configura_richiesta();
 
 private:
+    // The button and the labels within the strip's present size.
+    void Disponi_etichette();
+
     QLocale locale_;
-    int larghezza_ = 0; // the work area of the last layout
-    int altezza_ = 0;
     // What Lbl_spostamento shows: the rounded value in units of its last decimal.
     long long spostamento_mostrato_ = 0;
     int decimali_mostrati_ = -1;
