@@ -7,6 +7,7 @@
 #include "datafiles/salva_ripetizioni.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
+#include "stream/lista_valori.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -38,8 +39,8 @@ bool Salvataggi::Scrivi_campioni(QString& nome, const QDateTime& adesso) {
 
 std::optional<QString> Salvataggi::Scrivi_ripetizioni(QString& nome, const QDateTime& adesso) {
     Frm_progress progresso;
-    auto errore = Salva_ripetizioni(nome, lista_, s_.Dati_esercizio, locale_, adesso, &progresso,
-                                    s_.Cartella_applicazione);
+    auto errore = Salva_ripetizioni(nome, lista_, s_.Serie.Dati_esercizio, locale_, adesso,
+                                    &progresso, s_.Cartella_applicazione);
     if (errore) return errore;
     Q_EMIT Salvato(nome);
     // The analysis beside it; the summary is written whatever happens to this one.
@@ -53,7 +54,21 @@ std::optional<QString> Salvataggi::Scrivi_ripetizioni(QString& nome, const QDate
     return std::nullopt;
 }
 
+bool Salvataggi::Serie_vuota() const {
+    // The sample file leaves out the first and the last record.
+    return s_.Campioni.size() <= 2 && lista_.Righe() == 0;
+}
+
+QString Salvataggi::Cartella_dialogo() const {
+    const QString& cartella = s_.Serie.Dati_esercizio.Cartella_dati;
+    return cartella.isEmpty() ? s_.Dati_esercizio.Cartella_dati : cartella;
+}
+
 bool Salvataggi::Salva_automatico() {
+    if (Serie_vuota()) {
+        Q_EMIT Serie_senza_dati();
+        return true;
+    }
     const QDateTime adesso = orologio_();
     QString campioni;
     const bool primo = Scrivi_campioni(campioni, adesso);
@@ -68,10 +83,9 @@ bool Salvataggi::Salva_automatico() {
 
 void Salvataggi::Salva_dati_con_nome(QWidget* padre) {
     const QDateTime adesso = orologio_();
-    QString nome =
-        scelta_(padre, {QStringLiteral("Salva dati  con nome"), s_.Dati_esercizio.Cartella_dati,
-                        Nome_file_ripetizioni(s_.Dati_esercizio.Esercizio, adesso),
-                        QStringLiteral("*.csv"), QStringLiteral("csv")});
+    QString nome = scelta_(padre, {QStringLiteral("Salva dati  con nome"), Cartella_dialogo(),
+                                   Nome_file_ripetizioni(s_.Serie.Dati_esercizio.Esercizio, adesso),
+                                   QStringLiteral("*.csv"), QStringLiteral("csv")});
     if (nome.isEmpty()) return;
     if (auto errore = Scrivi_ripetizioni(nome, adesso))
         avvisi_.Mostra(QStringLiteral("ERR 0182 : ") + *errore);
@@ -79,10 +93,9 @@ void Salvataggi::Salva_dati_con_nome(QWidget* padre) {
 
 void Salvataggi::Salva_file_intero_con_nome(QWidget* padre) {
     const QDateTime adesso = orologio_();
-    QString nome =
-        scelta_(padre, {QStringLiteral("Salva file intero con nome"),
-                        s_.Dati_esercizio.Cartella_dati, Nome_file_campioni(adesso, locale_),
-                        QStringLiteral("*.csv"), QStringLiteral("csv")});
+    QString nome = scelta_(padre, {QStringLiteral("Salva file intero con nome"), Cartella_dialogo(),
+                                   Nome_file_campioni(adesso, locale_), QStringLiteral("*.csv"),
+                                   QStringLiteral("csv")});
     if (nome.isEmpty()) return;
     Scrivi_campioni(nome, adesso);
 }

@@ -1,8 +1,10 @@
 #pragma once
 // Saving a test: the automatic save when a recording stops (sample file first, then the
 // summary, both under names built from the date and time) and the two save-as operations
-// with their dialogs. Failures reach the operator with the system's reason; the recording
-// stays in memory whatever happens, so it can be saved again elsewhere.
+// with their dialogs. A test is saved with the athlete, team, load and exercise it was
+// recorded with (Sessione::Serie), into that athlete's folder, whatever the setup says
+// now. Failures reach the operator with the system's reason; the recording stays in
+// memory whatever happens, so it can be saved again elsewhere.
 
 #include <QDateTime>
 #include <QLocale>
@@ -48,7 +50,8 @@ public:
     void Imposta_analisi(const std::vector<Analisi_ripetizione>& analisi) { analisi_ = &analisi; }
 
     // At the stop of a recording: the sample file, then the summary, in the athlete's
-    // folder (or "misure_auto"). True when both were written.
+    // folder (or "misure_auto"). A set that recorded nothing writes nothing (and says so
+    // through Serie_senza_dati). True unless a file failed.
     bool Salva_automatico();
     // "Salva dati con nome...": the summary under a chosen name. A failure gives
     // "ERR 0182 : " and the reason; a cancelled dialog nothing.
@@ -59,8 +62,13 @@ public:
 Q_SIGNALS:
     // A file was written whole.
     void Salvato(const QString& nome_file);
+    // A recording stopped with no data: nothing was written.
+    void Serie_senza_dati();
 
 private:
+    bool Serie_vuota() const;
+    // Where the save dialogs open: the set's athlete folder, else the current one.
+    QString Cartella_dialogo() const;
     bool Scrivi_campioni(QString& nome, const QDateTime& adesso);
     std::optional<QString> Scrivi_ripetizioni(QString& nome, const QDateTime& adesso);
 

@@ -191,8 +191,9 @@ std::optional<QString> Riproduzione::Salva_file() {
     }
     if (!opzioni_.file_sommario.isEmpty()) {
         QString nome = opzioni_.file_sommario;
-        if (auto errore = Salva_ripetizioni(nome, motore_.Lst_valori(), sessione_.Dati_esercizio,
-                                            opzioni_.locale, adesso, nullptr))
+        if (auto errore =
+                Salva_ripetizioni(nome, motore_.Lst_valori(), sessione_.Serie.Dati_esercizio,
+                                  opzioni_.locale, adesso, nullptr))
             return QStringLiteral("%1: %2").arg(nome, *errore);
     }
     if (!opzioni_.file_analisi.isEmpty()) {

@@ -21,7 +21,7 @@ constexpr std::size_t Riga_massima = 4 * Scrittura_numeri::Lunghezza_massima + 5
 std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessione,
                                       const QLocale& locale, const QDateTime& adesso) {
     if (nome_file.isEmpty())
-        nome_file = Cartella_salvataggio(sessione.Dati_esercizio.Cartella_dati,
+        nome_file = Cartella_salvataggio(sessione.Serie.Dati_esercizio.Cartella_dati,
                                          sessione.Cartella_applicazione) +
                     QLatin1Char('/') + Nome_file_campioni(adesso, locale);
 

@@ -75,6 +75,10 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     connect(Salvataggi_test, &Salvataggi::Salvato, this, [this](const QString& nome) {
         Lbl_salvato->setText(QStringLiteral("Salvato: ") + QDir::toNativeSeparators(nome));
     });
+    connect(Salvataggi_test, &Salvataggi::Serie_senza_dati, this, [this] {
+        Lbl_salvato->setText(
+            QStringLiteral("La serie non ha registrato dati: nessun file salvato."));
+    });
     Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, avvisi, area);
     connect(Comandi, &Frm_cmd::Cronometro_richiesto, this, &Frm_main::Mostra_cronometro);
     connect(Comandi, &Frm_cmd::Vista_cambiata, this, &Frm_main::Aggiorna_spunte);
@@ -91,8 +95,15 @@ Frm_utente* Frm_main::Mostra_configurazione() {
     const bool nuova = Utente.isNull();
     Frm_utente* f = Mostra_frm_utente(Utente, *s_, Grafici, Intestazione, *avvisi_, locale_, this);
     if (nuova)
-        connect(f, &Frm_utente::Confermato, this,
-                [this] { Mostra_cartella_dati(s_->Dati_esercizio.Cartella_dati); });
+        connect(f, &Frm_utente::Confermato, this, [this] {
+            Mostra_cartella_dati(s_->Dati_esercizio.Cartella_dati);
+            // The set being recorded keeps the setup it started with.
+            if (s_->Acquisizione_in_corso)
+                Lbl_salvato->setText(
+                    QStringLiteral("La nuova impostazione vale dalla prossima serie; quella in "
+                                   "corso resta di %1.")
+                        .arg(s_->Serie.Dati_esercizio.Atleta));
+        });
     return f;
 }
 

@@ -55,6 +55,14 @@ struct Dati_esercizio_t {
     QString Squadra;
 };
 
+// What the measurement in memory was recorded with: the setup as it stood when its
+// acquisition started (or when the test was opened). The engine works with it and the
+// saves write it, so a setup changed meanwhile applies to the next set only.
+struct Impostazioni_serie {
+    Dati_esercizio_t Dati_esercizio;
+    float Soglia_perdita = 20; // %
+};
+
 // What several windows and routines share for the whole run. The engine, the links and
 // the protocol keep their own running state.
 struct Sessione {
@@ -87,4 +95,8 @@ struct Sessione {
     // Velocity loss (%) within a set beyond which a repetition raises the alarm; the
     // current exercise's, set with the athlete's choices.
     float Soglia_perdita = 20;
+
+    Impostazioni_serie Serie;
+    // The current setup becomes the setup of the measurement that starts now.
+    void Fissa_serie() { Serie = {Dati_esercizio, Soglia_perdita}; }
 };

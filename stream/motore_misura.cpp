@@ -25,6 +25,7 @@ Motore_misura::Motore_misura(Sessione& sessione, const QLocale& locale)
     : s_(sessione), locale_(locale) {}
 
 void Motore_misura::Inizia_acquisizione() {
+    s_.Fissa_serie();
     Azzera_misura();
     trama_.Azzera();
     s_.Acquisizione_in_corso = true;
@@ -100,6 +101,7 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
 }
 
 void Motore_misura::Inizia_rielaborazione(double posizione_inizio) {
+    s_.Fissa_serie();
     Azzera_misura();
     trama_.Azzera();
     s_.Ripetizioni.assign(2, Ripetizione{});
@@ -228,7 +230,7 @@ void Motore_misura::Chiudi_ripetizione_tabella(double posizione) {
     nuova.Pos_inizio = static_cast<float>(posizione);
     finita.Spost_conc = static_cast<float>(posizione - static_cast<double>(finita.Pos_inizio_conc));
 
-    const float ampiezza_minima = s_.Dati_esercizio.Ampiezza_minima;
+    const float ampiezza_minima = s_.Serie.Dati_esercizio.Ampiezza_minima;
     if (finita.Spost_conc > ampiezza_minima && m_.Indice_ripetizione == 1) {
         // The first real lift: the clock, the recording and the time graph restart.
         m_.Tempo_corrente = 0;
@@ -260,7 +262,7 @@ void Motore_misura::Mostra_ripetizione(int indice) {
     lista_.Aggiungi(Lista_valori::Formatta_riga(r, indice, locale_));
     if (analisi_attiva_) analisi_.push_back(Analizza_ripetizione(m_.Tempo_corrente));
 
-    const auto& dati = s_.Dati_esercizio;
+    const auto& dati = s_.Serie.Dati_esercizio;
     const float alto = dati.Limite_sup / 100.0f * dati.Vmax;
     const float basso = dati.Limite_inf / 100.0f * dati.Vmax;
     Colore colore = Colore_verde;
@@ -275,13 +277,13 @@ void Motore_misura::Mostra_ripetizione(int indice) {
 
 Analisi_ripetizione Motore_misura::Analizza_ripetizione(double t_chiusura) {
     Analisi_ripetizione a =
-        Analizza_alzata(alzata_, t_prima_alzata_, t_chiusura, s_.Dati_esercizio.Carico);
+        Analizza_alzata(alzata_, t_prima_alzata_, t_chiusura, s_.Serie.Dati_esercizio.Carico);
     migliore_vmedia_ = std::max(migliore_vmedia_, a.Vmedia);
     if (migliore_vmedia_ > 0)
         a.Perdita = std::max(0.0f, (migliore_vmedia_ - a.Vmedia) / migliore_vmedia_ * 100.0f);
     // Compared as the files write them, to the hundredth: a loss shown as the threshold
     // itself has not passed it.
-    a.Oltre_soglia = std::round(a.Perdita * 100.0f) > std::round(s_.Soglia_perdita * 100.0f);
+    a.Oltre_soglia = std::round(a.Perdita * 100.0f) > std::round(s_.Serie.Soglia_perdita * 100.0f);
     return a;
 }
 

@@ -113,6 +113,7 @@ private Q_SLOTS:
         s.Campioni.resize(3);
         s.Cartella_applicazione = cartella.filePath("app");
         s.Dati_esercizio.Cartella_dati = cartella.filePath("atleta");
+        s.Fissa_serie();
         QString nome;
         QCOMPARE(Salva_campioni(nome, s, locale, Istante), std::nullopt);
         QCOMPARE(nome, cartella.filePath("atleta/2026  d\u00e9c. 04  9.05.7.csv"));

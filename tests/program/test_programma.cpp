@@ -8,6 +8,7 @@
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/frm_profilo.h"
+#include "board/flusso_scheda.h"
 #include "datafiles/frm_apri.h"
 #include "device/frm_hid.h"
 #include "device/frm_seriale.h"
@@ -181,6 +182,13 @@ private Q_SLOTS:
         c.Button_Memo->click();
         c.Button_start->click();
         QVERIFY(p.Stato().Acquisizione_in_corso);
+        std::array<Record_scheda, 8> otto{};
+        for (int k = 0; k < 8; ++k) otto[k] = {std::int16_t(10 * k), 5000}; // 1 ms steps
+        const Report_hid_t report = Componi_report(otto.data());
+        for (int i = 0; i < 3; ++i)
+            hid_.Invia_report("/dev/hidraw7",
+                              QByteArray(reinterpret_cast<const char*>(report.data() + 1), 64));
+        QTRY_VERIFY(p.Stato().Campioni.size() > 2);
         hid_.Scollega({0x0461, 0x0020, "/dev/hidraw7"});
         QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Disconnesso");
         QVERIFY(!p.Stato().Acquisizione_in_corso && !c.Button_start->isChecked());
@@ -330,6 +338,86 @@ private Q_SLOTS:
         QVERIFY(scheda.waitForFinished(3000));
     }
 
+    // A set keeps the setup it was recorded with: an athlete chosen while it runs applies
+    // to the next set, and the set is saved (at the stop and from the menu) as the first
+    // athlete's, into that athlete's folder. A set that recorded nothing writes nothing.
+    void serie_con_il_suo_atleta() {
+        Sessione s;
+        s.Usa_seriale = true;
+        s.Fattore_tempo = Fattore_tempo_tipo3;
+        Motore_misura motore(s, QLocale::c());
+        Salvataggi salva(s, motore.Lst_valori(), avvisi_, QLocale::c());
+        salva.Imposta_analisi(motore.Analisi());
+        salva.Imposta_orologio([] { return QDateTime(QDate(2026, 12, 8), QTime(16, 59, 41)); });
+        const QString squadra = radice_ + "/data/serie/Squadra A/";
+        const auto Scegli = [&](const QString& atleta, float carico, const QString& esercizio,
+                                float ampiezza_minima) {
+            auto& d = s.Dati_esercizio;
+            d.Atleta = atleta;
+            d.Squadra = "Squadra A";
+            d.Carico = carico;
+            d.Esercizio = esercizio;
+            d.Ampiezza_minima = ampiezza_minima;
+            d.Cartella_dati = squadra + atleta;
+            QDir().mkpath(d.Cartella_dati);
+        };
+        int vuote = 0;
+        connect(&salva, &Salvataggi::Serie_senza_dati, [&vuote] { ++vuote; });
+
+        Scegli("Rossi", 80, "Squat", 100);
+        s.Memo_attivo = true;
+        motore.Inizia_acquisizione();
+        QVERIFY(salva.Salva_automatico()); // stopped before any record
+        QCOMPARE(vuote, 1);
+        QCOMPARE(QDir(squadra + "Rossi").entryList(QDir::Files), QStringList());
+
+        // Five lifts of 300 mm: four rows. Bianchi (minimum amplitude 500) is chosen halfway.
+        Copione copione;
+        copione.Fermo(2);
+        for (int i = 0; i < 5; ++i) copione.Salita(300, 0.8).Fermo(1.5).Discesa(300, 1).Fermo(0.5);
+        copione.Fermo(3);
+        std::vector<Record_scheda> record;
+        Flusso_copione(copione, 3, Collegamento::Seriale).Tutti(record);
+        const QByteArray flusso = Byte_cattura(record, Collegamento::Seriale);
+        const auto Invia = [&motore](QByteArrayView pezzo) {
+            motore.Blocco_seriale({reinterpret_cast<const std::uint8_t*>(pezzo.data()),
+                                   static_cast<std::size_t>(pezzo.size())});
+        };
+        motore.Inizia_acquisizione();
+        Invia(QByteArrayView(flusso).first(flusso.size() / 2));
+        Scegli("Bianchi", 60, "Panca", 500);
+        Invia(QByteArrayView(flusso).sliced(flusso.size() / 2));
+        s.Acquisizione_in_corso = false;
+        QCOMPARE(motore.Lst_valori().Righe(), 4);
+
+        QVERIFY(salva.Salva_automatico());
+        QCOMPARE(vuote, 1);
+        QCOMPARE(QDir(squadra + "Bianchi").entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(squadra + "Rossi").entryList(QDir::Files).size(), 3);
+        const QByteArray riepilogo =
+            Contenuto(squadra + "Rossi/2026  Dec 08  16.59.41 ripetizioni.csv");
+        QCOMPARE(riepilogo.count("\r\nRossi;Squat;80.0; "), 4);
+
+        // From the menu: the dialog opens in Rossi's folder and proposes Rossi's exercise.
+        QStringList richieste;
+        salva.Imposta_scelta_file([&](QWidget*, const Richiesta_file& r) {
+            richieste << r.cartella + "|" + r.nome_proposto;
+            return r.cartella + "/" + r.nome_proposto + ".csv";
+        });
+        salva.Salva_dati_con_nome(nullptr);
+        salva.Salva_file_intero_con_nome(nullptr);
+        QCOMPARE(richieste, (QStringList{squadra + "Rossi|Squat_261208_16.59.41",
+                                         squadra + "Rossi|2026  Dec 08  16.59.41.csv"}));
+        QCOMPARE(Contenuto(squadra + "Rossi/Squat_261208_16.59.41.csv").count("\r\nRossi;Squat;"),
+                 4);
+        QVERIFY(avvisi_.elenco.isEmpty());
+
+        // The next set is Bianchi's.
+        motore.Inizia_acquisizione();
+        QCOMPARE(s.Serie.Dati_esercizio.Atleta, QString("Bianchi"));
+        QCOMPARE(s.Serie.Dati_esercizio.Ampiezza_minima, 500.0f);
+    }
+
     // A cancelled dialog says nothing; a folder that cannot be written (a path through a
     // regular file, which stops root too) gives the reason, keeps the recording, and the next
     // save to another folder works.
@@ -347,6 +435,7 @@ private Q_SLOTS:
         Sessione s;
         s.Campioni.resize(5);
         s.Dati_esercizio.Esercizio = "Squat";
+        s.Fissa_serie();
         Motore_misura motore(s, QLocale::c());
         Salvataggi salva(s, motore.Lst_valori(), avvisi_, QLocale::c());
         Scrivi(radice_ + "/un_file", {});
@@ -371,6 +460,7 @@ private Q_SLOTS:
                                        : "Salva file intero con nome|2026  Dec 04  9.05.7.csv");
         }
         s.Dati_esercizio.Cartella_dati = radice_ + "/un_file/atleta";
+        s.Fissa_serie(); // the set recorded for this athlete
         risposta = s.Dati_esercizio.Cartella_dati + "/x.csv";
         Esegui();
         QCOMPARE(avvisi_.elenco.size(), operazione == "auto" ? 2 : 1);
@@ -381,6 +471,7 @@ private Q_SLOTS:
 
         avvisi_.elenco.clear();
         s.Dati_esercizio.Cartella_dati = radice_ + "/data";
+        s.Fissa_serie();
         risposta = radice_ + "/data/y.csv";
         Esegui();
         QVERIFY(avvisi_.elenco.isEmpty());

@@ -131,9 +131,9 @@ private Q_SLOTS:
         // threshold has not passed it.
         Banco_prova b;
         b.Avvia();
-        b.s.Dati_esercizio.Ampiezza_minima = 100;
-        b.s.Dati_esercizio.Carico = 100;
-        b.s.Soglia_perdita = 20;
+        b.s.Serie.Dati_esercizio.Ampiezza_minima = 100;
+        b.s.Serie.Dati_esercizio.Carico = 100;
+        b.s.Serie.Soglia_perdita = 20;
         b.Primo_sollevamento(500);
         const QList<double> ampiezze{400, 440, 400, 352, 330};
         double alto = 500;

@@ -88,7 +88,7 @@ private Q_SLOTS:
         const bool accettata = ampiezza > 100;
         Banco_prova b;
         b.Avvia();
-        b.s.Dati_esercizio.Ampiezza_minima = 100;
+        b.s.Serie.Dati_esercizio.Ampiezza_minima = 100;
         b.Primo_sollevamento(150);
         b.Discesa(150, 0);
         b.Salita(0, ampiezza);
@@ -113,7 +113,7 @@ private Q_SLOTS:
     void start_of_movement_reset() {
         Banco_prova b;
         b.Avvia(true);
-        b.s.Dati_esercizio.Ampiezza_minima = 100;
+        b.s.Serie.Dati_esercizio.Ampiezza_minima = 100;
         // Serial, factor 1: 1000 ms is still (6 mm/s), 15 ms is 400 mm/s.
         const double pos[] = {0, 0, 80, 80, 150, 230, 230};
         const float t[] = {1000, 15, 1000, 15, 15, 1000, 1000};
@@ -164,9 +164,9 @@ private Q_SLOTS:
         QFETCH(Colore, colore);
         Banco_prova b;
         b.Avvia();
-        b.s.Dati_esercizio.Vmax = 1000;
-        b.s.Dati_esercizio.Limite_sup = 110;
-        b.s.Dati_esercizio.Limite_inf = 90;
+        b.s.Serie.Dati_esercizio.Vmax = 1000;
+        b.s.Serie.Dati_esercizio.Limite_sup = 110;
+        b.s.Serie.Dati_esercizio.Limite_inf = 90;
         b.Primo_sollevamento(200);
         b.Discesa(200, 0);
         b.Movimento(0, spostamento, 400, 16);
