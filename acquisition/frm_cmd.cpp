@@ -191,9 +191,8 @@ void Frm_cmd::Button_Memo_ValueChanged(bool acceso) {
         const QSignalBlocker blocco(Button_Memo);
         Button_Memo->setChecked(acceso);
     }
-    s_.Memo_attivo = acceso;
+    motore_.Imposta_registrazione(acceso);
     if (acceso) {
-        s_.Campioni = std::deque<Campione>(1);
         lampeggio_->start();
     } else {
         lampeggio_->stop();

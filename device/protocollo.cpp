@@ -108,6 +108,7 @@ void Protocollo::Leggi_tipo_scheda() {
     const Calibrazione_scheda calibrazione = Calibrazione_tipo(*tipo);
     s_.Fattore_posizione = calibrazione.Fattore_posizione;
     s_.Fattore_tempo = calibrazione.Fattore_tempo;
+    s_.Tipo_scheda = *tipo;
     Q_EMIT Stato_cambiato();
     if (!calibrazione.Riconosciuta) avvisi_.Mostra(Messaggio_tipo_sconosciuto);
 }
@@ -154,7 +155,7 @@ void Protocollo::Avvia_acquisizione() {
     motore_.Inizia_acquisizione();
     Svuota_ricezione();
     if (auto errore = Invia_comando(QStringLiteral("$F"))) {
-        s_.Acquisizione_in_corso = false;
+        motore_.Fine_acquisizione();
         avvisi_.Mostra(*errore);
         Q_EMIT Avvio_spento();
         return;
@@ -164,7 +165,7 @@ void Protocollo::Avvia_acquisizione() {
 }
 
 void Protocollo::Ferma_acquisizione() {
-    s_.Acquisizione_in_corso = false;
+    motore_.Fine_acquisizione();
     Q_EMIT Avvio_spento();
     // Nothing streams into a closed link (unplugged, or no board was found).
     if (c_ == nullptr || !c_->Aperto()) return;
@@ -195,7 +196,7 @@ void Protocollo::Invia_segnale() {
 
 void Protocollo::Collegamento_perso(const QString& testo) {
     const bool in_corso = s_.Acquisizione_in_corso;
-    s_.Acquisizione_in_corso = false;
+    motore_.Fine_acquisizione();
     s_.Stato_connessione = QStringLiteral(" Disconnesso");
     Q_EMIT Stato_cambiato();
     if (in_corso) Q_EMIT Avvio_spento();

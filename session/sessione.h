@@ -81,6 +81,7 @@ struct Sessione {
     // factors are those of type 3, so a stream decodes to plausible values.
     float Fattore_posizione = Fattore_posizione_tipo23;
     float Fattore_tempo = Fattore_tempo_tipo3;
+    std::int32_t Tipo_scheda = 0; // as the board last reported it; 0 until then
     std::int32_t Canali_abilitati = 0;
     std::int32_t Tempo_campionamento = 0;
 

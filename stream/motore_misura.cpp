@@ -32,6 +32,25 @@ void Motore_misura::Inizia_acquisizione() {
     m_.Disegno_abilitato = true;
     m_.Tempo_corrente = 0;
     m_.Stato_fase = {Stato_fermo, Stato_salita};
+    for (Vista_misura* v : viste_) v->Acquisizione_iniziata();
+}
+
+void Motore_misura::Fine_acquisizione() {
+    const bool in_corso = s_.Acquisizione_in_corso;
+    s_.Acquisizione_in_corso = false;
+    if (in_corso)
+        for (Vista_misura* v : viste_) v->Acquisizione_finita();
+}
+
+void Motore_misura::Imposta_registrazione(bool accesa) {
+    s_.Memo_attivo = accesa;
+    if (accesa) {
+        // A fresh store: the next sample goes to index 0, not after the ones of a
+        // recording switched off earlier (which would leave a run of empty rows).
+        s_.Campioni = std::deque<Campione>(1);
+        s_.Numero_campioni = 0;
+    }
+    for (Vista_misura* v : viste_) v->Registrazione_cambiata(accesa);
 }
 
 void Motore_misura::Spostamento(double posizione, int decimali) {
@@ -42,6 +61,7 @@ void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
     const std::span<const std::uint8_t> record = trama_.Aggiungi(byte);
     const std::size_t conteggio = record.size() / Byte_record_seriale;
     if (conteggio == 0) return;
+    for (Vista_misura* v : viste_) v->Record_ricevuti(record);
     if (posizioni_.size() < conteggio) {
         posizioni_.resize(conteggio);
         tempi_.resize(conteggio);
@@ -64,9 +84,35 @@ void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
         if (!conteggi) break; // a short report: only its whole records count
         posizioni[letti] = Posizione_mm(conteggi->posizione, s_.Fattore_posizione);
         tempi[letti] = Tempo_ms(conteggi->tempo, s_.Fattore_tempo);
-        Spostamento(posizioni[letti], 1);
+        // The record as the serial link carries it: position count, then time count.
+        const std::size_t inizio = letti * Byte_record_hid + Scostamento_posizione_hid;
+        std::copy_n(report.begin() + static_cast<std::ptrdiff_t>(inizio), Byte_record_seriale,
+                    record_hid_.begin() + static_cast<std::ptrdiff_t>(letti * Byte_record_seriale));
     }
-    if (letti > 0) Elabora_blocco(static_cast<std::int16_t>(letti - 1), posizioni, tempi);
+    if (letti == 0) return;
+    const std::span<const std::uint8_t> record(record_hid_.data(), letti * Byte_record_seriale);
+    for (Vista_misura* v : viste_) v->Record_ricevuti(record);
+    for (std::size_t k = 0; k < letti; ++k) Spostamento(posizioni[k], 1);
+    Elabora_blocco(static_cast<std::int16_t>(letti - 1), posizioni, tempi);
+}
+
+void Motore_misura::Record_hid(std::span<const std::uint8_t> record) {
+    std::array<std::uint8_t, Byte_report_hid> report{};
+    const std::size_t interi = record.size() / Byte_record_seriale;
+    for (std::size_t inizio = 0; inizio < interi; inizio += Record_per_report) {
+        const std::size_t quanti = std::min(Record_per_report, interi - inizio);
+        report.fill(0);
+        for (std::size_t k = 0; k < quanti; ++k)
+            std::copy_n(
+                record.begin() + static_cast<std::ptrdiff_t>((inizio + k) * Byte_record_seriale),
+                Byte_record_seriale,
+                report.begin() +
+                    static_cast<std::ptrdiff_t>(k * Byte_record_hid + Scostamento_posizione_hid));
+        // A last group of fewer than eight: a report cut after its whole records.
+        const std::size_t lunghezza =
+            quanti == Record_per_report ? Byte_report_hid : quanti * Byte_record_hid;
+        Report_hid({report.data(), lunghezza});
+    }
 }
 
 void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, const float* tempi_ms) {

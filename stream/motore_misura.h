@@ -5,6 +5,7 @@
 
 #include "session/sessione.h"
 #include "stream/analisi_alzata.h"
+#include "stream/decodifica.h"
 #include "stream/lista_valori.h"
 #include "stream/trama_seriale.h"
 #include "stream/vista_misura.h"
@@ -48,12 +49,20 @@ public:
     void Inizia_acquisizione();
     // The measurement reset.
     void Azzera_misura();
+    // The end of an acquisition (stopped, refused or its link lost): Acquisizione_in_corso
+    // off. Nothing of the measurement changes.
+    void Fine_acquisizione();
+    // Recording on (the sample store starts afresh, from index 0) or off.
+    void Imposta_registrazione(bool accesa);
 
     // Serial stream: the bytes of one read. Its whole records make one block; the bytes
     // of a record cut by the read wait for the next one.
     void Blocco_seriale(std::span<const std::uint8_t> byte);
     // HID stream: one input report (65 bytes; of a shorter one only the whole records).
     void Report_hid(std::span<const std::uint8_t> report);
+    // HID stream as its records, 6 bytes each (as listeners are told them): the reports
+    // they came in, eight records each.
+    void Record_hid(std::span<const std::uint8_t> record);
 
     // Velocities, recording, live processing and drawing of one block (samples 0..n).
     void Elabora_blocco(std::int16_t n, const double* posizioni, const float* tempi_ms);
@@ -124,6 +133,8 @@ private:
     bool analisi_attiva_ = true;
     std::vector<Analisi_ripetizione> analisi_;
     float migliore_vmedia_ = 0; // the set's best so far
+    // The records of one HID report as listeners get them.
+    std::array<std::uint8_t, Record_per_report * Byte_record_seriale> record_hid_{};
     // Work arrays of one block, kept to avoid allocating per block.
     std::vector<double> posizioni_;
     std::vector<float> tempi_;

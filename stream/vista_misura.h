@@ -69,4 +69,14 @@ public:
 
     // Measurement reset: no samples, no repetitions, the time restarts from the origin.
     virtual void Misura_azzerata() {}
+
+    // An acquisition started (after its measurement reset) and ended: between the two,
+    // every record the board sent is told whole, 6 bytes each (position count, then time
+    // count, little-endian; a HID record without its two unused bytes), in order, before
+    // it is processed.
+    virtual void Acquisizione_iniziata() {}
+    virtual void Record_ricevuti(std::span<const std::uint8_t> record) { (void)record; }
+    virtual void Acquisizione_finita() {}
+    // Recording was switched on (the sample store starts afresh) or off.
+    virtual void Registrazione_cambiata(bool accesa) { (void)accesa; }
 };

@@ -1,0 +1,93 @@
+#pragma once
+// The journal of an acquisition: what the board sends is written to disk as it arrives,
+// so that a recorded set survives a crash, a killed program or a power cut, and a save
+// that failed. Two files in the data folder's "recupero" folder, with one name:
+//  - "<name>.ktj", text: a first line, the settings the set was recorded with (enough
+//    to process it again as it was), then one line per operator action that changes the
+//    measurement (recording on or off, reset, saved), each after the number of records
+//    that came before it;
+//  - "<name>.ktr", the records as the board sent them, 6 bytes each (position count,
+//    then time count, little-endian), nothing else: a record cut by a crash is dropped on
+//    reading, and the next ones can never be shifted.
+// A journal whose recorded data were all saved is deleted when its acquisition ends; one
+// with data not saved stays, and the next start of the program gives the set back.
+
+#include "session/sessione.h"
+#include "stream/vista_misura.h"
+
+#include <QDateTime>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class Scrittura_differita;
+
+// The folder of the journals under the data folder.
+inline const QString Cartella_giornali = QStringLiteral("recupero");
+inline const QString Estensione_giornale = QStringLiteral(".ktj");
+inline const QString Estensione_record = QStringLiteral(".ktr");
+
+// What a journal says of its set.
+struct Intestazione_giornale {
+    bool hid = false; // the link: USB HID, else serial
+    std::int32_t tipo_scheda = 0;
+    float fattore_posizione = 0;
+    float fattore_tempo = 0;
+    Impostazioni_serie serie;
+    QDateTime inizio;
+    bool registrazione = false; // recording on at the start
+};
+
+// Operator actions, as the journal writes them.
+enum class Evento_giornale { Registrazione_accesa, Registrazione_spenta, Azzeramento, Salvataggio };
+
+// The text file's first part: a first line and "key=value" lines, UTF-8, then "---".
+QByteArray Componi_intestazione(const Intestazione_giornale& intestazione);
+
+class Giornale_serie : public Vista_misura {
+public:
+    explicit Giornale_serie(const Sessione& sessione);
+    ~Giornale_serie() override;
+
+    // Where the journals go ("<data folder>/recupero", made when first needed); none:
+    // nothing is written.
+    void Imposta_cartella(const QString& cartella) { cartella_ = cartella; }
+    const QString& Cartella() const { return cartella_; }
+
+    void Acquisizione_iniziata() override;
+    void Record_ricevuti(std::span<const std::uint8_t> record) override;
+    void Registrazione_cambiata(bool accesa) override;
+    void Misura_azzerata() override;
+    void Acquisizione_finita() override;
+
+    // The set in memory is saved whole (its files written and synced): the journal no
+    // longer needs what came before; once the acquisition has ended it is deleted, unless
+    // it still holds data of an earlier part not saved.
+    void Serie_salvata();
+    // Recorded data of the set in memory that no save has kept yet.
+    bool Dati_non_salvati() const { return non_salvati_; }
+    // The text file of the current journal (open, or kept after its acquisition because
+    // it holds data not saved); empty when there is none.
+    const QString& File() const { return file_; }
+    // The journal could not be written (not created, disk full): the reason, once per
+    // acquisition; the set itself is still kept in memory.
+    std::optional<QString> Prendi_errore();
+
+private:
+    void Evento(Evento_giornale evento);
+    void Chiudi();
+    void Elimina();
+    void Segna_errore(const std::optional<QString>& errore);
+
+    const Sessione& s_;
+    QString cartella_;
+    QString file_;
+    std::unique_ptr<Scrittura_differita> testo_;
+    std::unique_ptr<Scrittura_differita> record_;
+    std::int64_t numero_record_ = 0;
+    bool aperto_ = false;
+    bool non_salvati_ = false; // the part since the last save or reset holds recorded data
+    bool trattenuto_ = false;  // an earlier part was left unsaved: keep the journal
+    std::optional<QString> errore_;
+    bool errore_detto_ = false;
+};

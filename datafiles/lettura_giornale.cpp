@@ -1,0 +1,180 @@
+#include "datafiles/lettura_giornale.h"
+
+#include "stream/decodifica.h"
+#include "stream/motore_misura.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+QString Testo(const QByteArray& valore) {
+    QString t = QString::fromUtf8(valore);
+    QString uscita;
+    uscita.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == QLatin1Char('\\') && i + 1 < t.size()) {
+            ++i;
+            uscita += t[i] == QLatin1Char('n') ? QChar(QLatin1Char('\n')) : t[i];
+        } else {
+            uscita += t[i];
+        }
+    }
+    return uscita;
+}
+
+std::optional<Evento_giornale> Evento_da_testo(const QByteArray& testo) {
+    if (testo == "registrazione=1") return Evento_giornale::Registrazione_accesa;
+    if (testo == "registrazione=0") return Evento_giornale::Registrazione_spenta;
+    if (testo == "azzera") return Evento_giornale::Azzeramento;
+    if (testo == "salvata") return Evento_giornale::Salvataggio;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto) {
+    letto = Giornale_letto{};
+    letto.file = nome;
+    QFile file(nome);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("impossibile leggere il giornale (%1)").arg(file.errorString());
+    if (file.readLine() != "kinetrack giornale 1\n")
+        return QStringLiteral("non è un giornale di kinetrack");
+
+    QHash<QByteArray, QByteArray> valori;
+    bool fine_intestazione = false;
+    while (!file.atEnd()) {
+        QByteArray riga = file.readLine();
+        if (!riga.endsWith('\n')) break; // a line cut by a crash
+        riga.chop(1);
+        if (riga == "---") {
+            fine_intestazione = true;
+            break;
+        }
+        const qsizetype uguale = riga.indexOf('=');
+        if (uguale <= 0)
+            return QStringLiteral("riga dell'intestazione illeggibile: %1")
+                .arg(QString::fromUtf8(riga));
+        valori.insert(riga.left(uguale), riga.mid(uguale + 1));
+    }
+    if (!fine_intestazione) return QStringLiteral("intestazione incompleta");
+
+    Intestazione_giornale& i = letto.intestazione;
+    Dati_esercizio_t& d = i.serie.Dati_esercizio;
+    const auto numero = [&valori](const char* chiave, float& destinazione) {
+        bool ok = false;
+        destinazione = valori.value(chiave).toFloat(&ok);
+        return ok;
+    };
+    const QByteArray collegamento = valori.value("collegamento");
+    bool tipo_ok = false;
+    i.tipo_scheda = valori.value("tipo_scheda").toInt(&tipo_ok);
+    i.hid = collegamento == "hid";
+    i.inizio = QDateTime::fromString(QString::fromUtf8(valori.value("inizio")), Qt::ISODateWithMs);
+    i.registrazione = valori.value("registrazione") == "1";
+    d.Squadra = Testo(valori.value("squadra"));
+    d.Atleta = Testo(valori.value("atleta"));
+    d.Esercizio = Testo(valori.value("esercizio"));
+    d.Cartella_dati = Testo(valori.value("cartella_dati"));
+    const bool numeri_ok = numero("fattore_posizione", i.fattore_posizione) &&
+                           numero("fattore_tempo", i.fattore_tempo) && numero("carico", d.Carico) &&
+                           numero("vmax", d.Vmax) && numero("limite_sup", d.Limite_sup) &&
+                           numero("limite_inf", d.Limite_inf) &&
+                           numero("ampiezza_minima", d.Ampiezza_minima) &&
+                           numero("soglia_perdita", i.serie.Soglia_perdita);
+    if ((collegamento != "hid" && collegamento != "seriale") || !tipo_ok || !numeri_ok ||
+        !i.inizio.isValid())
+        return QStringLiteral("intestazione danneggiata");
+
+    // The operator's actions; a line cut by a crash, or one of a later version, is left out.
+    while (!file.atEnd()) {
+        QByteArray riga = file.readLine();
+        if (!riga.endsWith('\n')) break;
+        riga.chop(1);
+        const qsizetype spazio = riga.indexOf(' ');
+        bool ok = false;
+        const qint64 dopo = riga.left(spazio).toLongLong(&ok);
+        const auto evento = Evento_da_testo(riga.mid(spazio + 1));
+        if (spazio <= 0 || !ok || dopo < 0 || !evento) continue;
+        letto.eventi.push_back({dopo, *evento});
+    }
+
+    QString record = nome;
+    if (record.endsWith(Estensione_giornale)) record.chop(Estensione_giornale.size());
+    letto.file_record = record + Estensione_record;
+    const QFileInfo info(letto.file_record);
+    letto.numero_record = info.exists() ? info.size() / qint64(Byte_record_seriale) : 0;
+    return std::nullopt;
+}
+
+std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessione& s,
+                                          Motore_misura& motore,
+                                          const std::function<void()>& salva) {
+    const Intestazione_giornale& i = giornale.intestazione;
+    s.Usa_hid = i.hid;
+    s.Usa_seriale = !i.hid;
+    s.Tipo_scheda = i.tipo_scheda;
+    s.Fattore_posizione = i.fattore_posizione;
+    s.Fattore_tempo = i.fattore_tempo;
+    s.Dati_esercizio = i.serie.Dati_esercizio;
+    s.Soglia_perdita = i.serie.Soglia_perdita;
+    s.Memo_attivo = i.registrazione;
+    motore.Inizia_acquisizione();
+
+    QFile file(giornale.file_record);
+    if (giornale.numero_record > 0 && !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("impossibile leggere i record (%1)").arg(file.errorString());
+
+    // Data recorded since the last save or reset: what a save at this point would keep.
+    bool non_salvati = false;
+    std::int64_t letti = 0;
+    const auto Leggi_fino_a = [&](std::int64_t fine) -> bool {
+        constexpr std::int64_t Per_volta = 65536; // records
+        while (letti < fine) {
+            const std::int64_t quanti = std::min(Per_volta, fine - letti);
+            const QByteArray dati = file.read(quanti * qint64(Byte_record_seriale));
+            if (dati.size() != quanti * qint64(Byte_record_seriale)) return false;
+            const std::span<const std::uint8_t> byte(
+                reinterpret_cast<const std::uint8_t*>(dati.constData()), std::size_t(dati.size()));
+            if (i.hid)
+                motore.Record_hid(byte);
+            else
+                motore.Blocco_seriale(byte);
+            if (s.Memo_attivo) non_salvati = true;
+            letti += quanti;
+        }
+        return true;
+    };
+    const auto Salva_se_serve = [&] {
+        if (non_salvati) salva();
+        non_salvati = false;
+    };
+
+    for (const Evento_letto& e : giornale.eventi) {
+        if (!Leggi_fino_a(std::min(e.dopo_record, giornale.numero_record)))
+            return QStringLiteral("impossibile leggere i record (%1)").arg(file.errorString());
+        switch (e.evento) {
+        case Evento_giornale::Registrazione_accesa:
+            motore.Imposta_registrazione(true);
+            break;
+        case Evento_giornale::Registrazione_spenta:
+            Salva_se_serve();
+            motore.Imposta_registrazione(false);
+            break;
+        case Evento_giornale::Azzeramento:
+            Salva_se_serve();
+            motore.Azzera_misura();
+            break;
+        case Evento_giornale::Salvataggio:
+            non_salvati = false;
+            break;
+        }
+    }
+    if (!Leggi_fino_a(giornale.numero_record))
+        return QStringLiteral("impossibile leggere i record (%1)").arg(file.errorString());
+    motore.Fine_acquisizione();
+    Salva_se_serve();
+    return std::nullopt;
+}

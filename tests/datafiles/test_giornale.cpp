@@ -1,0 +1,274 @@
+// The set's journal: written as the board streams, it gives the set back after the
+// program was interrupted, equal to what the stop would have saved from the same records;
+// a cut record, a damaged journal, the operator's resets and recording switches, and the
+// deletion once the set is saved.
+
+#include "board/flusso_scheda.h"
+#include "datafiles/giornale_serie.h"
+#include "datafiles/lettura_giornale.h"
+#include "datafiles/recupero_serie.h"
+#include "datafiles/salva_serie.h"
+#include "session/tipi_scheda.h"
+#include "stream/motore_misura.h"
+#include "tests/support/file_prova.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QLocale Locale_prova(QLocale::Italian, QLocale::Italy);
+
+// Five lifts after the unracking one, then a long hold.
+QByteArray Flusso(Collegamento collegamento, int tipo = 1) {
+    Parametri_copione parametri;
+    parametri.ripetizioni = 5;
+    std::vector<Record_scheda> record;
+    Flusso_copione(Genera_copione(parametri, 7), tipo, collegamento).Tutti(record);
+    QByteArray byte;
+    for (const Record_scheda& r : record) {
+        std::vector<std::uint8_t> sei;
+        Accoda_seriale(r, sei);
+        byte.append(reinterpret_cast<const char*>(sei.data()), qsizetype(sei.size()));
+    }
+    return byte;
+}
+
+std::span<const std::uint8_t> Byte(QByteArrayView v) {
+    return {reinterpret_cast<const std::uint8_t*>(v.data()), std::size_t(v.size())};
+}
+
+// A live program without windows: session, engine, journal.
+struct Banco {
+    Sessione s;
+    Motore_misura motore{s, Locale_prova};
+    Giornale_serie giornale{s};
+    explicit Banco(const QString& cartella_applicazione, bool hid = false, int tipo = 1) {
+        s.Cartella_applicazione = cartella_applicazione;
+        s.Usa_hid = hid;
+        s.Usa_seriale = !hid;
+        s.Tipo_scheda = tipo;
+        const Calibrazione_scheda c = Calibrazione_tipo(tipo);
+        s.Fattore_posizione = c.Fattore_posizione;
+        s.Fattore_tempo = c.Fattore_tempo;
+        auto& d = s.Dati_esercizio;
+        d.Squadra = "Squadra A";
+        d.Atleta = "\u0160imek \"Ale\"\\n";
+        d.Esercizio = "Squat";
+        d.Carico = 82.5f;
+        d.Vmax = 900;
+        d.Limite_sup = 110;
+        d.Limite_inf = 80;
+        d.Ampiezza_minima = 100;
+        d.Cartella_dati = cartella_applicazione + "/Squadra A/Simek";
+        QDir().mkpath(d.Cartella_dati);
+        s.Soglia_perdita = 15;
+        giornale.Imposta_cartella(cartella_applicazione + "/recupero");
+        motore.Aggiungi_vista(giornale);
+    }
+    void Invia(QByteArrayView record) {
+        if (s.Usa_hid)
+            motore.Record_hid(Byte(record));
+        else
+            // As the serial port hands them: 12 bytes per read.
+            for (qsizetype i = 0; i < record.size(); i += 12)
+                motore.Blocco_seriale(
+                    Byte(record.sliced(i, std::min<qsizetype>(12, record.size() - i))));
+    }
+    // The three files the stop would write at `adesso`, read back.
+    QList<QByteArray> File_attesi(const QString& cartella, const QDateTime& adesso) {
+        Sessione copia = s;
+        copia.Cartella_applicazione = cartella;
+        copia.Serie.Dati_esercizio.Cartella_dati = cartella + "/atteso";
+        QDir().mkpath(copia.Serie.Dati_esercizio.Cartella_dati);
+        const Esito_serie e =
+            Salva_serie(copia, motore.Lst_valori(), &motore.Analisi(), Locale_prova, adesso);
+        QList<QByteArray> contenuti;
+        for (const QString& f : e.scritti) contenuti << Contenuto(f);
+        return contenuti;
+    }
+};
+
+QStringList File_in(const QString& cartella) {
+    return QDir(cartella).entryList(QDir::Files, QDir::Name);
+}
+
+QList<QByteArray> Contenuti(const QString& cartella) {
+    QList<QByteArray> c;
+    for (const QString& f : File_in(cartella)) c << Contenuto(cartella + "/" + f);
+    return c;
+}
+
+// Sample file, summary, analysis: the order Salva_serie writes them; the folder lists them
+// by name (analysis, summary, samples).
+QList<QByteArray> Ordine_scrittura(QList<QByteArray> per_nome) {
+    std::reverse(per_nome.begin(), per_nome.end());
+    return per_nome;
+}
+
+} // namespace
+
+class Test_giornale : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Interrupted before its save, the set comes back at the next start equal to what the
+    // stop would have written, into its own athlete's folder; the journal goes. A record
+    // cut by the interruption is left out, the ones before it are all there.
+    void set_given_back_as_the_stop_would_save_it_data() {
+        QTest::addColumn<bool>("hid");
+        QTest::addColumn<int>("taglio"); // bytes cut from the end of the records file
+        QTest::newRow("serial") << false << 0;
+        QTest::newRow("serial, last record cut") << false << 4;
+        QTest::newRow("USB") << true << 0;
+        QTest::newRow("USB, last record cut") << true << 3;
+    }
+    void set_given_back_as_the_stop_would_save_it() {
+        QFETCH(bool, hid);
+        QFETCH(int, taglio);
+        QTemporaryDir radice;
+        const QByteArray flusso = Flusso(hid ? Collegamento::Hid : Collegamento::Seriale);
+        QString file_giornale;
+        {
+            Banco b(radice.path(), hid);
+            b.motore.Imposta_registrazione(true);
+            b.motore.Inizia_acquisizione();
+            file_giornale = b.giornale.File();
+            QVERIFY(file_giornale.startsWith(radice.path() + "/recupero/serie "));
+            b.Invia(flusso);
+            QVERIFY(b.motore.Lst_valori().Righe() >= 4);
+            // The program dies here: no stop, no save.
+        }
+        QString record = file_giornale;
+        record.replace(".ktj", ".ktr");
+        QCOMPARE(QFileInfo(record).size(), flusso.size());
+        QFile f(record);
+        QVERIFY(f.resize(flusso.size() - taglio));
+        const QDateTime modificato = QFileInfo(record).lastModified();
+
+        // What the live program would have saved from the records that reached the disk.
+        QTemporaryDir altrove;
+        Banco atteso(altrove.path(), hid);
+        atteso.motore.Imposta_registrazione(true);
+        atteso.motore.Inizia_acquisizione();
+        atteso.Invia(QByteArrayView(flusso).first((flusso.size() - taglio) / 6 * 6));
+        atteso.motore.Fine_acquisizione();
+        const QList<QByteArray> attesi = atteso.File_attesi(altrove.path(), modificato);
+        QCOMPARE(attesi.size(), 3);
+        QVERIFY(attesi[0].count('\n') > 100 && attesi[1].count('\n') >= 6);
+
+        const auto esiti = Recupera_serie(radice.path(), Locale_prova);
+        QCOMPARE(esiti.size(), std::size_t(1));
+        QVERIFY(!esiti[0].errore);
+        const QString atleta = radice.path() + "/Squadra A/Simek";
+        QCOMPARE(Ordine_scrittura(Contenuti(atleta)), attesi);
+        QCOMPARE(esiti[0].file, QStringList{atleta + "/" + File_in(atleta).constLast()});
+        QCOMPARE(File_in(radice.path() + "/recupero"), QStringList());
+        const QString messaggio = Messaggio_recupero(esiti, Locale_prova);
+        QVERIFY2(messaggio.startsWith("Serie del ") && messaggio.contains(" recuperata: " + atleta),
+                 qPrintable(messaggio));
+        // Nothing left for the start after.
+        QVERIFY(Recupera_serie(radice.path(), Locale_prova).empty());
+    }
+
+    // A normal stop saves the set and the journal goes with it; an acquisition without
+    // recording leaves none; one whose save failed keeps it, and the next start saves it.
+    void journal_kept_until_the_set_is_saved() {
+        QTemporaryDir radice;
+        const QByteArray flusso = Flusso(Collegamento::Seriale, 2);
+        Banco b(radice.path(), false, 2);
+        b.motore.Inizia_acquisizione(); // recording off
+        b.Invia(flusso.first(600));
+        b.motore.Fine_acquisizione();
+        QCOMPARE(File_in(radice.path() + "/recupero"), QStringList());
+
+        b.motore.Imposta_registrazione(true);
+        b.motore.Inizia_acquisizione();
+        b.Invia(flusso);
+        b.motore.Fine_acquisizione();
+        QVERIFY(b.giornale.Dati_non_salvati());
+        QCOMPARE(File_in(radice.path() + "/recupero").size(), 2);
+        b.giornale.Serie_salvata();
+        QCOMPARE(File_in(radice.path() + "/recupero"), QStringList());
+        QVERIFY(b.giornale.File().isEmpty());
+
+        // The save failed: the journal stays through the next acquisition.
+        b.motore.Inizia_acquisizione();
+        b.Invia(flusso);
+        b.motore.Fine_acquisizione();
+        const QString rimasto = b.giornale.File();
+        b.motore.Inizia_acquisizione();
+        b.Invia(flusso.first(600));
+        b.motore.Fine_acquisizione();
+        b.giornale.Serie_salvata();
+        QCOMPARE(File_in(radice.path() + "/recupero"),
+                 QStringList({QFileInfo(rimasto).fileName(),
+                              QFileInfo(rimasto).completeBaseName() + ".ktr"}));
+        const auto esiti = Recupera_serie(radice.path(), Locale_prova);
+        QCOMPARE(esiti.size(), std::size_t(1));
+        QCOMPARE(esiti[0].file.size(), 1);
+    }
+
+    // A reset and recording switched off and on during a set: every recorded part is a
+    // set of its own. Parts the live program saved are not saved again; the others are.
+    void parts_of_a_set() {
+        QTemporaryDir radice;
+        const QByteArray flusso = Flusso(Collegamento::Seriale);
+        const qsizetype terzo = flusso.size() / 3 / 6 * 6;
+        {
+            Banco b(radice.path());
+            b.motore.Imposta_registrazione(true);
+            b.motore.Inizia_acquisizione();
+            b.Invia(flusso.first(terzo));
+            b.giornale.Serie_salvata(); // saved live before its reset
+            b.motore.Azzera_misura();
+            b.Invia(flusso.sliced(terzo, terzo));
+            b.motore.Imposta_registrazione(false); // its save failed: this part stays
+            QVERIFY(!b.giornale.Dati_non_salvati());
+            b.motore.Imposta_registrazione(true);
+            b.Invia(flusso.sliced(2 * terzo));
+            // interrupted
+        }
+        const auto esiti = Recupera_serie(radice.path(), Locale_prova);
+        QCOMPARE(esiti.size(), std::size_t(1));
+        QVERIFY(!esiti[0].errore);
+        QCOMPARE(esiti[0].file.size(), 2); // the second part and the third
+        QCOMPARE(File_in(radice.path() + "/Squadra A/Simek").size(), 6);
+    }
+
+    // A journal that cannot be read is moved aside and named, never deleted.
+    void damaged_journal_moved_aside() {
+        QTemporaryDir radice;
+        const QString cartella = radice.path() + "/recupero/";
+        Scrivi(cartella + "serie 1.ktj", "kinetrack giornale 1\ncollegamento=seriale\n---\n");
+        Scrivi(cartella + "serie 1.ktr", QByteArray(60, '\1'));
+        Scrivi(cartella + "vecchia.ktr", QByteArray(60, '\1')); // its set was saved
+        const auto esiti = Recupera_serie(radice.path(), Locale_prova);
+        QCOMPARE(esiti.size(), std::size_t(1));
+        QCOMPARE(esiti[0].spostato, cartella + "danneggiati/serie 1.ktj");
+        QCOMPARE(File_in(cartella), QStringList());
+        QCOMPARE(File_in(cartella + "danneggiati"), QStringList({"serie 1.ktj", "serie 1.ktr"}));
+        QVERIFY(Messaggio_recupero(esiti, Locale_prova).contains("danneggiat"));
+    }
+
+    // The header keeps every setting of the set exactly, names with any character in them.
+    void header_round_trip() {
+        QTemporaryDir radice;
+        Banco b(radice.path(), true, 3);
+        b.motore.Imposta_registrazione(true);
+        b.motore.Inizia_acquisizione();
+        Giornale_letto letto;
+        QCOMPARE(Leggi_giornale(b.giornale.File(), letto), std::nullopt);
+        const Intestazione_giornale& i = letto.intestazione;
+        QVERIFY(i.hid && i.registrazione);
+        QCOMPARE(i.tipo_scheda, 3);
+        QCOMPARE(i.fattore_tempo, Fattore_tempo_tipo3);
+        const Dati_esercizio_t& d = i.serie.Dati_esercizio;
+        QCOMPARE(d.Atleta, b.s.Dati_esercizio.Atleta);
+        QCOMPARE(d.Carico, 82.5f);
+        QCOMPARE(d.Cartella_dati, b.s.Dati_esercizio.Cartella_dati);
+        QCOMPARE(i.serie.Soglia_perdita, 15.0f);
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_giornale)
+#include "test_giornale.moc"
