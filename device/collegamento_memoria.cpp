@@ -20,9 +20,7 @@ std::optional<QString> Collegamento_memoria::Invia(const QByteArray& comando) {
 QByteArray Collegamento_memoria::Attendi_risposta(int quanti, int attesa_ms) {
     if (in_attesa_ || !con_risposte_) return {};
     in_attesa_ = true;
-    const bool arrivata = Attendi_finche(
-        this, &Collegamento_memoria::Arrivati, [&] { return in_arrivo.size() >= quanti; },
-        attesa_ms);
+    const bool arrivata = Attendi_finche([&] { return in_arrivo.size() >= quanti; }, attesa_ms);
     in_attesa_ = false;
     if (!arrivata) return {};
     const QByteArray risposta = in_arrivo.left(quanti);

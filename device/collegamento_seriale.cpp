@@ -85,9 +85,8 @@ QByteArray Collegamento_seriale::Attendi_risposta(int quanti, int attesa_ms) {
     try {
         porta_.Imposta_modo_binario(true);
         porta_.Imposta_lunghezza_lettura(quanti);
-        const bool arrivata = Attendi_finche(
-            &porta_, &Porta_seriale::Byte_arrivati,
-            [&] { return porta_.Byte_in_attesa() >= quanti; }, attesa_ms);
+        const bool arrivata =
+            Attendi_finche([&] { return porta_.Byte_in_attesa() >= quanti; }, attesa_ms);
         if (arrivata) return porta_.Leggi();
     } catch (const Errore_porta&) {
         // The port failed during the wait: no reply, like a silent board. A vanished
