@@ -1,13 +1,66 @@
 #include "platform/mappa_porte.h"
 
+#include "platform/errori_sistema.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+QString Cartella_base() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return runtime.isEmpty() ? QStringLiteral("/tmp/kinetrack-%1").arg(::getuid())
+                             : QDir::cleanPath(runtime);
+}
+
+// Nothing when `cartella` is missing or a folder of this user that nobody else can write.
+std::optional<QString> Controlla(const QString& cartella) {
+    struct stat stato {};
+    if (::lstat(QFile::encodeName(cartella).constData(), &stato) != 0)
+        return errno == ENOENT ? std::nullopt
+                               : std::optional(QStringLiteral("la cartella %1 non è leggibile: %2")
+                                                   .arg(cartella, Testo_errore_sistema(errno)));
+    if (!S_ISDIR(stato.st_mode))
+        return QStringLiteral("%1 non è una cartella (forse un collegamento messo da altri)")
+            .arg(cartella);
+    if (stato.st_uid != ::getuid())
+        return QStringLiteral("la cartella %1 appartiene a un altro utente").arg(cartella);
+    if ((stato.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return QStringLiteral("la cartella %1 è scrivibile da altri utenti").arg(cartella);
+    return std::nullopt;
+}
+
+QString Spiegazione(const QString& motivo) {
+    return QStringLiteral("Le porte della scheda virtuale non sono usate: %1. Un altro utente "
+                          "potrebbe fingersi la scheda. Rimuovere la cartella o impostare "
+                          "XDG_RUNTIME_DIR su una cartella propria.")
+        .arg(motivo);
+}
+
+} // namespace
+
 QString Cartella_porte() {
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty()) runtime = QStringLiteral("/tmp/kinetrack-%1").arg(::getuid());
-    return QDir::cleanPath(runtime + QStringLiteral("/kinetrack"));
+    return Cartella_base() + QStringLiteral("/kinetrack");
+}
+
+std::optional<QString> Verifica_cartella_porte() {
+    for (const QString& cartella : {Cartella_base(), Cartella_porte()})
+        if (auto motivo = Controlla(cartella)) return Spiegazione(*motivo);
+    return std::nullopt;
+}
+
+std::optional<QString> Prepara_cartella_porte() {
+    for (const QString& cartella : {Cartella_base(), Cartella_porte()}) {
+        if (::mkdir(QFile::encodeName(cartella).constData(), 0700) != 0 && errno != EEXIST)
+            return QStringLiteral("Impossibile creare la cartella %1: %2")
+                .arg(cartella, Testo_errore_sistema(errno));
+        if (auto motivo = Controlla(cartella)) return Spiegazione(*motivo);
+    }
+    return std::nullopt;
 }
 
 QString Collegamento_porta(int numero) {
@@ -24,6 +77,8 @@ QString Dispositivo_fisso(int numero) {
 
 QString Dispositivo_porta(int numero) {
     const QFileInfo collegamento(Collegamento_porta(numero));
+    // A link in a folder others can write is not taken (nor falls back to the fixed rule).
+    if ((collegamento.isSymLink() || collegamento.exists()) && Verifica_cartella_porte()) return {};
     if (collegamento.isSymLink() || collegamento.exists()) {
         // canonicalFilePath() is empty for a dangling link.
         return collegamento.canonicalFilePath();
@@ -34,6 +89,10 @@ QString Dispositivo_porta(int numero) {
 }
 
 QString Descrizione_porta(int numero) {
+    const QFileInfo link(Collegamento_porta(numero));
+    if (link.isSymLink() || link.exists())
+        if (auto motivo = Verifica_cartella_porte())
+            return QStringLiteral("com%1: nessun dispositivo. %2").arg(numero).arg(*motivo);
     const QString dispositivo = Dispositivo_porta(numero);
     if (!dispositivo.isEmpty()) return QStringLiteral("com%1 = %2").arg(numero).arg(dispositivo);
     const QFileInfo collegamento(Collegamento_porta(numero));

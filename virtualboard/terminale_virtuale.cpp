@@ -1,5 +1,7 @@
 #include "virtualboard/terminale_virtuale.h"
 
+#include "platform/mappa_porte.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -15,12 +17,6 @@ namespace {
 QString Testo_errno(const char* operazione) {
     return QStringLiteral("%1: %2").arg(QLatin1String(operazione),
                                         QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-std::optional<QString> Crea_cartella_privata(const QByteArray& percorso) {
-    if (::mkdir(percorso.constData(), 0700) != 0 && errno != EEXIST)
-        return Testo_errno("mkdir " + percorso);
-    return std::nullopt;
 }
 
 QByteArray Percorso_collegamento(int numero) {
@@ -127,21 +123,12 @@ void Terminale_virtuale::Chiudi() {
     slave_ = master_ = -1;
 }
 
-namespace {
-QByteArray Base_collegamenti() {
-    const QByteArray base = qgetenv("XDG_RUNTIME_DIR");
-    return base.isEmpty() ? "/tmp/kinetrack-" + QByteArray::number(::getuid()) : base;
-}
-} // namespace
-
 QString Cartella_collegamenti() {
-    return QFile::decodeName(Base_collegamenti() + "/kinetrack");
+    return Cartella_porte();
 }
 
 std::optional<QString> Crea_cartella_collegamenti() {
-    if (qgetenv("XDG_RUNTIME_DIR").isEmpty())
-        if (auto errore = Crea_cartella_privata(Base_collegamenti())) return errore;
-    return Crea_cartella_privata(QFile::encodeName(Cartella_collegamenti()));
+    return Prepara_cartella_porte();
 }
 
 std::optional<QString> Crea_collegamento_porta(int numero, const QString& destinazione) {

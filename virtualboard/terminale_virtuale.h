@@ -29,10 +29,11 @@ private:
     QString percorso_;
 };
 
-// Where port-number links live: $XDG_RUNTIME_DIR/kinetrack, or /tmp/kinetrack-<uid>/kinetrack
-// when the variable is unset.
+// Where port-number links live (the program's own rule): $XDG_RUNTIME_DIR/kinetrack, or
+// /tmp/kinetrack-<uid>/kinetrack when the variable is unset.
 QString Cartella_collegamenti();
-// Creates it (and the /tmp base) with mode 0700 if missing; the reason on failure.
+// Creates it (and the /tmp base) with mode 0700 if missing; the reason when it is missing
+// and cannot be made, or is not this user's alone.
 std::optional<QString> Crea_cartella_collegamenti();
 
 // Claims port number `numero` by linking <folder>/com<numero> to `destinazione`, with this
