@@ -1,5 +1,6 @@
 #include "datafiles/lettura_sommario.h"
 
+#include "datafiles/codifica_1252.h"
 #include "session/formato.h"
 
 #include <QFile>
@@ -36,14 +37,14 @@ constexpr qint64 Lunghezza_titoli = 4096;
 // The fields of a line: cut at ";", without the line end and the empty text after the
 // last ";".
 QStringList Campi(const QByteArray& riga) {
-    QString testo = QString::fromLatin1(riga);
+    QString testo = Testo_da_1252(riga);
     while (testo.endsWith(QLatin1Char('\n')) || testo.endsWith(QLatin1Char('\r'))) testo.chop(1);
     QStringList campi = testo.split(QLatin1Char(';'));
     if (campi.last().trimmed().isEmpty()) campi.removeLast();
     return campi;
 }
 
-// Case aside; "N°Rip" also as a file re-saved in UTF-8 spells it when read as Latin-1.
+// Case aside; "N°Rip" also as a file re-saved in UTF-8 spells it when read in the code page.
 bool Sono_titoli(const QStringList& campi, const QStringList& titoli) {
     if (campi.size() != titoli.size()) return false;
     for (qsizetype i = 0; i < campi.size(); ++i) {

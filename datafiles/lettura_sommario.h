@@ -3,7 +3,7 @@
 // profile needs them: the repetition summary file (salva_ripetizioni.h), known by its
 // title line whatever its name, and the analysis file beside it. Both carry the regional
 // decimal separator of the computer that saved them; it is found again from the numbers,
-// so a file reads the same on an Italian and an English computer. Latin-1 text.
+// so a file reads the same on an Italian and an English computer. windows-1252 text.
 
 #include <QString>
 #include <optional>

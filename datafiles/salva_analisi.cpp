@@ -1,5 +1,6 @@
 #include "datafiles/salva_analisi.h"
 
+#include "datafiles/codifica_1252.h"
 #include "session/formato.h"
 
 #include <QFile>
@@ -31,7 +32,7 @@ std::optional<QString> Salva_analisi(const QString& nome_file,
     }
     QFile file(nome_file);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    const QByteArray byte = testo.toLatin1();
+    const QByteArray byte = Testo_in_1252(testo);
     if (file.write(byte) != byte.size() || !file.flush()) {
         const QString errore = file.errorString();
         file.close();
