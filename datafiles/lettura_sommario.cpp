@@ -3,6 +3,7 @@
 #include "datafiles/codifica_1252.h"
 #include "session/formato.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QStringList>
 #include <cmath>
@@ -175,6 +176,12 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
         if (test.ripetizioni == 0 || *vmedia > test.vmedia_migliore) test.vmedia_migliore = *vmedia;
         ++test.ripetizioni;
     }
+    QCryptographicHash impronta(QCryptographicHash::Sha256);
+    for (const Riga_file& r : righe) {
+        for (const QString& campo : r.campi) impronta.addData(campo.trimmed().toUtf8() + ';');
+        impronta.addData("\n");
+    }
+    test.impronta = impronta.result();
     lettura.esito = Lettura_sommario::Esito::Sommario;
     return lettura;
 }

@@ -5,6 +5,7 @@
 // decimal separator of the computer that saved them; it is found again from the numbers,
 // so a file reads the same on an Italian and an English computer. windows-1252 text.
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -14,6 +15,10 @@ struct Test_sommario {
     double carico = 0;          // kg
     double vmedia_migliore = 0; // mm/s, the highest lifting mean velocity of the rows
     int ripetizioni = 0;
+    // The same for two files of one test: a hash of its rows, whatever the file's name,
+    // its line ends and its date stamp (the time of the save, not of the test: the save at
+    // the stop and a later "Salva dati con nome..." of one test differ only there).
+    QByteArray impronta;
 };
 
 struct Lettura_sommario {
