@@ -5,6 +5,8 @@
 
 namespace {
 
+const QString Estensione = QStringLiteral(".csv");
+
 QString Due_cifre(int valore) {
     return QStringLiteral("%1").arg(valore, 2, 10, QLatin1Char('0'));
 }
@@ -59,6 +61,11 @@ QString Nome_file_ripetizioni_automatico(const QDateTime& adesso, const QLocale&
     QString nome = Nome_file_campioni(adesso, locale);
     nome.chop(4); // ".csv"
     return nome + Suffisso_ripetizioni + QStringLiteral(".csv");
+}
+
+QString Con_estensione_csv(const QString& nome) {
+    if (nome.isEmpty() || nome.endsWith(Estensione, Qt::CaseInsensitive)) return nome;
+    return nome + Estensione;
 }
 
 QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale) {

@@ -29,6 +29,11 @@ QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso)
 inline const QString Suffisso_ripetizioni = QStringLiteral(" ripetizioni");
 QString Nome_file_ripetizioni_automatico(const QDateTime& adesso, const QLocale& locale);
 
+// A name chosen in a save dialog, ending in ".csv" (case aside): the dialog adds its
+// extension only to a name without a dot, and "Squat_261208_16.59.41" has three. An empty
+// name (a cancelled dialog) stays empty.
+QString Con_estensione_csv(const QString& nome);
+
 // The summary file's date stamp line without its line end: "dd mm yyyy;h:mm:s;".
 QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale);
 
