@@ -186,6 +186,18 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
     return lettura;
 }
 
+Tipo_riepilogo Riconosci_riepilogo(const QString& nome_file) {
+    QFile file(nome_file);
+    if (!file.open(QIODevice::ReadOnly)) return Tipo_riepilogo::Altro;
+    // The summary's title is its second line; the analysis file's its first.
+    for (int riga = 0; riga < 2 && !file.atEnd(); ++riga) {
+        const QStringList campi = Campi(file.readLine(Lunghezza_titoli));
+        if (Sono_titoli(campi, Titoli_sommario)) return Tipo_riepilogo::Sommario;
+        if (Sono_titoli(campi, Titoli_analisi)) return Tipo_riepilogo::Analisi;
+    }
+    return Tipo_riepilogo::Altro;
+}
+
 std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto) {
     std::vector<Riga_file> righe;
     QString errore;

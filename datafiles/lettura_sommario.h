@@ -34,6 +34,10 @@ struct Lettura_sommario {
 
 Lettura_sommario Leggi_sommario(const QString& nome_file);
 
+// What a file is by its title line, whatever its name. Reads the first two lines only.
+enum class Tipo_riepilogo { Altro, Sommario, Analisi };
+Tipo_riepilogo Riconosci_riepilogo(const QString& nome_file);
+
 // The highest "Vmedia" (mm/s) of an analysis file. Nothing when the file is not one or
 // cannot be used, with the reason in `difetto`.
 std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto);

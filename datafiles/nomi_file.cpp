@@ -68,6 +68,23 @@ QString Con_estensione_csv(const QString& nome) {
     return nome + Estensione;
 }
 
+bool Nome_di_file_campioni(const QString& nome) {
+    return !nome.endsWith(Suffisso_ripetizioni + Estensione, Qt::CaseInsensitive) &&
+           !nome.endsWith(Suffisso_analisi + Estensione, Qt::CaseInsensitive);
+}
+
+QString File_campioni_accanto(const QString& nome) {
+    if (!nome.endsWith(Estensione, Qt::CaseInsensitive)) return {};
+    QString base = nome.chopped(Estensione.size());
+    bool tolto = false;
+    for (const QString& suffisso : {Suffisso_analisi, Suffisso_ripetizioni})
+        if (base.endsWith(suffisso, Qt::CaseInsensitive)) {
+            base.chop(suffisso.size());
+            tolto = true;
+        }
+    return tolto ? base + Estensione : QString();
+}
+
 QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale) {
     const QDate data = adesso.date();
     return Due_cifre(data.day()) + QLatin1Char(' ') + Due_cifre(data.month()) + QLatin1Char(' ') +

@@ -1,6 +1,7 @@
 #include "datafiles/salva_analisi.h"
 
 #include "datafiles/codifica_1252.h"
+#include "datafiles/nomi_file.h"
 #include "session/formato.h"
 
 #include <QFile>
@@ -14,7 +15,7 @@ const QString Fine_riga = QStringLiteral("\r\n");
 QString Nome_file_analisi(const QString& file_riepilogo) {
     QString base = file_riepilogo;
     if (base.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) base.chop(4);
-    return base + QStringLiteral(" analisi.csv");
+    return base + Suffisso_analisi + QStringLiteral(".csv");
 }
 
 std::optional<QString> Salva_analisi(const QString& nome_file,
