@@ -87,6 +87,7 @@ void Salvataggi::Salva_dati_con_nome(QWidget* padre) {
                                    Nome_file_ripetizioni(s_.Serie.Dati_esercizio.Esercizio, adesso),
                                    QStringLiteral("*.csv"), QStringLiteral("csv")});
     if (nome.isEmpty()) return;
+    nome = Con_estensione_csv(nome);
     if (auto errore = Scrivi_ripetizioni(nome, adesso))
         avvisi_.Mostra(QStringLiteral("ERR 0182 : ") + *errore);
 }
@@ -97,5 +98,6 @@ void Salvataggi::Salva_file_intero_con_nome(QWidget* padre) {
                                    Nome_file_campioni(adesso, locale_), QStringLiteral("*.csv"),
                                    QStringLiteral("csv")});
     if (nome.isEmpty()) return;
+    nome = Con_estensione_csv(nome);
     Scrivi_campioni(nome, adesso);
 }

@@ -2,9 +2,12 @@
 
 #include "datafiles/apri_campioni.h"
 #include "datafiles/avanzamento.h"
+#include "datafiles/lettura_sommario.h"
+#include "datafiles/nomi_file.h"
 #include "datafiles/ricostruzione_campioni.h"
 #include "stream/motore_misura.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -26,7 +29,39 @@ void Apri_brax(Lettore_campioni& lettore, Sessione& sessione, Motore_misura& mot
     lettore.Chiudi();
 }
 
+bool File_di_campioni(const QString& nome) {
+    Lettore_campioni lettore;
+    const bool campioni = !lettore.Apri(nome) && lettore.Tipo() == Tipo_file::Campioni;
+    lettore.Chiudi();
+    return campioni;
+}
+
 } // namespace
+
+std::optional<File_non_campioni> Riconosci_file_non_campioni(const QString& nome) {
+    const Tipo_riepilogo tipo = Riconosci_riepilogo(nome);
+    if (tipo == Tipo_riepilogo::Altro) return std::nullopt;
+    const QString cosa = tipo == Tipo_riepilogo::Sommario
+                             ? QStringLiteral("un file di riepilogo delle ripetizioni")
+                             : QStringLiteral("un file di analisi delle ripetizioni");
+    const QString breve = QFileInfo(nome).fileName();
+    File_non_campioni file;
+    const QString accanto = File_campioni_accanto(nome);
+    if (!accanto.isEmpty() && File_di_campioni(accanto)) {
+        file.campioni = accanto;
+        file.messaggio =
+            QStringLiteral("\"%1\" è %2, non un file di campioni: si apre il file di campioni "
+                           "salvato con esso, \"%3\".")
+                .arg(breve, cosa, QFileInfo(accanto).fileName());
+    } else {
+        file.messaggio =
+            QStringLiteral("\"%1\" è %2, non un file di campioni, e accanto non c'è il file di "
+                           "campioni salvato con esso: una misura si riapre dal suo file di "
+                           "campioni (prima riga \"Kine01;\").")
+                .arg(breve, cosa);
+    }
+    return file;
+}
 
 std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
                                         Motore_misura& motore, Avanzamento* progresso,

@@ -3,6 +3,8 @@
 // processing again, so the value list, the repetitions, the graphs and (with recording
 // on) the sample store come back as they were when the test was recorded. A "brax01"
 // file of the older program resets the measurement and is read through, keeping nothing.
+// A summary or analysis file chosen instead is told as such, and the sample file saved
+// beside it is what can be opened.
 
 #include <QString>
 #include <functional>
@@ -20,3 +22,12 @@ struct Sessione;
 std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
                                         Motore_misura& motore, Avanzamento* progresso,
                                         const std::function<void()>& tra_blocchi = {});
+
+// What a summary or analysis file (known by its title line, whatever its name) is, for
+// the operator, and the sample file saved beside it, when there is one.
+struct File_non_campioni {
+    QString messaggio;
+    QString campioni; // the sample file to open instead; empty when there is none
+};
+// Nothing when `nome` is neither: the sample file's reading has its own word for it.
+std::optional<File_non_campioni> Riconosci_file_non_campioni(const QString& nome);

@@ -2,23 +2,51 @@
 
 #include "datafiles/apri_misura.h"
 #include "datafiles/frm_progress.h"
+#include "datafiles/nomi_file.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
 
 namespace {
+
 // One reading at a time: the windows stay alive while it runs.
 bool In_corso = false;
+
+// Hides the files whose names say they are summaries or analyses; folders stay.
+class Filtro_campioni : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool filterAcceptsRow(int riga, const QModelIndex& padre) const override {
+        const auto* modello = qobject_cast<const QFileSystemModel*>(sourceModel());
+        const QModelIndex indice = sourceModel()->index(riga, 0, padre);
+        if (modello == nullptr || modello->isDir(indice)) return true;
+        return Nome_di_file_campioni(modello->fileName(indice));
+    }
+};
+
 } // namespace
 
+std::unique_ptr<QFileDialog> Dialogo_apri(QWidget* padre, const QString& cartella) {
+    auto dialogo = std::make_unique<QFileDialog>(padre, QStringLiteral("Apri"), cartella,
+                                                 QStringLiteral("File di campioni (*.csv)"));
+    // The system's dialog takes no filter of its own.
+    dialogo->setOption(QFileDialog::DontUseNativeDialog);
+    dialogo->setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo->setFileMode(QFileDialog::ExistingFile);
+    dialogo->setProxyModel(new Filtro_campioni(dialogo.get()));
+    return dialogo;
+}
+
 void Apri_misura(QWidget* padre, Sessione& sessione, Motore_misura& motore, Avvisi& avvisi) {
-    const QString nome = QFileDialog::getOpenFileName(padre, QStringLiteral("Apri"),
-                                                      sessione.Dati_esercizio.Cartella_dati,
-                                                      QStringLiteral("*.csv"));
-    if (nome.isEmpty()) return;
-    Apri_misura(padre, nome, sessione, motore, avvisi);
+    const auto dialogo = Dialogo_apri(padre, sessione.Dati_esercizio.Cartella_dati);
+    if (dialogo->exec() != QDialog::Accepted || dialogo->selectedFiles().isEmpty()) return;
+    Apri_misura(padre, dialogo->selectedFiles().constFirst(), sessione, motore, avvisi);
 }
 
 void Apri_misura(QWidget* padre, const QString& nome, Sessione& sessione, Motore_misura& motore,
@@ -29,10 +57,17 @@ void Apri_misura(QWidget* padre, const QString& nome, Sessione& sessione, Motore
                       Avvisi::Icona::Avviso);
         return;
     }
+    QString da_aprire = nome;
+    if (const auto altro = Riconosci_file_non_campioni(nome)) {
+        avvisi.Mostra(altro->messaggio,
+                      altro->campioni.isEmpty() ? Avvisi::Icona::Avviso : Avvisi::Icona::Nessuna);
+        if (altro->campioni.isEmpty()) return;
+        da_aprire = altro->campioni;
+    }
     In_corso = true;
     Frm_progress progresso(padre);
     // Painting and timers go on between blocks; clicks wait for the end of the reading.
-    const auto errore = Apri_file_misura(nome, sessione, motore, &progresso, [] {
+    const auto errore = Apri_file_misura(da_aprire, sessione, motore, &progresso, [] {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     In_corso = false;

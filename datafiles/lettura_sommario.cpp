@@ -1,7 +1,9 @@
 #include "datafiles/lettura_sommario.h"
 
+#include "datafiles/codifica_1252.h"
 #include "session/formato.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QStringList>
 #include <cmath>
@@ -36,14 +38,14 @@ constexpr qint64 Lunghezza_titoli = 4096;
 // The fields of a line: cut at ";", without the line end and the empty text after the
 // last ";".
 QStringList Campi(const QByteArray& riga) {
-    QString testo = QString::fromLatin1(riga);
+    QString testo = Testo_da_1252(riga);
     while (testo.endsWith(QLatin1Char('\n')) || testo.endsWith(QLatin1Char('\r'))) testo.chop(1);
     QStringList campi = testo.split(QLatin1Char(';'));
     if (campi.last().trimmed().isEmpty()) campi.removeLast();
     return campi;
 }
 
-// Case aside; "N°Rip" also as a file re-saved in UTF-8 spells it when read as Latin-1.
+// Case aside; "N°Rip" also as a file re-saved in UTF-8 spells it when read in the code page.
 bool Sono_titoli(const QStringList& campi, const QStringList& titoli) {
     if (campi.size() != titoli.size()) return false;
     for (qsizetype i = 0; i < campi.size(); ++i) {
@@ -174,8 +176,26 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
         if (test.ripetizioni == 0 || *vmedia > test.vmedia_migliore) test.vmedia_migliore = *vmedia;
         ++test.ripetizioni;
     }
+    QCryptographicHash impronta(QCryptographicHash::Sha256);
+    for (const Riga_file& r : righe) {
+        for (const QString& campo : r.campi) impronta.addData(campo.trimmed().toUtf8() + ';');
+        impronta.addData("\n");
+    }
+    test.impronta = impronta.result();
     lettura.esito = Lettura_sommario::Esito::Sommario;
     return lettura;
+}
+
+Tipo_riepilogo Riconosci_riepilogo(const QString& nome_file) {
+    QFile file(nome_file);
+    if (!file.open(QIODevice::ReadOnly)) return Tipo_riepilogo::Altro;
+    // The summary's title is its second line; the analysis file's its first.
+    for (int riga = 0; riga < 2 && !file.atEnd(); ++riga) {
+        const QStringList campi = Campi(file.readLine(Lunghezza_titoli));
+        if (Sono_titoli(campi, Titoli_sommario)) return Tipo_riepilogo::Sommario;
+        if (Sono_titoli(campi, Titoli_analisi)) return Tipo_riepilogo::Analisi;
+    }
+    return Tipo_riepilogo::Altro;
 }
 
 std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto) {

@@ -3,8 +3,9 @@
 // profile needs them: the repetition summary file (salva_ripetizioni.h), known by its
 // title line whatever its name, and the analysis file beside it. Both carry the regional
 // decimal separator of the computer that saved them; it is found again from the numbers,
-// so a file reads the same on an Italian and an English computer. Latin-1 text.
+// so a file reads the same on an Italian and an English computer. windows-1252 text.
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -14,6 +15,10 @@ struct Test_sommario {
     double carico = 0;          // kg
     double vmedia_migliore = 0; // mm/s, the highest lifting mean velocity of the rows
     int ripetizioni = 0;
+    // The same for two files of one test: a hash of its rows, whatever the file's name,
+    // its line ends and its date stamp (the time of the save, not of the test: the save at
+    // the stop and a later "Salva dati con nome..." of one test differ only there).
+    QByteArray impronta;
 };
 
 struct Lettura_sommario {
@@ -28,6 +33,10 @@ struct Lettura_sommario {
 };
 
 Lettura_sommario Leggi_sommario(const QString& nome_file);
+
+// What a file is by its title line, whatever its name. Reads the first two lines only.
+enum class Tipo_riepilogo { Altro, Sommario, Analisi };
+Tipo_riepilogo Riconosci_riepilogo(const QString& nome_file);
 
 // The highest "Vmedia" (mm/s) of an analysis file. Nothing when the file is not one or
 // cannot be used, with the reason in `difetto`.

@@ -5,6 +5,8 @@
 
 namespace {
 
+const QString Estensione = QStringLiteral(".csv");
+
 QString Due_cifre(int valore) {
     return QStringLiteral("%1").arg(valore, 2, 10, QLatin1Char('0'));
 }
@@ -59,6 +61,28 @@ QString Nome_file_ripetizioni_automatico(const QDateTime& adesso, const QLocale&
     QString nome = Nome_file_campioni(adesso, locale);
     nome.chop(4); // ".csv"
     return nome + Suffisso_ripetizioni + QStringLiteral(".csv");
+}
+
+QString Con_estensione_csv(const QString& nome) {
+    if (nome.isEmpty() || nome.endsWith(Estensione, Qt::CaseInsensitive)) return nome;
+    return nome + Estensione;
+}
+
+bool Nome_di_file_campioni(const QString& nome) {
+    return !nome.endsWith(Suffisso_ripetizioni + Estensione, Qt::CaseInsensitive) &&
+           !nome.endsWith(Suffisso_analisi + Estensione, Qt::CaseInsensitive);
+}
+
+QString File_campioni_accanto(const QString& nome) {
+    if (!nome.endsWith(Estensione, Qt::CaseInsensitive)) return {};
+    QString base = nome.chopped(Estensione.size());
+    bool tolto = false;
+    for (const QString& suffisso : {Suffisso_analisi, Suffisso_ripetizioni})
+        if (base.endsWith(suffisso, Qt::CaseInsensitive)) {
+            base.chop(suffisso.size());
+            tolto = true;
+        }
+    return tolto ? base + Estensione : QString();
 }
 
 QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale) {

@@ -28,6 +28,22 @@ QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso)
 // name with " ripetizioni" before ".csv", so the two sort side by side.
 inline const QString Suffisso_ripetizioni = QStringLiteral(" ripetizioni");
 QString Nome_file_ripetizioni_automatico(const QDateTime& adesso, const QLocale& locale);
+// The analysis file beside a summary: the summary's name with " analisi" before ".csv".
+inline const QString Suffisso_analisi = QStringLiteral(" analisi");
+
+// A name chosen in a save dialog, ending in ".csv" (case aside): the dialog adds its
+// extension only to a name without a dot, and "Squat_261208_16.59.41" has three. An empty
+// name (a cancelled dialog) stays empty.
+QString Con_estensione_csv(const QString& nome);
+
+// Whether a file's name may be a sample file's: not a summary's (" ripetizioni.csv") nor an
+// analysis file's (" analisi.csv"). The name alone cannot tell a summary saved under a
+// chosen name; its contents can.
+bool Nome_di_file_campioni(const QString& nome);
+
+// The sample file a summary or analysis file was saved beside: its name without
+// " analisi" and " ripetizioni" before ".csv". Empty when the name carries neither.
+QString File_campioni_accanto(const QString& nome);
 
 // The summary file's date stamp line without its line end: "dd mm yyyy;h:mm:s;".
 QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale);

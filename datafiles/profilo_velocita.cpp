@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -44,6 +45,7 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
     }
     const QFileInfoList file =
         cartella.entryInfoList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    QHash<QByteArray, QString> letti; // a test's rows, the first file that holds them
     for (const QFileInfo& f : file) {
         const QString nome = f.absoluteFilePath();
         const Lettura_sommario lettura = Leggi_sommario(nome);
@@ -52,6 +54,13 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
             risultato.scartati << f.fileName() + QStringLiteral(": ") + lettura.difetto;
             continue;
         }
+        // A copy under another name is the same test: one point, the first file's.
+        const auto primo = letti.constFind(lettura.test.impronta);
+        if (primo != letti.cend()) {
+            risultato.scartati << f.fileName() + QStringLiteral(": copia di ") + *primo;
+            continue;
+        }
+        letti.insert(lettura.test.impronta, f.fileName());
         Test_salvato test;
         test.file = nome;
         test.esercizio = lettura.test.esercizio;

@@ -12,7 +12,8 @@
 #include <optional>
 #include <vector>
 
-// One saved test of the folder.
+// One saved test of the folder. A test saved twice (a copy under another name, or saved at
+// the stop and again under a chosen name) is one test: its first file by name counts.
 struct Test_salvato {
     QString file;            // the summary file, with its folder
     QString esercizio;       // as the file writes it
@@ -25,8 +26,9 @@ struct Test_salvato {
 struct Test_atleta {
     QString cartella;
     std::vector<Test_salvato> test; // by file name
-    // One "file: reason" for every summary file left out, and for every analysis file
-    // that could not be used (its test then keeps the summary's velocity).
+    // One "file: reason" for every summary file left out (damaged, or a copy of an earlier
+    // one), and for every analysis file that could not be used (its test then keeps the
+    // summary's velocity).
     QStringList scartati;
     QString errore; // the folder does not exist or cannot be read; nothing else is set
 };

@@ -1,5 +1,7 @@
 #include "datafiles/salva_analisi.h"
 
+#include "datafiles/codifica_1252.h"
+#include "datafiles/nomi_file.h"
 #include "session/formato.h"
 
 #include <QFile>
@@ -13,7 +15,7 @@ const QString Fine_riga = QStringLiteral("\r\n");
 QString Nome_file_analisi(const QString& file_riepilogo) {
     QString base = file_riepilogo;
     if (base.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) base.chop(4);
-    return base + QStringLiteral(" analisi.csv");
+    return base + Suffisso_analisi + QStringLiteral(".csv");
 }
 
 std::optional<QString> Salva_analisi(const QString& nome_file,
@@ -31,7 +33,7 @@ std::optional<QString> Salva_analisi(const QString& nome_file,
     }
     QFile file(nome_file);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    const QByteArray byte = testo.toLatin1();
+    const QByteArray byte = Testo_in_1252(testo);
     if (file.write(byte) != byte.size() || !file.flush()) {
         const QString errore = file.errorString();
         file.close();

@@ -2,7 +2,7 @@
 // The analysis file written beside each summary file: a title line, then one line per
 // repetition with its true mean and propulsive velocity (mm/s), propulsive duration (s),
 // mean and highest power (W) and velocity loss (%). The summary's conventions: every
-// field followed by ";", the regional decimal separator, CR LF line ends, Latin-1.
+// field followed by ";", the regional decimal separator, CR LF line ends, windows-1252.
 
 #include "stream/analisi_ripetizione.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The sample recording file: "Kine01;", the column titles, then one row per recorded
-// sample (Tempo;Posizione;Velocita;dt), CR LF line ends, Latin-1.
+// sample (Tempo;Posizione;Velocita;dt), CR LF line ends, windows-1252.
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,6 +1,7 @@
 #include "datafiles/salva_ripetizioni.h"
 
 #include "datafiles/avanzamento.h"
+#include "datafiles/codifica_1252.h"
 #include "datafiles/nomi_file.h"
 #include "session/formato.h"
 #include "stream/lista_valori.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-// "N°Rip" carries the degree sign, one byte in Latin-1.
+// "N°Rip" carries the degree sign, one byte in the code page.
 const QString Titoli = QStringLiteral("Nome;Esercizio;Carico;N\u00B0Rip;Tempo;Durata;Spost;"
                                       "Vmedia;Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;"
                                       "TdiVmax;SdiVmax;");
@@ -32,7 +33,7 @@ QString Riga_dati(const Lista_valori& lista, int i, const Dati_esercizio_t& dati
 }
 
 bool Scrivi(QFile& file, const QString& testo) {
-    const QByteArray byte = testo.toLatin1();
+    const QByteArray byte = Testo_in_1252(testo);
     return file.write(byte) == byte.size();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The repetition summary file: a date stamp, 17 column titles, then one line per row of
-// the value list; every field followed by ";", CR LF line ends, Latin-1.
+// the value list; every field followed by ";", CR LF line ends, windows-1252.
 
 #include "session/sessione.h"
 

@@ -1,5 +1,6 @@
 #include "datafiles/scrittura_numeri.h"
 
+#include "datafiles/codifica_1252.h"
 #include "session/formato.h"
 
 #include <charconv>
@@ -17,7 +18,7 @@ constexpr double Limite_rapido = 1e15;
 } // namespace
 
 Scrittura_numeri::Scrittura_numeri(const QLocale& locale)
-    : locale_(locale), separatore_(locale.decimalPoint().toLatin1()) {}
+    : locale_(locale), separatore_(Testo_in_1252(locale.decimalPoint())) {}
 
 char* Scrittura_numeri::Scrivi(char* dest, float valore, int decimali) const {
     if (decimali < 0) decimali = 0;
@@ -28,7 +29,7 @@ char* Scrittura_numeri::Scrivi(char* dest, float valore, int decimali) const {
     const double scalato =
         assoluto * static_cast<double>(Potenze[std::min(decimali, Decimali_massimi)]);
     if (decimali > Decimali_massimi || scalato >= Limite_rapido) {
-        const QByteArray testo = Formatta(valore, decimali, locale_).toLatin1();
+        const QByteArray testo = Testo_in_1252(Formatta(valore, decimali, locale_));
         const auto n = std::min<qsizetype>(testo.size(), Lunghezza_massima);
         std::memcpy(dest, testo.constData(), static_cast<size_t>(n));
         return dest + n;

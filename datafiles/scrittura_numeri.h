@@ -19,5 +19,5 @@ public:
 
 private:
     QLocale locale_;
-    QByteArray separatore_; // the locale's decimal separator in Latin-1
+    QByteArray separatore_; // the locale's decimal separator in the code page
 };

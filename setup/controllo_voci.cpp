@@ -1,6 +1,6 @@
 #include "setup/controllo_voci.h"
 
-#include "setup/codifica_1252.h"
+#include "datafiles/codifica_1252.h"
 #include "setup/file_config.h"
 
 #include <QList>

@@ -1,8 +1,8 @@
 #include "setup/file_config.h"
 
+#include "datafiles/codifica_1252.h"
 #include "platform/impostazioni_utente.h"
 #include "session/formato.h"
-#include "setup/codifica_1252.h"
 
 #include <QDir>
 #include <QFile>

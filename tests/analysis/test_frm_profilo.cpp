@@ -30,8 +30,12 @@ class Test_frm_profilo : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Italian));
-        Scrivi_test_retta(dir.path(), "Squat", {40, 60, 80, 100}, 1.5, -0.01, QLocale::c(), 0);
-        Scrivi_test_retta(dir.path(), "Panca", {50, 50}, 0.9, -0.01, QLocale::c(), 10);
+        QStringList nomi;
+        Scrivi_test_retta(dir.path(), "Squat", {40, 60, 80, 100}, 1.5, -0.01, QLocale::c(), 0,
+                          &nomi);
+        QVERIFY(QFile::copy(nomi[0], dir.filePath("Z copia.csv"))); // counted once
+        // Two tests at one load: 50.04 kg is written 50,0.
+        Scrivi_test_retta(dir.path(), "Panca", {50, 50.04}, 0.9, -0.01, QLocale::c(), 10);
         Scelte_esercizio scelte;
         scelte.Perdita_max = 15;
         scelte.V1rm = 0.30f;
@@ -54,6 +58,8 @@ private Q_SLOTS:
         QVERIFY(std::abs(g.Punto(Frm_profilo::Serie_stima, 0).x() - 120) < 1.2);
         QVERIFY(g.Massimo_x() > 120);
         QVERIFY2(f->Lbl_risultato->text().contains("e1RM: 120,0 kg"),
+                 qPrintable(f->Lbl_risultato->text()));
+        QVERIFY2(f->Lbl_risultato->text().contains("Z copia.csv: copia di Squat_"),
                  qPrintable(f->Lbl_risultato->text()));
 
         // Typed as an operator would, with either separator; stored once, when done.

@@ -1,6 +1,7 @@
 // kinetrack-profilo as built: the estimate printed from an athlete's folder with the
 // stored or the given V1rm; refusals on standard error with a non-zero exit and no
-// estimate line; the example tests it writes give the profile they were made for.
+// estimate line; a copy of a test is one point; the example tests it writes give the
+// profile they were made for.
 #include "datafiles/scelte_analisi.h"
 #include "tests/support/profilo_prova.h"
 
@@ -14,8 +15,10 @@ class Test_profilo_strumento : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
+        QStringList nomi;
         Scrivi_test_retta(dir.path(), "Squat", {40, 60, 80, 100}, 1.5, -0.01,
-                          QLocale(QLocale::Italian), 0);
+                          QLocale(QLocale::Italian), 0, &nomi);
+        QVERIFY(QFile::copy(nomi[2], dir.filePath("Z copia.csv")));
         Scrivi_test_retta(dir.path(), "Panca", {50}, 0.9, -0.01, QLocale::c(), 10);
         Scelte_esercizio scelte;
         scelte.V1rm = 0.40f;
@@ -28,6 +31,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("testo"); // on standard output when 0, else on errors
         QTest::newRow("stored V1rm")
             << "--folder CARTELLA --exercise squat" << 0 << "V1rm: 0.40 m/s\ne1RM: 110.0 kg\n";
+        QTest::newRow("a copy counted once")
+            << "--folder CARTELLA --exercise squat" << 0 << "Punti: 4 ";
         QTest::newRow("given V1rm") << "--exercise Squat --folder CARTELLA --v1rm 0.5" << 0
                                     << "\n  40.0\t1.100\tSquat_261207_10.00.00.csv\n";
         QTest::newRow("one load") << "--folder CARTELLA --exercise Panca" << 1

@@ -1,6 +1,11 @@
 // The sample recording file and the repetition summary file: byte for byte under
-// Italian and English settings and their default names.
+// Italian and English settings and their default names; names outside ASCII in the
+// Windows code page, read back as they were written.
+#include "datafiles/codifica_1252.h"
+#include "datafiles/lettura_sommario.h"
 #include "datafiles/nomi_file.h"
+#include "datafiles/profilo_velocita.h"
+#include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "session/formato.h"
@@ -124,6 +129,36 @@ private Q_SLOTS:
                  std::nullopt);
         QCOMPARE(nome, cartella.filePath("atleta/2026  d\u00e9c. 04  9.05.7 ripetizioni.csv"));
         QVERIFY(Contenuto(nome).startsWith("04 12 2026;9 h 05 h 7;\r\n"));
+    }
+
+    // What the setup dialog accepts (a Czech athlete, the euro sign, a ligature, curly
+    // quotes) is one byte each in windows-1252, and comes back from the summary and the
+    // profile as it went in.
+    void names_in_the_windows_code_page() {
+        QTemporaryDir dir;
+        Dati_esercizio_t dati = Dati(dir.path());
+        dati.Atleta = "\u0160imek";
+        dati.Esercizio = "Squat\u20AC \u201C\u0152\u201D \u2018x\u2019";
+        QString nome = dir.filePath("riepilogo.csv");
+        const QStringList riga = {"1",   "1",   "0,5",  "500",  "700",  "900", "0,2",
+                                  "200", "1,2", "-500", "-400", "-600", "0,7", "-250"};
+        QCOMPARE(Salva_ripetizioni(nome, Lista({riga}), dati, It, Istante, nullptr), std::nullopt);
+        const QByteArray dati_1252 = "\x8Aimek;Squat\x80 \x93\x8C\x94 \x91x\x92;82,5; 1 ;1,00;";
+        QCOMPARE(Contenuto(nome).mid(Testa_ripetizioni.size(), dati_1252.size()), dati_1252);
+        Analisi_ripetizione analisi;
+        analisi.Vmedia = 750;
+        QCOMPARE(Salva_analisi(Nome_file_analisi(nome), {analisi}, It), std::nullopt);
+        QVERIFY(Contenuto(Nome_file_analisi(nome)).startsWith("N\xB0Rip;Vmedia;"));
+
+        const QList<QByteArray> righe = Contenuto(nome).split('\n');
+        QCOMPARE(Testo_da_1252(righe[2].split(';')[0]), dati.Atleta);
+        QCOMPARE(Leggi_sommario(nome).test.esercizio, dati.Esercizio);
+        const Test_atleta test = Leggi_test_atleta(dir.path());
+        QCOMPARE(Esercizi_test(test), QStringList{dati.Esercizio});
+        const Profilo_velocita profilo = Profilo_esercizio(test, dati.Esercizio, 0.3, It);
+        QCOMPARE(int(profilo.punti.size()), 1);
+        QVERIFY(profilo.punti[0].da_analisi);
+        QCOMPARE(profilo.punti[0].velocita, 0.75);
     }
 };
 

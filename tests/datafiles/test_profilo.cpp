@@ -1,12 +1,14 @@
 // The load-velocity profile from saved tests: the estimate on files with a known line,
 // whatever their decimal separator and name; the analysis file's true lift before the
-// summary's; the refusals; damaged and foreign files among good ones.
+// summary's; the refusals; damaged and foreign files among good ones; a test saved twice
+// counted once.
 #include "datafiles/profilo_velocita.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/profilo_prova.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 const QLocale It(QLocale::Italian), En(QLocale::English);
@@ -93,8 +95,9 @@ private Q_SLOTS:
                                              false,
                                              "almeno due carichi diversi: i test di \"Squat\" "
                                              "sono tutti a 80,0 kg"};
+        // Two tests at one load: 80.04 kg is written 80,0, its velocities differ.
         QTest::newRow("one load twice")
-            << Rifiuto{{80, 80}, 1.5, -0.01, "Squat", false, "almeno due carichi"};
+            << Rifiuto{{80, 80.04}, 1.5, -0.01, "Squat", false, "almeno due carichi"};
         QTest::newRow("rising") << Rifiuto{
             Carichi, 0.5,  0.004,
             "Squat", true, "non cala al crescere del carico (pendenza 0,00400"};
@@ -164,6 +167,34 @@ private Q_SLOTS:
         QCOMPARE(p.scartati.size(), difetto.isEmpty() ? 0 : 1);
         if (!difetto.isEmpty())
             QVERIFY2(p.scartati[0].endsWith(difetto), qPrintable(p.scartati[0]));
+    }
+
+    // Copies of a test under other names, one also with another date stamp and line ends
+    // (saved again under a chosen name): one point, the first file by name; the others
+    // named as copies. A second test at the same load with other velocities still counts.
+    void copies_count_once() {
+        QTemporaryDir dir;
+        QStringList nomi;
+        Scrivi_test_retta(dir.path(), "Squat", {40, 60, 80}, Intercetta, Pendenza, It, 0, &nomi);
+        Scrivi_test_retta(dir.path(), "Squat", {100, 100.04}, Intercetta, Pendenza, It, 3, &nomi);
+        const QString primo = dir.filePath("0 copia.csv"), secondo = dir.filePath("z copia.csv");
+        QVERIFY(QFile::copy(nomi[1], primo));
+        QByteArray risalvato = Contenuto(nomi[1]);
+        risalvato.replace("07 12 2026;10:00:1;", "08 12 2026;18:30:5;").replace("\r\n", "\n");
+        Scrivi(secondo, risalvato);
+        Scrivi_analisi(nomi[1], {0.3}, It); // the copies have none: the first one is taken
+
+        const Profilo_velocita p =
+            Profilo_esercizio(Leggi_test_atleta(dir.path()), "Squat", 0.30, It);
+        QCOMPARE(int(p.punti.size()), 5);
+        QCOMPARE(std::count_if(p.punti.begin(), p.punti.end(),
+                               [](const Test_salvato& t) { return t.carico == 60; }),
+                 1);
+        QCOMPARE(p.punti[1].file, primo);
+        QVERIFY(!p.punti[1].da_analisi);
+        const QString nome_1 = QFileInfo(nomi[1]).fileName();
+        QCOMPARE(p.scartati, QStringList({nome_1 + ": copia di 0 copia.csv",
+                                          "z copia.csv: copia di 0 copia.csv"}));
     }
 
     void exercises_of_a_folder() {

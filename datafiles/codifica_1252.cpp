@@ -1,4 +1,4 @@
-#include "setup/codifica_1252.h"
+#include "datafiles/codifica_1252.h"
 
 #include <QList>
 #include <array>

@@ -1,7 +1,8 @@
 #pragma once
-// The 8-bit Windows code page (windows-1252) of the setup files: Latin-1 with printable
-// characters in 0x80-0x9F (euro sign, quotes, dashes, Š, Ž, Œ, ...). Files written by older
-// copies of the program on Windows use it, and this program writes it too.
+// The 8-bit Windows code page (windows-1252) of every text file the program writes and
+// reads (setup files, summaries, analyses, sample files): Latin-1 with printable characters
+// in 0x80-0x9F (euro sign, quotes, dashes, Š, Ž, Œ, ...). Files written by older copies of
+// the program on Windows use it, and this program writes it too.
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,0 +1,186 @@
+// Files the operator chooses in the dialogs. Saved under a chosen name, a summary or a
+// sample file ends in ".csv" whatever name was accepted or typed, so that the profile and
+// "Apri..." find it. "Apri..." lists the sample files; a summary or an analysis file
+// chosen all the same is told as such and opens the sample file saved beside it.
+#include "acquisition/salvataggi.h"
+#include "datafiles/frm_apri.h"
+#include "datafiles/profilo_velocita.h"
+#include "session/avvisi.h"
+#include "session/sessione.h"
+#include "stream/lista_valori.h"
+#include "stream/motore_misura.h"
+#include "tests/support/file_prova.h"
+
+#include <QAbstractProxyModel>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+class Avvisi_registrati : public Avvisi {
+public:
+    struct Avviso {
+        QString testo;
+        Icona icona;
+    };
+    void Mostra(const QString& testo, Icona icona, const QString&) override {
+        elenco.push_back({testo, icona});
+    }
+    QList<Avviso> elenco;
+};
+
+const QDateTime Istante(QDate(2026, 12, 8), QTime(16, 59, 41));
+
+// What a stop at 16:59:41 leaves, and a summary saved later under a chosen name.
+const QString Campioni = QStringLiteral("2026  Dec 08  16.59.41.csv");
+const QString Ripetizioni = QStringLiteral("2026  Dec 08  16.59.41 ripetizioni.csv");
+const QString Analisi = QStringLiteral("2026  Dec 08  16.59.41 ripetizioni analisi.csv");
+const QString Scelto = QStringLiteral("Squat_261208_17.02.10.csv");
+const QString Scelto_analisi = QStringLiteral("Squat_261208_17.02.10 analisi.csv");
+// A summary whose sample file is gone.
+const QString Orfano = QStringLiteral("2026  Dec 08  18.00.0 ripetizioni.csv");
+
+const QByteArray Sommario =
+    "08 12 2026;16:59:41;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;Durata;Spost;Vmedia;Vmax;"
+    "TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;\r\n"
+    "Rossi;Squat;80,0; 1 ;1,00;0,70;500,00;700,00;1100,00;0,30;150,00;1,20;-500,00;-417,00;"
+    "-625,00;0,70;-250,00;\r\n";
+const QByteArray File_analisi = "N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;Potenza media;"
+                                "Potenza max;Perdita %;\r\n 1 ;720,00;750,00;0,50;700,00;"
+                                "1400,00;0,00;\r\n";
+
+} // namespace
+
+class Test_scelte_file : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void initTestCase() {
+        Scrivi(dir.filePath(Campioni),
+               "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n0,5000;100;0,0000;0,50000\r\n");
+        Scrivi(dir.filePath(Ripetizioni), Sommario);
+        Scrivi(dir.filePath(Analisi), File_analisi);
+        Scrivi(dir.filePath(Scelto), Sommario);
+        Scrivi(dir.filePath(Scelto_analisi), File_analisi);
+        Scrivi(dir.filePath(Orfano), Sommario);
+        Scrivi(dir.filePath("Rossi.cfg"), "brax_cfg\r\n");
+        QVERIFY(QDir(dir.path()).mkdir("vecchie"));
+    }
+
+    // The dialog's own extension is not added to a name with a dot in it, as the
+    // proposed summary name has.
+    void saved_names_end_in_csv_data() {
+        QTest::addColumn<bool>("riepilogo"); // "Salva dati con nome...", else the sample file
+        QTest::addColumn<QString>("scelto"); // empty: the name proposed
+        QTest::addColumn<QString>("scritto");
+        QTest::newRow("summary, proposed") << true << ""
+                                           << "Squat_261208_16.59.41.csv";
+        QTest::newRow("summary, other extension") << true << "prova.txt"
+                                                  << "prova.txt.csv";
+        QTest::newRow("summary, upper case") << true << "Prova.CSV"
+                                             << "Prova.CSV";
+        QTest::newRow("samples, proposed") << false << ""
+                                           << "2026  Dec 08  16.59.41.csv";
+        QTest::newRow("samples, typed") << false << "serie 82.5 kg"
+                                        << "serie 82.5 kg.csv";
+    }
+    void saved_names_end_in_csv() {
+        QFETCH(bool, riepilogo);
+        QFETCH(QString, scelto);
+        QFETCH(QString, scritto);
+        QTemporaryDir cartella;
+        Sessione s;
+        s.Campioni.resize(4);
+        s.Dati_esercizio.Atleta = "Rossi";
+        s.Dati_esercizio.Esercizio = "Squat";
+        s.Dati_esercizio.Carico = 80;
+        s.Dati_esercizio.Cartella_dati = cartella.path();
+        Ripetizione r;
+        r.Vmedia_conc = 700;
+        Lista_valori lista;
+        lista.Aggiungi(Lista_valori::Formatta_riga(r, 1, QLocale::c()));
+        Avvisi_registrati avvisi;
+        Salvataggi salva(s, lista, avvisi, QLocale::c());
+        salva.Imposta_orologio([] { return Istante; });
+        salva.Imposta_scelta_file([&](QWidget*, const Richiesta_file& richiesta) {
+            return richiesta.cartella + '/' + (scelto.isEmpty() ? richiesta.nome_proposto : scelto);
+        });
+        QSignalSpy salvati(&salva, &Salvataggi::Salvato);
+        if (riepilogo)
+            salva.Salva_dati_con_nome(nullptr);
+        else
+            salva.Salva_file_intero_con_nome(nullptr);
+        QCOMPARE(avvisi.elenco.size(), 0);
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{scritto});
+        QCOMPARE(salvati.size(), 1);
+        QCOMPARE(salvati[0][0].toString(), cartella.filePath(scritto));
+        // The profile reads it as a test.
+        if (riepilogo) QCOMPARE(int(Leggi_test_atleta(cartella.path()).test.size()), 1);
+    }
+
+    // Folders, and the files whose names may be sample files: a summary saved under a
+    // chosen name cannot be told by its name, and is told when chosen.
+    void open_dialog_lists_sample_files() {
+        const auto dialogo = Dialogo_apri(nullptr, dir.path());
+        QAbstractProxyModel* filtro = dialogo->proxyModel();
+        QVERIFY(filtro);
+        auto* modello = qobject_cast<QFileSystemModel*>(filtro->sourceModel());
+        QVERIFY(modello);
+        QSignalSpy caricata(modello, &QFileSystemModel::directoryLoaded);
+        const auto Elencati = [&] {
+            const QModelIndex radice = filtro->mapFromSource(modello->index(dir.path()));
+            QStringList nomi;
+            for (int r = 0; r < filtro->rowCount(radice); ++r)
+                nomi << filtro->index(r, 0, radice).data().toString();
+            nomi.sort();
+            return nomi;
+        };
+        QTRY_VERIFY(caricata.size() > 0);
+        QTRY_COMPARE(Elencati(), QStringList({Campioni, Scelto, "vecchie"}));
+    }
+
+    void summary_or_analysis_chosen_data() {
+        QTest::addColumn<QString>("scelto");
+        QTest::addColumn<QString>("messaggio"); // after the chosen file's quoted name
+        QTest::addColumn<bool>("aperto");       // the sample file beside it
+        const QString apre = QStringLiteral(", non un file di campioni: si apre il file di "
+                                            "campioni salvato con esso, \"%1\".")
+                                 .arg(Campioni);
+        const QString manca = QStringLiteral(", non un file di campioni, e accanto non c'è il "
+                                             "file di campioni salvato con esso");
+        QTest::newRow("summary saved at a stop")
+            << Ripetizioni << "un file di riepilogo delle ripetizioni" + apre << true;
+        QTest::newRow("its analysis")
+            << Analisi << "un file di analisi delle ripetizioni" + apre << true;
+        QTest::newRow("summary under a chosen name")
+            << Scelto << "un file di riepilogo delle ripetizioni" + manca << false;
+        // Beside it is its summary, no sample file.
+        QTest::newRow("analysis under a chosen name")
+            << Scelto_analisi << "un file di analisi delle ripetizioni" + manca << false;
+        QTest::newRow("sample file gone")
+            << Orfano << "un file di riepilogo delle ripetizioni" + manca << false;
+    }
+    void summary_or_analysis_chosen() {
+        QFETCH(QString, scelto);
+        QFETCH(QString, messaggio);
+        QFETCH(bool, aperto);
+        Sessione s;
+        s.Memo_attivo = true;
+        Motore_misura motore(s, QLocale(QLocale::Italian));
+        Avvisi_registrati avvisi;
+        Apri_misura(nullptr, dir.filePath(scelto), s, motore, avvisi);
+        QCOMPARE(avvisi.elenco.size(), 1);
+        const QString testo = avvisi.elenco[0].testo;
+        QVERIFY2(testo.startsWith('"' + scelto + "\" \u00E8 " + messaggio), qPrintable(testo));
+        QCOMPARE(avvisi.elenco[0].icona, aperto ? Avvisi::Icona::Nessuna : Avvisi::Icona::Avviso);
+        // The one row read and the two records a sample file leaves out.
+        QCOMPARE(s.Numero_campioni, aperto ? 3 : 0);
+    }
+};
+
+QTEST_MAIN(Test_scelte_file)
+#include "test_scelte_file.moc"
