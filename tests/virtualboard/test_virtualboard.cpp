@@ -148,6 +148,16 @@ private Q_SLOTS:
         QCOMPARE(flusso, Byte(attesi).left(flusso.size()));
     }
 
+    // Numbers take "," or "." as the program's do.
+    void opzioni_con_virgola() {
+        Opzioni_scheda o;
+        QVERIFY(!Leggi_opzioni({"--port", "3", "--pause", "0,5:1.5", "--garble", "0,25"}, o));
+        QCOMPARE(o.pausa_s.minimo, 0.5);
+        QCOMPARE(o.pausa_s.massimo, 1.5);
+        QCOMPARE(o.disturbi.probabilita_byte_alterato, 0.25);
+        QVERIFY(Leggi_opzioni({"--port", "3", "--config", "5,1,0,5"}, o));
+    }
+
     // The link to the line exists while the board runs, in a private folder, and goes
     // with it on a signal.
     void fine_del_processo() {
