@@ -48,6 +48,8 @@ QString Uso_scheda() {
                "  --down S[:S]            durata della discesa, da 0.05 a 60 s (1.2:2)\n"
                "  --up S[:S]              durata della salita, da 0.05 a 60 s (0.6:1.2)\n"
                "  --pause S[:S]           pausa tra le ripetizioni, da 0 a 600 s (1:3)\n"
+               "  --twitch P              probabilità di un sussulto a ogni pausa, da 0 a 1\n"
+               "                          (0.3); il sussulto allunga la sua pausa di circa 3 s\n"
                "  --fatigue PCT           ogni salita della serie più lenta della precedente\n"
                "                          di PCT %, da 0 a 50 (0)\n"
                "  --rate N                invece un flusso costante di N record al secondo,\n"
@@ -117,6 +119,8 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
             ok = Leggi_intervallo(v, Da_a(0.05, 60), 60, o.salita_s, rovescio);
         } else if (nome == QLatin1String("--pause")) {
             ok = Leggi_intervallo(v, Da_a(0, 600), 600, o.pausa_s, rovescio);
+        } else if (nome == QLatin1String("--twitch")) {
+            ok = Numero(v, Da_a(0, 1), 1, o.probabilita_sussulto);
         } else if (nome == QLatin1String("--fatigue")) {
             double percento = 0;
             ok = Numero(v, Da_a(0, 50), 50, percento);
