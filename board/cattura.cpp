@@ -40,12 +40,7 @@ struct Opzioni_cattura {
 
 // A number within minimo..massimo; `intero`: a whole number as well.
 bool Numero(const QString& testo, double minimo, double massimo, bool intero, double& valore) {
-    bool ok = false;
-    const double v = Numero_da_testo_c(testo, &ok);
-    if (!ok || !std::isfinite(v) || v < minimo || v > massimo || (intero && v != std::floor(v)))
-        return false;
-    valore = v;
-    return true;
+    return Numero_opzione(testo, minimo, massimo, valore, intero);
 }
 
 std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {

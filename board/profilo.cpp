@@ -47,9 +47,8 @@ std::optional<QString> Leggi_opzioni_profilo(const QStringList& argomenti, Opzio
         } else if (a == QLatin1String("--exercise")) {
             o.esercizio = v;
         } else if (a == QLatin1String("--v1rm")) {
-            bool ok = false;
-            const double v1rm = Numero_da_testo_c(v, &ok);
-            if (!ok || !std::isfinite(v1rm) || v1rm < 0.01 || v1rm > 5)
+            double v1rm = 0;
+            if (!Numero_opzione(v, 0.01, 5, v1rm))
                 return QStringLiteral("valore non valido per --v1rm: \"%1\" (da 0.01 a 5)").arg(v);
             o.v1rm = v1rm;
         } else if (a == QLatin1String("--write-example")) {

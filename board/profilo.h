@@ -1,7 +1,7 @@
 #pragma once
 // kinetrack-profilo: the load-velocity profile of one exercise from an athlete's saved
-// tests and the one-repetition maximum it predicts, headless. The numbers it prints and
-// reads use "." as the decimal point.
+// tests and the one-repetition maximum it predicts, headless. The numbers it prints use
+// "." as the decimal point; the ones it reads take "," or ".".
 
 #include "datafiles/profilo_velocita.h"
 

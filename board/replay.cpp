@@ -13,6 +13,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -20,9 +21,8 @@ namespace {
 // A number option: finite, within minimo..massimo.
 std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, double minimo,
                                     double massimo, float& valore) {
-    bool ok = false;
-    const double v = Numero_da_testo_c(testo, &ok);
-    if (!ok || !std::isfinite(v) || v < minimo || v > massimo)
+    double v = 0;
+    if (!Numero_opzione(testo, minimo, massimo, v))
         return QStringLiteral("valore non valido per %1: \"%2\" (da %3 a %4)")
             .arg(nome, testo)
             .arg(minimo)
@@ -182,6 +182,14 @@ void Riproduzione::Esegui(const QByteArray& cattura) {
         motore_.Report_hid({dati + inizio, Byte_report_hid});
 }
 
+float Riproduzione::Salto_massimo_mm() const {
+    const auto& campioni = sessione_.Campioni;
+    float salto = 0;
+    for (std::size_t i = 1; i < campioni.size(); ++i)
+        salto = std::max(salto, std::abs(campioni[i].Posizione - campioni[i - 1].Posizione));
+    return salto;
+}
+
 std::optional<QString> Riproduzione::Salva_file() {
     const QDateTime adesso = opzioni_.ora.isValid() ? opzioni_.ora : QDateTime::currentDateTime();
     if (!opzioni_.file_campioni.isEmpty()) {
@@ -248,6 +256,15 @@ int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream
     errori.flush();
     Riproduzione riproduzione(opzioni);
     riproduzione.Esegui(cattura);
+    if (const float salto = riproduzione.Salto_massimo_mm(); salto > Salto_impossibile_mm) {
+        const bool hid = opzioni.collegamento == Collegamento::Hid;
+        errori << "kinetrack-replay: " << opzioni.ingresso
+               << ": posizioni impossibili per la scheda (un salto di " << qRound(salto)
+               << " mm tra due record): la cattura non sembra del collegamento "
+               << (hid ? "hid" : "serial") << ", provare --link " << (hid ? "serial" : "hid")
+               << '\n';
+        errori.flush();
+    }
     riproduzione.Stampa_tabella(uscita);
     if (auto errore = riproduzione.Salva_file()) return Fallisci(nome, *errore, errori);
     return 0;

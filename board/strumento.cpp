@@ -1,6 +1,9 @@
 #include "board/strumento.h"
 
+#include "session/formato.h"
+
 #include <QCoreApplication>
+#include <cmath>
 
 int Avvia_strumento(int argc, char** argv, Esegui_strumento esegui) {
     QCoreApplication app(argc, argv);
@@ -62,4 +65,13 @@ std::optional<QString> Leggi_collegamento(const QString& valore, Collegamento& c
     else
         return QStringLiteral("collegamento non valido: \"%1\" (serial o hid)").arg(valore);
     return std::nullopt;
+}
+
+bool Numero_opzione(const QString& testo, double minimo, double massimo, double& valore,
+                    bool intero) {
+    const std::optional<double> v = Numero_digitato(testo);
+    if (!v || !std::isfinite(*v) || *v < minimo || *v > massimo) return false;
+    if (intero && *v != std::floor(*v)) return false;
+    valore = *v;
+    return true;
 }

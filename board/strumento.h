@@ -37,5 +37,10 @@ struct Riga_comando {
 std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const QString& cosa,
                                            Riga_comando& riga);
 
+// A number option's value, read as the program reads typed numbers: "0,3" and "0.3" alike.
+// False unless it is a number within minimo..massimo, and whole when `intero`.
+bool Numero_opzione(const QString& testo, double minimo, double massimo, double& valore,
+                    bool intero = false);
+
 // The value of --link: "serial" or "hid".
 std::optional<QString> Leggi_collegamento(const QString& valore, Collegamento& collegamento);

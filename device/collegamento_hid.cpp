@@ -37,6 +37,7 @@ std::optional<QString> Collegamento_hid::Invia(const QByteArray& comando) {
 
 std::optional<int> Collegamento_hid::Tipo_scheda(int attesa_ms) {
     (void)attesa_ms; // the board's answer comes with the next input report
+    if (!connessione_) return std::nullopt;
     Attendi(Attesa_tipo_ms);
     return Buffer_in[2];
 }

@@ -24,11 +24,12 @@ public:
 
     bool Aperto() const override { return connessione_ != nullptr; }
     bool Con_risposte() const override { return false; }
+    QString Luogo() const override { return QStringLiteral("USB"); }
     [[nodiscard]] std::optional<QString> Invia(const QByteArray& comando) override;
     QByteArray Attendi_risposta(int, int) override { return {}; }
     void Svuota() override {}
     QString Scheda_trovata() override { return QStringLiteral(" Connesso via HID"); }
-    // 100 ms after "$D", byte 2 of the last input report.
+    // 100 ms after "$D", byte 2 of the last input report; nothing with no board open.
     std::optional<int> Tipo_scheda(int attesa_ms) override;
 
     // Output report 0 + the command's characters (at most 8), zero-filled to 9 bytes, in

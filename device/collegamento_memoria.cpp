@@ -29,7 +29,7 @@ QByteArray Collegamento_memoria::Attendi_risposta(int quanti, int attesa_ms) {
 }
 
 std::optional<int> Collegamento_memoria::Tipo_scheda(int attesa_ms) {
-    if (!con_risposte_) return tipo;
+    if (!con_risposte_) return aperto ? std::optional<int>(tipo) : std::nullopt;
     const QByteArray risposta = Attendi_risposta(3, attesa_ms);
     if (risposta.size() < 3) return std::nullopt;
     return static_cast<std::uint8_t>(risposta.at(2));

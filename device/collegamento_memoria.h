@@ -37,6 +37,7 @@ public:
 
     bool Aperto() const override { return aperto; }
     bool Con_risposte() const override { return con_risposte_; }
+    QString Luogo() const override { return QStringLiteral("memoria"); }
     [[nodiscard]] std::optional<QString> Invia(const QByteArray& comando) override;
     QByteArray Attendi_risposta(int quanti, int attesa_ms) override;
     void Svuota() override { in_arrivo.clear(); }

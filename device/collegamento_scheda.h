@@ -22,6 +22,9 @@ public:
     virtual bool Aperto() const = 0;
     // Whether the board answers each command over this link (serial) or not (USB HID).
     virtual bool Con_risposte() const = 0;
+    // Where the link leads now, for the operator ("com3", "USB"): a board found here
+    // may not be the one found before at another place.
+    virtual QString Luogo() const = 0;
 
     // Writes one command as its bytes.
     [[nodiscard]] virtual std::optional<QString> Invia(const QByteArray& comando) = 0;
@@ -36,6 +39,8 @@ public:
     // Before the board probe: opens the link where it is closed. A failure worth telling
     // the operator comes back as its text; the caller checks Aperto() afterwards.
     [[nodiscard]] virtual std::optional<QString> Prepara_verifica() { return std::nullopt; }
+    // Closes what Prepara_verifica opened, when nothing answered there. Never fails.
+    virtual void Chiudi() {}
     // The board answered the probe: remembers where it is and returns the connection
     // part of the caption.
     virtual QString Scheda_trovata() = 0;

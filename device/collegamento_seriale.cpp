@@ -68,6 +68,10 @@ bool Collegamento_seriale::Aperto() const {
     return porta_.Aperta();
 }
 
+QString Collegamento_seriale::Luogo() const {
+    return QStringLiteral("com%1").arg(porta_.Numero_porta());
+}
+
 std::optional<QString> Collegamento_seriale::Invia(const QByteArray& comando) {
     try {
         porta_.Scrivi(comando);
@@ -116,6 +120,14 @@ std::optional<QString> Collegamento_seriale::Prepara_verifica() {
         return e.testo();
     }
     return std::nullopt;
+}
+
+void Collegamento_seriale::Chiudi() {
+    try {
+        porta_.Chiudi();
+    } catch (const Errore_porta&) {
+        // Closed already, or gone.
+    }
 }
 
 QString Collegamento_seriale::Scheda_trovata() {

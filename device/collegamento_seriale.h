@@ -27,11 +27,14 @@ public:
 
     bool Aperto() const override;
     bool Con_risposte() const override { return true; }
+    // "com" + the port number.
+    QString Luogo() const override;
     [[nodiscard]] std::optional<QString> Invia(const QByteArray& comando) override;
     QByteArray Attendi_risposta(int quanti, int attesa_ms) override;
     void Svuota() override;
     // Opens the port and turns the DTR and RTS lines on.
     [[nodiscard]] std::optional<QString> Prepara_verifica() override;
+    void Chiudi() override;
     // Stores the port number under "Properties"/"CommPort"; " connesso su com" + number.
     QString Scheda_trovata() override;
     // The third byte of the 3-byte reply; nothing from a closed port.

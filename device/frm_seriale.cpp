@@ -11,6 +11,7 @@
 #include "session/attendi.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
+#include "session/tipi_scheda.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -38,6 +39,13 @@ QComboBox* Nuova_lista(QWidget* genitore, const char* nome) {
 void Riempi(QComboBox* lista, const QStringList& voci) {
     lista->clear();
     lista->addItems(voci);
+}
+
+// What the status line adds after a type the table does not know.
+QString Nota_tipo(int tipo) {
+    return Calibrazione_tipo(tipo).Riconosciuta
+               ? QString()
+               : QStringLiteral(": non riconosciuto, valori del tipo 3");
 }
 
 } // namespace
@@ -196,6 +204,7 @@ void frm_seriale::cmdOK_Click() {
     const int vecchia = porta_.Numero_porta();
     const int nuova = cboPort->currentIndex() + 1;
     if (nuova != vecchia && nuova >= 1) {
+        protocollo_.Dimentica_tipo(); // another port, maybe another board
         const bool era_aperta = porta_.Aperta();
         try {
             if (era_aperta) porta_.Chiudi();
@@ -265,9 +274,9 @@ void frm_seriale::Abilita_pulsanti(bool abilitati) {
     Cmd_test->setEnabled(abilitati);
 }
 
-void frm_seriale::Cmd_Auto_Click() {
+bool frm_seriale::Cmd_Auto_Click() {
     // The probe's waits let clicks through: one search at a time.
-    if (ricerca_in_corso_) return;
+    if (ricerca_in_corso_) return false;
     ricerca_in_corso_ = true;
     Abilita_pulsanti(false);
     const int trovata = Cerca_scheda(collegamento_, protocollo_, [this](const QString& testo) {
@@ -280,8 +289,12 @@ void frm_seriale::Cmd_Auto_Click() {
     if (trovata > 0) {
         QApplication::beep();
         LoadPropertySettings();
-        Lbl_info->setText(QStringLiteral("Scheda connessa su com%1").arg(trovata));
-        protocollo_.Leggi_tipo_scheda();
+        const QString connessa = QStringLiteral("Scheda connessa su com%1").arg(trovata);
+        Lbl_info->setText(connessa);
+        const std::optional<int> tipo = protocollo_.Leggi_tipo_scheda();
+        Lbl_info->setText(
+            tipo ? QStringLiteral("%1, tipo %2%3").arg(connessa).arg(*tipo).arg(Nota_tipo(*tipo))
+                 : connessa + QStringLiteral(", tipo non indicato"));
         hide();
     } else {
         Lbl_info->setText(QStringLiteral("Scheda non trovata!"));
@@ -290,9 +303,28 @@ void frm_seriale::Cmd_Auto_Click() {
     Abilita_pulsanti(true);
     ricerca_in_corso_ = false;
     Q_EMIT Didascalia_cambiata();
+    return trovata > 0;
 }
 
 void frm_seriale::Cmd_test_Click() {
-    protocollo_.Leggi_tipo_scheda();
+    if (ricerca_in_corso_) return;
+    ricerca_in_corso_ = true;
+    Abilita_pulsanti(false);
+    const Collegamento_scheda* collegamento = protocollo_.Collegamento();
+    const QString luogo = collegamento ? collegamento->Luogo() : QString();
+    Lbl_info->setText(luogo.isEmpty() ? QStringLiteral("TEST Scheda...")
+                                      : QStringLiteral("TEST Scheda su %1...").arg(luogo));
+    Lbl_info->repaint();
+    const std::optional<int> tipo = protocollo_.Leggi_tipo_scheda();
+    if (luogo.isEmpty())
+        Lbl_info->setText(QStringLiteral("Nessuna scheda collegata"));
+    else if (tipo)
+        Lbl_info->setText(
+            QStringLiteral("Scheda di tipo %1 su %2%3").arg(*tipo).arg(luogo, Nota_tipo(*tipo)));
+    else
+        Lbl_info->setText(QStringLiteral("Nessuna risposta dalla scheda su %1").arg(luogo));
+    Mostra_dispositivo(); // the device may have come or gone meanwhile
+    Abilita_pulsanti(true);
+    ricerca_in_corso_ = false;
     Q_EMIT Didascalia_cambiata();
 }

@@ -29,9 +29,11 @@ public:
     // Fills the lists and shows the port's current state in them.
     void LoadPropertySettings();
     void Open_comm();
-    // The board search; also run by the start-up sequence.
-    void Cmd_Auto_Click();
-    // The board test: the board type query.
+    // The board search; also run by the start-up sequence. True when a board answered.
+    // The status line says where, and the type it then gave.
+    bool Cmd_Auto_Click();
+    // The board test: the board type query on the link in use; the status line says the
+    // type found or that the board did not answer.
     void Cmd_test_Click();
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -75,5 +77,6 @@ private:
     Avvisi& avvisi_;
     QButtonGroup* gruppo_flusso_ = nullptr;
     bool da_ricaricare_ = false;
+    // A search or a test is running (their waits let clicks through).
     bool ricerca_in_corso_ = false;
 };

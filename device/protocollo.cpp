@@ -22,6 +22,20 @@ QString Parte_connessione(const QString& stato) {
 Protocollo::Protocollo(Sessione& sessione, Motore_misura& motore, Avvisi& avvisi, QObject* parent)
     : QObject(parent), s_(sessione), motore_(motore), avvisi_(avvisi) {}
 
+void Protocollo::Imposta_collegamento(Collegamento_scheda* collegamento) {
+    if (collegamento != c_) Dimentica_tipo();
+    c_ = collegamento;
+}
+
+bool Protocollo::Tipo_confermato() const {
+    return c_ != nullptr && c_ == tipo_su_ && c_->Aperto() && c_->Luogo() == tipo_luogo_;
+}
+
+void Protocollo::Dimentica_tipo() {
+    tipo_su_ = nullptr;
+    tipo_luogo_.clear();
+}
+
 bool Protocollo::Con_risposte() const {
     return c_ != nullptr && c_->Con_risposte();
 }
@@ -60,7 +74,7 @@ bool Protocollo::Scambia(const QString& comando, std::int16_t attesi) {
 bool Protocollo::Verifica_scheda() {
     // From the first probe on, replies are awaited 500 ms, whether or not the port opens.
     Timeout_ms = 500;
-    nessuna_scheda_ = true;
+    Dimentica_tipo();
     if (c_ == nullptr) return false;
     if (auto errore = c_->Prepara_verifica()) avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
     if (!c_->Aperto()) return false;
@@ -72,43 +86,71 @@ bool Protocollo::Verifica_scheda() {
         return false;
     }
     if (QString::fromLatin1(Leggi_bytes(4)) != QLatin1String("?YES")) return false;
-    nessuna_scheda_ = false;
     s_.Stato_connessione = c_->Scheda_trovata();
     Q_EMIT Stato_cambiato();
     return true;
 }
 
-void Protocollo::Leggi_tipo_scheda() {
+std::optional<int> Protocollo::Leggi_tipo_scheda() {
+    return Chiedi_tipo(true);
+}
+
+std::optional<int> Protocollo::Chiedi_tipo(bool avvisa) {
+    Dimentica_tipo();
     Svuota_ricezione();
-    if (nessuna_scheda_ && Con_risposte()) {
-        // Whatever answers on the port left open by the search is not the board.
-        avvisi_.Mostra(Messaggio_nessuna_scheda, Avvisi::Icona::Avviso);
-        return;
+    if (c_ == nullptr) {
+        if (avvisa) avvisi_.Mostra(QStringLiteral("Nessuna scheda collegata."));
+        return std::nullopt;
     }
-    std::optional<int> tipo = 0; // no link: nobody to ask
-    if (c_ != nullptr) {
-        // A closed port gets the same answer as a silent board.
-        if (c_->Aperto()) {
-            if (auto errore = Invia_comando(QStringLiteral("$D"))) {
-                avvisi_.Mostra(*errore);
-                return;
-            }
+    bool aperto_qui = false;
+    if (!c_->Aperto()) {
+        if (auto errore = c_->Prepara_verifica(); errore && avvisa)
+            avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
+        if (!c_->Aperto()) {
+            if (avvisa)
+                avvisi_.Mostra(QStringLiteral("Nessuna scheda su %1: controllare che la scheda sia "
+                                              "collegata e accesa e che la porta sia quella "
+                                              "giusta.")
+                                   .arg(c_->Luogo()));
+            return std::nullopt;
         }
+        aperto_qui = true;
+        Attendi(Attesa_assestamento_ms);
+        Svuota_ricezione();
+    }
+    std::optional<int> tipo;
+    if (auto errore = Invia_comando(QStringLiteral("$D"))) {
+        if (avvisa) avvisi_.Mostra(*errore);
+    } else {
         tipo = c_->Tipo_scheda(Timeout_ms);
+        if (!tipo && avvisa)
+            avvisi_.Mostra(QStringLiteral("La scheda non ha indicato il suo tipo: nessuna "
+                                          "risposta entro %1 ms su %2.\nControllare che la "
+                                          "scheda sia collegata e accesa.")
+                               .arg(Timeout_ms)
+                               .arg(c_->Luogo()));
     }
     if (!tipo) {
-        avvisi_.Mostra(QStringLiteral("La scheda non ha indicato il suo tipo: nessuna "
-                                      "risposta entro %1 ms.\nControllare che la "
-                                      "scheda sia collegata e accesa.")
-                           .arg(Timeout_ms));
-        return;
+        // Left closed as it was found, so the search for a lost board goes on.
+        if (aperto_qui) c_->Chiudi();
+        return std::nullopt;
     }
-    s_.Stato_connessione =
-        Parte_connessione(s_.Stato_connessione) + Parte_tipo + QString::number(*tipo);
-    const Calibrazione_scheda calibrazione = Calibrazione_tipo(*tipo);
+    Applica_tipo(*tipo);
+    return tipo;
+}
+
+void Protocollo::Applica_tipo(int tipo) {
+    // An answer over a link with replies shows where the board is, whatever was found
+    // before.
+    const QString connessione =
+        c_->Con_risposte() ? c_->Scheda_trovata() : Parte_connessione(s_.Stato_connessione);
+    s_.Stato_connessione = connessione + Parte_tipo + QString::number(tipo);
+    const Calibrazione_scheda calibrazione = Calibrazione_tipo(tipo);
     s_.Fattore_posizione = calibrazione.Fattore_posizione;
     s_.Fattore_tempo = calibrazione.Fattore_tempo;
     s_.Tipo_scheda = *tipo;
+    tipo_su_ = c_;
+    tipo_luogo_ = c_->Luogo();
     Q_EMIT Stato_cambiato();
     if (!calibrazione.Riconosciuta) avvisi_.Mostra(Messaggio_tipo_sconosciuto);
 }
@@ -141,10 +183,15 @@ void Protocollo::Prepara_scheda() {
 }
 
 void Protocollo::Avvia_acquisizione() {
-    Svuota_ricezione();
-    // A closed or vanished port fails the write: no board to talk to either.
-    bool presente = !Invia_comando(QStringLiteral("$T"));
-    if (presente && Con_risposte()) presente = Leggi_bytes(2).at(0) == '$';
+    // A board not asked yet (plugged in after start-up, or on a port chosen since) says
+    // its type first; its silence is the start's own failure, told once below.
+    bool presente = Tipo_confermato() || Chiedi_tipo(false).has_value();
+    if (presente) {
+        Svuota_ricezione();
+        // A closed or vanished port fails the write: no board to talk to either.
+        presente = !Invia_comando(QStringLiteral("$T"));
+        if (presente && Con_risposte()) presente = Leggi_bytes(2).at(0) == '$';
+    }
     if (!presente) {
         avvisi_.Mostra(QStringLiteral("Apparato non collegato o spento!"), Avvisi::Icona::Critico,
                        QStringLiteral("Kinetrack"));
@@ -197,6 +244,7 @@ void Protocollo::Invia_segnale() {
 void Protocollo::Collegamento_perso(const QString& testo) {
     const bool in_corso = s_.Acquisizione_in_corso;
     motore_.Fine_acquisizione();
+    Dimentica_tipo();
     s_.Stato_connessione = QStringLiteral(" Disconnesso");
     Q_EMIT Stato_cambiato();
     if (in_corso) Q_EMIT Avvio_spento();

@@ -24,8 +24,9 @@ public:
     Protocollo(Sessione& sessione, Motore_misura& motore, Avvisi& avvisi,
                QObject* parent = nullptr);
 
-    // The link commands go to; none: nothing is sent and no reply is awaited.
-    void Imposta_collegamento(Collegamento_scheda* collegamento) { c_ = collegamento; }
+    // The link commands go to; none: nothing is sent and no reply is awaited. Another
+    // link means another board, whose type is not known yet.
+    void Imposta_collegamento(Collegamento_scheda* collegamento);
     Collegamento_scheda* Collegamento() const { return c_; }
 
     // Sends one command over the link; its failure as the operator's text.
@@ -36,27 +37,37 @@ public:
     std::uint8_t Leggi_byte();
     QByteArray Leggi_bytes(std::int16_t quanti);
 
-    // Board probe on the link: true when it answers "?YES".
+    // Board probe on the link: true when it answers "?YES". The board's type is to be
+    // asked again afterwards.
     bool Verifica_scheda();
-    // A search over the ports found no board (the probe marks its own failure).
-    void Segna_nessuna_scheda() { nessuna_scheda_ = true; }
-    // Board type query: factors and the " Scheda tipo N" part of Stato_connessione.
-    // After a probe or search that found no board, the board is not asked: the operator
-    // is told that no board was found and how to search again.
-    void Leggi_tipo_scheda();
+    // Board type query on the link in use: factors and the " Scheda tipo N" part of
+    // Stato_connessione; on a link with replies the answer also names the port the board
+    // is on (" connesso su com" + number). A closed port (a search that found nothing,
+    // another number chosen since) is opened first, as the probe opens it, and closed
+    // again when nothing answers there. The type the board said; nothing when it did not
+    // answer, and the operator is told why.
+    std::optional<int> Leggi_tipo_scheda();
+    // Whether a type query has succeeded on the link in use, with the link still open at
+    // the place it led to then. Until it has, a start asks the type first.
+    bool Tipo_confermato() const;
+    // The board behind the link may have changed (another port number was chosen).
+    void Dimentica_tipo();
     // Configuration query (links with replies only): Canali_abilitati and
     // Tempo_campionamento.
     void Inizializza_scheda();
     // A board just found: makes sure it is not streaming, then asks its type and its
     // configuration (start-up, and a board come back after a loss).
     void Prepara_scheda();
+    // Start of acquisition. A board whose type is not confirmed is asked for it first;
+    // when it does not answer, the start is refused as for a board that does not answer
+    // "$T": no set runs on factors no board reported.
     void Avvia_acquisizione();
     void Ferma_acquisizione();
     // The signal button's exchange: stop, then "$Z".
     void Invia_segnale();
 
     // The link's device vanished: stops the acquisition, keeping everything recorded,
-    // and tells the operator.
+    // and tells the operator. The board that comes back must say its type again.
     void Collegamento_perso(const QString& testo);
 
     // Length of every reply wait: 1000 ms until the first probe, 500 ms from then on.
@@ -73,16 +84,15 @@ private:
     // Sends and, on a link with replies, waits for the reply of `attesi` bytes; a failed
     // send is shown to the operator. False when the send failed.
     bool Scambia(const QString& comando, std::int16_t attesi);
+    // The type query; `avvisa` false: failures are left to the caller to tell.
+    std::optional<int> Chiedi_tipo(bool avvisa);
+    void Applica_tipo(int tipo);
 
     Sessione& s_;
     Motore_misura& motore_;
     Avvisi& avvisi_;
     Collegamento_scheda* c_ = nullptr;
-    // The last probe or search over a link with replies found no board.
-    bool nessuna_scheda_ = false;
+    // Where the last successful type query was answered: the link and its place then.
+    const Collegamento_scheda* tipo_su_ = nullptr;
+    QString tipo_luogo_;
 };
-
-// The type query's text when no board was found anywhere.
-inline const QString Messaggio_nessuna_scheda = QStringLiteral(
-    "Nessuna scheda trovata: collegare la scheda (USB o porta seriale) e accenderla, poi "
-    "scegliere Impostazioni > Parametri Porta.... per cercarla di nuovo.");

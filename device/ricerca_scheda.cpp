@@ -10,6 +10,5 @@ int Cerca_scheda(Collegamento_seriale& collegamento, Protocollo& protocollo,
         if (mostra_stato) mostra_stato(QStringLiteral("Connessione a com%1").arg(i));
         if (collegamento.Prova_numero(i) && protocollo.Verifica_scheda()) return i;
     }
-    protocollo.Segna_nessuna_scheda();
     return 0;
 }

@@ -12,6 +12,11 @@ class Protocollo;
 // switches it to i and opens it (a number with no device fails at once and is skipped
 // silently), then runs the board probe. Returns the number where a board answered,
 // with the port left open there, or 0 when none did (the port is left as the last
-// attempt left it, and the protocol knows that no board was found).
+// attempt left it).
 int Cerca_scheda(Collegamento_seriale& collegamento, Protocollo& protocollo,
                  const std::function<void(const QString&)>& mostra_stato);
+
+// What the operator is told at start-up when no board was found anywhere.
+inline const QString Messaggio_nessuna_scheda = QStringLiteral(
+    "Nessuna scheda trovata: collegare la scheda (USB o porta seriale) e accenderla, poi "
+    "scegliere Impostazioni > Parametri Porta.... per cercarla di nuovo.");

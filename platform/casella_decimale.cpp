@@ -1,46 +1,5 @@
 #include "platform/casella_decimale.h"
 
-#include <charconv>
-#include <string>
-
-namespace {
-
-bool Cifra(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-} // namespace
-
-std::optional<double> Numero_digitato(QStringView testo) {
-    testo = testo.trimmed();
-    std::string numero;
-    qsizetype i = 0;
-    if (i < testo.size() && (testo[i] == QLatin1Char('-') || testo[i] == QLatin1Char('+'))) {
-        if (testo[i] == QLatin1Char('-')) numero += '-';
-        ++i;
-    }
-    bool cifre = false;
-    bool separatore = false;
-    for (; i < testo.size(); ++i) {
-        const QChar c = testo[i];
-        if (Cifra(c)) {
-            numero += static_cast<char>(c.unicode());
-            cifre = true;
-        } else if ((c == QLatin1Char(',') || c == QLatin1Char('.')) && !separatore) {
-            numero += '.';
-            separatore = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!cifre) return std::nullopt;
-    double valore = 0;
-    const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), valore,
-                                   std::chars_format::fixed);
-    if (r.ec != std::errc() || r.ptr != numero.data() + numero.size()) return std::nullopt;
-    return valore;
-}
-
 QString Casella_decimale::Senza_prefisso(const QString& testo) const {
     QStringView resto(testo);
     if (!prefix().isEmpty() && resto.startsWith(prefix())) resto = resto.sliced(prefix().size());

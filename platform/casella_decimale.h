@@ -3,13 +3,9 @@
 // regional settings: under Italian settings "12.5" is twelve and a half, not 125. The
 // value is shown with the locale's separator.
 
-#include <QDoubleSpinBox>
-#include <QStringView>
-#include <optional>
+#include "session/formato.h" // Numero_digitato
 
-// A number as an operator types it: an optional sign, digits, at most one "," or "." with
-// the decimals, spaces around; no group separators, no exponent. Nothing when it is not one.
-std::optional<double> Numero_digitato(QStringView testo);
+#include <QDoubleSpinBox>
 
 class Casella_decimale : public QDoubleSpinBox {
     Q_OBJECT

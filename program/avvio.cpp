@@ -7,6 +7,7 @@
 #include "device/frm_hid.h"
 #include "device/frm_seriale.h"
 #include "device/protocollo.h"
+#include "device/ricerca_scheda.h"
 #include "device/ritorno_seriale.h"
 #include "mainwindow/frm_main.h"
 #include "platform/hid_hidapi.h"
@@ -143,6 +144,7 @@ void Programma::Avvia() {
     seriale_ = std::make_unique<frm_seriale>(s_, *seriale_link_, *protocollo_, *avvisi_);
     connect(seriale_.get(), &frm_seriale::Didascalia_cambiata, this,
             &Programma::Aggiorna_didascalia);
+    bool trovata = true;
     if (!s_.Usa_hid) {
         // 8: no HID board: the serial port.
         finestra_hid_.reset();
@@ -153,7 +155,7 @@ void Programma::Avvia() {
         seriale_->Leggi_impostazioni();
         if (!protocollo_->Verifica_scheda()) {
             seriale_->show(); // centred on the screen when it loaded
-            seriale_->Cmd_Auto_Click();
+            trovata = seriale_->Cmd_Auto_Click();
         }
         seriale_->hide();
     } else {
@@ -161,9 +163,14 @@ void Programma::Avvia() {
         QApplication::beep();
     }
     // 9-12: make sure the board is not streaming, then ask its type and configuration.
+    // With no board anywhere there is nobody to ask: the operator learns how to search
+    // again, and a start later asks the type of a board found by then.
     QCoreApplication::processEvents();
     seriale_->hide();
-    protocollo_->Prepara_scheda();
+    if (trovata)
+        protocollo_->Prepara_scheda();
+    else
+        avvisi_->Mostra(Messaggio_nessuna_scheda, Avvisi::Icona::Avviso);
 
     // 13: the opening window; it shows the main window when it closes.
     if (opzioni_.apertura) {

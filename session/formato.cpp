@@ -106,3 +106,34 @@ double Numero_da_testo_c(const QString& testo, bool* ok) {
     if (ok) *ok = buono;
     return buono ? valore : 0.0;
 }
+
+std::optional<double> Numero_digitato(QStringView testo) {
+    testo = testo.trimmed();
+    const auto cifra = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    std::string numero;
+    qsizetype i = 0;
+    if (i < testo.size() && (testo[i] == QLatin1Char('-') || testo[i] == QLatin1Char('+'))) {
+        if (testo[i] == QLatin1Char('-')) numero += '-';
+        ++i;
+    }
+    bool cifre = false;
+    bool separatore = false;
+    for (; i < testo.size(); ++i) {
+        const QChar c = testo[i];
+        if (cifra(c)) {
+            numero += static_cast<char>(c.unicode());
+            cifre = true;
+        } else if ((c == QLatin1Char(',') || c == QLatin1Char('.')) && !separatore) {
+            numero += '.';
+            separatore = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!cifre) return std::nullopt;
+    double valore = 0;
+    const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), valore,
+                                   std::chars_format::fixed);
+    if (r.ec != std::errc() || r.ptr != numero.data() + numero.size()) return std::nullopt;
+    return valore;
+}

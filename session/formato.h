@@ -5,6 +5,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
+#include <optional>
 
 // Rounds to `decimali` decimals, half away from zero, on the value's 15-digit decimal
 // form; at least one digit before the separator, no thousands separator, "-" for a
@@ -21,3 +23,8 @@ QString Testo_numero(float valore, const QLocale& locale);
 
 // Locale-independent "C" conversion used for the program's own files and options.
 double Numero_da_testo_c(const QString& testo, bool* ok = nullptr);
+
+// A number as an operator types it: an optional sign, digits, at most one "," or "." with
+// the decimals, spaces around; no group separators, no exponent. Nothing when it is not
+// one. The windows' number entry and the tools' options read numbers this way.
+std::optional<double> Numero_digitato(QStringView testo);

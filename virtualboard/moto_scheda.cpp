@@ -13,6 +13,7 @@ Parametri_copione Parametri_da_opzioni(const Opzioni_scheda& o) {
     p.salita_max_s = o.salita_s.massimo;
     p.pausa_alta_min_s = o.pausa_s.minimo;
     p.pausa_alta_max_s = o.pausa_s.massimo;
+    p.probabilita_sussulto = o.probabilita_sussulto;
     p.rallentamento = o.rallentamento;
     return p;
 }
@@ -38,6 +39,15 @@ Flusso_continuo::Flusso_continuo(const Parametri_copione& parametri, std::uint32
 
 void Flusso_continuo::Nuova_serie() {
     Copione c = Genera_copione(parametri_, seme_++);
+    // A set on its own ends on a long hold and starts with a rest before the unracking
+    // lift; in an endless chain both would be one long pause between two repetitions.
+    // The chain goes on from the last top hold straight into the lowering to where the
+    // next set lifts from.
+    if (!c.segmenti.empty() && c.segmenti.back().tipo == Segmento::Tipo::Fermo)
+        c.segmenti.pop_back();
+    const bool prima = !serie_.has_value();
+    if (!prima && !c.segmenti.empty() && c.segmenti.front().tipo == Segmento::Tipo::Fermo)
+        c.segmenti.erase(c.segmenti.begin());
     const double partenza = c.posizione_iniziale_mm;
     if (std::abs(fine_posizione_mm_ - partenza) > 1e-9) {
         // Back down to where the set begins, at a lowering's pace.

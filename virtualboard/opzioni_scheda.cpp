@@ -1,35 +1,34 @@
 #include "virtualboard/opzioni_scheda.h"
 
+#include "board/strumento.h"
 #include "platform/mappa_porte.h"
-#include "session/formato.h"
 
 #include <cmath>
 
 namespace {
 bool Numero(const QString& testo, double minimo, double massimo, double& valore) {
-    bool ok = false;
-    const double v = Numero_da_testo_c(testo, &ok);
-    if (!ok || !std::isfinite(v) || v < minimo || v > massimo) return false;
-    valore = v;
-    return true;
+    return Numero_opzione(testo, minimo, massimo, valore);
 }
 
 bool Intero(const QString& testo, double minimo, double massimo, std::int64_t& valore) {
     double v = 0;
-    if (!Numero(testo, minimo, massimo, v) || v != std::floor(v)) return false;
+    if (!Numero_opzione(testo, minimo, massimo, v, true)) return false;
     valore = static_cast<std::int64_t>(v);
     return true;
 }
 
-// "A" or "A:B" with minimo <= A <= B <= massimo.
-bool Leggi_intervallo(const QString& testo, double minimo, double massimo, Intervallo& i) {
+// "A" or "A:B" with minimo <= A <= B <= massimo. `rovescio` tells A > B apart from a
+// value out of range.
+bool Leggi_intervallo(const QString& testo, double minimo, double massimo, Intervallo& i,
+                      bool& rovescio) {
     const auto parti = testo.split(QLatin1Char(':'));
     if (parti.size() > 2) return false;
     Intervallo r;
     if (!Numero(parti[0], minimo, massimo, r.minimo)) return false;
     r.massimo = r.minimo;
     if (parti.size() == 2 && !Numero(parti[1], minimo, massimo, r.massimo)) return false;
-    if (r.massimo < r.minimo) return false;
+    rovescio = r.massimo < r.minimo;
+    if (rovescio) return false;
     i = r;
     return true;
 }
@@ -49,6 +48,8 @@ QString Uso_scheda() {
                "  --down S[:S]            durata della discesa, da 0.05 a 60 s (1.2:2)\n"
                "  --up S[:S]              durata della salita, da 0.05 a 60 s (0.6:1.2)\n"
                "  --pause S[:S]           pausa tra le ripetizioni, da 0 a 600 s (1:3)\n"
+               "  --twitch P              probabilità di un sussulto a ogni pausa, da 0 a 1\n"
+               "                          (0.3); il sussulto allunga la sua pausa di circa 3 s\n"
                "  --fatigue PCT           ogni salita della serie più lenta della precedente\n"
                "                          di PCT %, da 0 a 50 (0)\n"
                "  --rate N                invece un flusso costante di N record al secondo,\n"
@@ -88,7 +89,8 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
         std::int64_t n = 0;
         double x = 0;
         bool ok = true;
-        QString intervallo; // what the option accepts, for the message
+        QString intervallo;    // what the option accepts, for the message
+        bool rovescio = false; // an interval whose first value exceeds the second
         const auto Da_a = [&intervallo](double minimo, double massimo) {
             intervallo =
                 QStringLiteral("da %1 a %2")
@@ -110,13 +112,15 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
             ok = Intero(v, Da_a(0, 1e6), 1e6, n);
             o.ripetizioni = static_cast<int>(n);
         } else if (nome == QLatin1String("--amplitude")) {
-            ok = Leggi_intervallo(v, Da_a(1, 2000), 2000, o.ampiezza_mm);
+            ok = Leggi_intervallo(v, Da_a(1, 2000), 2000, o.ampiezza_mm, rovescio);
         } else if (nome == QLatin1String("--down")) {
-            ok = Leggi_intervallo(v, Da_a(0.05, 60), 60, o.discesa_s);
+            ok = Leggi_intervallo(v, Da_a(0.05, 60), 60, o.discesa_s, rovescio);
         } else if (nome == QLatin1String("--up")) {
-            ok = Leggi_intervallo(v, Da_a(0.05, 60), 60, o.salita_s);
+            ok = Leggi_intervallo(v, Da_a(0.05, 60), 60, o.salita_s, rovescio);
         } else if (nome == QLatin1String("--pause")) {
-            ok = Leggi_intervallo(v, Da_a(0, 600), 600, o.pausa_s);
+            ok = Leggi_intervallo(v, Da_a(0, 600), 600, o.pausa_s, rovescio);
+        } else if (nome == QLatin1String("--twitch")) {
+            ok = Numero(v, Da_a(0, 1), 1, o.probabilita_sussulto);
         } else if (nome == QLatin1String("--fatigue")) {
             double percento = 0;
             ok = Numero(v, Da_a(0, 50), 50, percento);
@@ -144,6 +148,10 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
         } else {
             return QStringLiteral("opzione sconosciuta: %1").arg(nome);
         }
+        if (rovescio)
+            return QStringLiteral("valore non valido per %1: \"%2\" (il primo valore non può "
+                                  "superare il secondo)")
+                .arg(nome, v);
         if (!ok)
             return QStringLiteral("valore non valido per %1: \"%2\" (%3)").arg(nome, v, intervallo);
     }

@@ -18,13 +18,14 @@ struct Opzioni_scheda {
     Interprete_comandi::Profilo profilo;
     Disturbi_scheda disturbi;
     std::uint32_t seme = 1;
-    int ripetizioni = 0;              // 0 = an endless set
-    Intervallo ampiezza_mm{350, 550}; // lift height
-    Intervallo discesa_s{1.2, 2.0};   // lowering
-    Intervallo salita_s{0.6, 1.2};    // lifting
-    Intervallo pausa_s{1.0, 3.0};     // rest between repetitions
-    double rallentamento = 0;         // each lift of a set slower by this fraction
-    double record_al_secondo = 0;     // > 0: a steady stream at this rate instead
+    int ripetizioni = 0;               // 0 = an endless set
+    Intervallo ampiezza_mm{350, 550};  // lift height
+    Intervallo discesa_s{1.2, 2.0};    // lowering
+    Intervallo salita_s{0.6, 1.2};     // lifting
+    Intervallo pausa_s{1.0, 3.0};      // rest between repetitions
+    double probabilita_sussulto = 0.3; // chance of a twitch in a rest
+    double rallentamento = 0;          // each lift of a set slower by this fraction
+    double record_al_secondo = 0;      // > 0: a steady stream at this rate instead
 };
 
 // Upper bound of --rate: what 115200 baud carries (10 bits a byte, 6 bytes a record).

@@ -10,11 +10,11 @@
 #include "platform/grafico.h"
 #include "platform/moduli.h"
 #include "platform/slider.h"
+#include "session/formato.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -39,35 +39,29 @@ struct Opzioni_demo {
     bool aiuto = false;
 };
 
-// The command line; also the old form "SECONDI numero".
+// The command line (without the program's name); also the old form "SECONDI numero".
 std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_demo& o) {
-    QCommandLineParser lettore;
-    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption numero(QStringLiteral("numero"), QString());
-    lettore.addOptions({aiuto, numero});
-    if (!lettore.parse(argomenti)) {
-        const QStringList sconosciute = lettore.unknownOptionNames();
-        if (sconosciute.isEmpty()) return lettore.errorText();
-        const QString& nome = sconosciute.first();
-        return QStringLiteral("opzione sconosciuta: \"%1%2\"")
-            .arg(nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), nome);
+    QStringList posizionali;
+    for (const QString& a : argomenti) {
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            o.aiuto = true;
+            return std::nullopt;
+        }
+        if (a == QLatin1String("--numero"))
+            o.numero = true;
+        else if (a.startsWith(QLatin1Char('-')) && !Numero_digitato(a))
+            return QStringLiteral("opzione sconosciuta: \"%1\"").arg(a);
+        else
+            posizionali << a;
     }
-    o.aiuto = lettore.isSet(aiuto);
-    if (o.aiuto) return std::nullopt;
-    o.numero = lettore.isSet(numero);
-    QStringList posizionali = lettore.positionalArguments();
     if (posizionali.size() == 2 && posizionali[1] == QLatin1String("numero")) {
         o.numero = true;
         posizionali.removeLast();
     }
     if (posizionali.size() > 1)
         return QStringLiteral("argomento in più: \"%1\"").arg(posizionali[1]);
-    if (!posizionali.isEmpty()) {
-        bool ok = false;
-        o.secondi = posizionali[0].toDouble(&ok);
-        if (!ok || !(o.secondi >= 0) || o.secondi > 86400)
-            return QStringLiteral("secondi non validi: \"%1\" (da 0 a 86400)").arg(posizionali[0]);
-    }
+    if (!posizionali.isEmpty() && !Numero_opzione(posizionali[0], 0, 86400, o.secondi))
+        return QStringLiteral("secondi non validi: \"%1\" (da 0 a 86400)").arg(posizionali[0]);
     return std::nullopt;
 }
 
@@ -78,7 +72,7 @@ int main(int argc, char** argv) {
     {
         // Read before the window system is reached: --help works without a display.
         QStringList argomenti;
-        for (int i = 0; i < argc; ++i) argomenti << QString::fromLocal8Bit(argv[i]);
+        for (int i = 1; i < argc; ++i) argomenti << QString::fromLocal8Bit(argv[i]);
         QTextStream uscita(stdout);
         QTextStream errori(stderr);
         const std::optional<QString> errore = Leggi_opzioni(argomenti, opzioni);

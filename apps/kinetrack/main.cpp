@@ -2,25 +2,25 @@
 
 #include "platform/istanza_unica.h"
 #include "program/avvio.h"
+#include "program/riga_comando.h"
 #include "session/titolo.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 
 int main(int argc, char** argv) {
+    // Read before the window system is reached: --help and --version work without a
+    // display, and a wrong option is refused before any window.
+    Opzioni_riga opzioni_riga;
+    {
+        QStringList argomenti;
+        for (int i = 1; i < argc; ++i) argomenti << QString::fromLocal8Bit(argv[i]);
+        QTextStream uscita(stdout);
+        QTextStream errori(stderr);
+        if (auto esito = Leggi_riga_comando(argomenti, opzioni_riga, uscita, errori)) return *esito;
+    }
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kinetrack"));
     QCoreApplication::setApplicationVersion(Versione_programma());
-    QCommandLineParser opzioni_riga;
-    opzioni_riga.setApplicationDescription(QStringLiteral(
-        "Allenamento basato sulla velocità con la scheda di misura sul bilanciere."));
-    opzioni_riga.addHelpOption();
-    opzioni_riga.addVersionOption();
-    const QCommandLineOption diagnostica(
-        QStringLiteral("diagnostica"),
-        QStringLiteral("mostra i pulsanti di prova nella finestra della scheda USB"));
-    opzioni_riga.addOption(diagnostica);
-    opzioni_riga.process(app);
 
     // A second start only brings the running window to the front: the board's port stays
     // with the running one.
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     if (istanza.Gia_in_esecuzione()) return 0;
     Programma::Opzioni opzioni;
     opzioni.cartella_eseguibile = QCoreApplication::applicationDirPath();
-    opzioni.diagnostica = opzioni_riga.isSet(diagnostica);
+    opzioni.diagnostica = opzioni_riga.diagnostica;
     Programma programma(opzioni);
     QObject::connect(&istanza, &Istanza_unica::Mostra_richiesta, &programma,
                      &Programma::Porta_in_primo_piano);

@@ -37,8 +37,10 @@ private Q_SLOTS:
                                     << "\n  40.0\t1.100\tSquat_261207_10.00.00.csv\n";
         QTest::newRow("one load") << "--folder CARTELLA --exercise Panca" << 1
                                   << "kinetrack-profilo: Servono test con almeno due carichi";
-        QTest::newRow("V1rm with a comma")
-            << "--folder CARTELLA --exercise Squat --v1rm 0,3" << 2 << "\"0,3\" (da 0.01 a 5)";
+        QTest::newRow("V1rm with a comma") << "--folder CARTELLA --exercise Squat --v1rm 0,5" << 0
+                                           << "V1rm: 0.50 m/s\ne1RM: 100.0 kg\n";
+        QTest::newRow("V1rm out of range")
+            << "--folder CARTELLA --exercise Squat --v1rm 5,5" << 2 << "\"5,5\" (da 0.01 a 5)";
         QTest::newRow("no exercise") << "--folder CARTELLA" << 2 << "manca --exercise";
         QTest::newRow("help") << "--folder CARTELLA --help" << 0 << "uso: kinetrack-profilo ";
     }

@@ -14,8 +14,11 @@ struct Esito {
     QStringList righe;
     QString errori;
 };
-Esito Esegui(const QString& strumento, const QStringList& argomenti) {
+// `ambiente` empty: the test's own environment.
+Esito Esegui(const QString& strumento, const QStringList& argomenti,
+             const QProcessEnvironment& ambiente = {}) {
     QProcess p;
+    if (!ambiente.isEmpty()) p.setProcessEnvironment(ambiente);
     p.start(strumento, argomenti);
     Esito e;
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return e;
@@ -69,7 +72,7 @@ private Q_SLOTS:
         QTest::newRow("no whole report")
             << Riga{r, "--link hid --board-type 2", "", QByteArray(64, '\x01')};
         QTest::newRow("missing file") << Riga{r, ser, "", "-"};
-        QTest::newRow("amplitude") << Riga{r, ser + " --min-amplitude 1,5", "1,5"};
+        QTest::newRow("amplitude") << Riga{r, ser + " --min-amplitude 1,5,0", "1,5,0"};
         QTest::newRow("replay type over a byte")
             << Riga{r, "--link serial --board-type 256", "\"256\" (da 0 a 255)"};
         QTest::newRow("time") << Riga{r, ser + " --time 2026-02-30T10:00:00", "2026"};
@@ -82,6 +85,11 @@ private Q_SLOTS:
         // Its argument is the seconds, not a file.
         QTest::newRow("graph demo unknown option")
             << Riga{KT_DEMO, "--bogus", "sconosciuta: \"--bogus\""};
+        QTest::newRow("board interval upside down")
+            << Riga{KT_SCHEDA, "--port 3 --amplitude 500:100",
+                    "\"500:100\" (il primo valore non può superare il secondo)"};
+        QTest::newRow("board interval out of range")
+            << Riga{KT_SCHEDA, "--port 3 --amplitude 100:2500", "(da 1 a 2000)"};
     }
     void options_and_inputs() {
         QFETCH(Riga, r);
@@ -99,6 +107,86 @@ private Q_SLOTS:
         QVERIFY2(e.errori.startsWith(nome + ": ") && e.errori.trimmed().size() > 25,
                  qPrintable(e.errori));
         QVERIFY2(e.errori.contains(r.testo), qPrintable(e.errori));
+    }
+
+    // Every tool answers --help in Italian, on standard output, also with no display at
+    // all (kinetrack over ssh); kinetrack's version and a wrong option likewise.
+    void help_without_display_data() {
+        QTest::addColumn<QString>("strumento");
+        QTest::addColumn<QString>("opzioni");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("testo"); // the start of standard output, or of errors
+        const QString uso = "uso: ";
+        for (const QString& s : {QString(KT_KINETRACK), QString(KT_SCHEDA), QString(KT_REPLAY),
+                                 QString(KT_CATTURA), QString(KT_PROFILO), QString(KT_DEMO)})
+            QTest::newRow(qPrintable(QFileInfo(s).fileName()))
+                << s << "--help" << 0 << uso + QFileInfo(s).fileName() + " ";
+        QTest::newRow("kinetrack -h after a Qt option")
+            << QString(KT_KINETRACK) << "-style fusion -h" << 0 << "uso: kinetrack ";
+        QTest::newRow("kinetrack --version")
+            << QString(KT_KINETRACK) << "--version" << 0 << "kinetrack " KT_VERSIONE_ATTESA;
+        QTest::newRow("kinetrack wrong option")
+            << QString(KT_KINETRACK) << "--bogus" << 2
+            << "kinetrack: opzione sconosciuta: \"--bogus\"\nuso: kinetrack ";
+    }
+    void help_without_display() {
+        QFETCH(QString, strumento);
+        QFETCH(QString, opzioni);
+        QFETCH(int, codice);
+        QFETCH(QString, testo);
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ambiente.remove(v);
+        ambiente.insert("XDG_RUNTIME_DIR", dir.path());
+        const Esito e = Esegui(strumento, opzioni.split(' '), ambiente);
+        QCOMPARE(e.codice, codice);
+        const QString scritto = codice == 0 ? e.righe.join('\n') : e.errori;
+        QVERIFY2(scritto.startsWith(testo), qPrintable(scritto + e.errori));
+        for (const char* inglese : {"Usage", "Options", "Displays", "Unknown"})
+            QVERIFY2(!scritto.contains(inglese), qPrintable(scritto));
+    }
+
+    // A capture replayed as the other link's decodes to jumps no bar makes: told once,
+    // with the other link to try; the table and the files come out as always.
+    void wrong_link_is_told_data() {
+        QTest::addColumn<QString>("cattura");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("avviso"); // empty: none
+        QTest::newRow("hid capture as serial") << "hid"
+                                               << "serial"
+                                               << "provare --link hid";
+        QTest::newRow("serial capture as hid") << "serial"
+                                               << "hid"
+                                               << "provare --link serial";
+        QTest::newRow("hid capture as hid") << "hid"
+                                            << "hid"
+                                            << "";
+        QTest::newRow("serial capture as serial") << "serial"
+                                                  << "serial"
+                                                  << "";
+    }
+    void wrong_link_is_told() {
+        QFETCH(QString, cattura);
+        QFETCH(QString, link);
+        QFETCH(QString, avviso);
+        const Collegamento l = cattura == "hid" ? Collegamento::Hid : Collegamento::Seriale;
+        const QString ingresso = dir.filePath("link.bin"), sommario = dir.filePath("link.csv");
+        QVERIFY(Scrivi(ingresso, Cattura(l, 1, 4)));
+        QFile::remove(sommario);
+        const Esito e = Esegui(
+            KT_REPLAY, {"--link", link, "--board-type", "1", "--summary", sommario, ingresso});
+        QCOMPARE(e.codice, 0);
+        QVERIFY(QFileInfo::exists(sommario));
+        if (avviso.isEmpty()) {
+            QCOMPARE(e.errori, QString());
+            return;
+        }
+        // Told once (the other warning, if any, is of a capture cut inside a record).
+        const QStringList righe =
+            e.errori.split('\n', Qt::SkipEmptyParts)
+                .filter(": posizioni impossibili per la scheda (un salto di ");
+        QCOMPARE(righe.size(), 1);
+        QVERIFY2(righe[0].startsWith("kinetrack-replay: " + ingresso) && righe[0].endsWith(avviso),
+                 qPrintable(e.errori));
     }
 
     // A capture cut inside a record is replayed up to its last whole one, as if it ended

@@ -120,25 +120,23 @@ private Q_SLOTS:
     // reset and "$F". The signal exchange stops the stream and sends "$Z".
     void start_data() {
         QTest::addColumn<QByteArray>("risposta"); // to "$T"
-        QTest::addColumn<bool>("chiusa");
-        QTest::newRow("board") << QByteArray("$T") << false;
-        QTest::newRow("bad $T reply") << QByteArray("X$") << false;
-        QTest::newRow("closed port") << QByteArray("$T") << true;
+        QTest::newRow("board") << QByteArray("$T");
+        QTest::newRow("bad $T reply") << QByteArray("X$");
     }
     void start() {
         QFETCH(QByteArray, risposta);
-        QFETCH(bool, chiusa);
-        const bool avviata = risposta == "$T" && !chiusa;
+        const bool avviata = risposta == "$T";
         Banco b;
+        QVERIFY(b.p.Leggi_tipo_scheda() == 1);
+        b.porta.scritti.clear();
         b.porta.risposte["$T"] = risposta;
-        if (chiusa) b.porta.Chiudi();
         b.s.Campioni.resize(5);
         QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
         b.p.Avvia_acquisizione();
         QCOMPARE(b.s.Acquisizione_in_corso, avviata);
         QCOMPARE(spento.size(), avviata ? 0 : 1);
         QCOMPARE(b.s.Campioni.size(), std::size_t(avviata ? 1 : 5)); // the engine's reset
-        QCOMPARE(b.porta.scritti, avviata ? "$T$F" : chiusa ? "" : "$T");
+        QCOMPARE(b.porta.scritti, avviata ? "$T$F" : "$T");
         if (!avviata) {
             QCOMPARE(b.avvisi.elenco.size(), 1);
             QCOMPARE(b.avvisi.elenco[0].testo, "Apparato non collegato o spento!");
@@ -153,6 +151,78 @@ private Q_SLOTS:
         QCOMPARE(b.porta.scritti, QByteArray("$T$F$T$Z"));
         QVERIFY(!b.s.Acquisizione_in_corso && b.avvisi.elenco.isEmpty());
         QCOMPARE(spento.size(), 1);
+    }
+
+    // No set runs on factors no board reported: until a type query has succeeded on the
+    // link as it is now, a start asks the type first, opening a closed port as the probe
+    // does; with no answer it is refused with the start's own message and nothing more
+    // is sent. Another port, another link, a loss or a failed probe make the type unknown
+    // again.
+    void start_asks_the_type_first_data() {
+        QTest::addColumn<QString>("prima"); // what happened after the type was confirmed
+        QTest::addColumn<QByteArray>("scritti");
+        QTest::addColumn<bool>("aperta"); // the port at the end
+        QTest::newRow("type confirmed") << "" << QByteArray("$T$F") << true;
+        QTest::newRow("type never asked") << "mai" << QByteArray("$D$T$F") << true;
+        QTest::newRow("another port number") << "numero" << QByteArray("$D$T$F") << true;
+        QTest::newRow("another link and back") << "hid" << QByteArray("$D$T$F") << true;
+        QTest::newRow("link lost") << "persa" << QByteArray("$D$T$F") << true;
+        QTest::newRow("failed probe") << "sonda" << QByteArray("$?$D$T$F") << true;
+        QTest::newRow("closed port, board behind it") << "chiusa" << QByteArray("$D$T$F") << true;
+        QTest::newRow("silent board, never asked") << "mai muta" << QByteArray("$D") << true;
+        QTest::newRow("closed port, silent device") << "chiusa muta" << QByteArray("$D") << false;
+        QTest::newRow("closed port, no device") << "chiusa vuota" << QByteArray() << false;
+    }
+    void start_asks_the_type_first() {
+        QFETCH(QString, prima);
+        QFETCH(QByteArray, scritti);
+        QFETCH(bool, aperta);
+        const bool avviata = scritti.endsWith("$F");
+        Banco b;
+        if (!prima.startsWith("mai")) QVERIFY(b.p.Leggi_tipo_scheda() == 1);
+        b.s.Fattore_posizione = b.s.Fattore_tempo = 0;
+        b.porta.scritti.clear();
+        b.avvisi.elenco.clear();
+        if (prima == "numero") b.porta.Imposta_numero_porta(5);
+        if (prima == "hid") {
+            b.p.Imposta_collegamento(&b.hid);
+            b.p.Imposta_collegamento(&b.collegamento);
+        }
+        if (prima == "persa") b.p.Collegamento_perso("persa");
+        if (prima == "sonda") {
+            b.porta.risposte.remove("?");
+            QVERIFY(!b.p.Verifica_scheda());
+            b.porta.risposte = Risposte_scheda();
+        }
+        if (prima.startsWith("chiusa")) b.porta.Chiudi();
+        if (prima.endsWith("muta")) b.porta.risposte.clear();
+        if (prima.endsWith("vuota")) b.porta.con_dispositivo = {9};
+        b.avvisi.elenco.clear();
+        QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
+
+        b.p.Avvia_acquisizione();
+        QCOMPARE(b.porta.scritti, scritti);
+        QCOMPARE(b.s.Acquisizione_in_corso, avviata);
+        QCOMPARE(b.porta.Aperta(), aperta);
+        QCOMPARE(b.p.Tipo_confermato(), avviata);
+        if (avviata) {
+            QVERIFY(b.avvisi.elenco.isEmpty());
+            QCOMPARE(spento.size(), 0);
+            // Asked or not, the factors are the board's (the "$D" one restores them).
+            if (scritti.startsWith("$D") || scritti.startsWith("$?")) {
+                QCOMPARE(b.s.Fattore_posizione, Fattore_posizione_tipo1);
+                QCOMPARE(b.s.Fattore_tempo, Fattore_tempo_tipo12);
+                QCOMPARE(b.s.Stato_connessione,
+                         QString(" connesso su com%1 Scheda tipo 1").arg(b.porta.Numero_porta()));
+            }
+            return;
+        }
+        QCOMPARE(spento.size(), 1);
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QCOMPARE(b.avvisi.elenco[0].testo, "Apparato non collegato o spento!");
+        QCOMPARE(b.avvisi.elenco[0].icona, Avvisi::Icona::Critico);
+        QCOMPARE(b.avvisi.elenco[0].titolo, "Kinetrack");
+        QCOMPARE(b.s.Fattore_tempo, 0.0f);
     }
 
     // A wait asked for during a reply wait (a timer, or a click let through) gets no

@@ -38,13 +38,15 @@ public:
     QMap<QByteArray, QByteArray> risposte = Risposte_scheda();
     int numero_scheda = 0;
     QSet<int> con_dispositivo;
+    // How a number with no device fails to open (the real port: Porta_inesistente).
+    Errore_porta::Codice senza_dispositivo = Errore_porta::Codice::Generico;
     QStringList registro; // Apri, Chiudi, Numero N
     QByteArray scritti;
 
     void Apri() override {
         registro << "Apri";
         if (!con_dispositivo.isEmpty() && !con_dispositivo.contains(Numero_porta()))
-            throw Errore_porta(Errore_porta::Codice::Generico, "nessun dispositivo");
+            throw Errore_porta(senza_dispositivo, "nessun dispositivo");
         Porta_memoria::Apri();
     }
     void Chiudi() override {

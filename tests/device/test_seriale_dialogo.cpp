@@ -6,6 +6,7 @@
 #include "device/ricerca_scheda.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/porta_qt.h"
+#include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
 
@@ -117,52 +118,97 @@ private Q_SLOTS:
                                        QString::number(std::max(flusso, 0)), "False"}));
     }
 
-    // Numbers 1 to 30 in turn; only those with a device cost a probe. After a failed
-    // search the type query says no board was found, and searching again from the
-    // dialog finds a board plugged in meanwhile, with its type in the caption.
+    // Numbers 1 to 30 in turn; only those with a device cost a probe. The status line
+    // says where the board was found and the type it then gave.
     void search_data() {
-        QTest::addColumn<int>("scheda");          // 0 = none anywhere
-        QTest::addColumn<bool>("collegata_dopo"); // plugged in after a failed search
-        QTest::newRow("board on com20, past the list") << 20 << false;
-        QTest::newRow("no board") << 0 << false;
-        QTest::newRow("no board, then plugged in on com20") << 20 << true;
+        QTest::addColumn<int>("scheda"); // 0 = none anywhere
+        QTest::addColumn<QByteArray>("tipo");
+        QTest::addColumn<QString>("stato"); // the status line at the end
+        QTest::newRow("board on com20, past the list")
+            << 20 << QByteArray("$D\x01") << "Scheda connessa su com20, tipo 1";
+        QTest::newRow("unknown type") << 20 << QByteArray("$D\x07")
+                                      << "Scheda connessa su com20, tipo 7: non riconosciuto, "
+                                         "valori del tipo 3";
+        QTest::newRow("type not said")
+            << 20 << QByteArray() << "Scheda connessa su com20, tipo non indicato";
+        QTest::newRow("no board") << 0 << QByteArray() << "Scheda non trovata!";
     }
     void search() {
         QFETCH(int, scheda);
-        QFETCH(bool, collegata_dopo);
+        QFETCH(QByteArray, tipo);
+        QFETCH(QString, stato);
         Banco b(false);
         // com2 and com30 hold silent devices; the board answers on its own number only.
-        const auto Collega = [&b](int numero) {
-            b.porta.numero_scheda = numero == 0 ? 99 : numero;
-            b.porta.con_dispositivo = {2, 30, numero};
-        };
-        const int prima = collegata_dopo ? 0 : scheda;
-        Collega(prima);
+        b.porta.numero_scheda = scheda == 0 ? 99 : scheda;
+        b.porta.con_dispositivo = {2, 30, scheda};
+        b.porta.risposte["$D"] = tipo;
         QStringList stati;
-        QCOMPARE(Cerca_scheda(b.collegamento, b.p, [&](const QString& t) { stati << t; }), prima);
-        QCOMPARE(stati.size(), prima == 0 ? 30 : prima);
+        QCOMPARE(Cerca_scheda(b.collegamento, b.p, [&](const QString& t) { stati << t; }), scheda);
+        QCOMPARE(stati.size(), scheda == 0 ? 30 : scheda);
         QCOMPARE(stati.last(), QString("Connessione a com%1").arg(stati.size()));
 
         b.Carica();
         b.f->show();
         QSignalSpy didascalia(b.f.get(), &frm_seriale::Didascalia_cambiata);
-        if (prima == 0) {
-            // Whatever is on the port the search left open is not asked for a type.
-            b.porta.scritti.clear();
-            QTest::mouseClick(b.f->Cmd_test, Qt::LeftButton);
-            QVERIFY(b.porta.Aperta() && b.porta.scritti.isEmpty());
-            QCOMPARE(b.avvisi.elenco.size(), 1);
-            QCOMPARE(b.avvisi.elenco[0].testo, Messaggio_nessuna_scheda);
-            b.avvisi.elenco.clear();
-            Collega(scheda);
-        }
-        QTest::mouseClick(b.f->Cmd_Auto, Qt::LeftButton);
+        QCOMPARE(b.f->Cmd_Auto_Click(), scheda != 0);
         QVERIFY(!didascalia.isEmpty() && b.f->Cmd_Auto->isEnabled());
         QCOMPARE(b.f->isVisible(), scheda == 0);
-        QCOMPARE(b.f->Lbl_info->text(),
-                 scheda ? "Scheda connessa su com20" : "Scheda non trovata!");
+        QCOMPARE(b.f->Lbl_info->text(), stato);
         if (scheda) QCOMPARE(b.f->cboPort->currentIndex(), -1);
-        if (scheda) QCOMPARE(b.s.Stato_connessione, " connesso su com20 Scheda tipo 1");
+        if (tipo.size() == 3)
+            QCOMPARE(b.s.Stato_connessione,
+                     QString(" connesso su com20 Scheda tipo %1").arg(int(tipo[2])));
+        // A type not said is told; an unknown one too.
+        QCOMPARE(b.avvisi.elenco.size(), scheda == 0 || tipo == "$D\x01" ? 0 : 1);
+    }
+
+    // After a search that found nothing, the board plugged in on com3 afterwards: com3
+    // chosen and "OK", then "TEST Scheda" asks it for its type on com3 (opening the port
+    // the search left closed) and the window says what it found.
+    void test_after_failed_search_data() {
+        QTest::addColumn<bool>("ultima_aperta"); // com30 held a (silent) device
+        QTest::newRow("search left com30 open") << true;
+        QTest::newRow("search left the port closed") << false;
+    }
+    void test_after_failed_search() {
+        QFETCH(bool, ultima_aperta);
+        Banco b(false);
+        b.porta.numero_scheda = 3;
+        b.porta.senza_dispositivo = Errore_porta::Codice::Porta_inesistente;
+        b.porta.con_dispositivo = {2};
+        if (ultima_aperta) b.porta.con_dispositivo << 30;
+        QCOMPARE(Cerca_scheda(b.collegamento, b.p, {}), 0);
+        QCOMPARE(b.porta.Aperta(), ultima_aperta);
+        b.Carica();
+        b.f->show();
+        const float fattore = b.s.Fattore_tempo;
+
+        // Nobody on com30: the window says so.
+        b.porta.scritti.clear();
+        b.f->Cmd_test->click();
+        QCOMPARE(b.porta.scritti, ultima_aperta ? QByteArray("$D") : QByteArray());
+        QCOMPARE(b.f->Lbl_info->text(), "Nessuna risposta dalla scheda su com30");
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY(b.avvisi.elenco[0].testo.contains("com30"));
+        QCOMPARE(b.s.Fattore_tempo, fattore);
+        QCOMPARE(b.porta.Aperta(), ultima_aperta); // as it was
+
+        b.porta.con_dispositivo << 3; // plugged in
+        b.avvisi.elenco.clear();
+        b.f->cboPort->setCurrentIndex(2);
+        b.f->cmdOK->click();
+        QVERIFY(!b.f->isVisible());
+        b.f->show();
+        b.porta.scritti.clear();
+        QSignalSpy didascalia(b.f.get(), &frm_seriale::Didascalia_cambiata);
+        b.f->Cmd_test->click();
+        QCOMPARE(b.porta.scritti, QByteArray("$D"));
+        QVERIFY(b.porta.Aperta() && b.porta.Numero_porta() == 3);
+        QCOMPARE(b.s.Fattore_posizione, Fattore_posizione_tipo1);
+        QCOMPARE(b.s.Fattore_tempo, Fattore_tempo_tipo12);
+        QCOMPARE(b.s.Stato_connessione, " connesso su com3 Scheda tipo 1");
+        QCOMPARE(b.f->Lbl_info->text(), "Scheda di tipo 1 su com3");
+        QVERIFY(b.p.Tipo_confermato() && !didascalia.isEmpty());
         QVERIFY(b.avvisi.elenco.isEmpty());
     }
 };

@@ -13,10 +13,12 @@
 #include "device/frm_hid.h"
 #include "device/frm_seriale.h"
 #include "device/protocollo.h"
+#include "device/ricerca_scheda.h"
 #include "mainwindow/frm_main.h"
 #include "platform/hid_finto.h"
 #include "platform/porta_seriale.h"
 #include "program/avvio.h"
+#include "session/tipi_scheda.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
 #include "stream/lista_valori.h"
@@ -26,6 +28,7 @@
 #include "tools/frm_crono.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -157,6 +160,72 @@ private Q_SLOTS:
         QCOMPARE(avvisi_.elenco.size(), 1);
         QCOMPARE(avvisi_.elenco[0].testo, "Apparato non collegato o spento!");
         QCOMPARE(File_salvati(), QStringList());
+
+        // The board plugged in afterwards on com3, chosen in the port window with "OK":
+        // the start finds it there, asks its type, and the set is measured with the
+        // board's own factors. Its lifts of 400 mm in 0.6 s (the board's counts lose a
+        // few mm at each end; a bottom hold adds to the time) would read about 300 mm in
+        // at most 0.46 s with the type-3 factors a board that was not asked gets.
+        QProcess scheda;
+        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
+                     {"--port", "3", "--board-type", "1", "--down", "0.4", "--up", "0.6", "--pause",
+                      "0.3", "--amplitude", "400"});
+        QVERIFY(scheda.waitForReadyRead(5000));
+        p.Principale().mnuImpostazioniParametri_Porta->trigger();
+        frm_seriale& f = p.Seriale();
+        QVERIFY(f.isVisible());
+        f.cboPort->setCurrentIndex(2);
+        f.cmdOK->click();
+        QVERIFY(!f.isVisible());
+        avvisi_.elenco.clear();
+        p.Stato().Dati_esercizio.Ampiezza_minima = 100; // twitches are no repetitions
+        c.Button_start->click();
+        QVERIFY(c.Button_start->isChecked() && p.Stato().Acquisizione_in_corso);
+        QCOMPARE(p.Principale().windowTitle(), Titolo + " connesso su com3 Scheda tipo 1");
+        QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 3, 20000);
+        c.Button_start->click();
+        QCOMPARE(p.Stato().Fattore_posizione, Fattore_posizione_tipo1);
+        // The listed repetitions are records 1 to the number of rows.
+        for (int i = 1; i <= p.Motore().Lst_valori().Righe(); ++i) {
+            const Ripetizione& r = p.Stato().Ripetizioni[std::size_t(i)];
+            QVERIFY2(r.Spost_conc > 350 && r.Spost_conc < 420 && r.Durata_conc > 0.55f,
+                     qPrintable(QString("%1 mm in %2 s").arg(r.Spost_conc).arg(r.Durata_conc)));
+        }
+        QCOMPARE(File_salvati().size(), 3);
+        QVERIFY2(avvisi_.elenco.isEmpty(), qPrintable(avvisi_.elenco.value(0).testo));
+        scheda.terminate();
+        QVERIFY(scheda.waitForFinished(3000));
+    }
+
+    // A board found at start-up is asked its type once, and a start on the same port does
+    // not ask again; after another port is chosen the next start asks the board there.
+    void una_domanda_di_tipo() {
+        Porta_scheda porta; // a board on every number
+        Programma::Opzioni o = Opzioni();
+        o.porta = &porta;
+        Programma p(o);
+        p.Avvia();
+        QCOMPARE(porta.scritti.count("$D"), 1);
+        const QString com = QString::number(porta.Numero_porta());
+        QCOMPARE(p.Principale().windowTitle(),
+                 Titolo + " connesso su com" + com + " Scheda tipo 1");
+        Frm_cmd& c = *p.Principale().Comandi;
+        porta.scritti.clear();
+        c.Button_start->click();
+        QVERIFY(p.Stato().Acquisizione_in_corso);
+        c.Button_start->click();
+        QCOMPARE(porta.scritti, QByteArray("$T$F$T"));
+
+        p.Principale().mnuImpostazioniParametri_Porta->trigger();
+        p.Seriale().cboPort->setCurrentIndex(4);
+        p.Seriale().cmdOK->click();
+        porta.scritti.clear();
+        c.Button_start->click();
+        QVERIFY(p.Stato().Acquisizione_in_corso);
+        c.Button_start->click();
+        QCOMPARE(porta.scritti, QByteArray("$D$T$F$T"));
+        QCOMPARE(p.Principale().windowTitle(), Titolo + " connesso su com5 Scheda tipo 1");
+        QVERIFY(avvisi_.elenco.isEmpty());
     }
 
     // A board on USB HID is announced during the HID test: no serial port is opened and

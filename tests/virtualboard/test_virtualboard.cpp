@@ -148,6 +148,57 @@ private Q_SLOTS:
         QCOMPARE(flusso, Byte(attesi).left(flusso.size()));
     }
 
+    // Numbers take "," or "." as the program's do.
+    void opzioni_con_virgola() {
+        Opzioni_scheda o;
+        QVERIFY(!Leggi_opzioni({"--port", "3", "--pause", "0,5:1.5", "--garble", "0,25"}, o));
+        QCOMPARE(o.pausa_s.minimo, 0.5);
+        QCOMPARE(o.pausa_s.massimo, 1.5);
+        QCOMPARE(o.disturbi.probabilita_byte_alterato, 0.25);
+        QVERIFY(Leggi_opzioni({"--port", "3", "--config", "5,1,0,5"}, o));
+    }
+
+    // An endless board rests as asked between repetitions, also where one generated set
+    // gives way to the next: the longest time without a moving record, over a minute and a
+    // half of many seeds, is the asked pause plus the slow ends of the movements around it
+    // (a twitch splits its rest in two stills of 1.2 s and half the pause each).
+    void pausa_tra_le_ripetizioni_data() {
+        QTest::addColumn<QString>("sussulti");
+        QTest::addColumn<double>("massimo"); // s
+        QTest::newRow("no twitches") << "0" << 1.5;
+        QTest::newRow("twitches") << "0.3" << 2.5;
+    }
+    void pausa_tra_le_ripetizioni() {
+        QFETCH(QString, sussulti);
+        QFETCH(double, massimo);
+        double piu_lunga = 0, dove = 0;
+        int seme_piu_lunga = 0;
+        for (int seme = 1; seme <= 30; ++seme) {
+            Opzioni_scheda o;
+            QVERIFY(!Leggi_opzioni({"--port", "3", "--board-type", "1", "--seed",
+                                    QString::number(seme), "--pause", "1", "--twitch", sussulti},
+                                   o));
+            std::vector<Record_scheda> record;
+            Crea_sorgente(o)->Fino_a(90.0, record);
+            double ultimo = -1;
+            for (const Record_scheda& r : record) {
+                if (r.fermo) continue;
+                // From the first movement on: the set's opening rest is no pause.
+                if (ultimo >= 0 && r.istante_s - ultimo > piu_lunga) {
+                    piu_lunga = r.istante_s - ultimo;
+                    dove = ultimo;
+                    seme_piu_lunga = seme;
+                }
+                ultimo = r.istante_s;
+            }
+            QVERIFY(ultimo > 60); // moving all along
+        }
+        QVERIFY2(
+            piu_lunga > 1 && piu_lunga < massimo,
+            qPrintable(
+                QString("%1 s from %2 s, seed %3").arg(piu_lunga).arg(dove).arg(seme_piu_lunga)));
+    }
+
     // The link to the line exists while the board runs, in a private folder, and goes
     // with it on a signal.
     void fine_del_processo() {

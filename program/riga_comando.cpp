@@ -1,0 +1,64 @@
+#include "program/riga_comando.h"
+
+#include "board/strumento.h"
+#include "session/titolo.h"
+
+namespace {
+
+// Options the application object takes for itself, with and without a value.
+const QStringList Qt_con_valore{
+    QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+    QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+    QStringLiteral("session"),       QStringLiteral("display"),
+    QStringLiteral("geometry"),      QStringLiteral("style"),
+    QStringLiteral("stylesheet"),    QStringLiteral("name"),
+    QStringLiteral("title")};
+const QStringList Qt_senza_valore{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                  QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                  QStringLiteral("sync")};
+
+} // namespace
+
+QString Uso_programma() {
+    return QStringLiteral(
+        "uso: kinetrack [--diagnostica]\n"
+        "Allenamento basato sulla velocità con la scheda di misura sul bilanciere.\n"
+        "  --diagnostica           mostra i pulsanti di prova nella finestra della scheda USB\n"
+        "  -v, --version           la versione del programma\n"
+        "  -h, --help              questo aiuto\n"
+        "Valgono anche le opzioni di Qt per le finestre (-platform, -style, -reverse...).\n");
+}
+
+std::optional<int> Leggi_riga_comando(const QStringList& argomenti, Opzioni_riga& opzioni,
+                                      QTextStream& uscita, QTextStream& errori) {
+    const QString nome = QStringLiteral("kinetrack");
+    std::optional<QString> errore;
+    bool aiuto = false;
+    for (qsizetype i = 0; i < argomenti.size() && !errore && !aiuto; ++i) {
+        const QString& a = argomenti[i];
+        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("-?")) {
+            aiuto = true;
+        } else if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
+            uscita << nome << ' ' << Versione_programma() << '\n';
+            uscita.flush();
+            return 0;
+        } else if (a == QLatin1String("--diagnostica")) {
+            opzioni.diagnostica = true;
+        } else if (!a.startsWith(QLatin1Char('-'))) {
+            errore = QStringLiteral("argomento inatteso: \"%1\"").arg(a);
+        } else {
+            // Qt reads "-style x", "--style x" and "-style=x" alike.
+            QString qt = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+            const bool con_uguale = qt.contains(QLatin1Char('='));
+            qt = qt.section(QLatin1Char('='), 0, 0);
+            if (Qt_senza_valore.contains(qt) && !con_uguale) continue;
+            if (!Qt_con_valore.contains(qt))
+                errore = QStringLiteral("opzione sconosciuta: \"%1\"").arg(a);
+            else if (!con_uguale && ++i >= argomenti.size())
+                errore = QStringLiteral("manca il valore di %1").arg(a);
+        }
+    }
+    return Esito_opzioni(nome, errore, aiuto, Uso_programma(), uscita, errori);
+}
