@@ -148,7 +148,7 @@ void Protocollo::Applica_tipo(int tipo) {
     const Calibrazione_scheda calibrazione = Calibrazione_tipo(tipo);
     s_.Fattore_posizione = calibrazione.Fattore_posizione;
     s_.Fattore_tempo = calibrazione.Fattore_tempo;
-    s_.Tipo_scheda = *tipo;
+    s_.Tipo_scheda = tipo;
     tipo_su_ = c_;
     tipo_luogo_ = c_->Luogo();
     Q_EMIT Stato_cambiato();
