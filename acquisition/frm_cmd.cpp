@@ -5,24 +5,37 @@
 #include "datafiles/frm_apri.h"
 #include "datafiles/nomi_file.h"
 #include "device/protocollo.h"
+#include "session/avvisi.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
 
 #include <QAction>
 #include <QProcess>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
 
 namespace {
 
+// The caption as the operator sees it: "&&" is shown as "&", a single "&" marks the access
+// key and is not shown.
+QString Testo_mostrato(const QString& didascalia) {
+    QString testo;
+    for (qsizetype i = 0; i < didascalia.size(); ++i) {
+        if (didascalia[i] == QLatin1Char('&') && i + 1 < didascalia.size()) ++i;
+        testo += didascalia[i];
+    }
+    return testo;
+}
+
 QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& didascalia,
                       const QString& suggerimento, bool interruttore) {
     auto* b = new QPushButton(didascalia, padre);
     b->setObjectName(QLatin1String(nome));
     b->setToolTip(suggerimento);
-    b->setAccessibleName(QString(didascalia).remove(QLatin1Char('&')));
+    b->setAccessibleName(Testo_mostrato(didascalia));
     b->setCheckable(interruttore);
     b->setFocusPolicy(Qt::StrongFocus);
     return b;
@@ -41,8 +54,10 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
       salvataggi_(salvataggi), avvisi_(avvisi), lampeggio_(new QTimer(this)) {
     setObjectName(QStringLiteral("Frm_cmd"));
     setAccessibleName(QStringLiteral("Comandi"));
-    Button_start =
-        Pulsante(this, "Button_start", QString(), QStringLiteral("Start/Stop Acquisizione"), true);
+    Button_start = Pulsante(this, "Button_start", QString(),
+                            QStringLiteral("Start/Stop Acquisizione (%1)")
+                                .arg(Tasto_avvio.toString(QKeySequence::NativeText)),
+                            true);
     Button_start->setAccessibleName(QStringLiteral("ACQUISIZIONE"));
     Button_Memo =
         Pulsante(this, "Button_Memo", QString(),
@@ -63,7 +78,7 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
                                            "acquisite in funzione del tempo"),
                             true);
     Button_Grafici = Pulsante(
-        this, "Button_Grafici", QStringLiteral("GRAFICI T&R"),
+        this, "Button_Grafici", QStringLiteral("GRAFICI T&&R"), // "&" shown, not an access key
         QStringLiteral("Visualizza le variabili acquisite sia in funzione delle ripetizioni che "
                        "del tempo"),
         false);
@@ -89,7 +104,11 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     Button_Tempo->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Button_Tempo, &QWidget::customContextMenuRequested, this, &Frm_cmd::Vista_tempo);
     connect(Button_Crono, &QPushButton::clicked, this, &Frm_cmd::Cronometro_richiesto);
-    connect(Button_Calcolatrice, &QPushButton::clicked, this, [] { Avvia_calcolatrice(); });
+    connect(Button_Calcolatrice, &QPushButton::clicked, this,
+            [this] { Avvia_calcolatrice(avvisi_); });
+    // Anywhere in the main window, the start button as a click on it.
+    connect(new QShortcut(Tasto_avvio, this), &QShortcut::activated, Button_start,
+            &QPushButton::click);
     connect(&protocollo_, &Protocollo::Avvio_spento, this, &Frm_cmd::Avvio_spento);
     connect(lampeggio_, &QTimer::timeout, this, &Frm_cmd::Lampeggia);
     lampeggio_->setInterval(500);
@@ -221,10 +240,14 @@ void Frm_cmd::Aggiorna_testi() {
                   "QPushButton { background: #601010; color: #ffd0d0; font-weight: bold; }"));
 }
 
-void Avvia_calcolatrice() {
-    for (const char* nome :
-         {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "xcalc"}) {
-        const QString programma = QStandardPaths::findExecutable(QLatin1String(nome));
+void Avvia_calcolatrice(Avvisi& avvisi) {
+    const QStringList cercate{"gnome-calculator", "kcalc",         "mate-calc",
+                              "galculator",       "qalculate-gtk", "xcalc"};
+    for (const QString& nome : cercate) {
+        const QString programma = QStandardPaths::findExecutable(nome);
         if (!programma.isEmpty() && QProcess::startDetached(programma, {})) return;
     }
+    avvisi.Mostra(QStringLiteral("Nessuna calcolatrice trovata: installarne una fra %1.")
+                      .arg(cercate.join(QStringLiteral(", "))),
+                  Avvisi::Icona::Avviso);
 }

@@ -5,8 +5,13 @@
 // graph window's three views, the stopwatch and the desktop's calculator. The panel keeps
 // no state of its own beyond which acquisition it started.
 
+#include <QKeySequence>
 #include <QWidget>
 #include <array>
+
+// Starts and stops an acquisition from anywhere in the main window, as a click on the start
+// button does; its hover tip names it.
+inline const QKeySequence Tasto_avvio{Qt::Key_F5};
 
 class Frm_grafici;
 class Motore_misura;
@@ -81,5 +86,6 @@ private:
     bool in_corso_ = false; // an acquisition started from here is running
 };
 
-// Starts the first calculator installed on the desktop; nothing when there is none.
-void Avvia_calcolatrice();
+// Starts the first calculator installed on the desktop; when none starts, says so, naming
+// the calculators looked for.
+void Avvia_calcolatrice(Avvisi& avvisi);

@@ -13,8 +13,10 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <array>
@@ -25,6 +27,19 @@ constexpr std::array<int, 5> Modo_per_posizione{Modo_grafico::Zoom, Modo_grafico
                                                 Modo_grafico::Cursori, Modo_grafico::Cursori,
                                                 Modo_grafico::Misura_sposta};
 const char* const Etichette_modo[] = {"Zoom", "Pan", "", "Cursor Measurements", "Measure Move"};
+// What each label means, for the operator who reads Italian only.
+const char* const Spiegazioni_modo[] = {
+    "Ingrandimento: trascinando si ingrandisce il riquadro scelto",
+    "Spostamento: trascinando si sposta l'intervallo visibile", "",
+    "Misure con i cursori: trascinando si spostano i cursori",
+    "Misura e sposta: trascinando un cursore la sua lettura lo segue"};
+
+// The design's own caption stays; the tip and the screen reader say it in Italian.
+void Spiega(QWidget* controllo, const char* spiegazione) {
+    const QString testo = QString::fromUtf8(spiegazione);
+    controllo->setToolTip(testo);
+    controllo->setAccessibleDescription(testo);
+}
 
 QSlider* Nuovo_slider(Qt::Orientation verso, int minimo, int massimo, QWidget* genitore) {
     auto* s = new QSlider(verso, genitore);
@@ -72,6 +87,9 @@ Frm_edit_grafici::Frm_edit_grafici(Frm_grafici& grafici)
     }
     UpdateAxis = new QPushButton(QStringLiteral("Update"), Frame1);
     Cmd_Undo = new QPushButton(QStringLiteral("Cancel"), Frame1);
+    Spiega(Frame1, "Modifica asse: scegli l'asse con il cursore e imposta il minimo e il massimo");
+    Spiega(UpdateAxis, "Applica il nuovo intervallo all'asse e lo salva");
+    Spiega(Cmd_Undo, "Annulla le modifiche: ricarica gli assi salvati dei due grafici");
     assi->addWidget(sldSelectAxis, 0, 0, 1, 2);
     assi->addWidget(Lbl_asse, 1, 0, 1, 2);
     Riga_modulo(assi, 2, QStringLiteral("Min"), AxisMin);
@@ -87,13 +105,30 @@ Frm_edit_grafici::Frm_edit_grafici(Frm_grafici& grafici)
     GraphMode->setObjectName(QStringLiteral("GraphMode"));
     GraphMode->setInvertedAppearance(true); // position 0 at the top
     modi->addWidget(GraphMode, 0, 0, 5, 1);
-    for (int i = 0; i < 5; ++i)
-        modi->addWidget(new QLabel(QString::fromUtf8(Etichette_modo[i]), Frame2), i, 1);
+    for (int i = 0; i < 5; ++i) {
+        auto* etichetta = new QLabel(QString::fromUtf8(Etichette_modo[i]), Frame2);
+        if (*Spiegazioni_modo[i] != '\0') Spiega(etichetta, Spiegazioni_modo[i]);
+        modi->addWidget(etichetta, i, 1);
+    }
+    Spiega(Frame2, "Operazioni sul grafico: cosa fa il mouse trascinando sul grafico");
+    Spiega(GraphMode, "Operazioni sul grafico: ingrandimento, spostamento, misure con i cursori, "
+                      "misura e sposta");
     colonna->addWidget(Frame2);
 
     stato_ = new QLabel(this);
     stato_->setWordWrap(true);
     colonna->addWidget(stato_);
+
+    // Closes without applying anything, as Esc does.
+    Cmd_chiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
+    Cmd_chiudi->setToolTip(QStringLiteral("Chiude la finestra senza applicare nulla"));
+    auto* fondo = new QHBoxLayout;
+    fondo->addStretch();
+    fondo->addWidget(Cmd_chiudi);
+    colonna->addLayout(fondo);
+    connect(Cmd_chiudi, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
 
     connect(sldTicks, &QSlider::valueChanged, this, &Frm_edit_grafici::Sel_Grafico);
     connect(sldSelectAxis, &QSlider::valueChanged, this, &Frm_edit_grafici::Mostra_asse);
@@ -172,12 +207,14 @@ bool Frm_edit_grafici::Update_graph(int quale_grafico, int quale_asse, double mi
     }
 
     if (quale_grafico == 0 && quale_asse == Tempo::Asse_velocita) {
-        // The three velocity scales agree: slider, marks, repetition graph.
+        // The three velocity scales agree: slider, marks, repetition graph. The marks are
+        // the ends of the band the pointer's colours use: "MIN" at the lower limit, "MAX" at
+        // the upper one.
         const Dati_esercizio_t& d = grafici_.Sessione_corrente().Dati_esercizio;
         Slider_misura& slide = grafici_.Slide();
         slide.Imposta_intervallo(0, massimo);
-        slide.Imposta_segno(1, static_cast<double>(d.Vmax * d.Limite_sup / 100.0f));
-        slide.Imposta_segno(2, static_cast<double>(d.Vmax * (1.0f - d.Limite_inf / 100.0f)));
+        slide.Imposta_segno(1, static_cast<double>(d.Limite_inf / 100.0f * d.Vmax));
+        slide.Imposta_segno(2, static_cast<double>(d.Limite_sup / 100.0f * d.Vmax));
         Grafico_misura& ripetizioni = grafici_.Grafico(1);
         ripetizioni.Imposta_intervallo(Ripetizioni::Asse_velocita, 0, massimo);
     }

@@ -1,7 +1,9 @@
 #pragma once
 // The graph property editor: chooses a graph and one of its axes, applies a new range
 // (saving the graph's settings file), reloads the saved settings, and sets how the
-// mouse acts on the graph. A tool window that stays in front of the graph window.
+// mouse acts on the graph. A tool window that stays in front of the graph window; Esc or
+// "Chiudi" closes it without applying anything. The design's English captions stay, each
+// with an Italian tip.
 
 #include <QWidget>
 
@@ -35,6 +37,7 @@ public:
     QPushButton* UpdateAxis;
     QPushButton* Cmd_Undo;
     QSlider* GraphMode;
+    QPushButton* Cmd_chiudi;
 
 private:
     void Mostra_asse(int asse);

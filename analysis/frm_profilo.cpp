@@ -10,10 +10,12 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -59,7 +61,7 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
         new Grafico_xy(QStringLiteral("Profilo carico-velocità"), QStringLiteral("Carico (kg)"),
                        QStringLiteral("Vmedia di spinta (m/s)"), this);
     Grafico_profilo->setObjectName(QStringLiteral("Grafico_profilo"));
-    Grafico_profilo->setMinimumSize(420, 300);
+    Grafico_profilo->setMinimumSize(360, 180);
     Grafico_profilo->Aggiungi_serie(QStringLiteral("Test"), Colore_test, Grafico_xy::Tratto::Punti);
     Grafico_profilo->Aggiungi_serie(QStringLiteral("Retta"), Colore_retta,
                                     Grafico_xy::Tratto::Linea);
@@ -105,7 +107,15 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
 
-    resize(760, 640);
+    // As large as it likes where there is room, within the screen it opens on down to a
+    // 1024 x 600 laptop's, which leaves about 960 x 520 inside a window frame.
+    const QScreen* schermo =
+        parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize voluta(760, 640);
+    resize(schermo == nullptr ? voluta
+                              : Posto_nello_schermo(voluta, schermo->availableGeometry())
+                                    .size()
+                                    .expandedTo(minimumSizeHint()));
     Imposta_atleta(cartella_atleta, esercizio);
 }
 

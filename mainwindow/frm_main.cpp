@@ -5,6 +5,7 @@
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/frm_profilo.h"
+#include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
 #include "session/sessione.h"
 #include "session/titolo.h"
@@ -34,13 +35,16 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     area->setObjectName(QStringLiteral("Area_lavoro"));
     setCentralWidget(area);
     area->installEventFilter(this);
-    Lbl_salvato = new QLabel(this);
+    // Two texts that never run into each other: the last file saved takes the room the data
+    // folder leaves (at most 460 pixels), each shortened in its middle when it does not fit,
+    // the whole of it in its tooltip; long paths never widen the window.
+    Lbl_salvato = new Etichetta_accorciata(this);
     Lbl_salvato->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(Lbl_salvato, 1);
-    Lbl_cartella = new QLabel(this);
+    Lbl_cartella = new Etichetta_accorciata(this);
     Lbl_cartella->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Long paths never widen the window: the folder is shortened in its middle (the whole
-    // path is in the tooltip) and the last file saved takes only the room left.
+    Lbl_cartella->setMaximumWidth(460);
+    Lbl_cartella->setContentsMargins(12, 0, 0, 0); // a gap after the file's name
     Lbl_salvato->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Below this the graphs' captions and the panel's buttons no longer fit: it is what
     // a 1024 x 600 laptop screen leaves inside a window frame.
@@ -74,6 +78,7 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     Salvataggi_test->Imposta_analisi(motore.Analisi());
     connect(Salvataggi_test, &Salvataggi::Salvato, this, [this](const QString& nome) {
         Lbl_salvato->setText(QStringLiteral("Salvato: ") + QDir::toNativeSeparators(nome));
+        Lbl_salvato->setToolTip(Lbl_salvato->text());
     });
     connect(Salvataggi_test, &Salvataggi::Serie_senza_dati, this, [this] {
         Lbl_salvato->setText(
@@ -131,7 +136,8 @@ void Frm_main::Crea_menu() {
     // The time view, as the right button on the panel's TEMPO shows it.
     mnuVisualizzaTempo =
         visualizza->addAction(QStringLiteral("Grafico tempo"), Comandi, &Frm_cmd::Vista_tempo);
-    mnuVisualizzaGrafico = visualizza->addAction(QStringLiteral("Grafico ripetizioni & tempo"),
+    // "&&": the "&" is shown, not taken for an access key.
+    mnuVisualizzaGrafico = visualizza->addAction(QStringLiteral("Grafico ripetizioni && tempo"),
                                                  Comandi, &Frm_cmd::Button_Grafici_Click);
     auto* viste = new QActionGroup(this);
     for (QAction* a : {mnuVisualizzaRipetizioni, mnuVisualizzaTempo, mnuVisualizzaGrafico}) {
@@ -150,8 +156,8 @@ void Frm_main::Crea_menu() {
     QMenu* strumenti = menuBar()->addMenu(QStringLiteral("&Strumenti"));
     mnuStrumentiCronometro =
         strumenti->addAction(QStringLiteral("Cronometro"), this, &Frm_main::Mostra_cronometro);
-    mnuStrumentiCalcolatrice =
-        strumenti->addAction(QStringLiteral("Calcolatrice"), this, [] { Avvia_calcolatrice(); });
+    mnuStrumentiCalcolatrice = strumenti->addAction(QStringLiteral("Calcolatrice"), this,
+                                                    [this] { Avvia_calcolatrice(*avvisi_); });
 
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
     mnuHelpInformazioni = aiuto->addAction(QStringLiteral("Informazioni su..."), this,
@@ -236,8 +242,7 @@ void Frm_main::Aggiorna_didascalia(const Sessione& sessione) {
 
 void Frm_main::Mostra_cartella_dati(const QString& cartella) {
     const QString nativa = QDir::toNativeSeparators(cartella);
-    Lbl_cartella->setText(Lbl_cartella->fontMetrics().elidedText(
-        QStringLiteral("Cartella dati: ") + nativa, Qt::ElideMiddle, 460));
+    Lbl_cartella->setText(QStringLiteral("Cartella dati: ") + nativa);
     Lbl_cartella->setToolTip(
         QStringLiteral("I dati degli atleti e le impostazioni sono in %1").arg(nativa));
 }

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <memory>
 
+class Etichetta_accorciata;
 class Frm_analisi;
 class Frm_cmd;
 class Frm_crono;
@@ -23,7 +24,6 @@ class Frm_intestazione;
 class Frm_utente;
 class Motore_misura;
 class Protocollo;
-class QLabel;
 class Salvataggi;
 struct Sessione;
 
@@ -77,8 +77,8 @@ public:
     QAction* mnuStrumentiCalcolatrice = nullptr;
     QAction* mnuHelpInformazioni = nullptr;
 
-    QLabel* Lbl_cartella = nullptr;
-    QLabel* Lbl_salvato = nullptr; // the last file saved
+    Etichetta_accorciata* Lbl_cartella = nullptr;
+    Etichetta_accorciata* Lbl_salvato = nullptr; // the last file saved
     Frm_intestazione* Intestazione = nullptr;
     Frm_grafici* Grafici = nullptr;
     Frm_cmd* Comandi = nullptr;

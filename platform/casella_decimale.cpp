@@ -9,6 +9,12 @@ QString Casella_decimale::Senza_prefisso(const QString& testo) const {
 
 QValidator::State Casella_decimale::validate(QString& testo, int& posizione) const {
     Q_UNUSED(posizione);
+    // The separator typed, whichever key, is shown as the regional one at once, so the box
+    // never shows "20.0" under settings that write "20,0" (the keypad's key gives ".").
+    const QString regionale = locale().decimalPoint();
+    if (regionale == QStringLiteral(",") || regionale == QStringLiteral("."))
+        testo.replace(regionale == QStringLiteral(",") ? QLatin1Char('.') : QLatin1Char(','),
+                      regionale.front());
     const QString numero = Senza_prefisso(testo);
     // Texts on the way to a number: "", "-", ",", "-.".
     QString inizio = numero;

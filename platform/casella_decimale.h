@@ -1,7 +1,7 @@
 #pragma once
 // Number entry that takes "," and "." alike as the decimal separator, whatever the
 // regional settings: under Italian settings "12.5" is twelve and a half, not 125. The
-// value is shown with the locale's separator.
+// value is shown with the locale's separator, also while it is typed.
 
 #include "session/formato.h" // Numero_digitato
 

@@ -1,6 +1,7 @@
 #include "setup/controllo_voci.h"
 
 #include "datafiles/codifica_1252.h"
+#include "setup/cartelle_programma.h"
 #include "setup/file_config.h"
 
 #include <QList>
@@ -42,9 +43,23 @@ std::optional<QString> Voce_rifiutata(const QString& voce, int riga) {
     if (const std::optional<char32_t> c = Primo_fuori_1252(voce))
         return QStringLiteral("Il carattere %1 non può essere scritto nei file dei dati.")
             .arg(Nome_carattere(*c));
-    if ((riga == Riga_utente::Squadra || riga == Riga_utente::Atleta) &&
-        (voce == QStringLiteral(".") || voce == QStringLiteral("..")))
-        return QStringLiteral("Il nome \"%1\" non è ammesso per una cartella.").arg(voce);
+    if (riga == Riga_utente::Squadra || riga == Riga_utente::Atleta) {
+        if (voce == QStringLiteral(".") || voce == QStringLiteral(".."))
+            return QStringLiteral("Il nome \"%1\" non è ammesso per una cartella.").arg(voce);
+        if (Cartella_programma(voce))
+            return QStringLiteral("Il nome \"%1\" è quello di una cartella del programma: "
+                                  "non può essere una squadra o un atleta.")
+                .arg(voce);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Numero_rifiutato(const QString& voce) {
+    const std::optional<float> numero = Numero_in_voce(voce);
+    if (!numero) return QStringLiteral("\"%1\" non è un numero.").arg(voce.trimmed());
+    if (*numero < 0)
+        return QStringLiteral("\"%1\" è negativo: il valore non può essere minore di 0.")
+            .arg(voce.trimmed());
     return std::nullopt;
 }
 

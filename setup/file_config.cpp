@@ -132,6 +132,10 @@ QString File_atleta(const QString& cartella_applicazione, const QString& squadra
 }
 
 float Numero_di_voce(const QString& testo) {
+    return Numero_in_voce(testo).value_or(0.0f);
+}
+
+std::optional<float> Numero_in_voce(const QString& testo) {
     std::string numero;
     qsizetype i = 0;
     const qsizetype n = testo.size();
@@ -160,7 +164,7 @@ float Numero_di_voce(const QString& testo) {
         ++i;
         cifre = Cifre() || cifre;
     }
-    if (!cifre) return 0;
+    if (!cifre) return std::nullopt;
     if (i < n && (testo[i] == QLatin1Char('e') || testo[i] == QLatin1Char('E'))) {
         const std::size_t senza_esponente = numero.size();
         numero += 'e';
@@ -174,7 +178,8 @@ float Numero_di_voce(const QString& testo) {
     }
     double valore = 0;
     const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), valore);
-    if (r.ec != std::errc() || std::fabs(valore) > std::numeric_limits<float>::max()) return 0;
+    if (r.ec != std::errc() || std::fabs(valore) > std::numeric_limits<float>::max())
+        return std::nullopt;
     return static_cast<float>(valore);
 }
 

@@ -48,6 +48,9 @@ QString File_atleta(const QString& cartella_applicazione, const QString& squadra
 // are, stopping at the first character that cannot continue it; 0 when no digit comes
 // first or the value does not fit a single ("82,5" gives 82, "100 kg" 100, "1 000" 1000).
 float Numero_di_voce(const QString& testo);
+// The same number, or nothing when the text does not begin with one (no digit first) or it
+// does not fit a single.
+std::optional<float> Numero_in_voce(const QString& testo);
 
 // A whole number as the print statement writes it: "-" or a space, the digits, a space.
 QByteArray Numero_stampato(qint64 numero);

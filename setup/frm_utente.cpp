@@ -8,6 +8,7 @@
 #include "datafiles/scelte_analisi.h"
 #include "platform/casella_decimale.h"
 #include "session/avvisi.h"
+#include "setup/cartelle_programma.h"
 #include "setup/controllo_voci.h"
 #include "setup/frm_intestazione.h"
 
@@ -17,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +49,11 @@ constexpr std::array<Didascalia, Riga_utente::Numero> Didascalie{{
      "Inserire valore di spostamento ammissibile per considerare valido l'esercizio"},
     {"Nota", "Inserire eventuale nota generale"},
 }};
+
+// A row's caption without its padding, as messages name the row.
+QString Nome_riga(std::size_t riga) {
+    return QString::fromUtf8(Didascalie[riga].testo).simplified();
+}
 
 // The loss threshold's row, after the others.
 constexpr int Riga_perdita_max = Riga_utente::Numero;
@@ -141,6 +148,9 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     auto* pulsanti = new QHBoxLayout;
     Cmd_ok = new QPushButton(QStringLiteral("&Ok"), this);
     Cmd_annulla = new QPushButton(QStringLiteral("&Annulla"), this);
+    // Enter confirms (keyPressEvent), unless a button has the focus: that one is pressed.
+    for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(true);
+    Cmd_ok->setDefault(true);
     pulsanti->addStretch();
     pulsanti->addWidget(Cmd_ok);
     pulsanti->addWidget(Cmd_annulla);
@@ -153,6 +163,16 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Prepara_campi();
     Aggiorna_campi(true);
     Mostra_perdita_max();
+}
+
+void Frm_utente::keyPressEvent(QKeyEvent* evento) {
+    // Lists, the note and the number box leave Enter to the window.
+    const bool solo = (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (solo && (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter)) {
+        Cmd_ok->click();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 void Frm_utente::Prepara_campi() {
@@ -208,8 +228,10 @@ void Frm_utente::Elenca_atleti() {
     }
     const QDir squadra(Cartella_squadra(s_.Cartella_applicazione, s_.Dati_esercizio.Squadra));
     if (!squadra.exists()) return;
-    Aggiungi_voci(atleti, squadra.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                            QDir::Name | QDir::IgnoreCase));
+    QStringList cartelle =
+        squadra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    cartelle.removeIf(Cartella_programma); // "ini", "misure_auto": the program's, no athlete
+    Aggiungi_voci(atleti, cartelle);
     if (atleti->count() > 0) atleti->setCurrentIndex(0);
 }
 
@@ -239,11 +261,20 @@ void Frm_utente::Nuovo(int riga) {
         avvisi_.Mostra(*rifiuto, Avvisi::Icona::Avviso);
         return;
     }
-    if (Riga_numerica(riga)) valore = Voce_con_punto(valore);
+    if (Riga_numerica(riga)) {
+        valore = Voce_con_punto(valore);
+        if (const std::optional<QString> rifiuto = Numero_rifiutato(valore)) {
+            avvisi_.Mostra(Nome_riga(static_cast<std::size_t>(riga)) + QStringLiteral(": ") +
+                               *rifiuto,
+                           Avvisi::Icona::Avviso);
+            return;
+        }
+    }
     QComboBox* lista = txt_utente[static_cast<std::size_t>(riga)];
     if (lista->findText(valore, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) return;
     Aggiungi_voci(lista, {valore});
     lista->setCurrentIndex(lista->count() - 1);
+    lista->setFocus(); // the new entry, chosen; Enter now confirms the dialog
 }
 
 void Frm_utente::Elimina(int riga) {
@@ -291,7 +322,32 @@ Liste_utente Frm_utente::Liste() const {
     return liste;
 }
 
+std::optional<QString> Frm_utente::Numeri_rifiutati() {
+    for (std::size_t r = 0; r < txt_utente.size(); ++r) {
+        if (!Riga_numerica(static_cast<int>(r)) || txt_utente[r]->currentIndex() < 0) continue;
+        if (const std::optional<QString> rifiuto = Numero_rifiutato(txt_utente[r]->currentText())) {
+            txt_utente[r]->setFocus();
+            return Nome_riga(r) + QStringLiteral(": ") + *rifiuto;
+        }
+    }
+    const QComboBox* sup = txt_utente[Riga_utente::Limite_sup];
+    QComboBox* inf = txt_utente[Riga_utente::Limite_inf];
+    if (sup->currentIndex() >= 0 && inf->currentIndex() >= 0 &&
+        !(Numero_di_voce(inf->currentText()) < Numero_di_voce(sup->currentText()))) {
+        inf->setFocus();
+        return QStringLiteral("%1: %2 deve essere minore di %3, il %4.")
+            .arg(Nome_riga(Riga_utente::Limite_inf), inf->currentText().trimmed(),
+                 sup->currentText().trimmed(), Nome_riga(Riga_utente::Limite_sup));
+    }
+    return std::nullopt;
+}
+
 void Frm_utente::Conferma() {
+    // A refused value stops "&Ok" before anything is filled or written.
+    if (const std::optional<QString> rifiuto = Numeri_rifiutati()) {
+        avvisi_.Mostra(*rifiuto, Avvisi::Icona::Avviso);
+        return;
+    }
     const std::optional<float> perdita_max = Perdita_max_digitata();
     if (!perdita_max) {
         avvisi_.Mostra(Perdita_max_rifiutata, Avvisi::Icona::Avviso);

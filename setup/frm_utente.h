@@ -3,8 +3,9 @@
 // velocity, velocity band and minimum amplitude, each chosen from a list that "Nuovo" and
 // "Elimina" extend and prune. "&Ok" fills the exercise settings record, creates the
 // athlete's folders, sets the time graph's velocity range, stores the lists and the
-// athlete's choices and rewrites the header strip. Shown without blocking; every opening
-// loads it afresh from the files, and closing it unloads it.
+// athlete's choices and rewrites the header strip; Enter confirms, Esc cancels. A number
+// row takes only numbers from 0 up, and the lower limit must be below the upper one. Shown
+// without blocking; every opening loads it afresh from the files, and closing it unloads it.
 //
 // Under the rows, the velocity loss within a set that raises the alarm for the chosen
 // athlete and exercise: typed, kept in the athlete's analysis choices, in force from "&Ok".
@@ -65,6 +66,10 @@ Q_SIGNALS:
     // "&Ok" went through: the record and the files are up to date.
     void Confermato();
 
+protected:
+    // Enter confirms, as on a dialog's default button.
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private:
     void Prepara_campi();
     void Selezione_cambiata(int riga);
@@ -72,6 +77,9 @@ private:
     void Mostra_perdita_max();
     // The typed threshold in %, nothing when it is not a number from 0 to 100.
     std::optional<float> Perdita_max_digitata() const;
+    // Why the chosen numbers cannot be confirmed, naming the row (which gets the focus): an
+    // entry that is not a number or is negative, a lower limit not below the upper one.
+    std::optional<QString> Numeri_rifiutati();
     Liste_utente Liste() const;
 
     Sessione& s_;

@@ -1,6 +1,7 @@
 // kinetrack: velocity-based strength training with a measuring board on the bar.
 
 #include "platform/istanza_unica.h"
+#include "platform/traduzioni_qt.h"
 #include "program/avvio.h"
 #include "program/riga_comando.h"
 #include "session/titolo.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     // with the running one.
     Istanza_unica istanza;
     if (istanza.Gia_in_esecuzione()) return 0;
+    Carica_traduzioni_qt(); // Qt's own dialogs and buttons in Italian, as the rest
     Programma::Opzioni opzioni;
     opzioni.cartella_eseguibile = QCoreApplication::applicationDirPath();
     opzioni.diagnostica = opzioni_riga.diagnostica;

@@ -10,6 +10,7 @@
 
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -51,8 +52,12 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(b.frm->File_impostazioni(0)));
         QVERIFY(!QFile::exists(b.frm->File_impostazioni(1)));
         QCOMPARE(b.frm->Slide().Massimo(), 1500.0);
-        QCOMPARE(b.frm->Slide().Segno(1), 1100.0);                       // Vmax x 110 %
-        QCOMPARE(b.frm->Slide().Segno(2), double(1000.0f * (1 - 0.9f))); // Vmax x (1 - 90 %)
+        // The marks are the band's ends, where the pointer's colours change: "MIN" at
+        // Vmax x 90 %, "MAX" at Vmax x 110 %.
+        QCOMPARE(b.frm->Slide().Etichetta_segno(1), QStringLiteral("MIN"));
+        QCOMPARE(b.frm->Slide().Segno(1), 900.0);
+        QCOMPARE(b.frm->Slide().Etichetta_segno(2), QStringLiteral("MAX"));
+        QCOMPARE(b.frm->Slide().Segno(2), 1100.0);
         QCOMPARE(b.frm->Grafico(1).Massimo(Ripetizioni::Asse_velocita), 1500.0);
         b.Ricarica();
         QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 1500.0);
@@ -71,6 +76,43 @@ private Q_SLOTS:
         QCOMPARE(b.frm->Grafico(0).Minimo(Tempo::Asse_x), 2.0);
         QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_x), 12.0);
         QCOMPARE(e.AxisMin->value(), 2.0); // the editor shows what is in force
+    }
+
+    // The design's captions stay, each with an Italian tip; Esc and "Chiudi" close the
+    // editor without applying what was typed.
+    void didascalie_ed_esc() {
+        Banco b;
+        Frm_edit_grafici& e = b.Editor(0);
+        QVERIFY(QTest::qWaitForWindowActive(&e));
+        const QStringList didascalie{"Edit Axis",           "Update",      "Cancel",
+                                     "Graph Operations",    "Zoom",        "Pan",
+                                     "Cursor Measurements", "Measure Move"};
+        QStringList trovate;
+        for (const QWidget* w : e.findChildren<QWidget*>()) {
+            const QString testo = w->property("title").toString() + w->property("text").toString();
+            if (!didascalie.contains(testo)) continue;
+            trovate << testo;
+            QVERIFY2(!w->toolTip().isEmpty() && w->accessibleDescription() == w->toolTip(),
+                     qPrintable(testo));
+        }
+        QCOMPARE(QSet<QString>(trovate.cbegin(), trovate.cend()),
+                 QSet<QString>(didascalie.cbegin(), didascalie.cend()));
+        QCOMPARE(e.UpdateAxis->toolTip(),
+                 QStringLiteral("Applica il nuovo intervallo all'asse e lo salva"));
+
+        for (const bool esc : {true, false}) {
+            b.frm->Apri_editor(0);
+            QVERIFY(QTest::qWaitForWindowActive(&e));
+            e.sldSelectAxis->setValue(Tempo::Asse_velocita);
+            e.AxisMax->setValue(999);
+            if (esc)
+                QTest::keyClick(e.AxisMax, Qt::Key_Escape);
+            else
+                e.Cmd_chiudi->click();
+            QVERIFY(!e.isVisible());
+            QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), 240.0);
+            QVERIFY(!QFile::exists(b.frm->File_impostazioni(0)));
+        }
     }
 
     // An empty or reversed range is refused; an unwritable folder is told, the range

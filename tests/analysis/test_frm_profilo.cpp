@@ -6,11 +6,14 @@
 #include "platform/casella_decimale.h"
 #include "platform/grafico_xy.h"
 #include "session/avvisi.h"
+#include "tests/support/file_prova.h"
 #include "tests/support/profilo_prova.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -91,6 +94,23 @@ private Q_SLOTS:
         QTRY_VERIFY(!finestra);
     }
 
+    // On a 1024 x 600 laptop screen (see main) it opens whole, with room above for its title
+    // bar, and its smallest size fits what such a screen leaves inside a window frame.
+    void fits_a_small_screen() {
+        Avvisi_registrati avvisi;
+        QPointer<Frm_profilo> finestra;
+        Frm_profilo* f = Mostra_frm_profilo(finestra, dir.path(), "Squat", avvisi, nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        const QRect schermo = f->screen()->availableGeometry();
+        QCOMPARE(schermo.size(), QSize(1024, 600));
+        QVERIFY2(schermo.contains(f->geometry()) && f->height() <= 540,
+                 qPrintable(QString("%1x%2").arg(f->width()).arg(f->height())));
+        const QSize minima = f->minimumSizeHint();
+        QVERIFY2(minima.width() <= 960 && minima.height() <= 480,
+                 qPrintable(QString("%1x%2").arg(minima.width()).arg(minima.height())));
+        delete f;
+    }
+
     void folder_without_tests() {
         Avvisi_registrati avvisi;
         QPointer<Frm_profilo> finestra;
@@ -102,5 +122,15 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Test_frm_profilo)
+int main(int argc, char** argv) {
+    // One offscreen screen the size of a small laptop's.
+    QTemporaryDir cartella;
+    const QString schermo = cartella.filePath("schermo.json");
+    Scrivi(schermo, R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1024,
+                    "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schermo));
+    QApplication app(argc, argv);
+    Test_frm_profilo test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_frm_profilo.moc"

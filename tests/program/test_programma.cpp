@@ -15,6 +15,7 @@
 #include "device/protocollo.h"
 #include "device/ricerca_scheda.h"
 #include "mainwindow/frm_main.h"
+#include "platform/etichetta_accorciata.h"
 #include "platform/hid_finto.h"
 #include "platform/porta_seriale.h"
 #include "program/avvio.h"
@@ -285,15 +286,22 @@ private Q_SLOTS:
                                                 (v->isChecked() ? "[x]" : ""));
             menu << a->text() + ": " + voci.join(", ");
         }
-        QCOMPARE(menu, (QStringList{
-                           "&File: Apri..., Salva dati con nome..., Salva file intero con nome..., "
-                           "-, Esci",
-                           "&Impostazioni: Configura..., Parametri Porta....",
-                           "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni & "
-                           "tempo[x], -, &Analisi serie, &Profilo carico-velocità...",
-                           "&Strumenti: Cronometro, Calcolatrice",
-                           "&?: Informazioni su...",
-                       }));
+        QCOMPARE(menu,
+                 (QStringList{
+                     "&File: Apri..., Salva dati con nome..., Salva file intero con nome..., "
+                     "-, Esci",
+                     "&Impostazioni: Configura..., Parametri Porta....",
+                     "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni && "
+                     "tempo[x], -, &Analisi serie, &Profilo carico-velocità...",
+                     "&Strumenti: Cronometro, Calcolatrice",
+                     "&?: Informazioni su...",
+                 }));
+        // "&" shown, not taken for an access key, in the menu and on the panel's button.
+        QCOMPARE(m.mnuVisualizzaGrafico->iconText(), QStringLiteral("Grafico ripetizioni & tempo"));
+        QCOMPARE(m.Comandi->Button_Grafici->accessibleName(), QStringLiteral("GRAFICI T&R"));
+        for (const QString& testo :
+             {m.mnuVisualizzaGrafico->text(), m.Comandi->Button_Grafici->text()})
+            QVERIFY2(QKeySequence::mnemonic(testo).isEmpty(), qPrintable(testo));
         const auto spunte = [&m] {
             return QList<bool>{m.mnuVisualizzaRipetizioni->isChecked(),
                                m.mnuVisualizzaTempo->isChecked(),
@@ -339,6 +347,89 @@ private Q_SLOTS:
                                       "frm_seriale", "frm_hid"}));
         QVERIFY(p.Hid() == nullptr);
         QTRY_VERIFY(crono.isNull() && utente.isNull());
+    }
+
+    // F5 anywhere in the main window starts and stops as a click on the start button, whose
+    // hover tip names the key; Tab goes through the window on to the panel's buttons, left to
+    // right.
+    void tastiera() {
+        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+        Programma p(Opzioni());
+        p.Avvia();
+        Frm_main& m = p.Principale();
+        Frm_cmd& c = *m.Comandi;
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QCOMPARE(c.Button_start->toolTip(), QStringLiteral("Start/Stop Acquisizione (F5)"));
+        m.Grafici->Valori().Lst_valori(0)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QVERIFY(c.Button_start->isChecked() && p.Stato().Acquisizione_in_corso);
+        QVERIFY(c.Button_start->text().contains("LAVORO"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QVERIFY(!c.Button_start->isChecked() && !p.Stato().Acquisizione_in_corso);
+
+        const QList<QWidget*> fila{c.Button_start,   c.Button_Memo,        c.Button_Segnale,
+                                   c.Button_Reset,   c.Button_Ripetizioni, c.Button_Tempo,
+                                   c.Button_Grafici, c.Button_Crono,       c.Button_Calcolatrice};
+        QList<QWidget*> percorso;
+        for (int i = 0; i < 40 && !percorso.contains(c.Button_Calcolatrice); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            percorso << QApplication::focusWidget();
+        }
+        const qsizetype primo = percorso.indexOf(c.Button_start);
+        QVERIFY2(primo >= 0, "Tab never reaches the panel");
+        QCOMPARE(percorso.mid(primo), fila);
+        // Round again, in the layout's order: the header strip, then the value list.
+        QTest::keyClick(c.Button_Calcolatrice, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m.Intestazione->Button_Configura);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m.Grafici->Valori().Lst_valori(0));
+    }
+
+    // A long data folder and a long file saved, on the smallest main window: each status bar
+    // text is shortened in its middle, the file's name kept, and they never run into each
+    // other.
+    void barra_di_stato() {
+        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+        Programma p(Opzioni());
+        p.Avvia();
+        Frm_main& m = p.Principale();
+        m.showNormal();
+        m.resize(m.minimumSize());
+        const QString cartella =
+            "/home/allenatore/" + QString("Allenamenti di squadra/").repeated(5);
+        m.Mostra_cartella_dati(cartella);
+        Q_EMIT m.Salvataggi_test->Salvato(cartella + "Rossi/2026  dic 07  4.32.20 ripetizioni.csv");
+        QTRY_COMPARE(m.width(), m.minimumWidth());
+        QVERIFY(m.Lbl_salvato->text().endsWith("ripetizioni.csv"));
+        for (const Etichetta_accorciata* e : {m.Lbl_salvato, m.Lbl_cartella}) {
+            const QString mostrato = e->Testo_mostrato();
+            QVERIFY2(mostrato != e->text() && mostrato.endsWith(e->text().right(12)),
+                     qPrintable(mostrato));
+            QVERIFY(e->fontMetrics().horizontalAdvance(mostrato) <= e->contentsRect().width());
+            QCOMPARE(e->toolTip().contains(QDir::toNativeSeparators(cartella)), true);
+        }
+        QVERIFY(m.Lbl_salvato->geometry().right() < m.Lbl_cartella->geometry().left());
+    }
+
+    // No calculator installed: the menu item and the panel's button say so, naming the ones
+    // looked for.
+    void calcolatrice_assente() {
+        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+        Programma p(Opzioni());
+        p.Avvia();
+        avvisi_.elenco.clear();
+        const QByteArray percorsi = qgetenv("PATH");
+        QTemporaryDir vuota;
+        qputenv("PATH", QFile::encodeName(vuota.path()));
+        p.Principale().mnuStrumentiCalcolatrice->trigger();
+        p.Principale().Comandi->Button_Calcolatrice->click();
+        qputenv("PATH", percorsi);
+        QCOMPARE(avvisi_.elenco.size(), 2);
+        for (const auto& a : avvisi_.elenco)
+            QVERIFY2(a.testo.startsWith("Nessuna calcolatrice trovata") &&
+                         a.testo.contains("gnome-calculator") && a.testo.contains("xcalc"),
+                     qPrintable(a.testo));
     }
 
     // Recording on, start, stop: the sample file and the summary in "misure_auto" (no athlete

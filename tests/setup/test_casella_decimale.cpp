@@ -25,19 +25,28 @@ private Q_SLOTS:
     void typed_numbers_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("testo");
-        QTest::addColumn<double>("valore"); // the field held 7
+        QTest::addColumn<QString>("mostrato"); // while typing: the regional separator
+        QTest::addColumn<double>("valore");    // the field held 7
         const QLocale it(QLocale::Italian), en(QLocale::English);
-        QTest::newRow("it point") << it << "12.5" << 12.5;
-        QTest::newRow("it comma") << it << "12,5" << 12.5;
-        QTest::newRow("en comma") << en << "-12,25" << -12.25;
-        QTest::newRow("it thousands are not a group") << it << "1.000" << 1.0;
-        QTest::newRow("two separators") << en << "1.2.3" << 1.23; // the second one is refused
-        QTest::newRow("too many decimals") << it << "1,234" << 1.23;
-        QTest::newRow("letters") << en << "abc" << 7.0;
+        QTest::newRow("it point") << it << "12.5"
+                                  << "12,5" << 12.5;
+        QTest::newRow("it comma") << it << "12,5"
+                                  << "12,5" << 12.5;
+        QTest::newRow("en comma") << en << "-12,25"
+                                  << "-12.25" << -12.25;
+        QTest::newRow("it thousands are not a group") << it << "1.000"
+                                                      << "1,00" << 1.0;
+        QTest::newRow("two separators") << en << "1.2.3"
+                                        << "1.23" << 1.23; // the second one
+        QTest::newRow("too many decimals") << it << "1,234"
+                                           << "1,23" << 1.23;
+        QTest::newRow("letters") << en << "abc"
+                                 << "" << 7.0;
     }
     void typed_numbers() {
         QFETCH(QLocale, locale);
         QFETCH(QString, testo);
+        QFETCH(QString, mostrato);
         QFETCH(double, valore);
         Casella_decimale campo;
         campo.setLocale(locale);
@@ -45,6 +54,7 @@ private Q_SLOTS:
         campo.setDecimals(2);
         campo.setValue(7);
         Digita(&campo, testo);
+        QCOMPARE(campo.text(), mostrato);
         campo.interpretText();
         QCOMPARE(campo.value(), valore);
     }

@@ -1,10 +1,14 @@
 // The exercise configuration files without the dialog: the bytes of brax.ini and of an
 // athlete file, the 8-bit Windows code page, damaged and truncated files, the reading of
 // numbers, and what a new entry may hold.
+#include "datafiles/nomi_file.h"
+#include "setup/cartelle_programma.h"
 #include "setup/controllo_voci.h"
 #include "setup/file_config.h"
 #include "tests/support/file_prova.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <tuple>
 
@@ -157,15 +161,55 @@ private Q_SLOTS:
     // Row, entry, what the refusal names (nothing: accepted).
     void refused_entries() {
         const std::tuple<int, QString, QString> casi[] = {
-            {3, "Panca;piana", "\";\""}, {1, "Łukasz", "\"Ł\" (U+0141)"},
-            {2, "80\t", "U+0009"},       {1, "Rossi/Mario", "\"/\""},
-            {0, "..", "\"..\""},         {3, "1/2 squat", ""}, // a separator in an exercise
-            {1, "Šárka €", ""}};
+            {3, "Panca;piana", "\";\""},
+            {1, "Łukasz", "\"Ł\" (U+0141)"},
+            {2, "80\t", "U+0009"},
+            {1, "Rossi/Mario", "\"/\""},
+            {0, "..", "\"..\""},
+            {3, "1/2 squat", ""}, // a separator in an exercise
+            {1, "Šárka €", ""},
+            {0, "ini", "\"ini\""}, // the program's own folders
+            {1, "Misure_Auto", "\"Misure_Auto\""},
+            {3, "ini", ""}};
         for (const auto& [riga, voce, messaggio] : casi) {
             const std::optional<QString> rifiuto = Voce_rifiutata(voce, riga);
             QVERIFY2(rifiuto.has_value() != messaggio.isEmpty(), qPrintable(voce));
             if (rifiuto) QVERIFY2(rifiuto->contains(messaggio), qPrintable(*rifiuto));
         }
+    }
+
+    // A number row takes a number, with its unit or not; not a text, nor a negative number.
+    void refused_numbers() {
+        for (const char* voce : {"80", "82.5", " 100 mm", "0", "1e3", "-0"})
+            QVERIFY2(!Numero_rifiutato(voce), voce);
+        for (const auto& [voce, messaggio] : {std::pair{"abc", "\"abc\" non è un numero"},
+                                              {"", "non è un numero"},
+                                              {"kg 80", "\"kg 80\" non è un numero"},
+                                              {"1e999", "non è un numero"},
+                                              {"-5", "\"-5\" è negativo"},
+                                              {" -0.5 kg", "\"-0.5 kg\" è negativo"}}) {
+            const std::optional<QString> rifiuto = Numero_rifiutato(voce);
+            QVERIFY2(rifiuto && rifiuto->contains(QString::fromUtf8(messaggio)),
+                     qPrintable(rifiuto.value_or(voce)));
+        }
+    }
+
+    // Every folder the program makes in the application folder is one of its own, never a
+    // team or an athlete.
+    void program_folders() {
+        QTemporaryDir cartella;
+        Sessione s = Sessione_in(cartella);
+        QString nessuno;
+        QCOMPARE(Salva_File_Config(nessuno, s, Liste_utente()), std::nullopt);
+        const QString automatiche = Cartella_salvataggio(QString(), cartella.path());
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{"ini", "misure_auto"}));
+        QCOMPARE(QFileInfo(automatiche).fileName(), QStringLiteral("misure_auto"));
+        for (const QString& nome :
+             QDir(cartella.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QVERIFY2(Cartella_programma(nome) && Cartella_programma(nome.toUpper()),
+                     qPrintable(nome));
+        QVERIFY(!Cartella_programma("Squadra A"));
     }
 
     // The decimal comma of a number entry is stored as a point, only in a number.

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -260,6 +261,111 @@ private Q_SLOTS:
         QCOMPARE(b.Riga(1)->count(), 0);
         QCOMPARE(b.avvisi.elenco.size(), 1);
         QVERIFY(b.avvisi.elenco[0].contains("\"Ł\""));
+    }
+
+    // A number row refuses, naming itself, an entry that is no number or is negative; "&Ok"
+    // refuses a lower limit at or above the upper one, and an entry of that kind read from
+    // the list file, before it stores or fills anything.
+    void numbers_refused() {
+        Banco b;
+        b.Apri();
+        b.Nuovi(0, {"A", "Rossi"});
+        for (const auto& [riga, voce] : {std::pair{4, "abc"}, {2, "-5"}, {7, "mm"}})
+            b.Nuovo(riga, voce);
+        QCOMPARE(b.avvisi.elenco,
+                 (QStringList{"Velocità Massima (mm/s): \"abc\" non è un numero.",
+                              "Carico (Kg): \"-5\" è negativo: il valore non può essere minore "
+                              "di 0.",
+                              "Ampiezza minima (mm): \"mm\" non è un numero."}));
+        for (const int riga : {2, 4, 7}) QCOMPARE(b.Riga(riga)->count(), 0);
+
+        b.Nuovi(4, {"1000", "110", "150"});
+        const QString intestazione = b.Intestazione();
+        for (const char* inferiore : {"150", "110"}) {
+            b.avvisi.elenco.clear();
+            b.Nuovo(6, inferiore);
+            b.frm->Cmd_ok->click();
+            QCOMPARE(b.avvisi.elenco,
+                     QStringList{QString("Limite Inferiore (%): %1 deve essere minore di 110, il "
+                                         "Limite Superiore (%).")
+                                     .arg(inferiore)});
+            QVERIFY(!b.Chiuso());
+            QVERIFY(!QFile::exists(b.s.File_ini) && !QFile::exists(File_impostazioni()));
+            QVERIFY(!QFileInfo::exists(b.cartella.path() + "/A"));
+            QCOMPARE(b.s.Dati_esercizio.Vmax, 0.0f);
+            QCOMPARE(b.Intestazione(), intestazione);
+        }
+        b.avvisi.elenco.clear();
+        b.Nuovo(6, "90");
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QVERIFY(b.avvisi.elenco.isEmpty());
+        QCOMPARE(b.s.Dati_esercizio.Limite_inf, 90.0f);
+    }
+    // Stored before these checks: chosen, it stops "&Ok"; deleted, "&Ok" goes through.
+    void stored_number_refused() {
+        Banco b;
+        Scrivi(b.s.File_ini, " 8 \r\n-1 \r\n 0 \r\n80\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n"
+                             " 0 \r\ncento\r\n-1 \r\n");
+        const QByteArray ini = Contenuto(b.s.File_ini);
+        b.Apri();
+        b.frm->Cmd_ok->click();
+        QCOMPARE(b.avvisi.elenco, QStringList{"Ampiezza minima (mm): \"cento\" non è un numero."});
+        QVERIFY(!b.Chiuso());
+        QCOMPARE(Contenuto(b.s.File_ini), ini);
+        b.frm->Cmd_elimina[7]->click();
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Dati_esercizio.Carico, 80.0f);
+    }
+
+    // Restored on a new account (no settings): the program's own folders in the data folder
+    // are not offered as athletes, nor can they be typed as a team or an athlete.
+    void program_folders_are_not_athletes() {
+        Banco b;
+        Scrivi(b.s.File_ini,
+               " 8 \r\n 1 \r\nSquadra A\r\nB\r\n" + QByteArray("-1 \r\n").repeated(7));
+        for (const char* cartella : {"misure_auto", "Squadra A/Rossi", "Squadra A/ini"})
+            QVERIFY(QDir().mkpath(b.cartella.path() + "/" + cartella));
+        b.Apri();
+        QVERIFY2(!Voci(b.Riga(1)).contains("ini") && !Voci(b.Riga(1)).contains("misure_auto"),
+                 qPrintable(Voci(b.Riga(1)).join(',')));
+        b.Riga(0)->setCurrentIndex(1);
+        b.Riga(0)->setCurrentIndex(0);
+        QCOMPARE(Voci(b.Riga(1)), QStringList{"Rossi"}); // not the team's "ini" either
+
+        for (const auto& [riga, voce] : {std::pair{0, "ini"}, {1, "MISURE_AUTO"}}) {
+            b.avvisi.elenco.clear();
+            b.Nuovo(riga, voce);
+            QCOMPARE(b.avvisi.elenco.size(), 1);
+            QVERIFY2(b.avvisi.elenco[0].contains(QString("\"%1\"").arg(voce)) &&
+                         b.avvisi.elenco[0].contains("cartella del programma"),
+                     qPrintable(b.avvisi.elenco[0]));
+        }
+        QCOMPARE(Voci(b.Riga(0)), (QStringList{"Squadra A", "B"}));
+        QCOMPARE(Voci(b.Riga(1)), QStringList{"Rossi"});
+    }
+
+    // Enter confirms from a list or the note; on a focused button it presses that button, and
+    // after "Nuovo" the focus is on the new entry.
+    void enter_confirms() {
+        Banco b;
+        b.Apri();
+        QVERIFY(b.frm->Cmd_ok->isDefault());
+        b.Nuovi(0, {"A", "Rossi"});
+        b.risposte << "Squat";
+        QTest::keyClick(b.frm->Cmd_add[3], Qt::Key_Return);
+        QCOMPARE(Voci(b.Riga(3)), QStringList{"Squat"});
+        QVERIFY(!b.Chiuso());
+        // The new entry's list has the focus: Enter again confirms.
+        QCOMPARE(b.frm->focusWidget(), b.Riga(3));
+        QTest::keyClick(b.frm->focusWidget(), Qt::Key_Return);
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Dati_esercizio.Esercizio, QStringLiteral("Squat"));
+
+        b.Apri();
+        QTest::keyClick(b.frm->Txt_nota, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(b.Chiuso());
     }
 
     // At load a damaged list file gives its message and the rows read until then, and so
