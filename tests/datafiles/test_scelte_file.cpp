@@ -99,6 +99,7 @@ private Q_SLOTS:
         s.Dati_esercizio.Esercizio = "Squat";
         s.Dati_esercizio.Carico = 80;
         s.Dati_esercizio.Cartella_dati = cartella.path();
+        s.Fissa_serie(); // the set in memory was recorded with this setup
         Ripetizione r;
         r.Vmedia_conc = 700;
         Lista_valori lista;
