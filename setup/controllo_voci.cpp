@@ -1,7 +1,7 @@
 #include "setup/controllo_voci.h"
 
 #include "datafiles/codifica_1252.h"
-#include "setup/cartelle_programma.h"
+#include "datafiles/cartelle_programma.h"
 #include "setup/file_config.h"
 
 #include <QList>

@@ -5,10 +5,10 @@
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
+#include "datafiles/cartelle_programma.h"
 #include "datafiles/scelte_analisi.h"
 #include "platform/casella_decimale.h"
 #include "session/avvisi.h"
-#include "setup/cartelle_programma.h"
 #include "setup/controllo_voci.h"
 #include "setup/frm_intestazione.h"
 
@@ -231,6 +231,13 @@ void Frm_utente::Elenca_atleti() {
     QStringList cartelle =
         squadra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     cartelle.removeIf(Cartella_programma); // "ini", "misure_auto": the program's, no athlete
+    // With no team the application folder itself is listed: its teams are no athletes.
+    if (s_.Dati_esercizio.Squadra.isEmpty()) {
+        const QComboBox* squadre = txt_utente[Riga_utente::Squadra];
+        cartelle.removeIf([squadre](const QString& nome) {
+            return squadre->findText(nome, Qt::MatchFixedString) >= 0;
+        });
+    }
     Aggiungi_voci(atleti, cartelle);
     if (atleti->count() > 0) atleti->setCurrentIndex(0);
 }

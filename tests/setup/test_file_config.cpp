@@ -2,7 +2,7 @@
 // athlete file, the 8-bit Windows code page, damaged and truncated files, the reading of
 // numbers, and what a new entry may hold.
 #include "datafiles/nomi_file.h"
-#include "setup/cartelle_programma.h"
+#include "datafiles/cartelle_programma.h"
 #include "setup/controllo_voci.h"
 #include "setup/file_config.h"
 #include "tests/support/file_prova.h"

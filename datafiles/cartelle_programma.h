@@ -1,8 +1,8 @@
 #pragma once
 // The folders the program keeps for itself in the application folder, beside the teams'
-// folders: "ini" (the list file brax.ini) and "misure_auto" (recordings made before any
-// athlete was chosen). They are never a team or an athlete. A new folder of the program's
-// own goes into this list.
+// folders: "ini" (the list file brax.ini), "misure_auto" (recordings made before any
+// athlete was chosen) and "recupero" (the journals of the sets being recorded). They are never a
+// team or an athlete. A new folder of the program's own goes into this list.
 
 #include <QString>
 #include <QStringList>
