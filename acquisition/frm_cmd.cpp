@@ -94,7 +94,7 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     connect(Button_start, &QPushButton::toggled, this, &Frm_cmd::Button_start_ValueChanged);
     connect(Button_Memo, &QPushButton::toggled, this, &Frm_cmd::Button_Memo_ValueChanged);
     connect(Button_Segnale, &QPushButton::clicked, this, [this] { protocollo_.Invia_segnale(); });
-    connect(Button_Reset, &QPushButton::clicked, this, [this] { motore_.Azzera_misura(); });
+    connect(Button_Reset, &QPushButton::clicked, this, &Frm_cmd::Azzera);
     connect(Button_Ripetizioni, &QPushButton::clicked, this, &Frm_cmd::Button_Ripetizioni_Click);
     connect(Button_Grafici, &QPushButton::clicked, this, &Frm_cmd::Button_Grafici_Click);
     connect(Button_Tempo, &QPushButton::clicked, this, &Frm_cmd::Button_Tempo_Click);
@@ -123,8 +123,10 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
     }
-    connect(Azione_apri, &QAction::triggered, this,
-            [this] { Apri_misura(window(), s_, motore_, avvisi_); });
+    connect(Azione_apri, &QAction::triggered, this, [this] {
+        salvataggi_.Segnala_serie_non_salvata();
+        Apri_misura(window(), s_, motore_, avvisi_);
+    });
     connect(Azione_salva_dati, &QAction::triggered, this,
             [this] { salvataggi_.Salva_dati_con_nome(window()); });
     connect(Azione_salva_file_intero, &QAction::triggered, this,
@@ -170,9 +172,11 @@ void Frm_cmd::Vista_tempo() {
 
 void Frm_cmd::Button_start_ValueChanged(bool acceso) {
     if (acceso) {
+        salvataggi_.Segnala_serie_non_salvata();
         protocollo_.Avvia_acquisizione(); // a failure turns the button off again
         in_corso_ = s_.Acquisizione_in_corso;
         if (!in_corso_) Imposta_start(false);
+        if (in_corso_) salvataggi_.Segnala_errore_giornale();
     } else {
         protocollo_.Ferma_acquisizione();
         Fine_acquisizione();
@@ -190,6 +194,17 @@ void Frm_cmd::Fine_acquisizione() {
     if (!in_corso_) return;
     in_corso_ = false;
     if (s_.Memo_attivo) salvataggi_.Salva_automatico();
+    salvataggi_.Segnala_errore_giornale();
+}
+
+void Frm_cmd::Azzera() {
+    // What was recorded is kept: during a recorded set the part so far is saved as a set
+    // of its own before it is cleared; a set whose save failed stays in its journal.
+    if (in_corso_ && s_.Memo_attivo)
+        salvataggi_.Salva_automatico();
+    else
+        salvataggi_.Segnala_serie_non_salvata();
+    motore_.Azzera_misura();
 }
 
 void Frm_cmd::Termina() {
@@ -198,6 +213,7 @@ void Frm_cmd::Termina() {
         Button_start_ValueChanged(false);
     }
     if (s_.Memo_attivo) Button_Memo_ValueChanged(false);
+    salvataggi_.Segnala_serie_non_salvata();
 }
 
 void Frm_cmd::Imposta_start(bool acceso) {
@@ -210,6 +226,9 @@ void Frm_cmd::Button_Memo_ValueChanged(bool acceso) {
         const QSignalBlocker blocco(Button_Memo);
         Button_Memo->setChecked(acceso);
     }
+    // Switched off during a recorded set: the part recorded so far is a set of its own,
+    // saved now (switched on again, the recording starts afresh).
+    if (!acceso && in_corso_ && s_.Memo_attivo) salvataggi_.Salva_automatico();
     motore_.Imposta_registrazione(acceso);
     if (acceso) {
         lampeggio_->start();

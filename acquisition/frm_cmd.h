@@ -41,7 +41,8 @@ public:
     // Recording on or off.
     void Button_Memo_ValueChanged(bool acceso);
     // The program is closing: a running acquisition stops as the start button's stop
-    // would (a recorded one is saved, both files), then recording goes off.
+    // would (a recorded one is saved, its three files), then recording goes off; a set
+    // whose save failed is said to stay in its journal.
     void Termina();
 
     QPushButton* Button_start;
@@ -71,6 +72,8 @@ private:
     void Avvio_spento();
     // An acquisition that ran with recording on is saved once, however it ended.
     void Fine_acquisizione();
+    // "RESET DATI".
+    void Azzera();
     void Imposta_start(bool acceso);
     void Aggiorna_testi();
     void Lampeggia();

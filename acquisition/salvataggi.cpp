@@ -1,10 +1,12 @@
 #include "acquisition/salvataggi.h"
 
 #include "datafiles/frm_progress.h"
+#include "datafiles/giornale_serie.h"
 #include "datafiles/nomi_file.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
+#include "datafiles/salva_serie.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
@@ -54,31 +56,59 @@ std::optional<QString> Salvataggi::Scrivi_ripetizioni(QString& nome, const QDate
     return std::nullopt;
 }
 
-bool Salvataggi::Serie_vuota() const {
-    // The sample file leaves out the first and the last record.
-    return s_.Campioni.size() <= 2 && lista_.Righe() == 0;
-}
-
 QString Salvataggi::Cartella_dialogo() const {
     const QString& cartella = s_.Serie.Dati_esercizio.Cartella_dati;
     return cartella.isEmpty() ? s_.Dati_esercizio.Cartella_dati : cartella;
 }
 
 bool Salvataggi::Salva_automatico() {
-    if (Serie_vuota()) {
+    if (Serie_vuota(s_, lista_)) {
+        // Nothing to keep: the journal has nothing either.
+        if (giornale_ != nullptr) giornale_->Serie_salvata();
         Q_EMIT Serie_senza_dati();
         return true;
     }
-    const QDateTime adesso = orologio_();
-    QString campioni;
-    const bool primo = Scrivi_campioni(campioni, adesso);
-    QString ripetizioni;
-    if (auto errore = Scrivi_ripetizioni(ripetizioni, adesso)) {
-        avvisi_.Mostra(QDir::toNativeSeparators(ripetizioni) + QStringLiteral(": ") + *errore,
-                       Avvisi::Icona::Critico);
-        return false;
+    Frm_progress progresso;
+    const Esito_serie esito = Salva_serie(s_, lista_, analisi_, locale_, orologio_(), &progresso);
+    // The status bar names the sample file and the summary; the analysis goes beside.
+    for (const QString& nome : esito.scritti)
+        if (!nome.endsWith(Nome_file_analisi(QString()))) Q_EMIT Salvato(nome);
+    if (esito.Riuscito()) {
+        if (giornale_ != nullptr) giornale_->Serie_salvata();
+        return true;
     }
-    return primo;
+    const QString giornale = giornale_ != nullptr ? giornale_->File() : QString();
+    QString testo = QDir::toNativeSeparators(esito.fallito) + QStringLiteral(": ") + *esito.errore;
+    testo += giornale.isEmpty()
+                 ? QStringLiteral("\n\nLa serie resta in memoria: salvarla altrove con \"Salva "
+                                  "file intero con nome...\" e \"Salva dati con nome...\".")
+                 : QStringLiteral("\n\nLa serie resta in memoria e nel giornale %1: salvarla "
+                                  "altrove con \"Salva file intero con nome...\" e \"Salva dati "
+                                  "con nome...\"; al prossimo avvio il programma la salva da "
+                                  "solo.")
+                       .arg(QDir::toNativeSeparators(giornale));
+    avvisi_.Mostra(testo, Avvisi::Icona::Critico);
+    return false;
+}
+
+bool Salvataggi::Segnala_serie_non_salvata() {
+    if (giornale_ == nullptr || !giornale_->In_sospeso()) return false;
+    avvisi_.Mostra(QStringLiteral("La serie precedente non è stata salvata: resta nel giornale "
+                                  "%1 e il programma la salva da solo al prossimo avvio.")
+                       .arg(QDir::toNativeSeparators(giornale_->File())),
+                   Avvisi::Icona::Avviso);
+    giornale_->Lascia();
+    return true;
+}
+
+void Salvataggi::Segnala_errore_giornale() {
+    if (giornale_ == nullptr) return;
+    if (auto errore = giornale_->Prendi_errore())
+        avvisi_.Mostra(QStringLiteral("Impossibile scrivere il giornale della serie in %1: %2.\n"
+                                      "La serie è registrata in memoria e sarà salvata alla "
+                                      "fine, ma un'interruzione del programma la perderebbe.")
+                           .arg(QDir::toNativeSeparators(giornale_->Cartella()), *errore),
+                       Avvisi::Icona::Avviso);
 }
 
 void Salvataggi::Salva_dati_con_nome(QWidget* padre) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 class Avvisi;
+class Giornale_serie;
 class Lista_valori;
 class QWidget;
 struct Sessione;
@@ -48,11 +49,21 @@ public:
 
     // The repetitions' analysis: once set, every summary gets its analysis file beside it.
     void Imposta_analisi(const std::vector<Analisi_ripetizione>& analisi) { analisi_ = &analisi; }
+    // The journal of the acquisitions: told when the set in memory is saved, named when a
+    // save fails.
+    void Imposta_giornale(Giornale_serie* giornale) { giornale_ = giornale; }
 
-    // At the stop of a recording: the sample file, then the summary, in the athlete's
-    // folder (or "misure_auto"). A set that recorded nothing writes nothing (and says so
-    // through Serie_senza_dati). True unless a file failed.
+    // At the stop of a recording: the sample file, the summary and the analysis, in the
+    // set's athlete folder (or "misure_auto"). A set that recorded nothing writes nothing
+    // (and says so through Serie_senza_dati). True unless a file failed; a failure is told
+    // with where the set is still kept.
     bool Salva_automatico();
+    // A set whose save failed is about to leave memory (a new set, a file opened, a reset,
+    // the program closing): the operator is told that it stays in its journal. True when
+    // there was one.
+    bool Segnala_serie_non_salvata();
+    // The journal of the acquisition could not be written: the operator is told once.
+    void Segnala_errore_giornale();
     // "Salva dati con nome...": the summary under a chosen name. A failure gives
     // "ERR 0182 : " and the reason; a cancelled dialog nothing.
     void Salva_dati_con_nome(QWidget* padre);
@@ -66,7 +77,6 @@ Q_SIGNALS:
     void Serie_senza_dati();
 
 private:
-    bool Serie_vuota() const;
     // Where the save dialogs open: the set's athlete folder, else the current one.
     QString Cartella_dialogo() const;
     bool Scrivi_campioni(QString& nome, const QDateTime& adesso);
@@ -75,6 +85,7 @@ private:
     Sessione& s_;
     const Lista_valori& lista_;
     const std::vector<Analisi_ripetizione>* analisi_ = nullptr;
+    Giornale_serie* giornale_ = nullptr;
     Avvisi& avvisi_;
     QLocale locale_;
     Scelta_file scelta_;

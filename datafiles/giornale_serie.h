@@ -69,6 +69,14 @@ public:
     // The text file of the current journal (open, or kept after its acquisition because
     // it holds data not saved); empty when there is none.
     const QString& File() const { return file_; }
+    // A journal kept after its acquisition with data no save has kept: the set is given
+    // back at the next start.
+    bool In_sospeso() const { return !aperto_ && !file_.isEmpty(); }
+    // The operator was told of the kept journal: it stays on disk for the next start, and
+    // is no longer this one's business.
+    void Lascia() {
+        if (In_sospeso()) file_.clear();
+    }
     // The journal could not be written (not created, disk full): the reason, once per
     // acquisition; the set itself is still kept in memory.
     std::optional<QString> Prendi_errore();

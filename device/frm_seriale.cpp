@@ -279,13 +279,16 @@ bool frm_seriale::Cmd_Auto_Click() {
     if (ricerca_in_corso_) return false;
     ricerca_in_corso_ = true;
     Abilita_pulsanti(false);
-    const int trovata = Cerca_scheda(collegamento_, protocollo_, [this](const QString& testo) {
-        Lbl_info->setText(testo);
-        Lbl_info->repaint();
-        // A number with no device fails at once: a short pause lets the window system
-        // show each one (the whole search over empty numbers takes well under a second).
-        Attendi(Pausa_per_numero_ms);
-    });
+    const int trovata = Cerca_scheda(
+        collegamento_, protocollo_,
+        [this](const QString& testo) {
+            Lbl_info->setText(testo);
+            Lbl_info->repaint();
+            // A number with no device fails at once: a short pause lets the window system
+            // show each one (the whole search over empty numbers takes well under a second).
+            Attendi(Pausa_per_numero_ms);
+        },
+        interruzione_);
     if (trovata > 0) {
         QApplication::beep();
         LoadPropertySettings();

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class Avvisi;
 class Collegamento_seriale;
@@ -32,6 +33,10 @@ public:
     // The board search; also run by the start-up sequence. True when a board answered.
     // The status line says where, and the type it then gave.
     bool Cmd_Auto_Click();
+    // The search ends early once `interrotta` holds (the program is ending).
+    void Imposta_interruzione(std::function<bool()> interrotta) {
+        interruzione_ = std::move(interrotta);
+    }
     // The board test: the board type query on the link in use; the status line says the
     // type found or that the board did not answer.
     void Cmd_test_Click();
@@ -79,4 +84,5 @@ private:
     bool da_ricaricare_ = false;
     // A search or a test is running (their waits let clicks through).
     bool ricerca_in_corso_ = false;
+    std::function<bool()> interruzione_;
 };

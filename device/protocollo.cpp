@@ -213,7 +213,13 @@ void Protocollo::Avvia_acquisizione() {
 
 void Protocollo::Ferma_acquisizione() {
     motore_.Fine_acquisizione();
+    Ferma_flusso();
+    // Only now the panel goes off and saves: "$T" has reached the board first, whatever
+    // the save then shows.
     Q_EMIT Avvio_spento();
+}
+
+void Protocollo::Ferma_flusso() {
     // Nothing streams into a closed link (unplugged, or no board was found).
     if (c_ == nullptr || !c_->Aperto()) return;
     if (auto errore = Invia_comando(QStringLiteral("$T"))) {

@@ -81,6 +81,8 @@ Q_SIGNALS:
 
 private:
     bool Con_risposte() const;
+    // "$T", and on a link with replies everything up to its reply.
+    void Ferma_flusso();
     // Sends and, on a link with replies, waits for the reply of `attesi` bytes; a failed
     // send is shown to the operator. False when the send failed.
     bool Scambia(const QString& comando, std::int16_t attesi);

@@ -12,9 +12,10 @@ class Protocollo;
 // switches it to i and opens it (a number with no device fails at once and is skipped
 // silently), then runs the board probe. Returns the number where a board answered,
 // with the port left open there, or 0 when none did (the port is left as the last
-// attempt left it).
+// attempt left it). `interrotta` (may be empty) ends the search early when it holds.
 int Cerca_scheda(Collegamento_seriale& collegamento, Protocollo& protocollo,
-                 const std::function<void(const QString&)>& mostra_stato);
+                 const std::function<void(const QString&)>& mostra_stato,
+                 const std::function<bool()>& interrotta = {});
 
 // What the operator is told at start-up when no board was found anywhere.
 inline const QString Messaggio_nessuna_scheda = QStringLiteral(

@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <algorithm>
+#include <cstdio>
 
 Frm_main::~Frm_main() = default;
 
@@ -248,6 +249,10 @@ void Frm_main::Mostra_cartella_dati(const QString& cartella) {
 }
 
 void Frm_main::Mostra(const QString& testo, Icona icona, const QString& titolo) {
+    if (senza_finestre_) {
+        std::fprintf(stderr, "kinetrack: %s\n", qPrintable(testo));
+        return;
+    }
     QMessageBox::Icon tipo = QMessageBox::NoIcon;
     if (icona == Icona::Avviso) tipo = QMessageBox::Warning;
     if (icona == Icona::Critico) tipo = QMessageBox::Critical;

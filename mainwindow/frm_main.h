@@ -37,9 +37,12 @@ public:
     void Aggiorna_didascalia(const Sessione& sessione);
     // Where the athletes' data live, shown in the status bar.
     void Mostra_cartella_dati(const QString& cartella);
-    // A modal message box with an OK button; title "kinetrack" unless one is given.
+    // A modal message box with an OK button; title "kinetrack" unless one is given. Once
+    // the program is ending from outside, on standard error instead: nobody may be there
+    // to answer.
     void Mostra(const QString& testo, Icona icona = Icona::Nessuna,
                 const QString& titolo = QString()) override;
+    void Messaggi_senza_finestra() { senza_finestre_ = true; }
 
     // Opens the child windows, once, after the application folder is known: the header
     // strip showing the session's exercise record (its "CONFIGURA" opens the setup
@@ -111,4 +114,5 @@ private:
     Avvisi* avvisi_ = nullptr;
     Motore_misura* motore_ = nullptr;
     QLocale locale_;
+    bool senza_finestre_ = false;
 };

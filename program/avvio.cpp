@@ -1,7 +1,10 @@
 #include "program/avvio.h"
 
+#include "acquisition/salvataggi.h"
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
+#include "datafiles/giornale_serie.h"
+#include "datafiles/recupero_serie.h"
 #include "device/collegamento_hid.h"
 #include "device/collegamento_seriale.h"
 #include "device/frm_hid.h"
@@ -11,6 +14,7 @@
 #include "device/ritorno_seriale.h"
 #include "mainwindow/frm_main.h"
 #include "platform/hid_hidapi.h"
+#include "platform/mappa_porte.h"
 #include "platform/moduli.h"
 #include "platform/porta_qt.h"
 #include "platform/segnali_fine.h"
@@ -21,9 +25,13 @@
 #include "tools/frm_apertura.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
+#include <unistd.h>
+#include <utility>
 
 QString Cartella_applicazione(const QString& cartella_eseguibile, QString* errore) {
     const QDir eseguibile(cartella_eseguibile);
@@ -69,13 +77,12 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
             &Protocollo::Collegamento_perso);
     connect(protocollo_.get(), &Protocollo::Stato_cambiato, this, &Programma::Aggiorna_didascalia);
     connect(principale_.get(), &Frm_main::Chiusura, this, &Programma::Chiudi_finestre);
-    // Ended from outside (`kill`, the end of the session, Ctrl+C in a terminal): the main
-    // window closes as the operator would close it, saving a recording in progress.
+    // Ended from outside (`kill`, the end of the session, Ctrl+C in a terminal).
     segnali_ = std::make_unique<Segnali_fine>();
-    connect(segnali_.get(), &Segnali_fine::Fine_richiesta, this, [this] {
-        principale_->close();
-        QCoreApplication::quit();
-    });
+    connect(segnali_.get(), &Segnali_fine::Fine_richiesta, this, &Programma::Fine_da_segnale);
+    // Every acquisition is written to its journal as it arrives.
+    giornale_ = std::make_unique<Giornale_serie>(s_);
+    motore_->Aggiungi_vista(*giornale_);
     connect(principale_.get(), &Frm_main::Parametri_porta_richiesti, this, [this] {
         if (!seriale_) return;
         if (!seriale_->isVisible()) {
@@ -90,6 +97,7 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
 }
 
 Programma::~Programma() {
+    ::alarm(0); // ended in time
     // The HID reader and the windows go before the engine and the links they use.
     motore_->Togli_viste();
     finestra_hid_.reset();
@@ -111,11 +119,43 @@ void Programma::Aggiorna_collegamento() {
     protocollo_->Imposta_collegamento(collegamento);
 }
 
+void Programma::Fine_da_segnale() {
+    if (fine_richiesta_) return;
+    fine_richiesta_ = true;
+    // Nobody may be at the screen: no message waits for an answer from here on, and the
+    // program ends within seconds whatever it is doing (a recorded set is in its journal).
+    principale_->Messaggi_senza_finestra();
+    ::alarm(Secondi_per_finire);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialogo = qobject_cast<QDialog*>(w); dialogo && dialogo->isVisible())
+            dialogo->reject();
+    // During the start-up its own steps stop at the next one; afterwards the main window
+    // closes as the operator would close it (a recording in progress is saved), once the
+    // waits and dialogs it interrupted have returned.
+    if (!avvio_in_corso_)
+        QTimer::singleShot(0, this, [this] {
+            principale_->close();
+            QCoreApplication::quit();
+        });
+}
+
 void Programma::Avvia() {
+    avvio_in_corso_ = true;
+    Avvia_passi();
+    avvio_in_corso_ = false;
+    if (fine_richiesta_) Chiudi_finestre();
+}
+
+void Programma::Avvia_passi() {
     // 1-6: paths, status, title, reply time-out, repetition table, no transport.
     QString errore;
     Imposta_percorsi(s_, Cartella_applicazione(opzioni_.cartella_eseguibile, &errore));
     principale_->Mostra_cartella_dati(s_.Cartella_applicazione);
+    // The sets an interrupted run left in their journals are saved now, before anything
+    // can start a new one; the operator reads about them when the main window shows.
+    giornale_->Imposta_cartella(s_.Cartella_applicazione + QLatin1Char('/') + Cartella_giornali);
+    messaggio_recupero_ =
+        Messaggio_recupero(Recupera_serie(s_.Cartella_applicazione, QLocale()), QLocale());
     s_.Stato_connessione = QStringLiteral(" non connesso");
     s_.Titolo = Titolo_programma();
     protocollo_->Timeout_ms = 1000;
@@ -123,6 +163,7 @@ void Programma::Avvia() {
     s_.Usa_hid = false;
     s_.Usa_seriale = false;
     if (!errore.isEmpty()) avvisi_->Mostra(errore, Avvisi::Icona::Avviso);
+    if (auto porte = Verifica_cartella_porte()) avvisi_->Mostra(*porte, Avvisi::Icona::Avviso);
 
     // 7: the HID test. A board already plugged in is announced during the wait.
     hid_ = std::make_unique<Collegamento_hid>(s_, *opzioni_.hid, *motore_);
@@ -139,11 +180,13 @@ void Programma::Avvia() {
     finestra_hid_->setWindowTitle(QStringLiteral("Testing..HID"));
     QCoreApplication::processEvents();
     Attendi(static_cast<float>(opzioni_.attesa_hid_ms));
+    if (fine_richiesta_) return;
 
     // The serial window stays loaded for the whole run (it owns the port's dialog).
     seriale_ = std::make_unique<frm_seriale>(s_, *seriale_link_, *protocollo_, *avvisi_);
     connect(seriale_.get(), &frm_seriale::Didascalia_cambiata, this,
             &Programma::Aggiorna_didascalia);
+    seriale_->Imposta_interruzione([this] { return fine_richiesta_; });
     bool trovata = true;
     if (!s_.Usa_hid) {
         // 8: no HID board: the serial port.
@@ -153,11 +196,12 @@ void Programma::Avvia() {
         Aggiorna_collegamento();
         seriale_->setWindowTitle(QStringLiteral("Testing..."));
         seriale_->Leggi_impostazioni();
-        if (!protocollo_->Verifica_scheda()) {
+        if (!protocollo_->Verifica_scheda() && !fine_richiesta_) {
             seriale_->show(); // centred on the screen when it loaded
             trovata = seriale_->Cmd_Auto_Click();
         }
         seriale_->hide();
+        if (fine_richiesta_) return;
     } else {
         finestra_hid_->hide();
         QApplication::beep();
@@ -171,6 +215,7 @@ void Programma::Avvia() {
         protocollo_->Prepara_scheda();
     else
         avvisi_->Mostra(Messaggio_nessuna_scheda, Avvisi::Icona::Avviso);
+    if (fine_richiesta_) return;
 
     // 13: the opening window; it shows the main window when it closes.
     if (opzioni_.apertura) {
@@ -186,6 +231,7 @@ void Programma::Avvia() {
     motore_->Aggiungi_vista(*principale_->Intestazione);
     motore_->Aggiungi_vista(*principale_->Grafici);
     motore_->Aggiungi_vista(*principale_->Inoltro_analisi);
+    principale_->Salvataggi_test->Imposta_giornale(giornale_.get());
     Aggiorna_didascalia();
     if (!opzioni_.apertura) Mostra_principale(false);
 }
@@ -194,6 +240,10 @@ void Programma::Mostra_principale(bool configura) {
     principale_->showMaximized();
     principale_->raise();
     principale_->activateWindow();
+    if (!messaggio_recupero_.isEmpty()) {
+        const QString messaggio = std::exchange(messaggio_recupero_, QString());
+        avvisi_->Mostra(messaggio, Avvisi::Icona::Avviso, QStringLiteral("Serie recuperate"));
+    }
     if (configura) principale_->Mostra_configurazione();
 }
 

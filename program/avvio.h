@@ -13,6 +13,7 @@ class Avvisi;
 class Collegamento_hid;
 class Collegamento_seriale;
 class Frm_main;
+class Giornale_serie;
 class Libreria_hid;
 class Motore_misura;
 class Porta_seriale;
@@ -49,8 +50,13 @@ public:
     ~Programma() override;
 
     // The start-up sequence; ends with the opening window on screen, which hands over
-    // to the main window (and, left alone, to the setup dialog).
+    // to the main window (and, left alone, to the setup dialog). Sets interrupted in an
+    // earlier run are saved first from their journals. An ending signal during the
+    // start-up stops it at its next step: then Fine_richiesta() and nothing is shown.
     void Avvia();
+    bool Fine_richiesta() const { return fine_richiesta_; }
+    // How long the program may take to end after an ending signal.
+    static constexpr unsigned Secondi_per_finire = 10;
     // Another start of the program asked for this one: the main window comes to the front.
     void Porta_in_primo_piano();
 
@@ -65,6 +71,9 @@ public:
     Porta_seriale& Porta() { return *porta_; }
 
 private:
+    void Avvia_passi();
+    // SIGTERM, SIGINT, SIGHUP.
+    void Fine_da_segnale();
     void Aggiorna_didascalia();
     // Commands go over the link the transport flags name.
     void Aggiorna_collegamento();
@@ -86,4 +95,8 @@ private:
     std::unique_ptr<Segnali_fine> segnali_;
     std::unique_ptr<Collegamento_hid> hid_;
     std::unique_ptr<frm_hid> finestra_hid_;
+    std::unique_ptr<Giornale_serie> giornale_;
+    QString messaggio_recupero_; // shown once, with the main window
+    bool avvio_in_corso_ = false;
+    bool fine_richiesta_ = false;
 };

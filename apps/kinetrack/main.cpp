@@ -35,5 +35,7 @@ int main(int argc, char** argv) {
     QObject::connect(&istanza, &Istanza_unica::Mostra_richiesta, &programma,
                      &Programma::Porta_in_primo_piano);
     programma.Avvia();
+    // Ended by a signal while it was starting: nothing was shown, nothing to keep.
+    if (programma.Fine_richiesta()) return 0;
     return QApplication::exec();
 }

@@ -19,6 +19,7 @@
 #include "platform/hid_finto.h"
 #include "platform/porta_seriale.h"
 #include "program/avvio.h"
+#include "session/attendi.h"
 #include "session/tipi_scheda.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
@@ -31,6 +32,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -38,6 +40,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <csignal>
 
@@ -498,6 +501,105 @@ private Q_SLOTS:
         QVERIFY(scheda.waitForFinished(3000));
     }
 
+    // The program ends in the middle of a recorded set without saving it (a crash, the
+    // power): the next start saves the set from its journal as the stop would have, says
+    // so once, and leaves no journal behind.
+    void serie_recuperata_al_riavvio() {
+        QProcess scheda;
+        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
+                     {"--port", "3", "--board-type", "1", "--down", "0.4", "--up", "0.4", "--pause",
+                      "0.3", "--amplitude", "400"});
+        QVERIFY(scheda.waitForReadyRead(5000));
+        const QString recupero = radice_ + "/data/kinetrack/recupero";
+        int righe = 0;
+        {
+            Programma p(Opzioni());
+            p.Avvia();
+            Frm_cmd& c = *p.Principale().Comandi;
+            c.Button_Memo->click();
+            c.Button_start->click();
+            QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 3, 15000);
+            QCOMPARE(QDir(recupero).entryList(QDir::Files).size(), 2);
+            righe = p.Motore().Lst_valori().Righe();
+            // Gone without a stop: no save, no close.
+        }
+        scheda.terminate();
+        QVERIFY(scheda.waitForFinished(3000));
+        QCOMPARE(File_salvati(), QStringList());
+
+        avvisi_.elenco.clear();
+        Programma p(Opzioni());
+        p.Avvia();
+        const QStringList file = File_salvati();
+        QCOMPARE(file.size(), 3);
+        QCOMPARE(QDir(recupero).entryList(QDir::Files), QStringList());
+        QCOMPARE(avvisi_.elenco.size(), 2); // no board, then the set given back
+        const QString messaggio = avvisi_.elenco[1].testo;
+        QVERIFY2(messaggio.startsWith("Serie del ") && messaggio.contains(" recuperata: ") &&
+                     messaggio.contains(file.constLast()),
+                 qPrintable(messaggio));
+        // Every row the program had shown is in the summary given back.
+        const QByteArray sommario = Contenuto(radice_ + "/data/kinetrack/misure_auto/" +
+                                              file.filter(" ripetizioni.csv").constFirst());
+        QCOMPARE(int(sommario.count("\r\n")) - 2, righe);
+    }
+
+    // What was recorded is kept whatever the operator presses during a set: "RESET DATI"
+    // and recording switched off save the part so far as a set of its own; switched on
+    // again, the recording starts afresh (no rows of zeros before it).
+    void serie_tenuta_a_ogni_azione() {
+        QProcess scheda;
+        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
+                     {"--port", "3", "--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
+                      "0.3", "--amplitude", "400"});
+        QVERIFY(scheda.waitForReadyRead(5000));
+        Programma p(Opzioni());
+        p.Avvia();
+        int secondi = 0;
+        p.Principale().Salvataggi_test->Imposta_orologio(
+            [&secondi] { return QDateTime(QDate(2026, 12, 4), QTime(10, 0, secondi++)); });
+        Frm_cmd& c = *p.Principale().Comandi;
+        const Lista_valori& lista = p.Motore().Lst_valori();
+        c.Button_Memo->click();
+        c.Button_start->click();
+        QTRY_VERIFY_WITH_TIMEOUT(lista.Righe() >= 2, 15000);
+        c.Button_Reset->click();
+        QCOMPARE(File_salvati().size(), 3);
+        QCOMPARE(lista.Righe(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(lista.Righe() >= 2, 15000);
+        c.Button_Memo->click(); // off
+        QCOMPARE(File_salvati().size(), 6);
+        const std::size_t registrati = p.Stato().Campioni.size();
+        Attendi(300);
+        QCOMPARE(p.Stato().Campioni.size(), registrati); // not recorded now
+        c.Button_Memo->click();                          // on again
+        QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 100, 5000);
+        // The store starts at the first sample after recording came back.
+        QVERIFY(p.Stato().Campioni[1].Tempo > 0);
+        c.Button_start->click();
+        QCOMPARE(File_salvati().size(), 9);
+        QVERIFY(avvisi_.elenco.isEmpty());
+        scheda.terminate();
+        QVERIFY(scheda.waitForFinished(3000));
+    }
+
+    // An ending signal during the start-up stops it at its next step, with a board on USB
+    // too (whose window the start-up drops when it ends).
+    void segnale_durante_avvio() {
+        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
+        Programma::Opzioni o = Opzioni();
+        o.attesa_hid_ms = 2000;
+        Programma p(o);
+        QTimer::singleShot(100, [] { ::raise(SIGTERM); });
+        QElapsedTimer tempo;
+        tempo.start();
+        p.Avvia();
+        QVERIFY(p.Fine_richiesta());
+        QVERIFY2(tempo.elapsed() < 2500, qPrintable(QString::number(tempo.elapsed())));
+        QVERIFY(!p.Principale().isVisible());
+        QVERIFY(p.Hid() == nullptr);
+    }
+
     // A set keeps the setup it was recorded with: an athlete chosen while it runs applies
     // to the next set, and the set is saved (at the stop and from the menu) as the first
     // athlete's, into that athlete's folder. A set that recorded nothing writes nothing.
@@ -623,7 +725,9 @@ private Q_SLOTS:
         s.Fissa_serie(); // the set recorded for this athlete
         risposta = s.Dati_esercizio.Cartella_dati + "/x.csv";
         Esegui();
-        QCOMPARE(avvisi_.elenco.size(), operazione == "auto" ? 2 : 1);
+        QCOMPARE(avvisi_.elenco.size(), 1);
+        // The automatic save says the set is still there to be saved elsewhere.
+        QVERIFY(operazione != "auto" || avvisi_.elenco[0].testo.contains("resta in memoria"));
         for (const auto& a : avvisi_.elenco)
             QVERIFY2(a.testo.startsWith(prefisso) && a.testo.size() > prefisso.size() + 5,
                      qPrintable(a.testo));
