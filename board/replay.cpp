@@ -1,9 +1,11 @@
 #include "board/replay.h"
 
 #include "board/strumento.h"
+#include "datafiles/lettura_giornale.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
+#include "datafiles/salva_serie.h"
 #include "device/collegamento_seriale.h"
 #include "platform/porta_memoria.h"
 #include "session/formato.h"
@@ -36,8 +38,13 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
 QString Uso_replay() {
     return QStringLiteral(
         "uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO\n"
+        "     kinetrack-replay --journal FILE [--locale NOME] [file da scrivere] [--time ...]\n"
         "Riproduce una cattura del flusso della scheda nel motore di misura, senza finestre:\n"
         "stampa la tabella delle ripetizioni e scrive i file richiesti.\n"
+        "  --journal FILE          il giornale di una serie (FILE.ktj nella cartella\n"
+        "                          \"recupero\" dei dati) invece di una cattura: collegamento,\n"
+        "                          tipo di scheda, fascia, ampiezza minima, atleta, esercizio e\n"
+        "                          carico sono quelli del giornale\n"
         "  --link serial|hid       collegamento della cattura\n"
         "  --board-type N          tipo di scheda, da 0 a 255 (oltre a 1, 2 e 3 vale come 3)\n"
         "  --min-amplitude MM      ampiezza minima di una ripetizione, da 0 a 5000 (0)\n"
@@ -65,9 +72,24 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
     o.aiuto = riga.aiuto;
     if (o.aiuto) return std::nullopt;
     o.ingresso = riga.file;
+    // The journal holds the set's own settings: only what to write may go with it.
+    const QStringList dal_giornale{
+        QStringLiteral("--link"),          QStringLiteral("--board-type"),
+        QStringLiteral("--min-amplitude"), QStringLiteral("--vmax"),
+        QStringLiteral("--upper"),         QStringLiteral("--lower"),
+        QStringLiteral("--athlete"),       QStringLiteral("--exercise"),
+        QStringLiteral("--load")};
+    for (const auto& [a, v] : std::as_const(riga.opzioni))
+        if (a == QLatin1String("--journal")) o.giornale = v;
     for (const auto& [a, v] : std::as_const(riga.opzioni)) {
         std::optional<QString> errore;
-        if (a == QLatin1String("--link")) {
+        if (!o.giornale.isEmpty() && dal_giornale.contains(a))
+            return QStringLiteral("%1 non va con --journal: il giornale ha le impostazioni della "
+                                  "serie")
+                .arg(a);
+        if (a == QLatin1String("--journal")) {
+            if (v.isEmpty()) return QStringLiteral("manca il file di --journal");
+        } else if (a == QLatin1String("--link")) {
             errore = Leggi_collegamento(v, o.collegamento);
             collegamento = true;
         } else if (a == QLatin1String("--board-type")) {
@@ -112,6 +134,11 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
             return QStringLiteral("opzione sconosciuta: %1").arg(a);
         }
         if (errore) return errore;
+    }
+    if (!o.giornale.isEmpty()) {
+        if (!o.ingresso.isEmpty())
+            return QStringLiteral("con --journal non si dà un file di ingresso");
+        return std::nullopt;
     }
     if (!collegamento) return QStringLiteral("manca --link");
     if (!tipo) return QStringLiteral("manca --board-type");
@@ -190,23 +217,39 @@ float Riproduzione::Salto_massimo_mm() const {
     return salto;
 }
 
-std::optional<QString> Riproduzione::Salva_file() {
+std::optional<QString> Riproduzione::Esegui_giornale(const QString& file,
+                                                     const std::function<void()>& a_ogni_parte) {
+    Giornale_letto letto;
+    if (auto errore = Leggi_giornale(file, letto)) return errore;
+    vista_.colori.clear();
+    return Riproduci_giornale(letto, sessione_, motore_, a_ogni_parte);
+}
+
+std::optional<QString> Riproduzione::Salva_file(int parte) {
     const QDateTime adesso = opzioni_.ora.isValid() ? opzioni_.ora : QDateTime::currentDateTime();
+    const auto Nome = [parte](QString nome) {
+        if (parte <= 1 || nome.isEmpty()) return nome;
+        const qsizetype punto = nome.lastIndexOf(QLatin1Char('.'));
+        const qsizetype barra = nome.lastIndexOf(QLatin1Char('/'));
+        const QString suffisso = QStringLiteral(" (%1)").arg(parte);
+        return punto > barra ? nome.insert(punto, suffisso) : nome + suffisso;
+    };
     if (!opzioni_.file_campioni.isEmpty()) {
-        QString nome = opzioni_.file_campioni;
+        QString nome = Nome(opzioni_.file_campioni);
         if (auto errore = Salva_campioni(nome, sessione_, opzioni_.locale, adesso))
             return QStringLiteral("%1: %2").arg(nome, *errore);
     }
     if (!opzioni_.file_sommario.isEmpty()) {
-        QString nome = opzioni_.file_sommario;
+        QString nome = Nome(opzioni_.file_sommario);
         if (auto errore =
                 Salva_ripetizioni(nome, motore_.Lst_valori(), sessione_.Serie.Dati_esercizio,
                                   opzioni_.locale, adesso, nullptr))
             return QStringLiteral("%1: %2").arg(nome, *errore);
     }
     if (!opzioni_.file_analisi.isEmpty()) {
-        if (auto errore = Salva_analisi(opzioni_.file_analisi, motore_.Analisi(), opzioni_.locale))
-            return QStringLiteral("%1: %2").arg(opzioni_.file_analisi, *errore);
+        const QString nome = Nome(opzioni_.file_analisi);
+        if (auto errore = Salva_analisi(nome, motore_.Analisi(), opzioni_.locale))
+            return QStringLiteral("%1: %2").arg(nome, *errore);
     }
     return std::nullopt;
 }
@@ -228,6 +271,32 @@ void Riproduzione::Stampa_tabella(QTextStream& uscita) const {
     uscita.flush();
 }
 
+namespace {
+
+// --journal: the set processed as the program processed it, part by part.
+int Esegui_replay_giornale(const Opzioni_replay& opzioni, QTextStream& uscita,
+                           QTextStream& errori) {
+    const QString nome = QStringLiteral("kinetrack-replay");
+    Riproduzione riproduzione(opzioni);
+    int parte = 0;
+    std::optional<QString> errore_file;
+    const auto errore = riproduzione.Esegui_giornale(opzioni.giornale, [&] {
+        if (Serie_vuota(riproduzione.Stato(), riproduzione.Lista()) || errore_file) return;
+        if (++parte > 1) uscita << '\n';
+        riproduzione.Stampa_tabella(uscita);
+        errore_file = riproduzione.Salva_file(parte);
+    });
+    if (errore) return Fallisci(nome, opzioni.giornale + ": " + *errore, errori);
+    if (errore_file) return Fallisci(nome, *errore_file, errori);
+    if (parte == 0) {
+        errori << nome << ": " << opzioni.giornale << ": il giornale non ha dati registrati\n";
+        errori.flush();
+    }
+    return 0;
+}
+
+} // namespace
+
 int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
     Opzioni_replay opzioni;
     const QString nome = QStringLiteral("kinetrack-replay");
@@ -235,6 +304,7 @@ int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream
     if (auto esito =
             Esito_opzioni(nome, errore_opzioni, opzioni.aiuto, Uso_replay(), uscita, errori))
         return *esito;
+    if (!opzioni.giornale.isEmpty()) return Esegui_replay_giornale(opzioni, uscita, errori);
     QFile file(opzioni.ingresso);
     QByteArray cattura;
     if (file.open(QIODevice::ReadOnly)) cattura = file.readAll();

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,7 @@ struct Opzioni_replay {
     QString file_campioni, file_sommario, file_analisi; // empty: not written
     QDateTime ora; // stamped in the files; invalid: the time now
     QString ingresso;
+    QString giornale;    // --journal: a set's journal, with its own settings, instead
     bool analisi = true; // the repetitions' lift analysis (benchmarks switch it off)
     bool aiuto = false;  // --help: the usage, nothing else
 };
@@ -64,8 +66,15 @@ public:
 
     // Feeds a whole capture: serial bytes in one receive event, HID reports one by one.
     void Esegui(const QByteArray& cattura);
-    // Writes the files asked for; the first failure's message.
-    std::optional<QString> Salva_file();
+    // Processes a set's journal with the settings it holds (they replace the options');
+    // `a_ogni_parte` runs wherever the program saved or would have saved the set (at the
+    // end, and at a reset or recording switched off in the middle). The reason when the
+    // records cannot be read.
+    std::optional<QString> Esegui_giornale(const QString& file,
+                                           const std::function<void()>& a_ogni_parte);
+    // Writes the files asked for; the first failure's message. From the second part of
+    // a journal on, the names get " (2)", " (3)"... before their extension.
+    std::optional<QString> Salva_file(int parte = 1);
     // The header line and one line per listed repetition with its band colour word.
     void Stampa_tabella(QTextStream& uscita) const;
 

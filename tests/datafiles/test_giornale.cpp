@@ -12,6 +12,7 @@
 #include "stream/motore_misura.h"
 #include "tests/support/file_prova.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -233,6 +234,51 @@ private Q_SLOTS:
         QVERIFY(!esiti[0].errore);
         QCOMPARE(esiti[0].file.size(), 2); // the second part and the third
         QCOMPARE(File_in(radice.path() + "/Squadra A/Simek").size(), 6);
+    }
+
+    // kinetrack-replay --journal writes the files the program gives back, with the
+    // journal's own settings; settings of its own are refused with it.
+    void replay_tool_on_a_journal() {
+        QTemporaryDir radice;
+        const QByteArray flusso = Flusso(Collegamento::Seriale, 2);
+        QString file_giornale;
+        {
+            Banco b(radice.path(), false, 2);
+            b.motore.Imposta_registrazione(true);
+            b.motore.Inizia_acquisizione();
+            file_giornale = b.giornale.File();
+            b.Invia(flusso);
+        }
+        QTemporaryDir copia;
+        for (const QString& f : File_in(radice.path() + "/recupero"))
+            QVERIFY(QFile::copy(radice.path() + "/recupero/" + f, copia.filePath(f)));
+        const QString giornale = copia.filePath(QFileInfo(file_giornale).fileName());
+        const QDateTime ora(QDate(2026, 12, 8), QTime(17, 0, 0));
+        QFile record(radice.path() + "/recupero/" + QFileInfo(file_giornale).completeBaseName() +
+                     ".ktr");
+        QVERIFY(record.open(QIODevice::ReadWrite));
+        QVERIFY(record.setFileTime(ora, QFileDevice::FileModificationTime));
+        record.close();
+        QVERIFY(!Recupera_serie(radice.path(), Locale_prova).empty());
+        const QString atleta = radice.path() + "/Squadra A/Simek";
+
+        QProcess replay;
+        replay.start(KT_REPLAY,
+                     {"--journal", giornale, "--locale", "it_IT", "--time", "2026-12-08T17:00:00",
+                      "--samples", copia.filePath("c.csv"), "--summary", copia.filePath("r.csv"),
+                      "--analysis", copia.filePath("a.csv")});
+        QVERIFY(replay.waitForFinished(20000));
+        QCOMPARE(replay.exitCode(), 0);
+        QVERIFY(replay.readAllStandardOutput().count('\n') >= 5);
+        QCOMPARE((QList<QByteArray>{Contenuto(copia.filePath("c.csv")),
+                                    Contenuto(copia.filePath("r.csv")),
+                                    Contenuto(copia.filePath("a.csv"))}),
+                 Ordine_scrittura(Contenuti(atleta)));
+
+        replay.start(KT_REPLAY, {"--journal", giornale, "--link", "hid"});
+        QVERIFY(replay.waitForFinished(20000));
+        QCOMPARE(replay.exitCode(), 2);
+        QVERIFY(replay.readAllStandardError().contains("--link non va con --journal"));
     }
 
     // A journal that cannot be read is moved aside and named, never deleted.
