@@ -30,6 +30,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <unistd.h>
 #include <utility>
 
@@ -154,8 +155,10 @@ void Programma::Avvia_passi() {
     // The sets an interrupted run left in their journals are saved now, before anything
     // can start a new one; the operator reads about them when the main window shows.
     giornale_->Imposta_cartella(s_.Cartella_applicazione + QLatin1Char('/') + Cartella_giornali);
-    messaggio_recupero_ =
-        Messaggio_recupero(Recupera_serie(s_.Cartella_applicazione, QLocale()), QLocale());
+    const auto recuperate = Recupera_serie(s_.Cartella_applicazione, QLocale());
+    messaggio_recupero_ = Messaggio_recupero(recuperate, QLocale());
+    recupero_fallito_ = std::any_of(recuperate.begin(), recuperate.end(),
+                                    [](const Esito_recupero& e) { return e.errore.has_value(); });
     s_.Stato_connessione = QStringLiteral(" non connesso");
     s_.Titolo = Titolo_programma();
     protocollo_->Timeout_ms = 1000;
@@ -242,7 +245,9 @@ void Programma::Mostra_principale(bool configura) {
     principale_->activateWindow();
     if (!messaggio_recupero_.isEmpty()) {
         const QString messaggio = std::exchange(messaggio_recupero_, QString());
-        avvisi_->Mostra(messaggio, Avvisi::Icona::Avviso, QStringLiteral("Serie recuperate"));
+        avvisi_->Mostra(messaggio,
+                        recupero_fallito_ ? Avvisi::Icona::Avviso : Avvisi::Icona::Nessuna,
+                        QStringLiteral("Serie recuperate"));
     }
     if (configura) principale_->Mostra_configurazione();
 }

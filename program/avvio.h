@@ -97,6 +97,7 @@ private:
     std::unique_ptr<frm_hid> finestra_hid_;
     std::unique_ptr<Giornale_serie> giornale_;
     QString messaggio_recupero_; // shown once, with the main window
+    bool recupero_fallito_ = false;
     bool avvio_in_corso_ = false;
     bool fine_richiesta_ = false;
 };
