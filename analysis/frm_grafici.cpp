@@ -210,10 +210,11 @@ void Frm_grafici::Confine_ripetizione(double inizio_nuova, double inizio_precede
     Grafico(0).Imposta_cursore_x(2, inizio_precedente);
 }
 
-void Frm_grafici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, Colore colore) {
+void Frm_grafici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, float velocita,
+                                     Colore colore) {
     Mostra_riga(riga);
-    Mostra_velocita(ripetizione.Vmedia_conc, colore);
-    const double valori[] = {ripetizione.Durata_conc, ripetizione.Vmedia_conc};
+    Mostra_velocita(velocita, colore);
+    const double valori[] = {ripetizione.Durata_conc, velocita};
     Grafico(1).Accoda_multiplo(valori, 2);
     Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
 }

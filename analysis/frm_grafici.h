@@ -74,7 +74,8 @@ public:
     void Campioni_aggiunti(const Blocco_campioni& blocco) override;
     void Tempo_ripartito() override;
     void Confine_ripetizione(double inizio_nuova, double inizio_precedente) override;
-    void Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, Colore colore) override;
+    void Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, float velocita,
+                            Colore colore) override;
     // The loss under the display; past the threshold the display turns from the band's
     // colour to the alarm colour and the program beeps.
     void Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) override;

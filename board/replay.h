@@ -51,7 +51,7 @@ std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype by
 // Keeps the band colour of every listed repetition.
 class Vista_colori : public Vista_misura {
 public:
-    void Ripetizione_chiusa(int, const Ripetizione&, Colore colore) override {
+    void Ripetizione_chiusa(int, const Ripetizione&, float, Colore colore) override {
         colori.push_back(colore);
     }
     void Misura_azzerata() override { colori.clear(); }

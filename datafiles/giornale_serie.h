@@ -33,7 +33,7 @@ struct Intestazione_giornale {
     std::int32_t tipo_scheda = 0;
     float fattore_posizione = 0;
     float fattore_tempo = 0;
-    Impostazioni_serie serie;
+    Serie_t serie;
     QDateTime inizio;
     bool registrazione = false; // recording on at the start
 };

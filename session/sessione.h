@@ -5,10 +5,12 @@
 
 #include "session/tipi_scheda.h"
 
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <set>
 #include <vector>
 
 // One recorded sample (element of Campioni), four singles in this order.
@@ -55,12 +57,26 @@ struct Dati_esercizio_t {
     QString Squadra;
 };
 
-// What the measurement in memory was recorded with: the setup as it stood when its
-// acquisition started (or when the test was opened). The engine works with it and the
-// saves write it, so a setup changed meanwhile applies to the next set only.
-struct Impostazioni_serie {
+// The velocity a set is judged by: the big number, its band colour, the slider's pointer,
+// the repetition graph's velocity points and the velocity loss. The value list's mean
+// concentric velocity (the default), the true lift's mean velocity, or the mean
+// propulsive velocity.
+enum class Velocita_riferimento { Vmedia_tabella, Vmedia_alzata, Vpropulsiva };
+
+// The measurement in memory: the setup as it stood when its acquisition started (or as
+// the reopened test was recorded), and what the coach said of it since. The engine works
+// with it and the saves write it, so a setup changed meanwhile applies to the next set
+// only.
+struct Serie_t {
     Dati_esercizio_t Dati_esercizio;
     float Soglia_perdita = 20; // %
+    Velocita_riferimento Riferimento = Velocita_riferimento::Vmedia_tabella;
+    std::int32_t Tipo_scheda = 0;
+    bool Hid = false;      // the link: USB HID, else serial
+    QDateTime Inizio;      // when its acquisition started
+    QString Nota;          // the coach's note; empty: none
+    float Rpe = 0;         // the effort the athlete felt, 1 to 10 in halves; 0: not given
+    std::set<int> Escluse; // the repetitions left out, by their number in the list (from 1)
 };
 
 // What several windows and routines share for the whole run. The engine, the links and
@@ -97,7 +113,21 @@ struct Sessione {
     // current exercise's, set with the athlete's choices.
     float Soglia_perdita = 20;
 
-    Impostazioni_serie Serie;
+    // The velocity sets are judged by and the note they get, from the setup dialog.
+    Velocita_riferimento Riferimento = Velocita_riferimento::Vmedia_tabella;
+    QString Nota;
+
+    Serie_t Serie;
     // The current setup becomes the setup of the measurement that starts now.
-    void Fissa_serie() { Serie = {Dati_esercizio, Soglia_perdita}; }
+    void Fissa_serie() {
+        Serie = {Dati_esercizio,
+                 Soglia_perdita,
+                 Riferimento,
+                 Tipo_scheda,
+                 Usa_hid,
+                 QDateTime::currentDateTime(),
+                 Nota,
+                 0,
+                 {}};
+    }
 };

@@ -1,6 +1,7 @@
 #include "stream/motore_misura.h"
 
 #include "stream/decodifica.h"
+#include "stream/fascia.h"
 
 #include <algorithm>
 #include <cmath>
@@ -305,32 +306,61 @@ void Motore_misura::Chiudi_ripetizione_tabella(double posizione) {
 
 void Motore_misura::Mostra_ripetizione(int indice) {
     const Ripetizione& r = s_.Ripetizioni[static_cast<std::size_t>(indice)];
+    const int riga = indice - 1;
     lista_.Aggiungi(Lista_valori::Formatta_riga(r, indice, locale_));
-    if (analisi_attiva_) analisi_.push_back(Analizza_ripetizione(m_.Tempo_corrente));
-
-    const auto& dati = s_.Serie.Dati_esercizio;
-    const float alto = dati.Limite_sup / 100.0f * dati.Vmax;
-    const float basso = dati.Limite_inf / 100.0f * dati.Vmax;
-    Colore colore = Colore_verde;
-    if (r.Vmedia_conc > alto)
-        colore = Colore_giallo;
-    else if (r.Vmedia_conc < basso)
-        colore = Colore_rosso;
-    for (Vista_misura* v : viste_) v->Ripetizione_chiusa(indice - 1, r, colore);
     if (analisi_attiva_)
-        for (Vista_misura* v : viste_) v->Ripetizione_analizzata(indice - 1, analisi_.back());
+        analisi_.push_back(Analizza_alzata(alzata_, t_prima_alzata_, m_.Tempo_corrente,
+                                           s_.Serie.Dati_esercizio.Carico));
+    riferimenti_.push_back(
+        Velocita_scelta(r, analisi_attiva_ ? &analisi_.back() : nullptr, s_.Serie.Riferimento));
+    if (analisi_attiva_) Calcola_perdite(riferimenti_.size() - 1);
+
+    const float velocita = riferimenti_.back();
+    for (Vista_misura* v : viste_)
+        v->Ripetizione_chiusa(riga, r, velocita, Colore_fascia(velocita, s_.Serie.Dati_esercizio));
+    if (analisi_attiva_)
+        for (Vista_misura* v : viste_) v->Ripetizione_analizzata(riga, analisi_.back());
 }
 
-Analisi_ripetizione Motore_misura::Analizza_ripetizione(double t_chiusura) {
-    Analisi_ripetizione a =
-        Analizza_alzata(alzata_, t_prima_alzata_, t_chiusura, s_.Serie.Dati_esercizio.Carico);
-    migliore_vmedia_ = std::max(migliore_vmedia_, a.Vmedia);
-    if (migliore_vmedia_ > 0)
-        a.Perdita = std::max(0.0f, (migliore_vmedia_ - a.Vmedia) / migliore_vmedia_ * 100.0f);
-    // Compared as the files write them, to the hundredth: a loss shown as the threshold
-    // itself has not passed it.
-    a.Oltre_soglia = std::round(a.Perdita * 100.0f) > std::round(s_.Serie.Soglia_perdita * 100.0f);
-    return a;
+float Motore_misura::Velocita_di_riferimento(int riga) const {
+    return riga >= 0 && std::size_t(riga) < riferimenti_.size() ? riferimenti_[std::size_t(riga)]
+                                                                : 0.0f;
+}
+
+bool Motore_misura::Esclusa(std::size_t riga) const {
+    return s_.Serie.Escluse.count(static_cast<int>(riga) + 1) > 0;
+}
+
+void Motore_misura::Calcola_perdite(std::size_t da) {
+    // The best of the rows that count, up to each row: a row left out is judged against
+    // it but does not raise it.
+    float migliore = 0;
+    for (std::size_t i = 0; i < da && i < riferimenti_.size(); ++i)
+        if (!Esclusa(i)) migliore = std::max(migliore, riferimenti_[i]);
+    for (std::size_t i = da; i < analisi_.size() && i < riferimenti_.size(); ++i) {
+        const bool esclusa = Esclusa(i);
+        if (!esclusa) migliore = std::max(migliore, riferimenti_[i]);
+        Analisi_ripetizione& a = analisi_[i];
+        a.Perdita =
+            migliore > 0 ? std::max(0.0f, (migliore - riferimenti_[i]) / migliore * 100.0f) : 0;
+        // Compared as the files write them, to the hundredth: a loss shown as the threshold
+        // itself has not passed it.
+        a.Oltre_soglia = !esclusa && std::round(a.Perdita * 100.0f) >
+                                         std::round(s_.Serie.Soglia_perdita * 100.0f);
+        a.Esclusa = esclusa;
+    }
+}
+
+void Motore_misura::Imposta_esclusa(int numero, bool esclusa) {
+    if (numero < 1 || numero > lista_.Righe()) return;
+    const bool era = s_.Serie.Escluse.count(numero) > 0;
+    if (era == esclusa) return;
+    if (esclusa)
+        s_.Serie.Escluse.insert(numero);
+    else
+        s_.Serie.Escluse.erase(numero);
+    Calcola_perdite(0);
+    for (Vista_misura* v : viste_) v->Esclusione_cambiata(numero - 1, esclusa);
 }
 
 void Motore_misura::Azzera_misura() {
@@ -341,7 +371,8 @@ void Motore_misura::Azzera_misura() {
     s_.Numero_campioni = 0;
     lista_.Svuota();
     analisi_.clear();
-    migliore_vmedia_ = 0;
+    riferimenti_.clear();
+    s_.Serie.Escluse.clear(); // no rows, none left out
     alzata_.clear();
     in_alzata_ = false;
     for (Vista_misura* v : viste_) v->Misura_azzerata();

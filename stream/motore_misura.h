@@ -86,6 +86,12 @@ public:
     // switched off (benchmarks compare the engine with and without it).
     const std::vector<Analisi_ripetizione>& Analisi() const { return analisi_; }
     void Imposta_analisi(bool attiva) { analisi_attiva_ = attiva; }
+    // The velocity row `riga` (from 0) is judged by (Serie.Riferimento), 0 for no row.
+    float Velocita_di_riferimento(int riga) const;
+    // Leaves repetition `numero` (as listed, from 1) out of the set's judgement or takes
+    // it back: it no longer sets the set's best nor raises the alarm; every loss is worked
+    // out again and the listeners are told. The row stays in the list.
+    void Imposta_esclusa(int numero, bool esclusa);
 
     const Stato_misura& Stato() const { return m_; }
     // Tests set up a state directly.
@@ -115,7 +121,9 @@ private:
     void Chiudi_ripetizione(double posizione);
     void Chiudi_ripetizione_tabella(double posizione);
     void Mostra_ripetizione(int indice);
-    Analisi_ripetizione Analizza_ripetizione(double t_chiusura);
+    bool Esclusa(std::size_t riga) const;
+    // Losses and alarms of the rows from `da` on.
+    void Calcola_perdite(std::size_t da);
 
     Sessione& s_;
     Stato_misura m_;
@@ -132,7 +140,7 @@ private:
     double posizione_precedente_ = 0;
     bool analisi_attiva_ = true;
     std::vector<Analisi_ripetizione> analisi_;
-    float migliore_vmedia_ = 0; // the set's best so far
+    std::vector<float> riferimenti_; // per row, the velocity the set is judged by
     // The records of one HID report as listeners get them.
     std::array<std::uint8_t, Record_per_report * Byte_record_seriale> record_hid_{};
     // Work arrays of one block, kept to avoid allocating per block.

@@ -53,10 +53,13 @@ public:
     }
 
     // A repetition was completed and counts: `riga` is its row in the value list (from 0),
-    // `colore` its mean concentric velocity against the athlete's band.
-    virtual void Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, Colore colore) {
+    // `velocita` the velocity the set is judged by (the table's mean concentric velocity
+    // unless the set chose another), `colore` that velocity against the athlete's band.
+    virtual void Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, float velocita,
+                                    Colore colore) {
         (void)riga;
         (void)ripetizione;
+        (void)velocita;
         (void)colore;
     }
 
@@ -77,6 +80,13 @@ public:
     virtual void Acquisizione_iniziata() {}
     virtual void Record_ricevuti(std::span<const std::uint8_t> record) { (void)record; }
     virtual void Acquisizione_finita() {}
+    // Repetition `riga` was left out of the set's judgement by the coach, or taken back:
+    // the losses and alarms of every row have been worked out again (Analisi()).
+    virtual void Esclusione_cambiata(int riga, bool esclusa) {
+        (void)riga;
+        (void)esclusa;
+    }
+
     // Recording was switched on (the sample store starts afresh) or off.
     virtual void Registrazione_cambiata(bool accesa) { (void)accesa; }
 };

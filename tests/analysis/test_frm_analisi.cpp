@@ -134,7 +134,7 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i) {
             const Analisi_ripetizione& a = Serie[static_cast<std::size_t>(i)];
             const QColor banda = Colore_qt(bande[i]);
-            frm.Ripetizione_chiusa(i, Ripetizione{}, bande[i]);
+            frm.Ripetizione_chiusa(i, Ripetizione{}, 0, bande[i]);
             frm.Ripetizione_analizzata(i, a);
             attesi += a.Oltre_soglia;
             QCOMPARE(frm.Lbl_perdita().text(), "Perdita " + testi.split(';')[i] + " %");

@@ -37,8 +37,8 @@ struct Banco {
         for (int r = 1; r <= righe; ++r) {
             lista.Aggiungi(Lista_valori::Formatta_riga(s.Ripetizioni[static_cast<std::size_t>(r)],
                                                        r, QLocale::c()));
-            frm->Ripetizione_chiusa(r - 1, s.Ripetizioni[static_cast<std::size_t>(r)],
-                                    Colore_verde);
+            const Ripetizione& rip = s.Ripetizioni[static_cast<std::size_t>(r)];
+            frm->Ripetizione_chiusa(r - 1, rip, rip.Vmedia_conc, Colore_verde);
         }
     }
     QListWidget* Colonna(int c) const { return frm->Valori().Lst_valori(c); }

@@ -5,6 +5,7 @@
 #include "board/replay.h"
 #include "datafiles/salva_analisi.h"
 #include "session/formato.h"
+#include "stream/fascia.h"
 #include "tests/stream/banco_prova.h"
 
 #include <QTemporaryDir>
@@ -164,6 +165,106 @@ private Q_SLOTS:
         QCOMPARE((QList{b.s.Numero_campioni, b.m().Indice_ripetizione,
                         b.motore.Lst_valori().Righe(), int(b.s.Campioni.size())}),
                  (QList{0, 0, 0, 1}));
+    }
+
+    // The set is judged by the chosen velocity: the one shown, its colour and the losses
+    // are the table's, the true lift's or the propulsive one's (on generated lifts, where
+    // the table's includes the pause at the top and the others do not).
+    void judged_by_the_chosen_velocity_data() {
+        QTest::addColumn<int>("scelta");
+        QTest::newRow("table") << int(Velocita_riferimento::Vmedia_tabella);
+        QTest::newRow("true lift") << int(Velocita_riferimento::Vmedia_alzata);
+        QTest::newRow("propulsive") << int(Velocita_riferimento::Vpropulsiva);
+    }
+    void judged_by_the_chosen_velocity() {
+        QFETCH(int, scelta);
+        Sessione s;
+        s.Usa_seriale = true;
+        s.Fattore_posizione = 1;
+        s.Fattore_tempo = Fattore_tempo_tipo3;
+        s.Dati_esercizio.Vmax = 900;
+        s.Dati_esercizio.Limite_sup = 110;
+        s.Dati_esercizio.Limite_inf = 80;
+        s.Dati_esercizio.Ampiezza_minima = 100;
+        s.Riferimento = Velocita_riferimento(scelta);
+        Vista_registratore vista;
+        Motore_misura motore(s, QLocale::c());
+        motore.Aggiungi_vista(vista);
+        motore.Inizia_acquisizione();
+        Parametri_copione parametri;
+        parametri.ripetizioni = 6;
+        parametri.rallentamento = 0.08;
+        const QByteArray flusso = Cattura(Genera_copione(parametri, 3), 3, Collegamento::Seriale);
+        motore.Blocco_seriale({reinterpret_cast<const std::uint8_t*>(flusso.constData()),
+                               std::size_t(flusso.size())});
+        const auto& analisi = motore.Analisi();
+        QVERIFY(analisi.size() >= 5);
+        QCOMPARE(vista.velocita_mostrate.size(), analisi.size());
+        float migliore = 0;
+        bool diverse = false;
+        for (std::size_t i = 0; i < analisi.size(); ++i) {
+            const Ripetizione& r = s.Ripetizioni[i + 1];
+            const float attesa =
+                scelta == int(Velocita_riferimento::Vmedia_alzata) ? analisi[i].Vmedia
+                : scelta == int(Velocita_riferimento::Vpropulsiva) ? analisi[i].Vpropulsiva
+                                                                   : r.Vmedia_conc;
+            diverse = diverse || std::abs(analisi[i].Vmedia - r.Vmedia_conc) > 20;
+            QCOMPARE(vista.velocita_mostrate[i].vmedia_conc, attesa);
+            QCOMPARE(vista.velocita_mostrate[i].colore, Colore_fascia(attesa, s.Dati_esercizio));
+            QCOMPARE(motore.Velocita_di_riferimento(int(i)), attesa);
+            migliore = std::max(migliore, attesa);
+            QVERIFY(std::abs(analisi[i].Perdita - (migliore - attesa) / migliore * 100) < 0.01f);
+        }
+        QVERIFY(diverse);
+    }
+
+    // A repetition the coach leaves out (a ghost lift when the bar is unracked) sets no
+    // best and raises no alarm: every loss is worked out again at once, and again when it
+    // is taken back.
+    void excluded_repetition_sets_no_best() {
+        Banco_prova b;
+        b.s.Dati_esercizio.Ampiezza_minima = 100;
+        b.s.Soglia_perdita = 20;
+        b.Avvia();
+        b.Primo_sollevamento(500);
+        const QList<double> ampiezze{800, 400, 440, 400, 330};
+        double alto = 500;
+        for (double ampiezza : ampiezze) {
+            b.Discesa(alto, 100);
+            alto = 100 + ampiezza;
+            b.Salita(100, alto);
+        }
+        struct Conta : Vista_misura {
+            QList<std::pair<int, bool>> cambi;
+            void Esclusione_cambiata(int riga, bool esclusa) override {
+                cambi << std::pair{riga, esclusa};
+            }
+        } conta;
+        b.motore.Aggiungi_vista(conta);
+        const auto perdite = [&b] {
+            QList<int> p;
+            for (const auto& a : b.motore.Analisi()) p << qRound(a.Perdita);
+            return p;
+        };
+        const auto allarmi = [&b] {
+            QList<bool> p;
+            for (const auto& a : b.motore.Analisi()) p << a.Oltre_soglia;
+            return p;
+        };
+        QCOMPARE(perdite(), (QList<int>{0, 50, 45, 50, 59}));
+        QCOMPARE(allarmi(), (QList<bool>{false, true, true, true, true}));
+        b.motore.Imposta_esclusa(1, true);
+        QCOMPARE(perdite(), (QList<int>{0, 0, 0, 9, 25}));
+        QCOMPARE(allarmi(), (QList<bool>{false, false, false, false, true}));
+        QVERIFY(b.motore.Analisi()[0].Esclusa && !b.motore.Analisi()[1].Esclusa);
+        b.motore.Imposta_esclusa(5, true); // the alarm goes with it
+        QCOMPARE(allarmi(), (QList<bool>{false, false, false, false, false}));
+        b.motore.Imposta_esclusa(1, false);
+        b.motore.Imposta_esclusa(9, true); // no such row: nothing
+        QCOMPARE(perdite(), (QList<int>{0, 50, 45, 50, 59}));
+        QCOMPARE(b.s.Serie.Escluse, (std::set<int>{5}));
+        QCOMPARE(conta.cambi, (QList<std::pair<int, bool>>{{0, true}, {4, true}, {0, false}}));
+        QCOMPARE(b.motore.Lst_valori().Righe(), 5);
     }
 };
 

@@ -29,9 +29,9 @@ public:
     void Campioni_aggiunti(const Blocco_campioni&) override { ++blocchi_disegnati; }
     void Tempo_ripartito() override { ++cancellazioni_tempo; }
     void Confine_ripetizione(double x1, double x2) override { cursori.emplace_back(x1, x2); }
-    void Ripetizione_chiusa(int riga, const Ripetizione& r, Colore colore) override {
+    void Ripetizione_chiusa(int riga, const Ripetizione&, float velocita, Colore colore) override {
         righe_aggiunte.push_back(riga);
-        velocita_mostrate.push_back({r.Vmedia_conc, colore});
+        velocita_mostrate.push_back({velocita, colore});
     }
     std::vector<std::pair<int, Analisi_ripetizione>> analisi;
     void Ripetizione_analizzata(int riga, const Analisi_ripetizione& a) override {

@@ -1,0 +1,30 @@
+#include "stream/fascia.h"
+
+Colore Colore_fascia(float velocita, const Dati_esercizio_t& dati) {
+    const float alto = dati.Limite_sup / 100.0f * dati.Vmax;
+    const float basso = dati.Limite_inf / 100.0f * dati.Vmax;
+    if (velocita > alto) return Colore_giallo;
+    if (velocita < basso) return Colore_rosso;
+    return Colore_verde;
+}
+
+float Velocita_scelta(const Ripetizione& ripetizione, const Analisi_ripetizione* analisi,
+                      Velocita_riferimento scelta) {
+    if (analisi != nullptr) {
+        if (scelta == Velocita_riferimento::Vmedia_alzata) return analisi->Vmedia;
+        if (scelta == Velocita_riferimento::Vpropulsiva) return analisi->Vpropulsiva;
+    }
+    return ripetizione.Vmedia_conc;
+}
+
+QString Nome_velocita(Velocita_riferimento scelta) {
+    switch (scelta) {
+    case Velocita_riferimento::Vmedia_alzata:
+        return QStringLiteral("Vmedia alzata");
+    case Velocita_riferimento::Vpropulsiva:
+        return QStringLiteral("MPV");
+    case Velocita_riferimento::Vmedia_tabella:
+        break;
+    }
+    return QStringLiteral("Vmedia");
+}
