@@ -13,15 +13,35 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 
 QString Scegli_file_salvataggio(QWidget* padre, const Richiesta_file& richiesta) {
     QFileDialog dialogo(padre, richiesta.titolo, richiesta.cartella, richiesta.filtro);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    // The question is asked here rather than by the dialog: the dialog adds its extension
+    // only to a name without a dot, so the name written ("Squat_261208_17.02.10.csv") may
+    // not be the one it would ask about.
     dialogo.setOption(QFileDialog::DontConfirmOverwrite);
     dialogo.setDefaultSuffix(richiesta.estensione);
     dialogo.selectFile(richiesta.nome_proposto);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
-    return dialogo.selectedFiles().constFirst();
+    const QString estensione = QLatin1Char('.') + richiesta.estensione;
+    while (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()) {
+        QString scelto = dialogo.selectedFiles().constFirst();
+        if (!richiesta.estensione.isEmpty() && !scelto.endsWith(estensione, Qt::CaseInsensitive))
+            scelto += estensione;
+        if (!QFileInfo::exists(scelto)) return scelto;
+        QMessageBox domanda(QMessageBox::Question, QStringLiteral("kinetrack"),
+                            QStringLiteral("Il file \"%1\" esiste già.\nSostituirlo? Quello "
+                                           "che contiene ora andrà perso.")
+                                .arg(QDir::toNativeSeparators(scelto)),
+                            QMessageBox::Yes | QMessageBox::No, padre);
+        domanda.setDefaultButton(QMessageBox::No);
+        if (domanda.exec() == QMessageBox::Yes) return scelto;
+        // No: the dialog again, on the same name, for another one.
+        dialogo.selectFile(QFileInfo(scelto).fileName());
+    }
+    return {};
 }
 
 Salvataggi::Salvataggi(Sessione& sessione, const Lista_valori& lista, Avvisi& avvisi,

@@ -31,8 +31,9 @@ struct Richiesta_file {
     QString estensione; // added when the operator types none
 };
 
-// The file dialog: the chosen path, empty when cancelled. An existing file is replaced
-// without asking.
+// The file dialog: the chosen path, with the extension added when it lacks it; empty when
+// cancelled. A file of that name is replaced only if the operator says so; otherwise the
+// dialog opens again.
 QString Scegli_file_salvataggio(QWidget* padre, const Richiesta_file& richiesta);
 
 class Salvataggi : public QObject {

@@ -197,8 +197,7 @@ QString Frm_profilo::Testo_risultato() const {
                      .arg(Formatta(r.intercetta, "0.000", locale_),
                           r.pendenza < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"),
                           Formatta(std::abs(r.pendenza), "0.00000", locale_),
-                          Formatta(r.r2, "0.000", locale_))
-                     .arg(profilo_.punti.size());
+                          Formatta(r.r2, "0.000", locale_), QString::number(profilo_.punti.size()));
     }
     righe << QStringLiteral("V1rm: %1 m/s").arg(Formatta(profilo_.v1rm, "0.00", locale_));
     if (profilo_.e1rm)
@@ -207,8 +206,8 @@ QString Frm_profilo::Testo_risultato() const {
         righe << QStringLiteral("<b>%1</b>").arg(profilo_.rifiuto.toHtmlEscaped());
     if (!profilo_.scartati.isEmpty())
         righe << QStringLiteral("File scartati: %1 (%2)")
-                     .arg(profilo_.scartati.size())
-                     .arg(profilo_.scartati.join(QStringLiteral("; ")).toHtmlEscaped());
+                     .arg(QString::number(profilo_.scartati.size()),
+                          profilo_.scartati.join(QStringLiteral("; ")).toHtmlEscaped());
     return righe.join(QStringLiteral("<br>"));
 }
 

@@ -4,9 +4,9 @@
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
 #include "board/strumento.h"
+#include "platform/file_intero.h"
 #include "session/formato.h"
 
-#include <QFile>
 #include <QLocale>
 #include <cmath>
 
@@ -82,9 +82,7 @@ std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {
         }
         if (!ok)
             return QStringLiteral("valore non valido per %1: \"%2\" (da %3 a %4)")
-                .arg(a, v)
-                .arg(minimo)
-                .arg(QString::number(massimo, 'g', 16));
+                .arg(a, v, QString::number(minimo), QString::number(massimo, 'g', 16));
     }
     if (!o.ha_collegamento) return QStringLiteral("manca --link");
     if (!o.ha_tipo) return QStringLiteral("manca --board-type");
@@ -107,10 +105,8 @@ int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     flusso.Tutti(record);
     const QByteArray byte = Byte_cattura(record, o.collegamento);
 
-    QFile file(o.uscita);
-    if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.flush())
-        return Fallisci(nome, o.uscita + ": " + file.errorString(), errori);
-    file.close();
+    if (const std::optional<QString> motivo = Scrivi_file_intero(o.uscita, byte))
+        return Fallisci(nome, o.uscita + ": " + *motivo, errori);
 
     // What the program should list: only the records it gets to read (the serial link
     // leaves its last 1-12 bytes unread, HID sends whole reports only).

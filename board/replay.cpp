@@ -26,9 +26,7 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
     double v = 0;
     if (!Numero_opzione(testo, minimo, massimo, v))
         return QStringLiteral("valore non valido per %1: \"%2\" (da %3 a %4)")
-            .arg(nome, testo)
-            .arg(minimo)
-            .arg(massimo);
+            .arg(nome, testo, QString::number(minimo), QString::number(massimo));
     valore = static_cast<float>(v);
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "datafiles/apri_campioni.h"
 
+#include "platform/errori_sistema.h"
+
 #include <QDir>
 #include <cmath>
 #include <cstring>
@@ -62,7 +64,7 @@ bool Numero(const char*& p, const char* fine, char separatore, double& valore) {
 std::optional<QString> Lettore_campioni::Apri(const QString& nome) {
     file_.setFileName(nome);
     if (!file_.open(QIODevice::ReadOnly))
-        return QDir::toNativeSeparators(nome) + QStringLiteral(": ") + file_.errorString();
+        return QDir::toNativeSeparators(nome) + QStringLiteral(": ") + Testo_errore_file(file_);
     totali_ = file_.size();
     const char *inizio = nullptr, *fine = nullptr;
     bool intera = false;
@@ -100,7 +102,7 @@ bool Lettore_campioni::Riempi() {
     if (buffer_.size() < fine_ + static_cast<std::size_t>(Byte_blocco))
         buffer_.resize(fine_ + static_cast<std::size_t>(Byte_blocco));
     const qint64 n = file_.read(buffer_.data() + fine_, Byte_blocco);
-    if (n < 0) errore_ = file_.errorString();
+    if (n < 0) errore_ = Testo_errore_file(file_);
     if (n <= 0) return false;
     fine_ += static_cast<std::size_t>(n);
     letti_ += n;

@@ -1,6 +1,7 @@
 #include "datafiles/lettura_sommario.h"
 
 #include "datafiles/codifica_1252.h"
+#include "platform/errori_sistema.h"
 #include "session/formato.h"
 
 #include <QCryptographicHash>
@@ -91,7 +92,7 @@ Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
               std::vector<Riga_file>& righe, QString& errore) {
     QFile file(nome);
     if (!file.open(QIODevice::ReadOnly)) {
-        errore = file.errorString();
+        errore = Testo_errore_file(file);
         return Apertura::Illeggibile;
     }
     int numero = 0;
@@ -108,7 +109,7 @@ Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
         righe.push_back({numero, Campi(riga)});
     }
     if (file.error() != QFileDevice::NoError) {
-        errore = file.errorString();
+        errore = Testo_errore_file(file);
         return Apertura::Illeggibile;
     }
     return Apertura::Trovato;

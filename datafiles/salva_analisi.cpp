@@ -2,9 +2,8 @@
 
 #include "datafiles/codifica_1252.h"
 #include "datafiles/nomi_file.h"
+#include "platform/file_intero.h"
 #include "session/formato.h"
-
-#include <QFile>
 
 namespace {
 const QString Titoli = QStringLiteral("N\u00B0Rip;Vmedia;Vpropulsiva;Durata propulsiva;"
@@ -31,14 +30,5 @@ std::optional<QString> Salva_analisi(const QString& nome_file,
             testo += Formatta(valore, "0.00", locale) + QLatin1Char(';');
         testo += Fine_riga;
     }
-    QFile file(nome_file);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    const QByteArray byte = Testo_in_1252(testo);
-    if (file.write(byte) != byte.size() || !file.flush()) {
-        const QString errore = file.errorString();
-        file.close();
-        return errore;
-    }
-    file.close();
-    return std::nullopt;
+    return Scrivi_file_intero(nome_file, Testo_in_1252(testo));
 }

@@ -14,8 +14,8 @@
 // "<summary name> analisi.csv" beside the summary file `file_riepilogo`.
 QString Nome_file_analisi(const QString& file_riepilogo);
 
-// Writes (replacing) `nome_file`. Returns nothing on success, or the system's
-// description of the failure.
+// Writes (replacing) `nome_file`, whole or not at all. Returns nothing on success, or the
+// reason of the failure in Italian.
 std::optional<QString> Salva_analisi(const QString& nome_file,
                                      const std::vector<Analisi_ripetizione>& analisi,
                                      const QLocale& locale);

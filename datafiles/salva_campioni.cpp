@@ -2,9 +2,9 @@
 
 #include "datafiles/nomi_file.h"
 #include "datafiles/scrittura_numeri.h"
+#include "platform/file_intero.h"
 #include "session/sessione.h"
 
-#include <QFile>
 #include <cstring>
 #include <vector>
 
@@ -25,10 +25,9 @@ std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessio
                                          sessione.Cartella_applicazione) +
                     QLatin1Char('/') + Nome_file_campioni(adesso, locale);
 
-    QFile file(nome_file);
-    // Unbuffered: every block goes straight to the system, so a failure is seen at once.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return file.errorString();
+    // A file of that name (a test saved before) stays whole unless this one is written whole.
+    File_intero file(nome_file);
+    if (auto errore = file.Apri()) return errore;
 
     std::vector<char> blocco(Dimensione_blocco + Riga_massima);
     char* p = blocco.data();
@@ -39,7 +38,7 @@ std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessio
     const auto Svuota = [&]() {
         const auto n = static_cast<qint64>(p - blocco.data());
         p = blocco.data();
-        return file.write(blocco.data(), n) == n;
+        return file.Scrivi(blocco.data(), n);
     };
     Accoda(Prima_riga, sizeof Prima_riga - 1);
     Accoda(Titoli, sizeof Titoli - 1);
@@ -63,13 +62,6 @@ std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessio
                 riuscito = Svuota();
         }
     }
-    if (riuscito) riuscito = Svuota();
-    if (!riuscito) {
-        const QString errore = file.errorString();
-        file.close();
-        return errore;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) return file.errorString();
-    return std::nullopt;
+    if (riuscito) Svuota();
+    return file.Conferma();
 }

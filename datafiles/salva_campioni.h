@@ -12,7 +12,8 @@ struct Sessione;
 // Writes the samples of `sessione.Campioni` from index 1 up to, but not including, the
 // last one. An empty `nome_file` is replaced by the default name (date and time, in the
 // athlete's folder or in the "misure_auto" fallback) and the caller sees it.
-// Returns nothing on success, or the system's description of the failure; on a failure
-// writing stops, the file is closed and what was written stays. Shows nothing.
+// Returns nothing on success, or the reason of the failure in Italian; on a failure
+// writing stops and nothing of it stays: a file that had the name before is left whole.
+// Shows nothing.
 std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessione,
                                       const QLocale& locale, const QDateTime& adesso);

@@ -3,10 +3,9 @@
 #include "datafiles/avanzamento.h"
 #include "datafiles/codifica_1252.h"
 #include "datafiles/nomi_file.h"
+#include "platform/file_intero.h"
 #include "session/formato.h"
 #include "stream/lista_valori.h"
-
-#include <QFile>
 
 namespace {
 
@@ -32,9 +31,8 @@ QString Riga_dati(const Lista_valori& lista, int i, const Dati_esercizio_t& dati
     return riga + Fine_riga;
 }
 
-bool Scrivi(QFile& file, const QString& testo) {
-    const QByteArray byte = Testo_in_1252(testo);
-    return file.write(byte) == byte.size();
+bool Scrivi(File_intero& file, const QString& testo) {
+    return file.Scrivi(Testo_in_1252(testo));
 }
 
 } // namespace
@@ -49,10 +47,10 @@ std::optional<QString> Salva_ripetizioni(QString& nome_file, const Lista_valori&
         nome_file = Cartella_salvataggio(dati.Cartella_dati, cartella_applicazione) +
                     QLatin1Char('/') + Nome_file_ripetizioni_automatico(adesso, locale);
 
-    QFile file(nome_file);
-    const bool aperto = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    std::optional<QString> errore;
-    if (!aperto) errore = file.errorString();
+    // Written whole or not at all: a summary of that name stays as it was on a failure.
+    File_intero file(nome_file);
+    std::optional<QString> errore = file.Apri();
+    const bool aperto = !errore;
 
     const int n = lista.Righe() - 1;
     barra.Mostra();
@@ -65,9 +63,7 @@ std::optional<QString> Salva_ripetizioni(QString& nome_file, const Lista_valori&
             barra.Imposta_valore(i);
             riuscito = Scrivi(file, Riga_dati(lista, i, dati, carico, locale));
         }
-        if (riuscito) riuscito = file.flush();
-        if (!riuscito) errore = file.errorString();
-        file.close();
+        errore = file.Conferma();
     }
     barra.Chiudi();
     return errore;

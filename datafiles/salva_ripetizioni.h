@@ -17,7 +17,8 @@ class Lista_valori;
 // "misure_auto" folder under `cartella_applicazione`) + "/" +
 // Nome_file_ripetizioni_automatico, and the caller sees it. `progresso` (may be null) is shown,
 // advanced row by row and closed, also when the file cannot be created.
-// Returns nothing on success, or the system's description of the failure.
+// Returns nothing on success, or the reason of the failure in Italian; then nothing of
+// the file stays, and a file that had the name before is left whole.
 std::optional<QString> Salva_ripetizioni(QString& nome_file, const Lista_valori& lista,
                                          const Dati_esercizio_t& dati, const QLocale& locale,
                                          const QDateTime& adesso, Avanzamento* progresso,

@@ -1,8 +1,16 @@
 #include "datafiles/scelte_analisi.h"
 
+#include "platform/errori_sistema.h"
+#include "platform/file_intero.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <system_error>
 
 #include <array>
 #include <utility>
@@ -66,17 +74,43 @@ Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QStr
 std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
                                             const QString& esercizio,
                                             const Scelte_esercizio& scelte) {
-    if (!QDir().mkpath(cartella_atleta))
-        return QStringLiteral("Impossibile creare la cartella %1")
-            .arg(QDir::toNativeSeparators(cartella_atleta));
-    QSettings file(File_scelte_analisi(cartella_atleta), QSettings::IniFormat);
-    file.beginGroup(Gruppo(esercizio));
-    file.setValue(Chiave_perdita, QString::number(static_cast<double>(scelte.Perdita_max)));
-    file.setValue(Chiave_v1rm, QString::number(static_cast<double>(scelte.V1rm)));
-    file.endGroup();
-    file.sync();
-    if (file.status() != QSettings::NoError)
-        return QStringLiteral("Impossibile scrivere %1")
-            .arg(QDir::toNativeSeparators(File_scelte_analisi(cartella_atleta)));
+    const QString file = File_scelte_analisi(cartella_atleta);
+    const QString nome = QDir::toNativeSeparators(file);
+    std::error_code cartella;
+    std::filesystem::create_directories(QFile::encodeName(cartella_atleta).toStdString(), cartella);
+    if (cartella)
+        return QStringLiteral("Impossibile creare la cartella %1: %2")
+            .arg(QDir::toNativeSeparators(cartella_atleta), Testo_errore_sistema(cartella.value()));
+    // QSettings makes the text, in its own format, on a copy of the file kept aside; the
+    // file itself is then replaced whole, as every file of the program, so that a failure
+    // has its reason and leaves the previous choices as they were.
+    const QTemporaryDir appoggio;
+    if (!appoggio.isValid())
+        return QStringLiteral("Impossibile scrivere %1: %2").arg(nome, appoggio.errorString());
+    const QString copia = appoggio.filePath(QStringLiteral("analisi.ini"));
+    QByteArray contenuto;
+    if (QFileInfo::exists(file)) {
+        if (const std::optional<QString> motivo = Leggi_file(file, contenuto))
+            return QStringLiteral("Impossibile leggere %1: %2").arg(nome, *motivo);
+        if (const std::optional<QString> motivo = Scrivi_file_intero(copia, contenuto))
+            return QStringLiteral("Impossibile scrivere %1: %2").arg(nome, *motivo);
+    }
+    {
+        QSettings testo(copia, QSettings::IniFormat);
+        testo.beginGroup(Gruppo(esercizio));
+        testo.setValue(Chiave_perdita, QString::number(static_cast<double>(scelte.Perdita_max)));
+        testo.setValue(Chiave_v1rm, QString::number(static_cast<double>(scelte.V1rm)));
+        testo.endGroup();
+        testo.sync();
+        // A FormatError is a file read in part: what it held that could be read is kept.
+        if (testo.status() == QSettings::AccessError)
+            return QStringLiteral("Impossibile scrivere %1: la copia di lavoro in %2 non "
+                                  "può essere scritta")
+                .arg(nome, QDir::toNativeSeparators(appoggio.path()));
+    }
+    if (const std::optional<QString> motivo = Leggi_file(copia, contenuto))
+        return QStringLiteral("Impossibile scrivere %1: %2").arg(nome, *motivo);
+    if (const std::optional<QString> motivo = Scrivi_file_intero(file, contenuto))
+        return QStringLiteral("Impossibile scrivere %1: %2").arg(nome, *motivo);
     return std::nullopt;
 }

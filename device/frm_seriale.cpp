@@ -295,9 +295,9 @@ bool frm_seriale::Cmd_Auto_Click() {
         const QString connessa = QStringLiteral("Scheda connessa su com%1").arg(trovata);
         Lbl_info->setText(connessa);
         const std::optional<int> tipo = protocollo_.Leggi_tipo_scheda();
-        Lbl_info->setText(
-            tipo ? QStringLiteral("%1, tipo %2%3").arg(connessa).arg(*tipo).arg(Nota_tipo(*tipo))
-                 : connessa + QStringLiteral(", tipo non indicato"));
+        Lbl_info->setText(tipo ? QStringLiteral("%1, tipo %2%3")
+                                     .arg(connessa, QString::number(*tipo), Nota_tipo(*tipo))
+                               : connessa + QStringLiteral(", tipo non indicato"));
         hide();
     } else {
         Lbl_info->setText(QStringLiteral("Scheda non trovata!"));
@@ -322,8 +322,8 @@ void frm_seriale::Cmd_test_Click() {
     if (luogo.isEmpty())
         Lbl_info->setText(QStringLiteral("Nessuna scheda collegata"));
     else if (tipo)
-        Lbl_info->setText(
-            QStringLiteral("Scheda di tipo %1 su %2%3").arg(*tipo).arg(luogo, Nota_tipo(*tipo)));
+        Lbl_info->setText(QStringLiteral("Scheda di tipo %1 su %2%3")
+                              .arg(QString::number(*tipo), luogo, Nota_tipo(*tipo)));
     else
         Lbl_info->setText(QStringLiteral("Nessuna risposta dalla scheda su %1").arg(luogo));
     Mostra_dispositivo(); // the device may have come or gone meanwhile

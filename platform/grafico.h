@@ -78,7 +78,9 @@ public:
 
     // Settings: captions, names, axis ranges, interaction mode. Loading checks the whole
     // file first: a missing, damaged or foreign file changes nothing and gives false.
-    void Salva_impostazioni(const QString& file) const; // raises Errore_piattaforma
+    // Saving replaces the file whole or not at all; a failure raises Errore_piattaforma
+    // with its reason in Italian.
+    void Salva_impostazioni(const QString& file) const;
     bool Carica_impostazioni(const QString& file);
 
     void Ridisegna(); // bounded-rate redraw

@@ -4,12 +4,12 @@
 #include "platform/grafico.h"
 
 #include "platform/errore_piattaforma.h"
+#include "platform/file_intero.h"
 #include "platform/grafico_qcp.h"
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -55,10 +55,9 @@ void Grafico_misura::Salva_impostazioni(const QString& file) const {
     radice[QStringLiteral("plot")] = Nomi(plot);
     radice[QStringLiteral("cursori")] = Nomi(cursori);
 
-    QSaveFile uscita(file);
-    if (!uscita.open(QIODevice::WriteOnly) ||
-        uscita.write(QJsonDocument(radice).toJson(QJsonDocument::Indented)) < 0 || !uscita.commit())
-        throw Errore_piattaforma(uscita.errorString());
+    if (const std::optional<QString> motivo =
+            Scrivi_file_intero(file, QJsonDocument(radice).toJson(QJsonDocument::Indented)))
+        throw Errore_piattaforma(*motivo);
 }
 
 bool Grafico_misura::Carica_impostazioni(const QString& file) {

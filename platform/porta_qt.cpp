@@ -1,9 +1,12 @@
 #include "platform/porta_qt.h"
 
+#include "platform/blocco_porta.h"
+#include "platform/errori_sistema.h"
 #include "platform/mappa_porte.h"
 
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
 
 namespace {
@@ -22,6 +25,22 @@ constexpr Lettera_parita Parita[] = {{'N', QSerialPort::NoParity},
                                      {'O', QSerialPort::OddParity},
                                      {'M', QSerialPort::MarkParity},
                                      {'S', QSerialPort::SpaceParity}};
+
+// Why the port failed, in Italian. Qt's text for a refused lock names neither the lock file
+// nor the way out: the lock file is looked at instead.
+QString Motivo(const QSerialPort& seriale, const QString& dispositivo) {
+    const QString testo = seriale.errorString();
+    if (const int numero = Numero_errore_da_testo(testo)) {
+        if (numero == EACCES && seriale.error() == QSerialPort::PermissionError)
+            return Testo_errore_sistema(numero) +
+                   QStringLiteral(" (per le porte seriali l'utente deve far parte del gruppo "
+                                  "dialout)");
+        return Testo_errore_sistema(numero);
+    }
+    if (seriale.error() == QSerialPort::PermissionError)
+        return Spiega_blocco_porta(File_blocco_porta(dispositivo));
+    return testo;
+}
 
 } // namespace
 
@@ -76,10 +95,8 @@ QString Testo_impostazioni(const Parametri_porta& p) {
                          : p.bit_stop == QSerialPort::OneAndHalfStop ? QStringLiteral("1.5")
                                                                      : QStringLiteral("1");
     return QStringLiteral("%1,%2,%3,%4")
-        .arg(p.velocita)
-        .arg(lettera)
-        .arg(static_cast<int>(p.bit_dati))
-        .arg(stop);
+        .arg(QString::number(p.velocita), QString(lettera),
+             QString::number(static_cast<int>(p.bit_dati)), stop);
 }
 
 Porta_qt::Porta_qt(QObject* parent) : Porta_seriale(parent) {
@@ -121,11 +138,10 @@ void Porta_qt::Applica_parametri(const Parametri_porta& p) {
     const bool ok = seriale_.setBaudRate(p.velocita) && seriale_.setParity(p.parita) &&
                     seriale_.setDataBits(p.bit_dati) && seriale_.setStopBits(p.bit_stop);
     if (!ok) {
-        const QString motivo = seriale_.errorString();
+        const QString motivo = Motivo(seriale_, dispositivo_);
         seriale_.clearError();
         throw Non_valida(QStringLiteral("La porta com%1 non accetta le impostazioni %2: %3")
-                             .arg(numero_)
-                             .arg(Testo_impostazioni(p), motivo));
+                             .arg(QString::number(numero_), Testo_impostazioni(p), motivo));
     }
 }
 
@@ -134,11 +150,10 @@ void Porta_qt::Applica_handshaking(int codice) {
                         : codice == 2 ? QSerialPort::HardwareControl
                                       : QSerialPort::NoFlowControl;
     if (!seriale_.setFlowControl(flusso)) {
-        const QString motivo = seriale_.errorString();
+        const QString motivo = Motivo(seriale_, dispositivo_);
         seriale_.clearError();
         throw Non_valida(QStringLiteral("La porta com%1 non accetta il controllo di flusso: %2")
-                             .arg(numero_)
-                             .arg(motivo));
+                             .arg(QString::number(numero_), motivo));
     }
 }
 
@@ -158,20 +173,18 @@ void Porta_qt::Apri() {
     if (dispositivo.isEmpty())
         throw Errore_porta(Errore_porta::Codice::Porta_inesistente,
                            QStringLiteral("Porta com%1 inesistente (%2)")
-                               .arg(numero_)
-                               .arg(Descrizione_porta(numero_)));
+                               .arg(QString::number(numero_), Descrizione_porta(numero_)));
     seriale_.setPortName(dispositivo);
     dispositivo_ = dispositivo;
     if (!seriale_.open(QIODevice::ReadWrite)) {
-        const QString motivo = seriale_.errorString();
+        const QString motivo = Motivo(seriale_, dispositivo);
         // The device node went away between the look-up and the open.
         const auto codice = seriale_.error() == QSerialPort::DeviceNotFoundError
                                 ? Errore_porta::Codice::Porta_inesistente
                                 : Errore_porta::Codice::Generico;
         seriale_.clearError();
         throw Errore_porta(codice, QStringLiteral("Impossibile aprire la porta com%1 (%2): %3")
-                                       .arg(numero_)
-                                       .arg(dispositivo, motivo));
+                                       .arg(QString::number(numero_), dispositivo, motivo));
     }
     try {
         Applica_parametri(parametri_);
@@ -211,11 +224,11 @@ void Porta_qt::Scrivi(const QByteArray& dati) {
     if (!Aperta())
         throw Errore_porta(Errore_porta::Codice::Porta_chiusa, QStringLiteral("Porta non aperta"));
     if (seriale_.write(dati) != dati.size()) {
-        const QString motivo = seriale_.errorString();
+        const QString motivo = Motivo(seriale_, dispositivo_);
         seriale_.clearError();
-        throw Errore_porta(
-            Errore_porta::Codice::Generico,
-            QStringLiteral("Scrittura sulla porta com%1 fallita: %2").arg(numero_).arg(motivo));
+        throw Errore_porta(Errore_porta::Codice::Generico,
+                           QStringLiteral("Scrittura sulla porta com%1 fallita: %2")
+                               .arg(QString::number(numero_), motivo));
     }
     // Commands are short: hand them to the driver now rather than at the next event.
     seriale_.flush();
@@ -233,8 +246,7 @@ void Porta_qt::Errore_seriale(QSerialPort::SerialPortError errore) {
     if (!seriale_.isOpen()) return;
     const QString testo = QStringLiteral("Collegamento perso con la porta com%1 (%2): il "
                                          "dispositivo è stato scollegato o spento.")
-                              .arg(numero_)
-                              .arg(dispositivo_);
+                              .arg(QString::number(numero_), dispositivo_);
     seriale_.close();
     seriale_.clearError();
     Q_EMIT Porta_persa(testo);

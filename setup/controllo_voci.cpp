@@ -1,7 +1,7 @@
 #include "setup/controllo_voci.h"
 
-#include "datafiles/codifica_1252.h"
 #include "datafiles/cartelle_programma.h"
+#include "datafiles/codifica_1252.h"
 #include "setup/file_config.h"
 
 #include <QList>
@@ -28,29 +28,37 @@ bool Riga_numerica(int riga) {
 }
 
 std::optional<QString> Voce_rifiutata(const QString& voce, int riga) {
+    const bool cartella = riga == Riga_utente::Squadra || riga == Riga_utente::Atleta;
     for (const char32_t c : voce.toUcs4()) {
         if (c == U';')
             return QStringLiteral("Il carattere \";\" non è ammesso: separa le colonne del "
                                   "file riassuntivo.");
         if (c < 0x20 || (c >= 0x7F && c < 0xA0))
             return QStringLiteral("Il carattere %1 non è ammesso.").arg(Nome_carattere(c));
-        const bool cartella = riga == Riga_utente::Squadra || riga == Riga_utente::Atleta;
-        if (cartella && (c == U'/' || c == U'\\'))
-            return QStringLiteral("Il carattere %1 non è ammesso nel nome di una squadra o di un "
-                                  "atleta: separa le cartelle.")
-                .arg(Nome_carattere(c));
+        if (cartella && (c == U'/' || c == U'\\')) return Nome_cartella_rifiutato(voce);
     }
     if (const std::optional<char32_t> c = Primo_fuori_1252(voce))
         return QStringLiteral("Il carattere %1 non può essere scritto nei file dei dati.")
             .arg(Nome_carattere(*c));
-    if (riga == Riga_utente::Squadra || riga == Riga_utente::Atleta) {
-        if (voce == QStringLiteral(".") || voce == QStringLiteral(".."))
-            return QStringLiteral("Il nome \"%1\" non è ammesso per una cartella.").arg(voce);
-        if (Cartella_programma(voce))
-            return QStringLiteral("Il nome \"%1\" è quello di una cartella del programma: "
-                                  "non può essere una squadra o un atleta.")
-                .arg(voce);
+    if (cartella) return Nome_cartella_rifiutato(voce);
+    return std::nullopt;
+}
+
+std::optional<QString> Nome_cartella_rifiutato(const QString& nome) {
+    for (const char32_t c : nome.toUcs4()) {
+        if (c < 0x20 || c == 0x7F)
+            return QStringLiteral("Il carattere %1 non è ammesso.").arg(Nome_carattere(c));
+        if (c == U'/' || c == U'\\')
+            return QStringLiteral("Il carattere %1 non è ammesso nel nome di una squadra o di un "
+                                  "atleta: separa le cartelle.")
+                .arg(Nome_carattere(c));
     }
+    if (nome == QStringLiteral(".") || nome == QStringLiteral(".."))
+        return QStringLiteral("Il nome \"%1\" non è ammesso per una cartella.").arg(nome);
+    if (Cartella_programma(nome))
+        return QStringLiteral("Il nome \"%1\" è quello di una cartella del programma: "
+                              "non può essere una squadra o un atleta.")
+            .arg(nome);
     return std::nullopt;
 }
 

@@ -11,6 +11,12 @@
 // The message refusing `voce` typed in row `riga`, or nothing when it can be stored.
 std::optional<QString> Voce_rifiutata(const QString& voce, int riga);
 
+// Why `nome` cannot be the folder of a team or an athlete: it holds a separator or a
+// control character, is "." or "..", or is a folder of the program's own. Names read from
+// the files and the settings store are checked so, so that none leads outside the data
+// folder. An empty name (no team) is accepted.
+std::optional<QString> Nome_cartella_rifiutato(const QString& nome);
+
 // True for the rows read as numbers (load, Vmax, limits, amplitude).
 bool Riga_numerica(int riga);
 

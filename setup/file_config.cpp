@@ -1,13 +1,15 @@
 #include "setup/file_config.h"
 
 #include "datafiles/codifica_1252.h"
+#include "platform/errori_sistema.h"
+#include "platform/file_intero.h"
 #include "platform/impostazioni_utente.h"
 #include "session/formato.h"
+#include "setup/controllo_voci.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -24,10 +26,11 @@ QString Nativo(const QString& percorso) {
     return QDir::toNativeSeparators(percorso);
 }
 
+// Texts that may hold "%1" (a name typed by the operator) go in with the numbers, in one
+// arg(), so that none of them is taken for a place of the next one.
 QString Incompleto(const QString& file, int righe) {
     return QStringLiteral("Il file %1 è incompleto: finisce dopo la riga %2.")
-        .arg(Nativo(file))
-        .arg(righe);
+        .arg(Nativo(file), QString::number(righe));
 }
 
 // The lines of a file's contents, without their ends (CR LF, or LF from a hand edit).
@@ -64,39 +67,44 @@ std::optional<std::int32_t> Leggi_intero(Righe& righe, const QString& file, QStr
     const double valore = std::nearbyint(Numero_da_testo_c(*riga, &ok));
     if (!ok || !std::isfinite(valore) || std::fabs(valore) > 2147483647.0) {
         errore = QStringLiteral("Il file %1 è danneggiato: alla riga %2 \"%3\" non è un numero.")
-                     .arg(Nativo(file))
-                     .arg(righe.Lette())
-                     .arg(riga->trimmed());
+                     .arg(Nativo(file), QString::number(righe.Lette()), riga->trimmed());
         return std::nullopt;
     }
     return static_cast<std::int32_t>(valore);
 }
 
 std::optional<QString> Leggi_tutto(const QString& nome, QByteArray& contenuto) {
-    QFile file(nome);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Impossibile leggere %1: %2").arg(Nativo(nome), file.errorString());
-    contenuto = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Impossibile leggere %1: %2").arg(Nativo(nome), file.errorString());
+    if (const std::optional<QString> motivo = Leggi_file(nome, contenuto))
+        return QStringLiteral("Impossibile leggere %1: %2").arg(Nativo(nome), *motivo);
     return std::nullopt;
 }
 
-// Replaces the file as a whole: a failure half-way leaves the old one in place.
+// Replaces the file as a whole: a failure half-way leaves the old one in place. Never
+// written in place, not even in a folder that takes no new file: a cut file is worse than
+// an old one.
 std::optional<QString> Scrivi_file(const QString& nome, const QByteArray& contenuto) {
-    QSaveFile file(nome);
-    file.setDirectWriteFallback(true);
-    const auto Errore = [&] {
-        return QStringLiteral("Impossibile scrivere %1: %2").arg(Nativo(nome), file.errorString());
-    };
-    if (!file.open(QIODevice::WriteOnly)) return Errore();
-    if (file.write(contenuto) != contenuto.size()) {
-        const QString errore = Errore();
-        file.cancelWriting();
-        return errore;
-    }
-    if (!file.commit()) return Errore();
+    if (const std::optional<QString> motivo = Scrivi_file_intero(nome, contenuto))
+        return QStringLiteral("Impossibile scrivere %1: %2").arg(Nativo(nome), *motivo);
     return std::nullopt;
+}
+
+// brax.ini is rewritten only when its lists changed, and the one it replaces is kept first as
+// brax.ini.bak: a file read damaged stays there, whole, after the "&Ok" that repairs it.
+std::optional<QString> Scrivi_liste(const QString& nome, const QByteArray& contenuto) {
+    if (QFileInfo::exists(nome)) {
+        QByteArray prima;
+        if (const std::optional<QString> motivo = Leggi_file(nome, prima))
+            return QStringLiteral("Impossibile leggere %1 per conservarne una copia prima di "
+                                  "riscriverlo: %2")
+                .arg(Nativo(nome), *motivo);
+        if (prima == contenuto) return std::nullopt;
+        const QString copia = nome + QStringLiteral(".bak");
+        if (const std::optional<QString> motivo = Scrivi_file_intero(copia, prima))
+            return QStringLiteral("Impossibile conservare la copia %1, e %2 non è stato "
+                                  "riscritto: %3")
+                .arg(Nativo(copia), Nativo(nome), *motivo);
+    }
+    return Scrivi_file(nome, contenuto);
 }
 
 std::optional<QString> Crea_cartella(const QString& cartella) {
@@ -104,8 +112,11 @@ std::optional<QString> Crea_cartella(const QString& cartella) {
     std::error_code errore;
     std::filesystem::create_directories(QFile::encodeName(cartella).toStdString(), errore);
     if (!errore) return std::nullopt;
-    return QStringLiteral("Impossibile creare la cartella %1: %2")
-        .arg(Nativo(cartella), QString::fromStdString(errore.message()));
+    const QString motivo =
+        errore.category() == std::system_category() || errore.category() == std::generic_category()
+            ? Testo_errore_sistema(errore.value())
+            : QString::fromStdString(errore.message());
+    return QStringLiteral("Impossibile creare la cartella %1: %2").arg(Nativo(cartella), motivo);
 }
 
 QByteArray Riga_testo(const QString& testo) {
@@ -187,50 +198,23 @@ QByteArray Numero_stampato(qint64 numero) {
     return (numero < 0 ? QByteArray() : QByteArray(" ")) + QByteArray::number(numero) + ' ';
 }
 
-std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste) {
-    QByteArray contenuto;
-    if (auto errore = Leggi_tutto(file_ini, contenuto)) return errore;
-    Righe righe(std::move(contenuto));
-    QString errore;
-    const std::optional<std::int32_t> ultima = Leggi_intero(righe, file_ini, errore);
-    if (!ultima) return errore;
-    for (std::int32_t r = 0; r <= *ultima; ++r) {
-        if (r == Riga_utente::Atleta) continue; // the athletes are the team's folders
-        if (r >= Riga_utente::Numero)
-            return QStringLiteral(
-                       "Il file %1 è danneggiato: indica %2 righe, la finestra ne ha %3.")
-                .arg(Nativo(file_ini))
-                .arg(*ultima + 1)
-                .arg(Riga_utente::Numero);
-        const std::optional<std::int32_t> ultima_voce = Leggi_intero(righe, file_ini, errore);
-        if (!ultima_voce) return errore;
-        for (std::int32_t j = 0; j <= *ultima_voce; ++j) {
-            std::optional<QString> voce = righe.Prossima();
-            if (!voce) return Incompleto(file_ini, righe.Lette());
-            liste[static_cast<std::size_t>(r)].append(std::move(*voce));
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<QString> Leggi_File_Config(const QString& nome_file, Dati_esercizio_t& dati) {
     QByteArray contenuto;
     if (auto errore = Leggi_tutto(nome_file, contenuto)) return errore;
     Righe righe(std::move(contenuto));
     if (righe.Prossima() != QStringLiteral("brax_cfg"))
-        return QStringLiteral("File non compatibile!");
+        return QStringLiteral("File non compatibile!\n") + Nativo(nome_file);
     QString errore;
     for (auto& posizione : dati.Posizioni) {
         const std::optional<std::int32_t> valore = Leggi_intero(righe, nome_file, errore);
         if (!valore) return errore;
         posizione = *valore;
     }
-    const std::optional<QString> cartella = righe.Prossima();
-    if (!cartella) return Incompleto(nome_file, righe.Lette());
-    // A file written on another system names a folder that is not here: the athlete's
-    // folder is then the one the file is in.
-    dati.Cartella_dati =
-        QFileInfo(*cartella).isDir() ? *cartella : QFileInfo(nome_file).absolutePath();
+    if (!righe.Prossima()) return Incompleto(nome_file, righe.Lette());
+    // The folder written in the file may be any folder (of another system, of another
+    // user, one a hand edit put there): the athlete's folder is the one the file is in,
+    // which his team's and his own names make inside the data folder.
+    dati.Cartella_dati = QFileInfo(nome_file).absolutePath();
     return std::nullopt;
 }
 
@@ -244,7 +228,7 @@ std::optional<QString> Salva_File_Config(QString& nome_file, const Sessione& ses
         ini += Numero_stampato(voci.size() - 1) + Fine_riga;
         for (const QString& voce : voci) ini += Riga_testo(voce);
     }
-    if (auto errore = Scrivi_file(sessione.File_ini, ini)) return errore;
+    if (auto errore = Scrivi_liste(sessione.File_ini, ini)) return errore;
 
     const Dati_esercizio_t& d = sessione.Dati_esercizio;
     if (nome_file.isEmpty()) {
@@ -281,13 +265,27 @@ std::optional<QString> Crea_cartelle_atleta(const QString& cartella_applicazione
     return std::nullopt;
 }
 
-void Leggi_ultimo_atleta(Dati_esercizio_t& dati) {
-    dati.Atleta = Leggi_impostazione(Sezione, QStringLiteral("nome_utente"));
-    dati.Squadra = Leggi_impostazione(Sezione, QStringLiteral("squadra"));
+std::optional<QString> Leggi_ultimo_atleta(Dati_esercizio_t& dati) {
     dati.Posizioni[1] =
         Indice_memorizzato(Leggi_impostazione(Sezione, QStringLiteral("pos_utente"), "0"));
     dati.Posizioni[0] =
         Indice_memorizzato(Leggi_impostazione(Sezione, QStringLiteral("pos_squadra"), "0"));
+    // The names become folders: checked as typed ones are, so that a store edited by hand
+    // (or by someone else) cannot lead outside the data folder.
+    QStringList rifiutati;
+    const auto Nome = [&](const char* chiave, const QString& cosa) {
+        const QString nome = Leggi_impostazione(Sezione, QString::fromLatin1(chiave));
+        const std::optional<QString> rifiuto = Nome_cartella_rifiutato(nome);
+        if (!rifiuto) return nome;
+        rifiutati << QStringLiteral("%1 \"%2\": %3").arg(cosa, nome, *rifiuto);
+        return QString();
+    };
+    dati.Atleta = Nome("nome_utente", QStringLiteral("l'atleta"));
+    dati.Squadra = Nome("squadra", QStringLiteral("la squadra"));
+    if (rifiutati.isEmpty()) return std::nullopt;
+    return QStringLiteral("Le impostazioni in %1 indicano come ultimi scelti nomi che non "
+                          "possono essere usati, e sono stati lasciati vuoti:\n%2")
+        .arg(Nativo(File_impostazioni()), rifiutati.join(QLatin1Char('\n')));
 }
 
 std::optional<QString> Salva_ultimo_atleta(const Dati_esercizio_t& dati) {

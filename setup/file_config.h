@@ -55,16 +55,20 @@ std::optional<float> Numero_in_voce(const QString& testo);
 // A whole number as the print statement writes it: "-" or a space, the digits, a space.
 QByteArray Numero_stampato(qint64 numero);
 
-// Appends the entries stored in `file_ini` to rows 0 and 2 to 8 of `liste`.
+// Appends the entries stored in `file_ini` to rows 0 and 2 to 8 of `liste`. A damaged file
+// gives its message, naming the lines skipped, and every entry that could still be read
+// (setup/lettura_liste.cpp); a team that could not be typed as one is left out.
 std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste);
 
-// Reads an athlete file into `Posizioni` and `Cartella_dati`. A first line other than
-// "brax_cfg" gives "File non compatibile!" and leaves the record unchanged.
+// Reads an athlete file into `Posizioni` and `Cartella_dati` (the folder the file is in).
+// A first line other than "brax_cfg" gives "File non compatibile!" with the file's path
+// on a second line, and leaves the record unchanged.
 std::optional<QString> Leggi_File_Config(const QString& nome_file, Dati_esercizio_t& dati);
 
 // Writes brax.ini (creating Cartella_ini) from `liste`, then the athlete file `nome_file`.
-// An empty name becomes Cartella_dati + "/" + Atleta + ".cfg", or no athlete file at all
-// when Atleta is empty; the caller sees the name used.
+// Each is replaced whole or not at all; brax.ini only when its lists changed, keeping the
+// file it replaces as brax.ini.bak. An empty name becomes Cartella_dati + "/" + Atleta +
+// ".cfg", or no athlete file at all when Atleta is empty; the caller sees the name used.
 std::optional<QString> Salva_File_Config(QString& nome_file, const Sessione& sessione,
                                          const Liste_utente& liste);
 
@@ -78,6 +82,8 @@ std::optional<QString> Crea_cartelle_atleta(const QString& cartella_applicazione
                                             Dati_esercizio_t& dati);
 
 // The last athlete and team from the settings store: Atleta, Squadra, Posizioni 1 and 0.
-void Leggi_ultimo_atleta(Dati_esercizio_t& dati);
+// A name that could not be typed in the setup dialog (a path such as "../..") is left
+// empty, and the message says so.
+std::optional<QString> Leggi_ultimo_atleta(Dati_esercizio_t& dati);
 // Stores them.
 std::optional<QString> Salva_ultimo_atleta(const Dati_esercizio_t& dati);

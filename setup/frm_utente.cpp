@@ -177,7 +177,8 @@ void Frm_utente::keyPressEvent(QKeyEvent* evento) {
 
 void Frm_utente::Prepara_campi() {
     Dati_esercizio_t& d = s_.Dati_esercizio;
-    Leggi_ultimo_atleta(d);
+    if (const std::optional<QString> rifiuto = Leggi_ultimo_atleta(d))
+        avvisi_.Mostra(*rifiuto, Avvisi::Icona::Avviso);
 
     {
         const QSignalBlocker blocco(txt_utente[Riga_utente::Atleta]);

@@ -1,5 +1,7 @@
 #include "virtualboard/terminale_virtuale.h"
 
+#include "platform/errori_sistema.h"
+#include "platform/file_intero.h"
 #include "platform/mappa_porte.h"
 
 #include <QByteArray>
@@ -7,7 +9,6 @@
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -15,8 +16,7 @@
 
 namespace {
 QString Testo_errno(const char* operazione) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(operazione),
-                                        QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(QLatin1String(operazione), Testo_errore_sistema(errno));
 }
 
 QByteArray Percorso_collegamento(int numero) {
@@ -67,17 +67,10 @@ bool Scheda_in_vita(qint64 pid, const QByteArray& linea) {
 // Writes this process's id whole under another name, then renames it: a board checking
 // the port never reads it half written.
 std::optional<QString> Scrivi_pid(const QByteArray& file_pid) {
-    const QByteArray provvisorio = file_pid + ".tmp";
-    const QByteArray testo = QByteArray::number(::getpid()) + '\n';
-    QFile file(QFile::decodeName(provvisorio));
-    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                    file.write(testo) == testo.size() && file.flush();
-    file.close();
-    if (ok && ::rename(provvisorio.constData(), file_pid.constData()) == 0) return std::nullopt;
-    const QString errore = ok ? Testo_errno("rename " + file_pid)
-                              : QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
-    ::unlink(provvisorio.constData());
-    return errore;
+    const QString nome = QFile::decodeName(file_pid);
+    if (auto motivo = Scrivi_file_intero(nome, QByteArray::number(::getpid()) + '\n'))
+        return QStringLiteral("%1: %2").arg(nome, *motivo);
+    return std::nullopt;
 }
 
 } // namespace

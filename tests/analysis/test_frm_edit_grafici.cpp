@@ -115,8 +115,8 @@ private Q_SLOTS:
         }
     }
 
-    // An empty or reversed range is refused; an unwritable folder is told, the range
-    // still applied for this run.
+    // An empty or reversed range is refused; an unwritable folder is told with its reason,
+    // the range still applied for this run.
     void intervallo_o_cartella_non_validi_data() {
         QTest::addColumn<QPointF>("intervallo");
         QTest::addColumn<bool>("cartella_valida");
@@ -131,7 +131,10 @@ private Q_SLOTS:
         Frm_edit_grafici& e = b.Editor(0);
         QVERIFY(!e.Update_graph(0, Tempo::Asse_velocita, intervallo.x(), intervallo.y()));
         QVERIFY(!e.Stato().isEmpty() && !QFile::exists(b.frm->File_impostazioni(0)));
-        if (!cartella_valida) QVERIFY(e.Stato().contains(QStringLiteral("grafico_0.cwx")));
+        if (!cartella_valida)
+            QVERIFY2(
+                e.Stato().contains(QStringLiteral("grafico_0.cwx: file o cartella inesistente")),
+                qPrintable(e.Stato()));
         QCOMPARE(b.frm->Grafico(0).Massimo(Tempo::Asse_velocita), cartella_valida ? 240.0 : 900.0);
     }
 };

@@ -11,11 +11,14 @@
 #include "stream/motore_misura.h"
 #include "tests/support/file_prova.h"
 
+#include <QAbstractButton>
 #include <QAbstractProxyModel>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -121,6 +124,48 @@ private Q_SLOTS:
         QCOMPARE(salvati[0][0].toString(), cartella.filePath(scritto));
         // The profile reads it as a test.
         if (riepilogo) QCOMPARE(int(Leggi_test_atleta(cartella.path()).test.size()), 1);
+    }
+
+    // Saving onto a file that is there asks first, about the name that will be written
+    // (the dialog adds no extension to a name with a dot): "No" opens the dialog again on
+    // that name, "Sì" replaces it. A new name asks nothing.
+    void replacing_a_file_asks() {
+        QTemporaryDir cartella;
+        const QString esistente = cartella.filePath("Squat_261208_17.02.10.csv");
+        Scrivi(esistente, "prima");
+        QStringList domande;
+        QList<QMessageBox::StandardButton> risposte{QMessageBox::No, QMessageBox::Yes};
+        int dialoghi = 0;
+        // Answers whatever window waits for the operator.
+        QTimer operatore;
+        operatore.setInterval(10);
+        connect(&operatore, &QTimer::timeout, this, [&] {
+            QWidget* finestra = QApplication::activeModalWidget();
+            if (!finestra || !finestra->isVisible()) return;
+            if (auto* dialogo = qobject_cast<QFileDialog*>(finestra)) {
+                ++dialoghi;
+                QMetaObject::invokeMethod(dialogo, "accept");
+            } else if (auto* domanda = qobject_cast<QMessageBox*>(finestra)) {
+                domande << domanda->text();
+                domanda->button(risposte.isEmpty() ? QMessageBox::No : risposte.takeFirst())
+                    ->click();
+            }
+        });
+        operatore.start();
+        const Richiesta_file richiesta{"Salva dati  con nome", cartella.path(),
+                                       "Squat_261208_17.02.10", "*.csv", "csv"};
+        QCOMPARE(Scegli_file_salvataggio(nullptr, richiesta), esistente);
+        QCOMPARE(dialoghi, 2);
+        QCOMPARE(domande.size(), 2);
+        QCOMPARE(domande[0], "Il file \"" + QDir::toNativeSeparators(esistente) +
+                                 "\" esiste già.\nSostituirlo? Quello che contiene ora andrà "
+                                 "perso.");
+
+        Richiesta_file nuovo = richiesta;
+        nuovo.nome_proposto = "nuovo";
+        QCOMPARE(Scegli_file_salvataggio(nullptr, nuovo), cartella.filePath("nuovo.csv"));
+        QCOMPARE(domande.size(), 2);
+        QCOMPARE(Contenuto(esistente), QByteArray("prima"));
     }
 
     // Folders, and the files whose names may be sample files: a summary saved under a

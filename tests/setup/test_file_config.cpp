@@ -1,8 +1,8 @@
 // The exercise configuration files without the dialog: the bytes of brax.ini and of an
 // athlete file, the 8-bit Windows code page, damaged and truncated files, the reading of
 // numbers, and what a new entry may hold.
-#include "datafiles/nomi_file.h"
 #include "datafiles/cartelle_programma.h"
+#include "datafiles/nomi_file.h"
 #include "setup/controllo_voci.h"
 #include "setup/file_config.h"
 #include "tests/support/file_prova.h"
@@ -72,40 +72,118 @@ private Q_SLOTS:
         QCOMPARE(strane[0], QStringList{QString::fromUtf8("A\u0081œ")});
     }
 
+    // Every entry that can still be told is kept in its row; only the lines that cannot
+    // are skipped, and the message names them. A team that is a path is never read.
     void damaged_list_file_data() {
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QStringList>("squadre");
         QTest::addColumn<QStringList>("carichi");
-        QTest::addColumn<QString>("messaggio"); // empty: none
-        QTest::newRow("empty") << QByteArray() << QStringList() << QStringList()
-                               << "finisce dopo la riga 0";
+        QTest::addColumn<QStringList>("esercizi");
+        QTest::addColumn<QStringList>("messaggio"); // pieces of it; none: no message
+        const QByteArray fine = QByteArray("-1 \r\n").repeated(5);
+        QTest::newRow("empty") << QByteArray() << QStringList() << QStringList() << QStringList()
+                               << QStringList{"incompleto: finisce dopo la riga 0"};
         QTest::newRow("truncated inside a later list")
             << QByteArray(" 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n") << QStringList{"A"}
-            << QStringList{"80", "90"} << "finisce dopo la riga 6";
+            << QStringList{"80", "90"} << QStringList()
+            << QStringList{"incompleto: finisce dopo la riga 6"};
         QTest::newRow("count not a number")
-            << QByteArray(" 8 \r\n 0 \r\nA\r\nxx\r\n80\r\n") << QStringList{"A"} << QStringList()
-            << "alla riga 4 \"xx\" non è un numero";
+            << QByteArray(" 8 \r\n 0 \r\nA\r\nxx\r\n80\r\n") << QStringList{"A"}
+            << QStringList{"80"} << QStringList()
+            << QStringList{"danneggiato: la riga 4 (\"xx\") non è un numero",
+                           "finisce dopo la riga 5", "Carico 1"};
         QTest::newRow("more rows than the dialog")
             << QByteArray(" 9 \r\n 0 \r\nA\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n")
-            << QStringList{"A"} << QStringList() << "la finestra ne ha 9";
+            << QStringList{"A"} << QStringList() << QStringList()
+            << QStringList{"la finestra ne ha 9"};
         QTest::newRow("fewer rows, LF line ends, no final line end")
             << QByteArray(" 2 \n 0 \nA\n 0 \n80") << QStringList{"A"} << QStringList{"80"}
-            << QString();
+            << QStringList() << QStringList();
+        QTest::newRow("a count garbled in the middle")
+            << " 8 \r\n 1 \r\nA\r\nB\r\n#1\r\n80\r\n90\r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n" +
+                   fine
+            << QStringList{"A", "B"} << QStringList{"80", "90"}
+            << QStringList{"Squat", "Panca", "Stacco"}
+            << QStringList{"la riga 5 (\"#1\") non è un numero.",
+                           "Voci lette e tenute: Squadra 2, Carico 2, Esercizio 3,",
+                           "brax.ini.bak"};
+        QTest::newRow("an entry cut in two")
+            << " 8 \r\n 1 \r\nA\r\nB\r\n 1 \r\n80\r\n90\r\n 2 "
+               "\r\nSquat\r\nPan\r\nca\r\nStacco\r\n" +
+                   fine
+            << QStringList{"A", "B"} << QStringList{"80", "90"}
+            << QStringList{"Squat", "Pan", "ca", "Stacco"}
+            << QStringList{"l'elenco Esercizio ha 4 voci invece di 3"};
+        QTest::newRow("a line lost")
+            << " 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n 1 \r\nSquat\r\nPanca\r\n" + fine
+            << QStringList{"A"} << QStringList{"80", "90"} << QStringList{"Squat", "Panca"}
+            << QStringList{"l'elenco Carico ha 2 voci invece di 3"};
+        QTest::newRow("cut in the middle of a line")
+            << QByteArray(" 8 \r\n 0 \r\nA\r\n 1 \r\n80\r\n90\r\n 2 \r\nSquat\r\nPan")
+            << QStringList{"A"} << QStringList{"80", "90"} << QStringList{"Squat"}
+            << QStringList{"la riga 9 (\"Pan\") è interrotta", "finisce dopo la riga 9"};
+        QTest::newRow("a team that is a path")
+            << " 8 \r\n 1 \r\n../../..\r\nA\r\n-1 \r\n-1 \r\n" + fine << QStringList{"A"}
+            << QStringList() << QStringList()
+            << QStringList{"la squadra \"../../..\" della riga 3 è stata tralasciata (Il "
+                           "carattere \"/\" (U+002F) non è ammesso"};
     }
     void damaged_list_file() {
         QFETCH(QByteArray, contenuto);
         QFETCH(QStringList, squadre);
         QFETCH(QStringList, carichi);
-        QFETCH(QString, messaggio);
+        QFETCH(QStringList, esercizi);
+        QFETCH(QStringList, messaggio);
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("brax.ini");
         Scrivi(nome, contenuto);
         Liste_utente liste;
         const std::optional<QString> errore = Leggi_liste(nome, liste);
         QCOMPARE(errore.has_value(), !messaggio.isEmpty());
-        if (errore) QVERIFY2(errore->contains(messaggio), qPrintable(*errore));
+        if (errore) {
+            QVERIFY2(errore->startsWith("Il file " + QDir::toNativeSeparators(nome) + " è "),
+                     qPrintable(*errore));
+            for (const QString& pezzo : messaggio)
+                QVERIFY2(errore->contains(pezzo), qPrintable(*errore + "\n--- " + pezzo));
+        }
         QCOMPARE(liste[Riga_utente::Squadra], squadre);
         QCOMPARE(liste[Riga_utente::Carico], carichi);
+        QCOMPARE(liste[Riga_utente::Esercizio], esercizi);
+    }
+
+    // "&Ok" after a damaged file was read writes every entry kept, and the damaged file
+    // stays beside it as brax.ini.bak; a rewrite that changes nothing leaves both alone, a
+    // later change keeps the file it replaces.
+    void list_file_rewritten_keeping_the_old_one() {
+        QTemporaryDir cartella;
+        const Sessione s = Sessione_in(cartella);
+        const QByteArray danneggiato =
+            " 8 \r\n 1 \r\nA\r\nB\r\n#1\r\n80\r\n90\r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n" +
+            QByteArray("-1 \r\n").repeated(5);
+        Scrivi(s.File_ini, danneggiato);
+        Liste_utente liste;
+        QVERIFY(Leggi_liste(s.File_ini, liste));
+        QString nessuno;
+        QCOMPARE(Salva_File_Config(nessuno, s, liste), std::nullopt);
+        const QString copia = s.File_ini + ".bak";
+        QCOMPARE(Contenuto(copia), danneggiato);
+        const QByteArray riparato = Contenuto(s.File_ini);
+        QCOMPARE(riparato, " 8 \r\n 1 \r\nA\r\nB\r\n 1 \r\n80\r\n90\r\n 2 \r\nSquat\r\nPanca\r\n"
+                           "Stacco\r\n" +
+                               QByteArray("-1 \r\n").repeated(5));
+        Liste_utente rilette;
+        QCOMPARE(Leggi_liste(s.File_ini, rilette), std::nullopt);
+        QCOMPARE(rilette, liste);
+
+        QCOMPARE(Salva_File_Config(nessuno, s, liste), std::nullopt);
+        QCOMPARE(Contenuto(copia), danneggiato);
+        QCOMPARE(Contenuto(s.File_ini), riparato);
+
+        liste[Riga_utente::Carico] << "100";
+        QCOMPARE(Salva_File_Config(nessuno, s, liste), std::nullopt);
+        QCOMPARE(Contenuto(copia), riparato);
+        QCOMPARE(QDir(s.Cartella_ini).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"brax.ini", "brax.ini.bak"}));
     }
 
     void damaged_athlete_file_data() {
@@ -136,9 +214,55 @@ private Q_SLOTS:
         const std::optional<QString> errore = Leggi_File_Config(nome, dati);
         QVERIFY(errore);
         QVERIFY2(errore->contains(messaggio), qPrintable(*errore));
+        // The system's own text, and the file it is about on a line of its own.
+        if (messaggio.startsWith("File non compatibile!"))
+            QCOMPARE(*errore, "File non compatibile!\n" + QDir::toNativeSeparators(nome));
         for (int i = 0; i < 11; ++i)
             QCOMPARE(dati.Posizioni[static_cast<std::size_t>(i)], i < lette ? 1 : 7);
         QCOMPARE(dati.Cartella_dati, QStringLiteral("prima"));
+    }
+
+    // A name with "%1" in it stays as it is in the messages; the reasons are Italian.
+    void messages_name_the_file() {
+        QTemporaryDir cartella;
+        const QString atleta = cartella.filePath("%1 %2 test");
+        const QString nome = atleta + "/%1 %2 test.cfg";
+        Scrivi(nome, "brax_cfg\r\n 1 \r\n 1 \r\n 1 \r\n");
+        Dati_esercizio_t dati;
+        QCOMPARE(Leggi_File_Config(nome, dati), "Il file " + QDir::toNativeSeparators(nome) +
+                                                    " è incompleto: finisce dopo la riga 4.");
+        Scrivi(nome, "brax_cfg\r\n 1 \r\n%2 e %1\r\n");
+        QCOMPARE(Leggi_File_Config(nome, dati),
+                 "Il file " + QDir::toNativeSeparators(nome) +
+                     " è danneggiato: alla riga 3 \"%2 e %1\" non è un numero.");
+
+        QCOMPARE(Leggi_File_Config(atleta + "/manca.cfg", dati),
+                 "Impossibile leggere " + QDir::toNativeSeparators(atleta + "/manca.cfg") +
+                     ": file o cartella inesistente");
+        Liste_utente liste;
+        QCOMPARE(Leggi_liste(atleta, liste),
+                 "Impossibile leggere " + QDir::toNativeSeparators(atleta) + ": è una cartella");
+        // A folder that cannot be made: a path through a file.
+        Sessione s = Sessione_in(cartella);
+        s.Cartella_ini = nome + "/ini";
+        s.File_ini = s.Cartella_ini + "/brax.ini";
+        QString nessuno;
+        QCOMPARE(Salva_File_Config(nessuno, s, liste),
+                 "Impossibile creare la cartella " + QDir::toNativeSeparators(s.Cartella_ini) +
+                     ": un elemento del percorso non è una cartella");
+    }
+
+    // The folder written in an athlete file is not followed: the athlete's folder is the one
+    // the file is in, inside the data folder.
+    void athlete_folder_is_the_files_own() {
+        QTemporaryDir cartella;
+        QTemporaryDir altra;
+        const QString nome = cartella.filePath("A/Rossi/Rossi.cfg");
+        Scrivi(nome, "brax_cfg\r\n" + QByteArray(" 0 \r\n").repeated(11) +
+                         QFile::encodeName(altra.path()) + "\r\n");
+        Dati_esercizio_t dati;
+        QCOMPARE(Leggi_File_Config(nome, dati), std::nullopt);
+        QCOMPARE(dati.Cartella_dati, cartella.filePath("A/Rossi"));
     }
 
     void row_numbers_data() {

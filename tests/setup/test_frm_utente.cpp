@@ -9,6 +9,7 @@
 #include "platform/grafico.h"
 #include "platform/impostazioni_utente.h"
 #include "session/avvisi.h"
+#include "setup/file_config.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
 #include "tests/support/file_prova.h"
@@ -387,6 +388,48 @@ private Q_SLOTS:
         QCOMPARE(Voci(b.Riga(2)), QStringList{"70"});
         QCOMPARE(b.Scelte(2), (QStringList{"B", "Rossi"})); // from the athlete file
         QVERIFY(b.frm->isVisible());
+    }
+
+    // A damaged list file: the message names the line skipped, every other entry is in the
+    // lists, and "&Ok" writes them all, keeping the damaged file as brax.ini.bak.
+    void damaged_list_file_kept_on_ok() {
+        Banco b;
+        const QByteArray danneggiato =
+            " 8 \r\n 1 \r\nA\r\nB\r\n#1\r\n80\r\n90\r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n" +
+            QByteArray("-1 \r\n").repeated(5);
+        Scrivi(b.s.File_ini, danneggiato);
+        b.Apri();
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY2(b.avvisi.elenco[0].contains("la riga 5 (\"#1\") non è un numero"),
+                 qPrintable(b.avvisi.elenco[0]));
+        QCOMPARE(Voci(b.Riga(2)), (QStringList{"80", "90"}));
+        QCOMPARE(Voci(b.Riga(3)), (QStringList{"Squat", "Panca", "Stacco"}));
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(Contenuto(b.s.File_ini + ".bak"), danneggiato);
+        Liste_utente liste;
+        QCOMPARE(Leggi_liste(b.s.File_ini, liste), std::nullopt);
+        QCOMPARE(liste[Riga_utente::Squadra], (QStringList{"A", "B"}));
+        QCOMPARE(liste[Riga_utente::Carico], (QStringList{"80", "90"}));
+        QCOMPARE(liste[Riga_utente::Esercizio], (QStringList{"Squat", "Panca", "Stacco"}));
+    }
+
+    // Names read from the settings store are checked as typed ones: a team or an athlete
+    // that would lead outside the data folder is not used, and the operator is told.
+    void stored_names_that_are_paths() {
+        Banco b;
+        Salva_impostazione("funz", "squadra", "../../..");
+        Salva_impostazione("funz", "nome_utente", "../Bianchi");
+        b.Apri();
+        QCOMPARE(b.s.Dati_esercizio.Squadra, QString());
+        QCOMPARE(b.s.Dati_esercizio.Atleta, QString());
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY2(b.avvisi.elenco[0].contains("la squadra \"../../..\"") &&
+                     b.avvisi.elenco[0].contains("l'atleta \"../Bianchi\""),
+                 qPrintable(b.avvisi.elenco[0]));
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Dati_esercizio.Cartella_dati, b.cartella.path() + "//");
     }
 
     // A folder that cannot be made (a path through a regular file stops root too): the

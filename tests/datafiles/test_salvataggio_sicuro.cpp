@@ -1,0 +1,314 @@
+// Saving where the disk says no: a full disk (a small tmpfs), a folder without write
+// permission, a read-only disk, a folder removed before the save. Every file the program
+// writes leaves the file it replaces whole and nothing of its own, and tells the reason in
+// Italian; a set whose save failed is saved elsewhere afterwards exactly as it would have
+// been. The test runs in namespaces of its own (tests/support/spazio_prova.h), so an
+// ordinary user can mount the small disks and root meets the folder permissions.
+
+#include "board/flusso_scheda.h"
+#include "datafiles/salva_analisi.h"
+#include "datafiles/salva_campioni.h"
+#include "datafiles/salva_ripetizioni.h"
+#include "datafiles/salva_serie.h"
+#include "datafiles/scelte_analisi.h"
+#include "platform/file_intero.h"
+#include "session/tipi_scheda.h"
+#include "setup/file_config.h"
+#include "stream/motore_misura.h"
+#include "tests/support/file_prova.h"
+#include "tests/support/spazio_prova.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+const QLocale Locale_prova(QLocale::Italian, QLocale::Italy);
+const QDateTime Adesso(QDate(2026, 12, 8), QTime(16, 59, 41));
+
+// Twenty lifts after the unracking one, recorded from the serial stream of a type 1 board.
+struct Serie_registrata {
+    Sessione s;
+    Motore_misura motore{s, Locale_prova};
+    explicit Serie_registrata(const QString& cartella_atleta) {
+        s.Usa_seriale = true;
+        s.Tipo_scheda = 1;
+        const Calibrazione_scheda c = Calibrazione_tipo(1);
+        s.Fattore_posizione = c.Fattore_posizione;
+        s.Fattore_tempo = c.Fattore_tempo;
+        auto& d = s.Dati_esercizio;
+        d.Squadra = "Squadra A";
+        d.Atleta = "Rossi";
+        d.Esercizio = "Squat";
+        d.Carico = 82.5f;
+        d.Vmax = 900;
+        d.Ampiezza_minima = 100;
+        d.Cartella_dati = cartella_atleta;
+        Parametri_copione parametri;
+        parametri.ripetizioni = 20;
+        std::vector<Record_scheda> record;
+        Flusso_copione(Genera_copione(parametri, 7), 1, Collegamento::Seriale).Tutti(record);
+        motore.Imposta_registrazione(true);
+        motore.Inizia_acquisizione();
+        std::vector<std::uint8_t> byte;
+        for (const Record_scheda& r : record) {
+            byte.clear();
+            Accoda_seriale(r, byte);
+            motore.Blocco_seriale(byte);
+        }
+        motore.Fine_acquisizione();
+    }
+    Esito_serie Salva(const QString& cartella) {
+        s.Serie.Dati_esercizio.Cartella_dati = cartella;
+        return Salva_serie(s, motore.Lst_valori(), &motore.Analisi(), Locale_prova, Adesso);
+    }
+};
+
+enum Guasto { Disco_pieno, Cartella_protetta, Disco_sola_lettura, Cartella_rimossa };
+
+// Inside a helper: QVERIFY and QSKIP that give false to the test, which then returns.
+#define VERIFICA(condizione, testo)                                                                \
+    do {                                                                                           \
+        if (!QTest::qVerify(condizione, #condizione, testo, __FILE__, __LINE__)) return false;     \
+    } while (false)
+#define SALTA(testo)                                                                               \
+    do {                                                                                           \
+        QTest::qSkip(testo, __FILE__, __LINE__);                                                   \
+        return false;                                                                              \
+    } while (false)
+
+// A folder that fails in the given way once Rompi() has run. The disks are tmpfs mounted
+// over it, gone with the object.
+class Luogo_guasto {
+public:
+    Luogo_guasto(const QString& cartella, Guasto guasto) : cartella_(cartella), guasto_(guasto) {}
+    ~Luogo_guasto() {
+        if (guasto_ == Cartella_protetta)
+            QFile::setPermissions(cartella_,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (montato_) Smonta(cartella_);
+    }
+    // The folder, on a disk of `kib` KiB for the two disks.
+    bool Prepara(int kib = 64) {
+        VERIFICA(QDir().mkpath(cartella_), qPrintable(cartella_));
+        if (guasto_ == Disco_pieno || guasto_ == Disco_sola_lettura) {
+            if (!Spazio_corrente().montaggi) SALTA(qPrintable(Spazio_corrente().motivo));
+            const QString errore = Monta_tmpfs(cartella_, kib);
+            VERIFICA(errore.isEmpty(), qPrintable(errore));
+            montato_ = true;
+        }
+        return true;
+    }
+    bool Rompi() {
+        switch (guasto_) {
+        case Disco_pieno:
+            Riempi(cartella_ + "/riempitivo");
+            break;
+        case Cartella_protetta:
+            VERIFICA(QFile::setPermissions(cartella_, QFile::ReadOwner | QFile::ExeOwner), "");
+            if (QFile(cartella_ + "/prova").open(QIODevice::WriteOnly))
+                SALTA("folder permissions are not enforced for this process");
+            break;
+        case Disco_sola_lettura: {
+            const QString errore = Rendi_sola_lettura(cartella_);
+            VERIFICA(errore.isEmpty(), qPrintable(errore));
+            break;
+        }
+        case Cartella_rimossa:
+            VERIFICA(QDir(cartella_).removeRecursively(), "");
+            break;
+        }
+        return true;
+    }
+    // What the operator is told.
+    QString Motivo() const {
+        switch (guasto_) {
+        case Disco_pieno:
+            return "spazio su disco esaurito";
+        case Cartella_protetta:
+            return "permesso negato";
+        case Disco_sola_lettura:
+            return "disco in sola lettura";
+        case Cartella_rimossa:
+            return "file o cartella inesistente";
+        }
+        return {};
+    }
+
+private:
+    QString cartella_;
+    Guasto guasto_;
+    bool montato_ = false;
+};
+
+QStringList File_in(const QString& cartella) {
+    return QDir(cartella).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+void Righe_guasti() {
+    QTest::addColumn<int>("guasto");
+    QTest::newRow("disk full") << int(Disco_pieno);
+    QTest::newRow("folder without write permission") << int(Cartella_protetta);
+    QTest::newRow("read-only disk") << int(Disco_sola_lettura);
+    QTest::newRow("folder removed") << int(Cartella_rimossa);
+}
+
+} // namespace
+
+class Test_salvataggio_sicuro : public QObject {
+    Q_OBJECT
+    QTemporaryDir radice;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(radice.isValid());
+        if (!Spazio_corrente().montaggi)
+            qWarning("no small disks here (%s): the rows that need them skip",
+                     qPrintable(Spazio_corrente().motivo));
+    }
+
+    // Each file the program writes, over a file of its name that stood there: the failure
+    // and its reason, the old file whole, nothing else left. The setup files make their
+    // folder again when it is gone, and are written then.
+    void every_writer_keeps_the_file_it_replaces_data() { Righe_guasti(); }
+    void every_writer_keeps_the_file_it_replaces() {
+        QFETCH(int, guasto);
+        const QString base = radice.filePath(QTest::currentDataTag());
+        Serie_registrata serie(base + "/atleta");
+
+        struct Scrittore {
+            QString file;       // in the failing folder
+            bool crea_cartella; // makes its folder again
+            std::function<std::optional<QString>(const QString& file)> scrivi;
+        };
+        Liste_utente liste;
+        liste[Riga_utente::Squadra] = QStringList{"Squadra A", "Squadra B"};
+        liste[Riga_utente::Esercizio] = QStringList{"Squat", "Panca", "Stacco"};
+        const std::vector<Scrittore> scrittori{
+            {"campioni.csv", false,
+             [&](const QString& f) {
+                 QString nome = f;
+                 return Salva_campioni(nome, serie.s, Locale_prova, Adesso);
+             }},
+            {"ripetizioni.csv", false,
+             [&](const QString& f) {
+                 QString nome = f;
+                 return Salva_ripetizioni(nome, serie.motore.Lst_valori(), serie.s.Dati_esercizio,
+                                          Locale_prova, Adesso, nullptr);
+             }},
+            {"ripetizioni analisi.csv", false,
+             [&](const QString& f) {
+                 return Salva_analisi(f, serie.motore.Analisi(), Locale_prova);
+             }},
+            {"brax.ini", true,
+             [&](const QString& f) {
+                 Sessione s;
+                 s.Cartella_ini = QFileInfo(f).absolutePath();
+                 s.File_ini = f;
+                 QString nessuno; // no athlete: brax.ini alone
+                 return Salva_File_Config(nessuno, s, liste);
+             }},
+            {"Rossi.cfg", false,
+             [&](const QString& f) {
+                 Sessione s = serie.s;
+                 s.Cartella_ini = base + "/ini";
+                 s.File_ini = s.Cartella_ini + "/brax.ini";
+                 QString nome = f;
+                 return Salva_File_Config(nome, s, liste);
+             }},
+            {"analisi.ini", true,
+             [&](const QString& f) {
+                 return Salva_scelte_analisi(QFileInfo(f).absolutePath(), "Squat", {25, 0.27f});
+             }},
+            {"grafico_0.cwx", false,
+             [&](const QString& f) { return Scrivi_file_intero(f, QByteArray(20000, '{')); }},
+        };
+        for (const Scrittore& scrittore : scrittori) {
+            const QString cartella = base + "/" + QFileInfo(scrittore.file).baseName();
+            const QString file = cartella + "/" + scrittore.file;
+            Luogo_guasto luogo(cartella, Guasto(guasto));
+            if (!luogo.Prepara()) return;
+            // The choices file stands only as its writer wrote it.
+            const QByteArray prima = scrittore.file == "analisi.ini"
+                                         ? QByteArray("[Squat]\nperdita_max=20\nv1rm=0.3\n")
+                                         : QByteArray("un file salvato prima, integro\r\n");
+            if (guasto != Cartella_rimossa) Scrivi(file, prima);
+            if (!luogo.Rompi()) return;
+            const QStringList presenti = File_in(cartella);
+
+            const std::optional<QString> errore = scrittore.scrivi(file);
+
+            if (guasto == Cartella_rimossa && scrittore.crea_cartella) {
+                QVERIFY2(!errore, qPrintable(errore.value_or(QString())));
+                QVERIFY(QFileInfo(file).size() > 0);
+                continue;
+            }
+            QCOMPARE(File_in(cartella), presenti);
+            if (guasto != Cartella_rimossa) QCOMPARE(Contenuto(file), prima);
+            QVERIFY2(errore, qPrintable(scrittore.file));
+            QVERIFY2(errore->contains(luogo.Motivo()), qPrintable(*errore));
+        }
+    }
+
+    // The set saved at the stop into a failing athlete folder: no file there is cut (on a
+    // disk that fills half-way, the files that fitted are whole and the one that did not
+    // is absent), the reason is told, and the set saved elsewhere afterwards gives the
+    // files it would have given.
+    void set_saved_elsewhere_after_a_failed_save_data() { Righe_guasti(); }
+    void set_saved_elsewhere_after_a_failed_save() {
+        QFETCH(int, guasto);
+        const QString base = radice.filePath(QString("serie ") + QTest::currentDataTag());
+        const QString atleta = base + "/Squadra A/Rossi";
+        Serie_registrata serie(atleta);
+
+        // What the stop writes where nothing fails.
+        QVERIFY(QDir().mkpath(base + "/atteso"));
+        const Esito_serie atteso = serie.Salva(base + "/atteso");
+        QVERIFY(atteso.Riuscito());
+        QCOMPARE(atteso.scritti.size(), 3);
+        QMap<QString, QByteArray> attesi;
+        for (const QString& f : atteso.scritti) attesi[QFileInfo(f).fileName()] = Contenuto(f);
+        // The sample file does not fit the small disk; the summary and the analysis do.
+        constexpr int Disco_kib = 24;
+        QVERIFY2(Contenuto(atteso.scritti[0]).size() > 2 * Disco_kib * 1024,
+                 qPrintable(QString::number(Contenuto(atteso.scritti[0]).size())));
+
+        Luogo_guasto luogo(atleta, Guasto(guasto));
+        if (!luogo.Prepara(Disco_kib)) return;
+        if (guasto != Disco_pieno && !luogo.Rompi()) return;
+
+        const Esito_serie fallito = serie.Salva(atleta);
+        // Whatever is there under a test's name is whole.
+        for (const QString& nome : File_in(atleta)) {
+            QVERIFY2(attesi.contains(nome), qPrintable(nome));
+            QCOMPARE(Contenuto(atleta + "/" + nome), attesi[nome]);
+        }
+        QStringList scritti;
+        for (const QString& f : fallito.scritti) scritti << QFileInfo(f).fileName();
+        scritti.sort();
+        QCOMPARE(File_in(atleta), scritti);
+        if (guasto == Disco_pieno) QCOMPARE(scritti.size(), 2);
+        QVERIFY(!fallito.Riuscito());
+        QVERIFY2(fallito.errore->contains(luogo.Motivo()), qPrintable(*fallito.errore));
+
+        const QString altrove = base + "/altrove";
+        QVERIFY(QDir().mkpath(altrove));
+        const Esito_serie salvato = serie.Salva(altrove);
+        QVERIFY2(salvato.Riuscito(), qPrintable(salvato.errore.value_or(QString())));
+        QCOMPARE(File_in(altrove), QStringList(attesi.keys()));
+        for (auto it = attesi.cbegin(); it != attesi.cend(); ++it)
+            QCOMPARE(Contenuto(altrove + "/" + it.key()), it.value());
+    }
+};
+
+int main(int argc, char** argv) {
+    // Before Qt starts any thread: namespaces are entered by a single-threaded process.
+    Entra_in_spazio_prova();
+    Rinuncia_ai_permessi_speciali();
+    QCoreApplication app(argc, argv);
+    Test_salvataggio_sicuro test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_salvataggio_sicuro.moc"

@@ -1,0 +1,114 @@
+// A serial port held through its lock file (/var/lock/LCK..<device>): opening it names the
+// file, the program and the user holding it, and says what to do; a lock left by a program
+// that has ended, of another user, says to remove it as administrator.
+
+#include "platform/blocco_porta.h"
+#include "platform/mappa_porte.h"
+#include "platform/porta_qt.h"
+#include "tests/support/file_prova.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+class Test_blocco_porta : public QObject {
+    Q_OBJECT
+    QTemporaryDir radice_;
+    int pty_ = -1;
+    QString dispositivo_;
+    QString blocco_;
+
+    // A finished process: its number is free.
+    static qint64 Processo_finito() {
+        QProcess p;
+        p.start("true", {});
+        p.waitForFinished();
+        return p.processId() > 0 ? p.processId() : 999999;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        const QString runtime = radice_.filePath("run");
+        QVERIFY(QDir().mkpath(runtime));
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        QCOMPARE(Prepara_cartella_porte(), std::nullopt);
+        pty_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(pty_ >= 0 && ::grantpt(pty_) == 0 && ::unlockpt(pty_) == 0);
+        dispositivo_ = QString::fromLocal8Bit(::ptsname(pty_));
+        QVERIFY(QFile::link(dispositivo_, Collegamento_porta(7)));
+        blocco_ = File_blocco_porta(dispositivo_);
+        QVERIFY(blocco_.endsWith("/LCK.." + dispositivo_.mid(5).replace('/', '_')));
+    }
+    void cleanupTestCase() {
+        if (!blocco_.isEmpty()) QFile::remove(blocco_);
+        if (pty_ >= 0) ::close(pty_);
+    }
+
+    // The lock as Qt's own uses it: with it held by a running program the port does not
+    // open, and the message tells which file, which program, and to close it.
+    void port_held_by_a_running_program() {
+        if (QFile::exists(blocco_)) QSKIP("the port's lock file is there already");
+        Porta_qt porta;
+        porta.Imposta_numero_porta(7);
+        porta.Apri(); // free: it opens
+        porta.Chiudi();
+
+        QProcess altro;
+        altro.start("sleep", {"30"});
+        QVERIFY(altro.waitForStarted());
+        const qint64 pid = altro.processId();
+        Scrivi(blocco_,
+               QByteArray::number(pid) + "\nsleep\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        QString testo;
+        try {
+            porta.Apri();
+        } catch (const Errore_porta& e) {
+            testo = e.testo();
+        }
+        altro.kill();
+        altro.waitForFinished();
+        QFile::remove(blocco_);
+        QVERIFY2(testo.startsWith("Impossibile aprire la porta com7 (" + dispositivo_ + "): "),
+                 qPrintable(testo));
+        QVERIFY2(testo.contains("la porta è già in uso dal programma \"sleep\" (processo " +
+                                QString::number(pid)) &&
+                     testo.contains("file di blocco " + blocco_) &&
+                     testo.contains("Chiudere quel programma e riprovare."),
+                 qPrintable(testo));
+    }
+
+    // What the message says of a lock file, whoever left it.
+    void lock_files_explained() {
+        const QString file = radice_.filePath("LCK..ttyUSB0");
+        Scrivi(file, QByteArray::number(Processo_finito()) + "\nminicom\nqui\n");
+        QString testo = Spiega_blocco_porta(file);
+        QVERIFY2(testo.contains("bloccata dal file " + file +
+                                ", lasciato dal programma "
+                                "\"minicom\"") &&
+                     testo.contains("non più attivo") && testo.contains("(rm " + file + ")"),
+                 qPrintable(testo));
+        if (::getuid() == 0) {
+            // Another user's: this user cannot remove it.
+            QCOMPARE(::chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
+            testo = Spiega_blocco_porta(file);
+            QVERIFY2(testo.contains("che questo programma non può cancellare") &&
+                         testo.contains("(come amministratore: sudo rm " + file + ")"),
+                     qPrintable(testo));
+        }
+        Scrivi(file, "");
+        QVERIFY(Spiega_blocco_porta(file).contains("che non dice quale programma la usa"));
+        QVERIFY(Spiega_blocco_porta(radice_.filePath("nessuna/LCK..x"))
+                    .contains("impossibile creare il file di blocco"));
+        QVERIFY(Spiega_blocco_porta(QString()).contains("/var/lock, /etc/locks"));
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_blocco_porta)
+#include "test_blocco_porta.moc"
