@@ -1,5 +1,6 @@
 #include "datafiles/lettura_giornale.h"
 
+#include "platform/errori_sistema.h"
 #include "stream/decodifica.h"
 #include "stream/motore_misura.h"
 
@@ -39,7 +40,7 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
     letto.file = nome;
     QFile file(nome);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("impossibile leggere il giornale (%1)").arg(file.errorString());
+        return QStringLiteral("impossibile leggere il giornale (%1)").arg(Testo_errore_file(file));
     if (file.readLine() != "kinetrack giornale 1\n")
         return QStringLiteral("non è un giornale di kinetrack");
 
@@ -125,7 +126,7 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
 
     QFile file(giornale.file_record);
     if (giornale.numero_record > 0 && !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("impossibile leggere i record (%1)").arg(file.errorString());
+        return QStringLiteral("impossibile leggere i record (%1)").arg(Testo_errore_file(file));
 
     // Data recorded since the last save or reset: what a save at this point would keep.
     bool non_salvati = false;
@@ -154,7 +155,7 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
 
     for (const Evento_letto& e : giornale.eventi) {
         if (!Leggi_fino_a(std::min(e.dopo_record, giornale.numero_record)))
-            return QStringLiteral("impossibile leggere i record (%1)").arg(file.errorString());
+            return QStringLiteral("impossibile leggere i record (%1)").arg(Testo_errore_file(file));
         switch (e.evento) {
         case Evento_giornale::Registrazione_accesa:
             motore.Imposta_registrazione(true);
@@ -173,7 +174,7 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
         }
     }
     if (!Leggi_fino_a(giornale.numero_record))
-        return QStringLiteral("impossibile leggere i record (%1)").arg(file.errorString());
+        return QStringLiteral("impossibile leggere i record (%1)").arg(Testo_errore_file(file));
     motore.Fine_acquisizione();
     Salva_se_serve();
     return std::nullopt;

@@ -44,6 +44,12 @@ Esito_recupero Recupera(const QString& giornale, const QString& cartella_applica
         return esito;
     }
     esito.inizio = letto.intestazione.inizio;
+    // A journal names the athlete's folder: one outside the data folder (a journal edited
+    // by hand, a data folder moved) is not written to; the set goes to "misure_auto".
+    QString& dell_atleta = letto.intestazione.serie.Dati_esercizio.Cartella_dati;
+    const QString base = QDir::cleanPath(cartella_applicazione) + QLatin1Char('/');
+    if (!dell_atleta.isEmpty() && !QDir::cleanPath(dell_atleta).startsWith(base))
+        dell_atleta.clear();
 
     Sessione s;
     s.Cartella_applicazione = cartella_applicazione;

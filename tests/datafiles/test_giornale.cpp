@@ -281,6 +281,25 @@ private Q_SLOTS:
         QVERIFY(replay.readAllStandardError().contains("--link non va con --journal"));
     }
 
+    // A journal naming a folder outside the data folder (edited by hand) writes nothing
+    // there: the set goes to "misure_auto".
+    void never_outside_the_data_folder() {
+        QTemporaryDir radice, altrove;
+        {
+            Banco b(radice.path());
+            b.s.Dati_esercizio.Cartella_dati =
+                altrove.path() + "/../" + QFileInfo(altrove.path()).fileName() + "/x";
+            b.motore.Imposta_registrazione(true);
+            b.motore.Inizia_acquisizione();
+            b.Invia(Flusso(Collegamento::Seriale));
+        }
+        const auto esiti = Recupera_serie(radice.path(), Locale_prova);
+        QCOMPARE(esiti.size(), std::size_t(1));
+        QVERIFY(esiti[0].file.constFirst().startsWith(radice.path() + "/misure_auto/"));
+        QCOMPARE(QDir(altrove.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
     // A journal that cannot be read is moved aside and named, never deleted.
     void damaged_journal_moved_aside() {
         QTemporaryDir radice;
