@@ -3,6 +3,7 @@
 #include "datafiles/frm_progress.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/nomi_file.h"
+#include "datafiles/record_test.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
@@ -72,6 +73,8 @@ std::optional<QString> Salvataggi::Scrivi_ripetizioni(QString& nome, const QDate
             avvisi_.Mostra(QDir::toNativeSeparators(file_analisi) + QStringLiteral(": ") +
                                *errore_analisi,
                            Avvisi::Icona::Critico);
+        else
+            Ricorda_file(QString(), file_analisi);
     }
     return std::nullopt;
 }
@@ -90,9 +93,10 @@ bool Salvataggi::Salva_automatico() {
     }
     Frm_progress progresso;
     const Esito_serie esito = Salva_serie(s_, lista_, analisi_, locale_, orologio_(), &progresso);
-    // The status bar names the sample file and the summary; the analysis goes beside.
-    for (const QString& nome : esito.scritti)
-        if (!nome.endsWith(Nome_file_analisi(QString()))) Q_EMIT Salvato(nome);
+    // The status bar names the sample file and the summary; the rest goes beside them.
+    for (const QString& nome : {esito.campioni, esito.ripetizioni})
+        if (!nome.isEmpty()) Q_EMIT Salvato(nome);
+    Ricorda_file(esito.record, esito.analisi);
     if (esito.Riuscito()) {
         if (giornale_ != nullptr) giornale_->Serie_salvata();
         return true;
@@ -108,6 +112,27 @@ bool Salvataggi::Salva_automatico() {
                                   "solo.")
                        .arg(QDir::toNativeSeparators(giornale));
     avvisi_.Mostra(testo, Avvisi::Icona::Critico);
+    return false;
+}
+
+void Salvataggi::Ricorda_file(const QString& record, const QString& analisi) {
+    if (!record.isEmpty() && !s_.Serie.File_record.contains(record)) s_.Serie.File_record << record;
+    if (!analisi.isEmpty() && !s_.Serie.File_analisi.contains(analisi))
+        s_.Serie.File_analisi << analisi;
+}
+
+bool Salvataggi::Aggiorna_file_serie() {
+    const Record_test record = Record_della_serie(s_, lista_);
+    QStringList errori;
+    for (const QString& nome : std::as_const(s_.Serie.File_record))
+        if (auto errore = Scrivi_record(nome, record))
+            errori << QDir::toNativeSeparators(nome) + QStringLiteral(": ") + *errore;
+    if (analisi_ != nullptr)
+        for (const QString& nome : std::as_const(s_.Serie.File_analisi))
+            if (auto errore = Salva_analisi(nome, *analisi_, locale_))
+                errori << QDir::toNativeSeparators(nome) + QStringLiteral(": ") + *errore;
+    if (errori.isEmpty()) return true;
+    avvisi_.Mostra(errori.join(QLatin1Char('\n')), Avvisi::Icona::Critico);
     return false;
 }
 
@@ -149,5 +174,12 @@ void Salvataggi::Salva_file_intero_con_nome(QWidget* padre) {
                                    QStringLiteral("csv")});
     if (nome.isEmpty()) return;
     nome = Con_estensione_csv(nome);
-    Scrivi_campioni(nome, adesso);
+    if (!Scrivi_campioni(nome, adesso)) return;
+    const QString record = Nome_file_record(nome);
+    if (auto errore = Scrivi_record(record, Record_della_serie(s_, lista_))) {
+        avvisi_.Mostra(QDir::toNativeSeparators(record) + QStringLiteral(": ") + *errore,
+                       Avvisi::Icona::Critico);
+        return;
+    }
+    Ricorda_file(record, QString());
 }

@@ -65,6 +65,10 @@ public:
     bool Segnala_serie_non_salvata();
     // The journal of the acquisition could not be written: the operator is told once.
     void Segnala_errore_giornale();
+    // The coach changed the note, the RPE or what is left out of the set in memory: its
+    // records and analysis files written so far are written again. False (and told) when
+    // one could not be.
+    bool Aggiorna_file_serie();
     // "Salva dati con nome...": the summary under a chosen name. A failure gives
     // "ERR 0182 : " and the reason; a cancelled dialog nothing.
     void Salva_dati_con_nome(QWidget* padre);
@@ -78,6 +82,8 @@ Q_SIGNALS:
     void Serie_senza_dati();
 
 private:
+    // A record or analysis file of the set in memory, to keep up to date.
+    void Ricorda_file(const QString& record, const QString& analisi);
     // Where the save dialogs open: the set's athlete folder, else the current one.
     QString Cartella_dialogo() const;
     bool Scrivi_campioni(QString& nome, const QDateTime& adesso);

@@ -30,6 +30,10 @@ const char* Nome_evento(Evento_giornale evento) {
         return "azzera";
     case Evento_giornale::Salvataggio:
         return "salvata";
+    case Evento_giornale::Esclusione:
+        return "esclusa=";
+    case Evento_giornale::Inclusione:
+        return "inclusa=";
     }
     return "";
 }
@@ -61,6 +65,8 @@ QByteArray Componi_intestazione(const Intestazione_giornale& i) {
     riga("cartella_dati", Valore(d.Cartella_dati));
     riga("inizio", i.inizio.toString(Qt::ISODateWithMs).toUtf8());
     riga("registrazione", i.registrazione ? "1" : "0");
+    riga("nota", Valore(i.serie.Nota));
+    riga("velocita_riferimento", QByteArray::number(int(i.serie.Riferimento)));
     testo += "---\n";
     return testo;
 }
@@ -92,7 +98,7 @@ void Giornale_serie::Acquisizione_iniziata() {
     intestazione.fattore_posizione = s_.Fattore_posizione;
     intestazione.fattore_tempo = s_.Fattore_tempo;
     intestazione.serie = s_.Serie;
-    intestazione.inizio = QDateTime::currentDateTime();
+    intestazione.inizio = s_.Serie.Inizio;
     intestazione.registrazione = s_.Memo_attivo;
     // One name per start; a second start within the same millisecond gets a suffix.
     const QString base = QDir(cartella_).filePath(
@@ -131,9 +137,16 @@ void Giornale_serie::Record_ricevuti(std::span<const std::uint8_t> record) {
     if (s_.Memo_attivo) non_salvati_ = true;
 }
 
-void Giornale_serie::Evento(Evento_giornale evento) {
+void Giornale_serie::Evento(Evento_giornale evento, int numero) {
     if (!aperto_) return;
-    testo_->Accoda(QByteArray::number(numero_record_) + ' ' + Nome_evento(evento) + '\n');
+    QByteArray riga = QByteArray::number(numero_record_) + ' ' + Nome_evento(evento);
+    if (evento == Evento_giornale::Esclusione || evento == Evento_giornale::Inclusione)
+        riga += QByteArray::number(numero);
+    testo_->Accoda(riga + '\n');
+}
+
+void Giornale_serie::Esclusione_cambiata(int riga, bool esclusa) {
+    Evento(esclusa ? Evento_giornale::Esclusione : Evento_giornale::Inclusione, riga + 1);
 }
 
 void Giornale_serie::Registrazione_cambiata(bool accesa) {

@@ -39,7 +39,14 @@ struct Intestazione_giornale {
 };
 
 // Operator actions, as the journal writes them.
-enum class Evento_giornale { Registrazione_accesa, Registrazione_spenta, Azzeramento, Salvataggio };
+enum class Evento_giornale {
+    Registrazione_accesa,
+    Registrazione_spenta,
+    Azzeramento,
+    Salvataggio,
+    Esclusione, // a repetition left out (its number goes with the event)
+    Inclusione  // a repetition taken back
+};
 
 // The text file's first part: a first line and "key=value" lines, UTF-8, then "---".
 QByteArray Componi_intestazione(const Intestazione_giornale& intestazione);
@@ -59,6 +66,7 @@ public:
     void Registrazione_cambiata(bool accesa) override;
     void Misura_azzerata() override;
     void Acquisizione_finita() override;
+    void Esclusione_cambiata(int riga, bool esclusa) override;
 
     // The set in memory is saved whole (its files written and synced): the journal no
     // longer needs what came before; once the acquisition has ended it is deleted, unless
@@ -82,7 +90,7 @@ public:
     std::optional<QString> Prendi_errore();
 
 private:
-    void Evento(Evento_giornale evento);
+    void Evento(Evento_giornale evento, int numero = 0);
     void Chiudi();
     void Elimina();
     void Segna_errore(const std::optional<QString>& errore);

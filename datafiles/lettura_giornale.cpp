@@ -25,11 +25,19 @@ QString Testo(const QByteArray& valore) {
     return uscita;
 }
 
-std::optional<Evento_giornale> Evento_da_testo(const QByteArray& testo) {
+std::optional<Evento_giornale> Evento_da_testo(const QByteArray& testo, int& numero) {
     if (testo == "registrazione=1") return Evento_giornale::Registrazione_accesa;
     if (testo == "registrazione=0") return Evento_giornale::Registrazione_spenta;
     if (testo == "azzera") return Evento_giornale::Azzeramento;
     if (testo == "salvata") return Evento_giornale::Salvataggio;
+    for (const auto& [prefisso, evento] :
+         {std::pair{QByteArrayLiteral("esclusa="), Evento_giornale::Esclusione},
+          std::pair{QByteArrayLiteral("inclusa="), Evento_giornale::Inclusione}}) {
+        if (!testo.startsWith(prefisso)) continue;
+        bool ok = false;
+        numero = testo.mid(prefisso.size()).toInt(&ok);
+        if (ok && numero >= 1) return evento;
+    }
     return std::nullopt;
 }
 
@@ -75,6 +83,10 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
     i.hid = collegamento == "hid";
     i.inizio = QDateTime::fromString(QString::fromUtf8(valori.value("inizio")), Qt::ISODateWithMs);
     i.registrazione = valori.value("registrazione") == "1";
+    i.serie.Nota = Testo(valori.value("nota"));
+    const int riferimento = valori.value("velocita_riferimento", "0").toInt();
+    if (riferimento >= 0 && riferimento <= int(Velocita_riferimento::Vpropulsiva))
+        i.serie.Riferimento = Velocita_riferimento(riferimento);
     d.Squadra = Testo(valori.value("squadra"));
     d.Atleta = Testo(valori.value("atleta"));
     d.Esercizio = Testo(valori.value("esercizio"));
@@ -97,9 +109,10 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
         const qsizetype spazio = riga.indexOf(' ');
         bool ok = false;
         const qint64 dopo = riga.left(spazio).toLongLong(&ok);
-        const auto evento = Evento_da_testo(riga.mid(spazio + 1));
+        int ripetizione = 0;
+        const auto evento = Evento_da_testo(riga.mid(spazio + 1), ripetizione);
         if (spazio <= 0 || !ok || dopo < 0 || !evento) continue;
-        letto.eventi.push_back({dopo, *evento});
+        letto.eventi.push_back({dopo, *evento, ripetizione});
     }
 
     QString record = nome;
@@ -121,8 +134,11 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
     s.Fattore_tempo = i.fattore_tempo;
     s.Dati_esercizio = i.serie.Dati_esercizio;
     s.Soglia_perdita = i.serie.Soglia_perdita;
+    s.Riferimento = i.serie.Riferimento;
+    s.Nota = i.serie.Nota;
     s.Memo_attivo = i.registrazione;
     motore.Inizia_acquisizione();
+    s.Serie.Inizio = i.inizio; // the set's own start, not the replay's
 
     QFile file(giornale.file_record);
     if (giornale.numero_record > 0 && !file.open(QIODevice::ReadOnly))
@@ -170,6 +186,10 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
             break;
         case Evento_giornale::Salvataggio:
             non_salvati = false;
+            break;
+        case Evento_giornale::Esclusione:
+        case Evento_giornale::Inclusione:
+            motore.Imposta_esclusa(e.numero, e.evento == Evento_giornale::Esclusione);
             break;
         }
     }

@@ -15,6 +15,7 @@ class Motore_misura;
 struct Evento_letto {
     std::int64_t dopo_record = 0; // records that came before the action
     Evento_giornale evento{};
+    int numero = 0; // the repetition left out or taken back
 };
 
 struct Giornale_letto {

@@ -46,8 +46,16 @@ QStringList Campi(const QByteArray& riga) {
     return campi;
 }
 
+// The analysis file's last column, since the coach could leave repetitions out; files of
+// earlier versions end before it.
+const QString Titolo_esclusa = QStringLiteral("Esclusa");
+constexpr int Campo_esclusa_analisi = 7;
+
 // Case aside; "N°Rip" also as a file re-saved in UTF-8 spells it when read in the code page.
-bool Sono_titoli(const QStringList& campi, const QStringList& titoli) {
+bool Sono_titoli(QStringList campi, const QStringList& titoli) {
+    if (titoli == Titoli_analisi && campi.size() == titoli.size() + 1 &&
+        campi.last().trimmed().compare(Titolo_esclusa, Qt::CaseInsensitive) == 0)
+        campi.removeLast();
     if (campi.size() != titoli.size()) return false;
     for (qsizetype i = 0; i < campi.size(); ++i) {
         const QString c = campi[i].trimmed();
@@ -220,6 +228,10 @@ std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& di
     const QChar separatore = Separatore_decimale(numeri);
     std::optional<double> migliore;
     for (const Riga_file& r : righe) {
+        // A repetition the coach left out counts for nothing built on the tests.
+        if (r.campi.size() > Campo_esclusa_analisi &&
+            r.campi[Campo_esclusa_analisi].trimmed() == QLatin1String("1"))
+            continue;
         const QString testo =
             r.campi.size() > Campo_vmedia_analisi ? r.campi[Campo_vmedia_analisi] : QString();
         const auto vmedia = Numero(testo, separatore);

@@ -7,7 +7,7 @@
 
 namespace {
 const QString Titoli = QStringLiteral("N\u00B0Rip;Vmedia;Vpropulsiva;Durata propulsiva;"
-                                      "Potenza media;Potenza max;Perdita %;");
+                                      "Potenza media;Potenza max;Perdita %;Esclusa;");
 const QString Fine_riga = QStringLiteral("\r\n");
 } // namespace
 
@@ -28,7 +28,7 @@ std::optional<QString> Salva_analisi(const QString& nome_file,
         for (const float valore : {a.Vmedia, a.Vpropulsiva, a.Durata_propulsiva, a.Potenza_media,
                                    a.Potenza_max, a.Perdita})
             testo += Formatta(valore, "0.00", locale) + QLatin1Char(';');
-        testo += Fine_riga;
+        testo += (a.Esclusa ? QStringLiteral("1;") : QStringLiteral("0;")) + Fine_riga;
     }
     return Scrivi_file_intero(nome_file, Testo_in_1252(testo));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The analysis file written beside each summary file: a title line, then one line per
 // repetition with its true mean and propulsive velocity (mm/s), propulsive duration (s),
-// mean and highest power (W) and velocity loss (%). The summary's conventions: every
+// mean and highest power (W), velocity loss (%) and whether the coach left it out (1/0,
+// "Esclusa"; files of older versions lack that column). The summary's conventions: every
 // field followed by ";", the regional decimal separator, CR LF line ends, windows-1252.
 
 #include "stream/analisi_ripetizione.h"

@@ -1,6 +1,7 @@
 #include "datafiles/salva_serie.h"
 
 #include "datafiles/nomi_file.h"
+#include "datafiles/record_test.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
@@ -27,10 +28,11 @@ Esito_serie Salva_serie(const Sessione& s, const Lista_valori& lista,
     base = cartella + QLatin1Char('/') + base;
     const auto Nomi = [](const QString& b) {
         const QString ripetizioni = b + Suffisso_ripetizioni + QStringLiteral(".csv");
-        return std::array<QString, 3>{b + QStringLiteral(".csv"), ripetizioni,
-                                      Nome_file_analisi(ripetizioni)};
+        const QString campioni = b + QStringLiteral(".csv");
+        return std::array<QString, 4>{campioni, ripetizioni, Nome_file_analisi(ripetizioni),
+                                      Nome_file_record(campioni)};
     };
-    std::array<QString, 3> nomi = Nomi(base);
+    std::array<QString, 4> nomi = Nomi(base);
     for (int n = 2;
          std::any_of(nomi.begin(), nomi.end(), [](const QString& f) { return QFile::exists(f); });
          ++n)
@@ -46,13 +48,24 @@ Esito_serie Salva_serie(const Sessione& s, const Lista_valori& lista,
         }
     };
     QString nome = nomi[0];
-    Esito(nome, Salva_campioni(nome, s, locale, adesso));
+    const auto errore_campioni = Salva_campioni(nome, s, locale, adesso);
+    Esito(nome, errore_campioni);
+    if (!errore_campioni) {
+        esito.campioni = nome;
+        const auto errore_record = Scrivi_record(nomi[3], Record_della_serie(s, lista));
+        Esito(nomi[3], errore_record);
+        if (!errore_record) esito.record = nomi[3];
+    }
     nome = nomi[1];
     const auto errore_ripetizioni =
         Salva_ripetizioni(nome, lista, s.Serie.Dati_esercizio, locale, adesso, progresso);
     Esito(nome, errore_ripetizioni);
+    if (!errore_ripetizioni) esito.ripetizioni = nome;
     // The analysis goes only beside a summary.
-    if (analisi != nullptr && !errore_ripetizioni)
-        Esito(nomi[2], Salva_analisi(nomi[2], *analisi, locale));
+    if (analisi != nullptr && !errore_ripetizioni) {
+        const auto errore_analisi = Salva_analisi(nomi[2], *analisi, locale);
+        Esito(nomi[2], errore_analisi);
+        if (!errore_analisi) esito.analisi = nomi[2];
+    }
     return esito;
 }

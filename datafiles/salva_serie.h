@@ -1,7 +1,7 @@
 #pragma once
-// The files of a recorded set as the stop of a recording writes them: the sample file,
-// the summary beside it and the analysis beside that, in the set's athlete folder (or
-// "misure_auto"), named from the date and time. The live stop, the set given back from
+// The files of a recorded set as the stop of a recording writes them: the sample file
+// with the test's record, the summary beside it and the analysis beside that, in the set's athlete
+// folder (or "misure_auto"), named from the date and time. The live stop, the set given back from
 // its journal and the replay tool all save through here.
 
 #include "stream/analisi_ripetizione.h"
@@ -21,15 +21,17 @@ struct Sessione;
 bool Serie_vuota(const Sessione& sessione, const Lista_valori& lista);
 
 struct Esito_serie {
-    QStringList scritti; // the files written whole, in the order written
-    QString fallito;     // the first file that could not be written
+    QStringList scritti;                            // the files written whole, in the order written
+    QString campioni, record, ripetizioni, analisi; // each one's name, when it was written
+    QString fallito;                                // the first file that could not be written
     std::optional<QString> errore;
     bool Riuscito() const { return !errore; }
 };
 
-// Writes the three files of the set in memory (sessione.Serie tells whose it is). Names
-// come from `adesso`; where a file of one of the three names is there already, the set
-// gets " (2)", " (3)", ... so that nothing is overwritten. `analisi` may be null (no
+// Writes the files of the set in memory (sessione.Serie tells whose it is): the sample
+// file, the test's record beside it, the summary and the analysis. Names come from
+// `adesso`; where a file of one of the names is there already, the set gets " (2)",
+// " (3)", ... so that nothing is overwritten. `analisi` may be null (no
 // analysis file). Every file is written even when an earlier one failed.
 Esito_serie Salva_serie(const Sessione& sessione, const Lista_valori& lista,
                         const std::vector<Analisi_ripetizione>* analisi, const QLocale& locale,

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -77,6 +78,9 @@ struct Serie_t {
     QString Nota;          // the coach's note; empty: none
     float Rpe = 0;         // the effort the athlete felt, 1 to 10 in halves; 0: not given
     std::set<int> Escluse; // the repetitions left out, by their number in the list (from 1)
+    // The test's records and analysis files written so far: kept up to date when the
+    // coach changes the note, the RPE or what is left out.
+    QStringList File_record, File_analisi;
 };
 
 // What several windows and routines share for the whole run. The engine, the links and
@@ -128,6 +132,8 @@ struct Sessione {
                  QDateTime::currentDateTime(),
                  Nota,
                  0,
+                 {},
+                 {},
                  {}};
     }
 };

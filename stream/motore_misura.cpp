@@ -372,7 +372,10 @@ void Motore_misura::Azzera_misura() {
     lista_.Svuota();
     analisi_.clear();
     riferimenti_.clear();
-    s_.Serie.Escluse.clear(); // no rows, none left out
+    // No rows, none left out, and no files of them to keep up to date.
+    s_.Serie.Escluse.clear();
+    s_.Serie.File_record.clear();
+    s_.Serie.File_analisi.clear();
     alzata_.clear();
     in_alzata_ = false;
     for (Vista_misura* v : viste_) v->Misura_azzerata();

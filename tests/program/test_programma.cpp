@@ -195,7 +195,7 @@ private Q_SLOTS:
             QVERIFY2(r.Spost_conc > 350 && r.Spost_conc < 420 && r.Durata_conc > 0.55f,
                      qPrintable(QString("%1 mm in %2 s").arg(r.Spost_conc).arg(r.Durata_conc)));
         }
-        QCOMPARE(File_salvati().size(), 3);
+        QCOMPARE(File_salvati().size(), 4);
         QVERIFY2(avvisi_.elenco.isEmpty(), qPrintable(avvisi_.elenco.value(0).testo));
         scheda.terminate();
         QVERIFY(scheda.waitForFinished(3000));
@@ -265,7 +265,7 @@ private Q_SLOTS:
         hid_.Scollega({0x0461, 0x0020, "/dev/hidraw7"});
         QTRY_COMPARE(p.Principale().windowTitle(), Titolo + " Disconnesso");
         QVERIFY(!p.Stato().Acquisizione_in_corso && !c.Button_start->isChecked());
-        QCOMPARE(File_salvati().size(), 3);
+        QCOMPARE(File_salvati().size(), 4);
         QCOMPARE(avvisi_.elenco.size(), 1);
         QVERIFY(avvisi_.elenco[0].testo.contains("i dati registrati sono conservati"));
         // Plugged in again: found without a restart.
@@ -462,7 +462,8 @@ private Q_SLOTS:
         const int righe = p.Motore().Lst_valori().Righe();
         QCOMPARE(File_salvati(),
                  (QStringList{"2026  Dec 04  9.05.0 ripetizioni analisi.csv",
-                              "2026  Dec 04  9.05.0 ripetizioni.csv", "2026  Dec 04  9.05.0.csv"}));
+                              "2026  Dec 04  9.05.0 ripetizioni.csv",
+                              "2026  Dec 04  9.05.0 test.ini", "2026  Dec 04  9.05.0.csv"}));
         const QString cartella = radice_ + "/data/kinetrack/misure_auto/";
         QFile campioni(cartella + "2026  Dec 04  9.05.0.csv");
         QVERIFY(campioni.open(QIODevice::ReadOnly) && campioni.readLine() == "Kine01;\r\n");
@@ -478,14 +479,14 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 50, 5000);
         c.Button_Segnale->click();
         QVERIFY(!c.Button_start->isChecked() && !p.Stato().Acquisizione_in_corso);
-        QCOMPARE(File_salvati().size(), 6);
+        QCOMPARE(File_salvati().size(), 8);
         QVERIFY(avvisi_.elenco.isEmpty());
 
         // Recording off: nothing saved at the next stop.
         c.Button_Memo->click();
         c.Button_start->click();
         c.Button_start->click();
-        QCOMPARE(File_salvati().size(), 6);
+        QCOMPARE(File_salvati().size(), 8);
 
         // Ended by `kill` or the end of the session while recording: saved as a closed
         // window saves.
@@ -494,7 +495,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(p.Stato().Campioni.size() > 50, 5000);
         ::raise(SIGTERM);
         QTRY_VERIFY(!p.Stato().Acquisizione_in_corso);
-        QCOMPARE(File_salvati().size(), 9);
+        QCOMPARE(File_salvati().size(), 12);
         QVERIFY(!p.Principale().isVisible());
 
         scheda.terminate();
@@ -531,7 +532,7 @@ private Q_SLOTS:
         Programma p(Opzioni());
         p.Avvia();
         const QStringList file = File_salvati();
-        QCOMPARE(file.size(), 3);
+        QCOMPARE(file.size(), 4);
         QCOMPARE(QDir(recupero).entryList(QDir::Files), QStringList());
         QCOMPARE(avvisi_.elenco.size(), 2); // no board, then the set given back
         const QString messaggio = avvisi_.elenco[1].testo;
@@ -564,11 +565,11 @@ private Q_SLOTS:
         c.Button_start->click();
         QTRY_VERIFY_WITH_TIMEOUT(lista.Righe() >= 2, 15000);
         c.Button_Reset->click();
-        QCOMPARE(File_salvati().size(), 3);
+        QCOMPARE(File_salvati().size(), 4);
         QCOMPARE(lista.Righe(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(lista.Righe() >= 2, 15000);
         c.Button_Memo->click(); // off
-        QCOMPARE(File_salvati().size(), 6);
+        QCOMPARE(File_salvati().size(), 8);
         const std::size_t registrati = p.Stato().Campioni.size();
         Attendi(300);
         QCOMPARE(p.Stato().Campioni.size(), registrati); // not recorded now
@@ -577,7 +578,7 @@ private Q_SLOTS:
         // The store starts at the first sample after recording came back.
         QVERIFY(p.Stato().Campioni[1].Tempo > 0);
         c.Button_start->click();
-        QCOMPARE(File_salvati().size(), 9);
+        QCOMPARE(File_salvati().size(), 12);
         QVERIFY(avvisi_.elenco.isEmpty());
         scheda.terminate();
         QVERIFY(scheda.waitForFinished(3000));
@@ -655,7 +656,7 @@ private Q_SLOTS:
         QVERIFY(salva.Salva_automatico());
         QCOMPARE(vuote, 1);
         QCOMPARE(QDir(squadra + "Bianchi").entryList(QDir::Files), QStringList());
-        QCOMPARE(QDir(squadra + "Rossi").entryList(QDir::Files).size(), 3);
+        QCOMPARE(QDir(squadra + "Rossi").entryList(QDir::Files).size(), 4);
         const QByteArray riepilogo =
             Contenuto(squadra + "Rossi/2026  Dec 08  16.59.41 ripetizioni.csv");
         QCOMPARE(riepilogo.count("\r\nRossi;Squat;80.0; "), 4);

@@ -115,13 +115,13 @@ private Q_SLOTS:
         const QList<QByteArray> righe = f.readAll().split('\n');
         QCOMPARE(righe.size(), 2 + r.Lista().Righe());
         QCOMPARE(righe[0], QByteArray("N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;"
-                                      "Potenza media;Potenza max;Perdita %;\r"));
+                                      "Potenza media;Potenza max;Perdita %;Esclusa;\r"));
         const Analisi_ripetizione& a = r.Analisi()[1];
         QString attesa = " 2 ;";
         for (float v : {a.Vmedia, a.Vpropulsiva, a.Durata_propulsiva, a.Potenza_media,
                         a.Potenza_max, a.Perdita})
             attesa += Formatta(v, "0.00", o.locale) + ';';
-        QCOMPARE(QString::fromLatin1(righe[2]), attesa + '\r');
+        QCOMPARE(QString::fromLatin1(righe[2]), attesa + "0;\r");
         QVERIFY(attesa.contains(',') && !attesa.contains('.'));
         QVERIFY(righe.last().isEmpty());
     }
