@@ -28,6 +28,7 @@ void Motore_misura::Inizia_acquisizione() {
     s_.Fissa_serie();
     Azzera_misura();
     trama_.Azzera();
+    controllo_.Azzera();
     s_.Acquisizione_in_corso = true;
     m_.Disegno_abilitato = true;
     m_.Tempo_corrente = 0;
@@ -68,6 +69,7 @@ void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
     }
     for (std::size_t j = 0; j < conteggio; ++j) {
         const Conteggi c = *Leggi_record_seriale(record, j); // whole records only
+        Controlla_record(c);
         posizioni_[j] = Posizione_mm(c.posizione, s_.Fattore_posizione);
         Spostamento(posizioni_[j], 0);
         tempi_[j] = Tempo_ms(c.tempo, s_.Fattore_tempo);
@@ -82,6 +84,7 @@ void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
     for (; letti < Record_per_report; ++letti) {
         const auto conteggi = Leggi_record_hid(report, letti);
         if (!conteggi) break; // a short report: only its whole records count
+        Controlla_record(*conteggi);
         posizioni[letti] = Posizione_mm(conteggi->posizione, s_.Fattore_posizione);
         tempi[letti] = Tempo_ms(conteggi->tempo, s_.Fattore_tempo);
         // The record as the serial link carries it: position count, then time count.
@@ -188,6 +191,11 @@ void Motore_misura::Rielabora_blocco(std::span<const Campione> campioni) {
         {posizioni_.data(), conteggio}, {velocita_.data(), conteggio}, {tempi_.data(), conteggio}};
     for (Vista_misura* v : viste_)
         if (v->Vuole_campioni()) v->Campioni_aggiunti(blocco);
+}
+
+void Motore_misura::Controlla_record(const Conteggi& c) {
+    if (controllo_.Controlla(c.posizione, c.tempo, s_.Fattore_posizione, s_.Fattore_tempo))
+        for (Vista_misura* v : viste_) v->Flusso_disturbato(controllo_.Disturbi());
 }
 
 bool Motore_misura::Disegno_richiesto() const {
