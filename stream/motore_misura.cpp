@@ -1,5 +1,6 @@
 #include "stream/motore_misura.h"
 
+#include "platform/memoria.h"
 #include "stream/decodifica.h"
 
 #include <algorithm>
@@ -353,4 +354,7 @@ void Motore_misura::Azzera_misura() {
     alzata_.clear();
     in_alzata_ = false;
     for (Vista_misura* v : viste_) v->Misura_azzerata();
+    // The listeners have let go of their samples too: what a long set took goes back to
+    // the system, not only to the allocator.
+    Restituisci_memoria_libera();
 }
