@@ -49,6 +49,8 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
 
     grafici_[0] = new Grafico_misura(Progetto_grafico_tempo(), this);
     grafici_[1] = new Grafico_misura(Progetto_grafico_ripetizioni(), this);
+    for (int plot : {Tempo::Plot_velocita, Tempo::Plot_posizione})
+        grafici_[0]->Imposta_sfoltimento(plot, Tempo::Sfoltimento_s);
     for (int i = 0; i < 2; ++i) {
         grafici_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Grafico_%1").arg(i));
         connect(grafici_[static_cast<std::size_t>(i)], &Grafico_misura::Cliccato, this,

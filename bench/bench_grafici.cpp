@@ -6,10 +6,15 @@
 // repetition to its row, slider and display.
 //
 //   bench_grafici [seconds of stream, default 60] [rates..., default 2000 8000]
+//                 [--registrazione] [--giornale]
+//
+// --registrazione records the set (as MEMO DATI); --giornale runs each rate twice,
+// recording, without and then with the set's journal written to a temporary folder.
 
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "board/flusso_scheda.h"
+#include "datafiles/giornale_serie.h"
 #include "device/collegamento_seriale.h"
 #include "platform/grafico.h"
 #include "platform/porta_memoria.h"
@@ -18,13 +23,16 @@
 #include "stream/motore_misura.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,6 +49,16 @@ double Percentile(std::vector<double> v, double p) {
     return v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
 }
 
+// Counts the samples the engine hands to the listeners that draw.
+class Conta_disegnati : public Vista_misura {
+public:
+    bool Vuole_campioni() const override { return true; }
+    void Campioni_aggiunti(const Blocco_campioni& blocco) override {
+        campioni += static_cast<long>(blocco.posizioni.size());
+    }
+    long campioni = 0;
+};
+
 // Timestamps the paints of a widget.
 class Osservatore_pittura : public QObject {
 public:
@@ -56,9 +74,10 @@ public:
     }
 };
 
-void Esegui(double durata_s, double frequenza) {
+void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale) {
     QTemporaryDir cartella;
     Sessione s;
+    s.Memo_attivo = registrazione;
     s.Cartella_applicazione = cartella.path();
     s.Usa_seriale = true;
     s.Dati_esercizio.Vmax = 1000;
@@ -67,6 +86,13 @@ void Esegui(double durata_s, double frequenza) {
     Frm_grafici frm(s, QLocale::c());
     Motore_misura motore(s, QLocale::c());
     motore.Aggiungi_vista(frm);
+    Conta_disegnati disegnati_vista;
+    motore.Aggiungi_vista(disegnati_vista);
+    Giornale_serie giornale_serie(s);
+    if (giornale) {
+        giornale_serie.Imposta_cartella(cartella.filePath(Cartella_giornali));
+        motore.Aggiungi_vista(giornale_serie);
+    }
     frm.Imposta_lista(&motore.Lst_valori());
     frm.resize(1600, 750);
     frm.riposiziona();
@@ -126,25 +152,22 @@ void Esegui(double durata_s, double frequenza) {
         if (!record.empty()) {
             // How late these records are handed over: the oldest one was due at its time.
             ritardo_max_ms = std::max(ritardo_max_ms, (t_flusso - record.front().istante_s) * 1e3);
-            const int punti_prima = tempo.Punti(Tempo::Plot_velocita);
+            const long disegnati_prima = disegnati_vista.campioni;
             const int attesa_prima = porta.Byte_in_attesa();
             arrivo_corrente_ms = t_flusso * 1e3;
             massimo_arretrato =
                 std::max(massimo_arretrato, porta.Byte_in_attesa() + static_cast<int>(byte.size()));
             porta.Ricevi(QByteArray(reinterpret_cast<const char*>(byte.data()),
                                     static_cast<qsizetype>(byte.size())));
-            const int punti_dopo = tempo.Punti(Tempo::Plot_velocita);
             campioni += static_cast<long>(record.size());
             // Records decoded by this arrival (1 to 12 bytes always wait for the next).
             const long elaborati =
                 (attesa_prima + static_cast<long>(byte.size()) - porta.Byte_in_attesa()) / 6;
-            if (punti_dopo >= punti_prima) { // else the time graph was cleared meanwhile
-                const long nuovi = punti_dopo - punti_prima;
-                disegnati += nuovi;
-                non_disegnati += elaborati - nuovi;
-                if (nuovi < elaborati) ++episodi_persi;
-                if (nuovi > 0) arrivi_non_mostrati.push_back(arrivo_corrente_ms);
-            }
+            const long nuovi = disegnati_vista.campioni - disegnati_prima;
+            disegnati += nuovi;
+            non_disegnati += elaborati - nuovi;
+            if (nuovi < elaborati) ++episodi_persi;
+            if (nuovi > 0) arrivi_non_mostrati.push_back(arrivo_corrente_ms);
         }
         // The UI thread sleeps until the next millisecond, processing events meanwhile.
         QEventLoop ciclo;
@@ -155,8 +178,11 @@ void Esegui(double durata_s, double frequenza) {
     const double cpu = Cpu_s() - cpu_iniziale;
     const int ridisegni = tempo.Ridisegni() - ridisegni_iniziali;
 
-    std::printf("\n== %.0f records/s for %.1f s of stream (%ld samples, %d rows) ==\n", frequenza,
-                durata_s, campioni, frm.Valori().Righe());
+    std::printf("\n== %.0f records/s for %.1f s of stream (%ld samples, %d rows)%s%s ==\n",
+                frequenza, durata_s, campioni, frm.Valori().Righe(),
+                registrazione ? ", recording" : "", giornale ? ", journal" : "");
+    std::printf("time graph points kept         : %d of %ld samples\n",
+                tempo.Punti(Tempo::Plot_velocita), campioni);
     std::printf("CPU per second of stream      : %.1f ms (%.1f %% of one core)\n",
                 cpu / durata_s * 1e3, cpu / parete_s * 100);
     std::printf("redraws per second            : %.1f (%d in %.2f s)\n", ridisegni / parete_s,
@@ -177,6 +203,18 @@ void Esegui(double durata_s, double frequenza) {
     std::printf("repetition -> slider painted  : median %.1f ms, worst %.1f ms (%zu rows)\n",
                 Percentile(pittura.attese, 0.5), Percentile(pittura.attese, 1.0),
                 pittura.attese.size());
+    if (giornale) {
+        motore.Fine_acquisizione();
+        const QStringList file =
+            QDir(giornale_serie.Cartella()).entryList({QStringLiteral("*.ktr")}, QDir::Files);
+        const qint64 byte_giornale =
+            file.isEmpty() ? 0
+                           : QFileInfo(QDir(giornale_serie.Cartella()).filePath(file[0])).size();
+        std::printf("journal                       : %lld bytes (%lld records)%s\n",
+                    static_cast<long long>(byte_giornale),
+                    static_cast<long long>(byte_giornale / 6),
+                    giornale_serie.Prendi_errore() ? ", with an error" : "");
+    }
     std::fflush(stdout);
 }
 
@@ -186,10 +224,24 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     double durata = 60;
     std::vector<double> frequenze;
-    if (argc > 1) durata = std::max(1.0, QString::fromLocal8Bit(argv[1]).toDouble());
-    for (int i = 2; i < argc; ++i) frequenze.push_back(QString::fromLocal8Bit(argv[i]).toDouble());
+    bool registrazione = false, giornale = false;
+    bool prima_cifra = true;
+    for (int i = 1; i < argc; ++i) {
+        const QString argomento = QString::fromLocal8Bit(argv[i]);
+        if (argomento == QLatin1String("--registrazione"))
+            registrazione = true;
+        else if (argomento == QLatin1String("--giornale"))
+            giornale = true;
+        else if (std::exchange(prima_cifra, false))
+            durata = std::max(1.0, argomento.toDouble());
+        else
+            frequenze.push_back(argomento.toDouble());
+    }
     if (frequenze.empty()) frequenze = {2000, 8000};
-    for (double f : frequenze)
-        if (f > 0) Esegui(durata, f);
+    for (double f : frequenze) {
+        if (f <= 0) continue;
+        if (giornale) Esegui(durata, f, true, false);
+        Esegui(durata, f, registrazione || giornale, giornale);
+    }
     return 0;
 }

@@ -207,14 +207,6 @@ void Riproduzione::Esegui(const QByteArray& cattura) {
         motore_.Report_hid({dati + inizio, Byte_report_hid});
 }
 
-float Riproduzione::Salto_massimo_mm() const {
-    const auto& campioni = sessione_.Campioni;
-    float salto = 0;
-    for (std::size_t i = 1; i < campioni.size(); ++i)
-        salto = std::max(salto, std::abs(campioni[i].Posizione - campioni[i - 1].Posizione));
-    return salto;
-}
-
 std::optional<QString> Riproduzione::Esegui_giornale(const QString& file,
                                                      const std::function<void()>& a_ogni_parte) {
     Giornale_letto letto;
@@ -324,11 +316,18 @@ int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream
     errori.flush();
     Riproduzione riproduzione(opzioni);
     riproduzione.Esegui(cattura);
-    if (const float salto = riproduzione.Salto_massimo_mm(); salto > Salto_impossibile_mm) {
+    if (const Disturbo_flusso& d = riproduzione.Disturbi(); d.Disturbato()) {
+        // Garbled or lost bytes, or a capture of the other link read as this one's.
         const bool hid = opzioni.collegamento == Collegamento::Hid;
-        errori << "kinetrack-replay: " << opzioni.ingresso
-               << ": posizioni impossibili per la scheda (un salto di " << qRound(salto)
-               << " mm tra due record): la cattura non sembra del collegamento "
+        errori << "kinetrack-replay: " << opzioni.ingresso << ": ";
+        if (d.salti > 0)
+            errori << "posizioni impossibili per la scheda (un salto di "
+                   << qRound(d.salto_massimo_mm) << " mm tra due record)";
+        else
+            errori << "tempi impossibili per la scheda (" << d.tempi
+                   << " record con un passo nullo o di oltre " << qRound(Passo_massimo_ms / 1000.0f)
+                   << " s)";
+        errori << ": il flusso è disturbato o la cattura non è del collegamento "
                << (hid ? "hid" : "serial") << ", provare --link " << (hid ? "serial" : "hid")
                << '\n';
         errori.flush();

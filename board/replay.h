@@ -82,8 +82,8 @@ public:
     const Lista_valori& Lista() const { return motore_.Lst_valori(); }
     const std::vector<Colore>& Colori() const { return vista_.colori; }
     const std::vector<Analisi_ripetizione>& Analisi() const { return motore_.Analisi(); }
-    // The largest change of position between two recorded samples, in mm.
-    float Salto_massimo_mm() const;
+    // What the capture held that the board cannot send (the engine's own check).
+    const Disturbo_flusso& Disturbi() const { return motore_.Disturbi(); }
 
 private:
     Opzioni_replay opzioni_;
@@ -91,10 +91,6 @@ private:
     Vista_colori vista_;
     Motore_misura motore_;
 };
-
-// More than this between two records is no movement of the bar: the capture was decoded
-// as the wrong link's.
-inline constexpr float Salto_impossibile_mm = 2000;
 
 // "giallo", "verde" or "rosso".
 QString Nome_colore(Colore colore);

@@ -2,6 +2,7 @@
 
 #include "acquisition/frm_cmd.h"
 #include "acquisition/salvataggi.h"
+#include "acquisition/sorveglianza_flusso.h"
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/frm_profilo.h"
@@ -51,6 +52,13 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     // a 1024 x 600 laptop screen leaves inside a window frame.
     setMinimumSize(960, 520);
     statusBar()->addPermanentWidget(Lbl_cartella);
+    // What is wrong with the board's stream, on a warning ground, beside the file saved.
+    Lbl_flusso = new Etichetta_accorciata(this);
+    Lbl_flusso->setObjectName(QStringLiteral("Lbl_flusso"));
+    Lbl_flusso->setAutoFillBackground(true);
+    Lbl_flusso->setContentsMargins(6, 0, 6, 0);
+    Lbl_flusso->hide();
+    statusBar()->addWidget(Lbl_flusso);
     // Nearly the whole screen, leaving room for the window frame; the start-up then
     // maximizes it where the window manager can.
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
@@ -85,6 +93,9 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
         Lbl_salvato->setText(
             QStringLiteral("La serie non ha registrato dati: nessun file salvato."));
     });
+    Sorveglianza = new Sorveglianza_flusso(this);
+    motore.Aggiungi_vista(*Sorveglianza);
+    connect(Sorveglianza, &Sorveglianza_flusso::Avviso_cambiato, this, &Frm_main::Mostra_flusso);
     Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, avvisi, area);
     connect(Comandi, &Frm_cmd::Cronometro_richiesto, this, &Frm_main::Mostra_cronometro);
     connect(Comandi, &Frm_cmd::Vista_cambiata, this, &Frm_main::Aggiorna_spunte);
@@ -94,6 +105,21 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     Intestazione->show();
     Grafici->show();
     Comandi->show();
+}
+
+void Frm_main::Mostra_flusso(const QString& testo, bool allarme) {
+    QPalette p = palette();
+    if (allarme) {
+        p.setColor(QPalette::Window, QColor(255, 140, 0));
+        p.setColor(QPalette::WindowText, Qt::black);
+    }
+    Lbl_flusso->setPalette(p);
+    QFont f = font();
+    f.setBold(allarme);
+    Lbl_flusso->setFont(f);
+    Lbl_flusso->setText(testo);
+    Lbl_flusso->setToolTip(testo);
+    Lbl_flusso->setVisible(!testo.isEmpty());
 }
 
 Frm_utente* Frm_main::Mostra_configurazione() {

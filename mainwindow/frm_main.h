@@ -25,6 +25,7 @@ class Frm_utente;
 class Motore_misura;
 class Protocollo;
 class Salvataggi;
+class Sorveglianza_flusso;
 struct Sessione;
 
 class Frm_main : public QMainWindow, public Avvisi {
@@ -58,6 +59,8 @@ public:
     Frm_crono* Mostra_cronometro();
     // "Informazioni su...": the version, the data folder and the settings file.
     void Mostra_informazioni();
+    // The line about the board's stream; on a warning ground when `allarme`.
+    void Mostra_flusso(const QString& testo, bool allarme);
     // "Analisi serie": the set's repetitions analysed, the open window brought to the front.
     Frm_analisi* Mostra_analisi();
     // "Profilo carico-velocità...": the current athlete's profile for the current exercise.
@@ -82,6 +85,9 @@ public:
 
     Etichetta_accorciata* Lbl_cartella = nullptr;
     Etichetta_accorciata* Lbl_salvato = nullptr; // the last file saved
+    // The board's stream during a set: disturbed, silent, back (Sorveglianza_flusso).
+    Etichetta_accorciata* Lbl_flusso = nullptr;
+    Sorveglianza_flusso* Sorveglianza = nullptr;
     Frm_intestazione* Intestazione = nullptr;
     Frm_grafici* Grafici = nullptr;
     Frm_cmd* Comandi = nullptr;

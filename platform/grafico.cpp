@@ -150,11 +150,12 @@ void Grafico_misura::Accoda(int plot, const double* valori, int quanti, double p
     if (!g || quanti <= 0) return;
     auto dati = g->data();
     double x = dati->isEmpty() ? -passo_x : (dati->constEnd() - 1)->key;
-    for (int i = 0; i < quanti; ++i) {
+    punti_.resize(static_cast<std::size_t>(quanti));
+    for (std::size_t i = 0; i < punti_.size(); ++i) {
         x += passo_x;
-        dati->add(QCPGraphData(x, valori[i]));
+        punti_[i] = {x, valori[i]};
     }
-    Ridisegna();
+    Accoda_punti_(plot, punti_);
 }
 
 void Grafico_misura::Accoda_passi(int plot, std::span<const double> valori,
@@ -164,13 +165,59 @@ void Grafico_misura::Accoda_passi(int plot, std::span<const double> valori,
     if (!g || quanti == 0) return;
     auto dati = g->data();
     double x = dati->isEmpty() ? 0.0 : (dati->constEnd() - 1)->key;
-    QVector<QCPGraphData> punti(static_cast<qsizetype>(quanti));
+    punti_.resize(quanti);
     for (std::size_t i = 0; i < quanti; ++i) {
         const double passo = std::abs(static_cast<double>(passi_ms[i])) / 1000.0;
         x = dati->isEmpty() && i == 0 ? 0.0 : x + passo;
-        punti[static_cast<qsizetype>(i)] = QCPGraphData(x, valori[i]);
+        punti_[i] = {x, valori[i]};
     }
-    dati->add(punti, true); // in X order already
+    Accoda_punti_(plot, punti_);
+}
+
+void Grafico_misura::Imposta_sfoltimento(int plot, double larghezza) {
+    if (!grafico_(plot)) return;
+    sfoltiti_.resize(grafici_.size());
+    auto& sf = sfoltiti_[static_cast<std::size_t>(plot - 1)];
+    if (larghezza > 0)
+        sf.emplace(Sfoltito{Sfoltimento(larghezza)});
+    else
+        sf.reset();
+    // What the plot holds now stays as it is; the thinning starts with the next point.
+}
+
+Grafico_misura::Sfoltito* Grafico_misura::sfoltito_(int plot) {
+    const auto indice = static_cast<std::size_t>(plot - 1);
+    if (plot < 1 || indice >= sfoltiti_.size() || !sfoltiti_[indice]) return nullptr;
+    return &*sfoltiti_[indice];
+}
+
+void Grafico_misura::Accoda_punti_(int plot, const std::vector<Punto_xy>& punti) {
+    auto dati = grafico_(plot)->data();
+    Sfoltito* sf = sfoltito_(plot);
+    // One point at a time: each is appended even when its X equals the last one's (a
+    // block added at once would be merged with the whole plot, or put before it).
+    if (!sf) {
+        for (const Punto_xy& p : punti) dati->add(QCPGraphData(p.x, p.y));
+        Ridisegna();
+        return;
+    }
+    chiusi_.clear();
+    for (const Punto_xy& p : punti) sf->sfoltimento.Aggiungi(p, chiusi_);
+    // The open bucket's points were provisional: they go, and come back as they are now.
+    if (sf->aperti > 0) {
+        const int tenuti = dati->size() - sf->aperti;
+        // Moved past every other key, then cut off: keys equal to the last kept one stay.
+        for (auto it = dati->end() - sf->aperti; it != dati->end(); ++it)
+            it->key = std::numeric_limits<double>::max();
+        dati->removeAfter(tenuti > 0 ? dati->at(tenuti - 1)->key
+                                     : std::numeric_limits<double>::lowest());
+    }
+    for (const Punto_xy& p : chiusi_) dati->add(QCPGraphData(p.x, p.y));
+    std::array<Punto_xy, 4> aperti;
+    sf->aperti = sf->sfoltimento.Aperti(aperti);
+    for (int i = 0; i < sf->aperti; ++i)
+        dati->add(QCPGraphData(aperti[static_cast<std::size_t>(i)].x,
+                               aperti[static_cast<std::size_t>(i)].y));
     Ridisegna();
 }
 
@@ -202,7 +249,15 @@ bool Grafico_misura::Valore_vicino(int plot, double x, double& valore) const {
 }
 
 void Grafico_misura::Cancella_dati() {
-    for (QCPGraph* g : grafici_) g->data()->clear();
+    for (QCPGraph* g : grafici_) {
+        g->data()->clear();
+        g->data()->squeeze(); // a long set's memory goes back
+    }
+    for (auto& sf : sfoltiti_)
+        if (sf) {
+            sf->sfoltimento.Azzera();
+            sf->aperti = 0;
+        }
     segui_ = true;
     Imposta_intervallo_interno_(asse_x_(), base_x_min_, base_x_max_);
     Ridisegna();

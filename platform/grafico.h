@@ -6,10 +6,12 @@
 // change asks for a redraw, and redraws are at least Intervallo_ridisegno_ms apart.
 
 #include "platform/grafico_progetto.h"
+#include "platform/sfoltimento.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -41,7 +43,11 @@ public:
     void Accoda_passi(int plot, std::span<const double> valori, std::span<const float> passi_ms);
     // One value to each of plots 1..quanti, X step 1.
     void Accoda_multiplo(const double* valori, int quanti);
-    int Punti(int plot) const;
+    // Plot `plot` keeps, of every `larghezza` of X, only the first, lowest, highest and
+    // last point (Sfoltimento): an hour of samples then takes little memory and draws the
+    // same line. The newest point is always kept as it comes. 0: every point is kept.
+    void Imposta_sfoltimento(int plot, double larghezza);
+    int Punti(int plot) const; // points kept
     double Ultima_x(int plot) const;
     // Value of the point of `plot` nearest to `x`; false when the plot is empty.
     bool Valore_vicino(int plot, double x, double& valore) const;
@@ -109,8 +115,17 @@ private:
         QCPAxis* asse = nullptr;
     };
 
+    // A plot's thinning, and how many of its last points stand for the bucket still open
+    // (they are replaced as the bucket grows).
+    struct Sfoltito {
+        Sfoltimento sfoltimento;
+        int aperti = 0;
+    };
+
     QCPAxis* asse_(int asse) const;
     QCPGraph* grafico_(int plot) const;
+    Sfoltito* sfoltito_(int plot);
+    void Accoda_punti_(int plot, const std::vector<Punto_xy>& punti);
     QCPAxis* asse_x_() const { return assi_.front().asse; }
     void Aggiorna_cursore_(Cursore& c);
     void Imposta_intervallo_interno_(QCPAxis* asse, double minimo, double massimo);
@@ -124,6 +139,8 @@ private:
     QCustomPlot* piano_;
     std::vector<Asse> assi_;
     std::vector<QCPGraph*> grafici_;
+    std::vector<std::optional<Sfoltito>> sfoltiti_; // one per plot
+    std::vector<Punto_xy> punti_, chiusi_;          // work arrays of one append
     std::vector<Cursore> cursori_;
     std::vector<QCPItemText*> annotazioni_;
     int plot_cursori_;

@@ -45,6 +45,7 @@ std::optional<QString> Scrittura_differita::Apri(const QString& nome, const QByt
     Chiudi();
     errore_.reset();
     fine_ = false;
+    scartati_ = false;
     const int fd =
         ::open(QFile::encodeName(nome).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return Testo_errore_sistema(errno);
@@ -64,6 +65,14 @@ std::optional<QString> Scrittura_differita::Apri(const QString& nome, const QByt
 void Scrittura_differita::Accoda(const char* dati, std::size_t quanti) {
     if (fd_ < 0 || quanti == 0) return;
     const std::lock_guard blocco(mutex_);
+    if (scartati_) return;
+    if (in_coda_.size() + quanti > Coda_massima) {
+        scartati_ = true;
+        if (!errore_)
+            errore_ = QStringLiteral("il disco non accetta più dati da troppo tempo: il "
+                                     "giornale si ferma qui");
+        return;
+    }
     in_coda_.insert(in_coda_.end(), dati, dati + quanti);
 }
 

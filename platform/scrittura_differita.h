@@ -18,6 +18,10 @@ class Scrittura_differita {
 public:
     static constexpr std::chrono::milliseconds Intervallo_scrittura{250};
     static constexpr std::chrono::milliseconds Intervallo_sincronia{2000};
+    // A disk that stops taking data (a hung stick, a network folder gone) must not make
+    // the queue grow for ever: past this many bytes waiting, nothing more is queued and
+    // the file keeps what came before (never a hole). Minutes of the fastest stream.
+    static constexpr std::size_t Coda_massima = 16u << 20;
 
     Scrittura_differita() = default;
     ~Scrittura_differita();
@@ -31,7 +35,8 @@ public:
     bool Aperta() const { return fd_ >= 0; }
     const QString& Nome() const { return nome_; }
 
-    // Queues bytes; they reach the file within Intervallo_scrittura.
+    // Queues bytes; they reach the file within Intervallo_scrittura. Past Coda_massima
+    // waiting, they and all after them are dropped, with an error.
     void Accoda(const char* dati, std::size_t quanti);
     void Accoda(const QByteArray& dati) { Accoda(dati.constData(), std::size_t(dati.size())); }
 
@@ -54,5 +59,6 @@ private:
     std::condition_variable sveglia_;
     std::vector<char> in_coda_;
     bool fine_ = false;
+    bool scartati_ = false; // the queue overflowed: nothing more is queued
     std::optional<QString> errore_;
 };

@@ -1,5 +1,6 @@
 #include "stream/motore_misura.h"
 
+#include "platform/memoria.h"
 #include "stream/decodifica.h"
 #include "stream/fascia.h"
 
@@ -29,6 +30,7 @@ void Motore_misura::Inizia_acquisizione() {
     s_.Fissa_serie();
     Azzera_misura();
     trama_.Azzera();
+    controllo_.Azzera();
     s_.Acquisizione_in_corso = true;
     m_.Disegno_abilitato = true;
     m_.Tempo_corrente = 0;
@@ -69,6 +71,7 @@ void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
     }
     for (std::size_t j = 0; j < conteggio; ++j) {
         const Conteggi c = *Leggi_record_seriale(record, j); // whole records only
+        Controlla_record(c);
         posizioni_[j] = Posizione_mm(c.posizione, s_.Fattore_posizione);
         Spostamento(posizioni_[j], 0);
         tempi_[j] = Tempo_ms(c.tempo, s_.Fattore_tempo);
@@ -83,6 +86,7 @@ void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
     for (; letti < Record_per_report; ++letti) {
         const auto conteggi = Leggi_record_hid(report, letti);
         if (!conteggi) break; // a short report: only its whole records count
+        Controlla_record(*conteggi);
         posizioni[letti] = Posizione_mm(conteggi->posizione, s_.Fattore_posizione);
         tempi[letti] = Tempo_ms(conteggi->tempo, s_.Fattore_tempo);
         // The record as the serial link carries it: position count, then time count.
@@ -189,6 +193,11 @@ void Motore_misura::Rielabora_blocco(std::span<const Campione> campioni) {
         {posizioni_.data(), conteggio}, {velocita_.data(), conteggio}, {tempi_.data(), conteggio}};
     for (Vista_misura* v : viste_)
         if (v->Vuole_campioni()) v->Campioni_aggiunti(blocco);
+}
+
+void Motore_misura::Controlla_record(const Conteggi& c) {
+    if (controllo_.Controlla(c.posizione, c.tempo, s_.Fattore_posizione, s_.Fattore_tempo))
+        for (Vista_misura* v : viste_) v->Flusso_disturbato(controllo_.Disturbi());
 }
 
 bool Motore_misura::Disegno_richiesto() const {
@@ -379,4 +388,7 @@ void Motore_misura::Azzera_misura() {
     alzata_.clear();
     in_alzata_ = false;
     for (Vista_misura* v : viste_) v->Misura_azzerata();
+    // The listeners have let go of their samples too: what a long set took goes back to
+    // the system, not only to the allocator.
+    Restituisci_memoria_libera();
 }

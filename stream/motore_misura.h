@@ -5,6 +5,7 @@
 
 #include "session/sessione.h"
 #include "stream/analisi_alzata.h"
+#include "stream/controllo_flusso.h"
 #include "stream/decodifica.h"
 #include "stream/lista_valori.h"
 #include "stream/trama_seriale.h"
@@ -93,6 +94,9 @@ public:
     // out again and the listeners are told. The row stays in the list.
     void Imposta_esclusa(int numero, bool esclusa);
 
+    // What the current acquisition's stream held that the board cannot send.
+    const Disturbo_flusso& Disturbi() const { return controllo_.Disturbi(); }
+
     const Stato_misura& Stato() const { return m_; }
     // Tests set up a state directly.
     Stato_misura& Stato() { return m_; }
@@ -102,6 +106,9 @@ public:
 private:
     int Byte_in_attesa() const { return ritardo_ ? ritardo_() : 0; }
     bool Disegno_richiesto() const;
+    // Checks a record against what the board can send; the first impossible one of an
+    // acquisition is told to the listeners.
+    void Controlla_record(const Conteggi& conteggi);
     void Spostamento(double posizione, int decimali);
     // Stores a sample at Numero_campioni and counts it; the live loop runs it for every
     // sample, so it stays in the header.
@@ -132,6 +139,7 @@ private:
     std::function<int()> ritardo_;
     Lista_valori lista_;
     Trama_seriale trama_;
+    Controllo_flusso controllo_;
     // The records of the lift in progress (or of the slow rise that may start one), and
     // the time of the last record that did not move the bar up.
     std::vector<Punto_alzata> alzata_;

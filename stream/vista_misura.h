@@ -5,6 +5,7 @@
 
 #include "session/sessione.h"
 #include "stream/analisi_ripetizione.h"
+#include "stream/controllo_flusso.h"
 
 #include <cstdint>
 #include <span>
@@ -89,4 +90,8 @@ public:
 
     // Recording was switched on (the sample store starts afresh) or off.
     virtual void Registrazione_cambiata(bool accesa) { (void)accesa; }
+    // The stream holds a record the board cannot have sent (bytes garbled or lost, or
+    // the stream read as the wrong link's): told once per acquisition, at the first such
+    // record, before it is processed. The records are processed all the same.
+    virtual void Flusso_disturbato(const Disturbo_flusso& disturbo) { (void)disturbo; }
 };

@@ -1,11 +1,17 @@
-// The graph layer: the X axis follows new data; damaged settings files change nothing;
-// the slider's two mark labels never print over each other.
+// The graph layer: the X axis follows new data; a thinned plot keeps every stretch's
+// extremes; damaged settings files change nothing; the slider's two mark labels never
+// print over each other.
 #include "platform/grafico.h"
+#include "platform/grafico_qcp.h"
 #include "platform/slider.h"
 #include "tests/support/file_prova.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <random>
 
 namespace {
 Progetto_grafico Progetto_prova() {
@@ -45,6 +51,78 @@ private Q_SLOTS:
         QVERIFY(g.Segue_ultimo());
         QCOMPARE(g.Minimo(1), 0.0);
         QCOMPARE(g.Massimo(1), 10.0);
+    }
+
+    // Plot 1 thinned to 5 ms, fed blocks of samples 0 to 1 ms apart (some at the same X)
+    // that wander and spike: every 5 ms stretch keeps its first, lowest, highest and last
+    // sample and nothing else, in time order; after every block the newest sample is the
+    // plot's last point. Plot 2, not thinned, keeps every sample.
+    void plot_sfoltito_tiene_gli_estremi_di_ogni_tratto() {
+        Grafico_misura g(Progetto_prova());
+        constexpr double larghezza = 0.005;
+        g.Imposta_sfoltimento(1, larghezza);
+        std::mt19937 caso(3);
+        std::uniform_int_distribution<int> quanti(1, 16), decimi_ms(0, 10), salto(0, 40);
+        std::normal_distribution<double> passo_y(0, 1);
+        std::vector<std::pair<double, double>> campioni;
+        double x = 0, y = 0;
+        const auto punti = [&g](int plot) {
+            std::vector<std::pair<double, double>> v;
+            auto dati = g.Piano()->graph(plot - 1)->data();
+            for (auto it = dati->constBegin(); it != dati->constEnd(); ++it)
+                v.emplace_back(it->key, it->value);
+            return v;
+        };
+        for (int blocco = 0; blocco < 400; ++blocco) {
+            std::vector<double> valori;
+            std::vector<float> passi_ms;
+            for (int i = quanti(caso); i > 0; --i) {
+                const float passo = static_cast<float>(decimi_ms(caso)) / 10.0f;
+                x = campioni.empty() ? 0.0 : x + static_cast<double>(passo) / 1000.0;
+                y += passo_y(caso) + (salto(caso) == 0 ? 50 * passo_y(caso) : 0);
+                valori.push_back(y);
+                passi_ms.push_back(blocco % 2 ? -passo : passo); // the sign is the direction
+                campioni.emplace_back(x, y);
+            }
+            g.Accoda_passi(1, valori, passi_ms);
+            g.Accoda_passi(2, valori, passi_ms);
+            QCOMPARE(punti(1).back(), campioni.back());
+        }
+        QCOMPARE(g.Punti(2), int(campioni.size()));
+        QCOMPARE(punti(2), campioni);
+
+        const auto tenuti = punti(1);
+        QVERIFY(std::is_sorted(tenuti.begin(), tenuti.end(),
+                               [](const auto& a, const auto& b) { return a.first < b.first; }));
+        QVERIFY2(tenuti.size() * 3 < campioni.size(),
+                 qPrintable(QString("%1 of %2").arg(tenuti.size()).arg(campioni.size())));
+        std::map<long, std::vector<std::pair<double, double>>> per_tratto_campioni, per_tratto;
+        for (const auto& c : campioni)
+            per_tratto_campioni[std::lround(std::floor(c.first / larghezza))].push_back(c);
+        for (const auto& p : tenuti)
+            per_tratto[std::lround(std::floor(p.first / larghezza))].push_back(p);
+        QCOMPARE(per_tratto.size(), per_tratto_campioni.size());
+        for (const auto& [tratto, tutti] : per_tratto_campioni) {
+            const auto& scelti = per_tratto[tratto];
+            QVERIFY(!scelti.empty() && scelti.size() <= 4);
+            QCOMPARE(scelti.front(), tutti.front());
+            QCOMPARE(scelti.back(), tutti.back());
+            const auto [minimo, massimo] =
+                std::minmax_element(tutti.begin(), tutti.end(), [](const auto& a, const auto& b) {
+                    return a.second < b.second;
+                });
+            QVERIFY(std::find(scelti.begin(), scelti.end(), *minimo) != scelti.end());
+            QVERIFY(std::find(scelti.begin(), scelti.end(), *massimo) != scelti.end());
+            for (const auto& p : scelti) // each one a sample of the stretch, in its order
+                QVERIFY(std::find(tutti.begin(), tutti.end(), p) != tutti.end());
+        }
+
+        // A reset empties both; the thinned plot starts again from the origin.
+        g.Cancella_dati();
+        QCOMPARE(g.Punti(1), 0);
+        QCOMPARE(g.Punti(2), 0);
+        g.Accoda(1, 7.0, 0.0);
+        QCOMPARE(punti(1), (std::vector<std::pair<double, double>>{{0.0, 7.0}}));
     }
 
     void file_danneggiato_non_cambia_nulla_data() {
