@@ -126,6 +126,7 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     connect(Azione_apri, &QAction::triggered, this, [this] {
         salvataggi_.Segnala_serie_non_salvata();
         Apri_misura(window(), s_, motore_, avvisi_);
+        Q_EMIT Misura_cambiata();
     });
     connect(Azione_salva_dati, &QAction::triggered, this,
             [this] { salvataggi_.Salva_dati_con_nome(window()); });
@@ -176,7 +177,10 @@ void Frm_cmd::Button_start_ValueChanged(bool acceso) {
         protocollo_.Avvia_acquisizione(); // a failure turns the button off again
         in_corso_ = s_.Acquisizione_in_corso;
         if (!in_corso_) Imposta_start(false);
-        if (in_corso_) salvataggi_.Segnala_errore_giornale();
+        if (in_corso_) {
+            salvataggi_.Segnala_errore_giornale();
+            Q_EMIT Misura_cambiata();
+        }
     } else {
         protocollo_.Ferma_acquisizione();
         Fine_acquisizione();

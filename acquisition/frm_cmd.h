@@ -65,6 +65,9 @@ Q_SIGNALS:
     void Vista_cambiata();
     // The stopwatch button was pressed.
     void Cronometro_richiesto();
+    // The measurement on screen is another: a test reopened, or a set started. Its
+    // athlete, load and exercise are in the session's `Serie`.
+    void Misura_cambiata();
 
 private:
     void Button_start_ValueChanged(bool acceso);

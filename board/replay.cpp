@@ -36,6 +36,7 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
 QString Uso_replay() {
     return QStringLiteral(
         "uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO\n"
+        "     kinetrack-replay --record FILE [opzioni] INGRESSO\n"
         "     kinetrack-replay --journal FILE [--locale NOME] [file da scrivere] [--time ...]\n"
         "Riproduce una cattura del flusso della scheda nel motore di misura, senza finestre:\n"
         "stampa la tabella delle ripetizioni e scrive i file richiesti.\n"
@@ -43,6 +44,11 @@ QString Uso_replay() {
         "                          \"recupero\" dei dati) invece di una cattura: collegamento,\n"
         "                          tipo di scheda, fascia, ampiezza minima, atleta, esercizio e\n"
         "                          carico sono quelli del giornale\n"
+        "  --record FILE           la scheda di un test (\"... test.ini\" accanto al suo file di\n"
+        "                          campioni): collegamento, tipo di scheda, fascia, ampiezza\n"
+        "                          minima, soglia di perdita, velocit\u00e0 di riferimento, "
+        "atleta,\n"
+        "                          esercizio, carico e ripetizioni escluse sono quelli del test\n"
         "  --link serial|hid       collegamento della cattura\n"
         "  --board-type N          tipo di scheda, da 0 a 255 (oltre a 1, 2 e 3 vale come 3)\n"
         "  --min-amplitude MM      ampiezza minima di una ripetizione, da 0 a 5000 (0)\n"
@@ -77,16 +83,27 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
         QStringLiteral("--upper"),         QStringLiteral("--lower"),
         QStringLiteral("--athlete"),       QStringLiteral("--exercise"),
         QStringLiteral("--load")};
-    for (const auto& [a, v] : std::as_const(riga.opzioni))
+    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
         if (a == QLatin1String("--journal")) o.giornale = v;
+        if (a == QLatin1String("--record")) o.file_record = v;
+    }
+    if (!o.giornale.isEmpty() && !o.file_record.isEmpty())
+        return QStringLiteral("--record non va con --journal: il giornale ha le impostazioni "
+                              "della serie");
     for (const auto& [a, v] : std::as_const(riga.opzioni)) {
         std::optional<QString> errore;
         if (!o.giornale.isEmpty() && dal_giornale.contains(a))
             return QStringLiteral("%1 non va con --journal: il giornale ha le impostazioni della "
                                   "serie")
                 .arg(a);
+        if (!o.file_record.isEmpty() && dal_giornale.contains(a))
+            return QStringLiteral("%1 non va con --record: la scheda del test ha le impostazioni "
+                                  "della serie")
+                .arg(a);
         if (a == QLatin1String("--journal")) {
             if (v.isEmpty()) return QStringLiteral("manca il file di --journal");
+        } else if (a == QLatin1String("--record")) {
+            if (v.isEmpty()) return QStringLiteral("manca il file di --record");
         } else if (a == QLatin1String("--link")) {
             errore = Leggi_collegamento(v, o.collegamento);
             collegamento = true;
@@ -138,6 +155,25 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
             return QStringLiteral("con --journal non si dà un file di ingresso");
         return std::nullopt;
     }
+    if (!o.file_record.isEmpty()) {
+        if (o.ingresso.isEmpty()) return QStringLiteral("manca il file di ingresso");
+        Record_test record;
+        if (auto errore = Leggi_record(o.file_record, record))
+            return QStringLiteral("%1: %2").arg(o.file_record, *errore);
+        const Serie_t& serie = record.serie;
+        const Dati_esercizio_t& d = serie.Dati_esercizio;
+        o.collegamento = serie.Hid ? Collegamento::Hid : Collegamento::Seriale;
+        o.tipo_scheda = serie.Tipo_scheda;
+        o.ampiezza_minima = d.Ampiezza_minima;
+        o.vmax = d.Vmax;
+        o.limite_sup = d.Limite_sup;
+        o.limite_inf = d.Limite_inf;
+        o.atleta = d.Atleta;
+        o.esercizio = d.Esercizio;
+        o.carico = d.Carico;
+        o.record = std::move(record);
+        return std::nullopt;
+    }
     if (!collegamento) return QStringLiteral("manca --link");
     if (!tipo) return QStringLiteral("manca --board-type");
     if (fascia != 0 && fascia != 3)
@@ -182,6 +218,12 @@ Riproduzione::Riproduzione(const Opzioni_replay& opzioni)
     d.Limite_sup = opzioni.limite_sup;
     d.Limite_inf = opzioni.limite_inf;
     d.Ampiezza_minima = opzioni.ampiezza_minima;
+    if (opzioni.record) {
+        d = opzioni.record->serie.Dati_esercizio;
+        s.Soglia_perdita = opzioni.record->serie.Soglia_perdita;
+        s.Riferimento = opzioni.record->serie.Riferimento;
+        s.Nota = opzioni.record->serie.Nota;
+    }
     motore_.Imposta_analisi(opzioni.analisi);
 
     // Recording on, then the start of an acquisition.
@@ -199,12 +241,18 @@ void Riproduzione::Esegui(const QByteArray& cattura) {
         motore_.Imposta_ritardo([&collegamento] { return collegamento.Byte_in_attesa(); });
         porta.Ricevi(cattura);
         motore_.Imposta_ritardo({});
-        return;
+    } else {
+        const auto* dati = reinterpret_cast<const std::uint8_t*>(cattura.constData());
+        const auto report = static_cast<qsizetype>(Byte_report_hid);
+        for (qsizetype inizio = 0; inizio + report <= cattura.size(); inizio += report)
+            motore_.Report_hid({dati + inizio, Byte_report_hid});
     }
-    const auto* dati = reinterpret_cast<const std::uint8_t*>(cattura.constData());
-    const auto report = static_cast<qsizetype>(Byte_report_hid);
-    for (qsizetype inizio = 0; inizio + report <= cattura.size(); inizio += report)
-        motore_.Report_hid({dati + inizio, Byte_report_hid});
+    // The coach's judgement, as the test's record keeps it.
+    if (opzioni_.record) {
+        for (const int numero : opzioni_.record->serie.Escluse)
+            if (numero <= motore_.Lst_valori().Righe()) motore_.Imposta_esclusa(numero, true);
+        sessione_.Serie.Rpe = opzioni_.record->serie.Rpe;
+    }
 }
 
 std::optional<QString> Riproduzione::Esegui_giornale(const QString& file,

@@ -4,6 +4,7 @@
 // then the repetition table is printed and the sample and summary files are written.
 
 #include "board/flusso_scheda.h"
+#include "datafiles/record_test.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
 #include "stream/motore_misura.h"
@@ -32,7 +33,11 @@ struct Opzioni_replay {
     QString file_campioni, file_sommario, file_analisi; // empty: not written
     QDateTime ora; // stamped in the files; invalid: the time now
     QString ingresso;
-    QString giornale;    // --journal: a set's journal, with its own settings, instead
+    QString giornale; // --journal: a set's journal, with its own settings, instead
+    // --record: a test's record, whose settings (link, board, band, athlete...) are used;
+    // its left-out repetitions are left out once the capture is replayed.
+    QString file_record;
+    std::optional<Record_test> record;
     bool analisi = true; // the repetitions' lift analysis (benchmarks switch it off)
     bool aiuto = false;  // --help: the usage, nothing else
 };

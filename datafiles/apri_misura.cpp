@@ -4,9 +4,11 @@
 #include "datafiles/avanzamento.h"
 #include "datafiles/lettura_sommario.h"
 #include "datafiles/nomi_file.h"
+#include "datafiles/record_test.h"
 #include "datafiles/ricostruzione_campioni.h"
 #include "stream/motore_misura.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -34,6 +36,63 @@ bool File_di_campioni(const QString& nome) {
     const bool campioni = !lettore.Apri(nome) && lettore.Tipo() == Tipo_file::Campioni;
     lettore.Chiudi();
     return campioni;
+}
+
+// What the files beside a sample file say of its test: the whole of it (its record), or
+// the athlete, exercise and load (its summary), or nothing.
+struct Test_accanto {
+    std::optional<Serie_t> registrata;
+    std::optional<Test_sommario> sommario;
+    QString cartella;
+};
+
+Test_accanto Leggi_test_accanto(const QString& nome, QString& avviso) {
+    const QFileInfo file(nome);
+    Test_accanto test;
+    test.cartella = file.absolutePath();
+    const QString base = test.cartella + QLatin1Char('/') + file.completeBaseName();
+    const QString nome_record = Nome_file_record(nome);
+    if (QFileInfo::exists(nome_record)) {
+        Record_test record;
+        if (auto errore = Leggi_record(nome_record, record)) {
+            avviso = QStringLiteral("La scheda del test \"%1\" non si pu\u00f2 usare: %2.\n"
+                                    "Il test si apre come uno senza scheda, con le impostazioni "
+                                    "attuali.")
+                         .arg(QDir::toNativeSeparators(nome_record), *errore);
+        } else {
+            test.registrata = std::move(record.serie);
+            test.registrata->File_record = {nome_record};
+            const QString analisi =
+                base + Suffisso_ripetizioni + Suffisso_analisi + QStringLiteral(".csv");
+            if (QFileInfo::exists(analisi)) test.registrata->File_analisi = {analisi};
+            return test;
+        }
+    }
+    const Lettura_sommario sommario =
+        Leggi_sommario(base + Suffisso_ripetizioni + QStringLiteral(".csv"));
+    if (sommario.esito == Lettura_sommario::Esito::Sommario) test.sommario = sommario.test;
+    return test;
+}
+
+// The measurement that the engine has just begun (with the current setup) becomes the
+// test's. The left-out repetitions come back once the rows are read, as the coach's
+// choices do.
+std::set<int> Applica_test(const Test_accanto& test, Sessione& sessione) {
+    Serie_t& serie = sessione.Serie;
+    std::set<int> escluse;
+    if (test.registrata) {
+        serie = *test.registrata;
+        escluse.swap(serie.Escluse);
+    } else if (test.sommario) {
+        serie.Dati_esercizio.Atleta = test.sommario->atleta;
+        serie.Dati_esercizio.Esercizio = test.sommario->esercizio;
+        serie.Dati_esercizio.Carico = static_cast<float>(test.sommario->carico);
+    } else {
+        return escluse;
+    }
+    // Saved again, the test goes where it was found.
+    serie.Dati_esercizio.Cartella_dati = test.cartella;
+    return escluse;
 }
 
 } // namespace
@@ -65,13 +124,18 @@ std::optional<File_non_campioni> Riconosci_file_non_campioni(const QString& nome
 
 std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
                                         Motore_misura& motore, Avanzamento* progresso,
-                                        const std::function<void()>& tra_blocchi) {
+                                        const std::function<void()>& tra_blocchi, QString* avviso) {
     Lettore_campioni lettore;
     if (auto errore = lettore.Apri(nome)) return errore;
     if (lettore.Tipo() == Tipo_file::Brax) {
         Apri_brax(lettore, sessione, motore);
         return std::nullopt;
     }
+
+    QString avviso_test;
+    const Test_accanto test = Leggi_test_accanto(nome, avviso_test);
+    if (avviso != nullptr) *avviso = avviso_test;
+    std::set<int> escluse;
 
     Avanzamento nessuno;
     Avanzamento& barra = progresso ? *progresso : nessuno;
@@ -84,6 +148,7 @@ std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
         ricostruzione.Applica(campioni, lettore.Scritte());
         if (!iniziata) {
             motore.Inizia_rielaborazione(*ricostruzione.Posizione_iniziale());
+            escluse = Applica_test(test, sessione);
             iniziata = true;
         }
         motore.Rielabora_blocco(campioni);
@@ -93,6 +158,8 @@ std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
     // A file with the titles only is an empty measurement.
     if (!iniziata) motore.Azzera_misura();
     motore.Fine_rielaborazione();
+    for (const int numero : escluse)
+        if (numero <= motore.Lst_valori().Righe()) motore.Imposta_esclusa(numero, true);
     lettore.Chiudi();
     barra.Chiudi();
     return lettore.Errore();

@@ -14,6 +14,15 @@ class Avanzamento;
 class Motore_misura;
 struct Sessione;
 
+// A sample file saved with its test's record (record_test.h) reopens as it was recorded:
+// the engine runs with the record's minimum amplitude, band, loss threshold and reference
+// velocity, and the measurement gets the record's athlete, load, exercise, note, RPE and
+// left-out repetitions; its folder is the sample file's. Without a record, the summary
+// saved beside it gives the athlete, the exercise and the load; without either, the
+// measurement gets the current setup. The current setup itself is never changed.
+// A record that cannot be used is told in `avviso` (may be null), and the test opens as
+// one without a record.
+//
 // Reads `nome` through `motore`. `progresso` (may be null) shows how far the reading has
 // got; `tra_blocchi` (may be empty) runs between blocks of rows, to keep the windows
 // alive. Returns the operator's text: the system's reason when the file cannot be read,
@@ -21,7 +30,8 @@ struct Sessione;
 // row (the rows before it stay loaded). The file is closed on every path.
 std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
                                         Motore_misura& motore, Avanzamento* progresso,
-                                        const std::function<void()>& tra_blocchi = {});
+                                        const std::function<void()>& tra_blocchi = {},
+                                        QString* avviso = nullptr);
 
 // What a summary or analysis file (known by its title line, whatever its name) is, for
 // the operator, and the sample file saved beside it, when there is one.

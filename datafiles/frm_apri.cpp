@@ -67,9 +67,11 @@ void Apri_misura(QWidget* padre, const QString& nome, Sessione& sessione, Motore
     In_corso = true;
     Frm_progress progresso(padre);
     // Painting and timers go on between blocks; clicks wait for the end of the reading.
-    const auto errore = Apri_file_misura(da_aprire, sessione, motore, &progresso, [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    QString avviso;
+    const auto errore = Apri_file_misura(
+        da_aprire, sessione, motore, &progresso,
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }, &avviso);
     In_corso = false;
+    if (!avviso.isEmpty()) avvisi.Mostra(avviso, Avvisi::Icona::Avviso);
     if (errore) avvisi.Mostra(*errore, Avvisi::Icona::Avviso);
 }

@@ -26,6 +26,7 @@ const QStringList Titoli_analisi{
     QStringLiteral("Perdita %")};
 
 // Summary columns, counted from 0.
+constexpr int Campo_atleta = 0;
 constexpr int Campo_esercizio = 1;
 constexpr int Campo_carico = 2;
 constexpr int Campo_vmedia = 7; // the first "Vmedia": the lifting phase's
@@ -163,6 +164,7 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
     const QChar separatore = Separatore_decimale(numeri);
 
     Test_sommario& test = lettura.test;
+    test.atleta = righe.front().campi[Campo_atleta].trimmed();
     test.esercizio = righe.front().campi[Campo_esercizio].trimmed();
     if (test.esercizio.isEmpty()) {
         lettura.difetto = QStringLiteral("nessun esercizio");

@@ -11,6 +11,7 @@
 
 // What the profile takes from one summary file.
 struct Test_sommario {
+    QString atleta;             // as its first row writes it
     QString esercizio;          // as its first row writes it
     double carico = 0;          // kg
     double vmedia_migliore = 0; // mm/s, the highest lifting mean velocity of the rows

@@ -99,6 +99,9 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, avvisi, area);
     connect(Comandi, &Frm_cmd::Cronometro_richiesto, this, &Frm_main::Mostra_cronometro);
     connect(Comandi, &Frm_cmd::Vista_cambiata, this, &Frm_main::Aggiorna_spunte);
+    // The header names whom the measurement on screen belongs to.
+    connect(Comandi, &Frm_cmd::Misura_cambiata, this,
+            [this] { Intestazione->Aggiorna_intestazione(s_->Serie.Dati_esercizio, locale_); });
     Crea_menu();
     riposiziona();
     Intestazione->Aggiorna_intestazione(sessione.Dati_esercizio, locale);

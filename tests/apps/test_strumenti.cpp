@@ -80,6 +80,10 @@ private Q_SLOTS:
             << Riga{r, ser + " --summary /nonexistent/dir/s.csv", "/nonexistent"};
         QTest::newRow("analysis in a missing folder")
             << Riga{r, ser + " --analysis /nonexistent/dir/a.csv", "/nonexistent/dir/a.csv: "};
+        QTest::newRow("record with settings of its own")
+            << Riga{r, "--record t.ini --link serial", "--link non va con --record"};
+        QTest::newRow("record missing")
+            << Riga{r, "--record /nonexistent/t.ini", "/nonexistent/t.ini: "};
         QTest::newRow("capture reps")
             << Riga{c, "--link hid --reps 2.5", "\"2.5\" (da 0 a 100000)"};
         // Its argument is the seconds, not a file.

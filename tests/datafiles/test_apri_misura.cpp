@@ -7,8 +7,10 @@
 #include "board/replay.h"
 #include "datafiles/apri_misura.h"
 #include "datafiles/avanzamento.h"
+#include "datafiles/record_test.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
+#include "datafiles/salva_serie.h"
 #include "stream/motore_misura.h"
 
 #include "tests/support/file_prova.h"
@@ -219,6 +221,127 @@ private Q_SLOTS:
         QCOMPARE(b.sessione.Numero_campioni, !letto ? 5 : campioni > 0 ? campioni + 2 : 0);
         QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
         if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Tempo_campionamento, 25);
+    }
+    // A recorded test reopens as it was recorded: the record's settings drive the engine
+    // (another minimum amplitude would find other repetitions), the coach's choices come
+    // back, the current setup stays as it is. Without a usable record (none, damaged, of
+    // a later version) the summary beside the sample file names the athlete, exercise and
+    // load, and the rest is the current setup's.
+    void reopened_as_recorded() {
+        const QLocale it(QLocale::Italian);
+        QTemporaryDir dati;
+        const QString atleta = dati.filePath(QStringLiteral("Squadra A/Rossi"));
+        QVERIFY(QDir().mkpath(atleta));
+        Parametri_copione p;
+        p.ripetizioni = 7;
+        std::vector<Record_scheda> record;
+        Flusso_copione(Genera_copione(p, 3), 1, Collegamento::Seriale).Tutti(record);
+        const QByteArray cattura = Byte_cattura(record, Collegamento::Seriale);
+        const QString file_cattura = dati.filePath(QStringLiteral("cattura.bin"));
+        Scrivi(file_cattura, cattura);
+
+        Record_test scheda;
+        Serie_t& registrata = scheda.serie;
+        Imposta_esercizio(registrata.Dati_esercizio);
+        registrata.Dati_esercizio.Squadra = QStringLiteral("Squadra A");
+        registrata.Tipo_scheda = 1;
+        registrata.Soglia_perdita = 12;
+        registrata.Riferimento = Velocita_riferimento::Vmedia_alzata;
+        registrata.Escluse = {1, 4};
+        registrata.Nota = QStringLiteral("presa stretta");
+        registrata.Rpe = 8.5f;
+        const QString file_scheda = dati.filePath(QStringLiteral("scheda.ini"));
+        QCOMPARE(Scrivi_record(file_scheda, scheda), std::nullopt);
+
+        // Recorded the replay tool's way: the settings come from the record.
+        Opzioni_replay o;
+        QCOMPARE(Leggi_opzioni({QStringLiteral("--record"), file_scheda, file_cattura}, o),
+                 std::nullopt);
+        o.locale = it;
+        Riproduzione originale(o);
+        originale.Esegui(cattura);
+        QVERIFY(originale.Lista().Righe() >= 5);
+        QVERIFY(originale.Analisi()[0].Esclusa && originale.Analisi()[3].Esclusa);
+        Sessione salvata = originale.Stato();
+        salvata.Serie.Dati_esercizio.Cartella_dati = atleta;
+        const Esito_serie esito =
+            Salva_serie(salvata, originale.Lista(), &originale.Analisi(), it, Istante);
+        QVERIFY(esito.Riuscito());
+        QVERIFY(!esito.record.isEmpty() && !esito.analisi.isEmpty());
+
+        const auto Setup_attuale = [](Sessione& s) {
+            s.Dati_esercizio.Atleta = QStringLiteral("Bianchi");
+            s.Dati_esercizio.Carico = 50;
+            s.Dati_esercizio.Ampiezza_minima = 20;
+            s.Riferimento = Velocita_riferimento::Vpropulsiva;
+            s.Nota = QStringLiteral("altro giorno");
+        };
+        {
+            Banco b(it);
+            Setup_attuale(b.sessione);
+            QString avviso = QStringLiteral("-");
+            QCOMPARE(Apri_file_misura(esito.campioni, b.sessione, b.motore, nullptr, {}, &avviso),
+                     std::nullopt);
+            QCOMPARE(avviso, QString());
+            const Lista_valori& lista = b.motore.Lst_valori();
+            QCOMPARE(lista.Righe(), originale.Lista().Righe());
+            // The first row's eccentric side depends on the top the file leaves out.
+            for (int r = 1; r < lista.Righe(); ++r)
+                QCOMPARE(lista.Riga_n(r), originale.Lista().Riga_n(r));
+            const auto& analisi = b.motore.Analisi();
+            QCOMPARE(analisi.size(), originale.Analisi().size());
+            for (std::size_t i = 0; i < analisi.size(); ++i) {
+                const Analisi_ripetizione &a = analisi[i], &o_ = originale.Analisi()[i];
+                QCOMPARE(a.Esclusa, o_.Esclusa);
+                QVERIFY2(
+                    std::abs(a.Perdita - o_.Perdita) < 0.05f,
+                    qPrintable(
+                        QStringLiteral("rep %1: %2 %3").arg(i).arg(a.Perdita).arg(o_.Perdita)));
+                QCOMPARE(a.Oltre_soglia, o_.Oltre_soglia);
+            }
+            const Serie_t& serie = b.sessione.Serie;
+            QCOMPARE(serie.Escluse, (std::set<int>{1, 4}));
+            QCOMPARE(serie.Nota, registrata.Nota);
+            QCOMPARE(serie.Rpe, 8.5f);
+            QCOMPARE(serie.Riferimento, Velocita_riferimento::Vmedia_alzata);
+            QCOMPARE(serie.Soglia_perdita, 12.0f);
+            QCOMPARE(serie.Dati_esercizio.Atleta, QStringLiteral("Rossi"));
+            QCOMPARE(serie.Dati_esercizio.Carico, 80.0f);
+            QCOMPARE(serie.Dati_esercizio.Ampiezza_minima, 100.0f);
+            QCOMPARE(QFileInfo(serie.Dati_esercizio.Cartella_dati), QFileInfo(atleta));
+            QCOMPARE(serie.File_record, QStringList{esito.record});
+            QCOMPARE(serie.File_analisi, QStringList{esito.analisi});
+            QCOMPARE(b.sessione.Dati_esercizio.Atleta, QStringLiteral("Bianchi"));
+            QCOMPARE(b.sessione.Dati_esercizio.Ampiezza_minima, 20.0f);
+            QCOMPARE(b.sessione.Riferimento, Velocita_riferimento::Vpropulsiva);
+        }
+
+        const QByteArray intatta = Contenuto(esito.record);
+        const std::vector<std::pair<QByteArray, QString>> casi{
+            {"[test]\nformat=zz\nathlete=Verdi\n", QStringLiteral("versione del formato")},
+            {"[test]\nformat=7\nathlete=Verdi\n", QStringLiteral("versione pi\u00f9 recente")},
+            {"\xff\xfe\x00garbage", QStringLiteral("non si pu\u00f2 usare")},
+            {QByteArray(), QString()}}; // no record at all
+        for (const auto& [contenuto, motivo] : casi) {
+            QFile::remove(esito.record);
+            if (!contenuto.isEmpty()) Scrivi(esito.record, contenuto);
+            Banco b(it);
+            Setup_attuale(b.sessione);
+            QString avviso;
+            QCOMPARE(Apri_file_misura(esito.campioni, b.sessione, b.motore, nullptr, {}, &avviso),
+                     std::nullopt);
+            QVERIFY2(motivo.isEmpty() ? avviso.isEmpty() : avviso.contains(motivo),
+                     qPrintable(avviso));
+            const Serie_t& serie = b.sessione.Serie;
+            QCOMPARE(serie.Dati_esercizio.Atleta, QStringLiteral("Rossi"));
+            QCOMPARE(serie.Dati_esercizio.Esercizio, QStringLiteral("Squat"));
+            QCOMPARE(serie.Dati_esercizio.Carico, 80.0f);
+            QCOMPARE(serie.Dati_esercizio.Ampiezza_minima, 20.0f);
+            QCOMPARE(serie.Riferimento, Velocita_riferimento::Vpropulsiva);
+            QVERIFY(serie.Escluse.empty() && serie.File_record.isEmpty());
+            QCOMPARE(QFileInfo(serie.Dati_esercizio.Cartella_dati), QFileInfo(atleta));
+        }
+        Scrivi(esito.record, intatta);
     }
 };
 
