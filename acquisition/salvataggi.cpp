@@ -122,11 +122,22 @@ void Salvataggi::Ricorda_file(const QString& record, const QString& analisi) {
 }
 
 bool Salvataggi::Aggiorna_file_serie() {
-    const Record_test record = Record_della_serie(s_, lista_);
+    const Record_test della_serie = Record_della_serie(s_, lista_);
     QStringList errori;
-    for (const QString& nome : std::as_const(s_.Serie.File_record))
+    for (const QString& nome : std::as_const(s_.Serie.File_record)) {
+        // A reopened test holds no samples in memory unless recording was on: the counts
+        // stay those of the file; only the coach's judgement changes.
+        Record_test record;
+        if (Leggi_record(nome, record)) {
+            record = della_serie;
+        } else {
+            record.serie.Nota = s_.Serie.Nota;
+            record.serie.Rpe = s_.Serie.Rpe;
+            record.serie.Escluse = s_.Serie.Escluse;
+        }
         if (auto errore = Scrivi_record(nome, record))
             errori << QDir::toNativeSeparators(nome) + QStringLiteral(": ") + *errore;
+    }
     if (analisi_ != nullptr)
         for (const QString& nome : std::as_const(s_.Serie.File_analisi))
             if (auto errore = Salva_analisi(nome, *analisi_, locale_))

@@ -5,6 +5,7 @@
 #include "acquisition/salvataggi.h"
 #include "datafiles/frm_apri.h"
 #include "datafiles/profilo_velocita.h"
+#include "datafiles/record_test.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
@@ -127,6 +128,45 @@ private Q_SLOTS:
         QCOMPARE(salvati[0][0].toString(), cartella.filePath(scritto));
         // The profile reads it as a test.
         if (riepilogo) QCOMPARE(int(Leggi_test_atleta(cartella.path()).test.size()), 1);
+    }
+
+    // The coach's note, RPE and left-out repetitions given after the save reach the
+    // test's record at once; the record's counts stay those of its files, also for a
+    // reopened test whose samples are not in memory.
+    void judgement_after_the_save_reaches_the_record() {
+        QTemporaryDir cartella;
+        const QString nome = cartella.filePath("t test.ini");
+        Record_test scritto;
+        scritto.serie.Dati_esercizio.Atleta = "Rossi";
+        scritto.serie.Dati_esercizio.Carico = 80;
+        scritto.campioni = 5000;
+        scritto.durata_s = 12.5;
+        scritto.ripetizioni = 3;
+        QCOMPARE(Scrivi_record(nome, scritto), std::nullopt);
+        Sessione s;
+        s.Serie = scritto.serie;
+        s.Serie.File_record = {nome};
+        s.Serie.Nota = "presa larga";
+        s.Serie.Rpe = 7.5f;
+        s.Serie.Escluse = {2};
+        Lista_valori lista;
+        Avvisi_registrati avvisi;
+        Salvataggi salva(s, lista, avvisi, QLocale::c());
+        QVERIFY(salva.Aggiorna_file_serie());
+        Record_test letto;
+        QCOMPARE(Leggi_record(nome, letto), std::nullopt);
+        QCOMPARE(letto.serie.Nota, QString("presa larga"));
+        QCOMPARE(letto.serie.Rpe, 7.5f);
+        QCOMPARE(letto.serie.Escluse, std::set<int>{2});
+        QCOMPARE(letto.serie.Dati_esercizio.Atleta, QString("Rossi"));
+        QCOMPARE(letto.campioni, qint64(5000));
+        QCOMPARE(letto.durata_s, 12.5);
+        QCOMPARE(letto.ripetizioni, 3);
+        // A record that cannot be written is told, naming it.
+        s.Serie.File_record = {cartella.filePath("manca/t test.ini")};
+        QVERIFY(!salva.Aggiorna_file_serie());
+        QCOMPARE(avvisi.elenco.size(), 1);
+        QVERIFY(avvisi.elenco[0].testo.contains("manca"));
     }
 
     // Saving onto a file that is there asks first, about the name that will be written
