@@ -65,6 +65,9 @@ Q_SIGNALS:
     void Vista_cambiata();
     // The stopwatch button was pressed.
     void Cronometro_richiesto();
+    // The set in memory is about to give way (a start, "RESET DATI", a test opened): what
+    // is still to be written of it goes now.
+    void Serie_in_uscita();
 
 private:
     void Button_start_ValueChanged(bool acceso);
