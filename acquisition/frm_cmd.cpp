@@ -124,6 +124,7 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
         addAction(a);
     }
     connect(Azione_apri, &QAction::triggered, this, [this] {
+        Q_EMIT Serie_in_uscita();
         salvataggi_.Segnala_serie_non_salvata();
         Apri_misura(window(), s_, motore_, avvisi_);
         Q_EMIT Misura_cambiata();
@@ -173,6 +174,7 @@ void Frm_cmd::Vista_tempo() {
 
 void Frm_cmd::Button_start_ValueChanged(bool acceso) {
     if (acceso) {
+        Q_EMIT Serie_in_uscita();
         salvataggi_.Segnala_serie_non_salvata();
         protocollo_.Avvia_acquisizione(); // a failure turns the button off again
         in_corso_ = s_.Acquisizione_in_corso;
@@ -202,6 +204,7 @@ void Frm_cmd::Fine_acquisizione() {
 }
 
 void Frm_cmd::Azzera() {
+    Q_EMIT Serie_in_uscita();
     // What was recorded is kept: during a recorded set the part so far is saved as a set
     // of its own before it is cleared; a set whose save failed stays in its journal.
     if (in_corso_ && s_.Memo_attivo)

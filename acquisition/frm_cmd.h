@@ -68,6 +68,9 @@ Q_SIGNALS:
     // The measurement on screen is another: a test reopened, or a set started. Its
     // athlete, load and exercise are in the session's `Serie`.
     void Misura_cambiata();
+    // The set in memory is about to give way (a start, "RESET DATI", a test opened): what
+    // is still to be written of it goes now.
+    void Serie_in_uscita();
 
 private:
     void Button_start_ValueChanged(bool acceso);

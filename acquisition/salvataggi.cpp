@@ -97,6 +97,7 @@ bool Salvataggi::Salva_automatico() {
     for (const QString& nome : {esito.campioni, esito.ripetizioni})
         if (!nome.isEmpty()) Q_EMIT Salvato(nome);
     Ricorda_file(esito.record, esito.analisi);
+    if (!esito.record.isEmpty()) Q_EMIT Serie_registrata();
     if (esito.Riuscito()) {
         if (giornale_ != nullptr) giornale_->Serie_salvata();
         return true;

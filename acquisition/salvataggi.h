@@ -80,6 +80,8 @@ Q_SIGNALS:
     void Salvato(const QString& nome_file);
     // A recording stopped with no data: nothing was written.
     void Serie_senza_dati();
+    // The automatic save wrote the set's record: the coach's word on it can follow.
+    void Serie_registrata();
 
 private:
     // A record or analysis file of the set in memory, to keep up to date.

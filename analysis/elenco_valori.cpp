@@ -1,9 +1,12 @@
 #include "analysis/elenco_valori.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -12,6 +15,10 @@ namespace {
 bool Colonna_concentrica(int c) {
     return c >= 2 && c <= 7;
 }
+// A left-out row: grey on either ground, and said, not only shown.
+const QColor Grigio_esclusa(140, 140, 140);
+const QString Testo_esclusa = QStringLiteral("Ripetizione esclusa");
+constexpr int Ruolo_esclusa = Qt::UserRole + 1;
 } // namespace
 
 Elenco_valori::Elenco_valori(QWidget* finestra) : QObject(finestra) {
@@ -135,7 +142,69 @@ void Elenco_valori::Imposta_prima_visibile(int colonna, int riga) {
     if (QListWidget* l = Lst_valori(colonna)) l->verticalScrollBar()->setValue(riga);
 }
 
+void Elenco_valori::Imposta_esclusa(int riga, bool esclusa) {
+    if (riga < 0 || riga >= Righe()) return;
+    for (QListWidget* l : colonne_) {
+        QListWidgetItem* cella = l->item(riga);
+        cella->setData(Ruolo_esclusa, esclusa);
+        cella->setData(Qt::ForegroundRole, esclusa ? QVariant(Grigio_esclusa) : QVariant());
+        cella->setToolTip(esclusa ? Testo_esclusa : QString());
+        cella->setData(Qt::AccessibleDescriptionRole, esclusa ? Testo_esclusa : QVariant());
+    }
+}
+
+bool Elenco_valori::Esclusa(int riga) const {
+    const QListWidgetItem* cella = colonne_.front()->item(riga);
+    return cella != nullptr && cella->data(Ruolo_esclusa).toBool();
+}
+
+QMenu* Elenco_valori::Menu_riga(int riga, QWidget* padre) {
+    auto* menu = new QMenu(padre);
+    if (riga < 0 || riga >= Righe()) return menu;
+    const bool esclusa = Esclusa(riga);
+    menu->addAction(esclusa ? Testo_ripristina : Testo_escludi, this,
+                    [this, riga, esclusa] { Q_EMIT Esclusione_richiesta(riga, !esclusa); });
+    return menu;
+}
+
+void Elenco_valori::Menu_contestuale(QListWidget* lista, const QPoint& punto) {
+    const QListWidgetItem* cella = lista->itemAt(punto);
+    if (cella == nullptr) return;
+    // The row under the pointer becomes the selected one everywhere, as a click makes it.
+    const int riga = lista->row(cella);
+    Seleziona(0, riga);
+    Q_EMIT Azione_operatore(0);
+    QMenu* menu = Menu_riga(riga, lista);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(lista->viewport()->mapToGlobal(punto));
+}
+
 bool Elenco_valori::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::ContextMenu || evento->type() == QEvent::KeyPress) {
+        for (QListWidget* l : colonne_) {
+            if (oggetto != l && oggetto != l->viewport()) continue;
+            if (evento->type() == QEvent::ContextMenu) {
+                // From the keyboard: the selected row, at its place in the list.
+                const auto* menu = static_cast<QContextMenuEvent*>(evento);
+                QPoint punto = menu->pos();
+                if (menu->reason() == QContextMenuEvent::Keyboard) {
+                    const QListWidgetItem* scelta = l->item(Riga_selezionata(0));
+                    if (scelta == nullptr) return true;
+                    punto = l->visualItemRect(scelta).center();
+                } else if (oggetto == l) {
+                    punto = l->viewport()->mapFrom(l, punto);
+                }
+                Menu_contestuale(l, punto);
+                return true;
+            }
+            if (static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Delete) {
+                const int riga = Riga_selezionata(0);
+                if (riga >= 0) Q_EMIT Esclusione_richiesta(riga, !Esclusa(riga));
+                return true;
+            }
+            break;
+        }
+    }
     const bool pressione = evento->type() == QEvent::MouseButtonPress;
     const bool tasto = evento->type() == QEvent::KeyRelease;
     if (pressione || tasto) {

@@ -10,7 +10,11 @@
 
 class QLabel;
 class QListWidget;
+class QMenu;
 class QWidget;
+
+inline const QString Testo_escludi = QStringLiteral("Escludi ripetizione");
+inline const QString Testo_ripristina = QStringLiteral("Ripristina ripetizione");
 
 class Elenco_valori : public QObject {
     Q_OBJECT
@@ -38,15 +42,25 @@ public:
     int Prima_visibile(int colonna) const;
     void Imposta_prima_visibile(int colonna, int riga);
 
+    // Row `riga` (from 0) drawn greyed (left out) or as the others.
+    void Imposta_esclusa(int riga, bool esclusa);
+    bool Esclusa(int riga) const;
+    // The row's menu: one action, excluding or restoring it. The caller owns it.
+    QMenu* Menu_riga(int riga, QWidget* padre);
+
 Q_SIGNALS:
     // The operator pressed a mouse button on, or released a key in, a column; emitted
     // once the list has handled the event.
     void Azione_operatore(int colonna);
+    // The operator asked to leave row `riga` out of the set's judgement, or to take it back.
+    void Esclusione_richiesta(int riga, bool esclusa);
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    void Menu_contestuale(QListWidget* lista, const QPoint& punto);
+
     QLabel* didascalia_;
     std::array<QLabel*, Colonne> intestazioni_{};
     std::array<QListWidget*, Colonne> colonne_{};

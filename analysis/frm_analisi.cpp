@@ -31,6 +31,8 @@ constexpr std::array<Intestazione, Frm_analisi::Colonne> Intestazioni{{
 }};
 
 const QString Testo_allarme = QStringLiteral("Oltre la soglia di perdita");
+const QString Testo_esclusa = QStringLiteral("Ripetizione esclusa");
+const QColor Grigio_esclusa(140, 140, 140);
 
 } // namespace
 
@@ -92,7 +94,11 @@ void Frm_analisi::Ripetizione_analizzata(int riga, const Analisi_ripetizione& an
         const auto u = static_cast<std::size_t>(c);
         auto* cella = new QTableWidgetItem(Formatta(valori[u], Intestazioni[u].decimali, locale_));
         cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (analisi.Oltre_soglia) {
+        if (analisi.Esclusa) {
+            cella->setForeground(Grigio_esclusa);
+            cella->setToolTip(Testo_esclusa);
+            cella->setData(Qt::AccessibleDescriptionRole, Testo_esclusa);
+        } else if (analisi.Oltre_soglia) {
             cella->setBackground(Colore_qt(Colore_allarme));
             cella->setForeground(Colore_qt(Colore_testo_allarme));
             // Not by colour alone: the tooltip and a screen reader say it too.
@@ -114,6 +120,10 @@ void Inoltro_frm_analisi::Ripetizione_analizzata(int riga, const Analisi_ripetiz
 
 void Inoltro_frm_analisi::Misura_azzerata() {
     if (finestra_) finestra_->Misura_azzerata();
+}
+
+void Inoltro_frm_analisi::Esclusione_cambiata(int, bool) {
+    if (finestra_) finestra_->Mostra_serie(serie_);
 }
 
 Frm_analisi* Mostra_frm_analisi(QPointer<Frm_analisi>& finestra,

@@ -1,8 +1,8 @@
 #pragma once
 // The window "Analisi serie": one row per repetition of the set with its true mean lifting
 // velocity, propulsive velocity and duration, power and velocity loss; a repetition past
-// the exercise's loss threshold is shown in the alarm colour. A tool window over the main
-// window; closing it deletes it.
+// the exercise's loss threshold is shown in the alarm colour, one left out of the set's
+// judgement greyed. A tool window over the main window; closing it deletes it.
 
 #include "stream/vista_misura.h"
 
@@ -43,15 +43,20 @@ private:
 };
 
 // The engine keeps listeners for the whole run, the window comes and goes: this listener
-// passes the events on to the window in `finestra` while it is open.
+// passes the events on to the window in `finestra` while it is open. A repetition left out
+// or taken back changes every loss: the window then shows `serie` (the engine's) again.
 class Inoltro_frm_analisi : public Vista_misura {
 public:
-    explicit Inoltro_frm_analisi(const QPointer<Frm_analisi>& finestra) : finestra_(finestra) {}
+    Inoltro_frm_analisi(const QPointer<Frm_analisi>& finestra,
+                        const std::vector<Analisi_ripetizione>& serie)
+        : finestra_(finestra), serie_(serie) {}
     void Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) override;
     void Misura_azzerata() override;
+    void Esclusione_cambiata(int riga, bool esclusa) override;
 
 private:
     const QPointer<Frm_analisi>& finestra_;
+    const std::vector<Analisi_ripetizione>& serie_;
 };
 
 // Shows the window: the open one brought to the front, or a new one kept in `finestra`,

@@ -10,6 +10,7 @@
 #include "platform/slider.h"
 #include "session/formato.h"
 #include "session/sessione.h"
+#include "stream/fascia.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,10 +76,21 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
     lbl_perdita_->setFont(grassetto);
     Colora_perdita(*lbl_perdita_, Testo_perdita);
     lbl_perdita_->hide();
+    lbl_velocita_ = new QLabel(this);
+    lbl_velocita_->setObjectName(QStringLiteral("Lbl_velocita"));
+    lbl_velocita_->setAccessibleName(QStringLiteral("Velocità mostrata"));
+    lbl_velocita_->setAlignment(Qt::AlignCenter);
+    lbl_velocita_->setAutoFillBackground(true);
+    lbl_velocita_->setFont(grassetto);
+    Colora_perdita(*lbl_velocita_, Testo_perdita);
+    lbl_velocita_->hide();
     beep_ = [] { QApplication::beep(); };
 
     valori_ = new Elenco_valori(this);
     connect(valori_, &Elenco_valori::Azione_operatore, this, &Frm_grafici::Allinea_liste);
+    connect(valori_, &Elenco_valori::Esclusione_richiesta, this,
+            [this](int riga, bool esclusa) { Q_EMIT Esclusione_richiesta(riga + 1, esclusa); });
+    Aggiorna_nome_velocita();
 
     riposiziona();
     ripristina_grafico();
@@ -149,8 +161,13 @@ void Frm_grafici::Mostra_vista(Vista vista) {
 void Frm_grafici::Disponi_numerico() {
     const QRect r = grafici_[0]->geometry();
     const int alto_perdita = r.height() / 6;
-    num_vel_->setGeometry(r.x(), r.y(), r.width(), r.height() - alto_perdita);
-    lbl_perdita_->setGeometry(r.x(), num_vel_->y() + num_vel_->height(), r.width(), alto_perdita);
+    const int alto_nome = r.height() / 10;
+    num_vel_->setGeometry(r.x(), r.y(), r.width(), r.height() - alto_perdita - alto_nome);
+    lbl_velocita_->setGeometry(r.x(), num_vel_->y() + num_vel_->height(), r.width(), alto_nome);
+    lbl_perdita_->setGeometry(r.x(), lbl_velocita_->y() + alto_nome, r.width(), alto_perdita);
+    QFont nome = lbl_velocita_->font();
+    nome.setPixelSize(std::max(8, alto_nome * 6 / 10));
+    lbl_velocita_->setFont(nome);
     // The largest face in which the longest loss fits the label with a margin.
     QFont f = lbl_perdita_->font();
     int pixel = std::max(8, alto_perdita * 6 / 10);
@@ -169,9 +186,11 @@ void Frm_grafici::Imposta_tempo_acceso(bool acceso) {
     tempo_acceso_ = acceso;
     grafici_[0]->setVisible(acceso);
     num_vel_->setVisible(!acceso);
+    lbl_velocita_->setVisible(!acceso);
     lbl_perdita_->setVisible(!acceso);
     if (!acceso) {
         num_vel_->raise();
+        lbl_velocita_->raise();
         lbl_perdita_->raise();
     }
 }
@@ -218,25 +237,51 @@ void Frm_grafici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, f
     Mostra_velocita(velocita, colore);
     const double valori[] = {ripetizione.Durata_conc, velocita};
     Grafico(1).Accoda_multiplo(valori, 2);
+    Aggiorna_nome_velocita();
     Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
 }
 
 void Frm_grafici::Ripetizione_analizzata(int, const Analisi_ripetizione& analisi) {
+    Mostra_perdita(analisi, true);
+}
+
+void Frm_grafici::Mostra_perdita(const Analisi_ripetizione& analisi, bool suona) {
     lbl_perdita_->setText(QStringLiteral("Perdita ") + Formatta(analisi.Perdita, 1, locale_) +
                           QStringLiteral(" %"));
     if (!analisi.Oltre_soglia) {
         Colora_perdita(*lbl_perdita_, Testo_perdita);
+        if (colore_fascia_.isValid()) num_vel_->Imposta_colore(colore_fascia_);
         return;
     }
     Colora_perdita(*lbl_perdita_, Colore_qt(Colore_allarme));
     num_vel_->Imposta_colore(Colore_qt(Colore_allarme));
-    if (beep_) beep_();
+    if (suona && beep_) beep_();
+}
+
+void Frm_grafici::Esclusione_cambiata(int riga, bool esclusa) {
+    valori_->Imposta_esclusa(riga, esclusa);
+    std::vector<double> vuoti;
+    for (int r = 0; r < valori_->Righe(); ++r)
+        if (valori_->Esclusa(r)) vuoti.push_back(r); // point r lies at X = r
+    for (const int plot : {Ripetizioni::Plot_durata, Ripetizioni::Plot_vmedia})
+        Grafico(1).Imposta_punti_vuoti(plot, vuoti);
+    // Every loss was worked out again: the last one shown follows, without a new beep.
+    if (analisi_ && !analisi_->empty() && lista_ &&
+        static_cast<int>(analisi_->size()) == lista_->Righe())
+        Mostra_perdita(analisi_->back(), false);
+}
+
+void Frm_grafici::Aggiorna_nome_velocita() {
+    const bool serie_mostrata = valori_->Righe() > 0 || s_.Acquisizione_in_corso;
+    lbl_velocita_->setText(Nome_velocita(serie_mostrata ? s_.Serie.Riferimento : s_.Riferimento));
 }
 
 void Frm_grafici::Misura_azzerata() {
     lbl_perdita_->clear();
     Colora_perdita(*lbl_perdita_, Testo_perdita);
     valori_->Svuota();
+    colore_fascia_ = QColor();
+    Aggiorna_nome_velocita();
     Grafico(1).Cancella_dati();
     slide_->Imposta_valore(0);
     // Both time plots restart from the origin.
@@ -256,6 +301,7 @@ void Frm_grafici::Mostra_riga(int riga) {
 
 void Frm_grafici::Mostra_velocita(float vmedia_conc, Colore colore) {
     const QColor c(colore.rosso, colore.verde, colore.blu);
+    colore_fascia_ = c;
     slide_->Imposta_valore(vmedia_conc);
     slide_->Imposta_colore(c);
     num_vel_->Imposta_valore(vmedia_conc);

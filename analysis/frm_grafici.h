@@ -1,17 +1,21 @@
 #pragma once
 // The graph window: velocity slider, time graph, repetition graph, large numeric
-// display with the set's velocity loss under it and, in the lower 30 %, the value list.
-// It shows what the measurement engine reports (Vista_misura) and keeps its layout in
-// proportion to its own size.
+// display with the name of the velocity it shows and the set's velocity loss under it and,
+// in the lower 30 %, the value list. It shows what the measurement engine reports
+// (Vista_misura) and keeps its layout in proportion to its own size. A repetition left out
+// of the set's judgement keeps its row, greyed, and its points on the repetition graph,
+// hollow.
 
 #include "analysis/elenco_valori.h"
 #include "stream/vista_misura.h"
 
+#include <QColor>
 #include <QLocale>
 #include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 struct Sessione;
 class Lista_valori;
@@ -34,12 +38,18 @@ public:
 
     // The value list's data (the engine's); rows are read from it as they are appended.
     void Imposta_lista(const Lista_valori* lista) { lista_ = lista; }
+    // The engine's analysis of each row: the loss shown follows its changes.
+    void Imposta_analisi(const std::vector<Analisi_ripetizione>* analisi) { analisi_ = analisi; }
 
     Grafico_misura& Grafico(int indice) const;
     Slider_misura& Slide() const { return *slide_; }
     Numerico_misura& Num_vel() const { return *num_vel_; }
     // The last repetition's velocity loss, under the numeric display ("Perdita 12,5 %").
     QLabel& Lbl_perdita() const { return *lbl_perdita_; }
+    // The name of the velocity the display shows, under it ("Vmedia", "MPV"...).
+    QLabel& Lbl_velocita() const { return *lbl_velocita_; }
+    // Names the velocity of the set shown, or, with none, the one the next set is judged by.
+    void Aggiorna_nome_velocita();
     Elenco_valori& Valori() const { return *valori_; }
     Sessione& Sessione_corrente() const { return s_; }
     const QLocale& Locale() const { return locale_; }
@@ -80,10 +90,15 @@ public:
     // colour to the alarm colour and the program beeps.
     void Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) override;
     void Misura_azzerata() override;
+    // The row greyed or not, its points hollow or not; the loss shown worked out again.
+    void Esclusione_cambiata(int riga, bool esclusa) override;
 
 Q_SIGNALS:
     // A completed repetition is on screen (row, slider and display).
     void Ripetizione_mostrata(int riga);
+    // The operator asked to leave repetition `numero` (from 1) out of the set's judgement,
+    // or to take it back.
+    void Esclusione_richiesta(int numero, bool esclusa);
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
@@ -92,16 +107,22 @@ private:
     // What the events do to the windows.
     void Mostra_riga(int riga);
     void Mostra_velocita(float vmedia_conc, Colore colore);
+    // The loss under the display; past the threshold the alarm colour (and the beep when
+    // `suona`), otherwise the band's.
+    void Mostra_perdita(const Analisi_ripetizione& analisi, bool suona);
     // The display and the loss under it take the time graph's place.
     void Disponi_numerico();
 
     Sessione& s_;
     QLocale locale_;
     const Lista_valori* lista_ = nullptr;
+    const std::vector<Analisi_ripetizione>* analisi_ = nullptr;
+    QColor colore_fascia_; // of the last repetition shown
     Slider_misura* slide_;
     std::array<Grafico_misura*, 2> grafici_{};
     Numerico_misura* num_vel_;
     QLabel* lbl_perdita_;
+    QLabel* lbl_velocita_;
     Segnale_acustico beep_;
     Elenco_valori* valori_;
     QPointer<Frm_edit_grafici> editor_;

@@ -11,6 +11,12 @@ namespace {
 
 const QString Gruppo = QStringLiteral("test");
 
+QString Numero(double valore) {
+    return QString::number(valore, 'g', 9);
+}
+
+} // namespace
+
 QString Testo_riferimento(Velocita_riferimento r) {
     switch (r) {
     case Velocita_riferimento::Vmedia_alzata:
@@ -30,12 +36,6 @@ std::optional<Velocita_riferimento> Riferimento_da_testo(const QString& testo) {
     if (testo == QLatin1String("propulsive")) return Velocita_riferimento::Vpropulsiva;
     return std::nullopt;
 }
-
-QString Numero(double valore) {
-    return QString::number(valore, 'g', 9);
-}
-
-} // namespace
 
 QString Nome_file_record(const QString& file_campioni) {
     QString base = file_campioni;

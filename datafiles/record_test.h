@@ -19,6 +19,11 @@ inline const QString Suffisso_record = QStringLiteral(" test.ini");
 // The version this program writes; a record of a later one is not read.
 inline constexpr int Versione_record = 1;
 
+// The reference velocity as files keep it: "table", "lift", "propulsive". Reading, an
+// empty text is the table's; an unknown one nothing.
+QString Testo_riferimento(Velocita_riferimento riferimento);
+std::optional<Velocita_riferimento> Riferimento_da_testo(const QString& testo);
+
 // "<dir>/2026  dic 07  4.32.20 test.ini" beside "<dir>/2026  dic 07  4.32.20.csv".
 QString Nome_file_record(const QString& file_campioni);
 

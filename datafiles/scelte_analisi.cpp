@@ -1,5 +1,6 @@
 #include "datafiles/scelte_analisi.h"
 
+#include "datafiles/record_test.h"
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 const QString Chiave_perdita = QStringLiteral("perdita_max");
 const QString Chiave_v1rm = QStringLiteral("v1rm");
+const QString Chiave_riferimento = QStringLiteral("reference_velocity");
 
 // A group name QSettings keeps as it stands: "/" would open a subgroup.
 QString Gruppo(const QString& esercizio) {
@@ -68,6 +70,8 @@ Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QStr
     file.beginGroup(Gruppo(esercizio));
     scelte.Perdita_max = Numero(file, Chiave_perdita, scelte.Perdita_max, 0.0f, 100.0f);
     scelte.V1rm = Numero(file, Chiave_v1rm, scelte.V1rm, 0.01f, 5.0f);
+    scelte.Riferimento = Riferimento_da_testo(file.value(Chiave_riferimento).toString())
+                             .value_or(scelte.Riferimento);
     return scelte;
 }
 
@@ -100,6 +104,7 @@ std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
         testo.beginGroup(Gruppo(esercizio));
         testo.setValue(Chiave_perdita, QString::number(static_cast<double>(scelte.Perdita_max)));
         testo.setValue(Chiave_v1rm, QString::number(static_cast<double>(scelte.V1rm)));
+        testo.setValue(Chiave_riferimento, Testo_riferimento(scelte.Riferimento));
         testo.endGroup();
         testo.sync();
         // A FormatError is a file read in part: what it held that could be read is kept.

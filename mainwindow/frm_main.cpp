@@ -1,6 +1,7 @@
 #include "mainwindow/frm_main.h"
 
 #include "acquisition/frm_cmd.h"
+#include "acquisition/riga_valutazione.h"
 #include "acquisition/salvataggi.h"
 #include "acquisition/sorveglianza_flusso.h"
 #include "analysis/frm_analisi.h"
@@ -76,7 +77,7 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     s_ = &sessione;
     avvisi_ = &avvisi;
     motore_ = &motore;
-    Inoltro_analisi = std::make_unique<Inoltro_frm_analisi>(Analisi);
+    Inoltro_analisi = std::make_unique<Inoltro_frm_analisi>(Analisi, motore.Analisi());
     locale_ = locale;
     QWidget* area = centralWidget();
     Intestazione = new Frm_intestazione(area);
@@ -96,7 +97,12 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     Sorveglianza = new Sorveglianza_flusso(this);
     motore.Aggiungi_vista(*Sorveglianza);
     connect(Sorveglianza, &Sorveglianza_flusso::Avviso_cambiato, this, &Frm_main::Mostra_flusso);
+    Valutazione = new Riga_valutazione(sessione, *Salvataggi_test, locale, this);
+    statusBar()->addWidget(Valutazione);
+    motore.Aggiungi_vista(*Valutazione);
+    connect(Grafici, &Frm_grafici::Esclusione_richiesta, this, &Frm_main::Imposta_esclusa);
     Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, avvisi, area);
+    connect(Comandi, &Frm_cmd::Serie_in_uscita, Valutazione, &Riga_valutazione::Scrivi_in_sospeso);
     connect(Comandi, &Frm_cmd::Cronometro_richiesto, this, &Frm_main::Mostra_cronometro);
     connect(Comandi, &Frm_cmd::Vista_cambiata, this, &Frm_main::Aggiorna_spunte);
     // The header names whom the measurement on screen belongs to.
@@ -125,6 +131,12 @@ void Frm_main::Mostra_flusso(const QString& testo, bool allarme) {
     Lbl_flusso->setVisible(!testo.isEmpty());
 }
 
+void Frm_main::Imposta_esclusa(int numero, bool esclusa) {
+    motore_->Imposta_esclusa(numero, esclusa);
+    // While the set is recorded its files are not written yet; they will hold it whole.
+    if (!s_->Acquisizione_in_corso) Salvataggi_test->Aggiorna_file_serie();
+}
+
 Frm_utente* Frm_main::Mostra_configurazione() {
     if (s_ == nullptr) return nullptr;
     const bool nuova = Utente.isNull();
@@ -132,6 +144,7 @@ Frm_utente* Frm_main::Mostra_configurazione() {
     if (nuova)
         connect(f, &Frm_utente::Confermato, this, [this] {
             Mostra_cartella_dati(s_->Dati_esercizio.Cartella_dati);
+            Grafici->Aggiorna_nome_velocita();
             // The set being recorded keeps the setup it started with.
             if (s_->Acquisizione_in_corso)
                 Lbl_salvato->setText(
@@ -291,8 +304,9 @@ void Frm_main::Mostra(const QString& testo, Icona icona, const QString& titolo) 
 }
 
 void Frm_main::closeEvent(QCloseEvent* evento) {
-    // Nothing recorded is lost: a running acquisition is stopped and saved as the start
-    // button's stop would save it, then recording goes off.
+    // Nothing recorded is lost: the note being typed is written, a running acquisition is
+    // stopped and saved as the start button's stop would save it, then recording goes off.
+    if (Valutazione != nullptr) Valutazione->Scrivi_in_sospeso();
     if (Comandi != nullptr) Comandi->Termina();
     // Then the other windows, in this order: stopwatch, setup dialog, and (through
     // Chiusura) the serial window and the HID window.

@@ -19,6 +19,7 @@ class Frm_crono;
 class Frm_profilo;
 class Inoltro_frm_analisi;
 class QAction;
+class Riga_valutazione;
 class Frm_grafici;
 class Frm_intestazione;
 class Frm_utente;
@@ -88,6 +89,8 @@ public:
     // The board's stream during a set: disturbed, silent, back (Sorveglianza_flusso).
     Etichetta_accorciata* Lbl_flusso = nullptr;
     Sorveglianza_flusso* Sorveglianza = nullptr;
+    // The RPE and the note of the set just saved.
+    Riga_valutazione* Valutazione = nullptr;
     Frm_intestazione* Intestazione = nullptr;
     Frm_grafici* Grafici = nullptr;
     Frm_cmd* Comandi = nullptr;
@@ -115,6 +118,9 @@ private:
     void Crea_menu();
     // One check mark in the view menu, on the view shown.
     void Aggiorna_spunte();
+    // A repetition left out of the set's judgement, or taken back, by the operator: the
+    // engine works the losses out again, and the files of a set already saved follow.
+    void Imposta_esclusa(int numero, bool esclusa);
 
     Sessione* s_ = nullptr;
     Avvisi* avvisi_ = nullptr;

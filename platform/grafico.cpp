@@ -248,11 +248,47 @@ bool Grafico_misura::Valore_vicino(int plot, double x, double& valore) const {
     return true;
 }
 
+void Grafico_misura::Imposta_punti_vuoti(int plot, const std::vector<double>& x) {
+    QCPGraph* g = grafico_(plot);
+    if (!g) return;
+    vuoti_.resize(grafici_.size(), nullptr);
+    QCPGraph*& sopra = vuoti_[static_cast<std::size_t>(plot - 1)];
+    if (!sopra) {
+        // Added after every plot, so drawn over them: a ring filled with the ground hides
+        // the disc under it, a little larger than the disc.
+        sopra = piano_->addGraph(g->keyAxis(), g->valueAxis());
+        sopra->setLineStyle(QCPGraph::lsNone);
+        const QColor colore = g->pen().color();
+        // The graphs keep QCustomPlot's white ground.
+        sopra->setScatterStyle(
+            QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(colore, 2), QBrush(Qt::white), 9));
+        sopra->removeFromLegend();
+        sopra->setSelectable(QCP::stNone);
+    }
+    sopra->data()->clear();
+    for (const double xi : x) {
+        auto punto = g->data()->findBegin(xi, false);
+        if (punto != g->data()->constEnd() && punto->key == xi)
+            sopra->data()->add(QCPGraphData(xi, punto->value));
+    }
+    Ridisegna();
+}
+
+std::vector<double> Grafico_misura::Punti_vuoti(int plot) const {
+    std::vector<double> x;
+    const auto indice = static_cast<std::size_t>(plot - 1);
+    if (plot < 1 || indice >= vuoti_.size() || !vuoti_[indice]) return x;
+    for (const QCPGraphData& p : *vuoti_[indice]->data()) x.push_back(p.key);
+    return x;
+}
+
 void Grafico_misura::Cancella_dati() {
     for (QCPGraph* g : grafici_) {
         g->data()->clear();
         g->data()->squeeze(); // a long set's memory goes back
     }
+    for (QCPGraph* g : vuoti_)
+        if (g) g->data()->clear();
     for (auto& sf : sfoltiti_)
         if (sf) {
             sf->sfoltimento.Azzera();

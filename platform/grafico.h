@@ -52,6 +52,11 @@ public:
     // Value of the point of `plot` nearest to `x`; false when the plot is empty.
     bool Valore_vicino(int plot, double x, double& valore) const;
     void Cancella_dati(); // all plots; the X axis returns to its set range and follows again
+    // The points of `plot` at these X drawn hollow: the marker's ring in the plot's colour,
+    // the ground inside (a point that counts less than the others). Replaces the ones
+    // given before; Cancella_dati forgets them.
+    void Imposta_punti_vuoti(int plot, const std::vector<double>& x);
+    std::vector<double> Punti_vuoti(int plot) const;
 
     // Axes, 1-based in the graph's axis order; 0 = no such name.
     int Numero_assi() const { return static_cast<int>(assi_.size()); }
@@ -139,6 +144,7 @@ private:
     QCustomPlot* piano_;
     std::vector<Asse> assi_;
     std::vector<QCPGraph*> grafici_;
+    std::vector<QCPGraph*> vuoti_; // per plot, drawn over it: its hollow points, or null
     std::vector<std::optional<Sfoltito>> sfoltiti_; // one per plot
     std::vector<Punto_xy> punti_, chiusi_;          // work arrays of one append
     std::vector<Cursore> cursori_;

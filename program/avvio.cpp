@@ -231,6 +231,7 @@ void Programma::Avvia_passi() {
     // caption.
     principale_->Apri_finestre(s_, QLocale(), *protocollo_, *motore_, *avvisi_);
     principale_->Grafici->Imposta_lista(&motore_->Lst_valori());
+    principale_->Grafici->Imposta_analisi(&motore_->Analisi());
     motore_->Aggiungi_vista(*principale_->Intestazione);
     motore_->Aggiungi_vista(*principale_->Grafici);
     motore_->Aggiungi_vista(*principale_->Inoltro_analisi);

@@ -60,6 +60,9 @@ constexpr int Riga_perdita_max = Riga_utente::Numero;
 const QString Nome_perdita_max = QStringLiteral("Perdita max (%)");
 const QString Perdita_max_rifiutata =
     QStringLiteral("Perdita max (%): inserire un numero da 0 a 100");
+constexpr int Riga_riferimento = Riga_perdita_max + 1;
+// The note box's text when nothing was typed in it.
+const QString Nota_vuota = QStringLiteral("nota");
 
 constexpr int Spazio_righe = 10; // 150 twips between the lists
 constexpr int Larghezza_liste = 260;
@@ -119,7 +122,8 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Cmd_add[nota]->hide();
     Cmd_elimina[nota]->hide();
     txt_utente[nota]->setToolTip(QString());
-    Txt_nota = new QLineEdit(QStringLiteral("nota"), this);
+    // The note of the sets to come, if one was given.
+    Txt_nota = new QLineEdit(s_.Nota.isEmpty() ? Nota_vuota : s_.Nota, this);
     Txt_nota->setToolTip(QString::fromUtf8(Didascalie[nota].suggerimento));
     Txt_nota->setAccessibleName(QStringLiteral("Nota"));
     Lbl_utente[nota]->setBuddy(Txt_nota);
@@ -139,10 +143,22 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Lbl_perdita_max->setBuddy(Txt_perdita_max);
     righe->addWidget(Lbl_perdita_max, Riga_perdita_max, 0);
     righe->addWidget(Txt_perdita_max, Riga_perdita_max, 1);
+
+    cbo_riferimento = new QComboBox(this);
+    cbo_riferimento->addItems({QStringLiteral("Vmedia (tabella)"), QStringLiteral("Vmedia alzata"),
+                               QStringLiteral("Vpropulsiva")});
+    cbo_riferimento->setAccessibleName(QStringLiteral("Velocità di riferimento"));
+    cbo_riferimento->setToolTip(
+        QStringLiteral("Velocità con cui si giudica la serie: numero grande, colore della "
+                       "fascia e perdita di velocità"));
+    Lbl_riferimento = new QLabel(QStringLiteral("&Velocità di riferimento"), this);
+    Lbl_riferimento->setBuddy(cbo_riferimento);
+    righe->addWidget(Lbl_riferimento, Riga_riferimento, 0);
+    righe->addWidget(cbo_riferimento, Riga_riferimento, 1);
     // After the rows' own handlers, so that it sees the athletes of a new team.
     for (const int riga : {Riga_utente::Squadra, Riga_utente::Atleta, Riga_utente::Esercizio})
         connect(txt_utente[static_cast<std::size_t>(riga)], &QComboBox::currentIndexChanged, this,
-                &Frm_utente::Mostra_perdita_max);
+                &Frm_utente::Mostra_scelte_analisi);
     colonna->addLayout(righe);
 
     auto* pulsanti = new QHBoxLayout;
@@ -162,7 +178,7 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
 
     Prepara_campi();
     Aggiorna_campi(true);
-    Mostra_perdita_max();
+    Mostra_scelte_analisi();
 }
 
 void Frm_utente::keyPressEvent(QKeyEvent* evento) {
@@ -298,13 +314,13 @@ void Frm_utente::Elimina(int riga) {
         if (scelta < lista->count()) lista->setCurrentIndex(scelta); // the one that followed
         // With none chosen afterwards no change was told.
         else if (riga == Riga_utente::Atleta || riga == Riga_utente::Esercizio)
-            Mostra_perdita_max();
+            Mostra_scelte_analisi();
     } else if (lista->count() > 0) {
         lista->setCurrentIndex(0);
     }
 }
 
-void Frm_utente::Mostra_perdita_max() {
+void Frm_utente::Mostra_scelte_analisi() {
     const QString atleta = txt_utente[Riga_utente::Atleta]->currentText();
     const QString cartella =
         atleta.isEmpty() ? QString()
@@ -312,8 +328,9 @@ void Frm_utente::Mostra_perdita_max() {
                                             txt_utente[Riga_utente::Squadra]->currentText()) +
                                QLatin1Char('/') + atleta;
     const QString esercizio = txt_utente[Riga_utente::Esercizio]->currentText();
-    Txt_perdita_max->setValue(
-        static_cast<double>(Leggi_scelte_analisi(cartella, esercizio).Perdita_max));
+    const Scelte_esercizio scelte = Leggi_scelte_analisi(cartella, esercizio);
+    Txt_perdita_max->setValue(static_cast<double>(scelte.Perdita_max));
+    cbo_riferimento->setCurrentIndex(static_cast<int>(scelte.Riferimento));
 }
 
 std::optional<float> Frm_utente::Perdita_max_digitata() const {
@@ -372,6 +389,10 @@ void Frm_utente::Conferma() {
     Dati_esercizio_t& d = s_.Dati_esercizio;
     Riempi_dati_esercizio(d, testi, indici);
     s_.Soglia_perdita = *perdita_max;
+    const auto riferimento = static_cast<Velocita_riferimento>(cbo_riferimento->currentIndex());
+    s_.Riferimento = riferimento;
+    const QString nota = Txt_nota->text().trimmed();
+    s_.Nota = nota == Nota_vuota ? QString() : nota;
 
     // The record is in force from here on, so the strip shows it even when a file fails;
     // the dialog then stays open.
@@ -387,6 +408,7 @@ void Frm_utente::Conferma() {
     if (!d.Atleta.isEmpty()) {
         Scelte_esercizio scelte = Leggi_scelte_analisi(d.Cartella_dati, d.Esercizio);
         scelte.Perdita_max = *perdita_max;
+        scelte.Riferimento = riferimento;
         if (const std::optional<QString> errore =
                 Salva_scelte_analisi(d.Cartella_dati, d.Esercizio, scelte))
             avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);

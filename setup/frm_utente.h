@@ -8,7 +8,9 @@
 // without blocking; every opening loads it afresh from the files, and closing it unloads it.
 //
 // Under the rows, the velocity loss within a set that raises the alarm for the chosen
-// athlete and exercise: typed, kept in the athlete's analysis choices, in force from "&Ok".
+// athlete and exercise, and the velocity the sets are judged by: kept in the athlete's
+// analysis choices, in force from "&Ok" for the sets recorded after it. So is the note,
+// which the sets recorded after it carry.
 
 #include "setup/file_config.h"
 
@@ -59,6 +61,8 @@ public:
     QLineEdit* Txt_nota;
     QLabel* Lbl_perdita_max;
     Casella_decimale* Txt_perdita_max;
+    QLabel* Lbl_riferimento;
+    QComboBox* cbo_riferimento; // entries in the order of Velocita_riferimento
     QPushButton* Cmd_ok;
     QPushButton* Cmd_annulla;
 
@@ -73,8 +77,9 @@ protected:
 private:
     void Prepara_campi();
     void Selezione_cambiata(int riga);
-    // The loss threshold stored for the athlete and exercise the rows show.
-    void Mostra_perdita_max();
+    // The loss threshold and the reference velocity stored for the athlete and exercise the
+    // rows show.
+    void Mostra_scelte_analisi();
     // The typed threshold in %, nothing when it is not a number from 0 to 100.
     std::optional<float> Perdita_max_digitata() const;
     // Why the chosen numbers cannot be confirmed, naming the row (which gets the focus): an

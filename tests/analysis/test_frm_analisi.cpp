@@ -1,5 +1,6 @@
 // The set analysis as the windows show it: the rows of "Analisi serie", their alarm colour,
-// opening it in the middle of a set, and the loss under the graph window's numeric display.
+// opening it in the middle of a set, a repetition left out, and the loss under the graph
+// window's numeric display.
 #include "analysis/colore_allarme.h"
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
@@ -86,7 +87,7 @@ private Q_SLOTS:
     // the relay tells nobody and the next opening is a new window.
     void aperta_a_meta_serie() {
         QPointer<Frm_analisi> finestra;
-        Inoltro_frm_analisi inoltro(finestra);
+        Inoltro_frm_analisi inoltro(finestra, Serie);
         inoltro.Ripetizione_analizzata(0, Serie[0]);
         const std::vector<Analisi_ripetizione> prime(Serie.begin(), Serie.begin() + 3);
         Frm_analisi* frm = Mostra_frm_analisi(finestra, prime, QLocale::c(), nullptr);
@@ -106,6 +107,33 @@ private Q_SLOTS:
         inoltro.Ripetizione_analizzata(1, Serie[1]);
         frm = Mostra_frm_analisi(finestra, prime, QLocale::c(), nullptr);
         QCOMPARE(Righe(frm->Lst_analisi), Righe(tutta.Lst_analisi).mid(0, 3));
+        delete frm;
+    }
+
+    // A repetition left out, or taken back: the open window shows at once every loss as the
+    // engine worked it out again, the row left out greyed and said so, never in alarm.
+    void esclusione_mostrata_subito() {
+        std::vector<Analisi_ripetizione> serie = Serie;
+        QPointer<Frm_analisi> finestra;
+        Inoltro_frm_analisi inoltro(finestra, serie);
+        inoltro.Esclusione_cambiata(0, true); // no window: nobody told
+        Frm_analisi* frm = Mostra_frm_analisi(finestra, serie, QLocale::c(), nullptr);
+        // The engine: the best repetition (row 3) left out, the losses after it smaller.
+        serie[3].Esclusa = true;
+        serie[4].Perdita = 27.5f;
+        inoltro.Esclusione_cambiata(3, true);
+        QCOMPARE(frm->Lst_analisi->rowCount(), 5);
+        QCOMPARE(frm->Lst_analisi->item(4, Frm_analisi::Perdita)->text(), QStringLiteral("27.5"));
+        for (int c = 0; c < Frm_analisi::Colonne; ++c) {
+            const QTableWidgetItem* cella = frm->Lst_analisi->item(3, c);
+            QCOMPARE(cella->foreground().color(), QColor(140, 140, 140));
+            QCOMPARE(cella->toolTip(), QStringLiteral("Ripetizione esclusa"));
+            QCOMPARE(frm->Lst_analisi->item(2, c)->toolTip(),
+                     QStringLiteral("Oltre la soglia di perdita"));
+        }
+        serie[3].Esclusa = false;
+        inoltro.Esclusione_cambiata(3, false);
+        QCOMPARE(frm->Lst_analisi->item(3, 0)->toolTip(), QString());
         delete frm;
     }
 
@@ -149,7 +177,7 @@ private Q_SLOTS:
         QVERIFY(frm.Lbl_perdita().palette().color(QPalette::WindowText) != allarme);
     }
 
-    // The display and the label share the time graph's place in every view, and the
+    // The display and the two labels under it share the time graph's place in every view, and the
     // longest loss fits whole, down to the window a 1024 x 600 screen leaves.
     void perdita_intera_sul_posto_del_grafico_data() {
         QTest::addColumn<QSize>("misura");
@@ -171,9 +199,12 @@ private Q_SLOTS:
             frm.Mostra_vista(vista);
             const QLabel& l = frm.Lbl_perdita();
             const QRect numero = frm.Num_vel().geometry();
-            QVERIFY(!l.isHidden());
-            QCOMPARE(numero.united(l.geometry()), frm.Grafico(0).geometry());
-            QCOMPARE(numero.bottom() + 1, l.y());
+            const QRect nome = frm.Lbl_velocita().geometry();
+            QVERIFY(!l.isHidden() && !frm.Lbl_velocita().isHidden());
+            QCOMPARE(numero.united(nome).united(l.geometry()), frm.Grafico(0).geometry());
+            // The number, the name of its velocity, the loss.
+            QCOMPARE(numero.bottom() + 1, nome.y());
+            QCOMPARE(nome.bottom() + 1, l.y());
             const QFontMetrics fm(l.font());
             QVERIFY(fm.horizontalAdvance(l.text()) <= l.width() && fm.height() <= l.height());
             QVERIFY(l.font().pixelSize() >= 12);

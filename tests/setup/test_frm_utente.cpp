@@ -1,7 +1,7 @@
 // The setup dialog over a temporary application folder and settings store: the first run,
 // adding and deleting entries and athletes, switching athletes, what "&Ok" and "&Annulla"
 // leave behind, refused entries and damaged or unwritable files; the header strip's texts;
-// the loss threshold's row under them.
+// the loss threshold's and the reference velocity's rows under them; the note.
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "datafiles/scelte_analisi.h"
@@ -560,14 +560,98 @@ private Q_SLOTS:
             if (const qsizetype i = testo.indexOf('&'); i >= 0) tasti << testo.mid(i + 1, 1);
         }
         tasti.sort(Qt::CaseInsensitive);
-        QCOMPARE(tasti, (QStringList{"A", "O", "P"}));
+        QCOMPARE(tasti, (QStringList{"A", "O", "P", "V"}));
         QTest::keyClick(&frm, Qt::Key_P, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), frm.Txt_perdita_max);
+        QTest::keyClick(&frm, Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), frm.cbo_riferimento);
         frm.Txt_nota->setFocus();
-        for (QWidget* atteso : std::initializer_list<QWidget*>{frm.Txt_perdita_max, frm.Cmd_ok}) {
+        for (QWidget* atteso : std::initializer_list<QWidget*>{frm.Txt_perdita_max,
+                                                               frm.cbo_riferimento, frm.Cmd_ok}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), atteso);
         }
+    }
+
+    // The reference velocity shown is the one stored for the athlete and exercise the rows
+    // show (the table's when none is); "&Ok" puts the chosen one in force for the sets to
+    // come and stores it for that exercise alone, beside the threshold.
+    void riferimento_per_atleta_ed_esercizio() {
+        Banco b;
+        b.Rossi_con_soglie();
+        const QString rossi = b.Cartella_rossi();
+        Scelte_esercizio panca = Leggi_scelte_analisi(rossi, "Panca");
+        panca.Riferimento = Velocita_riferimento::Vpropulsiva;
+        QCOMPARE(Salva_scelte_analisi(rossi, "Panca", panca), std::nullopt);
+        Frm_utente& frm = b.Apri();
+        QCOMPARE(Voci(frm.cbo_riferimento),
+                 (QStringList{"Vmedia (tabella)", "Vmedia alzata", "Vpropulsiva"}));
+        QCOMPARE(frm.Lbl_riferimento->text().remove('&'),
+                 QStringLiteral("Velocità di riferimento"));
+        QCOMPARE(frm.cbo_riferimento->accessibleName(), QStringLiteral("Velocità di riferimento"));
+        QCOMPARE(frm.cbo_riferimento->currentText(), QStringLiteral("Vmedia (tabella)")); // Squat
+        b.Riga(3)->setCurrentIndex(1);
+        QCOMPARE(frm.cbo_riferimento->currentText(), QStringLiteral("Vpropulsiva")); // Panca
+        b.Riga(1)->setCurrentIndex(0); // Bianchi: nothing stored
+        QCOMPARE(frm.cbo_riferimento->currentText(), QStringLiteral("Vmedia (tabella)"));
+        b.Riga(1)->setCurrentIndex(1);
+        b.Riga(3)->setCurrentIndex(0);
+        frm.cbo_riferimento->setCurrentIndex(1);
+        frm.Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
+        QCOMPARE(b.s.Serie.Riferimento, Velocita_riferimento::Vmedia_tabella); // the set shown
+        const Scelte_esercizio squat = Leggi_scelte_analisi(rossi, "Squat");
+        QCOMPARE(squat.Riferimento, Velocita_riferimento::Vmedia_alzata);
+        QCOMPARE(std::pair(squat.Perdita_max, squat.V1rm), std::pair(25.0f, 0.27f));
+        QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Riferimento,
+                 Velocita_riferimento::Vpropulsiva);
+        QCOMPARE(b.Apri().cbo_riferimento->currentText(), QStringLiteral("Vmedia alzata"));
+        // "&Annulla" leaves the one in force.
+        b.frm->cbo_riferimento->setCurrentIndex(2);
+        b.frm->Cmd_annulla->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
+    }
+
+    void nota_data() {
+        QTest::addColumn<QString>("digitata");
+        QTest::addColumn<QString>("nota");
+        QTest::newRow("data") << "  dolore al ginocchio "
+                              << "dolore al ginocchio";
+        QTest::newRow("vuota") << ""
+                               << "";
+        QTest::newRow("spazi") << "   "
+                               << "";
+        QTest::newRow("segnaposto") << "nota"
+                                    << "";
+        QTest::newRow("segnaposto e spazi") << " nota  "
+                                            << "";
+        QTest::newRow("più del segnaposto") << "nota bene"
+                                            << "nota bene";
+    }
+    // The note box becomes the note of the sets to come on "&Ok" (nothing typed, or the
+    // box's own "nota", is none), and shows it at the next opening; "&Annulla" keeps the
+    // note in force.
+    void nota() {
+        QFETCH(QString, digitata);
+        QFETCH(QString, nota);
+        Banco b;
+        b.s.Nota = "precedente";
+        Frm_utente& frm = b.Apri();
+        QCOMPARE(frm.Txt_nota->text(), QStringLiteral("precedente"));
+        QCOMPARE(frm.Txt_nota->accessibleName(), QStringLiteral("Nota"));
+        frm.Txt_nota->clear();
+        QTest::keyClicks(frm.Txt_nota, digitata);
+        frm.Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Nota, nota);
+        QCOMPARE(b.s.Serie.Nota, QString()); // the set shown keeps its own
+        QCOMPARE(b.Apri().Txt_nota->text(), nota.isEmpty() ? QStringLiteral("nota") : nota);
+        QTest::keyClicks(b.frm->Txt_nota, "altro");
+        b.frm->Cmd_annulla->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Nota, nota);
     }
 
     // English settings (the Italian ones are seen above); names are not markup.

@@ -1,0 +1,203 @@
+// What the coach says of a set in the main window once it is saved: the RPE and the note in
+// the status bar's row, and repetitions left out from the value list; each change reaches
+// the set's record and analysis file at once, and nothing of it asks anything.
+#include "acquisition/frm_cmd.h"
+#include "acquisition/riga_valutazione.h"
+#include "acquisition/salvataggi.h"
+#include "analysis/elenco_valori.h"
+#include "analysis/frm_analisi.h"
+#include "analysis/frm_grafici.h"
+#include "datafiles/record_test.h"
+#include "device/protocollo.h"
+#include "mainwindow/frm_main.h"
+#include "session/sessione.h"
+#include "stream/motore_misura.h"
+#include "tests/device/test_protocollo_finti.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The main window over a temporary application folder, listening to the engine as the
+// program makes it listen.
+struct Banco {
+    QTemporaryDir cartella;
+    Sessione s;
+    Motore_misura motore{s, QLocale::c()};
+    Avvisi_registrati avvisi;
+    Protocollo protocollo{s, motore, avvisi};
+    Frm_main m;
+    Banco() {
+        s.Cartella_applicazione = cartella.path();
+        s.Usa_seriale = true;
+        s.Fattore_posizione = 1.0f;
+        s.Dati_esercizio.Vmax = 200;
+        s.Dati_esercizio.Limite_sup = 110;
+        s.Dati_esercizio.Limite_inf = 90;
+        s.Dati_esercizio.Ampiezza_minima = 100;
+        m.Apri_finestre(s, QLocale::c(), protocollo, motore, avvisi);
+        m.Grafici->Imposta_lista(&motore.Lst_valori());
+        m.Grafici->Imposta_analisi(&motore.Analisi());
+        motore.Aggiungi_vista(*m.Grafici);
+        motore.Aggiungi_vista(*m.Inoltro_analisi);
+        m.show();
+    }
+    ~Banco() { motore.Togli_viste(); }
+    // A recorded set of three repetitions (see test_misura_grafici), stopped and saved as
+    // the start button's stop saves it.
+    void Serie_salvata() {
+        motore.Imposta_registrazione(true);
+        motore.Inizia_acquisizione();
+        std::vector<double> posizioni;
+        std::vector<float> tempi;
+        double p = 100;
+        auto tratto = [&](int record, double passo, float t) {
+            for (int i = 0; i < record; ++i) {
+                posizioni.push_back(p += passo);
+                tempi.push_back(t);
+            }
+        };
+        tratto(2, 0, 1000);
+        for (double v : {500.0, 600.0, 1500.0, 400.0}) {
+            tratto(50, 6, float(6000 / v));
+            tratto(2, 0, 1000);
+            tratto(50, -6, -15);
+            tratto(1, 0, 1000);
+        }
+        tratto(2, 0, 1000);
+        for (std::size_t i = 0; i + 1 < posizioni.size(); i += 2)
+            motore.Elabora_blocco(1, &posizioni[i], &tempi[i]);
+        motore.Fine_acquisizione();
+        QVERIFY(m.Salvataggi_test->Salva_automatico());
+        QCOMPARE(s.Serie.File_record.size(), 1);
+        QCOMPARE(s.Serie.File_analisi.size(), 1);
+    }
+    Record_test Record() const {
+        Record_test r;
+        const auto errore = Leggi_record(s.Serie.File_record.value(0), r);
+        if (errore) qWarning("%s", qPrintable(*errore));
+        return r;
+    }
+    // The analysis file's last column ("Esclusa") of each repetition's row.
+    QStringList Colonna_esclusa() const {
+        QFile file(s.Serie.File_analisi.value(0));
+        if (!file.open(QIODevice::ReadOnly)) return {"(illeggibile)"};
+        QStringList colonna;
+        const QList<QByteArray> righe = file.readAll().split('\n');
+        for (const QByteArray& riga : righe.mid(1))
+            if (const QList<QByteArray> celle = riga.trimmed().split(';'); celle.size() > 1)
+                colonna << QString::fromUtf8(celle[celle.size() - 2]); // rows end with ';'
+        return colonna;
+    }
+};
+
+} // namespace
+
+class Test_valutazione_serie : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The row shows once the stopped set is saved, with the set's RPE and note; every change
+    // is in the set and in its record at once (the note when the typing pauses, or at
+    // once when the set is about to give way); it goes at the next start.
+    void rpe_e_nota_nel_record() {
+        Banco b;
+        Riga_valutazione& riga = *b.m.Valutazione;
+        QVERIFY(riga.isHidden());
+        b.s.Nota = "dal setup";
+        b.Serie_salvata();
+        QVERIFY(riga.isVisible());
+        QCOMPARE(riga.Txt_nota->text(), QStringLiteral("dal setup"));
+        QCOMPARE(riga.cbo_rpe->currentText(), QString());
+        QCOMPARE(riga.cbo_rpe->accessibleName(), QStringLiteral("RPE"));
+        QCOMPARE(riga.Lbl_rpe->buddy(), riga.cbo_rpe);
+        QCOMPARE(riga.Lbl_nota->buddy(), riga.Txt_nota);
+        QCOMPARE(riga.cbo_rpe->count(), 20); // empty, 1 to 10 in halves
+
+        riga.cbo_rpe->setCurrentIndex(riga.cbo_rpe->findText("8"));
+        QCOMPARE(b.s.Serie.Rpe, 8.0f);
+        QCOMPARE(b.Record().serie.Rpe, 8.0f);
+        riga.cbo_rpe->setCurrentIndex(riga.cbo_rpe->findText("7.5"));
+        QCOMPARE(b.Record().serie.Rpe, 7.5f);
+        riga.cbo_rpe->setCurrentIndex(0);
+        QCOMPARE(b.Record().serie.Rpe, 0.0f);
+
+        riga.Txt_nota->setFocus();
+        riga.Txt_nota->selectAll();
+        QTest::keyClicks(riga.Txt_nota, "schiena rigida");
+        QCOMPARE(b.s.Serie.Nota, QStringLiteral("schiena rigida"));
+        QTRY_COMPARE(b.Record().serie.Nota, QStringLiteral("schiena rigida"));
+        // Typed and not yet written when "RESET DATI" clears the set: written first.
+        QTest::keyClicks(riga.Txt_nota, " e lenta");
+        const Record_test prima = b.Record();
+        QCOMPARE(prima.serie.Nota, QStringLiteral("schiena rigida"));
+        const QString record = b.s.Serie.File_record.value(0);
+        b.m.Comandi->Button_Reset->click();
+        Record_test dopo;
+        QCOMPARE(Leggi_record(record, dopo), std::nullopt);
+        QCOMPARE(dopo.serie.Nota, QStringLiteral("schiena rigida e lenta"));
+        QCOMPARE(dopo.serie.Dati_esercizio.Vmax, 200.0f); // the rest as it was
+        QCOMPARE(dopo.ripetizioni, 3);
+        QVERIFY(riga.isHidden());
+        QVERIFY(b.avvisi.elenco.isEmpty());
+
+        // The next set: the row again, empty; hidden as soon as another one starts.
+        b.Serie_salvata();
+        QVERIFY(riga.isVisible());
+        QCOMPARE(riga.cbo_rpe->currentIndex(), 0);
+        QCOMPARE(riga.Txt_nota->text(), QStringLiteral("dal setup"));
+        b.motore.Inizia_acquisizione();
+        QVERIFY(riga.isHidden());
+        b.motore.Fine_acquisizione();
+    }
+
+    // A repetition left out from the value list after the save: the record and the analysis
+    // file say so at once; taken back, they no longer do.
+    void esclusione_nei_file() {
+        Banco b;
+        b.Serie_salvata();
+        QCOMPARE(b.Colonna_esclusa().size(), 3);
+        Elenco_valori& valori = b.m.Grafici->Valori();
+        valori.Seleziona(0, 0);
+        b.m.Grafici->Allinea_liste(0);
+        QTest::keyClick(valori.Lst_valori(2), Qt::Key_Delete);
+        QCOMPARE(b.Record().serie.Escluse, std::set<int>{1});
+        const QStringList esclusa = b.Colonna_esclusa();
+        QCOMPARE(esclusa.size(), 3);
+        QVERIFY(esclusa[0] != esclusa[1]);
+        QCOMPARE(esclusa[1], esclusa[2]);
+        QTest::keyClick(valori.Lst_valori(0), Qt::Key_Delete);
+        QCOMPARE(b.Record().serie.Escluse, std::set<int>{});
+        QCOMPARE(b.Colonna_esclusa().value(0), esclusa[1]);
+        QVERIFY(b.avvisi.elenco.isEmpty());
+    }
+
+    // During a set nothing is written yet: the exclusion waits in the set for its save.
+    void esclusione_durante_la_serie() {
+        Banco b;
+        b.Serie_salvata();
+        const QString record = b.s.Serie.File_record.value(0);
+        const QByteArray prima = [&] {
+            QFile f(record);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        b.s.Acquisizione_in_corso = true;
+        b.s.Serie.File_record = {record}; // as if it were still the set's
+        b.m.Grafici->Valori().Seleziona(0, 1);
+        QTest::keyClick(b.m.Grafici->Valori().Lst_valori(0), Qt::Key_Delete);
+        QCOMPARE(b.s.Serie.Escluse, std::set<int>{2});
+        QFile f(record);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), prima);
+        b.s.Acquisizione_in_corso = false;
+    }
+};
+
+QTEST_MAIN(Test_valutazione_serie)
+#include "test_valutazione_serie.moc"
