@@ -10,6 +10,7 @@
 #include "stream/motore_misura.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QShortcut>
@@ -124,10 +125,9 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
         addAction(a);
     }
     connect(Azione_apri, &QAction::triggered, this, [this] {
-        Q_EMIT Serie_in_uscita();
-        salvataggi_.Segnala_serie_non_salvata();
-        Apri_misura(window(), s_, motore_, avvisi_);
-        Q_EMIT Misura_cambiata();
+        const auto dialogo = Dialogo_apri(window(), s_.Dati_esercizio.Cartella_dati);
+        if (dialogo->exec() == QDialog::Accepted && !dialogo->selectedFiles().isEmpty())
+            Apri(dialogo->selectedFiles().constFirst());
     });
     connect(Azione_salva_dati, &QAction::triggered, this,
             [this] { salvataggi_.Salva_dati_con_nome(window()); });
@@ -137,6 +137,13 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
 
     Aggiorna_testi();
     riposiziona();
+}
+
+void Frm_cmd::Apri(const QString& nome) {
+    Q_EMIT Serie_in_uscita();
+    salvataggi_.Segnala_serie_non_salvata();
+    Apri_misura(window(), nome, s_, motore_, avvisi_);
+    Q_EMIT Misura_cambiata();
 }
 
 void Frm_cmd::riposiziona() {

@@ -32,6 +32,8 @@ public:
     // The buttons in one row, as wide as the panel; the main window calls it again
     // whenever its size changes.
     void riposiziona();
+    // Opens the test of sample file `nome` (what "Apri..." does once a file is chosen).
+    void Apri(const QString& nome);
 
     // Handlers the main window's view menu reuses.
     void Button_Ripetizioni_Click();

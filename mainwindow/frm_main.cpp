@@ -106,8 +106,11 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     connect(Comandi, &Frm_cmd::Cronometro_richiesto, this, &Frm_main::Mostra_cronometro);
     connect(Comandi, &Frm_cmd::Vista_cambiata, this, &Frm_main::Aggiorna_spunte);
     // The header names whom the measurement on screen belongs to.
-    connect(Comandi, &Frm_cmd::Misura_cambiata, this,
-            [this] { Intestazione->Aggiorna_intestazione(s_->Serie.Dati_esercizio, locale_); });
+    // A reopened test with its record gets the coach's row back, with its RPE and note.
+    connect(Comandi, &Frm_cmd::Misura_cambiata, this, [this] {
+        Intestazione->Aggiorna_intestazione(s_->Serie.Dati_esercizio, locale_);
+        if (!s_->Acquisizione_in_corso && !s_->Serie.File_record.isEmpty()) Valutazione->Mostra();
+    });
     Crea_menu();
     riposiziona();
     Intestazione->Aggiorna_intestazione(sessione.Dati_esercizio, locale);

@@ -11,6 +11,7 @@
 #include "device/protocollo.h"
 #include "mainwindow/frm_main.h"
 #include "session/sessione.h"
+#include "setup/frm_intestazione.h"
 #include "stream/motore_misura.h"
 #include "tests/device/test_protocollo_finti.h"
 
@@ -196,6 +197,40 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), prima);
         b.s.Acquisizione_in_corso = false;
+    }
+    // A test reopened from its sample file comes back as it was recorded: the header names
+    // its athlete, not the setup's of now; the coach's row shows its RPE and note; its
+    // left-out repetition is left out again. The setup chosen since stays as it is.
+    void riaperto_come_registrato() {
+        Banco b;
+        b.s.Dati_esercizio.Atleta = "Rossi";
+        b.s.Dati_esercizio.Carico = 80;
+        b.s.Nota = "presa larga";
+        b.Serie_salvata();
+        Riga_valutazione& riga = *b.m.Valutazione;
+        riga.cbo_rpe->setCurrentIndex(riga.cbo_rpe->findText("8"));
+        b.m.Grafici->Valori().Seleziona(0, 0);
+        QTest::keyClick(b.m.Grafici->Valori().Lst_valori(0), Qt::Key_Delete);
+        QString campioni = b.s.Serie.File_record.value(0);
+        campioni.replace(Suffisso_record, QStringLiteral(".csv"));
+        QVERIFY(QFile::exists(campioni));
+
+        b.s.Dati_esercizio.Atleta = "Bianchi";
+        b.s.Dati_esercizio.Carico = 50;
+        b.s.Nota.clear();
+        b.m.Comandi->Button_Reset->click();
+        QVERIFY(riga.isHidden());
+        b.m.Comandi->Apri(campioni);
+        QVERIFY(b.avvisi.elenco.isEmpty());
+        QCOMPARE(b.motore.Lst_valori().Righe(), 3);
+        QVERIFY(b.motore.Analisi()[0].Esclusa && !b.motore.Analisi()[1].Esclusa);
+        QVERIFY2(b.m.Intestazione->Lbl_intestazione->text().contains("Atleta: Rossi"),
+                 qPrintable(b.m.Intestazione->Lbl_intestazione->text()));
+        QVERIFY(riga.isVisible());
+        QCOMPARE(riga.cbo_rpe->currentText(), QStringLiteral("8"));
+        QCOMPARE(riga.Txt_nota->text(), QStringLiteral("presa larga"));
+        QCOMPARE(b.s.Dati_esercizio.Atleta, QStringLiteral("Bianchi"));
+        QCOMPARE(b.s.Dati_esercizio.Carico, 50.0f);
     }
 };
 
