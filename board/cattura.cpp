@@ -14,7 +14,7 @@ namespace {
 
 QString Uso() {
     return QStringLiteral(
-        "uso: kinetrack-capture --link serial|hid --board-type N --seed S [opzioni] USCITA\n"
+        "Uso: kinetrack-capture --link serial|hid --board-type N --seed S [opzioni] USCITA\n"
         "Scrive come cattura il flusso della scheda per una serie generata dal seme, ed elenca\n"
         "le ripetizioni che il programma ne deve ricavare accanto alle alzate della serie.\n"
         "  --link serial|hid       collegamento della cattura\n"
@@ -23,6 +23,7 @@ QString Uso() {
         "  --reps N                ripetizioni, da 0 a 100000 (5)\n"
         "  --min-amplitude MM      ampiezza minima di una ripetizione, da 0 a 5000 (100)\n"
         "  --twitch P              probabilità di un sussulto a ogni pausa, da 0 a 1 (0.3)\n"
+        "      --version           la versione del programma\n"
         "  -h, --help              questo aiuto\n");
 }
 

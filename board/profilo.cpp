@@ -21,7 +21,7 @@ QString Numero(double valore, int decimali) {
 
 QString Uso_profilo() {
     return QStringLiteral(
-        "uso: kinetrack-profilo --folder CARTELLA_ATLETA --exercise NOME [--v1rm M_S]\n"
+        "Uso: kinetrack-profilo --folder CARTELLA_ATLETA --exercise NOME [--v1rm M_S]\n"
         "Profilo carico-velocità di un esercizio dai test salvati nella cartella dell'atleta\n"
         "(per ogni test il carico e la migliore Vmedia di spinta, dal file di analisi quando\n"
         "c'è) e massimale stimato: il carico a cui la retta dei minimi quadrati scende a V1rm.\n"
@@ -31,6 +31,7 @@ QString Uso_profilo() {
         "                          (senza: quella scelta per l'atleta e l'esercizio)\n"
         "  --write-example ATLETA  scrive prima nella cartella quattro test d'esempio\n"
         "                          dell'esercizio, a 60, 80, 100 e 120 kg\n"
+        "      --version           la versione del programma\n"
         "  -h, --help              questo aiuto\n");
 }
 

@@ -35,9 +35,12 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
 
 QString Uso_replay() {
     return QStringLiteral(
-        "uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO\n"
-        "     kinetrack-replay --record FILE [opzioni] INGRESSO\n"
-        "     kinetrack-replay --journal FILE [--locale NOME] [file da scrivere] [--time ...]\n"
+        "Uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO
+"
+        "  o: kinetrack-replay --record FILE [opzioni] INGRESSO
+"
+        "  o: kinetrack-replay --journal FILE [--locale NOME] [file da scrivere] [--time ...]
+"
         "Riproduce una cattura del flusso della scheda nel motore di misura, senza finestre:\n"
         "stampa la tabella delle ripetizioni e scrive i file richiesti.\n"
         "  --journal FILE          il giornale di una serie (FILE.ktj nella cartella\n"
@@ -64,6 +67,7 @@ QString Uso_replay() {
         "                          media e propulsiva, potenza, perdita di velocità)\n"
         "  --time AAAA-MM-GGThh:mm:ss\n"
         "                          data e ora dei file al posto di quelle attuali\n"
+        "      --version           la versione del programma\n"
         "  -h, --help              questo aiuto\n");
 }
 

@@ -1,17 +1,27 @@
 #include "board/strumento.h"
 
 #include "session/formato.h"
+#include "session/titolo.h"
 
 #include <QCoreApplication>
 #include <cmath>
 
-int Avvia_strumento(int argc, char** argv, Esegui_strumento esegui) {
+int Avvia_strumento(int argc, char** argv, const QString& nome, Esegui_strumento esegui) {
     QCoreApplication app(argc, argv);
     QTextStream uscita(stdout);
     QTextStream errori(stderr);
     QStringList argomenti = QCoreApplication::arguments();
     argomenti.removeFirst();
+    if (auto esito = Esito_versione(nome, argomenti, uscita)) return *esito;
     return esegui(argomenti, uscita, errori);
+}
+
+std::optional<int> Esito_versione(const QString& nome, const QStringList& argomenti,
+                                  QTextStream& uscita) {
+    if (!argomenti.contains(QLatin1String("--version"))) return std::nullopt;
+    uscita << Testo_versione(nome);
+    uscita.flush();
+    return 0;
 }
 
 std::optional<int> Esito_opzioni(const QString& nome, const std::optional<QString>& errore,

@@ -14,8 +14,14 @@
 using Esegui_strumento = int (*)(const QStringList& argomenti, QTextStream& uscita,
                                  QTextStream& errori);
 
-// The body of a tool's main: `esegui` over the command line, standard output and errors.
-int Avvia_strumento(int argc, char** argv, Esegui_strumento esegui);
+// The body of a tool's main: `esegui` over the command line, standard output and errors,
+// unless the line asks for the version.
+int Avvia_strumento(int argc, char** argv, const QString& nome, Esegui_strumento esegui);
+
+// "--version" anywhere on the line: the tool's version text on `uscita` and exit 0, before
+// any option is read (a wrong option beside it does not matter). Nothing means go on.
+std::optional<int> Esito_versione(const QString& nome, const QStringList& argomenti,
+                                  QTextStream& uscita);
 
 // After reading the options: an error gives "nome: errore" and the usage on `errori` (exit
 // 2), --help the usage on `uscita` (exit 0); nothing means go on.

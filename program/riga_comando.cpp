@@ -23,7 +23,7 @@ const QStringList Qt_senza_valore{QStringLiteral("reverse"), QStringLiteral("wid
 
 QString Uso_programma() {
     return QStringLiteral(
-        "uso: kinetrack [--diagnostica]\n"
+        "Uso: kinetrack [--diagnostica]\n"
         "Allenamento basato sulla velocità con la scheda di misura sul bilanciere.\n"
         "  --diagnostica           mostra i pulsanti di prova nella finestra della scheda USB\n"
         "  -v, --version           la versione del programma\n"
@@ -41,7 +41,7 @@ std::optional<int> Leggi_riga_comando(const QStringList& argomenti, Opzioni_riga
         if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("-?")) {
             aiuto = true;
         } else if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
-            uscita << nome << ' ' << Versione_programma() << '\n';
+            uscita << Testo_versione(nome);
             uscita.flush();
             return 0;
         } else if (a == QLatin1String("--diagnostica")) {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what kinetrack needs to build, test and run on Debian 12 (Qt's Italian texts
-# among them), and the Italian locale the tests use. Safe to run again: it installs only what is missing.
+# Installs what kinetrack needs to build, test, package and run on Debian 12 (Qt's Italian
+# texts among them; help2man for the manual pages; lintian, appstreamcli and the desktop
+# entry checker for the package's checks), and the Italian locale the tests and the manual
+# pages use. Safe to run again: it installs only what is missing.
 set -euo pipefail
 pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev
          libhidapi-dev libudev-dev qt6-translations-l10n xvfb xauth xdotool imagemagick locales
-         clang-format)
+         clang-format help2man man-db lintian appstream desktop-file-utils)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")

@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
-# Builds the kinetrack .deb, installs it with apt in a clean Debian 12 root and starts the
+# Builds the kinetrack .deb, checks it as Debian would (lintian, AppStream, the desktop
+# entry, the manual pages), installs it with apt in a clean Debian 12 root and starts the
 # installed program there under Xvfb, beside the installed virtual board. Run by hand, as
 # root (debootstrap, mount, chroot):  sudo bash scripts/test-package.sh
+#
+#   bash scripts/test-package.sh --checks-only [BUILD]
+# builds the package and runs its checks only, with no root and no clean root: from the
+# build folder BUILD as it is configured (CI passes the one it has just built and
+# tested), or from build-pkg, configured here.
 #
 # The root is made once with debootstrap and kept (KT_ROOT, default /work/kt-root); delete
 # it for a fresh one. Each run purges the previous kinetrack package from it first. The
@@ -12,8 +18,25 @@ sorgenti=$(pwd)
 radice=${KT_ROOT:-/work/kt-root}
 schermata=${KT_SCREENSHOT:-$sorgenti/build-pkg/kinetrack-installato.png}
 costruzione=$sorgenti/build-pkg
+configura=1
+solo_controlli=0
+case "${1:-}" in
+    --checks-only)
+        solo_controlli=1
+        if [ -n "${2:-}" ]; then
+            costruzione=$(realpath "$2")
+            configura=0
+        fi
+        ;;
+    "") ;;
+    *)
+        echo "usage: $0 [--checks-only [BUILD]]" >&2
+        exit 2
+        ;;
+esac
 
-[ "$(id -u)" -eq 0 ] || { echo "Run as root (debootstrap, mount and chroot need it)." >&2; exit 1; }
+[ "$solo_controlli" = 1 ] || [ "$(id -u)" -eq 0 ] ||
+    { echo "Run as root (debootstrap, mount and chroot need it)." >&2; exit 1; }
 
 esegui() {
     echo "+ $*"
@@ -24,23 +47,87 @@ nella_radice() {
     chroot "$radice" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
         LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"
 }
+fallisci() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
 
 echo "=== 1. The package"
-lanciatore=()
-command -v ccache >/dev/null && lanciatore=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-# The install step builds only what it installs: the tests and tools stay unbuilt.
-esegui cmake -S . -B "$costruzione" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${lanciatore[@]}"
-esegui cmake --build "$costruzione" -j"$(nproc)" --target kinetrack kinetrack-board kinetrack-replay \
-    kinetrack-profilo
+if [ "$configura" = 1 ]; then
+    lanciatore=()
+    command -v ccache >/dev/null && lanciatore=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    # The install step builds only what it installs: the tests and tools stay unbuilt.
+    esegui cmake -S . -B "$costruzione" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${lanciatore[@]}"
+fi
+esegui cmake --build "$costruzione" -j"$(nproc)" --target pacchetto
 rm -f "$costruzione"/kinetrack_*.deb
 (cd "$costruzione" && esegui cpack)
 pacchetto=$(ls "$costruzione"/kinetrack_*.deb)
 esegui dpkg-deb --info "$pacchetto"
 esegui dpkg-deb --contents "$pacchetto"
 if dpkg-deb --contents "$pacchetto" | grep -q 'kinetrack\.portable'; then
-    echo "FAIL: the package holds a portable-mode marker" >&2
-    exit 1
+    fallisci "the package holds a portable-mode marker"
+fi
+
+echo "=== 1b. What Debian's checkers say of it"
+estratto=$(mktemp -d)
+trap 'rm -rf "$estratto"' EXIT
+dpkg-deb -x "$pacchetto" "$estratto"
+
+# lintian down to its pedantic remarks: nothing at all may be said. Only the complaints
+# about the default maintainer's address and the Italian "serie" may be overridden.
+command -v lintian >/dev/null || fallisci "lintian is missing (bash scripts/install-deps.sh)"
+# Its exit status counts the overridden errors too: the report alone tells.
+referto=$(lintian --display-info --pedantic --show-overrides "$pacchetto" 2>&1 |
+    grep -v '^running with root privileges' || true)
+echo "$referto"
+permessi='^(N:|O: kinetrack: (bogus-mail-host(-in-debian-changelog)?|typo-in-manual-page serie) )'
+if grep -vE "$permessi" <<<"$referto" | grep -q .; then
+    fallisci "lintian has something to say about the package"
+fi
+echo "lintian: nothing to say"
+
+mantenitore=$(dpkg-deb -f "$pacchetto" Maintainer)
+configurato=$(sed -n 's/^KT_MAINTAINER:STRING=//p' "$costruzione/CMakeCache.txt")
+[ "$mantenitore" = "$configurato" ] ||
+    fallisci "maintainer \"$mantenitore\", configured \"$configurato\""
+echo "maintainer: $mantenitore"
+
+# The AppStream file and the desktop entry share one id.
+metainfo=("$estratto"/usr/share/metainfo/*.metainfo.xml)
+[ ${#metainfo[@]} -eq 1 ] && [ -f "${metainfo[0]}" ] || fallisci "not one AppStream file"
+id=$(basename "${metainfo[0]}" .metainfo.xml)
+voce="$estratto/usr/share/applications/$id.desktop"
+[ -f "$voce" ] || fallisci "no desktop entry $id.desktop beside the AppStream file"
+grep -qF "<id>$id</id>" "${metainfo[0]}" || fallisci "the AppStream file's id is not $id"
+grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "${metainfo[0]}" ||
+    fallisci "the AppStream file does not launch $id.desktop"
+validazione=$(appstreamcli validate --no-net --pedantic "${metainfo[0]}" 2>&1) ||
+    fallisci "appstreamcli: $validazione"
+echo "$validazione"
+if grep -qE '^[EWIP]: ' <<<"$validazione"; then
+    fallisci "appstreamcli has something to say about ${metainfo[0]##*/}"
+fi
+esegui desktop-file-validate "$voce"
+
+# A manual page for every program, which man reads without a warning.
+for programma in "$estratto"/usr/bin/*; do
+    nome=$(basename "$programma")
+    pagina="$estratto/usr/share/man/man1/$nome.1.gz"
+    [ -f "$pagina" ] || fallisci "no manual page for $nome"
+    avvisi=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$pagina" 2>&1 >/dev/null)
+    [ -z "$avvisi" ] || fallisci "man on the page of $nome: $avvisi"
+    # help2man's own name line, given when the page was made without ours.
+    if zcat "$pagina" | grep -qE 'pagina di manuale per|manual page for'; then
+        fallisci "the manual page of $nome has no name line of its own"
+    fi
+    echo "manual page: $nome: $(zcat "$pagina" | sed -n '/^\.SH NOME/{n;p;q}')"
+done
+
+if [ "$solo_controlli" = 1 ]; then
+    echo "=== The package passes Debian's checks."
+    exit 0
 fi
 
 echo "=== 2. A clean Debian 12 root at $radice"
@@ -66,7 +153,7 @@ smonta() {
         umount "${montati[$i]}" || umount -l "${montati[$i]}" || true
     done
 }
-trap smonta EXIT
+trap 'smonta; rm -rf "$estratto"' EXIT
 for punto in proc dev/pts; do
     mountpoint -q "$radice/$punto" && continue
     esegui mount --bind "/$punto" "$radice/$punto"
@@ -96,13 +183,15 @@ nella_radice dpkg -L kinetrack
 elenco=$(chroot "$radice" dpkg -L kinetrack)
 for file in /usr/bin/kinetrack /usr/bin/kinetrack-board /usr/bin/kinetrack-replay \
     /usr/bin/kinetrack-profilo \
-    /usr/share/applications/kinetrack.desktop \
+    "/usr/share/applications/$id.desktop" "/usr/share/metainfo/$id.metainfo.xml" \
+    /usr/share/man/man1/kinetrack.1.gz /usr/share/doc/kinetrack/copyright \
+    /usr/share/doc/kinetrack/changelog.Debian.gz \
     /usr/share/icons/hicolor/scalable/apps/kinetrack.svg \
     /usr/lib/udev/rules.d/60-kinetrack.rules; do
     grep -qx "$file" <<<"$elenco" || { echo "FAIL: dpkg -L kinetrack lacks $file" >&2; exit 1; }
     echo "listed: $file"
 done
-nella_radice desktop-file-validate /usr/share/applications/kinetrack.desktop
+nella_radice desktop-file-validate "/usr/share/applications/$id.desktop"
 echo "desktop entry valid"
 for programma in kinetrack kinetrack-board kinetrack-replay kinetrack-profilo; do
     if readelf -d "$radice/usr/bin/$programma" | grep -E 'RPATH|RUNPATH'; then

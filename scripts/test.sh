@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds kinetrack and runs every test: once in a normal
-# build, once under AddressSanitizer + UndefinedBehaviorSanitizer.
+# build, once under AddressSanitizer + UndefinedBehaviorSanitizer. Every source file must
+# carry its licence line, and the package made from the normal build must pass Debian's
+# checks (the install in a clean Debian root is left to scripts/test-package.sh by hand).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/spdx.sh --check
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+bash scripts/test-package.sh --checks-only build
 if [ "${KT_SKIP_SANITIZERS:-0}" != 1 ]; then
     cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DKT_SANITIZE=ON >/dev/null
     cmake --build build-san -j"$jobs"

@@ -14,3 +14,12 @@ QString Versione_programma() {
         .arg(KT_VERSIONE_MINORE)
         .arg(KT_VERSIONE_REVISIONE);
 }
+
+QString Testo_versione(const QString& programma) {
+    return QStringLiteral("%1 %2\n"
+                          "Copyright (C) 2026 gli sviluppatori di kinetrack.\n"
+                          "Licenza GPL-3.0 o successiva <https://www.gnu.org/licenses/gpl.html>.\n"
+                          "Questo è software libero: lo si può modificare e ridistribuire.\n"
+                          "Non c'è ALCUNA GARANZIA, nei limiti permessi dalla legge.\n")
+        .arg(programma, Versione_programma());
+}

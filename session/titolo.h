@@ -8,3 +8,6 @@ QString Titolo_programma(int maggiore, int minore, int revisione);
 QString Titolo_programma();
 // This build's version alone, "major.minor.revision".
 QString Versione_programma();
+// What `programma --version` prints: its name and version on the first line, then the
+// copyright and the licence, as GNU programs print them (the manual pages are made from it).
+QString Testo_versione(const QString& programma);

@@ -1,5 +1,6 @@
 #include "virtualboard/avvio_scheda.h"
 
+#include "board/strumento.h"
 #include "platform/segnali_fine.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
@@ -16,6 +17,11 @@ void Errore(const QString& testo) {
 } // namespace
 
 int Esegui_scheda_virtuale(const QStringList& argomenti) {
+    {
+        QTextStream uscita(stdout);
+        if (auto esito = Esito_versione(QStringLiteral("kinetrack-board"), argomenti, uscita))
+            return *esito;
+    }
     if (argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"))) {
         std::fputs(Uso_scheda().toLocal8Bit().constData(), stdout);
         return 0;

@@ -36,7 +36,7 @@ bool Leggi_intervallo(const QString& testo, double minimo, double massimo, Inter
 
 QString Uso_scheda() {
     return QStringLiteral(
-               "uso: kinetrack-board --port N [--board-type T] [--seed S] [opzioni]\n"
+               "Uso: kinetrack-board --port N [--board-type T] [--seed S] [opzioni]\n"
                "Una scheda di misura virtuale su uno pseudo-terminale, raggiungibile come porta "
                "comN.\n"
                "  --port N                numero della porta, da 1 a %1\n"
@@ -63,6 +63,7 @@ QString Uso_scheda() {
                "  --garble P              probabilità di alterare un byte, da 0 a 1\n"
                "  --truncate-after N      smette di trasmettere dopo N byte\n"
                "  --vanish-after S        scompare (adattatore staccato) dopo S secondi\n"
+               "      --version           la versione del programma\n"
                "  -h, --help              questo aiuto\n")
         .arg(Numero_porte_max)
         .arg(Massimo_record_al_secondo);

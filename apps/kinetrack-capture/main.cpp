@@ -5,5 +5,5 @@
 #include "board/strumento.h"
 
 int main(int argc, char** argv) {
-    return Avvia_strumento(argc, argv, Esegui_cattura);
+    return Avvia_strumento(argc, argv, QStringLiteral("kinetrack-capture"), Esegui_cattura);
 }

@@ -24,7 +24,7 @@ const QString Nome = QStringLiteral("kinetrack-grafici-demo");
 
 QString Uso() {
     return QStringLiteral(
-        "uso: kinetrack-grafici-demo [--numero] [SECONDI]\n"
+        "Uso: kinetrack-grafici-demo [--numero] [SECONDI]\n"
         "La finestra dei grafici alimentata dal vivo da una serie generata (scheda tipo 1,\n"
         "collegamento HID) attraverso il motore di misura.\n"
         "  SECONDI                 chiude dopo tanti secondi, da 0 a 86400 (0 o nulla:\n"

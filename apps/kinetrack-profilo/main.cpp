@@ -4,5 +4,5 @@
 #include "board/strumento.h"
 
 int main(int argc, char** argv) {
-    return Avvia_strumento(argc, argv, Esegui_profilo);
+    return Avvia_strumento(argc, argv, QStringLiteral("kinetrack-profilo"), Esegui_profilo);
 }

@@ -4,5 +4,5 @@
 #include "board/strumento.h"
 
 int main(int argc, char** argv) {
-    return Avvia_strumento(argc, argv, Esegui_replay);
+    return Avvia_strumento(argc, argv, QStringLiteral("kinetrack-replay"), Esegui_replay);
 }

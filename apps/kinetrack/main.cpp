@@ -22,6 +22,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kinetrack"));
     QCoreApplication::setApplicationVersion(Versione_programma());
+    // Desktops that match windows to menu entries by this name (Wayland's app id) find the
+    // installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KT_ID_APPLICAZIONE));
 
     // A second start only brings the running window to the front: the board's port stays
     // with the running one.

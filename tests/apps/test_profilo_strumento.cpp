@@ -42,7 +42,7 @@ private Q_SLOTS:
         QTest::newRow("V1rm out of range")
             << "--folder CARTELLA --exercise Squat --v1rm 5,5" << 2 << "\"5,5\" (da 0.01 a 5)";
         QTest::newRow("no exercise") << "--folder CARTELLA" << 2 << "manca --exercise";
-        QTest::newRow("help") << "--folder CARTELLA --help" << 0 << "uso: kinetrack-profilo ";
+        QTest::newRow("help") << "--folder CARTELLA --help" << 0 << "Uso: kinetrack-profilo ";
     }
     void runs() {
         QFETCH(QString, opzioni);

@@ -40,7 +40,7 @@ QByteArray Cattura(Collegamento l, int tipo, std::uint32_t seme, int ripetizioni
     return Byte_cattura(record, l);
 }
 // A tool's run on the file `contenuto` (replay only; "-": no file) with `opzioni`; `testo`
-// is in the refusal, or "uso: " for the usage.
+// is in the refusal, or "Uso: " for the usage.
 struct Riga {
     QString strumento, opzioni, testo;
     QByteArray contenuto = QByteArray(6 * 10, '\x02');
@@ -66,8 +66,8 @@ private Q_SLOTS:
     void options_and_inputs_data() {
         QTest::addColumn<Riga>("r");
         const QString r = KT_REPLAY, c = KT_CATTURA, ser = "--link serial --board-type 1";
-        QTest::newRow("replay --help") << Riga{r, "--help", "uso: "};
-        QTest::newRow("capture -h after options") << Riga{c, "--link hid -h", "uso: "};
+        QTest::newRow("replay --help") << Riga{r, "--help", "Uso: "};
+        QTest::newRow("capture -h after options") << Riga{c, "--link hid -h", "Uso: "};
         QTest::newRow("empty") << Riga{r, ser, "", QByteArray()};
         QTest::newRow("no whole report")
             << Riga{r, "--link hid --board-type 2", "", QByteArray(64, '\x01')};
@@ -101,9 +101,9 @@ private Q_SLOTS:
         const QString file = dir.filePath(r.contenuto == "-" ? "non_esiste.bin" : "ingresso.bin");
         if (r.contenuto != "-" && r.strumento == KT_REPLAY) QVERIFY(Scrivi(file, r.contenuto));
         const Esito e = Esegui(r.strumento, r.opzioni.split(' ') << file);
-        if (r.testo == "uso: ") {
+        if (r.testo == "Uso: ") {
             QCOMPARE(e.codice, 0);
-            QVERIFY(!e.righe.isEmpty() && e.righe[0].startsWith("uso: " + nome + " "));
+            QVERIFY(!e.righe.isEmpty() && e.righe[0].startsWith("Uso: " + nome + " "));
             QCOMPARE(e.errori, QString());
             return;
         }
@@ -120,18 +120,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opzioni");
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("testo"); // the start of standard output, or of errors
-        const QString uso = "uso: ";
+        const QString uso = "Uso: ";
         for (const QString& s : {QString(KT_KINETRACK), QString(KT_SCHEDA), QString(KT_REPLAY),
                                  QString(KT_CATTURA), QString(KT_PROFILO), QString(KT_DEMO)})
             QTest::newRow(qPrintable(QFileInfo(s).fileName()))
                 << s << "--help" << 0 << uso + QFileInfo(s).fileName() + " ";
         QTest::newRow("kinetrack -h after a Qt option")
-            << QString(KT_KINETRACK) << "-style fusion -h" << 0 << "uso: kinetrack ";
-        QTest::newRow("kinetrack --version")
-            << QString(KT_KINETRACK) << "--version" << 0 << "kinetrack " KT_VERSIONE_ATTESA;
+            << QString(KT_KINETRACK) << "-style fusion -h" << 0 << "Uso: kinetrack ";
+        // The version and the licence, which the manual pages are made from.
+        for (const QString& s : {QString(KT_KINETRACK), QString(KT_SCHEDA), QString(KT_REPLAY),
+                                 QString(KT_CATTURA), QString(KT_PROFILO)})
+            QTest::newRow(qPrintable(QFileInfo(s).fileName() + " --version"))
+                << s << "--version" << 0
+                << QFileInfo(s).fileName() + " " KT_VERSIONE_ATTESA "\nCopyright (C) 2026 ";
+        QTest::newRow("replay --version beside a wrong option")
+            << QString(KT_REPLAY) << "--bogus --version" << 0
+            << "kinetrack-replay " KT_VERSIONE_ATTESA "\n";
         QTest::newRow("kinetrack wrong option")
             << QString(KT_KINETRACK) << "--bogus" << 2
-            << "kinetrack: opzione sconosciuta: \"--bogus\"\nuso: kinetrack ";
+            << "kinetrack: opzione sconosciuta: \"--bogus\"\nUso: kinetrack ";
     }
     void help_without_display() {
         QFETCH(QString, strumento);
