@@ -35,12 +35,9 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
 
 QString Uso_replay() {
     return QStringLiteral(
-        "Uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO
-"
-        "  o: kinetrack-replay --record FILE [opzioni] INGRESSO
-"
-        "  o: kinetrack-replay --journal FILE [--locale NOME] [file da scrivere] [--time ...]
-"
+        "Uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO\n"
+        "  o: kinetrack-replay --record FILE [opzioni] INGRESSO\n"
+        "  o: kinetrack-replay --journal FILE [--locale NOME] [file da scrivere] [--time ...]\n"
         "Riproduce una cattura del flusso della scheda nel motore di misura, senza finestre:\n"
         "stampa la tabella delle ripetizioni e scrive i file richiesti.\n"
         "  --journal FILE          il giornale di una serie (FILE.ktj nella cartella\n"
