@@ -11,10 +11,10 @@ namespace {
 
 // Bottom first. Folders of one layer may include each other.
 const QMap<QString, int> Strati{
-    {"session", 0},   {"platform", 1}, {"stream", 2},       {"device", 3},
-    {"datafiles", 4}, {"board", 5},    {"virtualboard", 6}, {"analysis", 7},
-    {"setup", 8},     {"tools", 8},    {"acquisition", 9},  {"mainwindow", 10},
-    {"program", 11},  {"apps", 12},    {"bench", 12},       {"tests", 12},
+    {"session", 0}, {"platform", 1},     {"stream", 2},      {"device", 3},   {"datafiles", 4},
+    {"board", 5},   {"virtualboard", 6}, {"comandi", 7},     {"analysis", 8}, {"setup", 9},
+    {"tools", 9},   {"acquisition", 10}, {"mainwindow", 11}, {"program", 12}, {"apps", 13},
+    {"bench", 13},  {"tests", 13},
 };
 
 // Every violation in the tree: "file: includes folder/header".
