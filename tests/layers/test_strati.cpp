@@ -11,10 +11,10 @@ namespace {
 
 // Bottom first. Folders of one layer may include each other.
 const QMap<QString, int> Strati{
-    {"session", 0}, {"platform", 1},     {"stream", 2},      {"device", 3},   {"datafiles", 4},
-    {"board", 5},   {"virtualboard", 6}, {"comandi", 7},     {"analysis", 8}, {"setup", 9},
-    {"tools", 9},   {"acquisition", 10}, {"mainwindow", 11}, {"program", 12}, {"apps", 13},
-    {"bench", 13},  {"tests", 13},
+    {"session", 0}, {"platform", 1}, {"stream", 2},       {"device", 3},      {"datafiles", 4},
+    {"storico", 5}, {"board", 6},    {"virtualboard", 7}, {"comandi", 8},     {"analysis", 9},
+    {"setup", 10},  {"tools", 10},   {"acquisition", 11}, {"mainwindow", 12}, {"program", 13},
+    {"apps", 14},   {"bench", 14},   {"tests", 14},
 };
 
 // Every violation in the tree: "file: includes folder/header".
