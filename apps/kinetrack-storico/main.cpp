@@ -1,8 +1,7 @@
 // kinetrack-storico: the training log of the athletes' saved tests.
 
-#include "comandi/storico.h"
-#include "comandi/strumento.h"
+#include "comandi/pdf_storico.h"
 
 int main(int argc, char** argv) {
-    return Avvia_strumento(argc, argv, Esegui_storico);
+    return Avvia_storico(argc, argv);
 }
