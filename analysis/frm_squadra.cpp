@@ -72,7 +72,7 @@ void Frm_squadra::Mostra_squadra(const QString& squadra) {
             e1rm << QStringLiteral("%1 %2").arg(e.esercizio, Testo_kg(e.e1rm, locale_));
         riga->setText(E1rm, e1rm.join(QStringLiteral("; ")));
         if (r.prontezza) {
-            const Prontezza& p = *r.prontezza;
+            const ::Prontezza& p = *r.prontezza;
             riga->setText(Prontezza,
                           QStringLiteral("%1 %2: %3")
                               .arg(p.esercizio, locale_.toString(p.giorno, QStringLiteral("dd/MM")),

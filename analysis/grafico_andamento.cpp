@@ -34,9 +34,9 @@ Grafico_andamento::Grafico_andamento(const QLocale& locale, QWidget* parent)
     piano_->plotLayout()->insertRow(0);
     piano_->plotLayout()->addElement(
         0, 0, new QCPTextElement(piano_, QStringLiteral("Andamento"), Carattere(11, true)));
-    auto data = QSharedPointer<QCPAxisTickerDateTime>::create();
-    data->setDateTimeFormat(QStringLiteral("dd/MM"));
-    piano_->xAxis->setTicker(data);
+    auto date = QSharedPointer<QCPAxisTickerDateTime>::create();
+    date->setDateTimeFormat(QStringLiteral("dd/MM"));
+    piano_->xAxis->setTicker(date);
     piano_->xAxis->setLabel(QStringLiteral("Data"));
     piano_->yAxis->setLabel(QStringLiteral("Velocità migliore (m/s)"));
     piano_->yAxis2->setLabel(QStringLiteral("e1RM (kg)"));
