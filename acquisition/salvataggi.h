@@ -80,8 +80,14 @@ Q_SIGNALS:
     void Salvato(const QString& nome_file);
     // A recording stopped with no data: nothing was written.
     void Serie_senza_dati();
+    // A saved test is in the data folder's index of tests (or, failing that, in its files,
+    // where the next view finds it): the log and the readiness can show it. `file` is one
+    // of its files.
+    void Test_indicizzato(const QString& file);
 
 private:
+    // The test of `file` goes into the index of tests before the save returns.
+    void Indicizza(const QString& file);
     // A record or analysis file of the set in memory, to keep up to date.
     void Ricorda_file(const QString& record, const QString& analisi);
     // Where the save dialogs open: the set's athlete folder, else the current one.
