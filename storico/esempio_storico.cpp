@@ -47,7 +47,7 @@ void Campioni_serie(const std::vector<double>& vmedie, std::deque<Campione>& cam
 
 } // namespace
 
-std::optional<QString> Scrivi_test_esempio(const QString& cartella_dati, const QString& squadra,
+std::optional<QString> Scrivi_test_storico(const QString& cartella_dati, const QString& squadra,
                                            const QString& atleta, const Test_esempio& test,
                                            QString* file_campioni) {
     const QString cartella = cartella_dati + QLatin1Char('/') + squadra + QLatin1Char('/') + atleta;
@@ -162,7 +162,7 @@ std::optional<QString> Scrivi_storico_esempio(const QString& cartella_dati, cons
                 if (dado(caso) < 10) t.escluse.insert(ripetizioni);
                 if (dado(caso) < 50) t.rpe = float(6 + dado(caso) % 9 * 0.5);
                 if (dado(caso) < 20) t.nota = note[dado(caso) % note.size()];
-                if (auto errore = Scrivi_test_esempio(cartella_dati, squadra, atleta, t))
+                if (auto errore = Scrivi_test_storico(cartella_dati, squadra, atleta, t))
                     return errore;
                 ++n;
                 ora = ora.addSecs(240);

@@ -26,7 +26,7 @@ struct Test_esempio {
 // Writes the set into "<cartella_dati>/<squadra>/<atleta>/", as the stop of a recording
 // saves it. The sample file's full name goes to `file_campioni` when given. The reason
 // of a failure.
-std::optional<QString> Scrivi_test_esempio(const QString& cartella_dati, const QString& squadra,
+std::optional<QString> Scrivi_test_storico(const QString& cartella_dati, const QString& squadra,
                                            const QString& atleta, const Test_esempio& test,
                                            QString* file_campioni = nullptr);
 

@@ -110,7 +110,7 @@ void Raggruppa(const QDir& cartella, const QFileInfoList& file, std::vector<Test
 
 QString Riga_test::Cartella() const {
     const QString uno = !file_record.isEmpty() ? file_record : file_sommario;
-    return QFileInfo(uno).absolutePath();
+    return uno.isEmpty() ? QString() : QFileInfo(uno).absolutePath();
 }
 
 std::optional<double> Riga_test::Velocita_profilo() const {
@@ -434,11 +434,12 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
             motivi.erase(chiave);
         }
         if (cambiata) {
-            // Copies of one summary under other names are one test: the one with a record
-            // counts, else the first by name.
+            // Copies of one summary under other names are one test: a test with a record
+            // is a set of its own; a summary alone that repeats one is a copy of the test
+            // with a record, else of the first by name.
             q.prepare(QStringLiteral("SELECT chiave, impronta, file_record FROM test WHERE "
                                      "cartella = ? AND impronta IS NOT NULL AND "
-                                     "length(impronta) > 0 ORDER BY (file_record = '') , chiave"));
+                                     "length(impronta) > 0 ORDER BY (file_record = ''), chiave"));
             q.addBindValue(relativa);
             q.exec();
             QHash<QByteArray, QString> primi;
@@ -448,7 +449,7 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
                 const auto primo = primi.constFind(impronta);
                 if (primo == primi.cend())
                     primi.insert(impronta, q.value(0).toString());
-                else
+                else if (q.value(2).toString().isEmpty())
                     copie.emplace_back(q.value(0).toString(), *primo);
             }
             QSqlQuery via(db);
