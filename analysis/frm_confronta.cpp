@@ -1,5 +1,6 @@
 #include "analysis/frm_confronta.h"
 
+#include "platform/grafico_qcp.h"
 #include "platform/grafico_xy.h"
 #include "platform/moduli.h"
 #include "session/formato.h"
@@ -57,6 +58,11 @@ Frm_confronta::Frm_confronta(const Riga_test& primo, const Riga_test& secondo,
     }
     Grafico_confronto->Imposta_intervallo(0.5, static_cast<double>(quante) + 0.5, 0,
                                           y_max > 0 ? 1.15 * y_max : 1.0);
+    // Repetitions are counted: whole numbers on the axis.
+    auto passo = QSharedPointer<QCPAxisTickerFixed>::create();
+    passo->setTickStep(1);
+    passo->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+    Grafico_confronto->Piano()->xAxis->setTicker(passo);
     Grafico_confronto->Ridisegna();
 
     Lst_confronto = new QTreeWidget(this);

@@ -90,6 +90,11 @@ void Disegna_ripetizioni(Pagine_pdf& pagine, const std::vector<Ripetizione_stamp
     g.Imposta_serie(escluse, fuori);
     g.Imposta_intervallo(0.5, static_cast<double>(righe.size()) + 0.5, 0,
                          massimo > 0 ? 1.15 * massimo : 1.0);
+    // Repetitions are counted: whole numbers on the axis.
+    auto passo = QSharedPointer<QCPAxisTickerFixed>::create();
+    passo->setTickStep(1);
+    passo->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+    g.Piano()->xAxis->setTicker(passo);
     pagine.Grafico(*g.Piano(), Largo_px, Alto_px, 125);
 }
 
