@@ -2,7 +2,7 @@
 # Installs what kinetrack needs to build, test and run on Debian 12 (Qt's Italian texts
 # among them), and the Italian locale the tests use. Safe to run again: it installs only what is missing.
 set -euo pipefail
-pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libqt6sql6-sqlite
+pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libqt6sql6-sqlite poppler-utils
          libhidapi-dev libudev-dev qt6-translations-l10n xvfb xauth xdotool imagemagick locales
          clang-format)
 mancanti=()
