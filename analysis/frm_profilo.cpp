@@ -101,8 +101,11 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     colonna->addLayout(scelte);
     colonna->addWidget(Grafico_profilo, 1);
     colonna->addWidget(Lbl_risultato);
-    colonna->addWidget(Lst_punti);
-    colonna->addWidget(Carico_oggi);
+    // Side by side: the window still fits a small laptop screen.
+    auto* sotto = new QHBoxLayout;
+    sotto->addWidget(Lst_punti, 1);
+    sotto->addWidget(Carico_oggi, 1);
+    colonna->addLayout(sotto);
     colonna->addLayout(pulsanti);
 
     connect(cbo_esercizio, &QComboBox::currentIndexChanged, this, [this] { Esercizio_scelto(); });
@@ -116,7 +119,7 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     // 1024 x 600 laptop's, which leaves about 960 x 520 inside a window frame.
     const QScreen* schermo =
         parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    const QSize voluta(760, 760);
+    const QSize voluta(900, 680);
     resize(schermo == nullptr ? voluta
                               : Posto_nello_schermo(voluta, schermo->availableGeometry())
                                     .size()

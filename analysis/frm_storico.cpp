@@ -101,6 +101,7 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
     Lbl_prontezza->setObjectName(QStringLiteral("Lbl_prontezza"));
     Lbl_prontezza->setAccessibleName(QStringLiteral("Prontezza"));
     Lbl_prontezza->setWordWrap(true);
+    Lbl_prontezza->setTextFormat(Qt::RichText);
     Lbl_prontezza->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Lst_test = new QTreeWidget(this);
@@ -324,12 +325,15 @@ void Frm_storico::Mostra_prontezza() {
     const QDate giorno = test_.front().quando.date();
     QStringList righe;
     for (const Prontezza& p : Prontezze_giorno(test_, test_.front().Cartella(), giorno))
-        righe << Testo_prontezza(p, locale_);
+        righe << Testo_prontezza(p, locale_).toHtmlEscaped();
+    if (righe.isEmpty()) righe << QStringLiteral("Prontezza: nessun carico di riferimento");
+    // The day named in Italian, whatever the regional settings say of numbers.
+    QString testo_giorno =
+        QLocale(QLocale::Italian).toString(giorno, QStringLiteral("dddd d MMMM yyyy"));
+    if (!testo_giorno.isEmpty()) testo_giorno[0] = testo_giorno[0].toUpper();
     Lbl_prontezza->setText(
-        QStringLiteral("<b>%1</b><br>%2")
-            .arg(locale_.toString(giorno, QStringLiteral("dddd d MMMM yyyy")).toHtmlEscaped(),
-                 righe.isEmpty() ? QStringLiteral("Prontezza: nessun carico di riferimento")
-                                 : righe.join(QStringLiteral("<br>")).toHtmlEscaped()));
+        QStringLiteral("<b>Ultimo giorno di test: %1</b><br>%2")
+            .arg(testo_giorno.toHtmlEscaped(), righe.join(QStringLiteral("<br>"))));
 }
 
 void Frm_storico::Selezione_cambiata() {

@@ -45,10 +45,17 @@ Grafico_andamento::Grafico_andamento(const QLocale& locale, QWidget* parent)
         a->setLabelFont(Carattere(9, false));
         a->setTickLabelFont(Carattere(8, false));
     }
+    // The legend below the graph, in rows: one entry per load can be many.
     piano_->legend->setVisible(true);
     piano_->legend->setFont(Carattere(8, false));
-    piano_->legend->setBrush(QColor(255, 255, 255, 200));
-    piano_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
+    piano_->legend->setBorderPen(Qt::NoPen);
+    piano_->legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    piano_->legend->setWrap(8);
+    piano_->legend->setRowSpacing(0);
+    piano_->axisRect()->insetLayout()->take(piano_->legend);
+    piano_->axisRect()->insetLayout()->simplify();
+    piano_->plotLayout()->addElement(2, 0, piano_->legend);
+    piano_->plotLayout()->setRowStretchFactor(2, 0.001);
     piano_->setMouseTracking(true);
     piano_->installEventFilter(this);
 }
@@ -79,7 +86,7 @@ void Grafico_andamento::Mostra(const Andamento& andamento) {
         g->setName(Testo_kg(carico, locale_));
         g->setLineStyle(QCPGraph::lsNone);
         g->setScatterStyle(
-            QCPScatterStyle(QCPScatterStyle::ssDisc, QPen(Qt::black, 0.5), colore, 8));
+            QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::black, 0.5), colore, 8));
         for (const Punto_andamento* p : punti) {
             const double x = static_cast<double>(p->quando.toSecsSinceEpoch());
             g->addData(x, p->velocita);
