@@ -49,7 +49,7 @@ Frm_squadra::Frm_squadra(Indice_test& indice, const QString& squadra, const QDat
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
     setTabOrder(cbo_squadra, Lst_squadra);
-    Adatta_allo_schermo(*this, QSize(900, 420));
+    Adatta_allo_schermo(*this, QSize(1060, 420));
     {
         const QSignalBlocker blocco(cbo_squadra);
         cbo_squadra->setCurrentText(squadra);
@@ -66,7 +66,7 @@ void Frm_squadra::Mostra_squadra(const QString& squadra) {
         riga->setText(Atleta, r.atleta);
         if (r.ultimo_test)
             riga->setText(Ultimo_test,
-                          locale_.toString(r.ultimo_test->date(), QLocale::ShortFormat));
+                          r.ultimo_test->date().toString(QStringLiteral("dd/MM/yyyy")));
         QStringList e1rm;
         for (const E1rm_esercizio& e : r.e1rm)
             e1rm << QStringLiteral("%1 %2").arg(e.esercizio, Testo_kg(e.e1rm, locale_));

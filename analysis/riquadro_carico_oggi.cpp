@@ -23,7 +23,7 @@ Riquadro_carico_oggi::Riquadro_carico_oggi(const QLocale& locale, QWidget* paren
     setObjectName(QStringLiteral("Riquadro_carico_oggi"));
     cbo_zona = new QComboBox(this);
     cbo_zona->setAccessibleName(QStringLiteral("Zona di velocità"));
-    cbo_zona->setMinimumWidth(200);
+    cbo_zona->setMinimumWidth(260);
     Txt_vmin = new Casella_decimale(this);
     Txt_vmin->setAccessibleName(QStringLiteral("Velocità minima (m/s)"));
     Txt_vmax = new Casella_decimale(this);

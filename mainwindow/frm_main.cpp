@@ -278,9 +278,12 @@ void Frm_main::Mostra_prontezza(const QString& file_salvato) {
     if (s_ == nullptr) return;
     const auto p = Prontezza_dopo_serie(s_->Cartella_applicazione, file_salvato);
     if (!p || p->giorno != QDate::currentDate()) return;
-    const QString testo = Testo_prontezza(*p, locale_);
+    // Short enough to be read whole beside the file saved; the whole sentence in the tooltip.
+    const QString testo = Testo_prontezza_breve(*p, locale_);
     Lbl_prontezza->setText(testo);
-    Lbl_prontezza->setToolTip(testo);
+    Lbl_prontezza->setToolTip(Testo_prontezza(*p, locale_));
+    Lbl_prontezza->setMinimumWidth(
+        std::min(520, Lbl_prontezza->fontMetrics().horizontalAdvance(testo) + 24));
     Lbl_prontezza->show();
 }
 

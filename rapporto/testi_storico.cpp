@@ -31,6 +31,17 @@ QString Testo_prontezza(const Prontezza& p, const QLocale& locale) {
                             Testo_esito(p.esito));
 }
 
+QString Testo_prontezza_breve(const Prontezza& p, const QLocale& locale) {
+    const QString testa =
+        QStringLiteral("Prontezza %1 %2: ").arg(p.esercizio, Testo_kg(p.carico, locale));
+    if (!p.velocita || p.esito == Esito_prontezza::Insufficiente || p.precedenti.empty())
+        return testa + Testo_esito(Esito_prontezza::Insufficiente);
+    const QString segno = p.differenza < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
+    return testa + QStringLiteral("%1 (%2, %3%4 %)")
+                       .arg(Testo_esito(p.esito), Testo_ms(*p.velocita, locale), segno,
+                            Formatta(std::abs(p.differenza), "0.0", locale));
+}
+
 QString Testo_carico_oggi(const Carico_oggi& c, const QLocale& locale) {
     if (!c.rifiuto.isEmpty()) return c.rifiuto;
     QString testo = QStringLiteral("Per %1\u2013%2 m/s: %3\u2013%4 kg")

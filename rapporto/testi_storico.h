@@ -15,6 +15,9 @@
 // nella norma"; with too few data the reason instead of the numbers.
 QString Testo_prontezza(const Prontezza& p, const QLocale& locale);
 
+// The same for a status bar: "Prontezza Squat 100,0 kg: sopra (0,82 m/s, +3,1 %)".
+QString Testo_prontezza_breve(const Prontezza& p, const QLocale& locale);
+
 // "Per 0,50–0,75 m/s: 100,0–117,5 kg, dal 71 all'84 % dell'e1RM (140,0 kg)", or the
 // reason there is no load range.
 QString Testo_carico_oggi(const Carico_oggi& c, const QLocale& locale);

@@ -15,9 +15,9 @@
 #include "tests/support/diario_prova.h"
 
 #include <QMenu>
-#include <QTreeWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -103,9 +103,10 @@ private Q_SLOTS:
         QVERIFY(!Indicizza_test(d.dati, prima));
         Q_EMIT m.Salvataggi_test->Test_indicizzato(prima);
         QVERIFY(m.Lbl_prontezza->isVisible());
-        QVERIFY2(m.Lbl_prontezza->text().startsWith("Prontezza Squat (100,0 kg): 0,90 m/s, +"),
+        QVERIFY2(m.Lbl_prontezza->text().startsWith("Prontezza Squat 100,0 kg: sopra (0,90 m/s, +"),
                  qPrintable(m.Lbl_prontezza->text()));
-        QVERIFY(m.Lbl_prontezza->text().endsWith(": sopra"));
+        QVERIFY(m.Lbl_prontezza->toolTip().endsWith(
+            "sulla media delle 4 sedute prima (0,81 m/s): sopra"));
         QVERIFY(avvisi.elenco.isEmpty()); // nothing modal
         motore.Togli_viste();
     }

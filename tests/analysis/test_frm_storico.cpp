@@ -191,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(bianchi->text(Frm_squadra::Atleta), QString("Bianchi"));
         QCOMPARE(bianchi->text(Frm_squadra::Test_7), QString("1"));
         QCOMPARE(rossi_riga->text(Frm_squadra::Ultimo_test),
-                 QLocale(QLocale::Italian).toString(Giorni_fa(2).date(), QLocale::ShortFormat));
+                 Giorni_fa(2).date().toString("dd/MM/yyyy"));
         QCOMPARE(rossi_riga->text(Frm_squadra::Test_7), QString("4")); // seven days ago is out
         QCOMPARE(rossi_riga->text(Frm_squadra::Test_28), QString("8"));
         QVERIFY2(rossi_riga->text(Frm_squadra::E1rm).contains("Squat "),
