@@ -30,6 +30,8 @@ public:
     void Sottotitolo(const QString& testo);
     void Testo(const QString& testo, bool grassetto = false); // wrapped to the page's width
     void Spazio(double mm);
+    // A new page unless `mm` fit below: pieces that belong together stay on one page.
+    void Riserva(double mm) { Serve(Mm(mm)); }
     // A table with a header row; `destra` marks the columns aligned to the right.
     // `evidenziate` rows are written in bold italics (marked, not by colour).
     void Tabella(const QStringList& intestazione, const std::vector<QStringList>& righe,

@@ -141,10 +141,12 @@ void Scrivi_test(Pagine_pdf& pagine, const Riga_test& t, const QLocale& locale) 
                         .arg(t.quando.toString(QStringLiteral("HH:mm")), t.esercizio,
                              Testo_kg(t.carico, locale));
     if (t.rpe > 0) testa += QStringLiteral(", RPE ") + Formatta(t.rpe, "0.0", locale);
+    const auto righe = Ripetizioni(t, rif);
+    // The test's heading, table and graph on one page when they fit on one.
+    pagine.Riserva(14 + 4.2 * static_cast<double>(righe.size()) + 50);
     pagine.Spazio(1.5);
     pagine.Testo(testa, true);
     if (!t.nota.isEmpty()) pagine.Testo(QStringLiteral("Nota: ") + t.nota);
-    const auto righe = Ripetizioni(t, rif);
     if (righe.empty()) {
         pagine.Testo(
             QStringLiteral("Le ripetizioni del test non si possono leggere dai suoi file."));
@@ -222,6 +224,7 @@ std::optional<QString> Scrivi_rapporto_pdf(const QString& file, const Richiesta_
             const Andamento a = Andamento_esercizio(dell_esercizio, e);
             std::optional<double> e1rm;
             if (!a.e1rm.empty()) e1rm = a.e1rm.back().e1rm;
+            pagine.Riserva(60); // the exercise's line with its profile
             pagine.Spazio(1);
             pagine.Testo(
                 e1rm ? QStringLiteral("%1: e1RM del giorno %2 (da %3 carichi)")
