@@ -16,7 +16,11 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
+#include <atomic>
 #include <map>
+#include <thread>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,11 +51,36 @@ const char* const Schema[] = {
 
 int Connessioni = 0;
 
-QString Firma_file(const QFileInfo& f) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(f.fileName())
-        .arg(f.size())
-        .arg(f.lastModified().toMSecsSinceEpoch());
+// A file of a folder as the index compares it: name, size and time of the last change.
+struct File_cartella {
+    QString nome;
+    qint64 dimensione = 0;
+    qint64 modifica_ns = 0;
+};
+
+std::optional<File_cartella> Stato_file(const QDir& cartella, const QString& nome) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(cartella.filePath(nome)).constData(), &st) != 0 ||
+        !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return File_cartella{nome, qint64(st.st_size),
+                         qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+// The folder's record and ".csv" files by name. Plain stat: no date conversions for
+// thousands of files.
+std::vector<File_cartella> Elenca(const QDir& cartella) {
+    std::vector<File_cartella> file;
+    for (const QString& nome :
+         cartella.entryList({QStringLiteral("*.csv"), QStringLiteral("*") + Suffisso_record},
+                            QDir::Files, QDir::Name))
+        if (auto f = Stato_file(cartella, nome)) file.push_back(*f);
+    return file;
+}
+
+QString Firma_file(const File_cartella& f) {
+    return f.nome + QLatin1Char(':') + QString::number(f.dimensione) + QLatin1Char(':') +
+           QString::number(f.modifica_ns);
 }
 
 QVariant Opzionale(const std::optional<double>& v) {
@@ -71,10 +100,10 @@ struct Test_trovato {
 
 // A folder's tests by the names of its files, and the ".csv" files whose kind only their
 // contents can tell (a summary saved under a chosen name).
-void Raggruppa(const QDir& cartella, const QFileInfoList& file, std::vector<Test_trovato>& test,
-               std::vector<QFileInfo>& da_riconoscere) {
-    QHash<QString, const QFileInfo*> per_nome;
-    for (const QFileInfo& f : file) per_nome.insert(f.fileName(), &f);
+void Raggruppa(const QDir& cartella, const std::vector<File_cartella>& file,
+               std::vector<Test_trovato>& test, std::vector<File_cartella>& da_riconoscere) {
+    QHash<QString, const File_cartella*> per_nome;
+    for (const File_cartella& f : file) per_nome.insert(f.nome, &f);
     QSet<QString> presi;
     const auto Prendi = [&](const QString& nome, QString& percorso, QString& firma) {
         const auto it = per_nome.constFind(nome);
@@ -83,8 +112,8 @@ void Raggruppa(const QDir& cartella, const QFileInfoList& file, std::vector<Test
         percorso = cartella.filePath(nome);
         firma += Firma_file(**it) + QLatin1Char('|');
     };
-    for (const QFileInfo& f : file) {
-        const QString nome = f.fileName();
+    for (const File_cartella& f : file) {
+        const QString& nome = f.nome;
         if (!nome.endsWith(Suffisso_record)) continue;
         const QString base = nome.left(nome.size() - Suffisso_record.size());
         Test_trovato t;
@@ -97,13 +126,42 @@ void Raggruppa(const QDir& cartella, const QFileInfoList& file, std::vector<Test
             Prendi(QFileInfo(Nome_file_analisi(sommario)).fileName(), t.file.analisi, t.firma);
         test.push_back(t);
     }
-    for (const QFileInfo& f : file) {
-        const QString nome = f.fileName();
+    for (const File_cartella& f : file) {
+        const QString& nome = f.nome;
         if (presi.contains(nome) || nome.endsWith(Suffisso_record) ||
             nome.endsWith(Suffisso_analisi + QStringLiteral(".csv"), Qt::CaseInsensitive))
             continue;
         da_riconoscere.push_back(f);
     }
+}
+
+struct Test_letto {
+    Riga_test riga;
+    QByteArray impronta;
+    QStringList avvisi;
+    std::optional<QString> errore;
+};
+
+// Reading thousands of small files is the work of a first index: the cores share it.
+std::vector<Test_letto> Leggi_in_parallelo(const std::vector<const Test_trovato*>& test,
+                                           const QString& squadra, const QString& atleta) {
+    std::vector<Test_letto> letti(test.size());
+    std::atomic<std::size_t> prossimo{0};
+    const auto Lavora = [&] {
+        for (std::size_t i = prossimo++; i < test.size(); i = prossimo++) {
+            Test_letto& l = letti[i];
+            l.errore =
+                Leggi_file_test(test[i]->file, squadra, atleta, l.riga, l.impronta, l.avvisi);
+        }
+    };
+    constexpr std::size_t Minimo_per_thread = 16;
+    const std::size_t n = std::min<std::size_t>(
+        {std::max(1u, std::thread::hardware_concurrency()), 4, test.size() / Minimo_per_thread});
+    std::vector<std::thread> aiuti;
+    for (std::size_t k = 1; k < n; ++k) aiuti.emplace_back(Lavora);
+    Lavora();
+    for (std::thread& a : aiuti) a.join();
+    return letti;
 }
 
 } // namespace
@@ -294,15 +352,14 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
         q.exec();
         while (q.next()) tipi[q.value(0).toString()] = {q.value(1).toString(), q.value(2).toBool()};
 
-        const QFileInfoList file =
-            cartella.entryInfoList({QStringLiteral("*.csv"), QStringLiteral("*") + Suffisso_record},
-                                   QDir::Files, QDir::Name);
+        const std::vector<File_cartella> file = Elenca(cartella);
         std::vector<Test_trovato> trovati;
-        std::vector<QFileInfo> da_riconoscere;
+        std::vector<File_cartella> da_riconoscere;
         Raggruppa(cartella, file, trovati, da_riconoscere);
         std::set<QString> chiavi_tipo;
-        for (const QFileInfo& f : da_riconoscere) {
-            const QString chiave = prefisso + f.fileName();
+        for (const File_cartella& f : da_riconoscere) {
+            const QString chiave = prefisso + f.nome;
+            const QString percorso = cartella.filePath(f.nome);
             const QString firma = Firma_file(f);
             chiavi_tipo.insert(chiave);
             bool sommario = false;
@@ -310,7 +367,7 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
             if (noto != tipi.end() && noto->second.first == firma) {
                 sommario = noto->second.second;
             } else {
-                sommario = Riconosci_riepilogo(f.absoluteFilePath()) == Tipo_riepilogo::Sommario;
+                sommario = Riconosci_riepilogo(percorso) == Tipo_riepilogo::Sommario;
                 tipo.addBindValue(chiave);
                 tipo.addBindValue(relativa);
                 tipo.addBindValue(firma);
@@ -319,13 +376,13 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
             }
             if (!sommario) continue;
             Test_trovato t;
-            t.chiave = f.fileName();
-            t.file.sommario = f.absoluteFilePath();
+            t.chiave = f.nome;
+            t.file.sommario = percorso;
             t.firma = firma + QLatin1Char('|');
-            const QFileInfo analisi(Nome_file_analisi(f.absoluteFilePath()));
-            if (analisi.exists()) {
-                t.file.analisi = analisi.absoluteFilePath();
-                t.firma += Firma_file(analisi) + QLatin1Char('|');
+            const QString analisi = QFileInfo(Nome_file_analisi(percorso)).fileName();
+            if (const auto a = Stato_file(cartella, analisi)) {
+                t.file.analisi = cartella.filePath(analisi);
+                t.firma += Firma_file(*a) + QLatin1Char('|');
             }
             trovati.push_back(t);
         }
@@ -339,6 +396,9 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
 
         std::set<QString> chiavi;
         bool cambiata = false;
+        // The tests to read: new, changed, or changed since they were found damaged. Their
+        // files are read on worker threads; the database is written here.
+        std::vector<const Test_trovato*> da_leggere;
         for (const Test_trovato& t : trovati) {
             const QString chiave = prefisso + t.chiave;
             chiavi.insert(chiave);
@@ -349,11 +409,19 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
             }
             const auto scartato = firme_scartati.find(chiave);
             if (scartato != firme_scartati.end() && scartato->second == t.firma) continue;
+            da_leggere.push_back(&t);
+        }
+        const std::vector<Test_letto> letti = Leggi_in_parallelo(da_leggere, squadra, atleta);
+        for (std::size_t i = 0; i < da_leggere.size(); ++i) {
+            const Test_trovato& t = *da_leggere[i];
+            const QString chiave = prefisso + t.chiave;
+            const auto noto = firme_test.find(chiave);
+            const auto scartato = firme_scartati.find(chiave);
             cambiata = true;
-            Riga_test riga;
-            QByteArray impronta;
-            QStringList avvisi;
-            const auto errore = Leggi_file_test(t.file, squadra, atleta, riga, impronta, avvisi);
+            const Riga_test& riga = letti[i].riga;
+            const QByteArray& impronta = letti[i].impronta;
+            const QStringList& avvisi = letti[i].avvisi;
+            const std::optional<QString>& errore = letti[i].errore;
             QString motivo;
             if (errore)
                 motivo = t.chiave + QStringLiteral(": ") + *errore;

@@ -50,9 +50,9 @@ std::optional<double> Numero(QString testo, QChar separatore) {
 // "dd mm yyyy;h:mm:s;": the time separator is the saving computer's.
 QDateTime Timbro(const QStringList& campi) {
     if (campi.size() < 2) return {};
-    static const QRegularExpression data(
+    thread_local const QRegularExpression data(
         QStringLiteral("^\\s*(\\d{1,2}) (\\d{1,2}) (\\d{4})\\s*$"));
-    static const QRegularExpression ora(
+    thread_local const QRegularExpression ora(
         QStringLiteral("^\\s*(\\d{1,2})\\D(\\d{1,2})\\D(\\d{1,2})\\s*$"));
     const auto d = data.match(campi[0]);
     const auto o = ora.match(campi[1]);
