@@ -10,6 +10,7 @@
 #include "datafiles/salva_serie.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
+#include "storico/indice_test.h"
 #include "stream/lista_valori.h"
 
 #include <QDir>
@@ -76,6 +77,7 @@ std::optional<QString> Salvataggi::Scrivi_ripetizioni(QString& nome, const QDate
         else
             Ricorda_file(QString(), file_analisi);
     }
+    Indicizza(nome);
     return std::nullopt;
 }
 
@@ -98,6 +100,8 @@ bool Salvataggi::Salva_automatico() {
         if (!nome.isEmpty()) Q_EMIT Salvato(nome);
     Ricorda_file(esito.record, esito.analisi);
     if (!esito.record.isEmpty()) Q_EMIT Serie_registrata();
+    if (!esito.campioni.isEmpty() || !esito.ripetizioni.isEmpty())
+        Indicizza(esito.campioni.isEmpty() ? esito.ripetizioni : esito.campioni);
     if (esito.Riuscito()) {
         if (giornale_ != nullptr) giornale_->Serie_salvata();
         return true;
@@ -194,4 +198,13 @@ void Salvataggi::Salva_file_intero_con_nome(QWidget* padre) {
         return;
     }
     Ricorda_file(record, QString());
+    Indicizza(nome);
+}
+
+void Salvataggi::Indicizza(const QString& file) {
+    if (s_.Cartella_applicazione.isEmpty()) return;
+    // The files are the record and have been written: an index that cannot take the test
+    // now reads it from them at the next view, so there is nothing to tell the operator.
+    Indicizza_test(s_.Cartella_applicazione, file);
+    Q_EMIT Test_indicizzato(file);
 }

@@ -82,8 +82,14 @@ Q_SIGNALS:
     void Serie_senza_dati();
     // The automatic save wrote the set's record: the coach's word on it can follow.
     void Serie_registrata();
+    // A saved test is in the data folder's index of tests (or, failing that, in its files,
+    // where the next view finds it): the log and the readiness can show it. `file` is one
+    // of its files.
+    void Test_indicizzato(const QString& file);
 
 private:
+    // The test of `file` goes into the index of tests before the save returns.
+    void Indicizza(const QString& file);
     // A record or analysis file of the set in memory, to keep up to date.
     void Ricorda_file(const QString& record, const QString& analisi);
     // Where the save dialogs open: the set's athlete folder, else the current one.

@@ -1,5 +1,7 @@
 #include "analysis/frm_profilo.h"
 
+#include "analysis/riquadro_carico_oggi.h"
+
 #include "datafiles/scelte_analisi.h"
 #include "platform/casella_decimale.h"
 #include "platform/grafico_xy.h"
@@ -85,6 +87,8 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
                                            Qt::TextSelectableByKeyboard);
     Lbl_risultato->setAccessibleName(QStringLiteral("Risultato"));
 
+    Carico_oggi = new Riquadro_carico_oggi(locale_, this);
+
     Cmd_aggiorna = new QPushButton(QStringLiteral("&Aggiorna"), this);
     Cmd_aggiorna->setToolTip(QStringLiteral("Rilegge i test salvati nella cartella dell'atleta"));
     Cmd_chiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
@@ -97,7 +101,11 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     colonna->addLayout(scelte);
     colonna->addWidget(Grafico_profilo, 1);
     colonna->addWidget(Lbl_risultato);
-    colonna->addWidget(Lst_punti);
+    // Side by side: the window still fits a small laptop screen.
+    auto* sotto = new QHBoxLayout;
+    sotto->addWidget(Lst_punti, 1);
+    sotto->addWidget(Carico_oggi, 1);
+    colonna->addLayout(sotto);
     colonna->addLayout(pulsanti);
 
     connect(cbo_esercizio, &QComboBox::currentIndexChanged, this, [this] { Esercizio_scelto(); });
@@ -111,7 +119,7 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     // 1024 x 600 laptop's, which leaves about 960 x 520 inside a window frame.
     const QScreen* schermo =
         parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    const QSize voluta(760, 640);
+    const QSize voluta(900, 680);
     resize(schermo == nullptr ? voluta
                               : Posto_nello_schermo(voluta, schermo->availableGeometry())
                                     .size()
@@ -160,6 +168,7 @@ void Frm_profilo::Esercizio_scelto() {
     }
     profilo_ = Profilo_esercizio(test_, esercizio, Txt_v1rm->value(), locale_);
     Mostra_profilo();
+    Carico_oggi->Imposta(cartella_, esercizio);
 }
 
 void Frm_profilo::V1rm_cambiata(double v1rm) {
@@ -172,6 +181,8 @@ void Frm_profilo::V1rm_cambiata(double v1rm) {
     const auto errore = Salva_scelte_analisi(cartella_, esercizio, scelte);
     if (errore && !salvataggio_fallito_) avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
     salvataggio_fallito_ = errore.has_value();
+    // The load for today follows the V1rm just stored.
+    Carico_oggi->Imposta(cartella_, esercizio);
 }
 
 void Frm_profilo::Mostra_profilo() {

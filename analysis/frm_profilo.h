@@ -17,6 +17,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class Riquadro_carico_oggi;
 
 class Frm_profilo : public QWidget {
     Q_OBJECT
@@ -42,6 +43,7 @@ public:
     Grafico_xy* Grafico_profilo;
     QTreeWidget* Lst_punti;
     QLabel* Lbl_risultato;
+    Riquadro_carico_oggi* Carico_oggi;
     QPushButton* Cmd_aggiorna;
     QPushButton* Cmd_chiudi;
 

@@ -5,10 +5,10 @@
 //
 // The second argument runs one measurement only (for a profiler run).
 
-#include "board/attese.h"
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
-#include "board/replay.h"
+#include "comandi/attese.h"
+#include "comandi/replay.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

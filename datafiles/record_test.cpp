@@ -94,15 +94,10 @@ QByteArray Testo_record(const Record_test& r) {
     return letto.open(QIODevice::ReadOnly) ? letto.readAll() : QByteArray();
 }
 
-std::optional<QString> Leggi_testo_record(const QByteArray& testo, Record_test& r) {
-    QTemporaryDir cartella;
-    const QString nome = cartella.filePath(QStringLiteral("test.ini"));
-    {
-        QFile file(nome);
-        if (!file.open(QIODevice::WriteOnly) || file.write(testo) != testo.size())
-            return QStringLiteral("impossibile leggere la scheda del test");
-    }
-    QSettings file(nome, QSettings::IniFormat);
+namespace {
+
+// A record already opened as settings: the reason when it is damaged or of a later version.
+std::optional<QString> Leggi_impostazioni_record(QSettings& file, Record_test& r) {
     if (file.status() != QSettings::NoError) return QStringLiteral("file danneggiato");
     if (!file.childGroups().contains(Gruppo)) return QStringLiteral("non è la scheda di un test");
     file.beginGroup(Gruppo);
@@ -170,12 +165,33 @@ std::optional<QString> Leggi_testo_record(const QByteArray& testo, Record_test& 
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<QString> Leggi_testo_record(const QByteArray& testo, Record_test& r) {
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath(QStringLiteral("test.ini"));
+    {
+        QFile file(nome);
+        if (!file.open(QIODevice::WriteOnly) || file.write(testo) != testo.size())
+            return QStringLiteral("impossibile leggere la scheda del test");
+    }
+    QSettings file(nome, QSettings::IniFormat);
+    return Leggi_impostazioni_record(file, r);
+}
+
 std::optional<QString> Scrivi_record(const QString& nome, const Record_test& record) {
     return Scrivi_file_intero(nome, Testo_record(record));
 }
 
 std::optional<QString> Leggi_record(const QString& nome, Record_test& record) {
-    QByteArray testo;
-    if (auto errore = Leggi_file(nome, testo)) return errore;
-    return Leggi_testo_record(testo, record);
+    // Settings read straight from the file: no copy to write first, which counts when the
+    // log indexes thousands of tests. The file's own failure to open is told first.
+    QFile prova(nome);
+    if (!prova.open(QIODevice::ReadOnly)) {
+        QByteArray testo;
+        if (auto errore = Leggi_file(nome, testo)) return errore;
+    }
+    prova.close();
+    QSettings file(nome, QSettings::IniFormat);
+    return Leggi_impostazioni_record(file, record);
 }

@@ -21,6 +21,7 @@ namespace {
 const QString Chiave_perdita = QStringLiteral("perdita_max");
 const QString Chiave_v1rm = QStringLiteral("v1rm");
 const QString Chiave_riferimento = QStringLiteral("reference_velocity");
+const QString Chiave_carico = QStringLiteral("carico_riferimento");
 
 // A group name QSettings keeps as it stands: "/" would open a subgroup.
 QString Gruppo(const QString& esercizio) {
@@ -72,6 +73,8 @@ Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QStr
     scelte.V1rm = Numero(file, Chiave_v1rm, scelte.V1rm, 0.01f, 5.0f);
     scelte.Riferimento = Riferimento_da_testo(file.value(Chiave_riferimento).toString())
                              .value_or(scelte.Riferimento);
+    scelte.Carico_riferimento =
+        Numero(file, Chiave_carico, scelte.Carico_riferimento, 0.0f, 1000.0f);
     return scelte;
 }
 
@@ -105,6 +108,11 @@ std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
         testo.setValue(Chiave_perdita, QString::number(static_cast<double>(scelte.Perdita_max)));
         testo.setValue(Chiave_v1rm, QString::number(static_cast<double>(scelte.V1rm)));
         testo.setValue(Chiave_riferimento, Testo_riferimento(scelte.Riferimento));
+        if (scelte.Carico_riferimento > 0)
+            testo.setValue(Chiave_carico,
+                           QString::number(static_cast<double>(scelte.Carico_riferimento)));
+        else
+            testo.remove(Chiave_carico);
         testo.endGroup();
         testo.sync();
         // A FormatError is a file read in part: what it held that could be read is kept.

@@ -1,7 +1,8 @@
 #pragma once
 // The athlete's analysis choices, per exercise: the velocity loss that stops a set, the
-// mean velocity at the one-repetition maximum and the velocity the sets are judged by. Kept in
-// "analisi.ini" in the athlete's folder, beside the athlete file, one group per exercise.
+// mean velocity at the one-repetition maximum, the velocity the sets are judged by and the
+// readiness's reference load. Kept in "analisi.ini" in the athlete's folder, beside the
+// athlete file, one group per exercise.
 
 #include "session/sessione.h"
 
@@ -12,6 +13,9 @@ struct Scelte_esercizio {
     float Perdita_max = 20; // %, velocity loss within a set that raises the alarm
     float V1rm = 0.30f;     // m/s, mean lifting velocity at the one-repetition maximum
     Velocita_riferimento Riferimento = Velocita_riferimento::Vmedia_tabella;
+    // kg, the load the readiness compares the sessions' first sets at; 0: the load the
+    // athlete's sessions start with most often.
+    float Carico_riferimento = 0;
 };
 
 // Published mean velocities at 1RM, found from the exercise's name (Italian or English):
@@ -22,7 +26,7 @@ float V1rm_predefinita(const QString& esercizio);
 QString File_scelte_analisi(const QString& cartella_atleta);
 
 // The stored choices of `esercizio`; what is missing or unreadable gets its default
-// (20 %, V1rm_predefinita, the table's mean velocity).
+// (20 %, V1rm_predefinita, the table's mean velocity, no reference load).
 Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QString& esercizio);
 
 // Stores the choices of `esercizio`, keeping the other exercises'. Returns the failure's

@@ -7,8 +7,11 @@
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/frm_profilo.h"
+#include "analysis/frm_storico.h"
+#include "datafiles/frm_apri.h"
 #include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
+#include "rapporto/testi_storico.h"
 #include "session/sessione.h"
 #include "session/titolo.h"
 #include "setup/frm_intestazione.h"
@@ -60,6 +63,12 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     Lbl_flusso->setContentsMargins(6, 0, 6, 0);
     Lbl_flusso->hide();
     statusBar()->addWidget(Lbl_flusso);
+    Lbl_prontezza = new Etichetta_accorciata(this);
+    Lbl_prontezza->setObjectName(QStringLiteral("Lbl_prontezza"));
+    Lbl_prontezza->setAccessibleName(QStringLiteral("Prontezza"));
+    Lbl_prontezza->setContentsMargins(12, 0, 0, 0);
+    Lbl_prontezza->hide();
+    statusBar()->addWidget(Lbl_prontezza, 1);
     // Nearly the whole screen, leaving room for the window frame; the start-up then
     // maximizes it where the window manager can.
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
@@ -94,6 +103,7 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
         Lbl_salvato->setText(
             QStringLiteral("La serie non ha registrato dati: nessun file salvato."));
     });
+    connect(Salvataggi_test, &Salvataggi::Test_indicizzato, this, &Frm_main::Mostra_prontezza);
     Sorveglianza = new Sorveglianza_flusso(this);
     motore.Aggiungi_vista(*Sorveglianza);
     connect(Sorveglianza, &Sorveglianza_flusso::Avviso_cambiato, this, &Frm_main::Mostra_flusso);
@@ -198,6 +208,9 @@ void Frm_main::Crea_menu() {
     mnuVisualizzaProfilo = visualizza->addAction(QStringLiteral("&Profilo carico-velocità..."),
                                                  this, &Frm_main::Mostra_profilo);
     mnuVisualizzaProfilo->setShortcut(QKeySequence(Qt::Key_F8));
+    mnuVisualizzaStorico =
+        visualizza->addAction(QStringLiteral("&Storico atleta"), this, &Frm_main::Mostra_storico);
+    mnuVisualizzaStorico->setShortcut(QKeySequence(Qt::Key_F9));
 
     QMenu* strumenti = menuBar()->addMenu(QStringLiteral("&Strumenti"));
     mnuStrumentiCronometro =
@@ -221,6 +234,7 @@ void Frm_main::Crea_menu() {
         {mnuVisualizzaGrafico, "mnuVisualizzaGrafico"},
         {mnuVisualizzaAnalisi, "mnuVisualizzaAnalisi"},
         {mnuVisualizzaProfilo, "mnuVisualizzaProfilo"},
+        {mnuVisualizzaStorico, "mnuVisualizzaStorico"},
         {mnuStrumentiCronometro, "mnuStrumentiCronometro"},
         {mnuStrumentiCalcolatrice, "mnuStrumentiCalcolatrice"},
         {mnuHelpInformazioni, "mnuHelpInformazioni"}};
@@ -262,6 +276,34 @@ Frm_profilo* Frm_main::Mostra_profilo() {
     if (s_ == nullptr) return nullptr;
     const auto& dati = s_->Dati_esercizio;
     return Mostra_frm_profilo(Profilo, dati.Cartella_dati, dati.Esercizio, *avvisi_, this);
+}
+
+Frm_storico* Frm_main::Mostra_storico() {
+    if (s_ == nullptr) return nullptr;
+    const bool nuova = Storico.isNull();
+    const auto& dati = s_->Dati_esercizio;
+    Frm_storico* f = Mostra_frm_storico(Storico, s_->Cartella_applicazione, dati.Squadra,
+                                        dati.Atleta, *avvisi_, locale_, this);
+    if (nuova)
+        connect(f, &Frm_storico::Apri_test, this, [this](const QString& file) {
+            // As "Apri..." does: a set not saved is told before it leaves memory.
+            Salvataggi_test->Segnala_serie_non_salvata();
+            Apri_misura(this, file, *s_, *motore_, *avvisi_);
+        });
+    return f;
+}
+
+void Frm_main::Mostra_prontezza(const QString& file_salvato) {
+    if (s_ == nullptr) return;
+    const auto p = Prontezza_dopo_serie(s_->Cartella_applicazione, file_salvato);
+    if (!p || p->giorno != QDate::currentDate()) return;
+    // Short enough to be read whole beside the file saved; the whole sentence in the tooltip.
+    const QString testo = Testo_prontezza_breve(*p, locale_);
+    Lbl_prontezza->setText(testo);
+    Lbl_prontezza->setToolTip(Testo_prontezza(*p, locale_));
+    Lbl_prontezza->setMinimumWidth(
+        std::min(520, Lbl_prontezza->fontMetrics().horizontalAdvance(testo) + 24));
+    Lbl_prontezza->show();
 }
 
 void Frm_main::riposiziona() {
@@ -316,6 +358,7 @@ void Frm_main::closeEvent(QCloseEvent* evento) {
     if (!Crono.isNull()) Crono->close();
     if (!Analisi.isNull()) Analisi->close();
     if (!Profilo.isNull()) Profilo->close();
+    if (!Storico.isNull()) Storico->close();
     if (!Utente.isNull()) Utente->close();
     Q_EMIT Chiusura();
     evento->accept();

@@ -17,6 +17,7 @@ class Frm_analisi;
 class Frm_cmd;
 class Frm_crono;
 class Frm_profilo;
+class Frm_storico;
 class Inoltro_frm_analisi;
 class QAction;
 class Riga_valutazione;
@@ -66,6 +67,12 @@ public:
     Frm_analisi* Mostra_analisi();
     // "Profilo carico-velocità...": the current athlete's profile for the current exercise.
     Frm_profilo* Mostra_profilo();
+    // "Storico atleta": the current athlete's training log; a test opened from it is opened
+    // as "Apri..." opens it.
+    Frm_storico* Mostra_storico();
+    // After a set is saved and indexed: the readiness of its day in the status bar, once
+    // the day has a first set at the reference load.
+    void Mostra_prontezza(const QString& file_salvato);
 
     // The menu bar, built with the child windows. "Apri..." and the two saves are the
     // command panel's own actions, so their keys work from the panel's menu too.
@@ -80,6 +87,7 @@ public:
     QAction* mnuVisualizzaGrafico = nullptr;
     QAction* mnuVisualizzaAnalisi = nullptr;
     QAction* mnuVisualizzaProfilo = nullptr;
+    QAction* mnuVisualizzaStorico = nullptr;
     QAction* mnuStrumentiCronometro = nullptr;
     QAction* mnuStrumentiCalcolatrice = nullptr;
     QAction* mnuHelpInformazioni = nullptr;
@@ -88,6 +96,7 @@ public:
     Etichetta_accorciata* Lbl_salvato = nullptr; // the last file saved
     // The board's stream during a set: disturbed, silent, back (Sorveglianza_flusso).
     Etichetta_accorciata* Lbl_flusso = nullptr;
+    Etichetta_accorciata* Lbl_prontezza = nullptr; // today's readiness, after a first set
     Sorveglianza_flusso* Sorveglianza = nullptr;
     // The RPE and the note of the set just saved.
     Riga_valutazione* Valutazione = nullptr;
@@ -99,6 +108,7 @@ public:
     QPointer<Frm_crono> Crono;
     QPointer<Frm_analisi> Analisi;
     QPointer<Frm_profilo> Profilo;
+    QPointer<Frm_storico> Storico;
     // Hands the engine's analysis to the "Analisi serie" window while it is open; the
     // engine listens to it for the whole run.
     std::unique_ptr<Inoltro_frm_analisi> Inoltro_analisi;

@@ -1,6 +1,6 @@
 #include "program/riga_comando.h"
 
-#include "board/strumento.h"
+#include "comandi/strumento.h"
 #include "session/titolo.h"
 
 namespace {

@@ -4,7 +4,7 @@
 # entry checker for the package's checks), and the Italian locale the tests and the manual
 # pages use. Safe to run again: it installs only what is missing.
 set -euo pipefail
-pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev
+pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libqt6sql6-sqlite poppler-utils
          libhidapi-dev libudev-dev qt6-translations-l10n xvfb xauth xdotool imagemagick locales
          clang-format help2man man-db lintian appstream desktop-file-utils)
 mancanti=()

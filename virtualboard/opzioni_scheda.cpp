@@ -1,18 +1,22 @@
 #include "virtualboard/opzioni_scheda.h"
 
-#include "board/strumento.h"
 #include "platform/mappa_porte.h"
+#include "session/formato.h"
 
 #include <cmath>
 
 namespace {
+// A number as the program reads typed numbers ("0,3" and "0.3" alike), within range.
 bool Numero(const QString& testo, double minimo, double massimo, double& valore) {
-    return Numero_opzione(testo, minimo, massimo, valore);
+    const std::optional<double> v = Numero_digitato(testo);
+    if (!v || !std::isfinite(*v) || *v < minimo || *v > massimo) return false;
+    valore = *v;
+    return true;
 }
 
 bool Intero(const QString& testo, double minimo, double massimo, std::int64_t& valore) {
     double v = 0;
-    if (!Numero_opzione(testo, minimo, massimo, v, true)) return false;
+    if (!Numero(testo, minimo, massimo, v) || v != std::floor(v)) return false;
     valore = static_cast<std::int64_t>(v);
     return true;
 }

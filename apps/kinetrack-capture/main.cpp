@@ -1,8 +1,8 @@
 // kinetrack-capture: writes a generated lift script as the board's stream, for demos and
 // for feeding kinetrack-replay.
 
-#include "board/cattura.h"
-#include "board/strumento.h"
+#include "comandi/cattura.h"
+#include "comandi/strumento.h"
 
 int main(int argc, char** argv) {
     return Avvia_strumento(argc, argv, QStringLiteral("kinetrack-capture"), Esegui_cattura);

@@ -6,7 +6,7 @@
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "board/flusso_scheda.h"
-#include "board/strumento.h"
+#include "comandi/strumento.h"
 #include "platform/grafico.h"
 #include "platform/moduli.h"
 #include "platform/slider.h"

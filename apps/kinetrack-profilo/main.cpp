@@ -1,7 +1,7 @@
 // kinetrack-profilo: the load-velocity profile and estimated 1RM of an athlete's tests.
 
-#include "board/profilo.h"
-#include "board/strumento.h"
+#include "comandi/profilo.h"
+#include "comandi/strumento.h"
 
 int main(int argc, char** argv) {
     return Avvia_strumento(argc, argv, QStringLiteral("kinetrack-profilo"), Esegui_profilo);

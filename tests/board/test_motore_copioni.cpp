@@ -1,9 +1,9 @@
 // Generated lift scripts through the measurement engine, as the replay feeds it: the
 // listed repetitions must be those of the motion, within the encoder's quantisation.
-#include "board/attese.h"
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
-#include "board/replay.h"
+#include "comandi/attese.h"
+#include "comandi/replay.h"
 
 #include <QtTest>
 #include <cmath>

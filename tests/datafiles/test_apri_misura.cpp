@@ -4,7 +4,7 @@
 // operator's text, the rows before the damage, and the file closed every time.
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
-#include "board/replay.h"
+#include "comandi/replay.h"
 #include "datafiles/apri_misura.h"
 #include "datafiles/avanzamento.h"
 #include "datafiles/record_test.h"

@@ -11,10 +11,10 @@ namespace {
 
 // Bottom first. Folders of one layer may include each other.
 const QMap<QString, int> Strati{
-    {"session", 0},   {"platform", 1}, {"stream", 2},       {"device", 3},
-    {"datafiles", 4}, {"board", 5},    {"virtualboard", 6}, {"analysis", 7},
-    {"setup", 8},     {"tools", 8},    {"acquisition", 9},  {"mainwindow", 10},
-    {"program", 11},  {"apps", 12},    {"bench", 12},       {"tests", 12},
+    {"session", 0},   {"platform", 1}, {"stream", 2}, {"device", 3},       {"datafiles", 4},
+    {"storico", 5},   {"rapporto", 6}, {"board", 7},  {"virtualboard", 8}, {"comandi", 9},
+    {"analysis", 10}, {"setup", 11},   {"tools", 11}, {"acquisition", 12}, {"mainwindow", 13},
+    {"program", 14},  {"apps", 15},    {"bench", 15}, {"tests", 15},
 };
 
 // Every violation in the tree: "file: includes folder/header".

@@ -295,7 +295,7 @@ private Q_SLOTS:
                      "-, Esci",
                      "&Impostazioni: Configura..., Parametri Porta....",
                      "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni && "
-                     "tempo[x], -, &Analisi serie, &Profilo carico-velocità...",
+                     "tempo[x], -, &Analisi serie, &Profilo carico-velocità..., &Storico atleta",
                      "&Strumenti: Cronometro, Calcolatrice",
                      "&?: Informazioni su...",
                  }));

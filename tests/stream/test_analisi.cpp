@@ -2,7 +2,7 @@
 // loss on a hand-made set.
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
-#include "board/replay.h"
+#include "comandi/replay.h"
 #include "datafiles/salva_analisi.h"
 #include "session/formato.h"
 #include "stream/fascia.h"

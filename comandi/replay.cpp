@@ -1,6 +1,6 @@
-#include "board/replay.h"
+#include "comandi/replay.h"
 
-#include "board/strumento.h"
+#include "comandi/strumento.h"
 #include "datafiles/lettura_giornale.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"

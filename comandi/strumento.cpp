@@ -1,4 +1,4 @@
-#include "board/strumento.h"
+#include "comandi/strumento.h"
 
 #include "session/formato.h"
 #include "session/titolo.h"

@@ -1,9 +1,9 @@
-#include "board/cattura.h"
+#include "comandi/cattura.h"
 
-#include "board/attese.h"
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
-#include "board/strumento.h"
+#include "comandi/attese.h"
+#include "comandi/strumento.h"
 #include "platform/file_intero.h"
 #include "session/formato.h"
 

@@ -1,4 +1,4 @@
-#include "board/attese.h"
+#include "comandi/attese.h"
 
 #include <algorithm>
 #include <cmath>

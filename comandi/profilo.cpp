@@ -1,6 +1,6 @@
-#include "board/profilo.h"
+#include "comandi/profilo.h"
 
-#include "board/strumento.h"
+#include "comandi/strumento.h"
 #include "datafiles/esempio_profilo.h"
 #include "datafiles/scelte_analisi.h"
 #include "session/formato.h"

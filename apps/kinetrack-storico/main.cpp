@@ -1,0 +1,7 @@
+// kinetrack-storico: the training log of the athletes' saved tests.
+
+#include "comandi/pdf_storico.h"
+
+int main(int argc, char** argv) {
+    return Avvia_storico(argc, argv);
+}

@@ -1,0 +1,155 @@
+// The index of the tests at its expected size: 20 000 tests of 40 athletes (one of them
+// with 2 000) indexed from nothing; one athlete's log opened with the index up to date; a
+// newly saved test put into the index, as after the stop's save. Prints the figures. Not
+// a test; build in Release or RelWithDebInfo for meaningful numbers.
+//
+//   bench_storico [tests, default 20000] [athletes, default 40] [data folder, kept]
+//
+// A few sets are written by the program's own save; the others are copies of their
+// record, summary and analysis under the names of other times (the sample file reduced to
+// its header: the index never reads it).
+
+#include "storico/diario.h"
+#include "storico/esempio_storico.h"
+#include "storico/indice_test.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+const QString Squadra = QStringLiteral("Bench");
+constexpr int Modelli = 12;
+
+QString Atleta(int n) {
+    return QStringLiteral("Atleta %1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// The base name of test `n`, one minute apart: "2026  gen 01  h.mm.s" as the save names.
+QString Base(int n) {
+    const QDateTime t = QDateTime(QDate(2020, 1, 1), QTime(6, 0)).addSecs(qint64(n) * 60);
+    return t.toString(QStringLiteral("yyyy  MMM dd  H.mm.s"));
+}
+
+QByteArray Leggi(const QString& nome) {
+    QFile f(nome);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool Scrivi(const QString& nome, const QByteArray& byte) {
+    QFile f(nome);
+    return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList arg = app.arguments();
+    const int n_test = arg.size() > 1 ? arg[1].toInt() : 20000;
+    const int n_atleti = arg.size() > 2 ? arg[2].toInt() : 40;
+    const int grande = std::min(2000, n_test / 2);
+    QTemporaryDir temporanea;
+    const QDir dati(arg.size() > 3 ? arg[3] : temporanea.path());
+    QDir().mkpath(dati.path());
+
+    // The model sets.
+    QElapsedTimer t;
+    t.start();
+    struct Modello {
+        QByteArray record, sommario, analisi;
+    };
+    std::vector<Modello> modelli;
+    for (int i = 0; i < Modelli; ++i) {
+        Test_esempio e;
+        e.esercizio = i % 3 == 0   ? QStringLiteral("Squat")
+                      : i % 3 == 1 ? QStringLiteral("Panca")
+                                   : QStringLiteral("Stacco");
+        e.carico = 60 + 10 * (i % 5);
+        e.quando = QDateTime(QDate(2019, 12, 1), QTime(8, 0)).addSecs(i * 60);
+        for (int r = 0; r < 5; ++r) e.vmedie.push_back(900 - 40 * (i % 5) - 15 * r);
+        e.rpe = 7;
+        e.nota = QStringLiteral("modello");
+        QString campioni;
+        if (auto errore = Scrivi_test_storico(dati.path(), "modelli", "m", e, &campioni)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*errore));
+            return 1;
+        }
+        campioni.chop(4);
+        modelli.push_back({Leggi(campioni + QStringLiteral(" test.ini")),
+                           Leggi(campioni + QStringLiteral(" ripetizioni.csv")),
+                           Leggi(campioni + QStringLiteral(" ripetizioni analisi.csv"))});
+    }
+    const QByteArray testata = "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n";
+    int scritti = 0;
+    for (int a = 0; a < n_atleti; ++a) {
+        const QString cartella = dati.filePath(Squadra + QLatin1Char('/') + Atleta(a));
+        QDir().mkpath(cartella);
+        const int quanti = a == 0 ? grande
+                                  : (n_test - grande) / (n_atleti - 1) +
+                                        (a - 1 < (n_test - grande) % (n_atleti - 1) ? 1 : 0);
+        for (int k = 0; k < quanti; ++k, ++scritti) {
+            const Modello& m = modelli[std::size_t(scritti % Modelli)];
+            const QString b = cartella + QLatin1Char('/') + Base(k);
+            if (!Scrivi(b + QStringLiteral(".csv"), testata) ||
+                !Scrivi(b + QStringLiteral(" test.ini"), m.record) ||
+                !Scrivi(b + QStringLiteral(" ripetizioni.csv"), m.sommario) ||
+                !Scrivi(b + QStringLiteral(" ripetizioni analisi.csv"), m.analisi))
+                return 1;
+        }
+    }
+    QDir(dati.filePath("modelli")).removeRecursively();
+    std::printf("data folder: %d tests of %d athletes (one of %d) written in %.1f s\n", scritti,
+                n_atleti, grande, double(t.elapsed()) / 1000);
+
+    // From nothing.
+    t.restart();
+    {
+        Indice_test indice(dati.path());
+        const Esito_indice e = indice.Aggiorna();
+        std::printf("index from nothing: %d tests read, %lld skipped, in %lld ms\n", e.letti,
+                    static_cast<long long>(e.scartati.size()), t.elapsed());
+    }
+    // Up to date: the whole folder checked again, nothing read.
+    t.restart();
+    {
+        Indice_test indice(dati.path());
+        const Esito_indice e = indice.Aggiorna();
+        std::printf("whole index checked, up to date: %d unchanged, in %lld ms\n", e.invariati,
+                    t.elapsed());
+    }
+    // One athlete's log: open, check the athlete's files, read the rows, make the log.
+    for (int volta = 0; volta < 3; ++volta) {
+        t.restart();
+        Indice_test indice(dati.path());
+        const Esito_indice e = indice.Aggiorna_atleta(Squadra, Atleta(0));
+        const auto test = indice.Test_atleta(Squadra, Atleta(0));
+        const auto righe = Righe_diario(test, {});
+        const qint64 tutto = t.elapsed();
+        std::printf("log of %zu tests opened (index up to date, %d unchanged) in %lld ms\n",
+                    righe.size(), e.invariati, tutto);
+    }
+    // A new test saved in the largest folder, then indexed as after the stop's save.
+    {
+        Test_esempio e;
+        e.esercizio = QStringLiteral("Squat");
+        e.carico = 100;
+        e.quando = QDateTime::currentDateTime();
+        e.vmedie = {700, 690, 650};
+        QString campioni;
+        if (auto errore = Scrivi_test_storico(dati.path(), Squadra, Atleta(0), e, &campioni))
+            return 1;
+        t.restart();
+        const auto errore = Indicizza_test(dati.path(), campioni);
+        const qint64 ms = t.elapsed();
+        Indice_test indice(dati.path());
+        std::printf("new test indexed after its save in %lld ms (%s); the log now has %zu tests\n",
+                    ms, errore ? qPrintable(*errore) : "ok",
+                    indice.Test_atleta(Squadra, Atleta(0)).size());
+    }
+    return 0;
+}

@@ -1,0 +1,58 @@
+#include "comandi/pdf_storico.h"
+
+#include "comandi/storico.h"
+#include "comandi/strumento.h"
+#include "rapporto/rapporto_pdf.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstring>
+
+namespace {
+const QString Nome_strumento = QStringLiteral("kinetrack-storico");
+}
+
+int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righe,
+                       QTextStream& errori) {
+    if (righe.empty())
+        return Fallisci(Nome_strumento, QStringLiteral("nessun test da mettere nel PDF"), errori);
+    Richiesta_rapporto richiesta;
+    richiesta.squadra = righe.front().test.squadra;
+    richiesta.atleta = righe.front().test.atleta;
+    for (const Riga_diario& r : righe) {
+        if (r.test.squadra != richiesta.squadra || r.test.atleta != richiesta.atleta)
+            return Fallisci(Nome_strumento,
+                            QStringLiteral("il PDF è di un atleta solo: scegliere con --team e "
+                                           "--athlete"),
+                            errori, 2);
+        richiesta.test.push_back(r.test);
+    }
+    // The whole history, for the readiness of the days reported: the index is up to date.
+    const QString cartella_dati =
+        QFileInfo(QFileInfo(righe.front().test.Cartella()).absolutePath()).absolutePath();
+    Indice_test indice(cartella_dati);
+    richiesta.storia = indice.Test_atleta(richiesta.squadra, richiesta.atleta);
+    Esito_rapporto esito;
+    if (auto errore = Scrivi_rapporto_pdf(file, richiesta, QLocale(QLocale::Italian), &esito))
+        return Fallisci(Nome_strumento, *errore, errori);
+    errori << Nome_strumento << ": scritto " << QDir::toNativeSeparators(file) << " (" << esito.test
+           << " test, " << esito.pagine << (esito.pagine == 1 ? " pagina" : " pagine") << ")\n";
+    errori.flush();
+    return 0;
+}
+
+int Avvia_storico(int argc, char** argv) {
+    bool pdf = false;
+    for (int i = 1; i < argc; ++i) pdf = pdf || std::strcmp(argv[i], "--pdf") == 0;
+    if (!pdf) return Avvia_strumento(argc, argv, Esegui_storico);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream uscita(stdout);
+    QTextStream errori(stderr);
+    QStringList argomenti = QCoreApplication::arguments();
+    argomenti.removeFirst();
+    return Esegui_storico(argomenti, uscita, errori);
+}

@@ -1,0 +1,198 @@
+#include "storico/diario.h"
+
+#include "datafiles/profilo_velocita.h"
+#include "datafiles/record_test.h"
+#include "datafiles/scelte_analisi.h"
+#include "session/formato.h"
+#include "storico/lettura_test.h"
+
+#include <QHash>
+#include <algorithm>
+#include <map>
+
+Velocita_riferimento Riferimento_esercizio(const QString& cartella_atleta,
+                                           const QString& esercizio) {
+    // The coach's choice, kept with the other analysis choices of the exercise.
+    if (cartella_atleta.isEmpty()) return Velocita_riferimento::Vmedia_tabella;
+    return Leggi_scelte_analisi(cartella_atleta, esercizio).Riferimento;
+}
+
+std::optional<double> Velocita_migliore(const Riga_test& test, Velocita_riferimento riferimento) {
+    switch (riferimento) {
+    case Velocita_riferimento::Vmedia_alzata:
+        return test.vmedia_alzata;
+    case Velocita_riferimento::Vpropulsiva:
+        return test.mpv_migliore;
+    case Velocita_riferimento::Vmedia_tabella:
+        break;
+    }
+    return test.vmedia_tabella;
+}
+
+namespace {
+
+// The reference of every exercise of one athlete's tests, asked once each.
+class Riferimenti {
+public:
+    Velocita_riferimento operator()(const Riga_test& t) {
+        const QString chiave =
+            t.Cartella() + QLatin1Char('\n') + t.esercizio.simplified().toLower();
+        const auto it = noti_.constFind(chiave);
+        if (it != noti_.cend()) return *it;
+        const Velocita_riferimento r = Riferimento_esercizio(t.Cartella(), t.esercizio);
+        noti_.insert(chiave, r);
+        return r;
+    }
+
+private:
+    QHash<QString, Velocita_riferimento> noti_;
+};
+
+bool Nuovo_prima(const Riga_test& a, const Riga_test& b) {
+    return a.quando > b.quando;
+}
+
+} // namespace
+
+std::vector<Riga_diario> Righe_diario(const std::vector<Riga_test>& test,
+                                      const Filtro_diario& filtro) {
+    std::vector<Riga_diario> righe;
+    Riferimenti riferimento;
+    for (const Riga_test& t : test) {
+        if (!filtro.esercizio.trimmed().isEmpty() &&
+            !Stesso_esercizio(t.esercizio, filtro.esercizio))
+            continue;
+        const QDate giorno = t.quando.date();
+        if (filtro.dal.isValid() && (!giorno.isValid() || giorno < filtro.dal)) continue;
+        if (filtro.al.isValid() && (!giorno.isValid() || giorno > filtro.al)) continue;
+        Riga_diario r;
+        r.quando = t.quando;
+        r.esercizio = t.esercizio;
+        r.carico = t.carico;
+        r.ripetizioni = std::max(0, t.ripetizioni - t.escluse);
+        r.velocita = Velocita_migliore(t, riferimento(t));
+        r.perdita = t.perdita_ultima;
+        r.rpe = t.rpe;
+        r.nota = t.nota;
+        r.test = t;
+        righe.push_back(std::move(r));
+    }
+    std::stable_sort(righe.begin(), righe.end(), [](const Riga_diario& a, const Riga_diario& b) {
+        return Nuovo_prima(a.test, b.test);
+    });
+    return righe;
+}
+
+QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta) {
+    const QLocale c = QLocale::c();
+    // A field never holds the separator or a line end.
+    const auto Campo = [](QString t) {
+        t.replace(QLatin1Char(';'), QLatin1Char(','));
+        t.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        t.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return t;
+    };
+    const auto Numero = [&c](const std::optional<double>& v, const char* modello) {
+        return v ? Formatta(*v, modello, c) : QString();
+    };
+    QString testo;
+    if (squadra_atleta) testo += QStringLiteral("Squadra;Atleta;");
+    testo += QStringLiteral("Data;Ora;Esercizio;Carico;Ripetizioni;Velocita;Perdita;RPE;Nota\n");
+    for (const Riga_diario& r : righe) {
+        QStringList campi;
+        if (squadra_atleta) campi << Campo(r.test.squadra) << Campo(r.test.atleta);
+        campi << r.quando.toString(QStringLiteral("yyyy-MM-dd"))
+              << r.quando.toString(QStringLiteral("HH:mm")) << Campo(r.esercizio)
+              << Formatta(r.carico, "0.0", c) << QString::number(r.ripetizioni)
+              << Numero(r.velocita, "0.00") << Numero(r.perdita, "0.0")
+              << (r.rpe > 0 ? Formatta(double(r.rpe), "0.0", c) : QString()) << Campo(r.nota);
+        testo += campi.join(QLatin1Char(';')) + QLatin1Char('\n');
+    }
+    return testo;
+}
+
+Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString& esercizio) {
+    Andamento a;
+    a.esercizio = esercizio.simplified();
+    std::vector<const Riga_test*> scelti;
+    for (const Riga_test& t : test)
+        if (Stesso_esercizio(t.esercizio, esercizio) && t.quando.isValid()) scelti.push_back(&t);
+    std::stable_sort(scelti.begin(), scelti.end(),
+                     [](const Riga_test* x, const Riga_test* y) { return x->quando < y->quando; });
+    if (scelti.empty()) return a;
+    Riferimenti riferimento;
+    std::map<QDate, std::vector<Test_salvato>> giorni;
+    for (const Riga_test* t : scelti) {
+        if (const auto v = Velocita_migliore(*t, riferimento(*t)))
+            a.punti.push_back({t->quando, *v, t->carico});
+        if (const auto v = t->Velocita_profilo()) {
+            Test_salvato p;
+            p.file = t->file_sommario;
+            p.esercizio = t->esercizio;
+            p.carico = t->carico;
+            p.velocita = *v;
+            p.da_analisi = t->vmedia_alzata.has_value();
+            giorni[t->quando.date()].push_back(p);
+        }
+    }
+    const double v1rm =
+        double(Leggi_scelte_analisi(scelti.back()->Cartella(), scelti.back()->esercizio).V1rm);
+    for (auto& [giorno, punti] : giorni) {
+        Profilo_velocita profilo;
+        profilo.esercizio = a.esercizio;
+        profilo.punti = std::move(punti);
+        profilo.retta = Retta_minimi_quadrati(profilo.punti);
+        if (!profilo.retta) continue;
+        Stima_e1rm(profilo, v1rm, QLocale::c());
+        if (!profilo.e1rm) continue;
+        std::vector<double> carichi;
+        for (const Test_salvato& p : profilo.punti)
+            if (std::none_of(carichi.begin(), carichi.end(),
+                             [&p](double c) { return std::abs(c - p.carico) < 1e-6; }))
+                carichi.push_back(p.carico);
+        a.e1rm.push_back({giorno, *profilo.e1rm, int(carichi.size())});
+    }
+    return a;
+}
+
+Velocita_test Velocita_ripetizioni(const Riga_test& test, Velocita_riferimento riferimento) {
+    Velocita_test esito;
+    std::set<int> escluse;
+    if (!test.file_record.isEmpty()) {
+        Record_test record;
+        if (!Leggi_record(test.file_record, record)) escluse = record.serie.Escluse;
+    }
+    std::vector<Riga_analisi> analisi;
+    if (!test.file_analisi.isEmpty()) {
+        if (auto errore = Leggi_righe_analisi(test.file_analisi, analisi)) analisi.clear();
+        for (std::size_t i = 0; i < analisi.size(); ++i)
+            if (analisi[i].esclusa) escluse.insert(int(i) + 1);
+    }
+    if (riferimento == Velocita_riferimento::Vmedia_tabella || analisi.empty()) {
+        if (riferimento != Velocita_riferimento::Vmedia_tabella) {
+            esito.errore = QStringLiteral("Il test non ha il file di analisi.");
+            return esito;
+        }
+        Righe_sommario righe;
+        if (test.file_sommario.isEmpty()) {
+            esito.errore = QStringLiteral("Il test non ha il file delle ripetizioni.");
+            return esito;
+        }
+        if (auto errore = Leggi_righe_sommario(test.file_sommario, righe)) {
+            esito.errore = *errore;
+            return esito;
+        }
+        for (std::size_t i = 0; i < righe.vmedia.size(); ++i)
+            esito.ripetizioni.push_back(escluse.count(int(i) + 1)
+                                            ? std::nullopt
+                                            : std::optional<double>(righe.vmedia[i] / 1000.0));
+        return esito;
+    }
+    for (std::size_t i = 0; i < analisi.size(); ++i) {
+        const double v = riferimento == Velocita_riferimento::Vpropulsiva ? analisi[i].vpropulsiva
+                                                                          : analisi[i].vmedia;
+        esito.ripetizioni.push_back(escluse.count(int(i) + 1) ? std::nullopt
+                                                              : std::optional<double>(v / 1000.0));
+    }
+    return esito;
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The index of the athletes' tests: an SQLite database in the data folder's "ini/" that
+// caches what the files in the athletes' folders say. The files stay the record: the index
+// is brought up to date from them (a file added, changed in size or time, or removed), and
+// a damaged or missing database is built again from them, never trusted over them.
+//
+// A test is a record "<name> test.ini" with the summary "<name> ripetizioni.csv" and its
+// analysis beside it, or a summary file alone (saved under a chosen name, or before records
+// existed) with its analysis. A copy of a summary under another name is one test.
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// One test as the index keeps it. Velocities in m/s; repetitions the coach left out count
+// in `escluse` only, never in the velocities.
+struct Riga_test {
+    QString squadra, atleta, esercizio;
+    double carico = 0;   // kg
+    QDateTime quando;    // local time: the set's start (record), else the summary's date stamp
+    int ripetizioni = 0; // as listed, the excluded ones too
+    int escluse = 0;
+    std::optional<double> vmedia_tabella; // best "Vmedia" of the summary's lifting phase
+    std::optional<double> vmedia_alzata;  // best true lift mean velocity (analysis file)
+    std::optional<double> mpv_migliore;   // best mean propulsive velocity (analysis file)
+    std::optional<double> mpv_media;      // mean of the propulsive velocities (analysis file)
+    std::optional<double> perdita_ultima; // %, the last repetition's velocity loss
+    float rpe = 0;                        // 1 to 10; 0: not given
+    QString nota;
+    // Full paths; empty when the test has none.
+    QString file_campioni, file_record, file_sommario, file_analisi;
+
+    QString Cartella() const; // the athlete's folder
+    // The velocity of the load-velocity profile: the true lift's when the analysis file
+    // gives it, else the summary's, as kinetrack-profilo takes it.
+    std::optional<double> Velocita_profilo() const;
+};
+
+struct Esito_indice {
+    int letti = 0;        // tests read from their files
+    int invariati = 0;    // tests whose files had not changed
+    int rimossi = 0;      // tests whose files are gone
+    QStringList scartati; // "file: reason" for every test file that could not be used
+    QString avviso;       // the database could not be used as it was (rebuilt, or kept in memory)
+};
+
+// The index of one data folder. Open it, bring the part a view needs up to date, read.
+class Indice_test {
+public:
+    // Opens (or creates) "<cartella_dati>/ini/storico.sqlite". A database that cannot be
+    // read is removed and built anew; one that cannot be written lives in memory instead.
+    explicit Indice_test(const QString& cartella_dati);
+    ~Indice_test();
+    Indice_test(const Indice_test&) = delete;
+    Indice_test& operator=(const Indice_test&) = delete;
+
+    QString Cartella_dati() const { return cartella_dati_; }
+    QString File_database() const;
+    // What went wrong opening the database; empty when it opened as it was.
+    QString Avviso_apertura() const { return avviso_; }
+
+    // Up to date from the files: the whole data folder, one team's athletes, one athlete.
+    Esito_indice Aggiorna();
+    Esito_indice Aggiorna_squadra(const QString& squadra);
+    Esito_indice Aggiorna_atleta(const QString& squadra, const QString& atleta);
+    // The one test of a sample file just saved (its record, summary and analysis).
+    Esito_indice Aggiorna_test(const QString& file_campioni);
+
+    // What the index holds (call an Aggiorna first). Teams and athletes by name (case
+    // aside), tests newest first.
+    QStringList Squadre() const;
+    QStringList Atleti(const QString& squadra) const;
+    std::vector<Riga_test> Test_atleta(const QString& squadra, const QString& atleta) const;
+    std::vector<Riga_test> Test_squadra(const QString& squadra) const;
+
+private:
+    QString cartella_dati_;
+    QString connessione_;
+    QString avviso_;
+    bool Apri(const QString& file);
+    Esito_indice Aggiorna_cartelle(const QStringList& cartelle_atleti, const QString& ambito);
+};
+
+// After a save: the test of `file_campioni` goes into the index of `cartella_dati`, so
+// the log shows it at once. The reason when it could not (the files stay the record: the
+// next view reads them). Tests outside a team's athlete folder are not indexed.
+std::optional<QString> Indicizza_test(const QString& cartella_dati, const QString& file_campioni);

@@ -1,0 +1,214 @@
+#include "storico/lettura_test.h"
+
+#include "datafiles/codifica_1252.h"
+#include "datafiles/lettura_sommario.h"
+#include "datafiles/record_test.h"
+#include "platform/file_intero.h"
+#include "session/formato.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+// The lines of a file's text, each cut at ";" (the empty text after the last ";" dropped).
+std::vector<QStringList> Righe_csv(const QByteArray& byte) {
+    std::vector<QStringList> righe;
+    for (const QByteArray& riga : byte.split('\n')) {
+        QString testo = Testo_da_1252(riga);
+        while (testo.endsWith(QLatin1Char('\r'))) testo.chop(1);
+        if (testo.trimmed().isEmpty()) continue;
+        QStringList campi = testo.split(QLatin1Char(';'));
+        if (campi.last().trimmed().isEmpty()) campi.removeLast();
+        righe.push_back(campi);
+    }
+    return righe;
+}
+
+// The file's decimal separator: that of the first number with one. Nothing is ever written
+// with a thousands separator.
+QChar Separatore(const std::vector<QStringList>& righe, qsizetype da_riga, qsizetype da_campo) {
+    for (std::size_t r = std::size_t(da_riga); r < righe.size(); ++r)
+        for (qsizetype c = da_campo; c < righe[r].size(); ++c)
+            for (const QChar ch : righe[r][c])
+                if (ch == QLatin1Char(',') || ch == QLatin1Char('.')) return ch;
+    return QLatin1Char('.');
+}
+
+std::optional<double> Numero(QString testo, QChar separatore) {
+    testo = testo.trimmed();
+    const QChar altro = separatore == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    if (testo.isEmpty() || testo.contains(altro)) return std::nullopt;
+    testo.replace(separatore, QLatin1Char('.'));
+    bool ok = false;
+    const double v = Numero_da_testo_c(testo, &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+// "dd mm yyyy;h:mm:s;": the time separator is the saving computer's.
+QDateTime Timbro(const QStringList& campi) {
+    if (campi.size() < 2) return {};
+    thread_local const QRegularExpression data(
+        QStringLiteral("^\\s*(\\d{1,2}) (\\d{1,2}) (\\d{4})\\s*$"));
+    thread_local const QRegularExpression ora(
+        QStringLiteral("^\\s*(\\d{1,2})\\D(\\d{1,2})\\D(\\d{1,2})\\s*$"));
+    const auto d = data.match(campi[0]);
+    const auto o = ora.match(campi[1]);
+    if (!d.hasMatch() || !o.hasMatch()) return {};
+    const QDate giorno(d.captured(3).toInt(), d.captured(2).toInt(), d.captured(1).toInt());
+    const QTime tempo(o.captured(1).toInt(), o.captured(2).toInt(), o.captured(3).toInt());
+    if (!giorno.isValid() || !tempo.isValid()) return {};
+    return QDateTime(giorno, tempo);
+}
+
+constexpr qsizetype Colonne_sommario = 17;
+constexpr qsizetype Campo_vmedia_sommario = 7;
+
+QString Breve(const QString& file) {
+    return QFileInfo(file).fileName();
+}
+
+} // namespace
+
+std::optional<QString> Leggi_righe_sommario(const QString& file, Righe_sommario& righe) {
+    QByteArray byte;
+    if (auto errore = Leggi_file(file, byte))
+        return QStringLiteral("file illeggibile (%1)").arg(*errore);
+    const std::vector<QStringList> tabella = Righe_csv(byte);
+    if (tabella.size() < 2) return QStringLiteral("nessuna ripetizione");
+    righe = {};
+    righe.timbro = Timbro(tabella[0]);
+    const QChar separatore = Separatore(tabella, 2, 2);
+    for (std::size_t r = 2; r < tabella.size(); ++r) {
+        if (tabella[r].size() < Colonne_sommario)
+            return QStringLiteral("riga %1 incompleta").arg(r + 1);
+        const auto v = Numero(tabella[r][Campo_vmedia_sommario], separatore);
+        if (!v)
+            return QStringLiteral("riga %1: Vmedia non valida \"%2\"")
+                .arg(r + 1)
+                .arg(tabella[r][Campo_vmedia_sommario]);
+        righe.vmedia.push_back(*v);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Leggi_righe_analisi(const QString& file, std::vector<Riga_analisi>& righe) {
+    if (Riconosci_riepilogo(file) != Tipo_riepilogo::Analisi)
+        return QStringLiteral("non è un file di analisi");
+    QByteArray byte;
+    if (auto errore = Leggi_file(file, byte))
+        return QStringLiteral("file illeggibile (%1)").arg(*errore);
+    const std::vector<QStringList> tabella = Righe_csv(byte);
+    // The title first, or after a date stamp as in the summary.
+    std::size_t inizio = 1;
+    if (!tabella.empty() && !tabella[0].isEmpty() &&
+        !tabella[0][0].trimmed().endsWith(QLatin1String("Rip"), Qt::CaseInsensitive))
+        inizio = 2;
+    const QChar separatore = Separatore(tabella, qsizetype(inizio), 1);
+    righe.clear();
+    for (std::size_t r = inizio; r < tabella.size(); ++r) {
+        const QStringList& c = tabella[r];
+        Riga_analisi a;
+        const auto Campo = [&](qsizetype i, double& valore) {
+            const auto v = i < c.size() ? Numero(c[i], separatore) : std::nullopt;
+            if (v) valore = *v;
+            return v.has_value();
+        };
+        if (!Campo(1, a.vmedia) || !Campo(2, a.vpropulsiva) || !Campo(6, a.perdita))
+            return QStringLiteral("riga %1 non valida").arg(r + 1);
+        a.esclusa = c.size() > 7 && c[7].trimmed() == QLatin1String("1");
+        righe.push_back(a);
+    }
+    if (righe.empty()) return QStringLiteral("nessuna ripetizione");
+    return std::nullopt;
+}
+
+std::optional<QString> Leggi_file_test(const File_test& file, const QString& squadra,
+                                       const QString& atleta, Riga_test& riga, QByteArray& impronta,
+                                       QStringList& avvisi) {
+    riga = Riga_test{};
+    riga.squadra = squadra;
+    riga.atleta = atleta;
+    riga.file_campioni = file.campioni;
+    riga.file_record = file.record;
+    impronta.clear();
+
+    std::set<int> escluse; // by repetition number, from 1
+    if (!file.record.isEmpty()) {
+        Record_test record;
+        if (auto errore = Leggi_record(file.record, record)) return *errore;
+        const Serie_t& s = record.serie;
+        riga.esercizio = s.Dati_esercizio.Esercizio.trimmed();
+        riga.carico = double(s.Dati_esercizio.Carico);
+        riga.quando = s.Inizio.isValid() ? s.Inizio.toLocalTime() : QDateTime();
+        riga.ripetizioni = record.ripetizioni;
+        riga.rpe = s.Rpe;
+        riga.nota = s.Nota;
+        escluse = s.Escluse;
+        riga.escluse = int(escluse.size());
+    }
+
+    std::vector<double> vmedie_sommario; // mm/s, row by row
+    if (!file.sommario.isEmpty()) {
+        const Lettura_sommario lettura = Leggi_sommario(file.sommario);
+        if (lettura.esito == Lettura_sommario::Esito::Danneggiato) {
+            if (file.record.isEmpty()) return lettura.difetto;
+            avvisi << Breve(file.sommario) + QStringLiteral(": ") + lettura.difetto;
+        } else if (lettura.esito == Lettura_sommario::Esito::Altro) {
+            if (file.record.isEmpty()) return QStringLiteral("non è un file delle ripetizioni");
+        } else {
+            Righe_sommario righe;
+            if (auto errore = Leggi_righe_sommario(file.sommario, righe)) {
+                if (file.record.isEmpty()) return *errore;
+                avvisi << Breve(file.sommario) + QStringLiteral(": ") + *errore;
+            } else {
+                riga.file_sommario = file.sommario;
+                impronta = lettura.test.impronta;
+                if (file.record.isEmpty()) {
+                    riga.esercizio = lettura.test.esercizio;
+                    riga.carico = lettura.test.carico;
+                    riga.quando = righe.timbro;
+                    riga.ripetizioni = int(righe.vmedia.size());
+                }
+                vmedie_sommario = std::move(righe.vmedia);
+            }
+        }
+    }
+
+    if (!file.analisi.isEmpty() && !riga.file_sommario.isEmpty()) {
+        std::vector<Riga_analisi> righe;
+        if (auto errore = Leggi_righe_analisi(file.analisi, righe)) {
+            avvisi << Breve(file.analisi) + QStringLiteral(": ") + *errore;
+        } else {
+            riga.file_analisi = file.analisi;
+            int contate = 0, escluse_analisi = 0;
+            double somma_mpv = 0;
+            for (std::size_t i = 0; i < righe.size(); ++i) {
+                const Riga_analisi& a = righe[i];
+                if (a.esclusa || escluse.count(int(i) + 1)) {
+                    ++escluse_analisi;
+                    if (file.record.isEmpty()) escluse.insert(int(i) + 1);
+                    continue;
+                }
+                const double v = a.vmedia / 1000.0, mpv = a.vpropulsiva / 1000.0;
+                if (!riga.vmedia_alzata || v > *riga.vmedia_alzata) riga.vmedia_alzata = v;
+                if (!riga.mpv_migliore || mpv > *riga.mpv_migliore) riga.mpv_migliore = mpv;
+                somma_mpv += mpv;
+                ++contate;
+                riga.perdita_ultima = a.perdita;
+            }
+            if (contate > 0) riga.mpv_media = somma_mpv / contate;
+            // Without a record the analysis alone tells what was left out.
+            if (file.record.isEmpty()) riga.escluse = escluse_analisi;
+        }
+    }
+    for (std::size_t i = 0; i < vmedie_sommario.size(); ++i) {
+        if (escluse.count(int(i) + 1)) continue;
+        const double v = vmedie_sommario[i] / 1000.0;
+        if (!riga.vmedia_tabella || v > *riga.vmedia_tabella) riga.vmedia_tabella = v;
+    }
+    if (riga.esercizio.isEmpty()) return QStringLiteral("nessun esercizio");
+    return std::nullopt;
+}

@@ -1,0 +1,147 @@
+// A saved set is in the index of tests before the save returns, whichever save wrote it;
+// the main window's status bar shows the day's readiness once the first set at the
+// reference load is saved; "Storico atleta" (F9) opens the current athlete's log, and a
+// test double-clicked there is opened as "Apri..." opens it.
+#include "acquisition/salvataggi.h"
+#include "analysis/frm_storico.h"
+#include "device/protocollo.h"
+#include "mainwindow/frm_main.h"
+#include "platform/etichetta_accorciata.h"
+#include "session/sessione.h"
+#include "storico/indice_test.h"
+#include "stream/lista_valori.h"
+#include "stream/motore_misura.h"
+#include "tests/device/test_protocollo_finti.h"
+#include "tests/support/diario_prova.h"
+
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+// Rossi's setup: his folder, squat at `carico`.
+void Prepara(Sessione& s, const Diario_prova& d, double carico) {
+    s.Cartella_applicazione = d.dati;
+    s.Dati_esercizio.Atleta = "Rossi";
+    s.Dati_esercizio.Squadra = "Squadra A";
+    s.Dati_esercizio.Esercizio = "Squat";
+    s.Dati_esercizio.Carico = static_cast<float>(carico);
+    s.Dati_esercizio.Cartella_dati = d.cartella_rossi;
+}
+
+} // namespace
+
+class Test_prontezza_serie : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale(QLocale::Italian)); }
+
+    void every_save_indexes_its_test() {
+        QTemporaryDir dir;
+        const Diario_prova d = Scrivi_diario_prova(dir.filePath("dati"));
+        Sessione s;
+        Prepara(s, d, 100);
+        s.Campioni.resize(4);
+        s.Fissa_serie();
+        Ripetizione r;
+        r.Vmedia_conc = 900;
+        Lista_valori lista;
+        lista.Aggiungi(Lista_valori::Formatta_riga(r, 1, QLocale::c()));
+        Avvisi_registrati avvisi;
+        Salvataggi salva(s, lista, avvisi, QLocale::c());
+        salva.Imposta_orologio([] { return Giorni_fa(0, 1); });
+        QSignalSpy indicizzati(&salva, &Salvataggi::Test_indicizzato);
+        QVERIFY(salva.Salva_automatico());
+        QCOMPARE(indicizzati.size(), 1);
+        // Read as the index holds it, without bringing it up to date from the files.
+        auto test = Indice_test(d.dati).Test_atleta("Squadra A", "Rossi");
+        QCOMPARE(int(test.size()), 9);
+        QCOMPARE(*test.front().vmedia_tabella, 0.9);
+
+        // The summary saved under a chosen name, in a folder of its own.
+        QDir(d.dati).mkpath("Squadra A/Verdi");
+        s.Dati_esercizio.Atleta = "Verdi";
+        s.Dati_esercizio.Cartella_dati = d.dati + "/Squadra A/Verdi";
+        s.Fissa_serie();
+        salva.Imposta_scelta_file([](QWidget*, const Richiesta_file& richiesta) {
+            return richiesta.cartella + "/scelto.csv";
+        });
+        salva.Salva_dati_con_nome(nullptr);
+        QCOMPARE(indicizzati.size(), 2);
+        QCOMPARE(indicizzati[1][0].toString(), d.dati + "/Squadra A/Verdi/scelto.csv");
+        test = Indice_test(d.dati).Test_atleta("Squadra A", "Verdi");
+        QCOMPARE(int(test.size()), 1);
+        QVERIFY(avvisi.elenco.isEmpty());
+    }
+
+    void status_bar_readiness_after_the_first_set() {
+        QTemporaryDir dir;
+        const Diario_prova d = Scrivi_diario_prova(dir.filePath("dati"));
+        Sessione s;
+        Prepara(s, d, 120);
+        s.Usa_seriale = true;
+        Motore_misura motore(s, QLocale::c());
+        Avvisi_registrati avvisi;
+        Protocollo protocollo(s, motore, avvisi);
+        Frm_main m;
+        m.Apri_finestre(s, QLocale(QLocale::Italian), protocollo, motore, avvisi);
+        m.show();
+        QVERIFY(m.Lbl_prontezza->isHidden());
+        // A heavier set first: not the reference load, nothing to show.
+        const QString pesante = Scrivi_test(d.dati, "Squadra A", "Rossi",
+                                            Test_di("Squat", 120, Giorni_fa(0, 1), {650}));
+        QVERIFY(!Indicizza_test(d.dati, pesante));
+        Q_EMIT m.Salvataggi_test->Test_indicizzato(pesante);
+        QVERIFY(m.Lbl_prontezza->isHidden());
+        // The first set at 100 kg.
+        const QString prima = Scrivi_test(d.dati, "Squadra A", "Rossi",
+                                          Test_di("Squat", 100, Giorni_fa(0, 2), {900}));
+        QVERIFY(!Indicizza_test(d.dati, prima));
+        Q_EMIT m.Salvataggi_test->Test_indicizzato(prima);
+        QVERIFY(m.Lbl_prontezza->isVisible());
+        QVERIFY2(m.Lbl_prontezza->text().startsWith("Prontezza Squat 100,0 kg: sopra (0,90 m/s, +"),
+                 qPrintable(m.Lbl_prontezza->text()));
+        QVERIFY(m.Lbl_prontezza->toolTip().endsWith(
+            "sulla media delle 4 sedute prima (0,81 m/s): sopra"));
+        QVERIFY(avvisi.elenco.isEmpty()); // nothing modal
+        motore.Togli_viste();
+    }
+
+    void f9_opens_the_log_and_a_test_from_it() {
+        QTemporaryDir dir;
+        const Diario_prova d = Scrivi_diario_prova(dir.filePath("dati"));
+        Sessione s;
+        Prepara(s, d, 100);
+        s.Usa_seriale = true;
+        Motore_misura motore(s, QLocale::c());
+        Avvisi_registrati avvisi;
+        Protocollo protocollo(s, motore, avvisi);
+        Frm_main m;
+        m.Apri_finestre(s, QLocale(QLocale::Italian), protocollo, motore, avvisi);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        QCOMPARE(m.mnuVisualizzaStorico->shortcut(), QKeySequence(Qt::Key_F9));
+        QCOMPARE(m.mnuVisualizzaStorico->text(), QString("&Storico atleta"));
+        QVERIFY(m.mnuVisualizzaProfilo->associatedObjects().size() > 0);
+        QTest::keyClick(&m, Qt::Key_F9);
+        QVERIFY(m.Storico);
+        QCOMPARE(m.Storico->Atleta(), QString("Rossi"));
+        QVERIFY(!m.Storico->isModal());
+        QCOMPARE(m.Storico->Lst_test->topLevelItemCount(), 8);
+        // Opened as "Apri..." opens it: the set in memory is that test's.
+        Q_EMIT m.Storico->Apri_test(d.file_rossi[4]);
+        QVERIFY2(avvisi.elenco.isEmpty(), qPrintable(avvisi.elenco.value(0).testo));
+        QVERIFY(!s.Campioni.empty());
+        QCOMPARE(s.Serie.Dati_esercizio.Carico, 100.0f);
+        m.close();
+        QTRY_VERIFY(!m.Storico); // closed with the main window
+        motore.Togli_viste();
+    }
+};
+
+QTEST_MAIN(Test_prontezza_serie)
+#include "test_prontezza_serie.moc"

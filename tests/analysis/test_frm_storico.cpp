@@ -1,0 +1,243 @@
+// The log window on a known data folder: its rows are the log's rows, filtered by exercise
+// and dates; a double click asks to open the test's sample file; the trend shows every
+// test's best velocity and the e1RM of the days with two loads, with a tooltip per point;
+// two tests compared; the team's rows, and a double click there switches the athlete; the
+// PDF of the selected day.
+#include "analysis/frm_confronta.h"
+#include "analysis/frm_squadra.h"
+#include "analysis/frm_storico.h"
+#include "analysis/grafico_andamento.h"
+#include "platform/grafico_xy.h"
+#include "session/avvisi.h"
+#include "storico/squadra.h"
+#include "tests/support/diario_prova.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+class Avvisi_registrati : public Avvisi {
+public:
+    void Mostra(const QString& testo, Icona, const QString&) override { elenco << testo; }
+    QStringList elenco;
+};
+
+QStringList Testi(const QTreeWidgetItem* riga) {
+    QStringList t;
+    for (int c = 0; c < riga->columnCount(); ++c) t << riga->text(c);
+    return t;
+}
+
+void Doppio_clic(QTreeWidget* lista, int riga) {
+    QTreeWidgetItem* r = lista->topLevelItem(riga);
+    lista->scrollToItem(r);
+    const QPoint punto = lista->visualItemRect(r).center();
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, punto);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, punto);
+}
+} // namespace
+
+class Test_frm_storico : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    Diario_prova diario;
+    std::vector<Riga_test> rossi;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Italian));
+        diario = Scrivi_diario_prova(dir.filePath("dati"));
+        Indice_test indice(diario.dati);
+        indice.Aggiorna();
+        rossi = indice.Test_atleta("Squadra A", "Rossi");
+    }
+
+    void rows_and_filters_are_the_logs() {
+        Avvisi_registrati avvisi;
+        QPointer<Frm_storico> finestra;
+        Frm_storico* f = Mostra_frm_storico(finestra, diario.dati, "Squadra A", "Rossi", avvisi,
+                                            QLocale(QLocale::Italian), nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QCOMPARE(f->Squadra(), QString("Squadra A"));
+        QCOMPARE(f->Atleta(), QString("Rossi"));
+        QCOMPARE(f->cbo_atleta->count(), 2); // any athlete of the team
+        const auto tutte = Righe_diario(rossi, {});
+        QCOMPARE(f->Lst_test->topLevelItemCount(), int(tutte.size()));
+        for (int i = 0; i < int(tutte.size()); ++i)
+            QCOMPARE(f->Righe()[std::size_t(i)].quando, tutte[std::size_t(i)].quando);
+        // The newest first, every column.
+        QCOMPARE(Testi(f->Lst_test->topLevelItem(0)),
+                 QStringList({Giorni_fa(2).date().toString("dd/MM/yyyy"), "09:10", "Squat", "130,0",
+                              "2", "0,52", "3,9", "8,5", "ultima pesante"}));
+        QCOMPARE(f->Lst_test->topLevelItem(3)->text(Frm_storico::Nota), QString("ginocchio ok"));
+
+        // By exercise.
+        f->cbo_esercizio->setCurrentText("Panca piana");
+        QCOMPARE(f->Lst_test->topLevelItemCount(), 1);
+        QCOMPARE(f->Lst_test->topLevelItem(0)->text(Frm_storico::Carico), QString("60,0"));
+        // By exercise and dates: the last six days' squats.
+        f->cbo_esercizio->setCurrentText("Squat");
+        f->Chk_date->setChecked(true);
+        f->Txt_dal->setDate(Giorni_fa(6).date());
+        f->Txt_al->setDate(Giorni_fa(0).date());
+        Filtro_diario filtro{"Squat", Giorni_fa(6).date(), Giorni_fa(0).date()};
+        QCOMPARE(f->Lst_test->topLevelItemCount(), int(Righe_diario(rossi, filtro).size()));
+        QCOMPARE(f->Lst_test->topLevelItemCount(), 4);
+        f->Txt_al->setDate(Giorni_fa(3).date());
+        QCOMPARE(f->Lst_test->topLevelItemCount(), 2);
+        f->Chk_date->setChecked(false);
+        QCOMPARE(f->Lst_test->topLevelItemCount(), 7);
+        // The latest day's readiness.
+        QVERIFY2(f->Lbl_prontezza->text().contains("Prontezza Squat (100,0 kg): 0,82 m/s"),
+                 qPrintable(f->Lbl_prontezza->text()));
+
+        // Another athlete of the team.
+        f->cbo_atleta->setCurrentText("Bianchi");
+        QCOMPARE(f->Lst_test->topLevelItemCount(), 1);
+        QCOMPARE(f->windowTitle(), QString("Storico atleta: Bianchi"));
+        QVERIFY(avvisi.elenco.isEmpty());
+        f->close();
+    }
+
+    void double_click_opens_the_test() {
+        Avvisi_registrati avvisi;
+        Frm_storico f(diario.dati, "Squadra A", "Rossi", avvisi, QLocale(QLocale::Italian));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QSignalSpy aperti(&f, &Frm_storico::Apri_test);
+        Doppio_clic(f.Lst_test, 3);
+        QCOMPARE(aperti.size(), 1);
+        QCOMPARE(aperti[0][0].toString(), f.Righe()[3].test.file_campioni);
+        QVERIFY(diario.file_rossi.contains(aperti[0][0].toString()));
+        QCOMPARE(aperti[0][0].toString(), diario.file_rossi[4]); // five days ago, with the note
+    }
+
+    void trend_points_and_e1rm_line() {
+        Avvisi_registrati avvisi;
+        Frm_storico f(diario.dati, "Squadra A", "Rossi", avvisi, QLocale(QLocale::Italian));
+        f.resize(1000, 760);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.cbo_esercizio->setCurrentText("Squat");
+        const Andamento atteso = Andamento_esercizio(rossi, "Squat");
+        const Grafico_andamento& g = *f.Grafico_trend;
+        const auto punti = g.Punti_velocita();
+        QCOMPARE(punti.size(), atteso.punti.size());
+        QCOMPARE(int(punti.size()), 7);
+        for (std::size_t i = 0; i < punti.size(); ++i) {
+            QCOMPARE(punti[i].x(), double(atteso.punti[i].quando.toSecsSinceEpoch()));
+            QCOMPARE(punti[i].y(), atteso.punti[i].velocita);
+        }
+        QCOMPARE(g.Serie_carichi(), 3); // 100, 120 and 130 kg: one colour each
+        // Days with two loads: nine, five and two days ago; not seven (one load of squat).
+        const auto e1rm = g.Punti_e1rm();
+        QCOMPARE(e1rm.size(), atteso.e1rm.size());
+        QCOMPARE(int(e1rm.size()), 3);
+        for (std::size_t i = 0; i < e1rm.size(); ++i) QCOMPARE(e1rm[i].y(), atteso.e1rm[i].e1rm);
+        // A point names its test.
+        const QString testo = g.Testo_punto(g.Pixel_di(punti.back()));
+        QVERIFY2(testo.contains("Squat, 130,0 kg: 0,52 m/s"), qPrintable(testo));
+        QVERIFY(testo.contains("09:10"));
+        QVERIFY(g.Testo_punto(QPoint(2, 2)).isEmpty());
+
+        // The dates filter narrows the trend too.
+        f.Chk_date->setChecked(true);
+        f.Txt_dal->setDate(Giorni_fa(6).date());
+        QCOMPARE(int(g.Punti_velocita().size()), 4);
+        QCOMPARE(int(g.Punti_e1rm().size()), 2);
+    }
+
+    void compare_two_tests() {
+        Avvisi_registrati avvisi;
+        Frm_storico f(diario.dati, "Squadra A", "Rossi", avvisi, QLocale(QLocale::Italian));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(!f.Cmd_confronta->isEnabled());
+        QVERIFY(!f.Confronta());
+        f.Lst_test->topLevelItem(0)->setSelected(true); // 130 kg, third left out
+        f.Lst_test->topLevelItem(1)->setSelected(true); // 100 kg the same day
+        QVERIFY(f.Cmd_confronta->isEnabled());
+        auto* c = qobject_cast<Frm_confronta*>(f.Confronta());
+        QVERIFY(c);
+        const Grafico_xy& g = *c->Grafico_confronto;
+        // The older first; the left-out repetition off the graph, marked in the table.
+        QVERIFY(g.Nome_serie(1).contains("100,0 kg"));
+        QCOMPARE(g.Punti(1), 3);
+        QCOMPARE(g.Punti(2), 2);
+        QCOMPARE(g.Punto(1, 0), QPointF(1, 0.82));
+        QCOMPARE(g.Punto(2, 1), QPointF(2, 0.50));
+        QCOMPARE(c->Lst_confronto->topLevelItemCount(), 3);
+        QCOMPARE(Testi(c->Lst_confronto->topLevelItem(2)), QStringList({"3", "0,79", "esclusa"}));
+        c->close();
+    }
+
+    void the_team_at_a_glance() {
+        Avvisi_registrati avvisi;
+        Frm_storico f(diario.dati, "Squadra A", "Rossi", avvisi, QLocale(QLocale::Italian));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        Frm_squadra* s = f.Mostra_squadra();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        QCOMPARE(s->Lst_squadra->topLevelItemCount(), 2);
+        const QTreeWidgetItem* bianchi = s->Lst_squadra->topLevelItem(0);
+        const QTreeWidgetItem* rossi_riga = s->Lst_squadra->topLevelItem(1);
+        QCOMPARE(bianchi->text(Frm_squadra::Atleta), QString("Bianchi"));
+        QCOMPARE(bianchi->text(Frm_squadra::Test_7), QString("1"));
+        QCOMPARE(rossi_riga->text(Frm_squadra::Ultimo_test),
+                 Giorni_fa(2).date().toString("dd/MM/yyyy"));
+        QCOMPARE(rossi_riga->text(Frm_squadra::Test_7), QString("4")); // seven days ago is out
+        QCOMPARE(rossi_riga->text(Frm_squadra::Test_28), QString("8"));
+        QVERIFY2(rossi_riga->text(Frm_squadra::E1rm).contains("Squat "),
+                 qPrintable(rossi_riga->text(Frm_squadra::E1rm)));
+        QVERIFY2(rossi_riga->text(Frm_squadra::Prontezza).contains("Squat"),
+                 qPrintable(rossi_riga->text(Frm_squadra::Prontezza)));
+        // Against storico's own rows.
+        Indice_test indice(diario.dati);
+        const auto righe = Righe_squadra(indice, "Squadra A", QDate::currentDate());
+        QCOMPARE(int(righe.size()), 2);
+        QCOMPARE(rossi_riga->text(Frm_squadra::E1rm),
+                 QString("Squat %1 kg")
+                     .arg(QLocale(QLocale::Italian).toString(righe[1].e1rm.front().e1rm, 'f', 1)));
+        // The same window again, and a double click opens that athlete's log.
+        QCOMPARE(f.Mostra_squadra(), s);
+        Doppio_clic(s->Lst_squadra, 0);
+        QCOMPARE(f.Atleta(), QString("Bianchi"));
+        QCOMPARE(f.Lst_test->topLevelItemCount(), 1);
+    }
+
+    void pdf_of_the_selected_day() {
+        Avvisi_registrati avvisi;
+        Frm_storico f(diario.dati, "Squadra A", "Rossi", avvisi, QLocale(QLocale::Italian));
+        QString proposto;
+        const QString file = dir.filePath("giorno.pdf");
+        f.Imposta_scelta_pdf([&](QWidget*, const QString& p) {
+            proposto = p;
+            return file;
+        });
+        f.Lst_test->setCurrentItem(f.Lst_test->topLevelItem(3)); // five days ago
+        f.Esporta_pdf();
+        QVERIFY(proposto.startsWith(diario.cartella_rossi + "/Rapporto Rossi " +
+                                    Giorni_fa(5).date().toString("yyyy-MM-dd")));
+        QCOMPARE(avvisi.elenco.size(), 1);
+        QVERIFY2(avvisi.elenco[0].contains("(2 test, 1 pagine)") ||
+                     avvisi.elenco[0].contains("(2 test, 2 pagine)"),
+                 qPrintable(avvisi.elenco[0]));
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        // Cancelled: nothing written, nothing said.
+        f.Imposta_scelta_pdf([](QWidget*, const QString&) { return QString(); });
+        f.Esporta_pdf();
+        QCOMPARE(avvisi.elenco.size(), 1);
+    }
+};
+
+QTEST_MAIN(Test_frm_storico)
+#include "test_frm_storico.moc"
