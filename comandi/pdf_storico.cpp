@@ -45,7 +45,8 @@ int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righ
 int Avvia_storico(int argc, char** argv) {
     bool pdf = false;
     for (int i = 1; i < argc; ++i) pdf = pdf || std::strcmp(argv[i], "--pdf") == 0;
-    if (!pdf) return Avvia_strumento(argc, argv, Esegui_storico);
+    if (!pdf)
+        return Avvia_strumento(argc, argv, QStringLiteral("kinetrack-storico"), Esegui_storico);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -43,7 +43,7 @@ QStringList Cartelle_atleti(const Opzioni_storico& o) {
 
 QString Uso_storico() {
     return QStringLiteral(
-        "uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]\n"
+        "Uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]\n"
         "                       [--exercise ESERCIZIO] [--from AAAA-MM-GG] [--to AAAA-MM-GG]\n"
         "                       [--pdf FILE]\n"
         "Il diario degli allenamenti: i test salvati nelle cartelle degli atleti, dal più\n"

@@ -1,7 +1,7 @@
 #include "virtualboard/avvio_scheda.h"
 
-#include "board/strumento.h"
 #include "platform/segnali_fine.h"
+#include "session/titolo.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
 #include "virtualboard/scheda_virtuale.h"
@@ -17,10 +17,10 @@ void Errore(const QString& testo) {
 } // namespace
 
 int Esegui_scheda_virtuale(const QStringList& argomenti) {
-    {
-        QTextStream uscita(stdout);
-        if (auto esito = Esito_versione(QStringLiteral("kinetrack-board"), argomenti, uscita))
-            return *esito;
+    if (argomenti.contains(QLatin1String("--version"))) {
+        std::fputs(Testo_versione(QStringLiteral("kinetrack-board")).toLocal8Bit().constData(),
+                   stdout);
+        return 0;
     }
     if (argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"))) {
         std::fputs(Uso_scheda().toLocal8Bit().constData(), stdout);

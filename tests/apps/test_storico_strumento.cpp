@@ -70,7 +70,7 @@ private Q_SLOTS:
         const Esito e = Esegui(argomenti);
         QCOMPARE(e.codice, 2);
         QVERIFY2(e.errori.startsWith("kinetrack-storico: " + messaggio), qPrintable(e.errori));
-        QVERIFY(e.errori.contains("uso: kinetrack-storico"));
+        QVERIFY(e.errori.contains("Uso: kinetrack-storico"));
     }
 
     void help_missing_folder_and_pdf() {
