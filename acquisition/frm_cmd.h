@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command panel: nine large buttons along the bottom of the main window's work area.
 // Start and stop of the acquisition, recording on and off (with the automatic save when a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "acquisition/riga_valutazione.h"
 
 #include "acquisition/salvataggi.h"

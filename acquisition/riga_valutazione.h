@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coach's word on the set just saved, in a row of the main window's status bar: the
 // effort the athlete felt (RPE, 1 to 10 in halves, empty for none) and the note. It shows

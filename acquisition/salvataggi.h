@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a test: the automatic save when a recording stops (sample file first, then the
 // summary, both under names built from the date and time) and the two save-as operations

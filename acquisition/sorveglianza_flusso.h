@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Watches the board's stream while an acquisition runs and says in one line what the
 // operator should know of it: a stream that looks disturbed (told once per set), and a

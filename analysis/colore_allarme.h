@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The alarm colour: a repetition that lost more velocity within the set than the exercise
 // allows. One colour wherever it shows, apart from the band's yellow, green and red.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value list of the graph window: the group caption Lbl_valori, fourteen header
 // cells Txt_dettaglio(0..13) and fourteen single-column lists Lst_valori(0..13), side by

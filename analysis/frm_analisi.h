@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Analisi serie": one row per repetition of the set with its true mean lifting
 // velocity, propulsive velocity and duration, power and velocity loss; a repetition past

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Confronta": two tests' repetitions side by side, one row per repetition, and their
 // velocity per repetition on one graph. The repetitions the coach left out are shown in the

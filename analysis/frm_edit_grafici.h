@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph property editor: chooses a graph and one of its axes, applies a new range
 // (saving the graph's settings file), reloads the saved settings, and sets how the

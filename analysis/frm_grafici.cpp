@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/frm_grafici.h"
 
 #include "platform/moduli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph window: velocity slider, time graph, repetition graph, large numeric
 // display with the name of the velocity it shows and the set's velocity loss under it and,

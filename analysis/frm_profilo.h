@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Profilo carico-velocità": the athlete's saved tests of one exercise as
 // points of load and best mean lifting velocity, the least-squares line through them, the

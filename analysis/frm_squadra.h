@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Squadra": the team at a glance, one row per athlete: the last test's date, the latest
 // e1RM of each exercise, the latest readiness and the tests of the last 7 and 28 days.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/frm_storico.h"
 
 #include "analysis/frm_confronta.h"

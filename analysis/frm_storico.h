@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Storico atleta": the tests of one athlete (any athlete of any team), newest first, one
 // row each; filters by exercise and by dates; the trend of the chosen exercise; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/grafico_andamento.h"
 
 #include "platform/grafico_qcp.h"

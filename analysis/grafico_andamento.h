@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trend of one exercise over the dates: each test's best velocity against its date,
 // the points coloured by load (one legend entry per load, light to dark as the load grows),

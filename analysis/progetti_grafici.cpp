@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/progetti_grafici.h"
 
 Progetto_grafico Progetto_grafico_tempo() {

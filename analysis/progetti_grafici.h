@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The design of the graph window's two graphs and slider: what they hold until the
 // operator's settings files replace the ranges.

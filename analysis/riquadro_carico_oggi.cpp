@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/riquadro_carico_oggi.h"
 
 #include "platform/casella_decimale.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Carico per oggi", in the profile window: a target velocity range, typed or chosen among
 // the named ranges of the data folder's settings, gives the load range on the athlete's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of the measurement engine and of the replay, and the memory a recorded
 // sample takes. Prints figures; not a test. Build in Release for meaningful numbers.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing benchmark: the real graph window, shown offscreen, fed through the measurement
 // engine by an in-memory serial port at a sustained record rate, paced in real time.
 // Prints, for each rate: CPU per second of stream, redraws per second, the time from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program killed outright (kill -9) at random moments of a recorded set, over the
 // serial link (the virtual board at its highest rate) and over USB (a board streaming 8000
 // records a second through the HID library's stand-in). Each trial runs the real program

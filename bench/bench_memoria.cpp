@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory of a long recorded set in the running program: the whole program object, with a
 // board on the (fake) USB HID link streaming reports paced in real time, recording on and
 // the time graph drawing. Prints the whole process's resident memory as the set grows,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and reopening a long recording: an hour at the board's highest rate (8000
 // samples a second, 28.8 million samples). Prints the time to write the sample file, the
 // time to reopen it through the engine and the peak memory of each step. Not a test;

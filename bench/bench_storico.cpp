@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The index of the tests at its expected size: 20 000 tests of 40 athletes (one of them
 // with 2 000) indexed from nothing; one athlete's log opened with the index up to date; a
 // newly saved test put into the index, as after the stop's save. Prints the figures. Not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A lift script for the board's model: the bar's motion as a chain of lowering,
 // lifting and hold segments, each a smooth half-cosine displacement. Scripts are

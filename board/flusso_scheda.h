@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board's sample stream, modelled: an incremental encoder on the bar sends a record
 // each time its count has moved a fixed number of steps from the last record (6 on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program should list for a stream of the board's model: the rows of the
 // repetition table, derived from the model's own records with the program's rules (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comandi/cattura.h"
 
 #include "board/copione.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The capture writer: a generated lift script through the board's model, saved as the
 // bytes the board would send (serial) or its input reports back to back (HID), with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The training log printed to a PDF file: the report of one athlete's tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kinetrack-profilo: the load-velocity profile of one exercise from an athlete's saved
 // tests and the one-repetition maximum it predicts, headless. The numbers it prints use

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comandi/replay.h"
 
 #include "comandi/strumento.h"

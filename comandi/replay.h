@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The headless replay: a capture of the board's stream goes through the measurement
 // engine exactly as the live program would receive it, with recording on from the start;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kinetrack-storico: the training log of the data folder's athletes as text.
 

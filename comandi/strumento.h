@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every command-line tool does around its work: the arguments without the program's
 // name, the usage on --help, and the first line of a failure prefixed by the tool's name.
 #pragma once

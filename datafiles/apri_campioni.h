@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a sample recording file back ("Kine01;", the column titles, then
 // Tempo;Posizione;Velocita;dt rows; see salva_campioni.h). An hour at the board's highest

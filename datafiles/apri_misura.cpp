@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/apri_misura.h"
 
 #include "datafiles/apri_campioni.h"

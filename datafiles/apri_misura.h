@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reopening a saved test: the rows of a sample file go through the engine's live
 // processing again, so the value list, the repetitions, the graphs and (with recording

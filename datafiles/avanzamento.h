@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a long save needs from the progress window: show it without blocking, set the
 // bar's maximum and value, close it. The default does nothing, for tools and tests.

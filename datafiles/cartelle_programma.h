@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folders the program keeps for itself in the application folder, beside the teams'
 // folders: "ini" (the list file brax.ini), "misure_auto" (recordings made before any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 8-bit Windows code page (windows-1252) of every text file the program writes and
 // reads (setup files, summaries, analyses, sample files): Latin-1 with printable characters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saved tests made up for trying the load-velocity profile: summary files written exactly
 // as a real save writes them, with the lifting mean velocities chosen by the caller.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/frm_apri.h"
 
 #include "datafiles/apri_misura.h"

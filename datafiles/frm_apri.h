@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Apri...": the open dialog (in the athlete's folder, listing the sample files), the
 // progress window while the rows go through the engine, the operator's messages with the

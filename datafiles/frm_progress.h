@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress window shown while the summary file is written: a small window with
 // the bar `bar`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/giornale_serie.h"
 
 #include "platform/scrittura_differita.h"

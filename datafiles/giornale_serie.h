@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The journal of an acquisition: what the board sends is written to disk as it arrives,
 // so that a recorded set survives a crash, a killed program or a power cut, and a save

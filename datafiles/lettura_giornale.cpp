@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/lettura_giornale.h"
 
 #include "platform/errori_sistema.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a set's journal back and processing it again through the engine, exactly as
 // the live program processed it: the same settings, the same records, the operator's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files a test leaves in the athlete's folder read back as far as the load-velocity
 // profile needs them: the repetition summary file (salva_ripetizioni.h), known by its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names of the data files written without a name chosen by the user, and the pieces of
 // date and time they are built from. Everything follows the given locale, never the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/profilo_velocita.h"
 
 #include "datafiles/lettura_sommario.h"

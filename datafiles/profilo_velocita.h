@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The athlete's load-velocity profile of one exercise and the one-repetition maximum it
 // predicts. Every saved test gives one point: its load and its best mean lifting velocity,

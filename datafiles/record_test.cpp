@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/record_test.h"
 
 #include "platform/file_intero.h"

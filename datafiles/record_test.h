@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record of a test: the one place that says what a test was. Written beside every
 // sample file of a recorded set as "<sample file without .csv> test.ini" (INI, UTF-8,

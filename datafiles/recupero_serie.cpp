@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/recupero_serie.h"
 
 #include "datafiles/lettura_giornale.h"

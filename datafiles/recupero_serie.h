@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sets given back at start: every journal left in the data folder's "recupero" folder by
 // an acquisition that did not end with its set saved (a crash, a killed program, a power

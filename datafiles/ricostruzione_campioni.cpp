@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/ricostruzione_campioni.h"
 
 #include "session/tipi_scheda.h"

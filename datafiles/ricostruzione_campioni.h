@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the rounding of a sample file lost, given back as far as the file allows, so that
 // a reopened test goes through the engine as it went live. The file keeps positions in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/salva_analisi.h"
 
 #include "datafiles/codifica_1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The analysis file written beside each summary file: a title line, then one line per
 // repetition with its true mean and propulsive velocity (mm/s), propulsive duration (s),

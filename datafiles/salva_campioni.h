@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sample recording file: "Kine01;", the column titles, then one row per recorded
 // sample (Tempo;Posizione;Velocita;dt), CR LF line ends, windows-1252.

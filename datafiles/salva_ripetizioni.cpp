@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/salva_ripetizioni.h"
 
 #include "datafiles/avanzamento.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The repetition summary file: a date stamp, 17 column titles, then one line per row of
 // the value list; every field followed by ";", CR LF line ends, windows-1252.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/salva_serie.h"
 
 #include "datafiles/nomi_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files of a recorded set as the stop of a recording writes them: the sample file
 // with the test's record, the summary beside it and the analysis beside that, in the set's athlete

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The athlete's analysis choices, per exercise: the velocity loss that stops a set, the
 // mean velocity at the one-repetition maximum, the velocity the sets are judged by and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fast fixed-decimal number texts for large files, written straight into a byte buffer.
 // For single-precision values the text is the same as Formatta's (session/formato.h):

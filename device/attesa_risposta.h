@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wait behind every reply wait: it returns once `pronta` holds or `attesa_ms` have
 // passed, the CPU sleeping between events. Timer ticks and device notifications run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/collegamento_hid.h"
 
 #include "session/attendi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The link over USB HID. Creating it attaches: the device list is watched, and a board
 // already plugged in is announced right after, through the event loop; destroying it

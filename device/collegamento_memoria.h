@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A link in memory for tests: it records every command, answers from a table a few
 // milliseconds later through the event loop (as a board on a port does), and can stand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The link to the board as the command dialogue sees it: send a command, wait for its
 // reply while events run, and hand the sample stream to the engine. Implementations:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/collegamento_seriale.h"
 
 #include "device/attesa_risposta.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The link over the serial port: commands are written to the port, every command is
 // answered by a reply of fixed length, and during an acquisition the port's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HID link window "Testing..HID" that the start-up shows while it looks for a board
 // over USB. The user sees one line saying what is going on; the test buttons, which send

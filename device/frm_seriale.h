@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial link window "Proprietà porta di comunicazione": the port-parameters
 // dialog, the board search ("Auto set") and the board test ("TEST Scheda"). It stays

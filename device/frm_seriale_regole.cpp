@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/frm_seriale_regole.h"
 
 const QStringList& Voci_velocita() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port dialog's lists and the rules that turn its choices into the port's settings
 // string and back. Plain functions, no widgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command dialogue with the board over the link in use: reply waits with a
 // time-out, and the operations built on them (probe, board type and configuration

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/ricerca_scheda.h"
 
 #include "device/collegamento_seriale.h"

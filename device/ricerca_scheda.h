@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board search over serial ports 1..30, without widgets: the port dialog's
 // "Auto set" button and the start-up sequence run it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/ritorno_seriale.h"
 
 #include "device/collegamento_seriale.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // After the serial board was lost ("Disconnesso"), looks for it again on the same port
 // once a second: a board that comes back there (the adapter plugged in again, the board

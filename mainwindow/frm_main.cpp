@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/frm_main.h"
 
 #include "acquisition/frm_cmd.h"

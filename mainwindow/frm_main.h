@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's frame window. Its caption is Titolo followed by Stato_connessione; the
 // design caption, before the first update, is "Kinetrack". Its work area holds the

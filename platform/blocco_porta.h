@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lock file a serial port is taken with. Before opening a port, QSerialPort makes a
 // lock file LCK..<device> (the UUCP way, shared with minicom, screen and the like) in the

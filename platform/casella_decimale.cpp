@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/casella_decimale.h"
 
 QString Casella_decimale::Senza_prefisso(const QString& testo) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number entry that takes "," and "." alike as the decimal separator, whatever the
 // regional settings: under Italian settings "12.5" is twelve and a half, not 125. The

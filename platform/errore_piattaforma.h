@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the platform layers report a failure: they throw Errore_piattaforma (the serial
 // port its subclass Errore_porta) carrying the text shown to the operator. The layers

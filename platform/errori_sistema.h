@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's failures in the operator's language: the program speaks Italian whatever
 // the system's locale, so the common reasons a file or a device fails are told in

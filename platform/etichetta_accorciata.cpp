@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/etichetta_accorciata.h"
 
 #include <QPainter>

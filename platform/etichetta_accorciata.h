@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line label that shows a text too long for its width shortened in the middle
 // ("/home/.../Rossi/test.csv"), so that it never runs into the widget beside it. Its size

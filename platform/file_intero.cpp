@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/file_intero.h"
 
 #include "platform/errori_sistema.h"

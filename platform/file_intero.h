@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file replaced as a whole or not at all. It is written under a temporary name in its
 // own folder, forced to the disk, and only then renamed over its name; the folder is

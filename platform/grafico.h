@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A measurement graph over QCustomPlot: plots, axes and cursors addressed by index
 // (from 1) or by name, annotations, interaction modes and a settings file of our own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cursors of a measurement graph and the operator's dragging of them.
 #include "platform/grafico.h"
 

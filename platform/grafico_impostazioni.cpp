@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A measurement graph's settings file: a JSON text of our own with the caption, the
 // interaction mode, and the names and captions of the axes (with their ranges), plots
 // and cursors. The names identify the graph: a file written by another graph is refused.

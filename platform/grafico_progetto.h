@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed description of one graph: its axes, plots, cursors and annotations, in
 // the order the program addresses them (every index counts from 1). A graph is built

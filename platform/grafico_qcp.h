@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // QCustomPlot's header uses Qt's lower-case keywords, which this project switches off:
 // include it only through this file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plain X-Y graph over QCustomPlot: a few named series of points, each drawn as
 // markers, as a line or as a dashed line, with a legend in the lower left corner (where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A HID library in memory for tests: devices are plugged and unplugged by the test,
 // input reports are queued by it, and output reports are collected.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Libreria_hid over hidapi's hidraw backend. hidapi 0.13 has no hot-plug notices; the
 // device list is polled instead (Sorveglianza_hid).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/hid_lettore.h"
 
 void Lettore_hid::Avvia(Connessione_hid& connessione) {

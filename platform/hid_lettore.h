@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads input reports on a thread of its own (hidapi's read blocks) and hands each one,
 // as a whole 65-byte report (report number 0, then 64 data bytes), to the

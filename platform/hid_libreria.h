@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The USB HID access the program needs, and nothing more: list the devices, open one,
 // write an output report, read an input report with a time-out. Implementations: hidapi

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plug and unplug notices by polling the device list: the first look comes right away,
 // so a device already plugged in is announced like a new one.

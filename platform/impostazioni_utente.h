@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store: string values by section and key, in the INI file
 // ~/.config/kinetrack/kinetrack.ini (organisation and application "kinetrack").

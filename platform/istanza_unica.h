@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running program per user: the first start listens on a local socket, a later one
 // finds it there, asks it to come to the front and ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/mappa_porte.h"
 
 #include "platform/errori_sistema.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Port numbers on Linux. The program addresses serial ports by number (Com1, Com2...);
 // this is the one rule that turns a number into a device, shown to the operator in

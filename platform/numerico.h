@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A large numeric display: one whole number in a settable colour on a dark ground,
 // in a large bold face that shrinks only when the rectangle is too small for it.

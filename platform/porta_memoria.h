@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A serial port in memory: bytes are put into its receive buffer by the caller, and
 // what the program writes is collected. Used by the replay tool and by tests.

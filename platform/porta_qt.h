@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real serial port, over QSerialPort. Port numbers become devices through the rule
 // of platform/mappa_porte.h. Settings are kept while the port is closed and applied

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port as the program uses it: the operations of the old communications
 // control, nothing more. Implementations: the real port (over QSerialPort) and an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file appended to from the user-interface thread without ever waiting for the disk:
 // Accoda() only copies into memory; a thread of its own writes what was queued at least

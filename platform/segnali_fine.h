@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGINT, SIGTERM and SIGHUP (Ctrl+C, `kill`, a closed terminal, the end of the session)
 // turned into a Qt signal on the user-interface thread, so that the program ends by its

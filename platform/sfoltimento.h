@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fewer points for a long plot that looks the same: time is cut into buckets of a fixed
 // width, and of each bucket only its first, lowest, highest and last point are kept, in

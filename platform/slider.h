@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A vertical measurement slider: a scale from Minimo to Massimo, one pointer drawn as
 // a bar filled in a settable colour, two labelled marks and a caption on top. It only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (the file dialogs, the input boxes, the message boxes' buttons, the edit
 // boxes' context menus) in the program's language. The interface is Italian by design, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program as a whole and its start-up sequence: the title and the paths, the HID
 // test, the serial branch (probe, then the search when the stored port does not

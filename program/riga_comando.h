@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kinetrack's command line, read before any window exists: --help and --version answer
 // without a display (over ssh), and a wrong option is refused the same way. Qt's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rapporto/pagine_pdf.h"
 
 #include "platform/grafico_qcp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A4 pages written top to bottom: headings, lines of text, tables and graphs, a new page
 // whenever the next piece does not fit. Black on white, so it reads the same printed in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rapporto/rapporto_pdf.h"
 
 #include "datafiles/profilo_velocita.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report to hand over: one athlete's day, or the days of a date range, on A4 pages in
 // Italian. For each day its readiness and, for each exercise, the day's load-velocity

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The training log's texts that the log window, the status bar and the printed report
 // share, and the readiness of a day as they show it.

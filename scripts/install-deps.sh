@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what kinetrack needs to build, test, package and run on Debian 12 (Qt's Italian
 # texts among them; help2man for the manual pages; lintian, appstreamcli and the desktop
 # entry checker for the package's checks), and the Italian locale the tests and the manual

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs kinetrack against the virtual board: installs what is missing, builds, starts
 # kinetrack-board as port com3 (board type 3) in the background and the program in
 # the foreground. The board stops when the program ends. Extra arguments go to the

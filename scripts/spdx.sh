@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The licence line every source file starts with. Without arguments it adds the line to the
 # files that lack it; with --check it changes nothing, lists those files and fails when
 # there is one.

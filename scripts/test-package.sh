@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the kinetrack .deb, checks it as Debian would (lintian, AppStream, the desktop
 # entry, the manual pages), installs it with apt in a clean Debian 12 root and starts the
 # installed program there under Xvfb, beside the installed virtual board. Run by hand, as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds kinetrack and runs every test: once in a normal
 # build, once under AddressSanitizer + UndefinedBehaviorSanitizer. Every source file must
 # carry its licence line, and the package made from the normal build must pass Debian's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Waits that keep the user interface alive: pending events (timer ticks, port
 // notifications, clicks) are processed while waiting, and the CPU sleeps meanwhile. They

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number texts as the operator sees them: fixed patterns ("0", "0.0", "0.00", ...) and
 // the plain conversion of a single to text, always with the given locale's decimal

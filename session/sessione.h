@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared state of one run of the program: the process-wide variables that more than
 // one window or routine reads or writes. One instance lives for the whole run; tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board types and their calibration: one row per type. The board type query, the
 // replay tool and the tests all read this table.

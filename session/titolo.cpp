@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/titolo.h"
 
 QString Titolo_programma(int maggiore, int minore, int revisione) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/controllo_voci.h"
 
 #include "datafiles/cartelle_programma.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an operator may type as a new entry of a setup row. Entries end up in brax.ini, in
 // folder names (team, athlete) and in the summary file's columns, all written in the 8-bit

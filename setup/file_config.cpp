@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/file_config.h"
 
 #include "datafiles/codifica_1252.h"

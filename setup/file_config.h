@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files that make the exercise settings persistent: the list file brax.ini with the
 // entries the setup rows offer, one athlete file per athlete with the entries chosen for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/frm_intestazione.h"
 
 #include "session/formato.h"

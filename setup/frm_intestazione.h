@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The header strip across the top of the main window: who lifts what, the velocity
 // band in force, the board's current displacement, and the button that opens the setup.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/frm_utente.h"
 
 #include "platform/moduli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The setup dialog "Impostazione dati esercizio": team, athlete, load, exercise, maximum
 // velocity, velocity band and minimum amplitude, each chosen from a list that "Nuovo" and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brax.ini as the setup dialog reads it. A sound file is read as it was written: the highest
 // row index, then for each row the number of its entries less one and the entries. A damaged
 // one (a line cut, lost, added or garbled) is read again with the count lines the program

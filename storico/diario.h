@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The athlete's training log built on the index: the rows of the log, the trend of one
 // exercise over the dates, and two tests side by side repetition by repetition.

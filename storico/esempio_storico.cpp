@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storico/esempio_storico.h"
 
 #include "datafiles/salva_serie.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tests made up for trying the training log: every file of a recorded set (samples, record,
 // summary, analysis) written by the program's own save of a set, with the velocities the

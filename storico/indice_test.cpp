@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storico/indice_test.h"
 
 #include "datafiles/cartelle_programma.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The index of the athletes' tests: an SQLite database in the data folder's "ini/" that
 // caches what the files in the athletes' folders say. The files stay the record: the index

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storico/lettura_test.h"
 
 #include "datafiles/codifica_1252.h"

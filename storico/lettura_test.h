@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A test's files read back for the index: its record, its summary and the analysis file
 // beside it; and their rows, repetition by repetition.

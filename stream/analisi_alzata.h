@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The analysis of one lift from the board's records: where the bar really started and
 // stopped, its mean and propulsive velocity, and the power it took with the load.

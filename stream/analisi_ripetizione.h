@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the analysis of one repetition's lift gives, beside the value list's row: the
 // velocity of the true lift (the pause at the top left out), its propulsive part, the

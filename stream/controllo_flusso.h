@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a board's stream cannot hold. The board sends a record each time its count has
 // moved a few steps (6 on the serial link, 1 on HID) and, with the bar still, one every

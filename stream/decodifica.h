@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board's sample stream as bytes: the 6-byte serial record, the 8-byte records of
 // a 65-byte HID input report, and the conversion of the raw counts into millimetres,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stream/fascia.h"
 
 Colore Colore_fascia(float velocita, const Dati_esercizio_t& dati) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The velocity a repetition is judged by, and its colour against the athlete's band.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value list as data: one row of fourteen formatted texts per completed
 // repetition. The windows show it; the summary file is written from it.

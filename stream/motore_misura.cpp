@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stream/motore_misura.h"
 
 #include "platform/memoria.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measurement engine: turns the board's sample stream into recorded samples and
 // repetitions. It runs on the user-interface thread, fed by the link that carries the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stream/trama_seriale.h"
 
 #include "stream/decodifica.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cuts the serial byte stream into whole 6-byte records. The stream has no marks: the
 // records are aligned by counting from its first byte, so bytes of a record that has not

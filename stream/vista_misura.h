@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the measurement engine reports while it works: events, not drawing orders. The
 // graph window and the header strip listen; tests listen with a recorder; the replay

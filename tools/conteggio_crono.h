@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stopwatch's arithmetic, without a window: the milliseconds since Start turned into the
 // minutes, seconds and tenths shown, and the rule that sounds the warning every few seconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The opening window: the product name, the version and the logo. After one second it
 // hands over to the main window and the setup dialog; a key or a click hands over at

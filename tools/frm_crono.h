@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stopwatch "Funzioni Tempo": minutes, seconds and tenths since Start, and a beep every
 // few seconds to pace rest intervals or movements. A small tool window over the main window;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "virtualboard/avvio_scheda.h"
 
 #include "platform/segnali_fine.h"

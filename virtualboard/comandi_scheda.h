@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board's side of the command dialogue: command bytes in, reply bytes and actions
 // out. No I/O, so it is tested byte by byte.

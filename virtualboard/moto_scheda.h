@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The motion the virtual board reports: a generated lift script, an endless chain of
 // generated sets, or a steady stream for stress tests.

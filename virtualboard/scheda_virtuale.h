@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual board: answers commands on the master side of a pseudo-terminal and,
 // while streaming, writes the motion's records as they fall due in real time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pseudo-terminal that stands in for the board's serial adapter. The board writes
 // and reads the master side; the program opens the slave device like any serial port.

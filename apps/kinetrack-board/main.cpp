@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack-board: a virtual measuring board on a pseudo-terminal. Prints the device
 // path on the first line of standard output, claims its port number with a link the
 // serial layer honours, and behaves as the board until SIGINT or SIGTERM.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack-capture: writes a generated lift script as the board's stream, for demos and
 // for feeding kinetrack-replay.
 

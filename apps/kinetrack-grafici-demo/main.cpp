@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Demo of the graph window fed live: a generated training set (the board's model, HID
 // link, board type 1) goes through the measurement engine in real time.
 //

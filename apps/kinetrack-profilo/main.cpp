@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack-profilo: the load-velocity profile and estimated 1RM of an athlete's tests.
 
 #include "comandi/profilo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack-replay: a captured board stream through the measurement engine, headless.
 
 #include "comandi/replay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack-storico: the training log of the athletes' saved tests.
 
 #include "comandi/pdf_storico.h"

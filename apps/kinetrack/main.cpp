@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack: velocity-based strength training with a measuring board on the bar.
 
 #include "platform/istanza_unica.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A saved set is in the index of tests before the save returns, whichever save wrote it;
 // the main window's status bar shows the day's readiness once the first set at the
 // reference load is saved; "Storico atleta" (F9) opens the current athlete's log, and a

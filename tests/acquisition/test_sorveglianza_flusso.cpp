@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watch over the board's stream during a set: a board silent for longer than allowed
 // is noticed, and so is its return; a disturbed stream is told once per set; the main
 // window shows the line in its status bar, on a warning ground.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load for today in the profile window: a named range of the data folder's settings or
 // a typed one gives the load range of the athlete's current profile and its per cent of
 // the e1RM; fewer than two loads, or a folder outside a data folder, are told.

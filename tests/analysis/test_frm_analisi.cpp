@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set analysis as the windows show it: the rows of "Analisi serie", their alarm colour,
 // opening it in the middle of a set, a repetition left out, and the loss under the graph
 // window's numeric display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph property editor: applying a range, the velocity scales that follow the time
 // graph's velocity axis, "Cancel", persistence across a reload of the graph window,
 // and refused ranges or unwritable settings files.

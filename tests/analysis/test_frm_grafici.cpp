@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph window: layout and views across resizes, cursor readouts, the value list's
 // alignment and axis scrolling.
 #include "analysis/frm_grafici.h"

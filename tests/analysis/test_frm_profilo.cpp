@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile window on an athlete with four tests: the exercise chosen, the points, the
 // line and the estimate drawn and written; a V1rm typed in is stored with the athlete's
 // choices; an exercise that cannot be estimated shows why.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log window on a known data folder: its rows are the log's rows, filtered by exercise
 // and dates; a double click asks to open the test's sample file; the trend shows every
 // test's best velocity and the e1RM of the days with two loads, with a tooltip per point;

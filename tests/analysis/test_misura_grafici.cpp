@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A measurement through the real engine into the graph window: rows, repetition graph,
 // slider, display and cursors agree, and a reset empties everything; the velocity the set
 // is judged by is the one shown and named; a repetition left out from the value list is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack-profilo as built: the estimate printed from an athlete's folder with the
 // stored or the given V1rm; refusals on standard error with a non-zero exit and no
 // estimate line; a copy of a test is one point; the example tests it writes give the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack-storico: the log's rows as text with their filters, the refusals of its
 // options, --pdf with nothing to report, and the example it writes read back.
 #include "comandi/storico.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tools as built (the replay's files are checked byte for byte by the
 // reference test): bad options and damaged captures give a message and a non-zero exit,
 // never a crash; a cut capture and an unknown board type are replayed with a warning.

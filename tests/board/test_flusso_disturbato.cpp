@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A disturbed stream: records the board cannot send (garbled or lost bytes) are noticed,
 // told to the listeners once per acquisition, and processed like any other record, so
 // the numbers stay those of the bytes received. A clean stream is never taken for one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated lift scripts through the measurement engine, as the replay feeds it: the
 // listed repetitions must be those of the motion, within the encoder's quantisation.
 #include "board/copione.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reopening a saved test: a set replayed through the engine, its sample and summary files
 // written, the sample file reopened; the value list must give back the summary saved with
 // it, and saving again the same files. Files of other kinds and damaged files: the

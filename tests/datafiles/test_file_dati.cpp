@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample recording file and the repetition summary file: byte for byte under
 // Italian and English settings and their default names; names outside ASCII in the
 // Windows code page, read back as they were written.

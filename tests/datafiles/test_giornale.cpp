@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set's journal: written as the board streams, it gives the set back after the
 // program was interrupted, equal to what the stop would have saved from the same records;
 // a cut record, a damaged journal, the operator's resets and recording switches, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load-velocity profile from saved tests: the estimate on files with a known line,
 // whatever their decimal separator and name; the analysis file's true lift before the
 // summary's; the refusals; damaged and foreign files among good ones; a test saved twice

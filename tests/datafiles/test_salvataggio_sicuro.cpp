@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving where the disk says no: a full disk (a small tmpfs), a folder without write
 // permission, a read-only disk, a folder removed before the save. Every file the program
 // writes leaves the file it replaces whole and nothing of its own, and tells the reason in

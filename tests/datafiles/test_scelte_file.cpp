@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files the operator chooses in the dialogs. Saved under a chosen name, a summary or a
 // sample file ends in ".csv" whatever name was accepted or typed, so that the profile and
 // "Apri..." find it. "Apri..." lists the sample files; a summary or an analysis file

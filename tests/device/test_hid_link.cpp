@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HID link over the fake HID library: plug and unplug notices, output reports,
 // input reports reaching the engine.
 

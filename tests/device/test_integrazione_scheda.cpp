@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port, link, protocol and engine against the virtual board on a real
 // pseudo-terminal, claimed as port 7 through an override link.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command dialogue against a scripted board behind an in-memory port, and over an
 // in-memory link without replies (as USB HID): reply waits, what a wrong or missing
 // reply leaves, and the streaming set-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the serial tests: a scripted board behind an in-memory port, a
 // recording message sink, and a bench with the serial link and the protocol over them.

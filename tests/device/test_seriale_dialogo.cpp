@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port dialog: load, "OK", "Annulla", board search, on in-memory ports.
 
 #include "device/collegamento_seriale.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings strings (dialog and driver side), the settings store, the port numbers, and
 // the real port over a pseudo-terminal claimed through an override link: its refusals
 // (writing, reading and streaming run in the integration test).

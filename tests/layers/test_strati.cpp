@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folders are layers: a source file includes only from its own folder's layer and
 // the layers below it. A new folder must be given its layer here.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the coach says of a set in the main window once it is saved: the RPE and the note in
 // the status bar's row, and repetitions left out from the value list; each change reaches
 // the set's record and analysis file at once, and nothing of it asks anything.

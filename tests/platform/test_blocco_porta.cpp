@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A serial port held through its lock file (/var/lock/LCK..<device>): opening it names the
 // file, the program and the user holding it, and says what to do; a lock left by a program
 // that has ended, of another user, says to remove it as administrator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder of the port links must be this user's alone: a folder another local user
 // made first (or can write in) would let that user's process pose as the board, and its
 // stream would be recorded into an athlete's folder. Such links are not used, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph layer: the X axis follows new data; a thinned plot keeps every stretch's
 // extremes; damaged settings files change nothing; the slider's two mark labels never
 // print over each other.

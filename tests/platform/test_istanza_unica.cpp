@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running program per user: a later start finds the running one and asks it to
 // come to the front; a socket left by a crashed run is taken over.
 

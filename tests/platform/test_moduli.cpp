@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's place on the screen it opens on: never larger than the free area, centred
 // in it, also on a second screen beside the first.
 

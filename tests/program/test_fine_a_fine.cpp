@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A coach's first set, end to end, on a real X display (run under Xvfb): the program
 // starts against the virtual board, the opening window hands over to the main window
 // and the setup dialog; an athlete is set up, a recorded set is started and stopped and

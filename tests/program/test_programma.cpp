@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program from end to end: the start-up against the virtual board on a
 // pseudo-terminal, with no board at all and with a board on the (fake) USB HID link; the
 // command panel recording a set and saving it; the save operations' failures; the title

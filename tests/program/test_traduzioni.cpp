@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts read Italian once the start-up has loaded Qt's translations, whatever the
 // system's settings (the test pretends an English system): the message boxes' buttons, the
 // input box of "Nuovo" and the file dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report to hand over: a day's PDF holds the athlete, the tests with their repetitions
 // (the left-out one marked), notes, RPE, the day's e1RM and the readiness; kinetrack-storico
 // writes it without a display and refuses more than one athlete. The readiness shown after

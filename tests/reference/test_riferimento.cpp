@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stored capture (serial link, board type 1, five repetitions) through kinetrack-replay
 // under Italian and English settings: the sample and summary files must be the stored
 // ones byte for byte (CR LF, Latin-1, the locale's decimal separator).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The waits end on time whatever the event loop is doing: also once the application was
 // told to quit (an ending signal while a message box was open), where a wait built on a
 // nested event loop returned at once, again and again, and spun a core for ever.

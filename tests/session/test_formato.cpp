@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts under Italian and English regional settings.
 #include "session/formato.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number entry takes "," and "." alike as the decimal separator under Italian and English
 // settings, in the reusable field and in the graph editor's axis range.
 #include "analysis/frm_edit_grafici.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise configuration files without the dialog: the bytes of brax.ini and of an
 // athlete file, the 8-bit Windows code page, damaged and truncated files, the reading of
 // numbers, and what a new entry may hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup dialog over a temporary application folder and settings store: the first run,
 // adding and deleting entries and athletes, switching athletes, what "&Ok" and "&Annulla"
 // leave behind, refused entries and damaged or unwritable files; the header strip's texts;

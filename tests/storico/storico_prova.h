@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Athletes' folders with known tests, written by the program's own save of a set.
 #include "storico/esempio_storico.h"

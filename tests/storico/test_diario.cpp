@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the log's views are built from: the rows and their filters and text, the trend with
 // the e1RM of the days of two loads, the velocities of two tests side by side, readiness
 // against the last five sessions at the reference load, the load range for a target

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The index of the tests: what a row holds, read from record, summary and analysis or from
 // a summary alone; kept up to date as files come, change and go; damaged test files and a
 // damaged database; the test of a save in the index at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bench for engine tests: a session, a recording view and an engine in the state the
 // start of an acquisition leaves, fed synthetic movements sample by sample (position in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lift analysis against lifts whose true motion is known, and the set's velocity
 // loss on a hand-made set.
 #include "board/copione.h"

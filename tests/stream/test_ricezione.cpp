@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reception of the sample stream: sample velocity, cutting the serial stream into
 // blocks, HID reports, and what one block does to the recording, the running time and
 // the live drawing.

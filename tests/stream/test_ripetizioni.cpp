@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live processing: movement state, repetition boundaries, the repetition table, the
 // value list rows and their rounding, the velocity band. The measurement reset is checked
 // at the end of the set in test_analisi.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A data folder with two athletes of "Squadra A" and known tests, days counted back from
 // today: Rossi squats 100 kg first in every session (his reference load), then a heavier

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole files in and out, for the tests of the file formats.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saved tests whose best lifting velocities lie on a known line, for the profile's tests.
 #include "datafiles/esempio_profilo.h"

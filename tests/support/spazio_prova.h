@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Disks that fail on purpose, for the tests of saving: the test process enters mount and
 // user namespaces of its own, where an ordinary user may mount a small tmpfs (a disk that

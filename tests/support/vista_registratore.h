@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Vista_misura that records what the engine reported, for tests.
 #include "stream/vista_misura.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch on a clock of our own: what the fields read, when the warning sounds, the
 // period the operator types and the controls the check box switches.
 #include "tools/conteggio_crono.h"

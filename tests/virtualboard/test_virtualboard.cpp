@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual board: its command replies and command line, and kinetrack-board as a
 // separate process on a pseudo-terminal, talked to with plain POSIX I/O: the stream byte
 // for byte against the motion model and the link's life.
