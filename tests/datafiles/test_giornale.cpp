@@ -235,7 +235,8 @@ private Q_SLOTS:
         QCOMPARE(esiti.size(), std::size_t(1));
         QVERIFY(!esiti[0].errore);
         QCOMPARE(esiti[0].file.size(), 2); // the second part and the third
-        QCOMPARE(File_in(radice.path() + "/Squadra A/Simek").size(), 8); // two parts, four files each
+        QCOMPARE(File_in(radice.path() + "/Squadra A/Simek").size(),
+                 8); // two parts, four files each
     }
 
     // kinetrack-replay --journal writes the files the program gives back, with the
