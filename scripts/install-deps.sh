@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what kinetrack needs to build, test, package and run on Debian 12 (Qt's Italian
 # texts among them; help2man for the manual pages; lintian, appstreamcli and the desktop
-# entry checker for the package's checks), and the Italian locale the tests and the manual
+# entry checker for the package's checks; Qt's translation tools for the English texts), and the Italian locale the tests and the manual
 # pages use. Safe to run again: it installs only what is missing.
 set -euo pipefail
 pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libqt6sql6-sqlite poppler-utils
          libhidapi-dev libudev-dev qt6-translations-l10n xvfb xauth xdotool imagemagick locales
-         clang-format help2man man-db lintian appstream desktop-file-utils)
+         clang-format help2man man-db lintian appstream desktop-file-utils
+         qt6-l10n-tools qt6-tools-dev)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")
