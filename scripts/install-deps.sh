@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what kinetrack needs to build, test, package and run on Debian 12 (Qt's Italian
-# texts among them; help2man for the manual pages; lintian, appstreamcli and the desktop
-# entry checker for the package's checks; Qt's translation tools for the English texts), and the Italian locale the tests and the manual
-# pages use. Safe to run again: it installs only what is missing.
+# texts among them; Qt's translation tools for the English texts; help2man for the manual
+# pages; lintian, appstreamcli and the desktop entry checker for the package's checks), and
+# the Italian locale the tests and the manual pages use. Safe to run again: it installs
+# only what is missing.
 set -euo pipefail
 pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libqt6sql6-sqlite poppler-utils
          libhidapi-dev libudev-dev qt6-translations-l10n xvfb xauth xdotool imagemagick locales
