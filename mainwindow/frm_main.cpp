@@ -293,6 +293,8 @@ void Frm_main::Scegli_lingua(const QString& codice) {
         avvisi_->Mostra(tr("La scelta della lingua non è stata salvata in %1.")
                             .arg(QDir::toNativeSeparators(File_impostazioni())),
                         Icona::Avviso);
+        (Lingua_salvata() == QLatin1String("en") ? mnuLinguaEnglish : mnuLinguaItaliano)
+            ->setChecked(true);
         return;
     }
     // The windows open now keep their texts: the new language comes with the next start.
