@@ -153,7 +153,7 @@ void Protocollo::Applica_tipo(int tipo) {
     tipo_su_ = c_;
     tipo_luogo_ = c_->Luogo();
     Q_EMIT Stato_cambiato();
-    if (!calibrazione.Riconosciuta) avvisi_.Mostra(Messaggio_tipo_sconosciuto);
+    if (!calibrazione.Riconosciuta) avvisi_.Mostra(Messaggio_tipo_sconosciuto());
 }
 
 void Protocollo::Inizializza_scheda() {

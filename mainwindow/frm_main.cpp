@@ -12,6 +12,7 @@
 #include "datafiles/frm_apri.h"
 #include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
+#include "platform/lingua.h"
 #include "rapporto/testi_storico.h"
 #include "session/sessione.h"
 #include "session/titolo.h"
@@ -32,6 +33,11 @@
 #include <QStatusBar>
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+const char* const Testo_lingua_al_riavvio =
+    QT_TRANSLATE_NOOP("Frm_main", "La lingua sarà applicata al prossimo avvio.");
+} // namespace
 
 Frm_main::~Frm_main() = default;
 
@@ -66,7 +72,7 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     statusBar()->addWidget(Lbl_flusso);
     Lbl_prontezza = new Etichetta_accorciata(this);
     Lbl_prontezza->setObjectName(QStringLiteral("Lbl_prontezza"));
-    Lbl_prontezza->setAccessibleName(QStringLiteral("Prontezza"));
+    Lbl_prontezza->setAccessibleName(tr("Prontezza"));
     Lbl_prontezza->setContentsMargins(12, 0, 0, 0);
     Lbl_prontezza->hide();
     statusBar()->addWidget(Lbl_prontezza, 1);
@@ -97,12 +103,11 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     Salvataggi_test = new Salvataggi(sessione, motore.Lst_valori(), avvisi, locale, this);
     Salvataggi_test->Imposta_analisi(motore.Analisi());
     connect(Salvataggi_test, &Salvataggi::Salvato, this, [this](const QString& nome) {
-        Lbl_salvato->setText(QStringLiteral("Salvato: ") + QDir::toNativeSeparators(nome));
+        Lbl_salvato->setText(tr("Salvato: %1").arg(QDir::toNativeSeparators(nome)));
         Lbl_salvato->setToolTip(Lbl_salvato->text());
     });
     connect(Salvataggi_test, &Salvataggi::Serie_senza_dati, this, [this] {
-        Lbl_salvato->setText(
-            QStringLiteral("La serie non ha registrato dati: nessun file salvato."));
+        Lbl_salvato->setText(tr("La serie non ha registrato dati: nessun file salvato."));
     });
     connect(Salvataggi_test, &Salvataggi::Test_indicizzato, this, &Frm_main::Mostra_prontezza);
     Sorveglianza = new Sorveglianza_flusso(this);
@@ -162,15 +167,15 @@ Frm_utente* Frm_main::Mostra_configurazione() {
             // The set being recorded keeps the setup it started with.
             if (s_->Acquisizione_in_corso)
                 Lbl_salvato->setText(
-                    QStringLiteral("La nuova impostazione vale dalla prossima serie; quella in "
-                                   "corso resta di %1.")
+                    tr("La nuova impostazione vale dalla prossima serie; quella in corso resta "
+                       "di %1.")
                         .arg(s_->Serie.Dati_esercizio.Atleta));
         });
     return f;
 }
 
 void Frm_main::Crea_menu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     mnuFileApri = Comandi->Azione_apri;
     mnuFileSalva_parziale = Comandi->Azione_salva_dati;
     mnuFileSalva_intero = Comandi->Azione_salva_file_intero;
@@ -178,24 +183,23 @@ void Frm_main::Crea_menu() {
     file->addAction(mnuFileSalva_parziale);
     file->addAction(mnuFileSalva_intero);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSepara"));
-    mnuFileEsci = file->addAction(QStringLiteral("Esci"), this, &QWidget::close);
+    mnuFileEsci = file->addAction(tr("Esci"), this, &QWidget::close);
     mnuFileEsci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* impostazioni = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
-    mnuImpostazioniConfigura = impostazioni->addAction(QStringLiteral("Configura..."), this,
-                                                       &Frm_main::Mostra_configurazione);
-    mnuImpostazioniParametri_Porta = impostazioni->addAction(
-        QStringLiteral("Parametri Porta...."), this, &Frm_main::Parametri_porta_richiesti);
+    QMenu* impostazioni = menuBar()->addMenu(tr("&Impostazioni"));
+    mnuImpostazioniConfigura =
+        impostazioni->addAction(tr("Configura..."), this, &Frm_main::Mostra_configurazione);
+    mnuImpostazioniParametri_Porta = impostazioni->addAction(tr("Parametri Porta...."), this,
+                                                             &Frm_main::Parametri_porta_richiesti);
 
-    QMenu* visualizza = menuBar()->addMenu(QStringLiteral("&Visualizza"));
-    mnuVisualizzaRipetizioni = visualizza->addAction(QStringLiteral("Grafico ripetizioni"), Comandi,
+    QMenu* visualizza = menuBar()->addMenu(tr("&Visualizza"));
+    mnuVisualizzaRipetizioni = visualizza->addAction(tr("Grafico ripetizioni"), Comandi,
                                                      &Frm_cmd::Button_Ripetizioni_Click);
     // The time view, as the right button on the panel's TEMPO shows it.
-    mnuVisualizzaTempo =
-        visualizza->addAction(QStringLiteral("Grafico tempo"), Comandi, &Frm_cmd::Vista_tempo);
+    mnuVisualizzaTempo = visualizza->addAction(tr("Grafico tempo"), Comandi, &Frm_cmd::Vista_tempo);
     // "&&": the "&" is shown, not taken for an access key.
-    mnuVisualizzaGrafico = visualizza->addAction(QStringLiteral("Grafico ripetizioni && tempo"),
-                                                 Comandi, &Frm_cmd::Button_Grafici_Click);
+    mnuVisualizzaGrafico = visualizza->addAction(tr("Grafico ripetizioni && tempo"), Comandi,
+                                                 &Frm_cmd::Button_Grafici_Click);
     auto* viste = new QActionGroup(this);
     for (QAction* a : {mnuVisualizzaRipetizioni, mnuVisualizzaTempo, mnuVisualizzaGrafico}) {
         a->setCheckable(true);
@@ -204,24 +208,38 @@ void Frm_main::Crea_menu() {
     mnuVisualizzaGrafico->setChecked(true);
     visualizza->addSeparator();
     mnuVisualizzaAnalisi =
-        visualizza->addAction(QStringLiteral("&Analisi serie"), this, &Frm_main::Mostra_analisi);
+        visualizza->addAction(tr("&Analisi serie"), this, &Frm_main::Mostra_analisi);
     mnuVisualizzaAnalisi->setShortcut(QKeySequence(Qt::Key_F7));
-    mnuVisualizzaProfilo = visualizza->addAction(QStringLiteral("&Profilo carico-velocità..."),
-                                                 this, &Frm_main::Mostra_profilo);
+    mnuVisualizzaProfilo =
+        visualizza->addAction(tr("&Profilo carico-velocità..."), this, &Frm_main::Mostra_profilo);
     mnuVisualizzaProfilo->setShortcut(QKeySequence(Qt::Key_F8));
     mnuVisualizzaStorico =
-        visualizza->addAction(QStringLiteral("&Storico atleta"), this, &Frm_main::Mostra_storico);
+        visualizza->addAction(tr("&Storico atleta"), this, &Frm_main::Mostra_storico);
     mnuVisualizzaStorico->setShortcut(QKeySequence(Qt::Key_F9));
 
-    QMenu* strumenti = menuBar()->addMenu(QStringLiteral("&Strumenti"));
+    QMenu* strumenti = menuBar()->addMenu(tr("&Strumenti"));
     mnuStrumentiCronometro =
-        strumenti->addAction(QStringLiteral("Cronometro"), this, &Frm_main::Mostra_cronometro);
-    mnuStrumentiCalcolatrice = strumenti->addAction(QStringLiteral("Calcolatrice"), this,
-                                                    [this] { Avvia_calcolatrice(*avvisi_); });
+        strumenti->addAction(tr("Cronometro"), this, &Frm_main::Mostra_cronometro);
+    mnuStrumentiCalcolatrice =
+        strumenti->addAction(tr("Calcolatrice"), this, [this] { Avvia_calcolatrice(*avvisi_); });
 
-    QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
-    mnuHelpInformazioni = aiuto->addAction(QStringLiteral("Informazioni su..."), this,
-                                           &Frm_main::Mostra_informazioni);
+    QMenu* aiuto = menuBar()->addMenu(tr("&?"));
+    mnuHelpInformazioni =
+        aiuto->addAction(tr("Informazioni su..."), this, &Frm_main::Mostra_informazioni);
+    // Each language by its own name, in whichever language the menu is.
+    QMenu* lingua = aiuto->addMenu(tr("&Lingua"));
+    lingua->setObjectName(QStringLiteral("mnuLingua"));
+    mnuLinguaItaliano = lingua->addAction(QStringLiteral("Italiano"));
+    mnuLinguaEnglish = lingua->addAction(QStringLiteral("English"));
+    auto* lingue = new QActionGroup(this);
+    const QString salvata = Lingua_salvata();
+    for (const auto& [azione, codice] : {std::pair{mnuLinguaItaliano, QStringLiteral("it")},
+                                         std::pair{mnuLinguaEnglish, QStringLiteral("en")}}) {
+        azione->setCheckable(true);
+        azione->setChecked(codice == salvata);
+        lingue->addAction(azione);
+        connect(azione, &QAction::triggered, this, [this, codice] { Scegli_lingua(codice); });
+    }
 
     const std::pair<QAction*, const char*> nomi[] = {
         {mnuFileApri, "mnuFileApri"},
@@ -238,7 +256,9 @@ void Frm_main::Crea_menu() {
         {mnuVisualizzaStorico, "mnuVisualizzaStorico"},
         {mnuStrumentiCronometro, "mnuStrumentiCronometro"},
         {mnuStrumentiCalcolatrice, "mnuStrumentiCalcolatrice"},
-        {mnuHelpInformazioni, "mnuHelpInformazioni"}};
+        {mnuHelpInformazioni, "mnuHelpInformazioni"},
+        {mnuLinguaItaliano, "mnuLinguaItaliano"},
+        {mnuLinguaEnglish, "mnuLinguaEnglish"}};
     for (const auto& [azione, nome] : nomi) azione->setObjectName(QLatin1String(nome));
 }
 
@@ -263,9 +283,23 @@ Frm_crono* Frm_main::Mostra_cronometro() {
 void Frm_main::Mostra_informazioni() {
     const QString cartella = QDir::toNativeSeparators(s_->Cartella_applicazione);
     const QString testo =
-        QStringLiteral("Kinetrack\nVersione %1\n\nCartella dati: %2\nImpostazioni: %3")
+        tr("Kinetrack\nVersione %1\n\nCartella dati: %2\nImpostazioni: %3")
             .arg(Versione_programma(), cartella, QDir::toNativeSeparators(File_impostazioni()));
-    avvisi_->Mostra(testo, Icona::Nessuna, QStringLiteral("Informazioni su kinetrack"));
+    avvisi_->Mostra(testo, Icona::Nessuna, tr("Informazioni su kinetrack"));
+}
+
+void Frm_main::Scegli_lingua(const QString& codice) {
+    if (!Salva_lingua(codice)) {
+        avvisi_->Mostra(tr("La scelta della lingua non è stata salvata in %1.")
+                            .arg(QDir::toNativeSeparators(File_impostazioni())),
+                        Icona::Avviso);
+        (Lingua_salvata() == QLatin1String("en") ? mnuLinguaEnglish : mnuLinguaItaliano)
+            ->setChecked(true);
+        return;
+    }
+    // The windows open now keep their texts: the new language comes with the next start.
+    if (codice != Lingua_in_uso())
+        avvisi_->Mostra(Traduci_in(codice, "Frm_main", Testo_lingua_al_riavvio));
 }
 
 Frm_analisi* Frm_main::Mostra_analisi() {
@@ -331,9 +365,8 @@ void Frm_main::Aggiorna_didascalia(const Sessione& sessione) {
 
 void Frm_main::Mostra_cartella_dati(const QString& cartella) {
     const QString nativa = QDir::toNativeSeparators(cartella);
-    Lbl_cartella->setText(QStringLiteral("Cartella dati: ") + nativa);
-    Lbl_cartella->setToolTip(
-        QStringLiteral("I dati degli atleti e le impostazioni sono in %1").arg(nativa));
+    Lbl_cartella->setText(tr("Cartella dati: %1").arg(nativa));
+    Lbl_cartella->setToolTip(tr("I dati degli atleti e le impostazioni sono in %1").arg(nativa));
 }
 
 void Frm_main::Mostra(const QString& testo, Icona icona, const QString& titolo) {

@@ -74,6 +74,9 @@ public:
     // After a set is saved and indexed: the readiness of its day in the status bar, once
     // the day has a first set at the reference load.
     void Mostra_prontezza(const QString& file_salvato);
+    // "Lingua": stores `codice` ("it", "en") for the next start and says so in that language;
+    // the windows open now keep theirs.
+    void Scegli_lingua(const QString& codice);
 
     // The menu bar, built with the child windows. "Apri..." and the two saves are the
     // command panel's own actions, so their keys work from the panel's menu too.
@@ -92,6 +95,9 @@ public:
     QAction* mnuStrumentiCronometro = nullptr;
     QAction* mnuStrumentiCalcolatrice = nullptr;
     QAction* mnuHelpInformazioni = nullptr;
+    // "?" > "Lingua": the language stored for the next start, one checked.
+    QAction* mnuLinguaItaliano = nullptr;
+    QAction* mnuLinguaEnglish = nullptr;
 
     Etichetta_accorciata* Lbl_cartella = nullptr;
     Etichetta_accorciata* Lbl_salvato = nullptr; // the last file saved

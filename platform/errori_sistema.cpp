@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/errori_sistema.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 
 #include <array>
@@ -20,44 +21,47 @@ constexpr std::array Numeri_noti{ENOSPC,  EDQUOT,       EACCES,  EPERM,  EROFS, 
 QString Testo_errore_sistema(int numero) {
     switch (numero) {
     case 0:
-        return QStringLiteral("errore sconosciuto");
+        return QCoreApplication::translate("Errori_sistema", "errore sconosciuto");
     case ENOSPC:
-        return QStringLiteral("spazio su disco esaurito");
+        return QCoreApplication::translate("Errori_sistema", "spazio su disco esaurito");
     case EDQUOT:
-        return QStringLiteral("spazio concesso all'utente esaurito");
+        return QCoreApplication::translate("Errori_sistema", "spazio concesso all'utente esaurito");
     case EACCES:
     case EPERM:
-        return QStringLiteral("permesso negato");
+        return QCoreApplication::translate("Errori_sistema", "permesso negato");
     case EROFS:
-        return QStringLiteral("disco in sola lettura");
+        return QCoreApplication::translate("Errori_sistema", "disco in sola lettura");
     case ENOENT:
-        return QStringLiteral("file o cartella inesistente");
+        return QCoreApplication::translate("Errori_sistema", "file o cartella inesistente");
     case ENOTDIR:
-        return QStringLiteral("un elemento del percorso non è una cartella");
+        return QCoreApplication::translate("Errori_sistema",
+                                           "un elemento del percorso non è una cartella");
     case EISDIR:
-        return QStringLiteral("è una cartella");
+        return QCoreApplication::translate("Errori_sistema", "è una cartella");
     case EEXIST:
-        return QStringLiteral("esiste già");
+        return QCoreApplication::translate("Errori_sistema", "esiste già");
     case EIO:
-        return QStringLiteral("errore di lettura o scrittura sul dispositivo");
+        return QCoreApplication::translate("Errori_sistema",
+                                           "errore di lettura o scrittura sul dispositivo");
     case ENODEV:
     case ENXIO:
-        return QStringLiteral("dispositivo non presente");
+        return QCoreApplication::translate("Errori_sistema", "dispositivo non presente");
     case EBUSY:
-        return QStringLiteral("dispositivo o risorsa occupati");
+        return QCoreApplication::translate("Errori_sistema", "dispositivo o risorsa occupati");
     case ENAMETOOLONG:
-        return QStringLiteral("nome troppo lungo");
+        return QCoreApplication::translate("Errori_sistema", "nome troppo lungo");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("troppi file aperti");
+        return QCoreApplication::translate("Errori_sistema", "troppi file aperti");
     case EFBIG:
-        return QStringLiteral("file troppo grande");
+        return QCoreApplication::translate("Errori_sistema", "file troppo grande");
     case EINVAL:
-        return QStringLiteral("nome o argomento non valido");
+        return QCoreApplication::translate("Errori_sistema", "nome o argomento non valido");
     case ENOTEMPTY:
-        return QStringLiteral("la cartella non è vuota");
+        return QCoreApplication::translate("Errori_sistema", "la cartella non è vuota");
     case EXDEV:
-        return QStringLiteral("non si può spostare su un altro disco");
+        return QCoreApplication::translate("Errori_sistema",
+                                           "non si può spostare su un altro disco");
     default:
         return QString::fromLocal8Bit(std::strerror(numero));
     }
@@ -81,23 +85,24 @@ QString Testo_errore_file(const QFileDevice& file) {
         return Testo_errore_sistema(numero);
     switch (file.error()) {
     case QFileDevice::NoError:
-        return QStringLiteral("errore sconosciuto");
+        return QCoreApplication::translate("Errori_sistema", "errore sconosciuto");
     case QFileDevice::ReadError:
-        return QStringLiteral("errore di lettura");
+        return QCoreApplication::translate("Errori_sistema", "errore di lettura");
     case QFileDevice::WriteError:
-        return QStringLiteral("errore di scrittura");
+        return QCoreApplication::translate("Errori_sistema", "errore di scrittura");
     case QFileDevice::ResourceError:
-        return QStringLiteral("risorse del sistema esaurite (spazio su disco o file aperti)");
+        return QCoreApplication::translate(
+            "Errori_sistema", "risorse del sistema esaurite (spazio su disco o file aperti)");
     case QFileDevice::OpenError:
-        return QStringLiteral("impossibile aprire il file");
+        return QCoreApplication::translate("Errori_sistema", "impossibile aprire il file");
     case QFileDevice::PermissionsError:
-        return QStringLiteral("permesso negato");
+        return QCoreApplication::translate("Errori_sistema", "permesso negato");
     case QFileDevice::RemoveError:
-        return QStringLiteral("impossibile cancellare il file");
+        return QCoreApplication::translate("Errori_sistema", "impossibile cancellare il file");
     case QFileDevice::RenameError:
-        return QStringLiteral("impossibile rinominare il file");
+        return QCoreApplication::translate("Errori_sistema", "impossibile rinominare il file");
     case QFileDevice::CopyError:
-        return QStringLiteral("impossibile copiare il file");
+        return QCoreApplication::translate("Errori_sistema", "impossibile copiare il file");
     default:
         return file.errorString();
     }

@@ -3,6 +3,7 @@
 
 #include "platform/errori_sistema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,23 +23,31 @@ QString Cartella_base() {
 std::optional<QString> Controlla(const QString& cartella) {
     struct stat stato {};
     if (::lstat(QFile::encodeName(cartella).constData(), &stato) != 0)
-        return errno == ENOENT ? std::nullopt
-                               : std::optional(QStringLiteral("la cartella %1 non è leggibile: %2")
-                                                   .arg(cartella, Testo_errore_sistema(errno)));
+        return errno == ENOENT
+                   ? std::nullopt
+                   : std::optional(QCoreApplication::translate("Mappa_porte",
+                                                               "la cartella %1 non è leggibile: %2")
+                                       .arg(cartella, Testo_errore_sistema(errno)));
     if (!S_ISDIR(stato.st_mode))
-        return QStringLiteral("%1 non è una cartella (forse un collegamento messo da altri)")
+        return QCoreApplication::translate(
+                   "Mappa_porte", "%1 non è una cartella (forse un collegamento messo da altri)")
             .arg(cartella);
     if (stato.st_uid != ::getuid())
-        return QStringLiteral("la cartella %1 appartiene a un altro utente").arg(cartella);
+        return QCoreApplication::translate("Mappa_porte",
+                                           "la cartella %1 appartiene a un altro utente")
+            .arg(cartella);
     if ((stato.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return QStringLiteral("la cartella %1 è scrivibile da altri utenti").arg(cartella);
+        return QCoreApplication::translate("Mappa_porte",
+                                           "la cartella %1 è scrivibile da altri utenti")
+            .arg(cartella);
     return std::nullopt;
 }
 
 QString Spiegazione(const QString& motivo) {
-    return QStringLiteral("Le porte della scheda virtuale non sono usate: %1. Un altro utente "
-                          "potrebbe fingersi la scheda. Rimuovere la cartella o impostare "
-                          "XDG_RUNTIME_DIR su una cartella propria.")
+    return QCoreApplication::translate(
+               "Mappa_porte", "Le porte della scheda virtuale non sono usate: %1. Un altro utente "
+                              "potrebbe fingersi la scheda. Rimuovere la cartella o impostare "
+                              "XDG_RUNTIME_DIR su una cartella propria.")
         .arg(motivo);
 }
 
@@ -57,7 +66,8 @@ std::optional<QString> Verifica_cartella_porte() {
 std::optional<QString> Prepara_cartella_porte() {
     for (const QString& cartella : {Cartella_base(), Cartella_porte()}) {
         if (::mkdir(QFile::encodeName(cartella).constData(), 0700) != 0 && errno != EEXIST)
-            return QStringLiteral("Impossibile creare la cartella %1: %2")
+            return QCoreApplication::translate("Mappa_porte",
+                                               "Impossibile creare la cartella %1: %2")
                 .arg(cartella, Testo_errore_sistema(errno));
         if (auto motivo = Controlla(cartella)) return Spiegazione(*motivo);
     }
@@ -93,12 +103,17 @@ QString Descrizione_porta(int numero) {
     const QFileInfo link(Collegamento_porta(numero));
     if (link.isSymLink() || link.exists())
         if (auto motivo = Verifica_cartella_porte())
-            return QStringLiteral("com%1: nessun dispositivo. %2").arg(numero).arg(*motivo);
+            return QCoreApplication::translate("Mappa_porte", "com%1: nessun dispositivo. %2")
+                .arg(numero)
+                .arg(*motivo);
     const QString dispositivo = Dispositivo_porta(numero);
     if (!dispositivo.isEmpty()) return QStringLiteral("com%1 = %2").arg(numero).arg(dispositivo);
     const QFileInfo collegamento(Collegamento_porta(numero));
     const QString atteso =
         collegamento.isSymLink() ? collegamento.symLinkTarget() : Dispositivo_fisso(numero);
-    if (atteso.isEmpty()) return QStringLiteral("com%1: nessun dispositivo").arg(numero);
-    return QStringLiteral("com%1: nessun dispositivo (%2)").arg(numero).arg(atteso);
+    if (atteso.isEmpty())
+        return QCoreApplication::translate("Mappa_porte", "com%1: nessun dispositivo").arg(numero);
+    return QCoreApplication::translate("Mappa_porte", "com%1: nessun dispositivo (%2)")
+        .arg(numero)
+        .arg(atteso);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/porta_memoria.h"
 
+#include <QCoreApplication>
+
 void Porta_memoria::Ricevi(const QByteArray& dati) {
     if (letti_ > 0 && letti_ >= ricevuti_.size() / 2) {
         ricevuti_.remove(0, letti_);
@@ -18,7 +20,9 @@ QByteArray Porta_memoria::Prendi_scritti() {
 }
 
 void Porta_memoria::Apri() {
-    if (aperta_) throw Errore_porta(Errore_porta::Codice::Porta_gia_aperta, "Porta già aperta");
+    if (aperta_)
+        throw Errore_porta(Errore_porta::Codice::Porta_gia_aperta,
+                           QCoreApplication::translate("Porta_memoria", "Porta già aperta"));
     aperta_ = true;
 }
 
@@ -36,6 +40,8 @@ QByteArray Porta_memoria::Leggi() {
 }
 
 void Porta_memoria::Scrivi(const QByteArray& dati) {
-    if (!aperta_) throw Errore_porta(Errore_porta::Codice::Porta_chiusa, "Porta non aperta");
+    if (!aperta_)
+        throw Errore_porta(Errore_porta::Codice::Porta_chiusa,
+                           QCoreApplication::translate("Porta_memoria", "Porta non aperta"));
     scritti_.append(dati);
 }

@@ -5,6 +5,7 @@
 #include "platform/errori_sistema.h"
 #include "platform/mappa_porte.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
@@ -34,8 +35,9 @@ QString Motivo(const QSerialPort& seriale, const QString& dispositivo) {
     if (const int numero = Numero_errore_da_testo(testo)) {
         if (numero == EACCES && seriale.error() == QSerialPort::PermissionError)
             return Testo_errore_sistema(numero) +
-                   QStringLiteral(" (per le porte seriali l'utente deve far parte del gruppo "
-                                  "dialout)");
+                   QCoreApplication::translate(
+                       "Porta_qt", " (per le porte seriali l'utente deve far parte del gruppo "
+                                   "dialout)");
         return Testo_errore_sistema(numero);
     }
     if (seriale.error() == QSerialPort::PermissionError)
@@ -48,14 +50,16 @@ QString Motivo(const QSerialPort& seriale, const QString& dispositivo) {
 Parametri_porta Interpreta_impostazioni(const QString& testo) {
     const QStringList parti = testo.split(QLatin1Char(','));
     if (parti.size() != 4)
-        throw Non_valida(QStringLiteral("Impostazioni della porta non valide: \"%1\" "
-                                        "(atteso velocità,parità,bit di dati,bit di stop)")
+        throw Non_valida(QCoreApplication::translate(
+                             "Porta_qt", "Impostazioni della porta non valide: \"%1\" "
+                                         "(atteso velocità,parità,bit di dati,bit di stop)")
                              .arg(testo));
     Parametri_porta p;
     bool ok = false;
     const int velocita = parti[0].trimmed().toInt(&ok);
     if (!ok || velocita <= 0)
-        throw Non_valida(QStringLiteral("Velocità non valida: \"%1\"").arg(parti[0].trimmed()));
+        throw Non_valida(QCoreApplication::translate("Porta_qt", "Velocità non valida: \"%1\"")
+                             .arg(parti[0].trimmed()));
     p.velocita = velocita;
 
     const QString parita = parti[1].trimmed().toUpper();
@@ -63,16 +67,19 @@ Parametri_porta Interpreta_impostazioni(const QString& testo) {
         return parita == QLatin1Char(r.lettera);
     });
     if (riga == std::end(Parita))
-        throw Non_valida(QStringLiteral("Parità non valida: \"%1\"").arg(parti[1].trimmed()));
+        throw Non_valida(QCoreApplication::translate("Porta_qt", "Parità non valida: \"%1\"")
+                             .arg(parti[1].trimmed()));
     p.parita = riga->parita;
 
     const QString dati = parti[2].trimmed();
     const int bit = dati.toInt(&ok);
     if (!ok || bit < 4 || bit > 8)
-        throw Non_valida(QStringLiteral("Bit di dati non validi: \"%1\"").arg(dati));
+        throw Non_valida(
+            QCoreApplication::translate("Porta_qt", "Bit di dati non validi: \"%1\"").arg(dati));
     if (bit == 4)
-        throw Non_valida(QStringLiteral("4 bit di dati non sono gestiti da questa porta "
-                                        "(usare da 5 a 8)"));
+        throw Non_valida(QCoreApplication::translate(
+            "Porta_qt", "4 bit di dati non sono gestiti da questa porta "
+                        "(usare da 5 a 8)"));
     p.bit_dati = static_cast<QSerialPort::DataBits>(bit);
 
     const QString stop = parti[3].trimmed();
@@ -81,10 +88,12 @@ Parametri_porta Interpreta_impostazioni(const QString& testo) {
     else if (stop == QLatin1String("2"))
         p.bit_stop = QSerialPort::TwoStop;
     else if (stop == QLatin1String("1.5") || stop == QLatin1String("1,5"))
-        throw Non_valida(QStringLiteral("1,5 bit di stop non sono gestiti da questa porta "
-                                        "(usare 1 o 2)"));
+        throw Non_valida(QCoreApplication::translate(
+            "Porta_qt", "1,5 bit di stop non sono gestiti da questa porta "
+                        "(usare 1 o 2)"));
     else
-        throw Non_valida(QStringLiteral("Bit di stop non validi: \"%1\"").arg(stop));
+        throw Non_valida(
+            QCoreApplication::translate("Porta_qt", "Bit di stop non validi: \"%1\"").arg(stop));
     return p;
 }
 
@@ -115,7 +124,8 @@ void Porta_qt::Imposta_numero_porta(int numero) {
     if (numero == numero_) return;
     if (Aperta())
         throw Errore_porta(Errore_porta::Codice::Porta_gia_aperta,
-                           QStringLiteral("Porta già aperta: chiuderla prima di cambiare numero"));
+                           QCoreApplication::translate(
+                               "Porta_qt", "Porta già aperta: chiuderla prima di cambiare numero"));
     numero_ = numero;
 }
 
@@ -127,10 +137,13 @@ void Porta_qt::Imposta_impostazioni(const QString& testo) {
 
 void Porta_qt::Imposta_handshaking(int codice) {
     if (codice < 0 || codice > 3)
-        throw Non_valida(QStringLiteral("Controllo di flusso non valido: %1").arg(codice));
+        throw Non_valida(
+            QCoreApplication::translate("Porta_qt", "Controllo di flusso non valido: %1")
+                .arg(codice));
     if (codice == 3)
-        throw Non_valida(QStringLiteral("Il controllo di flusso Xon/RTS insieme non è gestito "
-                                        "da questa porta: scegliere Xon/Xoff oppure RTS"));
+        throw Non_valida(QCoreApplication::translate(
+            "Porta_qt", "Il controllo di flusso Xon/RTS insieme non è gestito "
+                        "da questa porta: scegliere Xon/Xoff oppure RTS"));
     if (Aperta()) Applica_handshaking(codice);
     handshaking_ = codice;
 }
@@ -141,7 +154,8 @@ void Porta_qt::Applica_parametri(const Parametri_porta& p) {
     if (!ok) {
         const QString motivo = Motivo(seriale_, dispositivo_);
         seriale_.clearError();
-        throw Non_valida(QStringLiteral("La porta com%1 non accetta le impostazioni %2: %3")
+        throw Non_valida(QCoreApplication::translate(
+                             "Porta_qt", "La porta com%1 non accetta le impostazioni %2: %3")
                              .arg(QString::number(numero_), Testo_impostazioni(p), motivo));
     }
 }
@@ -153,7 +167,8 @@ void Porta_qt::Applica_handshaking(int codice) {
     if (!seriale_.setFlowControl(flusso)) {
         const QString motivo = Motivo(seriale_, dispositivo_);
         seriale_.clearError();
-        throw Non_valida(QStringLiteral("La porta com%1 non accetta il controllo di flusso: %2")
+        throw Non_valida(QCoreApplication::translate(
+                             "Porta_qt", "La porta com%1 non accetta il controllo di flusso: %2")
                              .arg(QString::number(numero_), motivo));
     }
 }
@@ -169,11 +184,11 @@ void Porta_qt::Applica_linee() {
 void Porta_qt::Apri() {
     if (Aperta())
         throw Errore_porta(Errore_porta::Codice::Porta_gia_aperta,
-                           QStringLiteral("Porta già aperta"));
+                           QCoreApplication::translate("Porta_qt", "Porta già aperta"));
     const QString dispositivo = Dispositivo_porta(numero_);
     if (dispositivo.isEmpty())
         throw Errore_porta(Errore_porta::Codice::Porta_inesistente,
-                           QStringLiteral("Porta com%1 inesistente (%2)")
+                           QCoreApplication::translate("Porta_qt", "Porta com%1 inesistente (%2)")
                                .arg(QString::number(numero_), Descrizione_porta(numero_)));
     seriale_.setPortName(dispositivo);
     dispositivo_ = dispositivo;
@@ -184,7 +199,8 @@ void Porta_qt::Apri() {
                                 ? Errore_porta::Codice::Porta_inesistente
                                 : Errore_porta::Codice::Generico;
         seriale_.clearError();
-        throw Errore_porta(codice, QStringLiteral("Impossibile aprire la porta com%1 (%2): %3")
+        throw Errore_porta(codice, QCoreApplication::translate(
+                                       "Porta_qt", "Impossibile aprire la porta com%1 (%2): %3")
                                        .arg(QString::number(numero_), dispositivo, motivo));
     }
     try {
@@ -223,13 +239,15 @@ QByteArray Porta_qt::Leggi() {
 
 void Porta_qt::Scrivi(const QByteArray& dati) {
     if (!Aperta())
-        throw Errore_porta(Errore_porta::Codice::Porta_chiusa, QStringLiteral("Porta non aperta"));
+        throw Errore_porta(Errore_porta::Codice::Porta_chiusa,
+                           QCoreApplication::translate("Porta_qt", "Porta non aperta"));
     if (seriale_.write(dati) != dati.size()) {
         const QString motivo = Motivo(seriale_, dispositivo_);
         seriale_.clearError();
-        throw Errore_porta(Errore_porta::Codice::Generico,
-                           QStringLiteral("Scrittura sulla porta com%1 fallita: %2")
-                               .arg(QString::number(numero_), motivo));
+        throw Errore_porta(
+            Errore_porta::Codice::Generico,
+            QCoreApplication::translate("Porta_qt", "Scrittura sulla porta com%1 fallita: %2")
+                .arg(QString::number(numero_), motivo));
     }
     // Commands are short: hand them to the driver now rather than at the next event.
     seriale_.flush();
@@ -245,9 +263,10 @@ void Porta_qt::Errore_seriale(QSerialPort::SerialPortError errore) {
     // has gone reports read errors, again and again, as long as it stays open.
     if (errore != QSerialPort::ResourceError && errore != QSerialPort::ReadError) return;
     if (!seriale_.isOpen()) return;
-    const QString testo = QStringLiteral("Collegamento perso con la porta com%1 (%2): il "
-                                         "dispositivo è stato scollegato o spento.")
-                              .arg(QString::number(numero_), dispositivo_);
+    const QString testo =
+        QCoreApplication::translate("Porta_qt", "Collegamento perso con la porta com%1 (%2): il "
+                                                "dispositivo è stato scollegato o spento.")
+            .arg(QString::number(numero_), dispositivo_);
     seriale_.close();
     seriale_.clearError();
     Q_EMIT Porta_persa(testo);

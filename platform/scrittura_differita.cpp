@@ -3,6 +3,7 @@
 
 #include "platform/errori_sistema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,8 +71,9 @@ void Scrittura_differita::Accoda(const char* dati, std::size_t quanti) {
     if (in_coda_.size() + quanti > Coda_massima) {
         scartati_ = true;
         if (!errore_)
-            errore_ = QStringLiteral("il disco non accetta più dati da troppo tempo: il "
-                                     "giornale si ferma qui");
+            errore_ = QCoreApplication::translate(
+                "Scrittura_differita", "il disco non accetta più dati da troppo tempo: il "
+                                       "giornale si ferma qui");
         return;
     }
     in_coda_.insert(in_coda_.end(), dati, dati + quanti);

@@ -26,6 +26,7 @@
 #include "tools/frm_apertura.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +44,7 @@ QString Cartella_applicazione(const QString& cartella_eseguibile, QString* error
             : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                   QStringLiteral("/kinetrack");
     if (!QDir().mkpath(cartella) && errore)
-        *errore = QStringLiteral("Impossibile creare la cartella dei dati %1")
+        *errore = QCoreApplication::translate("Avvio", "Impossibile creare la cartella dei dati %1")
                       .arg(QDir::toNativeSeparators(cartella));
     return QDir::cleanPath(cartella);
 }
@@ -89,7 +90,8 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
         if (!seriale_) return;
         if (!seriale_->isVisible()) {
             // Its own caption again, after the start-up's "Testing...".
-            seriale_->setWindowTitle(QStringLiteral("Proprietà porta di comunicazione"));
+            seriale_->setWindowTitle(
+                QCoreApplication::translate("Avvio", "Proprietà porta di comunicazione"));
             Centra_su(seriale_.get(), principale_.get());
         }
         seriale_->show();
@@ -160,7 +162,7 @@ void Programma::Avvia_passi() {
     messaggio_recupero_ = Messaggio_recupero(recuperate, QLocale());
     recupero_fallito_ = std::any_of(recuperate.begin(), recuperate.end(),
                                     [](const Esito_recupero& e) { return e.errore.has_value(); });
-    s_.Stato_connessione = QStringLiteral(" non connesso");
+    s_.Stato_connessione = QCoreApplication::translate("Avvio", " non connesso");
     s_.Titolo = Titolo_programma();
     protocollo_->Timeout_ms = 1000;
     s_.Ripetizioni.assign(2, Ripetizione{});
@@ -249,7 +251,7 @@ void Programma::Mostra_principale(bool configura) {
         const QString messaggio = std::exchange(messaggio_recupero_, QString());
         avvisi_->Mostra(messaggio,
                         recupero_fallito_ ? Avvisi::Icona::Avviso : Avvisi::Icona::Nessuna,
-                        QStringLiteral("Serie recuperate"));
+                        QCoreApplication::translate("Avvio", "Serie recuperate"));
     }
     if (configura) principale_->Mostra_configurazione();
 }

@@ -2,7 +2,10 @@
 #include "program/riga_comando.h"
 
 #include "comandi/strumento.h"
+#include "platform/lingua.h"
 #include "session/titolo.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -23,10 +26,13 @@ const QStringList Qt_senza_valore{QStringLiteral("reverse"), QStringLiteral("wid
 } // namespace
 
 QString Uso_programma() {
-    return QStringLiteral(
-        "Uso: kinetrack [--diagnostica]\n"
+    return QCoreApplication::translate(
+        "Opzioni_programma",
+        "Uso: kinetrack [--diagnostica] [--lang it|en]\n"
         "Allenamento basato sulla velocità con la scheda di misura sul bilanciere.\n"
         "  --diagnostica           mostra i pulsanti di prova nella finestra della scheda USB\n"
+        "  --lang it|en            la lingua dell'interfaccia per questa volta (altrimenti\n"
+        "                          quella scelta in \"?\" > \"Lingua\", all'inizio l'italiano)\n"
         "  -v, --version           la versione del programma\n"
         "  -h, --help              questo aiuto\n"
         "Valgono anche le opzioni di Qt per le finestre (-platform, -style, -reverse...).\n");
@@ -47,8 +53,23 @@ std::optional<int> Leggi_riga_comando(const QStringList& argomenti, Opzioni_riga
             return 0;
         } else if (a == QLatin1String("--diagnostica")) {
             opzioni.diagnostica = true;
+        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
+            const bool con_uguale = a.contains(QLatin1Char('='));
+            if (!con_uguale && ++i >= argomenti.size()) {
+                errore = QCoreApplication::translate("Opzioni_programma", "manca il valore di %1")
+                             .arg(a);
+                continue;
+            }
+            const QString codice = con_uguale ? a.section(QLatin1Char('='), 1) : argomenti[i];
+            if (Lingue_interfaccia().contains(codice)) {
+                opzioni.lingua = codice;
+                Applica_lingua(codice);
+            } else {
+                errore = Messaggio_lingua_sconosciuta(codice);
+            }
         } else if (!a.startsWith(QLatin1Char('-'))) {
-            errore = QStringLiteral("argomento inatteso: \"%1\"").arg(a);
+            errore = QCoreApplication::translate("Opzioni_programma", "argomento inatteso: \"%1\"")
+                         .arg(a);
         } else {
             // Qt reads "-style x", "--style x" and "-style=x" alike.
             QString qt = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
@@ -56,9 +77,12 @@ std::optional<int> Leggi_riga_comando(const QStringList& argomenti, Opzioni_riga
             qt = qt.section(QLatin1Char('='), 0, 0);
             if (Qt_senza_valore.contains(qt) && !con_uguale) continue;
             if (!Qt_con_valore.contains(qt))
-                errore = QStringLiteral("opzione sconosciuta: \"%1\"").arg(a);
+                errore =
+                    QCoreApplication::translate("Opzioni_programma", "opzione sconosciuta: \"%1\"")
+                        .arg(a);
             else if (!con_uguale && ++i >= argomenti.size())
-                errore = QStringLiteral("manca il valore di %1").arg(a);
+                errore = QCoreApplication::translate("Opzioni_programma", "manca il valore di %1")
+                             .arg(a);
         }
     }
     return Esito_opzioni(nome, errore, aiuto, Uso_programma(), uscita, errori);

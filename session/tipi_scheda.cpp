@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/tipi_scheda.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -25,4 +27,9 @@ Calibrazione_scheda Calibrazione_tipo(int tipo) {
                                    [tipo](const Riga_tipo& r) { return r.tipo == tipo; });
     if (riga == Tipi.end()) return {Fattore_posizione_tipo23, Fattore_tempo_tipo3, false};
     return {riga->Fattore_posizione, riga->Fattore_tempo, true};
+}
+
+QString Messaggio_tipo_sconosciuto() {
+    return QCoreApplication::translate("Tipi_scheda",
+                                       "dispositivo non riconosciuto: DEFAULT TIPO 3!!");
 }

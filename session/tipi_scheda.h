@@ -20,6 +20,5 @@ struct Calibrazione_scheda {
 // The row of a board type byte (0..255); any type not in the table gets type 3's factors.
 Calibrazione_scheda Calibrazione_tipo(int tipo);
 
-// What the operator is told about an unknown type.
-inline const QString Messaggio_tipo_sconosciuto =
-    QStringLiteral("dispositivo non riconosciuto: DEFAULT TIPO 3!!");
+// What the operator is told about an unknown type, in the interface's language.
+QString Messaggio_tipo_sconosciuto();

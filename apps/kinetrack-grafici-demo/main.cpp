@@ -16,6 +16,7 @@
 #include "stream/motore_misura.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -24,7 +25,8 @@ namespace {
 const QString Nome = QStringLiteral("kinetrack-grafici-demo");
 
 QString Uso() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Grafici_demo",
         "Uso: kinetrack-grafici-demo [--numero] [SECONDI]\n"
         "La finestra dei grafici alimentata dal vivo da una serie generata (scheda tipo 1,\n"
         "collegamento HID) attraverso il motore di misura.\n"
@@ -51,7 +53,8 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_demo&
         if (a == QLatin1String("--numero"))
             o.numero = true;
         else if (a.startsWith(QLatin1Char('-')) && !Numero_digitato(a))
-            return QStringLiteral("opzione sconosciuta: \"%1\"").arg(a);
+            return QCoreApplication::translate("Grafici_demo", "opzione sconosciuta: \"%1\"")
+                .arg(a);
         else
             posizionali << a;
     }
@@ -60,9 +63,12 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_demo&
         posizionali.removeLast();
     }
     if (posizionali.size() > 1)
-        return QStringLiteral("argomento in più: \"%1\"").arg(posizionali[1]);
+        return QCoreApplication::translate("Grafici_demo", "argomento in più: \"%1\"")
+            .arg(posizionali[1]);
     if (!posizionali.isEmpty() && !Numero_opzione(posizionali[0], 0, 86400, o.secondi))
-        return QStringLiteral("secondi non validi: \"%1\" (da 0 a 86400)").arg(posizionali[0]);
+        return QCoreApplication::translate("Grafici_demo",
+                                           "secondi non validi: \"%1\" (da 0 a 86400)")
+            .arg(posizionali[0]);
     return std::nullopt;
 }
 

@@ -298,7 +298,7 @@ private Q_SLOTS:
                      "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni && "
                      "tempo[x], -, &Analisi serie, &Profilo carico-velocità..., &Storico atleta",
                      "&Strumenti: Cronometro, Calcolatrice",
-                     "&?: Informazioni su...",
+                     "&?: Informazioni su..., &Lingua",
                  }));
         // "&" shown, not taken for an access key, in the menu and on the panel's button.
         QCOMPARE(m.mnuVisualizzaGrafico->iconText(), QStringLiteral("Grafico ripetizioni & tempo"));
