@@ -8,13 +8,16 @@
 #include "platform/file_intero.h"
 #include "session/formato.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
+#include <functional>
 
 namespace {
 
 QString Uso() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Comando_cattura",
         "Uso: kinetrack-capture --link serial|hid --board-type N --seed S [opzioni] USCITA\n"
         "Scrive come cattura il flusso della scheda per una serie generata dal seme, ed elenca\n"
         "le ripetizioni che il programma ne deve ricavare accanto alle alzate della serie.\n"
@@ -40,56 +43,61 @@ struct Opzioni_cattura {
     QString uscita;
 };
 
-// A number within minimo..massimo; `intero`: a whole number as well.
-bool Numero(const QString& testo, double minimo, double massimo, bool intero, double& valore) {
-    return Numero_opzione(testo, minimo, massimo, valore, intero);
-}
-
 std::optional<QString> Leggi(const QStringList& argomenti, Opzioni_cattura& o) {
+    // A number option within minimo..massimo, whole when `intero`; `dato` set when taken.
+    const auto Numero = [](const QString& nome, double minimo, double massimo, bool intero,
+                           const std::function<void(double)>& prendi) {
+        return [=](const QString& v) -> std::optional<QString> {
+            double x = 0;
+            if (!Numero_opzione(v, minimo, massimo, x, intero))
+                return QCoreApplication::translate("Strumento",
+                                                   "valore non valido per %1: \"%2\" (da %3 a %4)")
+                    .arg(nome, v, QString::number(minimo), QString::number(massimo, 'g', 16));
+            prendi(x);
+            return std::nullopt;
+        };
+    };
+    Regole_riga regole;
+    regole.file = QCoreApplication::translate("Strumento", "uscita");
+    regole.opzioni = {
+        {QStringLiteral("--link"),
+         [&o](const QString& v) {
+             auto errore = Leggi_collegamento(v, o.collegamento);
+             o.ha_collegamento = o.ha_collegamento || !errore;
+             return errore;
+         }},
+        {QStringLiteral("--board-type"), Numero(QStringLiteral("--board-type"), 0, 255, true,
+                                                [&o](double x) {
+                                                    o.tipo = static_cast<int>(x);
+                                                    o.ha_tipo = true;
+                                                })},
+        {QStringLiteral("--seed"), Numero(QStringLiteral("--seed"), 0, 4294967295.0, true,
+                                          [&o](double x) {
+                                              o.seme = static_cast<std::uint32_t>(x);
+                                              o.ha_seme = true;
+                                          })},
+        {QStringLiteral("--reps"),
+         Numero(QStringLiteral("--reps"), 0, 100000, true,
+                [&o](double x) { o.parametri.ripetizioni = static_cast<int>(x); })},
+        {QStringLiteral("--min-amplitude"),
+         Numero(QStringLiteral("--min-amplitude"), 0, 5000, false,
+                [&o](double x) { o.ampiezza_minima = x; })},
+        {QStringLiteral("--twitch"),
+         Numero(QStringLiteral("--twitch"), 0, 1, false,
+                [&o](double x) { o.parametri.probabilita_sussulto = x; })}};
     Riga_comando riga;
-    if (auto errore = Dividi_riga_comando(argomenti, QStringLiteral("uscita"), riga)) return errore;
+    const auto errore = Leggi_riga_strumento(argomenti, regole, riga);
     o.aiuto = riga.aiuto;
-    if (o.aiuto) return std::nullopt;
+    if (errore || o.aiuto) return errore;
     o.uscita = riga.file;
-    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
-        // The accepted range of a number option, for its message.
-        double minimo = 0, massimo = 0, x = 0;
-        bool ok = false;
-        if (a == QLatin1String("--link")) {
-            if (auto errore = Leggi_collegamento(v, o.collegamento)) return errore;
-            o.ha_collegamento = true;
-            continue;
-        } else if (a == QLatin1String("--board-type")) {
-            massimo = 255;
-            ok = Numero(v, minimo, massimo, true, x);
-            o.tipo = static_cast<int>(x);
-            o.ha_tipo = ok;
-        } else if (a == QLatin1String("--seed")) {
-            massimo = 4294967295.0;
-            ok = Numero(v, minimo, massimo, true, x);
-            o.seme = static_cast<std::uint32_t>(x);
-            o.ha_seme = ok;
-        } else if (a == QLatin1String("--reps")) {
-            massimo = 100000;
-            ok = Numero(v, minimo, massimo, true, x);
-            o.parametri.ripetizioni = static_cast<int>(x);
-        } else if (a == QLatin1String("--min-amplitude")) {
-            massimo = 5000;
-            ok = Numero(v, minimo, massimo, false, o.ampiezza_minima);
-        } else if (a == QLatin1String("--twitch")) {
-            massimo = 1;
-            ok = Numero(v, minimo, massimo, false, o.parametri.probabilita_sussulto);
-        } else {
-            return QStringLiteral("opzione sconosciuta: %1").arg(a);
-        }
-        if (!ok)
-            return QStringLiteral("valore non valido per %1: \"%2\" (da %3 a %4)")
-                .arg(a, v, QString::number(minimo), QString::number(massimo, 'g', 16));
-    }
-    if (!o.ha_collegamento) return QStringLiteral("manca --link");
-    if (!o.ha_tipo) return QStringLiteral("manca --board-type");
-    if (!o.ha_seme) return QStringLiteral("manca --seed");
-    if (o.uscita.isEmpty()) return QStringLiteral("manca il file di uscita");
+    const auto Manca = [](const QString& cosa) {
+        return QCoreApplication::translate("Strumento", "manca %1").arg(cosa);
+    };
+    if (!o.ha_collegamento) return Manca(QStringLiteral("--link"));
+    if (!o.ha_tipo) return Manca(QStringLiteral("--board-type"));
+    if (!o.ha_seme) return Manca(QStringLiteral("--seed"));
+    if (o.uscita.isEmpty())
+        return QCoreApplication::translate("Comando_cattura", "manca il file di uscita");
     return std::nullopt;
 }
 

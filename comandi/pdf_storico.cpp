@@ -17,15 +17,19 @@ const QString Nome_strumento = QStringLiteral("kinetrack-storico");
 int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righe,
                        QTextStream& errori) {
     if (righe.empty())
-        return Fallisci(Nome_strumento, QStringLiteral("nessun test da mettere nel PDF"), errori);
+        return Fallisci(
+            Nome_strumento,
+            QCoreApplication::translate("Comando_storico", "nessun test da mettere nel PDF"),
+            errori);
     Richiesta_rapporto richiesta;
     richiesta.squadra = righe.front().test.squadra;
     richiesta.atleta = righe.front().test.atleta;
     for (const Riga_diario& r : righe) {
         if (r.test.squadra != richiesta.squadra || r.test.atleta != richiesta.atleta)
             return Fallisci(Nome_strumento,
-                            QStringLiteral("il PDF è di un atleta solo: scegliere con --team e "
-                                           "--athlete"),
+                            QCoreApplication::translate("Comando_storico",
+                                                        "il PDF è di un atleta solo: scegliere "
+                                                        "con --team e --athlete"),
                             errori, 2);
         richiesta.test.push_back(r.test);
     }
@@ -37,8 +41,17 @@ int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righ
     Esito_rapporto esito;
     if (auto errore = Scrivi_rapporto_pdf(file, richiesta, QLocale(QLocale::Italian), &esito))
         return Fallisci(Nome_strumento, *errore, errori);
-    errori << Nome_strumento << ": scritto " << QDir::toNativeSeparators(file) << " (" << esito.test
-           << " test, " << esito.pagine << (esito.pagine == 1 ? " pagina" : " pagine") << ")\n";
+    errori << Nome_strumento << ": "
+           << (esito.pagine == 1 ? QCoreApplication::translate("Comando_storico",
+                                                               "scritto %1 (%2 test, 1 pagina)")
+                                       .arg(QDir::toNativeSeparators(file))
+                                       .arg(esito.test)
+                                 : QCoreApplication::translate("Comando_storico",
+                                                               "scritto %1 (%2 test, %3 pagine)")
+                                       .arg(QDir::toNativeSeparators(file))
+                                       .arg(esito.test)
+                                       .arg(esito.pagine))
+           << '\n';
     errori.flush();
     return 0;
 }
@@ -46,8 +59,7 @@ int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righ
 int Avvia_storico(int argc, char** argv) {
     bool pdf = false;
     for (int i = 1; i < argc; ++i) pdf = pdf || std::strcmp(argv[i], "--pdf") == 0;
-    if (!pdf)
-        return Avvia_strumento(argc, argv, QStringLiteral("kinetrack-storico"), Esegui_storico);
+    if (!pdf) return Avvia_strumento(argc, argv, Nome_strumento, Esegui_storico);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -56,5 +68,6 @@ int Avvia_storico(int argc, char** argv) {
     QTextStream errori(stderr);
     QStringList argomenti = QCoreApplication::arguments();
     argomenti.removeFirst();
+    if (auto esito = Esito_versione(Nome_strumento, argomenti, uscita)) return *esito;
     return Esegui_storico(argomenti, uscita, errori);
 }

@@ -6,6 +6,7 @@
 #include "datafiles/scelte_analisi.h"
 #include "session/formato.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <cmath>
@@ -21,7 +22,8 @@ QString Numero(double valore, int decimali) {
 } // namespace
 
 QString Uso_profilo() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Comando_profilo",
         "Uso: kinetrack-profilo --folder CARTELLA_ATLETA --exercise NOME [--v1rm M_S]\n"
         "Profilo carico-velocità di un esercizio dai test salvati nella cartella dell'atleta\n"
         "(per ogni test il carico e la migliore Vmedia di spinta, dal file di analisi quando\n"
@@ -37,44 +39,71 @@ QString Uso_profilo() {
 }
 
 std::optional<QString> Leggi_opzioni_profilo(const QStringList& argomenti, Opzioni_profilo& o) {
+    Regole_riga regole;
+    regole.file = QCoreApplication::translate("Strumento", "ingresso");
+    regole.senza_file = true;
+    regole.opzioni = {
+        {QStringLiteral("--folder"),
+         [&o](const QString& v) -> std::optional<QString> {
+             o.cartella = v;
+             return std::nullopt;
+         }},
+        {QStringLiteral("--exercise"),
+         [&o](const QString& v) -> std::optional<QString> {
+             o.esercizio = v;
+             return std::nullopt;
+         }},
+        {QStringLiteral("--v1rm"),
+         [&o](const QString& v) -> std::optional<QString> {
+             double v1rm = 0;
+             if (!Numero_opzione(v, 0.01, 5, v1rm))
+                 return QCoreApplication::translate("Comando_profilo",
+                                                    "valore non valido per --v1rm: \"%1\" (da "
+                                                    "0.01 a 5)")
+                     .arg(v);
+             o.v1rm = v1rm;
+             return std::nullopt;
+         }},
+        {QStringLiteral("--write-example"), [&o](const QString& v) -> std::optional<QString> {
+             if (v.trimmed().isEmpty())
+                 return QCoreApplication::translate("Strumento", "manca il nome dell'atleta");
+             o.atleta_esempio = v;
+             return std::nullopt;
+         }}};
     Riga_comando riga;
-    if (auto errore = Dividi_riga_comando(argomenti, QStringLiteral("ingresso"), riga))
-        return errore;
+    const auto errore = Leggi_riga_strumento(argomenti, regole, riga);
     o.aiuto = riga.aiuto;
-    if (o.aiuto) return std::nullopt;
-    if (!riga.file.isEmpty()) return QStringLiteral("argomento inatteso: \"%1\"").arg(riga.file);
-    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
-        if (a == QLatin1String("--folder")) {
-            o.cartella = v;
-        } else if (a == QLatin1String("--exercise")) {
-            o.esercizio = v;
-        } else if (a == QLatin1String("--v1rm")) {
-            double v1rm = 0;
-            if (!Numero_opzione(v, 0.01, 5, v1rm))
-                return QStringLiteral("valore non valido per --v1rm: \"%1\" (da 0.01 a 5)").arg(v);
-            o.v1rm = v1rm;
-        } else if (a == QLatin1String("--write-example")) {
-            if (v.trimmed().isEmpty()) return QStringLiteral("manca il nome dell'atleta");
-            o.atleta_esempio = v;
-        } else {
-            return QStringLiteral("opzione sconosciuta: %1").arg(a);
-        }
-    }
-    if (o.cartella.isEmpty()) return QStringLiteral("manca --folder");
-    if (o.esercizio.trimmed().isEmpty()) return QStringLiteral("manca --exercise");
+    if (errore || o.aiuto) return errore;
+    if (o.cartella.isEmpty())
+        return QCoreApplication::translate("Strumento", "manca %1").arg(QStringLiteral("--folder"));
+    if (o.esercizio.trimmed().isEmpty())
+        return QCoreApplication::translate("Strumento", "manca %1")
+            .arg(QStringLiteral("--exercise"));
     return std::nullopt;
 }
 
 void Stampa_profilo(const Profilo_velocita& profilo, QTextStream& uscita) {
-    uscita << "Esercizio: " << profilo.esercizio << '\n';
-    uscita << "Punti: " << profilo.punti.size() << " (carico kg, velocità m/s, file)\n";
+    uscita << QCoreApplication::translate("Comando_profilo", "Esercizio: %1").arg(profilo.esercizio)
+           << '\n';
+    uscita << QCoreApplication::translate("Comando_profilo",
+                                          "Punti: %1 (carico kg, velocità m/s, file)")
+                  .arg(profilo.punti.size())
+           << '\n';
     for (const Test_salvato& p : profilo.punti)
         uscita << "  " << Numero(p.carico, 1) << '\t' << Numero(p.velocita, 3) << '\t'
-               << QFileInfo(p.file).fileName() << (p.da_analisi ? "\t(analisi)" : "") << '\n';
+               << QFileInfo(p.file).fileName()
+               << (p.da_analisi ? QLatin1Char('\t') +
+                                      QCoreApplication::translate("Comando_profilo", "(analisi)")
+                                : QString())
+               << '\n';
     if (profilo.retta) {
         const Retta_profilo& r = *profilo.retta;
-        uscita << "Intercetta: " << Numero(r.intercetta, 4) << " m/s\n"
-               << "Pendenza: " << Numero(r.pendenza, 6) << " m/s per kg\n"
+        uscita << QCoreApplication::translate("Comando_profilo", "Intercetta: %1 m/s")
+                      .arg(Numero(r.intercetta, 4))
+               << '\n'
+               << QCoreApplication::translate("Comando_profilo", "Pendenza: %1 m/s per kg")
+                      .arg(Numero(r.pendenza, 6))
+               << '\n'
                << "R2: " << Numero(r.r2, 4) << '\n';
     }
     uscita << "V1rm: " << Numero(profilo.v1rm, 2) << " m/s\n";
@@ -102,7 +131,9 @@ int Esegui_profilo(const QStringList& argomenti, QTextStream& uscita, QTextStrea
         o.v1rm ? *o.v1rm : static_cast<double>(Leggi_scelte_analisi(o.cartella, esercizio).V1rm);
     const Profilo_velocita profilo = Profilo_esercizio(test, esercizio, v1rm, QLocale::c());
     for (const QString& scartato : profilo.scartati)
-        errori << Nome_strumento << ": file scartato: " << scartato << '\n';
+        errori << Nome_strumento << ": "
+               << QCoreApplication::translate("Strumento", "file scartato: %1").arg(scartato)
+               << '\n';
     errori.flush();
     Stampa_profilo(profilo, uscita);
     if (!profilo.e1rm) return Fallisci(Nome_strumento, profilo.rifiuto, errori);

@@ -14,6 +14,7 @@
 #include "session/titolo.h"
 #include "stream/decodifica.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <algorithm>
@@ -26,7 +27,8 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
                                     double massimo, float& valore) {
     double v = 0;
     if (!Numero_opzione(testo, minimo, massimo, v))
-        return QStringLiteral("valore non valido per %1: \"%2\" (da %3 a %4)")
+        return QCoreApplication::translate("Strumento",
+                                           "valore non valido per %1: \"%2\" (da %3 a %4)")
             .arg(nome, testo, QString::number(minimo), QString::number(massimo));
     valore = static_cast<float>(v);
     return std::nullopt;
@@ -35,7 +37,8 @@ std::optional<QString> Leggi_numero(const QString& nome, const QString& testo, d
 } // namespace
 
 QString Uso_replay() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Comando_replay",
         "Uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO\n"
         "  o: kinetrack-replay --record FILE [opzioni] INGRESSO\n"
         "  o: kinetrack-replay --journal FILE [--locale NOME] [file da scrivere] [--time ...]\n"
@@ -47,8 +50,7 @@ QString Uso_replay() {
         "                          carico sono quelli del giornale\n"
         "  --record FILE           la scheda di un test (\"... test.ini\" accanto al suo file di\n"
         "                          campioni): collegamento, tipo di scheda, fascia, ampiezza\n"
-        "                          minima, soglia di perdita, velocit\u00e0 di riferimento, "
-        "atleta,\n"
+        "                          minima, soglia di perdita, velocità di riferimento, atleta,\n"
         "                          esercizio, carico e ripetizioni escluse sono quelli del test\n"
         "  --link serial|hid       collegamento della cattura\n"
         "  --board-type N          tipo di scheda, da 0 a 255 (oltre a 1, 2 e 3 vale come 3)\n"
@@ -72,96 +74,137 @@ QString Uso_replay() {
 std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_replay& o) {
     bool collegamento = false, tipo = false;
     int fascia = 0; // how many of --vmax, --upper, --lower were given
-    Riga_comando riga;
-    if (auto errore = Dividi_riga_comando(argomenti, QStringLiteral("ingresso"), riga))
-        return errore;
-    o.aiuto = riga.aiuto;
-    if (o.aiuto) return std::nullopt;
-    o.ingresso = riga.file;
-    // The journal holds the set's own settings: only what to write may go with it.
+    // The journal and the record hold the set's own settings: only what to write may go
+    // with them.
     const QStringList dal_giornale{
         QStringLiteral("--link"),          QStringLiteral("--board-type"),
         QStringLiteral("--min-amplitude"), QStringLiteral("--vmax"),
         QStringLiteral("--upper"),         QStringLiteral("--lower"),
         QStringLiteral("--athlete"),       QStringLiteral("--exercise"),
         QStringLiteral("--load")};
-    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
-        if (a == QLatin1String("--journal")) o.giornale = v;
-        if (a == QLatin1String("--record")) o.file_record = v;
-    }
-    if (!o.giornale.isEmpty() && !o.file_record.isEmpty())
-        return QStringLiteral("--record non va con --journal: il giornale ha le impostazioni "
-                              "della serie");
-    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
-        std::optional<QString> errore;
-        if (!o.giornale.isEmpty() && dal_giornale.contains(a))
-            return QStringLiteral("%1 non va con --journal: il giornale ha le impostazioni della "
-                                  "serie")
-                .arg(a);
-        if (!o.file_record.isEmpty() && dal_giornale.contains(a))
-            return QStringLiteral("%1 non va con --record: la scheda del test ha le impostazioni "
-                                  "della serie")
-                .arg(a);
-        if (a == QLatin1String("--journal")) {
-            if (v.isEmpty()) return QStringLiteral("manca il file di --journal");
-        } else if (a == QLatin1String("--record")) {
-            if (v.isEmpty()) return QStringLiteral("manca il file di --record");
-        } else if (a == QLatin1String("--link")) {
-            errore = Leggi_collegamento(v, o.collegamento);
-            collegamento = true;
-        } else if (a == QLatin1String("--board-type")) {
-            bool ok = false;
-            // Any byte, as the board answers the type query.
-            o.tipo_scheda = v.toInt(&ok);
-            if (!ok || o.tipo_scheda < 0 || o.tipo_scheda > 255)
-                return QStringLiteral("tipo di scheda non valido: \"%1\" (da 0 a 255)").arg(v);
-            tipo = true;
-        } else if (a == QLatin1String("--min-amplitude")) {
-            errore = Leggi_numero(a, v, 0, 5000, o.ampiezza_minima);
-        } else if (a == QLatin1String("--vmax")) {
-            errore = Leggi_numero(a, v, 0, 5000, o.vmax);
-            ++fascia;
-        } else if (a == QLatin1String("--upper")) {
-            errore = Leggi_numero(a, v, 0, 1000, o.limite_sup);
-            ++fascia;
-        } else if (a == QLatin1String("--lower")) {
-            errore = Leggi_numero(a, v, 0, 1000, o.limite_inf);
-            ++fascia;
-        } else if (a == QLatin1String("--athlete")) {
-            o.atleta = v;
-        } else if (a == QLatin1String("--exercise")) {
-            o.esercizio = v;
-        } else if (a == QLatin1String("--load")) {
-            errore = Leggi_numero(a, v, 0, 1000, o.carico);
-        } else if (a == QLatin1String("--locale")) {
-            o.locale = QLocale(v);
-            if (o.locale.language() == QLocale::C && v != QLatin1String("C"))
-                return QStringLiteral("locale sconosciuta: \"%1\"").arg(v);
-        } else if (a == QLatin1String("--samples")) {
-            o.file_campioni = v;
-        } else if (a == QLatin1String("--analysis")) {
-            o.file_analisi = v;
-        } else if (a == QLatin1String("--summary")) {
-            o.file_sommario = v;
-        } else if (a == QLatin1String("--time")) {
-            o.ora = QDateTime::fromString(v, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
-            if (!o.ora.isValid())
-                return QStringLiteral("data e ora non valide: \"%1\" (AAAA-MM-GGThh:mm:ss)").arg(v);
-        } else {
-            return QStringLiteral("opzione sconosciuta: %1").arg(a);
+    const auto Impostazione = [&o](const QString& nome, Leggi_valore leggi) {
+        return Opzione_strumento{
+            nome, [&o, nome, leggi](const QString& v) -> std::optional<QString> {
+                if (!o.giornale.isEmpty())
+                    return QCoreApplication::translate("Comando_replay",
+                                                       "%1 non va con --journal: il giornale ha "
+                                                       "le impostazioni della serie")
+                        .arg(nome);
+                if (!o.file_record.isEmpty())
+                    return QCoreApplication::translate("Comando_replay",
+                                                       "%1 non va con --record: la scheda del "
+                                                       "test ha le impostazioni della serie")
+                        .arg(nome);
+                return leggi(v);
+            }};
+    };
+    const auto Testo = [](QString& campo) {
+        return [&campo](const QString& v) -> std::optional<QString> {
+            campo = v;
+            return std::nullopt;
+        };
+    };
+    const auto Numero = [](const QString& nome, double minimo, double massimo, float& valore,
+                           int* contati = nullptr) {
+        return [=, &valore](const QString& v) {
+            if (contati) ++*contati;
+            return Leggi_numero(nome, v, minimo, massimo, valore);
+        };
+    };
+    // Read before the others, by `prima`.
+    const auto File = [](const QString& nome) {
+        return [nome](const QString& v) -> std::optional<QString> {
+            if (v.isEmpty())
+                return QCoreApplication::translate("Comando_replay", "manca il file di %1")
+                    .arg(nome);
+            return std::nullopt;
+        };
+    };
+    Regole_riga regole;
+    regole.file = QCoreApplication::translate("Strumento", "ingresso");
+    regole.prima = [&o](const Riga_comando& riga) -> std::optional<QString> {
+        for (const auto& [a, v] : std::as_const(riga.opzioni)) {
+            if (a == QLatin1String("--journal")) o.giornale = v;
+            if (a == QLatin1String("--record")) o.file_record = v;
         }
-        if (errore) return errore;
-    }
+        if (!o.giornale.isEmpty() && !o.file_record.isEmpty())
+            return QCoreApplication::translate("Comando_replay",
+                                               "--record non va con --journal: il giornale ha "
+                                               "le impostazioni della serie");
+        return std::nullopt;
+    };
+    regole.opzioni = {
+        {QStringLiteral("--journal"), File(QStringLiteral("--journal"))},
+        {QStringLiteral("--record"), File(QStringLiteral("--record"))},
+        Impostazione(QStringLiteral("--link"),
+                     [&](const QString& v) {
+                         collegamento = true;
+                         return Leggi_collegamento(v, o.collegamento);
+                     }),
+        Impostazione(QStringLiteral("--board-type"),
+                     [&](const QString& v) -> std::optional<QString> {
+                         bool ok = false;
+                         // Any byte, as the board answers the type query.
+                         o.tipo_scheda = v.toInt(&ok);
+                         if (!ok || o.tipo_scheda < 0 || o.tipo_scheda > 255)
+                             return QCoreApplication::translate(
+                                        "Comando_replay",
+                                        "tipo di scheda non valido: \"%1\" (da 0 a 255)")
+                                 .arg(v);
+                         tipo = true;
+                         return std::nullopt;
+                     }),
+        Impostazione(QStringLiteral("--min-amplitude"),
+                     Numero(QStringLiteral("--min-amplitude"), 0, 5000, o.ampiezza_minima)),
+        Impostazione(QStringLiteral("--vmax"),
+                     Numero(QStringLiteral("--vmax"), 0, 5000, o.vmax, &fascia)),
+        Impostazione(QStringLiteral("--upper"),
+                     Numero(QStringLiteral("--upper"), 0, 1000, o.limite_sup, &fascia)),
+        Impostazione(QStringLiteral("--lower"),
+                     Numero(QStringLiteral("--lower"), 0, 1000, o.limite_inf, &fascia)),
+        Impostazione(QStringLiteral("--athlete"), Testo(o.atleta)),
+        Impostazione(QStringLiteral("--exercise"), Testo(o.esercizio)),
+        Impostazione(QStringLiteral("--load"), Numero(QStringLiteral("--load"), 0, 1000, o.carico)),
+        {QStringLiteral("--locale"),
+         [&o](const QString& v) -> std::optional<QString> {
+             o.locale = QLocale(v);
+             if (o.locale.language() == QLocale::C && v != QLatin1String("C"))
+                 return QCoreApplication::translate("Comando_replay", "locale sconosciuta: \"%1\"")
+                     .arg(v);
+             return std::nullopt;
+         }},
+        {QStringLiteral("--samples"), Testo(o.file_campioni)},
+        {QStringLiteral("--analysis"), Testo(o.file_analisi)},
+        {QStringLiteral("--summary"), Testo(o.file_sommario)},
+        {QStringLiteral("--time"), [&o](const QString& v) -> std::optional<QString> {
+             o.ora = QDateTime::fromString(v, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+             if (!o.ora.isValid())
+                 return QCoreApplication::translate(
+                            "Comando_replay", "data e ora non valide: \"%1\" (AAAA-MM-GGThh:mm:ss)")
+                     .arg(v);
+             return std::nullopt;
+         }}};
+    Riga_comando riga;
+    const auto errore = Leggi_riga_strumento(argomenti, regole, riga);
+    o.aiuto = riga.aiuto;
+    if (errore || o.aiuto) return errore;
+    o.ingresso = riga.file;
+    const auto Manca = [](const QString& cosa) {
+        return QCoreApplication::translate("Strumento", "manca %1").arg(cosa);
+    };
+    const QString manca_ingresso =
+        QCoreApplication::translate("Comando_replay", "manca il file di ingresso");
     if (!o.giornale.isEmpty()) {
         if (!o.ingresso.isEmpty())
-            return QStringLiteral("con --journal non si dà un file di ingresso");
+            return QCoreApplication::translate("Comando_replay",
+                                               "con --journal non si dà un file di ingresso");
         return std::nullopt;
     }
     if (!o.file_record.isEmpty()) {
-        if (o.ingresso.isEmpty()) return QStringLiteral("manca il file di ingresso");
+        if (o.ingresso.isEmpty()) return manca_ingresso;
         Record_test record;
-        if (auto errore = Leggi_record(o.file_record, record))
-            return QStringLiteral("%1: %2").arg(o.file_record, *errore);
+        if (auto errore_record = Leggi_record(o.file_record, record))
+            return QStringLiteral("%1: %2").arg(o.file_record, *errore_record);
         const Serie_t& serie = record.serie;
         const Dati_esercizio_t& d = serie.Dati_esercizio;
         o.collegamento = serie.Hid ? Collegamento::Hid : Collegamento::Seriale;
@@ -176,11 +219,12 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
         o.record = std::move(record);
         return std::nullopt;
     }
-    if (!collegamento) return QStringLiteral("manca --link");
-    if (!tipo) return QStringLiteral("manca --board-type");
+    if (!collegamento) return Manca(QStringLiteral("--link"));
+    if (!tipo) return Manca(QStringLiteral("--board-type"));
     if (fascia != 0 && fascia != 3)
-        return QStringLiteral("--vmax, --upper e --lower vanno dati insieme");
-    if (o.ingresso.isEmpty()) return QStringLiteral("manca il file di ingresso");
+        return QCoreApplication::translate("Comando_replay",
+                                           "--vmax, --upper e --lower vanno dati insieme");
+    if (o.ingresso.isEmpty()) return manca_ingresso;
     return std::nullopt;
 }
 
@@ -189,9 +233,12 @@ std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype by
     const auto unita = static_cast<qsizetype>(
         collegamento == Collegamento::Hid ? Byte_report_hid : Byte_record_seriale);
     interi = byte - byte % unita;
-    if (byte == 0) return QStringLiteral("il file di ingresso è vuoto");
+    if (byte == 0)
+        return QCoreApplication::translate("Comando_replay", "il file di ingresso è vuoto");
     if (interi == 0)
-        return QStringLiteral("il file di ingresso non ha un record intero: %1 byte, meno di %2")
+        return QCoreApplication::translate(
+                   "Comando_replay",
+                   "il file di ingresso non ha un record intero: %1 byte, meno di %2")
             .arg(byte)
             .arg(unita);
     return std::nullopt;
@@ -329,7 +376,10 @@ int Esegui_replay_giornale(const Opzioni_replay& opzioni, QTextStream& uscita,
     if (errore) return Fallisci(nome, opzioni.giornale + ": " + *errore, errori);
     if (errore_file) return Fallisci(nome, *errore_file, errori);
     if (parte == 0) {
-        errori << nome << ": " << opzioni.giornale << ": il giornale non ha dati registrati\n";
+        errori << nome << ": " << opzioni.giornale << ": "
+               << QCoreApplication::translate("Comando_replay",
+                                              "il giornale non ha dati registrati")
+               << '\n';
         errori.flush();
     }
     return 0;
@@ -356,29 +406,45 @@ int Esegui_replay(const QStringList& argomenti, QTextStream& uscita, QTextStream
         return Fallisci(nome, opzioni.ingresso + ": " + *errore, errori);
     if (interi < cattura.size()) {
         // A board unplugged mid-stream: what it sent whole is still a set.
-        errori << "kinetrack-replay: " << opzioni.ingresso << ": la cattura finisce dentro un "
-               << (opzioni.collegamento == Collegamento::Hid ? "report" : "record") << ", "
-               << cattura.size() - interi << " byte in fondo non sono usati\n";
+        errori << nome << ": " << opzioni.ingresso << ": "
+               << (opzioni.collegamento == Collegamento::Hid
+                       ? QCoreApplication::translate("Comando_replay",
+                                                     "la cattura finisce dentro un report, %1 "
+                                                     "byte in fondo non sono usati")
+                       : QCoreApplication::translate("Comando_replay",
+                                                     "la cattura finisce dentro un record, %1 "
+                                                     "byte in fondo non sono usati"))
+                      .arg(cattura.size() - interi)
+               << '\n';
         cattura.truncate(interi);
     }
     if (opzioni.tipo_scheda < 1 || opzioni.tipo_scheda > 3)
-        errori << "kinetrack-replay: dispositivo non riconosciuto: DEFAULT TIPO 3!!\n";
+        errori << nome << ": "
+               << QCoreApplication::translate("Comando_replay",
+                                              "dispositivo non riconosciuto: DEFAULT TIPO 3!!")
+               << '\n';
     errori.flush();
     Riproduzione riproduzione(opzioni);
     riproduzione.Esegui(cattura);
     if (const Disturbo_flusso& d = riproduzione.Disturbi(); d.Disturbato()) {
         // Garbled or lost bytes, or a capture of the other link read as this one's.
         const bool hid = opzioni.collegamento == Collegamento::Hid;
-        errori << "kinetrack-replay: " << opzioni.ingresso << ": ";
-        if (d.salti > 0)
-            errori << "posizioni impossibili per la scheda (un salto di "
-                   << qRound(d.salto_massimo_mm) << " mm tra due record)";
-        else
-            errori << "tempi impossibili per la scheda (" << d.tempi
-                   << " record con un passo nullo o di oltre " << qRound(Passo_massimo_ms / 1000.0f)
-                   << " s)";
-        errori << ": il flusso è disturbato o la cattura non è del collegamento "
-               << (hid ? "hid" : "serial") << ", provare --link " << (hid ? "serial" : "hid")
+        const QString causa =
+            d.salti > 0 ? QCoreApplication::translate("Comando_replay",
+                                                      "posizioni impossibili per la scheda (un "
+                                                      "salto di %1 mm tra due record)")
+                              .arg(qRound(d.salto_massimo_mm))
+                        : QCoreApplication::translate("Comando_replay",
+                                                      "tempi impossibili per la scheda (%1 record "
+                                                      "con un passo nullo o di oltre %2 s)")
+                              .arg(d.tempi)
+                              .arg(qRound(Passo_massimo_ms / 1000.0f));
+        errori << nome << ": " << opzioni.ingresso << ": "
+               << QCoreApplication::translate("Comando_replay",
+                                              "%1: il flusso è disturbato o la cattura non è del "
+                                              "collegamento %2, provare --link %3")
+                      .arg(causa, hid ? QStringLiteral("hid") : QStringLiteral("serial"),
+                           hid ? QStringLiteral("serial") : QStringLiteral("hid"))
                << '\n';
         errori.flush();
     }

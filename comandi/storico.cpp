@@ -8,6 +8,7 @@
 #include "storico/esempio_storico.h"
 #include "storico/indice_test.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ QStringList Cartelle_atleti(const Opzioni_storico& o) {
 } // namespace
 
 QString Uso_storico() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Comando_storico",
         "Uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]\n"
         "                       [--exercise ESERCIZIO] [--from AAAA-MM-GG] [--to AAAA-MM-GG]\n"
         "                       [--pdf FILE]\n"
@@ -61,46 +63,64 @@ QString Uso_storico() {
         "  --pdf FILE              il diario in un file PDF invece che come testo\n"
         "  --write-example ATLETA  scrive prima quattro settimane di test d'esempio dell'atleta\n"
         "                          nella squadra di --team (senza: \"Esempio\")\n"
+        "      --version           la versione del programma\n"
         "  -h, --help              questo aiuto\n");
 }
 
 std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzioni_storico& o) {
-    Riga_comando riga;
-    if (auto errore = Dividi_riga_comando(argomenti, QStringLiteral("ingresso"), riga))
-        return errore;
-    o.aiuto = riga.aiuto;
-    if (o.aiuto) return std::nullopt;
-    if (!riga.file.isEmpty()) return QStringLiteral("argomento inatteso: \"%1\"").arg(riga.file);
-    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
-        if (a == QLatin1String("--data")) {
-            o.cartella_dati = v;
-        } else if (a == QLatin1String("--team")) {
-            o.squadra = v;
-        } else if (a == QLatin1String("--athlete")) {
-            o.atleta = v;
-        } else if (a == QLatin1String("--exercise")) {
-            o.esercizio = v;
-        } else if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
+    const auto Testo = [](QString& campo) {
+        return [&campo](const QString& v) -> std::optional<QString> {
+            campo = v;
+            return std::nullopt;
+        };
+    };
+    const auto Giorno = [](const QString& nome, QDate& giorno) {
+        return [nome, &giorno](const QString& v) -> std::optional<QString> {
             const auto d = Data(v);
-            if (!d) return QStringLiteral("data non valida per %1: \"%2\" (AAAA-MM-GG)").arg(a, v);
-            (a == QLatin1String("--from") ? o.dal : o.al) = *d;
-        } else if (a == QLatin1String("--pdf")) {
-            if (v.isEmpty()) return QStringLiteral("manca il file di --pdf");
-            o.pdf = v;
-        } else if (a == QLatin1String("--write-example")) {
-            if (v.trimmed().isEmpty()) return QStringLiteral("manca il nome dell'atleta");
-            o.atleta_esempio = v.trimmed();
-        } else {
-            return QStringLiteral("opzione sconosciuta: %1").arg(a);
-        }
-    }
-    if (o.cartella_dati.isEmpty()) return QStringLiteral("manca --data");
+            if (!d)
+                return QCoreApplication::translate("Comando_storico",
+                                                   "data non valida per %1: \"%2\" (AAAA-MM-GG)")
+                    .arg(nome, v);
+            giorno = *d;
+            return std::nullopt;
+        };
+    };
+    Regole_riga regole;
+    regole.file = QCoreApplication::translate("Strumento", "ingresso");
+    regole.senza_file = true;
+    regole.opzioni = {
+        {QStringLiteral("--data"), Testo(o.cartella_dati)},
+        {QStringLiteral("--team"), Testo(o.squadra)},
+        {QStringLiteral("--athlete"), Testo(o.atleta)},
+        {QStringLiteral("--exercise"), Testo(o.esercizio)},
+        {QStringLiteral("--from"), Giorno(QStringLiteral("--from"), o.dal)},
+        {QStringLiteral("--to"), Giorno(QStringLiteral("--to"), o.al)},
+        {QStringLiteral("--pdf"),
+         [&o](const QString& v) -> std::optional<QString> {
+             if (v.isEmpty())
+                 return QCoreApplication::translate("Comando_storico", "manca il file di --pdf");
+             o.pdf = v;
+             return std::nullopt;
+         }},
+        {QStringLiteral("--write-example"), [&o](const QString& v) -> std::optional<QString> {
+             if (v.trimmed().isEmpty())
+                 return QCoreApplication::translate("Strumento", "manca il nome dell'atleta");
+             o.atleta_esempio = v.trimmed();
+             return std::nullopt;
+         }}};
+    Riga_comando riga;
+    const auto errore = Leggi_riga_strumento(argomenti, regole, riga);
+    o.aiuto = riga.aiuto;
+    if (errore || o.aiuto) return errore;
+    if (o.cartella_dati.isEmpty())
+        return QCoreApplication::translate("Strumento", "manca %1").arg(QStringLiteral("--data"));
     for (const QString* nome : {&o.squadra, &o.atleta, &o.atleta_esempio})
         if (nome->contains(QLatin1Char('/')) || *nome == QLatin1String("..") ||
             *nome == QLatin1String("."))
-            return QStringLiteral("nome non valido: \"%1\"").arg(*nome);
+            return QCoreApplication::translate("Comando_storico", "nome non valido: \"%1\"")
+                .arg(*nome);
     if (o.dal.isValid() && o.al.isValid() && o.al < o.dal)
-        return QStringLiteral("--to viene prima di --from");
+        return QCoreApplication::translate("Comando_storico", "--to viene prima di --from");
     return std::nullopt;
 }
 
@@ -116,25 +136,35 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
         if (auto errore = Scrivi_storico_esempio(o.cartella_dati, o.squadra, o.atleta_esempio,
                                                  QDateTime::currentDateTime(), 1, &scritti))
             return Fallisci(Nome_strumento, *errore, errori);
-        errori << Nome_strumento << ": scritti " << scritti << " test d'esempio di "
-               << o.atleta_esempio << " in " << QDir::toNativeSeparators(o.cartella_dati) << '/'
-               << o.squadra << '/' << o.atleta_esempio << '\n';
+        errori << Nome_strumento << ": "
+               << QCoreApplication::translate("Comando_storico",
+                                              "scritti %1 test d'esempio di %2 in %3")
+                      .arg(scritti)
+                      .arg(o.atleta_esempio, QDir::toNativeSeparators(o.cartella_dati) +
+                                                 QLatin1Char('/') + o.squadra + QLatin1Char('/') +
+                                                 o.atleta_esempio)
+               << '\n';
         if (o.atleta.isEmpty()) o.atleta = o.atleta_esempio;
     }
     const QFileInfo dati(o.cartella_dati);
     if (!dati.isDir())
-        return Fallisci(Nome_strumento,
-                        QStringLiteral("la cartella dei dati \"%1\" non esiste")
-                            .arg(QDir::toNativeSeparators(o.cartella_dati)),
-                        errori);
+        return Fallisci(
+            Nome_strumento,
+            QCoreApplication::translate("Comando_storico", "la cartella dei dati \"%1\" non esiste")
+                .arg(QDir::toNativeSeparators(o.cartella_dati)),
+            errori);
     const QStringList cartelle = Cartelle_atleti(o);
     if (cartelle.isEmpty() && (!o.squadra.isEmpty() || !o.atleta.isEmpty()))
-        return Fallisci(Nome_strumento,
-                        QStringLiteral("nessuna cartella di atleta per %1")
-                            .arg(o.atleta.isEmpty()
-                                     ? QStringLiteral("la squadra \"%1\"").arg(o.squadra)
-                                     : QStringLiteral("l'atleta \"%1\"").arg(o.atleta)),
-                        errori);
+        return Fallisci(
+            Nome_strumento,
+            o.atleta.isEmpty()
+                ? QCoreApplication::translate("Comando_storico",
+                                              "nessuna cartella di atleta per la squadra \"%1\"")
+                      .arg(o.squadra)
+                : QCoreApplication::translate("Comando_storico", "nessuna cartella di atleta per "
+                                                                 "l'atleta \"%1\"")
+                      .arg(o.atleta),
+            errori);
 
     Indice_test indice(o.cartella_dati);
     std::vector<Riga_diario> righe;
@@ -152,7 +182,8 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     }
     if (!esito.avviso.isEmpty()) errori << Nome_strumento << ": " << esito.avviso << '\n';
     for (const QString& s : std::as_const(esito.scartati))
-        errori << Nome_strumento << ": file scartato: " << s << '\n';
+        errori << Nome_strumento << ": "
+               << QCoreApplication::translate("Strumento", "file scartato: %1").arg(s) << '\n';
     errori.flush();
     for (const QString& c : cartelle) {
         const auto test =

@@ -5,6 +5,7 @@
 #include "session/titolo.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 int Avvia_strumento(int argc, char** argv, const QString& nome, Esegui_strumento esegui) {
@@ -47,6 +48,9 @@ int Fallisci(const QString& nome, const QString& testo, QTextStream& errori, int
     return codice;
 }
 
+namespace {
+
+// The line as "--name value" pairs and one file.
 std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const QString& cosa,
                                            Riga_comando& riga) {
     for (qsizetype i = 0; i < argomenti.size(); ++i) {
@@ -57,13 +61,35 @@ std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const Q
         }
         if (!a.startsWith(QLatin1String("--"))) {
             if (!riga.file.isEmpty())
-                return QStringLiteral("un solo file di %1: \"%2\"").arg(cosa, a);
+                return QCoreApplication::translate("Strumento", "un solo file di %1: \"%2\"")
+                    .arg(cosa, a);
             riga.file = a;
         } else if (i + 1 >= argomenti.size()) {
-            return QStringLiteral("manca il valore di %1").arg(a);
+            return QCoreApplication::translate("Strumento", "manca il valore di %1").arg(a);
         } else {
             riga.opzioni.append({a, argomenti[++i]});
         }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> Leggi_riga_strumento(const QStringList& argomenti, const Regole_riga& regole,
+                                            Riga_comando& riga) {
+    if (auto errore = Dividi_riga_comando(argomenti, regole.file, riga)) return errore;
+    if (riga.aiuto) return std::nullopt;
+    if (regole.senza_file && !riga.file.isEmpty())
+        return QCoreApplication::translate("Strumento", "argomento inatteso: \"%1\"")
+            .arg(riga.file);
+    if (regole.prima)
+        if (auto errore = regole.prima(riga)) return errore;
+    for (const auto& [a, v] : std::as_const(riga.opzioni)) {
+        const auto opzione = std::find_if(regole.opzioni.cbegin(), regole.opzioni.cend(),
+                                          [&a](const Opzione_strumento& o) { return o.nome == a; });
+        if (opzione == regole.opzioni.cend())
+            return QCoreApplication::translate("Strumento", "opzione sconosciuta: %1").arg(a);
+        if (auto errore = opzione->leggi(v)) return errore;
     }
     return std::nullopt;
 }
@@ -74,7 +100,9 @@ std::optional<QString> Leggi_collegamento(const QString& valore, Collegamento& c
     else if (valore == QLatin1String("hid"))
         collegamento = Collegamento::Hid;
     else
-        return QStringLiteral("collegamento non valido: \"%1\" (serial o hid)").arg(valore);
+        return QCoreApplication::translate("Strumento",
+                                           "collegamento non valido: \"%1\" (serial o hid)")
+            .arg(valore);
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -33,16 +34,35 @@ std::optional<int> Esito_opzioni(const QString& nome, const std::optional<QStrin
 // "nome: testo" on `errori`; returns `codice`.
 int Fallisci(const QString& nome, const QString& testo, QTextStream& errori, int codice = 1);
 
-// The command line as "--name value" pairs, in order, and the one file it names. "--help"
-// or "-h" anywhere before a refusal sets `aiuto` and ends the reading. `cosa` names the
-// file in the refusals ("ingresso", "uscita").
+// The command line as "--name value" pairs, in order, and the one file it names.
 struct Riga_comando {
     QList<std::pair<QString, QString>> opzioni;
     QString file;
     bool aiuto = false;
 };
-std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const QString& cosa,
-                                           Riga_comando& riga);
+
+// Reads one option's value into the tool's options: nothing when taken, else the refusal.
+using Leggi_valore = std::function<std::optional<QString>(const QString& valore)>;
+struct Opzione_strumento {
+    QString nome; // "--name"
+    Leggi_valore leggi;
+};
+
+// How a tool's command line is read. `file` names the file in the refusals ("ingresso",
+// "uscita"); `senza_file`: the tool takes none. `prima` (may be empty) sees the whole line
+// before any value is read, for refusals about options together.
+struct Regole_riga {
+    QString file;
+    bool senza_file = false;
+    QList<Opzione_strumento> opzioni;
+    std::function<std::optional<QString>(const Riga_comando&)> prima;
+};
+
+// Reads a tool's command line into `riga`: "--help" or "-h" anywhere before a refusal sets
+// `aiuto` and ends the reading; then each pair goes in order to its option's reader, the
+// first refusal ending the reading; an option the tool does not list is refused.
+std::optional<QString> Leggi_riga_strumento(const QStringList& argomenti, const Regole_riga& regole,
+                                            Riga_comando& riga);
 
 // A number option's value, read as the program reads typed numbers: "0,3" and "0.3" alike.
 // False unless it is a number within minimo..massimo, and whole when `intero`.

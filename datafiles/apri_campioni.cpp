@@ -3,6 +3,7 @@
 
 #include "platform/errori_sistema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cmath>
 #include <cstring>
@@ -92,7 +93,8 @@ std::optional<QString> Lettore_campioni::Apri(const QString& nome) {
         }
     }
     file_.close();
-    return errore_ ? *errore_ : Messaggio_file_non_compatibile;
+    return errore_ ? *errore_
+                   : QCoreApplication::translate("Apri_campioni", " File non compatibile!");
 }
 
 bool Lettore_campioni::Riempi() {
@@ -162,9 +164,11 @@ bool Lettore_campioni::Riga(const char* p, const char* fine, Campione& c, Riga_s
 }
 
 void Lettore_campioni::Guasto(qint64 riga) {
-    errore_ = QStringLiteral("File danneggiato alla riga %1: la misura comprende solo le righe "
+    errore_ =
+        QCoreApplication::translate(
+            "Apri_campioni", "File danneggiato alla riga %1: la misura comprende solo le righe "
                              "precedenti.")
-                  .arg(riga);
+            .arg(riga);
 }
 
 bool Lettore_campioni::Leggi_blocco(std::vector<Campione>& uscita) {

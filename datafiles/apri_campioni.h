@@ -17,8 +17,6 @@
 #include <optional>
 #include <vector>
 
-inline const QString Messaggio_file_non_compatibile = QStringLiteral(" File non compatibile!");
-
 enum class Tipo_file { Campioni, Brax };
 
 // The numbers of a row as its texts give them.

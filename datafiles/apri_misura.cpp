@@ -9,6 +9,7 @@
 #include "datafiles/ricostruzione_campioni.h"
 #include "stream/motore_misura.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -56,10 +57,12 @@ Test_accanto Leggi_test_accanto(const QString& nome, QString& avviso) {
     if (QFileInfo::exists(nome_record)) {
         Record_test record;
         if (auto errore = Leggi_record(nome_record, record)) {
-            avviso = QStringLiteral("La scheda del test \"%1\" non si pu\u00f2 usare: %2.\n"
-                                    "Il test si apre come uno senza scheda, con le impostazioni "
-                                    "attuali.")
-                         .arg(QDir::toNativeSeparators(nome_record), *errore);
+            avviso =
+                QCoreApplication::translate(
+                    "Apri_misura", "La scheda del test \"%1\" non si può usare: %2.\n"
+                                   "Il test si apre come uno senza scheda, con le impostazioni "
+                                   "attuali.")
+                    .arg(QDir::toNativeSeparators(nome_record), *errore);
         } else {
             test.registrata = std::move(record.serie);
             test.registrata->File_record = {nome_record};
@@ -101,23 +104,26 @@ std::set<int> Applica_test(const Test_accanto& test, Sessione& sessione) {
 std::optional<File_non_campioni> Riconosci_file_non_campioni(const QString& nome) {
     const Tipo_riepilogo tipo = Riconosci_riepilogo(nome);
     if (tipo == Tipo_riepilogo::Altro) return std::nullopt;
-    const QString cosa = tipo == Tipo_riepilogo::Sommario
-                             ? QStringLiteral("un file di riepilogo delle ripetizioni")
-                             : QStringLiteral("un file di analisi delle ripetizioni");
+    const QString cosa =
+        tipo == Tipo_riepilogo::Sommario
+            ? QCoreApplication::translate("Apri_misura", "un file di riepilogo delle ripetizioni")
+            : QCoreApplication::translate("Apri_misura", "un file di analisi delle ripetizioni");
     const QString breve = QFileInfo(nome).fileName();
     File_non_campioni file;
     const QString accanto = File_campioni_accanto(nome);
     if (!accanto.isEmpty() && File_di_campioni(accanto)) {
         file.campioni = accanto;
         file.messaggio =
-            QStringLiteral("\"%1\" è %2, non un file di campioni: si apre il file di campioni "
-                           "salvato con esso, \"%3\".")
+            QCoreApplication::translate(
+                "Apri_misura", "\"%1\" è %2, non un file di campioni: si apre il file di campioni "
+                               "salvato con esso, \"%3\".")
                 .arg(breve, cosa, QFileInfo(accanto).fileName());
     } else {
         file.messaggio =
-            QStringLiteral("\"%1\" è %2, non un file di campioni, e accanto non c'è il file di "
-                           "campioni salvato con esso: una misura si riapre dal suo file di "
-                           "campioni (prima riga \"Kine01;\").")
+            QCoreApplication::translate(
+                "Apri_misura", "\"%1\" è %2, non un file di campioni, e accanto non c'è il file di "
+                               "campioni salvato con esso: una misura si riapre dal suo file di "
+                               "campioni (prima riga \"Kine01;\").")
                 .arg(breve, cosa);
     }
     return file;

@@ -7,6 +7,7 @@
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <array>
 
@@ -15,7 +16,7 @@ std::optional<QString> Scrivi_test_esempio(const QString& cartella, const QStrin
                                            const std::vector<float>& vmedie, const QLocale& locale,
                                            const QDateTime& adesso, QString* nome) {
     if (!QDir().mkpath(cartella))
-        return QStringLiteral("Impossibile creare la cartella %1")
+        return QCoreApplication::translate("Esempio_profilo", "Impossibile creare la cartella %1")
             .arg(QDir::toNativeSeparators(cartella));
     Lista_valori lista;
     float inizio = 1.0f;

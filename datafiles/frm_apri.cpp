@@ -34,8 +34,9 @@ protected:
 } // namespace
 
 std::unique_ptr<QFileDialog> Dialogo_apri(QWidget* padre, const QString& cartella) {
-    auto dialogo = std::make_unique<QFileDialog>(padre, QStringLiteral("Apri"), cartella,
-                                                 QStringLiteral("File di campioni (*.csv)"));
+    auto dialogo = std::make_unique<QFileDialog>(
+        padre, QCoreApplication::translate("Frm_apri", "Apri"), cartella,
+        QCoreApplication::translate("Frm_apri", "File di campioni (*.csv)"));
     // The system's dialog takes no filter of its own.
     dialogo->setOption(QFileDialog::DontUseNativeDialog);
     dialogo->setAcceptMode(QFileDialog::AcceptOpen);
@@ -54,7 +55,8 @@ void Apri_misura(QWidget* padre, const QString& nome, Sessione& sessione, Motore
                  Avvisi& avvisi) {
     if (In_corso) return;
     if (sessione.Acquisizione_in_corso) {
-        avvisi.Mostra(QStringLiteral("Fermare l'acquisizione prima di aprire una misura."),
+        avvisi.Mostra(QCoreApplication::translate(
+                          "Frm_apri", "Fermare l'acquisizione prima di aprire una misura."),
                       Avvisi::Icona::Avviso);
         return;
     }

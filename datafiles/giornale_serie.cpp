@@ -3,6 +3,7 @@
 
 #include "platform/scrittura_differita.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -89,7 +90,7 @@ void Giornale_serie::Acquisizione_iniziata() {
     errore_detto_ = false;
     if (cartella_.isEmpty()) return;
     if (!QDir().mkpath(cartella_)) {
-        errore_ = QStringLiteral("impossibile creare la cartella %1")
+        errore_ = QCoreApplication::translate("Giornale_serie", "impossibile creare la cartella %1")
                       .arg(QDir::toNativeSeparators(cartella_));
         return;
     }

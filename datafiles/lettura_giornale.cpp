@@ -5,6 +5,7 @@
 #include "stream/decodifica.h"
 #include "stream/motore_misura.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -49,9 +50,11 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
     letto.file = nome;
     QFile file(nome);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("impossibile leggere il giornale (%1)").arg(Testo_errore_file(file));
+        return QCoreApplication::translate("Lettura_giornale",
+                                           "impossibile leggere il giornale (%1)")
+            .arg(Testo_errore_file(file));
     if (file.readLine() != "kinetrack giornale 1\n")
-        return QStringLiteral("non è un giornale di kinetrack");
+        return QCoreApplication::translate("Lettura_giornale", "non è un giornale di kinetrack");
 
     QHash<QByteArray, QByteArray> valori;
     bool fine_intestazione = false;
@@ -65,11 +68,13 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
         }
         const qsizetype uguale = riga.indexOf('=');
         if (uguale <= 0)
-            return QStringLiteral("riga dell'intestazione illeggibile: %1")
+            return QCoreApplication::translate("Lettura_giornale",
+                                               "riga dell'intestazione illeggibile: %1")
                 .arg(QString::fromUtf8(riga));
         valori.insert(riga.left(uguale), riga.mid(uguale + 1));
     }
-    if (!fine_intestazione) return QStringLiteral("intestazione incompleta");
+    if (!fine_intestazione)
+        return QCoreApplication::translate("Lettura_giornale", "intestazione incompleta");
 
     Intestazione_giornale& i = letto.intestazione;
     Dati_esercizio_t& d = i.serie.Dati_esercizio;
@@ -100,7 +105,7 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
                            numero("soglia_perdita", i.serie.Soglia_perdita);
     if ((collegamento != "hid" && collegamento != "seriale") || !tipo_ok || !numeri_ok ||
         !i.inizio.isValid())
-        return QStringLiteral("intestazione danneggiata");
+        return QCoreApplication::translate("Lettura_giornale", "intestazione danneggiata");
 
     // The operator's actions; a line cut by a crash, or one of a later version, is left out.
     while (!file.atEnd()) {
@@ -143,7 +148,8 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
 
     QFile file(giornale.file_record);
     if (giornale.numero_record > 0 && !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("impossibile leggere i record (%1)").arg(Testo_errore_file(file));
+        return QCoreApplication::translate("Lettura_giornale", "impossibile leggere i record (%1)")
+            .arg(Testo_errore_file(file));
 
     // Data recorded since the last save or reset: what a save at this point would keep.
     bool non_salvati = false;
@@ -172,7 +178,9 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
 
     for (const Evento_letto& e : giornale.eventi) {
         if (!Leggi_fino_a(std::min(e.dopo_record, giornale.numero_record)))
-            return QStringLiteral("impossibile leggere i record (%1)").arg(Testo_errore_file(file));
+            return QCoreApplication::translate("Lettura_giornale",
+                                               "impossibile leggere i record (%1)")
+                .arg(Testo_errore_file(file));
         switch (e.evento) {
         case Evento_giornale::Registrazione_accesa:
             motore.Imposta_registrazione(true);
@@ -195,7 +203,8 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
         }
     }
     if (!Leggi_fino_a(giornale.numero_record))
-        return QStringLiteral("impossibile leggere i record (%1)").arg(Testo_errore_file(file));
+        return QCoreApplication::translate("Lettura_giornale", "impossibile leggere i record (%1)")
+            .arg(Testo_errore_file(file));
     motore.Fine_acquisizione();
     Salva_se_serve();
     return std::nullopt;

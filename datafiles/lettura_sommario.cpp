@@ -5,6 +5,7 @@
 #include "platform/errori_sistema.h"
 #include "session/formato.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QStringList>
@@ -126,7 +127,9 @@ Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
 }
 
 QString Riga_difettosa(const Riga_file& riga, const QString& cosa, const QString& testo) {
-    return QStringLiteral("riga %1: %2 \"%3\"").arg(riga.numero).arg(cosa, testo);
+    return QCoreApplication::translate("Lettura_sommario", "riga %1: %2 \"%3\"")
+        .arg(riga.numero)
+        .arg(cosa, testo);
 }
 
 } // namespace
@@ -141,21 +144,23 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
         return lettura;
     case Apertura::Illeggibile:
         lettura.esito = Lettura_sommario::Esito::Danneggiato;
-        lettura.difetto = QStringLiteral("file illeggibile (%1)").arg(errore);
+        lettura.difetto =
+            QCoreApplication::translate("Lettura_sommario", "file illeggibile (%1)").arg(errore);
         return lettura;
     case Apertura::Trovato:
         break;
     }
     lettura.esito = Lettura_sommario::Esito::Danneggiato;
     if (righe.empty()) {
-        lettura.difetto = QStringLiteral("nessuna ripetizione");
+        lettura.difetto = QCoreApplication::translate("Lettura_sommario", "nessuna ripetizione");
         return lettura;
     }
     std::vector<QString> numeri; // the loads first: they always carry a decimal
     for (const Riga_file& r : righe) {
         // A row short of a field would shift the columns after it.
         if (r.campi.size() < Titoli_sommario.size()) {
-            lettura.difetto = QStringLiteral("riga %1 incompleta").arg(r.numero);
+            lettura.difetto =
+                QCoreApplication::translate("Lettura_sommario", "riga %1 incompleta").arg(r.numero);
             return lettura;
         }
         numeri.push_back(r.campi[Campo_carico]);
@@ -168,20 +173,22 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
     test.atleta = righe.front().campi[Campo_atleta].trimmed();
     test.esercizio = righe.front().campi[Campo_esercizio].trimmed();
     if (test.esercizio.isEmpty()) {
-        lettura.difetto = QStringLiteral("nessun esercizio");
+        lettura.difetto = QCoreApplication::translate("Lettura_sommario", "nessun esercizio");
         return lettura;
     }
     for (const Riga_file& r : righe) {
         const auto carico = Numero(r.campi[Campo_carico], separatore);
         if (!carico || *carico < 0) {
-            lettura.difetto =
-                Riga_difettosa(r, QStringLiteral("carico non valido"), r.campi[Campo_carico]);
+            lettura.difetto = Riga_difettosa(
+                r, QCoreApplication::translate("Lettura_sommario", "carico non valido"),
+                r.campi[Campo_carico]);
             return lettura;
         }
         const auto vmedia = Numero(r.campi[Campo_vmedia], separatore);
         if (!vmedia) {
-            lettura.difetto =
-                Riga_difettosa(r, QStringLiteral("Vmedia non valida"), r.campi[Campo_vmedia]);
+            lettura.difetto = Riga_difettosa(
+                r, QCoreApplication::translate("Lettura_sommario", "Vmedia non valida"),
+                r.campi[Campo_vmedia]);
             return lettura;
         }
         if (test.ripetizioni == 0) test.carico = *carico;
@@ -216,10 +223,11 @@ std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& di
     // The title first, or after a date stamp as in the summary.
     switch (Apri(nome_file, Titoli_analisi, 2, righe, errore)) {
     case Apertura::Altro:
-        difetto = QStringLiteral("non è un file di analisi");
+        difetto = QCoreApplication::translate("Lettura_sommario", "non è un file di analisi");
         return std::nullopt;
     case Apertura::Illeggibile:
-        difetto = QStringLiteral("file illeggibile (%1)").arg(errore);
+        difetto =
+            QCoreApplication::translate("Lettura_sommario", "file illeggibile (%1)").arg(errore);
         return std::nullopt;
     case Apertura::Trovato:
         break;
@@ -239,11 +247,12 @@ std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& di
             r.campi.size() > Campo_vmedia_analisi ? r.campi[Campo_vmedia_analisi] : QString();
         const auto vmedia = Numero(testo, separatore);
         if (!vmedia) {
-            difetto = Riga_difettosa(r, QStringLiteral("Vmedia non valida"), testo);
+            difetto = Riga_difettosa(
+                r, QCoreApplication::translate("Lettura_sommario", "Vmedia non valida"), testo);
             return std::nullopt;
         }
         if (!migliore || *vmedia > *migliore) migliore = vmedia;
     }
-    if (!migliore) difetto = QStringLiteral("nessuna ripetizione");
+    if (!migliore) difetto = QCoreApplication::translate("Lettura_sommario", "nessuna ripetizione");
     return migliore;
 }

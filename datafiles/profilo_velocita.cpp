@@ -5,6 +5,7 @@
 #include "datafiles/salva_analisi.h"
 #include "session/formato.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -32,16 +33,22 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
     const QString nativa = QDir::toNativeSeparators(cartella_atleta);
     const QFileInfo info(cartella_atleta);
     if (cartella_atleta.isEmpty() || !info.exists()) {
-        risultato.errore = QStringLiteral("La cartella \"%1\" non esiste.").arg(nativa);
+        risultato.errore =
+            QCoreApplication::translate("Profilo_velocita", "La cartella \"%1\" non esiste.")
+                .arg(nativa);
         return risultato;
     }
     if (!info.isDir()) {
-        risultato.errore = QStringLiteral("\"%1\" non è una cartella.").arg(nativa);
+        risultato.errore =
+            QCoreApplication::translate("Profilo_velocita", "\"%1\" non è una cartella.")
+                .arg(nativa);
         return risultato;
     }
     QDir cartella(cartella_atleta);
     if (!info.isReadable() || !cartella.isReadable()) {
-        risultato.errore = QStringLiteral("Impossibile leggere la cartella \"%1\".").arg(nativa);
+        risultato.errore = QCoreApplication::translate("Profilo_velocita",
+                                                       "Impossibile leggere la cartella \"%1\".")
+                               .arg(nativa);
         return risultato;
     }
     const QFileInfoList file =
@@ -58,7 +65,8 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
         // A copy under another name is the same test: one point, the first file's.
         const auto primo = letti.constFind(lettura.test.impronta);
         if (primo != letti.cend()) {
-            risultato.scartati << f.fileName() + QStringLiteral(": copia di ") + *primo;
+            risultato.scartati << QCoreApplication::translate("Profilo_velocita", "%1: copia di %2")
+                                      .arg(f.fileName(), *primo);
             continue;
         }
         letti.insert(lettura.test.impronta, f.fileName());
@@ -74,12 +82,16 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
                 vmedia = *v;
                 test.da_analisi = true;
             } else {
-                risultato.scartati << Nome_breve(analisi) + QStringLiteral(": ") + difetto +
-                                          QStringLiteral(" (usata la Vmedia del riepilogo)");
+                risultato.scartati
+                    << QCoreApplication::translate("Profilo_velocita",
+                                                   "%1: %2 (usata la Vmedia del riepilogo)")
+                           .arg(Nome_breve(analisi), difetto);
             }
         }
         if (vmedia <= 0) {
-            risultato.scartati << f.fileName() + QStringLiteral(": nessuna Vmedia positiva");
+            risultato.scartati << QCoreApplication::translate("Profilo_velocita",
+                                                              "%1: nessuna Vmedia positiva")
+                                      .arg(f.fileName());
             continue;
         }
         test.velocita = vmedia / 1000.0;
@@ -159,34 +171,39 @@ void Stima_e1rm(Profilo_velocita& profilo, double v1rm, const QLocale& locale) {
         return;
     }
     if (profilo.punti.empty() && profilo.esercizio.isEmpty()) {
-        profilo.rifiuto = QStringLiteral("Nessun test salvato in questa cartella.");
+        profilo.rifiuto = QCoreApplication::translate("Profilo_velocita",
+                                                      "Nessun test salvato in questa cartella.");
         return;
     }
     if (profilo.punti.empty()) {
-        profilo.rifiuto =
-            QStringLiteral("Nessun test di \"%1\" in questa cartella.").arg(profilo.esercizio);
+        profilo.rifiuto = QCoreApplication::translate("Profilo_velocita",
+                                                      "Nessun test di \"%1\" in questa cartella.")
+                              .arg(profilo.esercizio);
         return;
     }
     if (!profilo.retta) {
         profilo.rifiuto =
-            QStringLiteral("Servono test con almeno due carichi diversi: i test di \"%1\" "
-                           "sono tutti a %2 kg.")
+            QCoreApplication::translate(
+                "Profilo_velocita", "Servono test con almeno due carichi diversi: i test di \"%1\" "
+                                    "sono tutti a %2 kg.")
                 .arg(profilo.esercizio, Formatta(profilo.punti.front().carico, "0.0", locale));
         return;
     }
     const Retta_profilo& r = *profilo.retta;
     if (r.pendenza >= 0) {
         profilo.rifiuto =
-            QStringLiteral("La velocità non cala al crescere del carico (pendenza %1 m/s "
-                           "per kg): il profilo non stima il massimale.")
+            QCoreApplication::translate(
+                "Profilo_velocita", "La velocità non cala al crescere del carico (pendenza %1 m/s "
+                                    "per kg): il profilo non stima il massimale.")
                 .arg(Formatta(r.pendenza, "0.00000", locale));
         return;
     }
     const double e1rm = (v1rm - r.intercetta) / r.pendenza;
     if (!(e1rm > 0) || !std::isfinite(e1rm)) {
         profilo.rifiuto =
-            QStringLiteral("La retta è sotto V1rm (%1 m/s) già senza carico: il profilo "
-                           "non stima il massimale.")
+            QCoreApplication::translate(
+                "Profilo_velocita", "La retta è sotto V1rm (%1 m/s) già senza carico: il profilo "
+                                    "non stima il massimale.")
                 .arg(Formatta(v1rm, "0.00", locale));
         return;
     }

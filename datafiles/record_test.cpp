@@ -4,6 +4,7 @@
 #include "platform/file_intero.h"
 #include "stream/lista_valori.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -99,15 +100,20 @@ namespace {
 
 // A record already opened as settings: the reason when it is damaged or of a later version.
 std::optional<QString> Leggi_impostazioni_record(QSettings& file, Record_test& r) {
-    if (file.status() != QSettings::NoError) return QStringLiteral("file danneggiato");
-    if (!file.childGroups().contains(Gruppo)) return QStringLiteral("non è la scheda di un test");
+    if (file.status() != QSettings::NoError)
+        return QCoreApplication::translate("Record_test", "file danneggiato");
+    if (!file.childGroups().contains(Gruppo))
+        return QCoreApplication::translate("Record_test", "non è la scheda di un test");
     file.beginGroup(Gruppo);
     bool ok = false;
     const int versione = file.value(QStringLiteral("format")).toString().toInt(&ok);
-    if (!ok || versione < 1) return QStringLiteral("versione del formato mancante o illeggibile");
+    if (!ok || versione < 1)
+        return QCoreApplication::translate("Record_test",
+                                           "versione del formato mancante o illeggibile");
     if (versione > Versione_record)
-        return QStringLiteral("scritta da una versione più recente del programma (formato %1, "
-                              "questo programma legge fino al %2)")
+        return QCoreApplication::translate(
+                   "Record_test", "scritta da una versione più recente del programma (formato %1, "
+                                  "questo programma legge fino al %2)")
             .arg(versione)
             .arg(Versione_record);
 
@@ -161,7 +167,8 @@ std::optional<QString> Leggi_impostazioni_record(QSettings& file, Record_test& r
     else
         difettosi << QStringLiteral("reference_velocity");
     if (!difettosi.isEmpty())
-        return QStringLiteral("valori illeggibili: %1").arg(difettosi.join(QStringLiteral(", ")));
+        return QCoreApplication::translate("Record_test", "valori illeggibili: %1")
+            .arg(difettosi.join(QStringLiteral(", ")));
     r = std::move(letto);
     return std::nullopt;
 }
@@ -174,7 +181,8 @@ std::optional<QString> Leggi_testo_record(const QByteArray& testo, Record_test& 
     {
         QFile file(nome);
         if (!file.open(QIODevice::WriteOnly) || file.write(testo) != testo.size())
-            return QStringLiteral("impossibile leggere la scheda del test");
+            return QCoreApplication::translate("Record_test",
+                                               "impossibile leggere la scheda del test");
     }
     QSettings file(nome, QSettings::IniFormat);
     return Leggi_impostazioni_record(file, r);

@@ -5,6 +5,7 @@
 #include "datafiles/salva_serie.h"
 #include "stream/motore_misura.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -115,19 +116,22 @@ QString Messaggio_recupero(const std::vector<Esito_recupero>& esiti, const QLoca
     for (const Esito_recupero& e : esiti) {
         const QString data = e.inizio.isValid() ? Data_ora(e.inizio, locale) : QString();
         if (!e.file.isEmpty() && !e.errore) {
-            righe << QStringLiteral("Serie del %1 recuperata: %2")
+            righe << QCoreApplication::translate("Recupero_serie", "Serie del %1 recuperata: %2")
                          .arg(data, QDir::toNativeSeparators(e.file.constFirst()));
             for (qsizetype i = 1; i < e.file.size(); ++i)
-                righe << QStringLiteral("  e la sua parte successiva: %1")
+                righe << QCoreApplication::translate("Recupero_serie",
+                                                     "  e la sua parte successiva: %1")
                              .arg(QDir::toNativeSeparators(e.file[i]));
         } else if (!e.spostato.isEmpty()) {
-            righe << QStringLiteral("Il giornale %1 è danneggiato (%2): spostato in %3, non "
-                                    "è stato cancellato.")
+            righe << QCoreApplication::translate(
+                         "Recupero_serie", "Il giornale %1 è danneggiato (%2): spostato in %3, non "
+                                           "è stato cancellato.")
                          .arg(QDir::toNativeSeparators(e.giornale), e.errore.value_or(QString()),
                               QDir::toNativeSeparators(e.spostato));
         } else {
-            righe << QStringLiteral("La serie del %1 non è stata salvata (%2): resta nel "
-                                    "giornale %3 e sarà recuperata al prossimo avvio.")
+            righe << QCoreApplication::translate(
+                         "Recupero_serie", "La serie del %1 non è stata salvata (%2): resta nel "
+                                           "giornale %3 e sarà recuperata al prossimo avvio.")
                          .arg(data, e.errore.value_or(QString()),
                               QDir::toNativeSeparators(e.giornale));
         }

@@ -5,6 +5,7 @@
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,21 +88,25 @@ std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
     std::error_code cartella;
     std::filesystem::create_directories(QFile::encodeName(cartella_atleta).toStdString(), cartella);
     if (cartella)
-        return QStringLiteral("Impossibile creare la cartella %1: %2")
+        return QCoreApplication::translate("Scelte_analisi",
+                                           "Impossibile creare la cartella %1: %2")
             .arg(QDir::toNativeSeparators(cartella_atleta), Testo_errore_sistema(cartella.value()));
     // QSettings makes the text, in its own format, on a copy of the file kept aside; the
     // file itself is then replaced whole, as every file of the program, so that a failure
     // has its reason and leaves the previous choices as they were.
     const QTemporaryDir appoggio;
     if (!appoggio.isValid())
-        return QStringLiteral("Impossibile scrivere %1: %2").arg(nome, appoggio.errorString());
+        return QCoreApplication::translate("Scelte_analisi", "Impossibile scrivere %1: %2")
+            .arg(nome, appoggio.errorString());
     const QString copia = appoggio.filePath(QStringLiteral("analisi.ini"));
     QByteArray contenuto;
     if (QFileInfo::exists(file)) {
         if (const std::optional<QString> motivo = Leggi_file(file, contenuto))
-            return QStringLiteral("Impossibile leggere %1: %2").arg(nome, *motivo);
+            return QCoreApplication::translate("Scelte_analisi", "Impossibile leggere %1: %2")
+                .arg(nome, *motivo);
         if (const std::optional<QString> motivo = Scrivi_file_intero(copia, contenuto))
-            return QStringLiteral("Impossibile scrivere %1: %2").arg(nome, *motivo);
+            return QCoreApplication::translate("Scelte_analisi", "Impossibile scrivere %1: %2")
+                .arg(nome, *motivo);
     }
     {
         QSettings testo(copia, QSettings::IniFormat);
@@ -118,13 +123,16 @@ std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
         testo.sync();
         // A FormatError is a file read in part: what it held that could be read is kept.
         if (testo.status() == QSettings::AccessError)
-            return QStringLiteral("Impossibile scrivere %1: la copia di lavoro in %2 non "
-                                  "può essere scritta")
+            return QCoreApplication::translate(
+                       "Scelte_analisi", "Impossibile scrivere %1: la copia di lavoro in %2 non "
+                                         "può essere scritta")
                 .arg(nome, QDir::toNativeSeparators(appoggio.path()));
     }
     if (const std::optional<QString> motivo = Leggi_file(copia, contenuto))
-        return QStringLiteral("Impossibile scrivere %1: %2").arg(nome, *motivo);
+        return QCoreApplication::translate("Scelte_analisi", "Impossibile scrivere %1: %2")
+            .arg(nome, *motivo);
     if (const std::optional<QString> motivo = Scrivi_file_intero(file, contenuto))
-        return QStringLiteral("Impossibile scrivere %1: %2").arg(nome, *motivo);
+        return QCoreApplication::translate("Scelte_analisi", "Impossibile scrivere %1: %2")
+            .arg(nome, *motivo);
     return std::nullopt;
 }

@@ -51,7 +51,7 @@ void Collegamento_hid::HID_invia_stringa(const QString& testo) {
 }
 
 void Collegamento_hid::WriteSomeData() {
-    if (!connessione_) throw Errore_piattaforma(QStringLiteral("Dispositivo HID non collegato"));
+    if (!connessione_) throw Errore_piattaforma(tr("Dispositivo HID non collegato"));
     connessione_->Scrivi(Buffer_out.data(), Buffer_out.size());
 }
 
@@ -71,11 +71,11 @@ void Collegamento_hid::OnUnplugged(const Dispositivo_hid& dispositivo) {
     if (!E_la_scheda(dispositivo)) return;
     if (dispositivo.percorso == percorso_scheda_) Chiudi_scheda();
     s_.Usa_hid = false;
-    s_.Stato_connessione = QStringLiteral(" Disconnesso");
+    s_.Stato_connessione = tr(" Disconnesso");
     Q_EMIT Stato_cambiato();
     // Unplugged while recording: lost as a serial port's device is (stopped and saved).
     if (s_.Acquisizione_in_corso)
-        Q_EMIT Perso(QStringLiteral("Collegamento perso con la scheda USB: è stata scollegata."));
+        Q_EMIT Perso(tr("Collegamento perso con la scheda USB: è stata scollegata."));
 }
 
 void Collegamento_hid::OnChanged() {

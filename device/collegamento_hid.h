@@ -29,7 +29,7 @@ public:
     [[nodiscard]] std::optional<QString> Invia(const QByteArray& comando) override;
     QByteArray Attendi_risposta(int, int) override { return {}; }
     void Svuota() override {}
-    QString Scheda_trovata() override { return QStringLiteral(" Connesso via HID"); }
+    QString Scheda_trovata() override { return tr(" Connesso via HID"); }
     // 100 ms after "$D", byte 2 of the last input report; nothing with no board open.
     std::optional<int> Tipo_scheda(int attesa_ms) override;
 

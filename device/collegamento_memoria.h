@@ -42,7 +42,7 @@ public:
     [[nodiscard]] std::optional<QString> Invia(const QByteArray& comando) override;
     QByteArray Attendi_risposta(int quanti, int attesa_ms) override;
     void Svuota() override { in_arrivo.clear(); }
-    QString Scheda_trovata() override { return QStringLiteral(" connesso in memoria"); }
+    QString Scheda_trovata() override { return tr(" connesso in memoria"); }
     std::optional<int> Tipo_scheda(int attesa_ms) override;
 
 Q_SIGNALS:

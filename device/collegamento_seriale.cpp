@@ -134,7 +134,7 @@ void Collegamento_seriale::Chiudi() {
 QString Collegamento_seriale::Scheda_trovata() {
     const QString numero = QString::number(porta_.Numero_porta());
     Salva_impostazione(QStringLiteral("Properties"), QStringLiteral("CommPort"), numero);
-    return QStringLiteral(" connesso su com") + numero;
+    return tr(" connesso su com%1").arg(numero);
 }
 
 std::optional<int> Collegamento_seriale::Tipo_scheda(int attesa_ms) {

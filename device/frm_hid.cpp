@@ -17,8 +17,8 @@ frm_hid::frm_hid(Collegamento_hid& collegamento, QWidget* parent)
     Command3 = new QPushButton(QStringLiteral("Command3"), this);
     Text1 = new QLineEdit(this);
     Text1->setReadOnly(true);
-    Text1->setAccessibleName(QStringLiteral("Esito dell'ultimo comando"));
-    Lbl_ricerca = new QLabel(QStringLiteral("Ricerca della scheda USB..."), this);
+    Text1->setAccessibleName(tr("Esito dell'ultimo comando"));
+    Lbl_ricerca = new QLabel(tr("Ricerca della scheda USB..."), this);
     Lbl_ricerca->setMinimumWidth(
         Lbl_ricerca->fontMetrics().horizontalAdvance(QStringLiteral("Testing..HID")) * 3);
     Lbl_ricerca->setAlignment(Qt::AlignCenter);

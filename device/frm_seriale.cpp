@@ -42,11 +42,19 @@ void Riempi(QComboBox* lista, const QStringList& voci) {
     lista->addItems(voci);
 }
 
+// Each entry shown in the operator's language, kept as it is among the item's data.
+void Riempi_tradotte(QComboBox* lista, const QStringList& voci) {
+    lista->clear();
+    for (const QString& voce : voci)
+        lista->addItem(QCoreApplication::translate("frm_seriale", voce.toUtf8().constData()), voce);
+}
+
 // What the status line adds after a type the table does not know.
 QString Nota_tipo(int tipo) {
     return Calibrazione_tipo(tipo).Riconosciuta
                ? QString()
-               : QStringLiteral(": non riconosciuto, valori del tipo 3");
+               : QCoreApplication::translate("frm_seriale",
+                                             ": non riconosciuto, valori del tipo 3");
 }
 
 } // namespace
@@ -56,48 +64,50 @@ frm_seriale::frm_seriale(Sessione& sessione, Collegamento_seriale& collegamento,
     : QDialog(parent), s_(sessione), collegamento_(collegamento), porta_(collegamento.Porta()),
       protocollo_(protocollo), avvisi_(avvisi) {
     setObjectName(QStringLiteral("frm_seriale"));
-    setWindowTitle(QStringLiteral("Proprietà porta di comunicazione"));
+    setWindowTitle(tr("Proprietà porta di comunicazione"));
     Crea_controlli();
     connect(&protocollo_, &Protocollo::Stato_cambiato, this, &frm_seriale::Didascalia_cambiata);
     Carica();
 }
 
 void frm_seriale::Crea_controlli() {
-    auto* fre_connessione = new QGroupBox(QStringLiteral("Impostazioni connessione"), this);
+    auto* fre_connessione = new QGroupBox(tr("Impostazioni connessione"), this);
     cboPort = Nuova_lista(fre_connessione, "cboPort");
     cboDataBits = Nuova_lista(fre_connessione, "cboDataBits");
     cboParity = Nuova_lista(fre_connessione, "cboParity");
     cboStopBits = Nuova_lista(fre_connessione, "cboStopBits");
     Lbl_dispositivo = new QLabel(fre_connessione);
     Lbl_dispositivo->setObjectName(QStringLiteral("Lbl_dispositivo"));
-    auto* fre_velocita = new QGroupBox(QStringLiteral("Velocità massima"), fre_connessione);
+    auto* fre_velocita = new QGroupBox(tr("Velocità massima"), fre_connessione);
     cboSpeed = Nuova_lista(fre_velocita, "cboSpeed");
     cboSpeed->setEditable(true); // any speed the port reports can be shown
     (new QVBoxLayout(fre_velocita))->addWidget(cboSpeed);
 
     auto* griglia = new QGridLayout(fre_connessione);
-    Riga_modulo(griglia, 0, QStringLiteral("Porta:"), cboPort);
+    Riga_modulo(griglia, 0, tr("Porta:"), cboPort);
     griglia->addWidget(Lbl_dispositivo, 1, 0, 1, 2);
     griglia->addWidget(fre_velocita, 2, 0, 1, 2);
-    Riga_modulo(griglia, 3, QStringLiteral("Bit di dati:"), cboDataBits);
-    Riga_modulo(griglia, 4, QStringLiteral("Parità:"), cboParity);
-    Riga_modulo(griglia, 5, QStringLiteral("Bit di stop:"), cboStopBits);
+    Riga_modulo(griglia, 3, tr("Bit di dati:"), cboDataBits);
+    Riga_modulo(griglia, 4, tr("Parità:"), cboParity);
+    Riga_modulo(griglia, 5, tr("Bit di stop:"), cboStopBits);
 
-    auto* fre_flusso = new QGroupBox(QStringLiteral("&Controllo di flusso"), this);
+    auto* fre_flusso = new QGroupBox(tr("&Controllo di flusso"), this);
     auto* colonna_flusso = new QVBoxLayout(fre_flusso);
     gruppo_flusso_ = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(optFlow.size()); ++i) {
-        optFlow[i] = new QRadioButton(Voci_flusso().at(i), fre_flusso);
+        optFlow[i] = new QRadioButton(
+            QCoreApplication::translate("frm_seriale", Voci_flusso().at(i).toUtf8().constData()),
+            fre_flusso);
         optFlow[i]->setObjectName(QStringLiteral("optFlow%1").arg(i));
         gruppo_flusso_->addButton(optFlow[i], i);
         colonna_flusso->addWidget(optFlow[i]);
     }
     connect(gruppo_flusso_, &QButtonGroup::idClicked, this, [this](int i) { Flusso = i; });
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Annulla"), this);
-    Cmd_Auto = new QPushButton(QStringLiteral("Auto set"), this);
-    Cmd_test = new QPushButton(QStringLiteral("TEST Scheda"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdCancel = new QPushButton(tr("Annulla"), this);
+    Cmd_Auto = new QPushButton(tr("Auto set"), this);
+    Cmd_test = new QPushButton(tr("TEST Scheda"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     Cmd_Auto->setObjectName(QStringLiteral("Cmd_Auto"));
@@ -136,7 +146,7 @@ void frm_seriale::Crea_controlli() {
 }
 
 void frm_seriale::Carica() {
-    setWindowTitle(QStringLiteral("Proprietà porta di comunicazione"));
+    setWindowTitle(tr("Proprietà porta di comunicazione"));
     Centra_su(this, nullptr);
     Leggi_impostazioni();
     LoadPropertySettings();
@@ -170,7 +180,7 @@ void frm_seriale::LoadPropertySettings() {
     Riempi(cboPort, porte);
     Riempi(cboSpeed, Voci_velocita());
     Riempi(cboDataBits, Voci_bit_dati());
-    Riempi(cboParity, Voci_parita());
+    Riempi_tradotte(cboParity, Voci_parita());
     Riempi(cboStopBits, Voci_bit_stop());
 
     const Vista_impostazioni vista = Scomponi_impostazioni(porta_.Impostazioni());
@@ -225,7 +235,7 @@ void frm_seriale::cmdOK_Click() {
     }
     try {
         porta_.Imposta_impostazioni(
-            Componi_impostazioni(cboSpeed->currentText(), cboParity->currentText(),
+            Componi_impostazioni(cboSpeed->currentText(), cboParity->currentData().toString(),
                                  cboDataBits->currentText(), cboStopBits->currentText()));
         porta_.Imposta_handshaking(Flusso);
     } catch (const Errore_porta& e) {
@@ -240,8 +250,8 @@ void frm_seriale::cmdOK_Click() {
                            QString::number(porta_.Handshaking())) &&
         Salva_impostazione(Sezione, QStringLiteral("Echo"), QStringLiteral("False"));
     if (!salvato)
-        avvisi_.Mostra(QStringLiteral("Impossibile salvare le impostazioni della porta in %1: "
-                                      "valgono solo fino alla chiusura del programma.")
+        avvisi_.Mostra(tr("Impossibile salvare le impostazioni della porta in %1: "
+                          "valgono solo fino alla chiusura del programma.")
                            .arg(File_impostazioni()),
                        Avvisi::Icona::Avviso);
     hide();
@@ -293,17 +303,17 @@ bool frm_seriale::Cmd_Auto_Click() {
     if (trovata > 0) {
         QApplication::beep();
         LoadPropertySettings();
-        const QString connessa = QStringLiteral("Scheda connessa su com%1").arg(trovata);
+        const QString connessa = tr("Scheda connessa su com%1").arg(trovata);
         Lbl_info->setText(connessa);
         const std::optional<int> tipo = protocollo_.Leggi_tipo_scheda();
-        Lbl_info->setText(tipo ? QStringLiteral("%1, tipo %2%3")
-                                     .arg(connessa, QString::number(*tipo), Nota_tipo(*tipo))
-                               : connessa + QStringLiteral(", tipo non indicato"));
+        Lbl_info->setText(
+            tipo ? tr("%1, tipo %2%3").arg(connessa, QString::number(*tipo), Nota_tipo(*tipo))
+                 : tr("%1, tipo non indicato").arg(connessa));
         hide();
     } else {
-        Lbl_info->setText(QStringLiteral("Scheda non trovata!"));
+        Lbl_info->setText(tr("Scheda non trovata!"));
     }
-    Cmd_Auto->setText(QStringLiteral("Auto Set"));
+    Cmd_Auto->setText(tr("Auto Set"));
     Abilita_pulsanti(true);
     ricerca_in_corso_ = false;
     Q_EMIT Didascalia_cambiata();
@@ -316,17 +326,17 @@ void frm_seriale::Cmd_test_Click() {
     Abilita_pulsanti(false);
     const Collegamento_scheda* collegamento = protocollo_.Collegamento();
     const QString luogo = collegamento ? collegamento->Luogo() : QString();
-    Lbl_info->setText(luogo.isEmpty() ? QStringLiteral("TEST Scheda...")
-                                      : QStringLiteral("TEST Scheda su %1...").arg(luogo));
+    Lbl_info->setText(luogo.isEmpty() ? tr("TEST Scheda...")
+                                      : tr("TEST Scheda su %1...").arg(luogo));
     Lbl_info->repaint();
     const std::optional<int> tipo = protocollo_.Leggi_tipo_scheda();
     if (luogo.isEmpty())
-        Lbl_info->setText(QStringLiteral("Nessuna scheda collegata"));
+        Lbl_info->setText(tr("Nessuna scheda collegata"));
     else if (tipo)
-        Lbl_info->setText(QStringLiteral("Scheda di tipo %1 su %2%3")
-                              .arg(QString::number(*tipo), luogo, Nota_tipo(*tipo)));
+        Lbl_info->setText(
+            tr("Scheda di tipo %1 su %2%3").arg(QString::number(*tipo), luogo, Nota_tipo(*tipo)));
     else
-        Lbl_info->setText(QStringLiteral("Nessuna risposta dalla scheda su %1").arg(luogo));
+        Lbl_info->setText(tr("Nessuna risposta dalla scheda su %1").arg(luogo));
     Mostra_dispositivo(); // the device may have come or gone meanwhile
     Abilita_pulsanti(true);
     ricerca_in_corso_ = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/frm_seriale_regole.h"
 
+#include <QCoreApplication>
+
 const QStringList& Voci_velocita() {
     static const QStringList voci{"110",   "300",    "600",    "1200",  "2400",  "4800",
                                   "9600",  "14400",  "19200",  "28800", "38400", "56000",
@@ -14,7 +16,9 @@ const QStringList& Voci_bit_dati() {
 }
 
 const QStringList& Voci_parita() {
-    static const QStringList voci{"Even", "Odd", "Nessuna", "Mark", "Space"};
+    // The first letter is what the port's settings keep; the window shows them translated.
+    static const QStringList voci{"Even", "Odd", QT_TRANSLATE_NOOP("frm_seriale", "Nessuna"),
+                                  "Mark", "Space"};
     return voci;
 }
 
@@ -24,7 +28,8 @@ const QStringList& Voci_bit_stop() {
 }
 
 const QStringList& Voci_flusso() {
-    static const QStringList voci{"Nessuno", "Xon/Xoff", "RTS", "Xon/RTS"};
+    static const QStringList voci{QT_TRANSLATE_NOOP("frm_seriale", "Nessuno"), "Xon/Xoff", "RTS",
+                                  "Xon/RTS"};
     return voci;
 }
 

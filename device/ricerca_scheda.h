@@ -3,6 +3,7 @@
 // The board search over serial ports 1..30, without widgets: the port dialog's
 // "Auto set" button and the start-up sequence run it.
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -19,6 +20,9 @@ int Cerca_scheda(Collegamento_seriale& collegamento, Protocollo& protocollo,
                  const std::function<bool()>& interrotta = {});
 
 // What the operator is told at start-up when no board was found anywhere.
-inline const QString Messaggio_nessuna_scheda = QStringLiteral(
-    "Nessuna scheda trovata: collegare la scheda (USB o porta seriale) e accenderla, poi "
-    "scegliere Impostazioni > Parametri Porta.... per cercarla di nuovo.");
+inline QString Messaggio_nessuna_scheda() {
+    return QCoreApplication::translate(
+        "Ricerca_scheda",
+        "Nessuna scheda trovata: collegare la scheda (USB o porta seriale) e accenderla, poi "
+        "scegliere Impostazioni > Parametri Porta.... per cercarla di nuovo.");
+}

@@ -220,7 +220,7 @@ void Programma::Avvia_passi() {
     if (trovata)
         protocollo_->Prepara_scheda();
     else
-        avvisi_->Mostra(Messaggio_nessuna_scheda, Avvisi::Icona::Avviso);
+        avvisi_->Mostra(Messaggio_nessuna_scheda(), Avvisi::Icona::Avviso);
     if (fine_richiesta_) return;
 
     // 13: the opening window; it shows the main window when it closes.

@@ -3,6 +3,7 @@
 
 #include "platform/grafico_qcp.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -21,7 +22,8 @@ Pagine_pdf::Pagine_pdf(const QString& file, const QString& titolo_documento) {
     scrittore_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
     if (!pittore_.begin(scrittore_.get())) {
-        errore_ = QStringLiteral("impossibile scrivere il file \"%1\"").arg(file);
+        errore_ = QCoreApplication::translate("Pagine_pdf", "impossibile scrivere il file \"%1\"")
+                      .arg(file);
         return;
     }
     normale_ = QFont(QStringLiteral("DejaVu Sans"));
@@ -48,7 +50,7 @@ void Pagine_pdf::Piede() {
     const QRectF riga(0, altezza_ - Mm(5), larghezza_, Mm(5));
     pittore_.drawText(riga, Qt::AlignLeft | Qt::AlignBottom, piede_);
     pittore_.drawText(riga, Qt::AlignRight | Qt::AlignBottom,
-                      QStringLiteral("pagina %1").arg(pagine_));
+                      QCoreApplication::translate("Pagine_pdf", "pagina %1").arg(pagine_));
 }
 
 void Pagine_pdf::Nuova_pagina() {

@@ -12,6 +12,7 @@
 #include "storico/lettura_test.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -27,13 +28,13 @@ constexpr int Largo_px = 640, Alto_px = 240;
 QString Nome_riferimento(Velocita_riferimento r) {
     switch (r) {
     case Velocita_riferimento::Vmedia_alzata:
-        return QStringLiteral("Vmedia alzata (m/s)");
+        return QCoreApplication::translate("Rapporto_pdf", "Vmedia alzata (m/s)");
     case Velocita_riferimento::Vpropulsiva:
-        return QStringLiteral("Vpropulsiva (m/s)");
+        return QCoreApplication::translate("Rapporto_pdf", "Vpropulsiva (m/s)");
     case Velocita_riferimento::Vmedia_tabella:
         break;
     }
-    return QStringLiteral("Vmedia (m/s)");
+    return QCoreApplication::translate("Rapporto_pdf", "Vmedia (m/s)");
 }
 
 struct Ripetizione_stampata {
@@ -73,12 +74,13 @@ std::vector<Ripetizione_stampata> Ripetizioni(const Riga_test& t, Velocita_rifer
 
 void Disegna_ripetizioni(Pagine_pdf& pagine, const std::vector<Ripetizione_stampata>& righe,
                          const QString& asse_y) {
-    Grafico_xy g(QStringLiteral("Velocità per ripetizione"), QStringLiteral("Ripetizione"), asse_y);
+    Grafico_xy g(QCoreApplication::translate("Rapporto_pdf", "Velocità per ripetizione"),
+                 QCoreApplication::translate("Rapporto_pdf", "Ripetizione"), asse_y);
     g.resize(Largo_px, Alto_px);
     const int valide =
         g.Aggiungi_serie(QStringLiteral("Ripetizioni"), Qt::black, Grafico_xy::Tratto::Linea);
-    const int escluse = g.Aggiungi_serie(QStringLiteral("Escluse"), QColor(110, 110, 110),
-                                         Grafico_xy::Tratto::Segno);
+    const int escluse = g.Aggiungi_serie(QCoreApplication::translate("Rapporto_pdf", "Escluse"),
+                                         QColor(110, 110, 110), Grafico_xy::Tratto::Segno);
     std::vector<QPointF> punti, fuori;
     double massimo = 0;
     for (std::size_t i = 0; i < righe.size(); ++i) {
@@ -110,13 +112,14 @@ void Disegna_profilo(Pagine_pdf& pagine, const std::vector<const Riga_test*>& te
             punti.push_back(s);
         }
     if (punti.size() < 2) return;
-    Grafico_xy g(QStringLiteral("Profilo carico-velocità del giorno"),
-                 QStringLiteral("Carico (kg)"), QStringLiteral("Vmedia (m/s)"));
+    Grafico_xy g(QCoreApplication::translate("Rapporto_pdf", "Profilo carico-velocità del giorno"),
+                 QCoreApplication::translate("Rapporto_pdf", "Carico (kg)"),
+                 QCoreApplication::translate("Rapporto_pdf", "Vmedia (m/s)"));
     g.resize(Largo_px, Alto_px);
-    const int serie_test =
-        g.Aggiungi_serie(QStringLiteral("Test"), Qt::black, Grafico_xy::Tratto::Punti);
-    const int serie_retta = g.Aggiungi_serie(QStringLiteral("Retta"), QColor(60, 60, 60),
-                                             Grafico_xy::Tratto::Tratteggio);
+    const int serie_test = g.Aggiungi_serie(QCoreApplication::translate("Rapporto_pdf", "Test"),
+                                            Qt::black, Grafico_xy::Tratto::Punti);
+    const int serie_retta = g.Aggiungi_serie(QCoreApplication::translate("Rapporto_pdf", "Retta"),
+                                             QColor(60, 60, 60), Grafico_xy::Tratto::Tratteggio);
     std::vector<QPointF> xy;
     double x_max = 0, y_max = 0;
     for (const Test_salvato& s : punti) {
@@ -141,30 +144,33 @@ void Scrivi_test(Pagine_pdf& pagine, const Riga_test& t, const QLocale& locale) 
     QString testa = QStringLiteral("%1  %2, %3")
                         .arg(t.quando.toString(QStringLiteral("HH:mm")), t.esercizio,
                              Testo_kg(t.carico, locale));
-    if (t.rpe > 0) testa += QStringLiteral(", RPE ") + Formatta(t.rpe, "0.0", locale);
+    if (t.rpe > 0) testa += QStringLiteral(", RPE %1").arg(Formatta(t.rpe, "0.0", locale));
     const auto righe = Ripetizioni(t, rif);
     // The test's heading, table and graph on one page when they fit on one.
     pagine.Riserva(14 + 4.2 * static_cast<double>(righe.size()) + 50);
     pagine.Spazio(1.5);
     pagine.Testo(testa, true);
-    if (!t.nota.isEmpty()) pagine.Testo(QStringLiteral("Nota: ") + t.nota);
+    if (!t.nota.isEmpty())
+        pagine.Testo(QCoreApplication::translate("Rapporto_pdf", "Nota: %1").arg(t.nota));
     if (righe.empty()) {
-        pagine.Testo(
-            QStringLiteral("Le ripetizioni del test non si possono leggere dai suoi file."));
+        pagine.Testo(QCoreApplication::translate(
+            "Rapporto_pdf", "Le ripetizioni del test non si possono leggere dai suoi file."));
         return;
     }
     std::vector<QStringList> tabella;
     std::vector<bool> segnate;
     for (std::size_t i = 0; i < righe.size(); ++i) {
         const Ripetizione_stampata& r = righe[i];
-        tabella.push_back({QString::number(i + 1),
-                           r.velocita ? Formatta(*r.velocita, "0.00", locale) : QStringLiteral("—"),
-                           r.perdita ? Formatta(*r.perdita, "0.0", locale) : QString(),
-                           r.esclusa ? QStringLiteral("esclusa") : QString()});
+        tabella.push_back(
+            {QString::number(i + 1),
+             r.velocita ? Formatta(*r.velocita, "0.00", locale) : QStringLiteral("—"),
+             r.perdita ? Formatta(*r.perdita, "0.0", locale) : QString(),
+             r.esclusa ? QCoreApplication::translate("Rapporto_pdf", "esclusa") : QString()});
         segnate.push_back(r.esclusa);
     }
-    pagine.Tabella({QStringLiteral("Rip."), Nome_riferimento(rif), QStringLiteral("Perdita %"),
-                    QStringLiteral("Esclusa")},
+    pagine.Tabella({QCoreApplication::translate("Rapporto_pdf", "Rip."), Nome_riferimento(rif),
+                    QCoreApplication::translate("Rapporto_pdf", "Perdita %"),
+                    QCoreApplication::translate("Rapporto_pdf", "Esclusa")},
                    tabella, {true, true, true, false}, segnate);
     Disegna_ripetizioni(pagine, righe, Nome_riferimento(rif));
 }
@@ -174,29 +180,37 @@ void Scrivi_test(Pagine_pdf& pagine, const Riga_test& t, const QLocale& locale) 
 std::optional<QString> Scrivi_rapporto_pdf(const QString& file, const Richiesta_rapporto& richiesta,
                                            const QLocale& locale, Esito_rapporto* esito) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
-        return QStringLiteral("il rapporto ha bisogno dell'interfaccia grafica (anche offscreen)");
+        return QCoreApplication::translate(
+            "Rapporto_pdf", "il rapporto ha bisogno dell'interfaccia grafica (anche offscreen)");
     // The days asked, oldest first, each with its tests in the order they were done.
     std::map<QDate, std::vector<const Riga_test*>> giorni;
     for (const Riga_test& t : richiesta.test) giorni[t.quando.date()].push_back(&t);
     if (giorni.empty())
-        return QStringLiteral("nessun test di %1 da riportare").arg(richiesta.atleta);
+        return QCoreApplication::translate("Rapporto_pdf", "nessun test di %1 da riportare")
+            .arg(richiesta.atleta);
     for (auto& [giorno, test] : giorni)
         std::sort(test.begin(), test.end(),
                   [](const Riga_test* a, const Riga_test* b) { return a->quando < b->quando; });
 
-    Pagine_pdf pagine(file, QStringLiteral("Rapporto di allenamento di %1").arg(richiesta.atleta));
+    Pagine_pdf pagine(file,
+                      QCoreApplication::translate("Rapporto_pdf", "Rapporto di allenamento di %1")
+                          .arg(richiesta.atleta));
     if (!pagine.Errore().isEmpty()) return pagine.Errore();
     const QString primo = locale.toString(giorni.begin()->first, QStringLiteral("d MMMM yyyy"));
     const QString ultimo = locale.toString(giorni.rbegin()->first, QStringLiteral("d MMMM yyyy"));
     const QString periodo =
-        giorni.size() == 1 ? primo : QStringLiteral("dal %1 al %2").arg(primo, ultimo);
+        giorni.size() == 1
+            ? primo
+            : QCoreApplication::translate("Rapporto_pdf", "dal %1 al %2").arg(primo, ultimo);
     pagine.Imposta_piede(QStringLiteral("kinetrack \u2013 %1, %2").arg(richiesta.atleta, periodo));
-    pagine.Titolo(QStringLiteral("Rapporto di allenamento: %1").arg(richiesta.atleta));
-    pagine.Testo(QStringLiteral("Squadra: %1    Periodo: %2    Test: %3")
-                     .arg(richiesta.squadra, periodo,
-                          QString::number(std::accumulate(
-                              giorni.begin(), giorni.end(), std::size_t{0},
-                              [](std::size_t n, const auto& g) { return n + g.second.size(); }))));
+    pagine.Titolo(QCoreApplication::translate("Rapporto_pdf", "Rapporto di allenamento: %1")
+                      .arg(richiesta.atleta));
+    pagine.Testo(
+        QCoreApplication::translate("Rapporto_pdf", "Squadra: %1    Periodo: %2    Test: %3")
+            .arg(richiesta.squadra, periodo,
+                 QString::number(std::accumulate(
+                     giorni.begin(), giorni.end(), std::size_t{0},
+                     [](std::size_t n, const auto& g) { return n + g.second.size(); }))));
     int riportati = 0;
     for (const auto& [giorno, test] : giorni) {
         QString data = locale.toString(giorno, QStringLiteral("dddd d MMMM yyyy"));
@@ -228,10 +242,12 @@ std::optional<QString> Scrivi_rapporto_pdf(const QString& file, const Richiesta_
             pagine.Riserva(60); // the exercise's line with its profile
             pagine.Spazio(1);
             pagine.Testo(
-                e1rm ? QStringLiteral("%1: e1RM del giorno %2 (da %3 carichi)")
+                e1rm ? QCoreApplication::translate("Rapporto_pdf",
+                                                   "%1: e1RM del giorno %2 (da %3 carichi)")
                            .arg(e, Testo_kg(*e1rm, locale), QString::number(a.e1rm.back().carichi))
-                     : QStringLiteral("%1: e1RM del giorno non stimabile (serve più di "
-                                      "un carico)")
+                     : QCoreApplication::translate(
+                           "Rapporto_pdf", "%1: e1RM del giorno non stimabile (serve più di "
+                                           "un carico)")
                            .arg(e),
                 true);
             Disegna_profilo(pagine, puntatori, e1rm);
@@ -242,7 +258,9 @@ std::optional<QString> Scrivi_rapporto_pdf(const QString& file, const Richiesta_
         }
     }
     const int fatte = pagine.Pagine();
-    if (!pagine.Chiudi()) return QStringLiteral("impossibile completare il file \"%1\"").arg(file);
+    if (!pagine.Chiudi())
+        return QCoreApplication::translate("Rapporto_pdf", "impossibile completare il file \"%1\"")
+            .arg(file);
     if (esito != nullptr) *esito = {fatte, riportati};
     return std::nullopt;
 }

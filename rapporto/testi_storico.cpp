@@ -4,6 +4,7 @@
 #include "datafiles/profilo_velocita.h"
 #include "session/formato.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cmath>
@@ -17,41 +18,48 @@ QString Testo_ms(double ms, const QLocale& locale) {
 }
 
 QString Testo_prontezza(const Prontezza& p, const QLocale& locale) {
-    QString testo =
-        QStringLiteral("Prontezza %1 (%2): ").arg(p.esercizio, Testo_kg(p.carico, locale));
+    const QString carico = Testo_kg(p.carico, locale);
     if (!p.velocita)
-        return testo + QStringLiteral("nessuna prima serie a questo carico nel giorno");
-    testo += Testo_ms(*p.velocita, locale);
+        return QCoreApplication::translate(
+                   "Testi_storico",
+                   "Prontezza %1 (%2): nessuna prima serie a questo carico nel giorno")
+            .arg(p.esercizio, carico);
+    const QString velocita = Testo_ms(*p.velocita, locale);
     if (p.esito == Esito_prontezza::Insufficiente || p.precedenti.empty())
-        return testo + QStringLiteral(", ") + Testo_esito(Esito_prontezza::Insufficiente) +
-               QStringLiteral(" (servono almeno due sedute prima)");
+        return QCoreApplication::translate("Testi_storico",
+                                           "Prontezza %1 (%2): %3, %4 (servono almeno due sedute "
+                                           "prima)")
+            .arg(p.esercizio, carico, velocita, Testo_esito(Esito_prontezza::Insufficiente));
     const QString segno = p.differenza < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
-    return testo + QStringLiteral(", %1%2 % sulla media delle %3 sedute prima (%4): %5")
-                       .arg(segno, Formatta(std::abs(p.differenza), "0.0", locale),
-                            QString::number(p.precedenti.size()), Testo_ms(p.media, locale),
-                            Testo_esito(p.esito));
+    return QCoreApplication::translate("Testi_storico",
+                                       "Prontezza %1 (%2): %3, %4%5 % sulla media delle %6 sedute "
+                                       "prima (%7): %8")
+        .arg(p.esercizio, carico, velocita, segno, Formatta(std::abs(p.differenza), "0.0", locale),
+             QString::number(p.precedenti.size()), Testo_ms(p.media, locale), Testo_esito(p.esito));
 }
 
 QString Testo_prontezza_breve(const Prontezza& p, const QLocale& locale) {
-    const QString testa =
-        QStringLiteral("Prontezza %1 %2: ").arg(p.esercizio, Testo_kg(p.carico, locale));
+    const QString carico = Testo_kg(p.carico, locale);
     if (!p.velocita || p.esito == Esito_prontezza::Insufficiente || p.precedenti.empty())
-        return testa + Testo_esito(Esito_prontezza::Insufficiente);
+        return QCoreApplication::translate("Testi_storico", "Prontezza %1 %2: %3")
+            .arg(p.esercizio, carico, Testo_esito(Esito_prontezza::Insufficiente));
     const QString segno = p.differenza < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
-    return testa + QStringLiteral("%1 (%2, %3%4 %)")
-                       .arg(Testo_esito(p.esito), Testo_ms(*p.velocita, locale), segno,
-                            Formatta(std::abs(p.differenza), "0.0", locale));
+    return QCoreApplication::translate("Testi_storico", "Prontezza %1 %2: %3 (%4, %5%6 %)")
+        .arg(p.esercizio, carico, Testo_esito(p.esito), Testo_ms(*p.velocita, locale), segno,
+             Formatta(std::abs(p.differenza), "0.0", locale));
 }
 
 QString Testo_carico_oggi(const Carico_oggi& c, const QLocale& locale) {
     if (!c.rifiuto.isEmpty()) return c.rifiuto;
-    QString testo = QStringLiteral("Per %1\u2013%2 m/s: %3\u2013%4 kg")
+    QString testo = QStringLiteral("%1\u2013%2")
                         .arg(Formatta(c.velocita_minima, "0.00", locale),
-                             Formatta(c.velocita_massima, "0.00", locale),
-                             Formatta(c.carico_minimo, "0.0", locale),
-                             Formatta(c.carico_massimo, "0.0", locale));
+                             Formatta(c.velocita_massima, "0.00", locale));
+    testo = QCoreApplication::translate("Testi_storico", "Per %1 m/s: %2 kg")
+                .arg(testo, QStringLiteral("%1\u2013%2")
+                                .arg(Formatta(c.carico_minimo, "0.0", locale),
+                                     Formatta(c.carico_massimo, "0.0", locale)));
     if (c.e1rm && c.percento_minimo && c.percento_massimo)
-        testo += QStringLiteral(", dal %1 al %2 % dell'e1RM (%3)")
+        testo += QCoreApplication::translate("Testi_storico", ", dal %1 al %2 % dell'e1RM (%3)")
                      .arg(Formatta(*c.percento_minimo, "0", locale),
                           Formatta(*c.percento_massimo, "0", locale), Testo_kg(*c.e1rm, locale));
     return testo;

@@ -7,6 +7,7 @@
 #include "session/formato.h"
 #include "storico/lettura_test.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <map>
@@ -171,12 +172,14 @@ Velocita_test Velocita_ripetizioni(const Riga_test& test, Velocita_riferimento r
     }
     if (riferimento == Velocita_riferimento::Vmedia_tabella || analisi.empty()) {
         if (riferimento != Velocita_riferimento::Vmedia_tabella) {
-            esito.errore = QStringLiteral("Il test non ha il file di analisi.");
+            esito.errore =
+                QCoreApplication::translate("Diario", "Il test non ha il file di analisi.");
             return esito;
         }
         Righe_sommario righe;
         if (test.file_sommario.isEmpty()) {
-            esito.errore = QStringLiteral("Il test non ha il file delle ripetizioni.");
+            esito.errore =
+                QCoreApplication::translate("Diario", "Il test non ha il file delle ripetizioni.");
             return esito;
         }
         if (auto errore = Leggi_righe_sommario(test.file_sommario, righe)) {

@@ -7,6 +7,7 @@
 #include "session/formato.h"
 #include "storico/diario.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -78,15 +79,15 @@ std::optional<double> Carico_riferimento(const std::vector<Riga_test>& test,
 QString Testo_esito(Esito_prontezza esito) {
     switch (esito) {
     case Esito_prontezza::Nella_norma:
-        return QStringLiteral("nella norma");
+        return QCoreApplication::translate("Prontezza", "nella norma");
     case Esito_prontezza::Sopra:
-        return QStringLiteral("sopra");
+        return QCoreApplication::translate("Prontezza", "sopra");
     case Esito_prontezza::Sotto:
-        return QStringLiteral("sotto");
+        return QCoreApplication::translate("Prontezza", "sotto");
     case Esito_prontezza::Insufficiente:
         break;
     }
-    return QStringLiteral("dati insufficienti");
+    return QCoreApplication::translate("Prontezza", "dati insufficienti");
 }
 
 Prontezza Prontezza_giorno(const std::vector<Riga_test>& test, const QString& esercizio,
@@ -138,11 +139,11 @@ QList<Zona_velocita> Leggi_zone_velocita(const QString& cartella_dati) {
         }
         if (!zone.isEmpty()) return zone;
     }
-    return {{QStringLiteral("Forza massima"), 0.15, 0.50},
-            {QStringLiteral("Forza"), 0.50, 0.75},
-            {QStringLiteral("Forza-velocità"), 0.75, 1.00},
-            {QStringLiteral("Velocità-forza"), 1.00, 1.30},
-            {QStringLiteral("Velocità"), 1.30, 1.80}};
+    return {{QCoreApplication::translate("Prontezza", "Forza massima"), 0.15, 0.50},
+            {QCoreApplication::translate("Prontezza", "Forza"), 0.50, 0.75},
+            {QCoreApplication::translate("Prontezza", "Forza-velocità"), 0.75, 1.00},
+            {QCoreApplication::translate("Prontezza", "Velocità-forza"), 1.00, 1.30},
+            {QCoreApplication::translate("Prontezza", "Velocità"), 1.30, 1.80}};
 }
 
 std::optional<QString> Salva_zone_velocita(const QString& cartella_dati,
@@ -193,9 +194,10 @@ Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QStrin
             ++c.carichi;
     }
     if (c.carichi < 2) {
-        c.rifiuto = QStringLiteral("Il profilo attuale di \"%1\" ha meno di due carichi: servono "
-                                   "test con almeno due carichi diversi nelle ultime quattro "
-                                   "settimane.")
+        c.rifiuto = QCoreApplication::translate(
+                        "Prontezza", "Il profilo attuale di \"%1\" ha meno di due carichi: servono "
+                                     "test con almeno due carichi diversi nelle ultime quattro "
+                                     "settimane.")
                         .arg(c.esercizio);
         return c;
     }
@@ -204,7 +206,8 @@ Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QStrin
                QLocale::c());
     if (!profilo.retta || profilo.retta->pendenza >= 0) {
         c.rifiuto = profilo.rifiuto.isEmpty()
-                        ? QStringLiteral("La velocità non cala al crescere del carico.")
+                        ? QCoreApplication::translate(
+                              "Prontezza", "La velocità non cala al crescere del carico.")
                         : profilo.rifiuto;
         return c;
     }

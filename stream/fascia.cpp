@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stream/fascia.h"
 
+#include <QCoreApplication>
+
 Colore Colore_fascia(float velocita, const Dati_esercizio_t& dati) {
     const float alto = dati.Limite_sup / 100.0f * dati.Vmax;
     const float basso = dati.Limite_inf / 100.0f * dati.Vmax;
@@ -21,11 +23,11 @@ float Velocita_scelta(const Ripetizione& ripetizione, const Analisi_ripetizione*
 QString Nome_velocita(Velocita_riferimento scelta) {
     switch (scelta) {
     case Velocita_riferimento::Vmedia_alzata:
-        return QStringLiteral("Vmedia alzata");
+        return QCoreApplication::translate("Fascia", "Vmedia alzata");
     case Velocita_riferimento::Vpropulsiva:
-        return QStringLiteral("MPV");
+        return QCoreApplication::translate("Fascia", "MPV");
     case Velocita_riferimento::Vmedia_tabella:
         break;
     }
-    return QStringLiteral("Vmedia");
+    return QCoreApplication::translate("Fascia", "Vmedia");
 }

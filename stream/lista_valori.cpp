@@ -3,6 +3,8 @@
 
 #include "session/formato.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Decimals of each column: "0" or "0.00".
@@ -33,18 +35,37 @@ Lista_valori::Riga Lista_valori::Formatta_riga(const Ripetizione& r, int indice,
     return riga;
 }
 
+// The headers as the program prints them (the replay's table); the windows show them
+// translated by Intestazione_mostrata.
 const std::array<QString, Lista_valori::Numero_colonne>& Lista_valori::Intestazioni() {
     static const std::array<QString, Numero_colonne> testi{
-        QStringLiteral("N°Rip"),   QStringLiteral("Tempo"),   QStringLiteral("Durata"),
-        QStringLiteral("Spost."),  QStringLiteral("Vmedia"),  QStringLiteral("Vmax"),
-        QStringLiteral("TdiVmax"), QStringLiteral("SdiVmax"), QStringLiteral("Durata"),
-        QStringLiteral("Spost."),  QStringLiteral("Vmedia"),  QStringLiteral("Vmax"),
-        QStringLiteral("TdiVmax"), QStringLiteral("SdiVmax")};
+        QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "N°Rip")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "Tempo")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "Durata")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "Spost.")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "Vmedia")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "Vmax")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "TdiVmax")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "SdiVmax")),
+        QStringLiteral("Durata"),
+        QStringLiteral("Spost."),
+        QStringLiteral("Vmedia"),
+        QStringLiteral("Vmax"),
+        QStringLiteral("TdiVmax"),
+        QStringLiteral("SdiVmax")};
     return testi;
 }
 
+QString Lista_valori::Intestazione_mostrata(int colonna) {
+    return QCoreApplication::translate(
+        "Lista_valori", Intestazioni().at(static_cast<std::size_t>(colonna)).toUtf8().constData());
+}
+
 QString Lista_valori::Didascalia_gruppi() {
-    return QString(5, QLatin1Char(' ')) + QStringLiteral("VALORI ASSOLUTI") +
-           QString(41, QLatin1Char(' ')) + QStringLiteral("FASE CONCENTRICA") +
-           QString(64, QLatin1Char(' ')) + QStringLiteral("FASE ECCENTRICA");
+    return QString(5, QLatin1Char(' ')) +
+           QCoreApplication::translate("Lista_valori", "VALORI ASSOLUTI") +
+           QString(41, QLatin1Char(' ')) +
+           QCoreApplication::translate("Lista_valori", "FASE CONCENTRICA") +
+           QString(64, QLatin1Char(' ')) +
+           QCoreApplication::translate("Lista_valori", "FASE ECCENTRICA");
 }

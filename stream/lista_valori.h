@@ -26,6 +26,8 @@ public:
 
     // Header texts, one per column, and the group caption above them.
     static const std::array<QString, Numero_colonne>& Intestazioni();
+    // A column's header in the operator's language.
+    static QString Intestazione_mostrata(int colonna);
     static QString Didascalia_gruppi();
 
 private:

@@ -36,7 +36,8 @@ int Esegui_scheda_virtuale(const QStringList& argomenti) {
     // Ctrl+C and `kill` end the event loop, so the link is removed on the normal path.
     Segnali_fine segnali;
     if (!segnali.Attivo()) {
-        Errore(QStringLiteral("impossibile intercettare i segnali"));
+        Errore(
+            QCoreApplication::translate("Scheda_virtuale", "impossibile intercettare i segnali"));
         return 1;
     }
     Terminale_virtuale terminale;

@@ -4,6 +4,7 @@
 #include "platform/mappa_porte.h"
 #include "session/formato.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -40,7 +41,8 @@ bool Leggi_intervallo(const QString& testo, double minimo, double massimo, Inter
 } // namespace
 
 QString Uso_scheda() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Scheda_virtuale",
                "Uso: kinetrack-board --port N [--board-type T] [--seed S] [opzioni]\n"
                "Una scheda di misura virtuale su uno pseudo-terminale, raggiungibile come porta "
                "comN.\n"
@@ -88,8 +90,10 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
         }
         if (i + 1 >= argomenti.size()) {
             return nome.startsWith(QLatin1String("--"))
-                       ? QStringLiteral("manca il valore di %1").arg(nome)
-                       : QStringLiteral("argomento inatteso: %1").arg(nome);
+                       ? QCoreApplication::translate("Scheda_virtuale", "manca il valore di %1")
+                             .arg(nome)
+                       : QCoreApplication::translate("Scheda_virtuale", "argomento inatteso: %1")
+                             .arg(nome);
         }
         const QString& v = argomenti[++i];
         std::int64_t n = 0;
@@ -99,7 +103,7 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
         bool rovescio = false; // an interval whose first value exceeds the second
         const auto Da_a = [&intervallo](double minimo, double massimo) {
             intervallo =
-                QStringLiteral("da %1 a %2")
+                QCoreApplication::translate("Scheda_virtuale", "da %1 a %2")
                     .arg(QString::number(minimo, 'g', 16), QString::number(massimo, 'g', 16));
             return minimo;
         };
@@ -138,7 +142,9 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
             const auto parti = v.split(QLatin1Char(','));
             ok = parti.size() == 3;
             Da_a(0, 255);
-            intervallo = QStringLiteral("tre numeri separati da virgole, ognuno ") + intervallo;
+            intervallo = QCoreApplication::translate("Scheda_virtuale",
+                                                     "tre numeri separati da virgole, ognuno %1")
+                             .arg(intervallo);
             for (qsizetype k = 0; ok && k < 3; ++k) {
                 ok = Intero(parti[k], 0, 255, n);
                 o.profilo.configurazione[static_cast<std::size_t>(k)] =
@@ -152,15 +158,19 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
             ok = Numero(v, Da_a(0, 1e6), 1e6, x);
             o.disturbi.scompare_dopo_s = x;
         } else {
-            return QStringLiteral("opzione sconosciuta: %1").arg(nome);
+            return QCoreApplication::translate("Scheda_virtuale", "opzione sconosciuta: %1")
+                .arg(nome);
         }
         if (rovescio)
-            return QStringLiteral("valore non valido per %1: \"%2\" (il primo valore non può "
-                                  "superare il secondo)")
+            return QCoreApplication::translate("Scheda_virtuale",
+                                               "valore non valido per %1: \"%2\" (il primo "
+                                               "valore non può superare il secondo)")
                 .arg(nome, v);
         if (!ok)
-            return QStringLiteral("valore non valido per %1: \"%2\" (%3)").arg(nome, v, intervallo);
+            return QCoreApplication::translate("Scheda_virtuale",
+                                               "valore non valido per %1: \"%2\" (%3)")
+                .arg(nome, v, intervallo);
     }
-    if (!porta_data) return QStringLiteral("manca --port N");
+    if (!porta_data) return QCoreApplication::translate("Scheda_virtuale", "manca --port N");
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "platform/mappa_porte.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -141,13 +142,19 @@ std::optional<QString> Crea_collegamento_porta(int numero, const QString& destin
         const qint64 processo = pid.toLongLong(&numero_ok);
         const bool linea = ::stat(collegamento.constData(), &info) == 0;
         if (linea && (pid.isEmpty() || (numero_ok && Scheda_in_vita(processo, precedente)))) {
-            return QStringLiteral("la porta com%1 è già occupata: %2 -> %3%4")
+            const QString da = QFile::decodeName(collegamento);
+            const QString a = QFile::decodeName(precedente);
+            if (pid.isEmpty())
+                return QCoreApplication::translate("Scheda_virtuale",
+                                                   "la porta com%1 è già occupata: %2 -> %3 "
+                                                   "(rimuovere il collegamento se non serve più)")
+                    .arg(numero)
+                    .arg(da, a);
+            return QCoreApplication::translate("Scheda_virtuale",
+                                               "la porta com%1 è già occupata: %2 -> %3 "
+                                               "(scheda virtuale, processo %4)")
                 .arg(numero)
-                .arg(QFile::decodeName(collegamento), QFile::decodeName(precedente),
-                     pid.isEmpty()
-                         ? QStringLiteral(" (rimuovere il collegamento se non "
-                                          "serve più)")
-                         : QStringLiteral(" (scheda virtuale, processo %1)").arg(processo));
+                .arg(da, a, QString::number(processo));
         }
         ::unlink(collegamento.constData()); // its board is gone
     }

@@ -78,6 +78,7 @@ private Q_SLOTS:
         Esito e = Esegui({"--help"});
         QCOMPARE(e.codice, 0);
         QVERIFY(e.uscita.contains("--write-example ATLETA"));
+        QVERIFY(e.uscita.contains("\n      --version           la versione del programma\n"));
         QTemporaryDir dati;
         e = Esegui({"--data", dati.filePath("manca")});
         QCOMPARE(e.codice, 1);

@@ -122,18 +122,23 @@ private Q_SLOTS:
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("testo"); // the start of standard output, or of errors
         const QString uso = "Uso: ";
-        for (const QString& s : {QString(KT_KINETRACK), QString(KT_SCHEDA), QString(KT_REPLAY),
-                                 QString(KT_CATTURA), QString(KT_PROFILO), QString(KT_DEMO)})
+        for (const QString& s :
+             {QString(KT_KINETRACK), QString(KT_SCHEDA), QString(KT_REPLAY), QString(KT_CATTURA),
+              QString(KT_PROFILO), QString(KT_STORICO), QString(KT_DEMO)})
             QTest::newRow(qPrintable(QFileInfo(s).fileName()))
                 << s << "--help" << 0 << uso + QFileInfo(s).fileName() + " ";
         QTest::newRow("kinetrack -h after a Qt option")
             << QString(KT_KINETRACK) << "-style fusion -h" << 0 << "Uso: kinetrack ";
         // The version and the licence, which the manual pages are made from.
         for (const QString& s : {QString(KT_KINETRACK), QString(KT_SCHEDA), QString(KT_REPLAY),
-                                 QString(KT_CATTURA), QString(KT_PROFILO)})
+                                 QString(KT_CATTURA), QString(KT_PROFILO), QString(KT_STORICO)})
             QTest::newRow(qPrintable(QFileInfo(s).fileName() + " --version"))
                 << s << "--version" << 0
                 << QFileInfo(s).fileName() + " " KT_VERSIONE_ATTESA "\nCopyright (C) 2026 ";
+        // The log's --pdf starts the graphical side of Qt first: the version still wins.
+        QTest::newRow("storico --version beside --pdf")
+            << QString(KT_STORICO) << "--pdf x.pdf --version" << 0
+            << "kinetrack-storico " KT_VERSIONE_ATTESA "\n";
         QTest::newRow("replay --version beside a wrong option")
             << QString(KT_REPLAY) << "--bogus --version" << 0
             << "kinetrack-replay " KT_VERSIONE_ATTESA "\n";

@@ -10,6 +10,7 @@
 #include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
+#include "tests/support/traduttore_prova.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -117,6 +118,24 @@ private Q_SLOTS:
             salvato << Leggi_impostazione("Properties", chiave);
         QCOMPARE(salvato, (QStringList{"9600,E,7,2", QString::number(indice_porta + 1),
                                        QString::number(std::max(flusso, 0)), "False"}));
+    }
+
+    // In another language the window's words change, the port's settings do not: the
+    // parity kept is still the Italian entry's letter.
+    void translated_words_keep_the_settings() {
+        const Traduttore_prova traduttore;
+        Banco b;
+        frm_seriale& f = *b.f;
+        QCOMPARE(f.windowTitle(), QStringLiteral("«Proprietà porta di comunicazione»"));
+        QCOMPARE(f.optFlow[0]->text(), QStringLiteral("«Nessuno»"));
+        f.show();
+        f.cboParity->setCurrentText("«Nessuna»");
+        QCOMPARE(f.cboParity->currentIndex(), 2);
+        f.cboDataBits->setCurrentText("8");
+        f.cboStopBits->setCurrentText("1");
+        QTest::mouseClick(f.cmdOK, Qt::LeftButton);
+        QVERIFY2(Leggi_impostazione("Properties", "Settings").contains(",N,"),
+                 qPrintable(Leggi_impostazione("Properties", "Settings")));
     }
 
     // Numbers 1 to 30 in turn; only those with a device cost a probe. The status line

@@ -153,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(p.Seriale().Lbl_info->text(), QString("Scheda non trovata!"));
         // Ports with no device are silent: the only message says no board was found.
         QCOMPARE(avvisi_.elenco.size(), 1);
-        QCOMPARE(avvisi_.elenco[0].testo, Messaggio_nessuna_scheda);
+        QCOMPARE(avvisi_.elenco[0].testo, Messaggio_nessuna_scheda());
 
         // The panel's start gives the message, the button goes back off, nothing is saved.
         avvisi_.elenco.clear();
