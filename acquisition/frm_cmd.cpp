@@ -44,8 +44,8 @@ QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& didascali
 }
 
 // Caption above, state below, for the buttons with three texts.
-QString Due_righe(const char* didascalia, const char* stato) {
-    return QLatin1String(didascalia) + QLatin1Char('\n') + QLatin1String(stato);
+QString Due_righe(const QString& didascalia, const QString& stato) {
+    return didascalia + QLatin1Char('\n') + stato;
 }
 
 } // namespace
@@ -55,39 +55,37 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     : QWidget(parent), s_(sessione), protocollo_(protocollo), motore_(motore), grafici_(grafici),
       salvataggi_(salvataggi), avvisi_(avvisi), lampeggio_(new QTimer(this)) {
     setObjectName(QStringLiteral("Frm_cmd"));
-    setAccessibleName(QStringLiteral("Comandi"));
-    Button_start = Pulsante(this, "Button_start", QString(),
-                            QStringLiteral("Start/Stop Acquisizione (%1)")
-                                .arg(Tasto_avvio.toString(QKeySequence::NativeText)),
+    setAccessibleName(tr("Comandi"));
+    Button_start = Pulsante(
+        this, "Button_start", QString(),
+        tr("Start/Stop Acquisizione (%1)").arg(Tasto_avvio.toString(QKeySequence::NativeText)),
+        true);
+    Button_start->setAccessibleName(tr("ACQUISIZIONE"));
+    Button_Memo = Pulsante(this, "Button_Memo", QString(),
+                           tr("Memorizzazione/Semplice visualizzazione dei dati"), true);
+    Button_Memo->setAccessibleName(tr("MEMO DATI"));
+    Button_Segnale = Pulsante(this, "Button_Segnale", tr("Reset Pos"),
+                              tr("Impone valore 0 allo spostamento"), false);
+    Button_Reset = Pulsante(this, "Button_Reset", Due_righe(tr("RESET DATI"), tr("RESET")),
+                            tr("Reset dei dati acquisiti"), false);
+    Button_Reset->setAccessibleName(tr("RESET DATI"));
+    Button_Ripetizioni =
+        Pulsante(this, "Button_Ripetizioni", tr("RIPETIZIONI"),
+                 tr("Visualizza esclusivamente  il grafico delle variabili acquisite in "
+                    "funzione delle ripetizioni"),
+                 false);
+    Button_Tempo = Pulsante(this, "Button_Tempo", tr("TEMPO"),
+                            tr("Visualizza esclusivamente  il grafico delle variabili "
+                               "acquisite in funzione del tempo"),
                             true);
-    Button_start->setAccessibleName(QStringLiteral("ACQUISIZIONE"));
-    Button_Memo =
-        Pulsante(this, "Button_Memo", QString(),
-                 QStringLiteral("Memorizzazione/Semplice visualizzazione dei dati"), true);
-    Button_Memo->setAccessibleName(QStringLiteral("MEMO DATI"));
-    Button_Segnale = Pulsante(this, "Button_Segnale", QStringLiteral("Reset Pos"),
-                              QStringLiteral("Impone valore 0 allo spostamento"), false);
-    Button_Reset = Pulsante(this, "Button_Reset", Due_righe("RESET DATI", "RESET"),
-                            QStringLiteral("Reset dei dati acquisiti"), false);
-    Button_Reset->setAccessibleName(QStringLiteral("RESET DATI"));
-    Button_Ripetizioni = Pulsante(
-        this, "Button_Ripetizioni", QStringLiteral("RIPETIZIONI"),
-        QStringLiteral("Visualizza esclusivamente  il grafico delle variabili acquisite in "
-                       "funzione delle ripetizioni"),
-        false);
-    Button_Tempo = Pulsante(this, "Button_Tempo", QStringLiteral("TEMPO"),
-                            QStringLiteral("Visualizza esclusivamente  il grafico delle variabili "
-                                           "acquisite in funzione del tempo"),
-                            true);
-    Button_Grafici = Pulsante(
-        this, "Button_Grafici", QStringLiteral("GRAFICI T&&R"), // "&" shown, not an access key
-        QStringLiteral("Visualizza le variabili acquisite sia in funzione delle ripetizioni che "
-                       "del tempo"),
-        false);
-    Button_Crono = Pulsante(this, "Button_Crono", QStringLiteral("CRONO"),
-                            QStringLiteral("Mostra il cronometro"), false);
-    Button_Calcolatrice = Pulsante(this, "Button_Calcolatrice", QStringLiteral("CALCOLATRICE"),
-                                   QStringLiteral("Mostra la colcolatrice"), false);
+    Button_Grafici =
+        Pulsante(this, "Button_Grafici", tr("GRAFICI T&&R"), // "&" shown, not an access key
+                 tr("Visualizza le variabili acquisite sia in funzione delle ripetizioni che "
+                    "del tempo"),
+                 false);
+    Button_Crono = Pulsante(this, "Button_Crono", tr("CRONO"), tr("Mostra il cronometro"), false);
+    Button_Calcolatrice = Pulsante(this, "Button_Calcolatrice", tr("CALCOLATRICE"),
+                                   tr("Mostra la colcolatrice"), false);
 
     {
         const QSignalBlocker blocco(Button_Tempo);
@@ -115,11 +113,11 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     connect(lampeggio_, &QTimer::timeout, this, &Frm_cmd::Lampeggia);
     lampeggio_->setInterval(500);
 
-    Azione_apri = new QAction(QStringLiteral("Apri..."), this);
+    Azione_apri = new QAction(tr("Apri..."), this);
     Azione_apri->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    Azione_salva_dati = new QAction(QStringLiteral("Salva dati con nome..."), this);
+    Azione_salva_dati = new QAction(tr("Salva dati con nome..."), this);
     Azione_salva_dati->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    Azione_salva_file_intero = new QAction(QStringLiteral("Salva file intero con nome..."), this);
+    Azione_salva_file_intero = new QAction(tr("Salva file intero con nome..."), this);
     Azione_salva_file_intero->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     for (QAction* a : {Azione_apri, Azione_salva_dati, Azione_salva_file_intero}) {
         a->setShortcutContext(Qt::WindowShortcut);
@@ -262,8 +260,9 @@ void Frm_cmd::Lampeggia() {
 
 void Frm_cmd::Aggiorna_testi() {
     Button_start->setText(
-        Due_righe("ACQUISIZIONE", Button_start->isChecked() ? "LAVORO" : "AVVIA"));
-    Button_Memo->setText(Due_righe("MEMO DATI", Button_Memo->isChecked() ? "REGISTRA" : "OFF"));
+        Due_righe(tr("ACQUISIZIONE"), Button_start->isChecked() ? tr("LAVORO") : tr("AVVIA")));
+    Button_Memo->setText(
+        Due_righe(tr("MEMO DATI"), Button_Memo->isChecked() ? tr("REGISTRA") : tr("OFF")));
     // Recording: the button blinks red, so nobody mistakes a recorded set for a shown one.
     Button_Memo->setStyleSheet(
         !Button_Memo->isChecked() ? QString()
@@ -281,7 +280,8 @@ void Avvia_calcolatrice(Avvisi& avvisi) {
         const QString programma = QStandardPaths::findExecutable(nome);
         if (!programma.isEmpty() && QProcess::startDetached(programma, {})) return;
     }
-    avvisi.Mostra(QStringLiteral("Nessuna calcolatrice trovata: installarne una fra %1.")
+    avvisi.Mostra(Frm_cmd::tr("Nessuna calcolatrice trovata: "
+                              "installarne una fra %1.")
                       .arg(cercate.join(QStringLiteral(", "))),
                   Avvisi::Icona::Avviso);
 }

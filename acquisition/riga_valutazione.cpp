@@ -23,19 +23,19 @@ Riga_valutazione::Riga_valutazione(Sessione& sessione, Salvataggi& salvataggi,
     cbo_rpe->addItem(QString());
     for (int i = 1; i <= 19; ++i)
         cbo_rpe->addItem(locale.toString(static_cast<double>(Rpe_di(i)), 'g', 3));
-    cbo_rpe->setAccessibleName(QStringLiteral("RPE"));
-    cbo_rpe->setToolTip(QStringLiteral("Fatica percepita dall'atleta nella serie (RPE), da 1 a "
-                                       "10; vuoto: non indicata"));
-    Lbl_rpe = new QLabel(QStringLiteral("&RPE"), this);
+    cbo_rpe->setAccessibleName(tr("RPE"));
+    cbo_rpe->setToolTip(tr("Fatica percepita dall'atleta nella serie (RPE), da 1 a "
+                           "10; vuoto: non indicata"));
+    Lbl_rpe = new QLabel(tr("&RPE"), this);
     Lbl_rpe->setBuddy(cbo_rpe);
 
     Txt_nota = new QLineEdit(this);
     Txt_nota->setObjectName(QStringLiteral("Txt_nota_serie"));
-    Txt_nota->setPlaceholderText(QStringLiteral("nota"));
-    Txt_nota->setAccessibleName(QStringLiteral("Nota della serie"));
-    Txt_nota->setToolTip(QStringLiteral("Nota sulla serie appena salvata"));
+    Txt_nota->setPlaceholderText(tr("nota"));
+    Txt_nota->setAccessibleName(tr("Nota della serie"));
+    Txt_nota->setToolTip(tr("Nota sulla serie appena salvata"));
     Txt_nota->setMinimumWidth(220);
-    Lbl_nota = new QLabel(QStringLiteral("&Nota"), this);
+    Lbl_nota = new QLabel(tr("&Nota"), this);
     Lbl_nota->setBuddy(Txt_nota);
 
     riga->addWidget(Lbl_rpe);

@@ -35,8 +35,8 @@ QString Scegli_file_salvataggio(QWidget* padre, const Richiesta_file& richiesta)
             scelto += estensione;
         if (!QFileInfo::exists(scelto)) return scelto;
         QMessageBox domanda(QMessageBox::Question, QStringLiteral("kinetrack"),
-                            QStringLiteral("Il file \"%1\" esiste già.\nSostituirlo? Quello "
-                                           "che contiene ora andrà perso.")
+                            Salvataggi::tr("Il file \"%1\" esiste già.\nSostituirlo? "
+                                           "Quello che contiene ora andrà perso.")
                                 .arg(QDir::toNativeSeparators(scelto)),
                             QMessageBox::Yes | QMessageBox::No, padre);
         domanda.setDefaultButton(QMessageBox::No);
@@ -109,14 +109,14 @@ bool Salvataggi::Salva_automatico() {
     }
     const QString giornale = giornale_ != nullptr ? giornale_->File() : QString();
     QString testo = QDir::toNativeSeparators(esito.fallito) + QStringLiteral(": ") + *esito.errore;
-    testo += giornale.isEmpty()
-                 ? QStringLiteral("\n\nLa serie resta in memoria: salvarla altrove con \"Salva "
-                                  "file intero con nome...\" e \"Salva dati con nome...\".")
-                 : QStringLiteral("\n\nLa serie resta in memoria e nel giornale %1: salvarla "
-                                  "altrove con \"Salva file intero con nome...\" e \"Salva dati "
-                                  "con nome...\"; al prossimo avvio il programma la salva da "
-                                  "solo.")
-                       .arg(QDir::toNativeSeparators(giornale));
+    testo += QStringLiteral("\n\n");
+    testo += giornale.isEmpty() ? tr("La serie resta in memoria: salvarla altrove con \"Salva "
+                                     "file intero con nome...\" e \"Salva dati con nome...\".")
+                                : tr("La serie resta in memoria e nel giornale %1: salvarla "
+                                     "altrove con \"Salva file intero con nome...\" e \"Salva dati "
+                                     "con nome...\"; al prossimo avvio il programma la salva da "
+                                     "solo.")
+                                      .arg(QDir::toNativeSeparators(giornale));
     avvisi_.Mostra(testo, Avvisi::Icona::Critico);
     return false;
 }
@@ -155,8 +155,8 @@ bool Salvataggi::Aggiorna_file_serie() {
 
 bool Salvataggi::Segnala_serie_non_salvata() {
     if (giornale_ == nullptr || !giornale_->In_sospeso()) return false;
-    avvisi_.Mostra(QStringLiteral("La serie precedente non è stata salvata: resta nel giornale "
-                                  "%1 e il programma la salva da solo al prossimo avvio.")
+    avvisi_.Mostra(tr("La serie precedente non è stata salvata: resta nel giornale "
+                      "%1 e il programma la salva da solo al prossimo avvio.")
                        .arg(QDir::toNativeSeparators(giornale_->File())),
                    Avvisi::Icona::Avviso);
     giornale_->Lascia();
@@ -166,16 +166,16 @@ bool Salvataggi::Segnala_serie_non_salvata() {
 void Salvataggi::Segnala_errore_giornale() {
     if (giornale_ == nullptr) return;
     if (auto errore = giornale_->Prendi_errore())
-        avvisi_.Mostra(QStringLiteral("Impossibile scrivere il giornale della serie in %1: %2.\n"
-                                      "La serie è registrata in memoria e sarà salvata alla "
-                                      "fine, ma un'interruzione del programma la perderebbe.")
+        avvisi_.Mostra(tr("Impossibile scrivere il giornale della serie in %1: %2.\n"
+                          "La serie è registrata in memoria e sarà salvata alla "
+                          "fine, ma un'interruzione del programma la perderebbe.")
                            .arg(QDir::toNativeSeparators(giornale_->Cartella()), *errore),
                        Avvisi::Icona::Avviso);
 }
 
 void Salvataggi::Salva_dati_con_nome(QWidget* padre) {
     const QDateTime adesso = orologio_();
-    QString nome = scelta_(padre, {QStringLiteral("Salva dati  con nome"), Cartella_dialogo(),
+    QString nome = scelta_(padre, {tr("Salva dati  con nome"), Cartella_dialogo(),
                                    Nome_file_ripetizioni(s_.Serie.Dati_esercizio.Esercizio, adesso),
                                    QStringLiteral("*.csv"), QStringLiteral("csv")});
     if (nome.isEmpty()) return;
@@ -186,7 +186,7 @@ void Salvataggi::Salva_dati_con_nome(QWidget* padre) {
 
 void Salvataggi::Salva_file_intero_con_nome(QWidget* padre) {
     const QDateTime adesso = orologio_();
-    QString nome = scelta_(padre, {QStringLiteral("Salva file intero con nome"), Cartella_dialogo(),
+    QString nome = scelta_(padre, {tr("Salva file intero con nome"), Cartella_dialogo(),
                                    Nome_file_campioni(adesso, locale_), QStringLiteral("*.csv"),
                                    QStringLiteral("csv")});
     if (nome.isEmpty()) return;

@@ -52,16 +52,15 @@ void Sorveglianza_flusso::Controlla() {
 QString Sorveglianza_flusso::Testo() const {
     QStringList parti;
     if (disturbato_)
-        parti << QStringLiteral("Flusso della scheda disturbato: posizioni o tempi impossibili, "
-                                "valori della serie da verificare.");
+        parti << tr("Flusso della scheda disturbato: posizioni o tempi impossibili, "
+                    "valori della serie da verificare.");
     const auto secondi = [](qint64 ms) {
         return QString::number(std::llround(static_cast<double>(ms) / 1000.0));
     };
     if (muta_)
-        parti << QStringLiteral("La scheda non invia dati da più di %1 s.")
-                     .arg(secondi(silenzio_ms_));
+        parti << tr("La scheda non invia dati da più di %1 s.").arg(secondi(silenzio_ms_));
     else if (durata_silenzio_ms_ > 0)
-        parti << QStringLiteral("La scheda ha ripreso a inviare dati dopo %1 s di silenzio.")
+        parti << tr("La scheda ha ripreso a inviare dati dopo %1 s di silenzio.")
                      .arg(secondi(durata_silenzio_ms_));
     return parti.join(QStringLiteral("  "));
 }

@@ -18,14 +18,37 @@ bool Colonna_concentrica(int c) {
 }
 // A left-out row: grey on either ground, and said, not only shown.
 const QColor Grigio_esclusa(140, 140, 140);
-const QString Testo_esclusa = QStringLiteral("Ripetizione esclusa");
 constexpr int Ruolo_esclusa = Qt::UserRole + 1;
+
+// The engine's column titles and group words are also what the summary file and the tools
+// write, so they stay Italian there and are translated here, where they are shown.
+[[maybe_unused]] constexpr const char* Testi_testata[] = {
+    QT_TRANSLATE_NOOP("Elenco_valori", "N°Rip"),   QT_TRANSLATE_NOOP("Elenco_valori", "Tempo"),
+    QT_TRANSLATE_NOOP("Elenco_valori", "Durata"),  QT_TRANSLATE_NOOP("Elenco_valori", "Spost."),
+    QT_TRANSLATE_NOOP("Elenco_valori", "Vmedia"),  QT_TRANSLATE_NOOP("Elenco_valori", "Vmax"),
+    QT_TRANSLATE_NOOP("Elenco_valori", "TdiVmax"), QT_TRANSLATE_NOOP("Elenco_valori", "SdiVmax")};
+constexpr const char* Gruppi[] = {QT_TRANSLATE_NOOP("Elenco_valori", "VALORI ASSOLUTI"),
+                                  QT_TRANSLATE_NOOP("Elenco_valori", "FASE CONCENTRICA"),
+                                  QT_TRANSLATE_NOOP("Elenco_valori", "FASE ECCENTRICA")};
+
+QString Tradotto(const QString& testo) {
+    return Elenco_valori::tr(testo.toUtf8().constData());
+}
+
+// The groups' caption with its words translated in place: the fixed-pitch line keeps the
+// engine's spacing.
+QString Didascalia_tradotta() {
+    QString testo = Lista_valori::Didascalia_gruppi();
+    for (const char* gruppo : Gruppi)
+        testo.replace(QLatin1String(gruppo), Elenco_valori::tr(gruppo));
+    return testo;
+}
 } // namespace
 
 Elenco_valori::Elenco_valori(QWidget* finestra) : QObject(finestra) {
     didascalia_ = new QLabel(finestra);
     didascalia_->setObjectName(QStringLiteral("Lbl_valori"));
-    didascalia_->setText(Lista_valori::Didascalia_gruppi());
+    didascalia_->setText(Didascalia_tradotta());
     didascalia_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     QFont carattere_testata = finestra->font();
@@ -39,7 +62,7 @@ Elenco_valori::Elenco_valori(QWidget* finestra) : QObject(finestra) {
         testata->setFrameStyle(QFrame::Box | QFrame::Plain);
         testata->setAlignment(Qt::AlignCenter);
         testata->setFont(carattere_testata);
-        testata->setText(Lista_valori::Intestazioni()[static_cast<std::size_t>(c)]);
+        testata->setText(Tradotto(Lista_valori::Intestazioni()[static_cast<std::size_t>(c)]));
         intestazioni_[static_cast<std::size_t>(c)] = testata;
 
         auto* lista = new QListWidget(finestra);
@@ -149,8 +172,9 @@ void Elenco_valori::Imposta_esclusa(int riga, bool esclusa) {
         QListWidgetItem* cella = l->item(riga);
         cella->setData(Ruolo_esclusa, esclusa);
         cella->setData(Qt::ForegroundRole, esclusa ? QVariant(Grigio_esclusa) : QVariant());
-        cella->setToolTip(esclusa ? Testo_esclusa : QString());
-        cella->setData(Qt::AccessibleDescriptionRole, esclusa ? Testo_esclusa : QVariant());
+        cella->setToolTip(esclusa ? tr("Ripetizione esclusa") : QString());
+        cella->setData(Qt::AccessibleDescriptionRole,
+                       esclusa ? QVariant(tr("Ripetizione esclusa")) : QVariant());
     }
 }
 
@@ -163,7 +187,7 @@ QMenu* Elenco_valori::Menu_riga(int riga, QWidget* padre) {
     auto* menu = new QMenu(padre);
     if (riga < 0 || riga >= Righe()) return menu;
     const bool esclusa = Esclusa(riga);
-    menu->addAction(esclusa ? Testo_ripristina : Testo_escludi, this,
+    menu->addAction(Tradotto(esclusa ? Testo_ripristina : Testo_escludi), this,
                     [this, riga, esclusa] { Q_EMIT Esclusione_richiesta(riga, !esclusa); });
     return menu;
 }

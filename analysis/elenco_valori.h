@@ -7,6 +7,7 @@
 #include "stream/lista_valori.h"
 
 #include <QObject>
+#include <QString>
 #include <array>
 
 class QLabel;
@@ -14,8 +15,11 @@ class QListWidget;
 class QMenu;
 class QWidget;
 
-inline const QString Testo_escludi = QStringLiteral("Escludi ripetizione");
-inline const QString Testo_ripristina = QStringLiteral("Ripristina ripetizione");
+// The row menu's two actions, as written here; the menu shows them translated.
+inline const QString Testo_escludi =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Elenco_valori", "Escludi ripetizione"));
+inline const QString Testo_ripristina =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Elenco_valori", "Ripristina ripetizione"));
 
 class Elenco_valori : public QObject {
     Q_OBJECT

@@ -22,17 +22,15 @@ struct Intestazione {
 };
 // Velocities in mm/s and powers in W as whole numbers, like the value list's velocities.
 constexpr std::array<Intestazione, Frm_analisi::Colonne> Intestazioni{{
-    {"N°Rip", 0},
-    {"Vmedia (mm/s)", 0},
-    {"Vpropulsiva (mm/s)", 0},
-    {"Durata propulsiva (s)", 2},
-    {"Potenza media (W)", 0},
-    {"Potenza max (W)", 0},
-    {"Perdita %", 1},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "N°Rip"), 0},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Vmedia (mm/s)"), 0},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Vpropulsiva (mm/s)"), 0},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Durata propulsiva (s)"), 2},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Potenza media (W)"), 0},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Potenza max (W)"), 0},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Perdita %"), 1},
 }};
 
-const QString Testo_allarme = QStringLiteral("Oltre la soglia di perdita");
-const QString Testo_esclusa = QStringLiteral("Ripetizione esclusa");
 const QColor Grigio_esclusa(140, 140, 140);
 
 } // namespace
@@ -41,13 +39,13 @@ Frm_analisi::Frm_analisi(const QLocale& locale, QWidget* parent)
     : QWidget(parent, Qt::Tool), locale_(locale) {
     setObjectName(QStringLiteral("Frm_analisi"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Analisi serie"));
+    setWindowTitle(tr("Analisi serie"));
 
     Lst_analisi = new QTableWidget(0, Colonne, this);
     Lst_analisi->setObjectName(QStringLiteral("Lst_analisi"));
-    Lst_analisi->setAccessibleName(QStringLiteral("Ripetizioni della serie"));
+    Lst_analisi->setAccessibleName(tr("Ripetizioni della serie"));
     QStringList testi;
-    for (const Intestazione& i : Intestazioni) testi << QString::fromUtf8(i.testo);
+    for (const Intestazione& i : Intestazioni) testi << tr(i.testo);
     Lst_analisi->setHorizontalHeaderLabels(testi);
     Lst_analisi->verticalHeader()->hide();
     Lst_analisi->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -91,20 +89,22 @@ void Frm_analisi::Ripetizione_analizzata(int riga, const Analisi_ripetizione& an
                                              analisi.Potenza_media,
                                              analisi.Potenza_max,
                                              analisi.Perdita};
+    const QString esclusa = tr("Ripetizione esclusa");
+    const QString allarme = tr("Oltre la soglia di perdita");
     for (int c = 0; c < Colonne; ++c) {
         const auto u = static_cast<std::size_t>(c);
         auto* cella = new QTableWidgetItem(Formatta(valori[u], Intestazioni[u].decimali, locale_));
         cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (analisi.Esclusa) {
             cella->setForeground(Grigio_esclusa);
-            cella->setToolTip(Testo_esclusa);
-            cella->setData(Qt::AccessibleDescriptionRole, Testo_esclusa);
+            cella->setToolTip(esclusa);
+            cella->setData(Qt::AccessibleDescriptionRole, esclusa);
         } else if (analisi.Oltre_soglia) {
             cella->setBackground(Colore_qt(Colore_allarme));
             cella->setForeground(Colore_qt(Colore_testo_allarme));
             // Not by colour alone: the tooltip and a screen reader say it too.
-            cella->setToolTip(Testo_allarme);
-            cella->setData(Qt::AccessibleDescriptionRole, Testo_allarme);
+            cella->setToolTip(allarme);
+            cella->setData(Qt::AccessibleDescriptionRole, allarme);
         }
         Lst_analisi->setItem(riga, c, cella);
     }

@@ -25,7 +25,7 @@ Frm_confronta::Frm_confronta(const Riga_test& primo, const Riga_test& secondo,
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Frm_confronta"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Confronta test"));
+    setWindowTitle(tr("Confronta test"));
 
     const Riga_test* test[2] = {&primo, &secondo};
     Velocita_test velocita[2];
@@ -33,11 +33,10 @@ Frm_confronta::Frm_confronta(const Riga_test& primo, const Riga_test& secondo,
         velocita[i] = Velocita_ripetizioni(
             *test[i], Riferimento_esercizio(test[i]->Cartella(), test[i]->esercizio));
 
-    Grafico_confronto =
-        new Grafico_xy(QStringLiteral("Velocità per ripetizione"), QStringLiteral("Ripetizione"),
-                       QStringLiteral("Velocità (m/s)"), this);
+    Grafico_confronto = new Grafico_xy(tr("Velocità per ripetizione"), tr("Ripetizione"),
+                                       tr("Velocità (m/s)"), this);
     Grafico_confronto->setObjectName(QStringLiteral("Grafico_confronto"));
-    Grafico_confronto->setAccessibleName(QStringLiteral("Velocità per ripetizione dei due test"));
+    Grafico_confronto->setAccessibleName(tr("Velocità per ripetizione dei due test"));
     Grafico_confronto->setMinimumSize(420, 220);
     const QColor colori[2] = {QColor(0, 0, 0), QColor(0, 110, 220)};
     const Grafico_xy::Tratto tratti[2] = {Grafico_xy::Tratto::Linea,
@@ -68,10 +67,9 @@ Frm_confronta::Frm_confronta(const Riga_test& primo, const Riga_test& secondo,
 
     Lst_confronto = new QTreeWidget(this);
     Lst_confronto->setObjectName(QStringLiteral("Lst_confronto"));
-    Lst_confronto->setAccessibleName(QStringLiteral("Ripetizioni dei due test"));
+    Lst_confronto->setAccessibleName(tr("Ripetizioni dei due test"));
     Lst_confronto->setRootIsDecorated(false);
-    Lst_confronto->setHeaderLabels({QStringLiteral("Rip."),
-                                    Nome_test(primo, locale) + QStringLiteral(" (m/s)"),
+    Lst_confronto->setHeaderLabels({tr("Rip."), Nome_test(primo, locale) + QStringLiteral(" (m/s)"),
                                     Nome_test(secondo, locale) + QStringLiteral(" (m/s)")});
     Lst_confronto->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (std::size_t r = 0; r < quante; ++r) {
@@ -81,7 +79,7 @@ Frm_confronta::Frm_confronta(const Riga_test& primo, const Riga_test& secondo,
             const auto& v = velocita[i].ripetizioni;
             riga->setText(i + 1, r >= v.size() ? QString()
                                  : v[r]        ? Formatta(*v[r], "0.00", locale)
-                                               : QStringLiteral("esclusa"));
+                                               : tr("esclusa"));
             riga->setTextAlignment(i + 1, Qt::AlignRight);
         }
         riga->setTextAlignment(0, Qt::AlignRight);

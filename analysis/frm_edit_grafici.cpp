@@ -27,19 +27,26 @@ namespace {
 constexpr std::array<int, 5> Modo_per_posizione{Modo_grafico::Zoom, Modo_grafico::Pan,
                                                 Modo_grafico::Cursori, Modo_grafico::Cursori,
                                                 Modo_grafico::Misura_sposta};
-const char* const Etichette_modo[] = {"Zoom", "Pan", "", "Cursor Measurements", "Measure Move"};
-// What each label means, for the operator who reads Italian only.
-const char* const Spiegazioni_modo[] = {
-    "Ingrandimento: trascinando si ingrandisce il riquadro scelto",
-    "Spostamento: trascinando si sposta l'intervallo visibile", "",
-    "Misure con i cursori: trascinando si spostano i cursori",
-    "Misura e sposta: trascinando un cursore la sua lettura lo segue"};
+constexpr const char* Etichette_modo[] = {
+    QT_TRANSLATE_NOOP("Frm_edit_grafici", "Zoom"), QT_TRANSLATE_NOOP("Frm_edit_grafici", "Pan"), "",
+    QT_TRANSLATE_NOOP("Frm_edit_grafici", "Cursor Measurements"),
+    QT_TRANSLATE_NOOP("Frm_edit_grafici", "Measure Move")};
+// What each label means, in the interface's language.
+constexpr const char* Spiegazioni_modo[] = {
+    QT_TRANSLATE_NOOP("Frm_edit_grafici",
+                      "Ingrandimento: trascinando si ingrandisce il riquadro scelto"),
+    QT_TRANSLATE_NOOP("Frm_edit_grafici",
+                      "Spostamento: trascinando si sposta l'intervallo visibile"),
+    "",
+    QT_TRANSLATE_NOOP("Frm_edit_grafici",
+                      "Misure con i cursori: trascinando si spostano i cursori"),
+    QT_TRANSLATE_NOOP("Frm_edit_grafici",
+                      "Misura e sposta: trascinando un cursore la sua lettura lo segue")};
 
-// The design's own caption stays; the tip and the screen reader say it in Italian.
-void Spiega(QWidget* controllo, const char* spiegazione) {
-    const QString testo = QString::fromUtf8(spiegazione);
-    controllo->setToolTip(testo);
-    controllo->setAccessibleDescription(testo);
+// The design's own caption stays; the tip and the screen reader say what it does.
+void Spiega(QWidget* controllo, const QString& spiegazione) {
+    controllo->setToolTip(spiegazione);
+    controllo->setAccessibleDescription(spiegazione);
 }
 
 QSlider* Nuovo_slider(Qt::Orientation verso, int minimo, int massimo, QWidget* genitore) {
@@ -55,21 +62,21 @@ QSlider* Nuovo_slider(Qt::Orientation verso, int minimo, int massimo, QWidget* g
 Frm_edit_grafici::Frm_edit_grafici(Frm_grafici& grafici)
     : QWidget(&grafici, Qt::Tool), grafici_(grafici) {
     setObjectName(QStringLiteral("frm_edit_grafici"));
-    setWindowTitle(QStringLiteral("Impostazione Proprietà Grafici"));
+    setWindowTitle(tr("Impostazione Proprietà Grafici"));
     auto* colonna = new QVBoxLayout(this);
 
     // Graph chooser.
     auto* scelta = new QGridLayout;
-    scelta->addWidget(new QLabel(QStringLiteral("Grafico"), this), 0, 0, 1, 2);
+    scelta->addWidget(new QLabel(tr("Grafico"), this), 0, 0, 1, 2);
     sldTicks = Nuovo_slider(Qt::Horizontal, 0, 1, this);
     sldTicks->setObjectName(QStringLiteral("sldTicks"));
     scelta->addWidget(sldTicks, 1, 0, 1, 2);
-    scelta->addWidget(new QLabel(QStringLiteral("Tempo"), this), 2, 0, Qt::AlignLeft);
-    scelta->addWidget(new QLabel(QStringLiteral("Ripetizioni"), this), 2, 1, Qt::AlignRight);
+    scelta->addWidget(new QLabel(tr("Tempo"), this), 2, 0, Qt::AlignLeft);
+    scelta->addWidget(new QLabel(tr("Ripetizioni"), this), 2, 1, Qt::AlignRight);
     colonna->addLayout(scelta);
 
     // Axis range.
-    auto* Frame1 = new QGroupBox(QStringLiteral("Edit Axis"), this);
+    auto* Frame1 = new QGroupBox(tr("Edit Axis"), this);
     auto* assi = new QGridLayout(Frame1);
     sldSelectAxis = Nuovo_slider(Qt::Horizontal, 1, 3, Frame1);
     sldSelectAxis->setObjectName(QStringLiteral("sldSelectAxis"));
@@ -86,34 +93,37 @@ Frm_edit_grafici::Frm_edit_grafici(Frm_grafici& grafici)
         campo->setRange(-1e7, 1e7);
         campo->setDecimals(2);
     }
-    UpdateAxis = new QPushButton(QStringLiteral("Update"), Frame1);
-    Cmd_Undo = new QPushButton(QStringLiteral("Cancel"), Frame1);
-    Spiega(Frame1, "Modifica asse: scegli l'asse con il cursore e imposta il minimo e il massimo");
-    Spiega(UpdateAxis, "Applica il nuovo intervallo all'asse e lo salva");
-    Spiega(Cmd_Undo, "Annulla le modifiche: ricarica gli assi salvati dei due grafici");
+    UpdateAxis = new QPushButton(tr("Update"), Frame1);
+    Cmd_Undo = new QPushButton(tr("Cancel"), Frame1);
+    Spiega(Frame1,
+           tr("Modifica asse: scegli l'asse con il cursore e imposta il minimo e il massimo"));
+    Spiega(UpdateAxis, tr("Applica il nuovo intervallo all'asse e lo salva"));
+    Spiega(Cmd_Undo, tr("Annulla le modifiche: ricarica gli assi salvati dei due grafici"));
     assi->addWidget(sldSelectAxis, 0, 0, 1, 2);
     assi->addWidget(Lbl_asse, 1, 0, 1, 2);
-    Riga_modulo(assi, 2, QStringLiteral("Min"), AxisMin);
-    Riga_modulo(assi, 3, QStringLiteral("Max"), AxisMax);
+    Riga_modulo(assi, 2, tr("Min"), AxisMin);
+    Riga_modulo(assi, 3, tr("Max"), AxisMax);
     assi->addWidget(UpdateAxis, 4, 0);
     assi->addWidget(Cmd_Undo, 4, 1);
     colonna->addWidget(Frame1);
 
     // Interaction mode.
-    auto* Frame2 = new QGroupBox(QStringLiteral("Graph Operations"), this);
+    auto* Frame2 = new QGroupBox(tr("Graph Operations"), this);
     auto* modi = new QGridLayout(Frame2);
     GraphMode = Nuovo_slider(Qt::Vertical, 0, 4, Frame2);
     GraphMode->setObjectName(QStringLiteral("GraphMode"));
     GraphMode->setInvertedAppearance(true); // position 0 at the top
     modi->addWidget(GraphMode, 0, 0, 5, 1);
     for (int i = 0; i < 5; ++i) {
-        auto* etichetta = new QLabel(QString::fromUtf8(Etichette_modo[i]), Frame2);
-        if (*Spiegazioni_modo[i] != '\0') Spiega(etichetta, Spiegazioni_modo[i]);
+        auto* etichetta =
+            new QLabel(*Etichette_modo[i] != '\0' ? tr(Etichette_modo[i]) : QString(), Frame2);
+        if (*Spiegazioni_modo[i] != '\0') Spiega(etichetta, tr(Spiegazioni_modo[i]));
         modi->addWidget(etichetta, i, 1);
     }
-    Spiega(Frame2, "Operazioni sul grafico: cosa fa il mouse trascinando sul grafico");
-    Spiega(GraphMode, "Operazioni sul grafico: ingrandimento, spostamento, misure con i cursori, "
-                      "misura e sposta");
+    Spiega(Frame2, tr("Operazioni sul grafico: cosa fa il mouse trascinando sul grafico"));
+    Spiega(GraphMode,
+           tr("Operazioni sul grafico: ingrandimento, spostamento, misure con i cursori, "
+              "misura e sposta"));
     colonna->addWidget(Frame2);
 
     stato_ = new QLabel(this);
@@ -121,8 +131,8 @@ Frm_edit_grafici::Frm_edit_grafici(Frm_grafici& grafici)
     colonna->addWidget(stato_);
 
     // Closes without applying anything, as Esc does.
-    Cmd_chiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
-    Cmd_chiudi->setToolTip(QStringLiteral("Chiude la finestra senza applicare nulla"));
+    Cmd_chiudi = new QPushButton(tr("&Chiudi"), this);
+    Cmd_chiudi->setToolTip(tr("Chiude la finestra senza applicare nulla"));
     auto* fondo = new QHBoxLayout;
     fondo->addStretch();
     fondo->addWidget(Cmd_chiudi);
@@ -189,8 +199,8 @@ bool Frm_edit_grafici::Update_graph(int quale_grafico, int quale_asse, double mi
     if (quale_grafico != 0 && quale_grafico != 1) return false;
     Grafico_misura& g = grafici_.Grafico(quale_grafico);
     if (quale_asse < 1 || quale_asse > g.Numero_assi() || !(minimo < massimo)) {
-        stato_->setText(QStringLiteral("Intervallo non valido: il minimo deve essere minore "
-                                       "del massimo."));
+        stato_->setText(tr("Intervallo non valido: il minimo deve essere minore "
+                           "del massimo."));
         return false;
     }
     g.Imposta_intervallo(quale_asse, minimo, massimo);
@@ -203,7 +213,7 @@ bool Frm_edit_grafici::Update_graph(int quale_grafico, int quale_asse, double mi
         stato_->clear();
     } catch (const Errore_piattaforma& e) {
         salvato = false;
-        stato_->setText(QStringLiteral("Impostazioni non salvate in %1: %2")
+        stato_->setText(tr("Impostazioni non salvate in %1: %2")
                             .arg(QDir::toNativeSeparators(file), e.testo()));
     }
 

@@ -3,8 +3,8 @@
 // The graph property editor: chooses a graph and one of its axes, applies a new range
 // (saving the graph's settings file), reloads the saved settings, and sets how the
 // mouse acts on the graph. A tool window that stays in front of the graph window; Esc or
-// "Chiudi" closes it without applying anything. The design's English captions stay, each
-// with an Italian tip.
+// "Chiudi" closes it without applying anything. The design's English captions stay (an
+// Italian interface shows them too), each with a tip that says what it does.
 
 #include <QWidget>
 

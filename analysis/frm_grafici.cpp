@@ -25,8 +25,6 @@ namespace {
 // repetition passes the threshold.
 const QColor Fondo_perdita(20, 20, 20);
 const QColor Testo_perdita(220, 220, 220);
-// The longest text the loss label shows, for its font size.
-const QString Perdita_piu_lunga = QStringLiteral("Perdita 100,0 %");
 
 void Colora_perdita(QLabel& etichetta, const QColor& colore) {
     QPalette p = etichetta.palette();
@@ -42,10 +40,10 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
     setObjectName(QStringLiteral("Frm_grafici"));
     slide_ = new Slider_misura(this);
     slide_->setObjectName(QStringLiteral("Slide"));
-    slide_->Imposta_didascalia(QStringLiteral("Velocità fase positiva"));
+    slide_->Imposta_didascalia(tr("Velocità fase positiva"));
     slide_->Imposta_intervallo(Slide_minimo_progetto, Slide_massimo_progetto);
-    slide_->Imposta_etichetta_segno(1, QStringLiteral("MIN"));
-    slide_->Imposta_etichetta_segno(2, QStringLiteral("MAX"));
+    slide_->Imposta_etichetta_segno(1, tr("MIN"));
+    slide_->Imposta_etichetta_segno(2, tr("MAX"));
     slide_->Imposta_segno(1, Slide_segno_min_progetto);
     slide_->Imposta_segno(2, Slide_segno_max_progetto);
 
@@ -69,7 +67,7 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
     num_vel_->hide();
     lbl_perdita_ = new QLabel(this);
     lbl_perdita_->setObjectName(QStringLiteral("Lbl_perdita"));
-    lbl_perdita_->setAccessibleName(QStringLiteral("Perdita di velocità"));
+    lbl_perdita_->setAccessibleName(tr("Perdita di velocità"));
     lbl_perdita_->setAlignment(Qt::AlignCenter);
     lbl_perdita_->setAutoFillBackground(true);
     QFont grassetto(QStringLiteral("Arial"));
@@ -79,7 +77,7 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
     lbl_perdita_->hide();
     lbl_velocita_ = new QLabel(this);
     lbl_velocita_->setObjectName(QStringLiteral("Lbl_velocita"));
-    lbl_velocita_->setAccessibleName(QStringLiteral("Velocità mostrata"));
+    lbl_velocita_->setAccessibleName(tr("Velocità mostrata"));
     lbl_velocita_->setAlignment(Qt::AlignCenter);
     lbl_velocita_->setAutoFillBackground(true);
     lbl_velocita_->setFont(grassetto);
@@ -172,10 +170,11 @@ void Frm_grafici::Disponi_numerico() {
     // The largest face in which the longest loss fits the label with a margin.
     QFont f = lbl_perdita_->font();
     int pixel = std::max(8, alto_perdita * 6 / 10);
+    const QString piu_lunga = Testo_perdita_mostrato(QStringLiteral("100,0"));
     for (; pixel > 8; pixel = pixel * 9 / 10) {
         f.setPixelSize(pixel);
         const QFontMetrics fm(f);
-        if (fm.horizontalAdvance(Perdita_piu_lunga) <= r.width() * 9 / 10 &&
+        if (fm.horizontalAdvance(piu_lunga) <= r.width() * 9 / 10 &&
             fm.height() <= alto_perdita * 9 / 10)
             break;
     }
@@ -246,9 +245,12 @@ void Frm_grafici::Ripetizione_analizzata(int, const Analisi_ripetizione& analisi
     Mostra_perdita(analisi, true);
 }
 
+QString Frm_grafici::Testo_perdita_mostrato(const QString& perdita) {
+    return tr("Perdita %1 %").arg(perdita);
+}
+
 void Frm_grafici::Mostra_perdita(const Analisi_ripetizione& analisi, bool suona) {
-    lbl_perdita_->setText(QStringLiteral("Perdita ") + Formatta(analisi.Perdita, 1, locale_) +
-                          QStringLiteral(" %"));
+    lbl_perdita_->setText(Testo_perdita_mostrato(Formatta(analisi.Perdita, 1, locale_)));
     if (!analisi.Oltre_soglia) {
         Colora_perdita(*lbl_perdita_, Testo_perdita);
         if (colore_fascia_.isValid()) num_vel_->Imposta_colore(colore_fascia_);

@@ -111,6 +111,8 @@ private:
     // The loss under the display; past the threshold the alarm colour (and the beep when
     // `suona`), otherwise the band's.
     void Mostra_perdita(const Analisi_ripetizione& analisi, bool suona);
+    // "Perdita 12,5 %" from the formatted number.
+    static QString Testo_perdita_mostrato(const QString& perdita);
     // The display and the loss under it take the time graph's place.
     void Disponi_numerico();
 

@@ -38,17 +38,17 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
                          QWidget* parent)
     : QWidget(parent, Qt::Window), avvisi_(avvisi) {
     setObjectName(QStringLiteral("Frm_profilo"));
-    setWindowTitle(QStringLiteral("Profilo carico-velocità"));
+    setWindowTitle(tr("Profilo carico-velocità"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     cbo_esercizio = new QComboBox(this);
-    cbo_esercizio->setAccessibleName(QStringLiteral("Esercizio"));
+    cbo_esercizio->setAccessibleName(tr("Esercizio"));
     cbo_esercizio->setMinimumWidth(200);
     Txt_v1rm = new Casella_decimale(this);
-    Txt_v1rm->setAccessibleName(QStringLiteral("Velocità al massimale (m/s)"));
-    Txt_v1rm->setToolTip(QStringLiteral("Velocità media di spinta con il carico massimale: "
-                                        "il massimale stimato è il carico a cui la retta la "
-                                        "raggiunge"));
+    Txt_v1rm->setAccessibleName(tr("Velocità al massimale (m/s)"));
+    Txt_v1rm->setToolTip(tr("Velocità media di spinta con il carico massimale: "
+                            "il massimale stimato è il carico a cui la retta la "
+                            "raggiunge"));
     Txt_v1rm->setLocale(locale_);
     Txt_v1rm->setDecimals(2);
     Txt_v1rm->setRange(0.01, 5.0);
@@ -56,28 +56,24 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     // Stored when the entry is done, not at every digit typed.
     Txt_v1rm->setKeyboardTracking(false);
     auto* scelte = new QGridLayout;
-    Riga_modulo(scelte, 0, QStringLiteral("&Esercizio:"), cbo_esercizio);
-    Riga_modulo(scelte, 1, QStringLiteral("V&1rm (m/s):"), Txt_v1rm);
+    Riga_modulo(scelte, 0, tr("&Esercizio:"), cbo_esercizio);
+    Riga_modulo(scelte, 1, tr("V&1rm (m/s):"), Txt_v1rm);
     scelte->setColumnStretch(2, 1);
 
-    Grafico_profilo =
-        new Grafico_xy(QStringLiteral("Profilo carico-velocità"), QStringLiteral("Carico (kg)"),
-                       QStringLiteral("Vmedia di spinta (m/s)"), this);
+    Grafico_profilo = new Grafico_xy(tr("Profilo carico-velocità"), tr("Carico (kg)"),
+                                     tr("Vmedia di spinta (m/s)"), this);
     Grafico_profilo->setObjectName(QStringLiteral("Grafico_profilo"));
     Grafico_profilo->setMinimumSize(360, 180);
-    Grafico_profilo->Aggiungi_serie(QStringLiteral("Test"), Colore_test, Grafico_xy::Tratto::Punti);
-    Grafico_profilo->Aggiungi_serie(QStringLiteral("Retta"), Colore_retta,
-                                    Grafico_xy::Tratto::Linea);
-    Grafico_profilo->Aggiungi_serie(QStringLiteral("V1rm"), Colore_v1rm,
-                                    Grafico_xy::Tratto::Tratteggio);
-    Grafico_profilo->Aggiungi_serie(QStringLiteral("Massimale stimato"), Colore_stima,
+    Grafico_profilo->Aggiungi_serie(tr("Test"), Colore_test, Grafico_xy::Tratto::Punti);
+    Grafico_profilo->Aggiungi_serie(tr("Retta"), Colore_retta, Grafico_xy::Tratto::Linea);
+    Grafico_profilo->Aggiungi_serie(tr("V1rm"), Colore_v1rm, Grafico_xy::Tratto::Tratteggio);
+    Grafico_profilo->Aggiungi_serie(tr("Massimale stimato"), Colore_stima,
                                     Grafico_xy::Tratto::Segno);
 
     Lst_punti = new QTreeWidget(this);
-    Lst_punti->setAccessibleName(QStringLiteral("Test dell'esercizio"));
+    Lst_punti->setAccessibleName(tr("Test dell'esercizio"));
     Lst_punti->setRootIsDecorated(false);
-    Lst_punti->setHeaderLabels(
-        {QStringLiteral("Carico (kg)"), QStringLiteral("Vmedia (m/s)"), QStringLiteral("File")});
+    Lst_punti->setHeaderLabels({tr("Carico (kg)"), tr("Vmedia (m/s)"), tr("File")});
     Lst_punti->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Lst_punti->setMaximumHeight(140);
 
@@ -86,13 +82,13 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     Lbl_risultato->setWordWrap(true);
     Lbl_risultato->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
-    Lbl_risultato->setAccessibleName(QStringLiteral("Risultato"));
+    Lbl_risultato->setAccessibleName(tr("Risultato"));
 
     Carico_oggi = new Riquadro_carico_oggi(locale_, this);
 
-    Cmd_aggiorna = new QPushButton(QStringLiteral("&Aggiorna"), this);
-    Cmd_aggiorna->setToolTip(QStringLiteral("Rilegge i test salvati nella cartella dell'atleta"));
-    Cmd_chiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
+    Cmd_aggiorna = new QPushButton(tr("&Aggiorna"), this);
+    Cmd_aggiorna->setToolTip(tr("Rilegge i test salvati nella cartella dell'atleta"));
+    Cmd_chiudi = new QPushButton(tr("&Chiudi"), this);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     pulsanti->addWidget(Cmd_aggiorna);
@@ -192,8 +188,8 @@ void Frm_profilo::Mostra_profilo() {
         auto* riga = new QTreeWidgetItem(Lst_punti);
         riga->setText(0, Formatta(p.carico, "0.0", locale_));
         riga->setText(1, Formatta(p.velocita, "0.000", locale_));
-        riga->setText(2, QFileInfo(p.file).fileName() +
-                             (p.da_analisi ? QStringLiteral(" (analisi)") : QString()));
+        riga->setText(2,
+                      QFileInfo(p.file).fileName() + (p.da_analisi ? tr(" (analisi)") : QString()));
         riga->setTextAlignment(0, Qt::AlignRight);
         riga->setTextAlignment(1, Qt::AlignRight);
     }
@@ -205,19 +201,19 @@ QString Frm_profilo::Testo_risultato() const {
     QStringList righe;
     if (profilo_.retta) {
         const Retta_profilo& r = *profilo_.retta;
-        righe << QStringLiteral("Retta: v = %1 %2 %3 \u00B7 carico   (R\u00B2 %4, %5 test)")
+        righe << tr("Retta: v = %1 %2 %3 · carico   (R² %4, %5 test)")
                      .arg(Formatta(r.intercetta, "0.000", locale_),
                           r.pendenza < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"),
                           Formatta(std::abs(r.pendenza), "0.00000", locale_),
                           Formatta(r.r2, "0.000", locale_), QString::number(profilo_.punti.size()));
     }
-    righe << QStringLiteral("V1rm: %1 m/s").arg(Formatta(profilo_.v1rm, "0.00", locale_));
+    righe << tr("V1rm: %1 m/s").arg(Formatta(profilo_.v1rm, "0.00", locale_));
     if (profilo_.e1rm)
-        righe << QStringLiteral("<b>e1RM: %1 kg</b>").arg(Formatta(*profilo_.e1rm, "0.0", locale_));
+        righe << tr("<b>e1RM: %1 kg</b>").arg(Formatta(*profilo_.e1rm, "0.0", locale_));
     else
         righe << QStringLiteral("<b>%1</b>").arg(profilo_.rifiuto.toHtmlEscaped());
     if (!profilo_.scartati.isEmpty())
-        righe << QStringLiteral("File scartati: %1 (%2)")
+        righe << tr("File scartati: %1 (%2)")
                      .arg(QString::number(profilo_.scartati.size()),
                           profilo_.scartati.join(QStringLiteral("; ")).toHtmlEscaped());
     return righe.join(QStringLiteral("<br>"));

@@ -19,27 +19,25 @@ Frm_squadra::Frm_squadra(Indice_test& indice, const QString& squadra, const QDat
     : QWidget(parent, Qt::Window), indice_(indice), oggi_(oggi), locale_(locale) {
     setObjectName(QStringLiteral("Frm_squadra"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Squadra"));
+    setWindowTitle(tr("Squadra"));
 
     cbo_squadra = new QComboBox(this);
     cbo_squadra->setObjectName(QStringLiteral("cbo_squadra"));
-    cbo_squadra->setAccessibleName(QStringLiteral("Squadra"));
+    cbo_squadra->setAccessibleName(tr("Squadra"));
     cbo_squadra->setMinimumWidth(200);
     indice_.Aggiorna();
     cbo_squadra->addItems(indice_.Squadre());
     auto* scelte = new QGridLayout;
-    Riga_modulo(scelte, 0, QStringLiteral("&Squadra:"), cbo_squadra);
+    Riga_modulo(scelte, 0, tr("&Squadra:"), cbo_squadra);
     scelte->setColumnStretch(2, 1);
 
     Lst_squadra = new QTreeWidget(this);
     Lst_squadra->setObjectName(QStringLiteral("Lst_squadra"));
-    Lst_squadra->setAccessibleName(QStringLiteral("Atleti della squadra"));
-    Lst_squadra->setAccessibleDescription(
-        QStringLiteral("Doppio clic o Invio su un atleta: il suo storico"));
+    Lst_squadra->setAccessibleName(tr("Atleti della squadra"));
+    Lst_squadra->setAccessibleDescription(tr("Doppio clic o Invio su un atleta: il suo storico"));
     Lst_squadra->setRootIsDecorated(false);
-    Lst_squadra->setHeaderLabels({QStringLiteral("Atleta"), QStringLiteral("Ultimo test"),
-                                  QStringLiteral("Ultimo e1RM"), QStringLiteral("Prontezza"),
-                                  QStringLiteral("Test 7 gg"), QStringLiteral("Test 28 gg")});
+    Lst_squadra->setHeaderLabels({tr("Atleta"), tr("Ultimo test"), tr("Ultimo e1RM"),
+                                  tr("Prontezza"), tr("Test 7 gg"), tr("Test 28 gg")});
     Lst_squadra->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* colonna = new QVBoxLayout(this);

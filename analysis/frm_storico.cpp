@@ -34,8 +34,8 @@ namespace {
 constexpr int Ruolo_indice = Qt::UserRole; // a row's place in Righe()
 
 QString Scegli_pdf(QWidget* padre, const QString& proposto) {
-    QFileDialog dialogo(padre, QStringLiteral("Esporta PDF"), proposto,
-                        QStringLiteral("Documenti PDF (*.pdf)"));
+    QFileDialog dialogo(padre, Frm_storico::tr("Esporta PDF"), proposto,
+                        Frm_storico::tr("Documenti PDF (*.pdf)"));
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
@@ -53,24 +53,24 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
       avvisi_(avvisi), locale_(locale), scelta_pdf_(Scegli_pdf), oggi_(QDate::currentDate()) {
     setObjectName(QStringLiteral("Frm_storico"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Storico atleta"));
+    setWindowTitle(tr("Storico atleta"));
     if (!indice_->Avviso_apertura().isEmpty())
         avvisi_.Mostra(indice_->Avviso_apertura(), Avvisi::Icona::Avviso);
 
     cbo_squadra = new QComboBox(this);
-    cbo_squadra->setAccessibleName(QStringLiteral("Squadra"));
+    cbo_squadra->setAccessibleName(tr("Squadra"));
     cbo_atleta = new QComboBox(this);
-    cbo_atleta->setAccessibleName(QStringLiteral("Atleta"));
+    cbo_atleta->setAccessibleName(tr("Atleta"));
     cbo_atleta->setMinimumWidth(180);
     cbo_esercizio = new QComboBox(this);
-    cbo_esercizio->setAccessibleName(QStringLiteral("Esercizio"));
+    cbo_esercizio->setAccessibleName(tr("Esercizio"));
     cbo_esercizio->setMinimumWidth(160);
-    Chk_date = new QCheckBox(QStringLiteral("Solo &dal"), this);
-    Chk_date->setAccessibleName(QStringLiteral("Solo i test tra due date"));
+    Chk_date = new QCheckBox(tr("Solo &dal"), this);
+    Chk_date->setAccessibleName(tr("Solo i test tra due date"));
     Txt_dal = new QDateEdit(this);
-    Txt_dal->setAccessibleName(QStringLiteral("Dal giorno"));
+    Txt_dal->setAccessibleName(tr("Dal giorno"));
     Txt_al = new QDateEdit(this);
-    Txt_al->setAccessibleName(QStringLiteral("Al giorno"));
+    Txt_al->setAccessibleName(tr("Al giorno"));
     for (QDateEdit* d : {Txt_dal, Txt_al}) {
         d->setCalendarPopup(true);
         d->setLocale(locale_);
@@ -79,16 +79,16 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
         d->setEnabled(false);
     }
     Txt_dal->setDate(oggi_.addDays(-27));
-    auto* lbl_al = new QLabel(QStringLiteral("a&l"), this);
+    auto* lbl_al = new QLabel(tr("a&l"), this);
     lbl_al->setBuddy(Txt_al);
 
     auto* scelte = new QGridLayout;
-    Riga_modulo(scelte, 0, QStringLiteral("S&quadra:"), cbo_squadra);
-    auto* lbl_atleta = new QLabel(QStringLiteral("A&tleta:"), this);
+    Riga_modulo(scelte, 0, tr("S&quadra:"), cbo_squadra);
+    auto* lbl_atleta = new QLabel(tr("A&tleta:"), this);
     lbl_atleta->setBuddy(cbo_atleta);
     scelte->addWidget(lbl_atleta, 0, 2);
     scelte->addWidget(cbo_atleta, 0, 3);
-    Riga_modulo(scelte, 1, QStringLiteral("&Esercizio:"), cbo_esercizio);
+    Riga_modulo(scelte, 1, tr("&Esercizio:"), cbo_esercizio);
     auto* date = new QHBoxLayout;
     date->addWidget(Chk_date);
     date->addWidget(Txt_dal);
@@ -100,23 +100,20 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
 
     Lbl_prontezza = new QLabel(this);
     Lbl_prontezza->setObjectName(QStringLiteral("Lbl_prontezza"));
-    Lbl_prontezza->setAccessibleName(QStringLiteral("Prontezza"));
+    Lbl_prontezza->setAccessibleName(tr("Prontezza"));
     Lbl_prontezza->setWordWrap(true);
     Lbl_prontezza->setTextFormat(Qt::RichText);
     Lbl_prontezza->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Lst_test = new QTreeWidget(this);
     Lst_test->setObjectName(QStringLiteral("Lst_test"));
-    Lst_test->setAccessibleName(QStringLiteral("Test dell'atleta"));
-    Lst_test->setAccessibleDescription(
-        QStringLiteral("Doppio clic o Invio su un test: lo apre come Apri"));
+    Lst_test->setAccessibleName(tr("Test dell'atleta"));
+    Lst_test->setAccessibleDescription(tr("Doppio clic o Invio su un test: lo apre come Apri"));
     Lst_test->setRootIsDecorated(false);
     Lst_test->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    Lst_test->setHeaderLabels({QStringLiteral("Data"), QStringLiteral("Ora"),
-                               QStringLiteral("Esercizio"), QStringLiteral("Carico (kg)"),
-                               QStringLiteral("Rip."), QStringLiteral("Vel. migliore (m/s)"),
-                               QStringLiteral("Perdita %"), QStringLiteral("RPE"),
-                               QStringLiteral("Nota")});
+    Lst_test->setHeaderLabels({tr("Data"), tr("Ora"), tr("Esercizio"), tr("Carico (kg)"),
+                               tr("Rip."), tr("Vel. migliore (m/s)"), tr("Perdita %"), tr("RPE"),
+                               tr("Nota")});
     Lst_test->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Lst_test->header()->setStretchLastSection(true);
 
@@ -128,17 +125,17 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
     divisione->setStretchFactor(0, 3);
     divisione->setStretchFactor(1, 2);
 
-    Cmd_confronta = new QPushButton(QStringLiteral("C&onfronta"), this);
-    Cmd_confronta->setToolTip(QStringLiteral("Le ripetizioni di due test scelti, affiancate"));
+    Cmd_confronta = new QPushButton(tr("C&onfronta"), this);
+    Cmd_confronta->setToolTip(tr("Le ripetizioni di due test scelti, affiancate"));
     Cmd_confronta->setEnabled(false);
-    Cmd_squadra = new QPushButton(QStringLiteral("&Squadra..."), this);
-    Cmd_squadra->setToolTip(QStringLiteral("Gli atleti della squadra in sintesi"));
-    Cmd_pdf = new QPushButton(QStringLiteral("Esporta &PDF..."), this);
-    Cmd_pdf->setToolTip(QStringLiteral("Il rapporto del giorno del test scelto, o dei giorni "
-                                       "filtrati per data"));
-    Cmd_aggiorna = new QPushButton(QStringLiteral("&Aggiorna"), this);
-    Cmd_aggiorna->setToolTip(QStringLiteral("Rilegge i test salvati"));
-    Cmd_chiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
+    Cmd_squadra = new QPushButton(tr("&Squadra..."), this);
+    Cmd_squadra->setToolTip(tr("Gli atleti della squadra in sintesi"));
+    Cmd_pdf = new QPushButton(tr("Esporta &PDF..."), this);
+    Cmd_pdf->setToolTip(tr("Il rapporto del giorno del test scelto, o dei giorni "
+                           "filtrati per data"));
+    Cmd_aggiorna = new QPushButton(tr("&Aggiorna"), this);
+    Cmd_aggiorna->setToolTip(tr("Rilegge i test salvati"));
+    Cmd_chiudi = new QPushButton(tr("&Chiudi"), this);
     auto* pulsanti = new QHBoxLayout;
     for (QPushButton* b : {Cmd_confronta, Cmd_squadra, Cmd_pdf}) pulsanti->addWidget(b);
     pulsanti->addStretch();
@@ -234,8 +231,8 @@ void Frm_storico::Elenca_atleti(const QString& atleta) {
 void Frm_storico::Atleta_scelto() {
     test_ =
         Atleta().isEmpty() ? std::vector<Riga_test>{} : indice_->Test_atleta(Squadra(), Atleta());
-    setWindowTitle(Atleta().isEmpty() ? QStringLiteral("Storico atleta")
-                                      : QStringLiteral("Storico atleta: %1").arg(Atleta()));
+    setWindowTitle(Atleta().isEmpty() ? tr("Storico atleta")
+                                      : tr("Storico atleta: %1").arg(Atleta()));
     // The exercises of the athlete's tests, each once, by name.
     QStringList esercizi;
     for (const Riga_test& t : test_) {
@@ -248,7 +245,7 @@ void Frm_storico::Atleta_scelto() {
     const QString scelto = cbo_esercizio->currentData().toString();
     carica_ = true;
     cbo_esercizio->clear();
-    cbo_esercizio->addItem(QStringLiteral("Tutti gli esercizi"), QString());
+    cbo_esercizio->addItem(tr("Tutti gli esercizi"), QString());
     int indice = 0;
     for (const QString& e : std::as_const(esercizi)) {
         cbo_esercizio->addItem(e, e);
@@ -318,22 +315,22 @@ void Frm_storico::Mostra_andamento() {
 
 void Frm_storico::Mostra_prontezza() {
     if (test_.empty()) {
-        Lbl_prontezza->setText(Atleta().isEmpty()
-                                   ? QStringLiteral("Nessun atleta con test salvati.")
-                                   : QStringLiteral("Nessun test salvato."));
+        Lbl_prontezza->setText(Atleta().isEmpty() ? tr("Nessun atleta con test salvati.")
+                                                  : tr("Nessun test salvato."));
         return;
     }
     const QDate giorno = test_.front().quando.date();
     QStringList righe;
     for (const Prontezza& p : Prontezze_giorno(test_, test_.front().Cartella(), giorno))
         righe << Testo_prontezza(p, locale_).toHtmlEscaped();
-    if (righe.isEmpty()) righe << QStringLiteral("Prontezza: nessun carico di riferimento");
-    // The day named in Italian, whatever the regional settings say of numbers.
-    QString testo_giorno =
-        QLocale(QLocale::Italian).toString(giorno, QStringLiteral("dddd d MMMM yyyy"));
+    if (righe.isEmpty()) righe << tr("Prontezza: nessun carico di riferimento");
+    // The day named in the interface's language, whatever the regional settings say of
+    // numbers.
+    QString testo_giorno = QLocale(tr("it_IT", "the locale the day of the test is named in"))
+                               .toString(giorno, QStringLiteral("dddd d MMMM yyyy"));
     if (!testo_giorno.isEmpty()) testo_giorno[0] = testo_giorno[0].toUpper();
     Lbl_prontezza->setText(
-        QStringLiteral("<b>Ultimo giorno di test: %1</b><br>%2")
+        tr("<b>Ultimo giorno di test: %1</b><br>%2")
             .arg(testo_giorno.toHtmlEscaped(), righe.join(QStringLiteral("<br>"))));
 }
 
@@ -398,8 +395,7 @@ void Frm_storico::Esporta_pdf() {
         giorni = giorno.toString(QStringLiteral("yyyy-MM-dd"));
     }
     if (richiesta.test.empty()) {
-        avvisi_.Mostra(QStringLiteral("Nessun test da mettere nel rapporto."),
-                       Avvisi::Icona::Avviso);
+        avvisi_.Mostra(tr("Nessun test da mettere nel rapporto."), Avvisi::Icona::Avviso);
         return;
     }
     const QString proposto =
@@ -409,11 +405,11 @@ void Frm_storico::Esporta_pdf() {
     if (file.isEmpty()) return;
     Esito_rapporto esito;
     if (auto errore = Scrivi_rapporto_pdf(file, richiesta, locale_, &esito)) {
-        avvisi_.Mostra(QStringLiteral("Il rapporto non è stato scritto: %1.").arg(*errore),
+        avvisi_.Mostra(tr("Il rapporto non è stato scritto: %1.").arg(*errore),
                        Avvisi::Icona::Critico);
         return;
     }
-    avvisi_.Mostra(QStringLiteral("Rapporto scritto in %1 (%2 test, %3 pagine).")
+    avvisi_.Mostra(tr("Rapporto scritto in %1 (%2 test, %3 pagine).")
                        .arg(QDir::toNativeSeparators(file), QString::number(esito.test),
                             QString::number(esito.pagine)));
 }

@@ -28,19 +28,19 @@ QColor Colore_carico(std::size_t indice, std::size_t quanti) {
 Grafico_andamento::Grafico_andamento(const QLocale& locale, QWidget* parent)
     : QWidget(parent), piano_(new QCustomPlot(this)), locale_(locale) {
     setObjectName(QStringLiteral("Grafico_andamento"));
-    setAccessibleName(QStringLiteral("Andamento dell'esercizio"));
+    setAccessibleName(tr("Andamento dell'esercizio"));
     auto* colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(0, 0, 0, 0);
     colonna->addWidget(piano_);
     piano_->plotLayout()->insertRow(0);
     piano_->plotLayout()->addElement(
-        0, 0, new QCPTextElement(piano_, QStringLiteral("Andamento"), Carattere(11, true)));
+        0, 0, new QCPTextElement(piano_, tr("Andamento"), Carattere(11, true)));
     auto date = QSharedPointer<QCPAxisTickerDateTime>::create();
     date->setDateTimeFormat(QStringLiteral("dd/MM"));
     piano_->xAxis->setTicker(date);
-    piano_->xAxis->setLabel(QStringLiteral("Data"));
-    piano_->yAxis->setLabel(QStringLiteral("Velocità migliore (m/s)"));
-    piano_->yAxis2->setLabel(QStringLiteral("e1RM (kg)"));
+    piano_->xAxis->setLabel(tr("Data"));
+    piano_->yAxis->setLabel(tr("Velocità migliore (m/s)"));
+    piano_->yAxis2->setLabel(tr("e1RM (kg)"));
     piano_->yAxis2->setVisible(true);
     for (QCPAxis* a : {piano_->xAxis, piano_->yAxis, piano_->yAxis2}) {
         a->setLabelFont(Carattere(9, false));
@@ -69,8 +69,8 @@ void Grafico_andamento::Mostra(const Andamento& andamento) {
     auto* titolo = qobject_cast<QCPTextElement*>(piano_->plotLayout()->element(0, 0));
     if (titolo != nullptr)
         titolo->setText(andamento.esercizio.isEmpty()
-                            ? QStringLiteral("Andamento: scegliere un esercizio")
-                            : QStringLiteral("Andamento: %1").arg(andamento.esercizio));
+                            ? tr("Andamento: scegliere un esercizio")
+                            : tr("Andamento: %1").arg(andamento.esercizio));
     std::map<double, std::vector<const Punto_andamento*>> per_carico;
     for (const Punto_andamento& p : andamento.punti) per_carico[p.carico].push_back(&p);
     std::size_t i = 0;
@@ -103,7 +103,7 @@ void Grafico_andamento::Mostra(const Andamento& andamento) {
         carichi_.push_back(g);
     }
     e1rm_ = piano_->addGraph(piano_->xAxis, piano_->yAxis2);
-    e1rm_->setName(QStringLiteral("e1RM del giorno"));
+    e1rm_->setName(tr("e1RM del giorno"));
     e1rm_->setPen(QPen(Colore_e1rm, 2));
     e1rm_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, Colore_e1rm, Colore_e1rm, 7));
     double e_max = 0;
@@ -112,7 +112,7 @@ void Grafico_andamento::Mostra(const Andamento& andamento) {
         const double x = static_cast<double>(QDateTime(e.giorno, QTime(12, 0)).toSecsSinceEpoch());
         e1rm_->addData(x, e.e1rm);
         punti_.push_back({{x, e.e1rm},
-                          QStringLiteral("%1\ne1RM %2 (da %3 carichi)")
+                          tr("%1\ne1RM %2 (da %3 carichi)")
                               .arg(locale_.toString(e.giorno, QLocale::ShortFormat),
                                    Testo_kg(e.e1rm, locale_), QString::number(e.carichi))});
         e_max = std::max(e_max, e.e1rm);

@@ -1,13 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/progetti_grafici.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The captions are shown in the interface's language; the names stay, the program and the
+// settings files address the parts by them.
+struct Progetti_grafici {
+    Q_DECLARE_TR_FUNCTIONS(Progetti_grafici)
+};
+} // namespace
+
 Progetto_grafico Progetto_grafico_tempo() {
     Progetto_grafico g;
-    g.didascalia = QStringLiteral("Tempo");
-    g.assi = {{QStringLiteral("X_tempo"), QStringLiteral("Sec"), 0, 10, Lato_asse::Basso},
-              {QStringLiteral("Y_spostamento"), QStringLiteral("Spostamento (mm)"), -149.3, 370.7,
-               Lato_asse::Sinistra},
-              {QStringLiteral("Y_velocita"), QStringLiteral("Vel (mm/sec)"), -240, 240,
+    g.didascalia = Progetti_grafici::tr("Tempo");
+    g.assi = {{QStringLiteral("X_tempo"), Progetti_grafici::tr("Sec"), 0, 10, Lato_asse::Basso},
+              {QStringLiteral("Y_spostamento"), Progetti_grafici::tr("Spostamento (mm)"), -149.3,
+               370.7, Lato_asse::Sinistra},
+              {QStringLiteral("Y_velocita"), Progetti_grafici::tr("Vel (mm/sec)"), -240, 240,
                Lato_asse::Destra}};
     // Plot 1 carries the velocity whatever its design name says; plot 6 the position.
     g.plot = {{QStringLiteral("spostamento"), Tempo::Asse_velocita, QColor(0, 70, 200), false},
@@ -25,12 +35,13 @@ Progetto_grafico Progetto_grafico_tempo() {
 
 Progetto_grafico Progetto_grafico_ripetizioni() {
     Progetto_grafico g;
-    g.didascalia = QStringLiteral("Ripetizioni");
+    g.didascalia = Progetti_grafici::tr("Ripetizioni");
     g.assi = {
-        {QStringLiteral("XAxis"), QStringLiteral("N° Ripetizioni"), 0, 10, Lato_asse::Basso},
-        {QStringLiteral("Y_velocita"), QStringLiteral("V media (mm/s)"), 0, 2000,
+        {QStringLiteral("XAxis"), Progetti_grafici::tr("N° Ripetizioni"), 0, 10, Lato_asse::Basso},
+        {QStringLiteral("Y_velocita"), Progetti_grafici::tr("V media (mm/s)"), 0, 2000,
          Lato_asse::Sinistra},
-        {QStringLiteral("Y_durata"), QStringLiteral("Tempo (Sec)"), 0, 10, Lato_asse::Destra}};
+        {QStringLiteral("Y_durata"), Progetti_grafici::tr("Tempo (Sec)"), 0, 10,
+         Lato_asse::Destra}};
     g.plot = {{QStringLiteral("Plot-1"), Ripetizioni::Asse_durata, QColor(200, 30, 30), true},
               {QStringLiteral("Plot-2"), Ripetizioni::Asse_velocita, QColor(0, 70, 200), true},
               {QStringLiteral("Plot-3"), Ripetizioni::Asse_velocita, Qt::darkGray, false, false}};

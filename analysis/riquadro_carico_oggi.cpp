@@ -15,20 +15,16 @@
 #include <QSignalBlocker>
 #include <cmath>
 
-namespace {
-const QString Testo_personalizzata = QStringLiteral("Personalizzata");
-}
-
 Riquadro_carico_oggi::Riquadro_carico_oggi(const QLocale& locale, QWidget* parent)
-    : QGroupBox(QStringLiteral("Carico per oggi"), parent), locale_(locale) {
+    : QGroupBox(tr("Carico per oggi"), parent), locale_(locale) {
     setObjectName(QStringLiteral("Riquadro_carico_oggi"));
     cbo_zona = new QComboBox(this);
-    cbo_zona->setAccessibleName(QStringLiteral("Zona di velocità"));
+    cbo_zona->setAccessibleName(tr("Zona di velocità"));
     cbo_zona->setMinimumWidth(260);
     Txt_vmin = new Casella_decimale(this);
-    Txt_vmin->setAccessibleName(QStringLiteral("Velocità minima (m/s)"));
+    Txt_vmin->setAccessibleName(tr("Velocità minima (m/s)"));
     Txt_vmax = new Casella_decimale(this);
-    Txt_vmax->setAccessibleName(QStringLiteral("Velocità massima (m/s)"));
+    Txt_vmax->setAccessibleName(tr("Velocità massima (m/s)"));
     for (Casella_decimale* c : {Txt_vmin, Txt_vmax}) {
         c->setLocale(locale_);
         c->setDecimals(2);
@@ -38,13 +34,13 @@ Riquadro_carico_oggi::Riquadro_carico_oggi(const QLocale& locale, QWidget* paren
     }
     Lbl_carico_oggi = new QLabel(this);
     Lbl_carico_oggi->setObjectName(QStringLiteral("Lbl_carico_oggi"));
-    Lbl_carico_oggi->setAccessibleName(QStringLiteral("Carico per oggi"));
+    Lbl_carico_oggi->setAccessibleName(tr("Carico per oggi"));
     Lbl_carico_oggi->setWordWrap(true);
     Lbl_carico_oggi->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                              Qt::TextSelectableByKeyboard);
 
     auto* griglia = new QGridLayout(this);
-    Riga_modulo(griglia, 0, QStringLiteral("&Zona:"), cbo_zona);
+    Riga_modulo(griglia, 0, tr("&Zona:"), cbo_zona);
     auto* velocita = new QHBoxLayout;
     velocita->addWidget(Txt_vmin);
     auto* trattino = new QLabel(QStringLiteral("&\u2013"), this);
@@ -52,7 +48,7 @@ Riquadro_carico_oggi::Riquadro_carico_oggi(const QLocale& locale, QWidget* paren
     velocita->addWidget(trattino);
     velocita->addWidget(Txt_vmax);
     velocita->addStretch();
-    auto* lbl_velocita = new QLabel(QStringLiteral("&Velocità (m/s):"), this);
+    auto* lbl_velocita = new QLabel(tr("&Velocità (m/s):"), this);
     lbl_velocita->setBuddy(Txt_vmin);
     griglia->addWidget(lbl_velocita, 0, 2);
     griglia->addLayout(velocita, 0, 3);
@@ -78,8 +74,8 @@ void Riquadro_carico_oggi::Imposta(const QString& cartella_atleta, const QString
     const QString squadra = QFileInfo(atleta.absolutePath()).dir().dirName();
     const QString dati = QFileInfo(QFileInfo(atleta.absolutePath()).absolutePath()).absolutePath();
     if (cartella_atleta.isEmpty() || !QFileInfo(dati + QStringLiteral("/ini")).isDir()) {
-        errore_ = QStringLiteral("La cartella dell'atleta non è in una cartella dati: il carico "
-                                 "per oggi non si può calcolare.");
+        errore_ = tr("La cartella dell'atleta non è in una cartella dati: il carico "
+                     "per oggi non si può calcolare.");
     } else {
         Indice_test indice(dati);
         indice.Aggiorna_atleta(squadra, atleta.dirName());
@@ -96,7 +92,7 @@ void Riquadro_carico_oggi::Imposta(const QString& cartella_atleta, const QString
                                   .arg(z.nome, Formatta(z.minima, "0.00", locale_),
                                        Formatta(z.massima, "0.00", locale_)),
                               z.nome);
-        cbo_zona->addItem(Testo_personalizzata, QString());
+        cbo_zona->addItem(tr("Personalizzata"), QString());
         int indice = 0;
         for (int i = 0; i < cbo_zona->count(); ++i)
             if (!scelta.isEmpty() && cbo_zona->itemData(i).toString() == scelta) indice = i;

@@ -5,9 +5,15 @@
 #include "datafiles/codifica_1252.h"
 #include "setup/file_config.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace {
+
+// The context of this file's messages.
+struct Controllo_voci {
+    Q_DECLARE_TR_FUNCTIONS(Controllo_voci)
+};
 
 QString Nome_carattere(char32_t c) {
     const QString codice =
@@ -32,14 +38,14 @@ std::optional<QString> Voce_rifiutata(const QString& voce, int riga) {
     const bool cartella = riga == Riga_utente::Squadra || riga == Riga_utente::Atleta;
     for (const char32_t c : voce.toUcs4()) {
         if (c == U';')
-            return QStringLiteral("Il carattere \";\" non è ammesso: separa le colonne del "
-                                  "file riassuntivo.");
+            return Controllo_voci::tr("Il carattere \";\" non è ammesso: separa le colonne del "
+                                      "file riassuntivo.");
         if (c < 0x20 || (c >= 0x7F && c < 0xA0))
-            return QStringLiteral("Il carattere %1 non è ammesso.").arg(Nome_carattere(c));
+            return Controllo_voci::tr("Il carattere %1 non è ammesso.").arg(Nome_carattere(c));
         if (cartella && (c == U'/' || c == U'\\')) return Nome_cartella_rifiutato(voce);
     }
     if (const std::optional<char32_t> c = Primo_fuori_1252(voce))
-        return QStringLiteral("Il carattere %1 non può essere scritto nei file dei dati.")
+        return Controllo_voci::tr("Il carattere %1 non può essere scritto nei file dei dati.")
             .arg(Nome_carattere(*c));
     if (cartella) return Nome_cartella_rifiutato(voce);
     return std::nullopt;
@@ -48,26 +54,27 @@ std::optional<QString> Voce_rifiutata(const QString& voce, int riga) {
 std::optional<QString> Nome_cartella_rifiutato(const QString& nome) {
     for (const char32_t c : nome.toUcs4()) {
         if (c < 0x20 || c == 0x7F)
-            return QStringLiteral("Il carattere %1 non è ammesso.").arg(Nome_carattere(c));
+            return Controllo_voci::tr("Il carattere %1 non è ammesso.").arg(Nome_carattere(c));
         if (c == U'/' || c == U'\\')
-            return QStringLiteral("Il carattere %1 non è ammesso nel nome di una squadra o di un "
-                                  "atleta: separa le cartelle.")
+            return Controllo_voci::tr(
+                       "Il carattere %1 non è ammesso nel nome di una squadra o di un "
+                       "atleta: separa le cartelle.")
                 .arg(Nome_carattere(c));
     }
     if (nome == QStringLiteral(".") || nome == QStringLiteral(".."))
-        return QStringLiteral("Il nome \"%1\" non è ammesso per una cartella.").arg(nome);
+        return Controllo_voci::tr("Il nome \"%1\" non è ammesso per una cartella.").arg(nome);
     if (Cartella_programma(nome))
-        return QStringLiteral("Il nome \"%1\" è quello di una cartella del programma: "
-                              "non può essere una squadra o un atleta.")
+        return Controllo_voci::tr("Il nome \"%1\" è quello di una cartella del programma: "
+                                  "non può essere una squadra o un atleta.")
             .arg(nome);
     return std::nullopt;
 }
 
 std::optional<QString> Numero_rifiutato(const QString& voce) {
     const std::optional<float> numero = Numero_in_voce(voce);
-    if (!numero) return QStringLiteral("\"%1\" non è un numero.").arg(voce.trimmed());
+    if (!numero) return Controllo_voci::tr("\"%1\" non è un numero.").arg(voce.trimmed());
     if (*numero < 0)
-        return QStringLiteral("\"%1\" è negativo: il valore non può essere minore di 0.")
+        return Controllo_voci::tr("\"%1\" è negativo: il valore non può essere minore di 0.")
             .arg(voce.trimmed());
     return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include "session/formato.h"
 #include "setup/controllo_voci.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,11 @@
 
 namespace {
 
+// The context of this file's messages.
+struct File_config {
+    Q_DECLARE_TR_FUNCTIONS(File_config)
+};
+
 constexpr char Fine_riga[] = "\r\n";
 const QString Sezione = QStringLiteral("funz");
 
@@ -30,7 +36,7 @@ QString Nativo(const QString& percorso) {
 // Texts that may hold "%1" (a name typed by the operator) go in with the numbers, in one
 // arg(), so that none of them is taken for a place of the next one.
 QString Incompleto(const QString& file, int righe) {
-    return QStringLiteral("Il file %1 è incompleto: finisce dopo la riga %2.")
+    return File_config::tr("Il file %1 è incompleto: finisce dopo la riga %2.")
         .arg(Nativo(file), QString::number(righe));
 }
 
@@ -67,7 +73,7 @@ std::optional<std::int32_t> Leggi_intero(Righe& righe, const QString& file, QStr
     bool ok = false;
     const double valore = std::nearbyint(Numero_da_testo_c(*riga, &ok));
     if (!ok || !std::isfinite(valore) || std::fabs(valore) > 2147483647.0) {
-        errore = QStringLiteral("Il file %1 è danneggiato: alla riga %2 \"%3\" non è un numero.")
+        errore = File_config::tr("Il file %1 è danneggiato: alla riga %2 \"%3\" non è un numero.")
                      .arg(Nativo(file), QString::number(righe.Lette()), riga->trimmed());
         return std::nullopt;
     }
@@ -76,7 +82,7 @@ std::optional<std::int32_t> Leggi_intero(Righe& righe, const QString& file, QStr
 
 std::optional<QString> Leggi_tutto(const QString& nome, QByteArray& contenuto) {
     if (const std::optional<QString> motivo = Leggi_file(nome, contenuto))
-        return QStringLiteral("Impossibile leggere %1: %2").arg(Nativo(nome), *motivo);
+        return File_config::tr("Impossibile leggere %1: %2").arg(Nativo(nome), *motivo);
     return std::nullopt;
 }
 
@@ -85,7 +91,7 @@ std::optional<QString> Leggi_tutto(const QString& nome, QByteArray& contenuto) {
 // an old one.
 std::optional<QString> Scrivi_file(const QString& nome, const QByteArray& contenuto) {
     if (const std::optional<QString> motivo = Scrivi_file_intero(nome, contenuto))
-        return QStringLiteral("Impossibile scrivere %1: %2").arg(Nativo(nome), *motivo);
+        return File_config::tr("Impossibile scrivere %1: %2").arg(Nativo(nome), *motivo);
     return std::nullopt;
 }
 
@@ -95,14 +101,14 @@ std::optional<QString> Scrivi_liste(const QString& nome, const QByteArray& conte
     if (QFileInfo::exists(nome)) {
         QByteArray prima;
         if (const std::optional<QString> motivo = Leggi_file(nome, prima))
-            return QStringLiteral("Impossibile leggere %1 per conservarne una copia prima di "
-                                  "riscriverlo: %2")
+            return File_config::tr("Impossibile leggere %1 per conservarne una copia prima di "
+                                   "riscriverlo: %2")
                 .arg(Nativo(nome), *motivo);
         if (prima == contenuto) return std::nullopt;
         const QString copia = nome + QStringLiteral(".bak");
         if (const std::optional<QString> motivo = Scrivi_file_intero(copia, prima))
-            return QStringLiteral("Impossibile conservare la copia %1, e %2 non è stato "
-                                  "riscritto: %3")
+            return File_config::tr("Impossibile conservare la copia %1, e %2 non è stato "
+                                   "riscritto: %3")
                 .arg(Nativo(copia), Nativo(nome), *motivo);
     }
     return Scrivi_file(nome, contenuto);
@@ -117,7 +123,7 @@ std::optional<QString> Crea_cartella(const QString& cartella) {
         errore.category() == std::system_category() || errore.category() == std::generic_category()
             ? Testo_errore_sistema(errore.value())
             : QString::fromStdString(errore.message());
-    return QStringLiteral("Impossibile creare la cartella %1: %2").arg(Nativo(cartella), motivo);
+    return File_config::tr("Impossibile creare la cartella %1: %2").arg(Nativo(cartella), motivo);
 }
 
 QByteArray Riga_testo(const QString& testo) {
@@ -204,7 +210,7 @@ std::optional<QString> Leggi_File_Config(const QString& nome_file, Dati_esercizi
     if (auto errore = Leggi_tutto(nome_file, contenuto)) return errore;
     Righe righe(std::move(contenuto));
     if (righe.Prossima() != QStringLiteral("brax_cfg"))
-        return QStringLiteral("File non compatibile!\n") + Nativo(nome_file);
+        return File_config::tr("File non compatibile!") + QLatin1Char('\n') + Nativo(nome_file);
     QString errore;
     for (auto& posizione : dati.Posizioni) {
         const std::optional<std::int32_t> valore = Leggi_intero(righe, nome_file, errore);
@@ -274,18 +280,19 @@ std::optional<QString> Leggi_ultimo_atleta(Dati_esercizio_t& dati) {
     // The names become folders: checked as typed ones are, so that a store edited by hand
     // (or by someone else) cannot lead outside the data folder.
     QStringList rifiutati;
-    const auto Nome = [&](const char* chiave, const QString& cosa) {
+    // `come_rifiutato` says which name it is, from the name and the reason.
+    const auto Nome = [&](const char* chiave, const QString& come_rifiutato) {
         const QString nome = Leggi_impostazione(Sezione, QString::fromLatin1(chiave));
         const std::optional<QString> rifiuto = Nome_cartella_rifiutato(nome);
         if (!rifiuto) return nome;
-        rifiutati << QStringLiteral("%1 \"%2\": %3").arg(cosa, nome, *rifiuto);
+        rifiutati << come_rifiutato.arg(nome, *rifiuto);
         return QString();
     };
-    dati.Atleta = Nome("nome_utente", QStringLiteral("l'atleta"));
-    dati.Squadra = Nome("squadra", QStringLiteral("la squadra"));
+    dati.Atleta = Nome("nome_utente", File_config::tr("l'atleta \"%1\": %2"));
+    dati.Squadra = Nome("squadra", File_config::tr("la squadra \"%1\": %2"));
     if (rifiutati.isEmpty()) return std::nullopt;
-    return QStringLiteral("Le impostazioni in %1 indicano come ultimi scelti nomi che non "
-                          "possono essere usati, e sono stati lasciati vuoti:\n%2")
+    return File_config::tr("Le impostazioni in %1 indicano come ultimi scelti nomi che non "
+                           "possono essere usati, e sono stati lasciati vuoti:\n%2")
         .arg(Nativo(File_impostazioni()), rifiutati.join(QLatin1Char('\n')));
 }
 
@@ -297,6 +304,6 @@ std::optional<QString> Salva_ultimo_atleta(const Dati_esercizio_t& dati) {
                          Salva_impostazione(Sezione, QStringLiteral("pos_squadra"),
                                             QString::number(dati.Posizioni[0]));
     if (salvato) return std::nullopt;
-    return QStringLiteral("Impossibile salvare l'ultimo atleta in %1.")
+    return File_config::tr("Impossibile salvare l'ultimo atleta in %1.")
         .arg(Nativo(File_impostazioni()));
 }

@@ -29,11 +29,11 @@ QLabel* Nuova_etichetta(QWidget* padre, const QString& testo) {
 } // namespace
 
 Frm_intestazione::Frm_intestazione(QWidget* parent)
-    : QWidget(parent), Button_Configura(new QPushButton(QStringLiteral("CONFIGURA"), this)),
+    : QWidget(parent), Button_Configura(new QPushButton(tr("CONFIGURA"), this)),
       Lbl_intestazione(Nuova_etichetta(this, QString())),
       Lbl_intestazione1(Nuova_etichetta(this, QString())),
-      Lbl_spostamento(Nuova_etichetta(this, QStringLiteral("Spost.= 0"))) {
-    setWindowTitle(QStringLiteral("INTESTAZIONE"));
+      Lbl_spostamento(Nuova_etichetta(this, tr("Spost.= 0"))) {
+    setWindowTitle(tr("INTESTAZIONE"));
     connect(Button_Configura, &QPushButton::clicked, this, &Frm_intestazione::Configura_richiesta);
 }
 
@@ -41,12 +41,11 @@ void Frm_intestazione::Aggiorna_intestazione(const Dati_esercizio_t& dati, const
     locale_ = locale;
     decimali_mostrati_ = -1; // the next displacement is written in this locale
     const auto N = [&locale](float valore) { return Testo_numero(valore, locale); };
-    Lbl_intestazione->setText(QStringLiteral("Atleta: ") + dati.Atleta +
-                              QStringLiteral("    Carico (Kg): ") + N(dati.Carico) +
-                              QStringLiteral("    Esercizio: ") + dati.Esercizio);
-    Lbl_intestazione1->setText(QStringLiteral("Velocit\u00e0 Max (mm/s): ") + N(dati.Vmax) +
-                               QStringLiteral("    Limite Sup. (%): ") + N(dati.Limite_sup) +
-                               QStringLiteral("    Limite Inf. (%): ") + N(dati.Limite_inf));
+    Lbl_intestazione->setText(tr("Atleta: %1    Carico (Kg): %2    Esercizio: %3")
+                                  .arg(dati.Atleta, N(dati.Carico), dati.Esercizio));
+    Lbl_intestazione1->setText(
+        tr("Velocità Max (mm/s): %1    Limite Sup. (%): %2    Limite Inf. (%): %3")
+            .arg(N(dati.Vmax), N(dati.Limite_sup), N(dati.Limite_inf)));
     // The band's line may have grown into the displacement's place.
     Disponi_etichette();
 }
@@ -90,6 +89,5 @@ void Frm_intestazione::Spostamento(double centimetri, int decimali) {
     } else {
         decimali_mostrati_ = -1;
     }
-    Lbl_spostamento->setText(QStringLiteral("Spost(cm)=  ") +
-                             Formatta(centimetri, decimali, locale_));
+    Lbl_spostamento->setText(tr("Spost(cm)=  %1").arg(Formatta(centimetri, decimali, locale_)));
 }

@@ -33,37 +33,59 @@ struct Didascalia {
     const char* testo;
     const char* suggerimento; // the list's tooltip; row 8's is the note's
 };
-// Captions and tooltips of the rows, spaces included.
+// Captions and tooltips of the rows, spaces included; shown translated.
 constexpr std::array<Didascalia, Riga_utente::Numero> Didascalie{{
-    {"Squadra", ""},
-    {"Identificativo Atleta", "Inserire nome e cognome"},
-    {"Carico             (Kg)", "Inserire carico sollevato dall'atleta"},
-    {"Identificativo Esercizio", "Inserire identificativo del tipo di esercizio"},
-    {"Velocità Massima (mm/s)",
-     "Inserire valore della massima velocità, rispetto al carico di cui sapra, con cui potrà "
-     "essere svolto l'esercizio "},
-    {"Limite Superiore   (%)",
-     "Inserire valore percentuale della Vmax al di sopra del quale si attiverà un allarme"},
-    {"Limite Inferiore   (%)",
-     "Inserire valore percentuale della Vmax al di sotto del quale si attiverà un allarme"},
-    {"Ampiezza minima    (mm)",
-     "Inserire valore di spostamento ammissibile per considerare valido l'esercizio"},
-    {"Nota", "Inserire eventuale nota generale"},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Squadra"), ""},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Identificativo Atleta"),
+     QT_TRANSLATE_NOOP("Frm_utente", "Inserire nome e cognome")},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Carico             (Kg)"),
+     QT_TRANSLATE_NOOP("Frm_utente", "Inserire carico sollevato dall'atleta")},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Identificativo Esercizio"),
+     QT_TRANSLATE_NOOP("Frm_utente", "Inserire identificativo del tipo di esercizio")},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Velocità Massima (mm/s)"),
+     QT_TRANSLATE_NOOP("Frm_utente",
+                       "Inserire valore della massima velocità, rispetto al carico di cui sapra, "
+                       "con cui potrà essere svolto l'esercizio ")},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Limite Superiore   (%)"),
+     QT_TRANSLATE_NOOP("Frm_utente", "Inserire valore percentuale della Vmax al di sopra del "
+                                     "quale si attiverà un allarme")},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Limite Inferiore   (%)"),
+     QT_TRANSLATE_NOOP("Frm_utente", "Inserire valore percentuale della Vmax al di sotto del "
+                                     "quale si attiverà un allarme")},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Ampiezza minima    (mm)"),
+     QT_TRANSLATE_NOOP("Frm_utente", "Inserire valore di spostamento ammissibile per "
+                                     "considerare valido l'esercizio")},
+    {QT_TRANSLATE_NOOP("Frm_utente", "Nota"),
+     QT_TRANSLATE_NOOP("Frm_utente", "Inserire eventuale nota generale")},
 }};
+
+QString Testo_riga(std::size_t riga) {
+    return Frm_utente::tr(Didascalie[riga].testo);
+}
+
+QString Suggerimento_riga(std::size_t riga) {
+    const char* testo = Didascalie[riga].suggerimento;
+    return *testo == '\0' ? QString() : Frm_utente::tr(testo);
+}
 
 // A row's caption without its padding, as messages name the row.
 QString Nome_riga(std::size_t riga) {
-    return QString::fromUtf8(Didascalie[riga].testo).simplified();
+    return Testo_riga(riga).simplified();
 }
 
 // The loss threshold's row, after the others.
 constexpr int Riga_perdita_max = Riga_utente::Numero;
-const QString Nome_perdita_max = QStringLiteral("Perdita max (%)");
-const QString Perdita_max_rifiutata =
-    QStringLiteral("Perdita max (%): inserire un numero da 0 a 100");
+QString Nome_perdita_max() {
+    return Frm_utente::tr("Perdita max (%)");
+}
+QString Perdita_max_rifiutata() {
+    return Frm_utente::tr("Perdita max (%): inserire un numero da 0 a 100");
+}
 constexpr int Riga_riferimento = Riga_perdita_max + 1;
 // The note box's text when nothing was typed in it.
-const QString Nota_vuota = QStringLiteral("nota");
+QString Nota_vuota() {
+    return Frm_utente::tr("nota");
+}
 
 constexpr int Spazio_righe = 10; // 150 twips between the lists
 constexpr int Larghezza_liste = 260;
@@ -87,7 +109,7 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     : QWidget(parent, Qt::Dialog), s_(sessione), grafici_(grafici), intestazione_(intestazione),
       avvisi_(avvisi), locale_(locale), input_box_(Input_box_predefinito) {
     setObjectName(QStringLiteral("Frm_utente"));
-    setWindowTitle(QStringLiteral("Impostazione dati esercizio"));
+    setWindowTitle(tr("Impostazione dati esercizio"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* colonna = new QVBoxLayout(this);
@@ -96,18 +118,18 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     // Created row by row, so that Tab follows the rows.
     for (int i = 0; i < Riga_utente::Numero; ++i) {
         const auto u = static_cast<std::size_t>(i);
-        const QString testo = QString::fromUtf8(Didascalie[u].testo);
+        const QString testo = Testo_riga(u);
         const QString nome = testo.simplified();
         Lbl_utente[u] = new QLabel(testo, this);
         txt_utente[u] = new QComboBox(this);
         txt_utente[u]->setMinimumWidth(Larghezza_liste);
         txt_utente[u]->setAccessibleName(nome);
-        txt_utente[u]->setToolTip(QString::fromUtf8(Didascalie[u].suggerimento));
+        txt_utente[u]->setToolTip(Suggerimento_riga(u));
         Lbl_utente[u]->setBuddy(txt_utente[u]);
-        Cmd_add[u] = new QPushButton(QStringLiteral("Nuovo"), this);
-        Cmd_add[u]->setAccessibleName(QStringLiteral("Nuovo: ") + nome);
-        Cmd_elimina[u] = new QPushButton(QStringLiteral("Elimina"), this);
-        Cmd_elimina[u]->setAccessibleName(QStringLiteral("Elimina: ") + nome);
+        Cmd_add[u] = new QPushButton(tr("Nuovo"), this);
+        Cmd_add[u]->setAccessibleName(tr("Nuovo: %1").arg(nome));
+        Cmd_elimina[u] = new QPushButton(tr("Elimina"), this);
+        Cmd_elimina[u]->setAccessibleName(tr("Elimina: %1").arg(nome));
         righe->addWidget(Lbl_utente[u], i, 0);
         righe->addWidget(txt_utente[u], i, 1);
         righe->addWidget(Cmd_add[u], i, 2);
@@ -124,9 +146,9 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Cmd_elimina[nota]->hide();
     txt_utente[nota]->setToolTip(QString());
     // The note of the sets to come, if one was given.
-    Txt_nota = new QLineEdit(s_.Nota.isEmpty() ? Nota_vuota : s_.Nota, this);
-    Txt_nota->setToolTip(QString::fromUtf8(Didascalie[nota].suggerimento));
-    Txt_nota->setAccessibleName(QStringLiteral("Nota"));
+    Txt_nota = new QLineEdit(s_.Nota.isEmpty() ? Nota_vuota() : s_.Nota, this);
+    Txt_nota->setToolTip(Suggerimento_riga(nota));
+    Txt_nota->setAccessibleName(Nome_riga(nota));
     Lbl_utente[nota]->setBuddy(Txt_nota);
     righe->addWidget(Txt_nota, Riga_utente::Nota, 1);
 
@@ -136,23 +158,22 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     // Wider than the threshold may be: a number out of range stays as typed and "&Ok"
     // refuses it, instead of the box putting back the last value unseen.
     Txt_perdita_max->setRange(-1000, 1000);
-    Txt_perdita_max->setAccessibleName(Nome_perdita_max);
-    Txt_perdita_max->setToolTip(
-        QStringLiteral("Inserire la perdita percentuale di velocità "
-                       "nella serie oltre la quale si attiverà un allarme"));
-    Lbl_perdita_max = new QLabel(QStringLiteral("&Perdita max (%)"), this);
+    Txt_perdita_max->setAccessibleName(Nome_perdita_max());
+    Txt_perdita_max->setToolTip(tr("Inserire la perdita percentuale di velocità "
+                                   "nella serie oltre la quale si attiverà un allarme"));
+    Lbl_perdita_max = new QLabel(tr("&Perdita max (%)"), this);
     Lbl_perdita_max->setBuddy(Txt_perdita_max);
     righe->addWidget(Lbl_perdita_max, Riga_perdita_max, 0);
     righe->addWidget(Txt_perdita_max, Riga_perdita_max, 1);
 
     cbo_riferimento = new QComboBox(this);
-    cbo_riferimento->addItems({QStringLiteral("Vmedia (tabella)"), QStringLiteral("Vmedia alzata"),
-                               QStringLiteral("Vpropulsiva")});
-    cbo_riferimento->setAccessibleName(QStringLiteral("Velocità di riferimento"));
+    // By index: the choice is stored as its position, never as its text.
+    cbo_riferimento->addItems({tr("Vmedia (tabella)"), tr("Vmedia alzata"), tr("Vpropulsiva")});
+    cbo_riferimento->setAccessibleName(tr("Velocità di riferimento"));
     cbo_riferimento->setToolTip(
-        QStringLiteral("Velocità con cui si giudica la serie: numero grande, colore della "
-                       "fascia e perdita di velocità"));
-    Lbl_riferimento = new QLabel(QStringLiteral("&Velocità di riferimento"), this);
+        tr("Velocità con cui si giudica la serie: numero grande, colore della "
+           "fascia e perdita di velocità"));
+    Lbl_riferimento = new QLabel(tr("&Velocità di riferimento"), this);
     Lbl_riferimento->setBuddy(cbo_riferimento);
     righe->addWidget(Lbl_riferimento, Riga_riferimento, 0);
     righe->addWidget(cbo_riferimento, Riga_riferimento, 1);
@@ -163,8 +184,8 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     colonna->addLayout(righe);
 
     auto* pulsanti = new QHBoxLayout;
-    Cmd_ok = new QPushButton(QStringLiteral("&Ok"), this);
-    Cmd_annulla = new QPushButton(QStringLiteral("&Annulla"), this);
+    Cmd_ok = new QPushButton(tr("&Ok"), this);
+    Cmd_annulla = new QPushButton(tr("&Annulla"), this);
     // Enter confirms (keyPressEvent), unless a button has the focus: that one is pressed.
     for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(true);
     Cmd_ok->setDefault(true);
@@ -280,7 +301,7 @@ void Frm_utente::Selezione_cambiata(int riga) {
 
 void Frm_utente::Nuovo(int riga) {
     if (riga < 0 || riga >= Riga_utente::Numero) return;
-    QString valore = input_box_(this, QStringLiteral("kinetrack"), QStringLiteral("Nuovo valore:"));
+    QString valore = input_box_(this, QStringLiteral("kinetrack"), tr("Nuovo valore:"));
     if (valore.isEmpty()) return;
     if (const std::optional<QString> rifiuto = Voce_rifiutata(valore, riga)) {
         avvisi_.Mostra(*rifiuto, Avvisi::Icona::Avviso);
@@ -361,7 +382,7 @@ std::optional<QString> Frm_utente::Numeri_rifiutati() {
     if (sup->currentIndex() >= 0 && inf->currentIndex() >= 0 &&
         !(Numero_di_voce(inf->currentText()) < Numero_di_voce(sup->currentText()))) {
         inf->setFocus();
-        return QStringLiteral("%1: %2 deve essere minore di %3, il %4.")
+        return tr("%1: %2 deve essere minore di %3, il %4.")
             .arg(Nome_riga(Riga_utente::Limite_inf), inf->currentText().trimmed(),
                  sup->currentText().trimmed(), Nome_riga(Riga_utente::Limite_sup));
     }
@@ -376,7 +397,7 @@ void Frm_utente::Conferma() {
     }
     const std::optional<float> perdita_max = Perdita_max_digitata();
     if (!perdita_max) {
-        avvisi_.Mostra(Perdita_max_rifiutata, Avvisi::Icona::Avviso);
+        avvisi_.Mostra(Perdita_max_rifiutata(), Avvisi::Icona::Avviso);
         Txt_perdita_max->setFocus();
         Txt_perdita_max->selectAll();
         return;
@@ -393,7 +414,7 @@ void Frm_utente::Conferma() {
     const auto riferimento = static_cast<Velocita_riferimento>(cbo_riferimento->currentIndex());
     s_.Riferimento = riferimento;
     const QString nota = Txt_nota->text().trimmed();
-    s_.Nota = nota == Nota_vuota ? QString() : nota;
+    s_.Nota = nota == Nota_vuota() ? QString() : nota;
 
     // The record is in force from here on, so the strip shows it even when a file fails;
     // the dialog then stays open.

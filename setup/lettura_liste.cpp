@@ -14,6 +14,7 @@
 #include "session/formato.h"
 #include "setup/controllo_voci.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -73,15 +74,24 @@ QString Citazione(const QString& testo) {
            QLatin1Char('"');
 }
 
-const std::array<QString, Riga_utente::Numero> Nomi_elenchi{QStringLiteral("Squadra"),
-                                                            QStringLiteral("Atleta"),
-                                                            QStringLiteral("Carico"),
-                                                            QStringLiteral("Esercizio"),
-                                                            QStringLiteral("Velocità massima"),
-                                                            QStringLiteral("Limite superiore"),
-                                                            QStringLiteral("Limite inferiore"),
-                                                            QStringLiteral("Ampiezza minima"),
-                                                            QStringLiteral("Nota")};
+// The lists as the message names them.
+struct Lettura_liste {
+    Q_DECLARE_TR_FUNCTIONS(Lettura_liste)
+};
+constexpr std::array<const char*, Riga_utente::Numero> Nomi_elenchi{
+    QT_TRANSLATE_NOOP("Lettura_liste", "Squadra"),
+    QT_TRANSLATE_NOOP("Lettura_liste", "Atleta"),
+    QT_TRANSLATE_NOOP("Lettura_liste", "Carico"),
+    QT_TRANSLATE_NOOP("Lettura_liste", "Esercizio"),
+    QT_TRANSLATE_NOOP("Lettura_liste", "Velocità massima"),
+    QT_TRANSLATE_NOOP("Lettura_liste", "Limite superiore"),
+    QT_TRANSLATE_NOOP("Lettura_liste", "Limite inferiore"),
+    QT_TRANSLATE_NOOP("Lettura_liste", "Ampiezza minima"),
+    QT_TRANSLATE_NOOP("Lettura_liste", "Nota")};
+
+QString Nome_elenco(std::size_t riga) {
+    return Lettura_liste::tr(Nomi_elenchi[riga]);
+}
 
 using Voci_lette = std::array<std::vector<Riga>, Riga_utente::Numero>;
 
@@ -109,7 +119,7 @@ void Leggi_danneggiato(const std::vector<Riga>& righe, Voci_lette& voci, QString
                        bool& incompleto) {
     const std::size_t n = righe.size();
     const auto Non_numero = [&](const Riga& r) {
-        problemi << QStringLiteral("la riga %1 (%2) non è un numero")
+        problemi << Lettura_liste::tr("la riga %1 (%2) non è un numero")
                         .arg(QString::number(r.numero), Citazione(r.testo));
     };
     // A landmark at or after `da`, or n.
@@ -130,7 +140,7 @@ void Leggi_danneggiato(const std::vector<Riga>& righe, Voci_lette& voci, QString
         if (!scritta)
             Non_numero(righe[0]);
         else if (*scritta >= Riga_utente::Numero || *scritta < 0)
-            problemi << QStringLiteral("la prima riga indica %1 righe, la finestra ne ha %2")
+            problemi << Lettura_liste::tr("la prima riga indica %1 righe, la finestra ne ha %2")
                             .arg(QString::number(qint64(*scritta) + 1),
                                  QString::number(Riga_utente::Numero));
         else
@@ -163,19 +173,19 @@ void Leggi_danneggiato(const std::vector<Riga>& righe, Voci_lette& voci, QString
                 if (fine >= n && prese < attese)
                     incompleto = true;
                 else
-                    problemi << QStringLiteral("l'elenco %1 ha %2 voci invece di %3")
-                                    .arg(Nomi_elenchi[std::size_t(r)], QString::number(prese),
+                    problemi << Lettura_liste::tr("l'elenco %1 ha %2 voci invece di %3")
+                                    .arg(Nome_elenco(std::size_t(r)), QString::number(prese),
                                          QString::number(attese));
             }
         }
         for (std::size_t k = i; k < i + prese; ++k) {
             const Riga& voce = righe[k];
             if (!voce.completa && k + 1 == n)
-                problemi << QStringLiteral("la riga %1 (%2) è interrotta")
+                problemi << Lettura_liste::tr("la riga %1 (%2) è interrotta")
                                 .arg(QString::number(voce.numero), Citazione(voce.testo));
             else if (Caratteri_di_controllo(voce.testo))
-                problemi
-                    << QStringLiteral("la riga %1 contiene caratteri non validi").arg(voce.numero);
+                problemi << Lettura_liste::tr("la riga %1 contiene caratteri non validi")
+                                .arg(voce.numero);
             else
                 voci[std::size_t(r)].push_back(voce);
         }
@@ -183,7 +193,7 @@ void Leggi_danneggiato(const std::vector<Riga>& righe, Voci_lette& voci, QString
     }
     for (; i < n; ++i)
         if (!righe[i].testo.trimmed().isEmpty())
-            problemi << QStringLiteral("la riga %1 (%2) non appartiene a nessun elenco")
+            problemi << Lettura_liste::tr("la riga %1 (%2) non appartiene a nessun elenco")
                             .arg(QString::number(righe[i].numero), Citazione(righe[i].testo));
 }
 
@@ -193,7 +203,7 @@ std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste)
     const QString nome = QDir::toNativeSeparators(file_ini);
     QByteArray contenuto;
     if (const std::optional<QString> motivo = Leggi_file(file_ini, contenuto))
-        return QStringLiteral("Impossibile leggere %1: %2").arg(nome, *motivo);
+        return Lettura_liste::tr("Impossibile leggere %1: %2").arg(nome, *motivo);
     const std::vector<Riga> righe = Dividi(contenuto);
 
     Voci_lette voci;
@@ -207,7 +217,7 @@ std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste)
     auto& squadre = voci[Riga_utente::Squadra];
     for (auto it = squadre.begin(); it != squadre.end();) {
         if (const std::optional<QString> rifiuto = Nome_cartella_rifiutato(it->testo)) {
-            problemi << QStringLiteral("la squadra %1 della riga %2 è stata tralasciata (%3)")
+            problemi << Lettura_liste::tr("la squadra %1 della riga %2 è stata tralasciata (%3)")
                             .arg(Citazione(it->testo), QString::number(it->numero), *rifiuto);
             it = squadre.erase(it);
         } else {
@@ -217,19 +227,19 @@ std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste)
     for (std::size_t r = 0; r < voci.size(); ++r)
         for (const Riga& voce : voci[r]) liste[r].append(voce.testo);
     if (problemi.isEmpty() && !incompleto) return std::nullopt;
-
-    const QString stato =
-        problemi.isEmpty() ? QStringLiteral("incompleto") : QStringLiteral("danneggiato");
+    const bool danneggiato = !problemi.isEmpty();
     if (incompleto)
-        problemi << QStringLiteral("finisce dopo la riga %1").arg(QString::number(righe.size()));
-    QString testo = QStringLiteral("Il file %1 è %2: %3.")
-                        .arg(nome, stato, problemi.join(QStringLiteral("; ")));
+        problemi << Lettura_liste::tr("finisce dopo la riga %1").arg(QString::number(righe.size()));
+    QString testo = (danneggiato ? Lettura_liste::tr("Il file %1 è danneggiato: %2.")
+                                 : Lettura_liste::tr("Il file %1 è incompleto: %2."))
+                        .arg(nome, problemi.join(QStringLiteral("; ")));
     QStringList lette;
     for (std::size_t r = 0; r < voci.size(); ++r)
         if (r != Riga_utente::Atleta)
-            lette << QStringLiteral("%1 %2").arg(Nomi_elenchi[r], QString::number(voci[r].size()));
-    testo += QStringLiteral("\nVoci lette e tenute: %1.\nAlla conferma con Ok il file sarà "
-                            "riscritto con queste voci; quello di ora resterà in %2.")
+            lette << QStringLiteral("%1 %2").arg(Nome_elenco(r), QString::number(voci[r].size()));
+    testo += QLatin1Char('\n');
+    testo += Lettura_liste::tr("Voci lette e tenute: %1.\nAlla conferma con Ok il file sarà "
+                               "riscritto con queste voci; quello di ora resterà in %2.")
                  .arg(lette.join(QStringLiteral(", ")),
                       QFileInfo(file_ini).fileName() + QStringLiteral(".bak"));
     return testo;

@@ -45,7 +45,7 @@ frm_apertura::frm_apertura(QWidget* parent)
     auto* logo = new QSvgWidget(QStringLiteral(":/kinetrack/kinetrack.svg"), Frame1);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setFixedSize(160, 160);
-    logo->setAccessibleName(QStringLiteral("Logo di Kinetrack"));
+    logo->setAccessibleName(tr("Logo di Kinetrack"));
     logo->installEventFilter(this);
     imgLogo = logo;
 
@@ -53,8 +53,8 @@ frm_apertura::frm_apertura(QWidget* parent)
     Label1 = Etichetta(Frame1, "Label1", QStringLiteral("Kinetrack"), 11, false);
     lblCompanyProduct =
         Etichetta(Frame1, "lblCompanyProduct", QStringLiteral("Kinetrack"), 11, false);
-    lblVersion = Etichetta(Frame1, "lblVersion", QStringLiteral("Versione ") + Versione_programma(),
-                           12, false);
+    lblVersion =
+        Etichetta(Frame1, "lblVersion", tr("Versione %1").arg(Versione_programma()), 12, false);
 
     auto* colonna = new QVBoxLayout(Frame1);
     colonna->setContentsMargins(32, 24, 32, 24);

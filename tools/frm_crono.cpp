@@ -43,13 +43,12 @@ Frm_crono::Frm_crono(QWidget* parent)
     : QWidget(parent, Qt::Tool), orologio_(Tick_sistema), beep_([] { QApplication::beep(); }) {
     setObjectName(QStringLiteral("Frm_crono"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Funzioni Tempo"));
+    setWindowTitle(tr("Funzioni Tempo"));
 
     input_box_ = [this]() -> std::optional<QString> {
         bool ok = false;
-        const QString testo =
-            QInputDialog::getText(this, QString(), QStringLiteral("Inserisci valore in secondi:"),
-                                  QLineEdit::Normal, QString(), &ok);
+        const QString testo = QInputDialog::getText(
+            this, QString(), tr("Inserisci valore in secondi:"), QLineEdit::Normal, QString(), &ok);
         if (!ok) return std::nullopt;
         return testo;
     };
@@ -57,14 +56,14 @@ Frm_crono::Frm_crono(QWidget* parent)
         QMessageBox::warning(this, QStringLiteral("kinetrack"), testo);
     };
 
-    Chk_avviso_acustico = new QCheckBox(QStringLiteral("Attiva area avviso acustico"), this);
+    Chk_avviso_acustico = new QCheckBox(tr("Attiva area avviso acustico"), this);
 
-    Fre_crono = new QGroupBox(QStringLiteral("Cronometro"), this);
-    Txt_minuti = Campo(QStringLiteral("Minuti"), Fre_crono);
-    Txt_secondi = Campo(QStringLiteral("Secondi"), Fre_crono);
-    Txt_decimi = Campo(QStringLiteral("Decimi"), Fre_crono);
-    Command1 = new QPushButton(QStringLiteral("&Start"), Fre_crono);
-    Command2 = new QPushButton(QStringLiteral("S&top"), Fre_crono);
+    Fre_crono = new QGroupBox(tr("Cronometro"), this);
+    Txt_minuti = Campo(tr("Minuti"), Fre_crono);
+    Txt_secondi = Campo(tr("Secondi"), Fre_crono);
+    Txt_decimi = Campo(tr("Decimi"), Fre_crono);
+    Command1 = new QPushButton(tr("&Start"), Fre_crono);
+    Command2 = new QPushButton(tr("S&top"), Fre_crono);
     auto* griglia = new QGridLayout(Fre_crono);
     griglia->addWidget(Txt_minuti, 0, 0);
     griglia->addWidget(Txt_secondi, 0, 1);
@@ -74,9 +73,9 @@ Frm_crono::Frm_crono(QWidget* parent)
     pulsanti->addWidget(Command2);
     griglia->addLayout(pulsanti, 1, 0, 1, 3);
 
-    Fre_conto_rovescia = new QGroupBox(QStringLiteral("Avviso Acustico"), this);
-    txt_valore_cv = Campo(QStringLiteral("Periodo dell'avviso acustico"), Fre_conto_rovescia);
-    cmd_conto_rovescia = new QPushButton(QStringLiteral("Set &frequenza"), Fre_conto_rovescia);
+    Fre_conto_rovescia = new QGroupBox(tr("Avviso Acustico"), this);
+    txt_valore_cv = Campo(tr("Periodo dell'avviso acustico"), Fre_conto_rovescia);
+    cmd_conto_rovescia = new QPushButton(tr("Set &frequenza"), Fre_conto_rovescia);
     auto* riga = new QHBoxLayout(Fre_conto_rovescia);
     riga->addWidget(txt_valore_cv);
     riga->addWidget(cmd_conto_rovescia);
@@ -104,9 +103,9 @@ Frm_crono::Frm_crono(QWidget* parent)
     connect(Chk_avviso_acustico, &QCheckBox::toggled, Fre_conto_rovescia, &QGroupBox::setEnabled);
 
     // The load state.
-    Txt_secondi->setText(QStringLiteral("sec"));
-    Txt_minuti->setText(QStringLiteral("min"));
-    Txt_decimi->setText(QStringLiteral("dec"));
+    Txt_secondi->setText(tr("sec"));
+    Txt_minuti->setText(tr("min"));
+    Txt_decimi->setText(tr("dec"));
     Fre_conto_rovescia->setEnabled(false);
     Chk_avviso_acustico->setChecked(true);
     Mostra_periodo();
@@ -128,8 +127,7 @@ void Frm_crono::Imposta_frequenza() {
     if (!risposta) return; // cancelled
     const std::optional<float> periodo = Leggi_periodo(*risposta);
     if (!periodo) {
-        messaggio_(QStringLiteral(
-            "Periodo non valido: inserire un numero di secondi maggiore o uguale a 1."));
+        messaggio_(tr("Periodo non valido: inserire un numero di secondi maggiore o uguale a 1."));
         return;
     }
     Periodo_avviso = *periodo;
@@ -148,8 +146,8 @@ void Frm_crono::Tick() {
 void Frm_crono::Mostra_periodo() {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    txt_valore_cv->setText(locale.toString(static_cast<double>(Periodo_avviso), 'g', 7) +
-                           QStringLiteral(" sec"));
+    txt_valore_cv->setText(
+        tr("%1 sec").arg(locale.toString(static_cast<double>(Periodo_avviso), 'g', 7)));
 }
 
 Frm_crono* Mostra_frm_crono(QPointer<Frm_crono>& finestra, QWidget* parent) {
