@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -126,10 +127,15 @@ int main(int argc, char** argv) {
     // From nothing.
     t.restart();
     {
+        // The processor time of all threads too: on a busy machine it says what the wall
+        // time cannot.
+        const std::clock_t cpu = std::clock();
         Indice_test indice(dati.path());
         const Esito_indice e = indice.Aggiorna();
-        std::printf("index from nothing: %d tests read, %lld skipped, in %lld ms\n", e.letti,
-                    static_cast<long long>(e.scartati.size()), t.elapsed());
+        std::printf("index from nothing: %d tests read, %lld skipped, in %lld ms (%.0f ms of "
+                    "processor time)\n",
+                    e.letti, static_cast<long long>(e.scartati.size()), t.elapsed(),
+                    double(std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
     }
     // Up to date: the whole folder checked again, nothing read.
     t.restart();
