@@ -215,6 +215,16 @@ private Q_SLOTS:
         QVERIFY(std::abs(*c.e1rm - 120) < 1e-4);
         QVERIFY(std::abs(*c.percento_minimo - 72.5 / 1.2) < 1e-6);
         QVERIFY(std::abs(*c.percento_massimo - 97.5 / 1.2) < 1e-6);
+        QVERIFY(!c.limitato_e1rm);
+        // Below V1rm the line would ask more than the e1RM: capped at it, and told so.
+        const Carico_oggi massima = Calcola_carico_oggi(test, QString(), "Squat", 0.15, 0.50);
+        QCOMPARE(massima.carico_minimo, 100.0);
+        QVERIFY(std::abs(massima.carico_massimo - *massima.e1rm) < 1e-9);
+        QVERIFY(std::abs(*massima.percento_massimo - 100) < 1e-9);
+        QVERIFY(massima.limitato_e1rm);
+        const Carico_oggi oltre = Calcola_carico_oggi(test, QString(), "Squat", 0.10, 0.20);
+        QCOMPARE(oltre.carico_minimo, oltre.carico_massimo);
+        QVERIFY(std::abs(*oltre.percento_minimo - 100) < 1e-9);
         QCOMPARE(Arrotonda_carico(73.74), 72.5);
         QCOMPARE(Arrotonda_carico(73.76), 75.0);
 
