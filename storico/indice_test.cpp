@@ -249,8 +249,10 @@ bool Indice_test::Apri(const QString& file) {
         return false;
     }
     QSqlQuery q(db);
-    // The files are the record: a database lost in a crash is only rebuilt.
-    q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    // The index is a cache of the files, never the record: no waiting for the disk. A
+    // database a crash leaves damaged is found so at the next opening and rebuilt from
+    // the files (see the constructor).
+    q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
     if (q.exec(QStringLiteral("SELECT valore FROM info WHERE chiave = 'versione'")) && q.next()) {
         if (q.value(0).toInt() == Versione_indice) return true;
         avviso_ = QStringLiteral("versione %1").arg(q.value(0).toString());
