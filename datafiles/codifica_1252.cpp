@@ -26,14 +26,12 @@ std::optional<char> Byte_di(char32_t c) {
 } // namespace
 
 QString Testo_da_1252(QByteArrayView byte) {
-    QString testo;
-    testo.reserve(byte.size());
-    for (const char b : byte) {
-        const auto u = static_cast<unsigned char>(b);
+    // Latin-1 but for 0x80-0x9F: converted whole, then those few characters mended.
+    QString testo = QString::fromLatin1(byte);
+    for (QChar& c : testo) {
+        const char16_t u = c.unicode();
         if (u >= 0x80 && u <= 0x9F && Tabella_80_9f[u - 0x80] != 0)
-            testo += QChar(Tabella_80_9f[u - 0x80]);
-        else
-            testo += QChar(u);
+            c = QChar(Tabella_80_9f[u - 0x80]);
     }
     return testo;
 }

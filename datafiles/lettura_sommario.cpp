@@ -96,11 +96,40 @@ struct Riga_file {
     QStringList campi;
 };
 
+// "dd mm yyyy;h:mm:s;": the time separator is the saving computer's.
+QDateTime Timbro(const QStringList& campi) {
+    if (campi.size() < 2) return {};
+    const auto Numeri = [](const QString& testo, bool solo_spazi) {
+        std::vector<int> numeri;
+        int attuale = -1;
+        for (const QChar c : testo.trimmed()) {
+            if (c.isDigit()) {
+                attuale = (attuale < 0 ? 0 : attuale * 10) + c.digitValue();
+                if (attuale > 9999) return std::vector<int>{};
+            } else if (attuale < 0 || (solo_spazi && c != QLatin1Char(' '))) {
+                return std::vector<int>{};
+            } else {
+                numeri.push_back(attuale);
+                attuale = -1;
+            }
+        }
+        if (attuale >= 0) numeri.push_back(attuale);
+        return numeri;
+    };
+    const std::vector<int> d = Numeri(campi[0], true), o = Numeri(campi[1], false);
+    if (d.size() != 3 || o.size() != 3) return {};
+    const QDate giorno(d[2], d[1], d[0]);
+    const QTime ora(o[0], o[1], o[2]);
+    if (!giorno.isValid() || !ora.isValid()) return {};
+    return QDateTime(giorno, ora);
+}
+
 // Opens the file and looks for `titoli` in its first `righe_titolo` lines. When found,
-// the lines after it that are not blank go to `righe`.
+// the lines after it that are not blank go to `righe`, and the fields of the line before
+// it, if any, to `prima`.
 enum class Apertura { Trovato, Altro, Illeggibile };
 Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
-              std::vector<Riga_file>& righe, QString& errore) {
+              std::vector<Riga_file>& righe, QString& errore, QStringList* prima = nullptr) {
     QFile file(nome);
     if (!file.open(QIODevice::ReadOnly)) {
         errore = Testo_errore_file(file);
@@ -108,10 +137,14 @@ Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
     }
     int numero = 0;
     bool trovato = false;
+    QStringList precedente;
     while (!trovato && numero < righe_titolo && !file.atEnd()) {
         ++numero;
-        trovato = Sono_titoli(Campi(file.readLine(Lunghezza_titoli)), titoli);
+        QStringList campi = Campi(file.readLine(Lunghezza_titoli));
+        trovato = Sono_titoli(campi, titoli);
+        if (!trovato) precedente = std::move(campi);
     }
+    if (prima && numero > 1) *prima = std::move(precedente);
     if (!trovato) return Apertura::Altro;
     while (!file.atEnd()) {
         const QByteArray riga = file.readLine();
@@ -139,7 +172,8 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
     std::vector<Riga_file> righe;
     QString errore;
     // The title is the second line, after the date stamp.
-    switch (Apri(nome_file, Titoli_sommario, 2, righe, errore)) {
+    QStringList timbro;
+    switch (Apri(nome_file, Titoli_sommario, 2, righe, errore, &timbro)) {
     case Apertura::Altro:
         return lettura;
     case Apertura::Illeggibile:
@@ -191,6 +225,7 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
                 r.campi[Campo_vmedia]);
             return lettura;
         }
+        test.vmedie.push_back(*vmedia);
         if (test.ripetizioni == 0) test.carico = *carico;
         if (test.ripetizioni == 0 || *vmedia > test.vmedia_migliore) test.vmedia_migliore = *vmedia;
         ++test.ripetizioni;
@@ -201,6 +236,7 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
         impronta.addData("\n");
     }
     test.impronta = impronta.result();
+    test.timbro = Timbro(timbro);
     lettura.esito = Lettura_sommario::Esito::Sommario;
     return lettura;
 }
@@ -208,9 +244,19 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
 Tipo_riepilogo Riconosci_riepilogo(const QString& nome_file) {
     QFile file(nome_file);
     if (!file.open(QIODevice::ReadOnly)) return Tipo_riepilogo::Altro;
+    QByteArray inizio = file.readLine(Lunghezza_titoli);
+    if (!file.atEnd()) inizio += file.readLine(Lunghezza_titoli);
+    return Riconosci_testo_riepilogo(inizio);
+}
+
+Tipo_riepilogo Riconosci_testo_riepilogo(QByteArrayView testo) {
     // The summary's title is its second line; the analysis file's its first.
-    for (int riga = 0; riga < 2 && !file.atEnd(); ++riga) {
-        const QStringList campi = Campi(file.readLine(Lunghezza_titoli));
+    for (int riga = 0; riga < 2 && !testo.isEmpty(); ++riga) {
+        const qsizetype fine = testo.indexOf('\n');
+        const QByteArrayView linea = fine < 0 ? testo : testo.first(fine + 1);
+        testo = testo.sliced(linea.size());
+        if (linea.size() > Lunghezza_titoli) break;
+        const QStringList campi = Campi(linea.toByteArray());
         if (Sono_titoli(campi, Titoli_sommario)) return Tipo_riepilogo::Sommario;
         if (Sono_titoli(campi, Titoli_analisi)) return Tipo_riepilogo::Analisi;
     }

@@ -7,8 +7,11 @@
 // so a file reads the same on an Italian and an English computer. windows-1252 text.
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // What the profile takes from one summary file.
 struct Test_sommario {
@@ -17,6 +20,8 @@ struct Test_sommario {
     double carico = 0;          // kg
     double vmedia_migliore = 0; // mm/s, the highest lifting mean velocity of the rows
     int ripetizioni = 0;
+    std::vector<double> vmedie; // mm/s, the lifting mean velocity of each row, in file order
+    QDateTime timbro;           // the date stamp of the first line; invalid when unreadable
     // The same for two files of one test: a hash of its rows, whatever the file's name,
     // its line ends and its date stamp (the time of the save, not of the test: the save at
     // the stop and a later "Salva dati con nome..." of one test differ only there).
@@ -39,6 +44,8 @@ Lettura_sommario Leggi_sommario(const QString& nome_file);
 // What a file is by its title line, whatever its name. Reads the first two lines only.
 enum class Tipo_riepilogo { Altro, Sommario, Analisi };
 Tipo_riepilogo Riconosci_riepilogo(const QString& nome_file);
+// The same from a file's text already read (its first two lines are looked at).
+Tipo_riepilogo Riconosci_testo_riepilogo(QByteArrayView testo);
 
 // The highest "Vmedia" (mm/s) of an analysis file. Nothing when the file is not one or
 // cannot be used, with the reason in `difetto`.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/record_test.h"
 
+#include "datafiles/lettura_ini.h"
 #include "platform/file_intero.h"
 #include "stream/lista_valori.h"
 
@@ -98,15 +99,17 @@ QByteArray Testo_record(const Record_test& r) {
 
 namespace {
 
-// A record already opened as settings: the reason when it is damaged or of a later version.
-std::optional<QString> Leggi_impostazioni_record(QSettings& file, Record_test& r) {
-    if (file.status() != QSettings::NoError)
-        return QCoreApplication::translate("Record_test", "file danneggiato");
-    if (!file.childGroups().contains(Gruppo))
+// A record's text: the reason when it is damaged or of a later version.
+std::optional<QString> Leggi_valori_record(QByteArrayView testo, Record_test& r) {
+    const auto gruppo = Leggi_gruppo_ini(testo, Gruppo);
+    if (const auto* danno = std::get_if<Ini_danneggiato>(&gruppo))
+        return QCoreApplication::translate("Record_test", "file danneggiato (riga %1)")
+            .arg(danno->riga);
+    if (std::holds_alternative<Gruppo_assente>(gruppo))
         return QCoreApplication::translate("Record_test", "non è la scheda di un test");
-    file.beginGroup(Gruppo);
+    const Valori_ini& valori = std::get<Valori_ini>(gruppo);
     bool ok = false;
-    const int versione = file.value(QStringLiteral("format")).toString().toInt(&ok);
+    const int versione = valori.value(QStringLiteral("format")).toInt(&ok);
     if (!ok || versione < 1)
         return QCoreApplication::translate("Record_test",
                                            "versione del formato mancante o illeggibile");
@@ -121,11 +124,13 @@ std::optional<QString> Leggi_impostazioni_record(QSettings& file, Record_test& r
     Serie_t& s = letto.serie;
     Dati_esercizio_t& d = s.Dati_esercizio;
     QStringList difettosi;
-    const auto Testo = [&file](const char* chiave) {
-        return file.value(QLatin1String(chiave)).toString();
+    const auto Testo = [&valori](const char* chiave) {
+        return valori.value(QLatin1String(chiave));
     };
     const auto Valore = [&](const char* chiave, auto& destinazione, double predefinito = 0) {
-        const QString t = Testo(chiave);
+        // A hand edit on an Italian computer may write "82,5".
+        QString t = Testo(chiave);
+        if (!t.contains(QLatin1Char('.'))) t.replace(QLatin1Char(','), QLatin1Char('.'));
         bool letto_ok = t.isEmpty();
         const double v = t.isEmpty() ? predefinito : t.toDouble(&letto_ok);
         if (!letto_ok) difettosi << QLatin1String(chiave);
@@ -176,16 +181,7 @@ std::optional<QString> Leggi_impostazioni_record(QSettings& file, Record_test& r
 } // namespace
 
 std::optional<QString> Leggi_testo_record(const QByteArray& testo, Record_test& r) {
-    QTemporaryDir cartella;
-    const QString nome = cartella.filePath(QStringLiteral("test.ini"));
-    {
-        QFile file(nome);
-        if (!file.open(QIODevice::WriteOnly) || file.write(testo) != testo.size())
-            return QCoreApplication::translate("Record_test",
-                                               "impossibile leggere la scheda del test");
-    }
-    QSettings file(nome, QSettings::IniFormat);
-    return Leggi_impostazioni_record(file, r);
+    return Leggi_valori_record(testo, r);
 }
 
 std::optional<QString> Scrivi_record(const QString& nome, const Record_test& record) {
@@ -193,14 +189,7 @@ std::optional<QString> Scrivi_record(const QString& nome, const Record_test& rec
 }
 
 std::optional<QString> Leggi_record(const QString& nome, Record_test& record) {
-    // Settings read straight from the file: no copy to write first, which counts when the
-    // log indexes thousands of tests. The file's own failure to open is told first.
-    QFile prova(nome);
-    if (!prova.open(QIODevice::ReadOnly)) {
-        QByteArray testo;
-        if (auto errore = Leggi_file(nome, testo)) return errore;
-    }
-    prova.close();
-    QSettings file(nome, QSettings::IniFormat);
-    return Leggi_impostazioni_record(file, record);
+    QByteArray testo;
+    if (auto errore = Leggi_file(nome, testo)) return errore;
+    return Leggi_valori_record(testo, record);
 }

@@ -62,6 +62,10 @@ QString Testo_carico_oggi(const Carico_oggi& c, const QLocale& locale) {
         testo += QCoreApplication::translate("Testi_storico", ", dal %1 al %2 % dell'e1RM (%3)")
                      .arg(Formatta(*c.percento_minimo, "0", locale),
                           Formatta(*c.percento_massimo, "0", locale), Testo_kg(*c.e1rm, locale));
+    if (c.limitato_e1rm)
+        testo += QCoreApplication::translate(
+            "Testo_carico_oggi", "; limitato all'e1RM: a queste velocità il profilo darebbe "
+                                 "un carico più alto del massimale");
     return testo;
 }
 

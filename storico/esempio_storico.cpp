@@ -3,10 +3,12 @@
 
 #include "datafiles/salva_serie.h"
 #include "session/sessione.h"
+#include "storico/prontezza.h"
 #include "stream/lista_valori.h"
 
 #include <QDir>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <random>
 
@@ -132,9 +134,16 @@ std::optional<QString> Scrivi_storico_esempio(const QString& cartella_dati, cons
     };
     const QStringList note{QStringLiteral("buona tecnica"), QStringLiteral("schiena stanca"),
                            QStringLiteral("ottima giornata"), QStringLiteral("poco sonno")};
-    std::mt19937 caso(seme);
+    // The athlete's name goes into the seed: the athletes of a team differ, and one athlete
+    // comes out the same every time.
+    std::uint32_t nome = 2166136261u; // FNV-1a of the name's UTF-8
+    for (const char c : atleta.toUtf8()) nome = (nome ^ std::uint8_t(c)) * 16777619u;
+    std::seed_seq semi{seme, unsigned(nome)};
+    std::mt19937 caso(semi);
     std::normal_distribution<double> rumore(0, 0.025);
     std::uniform_int_distribution<int> dado(0, 99);
+    // How strong the athlete is: the loads scale with it, the velocities at them do not.
+    const double forza = std::uniform_real_distribution<double>(0.8, 1.2)(caso);
     int n = 0;
     // Monday, Wednesday and Friday of the last four weeks, going on to today.
     const QDate oggi = adesso.date();
@@ -149,15 +158,19 @@ std::optional<QString> Scrivi_storico_esempio(const QString& cartella_dati, cons
         const double forma = rumore(caso);
         for (int k = 0; k < 2; ++k) {
             const Esercizio& e = esercizi[std::size_t((sessione + k) % int(esercizi.size()))];
-            double carico = e.carico_inizio + 2.5 * (sessione / 4);
-            for (double salto : e.salti) {
-                carico += salto;
+            // Every session starts at the usual load, as readiness wants it; the sets after
+            // it grow by 2.5 kg every four sessions.
+            const double inizio = Arrotonda_carico(e.carico_inizio * forza);
+            double carico = inizio + 2.5 * (sessione / 4);
+            for (std::size_t serie = 0; serie < e.salti.size(); ++serie) {
+                carico += e.salti[serie];
                 Test_esempio t;
                 t.esercizio = QString::fromUtf8(e.nome);
-                t.carico = carico;
+                t.carico = serie == 0 ? inizio : carico;
                 t.quando = ora;
-                const double v = std::max(0.15, e.intercetta + e.pendenza * carico + forma);
-                const int ripetizioni = carico > e.carico_inizio + 30 ? 3 : 5;
+                const double v =
+                    std::max(0.15, e.intercetta + e.pendenza * t.carico / forza + forma);
+                const int ripetizioni = t.carico > inizio + 30 ? 3 : 5;
                 for (int r = 0; r < ripetizioni; ++r)
                     t.vmedie.push_back(std::round((v * (1 - 0.03 * r) + rumore(caso) / 3) * 1000));
                 if (dado(caso) < 10) t.escluse.insert(ripetizioni);

@@ -33,8 +33,9 @@ std::optional<QString> Scrivi_test_storico(const QString& cartella_dati, const Q
 
 // Four weeks of training up to `adesso`: three sessions a week on different days, squat,
 // bench press and deadlift at several loads, each session starting with its usual load;
-// RPE and notes on some sets, a left-out repetition now and then. The same `seme` gives
-// the same tests. How many tests were written goes to `scritti`.
+// RPE and notes on some sets, a left-out repetition now and then. The same `seme` and
+// athlete give the same tests; athletes of other names, other ones (another strength,
+// other days' form). How many tests were written goes to `scritti`.
 std::optional<QString> Scrivi_storico_esempio(const QString& cartella_dati, const QString& squadra,
                                               const QString& atleta, const QDateTime& adesso,
                                               unsigned seme = 1, int* scritti = nullptr);

@@ -21,6 +21,12 @@
 #include <map>
 #include <thread>
 
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include <dirent.h>
+#include <strings.h>
 #include <sys/stat.h>
 
 namespace {
@@ -68,20 +74,47 @@ std::optional<File_cartella> Stato_file(const QDir& cartella, const QString& nom
                          qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-// The folder's record and ".csv" files by name. Plain stat: no date conversions for
-// thousands of files.
+bool Finisce_con(const char* nome, std::size_t lunghezza, std::string_view fine) {
+    return lunghezza >= fine.size() &&
+           ::strncasecmp(nome + lunghezza - fine.size(), fine.data(), fine.size()) == 0;
+}
+
+// The folder's record and ".csv" files (any case, hidden ones aside) by name. The system's
+// own listing and a stat by the open folder: for thousands of files QDir's listing, which
+// builds a QFileInfo and matches wildcards for each, costs more than reading them.
 std::vector<File_cartella> Elenca(const QDir& cartella) {
     std::vector<File_cartella> file;
-    for (const QString& nome :
-         cartella.entryList({QStringLiteral("*.csv"), QStringLiteral("*") + Suffisso_record},
-                            QDir::Files, QDir::Name))
-        if (auto f = Stato_file(cartella, nome)) file.push_back(*f);
+    DIR* d = ::opendir(QFile::encodeName(cartella.path()).constData());
+    if (!d) return file;
+    const QByteArray suffisso_record = QFile::encodeName(Suffisso_record);
+    while (const dirent* voce = ::readdir(d)) {
+        const char* nome = voce->d_name;
+        const std::size_t lunghezza = std::strlen(nome);
+        if (nome[0] == '.' || voce->d_type == DT_DIR ||
+            !(Finisce_con(nome, lunghezza, ".csv") ||
+              Finisce_con(nome, lunghezza,
+                          std::string_view(suffisso_record.constData(),
+                                           std::size_t(suffisso_record.size())))))
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(d), nome, &st, 0) != 0 || !S_ISREG(st.st_mode)) continue;
+        file.push_back({QFile::decodeName(nome), qint64(st.st_size),
+                        qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec});
+    }
+    ::closedir(d);
+    std::sort(file.begin(), file.end(),
+              [](const File_cartella& a, const File_cartella& b) { return a.nome < b.nome; });
     return file;
 }
 
-QString Firma_file(const File_cartella& f) {
-    return f.nome + QLatin1Char(':') + QString::number(f.dimensione) + QLatin1Char(':') +
-           QString::number(f.modifica_ns);
+// "name:size:time|", appended to `firma`.
+void Aggiungi_firma(QString& firma, const File_cartella& f) {
+    char numeri[48];
+    const int n =
+        std::snprintf(numeri, sizeof numeri, ":%lld:%lld|", static_cast<long long>(f.dimensione),
+                      static_cast<long long>(f.modifica_ns));
+    firma += f.nome;
+    firma += QLatin1String(numeri, n);
 }
 
 QVariant Opzionale(const std::optional<double>& v) {
@@ -106,12 +139,13 @@ void Raggruppa(const QDir& cartella, const std::vector<File_cartella>& file,
     QHash<QString, const File_cartella*> per_nome;
     for (const File_cartella& f : file) per_nome.insert(f.nome, &f);
     QSet<QString> presi;
+    const QString radice = cartella.path() + QLatin1Char('/');
     const auto Prendi = [&](const QString& nome, QString& percorso, QString& firma) {
         const auto it = per_nome.constFind(nome);
         if (it == per_nome.cend()) return;
         presi.insert(nome);
-        percorso = cartella.filePath(nome);
-        firma += Firma_file(**it) + QLatin1Char('|');
+        percorso = radice + nome;
+        Aggiungi_firma(firma, **it);
     };
     for (const File_cartella& f : file) {
         const QString& nome = f.nome;
@@ -215,8 +249,10 @@ bool Indice_test::Apri(const QString& file) {
         return false;
     }
     QSqlQuery q(db);
-    // The files are the record: a database lost in a crash is only rebuilt.
-    q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    // The index is a cache of the files, never the record: no waiting for the disk. A
+    // database a crash leaves damaged is found so at the next opening and rebuilt from
+    // the files (see the constructor).
+    q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
     if (q.exec(QStringLiteral("SELECT valore FROM info WHERE chiave = 'versione'")) && q.next()) {
         if (q.value(0).toInt() == Versione_indice) return true;
         avviso_ = QStringLiteral("versione %1").arg(q.value(0).toString());
@@ -361,7 +397,9 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
         for (const File_cartella& f : da_riconoscere) {
             const QString chiave = prefisso + f.nome;
             const QString percorso = cartella.filePath(f.nome);
-            const QString firma = Firma_file(f);
+            QString firma;
+            Aggiungi_firma(firma, f);
+            firma.chop(1);
             chiavi_tipo.insert(chiave);
             bool sommario = false;
             const auto noto = tipi.find(chiave);
@@ -383,7 +421,7 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
             const QString analisi = QFileInfo(Nome_file_analisi(percorso)).fileName();
             if (const auto a = Stato_file(cartella, analisi)) {
                 t.file.analisi = cartella.filePath(analisi);
-                t.firma += Firma_file(*a) + QLatin1Char('|');
+                Aggiungi_firma(t.firma, *a);
             }
             trovati.push_back(t);
         }
@@ -450,8 +488,9 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
                 }
                 continue;
             }
-            const auto Relativo = [&radice](const QString& f) {
-                return f.isEmpty() ? QString() : radice.relativeFilePath(f);
+            // Every file of a test is in its folder.
+            const auto Relativo = [&prefisso](const QString& f) {
+                return f.isEmpty() ? QString() : prefisso + f.sliced(f.lastIndexOf(u'/') + 1);
             };
             for (const QVariant& v :
                  {QVariant(chiave),

@@ -8,7 +8,6 @@
 #include "session/formato.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -48,25 +47,6 @@ std::optional<double> Numero(QString testo, QChar separatore) {
     return v;
 }
 
-// "dd mm yyyy;h:mm:s;": the time separator is the saving computer's.
-QDateTime Timbro(const QStringList& campi) {
-    if (campi.size() < 2) return {};
-    thread_local const QRegularExpression data(
-        QStringLiteral("^\\s*(\\d{1,2}) (\\d{1,2}) (\\d{4})\\s*$"));
-    thread_local const QRegularExpression ora(
-        QStringLiteral("^\\s*(\\d{1,2})\\D(\\d{1,2})\\D(\\d{1,2})\\s*$"));
-    const auto d = data.match(campi[0]);
-    const auto o = ora.match(campi[1]);
-    if (!d.hasMatch() || !o.hasMatch()) return {};
-    const QDate giorno(d.captured(3).toInt(), d.captured(2).toInt(), d.captured(1).toInt());
-    const QTime tempo(o.captured(1).toInt(), o.captured(2).toInt(), o.captured(3).toInt());
-    if (!giorno.isValid() || !tempo.isValid()) return {};
-    return QDateTime(giorno, tempo);
-}
-
-constexpr qsizetype Colonne_sommario = 17;
-constexpr qsizetype Campo_vmedia_sommario = 7;
-
 QString Breve(const QString& file) {
     return QFileInfo(file).fileName();
 }
@@ -74,33 +54,26 @@ QString Breve(const QString& file) {
 } // namespace
 
 std::optional<QString> Leggi_righe_sommario(const QString& file, Righe_sommario& righe) {
-    QByteArray byte;
-    if (auto errore = Leggi_file(file, byte))
-        return QStringLiteral("file illeggibile (%1)").arg(*errore);
-    const std::vector<QStringList> tabella = Righe_csv(byte);
-    if (tabella.size() < 2) return QStringLiteral("nessuna ripetizione");
-    righe = {};
-    righe.timbro = Timbro(tabella[0]);
-    const QChar separatore = Separatore(tabella, 2, 2);
-    for (std::size_t r = 2; r < tabella.size(); ++r) {
-        if (tabella[r].size() < Colonne_sommario)
-            return QStringLiteral("riga %1 incompleta").arg(r + 1);
-        const auto v = Numero(tabella[r][Campo_vmedia_sommario], separatore);
-        if (!v)
-            return QStringLiteral("riga %1: Vmedia non valida \"%2\"")
-                .arg(r + 1)
-                .arg(tabella[r][Campo_vmedia_sommario]);
-        righe.vmedia.push_back(*v);
+    Lettura_sommario lettura = Leggi_sommario(file);
+    switch (lettura.esito) {
+    case Lettura_sommario::Esito::Altro:
+        return QStringLiteral("non è un file delle ripetizioni");
+    case Lettura_sommario::Esito::Danneggiato:
+        return lettura.difetto;
+    case Lettura_sommario::Esito::Sommario:
+        break;
     }
+    righe.vmedia = std::move(lettura.test.vmedie);
+    righe.timbro = lettura.test.timbro;
     return std::nullopt;
 }
 
 std::optional<QString> Leggi_righe_analisi(const QString& file, std::vector<Riga_analisi>& righe) {
-    if (Riconosci_riepilogo(file) != Tipo_riepilogo::Analisi)
-        return QStringLiteral("non è un file di analisi");
     QByteArray byte;
     if (auto errore = Leggi_file(file, byte))
         return QStringLiteral("file illeggibile (%1)").arg(*errore);
+    if (Riconosci_testo_riepilogo(byte) != Tipo_riepilogo::Analisi)
+        return QStringLiteral("non è un file di analisi");
     const std::vector<QStringList> tabella = Righe_csv(byte);
     // The title first, or after a date stamp as in the summary.
     std::size_t inizio = 1;
@@ -160,21 +133,16 @@ std::optional<QString> Leggi_file_test(const File_test& file, const QString& squ
         } else if (lettura.esito == Lettura_sommario::Esito::Altro) {
             if (file.record.isEmpty()) return QStringLiteral("non è un file delle ripetizioni");
         } else {
-            Righe_sommario righe;
-            if (auto errore = Leggi_righe_sommario(file.sommario, righe)) {
-                if (file.record.isEmpty()) return *errore;
-                avvisi << Breve(file.sommario) + QStringLiteral(": ") + *errore;
-            } else {
-                riga.file_sommario = file.sommario;
-                impronta = lettura.test.impronta;
-                if (file.record.isEmpty()) {
-                    riga.esercizio = lettura.test.esercizio;
-                    riga.carico = lettura.test.carico;
-                    riga.quando = righe.timbro;
-                    riga.ripetizioni = int(righe.vmedia.size());
-                }
-                vmedie_sommario = std::move(righe.vmedia);
+            // One reading gives the test and its rows.
+            riga.file_sommario = file.sommario;
+            impronta = lettura.test.impronta;
+            if (file.record.isEmpty()) {
+                riga.esercizio = lettura.test.esercizio;
+                riga.carico = lettura.test.carico;
+                riga.quando = lettura.test.timbro;
+                riga.ripetizioni = int(lettura.test.vmedie.size());
             }
+            vmedie_sommario = lettura.test.vmedie;
         }
     }
 

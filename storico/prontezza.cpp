@@ -219,6 +219,9 @@ Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QStrin
     c.carico_massimo = Carico(c.velocita_minima);
     c.e1rm = profilo.e1rm;
     if (c.e1rm && *c.e1rm > 0) {
+        c.limitato_e1rm = c.carico_massimo > *c.e1rm;
+        c.carico_minimo = std::min(c.carico_minimo, *c.e1rm);
+        c.carico_massimo = std::min(c.carico_massimo, *c.e1rm);
         c.percento_minimo = c.carico_minimo / *c.e1rm * 100.0;
         c.percento_massimo = c.carico_massimo / *c.e1rm * 100.0;
     }

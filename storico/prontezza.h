@@ -62,7 +62,10 @@ struct Carico_oggi {
     double carico_minimo = 0, carico_massimo = 0;
     std::optional<double> e1rm;                              // kg, at the athlete's V1rm
     std::optional<double> percento_minimo, percento_massimo; // of the e1RM
-    int carichi = 0;                                         // distinct loads in the profile
+    // The range asked for loads beyond the e1RM (velocities below V1rm): they were capped
+    // at it, since no set can be heavier than the athlete's one-repetition maximum.
+    bool limitato_e1rm = false;
+    int carichi = 0; // distinct loads in the profile
     QString rifiuto; // why there is no load range; empty when there is
 };
 

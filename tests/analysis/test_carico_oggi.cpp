@@ -90,6 +90,12 @@ private Q_SLOTS:
         QCOMPARE(c.Risultato().carico_minimo, mia.carico_minimo);
         QCOMPARE(c.Risultato().carico_massimo, mia.carico_massimo);
         QVERIFY(c.Lbl_carico_oggi->text().contains("Per 0,55\u20130,65 m/s"));
+        // A range below V1rm stops at the e1RM, and says so.
+        Scrivi_numero(c.Txt_vmin, "0,15");
+        Scrivi_numero(c.Txt_vmax, "0,50");
+        QVERIFY2(c.Lbl_carico_oggi->text().contains("al 100 % dell'e1RM") &&
+                     c.Lbl_carico_oggi->text().contains("limitato all'e1RM"),
+                 qPrintable(c.Lbl_carico_oggi->text()));
         // Typed back onto a named range, it is that range.
         Scrivi_numero(c.Txt_vmin, "0,5");
         Scrivi_numero(c.Txt_vmax, "0,75");

@@ -161,6 +161,45 @@ private Q_SLOTS:
         QCOMPARE(Leggi_scelte_analisi(atleta.path(), "Squat").V1rm, scelte.V1rm);
     }
 
+    // The example's athletes: every session starts at the usual load, so readiness has a
+    // verdict on every session with two before it; two names give two athletes, one name
+    // the same tests again.
+    void example_athletes() {
+        const QDateTime adesso = Lunedi.addSecs(3600);
+        QTemporaryDir dati, altri;
+        for (const char* nome : {"Anna", "Bea"})
+            QVERIFY(!Scrivi_storico_esempio(dati.path(), "Esempio", nome, adesso));
+        QVERIFY(!Scrivi_storico_esempio(altri.path(), "Esempio", "Anna", adesso));
+        Indice_test indice(dati.path()), indice_altri(altri.path());
+        indice.Aggiorna();
+        indice_altri.Aggiorna();
+        const auto Velocita = [](const std::vector<Riga_test>& test) {
+            std::vector<double> v;
+            for (const Riga_test& t : test) v.push_back(t.vmedia_tabella.value_or(0));
+            return v;
+        };
+        const auto anna = indice.Test_atleta("Esempio", "Anna");
+        QVERIFY(anna.size() > 60);
+        QCOMPARE(Velocita(indice_altri.Test_atleta("Esempio", "Anna")), Velocita(anna));
+        QVERIFY(Velocita(indice.Test_atleta("Esempio", "Bea")) != Velocita(anna));
+
+        for (const char* esercizio : {"Squat", "Panca piana", "Stacco"}) {
+            const double carico = *Carico_inizio_abituale(anna, esercizio);
+            std::set<QDate> giorni;
+            for (const Riga_test& t : anna)
+                if (t.esercizio == esercizio) giorni.insert(t.quando.date());
+            QVERIFY(giorni.size() >= 6);
+            for (const QDate& giorno :
+                 std::vector<QDate>(std::next(giorni.begin(), 2), giorni.end()))
+                QVERIFY2(Prontezza_giorno(anna, esercizio, carico, giorno).esito !=
+                             Esito_prontezza::Insufficiente,
+                         qPrintable(QStringLiteral("%1 %2 kg, %3")
+                                        .arg(esercizio)
+                                        .arg(carico)
+                                        .arg(giorno.toString(Qt::ISODate))));
+        }
+    }
+
     // The load range of a target velocity on the current profile (the last 28 days),
     // rounded to 2.5 kg, with its share of the e1RM; with one load, a refusal.
     void load_for_today() {
@@ -176,6 +215,16 @@ private Q_SLOTS:
         QVERIFY(std::abs(*c.e1rm - 120) < 1e-4);
         QVERIFY(std::abs(*c.percento_minimo - 72.5 / 1.2) < 1e-6);
         QVERIFY(std::abs(*c.percento_massimo - 97.5 / 1.2) < 1e-6);
+        QVERIFY(!c.limitato_e1rm);
+        // Below V1rm the line would ask more than the e1RM: capped at it, and told so.
+        const Carico_oggi massima = Calcola_carico_oggi(test, QString(), "Squat", 0.15, 0.50);
+        QCOMPARE(massima.carico_minimo, 100.0);
+        QVERIFY(std::abs(massima.carico_massimo - *massima.e1rm) < 1e-9);
+        QVERIFY(std::abs(*massima.percento_massimo - 100) < 1e-9);
+        QVERIFY(massima.limitato_e1rm);
+        const Carico_oggi oltre = Calcola_carico_oggi(test, QString(), "Squat", 0.10, 0.20);
+        QCOMPARE(oltre.carico_minimo, oltre.carico_massimo);
+        QVERIFY(std::abs(*oltre.percento_minimo - 100) < 1e-9);
         QCOMPARE(Arrotonda_carico(73.74), 72.5);
         QCOMPARE(Arrotonda_carico(73.76), 75.0);
 
