@@ -37,15 +37,12 @@ class Test_rapporto : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     Diario_prova diario;
-    std::vector<Riga_test> rossi;
+    const std::vector<Riga_test>& rossi = diario.rossi;
 
 private Q_SLOTS:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Italian));
-        diario = Scrivi_diario_prova(dir.filePath("dati"));
-        Indice_test indice(diario.dati);
-        indice.Aggiorna();
-        rossi = indice.Test_atleta("Squadra A", "Rossi");
+        diario = Diario_indicizzato(dir.filePath("dati"));
         QCOMPARE(int(rossi.size()), 8);
     }
 
