@@ -5,9 +5,9 @@
 #include "analysis/frm_profilo.h"
 #include "analysis/riquadro_carico_oggi.h"
 #include "platform/casella_decimale.h"
-#include "session/avvisi.h"
 #include "storico/indice_test.h"
 #include "storico/prontezza.h"
+#include "tests/support/avvisi_prova.h"
 #include "tests/support/diario_prova.h"
 
 #include <QComboBox>
@@ -17,12 +17,6 @@
 #include <QtTest>
 
 namespace {
-class Avvisi_registrati : public Avvisi {
-public:
-    void Mostra(const QString& testo, Icona, const QString&) override { elenco << testo; }
-    QStringList elenco;
-};
-
 void Scrivi_numero(Casella_decimale* casella, const QString& testo) {
     QLineEdit* campo = casella->findChild<QLineEdit*>();
     campo->selectAll();
@@ -35,21 +29,18 @@ class Test_carico_oggi : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     Diario_prova diario;
-    std::vector<Riga_test> rossi;
+    const std::vector<Riga_test>& rossi = diario.rossi;
 
 private Q_SLOTS:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Italian));
-        diario = Scrivi_diario_prova(dir.filePath("dati"));
+        diario = Diario_indicizzato(dir.filePath("dati"));
         QVERIFY(
             !Salva_zone_velocita(diario.dati, {{"Forza", 0.50, 0.75}, {"Mia zona", 0.60, 0.80}}));
-        Indice_test indice(diario.dati);
-        indice.Aggiorna();
-        rossi = indice.Test_atleta("Squadra A", "Rossi");
     }
 
     void named_and_typed_ranges() {
-        Avvisi_registrati avvisi;
+        Avvisi_testi avvisi;
         QPointer<Frm_profilo> finestra;
         Frm_profilo* f =
             Mostra_frm_profilo(finestra, diario.cartella_rossi, "Squat", avvisi, nullptr);
@@ -112,7 +103,7 @@ private Q_SLOTS:
 
     void outside_a_data_folder() {
         QTemporaryDir sola;
-        Avvisi_registrati avvisi;
+        Avvisi_testi avvisi;
         Frm_profilo f(sola.path(), "Squat", avvisi);
         QVERIFY(f.Carico_oggi->Lbl_carico_oggi->text().contains("non è in una cartella dati"));
         // Nothing is written beside it.

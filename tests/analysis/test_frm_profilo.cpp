@@ -6,7 +6,7 @@
 #include "datafiles/scelte_analisi.h"
 #include "platform/casella_decimale.h"
 #include "platform/grafico_xy.h"
-#include "session/avvisi.h"
+#include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/profilo_prova.h"
 
@@ -18,14 +18,6 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
-
-namespace {
-class Avvisi_registrati : public Avvisi {
-public:
-    void Mostra(const QString& testo, Icona, const QString&) override { elenco << testo; }
-    QStringList elenco;
-};
-} // namespace
 
 class Test_frm_profilo : public QObject {
     Q_OBJECT
@@ -47,7 +39,7 @@ private Q_SLOTS:
     }
 
     void shows_the_estimate_and_stores_v1rm() {
-        Avvisi_registrati avvisi;
+        Avvisi_testi avvisi;
         QPointer<Frm_profilo> finestra;
         Frm_profilo* f = Mostra_frm_profilo(finestra, dir.path(), "squat", avvisi, nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(f));
@@ -98,7 +90,7 @@ private Q_SLOTS:
     // On a 1024 x 600 laptop screen (see main) it opens whole, with room above for its title
     // bar, and its smallest size fits what such a screen leaves inside a window frame.
     void fits_a_small_screen() {
-        Avvisi_registrati avvisi;
+        Avvisi_testi avvisi;
         QPointer<Frm_profilo> finestra;
         Frm_profilo* f = Mostra_frm_profilo(finestra, dir.path(), "Squat", avvisi, nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(f));
@@ -113,7 +105,7 @@ private Q_SLOTS:
     }
 
     void folder_without_tests() {
-        Avvisi_registrati avvisi;
+        Avvisi_testi avvisi;
         QPointer<Frm_profilo> finestra;
         Frm_profilo* f =
             Mostra_frm_profilo(finestra, dir.filePath("nessuno"), "Squat", avvisi, nullptr);

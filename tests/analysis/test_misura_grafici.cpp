@@ -10,6 +10,7 @@
 #include "platform/slider.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
+#include "tests/support/serie_prova.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -35,39 +36,9 @@ struct Misura {
             &frm, &Frm_grafici::Esclusione_richiesta, &frm,
             [this](int numero, bool esclusa) { motore.Imposta_esclusa(numero, esclusa); });
         s.Riferimento = riferimento;
-        s.Usa_seriale = true;
-        s.Fattore_posizione = 1.0f;
-        s.Dati_esercizio.Vmax = 200;
-        s.Dati_esercizio.Limite_sup = 110; // band 180 .. 220
-        s.Dati_esercizio.Limite_inf = 90;
-        s.Dati_esercizio.Ampiezza_minima = 100;
+        Imposta_sollevamenti(s);
         s.Soglia_perdita = 100; // the band's colours, never the loss alarm over them
         motore.Inizia_acquisizione();
-    }
-    // Serial-link records of 6 mm (velocity 6000 / t mm/s; still: one idle record a
-    // second). A warm-up lift, then three lifts of 300 mm. The top is seen at the first
-    // idle record, one second after the lift ended, so the mean velocities are
-    // 300 / (300 / v + 1): 200 (in the band), 250 (above) and 171 mm/s (below).
-    void Quattro_sollevamenti() {
-        std::vector<double> posizioni;
-        std::vector<float> tempi;
-        double p = 100;
-        auto tratto = [&](int record, double passo, float t) {
-            for (int i = 0; i < record; ++i) {
-                posizioni.push_back(p += passo);
-                tempi.push_back(t);
-            }
-        };
-        tratto(2, 0, 1000);
-        for (double v : {500.0, 600.0, 1500.0, 400.0}) {
-            tratto(50, 6, float(6000 / v));
-            tratto(2, 0, 1000);
-            tratto(50, -6, -15);
-            tratto(1, 0, 1000);
-        }
-        tratto(2, 0, 1000);
-        for (std::size_t i = 0; i + 1 < posizioni.size(); i += 2)
-            motore.Elabora_blocco(1, &posizioni[i], &tempi[i]);
     }
     // Row `riga` as each column shows it: greyed or not, and said so.
     QList<bool> Grigia(int riga) const {
@@ -114,7 +85,7 @@ class Test_misura_grafici : public QObject {
 private Q_SLOTS:
     void ripetizioni_mostrate_in_lista_grafico_slider_e_display() {
         Misura m;
-        m.Quattro_sollevamenti();
+        Quattro_sollevamenti(m.motore);
 
         QListWidget* numeri = m.frm.Valori().Lst_valori(0);
         QCOMPARE(numeri->count(), 3);
@@ -152,7 +123,7 @@ private Q_SLOTS:
         Misura m(riferimento);
         m.frm.Imposta_tempo_acceso(false);
         m.frm.show();
-        m.Quattro_sollevamenti();
+        Quattro_sollevamenti(m.motore);
         QCOMPARE(m.frm.Valori().Righe(), 3);
         QVERIFY(m.frm.Lbl_velocita().isVisible());
         QCOMPARE(m.frm.Lbl_velocita().text(), nome);
@@ -186,7 +157,7 @@ private Q_SLOTS:
     void esclusione_dalla_lista() {
         Misura m;
         m.frm.show();
-        m.Quattro_sollevamenti();
+        Quattro_sollevamenti(m.motore);
         const QList<bool> normale(Elenco_valori::Colonne, false),
             grigia(Elenco_valori::Colonne, true);
         Elenco_valori& valori = m.frm.Valori();
@@ -231,7 +202,7 @@ private Q_SLOTS:
         QCOMPARE(m.Vuoti(Ripetizioni::Plot_vmedia), QList<double>{});
         QCOMPARE(m.Menu(0, -1, false), QStringLiteral("(nessun menu)"));
         m.motore.Inizia_acquisizione();
-        m.Quattro_sollevamenti();
+        Quattro_sollevamenti(m.motore);
         QCOMPARE(m.Grigia(0), normale);
         QCOMPARE(m.Vuoti(Ripetizioni::Plot_vmedia), QList<double>{});
     }

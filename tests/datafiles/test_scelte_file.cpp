@@ -7,10 +7,10 @@
 #include "datafiles/frm_apri.h"
 #include "datafiles/profilo_velocita.h"
 #include "datafiles/record_test.h"
-#include "session/avvisi.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
 #include "stream/motore_misura.h"
+#include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
 
 #include <QAbstractButton>
@@ -24,18 +24,6 @@
 #include <QtTest>
 
 namespace {
-
-class Avvisi_registrati : public Avvisi {
-public:
-    struct Avviso {
-        QString testo;
-        Icona icona;
-    };
-    void Mostra(const QString& testo, Icona icona, const QString&) override {
-        elenco.push_back({testo, icona});
-    }
-    QList<Avviso> elenco;
-};
 
 const QDateTime Istante(QDate(2026, 12, 8), QTime(16, 59, 41));
 

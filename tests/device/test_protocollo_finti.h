@@ -8,8 +8,8 @@
 #include "device/protocollo.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/porta_memoria.h"
-#include "session/avvisi.h"
 #include "stream/motore_misura.h"
+#include "tests/support/avvisi_prova.h"
 
 #include <QMap>
 #include <QSet>
@@ -17,19 +17,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
-
-class Avvisi_registrati : public Avvisi {
-public:
-    struct Avviso {
-        QString testo;
-        Icona icona;
-        QString titolo;
-    };
-    void Mostra(const QString& testo, Icona icona, const QString& titolo) override {
-        elenco.push_back({testo, icona, titolo});
-    }
-    QList<Avviso> elenco;
-};
 
 // Each command written gets its scripted reply a few ms later through the event loop,
 // only while the port is open on `numero_scheda` (0 = any). When `con_dispositivo` is

@@ -15,6 +15,8 @@
 #include "setup/frm_intestazione.h"
 #include "stream/motore_misura.h"
 #include "tests/device/test_protocollo_finti.h"
+#include "tests/support/file_prova.h"
+#include "tests/support/serie_prova.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -38,12 +40,7 @@ struct Banco {
     Frm_main m;
     Banco() {
         s.Cartella_applicazione = cartella.path();
-        s.Usa_seriale = true;
-        s.Fattore_posizione = 1.0f;
-        s.Dati_esercizio.Vmax = 200;
-        s.Dati_esercizio.Limite_sup = 110;
-        s.Dati_esercizio.Limite_inf = 90;
-        s.Dati_esercizio.Ampiezza_minima = 100;
+        Imposta_sollevamenti(s);
         m.Apri_finestre(s, QLocale::c(), protocollo, motore, avvisi);
         m.Grafici->Imposta_lista(&motore.Lst_valori());
         m.Grafici->Imposta_analisi(&motore.Analisi());
@@ -52,30 +49,12 @@ struct Banco {
         m.show();
     }
     ~Banco() { motore.Togli_viste(); }
-    // A recorded set of three repetitions (see test_misura_grafici), stopped and saved as
-    // the start button's stop saves it.
+    // A recorded set of three repetitions, stopped and saved as the start button's stop
+    // saves it.
     void Serie_salvata() {
         motore.Imposta_registrazione(true);
         motore.Inizia_acquisizione();
-        std::vector<double> posizioni;
-        std::vector<float> tempi;
-        double p = 100;
-        auto tratto = [&](int record, double passo, float t) {
-            for (int i = 0; i < record; ++i) {
-                posizioni.push_back(p += passo);
-                tempi.push_back(t);
-            }
-        };
-        tratto(2, 0, 1000);
-        for (double v : {500.0, 600.0, 1500.0, 400.0}) {
-            tratto(50, 6, float(6000 / v));
-            tratto(2, 0, 1000);
-            tratto(50, -6, -15);
-            tratto(1, 0, 1000);
-        }
-        tratto(2, 0, 1000);
-        for (std::size_t i = 0; i + 1 < posizioni.size(); i += 2)
-            motore.Elabora_blocco(1, &posizioni[i], &tempi[i]);
+        Quattro_sollevamenti(motore);
         motore.Fine_acquisizione();
         QVERIFY(m.Salvataggi_test->Salva_automatico());
         QCOMPARE(s.Serie.File_record.size(), 1);
@@ -160,7 +139,8 @@ private Q_SLOTS:
     }
 
     // A repetition left out from the value list after the save: the record and the analysis
-    // file say so at once; taken back, they no longer do.
+    // file say so at once; taken back, they no longer do. During a set nothing is written
+    // yet: the exclusion waits in the set for its save.
     void esclusione_nei_file() {
         Banco b;
         b.Serie_salvata();
@@ -177,28 +157,18 @@ private Q_SLOTS:
         QTest::keyClick(valori.Lst_valori(0), Qt::Key_Delete);
         QCOMPARE(b.Record().serie.Escluse, std::set<int>{});
         QCOMPARE(b.Colonna_esclusa().value(0), esclusa[1]);
+
+        const QString record = b.s.Serie.File_record.value(0);
+        const QByteArray prima = Contenuto(record);
+        b.s.Acquisizione_in_corso = true; // the record as if it were still the set's
+        valori.Seleziona(0, 1);
+        QTest::keyClick(valori.Lst_valori(0), Qt::Key_Delete);
+        QCOMPARE(b.s.Serie.Escluse, std::set<int>{2});
+        QCOMPARE(Contenuto(record), prima);
+        b.s.Acquisizione_in_corso = false;
         QVERIFY(b.avvisi.elenco.isEmpty());
     }
 
-    // During a set nothing is written yet: the exclusion waits in the set for its save.
-    void esclusione_durante_la_serie() {
-        Banco b;
-        b.Serie_salvata();
-        const QString record = b.s.Serie.File_record.value(0);
-        const QByteArray prima = [&] {
-            QFile f(record);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
-        b.s.Acquisizione_in_corso = true;
-        b.s.Serie.File_record = {record}; // as if it were still the set's
-        b.m.Grafici->Valori().Seleziona(0, 1);
-        QTest::keyClick(b.m.Grafici->Valori().Lst_valori(0), Qt::Key_Delete);
-        QCOMPARE(b.s.Serie.Escluse, std::set<int>{2});
-        QFile f(record);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), prima);
-        b.s.Acquisizione_in_corso = false;
-    }
     // A test reopened from its sample file comes back as it was recorded: the header names
     // its athlete, not the setup's of now; the coach's row shows its RPE and note; its
     // left-out repetition is left out again. The setup chosen since stays as it is.

@@ -63,6 +63,20 @@ public:
 };
 
 const QString Titolo = QStringLiteral("KINETRACK " KT_VERSIONE_ATTESA);
+
+// The virtual board on com3, of type `tipo`; asked to stream, it lifts 400 mm in `salita` s.
+struct Scheda_virtuale {
+    QProcess processo;
+    explicit Scheda_virtuale(int tipo, double salita = 0.4) {
+        processo.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
+                       {"--port", "3", "--board-type", QString::number(tipo), "--down", "0.4",
+                        "--up", QString::number(salita), "--pause", "0.3", "--amplitude", "400"});
+    }
+    ~Scheda_virtuale() {
+        processo.terminate();
+        processo.waitForFinished(3000);
+    }
+};
 } // namespace
 
 class Test_programma : public QObject {
@@ -108,9 +122,8 @@ private Q_SLOTS:
     }
 
     void con_scheda_seriale() {
-        QProcess scheda;
-        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE), {"--port", "3", "--board-type", "3"});
-        QVERIFY(scheda.waitForReadyRead(5000));
+        Scheda_virtuale scheda(3);
+        QVERIFY(scheda.processo.waitForReadyRead(5000));
 
         // First run: nothing stored, so the search finds the board on com3.
         {
@@ -138,8 +151,6 @@ private Q_SLOTS:
         }
         // Stored com1 has no device: no message about it.
         QVERIFY(avvisi_.elenco.isEmpty());
-        scheda.terminate();
-        QVERIFY(scheda.waitForFinished(3000));
     }
 
     // No board anywhere: the search shows, fails, and the main window still opens.
@@ -171,11 +182,8 @@ private Q_SLOTS:
         // board's own factors. Its lifts of 400 mm in 0.6 s (the board's counts lose a
         // few mm at each end; a bottom hold adds to the time) would read about 300 mm in
         // at most 0.46 s with the type-3 factors a board that was not asked gets.
-        QProcess scheda;
-        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
-                     {"--port", "3", "--board-type", "1", "--down", "0.4", "--up", "0.6", "--pause",
-                      "0.3", "--amplitude", "400"});
-        QVERIFY(scheda.waitForReadyRead(5000));
+        Scheda_virtuale scheda(1, 0.6);
+        QVERIFY(scheda.processo.waitForReadyRead(5000));
         p.Principale().mnuImpostazioniParametri_Porta->trigger();
         frm_seriale& f = p.Seriale();
         QVERIFY(f.isVisible());
@@ -198,8 +206,6 @@ private Q_SLOTS:
         }
         QCOMPARE(File_salvati().size(), 4);
         QVERIFY2(avvisi_.elenco.isEmpty(), qPrintable(avvisi_.elenco.value(0).testo));
-        scheda.terminate();
-        QVERIFY(scheda.waitForFinished(3000));
     }
 
     // A board found at start-up is asked its type once, and a start on the same port does
@@ -355,8 +361,11 @@ private Q_SLOTS:
 
     // F5 anywhere in the main window starts and stops as a click on the start button, whose
     // hover tip names the key; Tab goes through the window on to the panel's buttons, left to
-    // right.
-    void tastiera() {
+    // right. With no calculator installed, the menu item and the panel's button say so,
+    // naming the ones looked for. A long data folder and a long file saved, on the smallest
+    // main window: each status bar text is shortened in its middle, the file's name kept, and
+    // they never run into each other.
+    void tastiera_calcolatrice_e_barra_di_stato() {
         hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
         Programma p(Opzioni());
         p.Avvia();
@@ -388,16 +397,20 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), m.Intestazione->Button_Configura);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), m.Grafici->Valori().Lst_valori(0));
-    }
 
-    // A long data folder and a long file saved, on the smallest main window: each status bar
-    // text is shortened in its middle, the file's name kept, and they never run into each
-    // other.
-    void barra_di_stato() {
-        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
-        Programma p(Opzioni());
-        p.Avvia();
-        Frm_main& m = p.Principale();
+        avvisi_.elenco.clear();
+        const QByteArray percorsi = qgetenv("PATH");
+        QTemporaryDir vuota;
+        qputenv("PATH", QFile::encodeName(vuota.path()));
+        m.mnuStrumentiCalcolatrice->trigger();
+        c.Button_Calcolatrice->click();
+        qputenv("PATH", percorsi);
+        QCOMPARE(avvisi_.elenco.size(), 2);
+        for (const auto& a : avvisi_.elenco)
+            QVERIFY2(a.testo.startsWith("Nessuna calcolatrice trovata") &&
+                         a.testo.contains("gnome-calculator") && a.testo.contains("xcalc"),
+                     qPrintable(a.testo));
+
         m.showNormal();
         m.resize(m.minimumSize());
         const QString cartella =
@@ -416,35 +429,12 @@ private Q_SLOTS:
         QVERIFY(m.Lbl_salvato->geometry().right() < m.Lbl_cartella->geometry().left());
     }
 
-    // No calculator installed: the menu item and the panel's button say so, naming the ones
-    // looked for.
-    void calcolatrice_assente() {
-        hid_.Collega({0x0461, 0x0020, "/dev/hidraw7"});
-        Programma p(Opzioni());
-        p.Avvia();
-        avvisi_.elenco.clear();
-        const QByteArray percorsi = qgetenv("PATH");
-        QTemporaryDir vuota;
-        qputenv("PATH", QFile::encodeName(vuota.path()));
-        p.Principale().mnuStrumentiCalcolatrice->trigger();
-        p.Principale().Comandi->Button_Calcolatrice->click();
-        qputenv("PATH", percorsi);
-        QCOMPARE(avvisi_.elenco.size(), 2);
-        for (const auto& a : avvisi_.elenco)
-            QVERIFY2(a.testo.startsWith("Nessuna calcolatrice trovata") &&
-                         a.testo.contains("gnome-calculator") && a.testo.contains("xcalc"),
-                     qPrintable(a.testo));
-    }
-
     // Recording on, start, stop: the sample file and the summary in "misure_auto" (no athlete
     // yet), names without ":". A second set stopped by "Reset Pos" (the stop comes from the
     // protocol, not from the button) is saved too, once.
     void serie_salvata_una_volta() {
-        QProcess scheda;
-        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
-                     {"--port", "3", "--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
-                      "0.3", "--amplitude", "400"});
-        QVERIFY(scheda.waitForReadyRead(5000));
+        Scheda_virtuale scheda(2);
+        QVERIFY(scheda.processo.waitForReadyRead(5000));
         Programma p(Opzioni());
         p.Avvia();
         Frm_cmd& c = *p.Principale().Comandi;
@@ -498,23 +488,17 @@ private Q_SLOTS:
         QTRY_VERIFY(!p.Stato().Acquisizione_in_corso);
         QCOMPARE(File_salvati().size(), 12);
         QVERIFY(!p.Principale().isVisible());
-
-        scheda.terminate();
-        QVERIFY(scheda.waitForFinished(3000));
     }
 
     // The program ends in the middle of a recorded set without saving it (a crash, the
     // power): the next start saves the set from its journal as the stop would have, says
     // so once, and leaves no journal behind.
     void serie_recuperata_al_riavvio() {
-        QProcess scheda;
-        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
-                     {"--port", "3", "--board-type", "1", "--down", "0.4", "--up", "0.4", "--pause",
-                      "0.3", "--amplitude", "400"});
-        QVERIFY(scheda.waitForReadyRead(5000));
         const QString recupero = radice_ + "/data/kinetrack/recupero";
         int righe = 0;
         {
+            Scheda_virtuale scheda(1); // gone with this program
+            QVERIFY(scheda.processo.waitForReadyRead(5000));
             Programma p(Opzioni());
             p.Avvia();
             Frm_cmd& c = *p.Principale().Comandi;
@@ -525,8 +509,6 @@ private Q_SLOTS:
             righe = p.Motore().Lst_valori().Righe();
             // Gone without a stop: no save, no close.
         }
-        scheda.terminate();
-        QVERIFY(scheda.waitForFinished(3000));
         QCOMPARE(File_salvati(), QStringList());
 
         avvisi_.elenco.clear();
@@ -550,11 +532,8 @@ private Q_SLOTS:
     // and recording switched off save the part so far as a set of its own; switched on
     // again, the recording starts afresh (no rows of zeros before it).
     void serie_tenuta_a_ogni_azione() {
-        QProcess scheda;
-        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
-                     {"--port", "3", "--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
-                      "0.3", "--amplitude", "400"});
-        QVERIFY(scheda.waitForReadyRead(5000));
+        Scheda_virtuale scheda(2);
+        QVERIFY(scheda.processo.waitForReadyRead(5000));
         Programma p(Opzioni());
         p.Avvia();
         int secondi = 0;
@@ -581,8 +560,6 @@ private Q_SLOTS:
         c.Button_start->click();
         QCOMPARE(File_salvati().size(), 12);
         QVERIFY(avvisi_.elenco.isEmpty());
-        scheda.terminate();
-        QVERIFY(scheda.waitForFinished(3000));
     }
 
     // An ending signal during the start-up stops it at its next step, with a board on USB

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report to hand over: a day's PDF holds the athlete, the tests with their repetitions
 // (the left-out one marked), notes, RPE, the day's e1RM and the readiness; kinetrack-storico
-// writes it without a display and refuses more than one athlete. The readiness shown after
-// a set appears once the day has its first set at the reference load.
+// writes it without a display and refuses more than one athlete.
 #include "rapporto/rapporto_pdf.h"
 #include "rapporto/testi_storico.h"
 #include "storico/indice_test.h"
@@ -37,15 +36,12 @@ class Test_rapporto : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     Diario_prova diario;
-    std::vector<Riga_test> rossi;
+    const std::vector<Riga_test>& rossi = diario.rossi;
 
 private Q_SLOTS:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Italian));
-        diario = Scrivi_diario_prova(dir.filePath("dati"));
-        Indice_test indice(diario.dati);
-        indice.Aggiorna();
-        rossi = indice.Test_atleta("Squadra A", "Rossi");
+        diario = Diario_indicizzato(dir.filePath("dati"));
         QCOMPARE(int(rossi.size()), 8);
     }
 
@@ -114,28 +110,6 @@ private Q_SLOTS:
         QCOMPARE(p.exitCode(), 2);
         QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("un atleta solo"));
         QVERIFY(!QFile::exists(due));
-    }
-
-    // Readiness after a saved set: not before the day's first set at the reference load,
-    // then measured against the sessions before it.
-    void readiness_after_the_first_set_at_the_reference_load() {
-        QTemporaryDir altra;
-        const Diario_prova d = Scrivi_diario_prova(altra.filePath("dati"));
-        const QString pesante = Scrivi_test(d.dati, "Squadra A", "Rossi",
-                                            Test_di("Squat", 120, Giorni_fa(0, -30), {650}));
-        QVERIFY(!Indicizza_test(d.dati, pesante));
-        QVERIFY(!Prontezza_dopo_serie(d.dati, pesante));
-        const QString prima = Scrivi_test(d.dati, "Squadra A", "Rossi",
-                                          Test_di("Squat", 100, Giorni_fa(0), {900, 880}));
-        QVERIFY(!Indicizza_test(d.dati, prima));
-        const auto p = Prontezza_dopo_serie(d.dati, prima);
-        QVERIFY(p);
-        QCOMPARE(p->esito, Esito_prontezza::Sopra);
-        QCOMPARE(int(p->precedenti.size()), 4);
-        const QString testo = Testo_prontezza(*p, QLocale(QLocale::Italian));
-        QVERIFY2(testo.startsWith("Prontezza Squat (100,0 kg): 0,90 m/s, +"), qPrintable(testo));
-        QVERIFY2(testo.endsWith("sulla media delle 4 sedute prima (0,81 m/s): sopra"),
-                 qPrintable(testo));
     }
 };
 

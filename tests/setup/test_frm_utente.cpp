@@ -9,10 +9,10 @@
 #include "platform/casella_decimale.h"
 #include "platform/grafico.h"
 #include "platform/impostazioni_utente.h"
-#include "session/avvisi.h"
 #include "setup/file_config.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
+#include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
 
 #include <QComboBox>
@@ -27,12 +27,6 @@
 #include <QtTest>
 
 namespace {
-
-class Avvisi_registrati : public Avvisi {
-public:
-    void Mostra(const QString& testo, Icona, const QString&) override { elenco << testo; }
-    QStringList elenco;
-};
 
 QByteArray File_atleta(std::initializer_list<int> posizioni, const QByteArray& cartella) {
     QByteArray testo = "brax_cfg\r\n";
@@ -51,7 +45,7 @@ struct Banco {
     QTemporaryDir cartella;
     QTemporaryDir impostazioni;
     Sessione s;
-    Avvisi_registrati avvisi;
+    Avvisi_testi avvisi;
     QLocale locale{QLocale::Italian};
     Frm_grafici grafici{s, QLocale(QLocale::Italian)};
     Frm_intestazione intestazione;
@@ -255,22 +249,17 @@ private Q_SLOTS:
         QCOMPARE(b.s.Dati_esercizio.Cartella_dati, atleta);
     }
 
-    // Refused where typed: a message naming the character, the list unchanged.
+    // A name with a character a file name cannot hold is refused where typed, naming the
+    // character. A number row refuses, naming itself, an entry that is no number or is
+    // negative; "&Ok" refuses a lower limit at or above the upper one, and an entry of that
+    // kind read from the list file, before it stores or fills anything.
     void refused_entries() {
         Banco b;
         b.Apri();
         b.Nuovo(1, "Łukasz");
         QCOMPARE(b.Riga(1)->count(), 0);
         QCOMPARE(b.avvisi.elenco.size(), 1);
-        QVERIFY(b.avvisi.elenco[0].contains("\"Ł\""));
-    }
-
-    // A number row refuses, naming itself, an entry that is no number or is negative; "&Ok"
-    // refuses a lower limit at or above the upper one, and an entry of that kind read from
-    // the list file, before it stores or fills anything.
-    void numbers_refused() {
-        Banco b;
-        b.Apri();
+        QVERIFY(b.avvisi.elenco.takeFirst().contains("\"Ł\""));
         b.Nuovi(0, {"A", "Rossi"});
         for (const auto& [riga, voce] : {std::pair{4, "abc"}, {2, "-5"}, {7, "mm"}})
             b.Nuovo(riga, voce);

@@ -9,7 +9,8 @@
 
 struct Diario_prova {
     QString dati, cartella_rossi;
-    QStringList file_rossi; // sample files, oldest first
+    QStringList file_rossi;       // sample files, oldest first
+    std::vector<Riga_test> rossi; // his rows in the index, when indexed
 };
 
 inline QDateTime Giorni_fa(int giorni, int minuti = 0) {
@@ -40,5 +41,14 @@ inline Diario_prova Scrivi_diario_prova(const QString& dati) {
     pesante.nota = QStringLiteral("ultima pesante");
     rossi(pesante);
     Scrivi_test(dati, "Squadra A", "Bianchi", Test_di("Squat", 80, Giorni_fa(1), {900, 880}));
+    return d;
+}
+
+// The same folder, indexed.
+inline Diario_prova Diario_indicizzato(const QString& dati) {
+    Diario_prova d = Scrivi_diario_prova(dati);
+    Indice_test indice(d.dati);
+    indice.Aggiorna();
+    d.rossi = indice.Test_atleta("Squadra A", "Rossi");
     return d;
 }
