@@ -968,6 +968,11 @@ Check that the board is connected and switched on.</translation>
         <translation>damaged file</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>file danneggiato (riga %1)</source>
+        <translation>damaged file (line %1)</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>non è la scheda di un test</source>
         <translation>not a test record</translation>
@@ -1424,6 +1429,14 @@ Faults:
         <location line="+11"/>
         <source>Nessuno</source>
         <translation>None</translation>
+    </message>
+</context>
+<context>
+    <name>Testo_carico_oggi</name>
+    <message>
+        <location filename="../rapporto/testi_storico.cpp" line="+67"/>
+        <source>; limitato all&apos;e1RM: a queste velocità il profilo darebbe un carico più alto del massimale</source>
+        <translation>; capped at the e1RM: at these velocities the profile would give a load above the maximum</translation>
     </message>
 </context>
 </TS>
