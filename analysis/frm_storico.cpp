@@ -268,8 +268,11 @@ Filtro_diario Frm_storico::Filtro() const {
 }
 
 void Frm_storico::Mostra_righe() {
-    righe_ = Righe_diario(test_, Filtro());
+    // The list is rebuilt silently: while it empties, its current row would otherwise be
+    // looked up among rows it no longer shows.
+    const QSignalBlocker fermo(Lst_test);
     Lst_test->clear();
+    righe_ = Righe_diario(test_, Filtro());
     for (std::size_t i = 0; i < righe_.size(); ++i) {
         const Riga_diario& r = righe_[i];
         auto* riga = new QTreeWidgetItem(Lst_test);
@@ -295,9 +298,16 @@ void Frm_storico::Mostra_righe() {
 QString Frm_storico::Esercizio_andamento() const {
     const QString filtrato = cbo_esercizio->currentData().toString();
     if (!filtrato.isEmpty()) return filtrato;
-    if (const QTreeWidgetItem* r = Lst_test->currentItem())
-        return righe_[static_cast<std::size_t>(r->data(Data, Ruolo_indice).toInt())].esercizio;
+    if (const Riga_diario* r = Riga_di(Lst_test->currentItem())) return r->esercizio;
     return righe_.empty() ? QString() : righe_.front().esercizio;
+}
+
+const Riga_diario* Frm_storico::Riga_di(const QTreeWidgetItem* riga) const {
+    if (riga == nullptr) return nullptr;
+    bool ok = false;
+    const int i = riga->data(Data, Ruolo_indice).toInt(&ok);
+    if (!ok || i < 0 || static_cast<std::size_t>(i) >= righe_.size()) return nullptr;
+    return &righe_[static_cast<std::size_t>(i)];
 }
 
 void Frm_storico::Mostra_andamento() {
@@ -340,19 +350,18 @@ void Frm_storico::Selezione_cambiata() {
 }
 
 void Frm_storico::Riga_attivata(QTreeWidgetItem* riga) {
-    if (riga == nullptr) return;
-    const Riga_test& t =
-        righe_[static_cast<std::size_t>(riga->data(Data, Ruolo_indice).toInt())].test;
+    const Riga_diario* r = Riga_di(riga);
+    if (r == nullptr) return;
+    const Riga_test& t = r->test;
     const QString file = t.file_campioni.isEmpty() ? t.file_sommario : t.file_campioni;
     if (!file.isEmpty()) Q_EMIT Apri_test(file);
 }
 
 QWidget* Frm_storico::Confronta() {
     const QList<QTreeWidgetItem*> scelte = Lst_test->selectedItems();
-    if (scelte.size() != 2) return nullptr;
-    auto test = [&](int i) -> const Riga_test& {
-        return righe_[static_cast<std::size_t>(scelte[i]->data(Data, Ruolo_indice).toInt())].test;
-    };
+    if (scelte.size() != 2 || Riga_di(scelte[0]) == nullptr || Riga_di(scelte[1]) == nullptr)
+        return nullptr;
+    auto test = [&](int i) -> const Riga_test& { return Riga_di(scelte[i])->test; };
     // The older one first.
     const bool in_ordine = test(0).quando <= test(1).quando;
     auto* f = new Frm_confronta(in_ordine ? test(0) : test(1), in_ordine ? test(1) : test(0),
@@ -385,9 +394,8 @@ void Frm_storico::Esporta_pdf() {
                  Txt_al->date().toString(QStringLiteral("yyyy-MM-dd"));
     } else {
         QDate giorno;
-        if (const QTreeWidgetItem* r = Lst_test->currentItem())
-            giorno =
-                righe_[static_cast<std::size_t>(r->data(Data, Ruolo_indice).toInt())].quando.date();
+        if (const Riga_diario* r = Riga_di(Lst_test->currentItem()))
+            giorno = r->quando.date();
         else if (!test_.empty())
             giorno = test_.front().quando.date();
         for (const Riga_test& t : test_)

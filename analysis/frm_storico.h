@@ -27,6 +27,7 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QTreeWidgetItem;
 
 class Frm_storico : public QWidget {
     Q_OBJECT
@@ -97,6 +98,8 @@ private:
     void Riga_attivata(QTreeWidgetItem* riga);
     void Selezione_cambiata();
     QString Esercizio_andamento() const;
+    // The log row a list row shows; null when the list and the rows are not in step.
+    const Riga_diario* Riga_di(const QTreeWidgetItem* riga) const;
 
     std::unique_ptr<Indice_test> indice_;
     Avvisi& avvisi_;

@@ -195,9 +195,12 @@ private Q_SLOTS:
                      .arg(QLocale(QLocale::Italian).toString(righe[1].e1rm.front().e1rm, 'f', 1)));
         // The same window again, and a double click opens that athlete's log.
         QCOMPARE(f.Mostra_squadra(), s);
+        // From a row of Rossi's that Bianchi's shorter log does not have.
+        f.Lst_test->setCurrentItem(f.Lst_test->topLevelItem(3));
         Doppio_clic(s->Lst_squadra, 0);
         QCOMPARE(f.Atleta(), QString("Bianchi"));
         QCOMPARE(f.Lst_test->topLevelItemCount(), 1);
+        QCOMPARE(f.Lst_test->currentItem(), f.Lst_test->topLevelItem(0));
     }
 
     void pdf_of_the_selected_day() {
