@@ -3,6 +3,7 @@
 
 #include "comandi/storico.h"
 #include "comandi/strumento.h"
+#include "platform/lingua.h"
 #include "rapporto/rapporto_pdf.h"
 
 #include <QApplication>
@@ -69,5 +70,7 @@ int Avvia_storico(int argc, char** argv) {
     QStringList argomenti = QCoreApplication::arguments();
     argomenti.removeFirst();
     if (auto esito = Esito_versione(Nome_strumento, argomenti, uscita)) return *esito;
+    if (const auto errore = Applica_lingua_riga(argomenti))
+        return Fallisci(Nome_strumento, *errore, errori, 2);
     return Esegui_storico(argomenti, uscita, errori);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comandi/strumento.h"
 
+#include "platform/lingua.h"
 #include "session/formato.h"
 #include "session/titolo.h"
 
@@ -15,6 +16,8 @@ int Avvia_strumento(int argc, char** argv, const QString& nome, Esegui_strumento
     QStringList argomenti = QCoreApplication::arguments();
     argomenti.removeFirst();
     if (auto esito = Esito_versione(nome, argomenti, uscita)) return *esito;
+    if (const auto errore = Applica_lingua_riga(argomenti))
+        return Fallisci(nome, *errore, errori, 2);
     return esegui(argomenti, uscita, errori);
 }
 

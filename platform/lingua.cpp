@@ -89,3 +89,24 @@ QString Traduci_in(const QString& codice, const char* contesto, const char* test
     }
     return QString::fromUtf8(testo);
 }
+
+std::optional<QString> Applica_lingua_riga(QStringList& argomenti) {
+    Applica_lingua(Lingua_salvata());
+    std::optional<QString> errore;
+    for (qsizetype i = 0; i < argomenti.size();) {
+        const QString a = argomenti[i];
+        const bool con_uguale = a.startsWith(QLatin1String("--lang="));
+        if (a != QLatin1String("--lang") && !con_uguale) {
+            ++i;
+            continue;
+        }
+        argomenti.removeAt(i);
+        if (!con_uguale && i >= argomenti.size()) {
+            errore = QCoreApplication::translate("Lingua", "manca il valore di %1").arg(a);
+            continue;
+        }
+        const QString codice = con_uguale ? a.section(QLatin1Char('='), 1) : argomenti.takeAt(i);
+        if (!errore && !Applica_lingua(codice)) errore = Messaggio_lingua_sconosciuta(codice);
+    }
+    return errore;
+}

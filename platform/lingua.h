@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // "it", "en".
 QStringList Lingue_interfaccia();
@@ -31,3 +32,8 @@ QString Messaggio_lingua_sconosciuta(const QString& codice);
 // `testo` of `contesto` in the language `codice`, whatever is installed: what is said about
 // a newly chosen language is said in that language.
 QString Traduci_in(const QString& codice, const char* contesto, const char* testo);
+
+// For the command-line tools: installs the stored choice, then the one a "--lang CODE" or
+// "--lang=CODE" on the line asks for this run, and takes that option out of `argomenti`.
+// An unknown or missing code: the refusal, with the stored choice left installed.
+std::optional<QString> Applica_lingua_riga(QStringList& argomenti);

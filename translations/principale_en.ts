@@ -392,6 +392,11 @@ through the measuring engine.
         <source>lingua sconosciuta: &quot;%1&quot; (lingue: %2)</source>
         <translation>unknown language: &quot;%1&quot; (languages: %2)</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>manca il valore di %1</source>
+        <translation>the value of %1 is missing</translation>
+    </message>
 </context>
 <context>
     <name>Mappa_porte</name>

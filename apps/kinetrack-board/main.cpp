@@ -3,6 +3,7 @@
 // path on the first line of standard output, claims its port number with a link the
 // serial layer honours, and behaves as the board until SIGINT or SIGTERM.
 
+#include "platform/lingua.h"
 #include "virtualboard/avvio_scheda.h"
 
 #include <QCoreApplication>
@@ -12,5 +13,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList argomenti = app.arguments();
     argomenti.removeFirst();
+    if (const auto errore = Applica_lingua_riga(argomenti)) {
+        std::fprintf(stderr, "kinetrack-board: %s\n", qPrintable(*errore));
+        return 2;
+    }
     return Esegui_scheda_virtuale(argomenti);
 }

@@ -5,6 +5,7 @@
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -160,6 +161,47 @@ private Q_SLOTS:
         QVERIFY2(scritto.startsWith(testo), qPrintable(scritto + e.errori));
         for (const char* inglese : {"Usage", "Options", "Displays", "Unknown"})
             QVERIFY2(!scritto.contains(inglese), qPrintable(scritto));
+    }
+
+    // The tools speak the language chosen in the program, or the one --lang asks for this
+    // run; an unknown one is refused in the chosen language.
+    void tools_speak_the_chosen_language_data() {
+        QTest::addColumn<QString>("strumento");
+        QTest::addColumn<QString>("salvata"); // the stored choice; empty: none
+        QTest::addColumn<QString>("opzioni");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("testo"); // the start of standard output, or of errors
+        QTest::newRow("replay --lang en") << QString(KT_REPLAY) << "" << "--lang en --help" << 0
+                                          << "Usage: kinetrack-replay ";
+        QTest::newRow("board --lang=en") << QString(KT_SCHEDA) << "" << "--help --lang=en" << 0
+                                         << "Usage: kinetrack-board ";
+        QTest::newRow("profile, English chosen") << QString(KT_PROFILO) << "en" << "--help" << 0
+                                                 << "Usage: kinetrack-profilo ";
+        QTest::newRow("log, English chosen, Italian asked")
+            << QString(KT_STORICO) << "en" << "--lang it --help" << 0 << "Uso: kinetrack-storico ";
+        QTest::newRow("unknown language") << QString(KT_CATTURA) << "en" << "--lang fr --help" << 2
+                                          << "kinetrack-capture: unknown language: \"fr\"";
+        QTest::newRow("no language") << QString(KT_REPLAY) << "" << "--help --lang" << 2
+                                     << "kinetrack-replay: manca il valore di --lang";
+    }
+    void tools_speak_the_chosen_language() {
+        QFETCH(QString, strumento);
+        QFETCH(QString, salvata);
+        QFETCH(QString, opzioni);
+        QFETCH(int, codice);
+        QFETCH(QString, testo);
+        const QString config = dir.filePath("config-" + QString(QTest::currentDataTag()));
+        if (!salvata.isEmpty()) {
+            QVERIFY(QDir().mkpath(config + "/kinetrack"));
+            QVERIFY(Scrivi(config + "/kinetrack/kinetrack.ini",
+                           "[Interfaccia]\nLingua=" + salvata.toUtf8() + "\n"));
+        }
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("XDG_CONFIG_HOME", config);
+        const Esito e = Esegui(strumento, opzioni.split(' '), ambiente);
+        QCOMPARE(e.codice, codice);
+        const QString scritto = codice == 0 ? e.righe.join('\n') : e.errori;
+        QVERIFY2(scritto.startsWith(testo), qPrintable(scritto + e.errori));
     }
 
     // A capture replayed as the other link's decodes to jumps no bar makes: told once,
