@@ -82,6 +82,14 @@ QString Perdita_max_rifiutata() {
     return Frm_utente::tr("Perdita max (%): inserire un numero da 0 a 100");
 }
 constexpr int Riga_riferimento = Riga_perdita_max + 1;
+// The load readiness is judged at; none typed: the one the log finds.
+constexpr int Riga_carico_riferimento = Riga_riferimento + 1;
+constexpr double Carico_riferimento_max = 1000;
+QString Carico_riferimento_rifiutato() {
+    return Frm_utente::tr("Carico di riferimento (kg): lasciare vuoto o inserire un numero "
+                          "da 0 a %1")
+        .arg(Carico_riferimento_max);
+}
 // The note box's text when nothing was typed in it.
 QString Nota_vuota() {
     return Frm_utente::tr("nota");
@@ -177,6 +185,17 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Lbl_riferimento->setBuddy(cbo_riferimento);
     righe->addWidget(Lbl_riferimento, Riga_riferimento, 0);
     righe->addWidget(cbo_riferimento, Riga_riferimento, 1);
+
+    Txt_carico_riferimento = new QLineEdit(this);
+    Txt_carico_riferimento->setPlaceholderText(tr("automatico"));
+    Txt_carico_riferimento->setAccessibleName(tr("Carico di riferimento (kg)"));
+    Txt_carico_riferimento->setToolTip(
+        tr("Carico a cui si confronta la prima serie del giorno per la prontezza; vuoto: "
+           "quello usato più spesso all'inizio delle sedute"));
+    Lbl_carico_riferimento = new QLabel(tr("Carico di &riferimento (kg)"), this);
+    Lbl_carico_riferimento->setBuddy(Txt_carico_riferimento);
+    righe->addWidget(Lbl_carico_riferimento, Riga_carico_riferimento, 0);
+    righe->addWidget(Txt_carico_riferimento, Riga_carico_riferimento, 1);
     // After the rows' own handlers, so that it sees the athletes of a new team.
     for (const int riga : {Riga_utente::Squadra, Riga_utente::Atleta, Riga_utente::Esercizio})
         connect(txt_utente[static_cast<std::size_t>(riga)], &QComboBox::currentIndexChanged, this,
@@ -353,6 +372,18 @@ void Frm_utente::Mostra_scelte_analisi() {
     const Scelte_esercizio scelte = Leggi_scelte_analisi(cartella, esercizio);
     Txt_perdita_max->setValue(static_cast<double>(scelte.Perdita_max));
     cbo_riferimento->setCurrentIndex(static_cast<int>(scelte.Riferimento));
+    Txt_carico_riferimento->setText(
+        scelte.Carico_riferimento > 0
+            ? locale_.toString(static_cast<double>(scelte.Carico_riferimento), 'g', 6)
+            : QString());
+}
+
+std::optional<float> Frm_utente::Carico_riferimento_digitato() const {
+    const QString testo = Txt_carico_riferimento->text().trimmed();
+    if (testo.isEmpty()) return 0.0f;
+    const std::optional<double> valore = Numero_digitato(testo);
+    if (!valore || *valore < 0 || *valore > Carico_riferimento_max) return std::nullopt;
+    return static_cast<float>(*valore);
 }
 
 std::optional<float> Frm_utente::Perdita_max_digitata() const {
@@ -402,6 +433,13 @@ void Frm_utente::Conferma() {
         Txt_perdita_max->selectAll();
         return;
     }
+    const std::optional<float> carico_riferimento = Carico_riferimento_digitato();
+    if (!carico_riferimento) {
+        avvisi_.Mostra(Carico_riferimento_rifiutato(), Avvisi::Icona::Avviso);
+        Txt_carico_riferimento->setFocus();
+        Txt_carico_riferimento->selectAll();
+        return;
+    }
     Scelte_utente testi;
     Indici_utente indici;
     for (std::size_t i = 0; i < txt_utente.size(); ++i) {
@@ -431,6 +469,7 @@ void Frm_utente::Conferma() {
         Scelte_esercizio scelte = Leggi_scelte_analisi(d.Cartella_dati, d.Esercizio);
         scelte.Perdita_max = *perdita_max;
         scelte.Riferimento = riferimento;
+        scelte.Carico_riferimento = *carico_riferimento;
         if (const std::optional<QString> errore =
                 Salva_scelte_analisi(d.Cartella_dati, d.Esercizio, scelte))
             avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);

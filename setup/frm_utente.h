@@ -64,6 +64,8 @@ public:
     Casella_decimale* Txt_perdita_max;
     QLabel* Lbl_riferimento;
     QComboBox* cbo_riferimento; // entries in the order of Velocita_riferimento
+    QLabel* Lbl_carico_riferimento;
+    QLineEdit* Txt_carico_riferimento; // empty: the load used most at the sessions' start
     QPushButton* Cmd_ok;
     QPushButton* Cmd_annulla;
 
@@ -83,6 +85,8 @@ private:
     void Mostra_scelte_analisi();
     // The typed threshold in %, nothing when it is not a number from 0 to 100.
     std::optional<float> Perdita_max_digitata() const;
+    // 0 when the box is empty (chosen from the log); nothing when refused.
+    std::optional<float> Carico_riferimento_digitato() const;
     // Why the chosen numbers cannot be confirmed, naming the row (which gets the focus): an
     // entry that is not a number or is negative, a lower limit not below the upper one.
     std::optional<QString> Numeri_rifiutati();

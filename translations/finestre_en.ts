@@ -1315,6 +1315,31 @@
         <source>%1: %2 deve essere minore di %3, il %4.</source>
         <translation>%1: %2 must be less than %3, the %4.</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>Carico di riferimento (kg): lasciare vuoto o inserire un numero da 0 a %1</source>
+        <translation>Reference load (kg): leave empty or enter a number from 0 to %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>automatico</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Carico di riferimento (kg)</source>
+        <translation>Reference load (kg)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Carico a cui si confronta la prima serie del giorno per la prontezza; vuoto: quello usato più spesso all&apos;inizio delle sedute</source>
+        <translation>Load the day&apos;s first set is compared at for readiness; empty: the one used most often at the start of the sessions</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Carico di &amp;riferimento (kg)</source>
+        <translation>Reference &amp;load (kg)</translation>
+    </message>
 </context>
 <context>
     <name>Grafico_andamento</name>

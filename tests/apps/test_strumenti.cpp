@@ -171,18 +171,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opzioni");
         QTest::addColumn<int>("codice");
         QTest::addColumn<QString>("testo"); // the start of standard output, or of errors
-        QTest::newRow("replay --lang en") << QString(KT_REPLAY) << "" << "--lang en --help" << 0
-                                          << "Usage: kinetrack-replay ";
-        QTest::newRow("board --lang=en") << QString(KT_SCHEDA) << "" << "--help --lang=en" << 0
-                                         << "Usage: kinetrack-board ";
-        QTest::newRow("profile, English chosen") << QString(KT_PROFILO) << "en" << "--help" << 0
-                                                 << "Usage: kinetrack-profilo ";
+        QTest::newRow("replay --lang en") << QString(KT_REPLAY) << ""
+                                          << "--lang en --help" << 0 << "Usage: kinetrack-replay ";
+        QTest::newRow("board --lang=en") << QString(KT_SCHEDA) << ""
+                                         << "--help --lang=en" << 0 << "Usage: kinetrack-board ";
+        QTest::newRow("profile, English chosen") << QString(KT_PROFILO) << "en"
+                                                 << "--help" << 0 << "Usage: kinetrack-profilo ";
         QTest::newRow("log, English chosen, Italian asked")
-            << QString(KT_STORICO) << "en" << "--lang it --help" << 0 << "Uso: kinetrack-storico ";
-        QTest::newRow("unknown language") << QString(KT_CATTURA) << "en" << "--lang fr --help" << 2
-                                          << "kinetrack-capture: unknown language: \"fr\"";
-        QTest::newRow("no language") << QString(KT_REPLAY) << "" << "--help --lang" << 2
-                                     << "kinetrack-replay: manca il valore di --lang";
+            << QString(KT_STORICO) << "en"
+            << "--lang it --help" << 0 << "Uso: kinetrack-storico ";
+        QTest::newRow("unknown language")
+            << QString(KT_CATTURA) << "en"
+            << "--lang fr --help" << 2 << "kinetrack-capture: unknown language: \"fr\"";
+        QTest::newRow("no language")
+            << QString(KT_REPLAY) << ""
+            << "--help --lang" << 2 << "kinetrack-replay: manca il valore di --lang";
     }
     void tools_speak_the_chosen_language() {
         QFETCH(QString, strumento);

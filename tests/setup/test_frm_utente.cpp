@@ -550,17 +550,58 @@ private Q_SLOTS:
             if (const qsizetype i = testo.indexOf('&'); i >= 0) tasti << testo.mid(i + 1, 1);
         }
         tasti.sort(Qt::CaseInsensitive);
-        QCOMPARE(tasti, (QStringList{"A", "O", "P", "V"}));
+        QCOMPARE(tasti, (QStringList{"A", "O", "P", "r", "V"}));
         QTest::keyClick(&frm, Qt::Key_P, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), frm.Txt_perdita_max);
         QTest::keyClick(&frm, Qt::Key_V, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), frm.cbo_riferimento);
         frm.Txt_nota->setFocus();
-        for (QWidget* atteso : std::initializer_list<QWidget*>{frm.Txt_perdita_max,
-                                                               frm.cbo_riferimento, frm.Cmd_ok}) {
+        QTest::keyClick(&frm, Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), frm.Txt_carico_riferimento);
+        frm.Txt_nota->setFocus();
+        for (QWidget* atteso :
+             std::initializer_list<QWidget*>{frm.Txt_perdita_max, frm.cbo_riferimento,
+                                             frm.Txt_carico_riferimento, frm.Cmd_ok}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), atteso);
         }
+    }
+
+    // The reference load readiness is judged at: empty when the log chooses it, the stored
+    // one for the athlete and exercise the rows show; "&Ok" stores a typed one (or none)
+    // beside the threshold, and a refused entry stops "&Ok" with nothing written.
+    void carico_riferimento_per_esercizio() {
+        Banco b;
+        b.Rossi_con_soglie();
+        const QString rossi = b.Cartella_rossi();
+        Scelte_esercizio panca = Leggi_scelte_analisi(rossi, "Panca");
+        panca.Carico_riferimento = 62.5f;
+        QCOMPARE(Salva_scelte_analisi(rossi, "Panca", panca), std::nullopt);
+        Frm_utente& frm = b.Apri();
+        QCOMPARE(frm.Txt_carico_riferimento->text(), QString()); // Squat: none stored
+        b.Riga(3)->setCurrentIndex(1);                           // Panca
+        QCOMPARE(frm.Txt_carico_riferimento->text(), QStringLiteral("62,5"));
+        b.Riga(3)->setCurrentIndex(0);
+        for (const char* rifiutato : {"1000,5", "-2", "ottanta"}) {
+            frm.Txt_carico_riferimento->setText(rifiutato);
+            frm.Cmd_ok->click();
+            QCOMPARE(b.avvisi.elenco, QStringList{"Carico di riferimento (kg): lasciare vuoto o "
+                                                  "inserire un numero da 0 a 1000"});
+            QVERIFY(!b.Chiuso());
+            QCOMPARE(Leggi_scelte_analisi(rossi, "Squat").Carico_riferimento, 0.0f);
+            b.avvisi.elenco.clear();
+        }
+        frm.Txt_carico_riferimento->setText(" 82.5 ");
+        frm.Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        const Scelte_esercizio squat = Leggi_scelte_analisi(rossi, "Squat");
+        QCOMPARE(std::pair(squat.Carico_riferimento, squat.Perdita_max), std::pair(82.5f, 25.0f));
+        QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Carico_riferimento, 62.5f);
+        // Emptied: the log chooses again.
+        b.Apri().Txt_carico_riferimento->clear();
+        b.frm->Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(Leggi_scelte_analisi(rossi, "Squat").Carico_riferimento, 0.0f);
     }
 
     // The reference velocity shown is the one stored for the athlete and exercise the rows
