@@ -6,6 +6,7 @@
 #include "storico/prontezza.h"
 #include "stream/lista_valori.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cmath>
 #include <cstdint>
@@ -55,7 +56,7 @@ std::optional<QString> Scrivi_test_storico(const QString& cartella_dati, const Q
                                            QString* file_campioni) {
     const QString cartella = cartella_dati + QLatin1Char('/') + squadra + QLatin1Char('/') + atleta;
     if (!QDir().mkpath(cartella))
-        return QStringLiteral("Impossibile creare la cartella %1")
+        return QCoreApplication::translate("Esempio_storico", "Impossibile creare la cartella %1")
             .arg(QDir::toNativeSeparators(cartella));
     Sessione s;
     Dati_esercizio_t& d = s.Serie.Dati_esercizio;

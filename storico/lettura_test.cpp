@@ -7,6 +7,7 @@
 #include "platform/file_intero.h"
 #include "session/formato.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cmath>
 
@@ -57,7 +58,7 @@ std::optional<QString> Leggi_righe_sommario(const QString& file, Righe_sommario&
     Lettura_sommario lettura = Leggi_sommario(file);
     switch (lettura.esito) {
     case Lettura_sommario::Esito::Altro:
-        return QStringLiteral("non è un file delle ripetizioni");
+        return QCoreApplication::translate("Lettura_test", "non è un file delle ripetizioni");
     case Lettura_sommario::Esito::Danneggiato:
         return lettura.difetto;
     case Lettura_sommario::Esito::Sommario:
@@ -71,9 +72,9 @@ std::optional<QString> Leggi_righe_sommario(const QString& file, Righe_sommario&
 std::optional<QString> Leggi_righe_analisi(const QString& file, std::vector<Riga_analisi>& righe) {
     QByteArray byte;
     if (auto errore = Leggi_file(file, byte))
-        return QStringLiteral("file illeggibile (%1)").arg(*errore);
+        return QCoreApplication::translate("Lettura_test", "file illeggibile (%1)").arg(*errore);
     if (Riconosci_testo_riepilogo(byte) != Tipo_riepilogo::Analisi)
-        return QStringLiteral("non è un file di analisi");
+        return QCoreApplication::translate("Lettura_test", "non è un file di analisi");
     const std::vector<QStringList> tabella = Righe_csv(byte);
     // The title first, or after a date stamp as in the summary.
     std::size_t inizio = 1;
@@ -91,11 +92,11 @@ std::optional<QString> Leggi_righe_analisi(const QString& file, std::vector<Riga
             return v.has_value();
         };
         if (!Campo(1, a.vmedia) || !Campo(2, a.vpropulsiva) || !Campo(6, a.perdita))
-            return QStringLiteral("riga %1 non valida").arg(r + 1);
+            return QCoreApplication::translate("Lettura_test", "riga %1 non valida").arg(r + 1);
         a.esclusa = c.size() > 7 && c[7].trimmed() == QLatin1String("1");
         righe.push_back(a);
     }
-    if (righe.empty()) return QStringLiteral("nessuna ripetizione");
+    if (righe.empty()) return QCoreApplication::translate("Lettura_test", "nessuna ripetizione");
     return std::nullopt;
 }
 
@@ -131,7 +132,7 @@ std::optional<QString> Leggi_file_test(const File_test& file, const QString& squ
             if (file.record.isEmpty()) return lettura.difetto;
             avvisi << Breve(file.sommario) + QStringLiteral(": ") + lettura.difetto;
         } else if (lettura.esito == Lettura_sommario::Esito::Altro) {
-            if (file.record.isEmpty()) return QStringLiteral("non è un file delle ripetizioni");
+            if (file.record.isEmpty()) return QCoreApplication::translate("Lettura_test", "non è un file delle ripetizioni");
         } else {
             // One reading gives the test and its rows.
             riga.file_sommario = file.sommario;
@@ -178,6 +179,6 @@ std::optional<QString> Leggi_file_test(const File_test& file, const QString& squ
         const double v = vmedie_sommario[i] / 1000.0;
         if (!riga.vmedia_tabella || v > *riga.vmedia_tabella) riga.vmedia_tabella = v;
     }
-    if (riga.esercizio.isEmpty()) return QStringLiteral("nessun esercizio");
+    if (riga.esercizio.isEmpty()) return QCoreApplication::translate("Lettura_test", "nessun esercizio");
     return std::nullopt;
 }

@@ -1439,4 +1439,68 @@ Faults:
         <translation>; capped at the e1RM: at these velocities the profile would give a load above the maximum</translation>
     </message>
 </context>
+<context>
+    <name>Lettura_test</name>
+    <message>
+        <location filename="../storico/lettura_test.cpp" line="+1"/>
+        <source>non è un file delle ripetizioni</source>
+        <translation>not a repetitions file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>file illeggibile (%1)</source>
+        <translation>unreadable file (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>non è un file di analisi</source>
+        <translation>not an analysis file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>riga %1 non valida</source>
+        <translation>line %1 is not valid</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>nessuna ripetizione</source>
+        <translation>no repetitions</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>nessun esercizio</source>
+        <translation>no exercise</translation>
+    </message>
+</context>
+<context>
+    <name>Indice_test</name>
+    <message>
+        <location filename="../storico/indice_test.cpp" line="+1"/>
+        <source>Indice dei test ricostruito dai file (%1).</source>
+        <translation>Test index rebuilt from the files (%1).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Impossibile usare l&apos;indice dei test %1 (%2): tenuto in memoria.</source>
+        <translation>Cannot use the test index %1 (%2): kept in memory.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>versione %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Impossibile aggiornare l&apos;indice dei test: %1</source>
+        <translation>Cannot update the test index: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Esempio_storico</name>
+    <message>
+        <location filename="../storico/esempio_storico.cpp" line="+1"/>
+        <source>Impossibile creare la cartella %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+</context>
 </TS>
