@@ -62,7 +62,7 @@ Elenco_valori::Elenco_valori(QWidget* finestra) : QObject(finestra) {
         testata->setFrameStyle(QFrame::Box | QFrame::Plain);
         testata->setAlignment(Qt::AlignCenter);
         testata->setFont(carattere_testata);
-        testata->setText(Tradotto(Lista_valori::Intestazioni()[static_cast<std::size_t>(c)]));
+        testata->setText(Lista_valori::Intestazione_mostrata(c));
         intestazioni_[static_cast<std::size_t>(c)] = testata;
 
         auto* lista = new QListWidget(finestra);

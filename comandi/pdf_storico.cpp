@@ -12,8 +12,13 @@
 #include <cstring>
 
 namespace {
-const QString Nome_strumento = QStringLiteral("kinetrack-storico");
+// The report is for the reader of the chosen language: its dates and numbers as there.
+QLocale Locale_rapporto() {
+    return QLocale(Lingua_in_uso() == QLatin1String("en") ? QLocale::English : QLocale::Italian);
 }
+
+const QString Nome_strumento = QStringLiteral("kinetrack-storico");
+} // namespace
 
 int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righe,
                        QTextStream& errori) {
@@ -40,7 +45,7 @@ int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righ
     Indice_test indice(cartella_dati);
     richiesta.storia = indice.Test_atleta(richiesta.squadra, richiesta.atleta);
     Esito_rapporto esito;
-    if (auto errore = Scrivi_rapporto_pdf(file, richiesta, QLocale(QLocale::Italian), &esito))
+    if (auto errore = Scrivi_rapporto_pdf(file, richiesta, Locale_rapporto(), &esito))
         return Fallisci(Nome_strumento, *errore, errori);
     errori << Nome_strumento << ": "
            << (esito.pagine == 1 ? QCoreApplication::translate("Comando_storico",

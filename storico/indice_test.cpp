@@ -221,12 +221,15 @@ Indice_test::Indice_test(const QString& cartella_dati)
     const QString motivo = avviso_;
     QSqlDatabase::removeDatabase(connessione_);
     if (QFile::exists(file) && QFile::remove(file) && Apri(file)) {
-        avviso_ = QCoreApplication::translate("Indice_test", "Indice dei test ricostruito dai file (%1).").arg(motivo);
+        avviso_ =
+            QCoreApplication::translate("Indice_test", "Indice dei test ricostruito dai file (%1).")
+                .arg(motivo);
         return;
     }
     QSqlDatabase::removeDatabase(connessione_);
     Apri(QStringLiteral(":memory:"));
-    avviso_ = QCoreApplication::translate("Indice_test", "Impossibile usare l'indice dei test %1 (%2): tenuto in memoria.")
+    avviso_ = QCoreApplication::translate(
+                  "Indice_test", "Impossibile usare l'indice dei test %1 (%2): tenuto in memoria.")
                   .arg(QDir::toNativeSeparators(file), motivo);
 }
 
@@ -256,7 +259,8 @@ bool Indice_test::Apri(const QString& file) {
     q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
     if (q.exec(QStringLiteral("SELECT valore FROM info WHERE chiave = 'versione'")) && q.next()) {
         if (q.value(0).toInt() == Versione_indice) return true;
-        avviso_ = QCoreApplication::translate("Indice_test", "versione %1").arg(q.value(0).toString());
+        avviso_ =
+            QCoreApplication::translate("Indice_test", "versione %1").arg(q.value(0).toString());
         db.close();
         return false;
     }
@@ -520,7 +524,8 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
                   QVariant(t.firma)})
                 inserisci.addBindValue(v);
             if (!inserisci.exec() && esito.avviso.isEmpty())
-                esito.avviso = QCoreApplication::translate("Indice_test", "Impossibile aggiornare l'indice dei test: %1")
+                esito.avviso = QCoreApplication::translate(
+                                   "Indice_test", "Impossibile aggiornare l'indice dei test: %1")
                                    .arg(inserisci.lastError().text());
             ++esito.letti;
         }
@@ -583,7 +588,8 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
                                   QFileInfo(q.value(1).toString()).fileName();
     }
     if (!db.commit() && esito.avviso.isEmpty())
-        esito.avviso = QCoreApplication::translate("Indice_test", "Impossibile aggiornare l'indice dei test: %1")
+        esito.avviso = QCoreApplication::translate("Indice_test",
+                                                   "Impossibile aggiornare l'indice dei test: %1")
                            .arg(db.lastError().text());
     return esito;
 }

@@ -132,7 +132,9 @@ std::optional<QString> Leggi_file_test(const File_test& file, const QString& squ
             if (file.record.isEmpty()) return lettura.difetto;
             avvisi << Breve(file.sommario) + QStringLiteral(": ") + lettura.difetto;
         } else if (lettura.esito == Lettura_sommario::Esito::Altro) {
-            if (file.record.isEmpty()) return QCoreApplication::translate("Lettura_test", "non è un file delle ripetizioni");
+            if (file.record.isEmpty())
+                return QCoreApplication::translate("Lettura_test",
+                                                   "non è un file delle ripetizioni");
         } else {
             // One reading gives the test and its rows.
             riga.file_sommario = file.sommario;
@@ -179,6 +181,7 @@ std::optional<QString> Leggi_file_test(const File_test& file, const QString& squ
         const double v = vmedie_sommario[i] / 1000.0;
         if (!riga.vmedia_tabella || v > *riga.vmedia_tabella) riga.vmedia_tabella = v;
     }
-    if (riga.esercizio.isEmpty()) return QCoreApplication::translate("Lettura_test", "nessun esercizio");
+    if (riga.esercizio.isEmpty())
+        return QCoreApplication::translate("Lettura_test", "nessun esercizio");
     return std::nullopt;
 }

@@ -599,7 +599,7 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
     <message>
         <location filename="../stream/lista_valori.cpp" line="+42"/>
         <source>N°Rip</source>
-        <translation>Rep no.</translation>
+        <translation>Rep</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -619,7 +619,7 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
     <message>
         <location line="+1"/>
         <source>Vmedia</source>
-        <translation>Mean V</translation>
+        <translation>Vmean</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -629,12 +629,12 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
     <message>
         <location line="+1"/>
         <source>TdiVmax</source>
-        <translation>TatVmax</translation>
+        <translation>T@Vmax</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SdiVmax</source>
-        <translation>DatVmax</translation>
+        <translation>D@Vmax</translation>
     </message>
     <message>
         <location line="+17"/>

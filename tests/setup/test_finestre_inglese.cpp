@@ -8,6 +8,7 @@
 #include "platform/casella_decimale.h"
 #include "platform/grafico.h"
 #include "platform/impostazioni_utente.h"
+#include "platform/lingua.h"
 #include "platform/slider.h"
 #include "session/avvisi.h"
 #include "setup/controllo_voci.h"
@@ -29,7 +30,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -44,12 +44,10 @@ public:
 
 class Test_finestre_inglese : public QObject {
     Q_OBJECT
-    QTranslator inglese_;
-
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(inglese_.load(QStringLiteral(KT_FINESTRE_QM)));
-        QVERIFY(QCoreApplication::installTranslator(&inglese_));
+        QString errore;
+        QVERIFY2(Applica_lingua(QStringLiteral("en"), &errore), qPrintable(errore));
     }
 
     // The setup dialog: rows, buttons, names for a screen reader, the reference velocity's
