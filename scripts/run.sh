@@ -3,7 +3,8 @@
 # Runs kinetrack against the virtual board: installs what is missing, builds, starts
 # kinetrack-board as port com3 (board type 3) in the background and the program in
 # the foreground. The board stops when the program ends. Extra arguments go to the
-# board, e.g.  bash scripts/run.sh --reps 6 --seed 4
+# board, e.g.  bash scripts/run.sh --reps 6 --seed 4; "--lang en" goes to both, so the
+# program and the board's messages are in English for this run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -26,4 +27,12 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 echo "Virtual board on com3: $(head -n1 "$uscita_scheda")"
-build/apps/kinetrack
+programma=()
+argomenti=("$@")
+for i in "${!argomenti[@]}"; do
+    case "${argomenti[$i]}" in
+    --lang) programma+=(--lang "${argomenti[$((i + 1))]:-}") ;;
+    --lang=*) programma+=("${argomenti[$i]}") ;;
+    esac
+done
+build/apps/kinetrack "${programma[@]}"

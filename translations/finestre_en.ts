@@ -662,7 +662,7 @@
     <message>
         <location filename="../analysis/frm_grafici.cpp" line="+43"/>
         <source>Velocità fase positiva</source>
-        <translation>Concentric phase velocity</translation>
+        <translation>Lifting velocity</translation>
     </message>
     <message>
         <location line="+2"/>

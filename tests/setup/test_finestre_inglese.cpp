@@ -134,7 +134,7 @@ private Q_SLOTS:
         QTemporaryDir cartella;
         s.Cartella_applicazione = cartella.path();
         Frm_grafici frm(s, QLocale(QLocale::Italian));
-        QCOMPARE(frm.Slide().Didascalia(), "Concentric phase velocity");
+        QCOMPARE(frm.Slide().Didascalia(), "Lifting velocity");
         QCOMPARE(frm.Grafico(0).Didascalia(), "Time");
         QCOMPARE(frm.Grafico(0).Didascalia_asse(2), "Displacement (mm)");
         QCOMPARE(frm.Grafico(1).Didascalia_asse(1), "Rep No.");
