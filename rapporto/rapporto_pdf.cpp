@@ -77,8 +77,8 @@ void Disegna_ripetizioni(Pagine_pdf& pagine, const std::vector<Ripetizione_stamp
     Grafico_xy g(QCoreApplication::translate("Rapporto_pdf", "Velocità per ripetizione"),
                  QCoreApplication::translate("Rapporto_pdf", "Ripetizione"), asse_y);
     g.resize(Largo_px, Alto_px);
-    const int valide =
-        g.Aggiungi_serie(QStringLiteral("Ripetizioni"), Qt::black, Grafico_xy::Tratto::Linea);
+    const int valide = g.Aggiungi_serie(QCoreApplication::translate("Rapporto_pdf", "Ripetizioni"),
+                                        Qt::black, Grafico_xy::Tratto::Linea);
     const int escluse = g.Aggiungi_serie(QCoreApplication::translate("Rapporto_pdf", "Escluse"),
                                          QColor(110, 110, 110), Grafico_xy::Tratto::Segno);
     std::vector<QPointF> punti, fuori;

@@ -959,6 +959,11 @@ Check that the board is connected and switched on.</translation>
         <source>impossibile completare il file &quot;%1&quot;</source>
         <translation>cannot complete the file &quot;%1&quot;</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>Ripetizioni</source>
+        <translation>Repetitions</translation>
+    </message>
 </context>
 <context>
     <name>Record_test</name>
