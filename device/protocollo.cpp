@@ -6,17 +6,21 @@
 #include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <algorithm>
 
 namespace {
-const QString Parte_tipo = QStringLiteral(" Scheda tipo ");
+// The board type's part of the connection state, translated at use (" Scheda tipo 2").
+QString Parte_tipo(const QString& tipo = QString()) {
+    return QCoreApplication::translate("Protocollo", " Scheda tipo %1").arg(tipo);
+}
 constexpr float Attesa_assestamento_ms = 500; // after the lines go on, before the probe
 } // namespace
 
 QString Parte_connessione(const QString& stato) {
-    const qsizetype inizio = stato.indexOf(Parte_tipo);
+    const qsizetype inizio = stato.indexOf(Parte_tipo());
     return inizio < 0 ? stato : stato.left(inizio);
 }
 
@@ -100,7 +104,7 @@ std::optional<int> Protocollo::Chiedi_tipo(bool avvisa) {
     Dimentica_tipo();
     Svuota_ricezione();
     if (c_ == nullptr) {
-        if (avvisa) avvisi_.Mostra(QStringLiteral("Nessuna scheda collegata."));
+        if (avvisa) avvisi_.Mostra(tr("Nessuna scheda collegata."));
         return std::nullopt;
     }
     bool aperto_qui = false;
@@ -109,9 +113,8 @@ std::optional<int> Protocollo::Chiedi_tipo(bool avvisa) {
             avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
         if (!c_->Aperto()) {
             if (avvisa)
-                avvisi_.Mostra(QStringLiteral("Nessuna scheda su %1: controllare che la scheda sia "
-                                              "collegata e accesa e che la porta sia quella "
-                                              "giusta.")
+                avvisi_.Mostra(tr("Nessuna scheda su %1: controllare che la scheda sia "
+                                  "collegata e accesa e che la porta sia quella giusta.")
                                    .arg(c_->Luogo()));
             return std::nullopt;
         }
@@ -125,9 +128,9 @@ std::optional<int> Protocollo::Chiedi_tipo(bool avvisa) {
     } else {
         tipo = c_->Tipo_scheda(Timeout_ms);
         if (!tipo && avvisa)
-            avvisi_.Mostra(QStringLiteral("La scheda non ha indicato il suo tipo: nessuna "
-                                          "risposta entro %1 ms su %2.\nControllare che la "
-                                          "scheda sia collegata e accesa.")
+            avvisi_.Mostra(tr("La scheda non ha indicato il suo tipo: nessuna "
+                              "risposta entro %1 ms su %2.\nControllare che la "
+                              "scheda sia collegata e accesa.")
                                .arg(Timeout_ms)
                                .arg(c_->Luogo()));
     }
@@ -145,7 +148,7 @@ void Protocollo::Applica_tipo(int tipo) {
     // before.
     const QString connessione =
         c_->Con_risposte() ? c_->Scheda_trovata() : Parte_connessione(s_.Stato_connessione);
-    s_.Stato_connessione = connessione + Parte_tipo + QString::number(tipo);
+    s_.Stato_connessione = connessione + Parte_tipo(QString::number(tipo));
     const Calibrazione_scheda calibrazione = Calibrazione_tipo(tipo);
     s_.Fattore_posizione = calibrazione.Fattore_posizione;
     s_.Fattore_tempo = calibrazione.Fattore_tempo;
@@ -194,7 +197,7 @@ void Protocollo::Avvia_acquisizione() {
         if (presente && Con_risposte()) presente = Leggi_bytes(2).at(0) == '$';
     }
     if (!presente) {
-        avvisi_.Mostra(QStringLiteral("Apparato non collegato o spento!"), Avvisi::Icona::Critico,
+        avvisi_.Mostra(tr("Apparato non collegato o spento!"), Avvisi::Icona::Critico,
                        QStringLiteral("Kinetrack"));
         Q_EMIT Avvio_spento();
         return;
@@ -252,15 +255,15 @@ void Protocollo::Collegamento_perso(const QString& testo) {
     const bool in_corso = s_.Acquisizione_in_corso;
     motore_.Fine_acquisizione();
     Dimentica_tipo();
-    s_.Stato_connessione = QStringLiteral(" Disconnesso");
+    s_.Stato_connessione = tr(" Disconnesso");
     Q_EMIT Stato_cambiato();
     if (in_corso) Q_EMIT Avvio_spento();
     QString messaggio = testo;
     if (in_corso)
-        messaggio += QStringLiteral("\nL'acquisizione è stata fermata; i dati registrati sono "
-                                    "conservati.");
+        messaggio += QLatin1Char('\n') +
+                     tr("L'acquisizione è stata fermata; i dati registrati sono conservati.");
     // The program looks for it again on the same port (Ritorno_seriale).
-    messaggio += QStringLiteral("\nQuando la scheda torna, il programma la ritrova da solo: "
-                                "il titolo della finestra lo indica.");
+    messaggio += QLatin1Char('\n') + tr("Quando la scheda torna, il programma la ritrova da solo: "
+                                        "il titolo della finestra lo indica.");
     avvisi_.Mostra(messaggio, Avvisi::Icona::Avviso);
 }
