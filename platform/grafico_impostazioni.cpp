@@ -91,12 +91,11 @@ bool Grafico_misura::Carica_impostazioni(const QString& file) {
             return false;
     }
 
-    // The whole file is sound: apply it.
-    Imposta_didascalia(radice[QStringLiteral("didascalia")].toString());
+    // The whole file is sound: apply it. The captions stay the design's, in the language
+    // the program speaks now; the file's are those of the language it was saved in.
     Imposta_modo(modo);
     for (int i = 0; i < Numero_assi(); ++i) {
         const QJsonObject a = assi[i].toObject();
-        asse_(i + 1)->setLabel(a[QStringLiteral("didascalia")].toString());
         Imposta_intervallo(i + 1, a[QStringLiteral("minimo")].toDouble(),
                            a[QStringLiteral("massimo")].toDouble());
     }

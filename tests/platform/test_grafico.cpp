@@ -130,9 +130,10 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<bool>("valido");
         QTest::newRow("vuoto") << QByteArray() << false;
-        const QByteArray base = R"({"formato":"kinetrack-grafico","versione":1,"didascalia":"Prova",
+        const QByteArray base =
+            R"({"formato":"kinetrack-grafico","versione":1,"didascalia":"Salvata",
             "modo":%MODO%,"plot":["p1","p2"],"cursori":["Cursor_1","Cursor_2"],
-            "assi":[{"nome":"X","didascalia":"Sec","minimo":0,"massimo":10},
+            "assi":[{"nome":"X","didascalia":"Secondi","minimo":0,"massimo":10},
                     {"nome":"Y_a","didascalia":"A","minimo":-5,"massimo":5},
                     {"nome":"%NOME%","didascalia":"V","minimo":%MIN%,"massimo":900}]})";
         auto variante = [&](const char* modo, const char* nome, const char* minimo) {
@@ -154,6 +155,9 @@ private Q_SLOTS:
         QCOMPARE(g.Carica_impostazioni(file), valido);
         QCOMPARE(g.Massimo(3), valido ? 900.0 : 240.0);
         QCOMPARE(g.Modo(), valido ? Modo_grafico::Pan : Modo_grafico::Cursori);
+        // Captions come from the design, in the interface's language, never from the file.
+        QCOMPARE(g.Didascalia(), QStringLiteral("Prova"));
+        QCOMPARE(g.Didascalia_asse(1), QStringLiteral("Sec"));
     }
 
     // Labels 14 px high, centres between 7 and 293.
