@@ -20,35 +20,16 @@ bool Colonna_concentrica(int c) {
 const QColor Grigio_esclusa(140, 140, 140);
 constexpr int Ruolo_esclusa = Qt::UserRole + 1;
 
-// The engine's column titles and group words are also what the summary file and the tools
-// write, so they stay Italian there and are translated here, where they are shown.
-[[maybe_unused]] constexpr const char* Testi_testata[] = {
-    QT_TRANSLATE_NOOP("Elenco_valori", "N°Rip"),   QT_TRANSLATE_NOOP("Elenco_valori", "Tempo"),
-    QT_TRANSLATE_NOOP("Elenco_valori", "Durata"),  QT_TRANSLATE_NOOP("Elenco_valori", "Spost."),
-    QT_TRANSLATE_NOOP("Elenco_valori", "Vmedia"),  QT_TRANSLATE_NOOP("Elenco_valori", "Vmax"),
-    QT_TRANSLATE_NOOP("Elenco_valori", "TdiVmax"), QT_TRANSLATE_NOOP("Elenco_valori", "SdiVmax")};
-constexpr const char* Gruppi[] = {QT_TRANSLATE_NOOP("Elenco_valori", "VALORI ASSOLUTI"),
-                                  QT_TRANSLATE_NOOP("Elenco_valori", "FASE CONCENTRICA"),
-                                  QT_TRANSLATE_NOOP("Elenco_valori", "FASE ECCENTRICA")};
-
 QString Tradotto(const QString& testo) {
     return Elenco_valori::tr(testo.toUtf8().constData());
 }
 
-// The groups' caption with its words translated in place: the fixed-pitch line keeps the
-// engine's spacing.
-QString Didascalia_tradotta() {
-    QString testo = Lista_valori::Didascalia_gruppi();
-    for (const char* gruppo : Gruppi)
-        testo.replace(QLatin1String(gruppo), Elenco_valori::tr(gruppo));
-    return testo;
-}
 } // namespace
 
 Elenco_valori::Elenco_valori(QWidget* finestra) : QObject(finestra) {
     didascalia_ = new QLabel(finestra);
     didascalia_->setObjectName(QStringLiteral("Lbl_valori"));
-    didascalia_->setText(Didascalia_tradotta());
+    didascalia_->setText(Lista_valori::Didascalia_gruppi());
     didascalia_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     QFont carattere_testata = finestra->font();

@@ -48,63 +48,7 @@
 <context>
     <name>Elenco_valori</name>
     <message>
-        <location filename="../analysis/elenco_valori.cpp" line="+26"/>
-        <source>N°Rip</source>
-        <translation>Rep</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Tempo</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Durata</source>
-        <translation>Duration</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Spost.</source>
-        <translation>Displ.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Vmedia</source>
-        <translation>Vmean</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Vmax</source>
-        <translation>Vmax</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>TdiVmax</source>
-        <translation>T@Vmax</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>SdiVmax</source>
-        <translation>D@Vmax</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>VALORI ASSOLUTI</source>
-        <translation>ABSOLUTE VALUES</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>FASE CONCENTRICA</source>
-        <translation>CONCENTRIC PHASE</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>FASE ECCENTRICA</source>
-        <translation>ECCENTRIC PHASE</translation>
-    </message>
-    <message>
-        <location line="+143"/>
-        <location line="+2"/>
+        <location filename="../analysis/elenco_valori.cpp" line="+1"/>
         <source>Ripetizione esclusa</source>
         <translation>Rep left out</translation>
     </message>
