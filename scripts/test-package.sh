@@ -84,7 +84,7 @@ command -v lintian >/dev/null || fallisci "lintian is missing (bash scripts/inst
 referto=$(lintian --display-info --pedantic --show-overrides "$pacchetto" 2>&1 |
     grep -v '^running with root privileges' || true)
 echo "$referto"
-permessi='^(N:|O: kinetrack: (bogus-mail-host(-in-debian-changelog)?|typo-in-manual-page serie|spelling-error-in-binary (serie|forse|compatibile)) )'
+permessi='^(N:|O: kinetrack: (bogus-mail-host(-in-debian-changelog)?|typo-in-manual-page serie|spelling-error-in-binary ([Ss]erie|forse|compatibile)) )'
 if grep -vE "$permessi" <<<"$referto" | grep -q .; then
     fallisci "lintian has something to say about the package"
 fi
