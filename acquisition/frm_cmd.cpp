@@ -185,10 +185,7 @@ void Frm_cmd::Button_start_ValueChanged(bool acceso) {
         protocollo_.Avvia_acquisizione(); // a failure turns the button off again
         in_corso_ = s_.Acquisizione_in_corso;
         if (!in_corso_) Imposta_start(false);
-        if (in_corso_) {
-            salvataggi_.Segnala_errore_giornale();
-            Q_EMIT Misura_cambiata();
-        }
+        if (in_corso_) Q_EMIT Misura_cambiata();
     } else {
         protocollo_.Ferma_acquisizione();
         Fine_acquisizione();
@@ -206,7 +203,6 @@ void Frm_cmd::Fine_acquisizione() {
     if (!in_corso_) return;
     in_corso_ = false;
     if (s_.Memo_attivo) salvataggi_.Salva_automatico();
-    salvataggi_.Segnala_errore_giornale();
 }
 
 void Frm_cmd::Azzera() {

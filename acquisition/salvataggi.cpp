@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "acquisition/salvataggi.h"
 
+#include "acquisition/sorveglianza_giornale.h"
 #include "datafiles/frm_progress.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/nomi_file.h"
@@ -50,7 +51,51 @@ QString Scegli_file_salvataggio(QWidget* padre, const Richiesta_file& richiesta)
 Salvataggi::Salvataggi(Sessione& sessione, const Lista_valori& lista, Avvisi& avvisi,
                        const QLocale& locale, QObject* parent)
     : QObject(parent), s_(sessione), lista_(lista), avvisi_(avvisi), locale_(locale),
-      scelta_(Scegli_file_salvataggio), orologio_([] { return QDateTime::currentDateTime(); }) {}
+      scelta_(Scegli_file_salvataggio), orologio_([] { return QDateTime::currentDateTime(); }),
+      controllo_giornale_(new Sorveglianza_giornale(sessione, this)) {
+    connect(controllo_giornale_, &Sorveglianza_giornale::Giornale_guasto, this,
+            &Salvataggi::Segnala_giornale_guasto);
+}
+
+void Salvataggi::Imposta_giornale(Giornale_serie* giornale) {
+    giornale_ = giornale;
+    controllo_giornale_->Imposta_giornale(giornale);
+}
+
+QString Salvataggi::Secondi(double secondi) const {
+    return locale_.toString(secondi, 'f', 1);
+}
+
+Salvataggi::Copertura Salvataggi::Copertura_giornale() const {
+    if (giornale_ == nullptr || giornale_->File().isEmpty()) return Copertura::Nessuna;
+    if (!controllo_giornale_->Guasto()) return Copertura::Intera;
+    const std::int64_t nel_giornale = controllo_giornale_->Record_nel_giornale();
+    if (nel_giornale <= 0) return Copertura::Nessuna;
+    return controllo_giornale_->Secondi_nel_giornale() < controllo_giornale_->Secondi_ricevuti()
+               ? Copertura::Parziale
+               : Copertura::Intera;
+}
+
+void Salvataggi::Segnala_giornale_guasto() {
+    const auto& motivo = controllo_giornale_->Guasto();
+    if (giornale_ == nullptr || !motivo) return;
+    const QString cartella = QDir::toNativeSeparators(giornale_->Cartella());
+    QString testo =
+        controllo_giornale_->Record_nel_giornale() > 0
+            ? tr("Il giornale della serie in %1 non si può più scrivere: %2.\nContiene solo "
+                 "i primi %3 s della serie; il resto è solo in memoria e un'interruzione del "
+                 "programma lo perderebbe.")
+                  .arg(cartella, *motivo, Secondi(controllo_giornale_->Secondi_nel_giornale()))
+            : tr("Impossibile scrivere il giornale della serie in %1: %2.\nLa serie è solo in "
+                 "memoria e un'interruzione del programma la perderebbe.")
+                  .arg(cartella, *motivo);
+    testo += QLatin1Char('\n');
+    testo += tr("Alla fine della serie i dati registrati sono salvati come sempre; se il "
+                "salvataggio non riesce, salvarli altrove con \"Salva file intero con "
+                "nome...\" e \"Salva dati con nome...\".");
+    // The set goes on: the athlete is not kept waiting for an OK.
+    avvisi_.Mostra_senza_attesa(testo, Avvisi::Icona::Avviso);
+}
 
 bool Salvataggi::Scrivi_campioni(QString& nome, const QDateTime& adesso) {
     if (auto errore = Salva_campioni(nome, s_, locale_, adesso)) {
@@ -91,9 +136,14 @@ bool Salvataggi::Salva_automatico() {
     if (Serie_vuota(s_, lista_)) {
         // Nothing to keep: the journal has nothing either.
         if (giornale_ != nullptr) giornale_->Serie_salvata();
+        non_salvata_ = false;
         Q_EMIT Serie_senza_dati();
         return true;
     }
+    // The athlete's folder removed during the set (or the whole data folder): made again;
+    // when it cannot be, the save says why.
+    const QString& cartella = s_.Serie.Dati_esercizio.Cartella_dati;
+    if (!cartella.isEmpty() && !QFileInfo::exists(cartella)) QDir().mkpath(cartella);
     Frm_progress progresso;
     const Esito_serie esito = Salva_serie(s_, lista_, analisi_, locale_, orologio_(), &progresso);
     // The status bar names the sample file and the summary; the rest goes beside them.
@@ -103,20 +153,36 @@ bool Salvataggi::Salva_automatico() {
     if (!esito.record.isEmpty()) Q_EMIT Serie_registrata();
     if (!esito.campioni.isEmpty() || !esito.ripetizioni.isEmpty())
         Indicizza(esito.campioni.isEmpty() ? esito.ripetizioni : esito.campioni);
+    non_salvata_ = !esito.Riuscito();
     if (esito.Riuscito()) {
         if (giornale_ != nullptr) giornale_->Serie_salvata();
         return true;
     }
-    const QString giornale = giornale_ != nullptr ? giornale_->File() : QString();
+    const QString giornale =
+        giornale_ != nullptr ? QDir::toNativeSeparators(giornale_->File()) : QString();
     QString testo = QDir::toNativeSeparators(esito.fallito) + QStringLiteral(": ") + *esito.errore;
     testo += QStringLiteral("\n\n");
-    testo += giornale.isEmpty() ? tr("La serie resta in memoria: salvarla altrove con \"Salva "
-                                     "file intero con nome...\" e \"Salva dati con nome...\".")
-                                : tr("La serie resta in memoria e nel giornale %1: salvarla "
-                                     "altrove con \"Salva file intero con nome...\" e \"Salva dati "
-                                     "con nome...\"; al prossimo avvio il programma la salva da "
-                                     "solo.")
-                                      .arg(QDir::toNativeSeparators(giornale));
+    switch (Copertura_giornale()) {
+    case Copertura::Intera:
+        testo += tr("La serie resta in memoria e nel giornale %1: salvarla altrove con \"Salva "
+                    "file intero con nome...\" e \"Salva dati con nome...\"; al prossimo avvio "
+                    "il programma la salva da solo.")
+                     .arg(giornale);
+        break;
+    case Copertura::Parziale:
+        testo += tr("La serie resta in memoria: salvarla ora altrove con \"Salva file intero con "
+                    "nome...\" e \"Salva dati con nome...\". Il giornale %1 ne contiene solo i "
+                    "primi %2 s su %3: se il programma si chiude prima, al prossimo avvio sarà "
+                    "recuperata solo quella parte.")
+                     .arg(giornale, Secondi(controllo_giornale_->Secondi_nel_giornale()),
+                          Secondi(controllo_giornale_->Secondi_ricevuti()));
+        break;
+    case Copertura::Nessuna:
+        testo += tr("La serie resta in memoria, senza giornale: salvarla ora altrove con "
+                    "\"Salva file intero con nome...\" e \"Salva dati con nome...\"; se il "
+                    "programma si chiude prima, è persa.");
+        break;
+    }
     avvisi_.Mostra(testo, Avvisi::Icona::Critico);
     return false;
 }
@@ -154,23 +220,31 @@ bool Salvataggi::Aggiorna_file_serie() {
 }
 
 bool Salvataggi::Segnala_serie_non_salvata() {
-    if (giornale_ == nullptr || !giornale_->In_sospeso()) return false;
-    avvisi_.Mostra(tr("La serie precedente non è stata salvata: resta nel giornale "
-                      "%1 e il programma la salva da solo al prossimo avvio.")
-                       .arg(QDir::toNativeSeparators(giornale_->File())),
-                   Avvisi::Icona::Avviso);
+    if (giornale_ == nullptr) return false;
+    const bool non_salvata = std::exchange(non_salvata_, false);
+    const Copertura copertura = Copertura_giornale();
+    if (non_salvata && copertura == Copertura::Nessuna) {
+        avvisi_.Mostra(tr("La serie precedente non è stata salvata e non ha un giornale: non "
+                          "si potrà più recuperare."),
+                       Avvisi::Icona::Critico);
+        return true;
+    }
+    if (!giornale_->In_sospeso()) return false;
+    if (non_salvata && copertura == Copertura::Parziale)
+        avvisi_.Mostra(tr("La serie precedente non è stata salvata: il giornale %1 ne contiene "
+                          "solo i primi %2 s su %3, che il programma salva da solo al prossimo "
+                          "avvio; il resto è perso.")
+                           .arg(QDir::toNativeSeparators(giornale_->File()),
+                                Secondi(controllo_giornale_->Secondi_nel_giornale()),
+                                Secondi(controllo_giornale_->Secondi_ricevuti())),
+                       Avvisi::Icona::Critico);
+    else
+        avvisi_.Mostra(tr("La serie precedente non è stata salvata: resta nel giornale "
+                          "%1 e il programma la salva da solo al prossimo avvio.")
+                           .arg(QDir::toNativeSeparators(giornale_->File())),
+                       Avvisi::Icona::Avviso);
     giornale_->Lascia();
     return true;
-}
-
-void Salvataggi::Segnala_errore_giornale() {
-    if (giornale_ == nullptr) return;
-    if (auto errore = giornale_->Prendi_errore())
-        avvisi_.Mostra(tr("Impossibile scrivere il giornale della serie in %1: %2.\n"
-                          "La serie è registrata in memoria e sarà salvata alla "
-                          "fine, ma un'interruzione del programma la perderebbe.")
-                           .arg(QDir::toNativeSeparators(giornale_->Cartella()), *errore),
-                       Avvisi::Icona::Avviso);
 }
 
 void Salvataggi::Salva_dati_con_nome(QWidget* padre) {
@@ -199,6 +273,7 @@ void Salvataggi::Salva_file_intero_con_nome(QWidget* padre) {
         return;
     }
     Ricorda_file(record, QString());
+    non_salvata_ = false;
     Indicizza(nome);
 }
 

@@ -18,6 +18,7 @@
 
 class Avvisi;
 class Giornale_serie;
+class Sorveglianza_giornale;
 class Lista_valori;
 class QWidget;
 struct Sessione;
@@ -53,7 +54,11 @@ public:
     void Imposta_analisi(const std::vector<Analisi_ripetizione>& analisi) { analisi_ = &analisi; }
     // The journal of the acquisitions: told when the set in memory is saved, named when a
     // save fails.
-    void Imposta_giornale(Giornale_serie* giornale) { giornale_ = giornale; }
+    void Imposta_giornale(Giornale_serie* giornale);
+    // Watches the journal during a set (the engine tells it after the journal): its first
+    // failure is told at once, without waiting, and every message about the set says
+    // what the journal holds of it.
+    Sorveglianza_giornale& Controllo_giornale() { return *controllo_giornale_; }
 
     // At the stop of a recording: the sample file, the summary and the analysis, in the
     // set's athlete folder (or "misure_auto"). A set that recorded nothing writes nothing
@@ -61,11 +66,9 @@ public:
     // with where the set is still kept.
     bool Salva_automatico();
     // A set whose save failed is about to leave memory (a new set, a file opened, a reset,
-    // the program closing): the operator is told that it stays in its journal. True when
-    // there was one.
+    // the program closing): the operator is told what of it stays in its journal, and what
+    // is lost. True when there was one.
     bool Segnala_serie_non_salvata();
-    // The journal of the acquisition could not be written: the operator is told once.
-    void Segnala_errore_giornale();
     // The coach changed the note, the RPE or what is left out of the set in memory: its
     // records and analysis files written so far are written again. False (and told) when
     // one could not be.
@@ -97,6 +100,12 @@ private:
     QString Cartella_dialogo() const;
     bool Scrivi_campioni(QString& nome, const QDateTime& adesso);
     std::optional<QString> Scrivi_ripetizioni(QString& nome, const QDateTime& adesso);
+    // The journal's first failure, told without stopping the set.
+    void Segnala_giornale_guasto();
+    // What the journal holds of a set no file holds: whole, a first part, nothing.
+    enum class Copertura { Intera, Parziale, Nessuna };
+    Copertura Copertura_giornale() const;
+    QString Secondi(double secondi) const;
 
     Sessione& s_;
     const Lista_valori& lista_;
@@ -106,4 +115,6 @@ private:
     QLocale locale_;
     Scelta_file scelta_;
     std::function<QDateTime()> orologio_;
+    Sorveglianza_giornale* controllo_giornale_;
+    bool non_salvata_ = false; // the automatic save failed and no save-as has kept it since
 };

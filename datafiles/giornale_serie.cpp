@@ -88,6 +88,7 @@ void Giornale_serie::Acquisizione_iniziata() {
     numero_record_ = 0;
     errore_.reset();
     errore_detto_ = false;
+    record_nel_giornale_ = 0;
     if (cartella_.isEmpty()) return;
     if (!QDir().mkpath(cartella_)) {
         errore_ = QCoreApplication::translate("Giornale_serie", "impossibile creare la cartella %1")
@@ -190,6 +191,7 @@ void Giornale_serie::Chiudi() {
     aperto_ = false;
     Segna_errore(testo_->Chiudi());
     Segna_errore(record_->Chiudi());
+    record_nel_giornale_ = Record_nel_giornale();
     testo_.reset();
     record_.reset();
 }
@@ -207,6 +209,13 @@ void Giornale_serie::Elimina() {
     record.chop(Estensione_giornale.size());
     QFile::remove(record + Estensione_record);
     file_.clear();
+}
+
+std::int64_t Giornale_serie::Record_nel_giornale() const {
+    if (!testo_) return record_nel_giornale_;
+    // Without its text file the records are nobody's set.
+    if (testo_->Scritti() == 0) return 0;
+    return static_cast<std::int64_t>(record_->Scritti() / 6);
 }
 
 std::optional<QString> Giornale_serie::Prendi_errore() {

@@ -89,6 +89,9 @@ public:
     // The journal could not be written (not created, disk full): the reason, once per
     // acquisition; the set itself is still kept in memory.
     std::optional<QString> Prendi_errore();
+    // Whole records of the current (or last) acquisition the journal holds on disk, for
+    // what a failure leaves of it: none when it could not be opened or was removed.
+    std::int64_t Record_nel_giornale() const;
 
 private:
     void Evento(Evento_giornale evento, int numero = 0);
@@ -107,4 +110,5 @@ private:
     bool trattenuto_ = false;  // an earlier part was left unsaved: keep the journal
     std::optional<QString> errore_;
     bool errore_detto_ = false;
+    std::int64_t record_nel_giornale_ = 0; // once closed
 };

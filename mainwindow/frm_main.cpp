@@ -5,6 +5,7 @@
 #include "acquisition/riga_valutazione.h"
 #include "acquisition/salvataggi.h"
 #include "acquisition/sorveglianza_flusso.h"
+#include "acquisition/sorveglianza_giornale.h"
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/frm_profilo.h"
@@ -37,6 +38,22 @@
 namespace {
 const char* const Testo_lingua_al_riavvio =
     QT_TRANSLATE_NOOP("Frm_main", "La lingua sarà applicata al prossimo avvio.");
+
+// A line of the status bar on a warning ground when `allarme`, hidden when empty.
+void Mostra_riga(QLabel* riga, const QString& testo, bool allarme) {
+    QPalette p = riga->parentWidget()->palette();
+    if (allarme) {
+        p.setColor(QPalette::Window, QColor(255, 140, 0));
+        p.setColor(QPalette::WindowText, Qt::black);
+    }
+    riga->setPalette(p);
+    QFont f = riga->parentWidget()->font();
+    f.setBold(allarme);
+    riga->setFont(f);
+    riga->setText(testo);
+    riga->setToolTip(testo);
+    riga->setVisible(!testo.isEmpty());
+}
 } // namespace
 
 Frm_main::~Frm_main() = default;
@@ -70,6 +87,12 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     Lbl_flusso->setContentsMargins(6, 0, 6, 0);
     Lbl_flusso->hide();
     statusBar()->addWidget(Lbl_flusso);
+    Lbl_giornale = new Etichetta_accorciata(this);
+    Lbl_giornale->setObjectName(QStringLiteral("Lbl_giornale"));
+    Lbl_giornale->setAutoFillBackground(true);
+    Lbl_giornale->setContentsMargins(6, 0, 6, 0);
+    Lbl_giornale->hide();
+    statusBar()->addWidget(Lbl_giornale);
     Lbl_prontezza = new Etichetta_accorciata(this);
     Lbl_prontezza->setObjectName(QStringLiteral("Lbl_prontezza"));
     Lbl_prontezza->setAccessibleName(tr("Prontezza"));
@@ -110,6 +133,13 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
         Lbl_salvato->setText(tr("La serie non ha registrato dati: nessun file salvato."));
     });
     connect(Salvataggi_test, &Salvataggi::Test_indicizzato, this, &Frm_main::Mostra_prontezza);
+    // After the journal, which the program gave the engine first.
+    Sorveglianza_giornale& giornale = Salvataggi_test->Controllo_giornale();
+    motore.Aggiungi_vista(giornale);
+    connect(&giornale, &Sorveglianza_giornale::Testo_cambiato, this, [this, &giornale] {
+        const QString testo = giornale.Testo(locale_);
+        Mostra_riga(Lbl_giornale, testo, !testo.isEmpty());
+    });
     Sorveglianza = new Sorveglianza_flusso(this);
     motore.Aggiungi_vista(*Sorveglianza);
     connect(Sorveglianza, &Sorveglianza_flusso::Avviso_cambiato, this, &Frm_main::Mostra_flusso);
@@ -136,18 +166,7 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
 }
 
 void Frm_main::Mostra_flusso(const QString& testo, bool allarme) {
-    QPalette p = palette();
-    if (allarme) {
-        p.setColor(QPalette::Window, QColor(255, 140, 0));
-        p.setColor(QPalette::WindowText, Qt::black);
-    }
-    Lbl_flusso->setPalette(p);
-    QFont f = font();
-    f.setBold(allarme);
-    Lbl_flusso->setFont(f);
-    Lbl_flusso->setText(testo);
-    Lbl_flusso->setToolTip(testo);
-    Lbl_flusso->setVisible(!testo.isEmpty());
+    Mostra_riga(Lbl_flusso, testo, allarme);
 }
 
 void Frm_main::Imposta_esclusa(int numero, bool esclusa) {
@@ -380,6 +399,21 @@ void Frm_main::Mostra(const QString& testo, Icona icona, const QString& titolo) 
     QMessageBox box(tipo, titolo.isEmpty() ? QStringLiteral("kinetrack") : titolo, testo,
                     QMessageBox::Ok, isVisible() ? this : nullptr);
     box.exec();
+}
+
+void Frm_main::Mostra_senza_attesa(const QString& testo, Icona icona, const QString& titolo) {
+    if (senza_finestre_) {
+        Mostra(testo, icona, titolo);
+        return;
+    }
+    auto* box = new QMessageBox(icona == Icona::Critico  ? QMessageBox::Critical
+                                : icona == Icona::Avviso ? QMessageBox::Warning
+                                                         : QMessageBox::NoIcon,
+                                titolo.isEmpty() ? QStringLiteral("kinetrack") : titolo, testo,
+                                QMessageBox::Ok, isVisible() ? this : nullptr);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void Frm_main::closeEvent(QCloseEvent* evento) {

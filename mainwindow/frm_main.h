@@ -46,6 +46,9 @@ public:
     // to answer.
     void Mostra(const QString& testo, Icona icona = Icona::Nessuna,
                 const QString& titolo = QString()) override;
+    // The same, in a window of its own that leaves the program going (a set runs on).
+    void Mostra_senza_attesa(const QString& testo, Icona icona = Icona::Nessuna,
+                             const QString& titolo = QString()) override;
     void Messaggi_senza_finestra() { senza_finestre_ = true; }
 
     // Opens the child windows, once, after the application folder is known: the header
@@ -103,6 +106,8 @@ public:
     Etichetta_accorciata* Lbl_salvato = nullptr; // the last file saved
     // The board's stream during a set: disturbed, silent, back (Sorveglianza_flusso).
     Etichetta_accorciata* Lbl_flusso = nullptr;
+    // The set's journal once it cannot be written: what it holds (Sorveglianza_giornale).
+    Etichetta_accorciata* Lbl_giornale = nullptr;
     Etichetta_accorciata* Lbl_prontezza = nullptr; // today's readiness, after a first set
     Sorveglianza_flusso* Sorveglianza = nullptr;
     // The RPE and the note of the set just saved.

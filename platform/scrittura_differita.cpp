@@ -10,22 +10,31 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// write() until everything is out; false with errno set on failure.
-bool Scrivi_tutto(int fd, const char* dati, std::size_t quanti) {
+// write() until everything is out, counting what went; false with errno set on failure.
+bool Scrivi_tutto(int fd, const char* dati, std::size_t quanti, std::atomic<std::uint64_t>& fatti) {
     while (quanti > 0) {
         const ssize_t scritti = ::write(fd, dati, quanti);
         if (scritti < 0) {
             if (errno == EINTR) continue;
             return false;
         }
+        fatti += static_cast<std::uint64_t>(scritti);
         dati += scritti;
         quanti -= static_cast<std::size_t>(scritti);
     }
     return true;
+}
+
+// The file is no longer in any folder (deleted, or its folder removed): writing on goes
+// nowhere anyone can find.
+bool Rimosso(int fd) {
+    struct stat stato {};
+    return ::fstat(fd, &stato) == 0 && stato.st_nlink == 0;
 }
 
 // The folder's entry of a new file reaches the disk with the folder's own sync.
@@ -46,15 +55,18 @@ Scrittura_differita::~Scrittura_differita() {
 std::optional<QString> Scrittura_differita::Apri(const QString& nome, const QByteArray& inizio) {
     Chiudi();
     errore_.reset();
+    scritti_ = 0;
     fine_ = false;
     scartati_ = false;
     const int fd =
         ::open(QFile::encodeName(nome).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return Testo_errore_sistema(errno);
-    if (!Scrivi_tutto(fd, inizio.constData(), std::size_t(inizio.size())) || ::fdatasync(fd) != 0) {
+    if (!Scrivi_tutto(fd, inizio.constData(), std::size_t(inizio.size()), scritti_) ||
+        ::fdatasync(fd) != 0) {
         const int numero = errno;
         ::close(fd);
         QFile::remove(nome);
+        scritti_ = 0;
         return Testo_errore_sistema(numero);
     }
     Sincronizza_cartella(nome);
@@ -104,7 +116,15 @@ void Scrittura_differita::Segna_errore(int numero) {
 
 bool Scrittura_differita::Scrivi(const std::vector<char>& dati) {
     if (dati.empty()) return true;
-    if (Scrivi_tutto(fd_, dati.data(), dati.size())) return true;
+    if (Scrivi_tutto(fd_, dati.data(), dati.size(), scritti_)) {
+        if (!Rimosso(fd_)) return true;
+        scritti_ = 0;
+        const std::lock_guard blocco(mutex_);
+        if (!errore_)
+            errore_ = QCoreApplication::translate("Scrittura_differita",
+                                                  "il file è stato rimosso dal disco");
+        return false;
+    }
     Segna_errore(errno);
     return false;
 }

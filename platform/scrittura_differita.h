@@ -4,12 +4,16 @@
 // Accoda() only copies into memory; a thread of its own writes what was queued at least
 // every `Intervallo_scrittura` and forces it to the disk (fdatasync) at least every
 // `Intervallo_sincronia`. What was written survives the program being killed; what was
-// synced survives a power cut. The first failure of the disk is kept for the caller.
+// synced survives a power cut. The first failure of the disk is kept for the caller, and so
+// is how much of the file is on the disk: a file removed while open (its folder deleted)
+// holds nothing any more, and counts as a failure too.
 
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -46,6 +50,9 @@ public:
     std::optional<QString> Chiudi();
     // The first failure so far (the file may be missing data from then on).
     std::optional<QString> Errore() const;
+    // Bytes the file holds (`inizio` included): whatever was queued after a failure is
+    // not there, and a file removed from its folder holds none.
+    std::uint64_t Scritti() const { return scritti_.load(); }
 
 private:
     void Ciclo();
@@ -62,4 +69,5 @@ private:
     bool fine_ = false;
     bool scartati_ = false; // the queue overflowed: nothing more is queued
     std::optional<QString> errore_;
+    std::atomic<std::uint64_t> scritti_{0};
 };

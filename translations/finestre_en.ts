@@ -1573,36 +1573,63 @@ Confirming with OK rewrites the file with these entries; the present one stays i
 <context>
     <name>Salvataggi</name>
     <message>
-        <location filename="../acquisition/salvataggi.cpp" line="+38"/>
+        <location filename="../acquisition/salvataggi.cpp" line="+39"/>
         <source>Il file &quot;%1&quot; esiste già.
 Sostituirlo? Quello che contiene ora andrà perso.</source>
         <translation>The file &quot;%1&quot; already exists.
 Replace it? What it holds now will be lost.</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <source>La serie resta in memoria: salvarla altrove con &quot;Salva file intero con nome...&quot; e &quot;Salva dati con nome...&quot;.</source>
-        <translation>The set stays in memory: save it elsewhere with &quot;Save whole file as...&quot; and &quot;Save data as...&quot;.</translation>
+        <location line="+46"/>
+        <source>Il giornale della serie in %1 non si può più scrivere: %2.
+Contiene solo i primi %3 s della serie; il resto è solo in memoria e un&apos;interruzione del programma lo perderebbe.</source>
+        <translation>The set&apos;s journal in %1 can no longer be written: %2.
+It holds only the first %3 s of the set; the rest is only in memory and would be lost if the program were interrupted.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>Impossibile scrivere il giornale della serie in %1: %2.
+La serie è solo in memoria e un&apos;interruzione del programma la perderebbe.</source>
+        <translation>Cannot write the set&apos;s journal in %1: %2.
+The set is only in memory and would be lost if the program were interrupted.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Alla fine della serie i dati registrati sono salvati come sempre; se il salvataggio non riesce, salvarli altrove con &quot;Salva file intero con nome...&quot; e &quot;Salva dati con nome...&quot;.</source>
+        <translation>At the end of the set the recorded data are saved as usual; if the save fails, save them elsewhere with &quot;Save whole file as...&quot; and &quot;Save data as...&quot;.</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>La serie resta in memoria e nel giornale %1: salvarla altrove con &quot;Salva file intero con nome...&quot; e &quot;Salva dati con nome...&quot;; al prossimo avvio il programma la salva da solo.</source>
         <translation>The set stays in memory and in the journal %1: save it elsewhere with &quot;Save whole file as...&quot; and &quot;Save data as...&quot;; at the next start the program saves it by itself.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+6"/>
+        <source>La serie resta in memoria: salvarla ora altrove con &quot;Salva file intero con nome...&quot; e &quot;Salva dati con nome...&quot;. Il giornale %1 ne contiene solo i primi %2 s su %3: se il programma si chiude prima, al prossimo avvio sarà recuperata solo quella parte.</source>
+        <translation>The set stays in memory: save it now elsewhere with &quot;Save whole file as...&quot; and &quot;Save data as...&quot;. The journal %1 holds only its first %2 s of %3: if the program closes before that, only that part will be recovered at the next start.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>La serie resta in memoria, senza giornale: salvarla ora altrove con &quot;Salva file intero con nome...&quot; e &quot;Salva dati con nome...&quot;; se il programma si chiude prima, è persa.</source>
+        <translation>The set stays in memory, with no journal: save it now elsewhere with &quot;Save whole file as...&quot; and &quot;Save data as...&quot;; if the program closes before that, it is lost.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>La serie precedente non è stata salvata e non ha un giornale: non si potrà più recuperare.</source>
+        <translation>The previous set was not saved and has no journal: it can no longer be recovered.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>La serie precedente non è stata salvata: il giornale %1 ne contiene solo i primi %2 s su %3, che il programma salva da solo al prossimo avvio; il resto è perso.</source>
+        <translation>The previous set was not saved: the journal %1 holds only its first %2 s of %3, which the program saves by itself at the next start; the rest is lost.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>La serie precedente non è stata salvata: resta nel giornale %1 e il programma la salva da solo al prossimo avvio.</source>
         <translation>The previous set was not saved: it stays in the journal %1 and the program saves it by itself at the next start.</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Impossibile scrivere il giornale della serie in %1: %2.
-La serie è registrata in memoria e sarà salvata alla fine, ma un&apos;interruzione del programma la perderebbe.</source>
-        <translation>Cannot write the set&apos;s journal in %1: %2.
-The set is recorded in memory and will be saved at the end, but if the program were interrupted it would be lost.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Salva dati  con nome</source>
         <translation>Save data as</translation>
     </message>
@@ -1610,6 +1637,19 @@ The set is recorded in memory and will be saved at the end, but if the program w
         <location line="+11"/>
         <source>Salva file intero con nome</source>
         <translation>Save whole file as</translation>
+    </message>
+</context>
+<context>
+    <name>Sorveglianza_giornale</name>
+    <message>
+        <location filename="../acquisition/sorveglianza_giornale.cpp" line="+93"/>
+        <source>Nessun giornale (%1): la serie è solo in memoria.</source>
+        <translation>No journal (%1): the set is only in memory.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Giornale fermo a %1 s (%2): il resto della serie è solo in memoria.</source>
+        <translation>Journal stopped at %1 s (%2): the rest of the set is only in memory.</translation>
     </message>
 </context>
 <context>

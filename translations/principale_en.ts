@@ -604,6 +604,11 @@ Qt's window options work too (-platform, -style, -reverse...).
         <source>il disco non accetta più dati da troppo tempo: il giornale si ferma qui</source>
         <translation>the disk has not accepted data for too long: the journal stops here</translation>
     </message>
+    <message>
+        <location line="+38"/>
+        <source>il file è stato rimosso dal disco</source>
+        <translation>the file was removed from the disk</translation>
+    </message>
 </context>
 <context>
     <name>Tipi_scheda</name>

@@ -6,7 +6,10 @@
 // been. The test runs in namespaces of its own (tests/support/spazio_prova.h), so an
 // ordinary user can mount the small disks and root meets the folder permissions.
 
+#include "acquisition/salvataggi.h"
+#include "acquisition/sorveglianza_giornale.h"
 #include "board/flusso_scheda.h"
+#include "datafiles/giornale_serie.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
@@ -16,9 +19,11 @@
 #include "session/tipi_scheda.h"
 #include "setup/file_config.h"
 #include "stream/motore_misura.h"
+#include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/spazio_prova.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -28,11 +33,13 @@ namespace {
 const QLocale Locale_prova(QLocale::Italian, QLocale::Italy);
 const QDateTime Adesso(QDate(2026, 12, 8), QTime(16, 59, 41));
 
-// Twenty lifts after the unracking one, recorded from the serial stream of a type 1 board.
+// Twenty lifts after the unracking one, recorded from the serial stream of a type 1 board
+// (at once, unless the test gives the engine its listeners first and calls Registra()).
 struct Serie_registrata {
     Sessione s;
     Motore_misura motore{s, Locale_prova};
-    explicit Serie_registrata(const QString& cartella_atleta) {
+    std::vector<Record_scheda> record;
+    explicit Serie_registrata(const QString& cartella_atleta, bool subito = true) {
         s.Usa_seriale = true;
         s.Tipo_scheda = 1;
         const Calibrazione_scheda c = Calibrazione_tipo(1);
@@ -48,14 +55,18 @@ struct Serie_registrata {
         d.Cartella_dati = cartella_atleta;
         Parametri_copione parametri;
         parametri.ripetizioni = 20;
-        std::vector<Record_scheda> record;
         Flusso_copione(Genera_copione(parametri, 7), 1, Collegamento::Seriale).Tutti(record);
+        if (subito) Registra();
+    }
+    // `passo` runs before each record is sent, with its index.
+    void Registra(const std::function<void(std::size_t)>& passo = {}) {
         motore.Imposta_registrazione(true);
         motore.Inizia_acquisizione();
         std::vector<std::uint8_t> byte;
-        for (const Record_scheda& r : record) {
+        for (std::size_t i = 0; i < record.size(); ++i) {
+            if (passo) passo(i);
             byte.clear();
-            Accoda_seriale(r, byte);
+            Accoda_seriale(record[i], byte);
             motore.Blocco_seriale(byte);
         }
         motore.Fine_acquisizione();
@@ -301,13 +312,105 @@ private Q_SLOTS:
         for (auto it = attesi.cbegin(); it != attesi.cend(); ++it)
             QCOMPARE(Contenuto(altrove + "/" + it.key()), it.value());
     }
+
+    // The journal failing during a set is told while the set runs, once and without
+    // waiting for an OK; the stop's failed save and the set leaving memory then say what
+    // the journal really holds: the first part of the set on a disk that filled half-way,
+    // nothing when its folder went or was never made. A removed athlete folder is made
+    // again for the save.
+    void journal_failure_told_as_it_is_data() {
+        QTest::addColumn<int>("guasto");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("disk full half-way") << int(Disco_pieno) << "spazio su disco esaurito";
+        QTest::newRow("data folder removed half-way")
+            << int(Cartella_rimossa) << "rimosso dal disco";
+        QTest::newRow("no journal: folder without write permission")
+            << int(Cartella_protetta) << "impossibile creare la cartella";
+    }
+    void journal_failure_told_as_it_is() {
+        QFETCH(int, guasto);
+        QFETCH(QString, motivo);
+        const QString dati = radice.filePath(QString("giornale ") + QTest::currentDataTag());
+        const QString atleta = dati + "/Squadra A/Rossi";
+        Luogo_guasto luogo(dati, Guasto(guasto));
+        if (!luogo.Prepara(256)) return;
+        const bool a_meta = guasto != Cartella_protetta;
+        if (a_meta)
+            QVERIFY(QDir().mkpath(atleta));
+        else if (!luogo.Rompi())
+            return;
+        Serie_registrata serie(atleta, false);
+        Giornale_serie giornale(serie.s);
+        giornale.Imposta_cartella(dati + "/recupero");
+        Avvisi_registrati avvisi;
+        Salvataggi salva(serie.s, serie.motore.Lst_valori(), avvisi, Locale_prova);
+        salva.Imposta_giornale(&giornale);
+        salva.Imposta_analisi(serie.motore.Analisi());
+        serie.motore.Aggiungi_vista(giornale);
+        serie.motore.Aggiungi_vista(salva.Controllo_giornale());
+        const std::size_t n = serie.record.size();
+        QString file_giornale;
+        bool rotto = !a_meta;
+        serie.Registra([&](std::size_t i) {
+            if (!a_meta || (i != n / 2 && i != n * 3 / 4)) return;
+            if (i == n / 2) {
+                // The first half on the disk, then the failure.
+                file_giornale = giornale.File();
+                QTRY_COMPARE(giornale.Record_nel_giornale(), qint64(n / 2));
+                rotto = luogo.Rompi();
+                return;
+            }
+            // Told while the set runs, before the stop.
+            QTRY_COMPARE(avvisi.elenco.size(), 1);
+        });
+        if (!rotto || QTest::currentTestFailed()) return;
+        QVERIFY(!avvisi.elenco.isEmpty());
+        const auto giornale_detto = avvisi.elenco.takeFirst();
+        QVERIFY(giornale_detto.senza_attesa);
+        QVERIFY2(giornale_detto.testo.contains(motivo), qPrintable(giornale_detto.testo));
+        // What the journal holds, read from the disk: the first half, and what fitted in
+        // the disk's last page.
+        QString primi;
+        if (guasto == Disco_pieno) {
+            QString record = file_giornale;
+            record.replace(Estensione_giornale, Estensione_record);
+            const QByteArray byte = Contenuto(record);
+            const std::size_t nel_giornale = std::size_t(byte.size()) / 6;
+            QVERIFY(nel_giornale >= n / 2 && nel_giornale < n);
+            QCOMPARE(giornale.Record_nel_giornale(), qint64(nel_giornale));
+            const std::span bytes(reinterpret_cast<const std::uint8_t*>(byte.constData()),
+                                  std::size_t(byte.size()));
+            double secondi = 0;
+            for (std::size_t j = 0; j < nel_giornale; ++j)
+                secondi += std::abs(double(Tempo_ms(Leggi_record_seriale(bytes, j)->tempo,
+                                                    serie.s.Fattore_tempo))) /
+                           1000;
+            primi = "primi " + Locale_prova.toString(secondi, 'f', 1) + " s";
+            QVERIFY2(giornale_detto.testo.contains(primi), qPrintable(giornale_detto.testo));
+        }
+
+        // The stop: the athlete folder that went is made again and takes the set.
+        QCOMPARE(salva.Salva_automatico(), guasto == Cartella_rimossa);
+        if (guasto == Cartella_rimossa) QCOMPARE(File_in(atleta).size(), 4);
+        QVERIFY(!salva.Segnala_serie_non_salvata() || guasto != Cartella_rimossa);
+        QCOMPARE(avvisi.elenco.size(), guasto == Cartella_rimossa ? 0 : 2);
+        // Never a promise the journal cannot keep.
+        for (const auto& a : std::as_const(avvisi.elenco)) {
+            QVERIFY(!a.senza_attesa);
+            QVERIFY2(!a.testo.contains("prossimo avvio il programma la salva da solo"),
+                     qPrintable(a.testo));
+            QVERIFY2(guasto == Disco_pieno ? a.testo.contains(primi + " su ")
+                                           : a.testo.contains("giornale: "),
+                     qPrintable(a.testo));
+        }
+    }
 };
 
 int main(int argc, char** argv) {
     // Before Qt starts any thread: namespaces are entered by a single-threaded process.
     Entra_in_spazio_prova();
     Rinuncia_ai_permessi_speciali();
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv); // the save shows its progress
     Test_salvataggio_sicuro test;
     return QTest::qExec(&test, argc, argv);
 }

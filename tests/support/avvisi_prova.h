@@ -12,9 +12,13 @@ public:
         QString testo;
         Icona icona;
         QString titolo;
+        bool senza_attesa = false;
     };
     void Mostra(const QString& testo, Icona icona, const QString& titolo) override {
         elenco.push_back({testo, icona, titolo});
+    }
+    void Mostra_senza_attesa(const QString& testo, Icona icona, const QString& titolo) override {
+        elenco.push_back({testo, icona, titolo, true});
     }
     QList<Avviso> elenco;
 };
