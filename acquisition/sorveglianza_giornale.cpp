@@ -36,7 +36,8 @@ void Sorveglianza_giornale::Record_ricevuti(std::span<const std::uint8_t> record
         if (const auto c = Leggi_record_seriale(record, j))
             secondi_ += std::abs(double(Tempo_ms(c->tempo, s_.Fattore_tempo))) / 1000.0;
     ricevuti_ += static_cast<std::int64_t>(n);
-    if (!fermo_) segni_.push_back({ricevuti_, secondi_});
+    // No journal open (none asked for, or none made): nothing to find the end of.
+    if (!fermo_ && !giornale_->File().isEmpty()) segni_.push_back({ricevuti_, secondi_});
 }
 
 void Sorveglianza_giornale::Acquisizione_finita() {
