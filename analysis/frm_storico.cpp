@@ -105,6 +105,13 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
     Lbl_prontezza->setTextFormat(Qt::RichText);
     Lbl_prontezza->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    Lbl_scartati = new QLabel(this);
+    Lbl_scartati->setObjectName(QStringLiteral("Lbl_scartati"));
+    Lbl_scartati->setAccessibleName(tr("File non usati"));
+    Lbl_scartati->setWordWrap(true);
+    Lbl_scartati->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Lbl_scartati->hide();
+
     Lst_test = new QTreeWidget(this);
     Lst_test->setObjectName(QStringLiteral("Lst_test"));
     Lst_test->setAccessibleName(tr("Test dell'atleta"));
@@ -145,6 +152,7 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
     auto* colonna = new QVBoxLayout(this);
     colonna->addLayout(scelte);
     colonna->addWidget(Lbl_prontezza);
+    colonna->addWidget(Lbl_scartati);
     colonna->addWidget(divisione, 1);
     colonna->addLayout(pulsanti);
 
@@ -183,7 +191,7 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
             &QWidget::close);
 
     Adatta_allo_schermo(*this, QSize(980, 700));
-    indice_->Aggiorna();
+    Mostra_esito(indice_->Aggiorna());
     Elenca_squadre(squadra, atleta);
 }
 
@@ -196,13 +204,30 @@ QString Frm_storico::Atleta() const {
 }
 
 void Frm_storico::Imposta_atleta(const QString& squadra, const QString& atleta) {
-    indice_->Aggiorna_atleta(squadra, atleta);
+    Mostra_esito(indice_->Aggiorna_atleta(squadra, atleta));
     Elenca_squadre(squadra, atleta);
 }
 
 void Frm_storico::Aggiorna() {
-    indice_->Aggiorna();
+    Mostra_esito(indice_->Aggiorna());
     Elenca_squadre(Squadra(), Atleta());
+}
+
+void Frm_storico::Mostra_esito(const Esito_indice& esito) {
+    // The first few in the window, every one in the tooltip.
+    constexpr qsizetype Mostrati = 3;
+    QStringList righe;
+    if (!esito.avviso.isEmpty()) righe << esito.avviso;
+    if (!esito.scartati.isEmpty()) {
+        QString elenco = esito.scartati.mid(0, Mostrati).join(QStringLiteral("; "));
+        if (esito.scartati.size() > Mostrati) elenco += QStringLiteral("; …");
+        righe << tr("File non usati (%1): %2").arg(esito.scartati.size()).arg(elenco);
+    }
+    Lbl_scartati->setText(righe.join(QLatin1Char('\n')));
+    QStringList tutti = esito.scartati;
+    if (!esito.avviso.isEmpty()) tutti.prepend(esito.avviso);
+    Lbl_scartati->setToolTip(tutti.join(QLatin1Char('\n')));
+    Lbl_scartati->setVisible(!righe.isEmpty());
 }
 
 void Frm_storico::Elenca_squadre(const QString& squadra, const QString& atleta) {

@@ -7,6 +7,7 @@
 // as "Apri..." does. A non-modal window over the main window; closing it deletes it.
 
 #include "storico/diario.h"
+#include "storico/indice_test.h"
 
 #include <QDate>
 #include <QLocale>
@@ -19,7 +20,6 @@
 class Avvisi;
 class Frm_squadra;
 class Grafico_andamento;
-class Indice_test;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -77,6 +77,7 @@ public:
     QDateEdit* Txt_al;
     QTreeWidget* Lst_test;
     QLabel* Lbl_prontezza;
+    QLabel* Lbl_scartati; // the files the index could not use, named; hidden when none
     Grafico_andamento* Grafico_trend;
     QPushButton* Cmd_confronta;
     QPushButton* Cmd_squadra;
@@ -89,6 +90,7 @@ Q_SIGNALS:
     void Apri_test(const QString& file);
 
 private:
+    void Mostra_esito(const Esito_indice& esito);
     void Elenca_squadre(const QString& squadra, const QString& atleta);
     void Elenca_atleti(const QString& atleta);
     void Atleta_scelto();

@@ -3,6 +3,7 @@
 
 #include "datafiles/codifica_1252.h"
 #include "platform/errori_sistema.h"
+#include "platform/file_limitato.h"
 #include "session/formato.h"
 
 #include <QCoreApplication>
@@ -146,7 +147,13 @@ Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
     }
     if (prima && numero > 1) *prima = std::move(precedente);
     if (!trovato) return Apertura::Altro;
-    while (!file.atEnd()) {
+    // A set's rows take a few kilobytes: a larger file is no file the program wrote, and its
+    // rows would take memory without end.
+    if (auto rifiuto = Dimensione_rifiutata(nome)) {
+        errore = *rifiuto;
+        return Apertura::Illeggibile;
+    }
+    while (!file.atEnd() && file.pos() <= Dimensione_massima_impostazioni) {
         const QByteArray riga = file.readLine();
         ++numero;
         if (riga.trimmed().isEmpty()) continue;
@@ -154,6 +161,10 @@ Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
     }
     if (file.error() != QFileDevice::NoError) {
         errore = Testo_errore_file(file);
+        return Apertura::Illeggibile;
+    }
+    if (!file.atEnd()) { // it grew while it was read
+        errore = Dimensione_rifiutata(nome).value_or(QString());
         return Apertura::Illeggibile;
     }
     return Apertura::Trovato;

@@ -3,6 +3,7 @@
 
 #include "datafiles/lettura_ini.h"
 #include "platform/file_intero.h"
+#include "platform/file_limitato.h"
 #include "stream/lista_valori.h"
 
 #include <QCoreApplication>
@@ -190,6 +191,6 @@ std::optional<QString> Scrivi_record(const QString& nome, const Record_test& rec
 
 std::optional<QString> Leggi_record(const QString& nome, Record_test& record) {
     QByteArray testo;
-    if (auto errore = Leggi_file(nome, testo)) return errore;
+    if (auto errore = Leggi_file_limitato(nome, testo)) return errore;
     return Leggi_valori_record(testo, record);
 }

@@ -4,6 +4,7 @@
 #include "datafiles/record_test.h"
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
+#include "platform/file_limitato.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,10 +65,26 @@ QString File_scelte_analisi(const QString& cartella_atleta) {
     return cartella_atleta + QStringLiteral("/analisi.ini");
 }
 
+std::optional<QString> Difetto_scelte_analisi(const QString& cartella_atleta) {
+    const QString file = File_scelte_analisi(cartella_atleta);
+    if (cartella_atleta.isEmpty() || !QFileInfo::exists(file)) return std::nullopt;
+    const QString nome = QDir::toNativeSeparators(file);
+    QByteArray testo;
+    if (auto motivo = Leggi_file_limitato(file, testo))
+        return QCoreApplication::translate("Scelte_analisi", "Impossibile leggere %1: %2")
+            .arg(nome, *motivo);
+    if (!Testo_ini_danneggiato(testo)) return std::nullopt;
+    return QCoreApplication::translate("Scelte_analisi",
+                                       "Il file %1 è danneggiato: se ne legge solo una parte.")
+        .arg(nome);
+}
+
 Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QString& esercizio) {
     Scelte_esercizio scelte;
     scelte.V1rm = V1rm_predefinita(esercizio);
-    if (cartella_atleta.isEmpty() || !QFileInfo::exists(File_scelte_analisi(cartella_atleta)))
+    // A file too large to be one of these is not read.
+    if (cartella_atleta.isEmpty() || !QFileInfo::exists(File_scelte_analisi(cartella_atleta)) ||
+        Dimensione_rifiutata(File_scelte_analisi(cartella_atleta)))
         return scelte;
     QSettings file(File_scelte_analisi(cartella_atleta), QSettings::IniFormat);
     file.beginGroup(Gruppo(esercizio));
@@ -100,14 +117,23 @@ std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
             .arg(nome, appoggio.errorString());
     const QString copia = appoggio.filePath(QStringLiteral("analisi.ini"));
     QByteArray contenuto;
-    if (QFileInfo::exists(file)) {
-        if (const std::optional<QString> motivo = Leggi_file(file, contenuto))
+    // One refused as too large, or damaged, is kept as "analisi.ini.bak" first: a refused one
+    // gives nothing to the new file, a damaged one what QSettings reads of it.
+    const bool rifiutato = Dimensione_rifiutata(file).has_value();
+    if (QFileInfo::exists(file) && !rifiutato)
+        if (const std::optional<QString> motivo = Leggi_file_limitato(file, contenuto))
             return QCoreApplication::translate("Scelte_analisi", "Impossibile leggere %1: %2")
                 .arg(nome, *motivo);
+    if (rifiutato || Testo_ini_danneggiato(contenuto))
+        if (const std::optional<QString> motivo = Conserva_copia(file))
+            return QCoreApplication::translate("Scelte_analisi",
+                                               "Impossibile conservare la copia %1, e %2 non è "
+                                               "stato riscritto: %3")
+                .arg(QDir::toNativeSeparators(Nome_copia(file)), nome, *motivo);
+    if (!contenuto.isEmpty())
         if (const std::optional<QString> motivo = Scrivi_file_intero(copia, contenuto))
             return QCoreApplication::translate("Scelte_analisi", "Impossibile scrivere %1: %2")
                 .arg(nome, *motivo);
-    }
     {
         QSettings testo(copia, QSettings::IniFormat);
         testo.beginGroup(Gruppo(esercizio));

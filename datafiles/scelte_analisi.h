@@ -27,11 +27,16 @@ float V1rm_predefinita(const QString& esercizio);
 QString File_scelte_analisi(const QString& cartella_atleta);
 
 // The stored choices of `esercizio`; what is missing or unreadable gets its default
-// (20 %, V1rm_predefinita, the table's mean velocity, no reference load).
+// (20 %, V1rm_predefinita, the table's mean velocity, no reference load), and so does all
+// of a file too large to be read.
 Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QString& esercizio);
 
-// Stores the choices of `esercizio`, keeping the other exercises'. Returns the failure's
-// description, or nothing.
+// Why the athlete's file cannot stand for what it holds (too large to be read, damaged,
+// unreadable), naming it; nothing when it is sound or missing.
+std::optional<QString> Difetto_scelte_analisi(const QString& cartella_atleta);
+
+// Stores the choices of `esercizio`, keeping the other exercises'; a file refused or damaged
+// is kept as "analisi.ini.bak" first. Returns the failure's description, or nothing.
 std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
                                             const QString& esercizio,
                                             const Scelte_esercizio& scelte);

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/impostazioni_utente.h"
 
+#include "platform/file_intero.h"
+#include "platform/file_limitato.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
@@ -20,6 +25,8 @@ QString Chiave_completa(const QString& sezione, const QString& chiave) {
 
 QString Leggi_impostazione(const QString& sezione, const QString& chiave,
                            const QString& predefinito) {
+    // A store too large to be one of ours is not read: every value has its default.
+    if (Dimensione_rifiutata(File_impostazioni())) return predefinito;
     const QSettings archivio = Apri_archivio();
     const QVariant valore = archivio.value(Chiave_completa(sezione, chiave));
     if (!valore.isValid()) return predefinito;
@@ -31,6 +38,13 @@ QString Leggi_impostazione(const QString& sezione, const QString& chiave,
 }
 
 bool Salva_impostazione(const QString& sezione, const QString& chiave, const QString& valore) {
+    // A store refused or damaged is kept aside before it is written: QSettings would drop
+    // what it could not read. A refused one is not read at all, so it starts anew.
+    const QString file = File_impostazioni();
+    if (Difetto_impostazioni()) {
+        if (Conserva_copia(file)) return false;
+        if (Dimensione_rifiutata(file) && Scrivi_file_intero(file, QByteArray())) return false;
+    }
     QSettings archivio = Apri_archivio();
     archivio.setValue(Chiave_completa(sezione, chiave), valore);
     archivio.sync();
@@ -39,4 +53,14 @@ bool Salva_impostazione(const QString& sezione, const QString& chiave, const QSt
 
 QString File_impostazioni() {
     return Apri_archivio().fileName();
+}
+
+std::optional<QString> Difetto_impostazioni() {
+    const QString file = File_impostazioni();
+    QByteArray testo;
+    if (!QFileInfo::exists(file)) return std::nullopt;
+    if (auto rifiuto = Dimensione_rifiutata(file)) return rifiuto;
+    // One that cannot be read at all is left to QSettings, which tells its failure.
+    if (Leggi_file_limitato(file, testo) || !Testo_ini_danneggiato(testo)) return std::nullopt;
+    return QCoreApplication::translate("Impostazioni_utente", "è danneggiato");
 }

@@ -22,6 +22,7 @@
 #include "session/attendi.h"
 #include "session/titolo.h"
 #include "setup/frm_intestazione.h"
+#include "setup/frm_utente.h"
 #include "stream/motore_misura.h"
 #include "tools/frm_apertura.h"
 
@@ -170,6 +171,9 @@ void Programma::Avvia_passi() {
     s_.Usa_seriale = false;
     if (!errore.isEmpty()) avvisi_->Mostra(errore, Avvisi::Icona::Avviso);
     if (auto porte = Verifica_cartella_porte()) avvisi_->Mostra(*porte, Avvisi::Icona::Avviso);
+    // The setup the dialog would show is the one in force until it is changed: a set
+    // recorded before the dialog is opened has its athlete, exercise and load.
+    Carica_impostazione(s_, *avvisi_, QLocale());
 
     // 7: the HID test. A board already plugged in is announced during the wait.
     hid_ = std::make_unique<Collegamento_hid>(s_, *opzioni_.hid, *motore_);

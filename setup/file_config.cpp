@@ -4,6 +4,7 @@
 #include "datafiles/codifica_1252.h"
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
+#include "platform/file_limitato.h"
 #include "platform/impostazioni_utente.h"
 #include "session/formato.h"
 #include "setup/controllo_voci.h"
@@ -80,9 +81,19 @@ std::optional<std::int32_t> Leggi_intero(Righe& righe, const QString& file, QStr
     return static_cast<std::int32_t>(valore);
 }
 
+// A file too large to be one of these is not read.
 std::optional<QString> Leggi_tutto(const QString& nome, QByteArray& contenuto) {
-    if (const std::optional<QString> motivo = Leggi_file(nome, contenuto))
+    if (const std::optional<QString> motivo = Leggi_file_limitato(nome, contenuto))
         return File_config::tr("Impossibile leggere %1: %2").arg(Nativo(nome), *motivo);
+    return std::nullopt;
+}
+
+// Keeps `nome` as "<nome>.bak" before it is replaced.
+std::optional<QString> Conserva(const QString& nome) {
+    if (const std::optional<QString> motivo = Conserva_copia(nome))
+        return File_config::tr("Impossibile conservare la copia %1, e %2 non è stato "
+                               "riscritto: %3")
+            .arg(Nativo(Nome_copia(nome)), Nativo(nome), *motivo);
     return std::nullopt;
 }
 
@@ -96,20 +107,19 @@ std::optional<QString> Scrivi_file(const QString& nome, const QByteArray& conten
 }
 
 // brax.ini is rewritten only when its lists changed, and the one it replaces is kept first as
-// brax.ini.bak: a file read damaged stays there, whole, after the "&Ok" that repairs it.
+// brax.ini.bak: a file read damaged, or refused as too large, stays there, whole, after the
+// "&Ok" that repairs it.
 std::optional<QString> Scrivi_liste(const QString& nome, const QByteArray& contenuto) {
     if (QFileInfo::exists(nome)) {
         QByteArray prima;
-        if (const std::optional<QString> motivo = Leggi_file(nome, prima))
-            return File_config::tr("Impossibile leggere %1 per conservarne una copia prima di "
-                                   "riscriverlo: %2")
-                .arg(Nativo(nome), *motivo);
-        if (prima == contenuto) return std::nullopt;
-        const QString copia = nome + QStringLiteral(".bak");
-        if (const std::optional<QString> motivo = Scrivi_file_intero(copia, prima))
-            return File_config::tr("Impossibile conservare la copia %1, e %2 non è stato "
-                                   "riscritto: %3")
-                .arg(Nativo(copia), Nativo(nome), *motivo);
+        if (!Dimensione_rifiutata(nome)) {
+            if (const std::optional<QString> motivo = Leggi_file_limitato(nome, prima))
+                return File_config::tr("Impossibile leggere %1 per conservarne una copia prima "
+                                       "di riscriverlo: %2")
+                    .arg(Nativo(nome), *motivo);
+            if (prima == contenuto) return std::nullopt;
+        }
+        if (auto errore = Conserva(nome)) return errore;
     }
     return Scrivi_file(nome, contenuto);
 }
@@ -245,6 +255,10 @@ std::optional<QString> Salva_File_Config(QString& nome_file, const Sessione& ses
     QByteArray cfg = QByteArray("brax_cfg") + Fine_riga;
     for (const std::int32_t posizione : d.Posizioni) cfg += Numero_stampato(posizione) + Fine_riga;
     cfg += Riga_testo(d.Cartella_dati);
+    // An athlete file that cannot be read as one (damaged, cut, too large) is kept first.
+    Dati_esercizio_t letti;
+    if (QFileInfo::exists(nome_file) && Leggi_File_Config(nome_file, letti))
+        if (auto errore = Conserva(nome_file)) return errore;
     return Scrivi_file(nome_file, cfg);
 }
 
@@ -290,10 +304,18 @@ std::optional<QString> Leggi_ultimo_atleta(Dati_esercizio_t& dati) {
     };
     dati.Atleta = Nome("nome_utente", File_config::tr("l'atleta \"%1\": %2"));
     dati.Squadra = Nome("squadra", File_config::tr("la squadra \"%1\": %2"));
-    if (rifiutati.isEmpty()) return std::nullopt;
-    return File_config::tr("Le impostazioni in %1 indicano come ultimi scelti nomi che non "
-                           "possono essere usati, e sono stati lasciati vuoti:\n%2")
-        .arg(Nativo(File_impostazioni()), rifiutati.join(QLatin1Char('\n')));
+    QStringList messaggi;
+    if (const std::optional<QString> difetto = Difetto_impostazioni())
+        messaggi << File_config::tr("Il file delle impostazioni %1 %2. Alla conferma con Ok "
+                                    "sarà riscritto; quello di ora resterà in %3.")
+                        .arg(Nativo(File_impostazioni()), *difetto,
+                             Nativo(Nome_copia(File_impostazioni())));
+    if (!rifiutati.isEmpty())
+        messaggi << File_config::tr("Le impostazioni in %1 indicano come ultimi scelti nomi che "
+                                    "non possono essere usati, e sono stati lasciati vuoti:\n%2")
+                        .arg(Nativo(File_impostazioni()), rifiutati.join(QLatin1Char('\n')));
+    if (messaggi.isEmpty()) return std::nullopt;
+    return messaggi.join(QLatin1Char('\n'));
 }
 
 std::optional<QString> Salva_ultimo_atleta(const Dati_esercizio_t& dati) {

@@ -56,19 +56,23 @@ std::optional<float> Numero_in_voce(const QString& testo);
 // A whole number as the print statement writes it: "-" or a space, the digits, a space.
 QByteArray Numero_stampato(qint64 numero);
 
-// Appends the entries stored in `file_ini` to rows 0 and 2 to 8 of `liste`. A damaged file
+// Appends the entries stored in `file_ini` to rows 0 and 2 to 8 of `liste`. A file too large
+// to be one (file_limitato.h) is not read, and the message says so. A damaged file
 // gives its message, naming the lines skipped, and every entry that could still be read
 // (setup/lettura_liste.cpp); a team that could not be typed as one is left out.
 std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste);
 
-// Reads an athlete file into `Posizioni` and `Cartella_dati` (the folder the file is in).
+// Reads an athlete file into `Posizioni` and `Cartella_dati` (the folder the file is in); one
+// too large to be one (file_limitato.h) is not read.
 // A first line other than "brax_cfg" gives "File non compatibile!" with the file's path
 // on a second line, and leaves the record unchanged.
 std::optional<QString> Leggi_File_Config(const QString& nome_file, Dati_esercizio_t& dati);
 
 // Writes brax.ini (creating Cartella_ini) from `liste`, then the athlete file `nome_file`.
 // Each is replaced whole or not at all; brax.ini only when its lists changed, keeping the
-// file it replaces as brax.ini.bak. An empty name becomes Cartella_dati + "/" + Atleta +
+// file it replaces as brax.ini.bak; an athlete file that cannot be read as one (cut, damaged,
+// too large) is kept as "<name>.bak" before it is replaced. An empty name becomes Cartella_dati +
+// "/" + Atleta +
 // ".cfg", or no athlete file at all when Atleta is empty; the caller sees the name used.
 std::optional<QString> Salva_File_Config(QString& nome_file, const Sessione& sessione,
                                          const Liste_utente& liste);
@@ -84,7 +88,8 @@ std::optional<QString> Crea_cartelle_atleta(const QString& cartella_applicazione
 
 // The last athlete and team from the settings store: Atleta, Squadra, Posizioni 1 and 0.
 // A name that could not be typed in the setup dialog (a path such as "../..") is left
-// empty, and the message says so.
+// empty, and the message says so; so does it of a store refused or damaged
+// (Difetto_impostazioni), which then gives its defaults.
 std::optional<QString> Leggi_ultimo_atleta(Dati_esercizio_t& dati);
 // Stores them.
 std::optional<QString> Salva_ultimo_atleta(const Dati_esercizio_t& dati);

@@ -115,7 +115,8 @@ void Aggiungi_voci(QComboBox* lista, const QStringList& voci) {
 Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazione* intestazione,
                        Avvisi& avvisi, const QLocale& locale, QWidget* parent)
     : QWidget(parent, Qt::Dialog), s_(sessione), grafici_(grafici), intestazione_(intestazione),
-      avvisi_(avvisi), locale_(locale), input_box_(Input_box_predefinito) {
+      avvisi_(avvisi), locale_(locale), input_box_(Input_box_predefinito),
+      d_(sessione.Dati_esercizio) {
     setObjectName(QStringLiteral("Frm_utente"));
     setWindowTitle(tr("Impostazione dati esercizio"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -233,7 +234,7 @@ void Frm_utente::keyPressEvent(QKeyEvent* evento) {
 }
 
 void Frm_utente::Prepara_campi() {
-    Dati_esercizio_t& d = s_.Dati_esercizio;
+    Dati_esercizio_t& d = d_;
     if (const std::optional<QString> rifiuto = Leggi_ultimo_atleta(d))
         avvisi_.Mostra(*rifiuto, Avvisi::Icona::Avviso);
 
@@ -264,14 +265,14 @@ void Frm_utente::Aggiorna_campi(bool completa) {
         if (i == Riga_utente::Atleta) {
             // The athletes are listed from the folders, alphabetically: a new athlete's
             // stored index can point at another one by the next opening, his name cannot.
-            const int per_nome = txt_utente[i]->findText(s_.Dati_esercizio.Atleta,
-                                                         Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (!s_.Dati_esercizio.Atleta.isEmpty() && per_nome >= 0) {
+            const int per_nome =
+                txt_utente[i]->findText(d_.Atleta, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (!d_.Atleta.isEmpty() && per_nome >= 0) {
                 txt_utente[i]->setCurrentIndex(per_nome);
                 continue;
             }
         }
-        const std::int32_t posizione = s_.Dati_esercizio.Posizioni[i];
+        const std::int32_t posizione = d_.Posizioni[i];
         if (posizione < txt_utente[i]->count())
             txt_utente[i]->setCurrentIndex(std::max(-1, posizione));
     }
@@ -284,13 +285,13 @@ void Frm_utente::Elenca_atleti() {
         const QSignalBlocker blocco(atleti);
         atleti->clear();
     }
-    const QDir squadra(Cartella_squadra(s_.Cartella_applicazione, s_.Dati_esercizio.Squadra));
+    const QDir squadra(Cartella_squadra(s_.Cartella_applicazione, d_.Squadra));
     if (!squadra.exists()) return;
     QStringList cartelle =
         squadra.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     cartelle.removeIf(Cartella_programma); // "ini", "misure_auto": the program's, no athlete
     // With no team the application folder itself is listed: its teams are no athletes.
-    if (s_.Dati_esercizio.Squadra.isEmpty()) {
+    if (d_.Squadra.isEmpty()) {
         const QComboBox* squadre = txt_utente[Riga_utente::Squadra];
         cartelle.removeIf([squadre](const QString& nome) {
             return squadre->findText(nome, Qt::MatchFixedString) >= 0;
@@ -303,7 +304,7 @@ void Frm_utente::Elenca_atleti() {
 void Frm_utente::Selezione_cambiata(int riga) {
     if (Aggiornamento_in_corso) return;
     if (riga == Riga_utente::Squadra) {
-        s_.Dati_esercizio.Squadra = txt_utente[Riga_utente::Squadra]->currentText();
+        d_.Squadra = txt_utente[Riga_utente::Squadra]->currentText();
         Elenca_atleti();
     } else if (riga == Riga_utente::Atleta) {
         const QComboBox* atleti = txt_utente[Riga_utente::Atleta];
@@ -312,7 +313,7 @@ void Frm_utente::Selezione_cambiata(int riga) {
             File_atleta(s_.Cartella_applicazione, txt_utente[Riga_utente::Squadra]->currentText(),
                         atleti->currentText());
         if (!QFileInfo::exists(file)) return; // a new athlete keeps the other rows' choices
-        if (const std::optional<QString> errore = Leggi_File_Config(file, s_.Dati_esercizio))
+        if (const std::optional<QString> errore = Leggi_File_Config(file, d_))
             avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
         Aggiorna_campi(false);
     }
@@ -369,6 +370,12 @@ void Frm_utente::Mostra_scelte_analisi() {
                                             txt_utente[Riga_utente::Squadra]->currentText()) +
                                QLatin1Char('/') + atleta;
     const QString esercizio = txt_utente[Riga_utente::Esercizio]->currentText();
+    // A file refused or damaged is named once; "&Ok" keeps it as a copy before it rewrites it.
+    if (!difetti_mostrati_.contains(cartella))
+        if (const std::optional<QString> difetto = Difetto_scelte_analisi(cartella)) {
+            difetti_mostrati_.insert(cartella);
+            avvisi_.Mostra(*difetto, Avvisi::Icona::Avviso);
+        }
     const Scelte_esercizio scelte = Leggi_scelte_analisi(cartella, esercizio);
     Txt_perdita_max->setValue(static_cast<double>(scelte.Perdita_max));
     cbo_riferimento->setCurrentIndex(static_cast<int>(scelte.Riferimento));
@@ -440,19 +447,9 @@ void Frm_utente::Conferma() {
         Txt_carico_riferimento->selectAll();
         return;
     }
-    Scelte_utente testi;
-    Indici_utente indici;
-    for (std::size_t i = 0; i < txt_utente.size(); ++i) {
-        indici[i] = txt_utente[i]->currentIndex();
-        testi[i] = indici[i] >= 0 ? txt_utente[i]->currentText() : QString();
-    }
+    Applica_mostrato(*perdita_max);
     Dati_esercizio_t& d = s_.Dati_esercizio;
-    Riempi_dati_esercizio(d, testi, indici);
-    s_.Soglia_perdita = *perdita_max;
-    const auto riferimento = static_cast<Velocita_riferimento>(cbo_riferimento->currentIndex());
-    s_.Riferimento = riferimento;
-    const QString nota = Txt_nota->text().trimmed();
-    s_.Nota = nota == Nota_vuota() ? QString() : nota;
+    const Velocita_riferimento riferimento = s_.Riferimento;
 
     // The record is in force from here on, so the strip shows it even when a file fails;
     // the dialog then stays open.
@@ -460,8 +457,9 @@ void Frm_utente::Conferma() {
         if (intestazione_) intestazione_->Aggiorna_intestazione(d, locale_);
         avvisi_.Mostra(errore, Avvisi::Icona::Avviso);
     };
-    if (const std::optional<QString> errore = Crea_cartelle_atleta(s_.Cartella_applicazione, d))
-        return Fallito(*errore);
+    const std::optional<QString> cartelle = Crea_cartelle_atleta(s_.Cartella_applicazione, d);
+    d_ = d;
+    if (cartelle) return Fallito(*cartelle);
 
     // The athlete's other analysis choices stay; without an athlete there is no folder of
     // his to keep them in. A failure costs only this choice.
@@ -498,6 +496,32 @@ void Frm_utente::Conferma() {
     if (intestazione_) intestazione_->Aggiorna_intestazione(d, locale_);
     close();
     Q_EMIT Confermato();
+}
+
+void Frm_utente::Applica_mostrato(float perdita_max) {
+    Scelte_utente testi;
+    Indici_utente indici;
+    for (std::size_t i = 0; i < txt_utente.size(); ++i) {
+        indici[i] = txt_utente[i]->currentIndex();
+        testi[i] = indici[i] >= 0 ? txt_utente[i]->currentText() : QString();
+    }
+    Riempi_dati_esercizio(d_, testi, indici);
+    s_.Dati_esercizio = d_;
+    s_.Soglia_perdita = perdita_max;
+    s_.Riferimento = static_cast<Velocita_riferimento>(cbo_riferimento->currentIndex());
+    const QString nota = Txt_nota->text().trimmed();
+    s_.Nota = nota == Nota_vuota() ? QString() : nota;
+}
+
+void Carica_impostazione(Sessione& sessione, Avvisi& avvisi, const QLocale& locale) {
+    Frm_utente finestra(sessione, nullptr, nullptr, avvisi, locale);
+    finestra.Applica_mostrato(finestra.Perdita_max_digitata().value_or(sessione.Soglia_perdita));
+    // The athlete's folder as "&Ok" sets it, when it is there (a folder is made by "&Ok"
+    // only); else the sets go where they go with no athlete.
+    Dati_esercizio_t& d = sessione.Dati_esercizio;
+    const QString cartella =
+        Cartella_squadra(sessione.Cartella_applicazione, d.Squadra) + QLatin1Char('/') + d.Atleta;
+    d.Cartella_dati = !d.Atleta.isEmpty() && QFileInfo(cartella).isDir() ? cartella : QString();
 }
 
 Frm_utente* Mostra_frm_utente(QPointer<Frm_utente>& finestra, Sessione& sessione,

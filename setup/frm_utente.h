@@ -7,6 +7,8 @@
 // athlete's choices and rewrites the header strip; Enter confirms, Esc cancels. A number
 // row takes only numbers from 0 up, and the lower limit must be below the upper one. Shown
 // without blocking; every opening loads it afresh from the files, and closing it unloads it.
+// The rows are chosen on a copy of the record: "&Annulla" leaves the session as it was, and
+// at start-up the session takes what the dialog would show (Carica_impostazione).
 //
 // Under the rows, the velocity loss within a set that raises the alarm for the chosen
 // athlete and exercise, and the velocity the sets are judged by: kept in the athlete's
@@ -17,6 +19,7 @@
 
 #include <QLocale>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -54,6 +57,11 @@ public:
     void Nuovo(int riga);
     void Elimina(int riga);
     void Conferma();
+    // What the rows, the note and the reference velocity show into the session, with the
+    // loss threshold `perdita_max`: the part of "&Ok" that writes no file.
+    void Applica_mostrato(float perdita_max);
+    // The typed threshold in %, nothing when it is not a number from 0 to 100.
+    std::optional<float> Perdita_max_digitata() const;
 
     std::array<QLabel*, Riga_utente::Numero> Lbl_utente{};
     std::array<QComboBox*, Riga_utente::Numero> txt_utente{};
@@ -83,8 +91,6 @@ private:
     // The loss threshold and the reference velocity stored for the athlete and exercise the
     // rows show.
     void Mostra_scelte_analisi();
-    // The typed threshold in %, nothing when it is not a number from 0 to 100.
-    std::optional<float> Perdita_max_digitata() const;
     // 0 when the box is empty (chosen from the log); nothing when refused.
     std::optional<float> Carico_riferimento_digitato() const;
     // Why the chosen numbers cannot be confirmed, naming the row (which gets the focus): an
@@ -99,7 +105,14 @@ private:
     QLocale locale_;
     Input_box input_box_;
     bool Aggiornamento_in_corso = false;
+    Dati_esercizio_t d_;             // the record as the rows choose it; the session's from "&Ok"
+    QSet<QString> difetti_mostrati_; // athletes' folders whose choices file was named
 };
+
+// The session takes the stored setup as the dialog would show it (the rows, the note, the
+// athlete's analysis choices), with no file written; a damaged or refused file is named.
+// For the start-up: a set recorded before the dialog is ever opened has that setup.
+void Carica_impostazione(Sessione& sessione, Avvisi& avvisi, const QLocale& locale);
 
 // Shows the setup dialog: the open one brought to the front, or a new one loaded afresh,
 // kept in `finestra`. For the header strip's button and the menu item.

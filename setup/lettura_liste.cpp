@@ -10,7 +10,7 @@
 #include "setup/file_config.h"
 
 #include "datafiles/codifica_1252.h"
-#include "platform/file_intero.h"
+#include "platform/file_limitato.h"
 #include "session/formato.h"
 #include "setup/controllo_voci.h"
 
@@ -202,8 +202,16 @@ void Leggi_danneggiato(const std::vector<Riga>& righe, Voci_lette& voci, QString
 std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste) {
     const QString nome = QDir::toNativeSeparators(file_ini);
     QByteArray contenuto;
-    if (const std::optional<QString> motivo = Leggi_file(file_ini, contenuto))
-        return Lettura_liste::tr("Impossibile leggere %1: %2").arg(nome, *motivo);
+    const QString copia = QFileInfo(Nome_copia(file_ini)).fileName();
+    if (const std::optional<QString> motivo = Leggi_file_limitato(file_ini, contenuto)) {
+        QString testo = Lettura_liste::tr("Impossibile leggere %1: %2").arg(nome, *motivo);
+        if (Dimensione_rifiutata(file_ini))
+            testo +=
+                QLatin1Char('\n') + Lettura_liste::tr("Alla conferma con Ok il file sarà "
+                                                      "riscritto; quello di ora resterà in %1.")
+                                        .arg(copia);
+        return testo;
+    }
     const std::vector<Riga> righe = Dividi(contenuto);
 
     Voci_lette voci;
@@ -240,7 +248,6 @@ std::optional<QString> Leggi_liste(const QString& file_ini, Liste_utente& liste)
     testo += QLatin1Char('\n');
     testo += Lettura_liste::tr("Voci lette e tenute: %1.\nAlla conferma con Ok il file sarà "
                                "riscritto con queste voci; quello di ora resterà in %2.")
-                 .arg(lette.join(QStringLiteral(", ")),
-                      QFileInfo(file_ini).fileName() + QStringLiteral(".bak"));
+                 .arg(lette.join(QStringLiteral(", ")), copia);
     return testo;
 }

@@ -418,7 +418,11 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
                 tipo.addBindValue(sommario);
                 tipo.exec();
             }
-            if (!sommario) continue;
+            // A file named as a summary that is none is read as one, so that it is named
+            // among the files left out; any other ".csv" is no test.
+            if (!sommario && !f.nome.endsWith(Suffisso_ripetizioni + QStringLiteral(".csv"),
+                                              Qt::CaseInsensitive))
+                continue;
             Test_trovato t;
             t.chiave = f.nome;
             t.file.sommario = percorso;

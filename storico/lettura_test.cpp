@@ -4,7 +4,7 @@
 #include "datafiles/codifica_1252.h"
 #include "datafiles/lettura_sommario.h"
 #include "datafiles/record_test.h"
-#include "platform/file_intero.h"
+#include "platform/file_limitato.h"
 #include "session/formato.h"
 
 #include <QCoreApplication>
@@ -71,7 +71,7 @@ std::optional<QString> Leggi_righe_sommario(const QString& file, Righe_sommario&
 
 std::optional<QString> Leggi_righe_analisi(const QString& file, std::vector<Riga_analisi>& righe) {
     QByteArray byte;
-    if (auto errore = Leggi_file(file, byte))
+    if (auto errore = Leggi_file_limitato(file, byte))
         return QCoreApplication::translate("Lettura_test", "file illeggibile (%1)").arg(*errore);
     if (Riconosci_testo_riepilogo(byte) != Tipo_riepilogo::Analisi)
         return QCoreApplication::translate("Lettura_test", "non è un file di analisi");
@@ -132,9 +132,10 @@ std::optional<QString> Leggi_file_test(const File_test& file, const QString& squ
             if (file.record.isEmpty()) return lettura.difetto;
             avvisi << Breve(file.sommario) + QStringLiteral(": ") + lettura.difetto;
         } else if (lettura.esito == Lettura_sommario::Esito::Altro) {
-            if (file.record.isEmpty())
-                return QCoreApplication::translate("Lettura_test",
-                                                   "non è un file delle ripetizioni");
+            const QString motivo =
+                QCoreApplication::translate("Lettura_test", "non è un file delle ripetizioni");
+            if (file.record.isEmpty()) return motivo;
+            avvisi << Breve(file.sommario) + QStringLiteral(": ") + motivo;
         } else {
             // One reading gives the test and its rows.
             riga.file_sommario = file.sommario;

@@ -4,6 +4,7 @@
 #include "datafiles/profilo_velocita.h"
 #include "datafiles/scelte_analisi.h"
 #include "platform/file_intero.h"
+#include "platform/file_limitato.h"
 #include "session/formato.h"
 #include "storico/diario.h"
 
@@ -127,7 +128,7 @@ QList<Zona_velocita> Leggi_zone_velocita(const QString& cartella_dati) {
     QList<Zona_velocita> zone;
     QByteArray testo;
     const QString file = cartella_dati + File_zone;
-    if (QFileInfo::exists(file) && !Leggi_file(file, testo)) {
+    if (QFileInfo::exists(file) && !Leggi_file_limitato(file, testo)) {
         for (const QByteArray& riga : testo.split('\n')) {
             const QStringList campi = QString::fromUtf8(riga).trimmed().split(QLatin1Char(';'));
             if (campi.size() != 3 || campi[0].trimmed().isEmpty()) continue;

@@ -127,6 +127,10 @@
         <source>Impossibile salvare l&apos;ultimo atleta in %1.</source>
         <translation>Cannot store the last athlete in %1.</translation>
     </message>
+    <message>
+        <source>Il file delle impostazioni %1 %2. Alla conferma con Ok sarà riscritto; quello di ora resterà in %3.</source>
+        <translation>The settings file %1 %2. On Ok it will be rewritten; the current one will be kept in %3.</translation>
+    </message>
 </context>
 <context>
     <name>Frm_analisi</name>
@@ -1071,6 +1075,14 @@
         <source>Rapporto scritto in %1 (%2 test, %3 pagine).</source>
         <translation>Report written to %1 (%2 tests, %3 pages).</translation>
     </message>
+    <message>
+        <source>File non usati</source>
+        <translation>Files not used</translation>
+    </message>
+    <message>
+        <source>File non usati (%1): %2</source>
+        <translation>Files not used (%1): %2</translation>
+    </message>
 </context>
 <context>
     <name>Frm_utente</name>
@@ -1443,6 +1455,10 @@ e1RM %2 (from %3 loads)</translation>
 Alla conferma con Ok il file sarà riscritto con queste voci; quello di ora resterà in %2.</source>
         <translation>Entries read and kept: %1.
 Confirming with OK rewrites the file with these entries; the present one stays in %2.</translation>
+    </message>
+    <message>
+        <source>Alla conferma con Ok il file sarà riscritto; quello di ora resterà in %1.</source>
+        <translation>On Ok the file will be rewritten; the current one will be kept in %1.</translation>
     </message>
 </context>
 <context>

@@ -1064,6 +1064,14 @@ Check that the board is connected and switched on.</translation>
         <source>Impossibile scrivere %1: la copia di lavoro in %2 non può essere scritta</source>
         <translation>Cannot write %1: the working copy in %2 cannot be written</translation>
     </message>
+    <message>
+        <source>Il file %1 è danneggiato: se ne legge solo una parte.</source>
+        <translation>The file %1 is damaged: only part of it is read.</translation>
+    </message>
+    <message>
+        <source>Impossibile conservare la copia %1, e %2 non è stato riscritto: %3</source>
+        <translation>Cannot keep the copy %1, and %2 was not rewritten: %3</translation>
+    </message>
 </context>
 <context>
     <name>Scheda_virtuale</name>

@@ -636,4 +636,18 @@ There is NO WARRANTY, to the extent permitted by law.
 </translation>
     </message>
 </context>
+<context>
+    <name>File_limitato</name>
+    <message>
+        <source>è più grande di %1 MB (%2 byte) e non viene letto</source>
+        <translation>is larger than %1 MB (%2 bytes) and is not read</translation>
+    </message>
+</context>
+<context>
+    <name>Impostazioni_utente</name>
+    <message>
+        <source>è danneggiato</source>
+        <translation>is damaged</translation>
+    </message>
+</context>
 </TS>

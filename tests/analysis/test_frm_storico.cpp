@@ -12,6 +12,7 @@
 #include "storico/squadra.h"
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/diario_prova.h"
+#include "tests/support/file_prova.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -93,6 +94,15 @@ private Q_SLOTS:
         QCOMPARE(f->Lst_test->topLevelItemCount(), 1);
         QCOMPARE(f->windowTitle(), QString("Storico atleta: Bianchi"));
         QVERIFY(avvisi.elenco.isEmpty());
+        // A file the index cannot use is named under the choices.
+        QVERIFY(f->Lbl_scartati->isHidden());
+        const QString rotto = diario.dati + "/Squadra A/Bianchi/Rotto ripetizioni.csv";
+        Scrivi(rotto, "\x01");
+        f->Cmd_aggiorna->click();
+        QVERIFY2(f->Lbl_scartati->isVisible() &&
+                     f->Lbl_scartati->text().contains("Rotto ripetizioni.csv: non è un file"),
+                 qPrintable(f->Lbl_scartati->text()));
+        QVERIFY(QFile::remove(rotto));
         f->close();
     }
 

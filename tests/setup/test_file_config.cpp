@@ -128,6 +128,10 @@ private Q_SLOTS:
             << QStringList() << QStringList()
             << QStringList{"la squadra \"../../..\" della riga 3 è stata tralasciata (Il "
                            "carattere \"/\" (U+002F) non è ammesso"};
+        QTest::newRow("larger than 1 MB, not read")
+            << " 8 \r\n 0 \r\nA\r\n" + QByteArray("-1 \r\n").repeated(220000) << QStringList()
+            << QStringList() << QStringList()
+            << QStringList{"Impossibile leggere", "più grande di 1 MB", "brax.ini.bak"};
     }
     void damaged_list_file() {
         QFETCH(QByteArray, contenuto);
@@ -142,14 +146,20 @@ private Q_SLOTS:
         const std::optional<QString> errore = Leggi_liste(nome, liste);
         QCOMPARE(errore.has_value(), !messaggio.isEmpty());
         if (errore) {
-            QVERIFY2(errore->startsWith("Il file " + QDir::toNativeSeparators(nome) + " è "),
-                     qPrintable(*errore));
+            QVERIFY2(errore->contains(QDir::toNativeSeparators(nome)), qPrintable(*errore));
             for (const QString& pezzo : messaggio)
                 QVERIFY2(errore->contains(pezzo), qPrintable(*errore + "\n--- " + pezzo));
         }
         QCOMPARE(liste[Riga_utente::Squadra], squadre);
         QCOMPARE(liste[Riga_utente::Carico], carichi);
         QCOMPARE(liste[Riga_utente::Esercizio], esercizi);
+        // "&Ok" keeps a file read damaged before it replaces it.
+        Sessione s = Sessione_in(cartella);
+        s.Cartella_ini = cartella.path();
+        s.File_ini = nome;
+        QString nessuno;
+        QCOMPARE(Salva_File_Config(nessuno, s, liste), std::nullopt);
+        if (errore) QVERIFY(Contenuto(nome + ".bak") == contenuto);
     }
 
     // "&Ok" after a damaged file was read writes every entry kept, and the damaged file
@@ -201,6 +211,9 @@ private Q_SLOTS:
         QTest::newRow("no folder line")
             << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(11)) << 11 << false
             << "finisce dopo la riga 12";
+        QTest::newRow("larger than 1 MB")
+            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(300000)) << 0 << false
+            << "è più grande di 1 MB (1500010 byte) e non viene letto";
     }
     void damaged_athlete_file() {
         QFETCH(QByteArray, contenuto);
@@ -221,6 +234,11 @@ private Q_SLOTS:
         for (int i = 0; i < 11; ++i)
             QCOMPARE(dati.Posizioni[static_cast<std::size_t>(i)], i < lette ? 1 : 7);
         QCOMPARE(dati.Cartella_dati, QStringLiteral("prima"));
+        // "&Ok" keeps it before it writes the athlete file anew.
+        QString riscritto = nome;
+        QCOMPARE(Salva_File_Config(riscritto, Sessione_in(cartella), Liste_utente()), std::nullopt);
+        QVERIFY(Contenuto(nome + ".bak") == contenuto);
+        QCOMPARE(Leggi_File_Config(nome, dati), std::nullopt);
     }
 
     // A name with "%1" in it stays as it is in the messages; the reasons are Italian.

@@ -212,7 +212,6 @@ private Q_SLOTS:
 
         b.Riga(1)->setCurrentIndex(1);
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "90", "Panca"})); // row 1 stays
-        QCOMPARE(b.s.Dati_esercizio.Cartella_dati, a + "/Rossi");          // "x" is no folder here
 
         b.Riga(1)->setCurrentIndex(2); // Verdi has no file yet
         QCOMPARE(b.Riga(2)->currentText(), QStringLiteral("90"));
@@ -229,24 +228,31 @@ private Q_SLOTS:
         QCOMPARE(b.Scelte(3), (QStringList{"B", "Neri", "90"}));
     }
 
-    // "&Annulla": no file, no store, no strip; the last athlete's folder stays for the
-    // file dialogs.
-    void cancel() {
+    // At start-up the session takes what the dialog shows; "&Annulla" after any change
+    // leaves it so, and writes no file, no store, no strip.
+    void startup_then_cancel() {
         Banco b;
-        const QString atleta = b.cartella.path() + "/A/Rossi";
-        Scrivi(atleta + "/Rossi.cfg", File_atleta({0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0}, "x"));
-        b.Apri();
-        b.Nuovo(0, "A");
-        QCOMPARE(b.Riga(1)->currentText(), QStringLiteral("Rossi"));
+        b.Rossi_con_soglie();
+        Carica_impostazione(b.s, b.avvisi, b.locale);
+        const Dati_esercizio_t& d = b.s.Dati_esercizio;
+        const QStringList caricati{"B", "Rossi", "Squat", b.Cartella_rossi()};
+        QCOMPARE((QStringList{d.Squadra, d.Atleta, d.Esercizio, d.Cartella_dati}), caricati);
+        QCOMPARE(b.s.Soglia_perdita, 25.0f);
+        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
+        const auto posizioni = d.Posizioni;
+        const QByteArray ini = Contenuto(b.s.File_ini), archivio = Contenuto(File_impostazioni());
         const QString prima = b.Intestazione();
-        b.Nuovo(3, "Squat");
+        b.Apri();
+        QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "", "Squat"}));
+        b.Riga(0)->setCurrentIndex(0); // team A, no athletes
+        b.Nuovo(3, "Clean");
         b.frm->Cmd_annulla->click();
         QVERIFY(b.Chiuso());
         QCOMPARE(b.Intestazione(), prima);
-        QVERIFY(!QFile::exists(b.s.File_ini));
-        QVERIFY(!QFile::exists(File_impostazioni()));
-        QCOMPARE(b.s.Dati_esercizio.Esercizio, QString());
-        QCOMPARE(b.s.Dati_esercizio.Cartella_dati, atleta);
+        QCOMPARE(Contenuto(b.s.File_ini), ini);
+        QCOMPARE(Contenuto(File_impostazioni()), archivio);
+        QCOMPARE((QStringList{d.Squadra, d.Atleta, d.Esercizio, d.Cartella_dati}), caricati);
+        QCOMPARE(d.Posizioni, posizioni);
     }
 
     // A name with a character a file name cannot hold is refused where typed, naming the
@@ -380,23 +386,41 @@ private Q_SLOTS:
         QVERIFY(b.frm->isVisible());
     }
 
-    // A damaged list file: the message names the line skipped, every other entry is in the
-    // lists, and "&Ok" writes them all, keeping the damaged file as brax.ini.bak.
-    void damaged_list_file_kept_on_ok() {
+    // A damaged list file, a damaged store and a choices file too large to be read: each is
+    // named at load, every entry that could be read is in the lists, and "&Ok" writes them
+    // all, keeping each file it replaces as "<name>.bak".
+    void damaged_files_kept_on_ok() {
         Banco b;
+        b.Rossi_con_soglie();
         const QByteArray danneggiato =
             " 8 \r\n 1 \r\nA\r\nB\r\n#1\r\n80\r\n90\r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n" +
             QByteArray("-1 \r\n").repeated(5);
         Scrivi(b.s.File_ini, danneggiato);
+        const QByteArray archivio = "[funz]\nsquadra=B\nnome_utente=Rossi\n\x01\x02\n";
+        Scrivi(File_impostazioni(), archivio);
+        const QString analisi = File_scelte_analisi(b.Cartella_rossi());
+        const QByteArray grande = "[Squat]\nperdita_max=25\n#" + QByteArray(1024 * 1024, 'x');
+        Scrivi(analisi, grande);
         b.Apri();
-        QCOMPARE(b.avvisi.elenco.size(), 1);
-        QVERIFY2(b.avvisi.elenco[0].contains("la riga 5 (\"#1\") non è un numero"),
-                 qPrintable(b.avvisi.elenco[0]));
+        const QString avvisi = b.avvisi.elenco.join('\n');
+        QCOMPARE(b.avvisi.elenco.size(), 3);
+        for (const QString& pezzo :
+             {QString("la riga 5 (\"#1\") non è un numero"),
+              QDir::toNativeSeparators(File_impostazioni()) + " è danneggiato",
+              QDir::toNativeSeparators(analisi) + ": è più grande di 1 MB"})
+            QVERIFY2(avvisi.contains(pezzo), qPrintable(avvisi + "\n--- " + pezzo));
+        QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "", "Squat"}));
         QCOMPARE(Voci(b.Riga(2)), (QStringList{"80", "90"}));
-        QCOMPARE(Voci(b.Riga(3)), (QStringList{"Squat", "Panca", "Stacco"}));
+        QCOMPARE(b.frm->Txt_perdita_max->value(), 20.0); // the refused file's 25 is not read
         b.frm->Cmd_ok->click();
         QVERIFY(b.Chiuso());
-        QCOMPARE(Contenuto(b.s.File_ini + ".bak"), danneggiato);
+        for (const auto& [file, prima] :
+             {std::pair(b.s.File_ini, danneggiato), std::pair(File_impostazioni(), archivio),
+              std::pair(analisi, grande)})
+            QVERIFY2(Contenuto(file + ".bak") == prima, qPrintable(file));
+        QCOMPARE(Difetto_impostazioni(), std::nullopt);
+        QCOMPARE(Difetto_scelte_analisi(b.Cartella_rossi()), std::nullopt);
+        QCOMPARE(Leggi_impostazione("funz", "nome_utente"), QStringLiteral("Rossi"));
         Liste_utente liste;
         QCOMPARE(Leggi_liste(b.s.File_ini, liste), std::nullopt);
         QCOMPARE(liste[Riga_utente::Squadra], (QStringList{"A", "B"}));

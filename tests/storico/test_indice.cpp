@@ -146,8 +146,9 @@ private Q_SLOTS:
         QCOMPARE(indice.Atleti(Squadra), QStringList{Atleta});
     }
 
-    // A damaged summary and record are named and skipped, once changed and mended they
-    // count; the good tests beside them stay.
+    // A damaged summary and record, a file named as a summary that is none and a summary too
+    // large to be read are named and skipped; once changed and mended they count; the good
+    // tests beside them stay.
     void damaged_test_files_are_named_and_skipped() {
         QTemporaryDir dati;
         Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
@@ -157,28 +158,40 @@ private Q_SLOTS:
         record.replace(".csv", " test.ini");
         const QByteArray buono = Contenuto(record);
         Scrivi(record, "[test]\nformat=1\nload=ottanta\n");
-        Scrivi(Cartella(dati) + "/Panca_261101.csv",
-               "01 11 2026;10:00:00;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;Durata;Spost;Vmedia;"
-               "Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;\r\nAnna;Panca;"
-               "50,0; 1 ;0,00;1,00;\r\n");
+        const QByteArray titoli =
+            "01 11 2026;10:00:00;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;Durata;Spost;Vmedia;"
+            "Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;\r\n";
+        Scrivi(Cartella(dati) + "/Panca_261101.csv", titoli + "Anna;Panca;50,0; 1 ;0,00;1,00;\r\n");
+        Scrivi(Cartella(dati) + "/Stacco ripetizioni.csv", QByteArray(300, '\x07'));
+        Scrivi(Cartella(dati) + "/Lungo ripetizioni.csv", titoli + QByteArray(1024 * 1024, 'x'));
+        const auto Nominati = [](const Esito_indice& esito, const QStringList& pezzi) {
+            QCOMPARE(esito.scartati.size(), pezzi.size());
+            for (const QString& pezzo : pezzi)
+                QVERIFY2(esito.scartati.filter(pezzo).size() == 1,
+                         qPrintable(esito.scartati.join('\n') + "\n--- " + pezzo));
+        };
+        QStringList nominati{"Panca_261101.csv: riga 3 incompleta",
+                             "Stacco ripetizioni.csv: non è un file delle ripetizioni",
+                             "Lungo ripetizioni.csv: file illeggibile (è più grande di 1 MB",
+                             "test.ini: valori illeggibili: load"};
 
         Indice_test indice(dati.path());
         Esito_indice esito = indice.Aggiorna();
         QCOMPARE(indice.Test_atleta(Squadra, Atleta).size(), std::size_t(1));
-        QCOMPARE(esito.scartati.size(), 2);
-        QVERIFY2(esito.scartati.filter("test.ini: valori illeggibili: load").size() == 1,
-                 qPrintable(esito.scartati.join('\n')));
-        QVERIFY2(esito.scartati.filter("Panca_261101.csv: riga 3 incompleta").size() == 1,
-                 qPrintable(esito.scartati.join('\n')));
+        Nominati(esito, nominati);
         // Named again at the next view, without being read again.
         esito = indice.Aggiorna();
-        QCOMPARE(esito.scartati.size(), 2);
+        QCOMPARE(esito.scartati.size(), 4);
         QCOMPARE(esito.letti, 0);
 
+        // The record mended, its summary garbled: the test counts, the summary is named.
         Scrivi(record, buono);
+        const QString sommario = QString(rotto).replace(".csv", " ripetizioni.csv");
+        Scrivi(sommario, "\x01\x02");
         esito = indice.Aggiorna();
         QCOMPARE(esito.letti, 1);
-        QCOMPARE(esito.scartati.size(), 1);
+        nominati.last() = QFileInfo(sommario).fileName() + ": non è un file delle ripetizioni";
+        Nominati(esito, nominati);
         QCOMPARE(indice.Test_atleta(Squadra, Atleta).size(), std::size_t(2));
     }
 
