@@ -32,6 +32,7 @@ std::optional<Evento_giornale> Evento_da_testo(const QByteArray& testo, int& num
     if (testo == "registrazione=0") return Evento_giornale::Registrazione_spenta;
     if (testo == "azzera") return Evento_giornale::Azzeramento;
     if (testo == "salvata") return Evento_giornale::Salvataggio;
+    if (testo == "recuperata") return Evento_giornale::Recuperata;
     for (const auto& [prefisso, evento] :
          {std::pair{QByteArrayLiteral("esclusa="), Evento_giornale::Esclusione},
           std::pair{QByteArrayLiteral("inclusa="), Evento_giornale::Inclusione}}) {
@@ -131,7 +132,7 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
 
 std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessione& s,
                                           Motore_misura& motore,
-                                          const std::function<void()>& salva) {
+                                          const std::function<void(std::int64_t)>& salva) {
     const Intestazione_giornale& i = giornale.intestazione;
     s.Usa_hid = i.hid;
     s.Usa_seriale = !i.hid;
@@ -162,17 +163,21 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
             if (dati.size() != quanti * qint64(Byte_record_seriale)) return false;
             const std::span<const std::uint8_t> byte(
                 reinterpret_cast<const std::uint8_t*>(dati.constData()), std::size_t(dati.size()));
+            // As the live links hand them over: one report of eight records at a time, or
+            // one read of the serial port at a time.
             if (i.hid)
                 motore.Record_hid(byte);
             else
-                motore.Blocco_seriale(byte);
+                for (std::size_t da = 0; da < byte.size(); da += Byte_lettura_seriale)
+                    motore.Blocco_seriale(
+                        byte.subspan(da, std::min(Byte_lettura_seriale, byte.size() - da)));
             if (s.Memo_attivo) non_salvati = true;
             letti += quanti;
         }
         return true;
     };
     const auto Salva_se_serve = [&] {
-        if (non_salvati) salva();
+        if (non_salvati) salva(letti);
         non_salvati = false;
     };
 
@@ -196,6 +201,8 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
         case Evento_giornale::Salvataggio:
             non_salvati = false;
             break;
+        case Evento_giornale::Recuperata:
+            break; // the caller's business: it knows the parts it saved by where they end
         case Evento_giornale::Esclusione:
         case Evento_giornale::Inclusione:
             motore.Imposta_esclusa(e.numero, e.evento == Evento_giornale::Esclusione);
