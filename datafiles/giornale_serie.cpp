@@ -76,6 +76,9 @@ QByteArray Componi_intestazione(const Intestazione_giornale& i) {
     riga("registrazione", i.registrazione ? "1" : "0");
     riga("nota", Valore(i.serie.Nota));
     riga("velocita_riferimento", QByteArray::number(int(i.serie.Riferimento)));
+    riga("tabella", QByteArray(reinterpret_cast<const char*>(i.ripetizioni.data()),
+                               qsizetype(i.ripetizioni.size() * sizeof(Ripetizione)))
+                        .toBase64());
     testo += "---\n";
     return testo;
 }
@@ -121,6 +124,7 @@ void Giornale_serie::Acquisizione_iniziata() {
     intestazione.serie = s_.Serie;
     intestazione.inizio = s_.Serie.Inizio;
     intestazione.registrazione = s_.Memo_attivo;
+    intestazione.ripetizioni = s_.Ripetizioni;
     // One name per start; a second start within the same millisecond gets a suffix.
     const QString base = QDir(cartella_).filePath(
         QStringLiteral("serie ") +

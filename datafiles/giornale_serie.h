@@ -22,6 +22,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class Blocco_file;
 class Scrittura_differita;
@@ -40,6 +41,9 @@ struct Intestazione_giornale {
     Serie_t serie;
     QDateTime inizio;
     bool registrazione = false; // recording on at the start
+    // The repetition table as the acquisition found it: its elements are overwritten field
+    // by field, not cleared, so a set computes with what earlier sets left there.
+    std::vector<Ripetizione> ripetizioni;
 };
 
 // Operator actions, as the journal writes them.

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <cstring>
+
 namespace {
 
 QString Testo(const QByteArray& valore) {
@@ -94,6 +96,11 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
     const int riferimento = valori.value("velocita_riferimento", "0").toInt();
     if (riferimento >= 0 && riferimento <= int(Velocita_riferimento::Vpropulsiva))
         i.serie.Riferimento = Velocita_riferimento(riferimento);
+    const QByteArray tabella = QByteArray::fromBase64(valori.value("tabella"));
+    if (!tabella.isEmpty() && tabella.size() % qsizetype(sizeof(Ripetizione)) == 0) {
+        i.ripetizioni.resize(std::size_t(tabella.size()) / sizeof(Ripetizione));
+        std::memcpy(i.ripetizioni.data(), tabella.constData(), std::size_t(tabella.size()));
+    }
     d.Squadra = Testo(valori.value("squadra"));
     d.Atleta = Testo(valori.value("atleta"));
     d.Esercizio = Testo(valori.value("esercizio"));
@@ -144,6 +151,7 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
     s.Riferimento = i.serie.Riferimento;
     s.Nota = i.serie.Nota;
     s.Memo_attivo = i.registrazione;
+    if (!i.ripetizioni.empty()) s.Ripetizioni = i.ripetizioni;
     motore.Inizia_acquisizione();
     s.Serie.Inizio = i.inizio; // the set's own start, not the replay's
 

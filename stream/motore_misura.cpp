@@ -46,6 +46,12 @@ void Motore_misura::Inizia_acquisizione() {
     m_.Disegno_abilitato = true;
     m_.Tempo_corrente = 0;
     m_.Stato_fase = {Stato_fermo, Stato_salita};
+    // Nothing of an earlier acquisition's running extremes or lift: a set computes the
+    // same whatever ran before it, and its journal gives it back equal.
+    m_.Vmax_corrente = 0;
+    m_.Vmin_corrente = 0;
+    posizione_precedente_ = 0;
+    t_prima_alzata_ = 0;
     for (Vista_misura* v : viste_) v->Acquisizione_iniziata();
 }
 

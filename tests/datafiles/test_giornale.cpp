@@ -425,7 +425,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("testo");
         QTest::addColumn<int>("record"); // bytes in the records file; -1: none
         const QByteArray intestazione = Componi_intestazione(
-            {false, 1, 1.288f, 0.0002f, {}, QDateTime::currentDateTime(), true});
+            {false, 1, 1.288f, 0.0002f, {}, QDateTime::currentDateTime(), true, {}});
         QTest::newRow("header cut")
             << QByteArray("kinetrack giornale 1\ncollegamento=seriale\n---\n") << 60;
         QTest::newRow("records missing") << intestazione << -1;
@@ -455,6 +455,7 @@ private Q_SLOTS:
     void header_round_trip() {
         QTemporaryDir radice;
         Banco b(radice.path(), true, 3);
+        b.s.Ripetizioni.assign(3, {1.5f, 2, 3, 4, 5, -6, 7, 8, 9, 10, 11, -12, 13, 14, 15, 16});
         b.motore.Imposta_registrazione(true);
         b.motore.Inizia_acquisizione();
         Giornale_letto letto;
@@ -468,6 +469,9 @@ private Q_SLOTS:
         QCOMPARE(d.Carico, 82.5f);
         QCOMPARE(d.Cartella_dati, b.s.Dati_esercizio.Cartella_dati);
         QCOMPARE(i.serie.Soglia_perdita, 15.0f);
+        // What earlier sets left in the repetition table, which this one overwrites.
+        QCOMPARE(i.ripetizioni.size(), std::size_t(3));
+        QVERIFY(std::memcmp(i.ripetizioni.data(), b.s.Ripetizioni.data(), 3 * 64) == 0);
     }
 };
 
