@@ -4,16 +4,20 @@
 // records a second through the HID library's stand-in). Each trial runs the real program
 // in a child process; the parent kills it, then checks what the next start gives back:
 //  - the journal holds every record the program had received up to 0.5 s before the kill;
-//  - the set saved from it equals the files a normal stop writes from the same records
-//    (the journal processed again by kinetrack-replay --journal).
+//  - the set saved from it equals the files a normal stop writes from the same records:
+//    an engine of its own fed the journal's records as the live links hand them over
+//    (reads of two records, reports of eight), with the journal's settings.
 // Prints one line per trial and a summary.
 //
-//   bench_interruzioni [trials per link, default 10]
+//   bench_interruzioni [trials per link, default 10] [shortest set s, default 1.5]
+//                      [longest set s, default 8]
 
 #include "acquisition/frm_cmd.h"
 #include "board/flusso_scheda.h"
 #include "datafiles/giornale_serie.h"
+#include "datafiles/lettura_giornale.h"
 #include "datafiles/recupero_serie.h"
+#include "datafiles/salva_serie.h"
 #include "mainwindow/frm_main.h"
 #include "platform/hid_finto.h"
 #include "program/avvio.h"
@@ -122,7 +126,56 @@ QByteArray Contenuto(const QString& nome) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(manca)");
 }
 
-Esito Prova(const QString& collegamento, int prova) {
+// The files a stop would write at `ora` into `cartella` from the journal's records, fed to
+// an engine as the live links hand them over: sample file, record, summary, analysis.
+QList<QByteArray> File_dal_motore(const QString& giornale, const QString& cartella,
+                                  const QDateTime& ora) {
+    Giornale_letto letto;
+    if (Leggi_giornale(giornale, letto)) return {};
+    const Intestazione_giornale& i = letto.intestazione;
+    Sessione s;
+    s.Cartella_applicazione = cartella;
+    s.Usa_hid = i.hid;
+    s.Usa_seriale = !i.hid;
+    s.Tipo_scheda = i.tipo_scheda;
+    s.Fattore_posizione = i.fattore_posizione;
+    s.Fattore_tempo = i.fattore_tempo;
+    s.Dati_esercizio = i.serie.Dati_esercizio;
+    s.Dati_esercizio.Cartella_dati = cartella;
+    QDir().mkpath(cartella);
+    s.Soglia_perdita = i.serie.Soglia_perdita;
+    s.Riferimento = i.serie.Riferimento;
+    s.Nota = i.serie.Nota;
+    s.Memo_attivo = i.registrazione;
+    Motore_misura motore(s, QLocale());
+    motore.Inizia_acquisizione();
+    s.Serie.Inizio = i.inizio;
+    const QByteArray dati = Contenuto(letto.file_record).left(letto.numero_record * 6);
+    const auto* byte = reinterpret_cast<const std::uint8_t*>(dati.constData());
+    const auto n = std::size_t(dati.size());
+    if (i.hid) {
+        std::vector<Record_scheda> otto(8);
+        for (std::size_t da = 0; da + 48 <= n; da += 48) {
+            for (std::size_t k = 0; k < 8; ++k) {
+                const Conteggi c = *Leggi_record_seriale({byte + da, 48}, k);
+                otto[k].posizione = c.posizione;
+                otto[k].tempo = c.tempo;
+            }
+            motore.Report_hid(Componi_report(otto.data()));
+        }
+        if (n % 48) motore.Record_hid({byte + n - n % 48, n % 48});
+    } else {
+        for (std::size_t da = 0; da < n; da += 12)
+            motore.Blocco_seriale({byte + da, std::min<std::size_t>(12, n - da)});
+    }
+    motore.Fine_acquisizione();
+    const Esito_serie e = Salva_serie(s, motore.Lst_valori(), &motore.Analisi(), QLocale(), ora);
+    QList<QByteArray> file;
+    for (const QString& f : e.scritti) file << Contenuto(f);
+    return file;
+}
+
+Esito Prova(const QString& collegamento, int prova, double minimo_s, double massimo_s) {
     Esito e;
     QTemporaryDir radice;
     for (const char* sotto : {"run", "config", "data"}) QDir(radice.path()).mkpath(sotto);
@@ -147,8 +200,10 @@ Esito Prova(const QString& collegamento, int prova) {
     QProcess figlio;
     figlio.setProcessEnvironment(ambiente);
     figlio.start(QCoreApplication::applicationFilePath(), {"--figlio", collegamento});
-    // Recording for a random while, 1.5 to 8 s.
-    const int attesa = 1500 + int(QRandomGenerator::global()->bounded(6500));
+    // Recording for a random while.
+    const int attesa =
+        int(minimo_s * 1000) +
+        int(QRandomGenerator::global()->bounded(std::max(1.0, (massimo_s - minimo_s) * 1000)));
     QList<QPair<qint64, qint64>> letture; // (time, records received)
     const qint64 partenza = Adesso_ms();
     while (Adesso_ms() - partenza < attesa + 3000) {
@@ -192,7 +247,7 @@ Esito Prova(const QString& collegamento, int prova) {
     for (const auto& [t, n] : letture)
         if (n <= e.nel_giornale) e.scarto_ms = uccisione - t;
 
-    // The next start gives the set back; kinetrack-replay processes the same journal.
+    // The next start gives the set back; an engine of its own processes the same records.
     const QDateTime ora = QFileInfo(recupero.filePath(QFileInfo(record).fileName())).lastModified();
     const auto esiti = Recupera_serie(dati, QLocale());
     if (esiti.size() != 1 || esiti[0].errore || esiti[0].file.isEmpty()) {
@@ -204,17 +259,13 @@ Esito Prova(const QString& collegamento, int prova) {
     sommario.replace(".csv", " ripetizioni.csv");
     QString analisi = sommario;
     analisi.replace(".csv", " analisi.csv");
-    QProcess replay;
-    replay.start(QStringLiteral(KT_REPLAY),
-                 {"--journal", giornale, "--locale", QLocale().name(), "--time",
-                  ora.toString("yyyy-MM-ddTHH:mm:ss"), "--samples", copia.filePath("c.csv"),
-                  "--summary", copia.filePath("r.csv"), "--analysis", copia.filePath("a.csv")});
-    replay.waitForFinished(60000);
-    const bool uguali = Contenuto(campioni) == Contenuto(copia.filePath("c.csv")) &&
-                        Contenuto(sommario) == Contenuto(copia.filePath("r.csv")) &&
-                        Contenuto(analisi) == Contenuto(copia.filePath("a.csv"));
+    QString scheda_test = campioni;
+    scheda_test.replace(".csv", " test.ini");
+    const QList<QByteArray> attesi = File_dal_motore(giornale, copia.filePath("motore"), ora);
+    const bool uguali = attesi == QList<QByteArray>{Contenuto(campioni), Contenuto(scheda_test),
+                                                    Contenuto(sommario), Contenuto(analisi)};
     if (!uguali)
-        e.motivo = QStringLiteral("i file recuperati differiscono da quelli del giornale");
+        e.motivo = QStringLiteral("i file recuperati differiscono da quelli del motore");
     else if (e.nel_giornale < e.richiesti)
         e.motivo = QStringLiteral("mancano record ricevuti più di 0,5 s prima");
     else
@@ -232,11 +283,14 @@ int main(int argc, char** argv) {
     if (argomenti.size() >= 3 && argomenti[1] == QLatin1String("--figlio"))
         return Figlio(argomenti[2]);
     const int prove = argomenti.size() > 1 ? std::max(1, argomenti[1].toInt()) : 10;
+    const double minimo_s = argomenti.size() > 2 ? std::max(0.5, argomenti[2].toDouble()) : 1.5;
+    const double massimo_s =
+        argomenti.size() > 3 ? std::max(minimo_s, argomenti[3].toDouble()) : 8.0;
     int riuscite = 0, totale = 0;
     for (const QString& collegamento : {QStringLiteral("serial"), QStringLiteral("hid")}) {
         qint64 scarto_max = 0;
         for (int i = 1; i <= prove; ++i) {
-            const Esito e = Prova(collegamento, i);
+            const Esito e = Prova(collegamento, i, minimo_s, massimo_s);
             ++totale;
             if (e.riuscito) ++riuscite;
             scarto_max = std::max(scarto_max, e.scarto_ms);

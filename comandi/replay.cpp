@@ -309,7 +309,8 @@ std::optional<QString> Riproduzione::Esegui_giornale(const QString& file,
     Giornale_letto letto;
     if (auto errore = Leggi_giornale(file, letto)) return errore;
     vista_.colori.clear();
-    return Riproduci_giornale(letto, sessione_, motore_, a_ogni_parte);
+    return Riproduci_giornale(letto, sessione_, motore_,
+                              [&a_ogni_parte](std::int64_t) { a_ogni_parte(); });
 }
 
 std::optional<QString> Riproduzione::Salva_file(int parte) {

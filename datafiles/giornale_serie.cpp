@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/giornale_serie.h"
 
+#include "platform/blocco_file.h"
+#include "platform/errori_sistema.h"
 #include "platform/scrittura_differita.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +41,8 @@ const char* Nome_evento(Evento_giornale evento) {
         return "esclusa=";
     case Evento_giornale::Inclusione:
         return "inclusa=";
+    case Evento_giornale::Recuperata:
+        return "recuperata";
     }
     return "";
 }
@@ -69,8 +76,22 @@ QByteArray Componi_intestazione(const Intestazione_giornale& i) {
     riga("registrazione", i.registrazione ? "1" : "0");
     riga("nota", Valore(i.serie.Nota));
     riga("velocita_riferimento", QByteArray::number(int(i.serie.Riferimento)));
+    riga("tabella", QByteArray(reinterpret_cast<const char*>(i.ripetizioni.data()),
+                               qsizetype(i.ripetizioni.size() * sizeof(Ripetizione)))
+                        .toBase64());
     testo += "---\n";
     return testo;
+}
+
+std::optional<QString> Accoda_evento(const QString& file, std::int64_t dopo_record,
+                                     Evento_giornale evento) {
+    QFile testo(file);
+    const QByteArray riga = QByteArray::number(dopo_record) + ' ' + Nome_evento(evento) + '\n';
+    if (!testo.open(QIODevice::WriteOnly | QIODevice::Append) || testo.write(riga) != riga.size() ||
+        !testo.flush())
+        return Testo_errore_file(testo);
+    if (::fsync(testo.handle()) != 0) return Testo_errore_sistema(errno);
+    return std::nullopt;
 }
 
 Giornale_serie::Giornale_serie(const Sessione& sessione) : s_(sessione) {}
@@ -83,6 +104,7 @@ void Giornale_serie::Acquisizione_iniziata() {
     Chiudi();
     // A journal kept for its unsaved data stays where it is for the next start.
     file_.clear();
+    blocco_.reset();
     trattenuto_ = false;
     non_salvati_ = false;
     numero_record_ = 0;
@@ -103,6 +125,7 @@ void Giornale_serie::Acquisizione_iniziata() {
     intestazione.serie = s_.Serie;
     intestazione.inizio = s_.Serie.Inizio;
     intestazione.registrazione = s_.Memo_attivo;
+    intestazione.ripetizioni = s_.Ripetizioni;
     // One name per start; a second start within the same millisecond gets a suffix.
     const QString base = QDir(cartella_).filePath(
         QStringLiteral("serie ") +
@@ -131,6 +154,16 @@ void Giornale_serie::Acquisizione_iniziata() {
     }
     file_ = nome + Estensione_giornale;
     aperto_ = true;
+    // Ours while we write it, and after while it waits for its save: a second program (a
+    // second start on the same data) must not give it back nor remove it meanwhile.
+    blocco_ = std::make_unique<Blocco_file>();
+    blocco_->Prendi(file_, false);
+}
+
+void Giornale_serie::Lascia() {
+    if (!In_sospeso()) return;
+    file_.clear();
+    blocco_.reset();
 }
 
 void Giornale_serie::Record_ricevuti(std::span<const std::uint8_t> record) {
@@ -209,6 +242,7 @@ void Giornale_serie::Elimina() {
     record.chop(Estensione_giornale.size());
     QFile::remove(record + Estensione_record);
     file_.clear();
+    blocco_.reset();
 }
 
 std::int64_t Giornale_serie::Record_nel_giornale() const {

@@ -11,7 +11,9 @@
 //    then time count, little-endian), nothing else: a record cut by a crash is dropped on
 //    reading, and the next ones can never be shifted.
 // A journal whose recorded data were all saved is deleted when its acquisition ends; one
-// with data not saved stays, and the next start of the program gives the set back.
+// with data not saved stays, and the next start of the program gives the set back. The
+// text file is locked while it is this program's business (a lock the system frees when
+// the program ends): a journal locked by someone is never given back nor removed.
 
 #include "session/sessione.h"
 #include "stream/vista_misura.h"
@@ -20,7 +22,9 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
+class Blocco_file;
 class Scrittura_differita;
 
 // The folder of the journals under the data folder.
@@ -37,6 +41,9 @@ struct Intestazione_giornale {
     Serie_t serie;
     QDateTime inizio;
     bool registrazione = false; // recording on at the start
+    // The repetition table as the acquisition found it: its elements are overwritten field
+    // by field, not cleared, so a set computes with what earlier sets left there.
+    std::vector<Ripetizione> ripetizioni;
 };
 
 // Operator actions, as the journal writes them.
@@ -46,11 +53,17 @@ enum class Evento_giornale {
     Azzeramento,
     Salvataggio,
     Esclusione, // a repetition left out (its number goes with the event)
-    Inclusione  // a repetition taken back
+    Inclusione, // a repetition taken back
+    Recuperata  // the part ending here was saved by a start that gave the set back
 };
 
 // The text file's first part: a first line and "key=value" lines, UTF-8, then "---".
 QByteArray Componi_intestazione(const Intestazione_giornale& intestazione);
+
+// Adds the line of `evento` after `dopo_record` records to the text file `file` of a
+// journal no acquisition writes any more, and syncs it. The reason when it cannot.
+std::optional<QString> Accoda_evento(const QString& file, std::int64_t dopo_record,
+                                     Evento_giornale evento);
 
 class Giornale_serie : public Vista_misura {
 public:
@@ -83,9 +96,7 @@ public:
     bool In_sospeso() const { return !aperto_ && !file_.isEmpty(); }
     // The operator was told of the kept journal: it stays on disk for the next start, and
     // is no longer this one's business.
-    void Lascia() {
-        if (In_sospeso()) file_.clear();
-    }
+    void Lascia();
     // The journal could not be written (not created, disk full): the reason, once per
     // acquisition; the set itself is still kept in memory.
     std::optional<QString> Prendi_errore();
@@ -104,6 +115,7 @@ private:
     QString file_;
     std::unique_ptr<Scrittura_differita> testo_;
     std::unique_ptr<Scrittura_differita> record_;
+    std::unique_ptr<Blocco_file> blocco_; // on the text file, held while file_ is set
     std::int64_t numero_record_ = 0;
     bool aperto_ = false;
     bool non_salvati_ = false; // the part since the last save or reset holds recorded data

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <cstring>
+
 namespace {
 
 QString Testo(const QByteArray& valore) {
@@ -32,6 +34,7 @@ std::optional<Evento_giornale> Evento_da_testo(const QByteArray& testo, int& num
     if (testo == "registrazione=0") return Evento_giornale::Registrazione_spenta;
     if (testo == "azzera") return Evento_giornale::Azzeramento;
     if (testo == "salvata") return Evento_giornale::Salvataggio;
+    if (testo == "recuperata") return Evento_giornale::Recuperata;
     for (const auto& [prefisso, evento] :
          {std::pair{QByteArrayLiteral("esclusa="), Evento_giornale::Esclusione},
           std::pair{QByteArrayLiteral("inclusa="), Evento_giornale::Inclusione}}) {
@@ -93,6 +96,11 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
     const int riferimento = valori.value("velocita_riferimento", "0").toInt();
     if (riferimento >= 0 && riferimento <= int(Velocita_riferimento::Vpropulsiva))
         i.serie.Riferimento = Velocita_riferimento(riferimento);
+    const QByteArray tabella = QByteArray::fromBase64(valori.value("tabella"));
+    if (!tabella.isEmpty() && tabella.size() % qsizetype(sizeof(Ripetizione)) == 0) {
+        i.ripetizioni.resize(std::size_t(tabella.size()) / sizeof(Ripetizione));
+        std::memcpy(i.ripetizioni.data(), tabella.constData(), std::size_t(tabella.size()));
+    }
     d.Squadra = Testo(valori.value("squadra"));
     d.Atleta = Testo(valori.value("atleta"));
     d.Esercizio = Testo(valori.value("esercizio"));
@@ -131,7 +139,7 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
 
 std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessione& s,
                                           Motore_misura& motore,
-                                          const std::function<void()>& salva) {
+                                          const std::function<void(std::int64_t)>& salva) {
     const Intestazione_giornale& i = giornale.intestazione;
     s.Usa_hid = i.hid;
     s.Usa_seriale = !i.hid;
@@ -143,6 +151,7 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
     s.Riferimento = i.serie.Riferimento;
     s.Nota = i.serie.Nota;
     s.Memo_attivo = i.registrazione;
+    if (!i.ripetizioni.empty()) s.Ripetizioni = i.ripetizioni;
     motore.Inizia_acquisizione();
     s.Serie.Inizio = i.inizio; // the set's own start, not the replay's
 
@@ -162,17 +171,21 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
             if (dati.size() != quanti * qint64(Byte_record_seriale)) return false;
             const std::span<const std::uint8_t> byte(
                 reinterpret_cast<const std::uint8_t*>(dati.constData()), std::size_t(dati.size()));
+            // As the live links hand them over: one report of eight records at a time, or
+            // one read of the serial port at a time.
             if (i.hid)
                 motore.Record_hid(byte);
             else
-                motore.Blocco_seriale(byte);
+                for (std::size_t da = 0; da < byte.size(); da += Byte_lettura_seriale)
+                    motore.Blocco_seriale(
+                        byte.subspan(da, std::min(Byte_lettura_seriale, byte.size() - da)));
             if (s.Memo_attivo) non_salvati = true;
             letti += quanti;
         }
         return true;
     };
     const auto Salva_se_serve = [&] {
-        if (non_salvati) salva();
+        if (non_salvati) salva(letti);
         non_salvati = false;
     };
 
@@ -196,6 +209,8 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
         case Evento_giornale::Salvataggio:
             non_salvati = false;
             break;
+        case Evento_giornale::Recuperata:
+            break; // the caller's business: it knows the parts it saved by where they end
         case Evento_giornale::Esclusione:
         case Evento_giornale::Inclusione:
             motore.Imposta_esclusa(e.numero, e.evento == Evento_giornale::Esclusione);

@@ -33,9 +33,11 @@ struct Giornale_letto {
 std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto);
 
 // Processes the journal through `motore`, whose session `sessione` is set up from the
-// journal (link, factors, the set's settings, recording) and fed its records. `salva`
-// runs with the set in memory wherever it has data no save kept: at a reset or at
-// recording switched off, and at the end. The reason when the records cannot be read.
+// journal (link, factors, the set's settings, recording) and fed its records as the live
+// links hand them over. `salva` runs with the set in memory wherever it has data no save
+// kept: at a reset or at recording switched off, and at the end; it gets the number of
+// records processed so far, which tells the part. The reason when the records cannot be
+// read.
 std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessione& sessione,
                                           Motore_misura& motore,
-                                          const std::function<void()>& salva);
+                                          const std::function<void(std::int64_t)>& salva);

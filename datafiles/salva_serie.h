@@ -37,3 +37,11 @@ struct Esito_serie {
 Esito_serie Salva_serie(const Sessione& sessione, const Lista_valori& lista,
                         const std::vector<Analisi_ripetizione>* analisi, const QLocale& locale,
                         const QDateTime& adesso, Avanzamento* progresso = nullptr);
+
+// A save interrupted after the sample file `campioni` of the set in memory was written
+// whole: the set's other files that are not beside it yet are written (as Salva_serie at
+// `adesso` would have), those there already are kept. The result lists all of them.
+Esito_serie Completa_serie(const QString& campioni, const Sessione& sessione,
+                           const Lista_valori& lista,
+                           const std::vector<Analisi_ripetizione>* analisi, const QLocale& locale,
+                           const QDateTime& adesso);

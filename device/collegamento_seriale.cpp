@@ -31,7 +31,7 @@ std::span<const std::uint8_t> Byte_di(const QByteArray& dati) {
             static_cast<std::size_t>(dati.size())};
 }
 
-constexpr int Byte_blocco_flusso = 12; // two records per read
+constexpr int Byte_blocco_flusso = int(Byte_lettura_seriale); // two records per read
 
 } // namespace
 

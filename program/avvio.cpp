@@ -14,6 +14,7 @@
 #include "device/ricerca_scheda.h"
 #include "device/ritorno_seriale.h"
 #include "mainwindow/frm_main.h"
+#include "platform/blocco_file.h"
 #include "platform/hid_hidapi.h"
 #include "platform/mappa_porte.h"
 #include "platform/moduli.h"
@@ -54,6 +55,10 @@ void Imposta_percorsi(Sessione& s, const QString& cartella_applicazione) {
     s.Cartella_applicazione = cartella_applicazione;
     s.Cartella_ini = cartella_applicazione + QStringLiteral("/ini");
     s.File_ini = s.Cartella_ini + QStringLiteral("/brax.ini");
+}
+
+QString File_blocco_dati(const Sessione& s) {
+    return s.Cartella_ini + QStringLiteral("/.kinetrack.lock");
 }
 
 Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
@@ -156,6 +161,22 @@ void Programma::Avvia_passi() {
     QString errore;
     Imposta_percorsi(s_, Cartella_applicazione(opzioni_.cartella_eseguibile, &errore));
     principale_->Mostra_cartella_dati(s_.Cartella_applicazione);
+    // One program per data folder, whatever decides which program a second start reaches
+    // (its runtime folder may differ): a second one would give back, and delete, the
+    // journal of the set the first is recording. The lock goes with the process.
+    blocco_dati_ = std::make_unique<Blocco_file>();
+    QDir().mkpath(s_.Cartella_ini);
+    if (blocco_dati_->Prendi(File_blocco_dati(s_), true) == Blocco_file::Esito::Occupato) {
+        avvisi_->Mostra(QCoreApplication::translate(
+                            "Avvio", "Kinetrack è già aperto con la cartella dei dati %1 "
+                                     "(forse da un'altra sessione dello stesso utente): si "
+                                     "usa quello. Questo avvio si chiude senza toccare nulla.")
+                            .arg(QDir::toNativeSeparators(s_.Cartella_applicazione)),
+                        Avvisi::Icona::Critico);
+        codice_uscita_ = 1;
+        fine_richiesta_ = true;
+        return;
+    }
     // The sets an interrupted run left in their journals are saved now, before anything
     // can start a new one; the operator reads about them when the main window shows.
     giornale_->Imposta_cartella(s_.Cartella_applicazione + QLatin1Char('/') + Cartella_giornali);

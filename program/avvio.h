@@ -11,6 +11,7 @@
 #include <memory>
 
 class Avvisi;
+class Blocco_file;
 class Collegamento_hid;
 class Collegamento_seriale;
 class Frm_main;
@@ -34,6 +35,9 @@ QString Cartella_applicazione(const QString& cartella_eseguibile, QString* error
 // Start-up step 1: Cartella_applicazione, Cartella_ini and File_ini.
 void Imposta_percorsi(Sessione& sessione, const QString& cartella_applicazione);
 
+// The file whose lock says a program runs on the data folder: beside the settings.
+QString File_blocco_dati(const Sessione& sessione);
+
 class Programma : public QObject {
     Q_OBJECT
 public:
@@ -56,6 +60,9 @@ public:
     // start-up stops it at its next step: then Fine_richiesta() and nothing is shown.
     void Avvia();
     bool Fine_richiesta() const { return fine_richiesta_; }
+    // The program's exit status when it ended during the start-up: not 0 when it could not
+    // run (another program has the data folder).
+    int Codice_uscita() const { return codice_uscita_; }
     // How long the program may take to end after an ending signal.
     static constexpr unsigned Secondi_per_finire = 10;
     // Another start of the program asked for this one: the main window comes to the front.
@@ -97,6 +104,9 @@ private:
     std::unique_ptr<Collegamento_hid> hid_;
     std::unique_ptr<frm_hid> finestra_hid_;
     std::unique_ptr<Giornale_serie> giornale_;
+    // One program per user and data folder: held for the whole run.
+    std::unique_ptr<Blocco_file> blocco_dati_;
+    int codice_uscita_ = 0;
     QString messaggio_recupero_; // shown once, with the main window
     bool recupero_fallito_ = false;
     bool avvio_in_corso_ = false;

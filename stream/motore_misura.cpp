@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -21,6 +23,14 @@ constexpr float Primo_secondo = 1.0f;   // s: changes before this are concentric
 // Live drawing stops at this backlog of the serial port and resumes below the second.
 constexpr int Ritardo_massimo_disegno = 400; // bytes
 constexpr int Ritardo_ripresa_disegno = 50;  // bytes
+
+// The last index of a block of `conteggio` records (1 to Record_massimi_blocco).
+std::int16_t Ultimo_indice(std::size_t conteggio) {
+    if (conteggio == 0 || conteggio > Record_massimi_blocco)
+        throw std::length_error("Elabora_blocco: block of " + std::to_string(conteggio) +
+                                " records");
+    return static_cast<std::int16_t>(conteggio - 1);
+}
 
 } // namespace
 
@@ -36,6 +46,12 @@ void Motore_misura::Inizia_acquisizione() {
     m_.Disegno_abilitato = true;
     m_.Tempo_corrente = 0;
     m_.Stato_fase = {Stato_fermo, Stato_salita};
+    // Nothing of an earlier acquisition's running extremes or lift: a set computes the
+    // same whatever ran before it, and its journal gives it back equal.
+    m_.Vmax_corrente = 0;
+    m_.Vmin_corrente = 0;
+    posizione_precedente_ = 0;
+    t_prima_alzata_ = 0;
     for (Vista_misura* v : viste_) v->Acquisizione_iniziata();
 }
 
@@ -66,18 +82,22 @@ void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
     const std::size_t conteggio = record.size() / Byte_record_seriale;
     if (conteggio == 0) return;
     for (Vista_misura* v : viste_) v->Record_ricevuti(record);
-    if (posizioni_.size() < conteggio) {
-        posizioni_.resize(conteggio);
-        tempi_.resize(conteggio);
+    const std::size_t per_blocco = std::min(conteggio, Record_massimi_blocco);
+    if (posizioni_.size() < per_blocco) {
+        posizioni_.resize(per_blocco);
+        tempi_.resize(per_blocco);
     }
-    for (std::size_t j = 0; j < conteggio; ++j) {
-        const Conteggi c = *Leggi_record_seriale(record, j); // whole records only
-        Controlla_record(c);
-        posizioni_[j] = Posizione_mm(c.posizione, s_.Fattore_posizione);
-        Spostamento(posizioni_[j], 0);
-        tempi_[j] = Tempo_ms(c.tempo, s_.Fattore_tempo);
+    for (std::size_t inizio = 0; inizio < conteggio; inizio += per_blocco) {
+        const std::size_t quanti = std::min(per_blocco, conteggio - inizio);
+        for (std::size_t j = 0; j < quanti; ++j) {
+            const Conteggi c = *Leggi_record_seriale(record, inizio + j); // whole records only
+            Controlla_record(c);
+            posizioni_[j] = Posizione_mm(c.posizione, s_.Fattore_posizione);
+            Spostamento(posizioni_[j], 0);
+            tempi_[j] = Tempo_ms(c.tempo, s_.Fattore_tempo);
+        }
+        Elabora_blocco(Ultimo_indice(quanti), posizioni_.data(), tempi_.data());
     }
-    Elabora_blocco(static_cast<std::int16_t>(conteggio - 1), posizioni_.data(), tempi_.data());
 }
 
 void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
@@ -99,7 +119,7 @@ void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
     const std::span<const std::uint8_t> record(record_hid_.data(), letti * Byte_record_seriale);
     for (Vista_misura* v : viste_) v->Record_ricevuti(record);
     for (std::size_t k = 0; k < letti; ++k) Spostamento(posizioni[k], 1);
-    Elabora_blocco(static_cast<std::int16_t>(letti - 1), posizioni, tempi);
+    Elabora_blocco(Ultimo_indice(letti), posizioni, tempi);
 }
 
 void Motore_misura::Record_hid(std::span<const std::uint8_t> record) {

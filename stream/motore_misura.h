@@ -16,8 +16,18 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <span>
 #include <vector>
+
+// The most records one call of Elabora_blocco takes: its last index is a 16-bit count.
+// Longer runs of records are split into blocks of this size or fewer.
+inline constexpr std::size_t Record_massimi_blocco =
+    std::size_t(std::numeric_limits<std::int16_t>::max()) + 1;
+// The bytes one read of the serial port hands over while streaming: two records.
+inline constexpr std::size_t Byte_lettura_seriale = 2 * Byte_record_seriale;
+static_assert(Record_per_report <= Record_massimi_blocco);
+static_assert(Byte_lettura_seriale / Byte_record_seriale <= Record_massimi_blocco);
 
 // The engine's running state of one acquisition.
 struct Stato_misura {
@@ -57,8 +67,9 @@ public:
     // Recording on (the sample store starts afresh, from index 0) or off.
     void Imposta_registrazione(bool accesa);
 
-    // Serial stream: the bytes of one read. Its whole records make one block; the bytes
-    // of a record cut by the read wait for the next one.
+    // Serial stream: the bytes of one read. Its whole records make one block (split into
+    // blocks of Record_massimi_blocco when there are more); the bytes of a record cut by
+    // the read wait for the next one.
     void Blocco_seriale(std::span<const std::uint8_t> byte);
     // HID stream: one input report (65 bytes; of a shorter one only the whole records).
     void Report_hid(std::span<const std::uint8_t> report);
@@ -66,7 +77,8 @@ public:
     // they came in, eight records each.
     void Record_hid(std::span<const std::uint8_t> record);
 
-    // Velocities, recording, live processing and drawing of one block (samples 0..n).
+    // Velocities, recording, live processing and drawing of one block (samples 0..n, at
+    // most Record_massimi_blocco).
     void Elabora_blocco(std::int16_t n, const double* posizioni, const float* tempi_ms);
     // Live processing of one sample: repetition detection and the table.
     void Elabora_dati(double posizione, float velocita);

@@ -1025,6 +1025,26 @@ Check that the board is connected and switched on.</translation>
         <source>La serie del %1 non è stata salvata (%2): resta nel giornale %3 e sarà recuperata al prossimo avvio.</source>
         <translation>The set of %1 was not saved (%2): it stays in the journal %3 and will be recovered at the next start.</translation>
     </message>
+    <message>
+        <source>impossibile creare la cartella %1</source>
+        <translation>cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>%1; non spostato in %2: %3</source>
+        <translation>%1; not moved to %2: %3</translation>
+    </message>
+    <message>
+        <source>manca il file dei record %1</source>
+        <translation>the records file %1 is missing</translation>
+    </message>
+    <message>
+        <source>il file dei record %1 non ha un record intero (%2 byte)</source>
+        <translation>the records file %1 holds no whole record (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>Il giornale %1 è danneggiato (%2): resta dov&apos;è, non è stato cancellato.</source>
+        <translation>The journal %1 is damaged (%2): it stays where it is, it was not deleted.</translation>
+    </message>
 </context>
 <context>
     <name>Ricerca_scheda</name>

@@ -23,6 +23,10 @@
         <source>Serie recuperate</source>
         <translation>Sets recovered</translation>
     </message>
+    <message>
+        <source>Kinetrack è già aperto con la cartella dei dati %1 (forse da un&apos;altra sessione dello stesso utente): si usa quello. Questo avvio si chiude senza toccare nulla.</source>
+        <translation>Kinetrack is already open with the data folder %1 (perhaps from another session of the same user): use that one. This start closes without touching anything.</translation>
+    </message>
 </context>
 <context>
     <name>Blocco_porta</name>

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     QObject::connect(&istanza, &Istanza_unica::Mostra_richiesta, &programma,
                      &Programma::Porta_in_primo_piano);
     programma.Avvia();
-    // Ended by a signal while it was starting: nothing was shown, nothing to keep.
-    if (programma.Fine_richiesta()) return 0;
+    // Ended by a signal while it was starting, or refused (another program has the data
+    // folder): nothing was shown, nothing to keep.
+    if (programma.Fine_richiesta()) return programma.Codice_uscita();
     return QApplication::exec();
 }

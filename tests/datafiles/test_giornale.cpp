@@ -7,6 +7,7 @@
 #include "board/flusso_scheda.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/lettura_giornale.h"
+#include "datafiles/nomi_file.h"
 #include "datafiles/recupero_serie.h"
 #include "datafiles/salva_serie.h"
 #include "session/tipi_scheda.h"
@@ -16,6 +17,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 
@@ -91,6 +94,37 @@ struct Banco {
     }
 };
 
+// The first difference between two engines' sets, sample by sample and repetition by
+// repetition, bit for bit; empty when they are the same.
+QString Differenza(const Sessione& a, const Motore_misura& ma, const Sessione& b,
+                   const Motore_misura& mb) {
+    const auto Bit = [](const auto& x, const auto& y) {
+        return std::memcmp(&x, &y, sizeof x) == 0;
+    };
+    if (a.Numero_campioni != b.Numero_campioni || a.Campioni.size() != b.Campioni.size())
+        return QString("samples: %1 against %2").arg(a.Numero_campioni).arg(b.Numero_campioni);
+    for (std::size_t i = 0; i < a.Campioni.size(); ++i)
+        if (!Bit(a.Campioni[i], b.Campioni[i])) return QString("sample %1").arg(i);
+    if (a.Ripetizioni.size() != b.Ripetizioni.size() ||
+        ma.Analisi().size() != mb.Analisi().size() ||
+        ma.Lst_valori().Righe() != mb.Lst_valori().Righe())
+        return QString("repetitions: %1 against %2")
+            .arg(ma.Lst_valori().Righe())
+            .arg(mb.Lst_valori().Righe());
+    for (std::size_t i = 0; i < a.Ripetizioni.size(); ++i)
+        if (!Bit(a.Ripetizioni[i], b.Ripetizioni[i])) return QString("repetition %1").arg(i);
+    for (std::size_t i = 0; i < ma.Analisi().size(); ++i) {
+        const Analisi_ripetizione &x = ma.Analisi()[i], &y = mb.Analisi()[i];
+        if (!Bit(x.Vmedia, y.Vmedia) || !Bit(x.Vpropulsiva, y.Vpropulsiva) ||
+            !Bit(x.Durata_propulsiva, y.Durata_propulsiva) ||
+            !Bit(x.Potenza_media, y.Potenza_media) || !Bit(x.Potenza_max, y.Potenza_max) ||
+            !Bit(x.Perdita, y.Perdita) || x.Oltre_soglia != y.Oltre_soglia ||
+            ma.Lst_valori().Riga_n(int(i)) != mb.Lst_valori().Riga_n(int(i)))
+            return QString("row %1").arg(i + 1);
+    }
+    return {};
+}
+
 QStringList File_in(const QString& cartella) {
     return QDir(cartella).entryList(QDir::Files, QDir::Name);
 }
@@ -119,23 +153,28 @@ private Q_SLOTS:
     // cut by the interruption is left out, the ones before it are all there.
     void set_given_back_as_the_stop_would_save_it_data() {
         QTest::addColumn<bool>("hid");
-        QTest::addColumn<int>("taglio"); // bytes cut from the end of the records file
-        QTest::newRow("serial") << false << 0;
-        QTest::newRow("serial, last record cut") << false << 4;
-        QTest::newRow("USB") << true << 0;
-        QTest::newRow("USB, last record cut") << true << 3;
+        QTest::addColumn<int>("taglio");           // bytes cut from the end of the records file
+        QTest::addColumn<bool>("nel_salvataggio"); // killed once the sample file was saved
+        QTest::newRow("serial") << false << 0 << false;
+        QTest::newRow("serial, last record cut") << false << 4 << false;
+        QTest::newRow("serial, killed during its save") << false << 0 << true;
+        QTest::newRow("USB") << true << 0 << false;
+        QTest::newRow("USB, last record cut") << true << 3 << false;
     }
     void set_given_back_as_the_stop_would_save_it() {
         QFETCH(bool, hid);
         QFETCH(int, taglio);
+        QFETCH(bool, nel_salvataggio);
         QTemporaryDir radice;
         const QByteArray flusso = Flusso(hid ? Collegamento::Hid : Collegamento::Seriale);
         QString file_giornale;
+        QDateTime inizio;
         {
             Banco b(radice.path(), hid);
             b.motore.Imposta_registrazione(true);
             b.motore.Inizia_acquisizione();
             file_giornale = b.giornale.File();
+            inizio = b.s.Serie.Inizio;
             QVERIFY(file_giornale.startsWith(radice.path() + "/recupero/serie "));
             b.Invia(flusso);
             QVERIFY(b.motore.Lst_valori().Righe() >= 4);
@@ -153,17 +192,27 @@ private Q_SLOTS:
         Banco atteso(altrove.path(), hid);
         atteso.motore.Imposta_registrazione(true);
         atteso.motore.Inizia_acquisizione();
+        atteso.s.Serie.Inizio = inizio;
         atteso.Invia(QByteArrayView(flusso).first((flusso.size() - taglio) / 6 * 6));
         atteso.motore.Fine_acquisizione();
         const QList<QByteArray> attesi = atteso.File_attesi(altrove.path(), modificato);
         QCOMPARE(attesi.size(), 4); // samples, record, summary, analysis
         QVERIFY(attesi[0].count('\n') > 100 && attesi[1].count('\n') >= 6);
+        const QString atleta = radice.path() + "/Squadra A/Simek";
+        // The stop's save was cut after its sample file, named a few seconds after the
+        // journal's last write: the set is completed beside it, with no copy.
+        if (nel_salvataggio)
+            Scrivi(atleta + "/" + Nome_file_campioni(modificato.addSecs(3), Locale_prova),
+                   attesi[0]);
 
         const auto esiti = Recupera_serie(radice.path(), Locale_prova);
         QCOMPARE(esiti.size(), std::size_t(1));
         QVERIFY(!esiti[0].errore);
-        const QString atleta = radice.path() + "/Squadra A/Simek";
-        QCOMPARE(Ordine_scrittura(Contenuti(atleta)), attesi);
+        if (nel_salvataggio)
+            QCOMPARE(Ordine_scrittura(Contenuti(atleta)),
+                     atteso.File_attesi(altrove.path(), modificato.addSecs(3)));
+        else
+            QCOMPARE(Ordine_scrittura(Contenuti(atleta)), attesi);
         QCOMPARE(esiti[0].file, QStringList{atleta + "/" + File_in(atleta).constLast()});
         QCOMPARE(File_in(radice.path() + "/recupero"), QStringList());
         const QString messaggio = Messaggio_recupero(esiti, Locale_prova);
@@ -171,6 +220,68 @@ private Q_SLOTS:
                  qPrintable(messaggio));
         // Nothing left for the start after.
         QVERIFY(Recupera_serie(radice.path(), Locale_prova).empty());
+    }
+
+    // However long the set, the journal gives back every sample and repetition the live
+    // links' blocks gave: recovery feeds the engine as the links do, and the engine takes any
+    // run of records (in blocks its 16-bit count holds).
+    void any_length_given_back_exactly_data() {
+        QTest::addColumn<bool>("hid");
+        QTest::addColumn<int>("quanti");
+        for (const bool hid : {false, true})
+            for (const int n : {1, 32767, 32768, 32769, 65536, 65537, 200000})
+                QTest::addRow("%s, %d records", hid ? "USB" : "serial", n) << hid << n;
+    }
+    void any_length_given_back_exactly() {
+        QFETCH(bool, hid);
+        QFETCH(int, quanti);
+        Flusso_ritmo ritmo(1, hid ? Collegamento::Hid : Collegamento::Seriale, 1920);
+        std::vector<Record_scheda> record;
+        for (Record_scheda r; int(record.size()) < quanti && ritmo.Prossimo(r);)
+            record.push_back(r);
+        std::vector<std::uint8_t> byte;
+        for (const Record_scheda& r : record) Accoda_seriale(r, byte);
+
+        QTemporaryDir radice;
+        Banco live(radice.path(), hid);
+        Banco tutti(radice.path() + "/altro", hid);
+        for (Banco* b : {&live, &tutti}) {
+            b->motore.Imposta_registrazione(true);
+            b->motore.Inizia_acquisizione();
+        }
+        // As the links hand them over: reports of eight records, reads of two.
+        std::size_t inviati = 0;
+        if (hid)
+            for (; inviati + 8 <= record.size(); inviati += 8) {
+                const Report_hid_t report = Componi_report(record.data() + inviati);
+                live.motore.Report_hid(report);
+            }
+        live.Invia(QByteArrayView(byte).sliced(qsizetype(inviati * 6)));
+        live.motore.Fine_acquisizione();
+        // All in one call.
+        if (hid)
+            tutti.motore.Record_hid(byte);
+        else
+            tutti.motore.Blocco_seriale(byte);
+        tutti.s.Serie.Inizio = live.s.Serie.Inizio;
+        if (quanti > 30000) QVERIFY(live.motore.Lst_valori().Righe() > 50);
+        QCOMPARE(Differenza(tutti.s, tutti.motore, live.s, live.motore), QString());
+
+        Giornale_letto letto;
+        QCOMPARE(Leggi_giornale(live.giornale.File(), letto), std::nullopt);
+        QCOMPARE(letto.numero_record, std::int64_t(quanti));
+        Sessione s;
+        Motore_misura motore(s, Locale_prova);
+        int parti = 0;
+        QCOMPARE(Riproduci_giornale(letto, s, motore,
+                                    [&](std::int64_t dopo) {
+                                        ++parti;
+                                        QCOMPARE(dopo, std::int64_t(quanti));
+                                        QCOMPARE(Differenza(s, motore, live.s, live.motore),
+                                                 QString());
+                                    }),
+                 std::nullopt);
+        QCOMPARE(parti, 1);
     }
 
     // A normal stop saves the set and the journal goes with it; an acquisition without
@@ -187,6 +298,8 @@ private Q_SLOTS:
         b.motore.Imposta_registrazione(true);
         b.motore.Inizia_acquisizione();
         b.Invia(flusso);
+        // A second program on the same data leaves the journal being written alone.
+        QVERIFY(Recupera_serie(radice.path(), Locale_prova).empty());
         b.motore.Fine_acquisizione();
         QVERIFY(b.giornale.Dati_non_salvati());
         QCOMPARE(File_in(radice.path() + "/recupero").size(), 2);
@@ -217,6 +330,7 @@ private Q_SLOTS:
         QTemporaryDir radice;
         const QByteArray flusso = Flusso(Collegamento::Seriale);
         const qsizetype terzo = flusso.size() / 3 / 6 * 6;
+        QString file_giornale;
         {
             Banco b(radice.path());
             b.motore.Imposta_registrazione(true);
@@ -229,14 +343,16 @@ private Q_SLOTS:
             QVERIFY(!b.giornale.Dati_non_salvati());
             b.motore.Imposta_registrazione(true);
             b.Invia(flusso.sliced(2 * terzo));
+            file_giornale = b.giornale.File();
             // interrupted
         }
+        // An earlier start saved the second part, then failed on the third.
+        QVERIFY(!Accoda_evento(file_giornale, 2 * terzo / 6, Evento_giornale::Recuperata));
         const auto esiti = Recupera_serie(radice.path(), Locale_prova);
         QCOMPARE(esiti.size(), std::size_t(1));
         QVERIFY(!esiti[0].errore);
-        QCOMPARE(esiti[0].file.size(), 2); // the second part and the third
-        QCOMPARE(File_in(radice.path() + "/Squadra A/Simek").size(),
-                 8); // two parts, four files each
+        QCOMPARE(esiti[0].file.size(), 1); // the third part only
+        QCOMPARE(File_in(radice.path() + "/Squadra A/Simek").size(), 4);
     }
 
     // kinetrack-replay --journal writes the files the program gives back, with the
@@ -303,18 +419,35 @@ private Q_SLOTS:
                  QStringList());
     }
 
-    // A journal that cannot be read is moved aside and named, never deleted.
+    // A journal that cannot be read, or that recorded but whose records are missing or hold
+    // no whole record, is moved aside with its records and named, never deleted.
+    void damaged_journal_moved_aside_data() {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<int>("record"); // bytes in the records file; -1: none
+        const QByteArray intestazione = Componi_intestazione(
+            {false, 1, 1.288f, 0.0002f, {}, QDateTime::currentDateTime(), true, {}});
+        QTest::newRow("header cut")
+            << QByteArray("kinetrack giornale 1\ncollegamento=seriale\n---\n") << 60;
+        QTest::newRow("records missing") << intestazione << -1;
+        QTest::newRow("records empty") << intestazione << 0;
+        QTest::newRow("records cut") << intestazione << 2;
+    }
     void damaged_journal_moved_aside() {
+        QFETCH(QByteArray, testo);
+        QFETCH(int, record);
         QTemporaryDir radice;
         const QString cartella = radice.path() + "/recupero/";
-        Scrivi(cartella + "serie 1.ktj", "kinetrack giornale 1\ncollegamento=seriale\n---\n");
-        Scrivi(cartella + "serie 1.ktr", QByteArray(60, '\1'));
+        Scrivi(cartella + "serie 1.ktj", testo);
+        if (record >= 0) Scrivi(cartella + "serie 1.ktr", QByteArray(record, '\1'));
         Scrivi(cartella + "vecchia.ktr", QByteArray(60, '\1')); // its set was saved
+        Scrivi(cartella + "danneggiati/serie 1.ktj", "x");      // an earlier one of the same name
         const auto esiti = Recupera_serie(radice.path(), Locale_prova);
         QCOMPARE(esiti.size(), std::size_t(1));
-        QCOMPARE(esiti[0].spostato, cartella + "danneggiati/serie 1.ktj");
+        QCOMPARE(esiti[0].spostato, cartella + "danneggiati/serie 1 (2).ktj");
         QCOMPARE(File_in(cartella), QStringList());
-        QCOMPARE(File_in(cartella + "danneggiati"), QStringList({"serie 1.ktj", "serie 1.ktr"}));
+        QStringList spostati{"serie 1 (2).ktj", "serie 1.ktj"};
+        if (record >= 0) spostati.insert(1, "serie 1 (2).ktr");
+        QCOMPARE(File_in(cartella + "danneggiati"), spostati);
         QVERIFY(Messaggio_recupero(esiti, Locale_prova).contains("danneggiat"));
     }
 
@@ -322,6 +455,7 @@ private Q_SLOTS:
     void header_round_trip() {
         QTemporaryDir radice;
         Banco b(radice.path(), true, 3);
+        b.s.Ripetizioni.assign(3, {1.5f, 2, 3, 4, 5, -6, 7, 8, 9, 10, 11, -12, 13, 14, 15, 16});
         b.motore.Imposta_registrazione(true);
         b.motore.Inizia_acquisizione();
         Giornale_letto letto;
@@ -335,6 +469,9 @@ private Q_SLOTS:
         QCOMPARE(d.Carico, 82.5f);
         QCOMPARE(d.Cartella_dati, b.s.Dati_esercizio.Cartella_dati);
         QCOMPARE(i.serie.Soglia_perdita, 15.0f);
+        // What earlier sets left in the repetition table, which this one overwrites.
+        QCOMPARE(i.ripetizioni.size(), std::size_t(3));
+        QVERIFY(std::memcmp(i.ripetizioni.data(), b.s.Ripetizioni.data(), 3 * 64) == 0);
     }
 };
 

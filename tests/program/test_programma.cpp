@@ -506,6 +506,13 @@ private Q_SLOTS:
             c.Button_start->click();
             QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 3, 15000);
             QCOMPARE(QDir(recupero).entryList(QDir::Files).size(), 2);
+            // A second start on the same data (another runtime folder) is refused and
+            // leaves the journal alone.
+            Programma secondo(Opzioni());
+            secondo.Avvia();
+            QVERIFY(secondo.Fine_richiesta() && secondo.Codice_uscita() != 0);
+            QVERIFY(avvisi_.elenco.constLast().testo.contains("già aperto"));
+            QCOMPARE(QDir(recupero).entryList(QDir::Files).size(), 2);
             righe = p.Motore().Lst_valori().Righe();
             // Gone without a stop: no save, no close.
         }
