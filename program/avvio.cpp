@@ -16,6 +16,7 @@
 #include "mainwindow/frm_main.h"
 #include "platform/hid_hidapi.h"
 #include "platform/mappa_porte.h"
+#include "platform/memoria.h"
 #include "platform/moduli.h"
 #include "platform/porta_qt.h"
 #include "platform/segnali_fine.h"
@@ -56,6 +57,7 @@ void Imposta_percorsi(Sessione& s, const QString& cartella_applicazione) {
 }
 
 Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
+    Prepara_memoria();
     if (!opzioni_.hid) {
         hid_proprio_ = std::make_unique<Libreria_hidapi>();
         opzioni_.hid = hid_proprio_.get();
