@@ -31,6 +31,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QPixmapCache>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
@@ -58,6 +59,10 @@ void Imposta_percorsi(Sessione& s, const QString& cartella_applicazione) {
 
 Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     Prepara_memoria();
+    // The style keeps each button's drawing per palette, and the recording button's blink
+    // gives it a new palette every time: over a long set the stale drawings would fill
+    // the whole default cache. A window's worth of drawings fits in far less.
+    QPixmapCache::setCacheLimit(2048);
     if (!opzioni_.hid) {
         hid_proprio_ = std::make_unique<Libreria_hidapi>();
         opzioni_.hid = hid_proprio_.get();
