@@ -13,10 +13,10 @@ namespace Tempo {
 inline constexpr int Asse_x = 1, Asse_spostamento = 2, Asse_velocita = 3;
 inline constexpr int Plot_velocita = 1, Plot_posizione = 6;
 inline constexpr int Annotazione_punto = 1, Annotazione_distanza = 2;
-// The two plots keep, of every 5 ms, the first, lowest, highest and last sample: a 10 s
-// view still has 2000 such stretches, more than a screen's pixels, and an hour's set fits
-// in a few bytes a sample.
-inline constexpr double Sfoltimento_s = 0.005;
+// The two plots keep, of every 10 ms, the first, lowest, highest and last sample: a 10 s
+// view still has 1000 such stretches, more than the graph's pixels, and an hour's set
+// fits in a few bytes a sample even from the serial link's 1920 records a second.
+inline constexpr double Sfoltimento_s = 0.01;
 } // namespace Tempo
 namespace Ripetizioni {
 inline constexpr int Asse_x = 1, Asse_velocita = 2, Asse_durata = 3;

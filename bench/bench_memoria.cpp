@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Memory of a long recorded set in the running program: the whole program object, with a
-// board on the (fake) USB HID link streaming reports paced in real time, recording on and
-// the time graph drawing. Prints the whole process's resident memory as the set grows,
-// its growth per recorded sample, and the memory after the stop (which saves the set) and
-// after "RESET DATI". Not a test: it prints figures.
+// Memory of a long recorded set in the running program: the whole program object with
+// recording, the set's journal and the time graph on, fed as in use: up to 1920 records/s
+// over the serial link by the virtual board (a steady stream, as fast as the link goes),
+// above that over the (fake) USB HID link by reports paced in real time. Each rate runs in
+// a process of its own, which prints its resident memory as the set grows, its growth per
+// recorded record, and the memory after the stop (which saves the set) and after "RESET
+// DATI". Not a test: it prints figures; it fails when a rate grows by more than
+// Limite_byte_per_record.
 //
-//   bench_memoria [minutes of stream, default 10] [records/s, default 8000]
+//   bench_memoria [minutes of stream, default 10] [records/s..., default 1920 8000]
 
 #include "acquisition/frm_cmd.h"
 #include "board/flusso_scheda.h"
@@ -23,15 +26,22 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <malloc.h>
 #include <random>
 
 namespace {
+
+// What a recorded record may cost the whole process, at any rate.
+constexpr double Limite_byte_per_record = 25;
+// The serial link's highest rate (115200 baud, 10 bits a byte, 6 bytes a record).
+constexpr double Massimo_seriale = 1920;
 
 class Avvisi_stampati : public Avvisi {
 public:
@@ -104,25 +114,25 @@ QString Residente_per_tipo() {
         .arg(static_cast<double>(file) / 1024.0, 0, 'f', 1);
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QTemporaryDir radice;
-    for (const char* sotto : {"run", "config", "data", "bin"}) QDir(radice.path()).mkpath(sotto);
-    QFile::setPermissions(radice.filePath("run"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(radice.filePath("run")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(radice.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(radice.filePath("data")));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const double minuti = argc > 1 ? std::max(0.05, std::atof(argv[1])) : 10.0;
-    const double frequenza = argc > 2 ? std::max(100.0, std::atof(argv[2])) : 8000.0;
+// One rate in this process: returns 0 when the growth is within the limit.
+int Misura(QApplication& app, const QTemporaryDir& radice, double minuti, double frequenza) {
+    (void)app;
     const double durata_s = minuti * 60;
+    const bool seriale = frequenza <= Massimo_seriale;
+    QProcess scheda;
+    if (seriale) {
+        scheda.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
+                     {"--port", "1", "--board-type", "1", "--rate", QString::number(frequenza)});
+        if (!scheda.waitForReadyRead(5000)) {
+            std::printf("the virtual board did not start\n");
+            return 1;
+        }
+    }
 
     const QByteArray percorso("/dev/hidraw7");
     Libreria_hid_finta hid;
-    hid.Collega({Vendor_scheda, Prodotto_scheda, percorso});
+    if (!seriale) hid.Collega({Vendor_scheda, Prodotto_scheda, percorso});
     hid.Risponditore = [](const QByteArray& scritto) {
         return scritto.startsWith(QByteArray("\0$D", 3)) ? QByteArray("$\x02\x44") : QByteArray();
     };
@@ -160,12 +170,12 @@ int main(int argc, char** argv) {
     QElapsedTimer orologio;
     orologio.start();
     double prossima_stampa = 60;
-    std::printf("%.0f records/s for %.1f min; resident before the set %.1f MB\n", frequenza, minuti,
-                Mb(prima_serie));
+    std::printf("%.0f records/s over %s for %.1f min; resident before the set %.1f MB\n", frequenza,
+                seriale ? "the serial link" : "USB", minuti, Mb(prima_serie));
     for (double t = 0; t < durata_s;) {
         t = static_cast<double>(orologio.nsecsElapsed()) * 1e-9;
         record.clear();
-        flusso.Fino_a(t, record);
+        if (!seriale) flusso.Fino_a(t, record);
         for (const Record_scheda& r : record) {
             Report_hid_t report;
             if (!accumulatore.Aggiungi(r, report)) continue;
@@ -193,11 +203,14 @@ int main(int argc, char** argv) {
     Attendi_ms(500); // the last reports queued
     const long fine_serie = Memoria_residente();
     const double campioni = static_cast<double>(s.Numero_campioni - campioni_inizio);
-    std::printf("sent %ld reports (%ld records), %d samples recorded\n", inviati, inviati * 8,
-                s.Numero_campioni);
-    std::printf("growth per recorded sample    : %.1f bytes (resident %.1f MB -> %.1f MB)\n",
-                static_cast<double>(fine_serie - inizio) / std::max(1.0, campioni), Mb(inizio),
-                Mb(fine_serie));
+    const double crescita = static_cast<double>(fine_serie - inizio) / std::max(1.0, campioni);
+    if (!seriale) std::printf("sent %ld reports (%ld records), ", inviati, inviati * 8);
+    std::printf("%d samples recorded\n", s.Numero_campioni);
+    std::printf("growth per recorded record    : %.1f bytes (resident %.1f MB -> %.1f MB)\n"
+                "  heap in use                 : %.1f MB\n"
+                "  resident by kind            : %s\n",
+                crescita, Mb(inizio), Mb(fine_serie), Mb(Heap_in_uso()),
+                qPrintable(Residente_per_tipo()));
 
     QElapsedTimer salvataggio;
     salvataggio.start();
@@ -219,5 +232,49 @@ int main(int argc, char** argv) {
                 Mb(Memoria_residente()), Mb(prima_serie), Mb(Heap_in_uso()), Mb(heap_prima_serie),
                 qPrintable(Residente_per_tipo()), qPrintable(tipi_prima_serie));
     std::fflush(stdout);
-    return 0;
+    if (seriale) {
+        scheda.terminate();
+        scheda.waitForFinished(3000);
+    }
+    return crescita <= Limite_byte_per_record ? 0 : 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // "--figlio MINUTES RATE": one rate, in this process.
+    const bool figlio = argc == 4 && std::strcmp(argv[1], "--figlio") == 0;
+    if (figlio) {
+        QTemporaryDir radice;
+        for (const char* sotto : {"run", "config", "data", "bin"})
+            QDir(radice.path()).mkpath(sotto);
+        QFile::setPermissions(radice.filePath("run"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(radice.filePath("run")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(radice.filePath("config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(radice.filePath("data")));
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return Misura(app, radice, std::atof(argv[2]), std::atof(argv[3]));
+    }
+    QCoreApplication app(argc, argv);
+    const double minuti = argc > 1 ? std::max(0.05, std::atof(argv[1])) : 10.0;
+    std::vector<double> frequenze;
+    for (int i = 2; i < argc; ++i) frequenze.push_back(std::max(100.0, std::atof(argv[i])));
+    if (frequenze.empty()) frequenze = {Massimo_seriale, 8000};
+    int esito = 0;
+    for (const double frequenza : frequenze) {
+        QProcess figlio_p;
+        figlio_p.setProcessChannelMode(QProcess::ForwardedChannels);
+        figlio_p.start(QCoreApplication::applicationFilePath(),
+                       {"--figlio", QString::number(minuti), QString::number(frequenza)});
+        figlio_p.waitForFinished(-1);
+        const int codice = figlio_p.exitStatus() == QProcess::NormalExit ? figlio_p.exitCode() : 1;
+        if (codice == 2)
+            std::printf("=> more than %.0f bytes per record\n", Limite_byte_per_record);
+        std::printf("\n");
+        std::fflush(stdout);
+        esito = std::max(esito, codice);
+    }
+    return esito;
 }

@@ -213,7 +213,15 @@ void Grafico_misura::Accoda_punti_(int plot, const std::vector<Punto_xy>& punti)
         dati->removeAfter(tenuti > 0 ? dati->at(tenuti - 1)->key
                                      : std::numeric_limits<double>::lowest());
     }
-    for (const Punto_xy& p : chiusi_) dati->add(QCPGraphData(p.x, p.y));
+    for (const Punto_xy& p : chiusi_) {
+        // A level stretch is drawn by its two ends alone: a point at the same value as
+        // the two before it moves the second of them on instead of adding one.
+        const int n = dati->size();
+        if (n >= 2 && dati->at(n - 1)->value == p.y && dati->at(n - 2)->value == p.y)
+            (dati->end() - 1)->key = p.x;
+        else
+            dati->add(QCPGraphData(p.x, p.y));
+    }
     std::array<Punto_xy, 4> aperti;
     sf->aperti = sf->sfoltimento.Aperti(aperti);
     for (int i = 0; i < sf->aperti; ++i)

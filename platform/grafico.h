@@ -45,8 +45,9 @@ public:
     // One value to each of plots 1..quanti, X step 1.
     void Accoda_multiplo(const double* valori, int quanti);
     // Plot `plot` keeps, of every `larghezza` of X, only the first, lowest, highest and
-    // last point (Sfoltimento): an hour of samples then takes little memory and draws the
-    // same line. The newest point is always kept as it comes. 0: every point is kept.
+    // last point (Sfoltimento), and of a level stretch only its two ends: an hour of
+    // samples then takes little memory and draws the same line. The newest point is always
+    // kept as it comes. 0: every point is kept.
     void Imposta_sfoltimento(int plot, double larghezza);
     int Punti(int plot) const; // points kept
     double Ultima_x(int plot) const;

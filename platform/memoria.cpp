@@ -16,6 +16,14 @@ long Memoria_residente() {
     return letto ? residente * sysconf(_SC_PAGESIZE) : 0;
 }
 
+void Prepara_memoria() {
+#if defined(__GLIBC__)
+    // A fixed threshold also stops glibc raising it after each large free, which would
+    // move the growing arrays back into the heap.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
+
 void Restituisci_memoria_libera() {
 #if defined(__GLIBC__)
     malloc_trim(0);

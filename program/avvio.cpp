@@ -17,6 +17,7 @@
 #include "platform/blocco_file.h"
 #include "platform/hid_hidapi.h"
 #include "platform/mappa_porte.h"
+#include "platform/memoria.h"
 #include "platform/moduli.h"
 #include "platform/porta_qt.h"
 #include "platform/segnali_fine.h"
@@ -32,6 +33,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QPixmapCache>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
@@ -62,6 +64,11 @@ QString File_blocco_dati(const Sessione& s) {
 }
 
 Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
+    Prepara_memoria();
+    // The style keeps each button's drawing per palette, and the recording button's blink
+    // gives it a new palette every time: over a long set the stale drawings would fill
+    // the whole default cache. A window's worth of drawings fits in far less.
+    QPixmapCache::setCacheLimit(2048);
     if (!opzioni_.hid) {
         hid_proprio_ = std::make_unique<Libreria_hidapi>();
         opzioni_.hid = hid_proprio_.get();

@@ -57,7 +57,8 @@ private Q_SLOTS:
     // Plot 1 thinned to 5 ms, fed blocks of samples 0 to 1 ms apart (some at the same X)
     // that wander and spike: every 5 ms stretch keeps its first, lowest, highest and last
     // sample and nothing else, in time order; after every block the newest sample is the
-    // plot's last point. Plot 2, not thinned, keeps every sample.
+    // plot's last point, and a level stretch keeps only its ends. Plot 2, not thinned, keeps
+    // every sample.
     void plot_sfoltito_tiene_gli_estremi_di_ogni_tratto() {
         Grafico_misura g(Progetto_prova());
         constexpr double larghezza = 0.005;
@@ -117,6 +118,13 @@ private Q_SLOTS:
             for (const auto& p : scelti) // each one a sample of the stretch, in its order
                 QVERIFY(std::find(tutti.begin(), tutti.end(), p) != tutti.end());
         }
+
+        // A level stretch of 100 ms is kept by its ends, not by 20 stretches' points.
+        const int prima = g.Punti(1);
+        g.Accoda_passi(1, std::vector<double>(200, y), std::vector<float>(200, 0.5f));
+        g.Accoda_passi(1, std::vector<double>{y + 1}, std::vector<float>{20.0f});
+        QVERIFY2(g.Punti(1) <= prima + 6, qPrintable(QString::number(g.Punti(1) - prima)));
+        QCOMPARE(punti(1).back().second, y + 1);
 
         // A reset empties both; the thinned plot starts again from the origin.
         g.Cancella_dati();
