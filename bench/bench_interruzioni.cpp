@@ -5,10 +5,11 @@
 // runs the real program in a child process and kills it a random while into the set; then
 // the next start's recovery (Recupera_serie) gives the set back, and the trial checks:
 //  - the journal holds every record the program had received up to 0.5 s before the kill;
-//  - the set given back equals, file by file (samples, summary, analysis), the set an
-//    engine of the bench's own saves from the journal's records fed as the live links
-//    hand them over: serial, reads of 12 bytes; USB, one report per eight records. The
-//    journal's replay is not used for it, so a fault of the recovery's feed shows.
+//  - the set given back equals, file by file (samples, test record, summary, analysis),
+//    the set an engine of the bench's own saves from the journal's records fed as the
+//    live links hand them over: serial, reads of 12 bytes; USB, one report per eight
+//    records. The journal's replay is not used for it, so a fault of the recovery's feed
+//    shows.
 // Prints one line per trial and a summary per link.
 //
 //   bench_interruzioni [trials per link, default 20] [earliest kill, s into the set,
@@ -18,6 +19,7 @@
 #include "board/flusso_scheda.h"
 #include "datafiles/lettura_giornale.h"
 #include "datafiles/nomi_file.h"
+#include "datafiles/record_test.h"
 #include "datafiles/recupero_serie.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_serie.h"
@@ -303,8 +305,10 @@ void Prova(Esito& e, int min_ms, int max_ms) {
     const QString campioni = esiti[0].file.constFirst();
     QString riepilogo = campioni;
     riepilogo.insert(riepilogo.size() - 4, Suffisso_ripetizioni);
-    const std::array<std::pair<QString, QString>, 3> coppie{
-        std::pair{campioni, riferimento.campioni}, std::pair{riepilogo, riferimento.ripetizioni},
+    const std::array<std::pair<QString, QString>, 4> coppie{
+        std::pair{campioni, riferimento.campioni},
+        std::pair{Nome_file_record(campioni), riferimento.record},
+        std::pair{riepilogo, riferimento.ripetizioni},
         std::pair{Nome_file_analisi(riepilogo), riferimento.analisi}};
     for (const auto& [recuperato, atteso] : coppie) {
         if (!QFileInfo::exists(recuperato))
