@@ -13,7 +13,7 @@
 // Prints one line per trial and a summary per link.
 //
 //   bench_interruzioni [trials per link, default 20] [earliest kill, s into the set,
-//                      default 20] [latest, default 60] [trials at once, 1 or 2, default 1]
+//                      default 20] [latest, default 60] [trials at once, 1 or 2, default 2]
 
 #include "acquisition/frm_cmd.h"
 #include "board/flusso_scheda.h"
@@ -333,7 +333,7 @@ int main(int argc, char** argv) {
     const int prove = std::max(1, int(Argomento(1, 20)));
     const int min_ms = std::max(1000, int(Argomento(2, 20) * 1000));
     const int max_ms = std::max(min_ms, int(Argomento(3, 60) * 1000));
-    const int insieme = std::clamp(int(Argomento(4, 1)), 1, 2);
+    const int insieme = std::clamp(int(Argomento(4, 2)), 1, 2);
     std::printf("%d prove per collegamento, uccisione fra %.1f e %.1f s della serie, %d alla "
                 "volta\n",
                 prove, min_ms * 1e-3, max_ms * 1e-3, insieme);
