@@ -127,7 +127,7 @@ int Figlio(const QString& collegamento) {
 
 // The serial link reads the stream in blocks of this many bytes, two records
 // (Byte_blocco_flusso in device/collegamento_seriale.cpp).
-constexpr std::size_t Byte_lettura_seriale = 12;
+constexpr std::size_t Byte_lettura_porta = 12;
 
 // The reference: the set as a normal stop would save it from the journal's records. The
 // session is set up as the journal's header says, and an engine of its own is fed the
@@ -180,9 +180,9 @@ std::optional<QString> Serie_di_riferimento(const QString& giornale, const QStri
             motore.Report_hid({report.data(), quanti * Byte_record_hid});
         }
     } else {
-        for (std::size_t inizio = 0; inizio < byte.size(); inizio += Byte_lettura_seriale)
+        for (std::size_t inizio = 0; inizio < byte.size(); inizio += Byte_lettura_porta)
             motore.Blocco_seriale(
-                byte.subspan(inizio, std::min(Byte_lettura_seriale, byte.size() - inizio)));
+                byte.subspan(inizio, std::min(Byte_lettura_porta, byte.size() - inizio)));
     }
     motore.Fine_acquisizione();
     if (Serie_vuota(s, motore.Lst_valori())) return QStringLiteral("serie di riferimento vuota");
