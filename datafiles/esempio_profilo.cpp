@@ -6,6 +6,7 @@
 #include "datafiles/scelte_analisi.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
+#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +16,7 @@ std::optional<QString> Scrivi_test_esempio(const QString& cartella, const QStrin
                                            const QString& esercizio, float carico,
                                            const std::vector<float>& vmedie, const QLocale& locale,
                                            const QDateTime& adesso, QString* nome) {
-    if (!QDir().mkpath(cartella))
+    if (Crea_cartella_privata(cartella))
         return QCoreApplication::translate("Esempio_profilo", "Impossibile creare la cartella %1")
             .arg(QDir::toNativeSeparators(cartella));
     Lista_valori lista;

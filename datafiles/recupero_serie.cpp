@@ -4,6 +4,7 @@
 #include "datafiles/lettura_giornale.h"
 #include "datafiles/salva_serie.h"
 #include "stream/motore_misura.h"
+#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,10 +25,10 @@ QString Base(const QString& giornale) {
 QString Sposta(const QString& giornale) {
     const QFileInfo info(giornale);
     QDir cartella(info.absolutePath());
-    cartella.mkpath(Cartella_danneggiati);
+    Crea_cartella_privata(cartella.filePath(Cartella_danneggiati));
     cartella.cd(Cartella_danneggiati);
     QString nome = info.completeBaseName();
-    for (int n = 2; QFile::exists(cartella.filePath(nome + Estensione_giornale)); ++n)
+    for (int n = 2; Voce_presente(cartella.filePath(nome + Estensione_giornale)); ++n)
         nome = info.completeBaseName() + QStringLiteral(" (%1)").arg(n);
     const QString destinazione = cartella.filePath(nome + Estensione_giornale);
     if (!QFile::rename(giornale, destinazione)) return giornale;
@@ -64,7 +65,7 @@ Esito_recupero Recupera(const QString& giornale, const QString& cartella_applica
     const auto salva = [&] {
         if (Serie_vuota(s, motore.Lst_valori())) return;
         const QString& cartella = s.Serie.Dati_esercizio.Cartella_dati;
-        if (!cartella.isEmpty()) QDir().mkpath(cartella); // a folder removed meanwhile
+        if (!cartella.isEmpty()) Crea_cartella_privata(cartella); // removed meanwhile
         const Esito_serie salvata =
             Salva_serie(s, motore.Lst_valori(), &motore.Analisi(), locale, adesso);
         if (!salvata.scritti.isEmpty()) esito.file << salvata.scritti.constFirst();

@@ -8,6 +8,7 @@
 #include "datafiles/salva_ripetizioni.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
+#include "platform/file_privati.h"
 
 #include <QFile>
 
@@ -35,7 +36,7 @@ Esito_serie Salva_serie(const Sessione& s, const Lista_valori& lista,
     };
     std::array<QString, 4> nomi = Nomi(base);
     for (int n = 2;
-         std::any_of(nomi.begin(), nomi.end(), [](const QString& f) { return QFile::exists(f); });
+         std::any_of(nomi.begin(), nomi.end(), [](const QString& f) { return Voce_presente(f); });
          ++n)
         nomi = Nomi(base + QStringLiteral(" (%1)").arg(n));
 

@@ -24,6 +24,7 @@
 #include "setup/frm_intestazione.h"
 #include "stream/motore_misura.h"
 #include "tools/frm_apertura.h"
+#include "platform/file_privati.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -43,7 +44,7 @@ QString Cartella_applicazione(const QString& cartella_eseguibile, QString* error
             ? eseguibile.absolutePath()
             : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                   QStringLiteral("/kinetrack");
-    if (!QDir().mkpath(cartella) && errore)
+    if (Crea_cartella_privata(cartella) && errore)
         *errore = QCoreApplication::translate("Avvio", "Impossibile creare la cartella dei dati %1")
                       .arg(QDir::toNativeSeparators(cartella));
     return QDir::cleanPath(cartella);
@@ -155,6 +156,8 @@ void Programma::Avvia_passi() {
     QString errore;
     Imposta_percorsi(s_, Cartella_applicazione(opzioni_.cartella_eseguibile, &errore));
     principale_->Mostra_cartella_dati(s_.Cartella_applicazione);
+    // Athletes' files are this user's alone, also those an older version left open.
+    Rendi_privata(s_.Cartella_applicazione);
     // The sets an interrupted run left in their journals are saved now, before anything
     // can start a new one; the operator reads about them when the main window shows.
     giornale_->Imposta_cartella(s_.Cartella_applicazione + QLatin1Char('/') + Cartella_giornali);

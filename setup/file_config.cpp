@@ -7,6 +7,7 @@
 #include "platform/impostazioni_utente.h"
 #include "session/formato.h"
 #include "setup/controllo_voci.h"
+#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -115,15 +116,10 @@ std::optional<QString> Scrivi_liste(const QString& nome, const QByteArray& conte
 }
 
 std::optional<QString> Crea_cartella(const QString& cartella) {
-    if (QFileInfo(cartella).isDir()) return std::nullopt;
-    std::error_code errore;
-    std::filesystem::create_directories(QFile::encodeName(cartella).toStdString(), errore);
-    if (!errore) return std::nullopt;
-    const QString motivo =
-        errore.category() == std::system_category() || errore.category() == std::generic_category()
-            ? Testo_errore_sistema(errore.value())
-            : QString::fromStdString(errore.message());
-    return File_config::tr("Impossibile creare la cartella %1: %2").arg(Nativo(cartella), motivo);
+    if (const std::optional<QString> motivo = Crea_cartella_privata(cartella))
+        return File_config::tr("Impossibile creare la cartella %1: %2")
+            .arg(Nativo(cartella), *motivo);
+    return std::nullopt;
 }
 
 QByteArray Riga_testo(const QString& testo) {
