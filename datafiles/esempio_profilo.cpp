@@ -4,9 +4,9 @@
 #include "datafiles/nomi_file.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "datafiles/scelte_analisi.h"
+#include "platform/file_privati.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
-#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/giornale_serie.h"
 
-#include "platform/scrittura_differita.h"
 #include "platform/file_privati.h"
+#include "platform/scrittura_differita.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 
 #include "datafiles/lettura_giornale.h"
 #include "datafiles/salva_serie.h"
-#include "stream/motore_misura.h"
 #include "platform/file_privati.h"
+#include "stream/motore_misura.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,9 +6,9 @@
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
+#include "platform/file_privati.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
-#include "platform/file_privati.h"
 
 #include <QFile>
 

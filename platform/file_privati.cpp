@@ -21,7 +21,7 @@ constexpr int Profondita_massima = 64;
 
 // The entries of the folder open as `fd` (which this takes over), the folder itself
 // already done.
-void Visita(int fd, int profondita, Esito_riservatezza& esito) {
+void Visita(int fd, int profondita, Esito_riservatezza& esito, const std::atomic<bool>* fine) {
     DIR* cartella = ::fdopendir(fd);
     if (cartella == nullptr) {
         ::close(fd);
@@ -29,6 +29,7 @@ void Visita(int fd, int profondita, Esito_riservatezza& esito) {
         return;
     }
     while (const dirent* voce = ::readdir(cartella)) {
+        if (fine != nullptr && fine->load(std::memory_order_relaxed)) break;
         const char* nome = voce->d_name;
         if (nome[0] == '.' && (nome[1] == 0 || (nome[1] == '.' && nome[2] == 0))) continue;
         struct stat stato {};
@@ -58,7 +59,7 @@ void Visita(int fd, int profondita, Esito_riservatezza& esito) {
                 ++esito.fallite;
         }
         if (profondita < Profondita_massima)
-            Visita(figlia, profondita + 1, esito);
+            Visita(figlia, profondita + 1, esito, fine);
         else
             ::close(figlia);
     }
@@ -127,12 +128,12 @@ std::optional<QString> Crea_cartella_privata(const QString& cartella) {
     return std::nullopt;
 }
 
-Esito_riservatezza Rendi_privata(const QString& cartella) {
+Esito_riservatezza Rendi_privata(const QString& cartella, const std::atomic<bool>* fine) {
     Esito_riservatezza esito;
     // The data folder itself may be a link the user made (a folder on another disk): that
     // one is followed; nothing below it is.
-    const int fd = ::open(QFile::encodeName(cartella).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return esito;
     struct stat stato {};
     if (::fstat(fd, &stato) != 0 || stato.st_uid != ::getuid()) {
@@ -146,6 +147,14 @@ Esito_riservatezza Rendi_privata(const QString& cartella) {
         else
             ++esito.fallite;
     }
-    Visita(fd, 0, esito);
+    Visita(fd, 0, esito, fine);
     return esito;
+}
+
+Riservatezza_in_fondo::Riservatezza_in_fondo(const QString& cartella)
+    : thread_([this, cartella] { Rendi_privata(cartella, &fine_); }) {}
+
+Riservatezza_in_fondo::~Riservatezza_in_fondo() {
+    fine_ = true;
+    thread_.join();
 }

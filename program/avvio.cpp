@@ -14,6 +14,7 @@
 #include "device/ricerca_scheda.h"
 #include "device/ritorno_seriale.h"
 #include "mainwindow/frm_main.h"
+#include "platform/file_privati.h"
 #include "platform/hid_hidapi.h"
 #include "platform/mappa_porte.h"
 #include "platform/moduli.h"
@@ -24,7 +25,6 @@
 #include "setup/frm_intestazione.h"
 #include "stream/motore_misura.h"
 #include "tools/frm_apertura.h"
-#include "platform/file_privati.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -157,7 +157,7 @@ void Programma::Avvia_passi() {
     Imposta_percorsi(s_, Cartella_applicazione(opzioni_.cartella_eseguibile, &errore));
     principale_->Mostra_cartella_dati(s_.Cartella_applicazione);
     // Athletes' files are this user's alone, also those an older version left open.
-    Rendi_privata(s_.Cartella_applicazione);
+    riservatezza_ = std::make_unique<Riservatezza_in_fondo>(s_.Cartella_applicazione);
     // The sets an interrupted run left in their journals are saved now, before anything
     // can start a new one; the operator reads about them when the main window shows.
     giornale_->Imposta_cartella(s_.Cartella_applicazione + QLatin1Char('/') + Cartella_giornali);

@@ -22,6 +22,7 @@ class Protocollo;
 class frm_hid;
 class frm_seriale;
 class Ritorno_seriale;
+class Riservatezza_in_fondo;
 class Segnali_fine;
 
 // The application folder (athletes' data, the "ini" folder): the executable's own folder
@@ -97,6 +98,7 @@ private:
     std::unique_ptr<Collegamento_hid> hid_;
     std::unique_ptr<frm_hid> finestra_hid_;
     std::unique_ptr<Giornale_serie> giornale_;
+    std::unique_ptr<Riservatezza_in_fondo> riservatezza_;
     QString messaggio_recupero_; // shown once, with the main window
     bool recupero_fallito_ = false;
     bool avvio_in_corso_ = false;

@@ -4,10 +4,10 @@
 #include "datafiles/codifica_1252.h"
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
+#include "platform/file_privati.h"
 #include "platform/impostazioni_utente.h"
 #include "session/formato.h"
 #include "setup/controllo_voci.h"
-#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -99,7 +99,7 @@ std::optional<QString> Scrivi_file(const QString& nome, const QByteArray& conten
 // brax.ini is rewritten only when its lists changed, and the one it replaces is kept first as
 // brax.ini.bak: a file read damaged stays there, whole, after the "&Ok" that repairs it.
 std::optional<QString> Scrivi_liste(const QString& nome, const QByteArray& contenuto) {
-    if (QFileInfo::exists(nome)) {
+    if (QFileInfo::exists(nome) && !Collegamento_rifiutato(nome)) { // a link: refused below
         QByteArray prima;
         if (const std::optional<QString> motivo = Leggi_file(nome, prima))
             return File_config::tr("Impossibile leggere %1 per conservarne una copia prima di "

@@ -2,10 +2,10 @@
 #include "storico/esempio_storico.h"
 
 #include "datafiles/salva_serie.h"
+#include "platform/file_privati.h"
 #include "session/sessione.h"
 #include "storico/prontezza.h"
 #include "stream/lista_valori.h"
-#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>

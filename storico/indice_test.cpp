@@ -30,8 +30,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
