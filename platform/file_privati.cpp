@@ -142,10 +142,13 @@ Esito_riservatezza Rendi_privata(const QString& cartella, const std::atomic<bool
     }
     ++esito.voci;
     if ((stato.st_mode & Permessi_altrui) != 0) {
-        if (::fchmod(fd, stato.st_mode & 07777 & ~Permessi_altrui) == 0)
-            ++esito.corrette;
-        else
+        if (::fchmod(fd, stato.st_mode & 07777 & ~Permessi_altrui) != 0) {
+            // A disk that keeps no permissions (FAT, some network shares): nothing to do.
             ++esito.fallite;
+            ::close(fd);
+            return esito;
+        }
+        ++esito.corrette;
     }
     Visita(fd, 0, esito, fine);
     return esito;
