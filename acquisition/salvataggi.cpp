@@ -10,6 +10,7 @@
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "datafiles/salva_serie.h"
+#include "platform/file_privati.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
 #include "storico/indice_test.h"
@@ -143,7 +144,7 @@ bool Salvataggi::Salva_automatico() {
     // The athlete's folder removed during the set (or the whole data folder): made again;
     // when it cannot be, the save says why.
     const QString& cartella = s_.Serie.Dati_esercizio.Cartella_dati;
-    if (!cartella.isEmpty() && !QFileInfo::exists(cartella)) QDir().mkpath(cartella);
+    if (!cartella.isEmpty() && !QFileInfo::exists(cartella)) (void)Crea_cartella_privata(cartella);
     Frm_progress progresso;
     const Esito_serie esito = Salva_serie(s_, lista_, analisi_, locale_, orologio_(), &progresso);
     // The status bar names the sample file and the summary; the rest goes beside them.

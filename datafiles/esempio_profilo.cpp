@@ -4,6 +4,7 @@
 #include "datafiles/nomi_file.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "datafiles/scelte_analisi.h"
+#include "platform/file_privati.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
 
@@ -15,7 +16,7 @@ std::optional<QString> Scrivi_test_esempio(const QString& cartella, const QStrin
                                            const QString& esercizio, float carico,
                                            const std::vector<float>& vmedie, const QLocale& locale,
                                            const QDateTime& adesso, QString* nome) {
-    if (!QDir().mkpath(cartella))
+    if (Crea_cartella_privata(cartella))
         return QCoreApplication::translate("Esempio_profilo", "Impossibile creare la cartella %1")
             .arg(QDir::toNativeSeparators(cartella));
     Lista_valori lista;

@@ -3,6 +3,7 @@
 
 #include "platform/blocco_file.h"
 #include "platform/errori_sistema.h"
+#include "platform/file_privati.h"
 #include "platform/scrittura_differita.h"
 
 #include <QCoreApplication>
@@ -112,7 +113,7 @@ void Giornale_serie::Acquisizione_iniziata() {
     errore_detto_ = false;
     record_nel_giornale_ = 0;
     if (cartella_.isEmpty()) return;
-    if (!QDir().mkpath(cartella_)) {
+    if (Crea_cartella_privata(cartella_)) {
         errore_ = QCoreApplication::translate("Giornale_serie", "impossibile creare la cartella %1")
                       .arg(QDir::toNativeSeparators(cartella_));
         return;
@@ -132,7 +133,7 @@ void Giornale_serie::Acquisizione_iniziata() {
         intestazione.inizio.toString(QStringLiteral("yyyy-MM-dd hh.mm.ss.zzz")));
     QString nome = base;
     for (int n = 2;
-         QFile::exists(nome + Estensione_giornale) || QFile::exists(nome + Estensione_record); ++n)
+         Voce_presente(nome + Estensione_giornale) || Voce_presente(nome + Estensione_record); ++n)
         nome = base + QStringLiteral(" (%1)").arg(n);
 
     testo_ = std::make_unique<Scrittura_differita>();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/nomi_file.h"
+#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,6 +101,6 @@ QString Cartella_salvataggio(const QString& cartella_dati, const QString& cartel
         base = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                             : QDir::currentPath();
     const QString cartella = base + QStringLiteral("/misure_auto");
-    QDir().mkpath(cartella); // a failure shows up when the file is opened
+    Crea_cartella_privata(cartella); // a failure shows up when the file is opened
     return cartella;
 }

@@ -7,6 +7,7 @@
 #include "datafiles/salva_serie.h"
 #include "platform/blocco_file.h"
 #include "platform/errori_sistema.h"
+#include "platform/file_privati.h"
 #include "stream/motore_misura.h"
 
 #include <QCoreApplication>
@@ -42,13 +43,14 @@ std::optional<QString> Rinomina(const QString& da, const QString& a) {
 std::optional<QString> Sposta(const QString& giornale, QString& destinazione) {
     const QFileInfo info(giornale);
     QDir cartella(info.absolutePath());
-    if (!cartella.mkpath(Cartella_danneggiati) || !cartella.cd(Cartella_danneggiati))
+    if (Crea_cartella_privata(cartella.filePath(Cartella_danneggiati)) ||
+        !cartella.cd(Cartella_danneggiati))
         return QCoreApplication::translate("Recupero_serie", "impossibile creare la cartella %1")
             .arg(QDir::toNativeSeparators(cartella.filePath(Cartella_danneggiati)));
     const QString base = info.completeBaseName();
     QString nome = base;
-    for (int n = 2; QFile::exists(cartella.filePath(nome + Estensione_giornale)) ||
-                    QFile::exists(cartella.filePath(nome + Estensione_record));
+    for (int n = 2; Voce_presente(cartella.filePath(nome + Estensione_giornale)) ||
+                    Voce_presente(cartella.filePath(nome + Estensione_record));
          ++n)
         nome = base + QStringLiteral(" (%1)").arg(n);
     const QString record = Base(giornale) + Estensione_record;
@@ -180,7 +182,7 @@ Esito_recupero Recupera(const QString& giornale, const QString& cartella_applica
             return;
         if (Serie_vuota(s, motore.Lst_valori())) return;
         const QString& cartella = s.Serie.Dati_esercizio.Cartella_dati;
-        if (!cartella.isEmpty()) QDir().mkpath(cartella); // a folder removed meanwhile
+        if (!cartella.isEmpty()) (void)Crea_cartella_privata(cartella); // removed meanwhile
         // A save interrupted after the sample file: the set is completed beside it.
         const QString gia = Campioni_gia_salvati(s, locale, adesso, prova);
         const Esito_serie salvata =

@@ -6,6 +6,7 @@
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
+#include "platform/file_privati.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
 
@@ -84,7 +85,7 @@ Esito_serie Salva_serie(const Sessione& s, const Lista_valori& lista,
     base = cartella + QLatin1Char('/') + base;
     std::array<QString, 4> nomi = Nomi_serie(base);
     for (int n = 2;
-         std::any_of(nomi.begin(), nomi.end(), [](const QString& f) { return QFile::exists(f); });
+         std::any_of(nomi.begin(), nomi.end(), [](const QString& f) { return Voce_presente(f); });
          ++n)
         nomi = Nomi_serie(base + QStringLiteral(" (%1)").arg(n));
     return Scrivi_serie(nomi, false, s, lista, analisi, locale, adesso, progresso);

@@ -5,6 +5,7 @@
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
 #include "platform/file_limitato.h"
+#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -102,12 +103,10 @@ std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
                                             const Scelte_esercizio& scelte) {
     const QString file = File_scelte_analisi(cartella_atleta);
     const QString nome = QDir::toNativeSeparators(file);
-    std::error_code cartella;
-    std::filesystem::create_directories(QFile::encodeName(cartella_atleta).toStdString(), cartella);
-    if (cartella)
+    if (const std::optional<QString> motivo = Crea_cartella_privata(cartella_atleta))
         return QCoreApplication::translate("Scelte_analisi",
                                            "Impossibile creare la cartella %1: %2")
-            .arg(QDir::toNativeSeparators(cartella_atleta), Testo_errore_sistema(cartella.value()));
+            .arg(QDir::toNativeSeparators(cartella_atleta), *motivo);
     // QSettings makes the text, in its own format, on a copy of the file kept aside; the
     // file itself is then replaced whole, as every file of the program, so that a failure
     // has its reason and leaves the previous choices as they were.

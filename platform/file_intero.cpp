@@ -2,12 +2,14 @@
 #include "platform/file_intero.h"
 
 #include "platform/errori_sistema.h"
+#include "platform/file_privati.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,6 +27,9 @@ QString Motivo(const QSaveFile& file, int numero) {
 File_intero::File_intero(const QString& nome) : nome_(nome), file_(nome) {}
 
 std::optional<QString> File_intero::Apri() {
+    // QSaveFile would write to the link's target, wherever it is, and make one that is
+    // missing: a link is refused instead (the rename would only replace the link itself).
+    if ((errore_ = Collegamento_rifiutato(nome_))) return errore_;
     // QSaveFile refuses these two with texts of its own: tell them as the system would.
     const QFileInfo esistente(nome_);
     if (esistente.isDir()) {
@@ -41,6 +46,9 @@ std::optional<QString> File_intero::Apri() {
         errore_ = Motivo(file_, errno);
         return errore_;
     }
+    // For this user alone, whatever the file it replaces allowed. A disk that keeps no
+    // permissions (FAT, some network shares) refuses: the file is written all the same.
+    ::fchmod(file_.handle(), S_IRUSR | S_IWUSR);
     return std::nullopt;
 }
 

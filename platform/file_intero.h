@@ -5,7 +5,8 @@
 // synced after the rename. Whatever fails on the way (no permission, a full disk, a
 // folder that is gone, a program that ends half-way), the file of that name stays as it
 // was, whole, and no temporary file is left behind. Failures come back as their reason
-// in Italian ("spazio su disco esaurito", "permesso negato").
+// in Italian ("spazio su disco esaurito", "permesso negato"). The file is the user's alone
+// (0600); a symbolic link at its name is refused, never written through.
 
 #include <QByteArray>
 #include <QSaveFile>

@@ -2,6 +2,7 @@
 #include "platform/mappa_porte.h"
 
 #include "platform/errori_sistema.h"
+#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,30 +18,6 @@ QString Cartella_base() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     return runtime.isEmpty() ? QStringLiteral("/tmp/kinetrack-%1").arg(::getuid())
                              : QDir::cleanPath(runtime);
-}
-
-// Nothing when `cartella` is missing or a folder of this user that nobody else can write.
-std::optional<QString> Controlla(const QString& cartella) {
-    struct stat stato {};
-    if (::lstat(QFile::encodeName(cartella).constData(), &stato) != 0)
-        return errno == ENOENT
-                   ? std::nullopt
-                   : std::optional(QCoreApplication::translate("Mappa_porte",
-                                                               "la cartella %1 non è leggibile: %2")
-                                       .arg(cartella, Testo_errore_sistema(errno)));
-    if (!S_ISDIR(stato.st_mode))
-        return QCoreApplication::translate(
-                   "Mappa_porte", "%1 non è una cartella (forse un collegamento messo da altri)")
-            .arg(cartella);
-    if (stato.st_uid != ::getuid())
-        return QCoreApplication::translate("Mappa_porte",
-                                           "la cartella %1 appartiene a un altro utente")
-            .arg(cartella);
-    if ((stato.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return QCoreApplication::translate("Mappa_porte",
-                                           "la cartella %1 è scrivibile da altri utenti")
-            .arg(cartella);
-    return std::nullopt;
 }
 
 QString Spiegazione(const QString& motivo) {
@@ -59,7 +36,7 @@ QString Cartella_porte() {
 
 std::optional<QString> Verifica_cartella_porte() {
     for (const QString& cartella : {Cartella_base(), Cartella_porte()})
-        if (auto motivo = Controlla(cartella)) return Spiegazione(*motivo);
+        if (auto motivo = Cartella_non_propria(cartella)) return Spiegazione(*motivo);
     return std::nullopt;
 }
 
@@ -69,7 +46,7 @@ std::optional<QString> Prepara_cartella_porte() {
             return QCoreApplication::translate("Mappa_porte",
                                                "Impossibile creare la cartella %1: %2")
                 .arg(cartella, Testo_errore_sistema(errno));
-        if (auto motivo = Controlla(cartella)) return Spiegazione(*motivo);
+        if (auto motivo = Cartella_non_propria(cartella)) return Spiegazione(*motivo);
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 #include "platform/scrittura_differita.h"
 
 #include "platform/errori_sistema.h"
+#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,8 +59,10 @@ std::optional<QString> Scrittura_differita::Apri(const QString& nome, const QByt
     scritti_ = 0;
     fine_ = false;
     scartati_ = false;
-    const int fd =
-        ::open(QFile::encodeName(nome).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    // O_EXCL never goes through a link either; this only tells why.
+    if (auto motivo = Collegamento_rifiutato(nome)) return motivo;
+    const int fd = ::open(QFile::encodeName(nome).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return Testo_errore_sistema(errno);
     if (!Scrivi_tutto(fd, inizio.constData(), std::size_t(inizio.size()), scritti_) ||
         ::fdatasync(fd) != 0) {

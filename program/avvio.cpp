@@ -15,6 +15,7 @@
 #include "device/ritorno_seriale.h"
 #include "mainwindow/frm_main.h"
 #include "platform/blocco_file.h"
+#include "platform/file_privati.h"
 #include "platform/hid_hidapi.h"
 #include "platform/mappa_porte.h"
 #include "platform/memoria.h"
@@ -47,7 +48,7 @@ QString Cartella_applicazione(const QString& cartella_eseguibile, QString* error
             ? eseguibile.absolutePath()
             : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                   QStringLiteral("/kinetrack");
-    if (!QDir().mkpath(cartella) && errore)
+    if (Crea_cartella_privata(cartella) && errore)
         *errore = QCoreApplication::translate("Avvio", "Impossibile creare la cartella dei dati %1")
                       .arg(QDir::toNativeSeparators(cartella));
     return QDir::cleanPath(cartella);
@@ -172,7 +173,7 @@ void Programma::Avvia_passi() {
     // (its runtime folder may differ): a second one would give back, and delete, the
     // journal of the set the first is recording. The lock goes with the process.
     blocco_dati_ = std::make_unique<Blocco_file>();
-    QDir().mkpath(s_.Cartella_ini);
+    (void)Crea_cartella_privata(s_.Cartella_ini);
     if (blocco_dati_->Prendi(File_blocco_dati(s_), true) == Blocco_file::Esito::Occupato) {
         avvisi_->Mostra(QCoreApplication::translate(
                             "Avvio", "Kinetrack è già aperto con la cartella dei dati %1 "
@@ -184,6 +185,8 @@ void Programma::Avvia_passi() {
         fine_richiesta_ = true;
         return;
     }
+    // Athletes' files are this user's alone, also those an older version left open.
+    riservatezza_ = std::make_unique<Riservatezza_in_fondo>(s_.Cartella_applicazione);
     // The sets an interrupted run left in their journals are saved now, before anything
     // can start a new one; the operator reads about them when the main window shows.
     giornale_->Imposta_cartella(s_.Cartella_applicazione + QLatin1Char('/') + Cartella_giornali);

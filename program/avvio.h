@@ -23,6 +23,7 @@ class Protocollo;
 class frm_hid;
 class frm_seriale;
 class Ritorno_seriale;
+class Riservatezza_in_fondo;
 class Segnali_fine;
 
 // The application folder (athletes' data, the "ini" folder): the executable's own folder
@@ -107,6 +108,7 @@ private:
     // One program per user and data folder: held for the whole run.
     std::unique_ptr<Blocco_file> blocco_dati_;
     int codice_uscita_ = 0;
+    std::unique_ptr<Riservatezza_in_fondo> riservatezza_;
     QString messaggio_recupero_; // shown once, with the main window
     bool recupero_fallito_ = false;
     bool avvio_in_corso_ = false;

@@ -5,6 +5,7 @@
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
 #include "platform/file_limitato.h"
+#include "platform/file_privati.h"
 #include "platform/impostazioni_utente.h"
 #include "session/formato.h"
 #include "setup/controllo_voci.h"
@@ -110,7 +111,7 @@ std::optional<QString> Scrivi_file(const QString& nome, const QByteArray& conten
 // brax.ini.bak: a file read damaged, or refused as too large, stays there, whole, after the
 // "&Ok" that repairs it.
 std::optional<QString> Scrivi_liste(const QString& nome, const QByteArray& contenuto) {
-    if (QFileInfo::exists(nome)) {
+    if (QFileInfo::exists(nome) && !Collegamento_rifiutato(nome)) { // a link: refused below
         QByteArray prima;
         if (!Dimensione_rifiutata(nome)) {
             if (const std::optional<QString> motivo = Leggi_file_limitato(nome, prima))
@@ -125,15 +126,10 @@ std::optional<QString> Scrivi_liste(const QString& nome, const QByteArray& conte
 }
 
 std::optional<QString> Crea_cartella(const QString& cartella) {
-    if (QFileInfo(cartella).isDir()) return std::nullopt;
-    std::error_code errore;
-    std::filesystem::create_directories(QFile::encodeName(cartella).toStdString(), errore);
-    if (!errore) return std::nullopt;
-    const QString motivo =
-        errore.category() == std::system_category() || errore.category() == std::generic_category()
-            ? Testo_errore_sistema(errore.value())
-            : QString::fromStdString(errore.message());
-    return File_config::tr("Impossibile creare la cartella %1: %2").arg(Nativo(cartella), motivo);
+    if (const std::optional<QString> motivo = Crea_cartella_privata(cartella))
+        return File_config::tr("Impossibile creare la cartella %1: %2")
+            .arg(Nativo(cartella), *motivo);
+    return std::nullopt;
 }
 
 QByteArray Riga_testo(const QString& testo) {

@@ -2,6 +2,7 @@
 #include "storico/esempio_storico.h"
 
 #include "datafiles/salva_serie.h"
+#include "platform/file_privati.h"
 #include "session/sessione.h"
 #include "storico/prontezza.h"
 #include "stream/lista_valori.h"
@@ -55,7 +56,7 @@ std::optional<QString> Scrivi_test_storico(const QString& cartella_dati, const Q
                                            const QString& atleta, const Test_esempio& test,
                                            QString* file_campioni) {
     const QString cartella = cartella_dati + QLatin1Char('/') + squadra + QLatin1Char('/') + atleta;
-    if (!QDir().mkpath(cartella))
+    if (Crea_cartella_privata(cartella))
         return QCoreApplication::translate("Esempio_storico", "Impossibile creare la cartella %1")
             .arg(QDir::toNativeSeparators(cartella));
     Sessione s;

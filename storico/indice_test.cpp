@@ -6,6 +6,7 @@
 #include "datafiles/nomi_file.h"
 #include "datafiles/record_test.h"
 #include "datafiles/salva_analisi.h"
+#include "platform/file_privati.h"
 #include "storico/lettura_test.h"
 
 #include <QCoreApplication>
@@ -27,8 +28,10 @@
 #include <string_view>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -215,7 +218,14 @@ Indice_test::Indice_test(const QString& cartella_dati)
     : cartella_dati_(QDir::cleanPath(cartella_dati)),
       connessione_(QStringLiteral("kinetrack-storico-%1").arg(++Connessioni)) {
     const QString file = File_database();
-    QDir().mkpath(QFileInfo(file).absolutePath());
+    Crea_cartella_privata(QFileInfo(file).absolutePath());
+    // SQLite would follow a link at the index's name: the index only repeats what the files
+    // hold, so the link goes and the index is made again. The file is made for this user
+    // alone before SQLite opens it, and its journals take its permissions.
+    if (Collegamento_rifiutato(file)) QFile::remove(file);
+    const int fd = ::open(QFile::encodeName(file).constData(),
+                          O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0) ::close(fd);
     if (Apri(file)) return;
     // Not a database, or one this program cannot use: the files will give it again.
     const QString motivo = avviso_;

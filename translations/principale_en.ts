@@ -202,6 +202,34 @@
     </message>
 </context>
 <context>
+    <name>File_privati</name>
+    <message>
+        <location filename="../platform/file_privati.cpp" line="+71"/>
+        <source>la cartella %1 non è leggibile: %2</source>
+        <translation>the folder %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 non è una cartella (forse un collegamento messo da altri)</source>
+        <translation>%1 is not a folder (perhaps a link put there by someone else)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>la cartella %1 appartiene a un altro utente</source>
+        <translation>the folder %1 belongs to another user</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>la cartella %1 è scrivibile da altri utenti</source>
+        <translation>the folder %1 can be written by other users</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>il file è un collegamento simbolico: il programma non scrive attraverso i collegamenti (sostituirlo con un file vero)</source>
+        <translation>the file is a symbolic link: the program does not write through links (replace it with a real file)</translation>
+    </message>
+</context>
+<context>
     <name>Frm_main</name>
     <message>
         <location filename="../mainwindow/frm_main.cpp" line="+39"/>
@@ -390,6 +418,29 @@ through the measuring engine.
     </message>
 </context>
 <context>
+    <name>Istanza_unica</name>
+    <message>
+        <location filename="../platform/istanza_unica.cpp" line="+46"/>
+        <source>il canale %1 è di un altro utente</source>
+        <translation>the channel %1 belongs to another user</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>nessuna cartella di esecuzione propria (XDG_RUNTIME_DIR)</source>
+        <translation>no runtime folder of your own (XDG_RUNTIME_DIR)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>la cartella %1 non esiste</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>kinetrack parte senza il canale che porta in primo piano la finestra già aperta: %1. Un secondo avvio non troverà questo.</source>
+        <translation>kinetrack starts without the channel that brings the open window to the front: %1. A second start will not find this one.</translation>
+    </message>
+</context>
+<context>
     <name>Lingua</name>
     <message>
         <location filename="../platform/lingua.cpp" line="+34"/>
@@ -405,27 +456,7 @@ through the measuring engine.
 <context>
     <name>Mappa_porte</name>
     <message>
-        <location filename="../platform/mappa_porte.cpp" line="+28"/>
-        <source>la cartella %1 non è leggibile: %2</source>
-        <translation>the folder %1 cannot be read: %2</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 non è una cartella (forse un collegamento messo da altri)</source>
-        <translation>%1 is not a folder (perhaps a link put there by someone else)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>la cartella %1 appartiene a un altro utente</source>
-        <translation>the folder %1 belongs to another user</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>la cartella %1 è scrivibile da altri utenti</source>
-        <translation>the folder %1 can be written by other users</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location filename="../platform/mappa_porte.cpp" line="+23"/>
         <source>Le porte della scheda virtuale non sono usate: %1. Un altro utente potrebbe fingersi la scheda. Rimuovere la cartella o impostare XDG_RUNTIME_DIR su una cartella propria.</source>
         <translation>The virtual board's ports are not used: %1. Another user could pretend to be the board. Remove the folder or set XDG_RUNTIME_DIR to a folder of your own.</translation>
     </message>

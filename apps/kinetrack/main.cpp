@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     // with the running one.
     Istanza_unica istanza;
     if (istanza.Gia_in_esecuzione()) return 0;
+    if (const auto& motivo = istanza.Senza_canale()) QTextStream(stderr) << *motivo << Qt::endl;
     Programma::Opzioni opzioni;
     opzioni.cartella_eseguibile = QCoreApplication::applicationDirPath();
     opzioni.diagnostica = opzioni_riga.diagnostica;

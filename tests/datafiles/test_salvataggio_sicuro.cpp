@@ -16,6 +16,8 @@
 #include "datafiles/salva_serie.h"
 #include "datafiles/scelte_analisi.h"
 #include "platform/file_intero.h"
+#include "platform/file_privati.h"
+#include "platform/scrittura_differita.h"
 #include "session/tipi_scheda.h"
 #include "setup/file_config.h"
 #include "stream/motore_misura.h"
@@ -27,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,7 +80,23 @@ struct Serie_registrata {
     }
 };
 
-enum Guasto { Disco_pieno, Cartella_protetta, Disco_sola_lettura, Cartella_rimossa };
+enum Guasto {
+    Disco_pieno,
+    Cartella_protetta,
+    Disco_sola_lettura,
+    Cartella_rimossa,
+    Collegamento_altrove, // each file a link to a file in a folder beside
+    Collegamento_rotto    // each file a link to nothing there
+};
+
+QStringList File_in(const QString& cartella) {
+    return QDir(cartella).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+unsigned Permessi(const QString& nome) {
+    struct stat stato {};
+    return ::lstat(QFile::encodeName(nome).constData(), &stato) == 0 ? stato.st_mode & 0777 : 0;
+}
 
 // Inside a helper: QVERIFY and QSKIP that give false to the test, which then returns.
 #define VERIFICA(condizione, testo)                                                                \
@@ -130,6 +149,18 @@ public:
         case Cartella_rimossa:
             VERIFICA(QDir(cartella_).removeRecursively(), "");
             break;
+        case Collegamento_altrove:
+        case Collegamento_rotto:
+            VERIFICA(QDir().mkpath(cartella_ + ".altrove"), "");
+            for (const QString& nome : File_in(cartella_)) {
+                const QString file = cartella_ + "/" + nome,
+                              bersaglio = cartella_ + ".altrove/" + nome;
+                VERIFICA(guasto_ == Collegamento_altrove ? QFile::rename(file, bersaglio)
+                                                         : QFile::remove(file),
+                         "");
+                VERIFICA(QFile::link(bersaglio, file), "");
+            }
+            break;
         }
         return true;
     }
@@ -144,6 +175,9 @@ public:
             return "disco in sola lettura";
         case Cartella_rimossa:
             return "file o cartella inesistente";
+        case Collegamento_altrove:
+        case Collegamento_rotto:
+            return "collegamento simbolico";
         }
         return {};
     }
@@ -154,16 +188,15 @@ private:
     bool montato_ = false;
 };
 
-QStringList File_in(const QString& cartella) {
-    return QDir(cartella).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-void Righe_guasti() {
+void Righe_guasti(bool collegamenti = false) {
     QTest::addColumn<int>("guasto");
     QTest::newRow("disk full") << int(Disco_pieno);
     QTest::newRow("folder without write permission") << int(Cartella_protetta);
     QTest::newRow("read-only disk") << int(Disco_sola_lettura);
     QTest::newRow("folder removed") << int(Cartella_rimossa);
+    if (!collegamenti) return;
+    QTest::newRow("a link to a file elsewhere") << int(Collegamento_altrove);
+    QTest::newRow("a link to nothing") << int(Collegamento_rotto);
 }
 
 } // namespace
@@ -183,7 +216,7 @@ private Q_SLOTS:
     // Each file the program writes, over a file of its name that stood there: the failure
     // and its reason, the old file whole, nothing else left. The setup files make their
     // folder again when it is gone, and are written then.
-    void every_writer_keeps_the_file_it_replaces_data() { Righe_guasti(); }
+    void every_writer_keeps_the_file_it_replaces_data() { Righe_guasti(true); }
     void every_writer_keeps_the_file_it_replaces() {
         QFETCH(int, guasto);
         const QString base = radice.filePath(QTest::currentDataTag());
@@ -254,10 +287,18 @@ private Q_SLOTS:
             if (guasto == Cartella_rimossa && scrittore.crea_cartella) {
                 QVERIFY2(!errore, qPrintable(errore.value_or(QString())));
                 QVERIFY(QFileInfo(file).size() > 0);
+                QCOMPARE(Permessi(file), 0600u);
+                QCOMPARE(Permessi(cartella), 0700u);
                 continue;
             }
             QCOMPARE(File_in(cartella), presenti);
-            if (guasto != Cartella_rimossa) QCOMPARE(Contenuto(file), prima);
+            if (guasto != Cartella_rimossa && guasto != Collegamento_rotto)
+                QCOMPARE(Contenuto(file), prima);
+            if (guasto == Collegamento_altrove ||
+                guasto == Collegamento_rotto) // nothing made there
+                QCOMPARE(File_in(cartella + ".altrove"), guasto == Collegamento_altrove
+                                                             ? QStringList{scrittore.file}
+                                                             : QStringList());
             QVERIFY2(errore, qPrintable(scrittore.file));
             QVERIFY2(errore->contains(luogo.Motivo()), qPrintable(*errore));
         }
@@ -403,6 +444,43 @@ private Q_SLOTS:
                                            : a.testo.contains("giornale: "),
                      qPrintable(a.testo));
         }
+    }
+
+    // Links left at the names a set takes: the set takes the next names and the journal's
+    // writer refuses them; nothing is made where they point. What an older version left
+    // open to other users is closed, without following a link to a file elsewhere.
+    void links_are_never_followed_and_files_stay_private() {
+        const QString base = radice.filePath("collegamenti");
+        const QString atleta = base + "/Squadra A/Rossi", altrove = base + "/altrove";
+        Serie_registrata serie(atleta);
+        QCOMPARE(Crea_cartella_privata(atleta), std::nullopt);
+        QCOMPARE(Permessi(base + "/Squadra A"), 0700u);
+        QVERIFY(QDir().mkpath(altrove) && QDir().mkpath(base + "/prova"));
+        QStringList nomi;
+        for (const QString& f : serie.Salva(base + "/prova").scritti)
+            nomi << QFileInfo(f).fileName();
+        for (const QString& nome : nomi)
+            QVERIFY(QFile::link(altrove + "/" + nome, atleta + "/" + nome));
+        const Esito_serie salvato = serie.Salva(atleta);
+        QVERIFY2(salvato.Riuscito(), qPrintable(salvato.errore.value_or(QString())));
+        for (const QString& f : salvato.scritti) {
+            QVERIFY2(f.contains(" (2)"), qPrintable(f));
+            QCOMPARE(Permessi(f), 0600u);
+        }
+        Scrittura_differita giornale;
+        const auto errore = giornale.Apri(atleta + "/" + nomi[0], "x");
+        QVERIFY(errore && errore->contains("collegamento simbolico"));
+        QCOMPARE(File_in(altrove), QStringList());
+
+        Scrivi(altrove + "/fuori", "x");
+        QVERIFY(QFile::link(altrove + "/fuori", atleta + "/fuori"));
+        for (const QString& f : {altrove + "/fuori", salvato.scritti[0]})
+            QCOMPARE(::chmod(QFile::encodeName(f).constData(), 0644), 0);
+        QCOMPARE(::chmod(QFile::encodeName(atleta).constData(), 0755), 0);
+        QCOMPARE(Rendi_privata(base + "/Squadra A").corrette, 2);
+        QCOMPARE(Permessi(atleta), 0700u);
+        QCOMPARE(Permessi(salvato.scritti[0]), 0600u);
+        QCOMPARE(Permessi(altrove + "/fuori"), 0644u);
     }
 };
 

@@ -7,24 +7,54 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-// What a run killed while listening leaves: a socket file nobody listens on.
-bool Lascia_socket_morto(const QString& percorso) {
+// A socket file bound at `percorso`, nobody listening yet; -1 on failure.
+int Lega(const QString& percorso) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0) return false;
+    if (fd < 0) return -1;
     sockaddr_un indirizzo{};
     indirizzo.sun_family = AF_UNIX;
     const QByteArray byte = QFile::encodeName(percorso);
     std::memcpy(indirizzo.sun_path, byte.constData(),
                 std::min(sizeof(indirizzo.sun_path) - 1, static_cast<std::size_t>(byte.size())));
-    const bool legato =
-        ::bind(fd, reinterpret_cast<const sockaddr*>(&indirizzo), sizeof(indirizzo)) == 0;
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&indirizzo), sizeof(indirizzo)) == 0)
+        return fd;
     ::close(fd);
-    return legato && QFileInfo::exists(percorso);
+    return -1;
+}
+
+// What a run killed while listening leaves: a socket file nobody listens on.
+bool Lascia_socket_morto(const QString& percorso) {
+    const int fd = Lega(percorso);
+    if (fd >= 0) ::close(fd);
+    return fd >= 0 && QFileInfo::exists(percorso);
+}
+
+// Another user's program listening at `percorso` (root gives the socket away); its pid, or
+// 0 when it could not start listening.
+pid_t Ascolta_altro_utente(const QString& percorso) {
+    int segnale[2];
+    const int fd = Lega(percorso);
+    if (fd < 0 || ::pipe(segnale) != 0) return 0;
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        if (::setuid(65534) == 0 && ::listen(fd, 1) == 0 && ::write(segnale[1], "s", 1) == 1)
+            ::pause();
+        ::_exit(1);
+    }
+    char c = 0;
+    ::close(segnale[1]);
+    const bool pronto = figlio > 0 && ::read(segnale[0], &c, 1) == 1;
+    ::close(segnale[0]);
+    ::close(fd);
+    return pronto ? figlio : 0;
 }
 } // namespace
 
@@ -61,6 +91,48 @@ private Q_SLOTS:
         QVERIFY(!altro.Gia_in_esecuzione());
         QTest::qWait(50);
         QCOMPARE(mostra.size(), 2);
+    }
+
+    // A channel another local user could reach, or answered by another user's program: the
+    // program runs without it, says why, and touches nothing there.
+    void unsafe_channel_is_not_used_data() {
+        QTest::addColumn<QString>("guasto");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("folder writable by others") << "0777"
+                                                   << "scrivibile da altri";
+        QTest::newRow("another user's folder") << "chown"
+                                               << "appartiene a un altro utente";
+        QTest::newRow("a link to a folder") << "link"
+                                            << "non è una cartella";
+        QTest::newRow("no folder") << "manca"
+                                   << "non esiste";
+        QTest::newRow("another user listening") << "ascolta"
+                                                << "di un altro utente";
+    }
+    void unsafe_channel_is_not_used() {
+        QFETCH(QString, guasto);
+        QFETCH(QString, motivo);
+        if ((guasto == "chown" || guasto == "ascolta") && ::getuid() != 0)
+            QSKIP("another user's folder or program needs root");
+        QTemporaryDir radice;
+        QString cartella = radice.filePath("run");
+        QVERIFY(QDir().mkdir(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray percorso = QFile::encodeName(cartella);
+        if (guasto == "0777") QCOMPARE(::chmod(percorso.constData(), 0777), 0);
+        if (guasto == "chown") QCOMPARE(::chown(percorso.constData(), 65534, 65534), 0);
+        if (guasto == "link") QVERIFY(QFile::link(cartella, cartella + "-link"));
+        if (guasto == "link") cartella += "-link";
+        if (guasto == "manca") cartella += "/manca";
+        const QString nome = cartella + "/istanza";
+        const pid_t altro = guasto == "ascolta" ? Ascolta_altro_utente(nome) : 0;
+        if (guasto == "ascolta") QVERIFY(altro > 0);
+
+        Istanza_unica prima(nome), seconda(nome);
+        QVERIFY(!prima.Gia_in_esecuzione());
+        QVERIFY(!seconda.Gia_in_esecuzione());
+        QVERIFY(prima.Senza_canale() && prima.Senza_canale()->contains(motivo));
+        QCOMPARE(QFileInfo(nome).isSymLink() || QFileInfo::exists(nome), altro > 0);
+        if (altro > 0 && ::kill(altro, SIGKILL) == 0) ::waitpid(altro, nullptr, 0);
     }
 };
 
