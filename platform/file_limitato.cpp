@@ -3,6 +3,7 @@
 
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
+#include "platform/file_privati.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -64,7 +65,8 @@ QString Nome_copia(const QString& nome) {
 
 std::optional<QString> Conserva_copia(const QString& nome) {
     QFile origine(nome);
-    if (!QFileInfo(nome).isFile()) return std::nullopt;
+    // A link is no file of ours to keep: its writer refuses it next, with the reason.
+    if (!QFileInfo(nome).isFile() || Collegamento_rifiutato(nome)) return std::nullopt;
     if (!origine.open(QIODevice::ReadOnly)) return Testo_errore_file(origine);
     File_intero copia(Nome_copia(nome));
     if (auto errore = copia.Apri()) return errore;
