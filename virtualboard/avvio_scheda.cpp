@@ -9,6 +9,7 @@
 #include "virtualboard/terminale_virtuale.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -56,6 +57,11 @@ int Esegui_scheda_virtuale(const QStringList& argomenti) {
     Scheda_virtuale scheda(terminale.Master(), opzioni.profilo, opzioni.disturbi,
                            Crea_sorgente(opzioni));
     QObject::connect(&segnali, &Segnali_fine::Fine_richiesta, qApp, &QCoreApplication::quit);
+    // A program killed while holding the port leaves it exclusive: freed within a second.
+    QTimer esclusiva;
+    QObject::connect(&esclusiva, &QTimer::timeout, &esclusiva,
+                     [&terminale] { terminale.Libera_esclusiva_abbandonata(); });
+    esclusiva.start(500);
     QObject::connect(&scheda, &Scheda_virtuale::Scollegata, qApp, [&terminale] {
         terminale.Chiudi(); // the adapter is pulled: the program's port loses its line
         QCoreApplication::quit();

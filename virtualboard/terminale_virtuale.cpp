@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -110,6 +112,35 @@ std::optional<QString> Terminale_virtuale::Apri() {
     const int flag = ::fcntl(master_, F_GETFL);
     ::fcntl(master_, F_SETFL, flag | O_NONBLOCK);
     return std::nullopt;
+}
+
+namespace {
+
+// Whether a process other than this one has `percorso` open (its descriptors as the
+// system lists them; processes of other users are not readable, and cannot hold a line
+// of this user's anyway).
+bool Aperto_da_altri(const std::filesystem::path& percorso) {
+    namespace fs = std::filesystem;
+    const std::string proprio = std::to_string(::getpid());
+    std::error_code e;
+    for (const fs::directory_entry& processo : fs::directory_iterator("/proc", e)) {
+        const std::string pid = processo.path().filename().string();
+        if (pid == proprio || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::error_code e_fd;
+        for (const fs::directory_entry& fd : fs::directory_iterator(processo.path() / "fd", e_fd)) {
+            std::error_code e_link;
+            if (fs::read_symlink(fd.path(), e_link) == percorso) return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void Terminale_virtuale::Libera_esclusiva_abbandonata() {
+    int esclusiva = 0;
+    if (slave_ < 0 || ::ioctl(slave_, TIOCGEXCL, &esclusiva) != 0 || !esclusiva) return;
+    if (!Aperto_da_altri(QFile::encodeName(percorso_).toStdString())) ::ioctl(slave_, TIOCNXCL);
 }
 
 void Terminale_virtuale::Chiudi() {

@@ -21,6 +21,12 @@ public:
     // Closes both sides: to the program it looks like an unplugged adapter.
     void Chiudi();
 
+    // A real adapter forgets the exclusive mode a program set on it once the last program
+    // holding it is gone, even one killed outright; a pseudo-terminal keeps it while this
+    // side stays open, and the next start of the program would find the port busy. Frees
+    // a line left exclusive by a program that no longer holds it.
+    void Libera_esclusiva_abbandonata();
+
     int Master() const { return master_; }
     const QString& Percorso_slave() const { return percorso_; }
 
