@@ -16,6 +16,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -236,6 +238,52 @@ private Q_SLOTS:
                 QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
                 QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
             }
+        }
+    }
+    // A program killed while it held the line exclusive (as serial ports are opened) does
+    // not leave it busy for the next start: a real adapter forgets that with its last
+    // holder, and the board does within a second; a line still held stays exclusive.
+    void esclusiva_abbandonata() {
+        Scheda_in_prova scheda(runtime.path(), {"--port", "21"});
+        QVERIFY(scheda.Pronta());
+        ::close(scheda.fd);
+        scheda.fd = -1;
+        const QByteArray percorso = QFile::encodeName(scheda.percorso);
+        const auto Esclusiva = [&percorso] {
+            const int fd = ::open(percorso.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            if (fd < 0) return errno == EBUSY; // root opens it all the same, and asks
+            int esclusiva = 0;
+            ::ioctl(fd, TIOCGEXCL, &esclusiva);
+            ::close(fd);
+            return esclusiva != 0;
+        };
+        for (const bool viva : {false, true}) {
+            int tubo[2];
+            QCOMPARE(::pipe(tubo), 0);
+            const pid_t figlio = ::fork();
+            if (figlio == 0) { // the program: opens the line as its own, then waits
+                const int fd = ::open(percorso.constData(), O_RDWR | O_NOCTTY);
+                const char fatto = fd >= 0 && ::ioctl(fd, TIOCEXCL) == 0 ? 'y' : 'n';
+                if (::write(tubo[1], &fatto, 1) != 1) ::_exit(1);
+                ::pause();
+                ::_exit(0);
+            }
+            char fatto = 0;
+            QCOMPARE(::read(tubo[0], &fatto, 1), 1);
+            ::close(tubo[0]);
+            ::close(tubo[1]);
+            QCOMPARE(fatto, 'y');
+            if (!viva) {
+                ::kill(figlio, SIGKILL);
+                ::waitpid(figlio, nullptr, 0);
+            }
+            QTest::qWait(1500);
+            const bool esclusiva = Esclusiva();
+            if (viva) {
+                ::kill(figlio, SIGKILL);
+                ::waitpid(figlio, nullptr, 0);
+            }
+            QCOMPARE(esclusiva, viva);
         }
     }
 };
