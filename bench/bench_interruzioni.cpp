@@ -24,6 +24,7 @@
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_serie.h"
 #include "mainwindow/frm_main.h"
+#include "platform/blocco_porta.h"
 #include "platform/hid_finto.h"
 #include "program/avvio.h"
 #include "stream/decodifica.h"
@@ -215,6 +216,7 @@ void Prova(Esito& e, int min_ms, int max_ms) {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QProcess scheda;
+    QString linea; // the board's pseudo-terminal
     if (e.collegamento == QLatin1String("serial")) {
         scheda.setProcessEnvironment(ambiente);
         scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
@@ -223,6 +225,7 @@ void Prova(Esito& e, int min_ms, int max_ms) {
             e.motivi << QStringLiteral("la scheda virtuale non parte");
             return;
         }
+        linea = QString::fromLocal8Bit(scheda.readLine()).trimmed();
     }
     QProcess figlio;
     figlio.setProcessEnvironment(ambiente);
@@ -244,8 +247,16 @@ void Prova(Esito& e, int min_ms, int max_ms) {
             break;
     }
     const qint64 uccisione = Adesso_ms();
-    ::kill(pid_t(figlio.processId()), SIGKILL);
+    const qint64 pid_figlio = figlio.processId();
+    ::kill(pid_t(pid_figlio), SIGKILL);
     figlio.waitForFinished(5000);
+    // The killed program leaves its port's lock file behind; left there by root, it would
+    // keep a later user's pseudo-terminal of the same number from opening.
+    if (!linea.isEmpty()) {
+        const QString blocco = File_blocco_porta(linea);
+        if (Contenuto(blocco).split('\n').value(0).trimmed().toLongLong() == pid_figlio)
+            QFile::remove(blocco);
+    }
     Leggi(); // what it printed before the kill
     scheda.terminate();
     scheda.waitForFinished(3000);
