@@ -80,19 +80,19 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     // a 1024 x 600 laptop screen leaves inside a window frame.
     setMinimumSize(960, 520);
     statusBar()->addPermanentWidget(Lbl_cartella);
-    // What is wrong with the board's stream, on a warning ground, beside the file saved.
-    Lbl_flusso = new Etichetta_accorciata(this);
-    Lbl_flusso->setObjectName(QStringLiteral("Lbl_flusso"));
-    Lbl_flusso->setAutoFillBackground(true);
-    Lbl_flusso->setContentsMargins(6, 0, 6, 0);
-    Lbl_flusso->hide();
-    statusBar()->addWidget(Lbl_flusso);
-    Lbl_giornale = new Etichetta_accorciata(this);
-    Lbl_giornale->setObjectName(QStringLiteral("Lbl_giornale"));
-    Lbl_giornale->setAutoFillBackground(true);
-    Lbl_giornale->setContentsMargins(6, 0, 6, 0);
-    Lbl_giornale->hide();
-    statusBar()->addWidget(Lbl_giornale);
+    // What is wrong with the board's stream, and with the set's journal, on a warning
+    // ground beside the file saved; hidden while all is well.
+    const auto Riga_avviso = [this](const char* nome) {
+        auto* riga = new Etichetta_accorciata(this);
+        riga->setObjectName(QLatin1String(nome));
+        riga->setAutoFillBackground(true);
+        riga->setContentsMargins(6, 0, 6, 0);
+        riga->hide();
+        statusBar()->addWidget(riga);
+        return riga;
+    };
+    Lbl_flusso = Riga_avviso("Lbl_flusso");
+    Lbl_giornale = Riga_avviso("Lbl_giornale");
     Lbl_prontezza = new Etichetta_accorciata(this);
     Lbl_prontezza->setObjectName(QStringLiteral("Lbl_prontezza"));
     Lbl_prontezza->setAccessibleName(tr("Prontezza"));
