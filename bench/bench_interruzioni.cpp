@@ -140,18 +140,8 @@ std::optional<QString> Serie_di_riferimento(const QString& giornale, const QStri
     const Intestazione_giornale& i = letto.intestazione;
     Sessione s;
     s.Cartella_applicazione = cartella;
-    s.Usa_hid = i.hid;
-    s.Usa_seriale = !i.hid;
-    s.Tipo_scheda = i.tipo_scheda;
-    s.Fattore_posizione = i.fattore_posizione;
-    s.Fattore_tempo = i.fattore_tempo;
-    s.Dati_esercizio = i.serie.Dati_esercizio;
+    Imposta_sessione_giornale(i, s);
     s.Dati_esercizio.Cartella_dati.clear(); // saved under `cartella`
-    s.Soglia_perdita = i.serie.Soglia_perdita;
-    s.Riferimento = i.serie.Riferimento;
-    s.Nota = i.serie.Nota;
-    s.Memo_attivo = i.registrazione;
-    if (!i.ripetizioni.empty()) s.Ripetizioni = i.ripetizioni;
     const QLocale locale;
     Motore_misura motore(s, locale);
     motore.Inizia_acquisizione();

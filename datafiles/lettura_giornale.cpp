@@ -137,10 +137,7 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
     return std::nullopt;
 }
 
-std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessione& s,
-                                          Motore_misura& motore,
-                                          const std::function<void(std::int64_t)>& salva) {
-    const Intestazione_giornale& i = giornale.intestazione;
+void Imposta_sessione_giornale(const Intestazione_giornale& i, Sessione& s) {
     s.Usa_hid = i.hid;
     s.Usa_seriale = !i.hid;
     s.Tipo_scheda = i.tipo_scheda;
@@ -152,6 +149,13 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
     s.Nota = i.serie.Nota;
     s.Memo_attivo = i.registrazione;
     if (!i.ripetizioni.empty()) s.Ripetizioni = i.ripetizioni;
+}
+
+std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessione& s,
+                                          Motore_misura& motore,
+                                          const std::function<void(std::int64_t)>& salva) {
+    const Intestazione_giornale& i = giornale.intestazione;
+    Imposta_sessione_giornale(i, s);
     motore.Inizia_acquisizione();
     s.Serie.Inizio = i.inizio; // the set's own start, not the replay's
 

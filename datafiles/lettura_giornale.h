@@ -32,6 +32,10 @@ struct Giornale_letto {
 // in a cut record is no failure, the cut record is left out.
 std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto);
 
+// The session set up as the journal says the set was recorded: link, board, factors, the
+// set's settings, recording, and the repetition table the set started from.
+void Imposta_sessione_giornale(const Intestazione_giornale& intestazione, Sessione& sessione);
+
 // Processes the journal through `motore`, whose session `sessione` is set up from the
 // journal (link, factors, the set's settings, recording) and fed its records as the live
 // links hand them over. `salva` runs with the set in memory wherever it has data no save
