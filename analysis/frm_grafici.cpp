@@ -218,6 +218,20 @@ bool Frm_grafici::Vuole_campioni() const {
 
 void Frm_grafici::Campioni_aggiunti(const Blocco_campioni& blocco) {
     Grafico_misura& g = Grafico(0);
+    // A lift longer than the displacement axis widens it, by a tenth more than it needs,
+    // rather than being cut at its edge. It never narrows by itself.
+    if (!blocco.posizioni.empty()) {
+        const auto [basso, alto] =
+            std::minmax_element(blocco.posizioni.begin(), blocco.posizioni.end());
+        double minimo = g.Minimo(Tempo::Asse_spostamento);
+        double massimo = g.Massimo(Tempo::Asse_spostamento);
+        const double margine = 0.1 * (std::max(massimo, *alto) - std::min(minimo, *basso));
+        if (*basso < minimo || *alto > massimo) {
+            if (*basso < minimo) minimo = *basso - margine;
+            if (*alto > massimo) massimo = *alto + margine;
+            g.Imposta_intervallo(Tempo::Asse_spostamento, minimo, massimo);
+        }
+    }
     g.Accoda_passi(Tempo::Plot_posizione, blocco.posizioni, blocco.tempi_ms);
     g.Accoda_passi(Tempo::Plot_velocita, blocco.velocita, blocco.tempi_ms);
 }
@@ -236,7 +250,8 @@ void Frm_grafici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, f
     Mostra_riga(riga);
     Mostra_velocita(velocita, colore);
     const double valori[] = {ripetizione.Durata_conc, velocita};
-    Grafico(1).Accoda_multiplo(valori, 2);
+    // Counted as the coach counts them: repetition 1 at X = 1, clear of the axis.
+    Grafico(1).Accoda_multiplo(valori, 2, riga + 1.0);
     Aggiorna_nome_velocita();
     Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
 }
@@ -265,7 +280,7 @@ void Frm_grafici::Esclusione_cambiata(int riga, bool esclusa) {
     valori_->Imposta_esclusa(riga, esclusa);
     std::vector<double> vuoti;
     for (int r = 0; r < valori_->Righe(); ++r)
-        if (valori_->Esclusa(r)) vuoti.push_back(r); // point r lies at X = r
+        if (valori_->Esclusa(r)) vuoti.push_back(r + 1); // row r's point lies at X = r + 1
     for (const int plot : {Ripetizioni::Plot_durata, Ripetizioni::Plot_vmedia})
         Grafico(1).Imposta_punti_vuoti(plot, vuoti);
     // Every loss was worked out again: the last one shown follows, without a new beep.
@@ -287,6 +302,13 @@ void Frm_grafici::Misura_azzerata() {
     Aggiorna_nome_velocita();
     Grafico(1).Cancella_dati();
     slide_->Imposta_valore(0);
+    // No cursor stays where the set before left it, nor its readouts.
+    for (const auto& [grafico, cursore] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 1}}) {
+        Grafico(grafico).Imposta_cursore_x(cursore, 0);
+        Grafico(grafico).Imposta_cursore_y(cursore, 0);
+    }
+    for (int a : {Tempo::Annotazione_punto, Tempo::Annotazione_distanza})
+        Grafico(0).Imposta_annotazione(a, QString());
     // Both time plots restart from the origin.
     Grafico(0).Cancella_dati();
     Grafico(0).Accoda(Tempo::Plot_velocita, 0.0, 0.0);
@@ -327,7 +349,7 @@ void Frm_grafici::Cursore_tempo_spostato(double x, double y) {
 
 void Frm_grafici::Cursore_ripetizioni_spostato(double x) {
     if (!std::isfinite(x)) return;
-    const long riga = std::lround(x);
+    const long riga = std::lround(x) - 1;
     if (riga >= 0 && riga < valori_->Righe()) valori_->Seleziona(0, static_cast<int>(riga));
 }
 
@@ -344,7 +366,7 @@ void Frm_grafici::Allinea_liste(int quale) {
     }
     Grafico_misura& tempo = Grafico(0);
     if (s >= 0) {
-        Grafico(1).Imposta_cursore_x(1, s);
+        Grafico(1).Imposta_cursore_x(1, s + 1);
         const auto record = static_cast<std::size_t>(s) + 1;
         if (record < s_.Ripetizioni.size()) {
             // Keep the selected repetition's start in view, with a 10 s span.

@@ -230,8 +230,9 @@ void Grafico_misura::Accoda_punti_(int plot, const std::vector<Punto_xy>& punti)
     Ridisegna();
 }
 
-void Grafico_misura::Accoda_multiplo(const double* valori, int quanti) {
-    for (int p = 1; p <= std::min(quanti, Numero_plot()); ++p) Accoda(p, valori[p - 1], 1.0);
+void Grafico_misura::Accoda_multiplo(const double* valori, int quanti, double x) {
+    for (int p = 1; p <= std::min(quanti, Numero_plot()); ++p)
+        Accoda_punti_(p, {{x, valori[p - 1]}});
 }
 
 int Grafico_misura::Punti(int plot) const {

@@ -42,8 +42,8 @@ public:
     void Accoda(int plot, const double* valori, int quanti, double passo_x);
     // A block at once: point i lies |passi_ms[i]| / 1000 after the one before it.
     void Accoda_passi(int plot, std::span<const double> valori, std::span<const float> passi_ms);
-    // One value to each of plots 1..quanti, X step 1.
-    void Accoda_multiplo(const double* valori, int quanti);
+    // One value to each of plots 1..quanti, all at X = x.
+    void Accoda_multiplo(const double* valori, int quanti, double x);
     // Plot `plot` keeps, of every `larghezza` of X, only the first, lowest, highest and
     // last point (Sfoltimento), and of a level stretch only its two ends: an hour of
     // samples then takes little memory and draws the same line. The newest point is always

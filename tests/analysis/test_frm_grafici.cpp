@@ -127,19 +127,19 @@ private Q_SLOTS:
         // Row 1 is record 2: the cursors bracket it, the repetition cursor marks it.
         QCOMPARE(b.frm->Grafico(0).Cursore_x(1), double(Inizi[2]));
         QCOMPARE(b.frm->Grafico(0).Cursore_x(2), double(Inizi[3]));
-        QCOMPARE(b.frm->Grafico(1).Cursore_x(1), 1.0);
+        QCOMPARE(b.frm->Grafico(1).Cursore_x(1), 2.0); // repetition 2
 
         b.Clic(0, 2);
         const double x1 = b.frm->Grafico(0).Cursore_x(1);
         b.Clic(5, 0);
         QCOMPARE(b.Colonna(5)->currentRow(), 2);
         QCOMPARE(b.frm->Grafico(0).Cursore_x(1), x1);
-        QCOMPARE(b.frm->Grafico(1).Cursore_x(1), 2.0);
-        // The repetition graph's cursor selects the nearest row in column 0 only; before
-        // the first row it changes nothing.
-        b.frm->Cursore_ripetizioni_spostato(0.6);
+        QCOMPARE(b.frm->Grafico(1).Cursore_x(1), 3.0);
+        // The repetition graph's cursor selects the nearest repetition's row in column 0
+        // only; before the first repetition it changes nothing.
+        b.frm->Cursore_ripetizioni_spostato(1.6);
         QCOMPARE(b.Colonna(0)->currentRow(), 1);
-        b.frm->Cursore_ripetizioni_spostato(-0.7);
+        b.frm->Cursore_ripetizioni_spostato(0.3);
         QCOMPARE(b.Colonna(0)->currentRow(), 1);
         QCOMPARE(b.Colonna(4)->currentRow(), 2);
     }

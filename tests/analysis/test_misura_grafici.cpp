@@ -89,9 +89,11 @@ private Q_SLOTS:
 
         QListWidget* numeri = m.frm.Valori().Lst_valori(0);
         QCOMPARE(numeri->count(), 3);
-        // The repetition graph: one point per row, X = row index.
+        // The repetition graph: one point per row, X = the repetition's number; the time
+        // graph widens to the lifts' top (400 mm, above its design range).
         QCOMPARE(m.frm.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 3);
-        QCOMPARE(m.frm.Grafico(1).Ultima_x(Ripetizioni::Plot_durata), 2.0);
+        QCOMPARE(m.frm.Grafico(1).Ultima_x(Ripetizioni::Plot_durata), 3.0);
+        QVERIFY(m.frm.Grafico(0).Massimo(Tempo::Asse_spostamento) > 400);
         // Slider and display show the last row's mean velocity, as the list does.
         const QString vmedia = m.frm.Valori().Lst_valori(4)->item(2)->text();
         QCOMPARE(m.frm.Num_vel().Testo(), vmedia);
@@ -105,6 +107,7 @@ private Q_SLOTS:
         QCOMPARE(m.frm.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 0);
         QCOMPARE(m.frm.Grafico(0).Punti(Tempo::Plot_velocita), 1); // the origin
         QCOMPARE(m.frm.Slide().Valore(), 0.0);
+        QCOMPARE(m.frm.Grafico(0).Cursore_x(1), 0.0); // not where the last set left it
     }
 
     void velocita_scelta_data() {
@@ -133,7 +136,7 @@ private Q_SLOTS:
         for (int riga = 0; riga < 3; ++riga) {
             const double v = m.motore.Velocita_di_riferimento(riga);
             double punto = 0;
-            QVERIFY(m.frm.Grafico(1).Valore_vicino(Ripetizioni::Plot_vmedia, riga, punto));
+            QVERIFY(m.frm.Grafico(1).Valore_vicino(Ripetizioni::Plot_vmedia, riga + 1, punto));
             QCOMPARE(punto, v);
             if (riferimento != Velocita_riferimento::Vmedia_tabella)
                 QVERIFY(qAbs(v - m.s.Ripetizioni[std::size_t(riga) + 1].Vmedia_conc) > 1);
@@ -172,8 +175,8 @@ private Q_SLOTS:
         QCOMPARE(m.Grigia(0), normale);
         QCOMPARE(m.Grigia(2), normale);
         QCOMPARE(valori.Righe(), 3);
-        QCOMPARE(m.Vuoti(Ripetizioni::Plot_vmedia), QList<double>{1});
-        QCOMPARE(m.Vuoti(Ripetizioni::Plot_durata), QList<double>{1});
+        QCOMPARE(m.Vuoti(Ripetizioni::Plot_vmedia), QList<double>{2});
+        QCOMPARE(m.Vuoti(Ripetizioni::Plot_durata), QList<double>{2});
         QCOMPARE(m.frm.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 3);
         QVERIFY(m.frm.Lbl_perdita().text() != perdita);
         QCOMPARE(m.frm.Lbl_perdita().text(),
@@ -196,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(m.s.Serie.Escluse, std::set<int>{});
         QCOMPARE(m.Menu(3, 0, true), Testo_escludi);
         QCOMPARE(m.s.Serie.Escluse, std::set<int>{1});
-        QCOMPARE(m.Vuoti(Ripetizioni::Plot_vmedia), QList<double>{0});
+        QCOMPARE(m.Vuoti(Ripetizioni::Plot_vmedia), QList<double>{1});
 
         m.motore.Azzera_misura();
         QCOMPARE(m.Vuoti(Ripetizioni::Plot_vmedia), QList<double>{});
