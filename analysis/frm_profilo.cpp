@@ -11,6 +11,7 @@
 #include "session/formato.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -41,6 +42,9 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     setWindowTitle(tr("Profilo carico-velocità"));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    cbo_atleta = new QComboBox(this);
+    cbo_atleta->setAccessibleName(tr("Atleta"));
+    cbo_atleta->setMinimumWidth(200);
     cbo_esercizio = new QComboBox(this);
     cbo_esercizio->setAccessibleName(tr("Esercizio"));
     cbo_esercizio->setMinimumWidth(200);
@@ -56,8 +60,9 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     // Stored when the entry is done, not at every digit typed.
     Txt_v1rm->setKeyboardTracking(false);
     auto* scelte = new QGridLayout;
-    Riga_modulo(scelte, 0, tr("&Esercizio:"), cbo_esercizio);
-    Riga_modulo(scelte, 1, tr("V&1rm (m/s):"), Txt_v1rm);
+    Riga_modulo(scelte, 0, tr("A&tleta:"), cbo_atleta);
+    Riga_modulo(scelte, 1, tr("&Esercizio:"), cbo_esercizio);
+    Riga_modulo(scelte, 2, tr("V&1rm (m/s):"), Txt_v1rm);
     scelte->setColumnStretch(2, 1);
 
     Grafico_profilo = new Grafico_xy(tr("Profilo carico-velocità"), tr("Carico (kg)"),
@@ -105,6 +110,10 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     colonna->addLayout(sotto);
     colonna->addLayout(pulsanti);
 
+    connect(cbo_atleta, &QComboBox::currentIndexChanged, this, [this] {
+        Imposta_atleta(QFileInfo(cartella_).dir().filePath(cbo_atleta->currentText()),
+                       cbo_esercizio->currentText());
+    });
     connect(cbo_esercizio, &QComboBox::currentIndexChanged, this, [this] { Esercizio_scelto(); });
     connect(Txt_v1rm, &QDoubleSpinBox::valueChanged, this, &Frm_profilo::V1rm_cambiata);
     connect(Cmd_aggiorna, &QPushButton::clicked, this, &Frm_profilo::Aggiorna);
@@ -127,7 +136,23 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
 void Frm_profilo::Imposta_atleta(const QString& cartella_atleta, const QString& esercizio) {
     cartella_ = cartella_atleta;
     test_ = Leggi_test_atleta(cartella_);
+    Elenca_atleti();
     Elenca_esercizi(esercizio);
+}
+
+void Frm_profilo::Elenca_atleti() {
+    const QFileInfo cartella(cartella_);
+    QStringList atleti;
+    if (!cartella_.isEmpty())
+        atleti = cartella.dir().entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                          QDir::Name | QDir::IgnoreCase);
+    // An athlete without a folder yet is still the one asked for.
+    if (!cartella_.isEmpty() && !atleti.contains(cartella.fileName()))
+        atleti.prepend(cartella.fileName());
+    const QSignalBlocker blocco(cbo_atleta);
+    cbo_atleta->clear();
+    cbo_atleta->addItems(atleti);
+    cbo_atleta->setCurrentIndex(static_cast<int>(atleti.indexOf(cartella.fileName())));
 }
 
 void Frm_profilo::Aggiorna() {
@@ -158,6 +183,10 @@ void Frm_profilo::Elenca_esercizi(const QString& scelto) {
 
 void Frm_profilo::Esercizio_scelto() {
     const QString esercizio = cbo_esercizio->currentText();
+    setWindowTitle(
+        cbo_atleta->currentText().isEmpty()
+            ? tr("Profilo carico-velocità")
+            : tr("Profilo carico-velocità: %1, %2").arg(cbo_atleta->currentText(), esercizio));
     const double v1rm = static_cast<double>(Leggi_scelte_analisi(cartella_, esercizio).V1rm);
     {
         const QSignalBlocker blocco(Txt_v1rm);

@@ -3,7 +3,9 @@
 // The window "Profilo carico-velocità": the athlete's saved tests of one exercise as
 // points of load and best mean lifting velocity, the least-squares line through them, the
 // velocity at 1RM and the load where the line reaches it, the estimated maximum. The
-// velocity at 1RM can be changed; it is kept with the athlete's analysis choices.
+// velocity at 1RM can be changed; it is kept with the athlete's analysis choices. The
+// caption names the athlete and the exercise; the athlete is chosen among the folders of
+// his team's folder.
 
 #include "datafiles/profilo_velocita.h"
 
@@ -39,6 +41,7 @@ public:
     const Profilo_velocita& Profilo() const { return profilo_; }
     QString Cartella() const { return cartella_; }
 
+    QComboBox* cbo_atleta;
     QComboBox* cbo_esercizio;
     Casella_decimale* Txt_v1rm;
     Grafico_xy* Grafico_profilo;
@@ -49,6 +52,7 @@ public:
     QPushButton* Cmd_chiudi;
 
 private:
+    void Elenca_atleti();
     void Elenca_esercizi(const QString& scelto);
     void Esercizio_scelto();
     void V1rm_cambiata(double v1rm);

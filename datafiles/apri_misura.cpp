@@ -10,6 +10,7 @@
 #include "stream/motore_misura.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -46,12 +47,14 @@ struct Test_accanto {
     std::optional<Serie_t> registrata;
     std::optional<Test_sommario> sommario;
     QString cartella;
+    QDateTime modificato; // the sample file's, written whole at the stop
 };
 
 Test_accanto Leggi_test_accanto(const QString& nome, QString& avviso) {
     const QFileInfo file(nome);
     Test_accanto test;
     test.cartella = file.absolutePath();
+    test.modificato = file.lastModified();
     const QString base = test.cartella + QLatin1Char('/') + file.completeBaseName();
     const QString nome_record = Nome_file_record(nome);
     if (QFileInfo::exists(nome_record)) {
@@ -91,7 +94,10 @@ std::set<int> Applica_test(const Test_accanto& test, Sessione& sessione) {
         serie.Dati_esercizio.Atleta = test.sommario->atleta;
         serie.Dati_esercizio.Esercizio = test.sommario->esercizio;
         serie.Dati_esercizio.Carico = static_cast<float>(test.sommario->carico);
+        // Saved at the stop: the test's time, not this reading's.
+        if (test.sommario->timbro.isValid()) serie.Inizio = test.sommario->timbro;
     } else {
+        serie.Inizio = test.modificato;
         return escluse;
     }
     // Saved again, the test goes where it was found.
@@ -156,6 +162,7 @@ std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
         if (!iniziata) {
             motore.Inizia_rielaborazione(*ricostruzione.Posizione_iniziale());
             escluse = Applica_test(test, sessione);
+            sessione.Serie.File_aperto = nome;
             iniziata = true;
         }
         motore.Rielabora_blocco(campioni);

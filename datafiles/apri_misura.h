@@ -19,8 +19,9 @@ struct Sessione;
 // the engine runs with the record's minimum amplitude, band, loss threshold and reference
 // velocity, and the measurement gets the record's athlete, load, exercise, note, RPE and
 // left-out repetitions; its folder is the sample file's. Without a record, the summary
-// saved beside it gives the athlete, the exercise and the load; without either, the
-// measurement gets the current setup. The current setup itself is never changed.
+// saved beside it gives the athlete, the exercise, the load and the time; without either,
+// the measurement gets the current setup and the sample file's time. Either way the
+// measurement names the file (`File_aperto`). The current setup itself is never changed.
 // A record that cannot be used is told in `avviso` (may be null), and the test opens as
 // one without a record.
 //

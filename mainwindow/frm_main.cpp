@@ -10,7 +10,6 @@
 #include "analysis/frm_grafici.h"
 #include "analysis/frm_profilo.h"
 #include "analysis/frm_storico.h"
-#include "datafiles/frm_apri.h"
 #include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/lingua.h"
@@ -155,7 +154,16 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     // A reopened test with its record gets the coach's row back, with its RPE and note.
     connect(Comandi, &Frm_cmd::Misura_cambiata, this, [this] {
         Intestazione->Aggiorna_intestazione(s_->Serie.Dati_esercizio, locale_);
-        if (!s_->Acquisizione_in_corso && !s_->Serie.File_record.isEmpty()) Valutazione->Mostra();
+        Aggiorna_didascalia(*s_);
+        if (s_->Acquisizione_in_corso) return;
+        if (!s_->Serie.File_record.isEmpty()) Valutazione->Mostra();
+        // What the status bar said of the set before (its file, its athlete's day) is not
+        // this test's; the board's displacement is not shown by a test either.
+        Intestazione->Azzera_spostamento();
+        Lbl_prontezza->hide();
+        const QString aperto = QDir::toNativeSeparators(s_->Serie.File_aperto);
+        Lbl_salvato->setText(aperto.isEmpty() ? QString() : tr("Aperto: %1").arg(aperto));
+        Lbl_salvato->setToolTip(Lbl_salvato->text());
     });
     Crea_menu();
     riposiziona();
@@ -235,6 +243,9 @@ void Frm_main::Crea_menu() {
     mnuVisualizzaStorico =
         visualizza->addAction(tr("&Storico atleta"), this, &Frm_main::Mostra_storico);
     mnuVisualizzaStorico->setShortcut(QKeySequence(Qt::Key_F9));
+    // From the windows these open too (the log, the profile, the analysis).
+    for (QAction* a : {mnuVisualizzaAnalisi, mnuVisualizzaProfilo, mnuVisualizzaStorico})
+        a->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* strumenti = menuBar()->addMenu(tr("&Strumenti"));
     mnuStrumentiCronometro =
@@ -338,19 +349,15 @@ Frm_storico* Frm_main::Mostra_storico() {
     const auto& dati = s_->Dati_esercizio;
     Frm_storico* f = Mostra_frm_storico(Storico, s_->Cartella_applicazione, dati.Squadra,
                                         dati.Atleta, *avvisi_, locale_, this);
-    if (nuova)
-        connect(f, &Frm_storico::Apri_test, this, [this](const QString& file) {
-            // As "Apri..." does: a set not saved is told before it leaves memory.
-            Salvataggi_test->Segnala_serie_non_salvata();
-            Apri_misura(this, file, *s_, *motore_, *avvisi_);
-        });
+    if (nuova) connect(f, &Frm_storico::Apri_test, Comandi, &Frm_cmd::Apri);
     return f;
 }
 
 void Frm_main::Mostra_prontezza(const QString& file_salvato) {
     if (s_ == nullptr) return;
     const auto p = Prontezza_dopo_serie(s_->Cartella_applicazione, file_salvato);
-    if (!p || p->giorno != QDate::currentDate()) return;
+    // None for this set's athlete and exercise today: no other athlete's either.
+    if (!p || p->giorno != QDate::currentDate()) return Lbl_prontezza->hide();
     // Short enough to be read whole beside the file saved; the whole sentence in the tooltip.
     const QString testo = Testo_prontezza_breve(*p, locale_);
     Lbl_prontezza->setText(testo);
@@ -379,7 +386,16 @@ bool Frm_main::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void Frm_main::Aggiorna_didascalia(const Sessione& sessione) {
-    setWindowTitle(sessione.Titolo + sessione.Stato_connessione);
+    QString didascalia = sessione.Titolo + sessione.Stato_connessione;
+    const Serie_t& serie = sessione.Serie;
+    if (!sessione.Acquisizione_in_corso && !serie.File_aperto.isEmpty()) {
+        QStringList test{
+            serie.Dati_esercizio.Atleta, serie.Dati_esercizio.Esercizio,
+            locale_.toString(serie.Inizio.toLocalTime(), QStringLiteral("dd/MM/yyyy HH:mm"))};
+        test.removeAll(QString());
+        didascalia += tr(" - test aperto: %1").arg(test.join(QStringLiteral(", ")));
+    }
+    setWindowTitle(didascalia);
 }
 
 void Frm_main::Mostra_cartella_dati(const QString& cartella) {

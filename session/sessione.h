@@ -82,6 +82,8 @@ struct Serie_t {
     // The test's records and analysis files written so far: kept up to date when the
     // coach changes the note, the RPE or what is left out.
     QStringList File_record, File_analisi;
+    // The sample file it was reopened from; empty for a set recorded in this run.
+    QString File_aperto;
 };
 
 // What several windows and routines share for the whole run. The engine, the links and
@@ -133,6 +135,7 @@ struct Sessione {
                  QDateTime::currentDateTime(),
                  Nota,
                  0,
+                 {},
                  {},
                  {},
                  {}};

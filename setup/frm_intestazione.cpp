@@ -32,8 +32,9 @@ Frm_intestazione::Frm_intestazione(QWidget* parent)
     : QWidget(parent), Button_Configura(new QPushButton(tr("CONFIGURA"), this)),
       Lbl_intestazione(Nuova_etichetta(this, QString())),
       Lbl_intestazione1(Nuova_etichetta(this, QString())),
-      Lbl_spostamento(Nuova_etichetta(this, tr("Spost.= 0"))) {
+      Lbl_spostamento(Nuova_etichetta(this, QString())) {
     setWindowTitle(tr("INTESTAZIONE"));
+    Azzera_spostamento();
     connect(Button_Configura, &QPushButton::clicked, this, &Frm_intestazione::Configura_richiesta);
 }
 
@@ -48,6 +49,15 @@ void Frm_intestazione::Aggiorna_intestazione(const Dati_esercizio_t& dati, const
             .arg(N(dati.Vmax), N(dati.Limite_sup), N(dati.Limite_inf)));
     // The band's line may have grown into the displacement's place.
     Disponi_etichette();
+}
+
+void Frm_intestazione::Azzera_spostamento() {
+    decimali_mostrati_ = -1; // the next record is written whatever it holds
+    Lbl_spostamento->setText(Testo_spostamento(Formatta(0.0, 0, locale_)));
+}
+
+QString Frm_intestazione::Testo_spostamento(const QString& centimetri) {
+    return tr("Spost(cm)=  %1").arg(centimetri);
 }
 
 void Frm_intestazione::riposiziona(int W, int H) {
@@ -89,5 +99,5 @@ void Frm_intestazione::Spostamento(double centimetri, int decimali) {
     } else {
         decimali_mostrati_ = -1;
     }
-    Lbl_spostamento->setText(tr("Spost(cm)=  %1").arg(Formatta(centimetri, decimali, locale_)));
+    Lbl_spostamento->setText(Testo_spostamento(Formatta(centimetri, decimali, locale_)));
 }

@@ -27,6 +27,9 @@ public:
     // "Spost(cm)=  " + the displacement with `decimali` decimals. Told for every record
     // of the stream, so the text is rebuilt only when what it shows changes.
     void Spostamento(double centimetri, int decimali) override;
+    // Back to "Spost(cm)=  0" until the board's next record: after a test is opened the
+    // value shown was the board's at the end of an earlier set.
+    void Azzera_spostamento();
 
     QPushButton* Button_Configura;
     QLabel* Lbl_intestazione;
@@ -40,6 +43,7 @@ Q_SIGNALS:
 private:
     // The button and the labels within the strip's present size.
     void Disponi_etichette();
+    static QString Testo_spostamento(const QString& centimetri);
 
     QLocale locale_;
     // What Lbl_spostamento shows: the rounded value in units of its last decimal.

@@ -646,11 +646,6 @@
         <translation>SETUP</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Spost.= 0</source>
-        <translation>Displ.= 0</translation>
-    </message>
-    <message>
         <location line="+1"/>
         <source>INTESTAZIONE</source>
         <translation>HEADER</translation>
@@ -678,6 +673,21 @@
         <location line="+22"/>
         <source>Profilo carico-velocità</source>
         <translation>Load-velocity profile</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Atleta</source>
+        <translation>Athlete</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A&amp;tleta:</source>
+        <translation>At&amp;hlete:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Profilo carico-velocità: %1, %2</source>
+        <translation>Load-velocity profile: %1, %2</translation>
     </message>
     <message>
         <location line="-18"/>

@@ -247,6 +247,16 @@
         <translation>Saved: %1</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Aperto: %1</source>
+        <translation>Opened: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> - test aperto: %1</source>
+        <translation> - open test: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>La serie non ha registrato dati: nessun file salvato.</source>
         <translation>The set recorded no data: no file saved.</translation>
@@ -314,7 +324,7 @@
     <message>
         <location line="+3"/>
         <source>&amp;Storico atleta</source>
-        <translation>Athlete &amp;log</translation>
+        <translation>Training &amp;log</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -3,7 +3,9 @@
 // the main window's status bar shows the day's readiness once the first set at the
 // reference load is saved; "Storico atleta" (F9) opens the current athlete's log, and a
 // test double-clicked there is opened as "Apri..." opens it.
+#include "acquisition/frm_cmd.h"
 #include "acquisition/salvataggi.h"
+#include "analysis/frm_profilo.h"
 #include "analysis/frm_storico.h"
 #include "device/protocollo.h"
 #include "mainwindow/frm_main.h"
@@ -15,6 +17,7 @@
 #include "tests/device/test_protocollo_finti.h"
 #include "tests/support/diario_prova.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -115,6 +118,10 @@ private Q_SLOTS:
                      frase.endsWith("sulla media delle 4 sedute prima (0,81 m/s): sopra"),
                  qPrintable(frase));
         QVERIFY(b.avvisi.elenco.isEmpty()); // nothing modal
+        // A test opened: the status bar no longer speaks of the set before.
+        m.Comandi->Apri(d.file_rossi[0]);
+        QVERIFY(m.Lbl_prontezza->isHidden());
+        QVERIFY(m.Lbl_salvato->text().startsWith("Aperto: "));
     }
 
     void f9_opens_the_log_and_a_test_from_it() {
@@ -128,11 +135,21 @@ private Q_SLOTS:
         QCOMPARE(m.Storico->Atleta(), QString("Rossi"));
         QVERIFY(!m.Storico->isModal());
         QCOMPARE(m.Storico->Lst_test->topLevelItemCount(), 8);
-        // Opened as "Apri..." opens it: the set in memory is that test's.
+        // F8 from the log too: the profile names its athlete, and another can be chosen.
+        QVERIFY(QTest::qWaitForWindowActive(m.Storico));
+        QTest::keyClick(m.Storico, Qt::Key_F8);
+        QVERIFY(m.Profilo);
+        QVERIFY2(m.Profilo->windowTitle().contains("Rossi, Squat"),
+                 qPrintable(m.Profilo->windowTitle()));
+        m.Profilo->cbo_atleta->setCurrentText("Bianchi");
+        QCOMPARE(m.Profilo->Cartella(), b.d.dati + "/Squadra A/Bianchi");
+        QCOMPARE(m.Profilo->Lst_punti->topLevelItemCount(), 1);
+        // Opened as "Apri..." opens it: the set in memory is that test's, named above.
         Q_EMIT m.Storico->Apri_test(b.d.file_rossi[4]);
         QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.value(0).testo));
         QVERIFY(!b.s.Campioni.empty());
         QCOMPARE(b.s.Serie.Dati_esercizio.Carico, 100.0f);
+        QVERIFY2(m.windowTitle().contains("Rossi, Squat, "), qPrintable(m.windowTitle()));
         m.close();
         QTRY_VERIFY(!m.Storico); // closed with the main window
     }

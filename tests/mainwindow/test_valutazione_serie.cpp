@@ -11,6 +11,7 @@
 #include "datafiles/record_test.h"
 #include "device/protocollo.h"
 #include "mainwindow/frm_main.h"
+#include "platform/etichetta_accorciata.h"
 #include "session/sessione.h"
 #include "setup/frm_intestazione.h"
 #include "stream/motore_misura.h"
@@ -169,8 +170,8 @@ private Q_SLOTS:
         QVERIFY(b.avvisi.elenco.isEmpty());
     }
 
-    // A test reopened from its sample file comes back as it was recorded: the header names
-    // its athlete, not the setup's of now; the coach's row shows its RPE and note; its
+    // A test reopened from its sample file comes back as it was recorded: the header and the
+    // caption name its athlete, not the setup's of now; the coach's row shows its RPE and note; its
     // left-out repetition is left out again. The setup chosen since stays as it is.
     void riaperto_come_registrato() {
         Banco b;
@@ -191,6 +192,7 @@ private Q_SLOTS:
         b.s.Nota.clear();
         b.m.Comandi->Button_Reset->click();
         QVERIFY(riga.isHidden());
+        b.m.Intestazione->Spostamento(52, 0);
         b.m.Comandi->Apri(campioni);
         QVERIFY(b.avvisi.elenco.isEmpty());
         QCOMPARE(b.motore.Lst_valori().Righe(), 3);
@@ -202,6 +204,15 @@ private Q_SLOTS:
         QCOMPARE(riga.Txt_nota->text(), QStringLiteral("presa larga"));
         QCOMPARE(b.s.Dati_esercizio.Atleta, QStringLiteral("Bianchi"));
         QCOMPARE(b.s.Dati_esercizio.Carico, 50.0f);
+        // The caption names the test and the status bar its file; the board's displacement
+        // at the end of the set before is not shown over it. A new set is the program's again.
+        QVERIFY2(b.m.windowTitle().contains(" - test aperto: Rossi, "),
+                 qPrintable(b.m.windowTitle()));
+        QVERIFY(b.m.Lbl_salvato->text().startsWith("Aperto: "));
+        QCOMPARE(b.m.Intestazione->Lbl_spostamento->text(), QStringLiteral("Spost(cm)=  0"));
+        b.s.Fissa_serie();
+        b.m.Aggiorna_didascalia(b.s);
+        QVERIFY(!b.m.windowTitle().contains("Rossi"));
     }
 };
 
