@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -97,5 +98,10 @@ Frm_confronta::Frm_confronta(const Riga_test& primo, const Riga_test& secondo,
     colonna->addWidget(Lst_confronto);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
-    Adatta_allo_schermo(*this, QSize(640, 560));
+    // Within the screen of the log it is opened from (where the pointer is may be another).
+    const QScreen* schermo = parent != nullptr ? parent->screen() : nullptr;
+    if (schermo != nullptr)
+        resize(Posto_nello_schermo(QSize(640, 560), schermo->availableGeometry()).size());
+    else
+        Adatta_allo_schermo(*this, QSize(640, 560));
 }

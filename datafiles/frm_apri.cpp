@@ -10,7 +10,11 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
 #include <QSortFilterProxyModel>
+#include <QTreeView>
 
 namespace {
 
@@ -42,6 +46,14 @@ std::unique_ptr<QFileDialog> Dialogo_apri(QWidget* padre, const QString& cartell
     dialogo->setAcceptMode(QFileDialog::AcceptOpen);
     dialogo->setFileMode(QFileDialog::ExistingFile);
     dialogo->setProxyModel(new Filtro_campioni(dialogo.get()));
+    // Names, sizes and times whole: the details, each column as wide as what it holds, in
+    // a window as wide as the screen allows.
+    dialogo->setViewMode(QFileDialog::Detail);
+    if (auto* vista = dialogo->findChild<QTreeView*>(QStringLiteral("treeView")))
+        vista->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (const QScreen* schermo =
+            padre != nullptr ? padre->screen() : QGuiApplication::primaryScreen())
+        dialogo->resize(QSize(860, 480).boundedTo(schermo->availableGeometry().size() * 9 / 10));
     return dialogo;
 }
 

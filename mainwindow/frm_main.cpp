@@ -24,6 +24,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -124,9 +125,11 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     Grafici = new Frm_grafici(sessione, locale, area);
     Salvataggi_test = new Salvataggi(sessione, motore.Lst_valori(), avvisi, locale, this);
     Salvataggi_test->Imposta_analisi(motore.Analisi());
+    // The file's name, whole beside the readiness and the coach's row (its folder is at the
+    // right); the whole path in the tooltip.
     connect(Salvataggi_test, &Salvataggi::Salvato, this, [this](const QString& nome) {
-        Lbl_salvato->setText(tr("Salvato: %1").arg(QDir::toNativeSeparators(nome)));
-        Lbl_salvato->setToolTip(Lbl_salvato->text());
+        Lbl_salvato->setText(tr("Salvato: %1").arg(QFileInfo(nome).fileName()));
+        Lbl_salvato->setToolTip(tr("Salvato: %1").arg(QDir::toNativeSeparators(nome)));
     });
     connect(Salvataggi_test, &Salvataggi::Serie_senza_dati, this, [this] {
         Lbl_salvato->setText(tr("La serie non ha registrato dati: nessun file salvato."));
@@ -161,9 +164,11 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
         // this test's; the board's displacement is not shown by a test either.
         Intestazione->Azzera_spostamento();
         Lbl_prontezza->hide();
-        const QString aperto = QDir::toNativeSeparators(s_->Serie.File_aperto);
-        Lbl_salvato->setText(aperto.isEmpty() ? QString() : tr("Aperto: %1").arg(aperto));
-        Lbl_salvato->setToolTip(Lbl_salvato->text());
+        const QString aperto = s_->Serie.File_aperto;
+        Lbl_salvato->setText(aperto.isEmpty() ? QString()
+                                              : tr("Aperto: %1").arg(QFileInfo(aperto).fileName()));
+        Lbl_salvato->setToolTip(
+            aperto.isEmpty() ? QString() : tr("Aperto: %1").arg(QDir::toNativeSeparators(aperto)));
     });
     Crea_menu();
     riposiziona();
