@@ -431,9 +431,8 @@ void Frm_storico::Esporta_pdf() {
         avvisi_.Mostra(tr("Nessun test da mettere nel rapporto."), Avvisi::Icona::Avviso);
         return;
     }
-    const QString proposto =
-        QDir(richiesta.test.front().Cartella())
-            .filePath(QStringLiteral("Rapporto %1 %2.pdf").arg(richiesta.atleta, giorni));
+    const QString proposto = QDir(richiesta.test.front().Cartella())
+                                 .filePath(tr("Rapporto %1 %2.pdf").arg(richiesta.atleta, giorni));
     const QString file = scelta_pdf_(this, proposto);
     if (file.isEmpty()) return;
     Esito_rapporto esito;

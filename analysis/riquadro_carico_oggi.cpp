@@ -36,6 +36,8 @@ Riquadro_carico_oggi::Riquadro_carico_oggi(const QLocale& locale, QWidget* paren
     Lbl_carico_oggi->setObjectName(QStringLiteral("Lbl_carico_oggi"));
     Lbl_carico_oggi->setAccessibleName(tr("Carico per oggi"));
     Lbl_carico_oggi->setWordWrap(true);
+    // Always HTML: a refusal has no tag, and its escaped quotes would show as "&quot;".
+    Lbl_carico_oggi->setTextFormat(Qt::RichText);
     Lbl_carico_oggi->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                              Qt::TextSelectableByKeyboard);
 
@@ -129,7 +131,7 @@ void Riquadro_carico_oggi::Calcola() {
     if (!errore_.isEmpty()) {
         carico_ = {};
         carico_.rifiuto = errore_;
-        Lbl_carico_oggi->setText(errore_);
+        Lbl_carico_oggi->setText(errore_.toHtmlEscaped());
         return;
     }
     const double minima = std::min(Txt_vmin->value(), Txt_vmax->value());

@@ -124,10 +124,18 @@ int Esegui_cattura(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     record.resize(letti);
     const auto righe = Ripetizioni_attese(record, o.tipo, o.collegamento, o.ampiezza_minima);
     const QLocale c(QLocale::C);
-    uscita << "# " << byte.size() << " byte, " << letti << " record letti, durata "
-           << Formatta(copione.Durata_s(), "0.00", c) << " s, ampiezza minima "
-           << Testo_numero(static_cast<float>(o.ampiezza_minima), c) << " mm\n";
-    uscita << "Rip\tSpost(mm)\tDurata(s)\tVmedia(mm/s)\tAlzata(mm)\tAlzata(s)\n";
+    uscita << "# "
+           << QCoreApplication::translate("Comando_cattura",
+                                          "%1 byte, %2 record letti, durata %3 s, ampiezza "
+                                          "minima %4 mm")
+                  .arg(byte.size())
+                  .arg(letti)
+                  .arg(Formatta(copione.Durata_s(), "0.00", c),
+                       Testo_numero(static_cast<float>(o.ampiezza_minima), c))
+           << '\n'
+           << QCoreApplication::translate("Comando_cattura", "Rip\tSpost(mm)\tDurata(s)\t"
+                                                             "Vmedia(mm/s)\tAlzata(mm)\tAlzata(s)")
+           << '\n';
     // Each row is paired with the script's lift it measures: the next one within the
     // encoder's tolerance, passing over lifts the minimum may have absorbed. The first
     // lift seen above the minimum only starts the clock; near the minimum the encoder

@@ -245,9 +245,9 @@ std::optional<QString> Controlla_cattura(Collegamento collegamento, qsizetype by
 }
 
 QString Nome_colore(Colore colore) {
-    if (colore == Colore_giallo) return QStringLiteral("giallo");
-    if (colore == Colore_verde) return QStringLiteral("verde");
-    return QStringLiteral("rosso");
+    if (colore == Colore_giallo) return QCoreApplication::translate("Comando_replay", "giallo");
+    if (colore == Colore_verde) return QCoreApplication::translate("Comando_replay", "verde");
+    return QCoreApplication::translate("Comando_replay", "rosso");
 }
 
 Riproduzione::Riproduzione(const Opzioni_replay& opzioni)
@@ -345,8 +345,9 @@ std::optional<QString> Riproduzione::Salva_file(int parte) {
 void Riproduzione::Stampa_tabella(QTextStream& uscita) const {
     const QChar tab(QLatin1Char('\t'));
     QStringList intestazione;
-    for (const auto& testo : Lista_valori::Intestazioni()) intestazione << testo;
-    intestazione << QStringLiteral("Fascia");
+    for (int c = 0; c < Lista_valori::Numero_colonne; ++c)
+        intestazione << Lista_valori::Intestazione_mostrata(c);
+    intestazione << QCoreApplication::translate("Comando_replay", "Fascia");
     uscita << intestazione.join(tab) << '\n';
     const Lista_valori& lista = motore_.Lst_valori();
     for (int r = 0; r < lista.Righe(); ++r) {

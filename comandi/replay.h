@@ -81,7 +81,8 @@ public:
     // Writes the files asked for; the first failure's message. From the second part of
     // a journal on, the names get " (2)", " (3)"... before their extension.
     std::optional<QString> Salva_file(int parte = 1);
-    // The header line and one line per listed repetition with its band colour word.
+    // The header line and one line per listed repetition with its band colour word, the
+    // words in the operator's language, the numbers as the files write them.
     void Stampa_tabella(QTextStream& uscita) const;
 
     const Sessione& Stato() const { return sessione_; }
@@ -98,7 +99,7 @@ private:
     Motore_misura motore_;
 };
 
-// "giallo", "verde" or "rosso".
+// "giallo", "verde" or "rosso", in the operator's language.
 QString Nome_colore(Colore colore);
 
 // The whole tool: options, capture, replay, table, files. Returns the exit code.

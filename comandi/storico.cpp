@@ -53,6 +53,8 @@ QString Uso_storico() {
         "recente, come testo separato da \";\" (punto decimale, una riga di intestazione):\n"
         "squadra, atleta, data, ora, esercizio, carico (kg), ripetizioni valide, velocità\n"
         "migliore (m/s), perdita di velocità dell'ultima ripetizione (%), RPE, nota.\n"
+        "L'intestazione (Squadra;Atleta;Data;...) è la stessa in ogni lingua, come nei file,\n"
+        "per i programmi che leggono il testo.\n"
         "L'indice dei test (ini/storico.sqlite) viene aggiornato dai file prima di leggere.\n"
         "  --data CARTELLA         la cartella dei dati (quella con ini/ e le squadre)\n"
         "  --team SQUADRA          solo gli atleti della squadra\n"

@@ -15,9 +15,10 @@ int Avvia_strumento(int argc, char** argv, const QString& nome, Esegui_strumento
     QTextStream errori(stderr);
     QStringList argomenti = QCoreApplication::arguments();
     argomenti.removeFirst();
+    // The language first, so that --version speaks it too.
+    const auto errore_lingua = Applica_lingua_riga(argomenti);
     if (auto esito = Esito_versione(nome, argomenti, uscita)) return *esito;
-    if (const auto errore = Applica_lingua_riga(argomenti))
-        return Fallisci(nome, *errore, errori, 2);
+    if (errore_lingua) return Fallisci(nome, *errore_lingua, errori, 2);
     return esegui(argomenti, uscita, errori);
 }
 

@@ -65,8 +65,9 @@ std::optional<QString> Scrivi_profilo_esempio(const QString& cartella, const QSt
         // The set slows down as it goes: 4 % lost at every repetition.
         for (int r = 0; r < 5; ++r)
             vmedie.push_back(1000 * migliore * (1 - 0.04f * static_cast<float>(r)));
-        if (auto errore = Scrivi_test_esempio(cartella, atleta, esercizio, carichi[t], vmedie,
-                                              locale, adesso.addDays(static_cast<qint64>(t))))
+        if (auto errore = Scrivi_test_esempio(
+                cartella, atleta, esercizio, carichi[t], vmedie, locale,
+                adesso.addDays(static_cast<qint64>(t) + 1 - qint64(carichi.size()))))
             return errore;
     }
     return std::nullopt;

@@ -17,7 +17,7 @@ std::optional<QString> Scrivi_test_esempio(const QString& cartella, const QStrin
                                            const std::vector<float>& vmedie, const QLocale& locale,
                                            const QDateTime& adesso, QString* nome = nullptr);
 
-// Four tests of five repetitions at 60, 80, 100 and 120 kg, one day apart from `adesso`,
+// Four tests of five repetitions at 60, 80, 100 and 120 kg, one day apart up to `adesso`,
 // whose best velocities lie close to a line that reaches the exercise's usual velocity at
 // 1RM at 140 kg.
 std::optional<QString> Scrivi_profilo_esempio(const QString& cartella, const QString& atleta,

@@ -267,11 +267,12 @@ void Frm_main::Crea_menu() {
     mnuLinguaItaliano = lingua->addAction(QStringLiteral("Italiano"));
     mnuLinguaEnglish = lingua->addAction(QStringLiteral("English"));
     auto* lingue = new QActionGroup(this);
-    const QString salvata = Lingua_salvata();
+    // Ticked: the language this run speaks (--lang may differ from the stored choice).
+    const QString in_uso = Lingua_in_uso();
     for (const auto& [azione, codice] : {std::pair{mnuLinguaItaliano, QStringLiteral("it")},
                                          std::pair{mnuLinguaEnglish, QStringLiteral("en")}}) {
         azione->setCheckable(true);
-        azione->setChecked(codice == salvata);
+        azione->setChecked(codice == in_uso);
         lingue->addAction(azione);
         connect(azione, &QAction::triggered, this, [this, codice] { Scegli_lingua(codice); });
     }

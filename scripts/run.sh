@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs kinetrack against the virtual board: installs what is missing, builds, starts
-# kinetrack-board as port com3 (board type 3) in the background and the program in
-# the foreground. The board stops when the program ends. Extra arguments go to the
-# board, e.g.  bash scripts/run.sh --reps 6 --seed 4; "--lang en" goes to both, so the
-# program and the board's messages are in English for this run.
+# Runs kinetrack against the virtual board: installs what is missing, builds the two
+# programs only (not the tests, benchmarks and other tools), starts kinetrack-board as
+# port com3 (board type 3) in the background and the program in the foreground. The
+# board stops when the program ends. Extra arguments go to the board, e.g.
+# bash scripts/run.sh --reps 6 --up 1.3:1.6; "--lang en" goes to both, so the program
+# and the board's messages are in English for this run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target kinetrack kinetrack-board
 
 uscita_scheda=$(mktemp)
 build/apps/kinetrack-board --port 3 --board-type 3 "$@" >"$uscita_scheda" &

@@ -129,13 +129,18 @@ std::optional<QString> Scrivi_storico_esempio(const QString& cartella_dati, cons
         std::vector<double> salti;   // kg added set after set
         double intercetta, pendenza; // m/s and m/s per kg of the athlete's profile
     };
+    // The names and notes a coach would type, in the operator's language.
     const std::vector<Esercizio> esercizi{
-        {"Squat", 80, {0, 20, 20, 10}, 1.55, -0.0090},
-        {"Panca piana", 60, {0, 10, 10, 5}, 1.35, -0.0110},
-        {"Stacco", 100, {0, 20, 20}, 1.25, -0.0060},
+        {QT_TRANSLATE_NOOP("Esempio_storico", "Squat"), 80, {0, 20, 20, 10}, 1.55, -0.0090},
+        {QT_TRANSLATE_NOOP("Esempio_storico", "Panca piana"), 60, {0, 10, 10, 5}, 1.35, -0.0110},
+        {QT_TRANSLATE_NOOP("Esempio_storico", "Stacco"), 100, {0, 20, 20}, 1.25, -0.0060},
     };
-    const QStringList note{QStringLiteral("buona tecnica"), QStringLiteral("schiena stanca"),
-                           QStringLiteral("ottima giornata"), QStringLiteral("poco sonno")};
+    QStringList note;
+    for (const char* nota : {QT_TRANSLATE_NOOP("Esempio_storico", "buona tecnica"),
+                             QT_TRANSLATE_NOOP("Esempio_storico", "schiena stanca"),
+                             QT_TRANSLATE_NOOP("Esempio_storico", "ottima giornata"),
+                             QT_TRANSLATE_NOOP("Esempio_storico", "poco sonno")})
+        note << QCoreApplication::translate("Esempio_storico", nota);
     // The athlete's name goes into the seed: the athletes of a team differ, and one athlete
     // comes out the same every time.
     std::uint32_t nome = 2166136261u; // FNV-1a of the name's UTF-8
@@ -167,7 +172,7 @@ std::optional<QString> Scrivi_storico_esempio(const QString& cartella_dati, cons
             for (std::size_t serie = 0; serie < e.salti.size(); ++serie) {
                 carico += e.salti[serie];
                 Test_esempio t;
-                t.esercizio = QString::fromUtf8(e.nome);
+                t.esercizio = QCoreApplication::translate("Esempio_storico", e.nome);
                 t.carico = serie == 0 ? inizio : carico;
                 t.quando = ora;
                 const double v =

@@ -35,8 +35,8 @@ Lista_valori::Riga Lista_valori::Formatta_riga(const Ripetizione& r, int indice,
     return riga;
 }
 
-// The headers as the program prints them (the replay's table); the windows show them
-// translated by Intestazione_mostrata.
+// The headers untranslated; the windows and the replay's table show them in the
+// operator's language through Intestazione_mostrata.
 const std::array<QString, Lista_valori::Numero_colonne>& Lista_valori::Intestazioni() {
     static const std::array<QString, Numero_colonne> testi{
         QStringLiteral(QT_TRANSLATE_NOOP("Lista_valori", "N°Rip")),

@@ -1081,6 +1081,11 @@
         <translation>The report was not written: %1.</translation>
     </message>
     <message>
+        <location line="-8"/>
+        <source>Rapporto %1 %2.pdf</source>
+        <translation>Report %1 %2.pdf</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Rapporto scritto in %1 (%2 test, %3 pagine).</source>
         <translation>Report written to %1 (%2 tests, %3 pages).</translation>

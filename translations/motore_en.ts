@@ -117,6 +117,16 @@ the reps the program must find in it beside the set&apos;s lifts.
         <source>manca il file di uscita</source>
         <translation>the output file is missing</translation>
     </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 byte, %2 record letti, durata %3 s, ampiezza minima %4 mm</source>
+        <translation>%1 bytes, %2 records read, duration %3 s, minimum amplitude %4 mm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Rip	Spost(mm)	Durata(s)	Vmedia(mm/s)	Alzata(mm)	Alzata(s)</source>
+        <translation>Rep	Displ(mm)	Duration(s)	Vmean(mm/s)	Lift(mm)	Lift(s)</translation>
+    </message>
 </context>
 <context>
     <name>Comando_profilo</name>
@@ -341,6 +351,26 @@ prints the rep table and writes the files asked for.
         <source>%1: il flusso è disturbato o la cattura non è del collegamento %2, provare --link %3</source>
         <translation>%1: the stream is garbled or the capture is not of the %2 link, try --link %3</translation>
     </message>
+    <message>
+        <location line="+1"/>
+        <source>giallo</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verde</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rosso</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fascia</source>
+        <translation>Band</translation>
+    </message>
 </context>
 <context>
     <name>Comando_storico</name>
@@ -373,6 +403,8 @@ Il diario degli allenamenti: i test salvati nelle cartelle degli atleti, dal pi�
 recente, come testo separato da &quot;;&quot; (punto decimale, una riga di intestazione):
 squadra, atleta, data, ora, esercizio, carico (kg), ripetizioni valide, velocità
 migliore (m/s), perdita di velocità dell&apos;ultima ripetizione (%), RPE, nota.
+L&apos;intestazione (Squadra;Atleta;Data;...) è la stessa in ogni lingua, come nei file,
+per i programmi che leggono il testo.
 L&apos;indice dei test (ini/storico.sqlite) viene aggiornato dai file prima di leggere.
   --data CARTELLA         la cartella dei dati (quella con ini/ e le squadre)
   --team SQUADRA          solo gli atleti della squadra
@@ -393,6 +425,8 @@ The training log: the tests saved in the athletes&apos; folders, newest first, a
 separated by &quot;;&quot; (decimal point, one header line): team, athlete, date, time,
 exercise, load (kg), valid reps, best velocity (m/s), velocity loss of the last
 rep (%), RPE, note.
+The header line (Squadra;Atleta;Data;...) stays Italian in every language, as the files&apos;
+headers do, for the programs that read the text.
 The test index (ini/storico.sqlite) is brought up to date from the files before reading.
   --data FOLDER           the data folder (the one with ini/ and the teams)
   --team TEAM             only the team&apos;s athletes
@@ -1534,6 +1568,41 @@ Faults:
         <location filename="../storico/esempio_storico.cpp" line="+1"/>
         <source>Impossibile creare la cartella %1</source>
         <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>Squat</source>
+        <translation>Squat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Panca piana</source>
+        <translation>Bench press</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stacco</source>
+        <translation>Deadlift</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>buona tecnica</source>
+        <translation>good technique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>schiena stanca</source>
+        <translation>tired back</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ottima giornata</source>
+        <translation>great day</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>poco sonno</source>
+        <translation>little sleep</translation>
     </message>
 </context>
 </TS>

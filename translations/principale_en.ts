@@ -289,7 +289,7 @@
     <message>
         <location line="+1"/>
         <source>Parametri Porta....</source>
-        <translation>Port Parameters....</translation>
+        <translation>Port Parameters...</translation>
     </message>
     <message>
         <location line="+3"/>

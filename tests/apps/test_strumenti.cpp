@@ -175,6 +175,11 @@ private Q_SLOTS:
                                           << "--lang en --help" << 0 << "Usage: kinetrack-replay ";
         QTest::newRow("board --lang=en") << QString(KT_SCHEDA) << ""
                                          << "--help --lang=en" << 0 << "Usage: kinetrack-board ";
+        QTest::newRow("capture --version --lang en")
+            << QString(KT_CATTURA) << ""
+            << "--version --lang en" << 0
+            << "kinetrack-capture " KT_VERSIONE_ATTESA
+               "\nCopyright (C) 2026 the kinetrack developers.";
         QTest::newRow("profile, English chosen") << QString(KT_PROFILO) << "en"
                                                  << "--help" << 0 << "Usage: kinetrack-profilo ";
         QTest::newRow("log, English chosen, Italian asked")

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // With a catalogue installed after start-up, the tools' usage and refusals, the engine's
-// messages and the log's words come out translated; what is written or printed as data
-// (the replay's table, the log's rows) stays as it is.
+// messages, the printed tables' words and the log's words come out translated; what is
+// written or printed as data (the numbers, the log's rows) stays as it is.
 #include "comandi/cattura.h"
 #include "comandi/profilo.h"
 #include "comandi/replay.h"
@@ -66,18 +66,28 @@ private Q_SLOTS:
         QVERIFY2(e.errori.startsWith(nome + ": " + rifiuto + "\n«Uso: "), qPrintable(e.errori));
     }
 
-    // The value list's headers are shown translated and printed as they are.
-    void headers_shown_and_printed() {
+    // What the capture and the replay print: the words translated, the numbers as they are.
+    void printed_tables() {
         const Traduttore_prova traduttore;
-        QCOMPARE(Lista_valori::Intestazione_mostrata(0), QStringLiteral("«N°Rip»"));
         QVERIFY(Lista_valori::Didascalia_gruppi().contains("«FASE CONCENTRICA»"));
-        Opzioni_replay opzioni;
-        Riproduzione riproduzione(opzioni);
-        QString tabella;
-        QTextStream uscita(&tabella);
-        riproduzione.Stampa_tabella(uscita);
-        QVERIFY2(tabella.startsWith("N°Rip\tTempo\tDurata\t") && !tabella.contains("«"),
-                 qPrintable(tabella));
+        QTemporaryDir dir;
+        const QString cattura = dir.filePath("serie.bin");
+        Esito e = Avvia(&Esegui_cattura, {"--link", "serial", "--board-type", "1", "--seed", "7",
+                                          "--reps", "3", cattura});
+        QCOMPARE(e.codice, 0);
+        QStringList righe = e.uscita.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(righe.size() > 2 && righe[0].startsWith("# «") && righe[1].startsWith("«Rip\t") &&
+                     !righe[2].contains("«"),
+                 qPrintable(e.uscita));
+        e = Avvia(&Esegui_replay,
+                  {"--link", "serial", "--board-type", "1", "--min-amplitude", "100", "--vmax",
+                   "1000", "--upper", "110", "--lower", "90", cattura});
+        QCOMPARE(e.codice, 0);
+        righe = e.uscita.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(righe.size() > 1 && righe[0].startsWith("«N°Rip»\t«Tempo»\t«Durata»\t") &&
+                     righe[0].endsWith("\t«Fascia»") && righe[1].endsWith("»") &&
+                     !righe[1].startsWith("«"),
+                 qPrintable(e.uscita));
     }
 
     // The log's words, a refused file and the log's rows.

@@ -132,13 +132,13 @@ private Q_SLOTS:
         QCOMPARE(Lingua_salvata(), QString("it"));
     }
 
-    // The menu stores the choice and says in the new language when it applies; choosing the
-    // language in use says nothing.
+    // The menu ticks the language in use, whatever is stored; it stores the choice and says
+    // in the new language when it applies; choosing the language in use says nothing.
     void language_menu() {
         QVERIFY(Salva_lingua("en"));
         Banco b;
-        QVERIFY(b.m.mnuLinguaEnglish->isChecked());
-        QVERIFY(!b.m.mnuLinguaItaliano->isChecked());
+        QVERIFY(b.m.mnuLinguaItaliano->isChecked());
+        QVERIFY(!b.m.mnuLinguaEnglish->isChecked());
         b.m.mnuLinguaItaliano->trigger();
         QCOMPARE(Lingua_salvata(), QString("it"));
         QVERIFY(b.avvisi.elenco.isEmpty());
