@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -23,6 +24,33 @@ QColor Colore_carico(std::size_t indice, std::size_t quanti) {
     return QColor::fromRgbF(static_cast<float>(0.55 - 0.5 * t), static_cast<float>(0.75 - 0.6 * t),
                             static_cast<float>(1.0 - 0.35 * t));
 }
+// The date axis: one tick per date shown, at midday, never two of one date (a step of
+// hours would label one date twice). The step, a whole number of days, grows with the
+// span of the dates so that the labels do not crowd.
+class Ticker_giorni : public QCPAxisTickerDateTime {
+protected:
+    int getSubTickCount(double) override { return 0; }
+    QVector<double> createTickVector(double, const QCPRange& range) override {
+        constexpr qint64 Giorno = 86400;
+        const qint64 giorni = std::max<qint64>(1, qint64(range.size()) / Giorno);
+        const qint64 massimo = std::max(2, tickCount());
+        qint64 passo = 1;
+        for (const qint64 p : {1, 2, 3, 7, 14, 28, 56, 91, 182, 364}) {
+            passo = p;
+            if (giorni / p < massimo) break;
+        }
+        if (giorni / passo >= massimo) passo = (giorni / massimo + 1);
+        QVector<double> tacche;
+        for (QDate d = QDateTime::fromSecsSinceEpoch(qint64(std::floor(range.lower))).date();
+             d.isValid(); d = d.addDays(passo)) {
+            const double x = double(QDateTime(d, QTime(12, 0)).toSecsSinceEpoch());
+            if (x > range.upper) break;
+            if (x >= range.lower) tacche << x;
+        }
+        return tacche;
+    }
+};
+
 } // namespace
 
 Grafico_andamento::Grafico_andamento(const QLocale& locale, QWidget* parent)
@@ -35,7 +63,7 @@ Grafico_andamento::Grafico_andamento(const QLocale& locale, QWidget* parent)
     piano_->plotLayout()->insertRow(0);
     piano_->plotLayout()->addElement(
         0, 0, new QCPTextElement(piano_, tr("Andamento"), Carattere(11, true)));
-    auto date = QSharedPointer<QCPAxisTickerDateTime>::create();
+    auto date = QSharedPointer<Ticker_giorni>::create();
     date->setDateTimeFormat(QStringLiteral("dd/MM"));
     piano_->xAxis->setTicker(date);
     piano_->xAxis->setLabel(tr("Data"));

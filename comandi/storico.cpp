@@ -195,7 +195,7 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
                      std::make_move_iterator(r.end()));
     }
     std::stable_sort(righe.begin(), righe.end(), [](const Riga_diario& a, const Riga_diario& b) {
-        return a.quando > b.quando;
+        return Test_prima(b.test, a.test);
     });
     if (!o.pdf.isEmpty()) return Scrivi_pdf_storico(o.pdf, righe, errori);
     uscita << Testo_diario(righe, true);

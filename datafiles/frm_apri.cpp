@@ -33,6 +33,21 @@ protected:
         if (modello == nullptr || modello->isDir(indice)) return true;
         return Nome_di_file_campioni(modello->fileName(indice));
     }
+    // Folders first, then the files by the time of their test: the time a sample file's
+    // name tells, else the file's own.
+    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override {
+        const auto* modello = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (modello == nullptr || a.column() != 0 || b.column() != 0)
+            return QSortFilterProxyModel::lessThan(a, b);
+        const bool cartella_a = modello->isDir(a), cartella_b = modello->isDir(b);
+        if (cartella_a != cartella_b) return cartella_a;
+        const QString nome_a = modello->fileName(a), nome_b = modello->fileName(b);
+        const auto Ora = [&](const QModelIndex& i, const QString& nome) {
+            const QDateTime ora = Ora_nome_file_campioni(nome, QLocale());
+            return ora.isValid() || cartella_a ? ora : modello->lastModified(i);
+        };
+        return Prima_nel_tempo(Ora(a, nome_a), nome_a, Ora(b, nome_b), nome_b);
+    }
 };
 
 } // namespace

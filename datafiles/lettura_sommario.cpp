@@ -241,13 +241,14 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
         if (test.ripetizioni == 0 || *vmedia > test.vmedia_migliore) test.vmedia_migliore = *vmedia;
         ++test.ripetizioni;
     }
+    test.timbro = Timbro(timbro);
     QCryptographicHash impronta(QCryptographicHash::Sha256);
+    impronta.addData(test.timbro.toString(Qt::ISODate).toUtf8() + '\n');
     for (const Riga_file& r : righe) {
         for (const QString& campo : r.campi) impronta.addData(campo.trimmed().toUtf8() + ';');
         impronta.addData("\n");
     }
     test.impronta = impronta.result();
-    test.timbro = Timbro(timbro);
     lettura.esito = Lettura_sommario::Esito::Sommario;
     return lettura;
 }

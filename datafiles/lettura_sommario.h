@@ -22,9 +22,9 @@ struct Test_sommario {
     int ripetizioni = 0;
     std::vector<double> vmedie; // mm/s, the lifting mean velocity of each row, in file order
     QDateTime timbro;           // the date stamp of the first line; invalid when unreadable
-    // The same for two files of one test: a hash of its rows, whatever the file's name,
-    // its line ends and its date stamp (the time of the save, not of the test: the save at
-    // the stop and a later "Salva dati con nome..." of one test differ only there).
+    // The same for two files of one test: a hash of its date stamp and its rows, whatever
+    // the file's name and its line ends. Two tests whose rows happen to be equal (the same
+    // motion on another day) differ by their stamps.
     QByteArray impronta;
 };
 

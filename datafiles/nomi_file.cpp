@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 
@@ -50,6 +51,59 @@ QString Nome_file_campioni(const QDateTime& adesso, const QLocale& locale) {
            locale.monthName(data.month(), QLocale::ShortFormat) + QLatin1Char(' ') +
            Due_cifre(data.day()) + QStringLiteral("  ") +
            Testo_ora(adesso.time(), Separatore_nomi_file, false) + QStringLiteral(".csv");
+}
+
+QDateTime Ora_nome_file_campioni(const QString& nome, const QLocale& locale) {
+    // "yyyy  mmm dd  h.mm.s.csv", perhaps with " (n)" before ".csv".
+    static const QRegularExpression forma(
+        QStringLiteral(
+            "^(\\d{4})  (.+) (\\d{2})  (\\d{1,2})\\.(\\d{2})\\.(\\d{1,2})( \\(\\d+\\))?\\.csv$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = forma.match(nome);
+    if (!m.hasMatch()) return {};
+    for (const QLocale& l : {locale, QLocale(QLocale::English), QLocale(QLocale::Italian)})
+        for (int mese = 1; mese <= 12; ++mese)
+            if (l.monthName(mese, QLocale::ShortFormat)
+                    .compare(m.captured(2), Qt::CaseInsensitive) == 0) {
+                const QDateTime ora(
+                    QDate(m.captured(1).toInt(), mese, m.captured(3).toInt()),
+                    QTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt()));
+                return ora.isValid() ? ora : QDateTime();
+            }
+    return {};
+}
+
+bool Prima_nel_tempo(const QDateTime& a, const QString& nome_a, const QDateTime& b,
+                     const QString& nome_b) {
+    if (a.isValid() != b.isValid()) return a.isValid();
+    if (a.isValid() && a != b) return a < b;
+    // By name: runs of digits by their value, the rest as text, case aside.
+    qsizetype i = 0, j = 0;
+    while (i < nome_a.size() && j < nome_b.size()) {
+        if (nome_a[i].isDigit() && nome_b[j].isDigit()) {
+            qsizetype fine_i = i, fine_j = j;
+            while (fine_i < nome_a.size() && nome_a[fine_i].isDigit()) ++fine_i;
+            while (fine_j < nome_b.size() && nome_b[fine_j].isDigit()) ++fine_j;
+            const QStringView x = QStringView(nome_a).sliced(i, fine_i - i);
+            const QStringView y = QStringView(nome_b).sliced(j, fine_j - j);
+            // Leading zeros aside: the longer number is the larger, else digit by digit.
+            qsizetype px = 0, py = 0;
+            while (px + 1 < x.size() && x[px] == QLatin1Char('0')) ++px;
+            while (py + 1 < y.size() && y[py] == QLatin1Char('0')) ++py;
+            const QStringView vx = x.sliced(px), vy = y.sliced(py);
+            if (vx.size() != vy.size()) return vx.size() < vy.size();
+            if (const int c = vx.compare(vy); c != 0) return c < 0;
+            i = fine_i;
+            j = fine_j;
+            continue;
+        }
+        const QChar x = nome_a[i].toCaseFolded(), y = nome_b[j].toCaseFolded();
+        if (x != y) return x < y;
+        ++i;
+        ++j;
+    }
+    if ((nome_a.size() - i) != (nome_b.size() - j)) return nome_a.size() - i < nome_b.size() - j;
+    return nome_a < nome_b;
 }
 
 QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso) {

@@ -21,6 +21,16 @@ inline const QString Separatore_nomi_file = QStringLiteral(".");
 // name the save dialog proposes. "mmm" is the locale's abbreviated month name.
 QString Nome_file_campioni(const QDateTime& adesso, const QLocale& locale);
 
+// The time a sample file's name (without folder) tells, read back with `locale`'s month
+// names, else the English or the Italian ones. Invalid for a name of any other form.
+QDateTime Ora_nome_file_campioni(const QString& nome, const QLocale& locale);
+
+// The one order of tests and their files in every list: the earlier time first, those
+// without a time last; of one time, by name, a number in it by its value ("15.34.5"
+// before "15.34.48"). Lists of the newest first take it the other way round.
+bool Prima_nel_tempo(const QDateTime& a, const QString& nome_a, const QDateTime& b,
+                     const QString& nome_b);
+
 // `esercizio` + "_yymmdd_hh.mm.ss": the summary file's name without folder and extension,
 // as the save dialog proposes it.
 QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso);

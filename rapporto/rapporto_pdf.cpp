@@ -190,7 +190,7 @@ std::optional<QString> Scrivi_rapporto_pdf(const QString& file, const Richiesta_
             .arg(richiesta.atleta);
     for (auto& [giorno, test] : giorni)
         std::sort(test.begin(), test.end(),
-                  [](const Riga_test* a, const Riga_test* b) { return a->quando < b->quando; });
+                  [](const Riga_test* a, const Riga_test* b) { return Test_prima(*a, *b); });
 
     Pagine_pdf pagine(file,
                       QCoreApplication::translate("Rapporto_pdf", "Rapporto di allenamento di %1")

@@ -76,7 +76,7 @@ std::vector<Prontezza> Prontezze_giorno(const std::vector<Riga_test>& test,
     for (const Riga_test& t : test)
         if (t.quando.date() == giorno) del_giorno.push_back(&t);
     std::sort(del_giorno.begin(), del_giorno.end(),
-              [](const Riga_test* a, const Riga_test* b) { return a->quando < b->quando; });
+              [](const Riga_test* a, const Riga_test* b) { return Test_prima(*a, *b); });
     QStringList esercizi;
     for (const Riga_test* t : del_giorno) {
         bool gia = false;

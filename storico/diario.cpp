@@ -51,7 +51,7 @@ private:
 };
 
 bool Nuovo_prima(const Riga_test& a, const Riga_test& b) {
-    return a.quando > b.quando;
+    return Test_prima(b, a);
 }
 
 } // namespace
@@ -120,7 +120,7 @@ Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString&
     for (const Riga_test& t : test)
         if (Stesso_esercizio(t.esercizio, esercizio) && t.quando.isValid()) scelti.push_back(&t);
     std::stable_sort(scelti.begin(), scelti.end(),
-                     [](const Riga_test* x, const Riga_test* y) { return x->quando < y->quando; });
+                     [](const Riga_test* x, const Riga_test* y) { return Test_prima(*x, *y); });
     if (scelti.empty()) return a;
     Riferimenti riferimento;
     std::map<QDate, std::vector<Test_salvato>> giorni;

@@ -36,7 +36,7 @@
 namespace {
 
 // Bumped whenever the tables or what a row holds change: an older database is rebuilt.
-constexpr int Versione_indice = 1;
+constexpr int Versione_indice = 2;
 const QString Nome_database = QStringLiteral("storico.sqlite");
 
 const char* const Schema[] = {
@@ -212,6 +212,14 @@ QString Riga_test::Cartella() const {
 
 std::optional<double> Riga_test::Velocita_profilo() const {
     return vmedia_alzata ? vmedia_alzata : vmedia_tabella;
+}
+
+bool Test_prima(const Riga_test& a, const Riga_test& b) {
+    const auto Nome = [](const Riga_test& t) {
+        const QString& f = !t.file_record.isEmpty() ? t.file_record : t.file_sommario;
+        return f.sliced(f.lastIndexOf(u'/') + 1);
+    };
+    return Prima_nel_tempo(a.quando, Nome(a), b.quando, Nome(b));
 }
 
 Indice_test::Indice_test(const QString& cartella_dati)
@@ -563,8 +571,9 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
         }
         if (cambiata) {
             // Copies of one summary under other names are one test: a test with a record
-            // is a set of its own; a summary alone that repeats one is a copy of the test
-            // with a record, else of the first by name.
+            // is a set of its own; a summary alone with the date stamp and rows of another
+            // is a copy of the test with a record, else of the first by name. Equal rows
+            // under another stamp are another test.
             q.prepare(QStringLiteral("SELECT chiave, impronta, file_record FROM test WHERE "
                                      "cartella = ? AND impronta IS NOT NULL AND "
                                      "length(impronta) > 0 ORDER BY (file_record = ''), chiave"));
@@ -664,8 +673,15 @@ const QString Colonne = QStringLiteral(
     "SELECT squadra, atleta, esercizio, carico, quando, ripetizioni, escluse, vmedia_tabella, "
     "vmedia_alzata, mpv_migliore, mpv_media, perdita_ultima, rpe, nota, file_campioni, "
     "file_record, file_sommario, file_analisi FROM test WHERE copia_di IS NULL AND ");
-// Newest first; tests of one time by name, so the order never depends on the database.
-const QString Ordine = QStringLiteral(" ORDER BY quando DESC, chiave DESC");
+// By key, so the order of tests alike in time and name never depends on the database.
+const QString Ordine = QStringLiteral(" ORDER BY chiave");
+
+// Newest first.
+std::vector<Riga_test> Ordinate(std::vector<Riga_test> righe) {
+    std::stable_sort(righe.begin(), righe.end(),
+                     [](const Riga_test& a, const Riga_test& b) { return Test_prima(b, a); });
+    return righe;
+}
 } // namespace
 
 std::vector<Riga_test> Indice_test::Test_atleta(const QString& squadra,
@@ -675,7 +691,7 @@ std::vector<Riga_test> Indice_test::Test_atleta(const QString& squadra,
     q.prepare(Colonne + QStringLiteral("cartella = ?") + Ordine);
     q.addBindValue(squadra + QLatin1Char('/') + atleta);
     q.exec();
-    return Leggi_righe(q, cartella_dati_);
+    return Ordinate(Leggi_righe(q, cartella_dati_));
 }
 
 std::vector<Riga_test> Indice_test::Test_squadra(const QString& squadra) const {
@@ -684,7 +700,7 @@ std::vector<Riga_test> Indice_test::Test_squadra(const QString& squadra) const {
     q.prepare(Colonne + QStringLiteral("squadra = ?") + Ordine);
     q.addBindValue(squadra);
     q.exec();
-    return Leggi_righe(q, cartella_dati_);
+    return Ordinate(Leggi_righe(q, cartella_dati_));
 }
 
 std::optional<QString> Indicizza_test(const QString& cartella_dati, const QString& file_campioni) {

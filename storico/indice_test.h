@@ -7,7 +7,8 @@
 //
 // A test is a record "<name> test.ini" with the summary "<name> ripetizioni.csv" and its
 // analysis beside it, or a summary file alone (saved under a chosen name, or before records
-// existed) with its analysis. A copy of a summary under another name is one test.
+// existed) with its analysis. A copy of a summary under another name (the same date stamp
+// and rows) is one test.
 
 #include <QDateTime>
 #include <QSqlDatabase>
@@ -39,6 +40,9 @@ struct Riga_test {
     // gives it, else the summary's, as kinetrack-profilo takes it.
     std::optional<double> Velocita_profilo() const;
 };
+
+// The order of tests in every list (Prima_nel_tempo): by time, then by their files' names.
+bool Test_prima(const Riga_test& a, const Riga_test& b);
 
 struct Esito_indice {
     int letti = 0;        // tests read from their files

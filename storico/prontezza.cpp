@@ -34,7 +34,7 @@ std::vector<const Riga_test*> Test_esercizio(const std::vector<Riga_test>& test,
     for (const Riga_test& t : test)
         if (t.quando.isValid() && Stesso_esercizio(t.esercizio, esercizio)) scelti.push_back(&t);
     std::stable_sort(scelti.begin(), scelti.end(),
-                     [](const Riga_test* a, const Riga_test* b) { return a->quando < b->quando; });
+                     [](const Riga_test* a, const Riga_test* b) { return Test_prima(*a, *b); });
     return scelti;
 }
 

@@ -8,6 +8,7 @@
 #include "analysis/frm_squadra.h"
 #include "analysis/frm_storico.h"
 #include "analysis/grafico_andamento.h"
+#include "platform/grafico_qcp.h"
 #include "platform/grafico_xy.h"
 #include "storico/squadra.h"
 #include "tests/support/avvisi_prova.h"
@@ -150,6 +151,12 @@ private Q_SLOTS:
         f.Txt_dal->setDate(Giorni_fa(6).date());
         QCOMPARE(int(g.Punti_velocita().size()), 4);
         QCOMPARE(int(g.Punti_e1rm().size()), 2);
+        // However few the days shown, each date is labelled once.
+        f.Txt_dal->setDate(Giorni_fa(2).date());
+        g.Piano()->replot();
+        const QVector<QString> date = g.Piano()->xAxis->tickVectorLabels();
+        QVERIFY(!date.isEmpty());
+        QCOMPARE(QSet<QString>(date.begin(), date.end()).size(), date.size());
     }
 
     void compare_two_tests() {

@@ -201,8 +201,17 @@ private Q_SLOTS:
     }
 
     // Folders, and the files whose names may be sample files: a summary saved under a
-    // chosen name cannot be told by its name, and is told when chosen.
+    // chosen name cannot be told by its name, and is told when chosen. Folders first, then
+    // by time: the name's, else the file's.
     void open_dialog_lists_sample_files() {
+        const QStringList altri{"2026  Nov 30  23.00.00.csv", "2026  Dec 08  9.05.5.csv",
+                                "2026  Dec 08  9.05.48.csv"};
+        for (const QString& f : altri) Scrivi(dir.filePath(f), "Kine01;\r\n");
+        QFile scelto(dir.filePath(Scelto));
+        QVERIFY(scelto.open(QIODevice::ReadWrite));
+        QVERIFY(scelto.setFileTime(QDateTime(QDate(2026, 12, 8), QTime(17, 2, 10)),
+                                   QFileDevice::FileModificationTime));
+        scelto.close();
         const auto dialogo = Dialogo_apri(nullptr, dir.path());
         QAbstractProxyModel* filtro = dialogo->proxyModel();
         QVERIFY(filtro);
@@ -214,11 +223,12 @@ private Q_SLOTS:
             QStringList nomi;
             for (int r = 0; r < filtro->rowCount(radice); ++r)
                 nomi << filtro->index(r, 0, radice).data().toString();
-            nomi.sort();
             return nomi;
         };
         QTRY_VERIFY(caricata.size() > 0);
-        QTRY_COMPARE(Elencati(), QStringList({Campioni, Scelto, "vecchie"}));
+        QTRY_COMPARE(Elencati(),
+                     QStringList({"vecchie", altri[0], altri[1], altri[2], Campioni, Scelto}));
+        for (const QString& f : altri) QVERIFY(QFile::remove(dir.filePath(f)));
     }
 
     void summary_or_analysis_chosen_data() {

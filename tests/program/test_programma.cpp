@@ -11,6 +11,7 @@
 #include "analysis/frm_profilo.h"
 #include "board/flusso_scheda.h"
 #include "datafiles/frm_apri.h"
+#include "datafiles/recupero_serie.h"
 #include "device/frm_hid.h"
 #include "device/frm_seriale.h"
 #include "device/protocollo.h"
@@ -533,6 +534,53 @@ private Q_SLOTS:
         const QByteArray sommario = Contenuto(radice_ + "/data/kinetrack/misure_auto/" +
                                               file.filter(" ripetizioni.csv").constFirst());
         QCOMPARE(int(sommario.count("\r\n")) - 2, righe);
+    }
+
+    // The journal of a set, given back at a start, is the very set the live program's stop
+    // saves from the same records, byte for byte, after an earlier set of the session.
+    void giornale_uguale_alla_serie_salvata() {
+        const QString recupero = radice_ + "/data/kinetrack/recupero";
+        const QDateTime ora(QDate(2026, 12, 4), QTime(9, 5, 0));
+        Scheda_virtuale scheda(1);
+        QVERIFY(scheda.processo.waitForReadyRead(5000));
+        QTemporaryDir altrove;
+        QList<QByteArray> salvati;
+        {
+            Programma p(Opzioni());
+            p.Avvia();
+            p.Principale().Salvataggi_test->Imposta_orologio([&ora] { return ora; });
+            Frm_cmd& c = *p.Principale().Comandi;
+            c.Button_Memo->click();
+            c.Button_start->click();
+            QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 1, 15000);
+            c.Button_start->click();
+            QDir(radice_ + "/data/kinetrack/misure_auto").removeRecursively();
+            c.Button_start->click();
+            QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 3, 15000);
+            // The board holds still; the journal's writer catches up.
+            ::kill(pid_t(scheda.processo.processId()), SIGSTOP);
+            QTest::qWait(1000);
+            QDir().mkpath(altrove.filePath("recupero"));
+            for (const QString& f : QDir(recupero).entryList(QDir::Files))
+                QVERIFY(QFile::copy(recupero + "/" + f, altrove.filePath("recupero/" + f)));
+            c.Button_start->click();
+            ::kill(pid_t(scheda.processo.processId()), SIGCONT);
+            const QString cartella = radice_ + "/data/kinetrack/misure_auto/";
+            for (const QString& f : File_salvati()) salvati << Contenuto(cartella + f);
+            // Given back as the stop's clock said: the time of the journal's last write.
+            const QDir copia(altrove.filePath("recupero"));
+            QFile record(copia.filePath(copia.entryList({"*.ktr"}).value(0)));
+            QVERIFY(record.open(QIODevice::ReadWrite));
+            QVERIFY(record.setFileTime(ora, QFileDevice::FileModificationTime));
+            record.close();
+            QCOMPARE(Recupera_serie(altrove.path(), p.Motore().Locale()).size(), std::size_t(1));
+        }
+        QList<QByteArray> recuperati;
+        const QDir cartella(altrove.filePath("misure_auto"));
+        for (const QString& f : cartella.entryList(QDir::Files, QDir::Name))
+            recuperati << Contenuto(cartella.filePath(f));
+        QCOMPARE(salvati.size(), 4);
+        QCOMPARE(recuperati, salvati);
     }
 
     // What was recorded is kept whatever the operator presses during a set: "RESET DATI"
