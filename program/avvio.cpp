@@ -14,6 +14,7 @@
 #include "device/ricerca_scheda.h"
 #include "device/ritorno_seriale.h"
 #include "mainwindow/frm_main.h"
+#include "platform/accessibilita.h"
 #include "platform/blocco_file.h"
 #include "platform/file_privati.h"
 #include "platform/hid_hidapi.h"
@@ -159,6 +160,7 @@ void Programma::Fine_da_segnale() {
 
 void Programma::Avvia() {
     avvio_in_corso_ = true;
+    Prepara_accessibilita();
     Avvia_passi();
     avvio_in_corso_ = false;
     if (fine_richiesta_) Chiudi_finestre();

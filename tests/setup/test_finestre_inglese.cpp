@@ -25,10 +25,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -141,19 +141,23 @@ private Q_SLOTS:
         QCOMPARE(frm.Lbl_perdita().accessibleName(), "Velocity loss");
 
         Elenco_valori& valori = frm.Valori();
-        QCOMPARE(valori.Txt_dettaglio(0)->text(), "Rep");
-        QCOMPARE(valori.Txt_dettaglio(7)->text(), "D@Vmax");
+        QCOMPARE(valori.Intestazione(0), "Rep");
+        QCOMPARE(valori.Intestazione(7), "D@Vmax");
+        QCOMPARE(valori.Tabella()->accessibleName(), "Repetition values");
         QVERIFY(valori.Lbl_valori()->text().contains("ABSOLUTE VALUES"));
         QVERIFY(valori.Lbl_valori()->text().contains("ECCENTRIC PHASE"));
         QCOMPARE(Lista_valori::Intestazioni()[0], "N°Rip");
 
         Lista_valori::Riga riga;
         riga.fill("1");
-        valori.Aggiungi_riga(riga);
+        Lista_valori lista;
+        lista.Aggiungi(riga);
+        valori.Imposta_lista(&lista);
+        valori.Mostra_fino_a(0);
         std::unique_ptr<QMenu> menu(valori.Menu_riga(0, &frm));
         QCOMPARE(menu->actions().constFirst()->text(), "Leave rep out");
         valori.Imposta_esclusa(0, true);
-        QCOMPARE(valori.Lst_valori(3)->item(0)->toolTip(), "Rep left out");
+        QCOMPARE(valori.Tabella()->model()->index(0, 3).data(Qt::ToolTipRole), "Rep left out");
     }
 
     // The stopwatch, and the watch over the board's stream.
