@@ -67,6 +67,8 @@ QString File_blocco_dati(const Sessione& s) {
 
 Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     Prepara_memoria();
+    // Before any window: Qt keeps the first interface a widget was told by.
+    Prepara_accessibilita();
     // The style keeps each button's drawing per palette, and the recording button's blink
     // gives it a new palette every time: over a long set the stale drawings would fill
     // the whole default cache. A window's worth of drawings fits in far less.
@@ -160,7 +162,6 @@ void Programma::Fine_da_segnale() {
 
 void Programma::Avvia() {
     avvio_in_corso_ = true;
-    Prepara_accessibilita();
     Avvia_passi();
     avvio_in_corso_ = false;
     if (fine_richiesta_) Chiudi_finestre();

@@ -990,7 +990,7 @@
     <message>
         <location line="+12"/>
         <source>C&amp;onfronta</source>
-        <translation>&amp;Compare</translation>
+        <translation>C&amp;ompare</translation>
     </message>
     <message>
         <location line="+1"/>

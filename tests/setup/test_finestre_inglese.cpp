@@ -66,8 +66,8 @@ private Q_SLOTS:
         Frm_utente frm(s, nullptr, &intestazione, avvisi, QLocale(QLocale::Italian));
         QStringList risposte{"Rossi", "abc", "80"};
         frm.Imposta_input_box([&](QWidget*, const QString&, const QString& domanda) {
-            return domanda == "New value:" && !risposte.isEmpty() ? risposte.takeFirst()
-                                                                  : QString();
+            return domanda.startsWith("New value - ") && !risposte.isEmpty() ? risposte.takeFirst()
+                                                                             : QString();
         });
 
         QCOMPARE(frm.windowTitle(), "Exercise setup");
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(frm.Cmd_ok->text(), "&OK");
         QCOMPARE(frm.Cmd_annulla->text(), "&Cancel");
         QCOMPARE(frm.cbo_riferimento->itemText(2), "Vpropulsive");
-        QCOMPARE(frm.Txt_nota->text(), "note");
+        QCOMPARE(frm.Txt_nota->text(), ""); // no placeholder taken for a note
 
         frm.Nuovo(Riga_utente::Atleta);
         frm.Nuovo(Riga_utente::Carico);
@@ -91,7 +91,6 @@ private Q_SLOTS:
         frm.Conferma();
         QCOMPARE(avvisi.elenco.size(), 1);
         QVERIFY(s.Riferimento == Velocita_riferimento::Vpropulsiva);
-        QCOMPARE(s.Nota, QString()); // "note" untouched is no note
         QCOMPARE(intestazione.Lbl_intestazione->text(),
                  "Athlete: Rossi    Load (kg): 80    Exercise: ");
         QVERIFY(intestazione.Lbl_intestazione1->text().startsWith("Max velocity (mm/s): "));

@@ -67,8 +67,8 @@ struct Banco {
     Frm_utente& Apri() {
         delete frm;
         frm = new Frm_utente(s, &grafici, &intestazione, avvisi, locale);
-        frm->Imposta_input_box([this](QWidget*, const QString& titolo, const QString& domanda) {
-            this->domanda = domanda;
+        frm->Imposta_input_box([this](QWidget*, const QString& titolo, const QString& testo) {
+            domanda = testo;
             if (titolo != "kinetrack") return QStringLiteral("?");
             return risposte.isEmpty() ? QString() : risposte.takeFirst();
         });
@@ -353,10 +353,10 @@ private Q_SLOTS:
     // row's buttons; on a focused button it presses that button. "Nuovo" asks naming its row
     // and gives the focus back to the row's list. The window is a dialog to a screen reader.
     void enter_confirms() {
+        Prepara_accessibilita(); // lists named by their label, their entry as their value
         Banco b;
         b.Apri();
         QCOMPARE(QAccessible::queryAccessibleInterface(b.frm)->role(), QAccessible::Dialog);
-        Prepara_accessibilita(); // lists named by their label, their entry as their value
         b.Nuovo(0, "A");
         QAccessibleInterface* lista = QAccessible::queryAccessibleInterface(b.Riga(0));
         QCOMPARE(lista->text(QAccessible::Name), QStringLiteral("Squadra"));
@@ -371,6 +371,7 @@ private Q_SLOTS:
         QTest::keyClick(b.frm->focusWidget(), Qt::Key_Return);
         QVERIFY(!b.Chiuso());
         QCOMPARE(b.frm->focusWidget(), b.Riga(4));
+        b.frm->Txt_nota->setFocus();
         QTest::keyClick(b.frm->Txt_nota, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(b.Chiuso());
         QCOMPARE(b.s.Dati_esercizio.Esercizio, QStringLiteral("Squat"));
