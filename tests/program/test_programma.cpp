@@ -305,7 +305,8 @@ private Q_SLOTS:
                      "-, Esci",
                      "&Impostazioni: Configura..., Parametri Porta....",
                      "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni && "
-                     "tempo[x], -, &Analisi serie, &Profilo carico-velocità..., &Storico atleta",
+                     "tempo[x], Proprietà &grafici..., -, &Analisi serie, &Profilo "
+                     "carico-velocità..., &Storico atleta",
                      "&Strumenti: Cronometro, Calcolatrice",
                      "&?: Informazioni su..., &Lingua",
                  }));
