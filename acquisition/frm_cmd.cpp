@@ -62,7 +62,9 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
         true);
     Button_start->setAccessibleName(tr("ACQUISIZIONE"));
     Button_Memo = Pulsante(this, "Button_Memo", QString(),
-                           tr("Memorizzazione/Semplice visualizzazione dei dati"), true);
+                           tr("Memorizzazione/Semplice visualizzazione dei dati (%1)")
+                               .arg(Tasto_memo.toString(QKeySequence::NativeText)),
+                           true);
     Button_Memo->setAccessibleName(tr("MEMO DATI"));
     Button_Segnale = Pulsante(this, "Button_Segnale", tr("Reset Pos"),
                               tr("Impone valore 0 allo spostamento"), false);
@@ -108,6 +110,8 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
             [this] { Avvia_calcolatrice(avvisi_); });
     // Anywhere in the main window, the start button as a click on it.
     connect(new QShortcut(Tasto_avvio, this), &QShortcut::activated, Button_start,
+            &QPushButton::click);
+    connect(new QShortcut(Tasto_memo, this), &QShortcut::activated, Button_Memo,
             &QPushButton::click);
     connect(&protocollo_, &Protocollo::Avvio_spento, this, &Frm_cmd::Avvio_spento);
     connect(lampeggio_, &QTimer::timeout, this, &Frm_cmd::Lampeggia);

@@ -13,6 +13,8 @@
 // Starts and stops an acquisition from anywhere in the main window, as a click on the start
 // button does; its hover tip names it.
 inline const QKeySequence Tasto_avvio{Qt::Key_F5};
+// Likewise for MEMO DATI, recording on or off.
+inline const QKeySequence Tasto_memo{Qt::Key_F4};
 
 class Frm_grafici;
 class Motore_misura;

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/elenco_valori.h"
 
+#include <QAbstractTableModel>
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
-#include <QScrollBar>
+#include <QTableView>
 #include <algorithm>
 
 namespace {
@@ -16,9 +17,9 @@ namespace {
 bool Colonna_concentrica(int c) {
     return c >= 2 && c <= 7;
 }
+const QColor Giallo_concentrica(255, 255, 0);
 // A left-out row: grey on either ground, and said, not only shown.
 const QColor Grigio_esclusa(140, 140, 140);
-constexpr int Ruolo_esclusa = Qt::UserRole + 1;
 
 QString Tradotto(const QString& testo) {
     return Elenco_valori::tr(testo.toUtf8().constData());
@@ -26,66 +27,123 @@ QString Tradotto(const QString& testo) {
 
 } // namespace
 
+// The engine's rows as a table: the first `righe_` of them, read in place.
+class Modello_valori : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void Imposta_lista(const Lista_valori* lista) {
+        beginResetModel();
+        lista_ = lista;
+        righe_ = 0;
+        escluse_.clear();
+        endResetModel();
+    }
+    // Grows to `righe` rows, as far as the list has them.
+    void Mostra(int righe) {
+        if (lista_ == nullptr) return;
+        righe = std::min(righe, lista_->Righe());
+        if (righe <= righe_) return;
+        beginInsertRows({}, righe_, righe - 1);
+        righe_ = righe;
+        escluse_.resize(static_cast<std::size_t>(righe), false);
+        endInsertRows();
+    }
+    void Svuota() {
+        if (righe_ == 0) return;
+        beginResetModel();
+        righe_ = 0;
+        escluse_.clear();
+        endResetModel();
+    }
+    void Imposta_esclusa(int riga, bool esclusa) {
+        escluse_[static_cast<std::size_t>(riga)] = esclusa;
+        Q_EMIT dataChanged(index(riga, 0), index(riga, Elenco_valori::Colonne - 1));
+    }
+    bool Esclusa(int riga) const {
+        return riga >= 0 && riga < righe_ && escluse_[static_cast<std::size_t>(riga)];
+    }
+    QString Testo(int riga, int colonna) const {
+        // The engine empties its list before the table hears of it.
+        if (lista_ == nullptr || riga < 0 || riga >= std::min(righe_, lista_->Righe()) ||
+            colonna < 0 || colonna >= Elenco_valori::Colonne)
+            return {};
+        return lista_->Cella(riga, colonna);
+    }
+
+    int rowCount(const QModelIndex& padre) const override { return padre.isValid() ? 0 : righe_; }
+    int columnCount(const QModelIndex& padre) const override {
+        return padre.isValid() ? 0 : Elenco_valori::Colonne;
+    }
+    QVariant data(const QModelIndex& indice, int ruolo) const override {
+        const int r = indice.row(), c = indice.column();
+        switch (ruolo) {
+        case Qt::DisplayRole:
+            return Testo(r, c);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::AlignCenter);
+        case Qt::BackgroundRole:
+            return Colonna_concentrica(c) ? QVariant(Giallo_concentrica) : QVariant();
+        case Qt::ForegroundRole:
+            if (Esclusa(r)) return Grigio_esclusa;
+            return Colonna_concentrica(c) ? QVariant(QColor(Qt::black)) : QVariant();
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
+            return Esclusa(r) ? QVariant(Elenco_valori::tr("Ripetizione esclusa")) : QVariant();
+        default:
+            return {};
+        }
+    }
+    QVariant headerData(int sezione, Qt::Orientation verso, int ruolo) const override {
+        if (ruolo != Qt::DisplayRole) return {};
+        if (verso == Qt::Horizontal) return Lista_valori::Intestazione_mostrata(sezione);
+        return Testo(sezione, 0); // the repetition's number
+    }
+
+private:
+    const Lista_valori* lista_ = nullptr;
+    int righe_ = 0;
+    std::vector<bool> escluse_;
+};
+
 Elenco_valori::Elenco_valori(QWidget* finestra) : QObject(finestra) {
     didascalia_ = new QLabel(finestra);
     didascalia_->setObjectName(QStringLiteral("Lbl_valori"));
     didascalia_->setText(Lista_valori::Didascalia_gruppi());
     didascalia_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    QFont carattere_testata = finestra->font();
-    carattere_testata.setBold(true);
-    carattere_testata.setPointSize(11);
-    QFont carattere_valori = finestra->font();
-    carattere_valori.setPointSize(13);
-    for (int c = 0; c < Colonne; ++c) {
-        auto* testata = new QLabel(finestra);
-        testata->setObjectName(QStringLiteral("Txt_dettaglio_%1").arg(c));
-        testata->setFrameStyle(QFrame::Box | QFrame::Plain);
-        testata->setAlignment(Qt::AlignCenter);
-        testata->setFont(carattere_testata);
-        testata->setText(Lista_valori::Intestazione_mostrata(c));
-        intestazioni_[static_cast<std::size_t>(c)] = testata;
-
-        auto* lista = new QListWidget(finestra);
-        lista->setObjectName(QStringLiteral("Lst_valori_%1").arg(c));
-        lista->setSelectionMode(QAbstractItemView::SingleSelection);
-        lista->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-        lista->setUniformItemSizes(true);
-        lista->setFont(carattere_valori);
-        lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        if (c != Colonne - 1) lista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        if (Colonna_concentrica(c)) {
-            QPalette tavolozza = lista->palette();
-            tavolozza.setColor(QPalette::Base, QColor(255, 255, 0));
-            tavolozza.setColor(QPalette::Text, Qt::black);
-            lista->setPalette(tavolozza);
-        }
-        lista->viewport()->installEventFilter(this);
-        lista->installEventFilter(this);
-        colonne_[static_cast<std::size_t>(c)] = lista;
-    }
-    // The last column carries the only scroll bar; the columns scroll together, so a
-    // row stays one row across the list.
-    for (QListWidget* lista : colonne_)
-        connect(lista->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valore) {
-            for (QListWidget* l : colonne_) l->verticalScrollBar()->setValue(valore);
-        });
+    modello_ = new Modello_valori(this);
+    tabella_ = new QTableView(finestra);
+    tabella_->setObjectName(QStringLiteral("Lst_valori"));
+    tabella_->setAccessibleName(tr("Valori delle ripetizioni"));
+    tabella_->setModel(modello_);
+    tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabella_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella_->setTabKeyNavigation(false); // one stop on the way through the window
+    tabella_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    tabella_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabella_->setWordWrap(false);
+    tabella_->verticalHeader()->hide();
+    tabella_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tabella_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tabella_->horizontalHeader()->setSectionsClickable(false);
+    tabella_->horizontalHeader()->setMinimumSectionSize(1);
+    tabella_->viewport()->installEventFilter(this);
+    tabella_->installEventFilter(this);
 }
 
-QLabel* Elenco_valori::Txt_dettaglio(int colonna) const {
-    return colonna >= 0 && colonna < Colonne ? intestazioni_[static_cast<std::size_t>(colonna)]
-                                             : nullptr;
+QString Elenco_valori::Intestazione(int colonna) const {
+    return modello_->headerData(colonna, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
-QListWidget* Elenco_valori::Lst_valori(int colonna) const {
-    return colonna >= 0 && colonna < Colonne ? colonne_[static_cast<std::size_t>(colonna)]
-                                             : nullptr;
+QString Elenco_valori::Cella(int riga, int colonna) const {
+    return modello_->Testo(riga, colonna);
 }
 
 void Elenco_valori::Disponi(int larghezza, int altezza) {
     const int alto = static_cast<int>(0.7 * altezza);
     const int riga = std::max(1, altezza / 26);
-    const int colonna = larghezza / Colonne;
     didascalia_->setGeometry(0, alto, larghezza, riga);
     // The caption is one fixed line of 156 characters: a fixed-pitch face sized to fill W.
     QFont f = didascalia_->font();
@@ -93,75 +151,63 @@ void Elenco_valori::Disponi(int larghezza, int altezza) {
     f.setPixelSize(std::clamp(larghezza * 10 / (156 * 6), 6, riga));
     didascalia_->setFont(f);
     // Texts grow with the window, to be read from a distance.
-    QFont testata = intestazioni_.front()->font();
-    testata.setPixelSize(std::clamp(riga * 55 / 100, 9, 22));
-    QFont valori = colonne_.front()->font();
+    QHeaderView* testata = tabella_->horizontalHeader();
+    QFont f_testata = testata->font();
+    f_testata.setBold(true);
+    f_testata.setPixelSize(std::clamp(riga * 55 / 100, 9, 22));
+    testata->setFont(f_testata);
+    testata->setFixedHeight(riga);
+    QFont valori = tabella_->font();
     valori.setPixelSize(std::clamp(altezza / 40, 11, 26));
-    for (int c = 0; c < Colonne; ++c) {
-        intestazioni_[static_cast<std::size_t>(c)]->setFont(testata);
-        colonne_[static_cast<std::size_t>(c)]->setFont(valori);
-        intestazioni_[static_cast<std::size_t>(c)]->setGeometry(c * colonna, alto + riga, colonna,
-                                                                riga);
-        intestazioni_[static_cast<std::size_t>(c)]->setVisible(true);
-        const int top = alto + 2 * riga;
-        colonne_[static_cast<std::size_t>(c)]->setGeometry(c * colonna, top, colonna,
-                                                           std::max(0, altezza - top));
-        colonne_[static_cast<std::size_t>(c)]->setVisible(true);
-    }
+    tabella_->setFont(valori);
+    tabella_->verticalHeader()->setMinimumSectionSize(1);
+    tabella_->verticalHeader()->setDefaultSectionSize(QFontMetrics(valori).height() + 4);
+    const int top = alto + riga;
+    tabella_->setGeometry(0, top, larghezza, std::max(0, altezza - top));
+    tabella_->setVisible(true);
 }
 
-void Elenco_valori::Aggiungi_riga(const Lista_valori::Riga& riga) {
-    for (int c = 0; c < Colonne; ++c) {
-        QListWidget* l = colonne_[static_cast<std::size_t>(c)];
-        l->addItem(riga[static_cast<std::size_t>(c)]);
-        l->setCurrentRow(l->count() - 1);
-        l->scrollToBottom();
-    }
+void Elenco_valori::Imposta_lista(const Lista_valori* lista) {
+    modello_->Imposta_lista(lista);
+}
+
+void Elenco_valori::Mostra_fino_a(int riga) {
+    modello_->Mostra(riga + 1);
+    Seleziona(riga);
+    tabella_->scrollToBottom();
 }
 
 void Elenco_valori::Svuota() {
-    for (QListWidget* l : colonne_) l->clear();
+    modello_->Svuota();
 }
 
 int Elenco_valori::Righe() const {
-    return colonne_.front()->count();
+    return modello_->rowCount({});
 }
 
-int Elenco_valori::Riga_selezionata(int colonna) const {
-    const QListWidget* l = Lst_valori(colonna);
-    return l ? l->currentRow() : -1;
+int Elenco_valori::Riga_selezionata() const {
+    return tabella_->currentIndex().row();
 }
 
-void Elenco_valori::Seleziona(int colonna, int riga) {
-    QListWidget* l = Lst_valori(colonna);
-    if (!l || riga < -1 || riga >= l->count()) return;
-    l->setCurrentRow(riga);
-}
-
-int Elenco_valori::Prima_visibile(int colonna) const {
-    const QListWidget* l = Lst_valori(colonna);
-    return l ? l->verticalScrollBar()->value() : 0;
-}
-
-void Elenco_valori::Imposta_prima_visibile(int colonna, int riga) {
-    if (QListWidget* l = Lst_valori(colonna)) l->verticalScrollBar()->setValue(riga);
+void Elenco_valori::Seleziona(int riga) {
+    if (riga < -1 || riga >= Righe()) return;
+    QItemSelectionModel* selezione = tabella_->selectionModel();
+    if (riga < 0) {
+        selezione->clear();
+        return;
+    }
+    const int colonna = std::max(0, tabella_->currentIndex().column());
+    selezione->setCurrentIndex(modello_->index(riga, colonna),
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void Elenco_valori::Imposta_esclusa(int riga, bool esclusa) {
     if (riga < 0 || riga >= Righe()) return;
-    for (QListWidget* l : colonne_) {
-        QListWidgetItem* cella = l->item(riga);
-        cella->setData(Ruolo_esclusa, esclusa);
-        cella->setData(Qt::ForegroundRole, esclusa ? QVariant(Grigio_esclusa) : QVariant());
-        cella->setToolTip(esclusa ? tr("Ripetizione esclusa") : QString());
-        cella->setData(Qt::AccessibleDescriptionRole,
-                       esclusa ? QVariant(tr("Ripetizione esclusa")) : QVariant());
-    }
+    modello_->Imposta_esclusa(riga, esclusa);
 }
 
 bool Elenco_valori::Esclusa(int riga) const {
-    const QListWidgetItem* cella = colonne_.front()->item(riga);
-    return cella != nullptr && cella->data(Ruolo_esclusa).toBool();
+    return modello_->Esclusa(riga);
 }
 
 QMenu* Elenco_valori::Menu_riga(int riga, QWidget* padre) {
@@ -173,56 +219,45 @@ QMenu* Elenco_valori::Menu_riga(int riga, QWidget* padre) {
     return menu;
 }
 
-void Elenco_valori::Menu_contestuale(QListWidget* lista, const QPoint& punto) {
-    const QListWidgetItem* cella = lista->itemAt(punto);
-    if (cella == nullptr) return;
-    // The row under the pointer becomes the selected one everywhere, as a click makes it.
-    const int riga = lista->row(cella);
-    Seleziona(0, riga);
-    Q_EMIT Azione_operatore(0);
-    QMenu* menu = Menu_riga(riga, lista);
+void Elenco_valori::Menu_contestuale(const QPoint& punto) {
+    const int riga = tabella_->indexAt(punto).row();
+    if (riga < 0) return;
+    // The row under the pointer becomes the selected one, as a click makes it.
+    Seleziona(riga);
+    Q_EMIT Azione_operatore();
+    QMenu* menu = Menu_riga(riga, tabella_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(lista->viewport()->mapToGlobal(punto));
+    menu->popup(tabella_->viewport()->mapToGlobal(punto));
 }
 
 bool Elenco_valori::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() == QEvent::ContextMenu || evento->type() == QEvent::KeyPress) {
-        for (QListWidget* l : colonne_) {
-            if (oggetto != l && oggetto != l->viewport()) continue;
-            if (evento->type() == QEvent::ContextMenu) {
-                // From the keyboard: the selected row, at its place in the list.
-                const auto* menu = static_cast<QContextMenuEvent*>(evento);
-                QPoint punto = menu->pos();
-                if (menu->reason() == QContextMenuEvent::Keyboard) {
-                    const QListWidgetItem* scelta = l->item(Riga_selezionata(0));
-                    if (scelta == nullptr) return true;
-                    punto = l->visualItemRect(scelta).center();
-                } else if (oggetto == l) {
-                    punto = l->viewport()->mapFrom(l, punto);
-                }
-                Menu_contestuale(l, punto);
-                return true;
-            }
-            if (static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Delete) {
-                const int riga = Riga_selezionata(0);
-                if (riga >= 0) Q_EMIT Esclusione_richiesta(riga, !Esclusa(riga));
-                return true;
-            }
-            break;
+    const bool tabella = oggetto == tabella_;
+    if (evento->type() == QEvent::ContextMenu && (tabella || oggetto == tabella_->viewport())) {
+        // From the keyboard: the selected row, at its place in the table.
+        const auto* menu = static_cast<QContextMenuEvent*>(evento);
+        QPoint punto = menu->pos();
+        if (menu->reason() == QContextMenuEvent::Keyboard) {
+            const QModelIndex scelta = tabella_->currentIndex();
+            if (!scelta.isValid()) return true;
+            punto = tabella_->visualRect(scelta).center();
+        } else if (tabella) {
+            punto = tabella_->viewport()->mapFrom(tabella_, punto);
         }
+        Menu_contestuale(punto);
+        return true;
     }
-    const bool pressione = evento->type() == QEvent::MouseButtonPress;
-    const bool tasto = evento->type() == QEvent::KeyRelease;
-    if (pressione || tasto) {
-        for (int c = 0; c < Colonne; ++c) {
-            QListWidget* l = colonne_[static_cast<std::size_t>(c)];
-            if ((pressione && oggetto == l->viewport()) || (tasto && oggetto == l)) {
-                // After the list has moved its selection.
-                QMetaObject::invokeMethod(
-                    this, [this, c] { Q_EMIT Azione_operatore(c); }, Qt::QueuedConnection);
-                break;
-            }
-        }
+    if (tabella && evento->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Delete) {
+        const int riga = Riga_selezionata();
+        if (riga >= 0) Q_EMIT Esclusione_richiesta(riga, !Esclusa(riga));
+        return true;
     }
+    const bool pressione =
+        evento->type() == QEvent::MouseButtonPress && oggetto == tabella_->viewport();
+    const bool tasto = evento->type() == QEvent::KeyRelease && tabella;
+    if (pressione || tasto)
+        // After the table has moved its selection.
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT Azione_operatore(); }, Qt::QueuedConnection);
     return QObject::eventFilter(oggetto, evento);
 }

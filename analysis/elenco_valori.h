@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The value list of the graph window: the group caption Lbl_valori, fourteen header
-// cells Txt_dettaglio(0..13) and fourteen single-column lists Lst_valori(0..13), side by
-// side so that row k of every column belongs to the same repetition.
+// The value list of the graph window: the group caption Lbl_valori over one table of
+// fourteen columns, one row per completed repetition, the columns' captions as its header.
+// The table reads the engine's rows in place (Lista_valori) and keeps only which of them
+// it shows and which are left out, so a long set costs it next to nothing.
 
 #include "stream/lista_valori.h"
 
 #include <QObject>
 #include <QString>
-#include <array>
+#include <vector>
 
 class QLabel;
-class QListWidget;
 class QMenu;
+class QTableView;
 class QWidget;
+class Modello_valori;
 
 // The row menu's two actions, as written here; the menu shows them translated.
 inline const QString Testo_escludi =
@@ -29,23 +31,27 @@ public:
     explicit Elenco_valori(QWidget* finestra);
 
     // Lays the list out in the lower part of a W x H window: the graph area ends at
-    // 0.7 H, the caption takes H/26, the header cells as much, the columns the rest.
+    // 0.7 H, the caption takes H/26, the table (its header as tall) the rest.
     void Disponi(int larghezza, int altezza);
 
     QLabel* Lbl_valori() const { return didascalia_; }
-    QLabel* Txt_dettaglio(int colonna) const;
-    QListWidget* Lst_valori(int colonna) const;
+    QTableView* Tabella() const { return tabella_; }
+    // A column's caption, as the table's header shows it.
+    QString Intestazione(int colonna) const;
+    // The text of a cell shown, empty outside the rows shown.
+    QString Cella(int riga, int colonna) const;
 
-    // Appends one row (one text per column) and selects it in every column.
-    void Aggiungi_riga(const Lista_valori::Riga& riga);
+    // The rows' data (the engine's); none: an empty table.
+    void Imposta_lista(const Lista_valori* lista);
+    // Shows the list's rows up to row `riga` (from 0) and selects it, as the program's own
+    // selection.
+    void Mostra_fino_a(int riga);
     void Svuota();
     int Righe() const;
-    // Selected row of a column, -1 when none.
-    int Riga_selezionata(int colonna) const;
+    // The selected row, -1 when none.
+    int Riga_selezionata() const;
     // The program's own selection: it does not count as the operator's.
-    void Seleziona(int colonna, int riga);
-    int Prima_visibile(int colonna) const;
-    void Imposta_prima_visibile(int colonna, int riga);
+    void Seleziona(int riga);
 
     // Row `riga` (from 0) drawn greyed (left out) or as the others.
     void Imposta_esclusa(int riga, bool esclusa);
@@ -54,9 +60,9 @@ public:
     QMenu* Menu_riga(int riga, QWidget* padre);
 
 Q_SIGNALS:
-    // The operator pressed a mouse button on, or released a key in, a column; emitted
-    // once the list has handled the event.
-    void Azione_operatore(int colonna);
+    // The operator pressed a mouse button on, or released a key in, the table; emitted once
+    // the table has moved its selection.
+    void Azione_operatore();
     // The operator asked to leave row `riga` out of the set's judgement, or to take it back.
     void Esclusione_richiesta(int riga, bool esclusa);
 
@@ -64,9 +70,9 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-    void Menu_contestuale(QListWidget* lista, const QPoint& punto);
+    void Menu_contestuale(const QPoint& punto);
 
     QLabel* didascalia_;
-    std::array<QLabel*, Colonne> intestazioni_{};
-    std::array<QListWidget*, Colonne> colonne_{};
+    Modello_valori* modello_;
+    QTableView* tabella_;
 };

@@ -86,7 +86,7 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
     beep_ = [] { QApplication::beep(); };
 
     valori_ = new Elenco_valori(this);
-    connect(valori_, &Elenco_valori::Azione_operatore, this, &Frm_grafici::Allinea_liste);
+    connect(valori_, &Elenco_valori::Azione_operatore, this, &Frm_grafici::Segui_selezione);
     connect(valori_, &Elenco_valori::Esclusione_richiesta, this,
             [this](int riga, bool esclusa) { Q_EMIT Esclusione_richiesta(riga + 1, esclusa); });
     Aggiorna_nome_velocita();
@@ -96,6 +96,11 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
 }
 
 Frm_grafici::~Frm_grafici() = default;
+
+void Frm_grafici::Imposta_lista(const Lista_valori* lista) {
+    lista_ = lista;
+    valori_->Imposta_lista(lista);
+}
 
 Grafico_misura& Frm_grafici::Grafico(int indice) const {
     return *grafici_.at(static_cast<std::size_t>(indice));
@@ -317,11 +322,8 @@ void Frm_grafici::Misura_azzerata() {
 }
 
 void Frm_grafici::Mostra_riga(int riga) {
-    if (!lista_) return;
-    // Catch up with every row of the data not yet shown, up to this one.
-    for (int r = valori_->Righe(); r <= riga && r < lista_->Righe(); ++r)
-        valori_->Aggiungi_riga(lista_->Riga_n(r));
-    for (int c = 0; c < Elenco_valori::Colonne; ++c) valori_->Seleziona(c, riga);
+    // Every row of the data not yet shown, up to this one.
+    valori_->Mostra_fino_a(riga);
 }
 
 void Frm_grafici::Mostra_velocita(float vmedia_conc, Colore colore) {
@@ -350,20 +352,11 @@ void Frm_grafici::Cursore_tempo_spostato(double x, double y) {
 void Frm_grafici::Cursore_ripetizioni_spostato(double x) {
     if (!std::isfinite(x)) return;
     const long riga = std::lround(x) - 1;
-    if (riga >= 0 && riga < valori_->Righe()) valori_->Seleziona(0, static_cast<int>(riga));
+    if (riga >= 0 && riga < valori_->Righe()) valori_->Seleziona(static_cast<int>(riga));
 }
 
-void Frm_grafici::Allinea_liste(int quale) {
-    const int s = valori_->Riga_selezionata(0);
-    if (quale != 0) {
-        valori_->Seleziona(quale, s);
-        return;
-    }
-    const int prima = valori_->Prima_visibile(0);
-    for (int c = 1; c < Elenco_valori::Colonne; ++c) {
-        valori_->Seleziona(c, s);
-        valori_->Imposta_prima_visibile(c, prima);
-    }
+void Frm_grafici::Segui_selezione() {
+    const int s = valori_->Riga_selezionata();
     Grafico_misura& tempo = Grafico(0);
     if (s >= 0) {
         Grafico(1).Imposta_cursore_x(1, s + 1);

@@ -38,7 +38,7 @@ public:
     ~Frm_grafici() override;
 
     // The value list's data (the engine's); rows are read from it as they are appended.
-    void Imposta_lista(const Lista_valori* lista) { lista_ = lista; }
+    void Imposta_lista(const Lista_valori* lista);
     // The engine's analysis of each row: the loss shown follows its changes.
     void Imposta_analisi(const std::vector<Analisi_ripetizione>* analisi) { analisi_ = analisi; }
 
@@ -66,11 +66,12 @@ public:
     void Imposta_tempo_acceso(bool acceso);
     bool Tempo_acceso() const { return tempo_acceso_; }
 
-    // Column `quale` (0..13) drives (0) or is put back to column 0's selection.
-    void Allinea_liste(int quale);
+    // The graphs' cursors follow the operator's row: the repetition graph's on it, the time
+    // graph's around its repetition, kept in view.
+    void Segui_selezione();
     // Readouts of the time graph's cursors after the operator moved one.
     void Cursore_tempo_spostato(double x, double y);
-    // The repetition graph's cursor selects a row of column 0 only.
+    // The repetition graph's cursor selects the nearest row.
     void Cursore_ripetizioni_spostato(double x);
 
     // Replaces the beep of a repetition past the loss threshold (tests count them).

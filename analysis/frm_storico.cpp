@@ -26,6 +26,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTextDocumentFragment>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -224,6 +225,7 @@ void Frm_storico::Mostra_esito(const Esito_indice& esito) {
         righe << tr("File non usati (%1): %2").arg(esito.scartati.size()).arg(elenco);
     }
     Lbl_scartati->setText(righe.join(QLatin1Char('\n')));
+    Lbl_scartati->setAccessibleDescription(Lbl_scartati->text());
     QStringList tutti = esito.scartati;
     if (!esito.avviso.isEmpty()) tutti.prepend(esito.avviso);
     Lbl_scartati->setToolTip(tutti.join(QLatin1Char('\n')));
@@ -349,9 +351,15 @@ void Frm_storico::Mostra_andamento() {
 }
 
 void Frm_storico::Mostra_prontezza() {
+    // The verdict, its day included, is the readout's value to a screen reader too.
+    const auto Mostra = [this](const QString& testo) {
+        Lbl_prontezza->setText(testo);
+        Lbl_prontezza->setAccessibleDescription(
+            QTextDocumentFragment::fromHtml(testo).toPlainText());
+    };
     if (test_.empty()) {
-        Lbl_prontezza->setText(Atleta().isEmpty() ? tr("Nessun atleta con test salvati.")
-                                                  : tr("Nessun test salvato."));
+        Mostra(Atleta().isEmpty() ? tr("Nessun atleta con test salvati.")
+                                  : tr("Nessun test salvato."));
         return;
     }
     const QDate giorno = test_.front().quando.date();
@@ -364,9 +372,8 @@ void Frm_storico::Mostra_prontezza() {
     QString testo_giorno = QLocale(tr("it_IT", "the locale the day of the test is named in"))
                                .toString(giorno, QStringLiteral("dddd d MMMM yyyy"));
     if (!testo_giorno.isEmpty()) testo_giorno[0] = testo_giorno[0].toUpper();
-    Lbl_prontezza->setText(
-        tr("<b>Ultimo giorno di test: %1</b><br>%2")
-            .arg(testo_giorno.toHtmlEscaped(), righe.join(QStringLiteral("<br>"))));
+    Mostra(tr("<b>Ultimo giorno di test: %1</b><br>%2")
+               .arg(testo_giorno.toHtmlEscaped(), righe.join(QStringLiteral("<br>"))));
 }
 
 void Frm_storico::Selezione_cambiata() {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 frm_hid::frm_hid(Collegamento_hid& collegamento, QWidget* parent)
@@ -30,6 +31,8 @@ frm_hid::frm_hid(Collegamento_hid& collegamento, QWidget* parent)
         colonna->addWidget(w);
     connect(Command1, &QPushButton::clicked, this, [this] { Invia_prova("$F"); });
     connect(Command2, &QPushButton::clicked, this, [this] { Invia_prova("$T"); });
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
     Mostra_prove(false);
 }
 

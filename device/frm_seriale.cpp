@@ -81,6 +81,7 @@ void frm_seriale::Crea_controlli() {
     auto* fre_velocita = new QGroupBox(tr("Velocità massima"), fre_connessione);
     cboSpeed = Nuova_lista(fre_velocita, "cboSpeed");
     cboSpeed->setEditable(true); // any speed the port reports can be shown
+    cboSpeed->setAccessibleName(fre_velocita->title());
     (new QVBoxLayout(fre_velocita))->addWidget(cboSpeed);
 
     auto* griglia = new QGridLayout(fre_connessione);

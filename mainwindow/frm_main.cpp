@@ -238,6 +238,9 @@ void Frm_main::Crea_menu() {
         viste->addAction(a);
     }
     mnuVisualizzaGrafico->setChecked(true);
+    // The graphs' property editor, otherwise opened by a double click on a graph.
+    visualizza->addAction(tr("Proprietà &grafici..."), this, [this] { Grafici->Apri_editor(0); })
+        ->setShortcut(QKeySequence(Qt::Key_F6));
     visualizza->addSeparator();
     mnuVisualizzaAnalisi =
         visualizza->addAction(tr("&Analisi serie"), this, &Frm_main::Mostra_analisi);

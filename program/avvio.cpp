@@ -14,6 +14,7 @@
 #include "device/ricerca_scheda.h"
 #include "device/ritorno_seriale.h"
 #include "mainwindow/frm_main.h"
+#include "platform/accessibilita.h"
 #include "platform/blocco_file.h"
 #include "platform/file_privati.h"
 #include "platform/hid_hidapi.h"
@@ -66,6 +67,8 @@ QString File_blocco_dati(const Sessione& s) {
 
 Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     Prepara_memoria();
+    // Before any window: Qt keeps the first interface a widget was told by.
+    Prepara_accessibilita();
     // The style keeps each button's drawing per palette, and the recording button's blink
     // gives it a new palette every time: over a long set the stale drawings would fill
     // the whole default cache. A window's worth of drawings fits in far less.

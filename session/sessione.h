@@ -120,7 +120,8 @@ struct Sessione {
     // current exercise's, set with the athlete's choices.
     float Soglia_perdita = 20;
 
-    // The velocity sets are judged by and the note they get, from the setup dialog.
+    // The velocity sets are judged by and the note the next set gets (taken by its start),
+    // from the setup dialog.
     Velocita_riferimento Riferimento = Velocita_riferimento::Vmedia_tabella;
     QString Nota;
 

@@ -90,10 +90,6 @@ QString Carico_riferimento_rifiutato() {
                           "da 0 a %1")
         .arg(Carico_riferimento_max);
 }
-// The note box's text when nothing was typed in it.
-QString Nota_vuota() {
-    return Frm_utente::tr("nota");
-}
 
 constexpr int Spazio_righe = 10; // 150 twips between the lists
 constexpr int Larghezza_liste = 260;
@@ -114,7 +110,7 @@ void Aggiungi_voci(QComboBox* lista, const QStringList& voci) {
 
 Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazione* intestazione,
                        Avvisi& avvisi, const QLocale& locale, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), s_(sessione), grafici_(grafici), intestazione_(intestazione),
+    : QDialog(parent), s_(sessione), grafici_(grafici), intestazione_(intestazione),
       avvisi_(avvisi), locale_(locale), input_box_(Input_box_predefinito),
       d_(sessione.Dati_esercizio) {
     setObjectName(QStringLiteral("Frm_utente"));
@@ -155,7 +151,7 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Cmd_elimina[nota]->hide();
     txt_utente[nota]->setToolTip(QString());
     // The note of the sets to come, if one was given.
-    Txt_nota = new QLineEdit(s_.Nota.isEmpty() ? Nota_vuota() : s_.Nota, this);
+    Txt_nota = new QLineEdit(s_.Nota, this);
     Txt_nota->setToolTip(Suggerimento_riga(nota));
     Txt_nota->setAccessibleName(Nome_riga(nota));
     Lbl_utente[nota]->setBuddy(Txt_nota);
@@ -227,10 +223,18 @@ void Frm_utente::keyPressEvent(QKeyEvent* evento) {
     // Lists, the note and the number box leave Enter to the window.
     const bool solo = (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (solo && (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter)) {
-        Cmd_ok->click();
+        if (qobject_cast<QComboBox*>(focusWidget()) == nullptr) {
+            Cmd_ok->click();
+            return;
+        }
+        // On to the next box, past the row's buttons.
+        for (int i = 0; i < 4; ++i) {
+            focusNextChild();
+            if (qobject_cast<QPushButton*>(focusWidget()) == nullptr) break;
+        }
         return;
     }
-    QWidget::keyPressEvent(evento);
+    QDialog::keyPressEvent(evento);
 }
 
 void Frm_utente::Prepara_campi() {
@@ -321,8 +325,12 @@ void Frm_utente::Selezione_cambiata(int riga) {
 
 void Frm_utente::Nuovo(int riga) {
     if (riga < 0 || riga >= Riga_utente::Numero) return;
-    QString valore = input_box_(this, QStringLiteral("kinetrack"), tr("Nuovo valore:"));
+    QComboBox* lista = txt_utente[static_cast<std::size_t>(riga)];
+    QString valore =
+        input_box_(this, QStringLiteral("kinetrack"),
+                   tr("Nuovo valore - %1:").arg(Nome_riga(static_cast<std::size_t>(riga))));
     if (valore.isEmpty()) return;
+    lista->setFocus(); // back on the row's list, whatever becomes of the entry
     if (const std::optional<QString> rifiuto = Voce_rifiutata(valore, riga)) {
         avvisi_.Mostra(*rifiuto, Avvisi::Icona::Avviso);
         return;
@@ -336,11 +344,9 @@ void Frm_utente::Nuovo(int riga) {
             return;
         }
     }
-    QComboBox* lista = txt_utente[static_cast<std::size_t>(riga)];
     if (lista->findText(valore, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) return;
     Aggiungi_voci(lista, {valore});
     lista->setCurrentIndex(lista->count() - 1);
-    lista->setFocus(); // the new entry, chosen; Enter now confirms the dialog
 }
 
 void Frm_utente::Elimina(int riga) {
@@ -509,8 +515,7 @@ void Frm_utente::Applica_mostrato(float perdita_max) {
     s_.Dati_esercizio = d_;
     s_.Soglia_perdita = perdita_max;
     s_.Riferimento = static_cast<Velocita_riferimento>(cbo_riferimento->currentIndex());
-    const QString nota = Txt_nota->text().trimmed();
-    s_.Nota = nota == Nota_vuota() ? QString() : nota;
+    s_.Nota = Txt_nota->text().trimmed();
 }
 
 void Carica_impostazione(Sessione& sessione, Avvisi& avvisi, const QLocale& locale) {

@@ -4,7 +4,8 @@
 // velocity, velocity band and minimum amplitude, each chosen from a list that "Nuovo" and
 // "Elimina" extend and prune. "&Ok" fills the exercise settings record, creates the
 // athlete's folders, sets the time graph's velocity range, stores the lists and the
-// athlete's choices and rewrites the header strip; Enter confirms, Esc cancels. A number
+// athlete's choices and rewrites the header strip; Enter confirms (on a list it moves on),
+// Esc cancels. A number
 // row takes only numbers from 0 up, and the lower limit must be below the upper one. Shown
 // without blocking; every opening loads it afresh from the files, and closing it unloads it.
 // The rows are chosen on a copy of the record: "&Annulla" leaves the session as it was, and
@@ -13,14 +14,14 @@
 // Under the rows, the velocity loss within a set that raises the alarm for the chosen
 // athlete and exercise, and the velocity the sets are judged by: kept in the athlete's
 // analysis choices, in force from "&Ok" for the sets recorded after it. So is the note,
-// which the sets recorded after it carry.
+// which the next set recorded carries.
 
 #include "setup/file_config.h"
 
+#include <QDialog>
 #include <QLocale>
 #include <QPointer>
 #include <QSet>
-#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -33,7 +34,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class Frm_utente : public QWidget {
+class Frm_utente : public QDialog {
     Q_OBJECT
 public:
     // The input box of "Nuovo": the typed text, empty when cancelled.
@@ -82,7 +83,8 @@ Q_SIGNALS:
     void Confermato();
 
 protected:
-    // Enter confirms, as on a dialog's default button.
+    // Enter confirms, as on a dialog's default button, except on a list: there it moves on
+    // to the next box, so that a half-filled setup is never confirmed by it.
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:

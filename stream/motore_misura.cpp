@@ -39,6 +39,7 @@ Motore_misura::Motore_misura(Sessione& sessione, const QLocale& locale)
 
 void Motore_misura::Inizia_acquisizione() {
     s_.Fissa_serie();
+    s_.Nota.clear(); // the setup's note goes with this set only
     Azzera_misura();
     trama_.Azzera();
     controllo_.Azzera();

@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -34,6 +35,7 @@ QLineEdit* Campo(const QString& nome, QWidget* padre) {
     campo->setReadOnly(true);
     campo->setAlignment(Qt::AlignCenter);
     campo->setAccessibleName(nome);
+    campo->setFocusPolicy(Qt::NoFocus); // part of one readout, told as one by its frame
     return campo;
 }
 
@@ -87,13 +89,11 @@ Frm_crono::Frm_crono(QWidget* parent)
     colonna->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab order: top to bottom, left to right.
-    setTabOrder(Chk_avviso_acustico, Txt_minuti);
-    setTabOrder(Txt_minuti, Txt_secondi);
-    setTabOrder(Txt_secondi, Txt_decimi);
-    setTabOrder(Txt_decimi, Command1);
+    setTabOrder(Chk_avviso_acustico, Command1);
     setTabOrder(Command1, Command2);
-    setTabOrder(Command2, txt_valore_cv);
-    setTabOrder(txt_valore_cv, cmd_conto_rovescia);
+    setTabOrder(Command2, cmd_conto_rovescia);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
 
     Timer_1 = new QTimer(this);
     connect(Timer_1, &QTimer::timeout, this, &Frm_crono::Tick);
@@ -141,6 +141,13 @@ void Frm_crono::Tick() {
     Txt_secondi->setText(tempo.secondi);
     Txt_minuti->setText(tempo.minuti);
     Txt_decimi->setText(tempo.decimi);
+    Mostra_tempo();
+}
+
+void Frm_crono::Mostra_tempo() {
+    // The three boxes as one time, for a screen reader.
+    Fre_crono->setAccessibleDescription(
+        tr("Tempo: %1:%2.%3").arg(Txt_minuti->text(), Txt_secondi->text(), Txt_decimi->text()));
 }
 
 void Frm_crono::Mostra_periodo() {

@@ -2,7 +2,8 @@
 #pragma once
 // The stopwatch "Funzioni Tempo": minutes, seconds and tenths since Start, and a beep every
 // few seconds to pace rest intervals or movements. A small tool window over the main window;
-// closing it deletes it, so every opening starts again with period 5 and the warning on.
+// closing it (Esc too) deletes it, so every opening starts again with period 5 and the
+// warning on. The time's three boxes are one readout: no Tab stops, told as one time.
 
 #include "tools/conteggio_crono.h"
 
@@ -60,6 +61,7 @@ public:
 
 private:
     void Mostra_periodo();
+    void Mostra_tempo();
 
     Orologio orologio_;
     Segnale_acustico beep_;

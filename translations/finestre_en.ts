@@ -48,6 +48,10 @@
 <context>
     <name>Elenco_valori</name>
     <message>
+        <source>Valori delle ripetizioni</source>
+        <translation>Repetition values</translation>
+    </message>
+    <message>
         <location filename="../analysis/elenco_valori.cpp" line="+1"/>
         <source>Ripetizione esclusa</source>
         <translation>Rep left out</translation>
@@ -210,8 +214,8 @@
     </message>
     <message>
         <location line="-198"/>
-        <source>Memorizzazione/Semplice visualizzazione dei dati</source>
-        <translation>Recording/Display only of the data</translation>
+        <source>Memorizzazione/Semplice visualizzazione dei dati (%1)</source>
+        <translation>Recording/Display only of the data (%1)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -381,6 +385,10 @@
 </context>
 <context>
     <name>Frm_crono</name>
+    <message>
+        <source>Tempo: %1:%2.%3</source>
+        <translation>Time: %1:%2.%3</translation>
+    </message>
     <message>
         <location filename="../tools/frm_crono.cpp" line="+46"/>
         <source>Funzioni Tempo</source>
@@ -992,7 +1000,7 @@
     <message>
         <location line="+12"/>
         <source>C&amp;onfronta</source>
-        <translation>&amp;Compare</translation>
+        <translation>C&amp;ompare</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1197,11 +1205,6 @@
         <translation>Max loss (%): enter a number from 0 to 100</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>nota</source>
-        <translation>note</translation>
-    </message>
-    <message>
         <location line="+25"/>
         <source>Impostazione dati esercizio</source>
         <translation>Exercise setup</translation>
@@ -1278,8 +1281,8 @@
     </message>
     <message>
         <location line="+116"/>
-        <source>Nuovo valore:</source>
-        <translation>New value:</translation>
+        <source>Nuovo valore - %1:</source>
+        <translation>New value - %1:</translation>
     </message>
     <message>
         <location line="+81"/>

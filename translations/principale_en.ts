@@ -232,6 +232,10 @@
 <context>
     <name>Frm_main</name>
     <message>
+        <source>Proprietà &amp;grafici...</source>
+        <translation>&amp;Graph properties...</translation>
+    </message>
+    <message>
         <location filename="../mainwindow/frm_main.cpp" line="+39"/>
         <source>La lingua sarà applicata al prossimo avvio.</source>
         <translation>The language will be applied at the next start.</translation>

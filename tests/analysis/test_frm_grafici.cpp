@@ -9,7 +9,7 @@
 #include "session/sessione.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -42,11 +42,12 @@ struct Banco {
             frm->Ripetizione_chiusa(r - 1, rip, rip.Vmedia_conc, Colore_verde);
         }
     }
-    QListWidget* Colonna(int c) const { return frm->Valori().Lst_valori(c); }
+    QTableView* Tabella() const { return frm->Valori().Tabella(); }
+    int Scelta() const { return frm->Valori().Riga_selezionata(); }
     void Clic(int colonna, int riga) {
-        QListWidget* l = Colonna(colonna);
-        const QPoint punto = l->visualItemRect(l->item(riga)).center();
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, punto);
+        const QPoint punto =
+            Tabella()->visualRect(Tabella()->model()->index(riga, colonna)).center();
+        QTest::mouseClick(Tabella()->viewport(), Qt::LeftButton, {}, punto);
         QCoreApplication::processEvents();
     }
 };
@@ -110,38 +111,32 @@ private Q_SLOTS:
         QCOMPARE(g.Annotazione(Tempo::Annotazione_distanza), distanza);
     }
 
-    // Column 0 drives the selection; a click elsewhere snaps back; an empty list is inert.
-    void colonna_zero_guida_la_selezione() {
+    // A click on any cell, or the arrow keys, select a row and the graphs' cursors follow it;
+    // an empty table is inert.
+    void la_riga_scelta_guida_i_cursori() {
         Banco b;
         b.frm->show();
         b.frm->Grafico(0).Imposta_cursore_x(1, 7.5);
-        QTest::mouseClick(b.Colonna(0)->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(b.Tabella()->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(b.frm->Grafico(0).Cursore_x(1), 7.5);
         b.Riempi(3);
-        QCOMPARE(b.Colonna(13)->currentRow(), 2); // each new row is selected everywhere
-        b.Clic(0, 1);
-        for (int c = 0; c < 14; ++c) {
-            QCOMPARE(b.Colonna(c)->currentRow(), 1);
-            QCOMPARE(b.frm->Valori().Prima_visibile(c), b.frm->Valori().Prima_visibile(0));
-        }
+        QCOMPARE(b.Scelta(), 2); // each new row is selected
+        b.Clic(5, 1);
+        QCOMPARE(b.Scelta(), 1);
         // Row 1 is record 2: the cursors bracket it, the repetition cursor marks it.
         QCOMPARE(b.frm->Grafico(0).Cursore_x(1), double(Inizi[2]));
         QCOMPARE(b.frm->Grafico(0).Cursore_x(2), double(Inizi[3]));
         QCOMPARE(b.frm->Grafico(1).Cursore_x(1), 2.0); // repetition 2
-
-        b.Clic(0, 2);
-        const double x1 = b.frm->Grafico(0).Cursore_x(1);
-        b.Clic(5, 0);
-        QCOMPARE(b.Colonna(5)->currentRow(), 2);
-        QCOMPARE(b.frm->Grafico(0).Cursore_x(1), x1);
+        QTest::keyClick(b.Tabella(), Qt::Key_Down);
+        QCoreApplication::processEvents();
+        QCOMPARE(b.Scelta(), 2);
         QCOMPARE(b.frm->Grafico(1).Cursore_x(1), 3.0);
-        // The repetition graph's cursor selects the nearest repetition's row in column 0
-        // only; before the first repetition it changes nothing.
+        // The repetition graph's cursor selects the nearest repetition's row; before the
+        // first repetition it changes nothing.
         b.frm->Cursore_ripetizioni_spostato(1.6);
-        QCOMPARE(b.Colonna(0)->currentRow(), 1);
+        QCOMPARE(b.Scelta(), 1);
         b.frm->Cursore_ripetizioni_spostato(0.3);
-        QCOMPARE(b.Colonna(0)->currentRow(), 1);
-        QCOMPARE(b.Colonna(4)->currentRow(), 2);
+        QCOMPARE(b.Scelta(), 1);
     }
 
     // Selecting a row scrolls the time axis, span kept, only when the record is out of view.
@@ -161,8 +156,8 @@ private Q_SLOTS:
         b.Riempi(4);
         Grafico_misura& g = b.frm->Grafico(0);
         g.Imposta_intervallo(Tempo::Asse_x, asse.x(), asse.y());
-        b.frm->Valori().Seleziona(0, riga);
-        b.frm->Allinea_liste(0);
+        b.frm->Valori().Seleziona(riga);
+        b.frm->Segui_selezione();
         QCOMPARE(QPointF(g.Minimo(Tempo::Asse_x), g.Massimo(Tempo::Asse_x)), nuovo_asse);
         // The last row's record is followed by the one in progress: both cursors placed.
         QCOMPARE(g.Cursore_x(2), double(Inizi[riga + 2]));

@@ -86,9 +86,13 @@ private Q_SLOTS:
         QCOMPARE(f->Lst_test->topLevelItemCount(), 2);
         f->Chk_date->setChecked(false);
         QCOMPARE(f->Lst_test->topLevelItemCount(), 7);
-        // The latest day's readiness.
+        // The latest day's readiness, its day and verdict in words to a screen reader too.
         QVERIFY2(f->Lbl_prontezza->text().contains("Prontezza Squat (100,0 kg): 0,82 m/s"),
                  qPrintable(f->Lbl_prontezza->text()));
+        const QString detto = f->Lbl_prontezza->accessibleDescription();
+        QVERIFY2(detto.startsWith("Ultimo giorno di test: ") && detto.contains("0,82 m/s") &&
+                     !detto.contains('<'),
+                 qPrintable(detto));
 
         // Another athlete of the team.
         f->cbo_atleta->setCurrentText("Bianchi");
@@ -187,8 +191,10 @@ private Q_SLOTS:
         Avvisi_testi avvisi;
         Frm_storico f(diario.dati, "Squadra A", "Rossi", avvisi, QLocale(QLocale::Italian));
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        Frm_squadra* s = f.Mostra_squadra();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier); // "&Squadra..."
+        QTRY_VERIFY(f.findChild<Frm_squadra*>() != nullptr); // after the button's press
+        Frm_squadra* s = f.findChild<Frm_squadra*>();
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->Lst_squadra->topLevelItemCount(), 2);
         const QTreeWidgetItem* bianchi = s->Lst_squadra->topLevelItem(0);

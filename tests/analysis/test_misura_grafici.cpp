@@ -15,8 +15,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,11 +43,13 @@ struct Misura {
     // Row `riga` as each column shows it: greyed or not, and said so.
     QList<bool> Grigia(int riga) const {
         QList<bool> grigia;
+        const QAbstractItemModel& modello = *frm.Valori().Tabella()->model();
         for (int c = 0; c < Elenco_valori::Colonne; ++c) {
-            const QListWidgetItem* cella = frm.Valori().Lst_valori(c)->item(riga);
+            const QModelIndex cella = modello.index(riga, c);
             const bool colore =
-                cella->data(Qt::ForegroundRole).value<QColor>() == QColor(140, 140, 140);
-            const bool detto = cella->toolTip() == "Ripetizione esclusa";
+                cella.data(Qt::ForegroundRole).value<QColor>() == QColor(140, 140, 140);
+            const bool detto = cella.data(Qt::ToolTipRole) == "Ripetizione esclusa" &&
+                               cella.data(Qt::AccessibleDescriptionRole) == "Ripetizione esclusa";
             grigia << (colore && detto);
         }
         return grigia;
@@ -56,12 +58,12 @@ struct Misura {
         const std::vector<double> x = frm.Grafico(1).Punti_vuoti(plot);
         return QList<double>(x.begin(), x.end());
     }
-    // The context menu of column `colonna` opened on row `riga` (from the keyboard: -1), and
+    // The context menu opened on cell (`riga`, `colonna`) (from the keyboard: row -1), and
     // its one action's text; the action is triggered when `scegli`.
     QString Menu(int colonna, int riga, bool scegli) {
-        QListWidget* lista = frm.Valori().Lst_valori(colonna);
+        QTableView* lista = frm.Valori().Tabella();
         if (riga >= 0) {
-            const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
+            const QPoint punto = lista->visualRect(lista->model()->index(riga, colonna)).center();
             QContextMenuEvent evento(QContextMenuEvent::Mouse, punto,
                                      lista->viewport()->mapToGlobal(punto));
             QApplication::sendEvent(lista->viewport(), &evento);
@@ -87,15 +89,14 @@ private Q_SLOTS:
         Misura m;
         Quattro_sollevamenti(m.motore);
 
-        QListWidget* numeri = m.frm.Valori().Lst_valori(0);
-        QCOMPARE(numeri->count(), 3);
+        QCOMPARE(m.frm.Valori().Righe(), 3);
         // The repetition graph: one point per row, X = the repetition's number; the time
         // graph widens to the lifts' top (400 mm, above its design range).
         QCOMPARE(m.frm.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 3);
         QCOMPARE(m.frm.Grafico(1).Ultima_x(Ripetizioni::Plot_durata), 3.0);
         QVERIFY(m.frm.Grafico(0).Massimo(Tempo::Asse_spostamento) > 400);
         // Slider and display show the last row's mean velocity, as the list does.
-        const QString vmedia = m.frm.Valori().Lst_valori(4)->item(2)->text();
+        const QString vmedia = m.frm.Valori().Cella(2, 4);
         QCOMPARE(m.frm.Num_vel().Testo(), vmedia);
         QCOMPARE(qRound(m.frm.Slide().Valore()), vmedia.toInt());
         // The cursors bracket the last repetition.
@@ -103,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(m.frm.Grafico(0).Cursore_x(1), double(m.s.Ripetizioni[4].Tempo_inizio));
 
         m.motore.Azzera_misura();
-        QCOMPARE(numeri->count(), 0);
+        QCOMPARE(m.frm.Valori().Righe(), 0);
         QCOMPARE(m.frm.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 0);
         QCOMPARE(m.frm.Grafico(0).Punti(Tempo::Plot_velocita), 1); // the origin
         QCOMPARE(m.frm.Slide().Valore(), 0.0);
@@ -166,9 +167,9 @@ private Q_SLOTS:
         Elenco_valori& valori = m.frm.Valori();
         const QString perdita = m.frm.Lbl_perdita().text(); // row 3 against row 2, the best
 
-        valori.Seleziona(0, 1);
-        m.frm.Allinea_liste(0);
-        QTest::keyClick(valori.Lst_valori(5), Qt::Key_Delete);
+        valori.Seleziona(1);
+        m.frm.Segui_selezione();
+        QTest::keyClick(valori.Tabella(), Qt::Key_Delete);
         QCOMPARE(m.s.Serie.Escluse, std::set<int>{2});
         QVERIFY(m.motore.Analisi()[1].Esclusa);
         QCOMPARE(m.Grigia(1), grigia);
@@ -184,7 +185,7 @@ private Q_SLOTS:
                      " %");
 
         QCOMPARE(m.Menu(3, 1, false), Testo_ripristina);
-        QTest::keyClick(valori.Lst_valori(0), Qt::Key_Delete);
+        QTest::keyClick(valori.Tabella(), Qt::Key_Delete);
         QCOMPARE(m.s.Serie.Escluse, std::set<int>{});
         QCOMPARE(m.Grigia(1), normale);
         QCOMPARE(m.Vuoti(Ripetizioni::Plot_vmedia), QList<double>{});
@@ -194,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(m.Menu(3, 2, true), Testo_escludi);
         QCOMPARE(m.s.Serie.Escluse, std::set<int>{3});
         QCOMPARE(m.Grigia(2), grigia);
-        for (int c = 0; c < Elenco_valori::Colonne; ++c) QCOMPARE(valori.Riga_selezionata(c), 2);
+        QCOMPARE(valori.Riga_selezionata(), 2);
         QCOMPARE(m.Menu(0, -1, true), Testo_ripristina); // from the keyboard: the selected row
         QCOMPARE(m.s.Serie.Escluse, std::set<int>{});
         QCOMPARE(m.Menu(3, 0, true), Testo_escludi);

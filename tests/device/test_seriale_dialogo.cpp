@@ -5,6 +5,7 @@
 #include "device/frm_seriale.h"
 #include "device/protocollo.h"
 #include "device/ricerca_scheda.h"
+#include "platform/accessibilita.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/porta_qt.h"
 #include "session/tipi_scheda.h"
@@ -12,6 +13,7 @@
 #include "test_protocollo_finti.h"
 #include "tests/support/traduttore_prova.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -50,7 +52,10 @@ class Test_seriale_dialogo : public QObject {
     QTemporaryDir cartella_;
 
 private Q_SLOTS:
-    void init() { Impostazioni_vuote(cartella_); }
+    void init() {
+        Impostazioni_vuote(cartella_);
+        Prepara_accessibilita(); // as the program is, before its windows
+    }
 
     void load_shows_stored_state_data() {
         QTest::addColumn<QString>("settings");
@@ -84,6 +89,13 @@ private Q_SLOTS:
         QCOMPARE(b.avvisi.elenco.size(), rifiutato ? 1 : 0);
         if (!rifiutato) QVERIFY(b.porta.Handshaking() == 0 && b.f->optFlow[0]->isChecked());
         if (mostrato[0] == "Com3") QVERIFY(b.f->Lbl_dispositivo->text().startsWith("com3"));
+        // To a screen reader each list is its label, its entry the value.
+        for (QComboBox* lista : {b.f->cboPort, b.f->cboSpeed, b.f->cboParity}) {
+            QAccessibleInterface* letta = QAccessible::queryAccessibleInterface(lista);
+            QVERIFY(!letta->text(QAccessible::Name).isEmpty());
+            QVERIFY(letta->text(QAccessible::Name) != lista->currentText());
+            QCOMPARE(letta->text(QAccessible::Value), lista->currentText());
+        }
     }
 
     void ok_applies_and_saves_data() {

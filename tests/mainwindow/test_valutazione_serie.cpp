@@ -23,8 +23,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -96,6 +96,7 @@ private Q_SLOTS:
         b.Serie_salvata();
         QVERIFY(riga.isVisible());
         QCOMPARE(riga.Txt_nota->text(), QStringLiteral("dal setup"));
+        QCOMPARE(b.s.Nota, QString()); // this set's alone
         QCOMPARE(riga.cbo_rpe->currentText(), QString());
         QCOMPARE(riga.cbo_rpe->accessibleName(), QStringLiteral("RPE"));
         QCOMPARE(riga.Lbl_rpe->buddy(), riga.cbo_rpe);
@@ -133,7 +134,7 @@ private Q_SLOTS:
         b.Serie_salvata();
         QVERIFY(riga.isVisible());
         QCOMPARE(riga.cbo_rpe->currentIndex(), 0);
-        QCOMPARE(riga.Txt_nota->text(), QStringLiteral("dal setup"));
+        QCOMPARE(riga.Txt_nota->text(), QString()); // the setup's note went with the first
         b.motore.Inizia_acquisizione();
         QVERIFY(riga.isHidden());
         b.motore.Fine_acquisizione();
@@ -147,23 +148,23 @@ private Q_SLOTS:
         b.Serie_salvata();
         QCOMPARE(b.Colonna_esclusa().size(), 3);
         Elenco_valori& valori = b.m.Grafici->Valori();
-        valori.Seleziona(0, 0);
-        b.m.Grafici->Allinea_liste(0);
-        QTest::keyClick(valori.Lst_valori(2), Qt::Key_Delete);
+        valori.Seleziona(0);
+        b.m.Grafici->Segui_selezione();
+        QTest::keyClick(valori.Tabella(), Qt::Key_Delete);
         QCOMPARE(b.Record().serie.Escluse, std::set<int>{1});
         const QStringList esclusa = b.Colonna_esclusa();
         QCOMPARE(esclusa.size(), 3);
         QVERIFY(esclusa[0] != esclusa[1]);
         QCOMPARE(esclusa[1], esclusa[2]);
-        QTest::keyClick(valori.Lst_valori(0), Qt::Key_Delete);
+        QTest::keyClick(valori.Tabella(), Qt::Key_Delete);
         QCOMPARE(b.Record().serie.Escluse, std::set<int>{});
         QCOMPARE(b.Colonna_esclusa().value(0), esclusa[1]);
 
         const QString record = b.s.Serie.File_record.value(0);
         const QByteArray prima = Contenuto(record);
         b.s.Acquisizione_in_corso = true; // the record as if it were still the set's
-        valori.Seleziona(0, 1);
-        QTest::keyClick(valori.Lst_valori(0), Qt::Key_Delete);
+        valori.Seleziona(1);
+        QTest::keyClick(valori.Tabella(), Qt::Key_Delete);
         QCOMPARE(b.s.Serie.Escluse, std::set<int>{2});
         QCOMPARE(Contenuto(record), prima);
         b.s.Acquisizione_in_corso = false;
@@ -181,8 +182,8 @@ private Q_SLOTS:
         b.Serie_salvata();
         Riga_valutazione& riga = *b.m.Valutazione;
         riga.cbo_rpe->setCurrentIndex(riga.cbo_rpe->findText("8"));
-        b.m.Grafici->Valori().Seleziona(0, 0);
-        QTest::keyClick(b.m.Grafici->Valori().Lst_valori(0), Qt::Key_Delete);
+        b.m.Grafici->Valori().Seleziona(0);
+        QTest::keyClick(b.m.Grafici->Valori().Tabella(), Qt::Key_Delete);
         QString campioni = b.s.Serie.File_record.value(0);
         campioni.replace(Suffisso_record, QStringLiteral(".csv"));
         QVERIFY(QFile::exists(campioni));

@@ -20,7 +20,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -91,8 +90,8 @@ void Test_fine_a_fine::serie_di_un_atleta() {
     c.Button_start->click();
     const qint64 primo_salvataggio = QDateTime::currentSecsSinceEpoch();
     const int righe = p.Motore().Lst_valori().Righe();
-    QCOMPARE(m.Grafici->Valori().Lst_valori(0)->count(), righe);
-    QCOMPARE(m.Grafici->Valori().Lst_valori(0)->item(righe - 1)->text(), QString::number(righe));
+    QCOMPARE(m.Grafici->Valori().Righe(), righe);
+    QCOMPARE(m.Grafici->Valori().Cella(righe - 1, 0), QString::number(righe));
     QStringList salvati = File_atleta();
     QCOMPARE(salvati.size(), 3);
     const QString riepilogo = salvati.filter(QRegularExpression("ripetizioni\\.csv$")).value(0);

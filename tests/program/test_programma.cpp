@@ -7,6 +7,7 @@
 #include "acquisition/frm_cmd.h"
 #include "acquisition/salvataggi.h"
 #include "analysis/frm_analisi.h"
+#include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/frm_profilo.h"
 #include "board/flusso_scheda.h"
@@ -31,16 +32,18 @@
 #include "tests/support/file_prova.h"
 #include "tools/frm_crono.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFocusFrame>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -303,7 +306,8 @@ private Q_SLOTS:
                      "-, Esci",
                      "&Impostazioni: Configura..., Parametri Porta....",
                      "&Visualizza: Grafico ripetizioni, Grafico tempo, Grafico ripetizioni && "
-                     "tempo[x], -, &Analisi serie, &Profilo carico-velocità..., &Storico atleta",
+                     "tempo[x], Proprietà &grafici..., -, &Analisi serie, &Profilo "
+                     "carico-velocità..., &Storico atleta",
                      "&Strumenti: Cronometro, Calcolatrice",
                      "&?: Informazioni su..., &Lingua",
                  }));
@@ -375,12 +379,30 @@ private Q_SLOTS:
         m.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m));
         QCOMPARE(c.Button_start->toolTip(), QStringLiteral("Start/Stop Acquisizione (F5)"));
-        m.Grafici->Valori().Lst_valori(0)->setFocus();
+        m.Grafici->Valori().Tabella()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
         QVERIFY(c.Button_start->isChecked() && p.Stato().Acquisizione_in_corso);
         QVERIFY(c.Button_start->text().contains("LAVORO"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
         QVERIFY(!c.Button_start->isChecked() && !p.Stato().Acquisizione_in_corso);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+        QVERIFY(c.Button_Memo->isChecked() && c.Button_Memo->toolTip().endsWith("(F4)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+        QVERIFY(!c.Button_Memo->isChecked());
+        // The value table: one named stop with its columns' captions, ringed while it has the
+        // focus; F6 opens the graphs' properties.
+        QTableView* tabella = m.Grafici->Valori().Tabella();
+        QAccessibleInterface* lettore = QAccessible::queryAccessibleInterface(tabella);
+        QCOMPARE(lettore->text(QAccessible::Name), QStringLiteral("Valori delle ripetizioni"));
+        QCOMPARE(lettore->tableInterface()->columnCount(), 14);
+        const auto* anello = m.findChild<QFocusFrame*>();
+        QVERIFY(anello != nullptr && anello->widget() == tabella && anello->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QTRY_VERIFY(m.Grafici->Editor() != nullptr && m.Grafici->Editor()->isVisible());
+        m.Grafici->Editor()->close();
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        tabella->setFocus();
 
         const QList<QWidget*> fila{c.Button_start,   c.Button_Memo,        c.Button_Segnale,
                                    c.Button_Reset,   c.Button_Ripetizioni, c.Button_Tempo,
@@ -397,7 +419,7 @@ private Q_SLOTS:
         QTest::keyClick(c.Button_Calcolatrice, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), m.Intestazione->Button_Configura);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), m.Grafici->Valori().Lst_valori(0));
+        QCOMPARE(QApplication::focusWidget(), m.Grafici->Valori().Tabella());
 
         avvisi_.elenco.clear();
         const QByteArray percorsi = qgetenv("PATH");
@@ -464,7 +486,7 @@ private Q_SLOTS:
         // Reopened, the sample file gives the repetitions back to the list and the graphs.
         Apri_misura(nullptr, cartella + "2026  Dec 04  9.05.0.csv", p.Stato(), p.Motore(), avvisi_);
         QCOMPARE(p.Motore().Lst_valori().Righe(), righe);
-        QCOMPARE(p.Principale().Grafici->Valori().Lst_valori(0)->count(), righe);
+        QCOMPARE(p.Principale().Grafici->Valori().Righe(), righe);
         QCOMPARE(int(p.Motore().Analisi().size()), righe);
 
         c.Button_start->click();

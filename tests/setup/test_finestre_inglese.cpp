@@ -25,10 +25,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,8 +66,8 @@ private Q_SLOTS:
         Frm_utente frm(s, nullptr, &intestazione, avvisi, QLocale(QLocale::Italian));
         QStringList risposte{"Rossi", "abc", "80"};
         frm.Imposta_input_box([&](QWidget*, const QString&, const QString& domanda) {
-            return domanda == "New value:" && !risposte.isEmpty() ? risposte.takeFirst()
-                                                                  : QString();
+            return domanda.startsWith("New value - ") && !risposte.isEmpty() ? risposte.takeFirst()
+                                                                             : QString();
         });
 
         QCOMPARE(frm.windowTitle(), "Exercise setup");
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(frm.Cmd_ok->text(), "&OK");
         QCOMPARE(frm.Cmd_annulla->text(), "&Cancel");
         QCOMPARE(frm.cbo_riferimento->itemText(2), "Vpropulsive");
-        QCOMPARE(frm.Txt_nota->text(), "note");
+        QCOMPARE(frm.Txt_nota->text(), ""); // no placeholder taken for a note
 
         frm.Nuovo(Riga_utente::Atleta);
         frm.Nuovo(Riga_utente::Carico);
@@ -91,7 +91,6 @@ private Q_SLOTS:
         frm.Conferma();
         QCOMPARE(avvisi.elenco.size(), 1);
         QVERIFY(s.Riferimento == Velocita_riferimento::Vpropulsiva);
-        QCOMPARE(s.Nota, QString()); // "note" untouched is no note
         QCOMPARE(intestazione.Lbl_intestazione->text(),
                  "Athlete: Rossi    Load (kg): 80    Exercise: ");
         QVERIFY(intestazione.Lbl_intestazione1->text().startsWith("Max velocity (mm/s): "));
@@ -141,19 +140,23 @@ private Q_SLOTS:
         QCOMPARE(frm.Lbl_perdita().accessibleName(), "Velocity loss");
 
         Elenco_valori& valori = frm.Valori();
-        QCOMPARE(valori.Txt_dettaglio(0)->text(), "Rep");
-        QCOMPARE(valori.Txt_dettaglio(7)->text(), "D@Vmax");
+        QCOMPARE(valori.Intestazione(0), "Rep");
+        QCOMPARE(valori.Intestazione(7), "D@Vmax");
+        QCOMPARE(valori.Tabella()->accessibleName(), "Repetition values");
         QVERIFY(valori.Lbl_valori()->text().contains("ABSOLUTE VALUES"));
         QVERIFY(valori.Lbl_valori()->text().contains("ECCENTRIC PHASE"));
         QCOMPARE(Lista_valori::Intestazioni()[0], "N°Rip");
 
         Lista_valori::Riga riga;
         riga.fill("1");
-        valori.Aggiungi_riga(riga);
+        Lista_valori lista;
+        lista.Aggiungi(riga);
+        valori.Imposta_lista(&lista);
+        valori.Mostra_fino_a(0);
         std::unique_ptr<QMenu> menu(valori.Menu_riga(0, &frm));
         QCOMPARE(menu->actions().constFirst()->text(), "Leave rep out");
         valori.Imposta_esclusa(0, true);
-        QCOMPARE(valori.Lst_valori(3)->item(0)->toolTip(), "Rep left out");
+        QCOMPARE(valori.Tabella()->model()->index(0, 3).data(Qt::ToolTipRole), "Rep left out");
     }
 
     // The stopwatch, and the watch over the board's stream.

@@ -80,6 +80,11 @@ private Q_SLOTS:
         QVERIFY(b.frm.Chk_avviso_acustico->isChecked());
         b.frm.Chk_avviso_acustico->setChecked(false);
         QVERIFY(!b.frm.txt_valore_cv->isEnabled());
+        const QPointer<Frm_crono> aperto = new Frm_crono;
+        aperto->show();
+        QVERIFY(QTest::qWaitForWindowExposed(aperto));
+        QTest::keyClick(aperto, Qt::Key_Escape);
+        QTRY_VERIFY(aperto.isNull());
         QVERIFY(!b.frm.cmd_conto_rovescia->isEnabled());
         b.frm.Chk_avviso_acustico->setChecked(true);
         QVERIFY(b.frm.cmd_conto_rovescia->isEnabled());
@@ -123,6 +128,7 @@ private Q_SLOTS:
         QCOMPARE(b.beep.size(), 1);
         b.Fino_a(2300);
         QCOMPARE(b.Campi(), (QStringList{"00", "02", "3"}));
+        QCOMPARE(b.frm.Fre_crono->accessibleDescription(), QString("Tempo: 00:02.3")); // as one
         b.frm.Ferma();
         QVERIFY(!b.frm.Timer_1->isActive());
         b.ora += 5000;
