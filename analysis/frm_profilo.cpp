@@ -9,6 +9,7 @@
 #include "platform/moduli.h"
 #include "session/avvisi.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -60,8 +61,9 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     Riga_modulo(scelte, 1, tr("V&1rm (m/s):"), Txt_v1rm);
     scelte->setColumnStretch(2, 1);
 
-    Grafico_profilo = new Grafico_xy(tr("Profilo carico-velocità"), tr("Carico (kg)"),
-                                     tr("Vmedia di spinta (m/s)"), this);
+    Grafico_profilo =
+        new Grafico_xy(tr("Profilo carico-velocità"), tr("Carico (kg)"),
+                       Nome_grandezza_velocita(Grandezza_velocita::Media_alzata, true), this);
     Grafico_profilo->setObjectName(QStringLiteral("Grafico_profilo"));
     Grafico_profilo->setMinimumSize(360, 180);
     Grafico_profilo->Aggiungi_serie(tr("Test"), Colore_test, Grafico_xy::Tratto::Punti);
@@ -73,7 +75,9 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     Lst_punti = new QTreeWidget(this);
     Lst_punti->setAccessibleName(tr("Test dell'esercizio"));
     Lst_punti->setRootIsDecorated(false);
-    Lst_punti->setHeaderLabels({tr("Carico (kg)"), tr("Vmedia (m/s)"), tr("File")});
+    Lst_punti->setHeaderLabels({tr("Carico (kg)"),
+                                Nome_grandezza_velocita(Grandezza_velocita::Media_alzata, true),
+                                tr("File")});
     Lst_punti->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Lst_punti->setMaximumHeight(140);
 

@@ -98,9 +98,7 @@ Prontezza Prontezza_giorno(const std::vector<Riga_test>& test, const QString& es
     p.giorno = giorno;
     p.carico = carico;
     const auto prime = Prime_serie(Test_esercizio(test, esercizio), carico);
-    const auto Velocita = [](const Riga_test* t) {
-        return Velocita_migliore(*t, Riferimento_esercizio(t->Cartella(), t->esercizio));
-    };
+    const auto Velocita = [](const Riga_test* t) { return Velocita_migliore(*t); };
     const auto oggi = prime.find(giorno);
     if (oggi != prime.end()) p.velocita = Velocita(oggi->second);
     for (auto it = prime.lower_bound(giorno); it != prime.begin();) {

@@ -455,11 +455,6 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <source>Il test non ha il file di analisi.</source>
         <translation>The test has no analysis file.</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>Il test non ha il file delle ripetizioni.</source>
-        <translation>The test has no rep file.</translation>
-    </message>
 </context>
 <context>
     <name>Esempio_profilo</name>
@@ -472,19 +467,19 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
 <context>
     <name>Fascia</name>
     <message>
-        <location filename="../stream/fascia.cpp" line="+26"/>
-        <source>Vmedia alzata</source>
-        <translation>Mean lift velocity</translation>
+        <location filename="../stream/fascia.cpp" line="+24"/>
+        <source>sopra la fascia</source>
+        <translation>above the band</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>MPV</source>
-        <translation>MPV</translation>
+        <location line="+1"/>
+        <source>sotto la fascia</source>
+        <translation>below the band</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Vmedia</source>
-        <translation>Mean V</translation>
+        <location line="+1"/>
+        <source>in fascia</source>
+        <translation>in the band</translation>
     </message>
 </context>
 <context>
@@ -650,6 +645,29 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <location line="+2"/>
         <source>FASE ECCENTRICA</source>
         <translation>ECCENTRIC PHASE</translation>
+    </message>
+</context>
+<context>
+    <name>Nomi_velocita</name>
+    <message>
+        <location filename="../session/nomi_velocita.cpp" line="+19"/>
+        <source>Vmedia fase (tabella)</source>
+        <translation>Phase mean velocity (table)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vmedia alzata</source>
+        <translation>Lift mean velocity</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vmedia propulsiva (MPV)</source>
+        <translation>Mean propulsive velocity (MPV)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vpicco</source>
+        <translation>Peak velocity</translation>
     </message>
 </context>
 <context>
@@ -834,23 +852,7 @@ Check that the board is connected and switched on.</translation>
 <context>
     <name>Rapporto_pdf</name>
     <message>
-        <location filename="../rapporto/rapporto_pdf.cpp" line="+31"/>
-        <source>Vmedia alzata (m/s)</source>
-        <translation>Mean lift velocity (m/s)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vpropulsiva (m/s)</source>
-        <translation>Mean propulsive velocity (m/s)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <location line="+80"/>
-        <source>Vmedia (m/s)</source>
-        <translation>Mean velocity (m/s)</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../rapporto/rapporto_pdf.cpp" line="-40"/>
         <source>Velocità per ripetizione</source>
         <translation>Velocity per rep</translation>
     </message>
