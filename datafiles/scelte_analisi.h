@@ -12,7 +12,7 @@
 
 struct Scelte_esercizio {
     float Perdita_max = 20; // %, velocity loss within a set that raises the alarm
-    float V1rm = 0.30f;     // m/s, mean lifting velocity at the one-repetition maximum
+    float V1rm = 0.30f;     // m/s, mean propulsive velocity at the one-repetition maximum
     Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
     // kg, the load the readiness compares the sessions' first sets at; 0: the load the
     // athlete's sessions start with most often.

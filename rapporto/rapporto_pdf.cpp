@@ -91,7 +91,7 @@ void Disegna_profilo(Pagine_pdf& pagine, const std::vector<const Riga_test*>& te
                      const std::optional<double>& e1rm) {
     std::vector<Test_salvato> punti;
     for (const Riga_test* t : test)
-        if (const auto v = t->Velocita_profilo()) {
+        if (const auto v = Velocita_migliore(*t)) {
             Test_salvato s;
             s.carico = t->carico;
             s.velocita = *v;
@@ -100,7 +100,7 @@ void Disegna_profilo(Pagine_pdf& pagine, const std::vector<const Riga_test*>& te
     if (punti.size() < 2) return;
     Grafico_xy g(QCoreApplication::translate("Rapporto_pdf", "Profilo carico-velocità del giorno"),
                  QCoreApplication::translate("Rapporto_pdf", "Carico (kg)"),
-                 Nome_grandezza_velocita(Grandezza_velocita::Media_alzata, true));
+                 Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true));
     g.resize(Largo_px, Alto_px);
     const int serie_test = g.Aggiungi_serie(QCoreApplication::translate("Rapporto_pdf", "Test"),
                                             Qt::black, Grafico_xy::Tratto::Punti);

@@ -90,16 +90,15 @@ Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString&
     if (scelti.empty()) return a;
     std::map<QDate, std::vector<Test_salvato>> giorni;
     for (const Riga_test* t : scelti) {
-        if (const auto v = Velocita_migliore(*t)) a.punti.push_back({t->quando, *v, t->carico});
-        if (const auto v = t->Velocita_profilo()) {
-            Test_salvato p;
-            p.file = t->file_sommario;
-            p.esercizio = t->esercizio;
-            p.carico = t->carico;
-            p.velocita = *v;
-            p.da_analisi = t->vmedia_alzata.has_value();
-            giorni[t->quando.date()].push_back(p);
-        }
+        const auto v = Velocita_migliore(*t);
+        if (!v) continue;
+        a.punti.push_back({t->quando, *v, t->carico});
+        Test_salvato p;
+        p.file = t->file_sommario;
+        p.esercizio = t->esercizio;
+        p.carico = t->carico;
+        p.velocita = *v;
+        giorni[t->quando.date()].push_back(p);
     }
     const double v1rm =
         double(Leggi_scelte_analisi(scelti.back()->Cartella(), scelti.back()->esercizio).V1rm);

@@ -210,10 +210,6 @@ QString Riga_test::Cartella() const {
     return uno.isEmpty() ? QString() : QFileInfo(uno).absolutePath();
 }
 
-std::optional<double> Riga_test::Velocita_profilo() const {
-    return vmedia_alzata ? vmedia_alzata : vmedia_tabella;
-}
-
 Indice_test::Indice_test(const QString& cartella_dati)
     : cartella_dati_(QDir::cleanPath(cartella_dati)),
       connessione_(QStringLiteral("kinetrack-storico-%1").arg(++Connessioni)) {

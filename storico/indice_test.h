@@ -35,9 +35,6 @@ struct Riga_test {
     QString file_campioni, file_record, file_sommario, file_analisi;
 
     QString Cartella() const; // the athlete's folder
-    // The velocity of the load-velocity profile: the true lift's when the analysis file
-    // gives it, else the summary's, as kinetrack-profilo takes it.
-    std::optional<double> Velocita_profilo() const;
 };
 
 struct Esito_indice {

@@ -751,12 +751,7 @@
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location line="+101"/>
-        <source> (analisi)</source>
-        <translation> (analysis)</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+113"/>
         <source>Retta: v = %1 %2 %3 · carico   (R² %4, %5 test)</source>
         <translation>Line: v = %1 %2 %3 · load   (R² %4, %5 tests)</translation>
     </message>

@@ -124,11 +124,12 @@ the reps the program must find in it beside the set&apos;s lifts.
         <location filename="../comandi/profilo.cpp" line="+25"/>
         <source>Uso: kinetrack-profilo --folder CARTELLA_ATLETA --exercise NOME [--v1rm M_S]
 Profilo carico-velocità di un esercizio dai test salvati nella cartella dell&apos;atleta
-(per ogni test il carico e la migliore Vmedia di spinta, dal file di analisi quando
-c&apos;è) e massimale stimato: il carico a cui la retta dei minimi quadrati scende a V1rm.
+(per ogni test con il file di analisi il carico e la migliore velocità media
+propulsiva, MPV, come nel diario) e massimale stimato: il carico a cui la retta dei
+minimi quadrati scende a V1rm.
   --folder CARTELLA       cartella dell&apos;atleta con i file delle ripetizioni
   --exercise NOME         esercizio (maiuscole e spazi ai lati non contano)
-  --v1rm M_S              velocità media al massimale, da 0.01 a 5 m/s
+  --v1rm M_S              velocità media propulsiva al massimale, da 0.01 a 5 m/s
                           (senza: quella scelta per l&apos;atleta e l&apos;esercizio)
   --write-example ATLETA  scrive prima nella cartella quattro test d&apos;esempio
                           dell&apos;esercizio, a 60, 80, 100 e 120 kg
@@ -137,11 +138,12 @@ c&apos;è) e massimale stimato: il carico a cui la retta dei minimi quadrati sce
 </source>
         <translation>Usage: kinetrack-profilo --folder ATHLETE_FOLDER --exercise NAME [--v1rm M_S]
 Load-velocity profile of an exercise from the tests saved in the athlete&apos;s folder
-(for each test the load and the best concentric mean velocity, from the analysis file
-when there is one) and estimated 1RM: the load at which the least-squares line falls to V1rm.
+(for each test with an analysis file the load and the best mean propulsive velocity,
+MPV, as in the log) and estimated 1RM: the load at which the least-squares line falls
+to V1rm.
   --folder FOLDER         the athlete&apos;s folder with the rep files
   --exercise NAME         exercise (case and surrounding spaces do not matter)
-  --v1rm M_S              mean velocity at the 1RM, 0.01 to 5 m/s
+  --v1rm M_S              mean propulsive velocity at the 1RM, 0.01 to 5 m/s
                           (without: the one chosen for the athlete and the exercise)
   --write-example ATHLETE first writes four example tests of the exercise into
                           the folder, at 60, 80, 100 and 120 kg
@@ -161,16 +163,11 @@ when there is one) and estimated 1RM: the load at which the least-squares line f
     </message>
     <message>
         <location line="+2"/>
-        <source>Punti: %1 (carico kg, velocità m/s, file)</source>
-        <translation>Points: %1 (load kg, velocity m/s, file)</translation>
+        <source>Punti: %1 (carico kg, %2, file)</source>
+        <translation>Points: %1 (load kg, %2, file)</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>(analisi)</source>
-        <translation>(analysis)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+13"/>
         <source>Intercetta: %1 m/s</source>
         <translation>Intercept: %1 m/s</translation>
     </message>
@@ -584,6 +581,11 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <translation>invalid mean velocity</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Vpropulsiva non valida</source>
+        <translation>invalid mean propulsive velocity</translation>
+    </message>
+    <message>
         <location line="-25"/>
         <source>non è un file di analisi</source>
         <translation>not an analysis file</translation>
@@ -707,13 +709,18 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
     </message>
     <message>
         <location line="+18"/>
-        <source>%1: %2 (usata la Vmedia del riepilogo)</source>
-        <translation>%1: %2 (the summary&apos;s mean velocity used)</translation>
+        <source>%1: senza file di analisi, fuori dal profilo</source>
+        <translation>%1: no analysis file, left out of the profile</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>%1: nessuna Vmedia positiva</source>
-        <translation>%1: no positive mean velocity</translation>
+        <location line="+8"/>
+        <source>nessuna Vpropulsiva positiva</source>
+        <translation>no positive mean propulsive velocity</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 (test fuori dal profilo)</source>
+        <translation>%1: %2 (test left out of the profile)</translation>
     </message>
     <message>
         <location line="+82"/>

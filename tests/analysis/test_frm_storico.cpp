@@ -68,7 +68,7 @@ private Q_SLOTS:
         // The newest first, every column.
         QCOMPARE(Testi(f->Lst_test->topLevelItem(0)),
                  QStringList({Giorni_fa(2).date().toString("dd/MM/yyyy"), "09:10", "Squat", "130,0",
-                              "2", "0,44", "3,9", "8,5", "ultima pesante"}));
+                              "2", "0,52", "3,9", "8,5", "ultima pesante"}));
         QCOMPARE(f->Lst_test->topLevelItem(3)->text(Frm_storico::Nota), QString("ginocchio ok"));
 
         // By exercise.
@@ -86,7 +86,7 @@ private Q_SLOTS:
         f->Chk_date->setChecked(false);
         QCOMPARE(f->Lst_test->topLevelItemCount(), 7);
         // The latest day's readiness.
-        QVERIFY2(f->Lbl_prontezza->text().contains("Prontezza Squat (100,0 kg): 0,70 m/s"),
+        QVERIFY2(f->Lbl_prontezza->text().contains("Prontezza Squat (100,0 kg): 0,82 m/s"),
                  qPrintable(f->Lbl_prontezza->text()));
 
         // Another athlete of the team.
@@ -141,7 +141,7 @@ private Q_SLOTS:
         for (std::size_t i = 0; i < e1rm.size(); ++i) QCOMPARE(e1rm[i].y(), atteso.e1rm[i].e1rm);
         // A point names its test.
         const QString testo = g.Testo_punto(g.Pixel_di(punti.back()));
-        QVERIFY2(testo.contains("Squat, 130,0 kg: 0,44 m/s"), qPrintable(testo));
+        QVERIFY2(testo.contains("Squat, 130,0 kg: 0,52 m/s"), qPrintable(testo));
         QVERIFY(testo.contains("09:10"));
         QVERIFY(g.Testo_punto(QPoint(2, 2)).isEmpty());
 
@@ -169,10 +169,10 @@ private Q_SLOTS:
         QVERIFY(g.Nome_serie(1).contains("100,0 kg"));
         QCOMPARE(g.Punti(1), 3);
         QCOMPARE(g.Punti(2), 2);
-        QCOMPARE(g.Punto(1, 0), QPointF(1, 0.697));
-        QCOMPARE(g.Punto(2, 1), QPointF(2, 0.425));
+        QCOMPARE(g.Punto(1, 0), QPointF(1, 0.82));
+        QCOMPARE(g.Punto(2, 1), QPointF(2, 0.50));
         QCOMPARE(c->Lst_confronto->topLevelItemCount(), 3);
-        QCOMPARE(Testi(c->Lst_confronto->topLevelItem(2)), QStringList({"3", "0,67", "esclusa"}));
+        QCOMPARE(Testi(c->Lst_confronto->topLevelItem(2)), QStringList({"3", "0,79", "esclusa"}));
         c->close();
     }
 

@@ -41,9 +41,9 @@ private Q_SLOTS:
         QCOMPARE(e.uscita,
                  QStringLiteral("Squadra;Atleta;Data;Ora;Esercizio;Carico;Ripetizioni;Velocita;"
                                 "Perdita;RPE;Nota\n"
-                                "Rossi;Dario;2026-11-05;17:00;Squat;100.0;1;0.43;0.0;;\n"
-                                "Blu;Carla;2026-11-03;17:00;Panca;50.0;1;0.51;0.0;;\n"
-                                "Blu;Carla;2026-11-02;17:00;Squat;82.5;3;0.69;13.8;8.0;ok\n"));
+                                "Rossi;Dario;2026-11-05;17:00;Squat;100.0;1;0.50;0.0;;\n"
+                                "Blu;Carla;2026-11-03;17:00;Panca;50.0;1;0.60;0.0;;\n"
+                                "Blu;Carla;2026-11-02;17:00;Squat;82.5;3;0.81;13.8;8.0;ok\n"));
         e = Esegui(
             {"--data", dati.path(), "--team", "Blu", "--exercise", "squat", "--to", "2026-11-02"});
         QCOMPARE(e.uscita.count('\n'), 2);
