@@ -5,6 +5,7 @@
 
 #include "analysis/colore_allarme.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 
 #include <QHeaderView>
 #include <QKeySequence>
@@ -17,18 +18,19 @@
 namespace {
 
 struct Intestazione {
-    const char* testo;
+    const char* testo; // nothing: the velocity's name
     int decimali;
+    double scala; // what the value is multiplied by
 };
-// Velocities in mm/s and powers in W as whole numbers, like the value list's velocities.
+// Velocities in m/s, powers in W as whole numbers.
 constexpr std::array<Intestazione, Frm_analisi::Colonne> Intestazioni{{
-    {QT_TRANSLATE_NOOP("Frm_analisi", "N°Rip"), 0},
-    {QT_TRANSLATE_NOOP("Frm_analisi", "Vmedia (mm/s)"), 0},
-    {QT_TRANSLATE_NOOP("Frm_analisi", "Vpropulsiva (mm/s)"), 0},
-    {QT_TRANSLATE_NOOP("Frm_analisi", "Durata propulsiva (s)"), 2},
-    {QT_TRANSLATE_NOOP("Frm_analisi", "Potenza media (W)"), 0},
-    {QT_TRANSLATE_NOOP("Frm_analisi", "Potenza max (W)"), 0},
-    {QT_TRANSLATE_NOOP("Frm_analisi", "Perdita %"), 1},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "N°Rip"), 0, 1},
+    {nullptr, 2, 0.001},
+    {nullptr, 2, 0.001},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Durata propulsiva (s)"), 2, 1},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Potenza media (W)"), 0, 1},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Potenza max (W)"), 0, 1},
+    {QT_TRANSLATE_NOOP("Frm_analisi", "Perdita %"), 1, 1},
 }};
 
 const QColor Grigio_esclusa(140, 140, 140);
@@ -45,7 +47,9 @@ Frm_analisi::Frm_analisi(const QLocale& locale, QWidget* parent)
     Lst_analisi->setObjectName(QStringLiteral("Lst_analisi"));
     Lst_analisi->setAccessibleName(tr("Ripetizioni della serie"));
     QStringList testi;
-    for (const Intestazione& i : Intestazioni) testi << tr(i.testo);
+    for (const Intestazione& i : Intestazioni) testi << (i.testo ? tr(i.testo) : QString());
+    testi[1] = Nome_grandezza_velocita(Grandezza_velocita::Media_alzata, true);
+    testi[2] = Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true);
     Lst_analisi->setHorizontalHeaderLabels(testi);
     Lst_analisi->verticalHeader()->hide();
     Lst_analisi->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -93,7 +97,8 @@ void Frm_analisi::Ripetizione_analizzata(int riga, const Analisi_ripetizione& an
     const QString allarme = tr("Oltre la soglia di perdita");
     for (int c = 0; c < Colonne; ++c) {
         const auto u = static_cast<std::size_t>(c);
-        auto* cella = new QTableWidgetItem(Formatta(valori[u], Intestazioni[u].decimali, locale_));
+        auto* cella = new QTableWidgetItem(
+            Formatta(valori[u] * Intestazioni[u].scala, Intestazioni[u].decimali, locale_));
         cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (analisi.Esclusa) {
             cella->setForeground(Grigio_esclusa);

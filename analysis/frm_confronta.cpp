@@ -5,6 +5,7 @@
 #include "platform/grafico_xy.h"
 #include "platform/moduli.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 
 #include <QHeaderView>
 #include <QKeySequence>
@@ -30,12 +31,11 @@ Frm_confronta::Frm_confronta(const Riga_test& primo, const Riga_test& secondo,
 
     const Riga_test* test[2] = {&primo, &secondo};
     Velocita_test velocita[2];
-    for (int i = 0; i < 2; ++i)
-        velocita[i] = Velocita_ripetizioni(
-            *test[i], Riferimento_esercizio(test[i]->Cartella(), test[i]->esercizio));
+    for (int i = 0; i < 2; ++i) velocita[i] = Velocita_ripetizioni(*test[i]);
 
-    Grafico_confronto = new Grafico_xy(tr("Velocità per ripetizione"), tr("Ripetizione"),
-                                       tr("Velocità (m/s)"), this);
+    Grafico_confronto =
+        new Grafico_xy(tr("Velocità per ripetizione"), tr("Ripetizione"),
+                       Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true), this);
     Grafico_confronto->setObjectName(QStringLiteral("Grafico_confronto"));
     Grafico_confronto->setAccessibleName(tr("Velocità per ripetizione dei due test"));
     Grafico_confronto->setMinimumSize(420, 220);

@@ -10,9 +10,11 @@
 #include "platform/numerico.h"
 #include "platform/slider.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 #include "session/sessione.h"
 #include "stream/fascia.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -40,7 +42,6 @@ Frm_grafici::Frm_grafici(Sessione& sessione, const QLocale& locale, QWidget* par
     setObjectName(QStringLiteral("Frm_grafici"));
     slide_ = new Slider_misura(this);
     slide_->setObjectName(QStringLiteral("Slide"));
-    slide_->Imposta_didascalia(tr("Velocità fase positiva"));
     slide_->Imposta_intervallo(Slide_minimo_progetto, Slide_massimo_progetto);
     slide_->Imposta_etichetta_segno(1, tr("MIN"));
     slide_->Imposta_etichetta_segno(2, tr("MAX"));
@@ -258,6 +259,10 @@ void Frm_grafici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, f
     // Counted as the coach counts them: repetition 1 at X = 1, clear of the axis.
     Grafico(1).Accoda_multiplo(valori, 2, riga + 1.0);
     Aggiorna_nome_velocita();
+    allarme_ = false;
+    lbl_perdita_->clear();
+    // With the lift analysed, the loss that follows tells it once.
+    Aggiorna_lettura(analisi_ == nullptr);
     Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
 }
 
@@ -271,14 +276,40 @@ QString Frm_grafici::Testo_perdita_mostrato(const QString& perdita) {
 
 void Frm_grafici::Mostra_perdita(const Analisi_ripetizione& analisi, bool suona) {
     lbl_perdita_->setText(Testo_perdita_mostrato(Formatta(analisi.Perdita, 1, locale_)));
-    if (!analisi.Oltre_soglia) {
-        Colora_perdita(*lbl_perdita_, Testo_perdita);
-        if (colore_fascia_.isValid()) num_vel_->Imposta_colore(colore_fascia_);
-        return;
+    // The slider shows in every layout, the display only with the time graph off: the
+    // alarm is on both.
+    allarme_ = analisi.Oltre_soglia;
+    const QColor colore = allarme_ ? Colore_qt(Colore_allarme) : colore_fascia_;
+    Colora_perdita(*lbl_perdita_, allarme_ ? colore : Testo_perdita);
+    if (colore.isValid()) {
+        num_vel_->Imposta_colore(colore);
+        slide_->Imposta_colore(colore);
     }
-    Colora_perdita(*lbl_perdita_, Colore_qt(Colore_allarme));
-    num_vel_->Imposta_colore(Colore_qt(Colore_allarme));
-    if (suona && beep_) beep_();
+    Aggiorna_lettura(suona);
+    if (allarme_ && suona && beep_) beep_();
+}
+
+void Frm_grafici::Aggiorna_lettura(bool annuncia) {
+    const QString nome = slide_->Didascalia();
+    QStringList parti;
+    if (!testo_fascia_.isEmpty()) {
+        parti << testo_fascia_;
+        if (!lbl_perdita_->text().isEmpty()) parti << lbl_perdita_->text();
+        if (allarme_) parti << tr("oltre la soglia");
+    }
+    slide_->Imposta_stato(parti.join(QLatin1Char('\n')));
+    QString descrizione;
+    if (!parti.isEmpty())
+        descrizione = tr("%1: %2 m/s").arg(nome, Formatta(velocita_ / 1000.0, 2, locale_)) +
+                      QStringLiteral(", ") + parti.join(QStringLiteral(", "));
+    for (QWidget* w : {static_cast<QWidget*>(slide_), static_cast<QWidget*>(num_vel_)}) {
+        w->setAccessibleName(nome);
+        w->setAccessibleDescription(descrizione);
+        if (annuncia && w->isVisible()) {
+            QAccessibleEvent evento(w, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&evento);
+        }
+    }
 }
 
 void Frm_grafici::Esclusione_cambiata(int riga, bool esclusa) {
@@ -296,7 +327,11 @@ void Frm_grafici::Esclusione_cambiata(int riga, bool esclusa) {
 
 void Frm_grafici::Aggiorna_nome_velocita() {
     const bool serie_mostrata = valori_->Righe() > 0 || s_.Acquisizione_in_corso;
-    lbl_velocita_->setText(Nome_velocita(serie_mostrata ? s_.Serie.Riferimento : s_.Riferimento));
+    const QString nome = Nome_grandezza_velocita(
+        Grandezza_di(serie_mostrata ? s_.Serie.Riferimento : s_.Riferimento));
+    lbl_velocita_->setText(nome);
+    slide_->Imposta_didascalia(nome);
+    Aggiorna_lettura(false);
 }
 
 void Frm_grafici::Misura_azzerata() {
@@ -304,6 +339,8 @@ void Frm_grafici::Misura_azzerata() {
     Colora_perdita(*lbl_perdita_, Testo_perdita);
     valori_->Svuota();
     colore_fascia_ = QColor();
+    testo_fascia_.clear();
+    allarme_ = false;
     Aggiorna_nome_velocita();
     Grafico(1).Cancella_dati();
     slide_->Imposta_valore(0);
@@ -329,6 +366,8 @@ void Frm_grafici::Mostra_riga(int riga) {
 void Frm_grafici::Mostra_velocita(float vmedia_conc, Colore colore) {
     const QColor c(colore.rosso, colore.verde, colore.blu);
     colore_fascia_ = c;
+    velocita_ = vmedia_conc;
+    testo_fascia_ = Testo_fascia(colore);
     slide_->Imposta_valore(vmedia_conc);
     slide_->Imposta_colore(c);
     num_vel_->Imposta_valore(vmedia_conc);

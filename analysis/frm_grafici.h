@@ -47,7 +47,7 @@ public:
     Numerico_misura& Num_vel() const { return *num_vel_; }
     // The last repetition's velocity loss, under the numeric display ("Perdita 12,5 %").
     QLabel& Lbl_perdita() const { return *lbl_perdita_; }
-    // The name of the velocity the display shows, under it ("Vmedia", "MPV"...).
+    // The name of the velocity the display shows, under it and over the slider.
     QLabel& Lbl_velocita() const { return *lbl_velocita_; }
     // Names the velocity of the set shown, or, with none, the one the next set is judged by.
     void Aggiorna_nome_velocita();
@@ -114,6 +114,11 @@ private:
     void Mostra_perdita(const Analisi_ripetizione& analisi, bool suona);
     // "Perdita 12,5 %" from the formatted number.
     static QString Testo_perdita_mostrato(const QString& perdita);
+    // The last repetition in words under the slider (band, loss, alarm), and for assistive
+    // technology on the slider and the display: their name the velocity's, their
+    // description "<name>: 0,50 m/s, in fascia, Perdita 5,0 %". With `annuncia` a screen
+    // reader is told.
+    void Aggiorna_lettura(bool annuncia);
     // The display and the loss under it take the time graph's place.
     void Disponi_numerico();
 
@@ -122,6 +127,9 @@ private:
     const Lista_valori* lista_ = nullptr;
     const std::vector<Analisi_ripetizione>* analisi_ = nullptr;
     QColor colore_fascia_; // of the last repetition shown
+    float velocita_ = 0;   // mm/s, the last repetition's
+    QString testo_fascia_; // its band in words; empty: no repetition shown
+    bool allarme_ = false; // it passed the loss threshold
     Slider_misura* slide_;
     std::array<Grafico_misura*, 2> grafici_{};
     Numerico_misura* num_vel_;

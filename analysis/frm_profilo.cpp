@@ -9,6 +9,7 @@
 #include "platform/moduli.h"
 #include "session/avvisi.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -65,8 +66,9 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     Riga_modulo(scelte, 2, tr("V&1rm (m/s):"), Txt_v1rm);
     scelte->setColumnStretch(2, 1);
 
-    Grafico_profilo = new Grafico_xy(tr("Profilo carico-velocità"), tr("Carico (kg)"),
-                                     tr("Vmedia di spinta (m/s)"), this);
+    Grafico_profilo =
+        new Grafico_xy(tr("Profilo carico-velocità"), tr("Carico (kg)"),
+                       Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true), this);
     Grafico_profilo->setObjectName(QStringLiteral("Grafico_profilo"));
     Grafico_profilo->setMinimumSize(360, 180);
     Grafico_profilo->Aggiungi_serie(tr("Test"), Colore_test, Grafico_xy::Tratto::Punti);
@@ -78,7 +80,9 @@ Frm_profilo::Frm_profilo(const QString& cartella_atleta, const QString& esercizi
     Lst_punti = new QTreeWidget(this);
     Lst_punti->setAccessibleName(tr("Test dell'esercizio"));
     Lst_punti->setRootIsDecorated(false);
-    Lst_punti->setHeaderLabels({tr("Carico (kg)"), tr("Vmedia (m/s)"), tr("File")});
+    Lst_punti->setHeaderLabels({tr("Carico (kg)"),
+                                Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true),
+                                tr("File")});
     Lst_punti->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Lst_punti->setMaximumHeight(140);
 
@@ -217,8 +221,7 @@ void Frm_profilo::Mostra_profilo() {
         auto* riga = new QTreeWidgetItem(Lst_punti);
         riga->setText(0, Formatta(p.carico, "0.0", locale_));
         riga->setText(1, Formatta(p.velocita, "0.000", locale_));
-        riga->setText(2,
-                      QFileInfo(p.file).fileName() + (p.da_analisi ? tr(" (analisi)") : QString()));
+        riga->setText(2, QFileInfo(p.file).fileName());
         riga->setTextAlignment(0, Qt::AlignRight);
         riga->setTextAlignment(1, Qt::AlignRight);
     }

@@ -10,6 +10,7 @@
 #include "rapporto/testi_storico.h"
 #include "session/avvisi.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 #include "storico/indice_test.h"
 
 #include <QCheckBox>
@@ -120,8 +121,9 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
     Lst_test->setRootIsDecorated(false);
     Lst_test->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Lst_test->setHeaderLabels({tr("Data"), tr("Ora"), tr("Esercizio"), tr("Carico (kg)"),
-                               tr("Rip."), tr("Vel. migliore (m/s)"), tr("Perdita %"), tr("RPE"),
-                               tr("Nota")});
+                               tr("Rip."),
+                               Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true),
+                               tr("Perdita %"), tr("RPE"), tr("Nota")});
     Lst_test->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Lst_test->header()->setStretchLastSection(true);
 

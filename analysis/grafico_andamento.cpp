@@ -4,6 +4,7 @@
 #include "platform/grafico_qcp.h"
 #include "rapporto/testi_storico.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 
 #include <QHelpEvent>
 #include <QToolTip>
@@ -67,7 +68,7 @@ Grafico_andamento::Grafico_andamento(const QLocale& locale, QWidget* parent)
     date->setDateTimeFormat(QStringLiteral("dd/MM"));
     piano_->xAxis->setTicker(date);
     piano_->xAxis->setLabel(tr("Data"));
-    piano_->yAxis->setLabel(tr("Velocità migliore (m/s)"));
+    piano_->yAxis->setLabel(Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true));
     piano_->yAxis2->setLabel(tr("e1RM (kg)"));
     piano_->yAxis2->setVisible(true);
     for (QCPAxis* a : {piano_->xAxis, piano_->yAxis, piano_->yAxis2}) {

@@ -5,6 +5,7 @@
 #include "platform/moduli.h"
 #include "rapporto/testi_storico.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +27,8 @@ Riquadro_carico_oggi::Riquadro_carico_oggi(const QLocale& locale, QWidget* paren
     Txt_vmax = new Casella_decimale(this);
     Txt_vmax->setAccessibleName(tr("Velocità massima (m/s)"));
     for (Casella_decimale* c : {Txt_vmin, Txt_vmax}) {
+        // The profile's velocity, as the log's.
+        c->setToolTip(Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true));
         c->setLocale(locale_);
         c->setDecimals(2);
         c->setRange(0.05, 3.0);

@@ -5,6 +5,7 @@
 #include "datafiles/esempio_profilo.h"
 #include "datafiles/scelte_analisi.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,11 +27,12 @@ QString Uso_profilo() {
         "Comando_profilo",
         "Uso: kinetrack-profilo --folder CARTELLA_ATLETA --exercise NOME [--v1rm M_S]\n"
         "Profilo carico-velocità di un esercizio dai test salvati nella cartella dell'atleta\n"
-        "(per ogni test il carico e la migliore Vmedia di spinta, dal file di analisi quando\n"
-        "c'è) e massimale stimato: il carico a cui la retta dei minimi quadrati scende a V1rm.\n"
+        "(per ogni test con il file di analisi il carico e la migliore velocità media\n"
+        "propulsiva, MPV, come nel diario) e massimale stimato: il carico a cui la retta dei\n"
+        "minimi quadrati scende a V1rm.\n"
         "  --folder CARTELLA       cartella dell'atleta con i file delle ripetizioni\n"
         "  --exercise NOME         esercizio (maiuscole e spazi ai lati non contano)\n"
-        "  --v1rm M_S              velocità media al massimale, da 0.01 a 5 m/s\n"
+        "  --v1rm M_S              velocità media propulsiva al massimale, da 0.01 a 5 m/s\n"
         "                          (senza: quella scelta per l'atleta e l'esercizio)\n"
         "  --write-example ATLETA  scrive prima nella cartella quattro test d'esempio\n"
         "                          dell'esercizio, a 60, 80, 100 e 120 kg\n"
@@ -85,17 +87,13 @@ std::optional<QString> Leggi_opzioni_profilo(const QStringList& argomenti, Opzio
 void Stampa_profilo(const Profilo_velocita& profilo, QTextStream& uscita) {
     uscita << QCoreApplication::translate("Comando_profilo", "Esercizio: %1").arg(profilo.esercizio)
            << '\n';
-    uscita << QCoreApplication::translate("Comando_profilo",
-                                          "Punti: %1 (carico kg, velocità m/s, file)")
-                  .arg(profilo.punti.size())
+    uscita << QCoreApplication::translate("Comando_profilo", "Punti: %1 (carico kg, %2, file)")
+                  .arg(QString::number(profilo.punti.size()),
+                       Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true))
            << '\n';
     for (const Test_salvato& p : profilo.punti)
         uscita << "  " << Numero(p.carico, 1) << '\t' << Numero(p.velocita, 3) << '\t'
-               << QFileInfo(p.file).fileName()
-               << (p.da_analisi ? QLatin1Char('\t') +
-                                      QCoreApplication::translate("Comando_profilo", "(analisi)")
-                                : QString())
-               << '\n';
+               << QFileInfo(p.file).fileName() << '\n';
     if (profilo.retta) {
         const Retta_profilo& r = *profilo.retta;
         uscita << QCoreApplication::translate("Comando_profilo", "Intercetta: %1 m/s")

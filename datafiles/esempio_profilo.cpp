@@ -2,6 +2,7 @@
 #include "datafiles/esempio_profilo.h"
 
 #include "datafiles/nomi_file.h"
+#include "datafiles/salva_analisi.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "datafiles/scelte_analisi.h"
 #include "platform/file_privati.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 #include <array>
 
 std::optional<QString> Scrivi_test_esempio(const QString& cartella, const QString& atleta,
@@ -51,6 +53,35 @@ std::optional<QString> Scrivi_test_esempio(const QString& cartella, const QStrin
     return Salva_ripetizioni(file, lista, dati, locale, adesso, nullptr);
 }
 
+std::optional<QString> Scrivi_test_analizzato(const QString& cartella, const QString& atleta,
+                                              const QString& esercizio, float carico,
+                                              const std::vector<float>& vpropulsive,
+                                              const QLocale& locale, const QDateTime& adesso,
+                                              QString* nome) {
+    constexpr float Alzata_su_propulsiva = 0.95f, Pausa_s = 1.0f, Ampiezza_mm = 500;
+    std::vector<float> tabella;
+    std::vector<Analisi_ripetizione> analisi;
+    float migliore = 0;
+    for (const float v : vpropulsive) {
+        Analisi_ripetizione a;
+        a.Vpropulsiva = v;
+        a.Vmedia = Alzata_su_propulsiva * v;
+        a.Durata_propulsiva = v > 0 ? 0.9f * Ampiezza_mm / v : 0;
+        a.Potenza_media = carico * 9.81f * v / 1000;
+        a.Potenza_max = 1.6f * a.Potenza_media;
+        migliore = std::max(migliore, v);
+        a.Perdita = migliore > 0 ? (migliore - v) / migliore * 100 : 0;
+        analisi.push_back(a);
+        tabella.push_back(a.Vmedia > 0 ? Ampiezza_mm / (Ampiezza_mm / a.Vmedia + Pausa_s) : 0);
+    }
+    QString file;
+    if (auto errore = Scrivi_test_esempio(cartella, atleta, esercizio, carico, tabella, locale,
+                                          adesso, &file))
+        return errore;
+    if (nome) *nome = file;
+    return Salva_analisi(Nome_file_analisi(file), analisi, locale);
+}
+
 std::optional<QString> Scrivi_profilo_esempio(const QString& cartella, const QString& atleta,
                                               const QString& esercizio, const QLocale& locale,
                                               const QDateTime& adesso) {
@@ -61,12 +92,12 @@ std::optional<QString> Scrivi_profilo_esempio(const QString& cartella, const QSt
     const float v1rm = V1rm_predefinita(esercizio);
     for (std::size_t t = 0; t < carichi.size(); ++t) {
         const float migliore = v1rm + Pendenza * (carichi[t] - Massimale) + scarti[t];
-        std::vector<float> vmedie;
+        std::vector<float> mpv;
         // The set slows down as it goes: 4 % lost at every repetition.
         for (int r = 0; r < 5; ++r)
-            vmedie.push_back(1000 * migliore * (1 - 0.04f * static_cast<float>(r)));
-        if (auto errore = Scrivi_test_esempio(
-                cartella, atleta, esercizio, carichi[t], vmedie, locale,
+            mpv.push_back(1000 * migliore * (1 - 0.04f * static_cast<float>(r)));
+        if (auto errore = Scrivi_test_analizzato(
+                cartella, atleta, esercizio, carichi[t], mpv, locale,
                 adesso.addDays(static_cast<qint64>(t) + 1 - qint64(carichi.size()))))
             return errore;
     }

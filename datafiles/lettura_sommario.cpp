@@ -36,6 +36,7 @@ constexpr int Campo_vmedia = 7; // the first "Vmedia": the lifting phase's
 constexpr int Primo_numero = 4; // after the repetition number
 // Analysis columns.
 constexpr int Campo_vmedia_analisi = 1;
+constexpr int Campo_vpropulsiva_analisi = 2;
 
 // A title line is short; a longer first line is not worth reading whole.
 constexpr qint64 Lunghezza_titoli = 4096;
@@ -275,7 +276,7 @@ Tipo_riepilogo Riconosci_testo_riepilogo(QByteArrayView testo) {
     return Tipo_riepilogo::Altro;
 }
 
-std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto) {
+std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto) {
     std::vector<Riga_file> righe;
     QString errore;
     // The title first, or after a date stamp as in the summary.
@@ -301,15 +302,17 @@ std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& di
         if (r.campi.size() > Campo_esclusa_analisi &&
             r.campi[Campo_esclusa_analisi].trimmed() == QLatin1String("1"))
             continue;
-        const QString testo =
-            r.campi.size() > Campo_vmedia_analisi ? r.campi[Campo_vmedia_analisi] : QString();
-        const auto vmedia = Numero(testo, separatore);
-        if (!vmedia) {
+        const QString testo = r.campi.size() > Campo_vpropulsiva_analisi
+                                  ? r.campi[Campo_vpropulsiva_analisi]
+                                  : QString();
+        const auto mpv = Numero(testo, separatore);
+        if (!mpv) {
             difetto = Riga_difettosa(
-                r, QCoreApplication::translate("Lettura_sommario", "Vmedia non valida"), testo);
+                r, QCoreApplication::translate("Lettura_sommario", "Vpropulsiva non valida"),
+                testo);
             return std::nullopt;
         }
-        if (!migliore || *vmedia > *migliore) migliore = vmedia;
+        if (!migliore || *mpv > *migliore) migliore = mpv;
     }
     if (!migliore) difetto = QCoreApplication::translate("Lettura_sommario", "nessuna ripetizione");
     return migliore;

@@ -47,6 +47,6 @@ Tipo_riepilogo Riconosci_riepilogo(const QString& nome_file);
 // The same from a file's text already read (its first two lines are looked at).
 Tipo_riepilogo Riconosci_testo_riepilogo(QByteArrayView testo);
 
-// The highest "Vmedia" (mm/s) of an analysis file. Nothing when the file is not one or
-// cannot be used, with the reason in `difetto`.
-std::optional<double> Leggi_vmedia_analisi(const QString& nome_file, QString& difetto);
+// The highest "Vpropulsiva" (mm/s) of an analysis file, the repetitions the coach left out
+// aside. Nothing when the file is not one or cannot be used, with the reason in `difetto`.
+std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto);

@@ -69,32 +69,33 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
                                       .arg(f.fileName(), *primo);
             continue;
         }
+        // The velocity is the one of the log: the table's mean holds the pause at the top
+        // and is no stand-in. A test without it leaves the way open to a copy that has it.
+        const QString analisi = Nome_file_analisi(nome);
+        if (!QFileInfo::exists(analisi)) {
+            risultato.scartati << QCoreApplication::translate(
+                                      "Profilo_velocita", "%1: senza file di analisi, fuori dal "
+                                                          "profilo")
+                                      .arg(f.fileName());
+            continue;
+        }
+        QString difetto;
+        const auto mpv = Leggi_vpropulsiva_analisi(analisi, difetto);
+        if (!mpv || *mpv <= 0) {
+            if (mpv)
+                difetto =
+                    QCoreApplication::translate("Profilo_velocita", "nessuna Vpropulsiva positiva");
+            risultato.scartati << QCoreApplication::translate("Profilo_velocita",
+                                                              "%1: %2 (test fuori dal profilo)")
+                                      .arg(Nome_breve(analisi), difetto);
+            continue;
+        }
         letti.insert(lettura.test.impronta, f.fileName());
         Test_salvato test;
         test.file = nome;
         test.esercizio = lettura.test.esercizio;
         test.carico = lettura.test.carico;
-        double vmedia = lettura.test.vmedia_migliore;
-        const QString analisi = Nome_file_analisi(nome);
-        if (QFileInfo::exists(analisi)) {
-            QString difetto;
-            if (const auto v = Leggi_vmedia_analisi(analisi, difetto)) {
-                vmedia = *v;
-                test.da_analisi = true;
-            } else {
-                risultato.scartati
-                    << QCoreApplication::translate("Profilo_velocita",
-                                                   "%1: %2 (usata la Vmedia del riepilogo)")
-                           .arg(Nome_breve(analisi), difetto);
-            }
-        }
-        if (vmedia <= 0) {
-            risultato.scartati << QCoreApplication::translate("Profilo_velocita",
-                                                              "%1: nessuna Vmedia positiva")
-                                      .arg(f.fileName());
-            continue;
-        }
-        test.velocita = vmedia / 1000.0;
+        test.velocita = *mpv / 1000.0;
         risultato.test.push_back(test);
     }
     return risultato;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The athlete's load-velocity profile of one exercise and the one-repetition maximum it
-// predicts. Every saved test gives one point: its load and its best mean lifting velocity,
-// taken from the test's analysis file when there is one (the true lift, without the pause
-// at the top that the summary's "Vmedia" includes), otherwise from the summary. A
-// least-squares line v = a + b * load through the points reaches the exercise's mean
-// velocity at 1RM (V1rm) at the estimated maximum.
+// predicts. Every saved test with an analysis file gives one point: its load and its best
+// mean propulsive velocity, the velocity of the log, the trend and the readiness (the
+// summary's "Vmedia" includes the pause at the top and is not used). A least-squares line
+// v = a + b * load through the points reaches the exercise's mean propulsive velocity at
+// 1RM (V1rm) at the estimated maximum.
 
 #include <QLocale>
 #include <QString>
@@ -14,22 +14,22 @@
 #include <vector>
 
 // One saved test of the folder. A test saved twice (a copy under another name, or saved at
-// the stop and again under a chosen name) is one test: its first file by name counts.
+// the stop and again under a chosen name) is one test: its first file by name that has a
+// usable analysis counts.
 struct Test_salvato {
-    QString file;            // the summary file, with its folder
-    QString esercizio;       // as the file writes it
-    double carico = 0;       // kg
-    double velocita = 0;     // m/s, the best mean lifting velocity
-    bool da_analisi = false; // the velocity comes from the analysis file
+    QString file;        // the summary file, with its folder
+    QString esercizio;   // as the file writes it
+    double carico = 0;   // kg
+    double velocita = 0; // m/s, the best mean propulsive velocity
 };
 
 // Every usable test of an athlete's folder.
 struct Test_atleta {
     QString cartella;
     std::vector<Test_salvato> test; // by file name
-    // One "file: reason" for every summary file left out (damaged, or a copy of an earlier
-    // one), and for every analysis file that could not be used (its test then keeps the
-    // summary's velocity).
+    // One "file: reason" for every summary file left out (damaged, a copy of an earlier
+    // one, or without an analysis file), and for every analysis file that could not be used
+    // (its test is left out).
     QStringList scartati;
     QString errore; // the folder does not exist or cannot be read; nothing else is set
 };

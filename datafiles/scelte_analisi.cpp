@@ -91,8 +91,10 @@ Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QStr
     file.beginGroup(Gruppo(esercizio));
     scelte.Perdita_max = Numero(file, Chiave_perdita, scelte.Perdita_max, 0.0f, 100.0f);
     scelte.V1rm = Numero(file, Chiave_v1rm, scelte.V1rm, 0.01f, 5.0f);
-    scelte.Riferimento = Riferimento_da_testo(file.value(Chiave_riferimento).toString())
-                             .value_or(scelte.Riferimento);
+    // No reference stored for the exercise: a new athlete's.
+    if (file.contains(Chiave_riferimento))
+        scelte.Riferimento = Riferimento_da_testo(file.value(Chiave_riferimento).toString())
+                                 .value_or(scelte.Riferimento);
     scelte.Carico_riferimento =
         Numero(file, Chiave_carico, scelte.Carico_riferimento, 0.0f, 1000.0f);
     return scelte;

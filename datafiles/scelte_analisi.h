@@ -12,8 +12,8 @@
 
 struct Scelte_esercizio {
     float Perdita_max = 20; // %, velocity loss within a set that raises the alarm
-    float V1rm = 0.30f;     // m/s, mean lifting velocity at the one-repetition maximum
-    Velocita_riferimento Riferimento = Velocita_riferimento::Vmedia_tabella;
+    float V1rm = 0.30f;     // m/s, mean propulsive velocity at the one-repetition maximum
+    Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
     // kg, the load the readiness compares the sessions' first sets at; 0: the load the
     // athlete's sessions start with most often.
     float Carico_riferimento = 0;
@@ -27,7 +27,7 @@ float V1rm_predefinita(const QString& esercizio);
 QString File_scelte_analisi(const QString& cartella_atleta);
 
 // The stored choices of `esercizio`; what is missing or unreadable gets its default
-// (20 %, V1rm_predefinita, the table's mean velocity, no reference load), and so does all
+// (20 %, V1rm_predefinita, the mean propulsive velocity, no reference load), and so does all
 // of a file too large to be read.
 Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QString& esercizio);
 

@@ -14,6 +14,12 @@ std::array<int, 2> Centri_etichette(std::array<int, 2> y, int alto, int cima, in
     return y[0] <= y[1] ? std::array<int, 2>{sopra, sotto} : std::array<int, 2>{sotto, sopra};
 }
 
+namespace {
+
+const QColor Fondo_barra(20, 20, 20);
+
+} // namespace
+
 Slider_misura::Slider_misura(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
@@ -38,6 +44,12 @@ void Slider_misura::Imposta_colore(const QColor& colore) {
 
 void Slider_misura::Imposta_didascalia(const QString& testo) {
     didascalia_ = testo;
+    update();
+}
+
+void Slider_misura::Imposta_stato(const QString& testo, const QColor& colore) {
+    stato_ = testo;
+    colore_stato_ = colore;
     update();
 }
 
@@ -73,9 +85,15 @@ void Slider_misura::paintEvent(QPaintEvent*) {
     titolo.setBold(true);
     titolo.setPointSize(std::clamp(w / 11, 9, 15));
     p.setFont(titolo);
-    const QRect area_titolo(2, 2, w - 4, QFontMetrics(titolo).height() * 2 + 4);
+    const int a_capo = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+    // At least two lines, more when the caption needs them.
+    const QFontMetrics fm_titolo(titolo);
+    const int alto_titolo =
+        std::max(fm_titolo.height() * 2,
+                 fm_titolo.boundingRect(0, 0, w - 4, h, a_capo, didascalia_).height());
+    const QRect area_titolo(2, 2, w - 4, alto_titolo + 4);
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(area_titolo, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, didascalia_);
+    p.drawText(area_titolo, a_capo, didascalia_);
 
     // The pointer's value, large, under the caption.
     QFont numero = font();
@@ -87,9 +105,22 @@ void Slider_misura::paintEvent(QPaintEvent*) {
 
     QFont scala = font();
     scala.setPointSize(std::clamp(w / 13, 8, 13));
+    // The band and the alarm in words, under the value.
+    int sotto_valore = area_valore.bottom();
+    if (!stato_.isEmpty()) {
+        QFont f_stato = scala;
+        f_stato.setBold(true);
+        p.setFont(f_stato);
+        const QRect area_stato(
+            2, sotto_valore + 2, w - 4,
+            QFontMetrics(f_stato).boundingRect(0, 0, w - 4, h, a_capo, stato_).height());
+        p.setPen(colore_stato_.isValid() ? colore_stato_ : palette().color(QPalette::WindowText));
+        p.drawText(area_stato, a_capo, stato_);
+        sotto_valore = area_stato.bottom();
+    }
     p.setFont(scala);
     const QFontMetrics fm(scala);
-    const int alto = area_valore.bottom() + fm.height();
+    const int alto = sotto_valore + fm.height();
     const int basso = h - fm.height();
     if (basso - alto < 20) return;
     // Track: the middle third of the width; labels to its left, marks to its right.
@@ -102,8 +133,9 @@ void Slider_misura::paintEvent(QPaintEvent*) {
         return basso - static_cast<int>(std::lround(r * (basso - alto)));
     };
 
+    // A dark track: each band colour and the alarm's stand out from it by at least 4,6:1.
     p.setPen(QPen(Qt::darkGray, 1));
-    p.setBrush(QColor(235, 235, 235));
+    p.setBrush(Fondo_barra);
     p.drawRect(barra);
     const int y_valore = y_di(valore_);
     p.setBrush(colore_);
@@ -136,6 +168,9 @@ void Slider_misura::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < 2; ++i) {
         if (!visibile(i)) continue;
         const int y = y_segni[i];
+        // A light edge keeps the mark seen on the dark track.
+        p.setPen(QPen(Qt::white, 4));
+        p.drawLine(barra.left() - 2, y, barra.right() + 6, y);
         p.setPen(QPen(QColor(0, 0, 160), 2));
         p.drawLine(barra.left() - 2, y, barra.right() + 6, y);
         p.drawText(QRect(barra.right() + 8, y_etichette[i] - fm.height() / 2, w - barra.right() - 8,

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A vertical measurement slider: a scale from Minimo to Massimo, one pointer drawn as
-// a bar filled in a settable colour, two labelled marks and a caption on top. It only
-// shows values; the operator does not move it.
+// a bar filled in a settable colour on a dark track, two labelled marks, a caption on top
+// and, under the value, what the colour means in words. It only shows values; the
+// operator does not move it.
 
 #include <QColor>
 #include <QString>
@@ -29,6 +30,9 @@ public:
     void Imposta_colore(const QColor& colore);
     QString Didascalia() const { return didascalia_; }
     void Imposta_didascalia(const QString& testo);
+    // Written under the value, in `colore` (invalid: the text colour); lines apart by '\n'.
+    QString Stato() const { return stato_; }
+    void Imposta_stato(const QString& testo, const QColor& colore = QColor());
 
     // Labelled marks, 1 and 2.
     double Segno(int indice) const;
@@ -42,7 +46,8 @@ protected:
 private:
     double valore_ = 0, minimo_ = 0, massimo_ = 100;
     QColor colore_ = Qt::yellow;
-    QString didascalia_;
+    QString didascalia_, stato_;
+    QColor colore_stato_;
     std::array<double, 2> segni_{0, 0};
     std::array<QString, 2> etichette_;
 };

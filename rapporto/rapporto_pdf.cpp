@@ -8,6 +8,7 @@
 #include "rapporto/pagine_pdf.h"
 #include "rapporto/testi_storico.h"
 #include "session/formato.h"
+#include "session/nomi_velocita.h"
 #include "storico/diario.h"
 #include "storico/lettura_test.h"
 
@@ -25,26 +26,15 @@ namespace {
 // On screen, before scaling onto the page.
 constexpr int Largo_px = 640, Alto_px = 240;
 
-QString Nome_riferimento(Velocita_riferimento r) {
-    switch (r) {
-    case Velocita_riferimento::Vmedia_alzata:
-        return QCoreApplication::translate("Rapporto_pdf", "Vmedia alzata (m/s)");
-    case Velocita_riferimento::Vpropulsiva:
-        return QCoreApplication::translate("Rapporto_pdf", "Vpropulsiva (m/s)");
-    case Velocita_riferimento::Vmedia_tabella:
-        break;
-    }
-    return QCoreApplication::translate("Rapporto_pdf", "Vmedia (m/s)");
-}
-
 struct Ripetizione_stampata {
     std::optional<double> velocita; // m/s
     std::optional<double> perdita;  // %
     bool esclusa = false;
 };
 
-// Every repetition of the test, the left out ones with their velocity too.
-std::vector<Ripetizione_stampata> Ripetizioni(const Riga_test& t, Velocita_riferimento rif) {
+// Every repetition of the test, the left out ones with their velocity too: the mean
+// propulsive velocity of the analysis, as in the log (none without an analysis).
+std::vector<Ripetizione_stampata> Ripetizioni(const Riga_test& t) {
     std::set<int> escluse;
     Record_test record;
     if (!t.file_record.isEmpty() && !Leggi_record(t.file_record, record))
@@ -60,13 +50,9 @@ std::vector<Ripetizione_stampata> Ripetizioni(const Riga_test& t, Velocita_rifer
         Ripetizione_stampata& r = righe[i];
         r.esclusa = escluse.count(static_cast<int>(i) + 1) > 0 ||
                     (i < analisi.size() && analisi[i].esclusa);
-        if (i < analisi.size()) r.perdita = analisi[i].perdita;
-        if (rif == Velocita_riferimento::Vmedia_tabella || analisi.empty()) {
-            if (i < sommario.vmedia.size()) r.velocita = sommario.vmedia[i] / 1000.0;
-        } else if (i < analisi.size()) {
-            r.velocita = (rif == Velocita_riferimento::Vpropulsiva ? analisi[i].vpropulsiva
-                                                                   : analisi[i].vmedia) /
-                         1000.0;
+        if (i < analisi.size()) {
+            r.perdita = analisi[i].perdita;
+            r.velocita = analisi[i].vpropulsiva / 1000.0;
         }
     }
     return righe;
@@ -105,7 +91,7 @@ void Disegna_profilo(Pagine_pdf& pagine, const std::vector<const Riga_test*>& te
                      const std::optional<double>& e1rm) {
     std::vector<Test_salvato> punti;
     for (const Riga_test* t : test)
-        if (const auto v = t->Velocita_profilo()) {
+        if (const auto v = Velocita_migliore(*t)) {
             Test_salvato s;
             s.carico = t->carico;
             s.velocita = *v;
@@ -114,7 +100,7 @@ void Disegna_profilo(Pagine_pdf& pagine, const std::vector<const Riga_test*>& te
     if (punti.size() < 2) return;
     Grafico_xy g(QCoreApplication::translate("Rapporto_pdf", "Profilo carico-velocità del giorno"),
                  QCoreApplication::translate("Rapporto_pdf", "Carico (kg)"),
-                 QCoreApplication::translate("Rapporto_pdf", "Vmedia (m/s)"));
+                 Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true));
     g.resize(Largo_px, Alto_px);
     const int serie_test = g.Aggiungi_serie(QCoreApplication::translate("Rapporto_pdf", "Test"),
                                             Qt::black, Grafico_xy::Tratto::Punti);
@@ -140,12 +126,11 @@ void Disegna_profilo(Pagine_pdf& pagine, const std::vector<const Riga_test*>& te
 }
 
 void Scrivi_test(Pagine_pdf& pagine, const Riga_test& t, const QLocale& locale) {
-    const Velocita_riferimento rif = Riferimento_esercizio(t.Cartella(), t.esercizio);
     QString testa = QStringLiteral("%1  %2, %3")
                         .arg(t.quando.toString(QStringLiteral("HH:mm")), t.esercizio,
                              Testo_kg(t.carico, locale));
     if (t.rpe > 0) testa += QStringLiteral(", RPE %1").arg(Formatta(t.rpe, "0.0", locale));
-    const auto righe = Ripetizioni(t, rif);
+    const auto righe = Ripetizioni(t);
     // The test's heading, table and graph on one page when they fit on one.
     pagine.Riserva(14 + 4.2 * static_cast<double>(righe.size()) + 50);
     pagine.Spazio(1.5);
@@ -168,11 +153,13 @@ void Scrivi_test(Pagine_pdf& pagine, const Riga_test& t, const QLocale& locale) 
              r.esclusa ? QCoreApplication::translate("Rapporto_pdf", "esclusa") : QString()});
         segnate.push_back(r.esclusa);
     }
-    pagine.Tabella({QCoreApplication::translate("Rapporto_pdf", "Rip."), Nome_riferimento(rif),
+    pagine.Tabella({QCoreApplication::translate("Rapporto_pdf", "Rip."),
+                    Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true),
                     QCoreApplication::translate("Rapporto_pdf", "Perdita %"),
                     QCoreApplication::translate("Rapporto_pdf", "Esclusa")},
                    tabella, {true, true, true, false}, segnate);
-    Disegna_ripetizioni(pagine, righe, Nome_riferimento(rif));
+    Disegna_ripetizioni(pagine, righe,
+                        Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true));
 }
 
 } // namespace

@@ -61,8 +61,8 @@ struct Dati_esercizio_t {
 
 // The velocity a set is judged by: the big number, its band colour, the slider's pointer,
 // the repetition graph's velocity points and the velocity loss. The value list's mean
-// concentric velocity (the default), the true lift's mean velocity, or the mean
-// propulsive velocity.
+// concentric velocity, the true lift's mean velocity, or the mean propulsive velocity (a
+// new athlete's: the table's includes the pause at the top of the lift).
 enum class Velocita_riferimento { Vmedia_tabella, Vmedia_alzata, Vpropulsiva };
 
 // The measurement in memory: the setup as it stood when its acquisition started (or as
@@ -72,7 +72,7 @@ enum class Velocita_riferimento { Vmedia_tabella, Vmedia_alzata, Vpropulsiva };
 struct Serie_t {
     Dati_esercizio_t Dati_esercizio;
     float Soglia_perdita = 20; // %
-    Velocita_riferimento Riferimento = Velocita_riferimento::Vmedia_tabella;
+    Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
     std::int32_t Tipo_scheda = 0;
     bool Hid = false;      // the link: USB HID, else serial
     QDateTime Inizio;      // when its acquisition started
@@ -122,7 +122,7 @@ struct Sessione {
 
     // The velocity sets are judged by and the note the next set gets (taken by its start),
     // from the setup dialog.
-    Velocita_riferimento Riferimento = Velocita_riferimento::Vmedia_tabella;
+    Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
     QString Nota;
 
     Serie_t Serie;

@@ -10,6 +10,7 @@
 #include "datafiles/scelte_analisi.h"
 #include "platform/casella_decimale.h"
 #include "session/avvisi.h"
+#include "session/nomi_velocita.h"
 #include "setup/controllo_voci.h"
 #include "setup/frm_intestazione.h"
 
@@ -173,7 +174,10 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
 
     cbo_riferimento = new QComboBox(this);
     // By index: the choice is stored as its position, never as its text.
-    cbo_riferimento->addItems({tr("Vmedia (tabella)"), tr("Vmedia alzata"), tr("Vpropulsiva")});
+    for (const Velocita_riferimento r :
+         {Velocita_riferimento::Vmedia_tabella, Velocita_riferimento::Vmedia_alzata,
+          Velocita_riferimento::Vpropulsiva})
+        cbo_riferimento->addItem(Nome_grandezza_velocita(Grandezza_di(r)));
     cbo_riferimento->setAccessibleName(tr("Velocità di riferimento"));
     cbo_riferimento->setToolTip(
         tr("Velocità con cui si giudica la serie: numero grande, colore della "

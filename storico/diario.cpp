@@ -8,47 +8,14 @@
 #include "storico/lettura_test.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <algorithm>
 #include <map>
 
-Velocita_riferimento Riferimento_esercizio(const QString& cartella_atleta,
-                                           const QString& esercizio) {
-    // The coach's choice, kept with the other analysis choices of the exercise.
-    if (cartella_atleta.isEmpty()) return Velocita_riferimento::Vmedia_tabella;
-    return Leggi_scelte_analisi(cartella_atleta, esercizio).Riferimento;
-}
-
-std::optional<double> Velocita_migliore(const Riga_test& test, Velocita_riferimento riferimento) {
-    switch (riferimento) {
-    case Velocita_riferimento::Vmedia_alzata:
-        return test.vmedia_alzata;
-    case Velocita_riferimento::Vpropulsiva:
-        return test.mpv_migliore;
-    case Velocita_riferimento::Vmedia_tabella:
-        break;
-    }
-    return test.vmedia_tabella;
+std::optional<double> Velocita_migliore(const Riga_test& test) {
+    return test.mpv_migliore;
 }
 
 namespace {
-
-// The reference of every exercise of one athlete's tests, asked once each.
-class Riferimenti {
-public:
-    Velocita_riferimento operator()(const Riga_test& t) {
-        const QString chiave =
-            t.Cartella() + QLatin1Char('\n') + t.esercizio.simplified().toLower();
-        const auto it = noti_.constFind(chiave);
-        if (it != noti_.cend()) return *it;
-        const Velocita_riferimento r = Riferimento_esercizio(t.Cartella(), t.esercizio);
-        noti_.insert(chiave, r);
-        return r;
-    }
-
-private:
-    QHash<QString, Velocita_riferimento> noti_;
-};
 
 bool Nuovo_prima(const Riga_test& a, const Riga_test& b) {
     return Test_prima(b, a);
@@ -59,7 +26,6 @@ bool Nuovo_prima(const Riga_test& a, const Riga_test& b) {
 std::vector<Riga_diario> Righe_diario(const std::vector<Riga_test>& test,
                                       const Filtro_diario& filtro) {
     std::vector<Riga_diario> righe;
-    Riferimenti riferimento;
     for (const Riga_test& t : test) {
         if (!filtro.esercizio.trimmed().isEmpty() &&
             !Stesso_esercizio(t.esercizio, filtro.esercizio))
@@ -72,7 +38,7 @@ std::vector<Riga_diario> Righe_diario(const std::vector<Riga_test>& test,
         r.esercizio = t.esercizio;
         r.carico = t.carico;
         r.ripetizioni = std::max(0, t.ripetizioni - t.escluse);
-        r.velocita = Velocita_migliore(t, riferimento(t));
+        r.velocita = Velocita_migliore(t);
         r.perdita = t.perdita_ultima;
         r.rpe = t.rpe;
         r.nota = t.nota;
@@ -122,20 +88,17 @@ Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString&
     std::stable_sort(scelti.begin(), scelti.end(),
                      [](const Riga_test* x, const Riga_test* y) { return Test_prima(*x, *y); });
     if (scelti.empty()) return a;
-    Riferimenti riferimento;
     std::map<QDate, std::vector<Test_salvato>> giorni;
     for (const Riga_test* t : scelti) {
-        if (const auto v = Velocita_migliore(*t, riferimento(*t)))
-            a.punti.push_back({t->quando, *v, t->carico});
-        if (const auto v = t->Velocita_profilo()) {
-            Test_salvato p;
-            p.file = t->file_sommario;
-            p.esercizio = t->esercizio;
-            p.carico = t->carico;
-            p.velocita = *v;
-            p.da_analisi = t->vmedia_alzata.has_value();
-            giorni[t->quando.date()].push_back(p);
-        }
+        const auto v = Velocita_migliore(*t);
+        if (!v) continue;
+        a.punti.push_back({t->quando, *v, t->carico});
+        Test_salvato p;
+        p.file = t->file_sommario;
+        p.esercizio = t->esercizio;
+        p.carico = t->carico;
+        p.velocita = *v;
+        giorni[t->quando.date()].push_back(p);
     }
     const double v1rm =
         double(Leggi_scelte_analisi(scelti.back()->Cartella(), scelti.back()->esercizio).V1rm);
@@ -157,7 +120,7 @@ Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString&
     return a;
 }
 
-Velocita_test Velocita_ripetizioni(const Riga_test& test, Velocita_riferimento riferimento) {
+Velocita_test Velocita_ripetizioni(const Riga_test& test) {
     Velocita_test esito;
     std::set<int> escluse;
     if (!test.file_record.isEmpty()) {
@@ -166,37 +129,19 @@ Velocita_test Velocita_ripetizioni(const Riga_test& test, Velocita_riferimento r
     }
     std::vector<Riga_analisi> analisi;
     if (!test.file_analisi.isEmpty()) {
-        if (auto errore = Leggi_righe_analisi(test.file_analisi, analisi)) analisi.clear();
-        for (std::size_t i = 0; i < analisi.size(); ++i)
-            if (analisi[i].esclusa) escluse.insert(int(i) + 1);
-    }
-    if (riferimento == Velocita_riferimento::Vmedia_tabella || analisi.empty()) {
-        if (riferimento != Velocita_riferimento::Vmedia_tabella) {
-            esito.errore =
-                QCoreApplication::translate("Diario", "Il test non ha il file di analisi.");
-            return esito;
-        }
-        Righe_sommario righe;
-        if (test.file_sommario.isEmpty()) {
-            esito.errore =
-                QCoreApplication::translate("Diario", "Il test non ha il file delle ripetizioni.");
-            return esito;
-        }
-        if (auto errore = Leggi_righe_sommario(test.file_sommario, righe)) {
+        if (auto errore = Leggi_righe_analisi(test.file_analisi, analisi)) {
             esito.errore = *errore;
             return esito;
         }
-        for (std::size_t i = 0; i < righe.vmedia.size(); ++i)
-            esito.ripetizioni.push_back(escluse.count(int(i) + 1)
-                                            ? std::nullopt
-                                            : std::optional<double>(righe.vmedia[i] / 1000.0));
+    }
+    if (analisi.empty()) {
+        esito.errore = QCoreApplication::translate("Diario", "Il test non ha il file di analisi.");
         return esito;
     }
     for (std::size_t i = 0; i < analisi.size(); ++i) {
-        const double v = riferimento == Velocita_riferimento::Vpropulsiva ? analisi[i].vpropulsiva
-                                                                          : analisi[i].vmedia;
-        esito.ripetizioni.push_back(escluse.count(int(i) + 1) ? std::nullopt
-                                                              : std::optional<double>(v / 1000.0));
+        const bool esclusa = analisi[i].esclusa || escluse.count(int(i) + 1) > 0;
+        esito.ripetizioni.push_back(
+            esclusa ? std::nullopt : std::optional<double>(analisi[i].vpropulsiva / 1000.0));
     }
     return esito;
 }

@@ -11,12 +11,13 @@
 #include <optional>
 #include <vector>
 
-// The velocity the log judges a test by, per athlete and exercise: the coach's choice in
-// the athlete's analysis choices, by default the summary table's Vmedia.
-Velocita_riferimento Riferimento_esercizio(const QString& cartella_atleta,
-                                           const QString& esercizio);
-// The best velocity of `test` of that kind (m/s); nothing when its files do not give it.
-std::optional<double> Velocita_migliore(const Riga_test& test, Velocita_riferimento riferimento);
+// The velocity the log, its trend, Compare, the readiness, the team view and the report judge
+// every test by, whatever each athlete's sets are judged by on screen: the lift's mean
+// propulsive velocity, from the test's analysis file. A test without one has none (the
+// table's phase mean is no stand-in: it holds the pause at the top) and shows an empty
+// velocity, out of the trend and the readiness.
+// The best of `test` (m/s); nothing when it has no analysis.
+std::optional<double> Velocita_migliore(const Riga_test& test);
 
 // Empty exercise: every exercise (else the same exercise, case and spaces aside); invalid
 // dates: no bound. Both bounds count.
@@ -30,7 +31,7 @@ struct Riga_diario {
     QString esercizio;
     double carico = 0;
     int ripetizioni = 0;            // without the excluded ones
-    std::optional<double> velocita; // m/s, Velocita_migliore by the exercise's reference
+    std::optional<double> velocita; // m/s, Velocita_migliore
     std::optional<double> perdita;  // %, the last repetition's
     float rpe = 0;                  // 0: not given
     QString nota;
@@ -68,11 +69,10 @@ struct Andamento {
 // V1rm for the exercise, as kinetrack-profilo estimates it).
 Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString& esercizio);
 
-// The velocities of a test's repetitions, in order (m/s), by the log's reference: the
-// summary's Vmedia, or from the analysis file the true lift's or the propulsive one. Left
-// out repetitions are nothing. The reason when the files cannot be read.
+// The velocities of a test's repetitions, in order (m/s), as Velocita_migliore's. Left out
+// repetitions are nothing. The reason when the files cannot be read or there is no analysis.
 struct Velocita_test {
     std::vector<std::optional<double>> ripetizioni;
     QString errore;
 };
-Velocita_test Velocita_ripetizioni(const Riga_test& test, Velocita_riferimento riferimento);
+Velocita_test Velocita_ripetizioni(const Riga_test& test);

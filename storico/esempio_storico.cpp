@@ -50,6 +50,17 @@ void Campioni_serie(const std::vector<double>& vmedie, std::deque<Campione>& cam
     }
 }
 
+// The mean propulsive velocity (mm/s) of one of those lifts at mean velocity `v`: the lift
+// until the bar slows down faster than gravity would stop it, all of it when it never does.
+double Vpropulsiva_alzata(double v) {
+    constexpr double g = 9810, pi = std::numbers::pi; // mm/s²
+    const double durata = Ampiezza_mm / v;
+    const double frenata = Ampiezza_mm * pi * pi / (2 * durata * durata); // the highest
+    if (frenata <= g) return v;
+    const double fine = durata / pi * std::acos(-g / frenata);
+    return Ampiezza_mm * (1 - std::cos(pi * fine / durata)) / 2 / fine;
+}
+
 } // namespace
 
 std::optional<QString> Scrivi_test_storico(const QString& cartella_dati, const QString& squadra,
@@ -92,25 +103,27 @@ std::optional<QString> Scrivi_test_storico(const QString& cartella_dati, const Q
         r.Spost_ecc = float(Ampiezza_mm);
         r.Vmedia_ecc = float(-Ampiezza_mm / Discesa_s);
         r.Vmax_ecc = float(-Ampiezza_mm / Discesa_s * std::numbers::pi / 2);
-        r.Durata_conc = float(Ampiezza_mm / v);
+        // The table's positive phase runs on through the pause at the top.
+        r.Durata_conc = float(Ampiezza_mm / v + Pausa_s);
         r.Spost_conc = float(Ampiezza_mm);
-        r.Vmedia_conc = float(v);
+        r.Vmedia_conc = float(Ampiezza_mm) / r.Durata_conc;
         r.Vmax_conc = float(v * std::numbers::pi / 2);
-        r.TdiVmax_conc = r.Durata_conc / 2;
+        r.TdiVmax_conc = float(Ampiezza_mm / v / 2);
         r.SdiVmax_conc = float(Ampiezza_mm / 2);
         r.Durata_totale = float(Discesa_s + 0.2 + Ampiezza_mm / v + Pausa_s);
         inizio += double(r.Durata_totale);
         lista.Aggiungi(Lista_valori::Formatta_riga(r, int(i), locale));
 
         Analisi_ripetizione a;
-        a.Vmedia = float(i < test.valzata.size() ? test.valzata[i] : v * 0.97);
-        a.Vpropulsiva = float(i < test.vpropulsive.size() ? test.vpropulsive[i] : v * 0.85);
-        a.Durata_propulsiva = r.Durata_conc * 0.8f;
+        a.Vmedia = float(i < test.valzata.size() ? test.valzata[i] : v);
+        a.Vpropulsiva =
+            float(i < test.vpropulsive.size() ? test.vpropulsive[i] : Vpropulsiva_alzata(v));
+        a.Durata_propulsiva = float(Ampiezza_mm / a.Vpropulsiva);
         a.Potenza_media = float(test.carico * 9.81 * a.Vpropulsiva / 1000);
         a.Potenza_max = a.Potenza_media * 1.6f;
         a.Esclusa = test.escluse.count(int(i) + 1) > 0;
-        if (!a.Esclusa) migliore = std::max(migliore, r.Vmedia_conc);
-        a.Perdita = migliore > 0 ? std::max(0.0f, (migliore - r.Vmedia_conc) / migliore * 100) : 0;
+        if (!a.Esclusa) migliore = std::max(migliore, a.Vpropulsiva);
+        a.Perdita = migliore > 0 ? std::max(0.0f, (migliore - a.Vpropulsiva) / migliore * 100) : 0;
         analisi.push_back(a);
     }
     const Esito_serie esito =

@@ -14,9 +14,11 @@ struct Test_esempio {
     QString esercizio;
     double carico = 0; // kg
     QDateTime quando;  // the set's start, also the files' names and stamps
-    // Per repetition, mm/s: the summary's lifting "Vmedia" and, for the analysis file, the
-    // true lift's mean and the propulsive one. The last two may be left empty (then 97 %
-    // and 85 % of the first).
+    // Per repetition, mm/s: the true lift's mean velocity, as the samples go (the summary's
+    // table holds the phase mean, over the pause at the top too, well below it) and, for the
+    // analysis file, the lift's mean and the propulsive one. The last two may be left empty
+    // (then the first, and the propulsive velocity of the samples' lift, the same below
+    // about 0.95 m/s).
     std::vector<double> vmedie, valzata, vpropulsive;
     std::set<int> escluse; // repetition numbers, from 1
     float rpe = 0;

@@ -210,10 +210,6 @@ QString Riga_test::Cartella() const {
     return uno.isEmpty() ? QString() : QFileInfo(uno).absolutePath();
 }
 
-std::optional<double> Riga_test::Velocita_profilo() const {
-    return vmedia_alzata ? vmedia_alzata : vmedia_tabella;
-}
-
 bool Test_prima(const Riga_test& a, const Riga_test& b) {
     const auto Nome = [](const Riga_test& t) {
         const QString& f = !t.file_record.isEmpty() ? t.file_record : t.file_sommario;

@@ -36,9 +36,6 @@ struct Riga_test {
     QString file_campioni, file_record, file_sommario, file_analisi;
 
     QString Cartella() const; // the athlete's folder
-    // The velocity of the load-velocity profile: the true lift's when the analysis file
-    // gives it, else the summary's, as kinetrack-profilo takes it.
-    std::optional<double> Velocita_profilo() const;
 };
 
 // The order of tests in every list (Prima_nel_tempo): by time, then by their files' names.

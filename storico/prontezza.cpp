@@ -98,9 +98,7 @@ Prontezza Prontezza_giorno(const std::vector<Riga_test>& test, const QString& es
     p.giorno = giorno;
     p.carico = carico;
     const auto prime = Prime_serie(Test_esercizio(test, esercizio), carico);
-    const auto Velocita = [](const Riga_test* t) {
-        return Velocita_migliore(*t, Riferimento_esercizio(t->Cartella(), t->esercizio));
-    };
+    const auto Velocita = [](const Riga_test* t) { return Velocita_migliore(*t); };
     const auto oggi = prime.find(giorno);
     if (oggi != prime.end()) p.velocita = Velocita(oggi->second);
     for (auto it = prime.lower_bound(giorno); it != prime.begin();) {
@@ -170,7 +168,7 @@ std::vector<Riga_test> Test_profilo_corrente(const std::vector<Riga_test>& test,
     if (scelti.empty()) return corrente;
     const QDate ultimo = scelti.back()->quando.date();
     for (const Riga_test* t : scelti)
-        if (t->quando.date().daysTo(ultimo) < Giorni_profilo && t->Velocita_profilo())
+        if (t->quando.date().daysTo(ultimo) < Giorni_profilo && Velocita_migliore(*t))
             corrente.push_back(*t);
     return corrente;
 }
@@ -188,7 +186,7 @@ Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QStrin
         p.file = t.file_sommario;
         p.esercizio = t.esercizio;
         p.carico = t.carico;
-        p.velocita = *t.Velocita_profilo();
+        p.velocita = *Velocita_migliore(t);
         profilo.punti.push_back(p);
         if (std::none_of(profilo.punti.begin(), profilo.punti.end() - 1,
                          [&p](const Test_salvato& q) { return Stesso_carico(q.carico, p.carico); }))

@@ -70,7 +70,7 @@ struct Carico_oggi {
 };
 
 // The athlete's current profile of the exercise: its tests of the last 28 days up to its
-// newest test (`test` is one athlete's).
+// newest test that have a velocity in the log, Velocita_migliore (`test` is one athlete's).
 std::vector<Riga_test> Test_profilo_corrente(const std::vector<Riga_test>& test,
                                              const QString& esercizio);
 

@@ -20,14 +20,8 @@ float Velocita_scelta(const Ripetizione& ripetizione, const Analisi_ripetizione*
     return ripetizione.Vmedia_conc;
 }
 
-QString Nome_velocita(Velocita_riferimento scelta) {
-    switch (scelta) {
-    case Velocita_riferimento::Vmedia_alzata:
-        return QCoreApplication::translate("Fascia", "Vmedia alzata");
-    case Velocita_riferimento::Vpropulsiva:
-        return QCoreApplication::translate("Fascia", "MPV");
-    case Velocita_riferimento::Vmedia_tabella:
-        break;
-    }
-    return QCoreApplication::translate("Fascia", "Vmedia");
+QString Testo_fascia(Colore colore) {
+    if (colore == Colore_giallo) return QCoreApplication::translate("Fascia", "sopra la fascia");
+    if (colore == Colore_rosso) return QCoreApplication::translate("Fascia", "sotto la fascia");
+    return QCoreApplication::translate("Fascia", "in fascia");
 }

@@ -17,5 +17,6 @@ Colore Colore_fascia(float velocita, const Dati_esercizio_t& dati);
 float Velocita_scelta(const Ripetizione& ripetizione, const Analisi_ripetizione* analisi,
                       Velocita_riferimento scelta);
 
-// Its name where the velocity is shown: "Vmedia", "Vmedia alzata", "MPV".
-QString Nome_velocita(Velocita_riferimento scelta);
+// The band a repetition's colour tells, in words: "sopra la fascia", "in fascia", "sotto la
+// fascia".
+QString Testo_fascia(Colore colore);

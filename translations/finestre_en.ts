@@ -145,16 +145,6 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Vmedia (mm/s)</source>
-        <translation>Vmean (mm/s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Vpropulsiva (mm/s)</source>
-        <translation>Vpropulsive (mm/s)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Durata propulsiva (s)</source>
         <translation>Propulsive duration (s)</translation>
     </message>
@@ -356,11 +346,6 @@
         <location line="+0"/>
         <source>Ripetizione</source>
         <translation>Rep</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Velocità (m/s)</source>
-        <translation>Velocity (m/s)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -616,12 +601,7 @@
 <context>
     <name>Frm_grafici</name>
     <message>
-        <location filename="../analysis/frm_grafici.cpp" line="+43"/>
-        <source>Velocità fase positiva</source>
-        <translation>Lifting velocity</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location filename="../analysis/frm_grafici.cpp" line="+45"/>
         <source>MIN</source>
         <translation>MIN</translation>
     </message>
@@ -639,6 +619,16 @@
         <location line="+10"/>
         <source>Velocità mostrata</source>
         <translation>Velocity shown</translation>
+    </message>
+    <message>
+        <location line="+200"/>
+        <source>oltre la soglia</source>
+        <translation>over the threshold</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 m/s</source>
+        <translation>%1: %2 m/s</translation>
     </message>
     <message>
         <location line="+169"/>
@@ -729,11 +719,6 @@
         <translation>Load (kg)</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <source>Vmedia di spinta (m/s)</source>
-        <translation>Mean propulsive velocity (m/s)</translation>
-    </message>
-    <message>
         <location line="+3"/>
         <source>Test</source>
         <translation>Tests</translation>
@@ -757,11 +742,6 @@
         <location line="+4"/>
         <source>Test dell&apos;esercizio</source>
         <translation>Tests of the exercise</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vmedia (m/s)</source>
-        <translation>Vmean (m/s)</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -789,12 +769,7 @@
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location line="+101"/>
-        <source> (analisi)</source>
-        <translation> (analysis)</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+113"/>
         <source>Retta: v = %1 %2 %3 · carico   (R² %4, %5 test)</source>
         <translation>Line: v = %1 %2 %3 · load   (R² %4, %5 tests)</translation>
     </message>
@@ -976,11 +951,6 @@
         <location line="+1"/>
         <source>Rip.</source>
         <translation>Reps</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Vel. migliore (m/s)</source>
-        <translation>Best vel. (m/s)</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1240,21 +1210,6 @@
         <translation>&amp;Max loss (%)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Vmedia (tabella)</source>
-        <translation>Vmean (table)</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Vmedia alzata</source>
-        <translation>Vmean of the lift</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Vpropulsiva</source>
-        <translation>Vpropulsive</translation>
-    </message>
-    <message>
         <location line="+1"/>
         <source>Velocità di riferimento</source>
         <translation>Reference velocity</translation>
@@ -1331,11 +1286,6 @@
         <location line="+4"/>
         <source>Data</source>
         <translation>Date</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Velocità migliore (m/s)</source>
-        <translation>Best velocity (m/s)</translation>
     </message>
     <message>
         <location line="+1"/>

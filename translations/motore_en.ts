@@ -134,11 +134,12 @@ the reps the program must find in it beside the set&apos;s lifts.
         <location filename="../comandi/profilo.cpp" line="+25"/>
         <source>Uso: kinetrack-profilo --folder CARTELLA_ATLETA --exercise NOME [--v1rm M_S]
 Profilo carico-velocità di un esercizio dai test salvati nella cartella dell&apos;atleta
-(per ogni test il carico e la migliore Vmedia di spinta, dal file di analisi quando
-c&apos;è) e massimale stimato: il carico a cui la retta dei minimi quadrati scende a V1rm.
+(per ogni test con il file di analisi il carico e la migliore velocità media
+propulsiva, MPV, come nel diario) e massimale stimato: il carico a cui la retta dei
+minimi quadrati scende a V1rm.
   --folder CARTELLA       cartella dell&apos;atleta con i file delle ripetizioni
   --exercise NOME         esercizio (maiuscole e spazi ai lati non contano)
-  --v1rm M_S              velocità media al massimale, da 0.01 a 5 m/s
+  --v1rm M_S              velocità media propulsiva al massimale, da 0.01 a 5 m/s
                           (senza: quella scelta per l&apos;atleta e l&apos;esercizio)
   --write-example ATLETA  scrive prima nella cartella quattro test d&apos;esempio
                           dell&apos;esercizio, a 60, 80, 100 e 120 kg
@@ -147,11 +148,12 @@ c&apos;è) e massimale stimato: il carico a cui la retta dei minimi quadrati sce
 </source>
         <translation>Usage: kinetrack-profilo --folder ATHLETE_FOLDER --exercise NAME [--v1rm M_S]
 Load-velocity profile of an exercise from the tests saved in the athlete&apos;s folder
-(for each test the load and the best concentric mean velocity, from the analysis file
-when there is one) and estimated 1RM: the load at which the least-squares line falls to V1rm.
+(for each test with an analysis file the load and the best mean propulsive velocity,
+MPV, as in the log) and estimated 1RM: the load at which the least-squares line falls
+to V1rm.
   --folder FOLDER         the athlete&apos;s folder with the rep files
   --exercise NAME         exercise (case and surrounding spaces do not matter)
-  --v1rm M_S              mean velocity at the 1RM, 0.01 to 5 m/s
+  --v1rm M_S              mean propulsive velocity at the 1RM, 0.01 to 5 m/s
                           (without: the one chosen for the athlete and the exercise)
   --write-example ATHLETE first writes four example tests of the exercise into
                           the folder, at 60, 80, 100 and 120 kg
@@ -171,16 +173,11 @@ when there is one) and estimated 1RM: the load at which the least-squares line f
     </message>
     <message>
         <location line="+2"/>
-        <source>Punti: %1 (carico kg, velocità m/s, file)</source>
-        <translation>Points: %1 (load kg, velocity m/s, file)</translation>
+        <source>Punti: %1 (carico kg, %2, file)</source>
+        <translation>Points: %1 (load kg, %2, file)</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>(analisi)</source>
-        <translation>(analysis)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+13"/>
         <source>Intercetta: %1 m/s</source>
         <translation>Intercept: %1 m/s</translation>
     </message>
@@ -489,11 +486,6 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <source>Il test non ha il file di analisi.</source>
         <translation>The test has no analysis file.</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>Il test non ha il file delle ripetizioni.</source>
-        <translation>The test has no rep file.</translation>
-    </message>
 </context>
 <context>
     <name>Esempio_profilo</name>
@@ -506,19 +498,19 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
 <context>
     <name>Fascia</name>
     <message>
-        <location filename="../stream/fascia.cpp" line="+26"/>
-        <source>Vmedia alzata</source>
-        <translation>Mean lift velocity</translation>
+        <location filename="../stream/fascia.cpp" line="+24"/>
+        <source>sopra la fascia</source>
+        <translation>above the band</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>MPV</source>
-        <translation>MPV</translation>
+        <location line="+1"/>
+        <source>sotto la fascia</source>
+        <translation>below the band</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Vmedia</source>
-        <translation>Mean V</translation>
+        <location line="+1"/>
+        <source>in fascia</source>
+        <translation>in the band</translation>
     </message>
 </context>
 <context>
@@ -623,6 +615,11 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <translation>invalid mean velocity</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Vpropulsiva non valida</source>
+        <translation>invalid mean propulsive velocity</translation>
+    </message>
+    <message>
         <location line="-25"/>
         <source>non è un file di analisi</source>
         <translation>not an analysis file</translation>
@@ -687,6 +684,29 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
     </message>
 </context>
 <context>
+    <name>Nomi_velocita</name>
+    <message>
+        <location filename="../session/nomi_velocita.cpp" line="+19"/>
+        <source>Vmedia fase (tabella)</source>
+        <translation>Phase mean velocity (table)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vmedia alzata</source>
+        <translation>Lift mean velocity</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vmedia propulsiva (MPV)</source>
+        <translation>Mean propulsive velocity (MPV)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vpicco</source>
+        <translation>Peak velocity</translation>
+    </message>
+</context>
+<context>
     <name>Pagine_pdf</name>
     <message>
         <location filename="../rapporto/pagine_pdf.cpp" line="+25"/>
@@ -723,13 +743,18 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
     </message>
     <message>
         <location line="+18"/>
-        <source>%1: %2 (usata la Vmedia del riepilogo)</source>
-        <translation>%1: %2 (the summary&apos;s mean velocity used)</translation>
+        <source>%1: senza file di analisi, fuori dal profilo</source>
+        <translation>%1: no analysis file, left out of the profile</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>%1: nessuna Vmedia positiva</source>
-        <translation>%1: no positive mean velocity</translation>
+        <location line="+8"/>
+        <source>nessuna Vpropulsiva positiva</source>
+        <translation>no positive mean propulsive velocity</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 (test fuori dal profilo)</source>
+        <translation>%1: %2 (test left out of the profile)</translation>
     </message>
     <message>
         <location line="+82"/>
@@ -868,23 +893,7 @@ Check that the board is connected and switched on.</translation>
 <context>
     <name>Rapporto_pdf</name>
     <message>
-        <location filename="../rapporto/rapporto_pdf.cpp" line="+31"/>
-        <source>Vmedia alzata (m/s)</source>
-        <translation>Mean lift velocity (m/s)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vpropulsiva (m/s)</source>
-        <translation>Mean propulsive velocity (m/s)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <location line="+80"/>
-        <source>Vmedia (m/s)</source>
-        <translation>Mean velocity (m/s)</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../rapporto/rapporto_pdf.cpp" line="-40"/>
         <source>Velocità per ripetizione</source>
         <translation>Velocity per rep</translation>
     </message>

@@ -48,10 +48,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("riga");
         QTest::addColumn<QString>("testi");
         const QLocale it(QLocale::Italian, QLocale::Italy);
-        // Velocities and powers whole (a half away from zero), durations 0.00, loss 0.0.
-        QTest::newRow("it 1") << it << 0 << "1;812;846;0,46;613;1500;0,0;";
-        QTest::newRow("it 5") << it << 4 << "5;550;575;0,60;420;1100;32,9;";
-        QTest::newRow("en 3") << QLocale::c() << 2 << "3;600;640;0.38;455;1210;26.1;";
+        // Velocities in m/s and durations 0.00, powers whole (a half away from zero), loss 0.0.
+        QTest::newRow("it 1") << it << 0 << "1;0,81;0,85;0,46;613;1500;0,0;";
+        QTest::newRow("it 5") << it << 4 << "5;0,55;0,58;0,60;420;1100;32,9;";
+        QTest::newRow("en 3") << QLocale::c() << 2 << "3;0.60;0.64;0.38;455;1210;26.1;";
     }
     void righe_e_testi() {
         QFETCH(QLocale, locale);
@@ -139,7 +139,9 @@ private Q_SLOTS:
     }
 
     // The band's colour from the closed repetition, replaced by the alarm colour and a
-    // beep when the threshold was passed; the slider keeps the band's; a reset empties it.
+    // beep when the threshold was passed, on the display and on the slider (the one shown
+    // with the time graph on), and said in words there and to a screen reader; a reset
+    // empties it.
     void perdita_sotto_il_numero_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("testi"); // the loss of each repetition, one decimal
@@ -170,7 +172,9 @@ private Q_SLOTS:
             QCOMPARE(frm.Num_vel().Colore(), a.Oltre_soglia ? allarme : banda);
             QCOMPARE(frm.Lbl_perdita().palette().color(QPalette::WindowText) == allarme,
                      a.Oltre_soglia);
-            QCOMPARE(frm.Slide().Colore(), banda);
+            QCOMPARE(frm.Slide().Colore(), a.Oltre_soglia ? allarme : banda);
+            QCOMPARE(frm.Slide().Stato().endsWith("\noltre la soglia"), a.Oltre_soglia);
+            QVERIFY(frm.Slide().accessibleDescription().contains(frm.Lbl_perdita().text()));
             QCOMPARE(beep, attesi);
         }
         frm.Misura_azzerata();

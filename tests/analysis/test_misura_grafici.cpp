@@ -9,6 +9,7 @@
 #include "platform/numerico.h"
 #include "platform/slider.h"
 #include "session/sessione.h"
+#include "stream/fascia.h"
 #include "stream/motore_misura.h"
 #include "tests/support/serie_prova.h"
 
@@ -114,13 +115,15 @@ private Q_SLOTS:
     void velocita_scelta_data() {
         QTest::addColumn<Velocita_riferimento>("riferimento");
         QTest::addColumn<QString>("nome");
-        QTest::newRow("tabella") << Velocita_riferimento::Vmedia_tabella << "Vmedia";
+        QTest::newRow("tabella") << Velocita_riferimento::Vmedia_tabella << "Vmedia fase (tabella)";
         QTest::newRow("alzata") << Velocita_riferimento::Vmedia_alzata << "Vmedia alzata";
-        QTest::newRow("propulsiva") << Velocita_riferimento::Vpropulsiva << "MPV";
+        QTest::newRow("propulsiva")
+            << Velocita_riferimento::Vpropulsiva << "Vmedia propulsiva (MPV)";
     }
     // The set's velocity is the one on the display, the slider and the repetition graph,
-    // and the label under the display names it; with no set shown it names the one the next
-    // set will be judged by.
+    // and the label under the display and the slider's caption name it, also to a screen
+    // reader with the value in m/s and the band in words; with no set shown they name the
+    // one the next set will be judged by.
     void velocita_scelta() {
         QFETCH(Velocita_riferimento, riferimento);
         QFETCH(QString, nome);
@@ -145,13 +148,17 @@ private Q_SLOTS:
         const double ultima = m.motore.Velocita_di_riferimento(2);
         QCOMPARE(m.frm.Num_vel().Valore(), ultima);
         QCOMPARE(m.frm.Slide().Valore(), ultima);
+        QCOMPARE(m.frm.Slide().accessibleName(), nome);
+        QCOMPARE(m.frm.Num_vel().accessibleDescription().section(", ", 0, 1),
+                 nome + ": " + QString::number(ultima / 1000, 'f', 2) + " m/s, " +
+                     Testo_fascia(Colore_fascia(float(ultima), m.s.Serie.Dati_esercizio)));
 
         m.motore.Fine_acquisizione();
         m.s.Riferimento = Velocita_riferimento::Vpropulsiva;
         m.frm.Aggiorna_nome_velocita();
         QCOMPARE(m.frm.Lbl_velocita().text(), nome); // the set shown keeps its own
         m.motore.Azzera_misura();
-        QCOMPARE(m.frm.Lbl_velocita().text(), QStringLiteral("MPV"));
+        QCOMPARE(m.frm.Slide().Didascalia(), QStringLiteral("Vmedia propulsiva (MPV)"));
     }
 
     // Delete on a row and the row's context menu leave it out or take it back, whichever

@@ -101,7 +101,7 @@ private Q_SLOTS:
         QVERIFY(vuoto.open(QIODevice::WriteOnly));
         vuoto.close();
         QString difetto;
-        QVERIFY(!Leggi_vmedia_analisi(vuoto.fileName(), difetto));
+        QVERIFY(!Leggi_vpropulsiva_analisi(vuoto.fileName(), difetto));
         QVERIFY2(difetto.startsWith("«"), qPrintable(difetto));
         const Esito e = Avvia(&Esegui_storico, {"--data", dati.path()});
         QCOMPARE(e.codice, 0);

@@ -70,9 +70,11 @@ private Q_SLOTS:
                              std::abs(rip.Durata_conc - a.durata_s) < 2e-3 && // a float clock
                              std::abs(rip.Vmedia_conc / a.velocita_media - 1) < 2e-3,
                          qPrintable(QString("seed %1 row %2").arg(seme).arg(i + 1)));
-                QCOMPARE(Nome_colore(r->Colori()[i]), rip.Vmedia_conc > 440   ? "giallo"
-                                                      : rip.Vmedia_conc < 360 ? "rosso"
-                                                                              : "verde");
+                // The band judges a new athlete's repetition by its propulsive velocity.
+                const float v = r->Analisi()[i].Vpropulsiva;
+                QCOMPARE(Nome_colore(r->Colori()[i]), v > 440   ? "giallo"
+                                                      : v < 360 ? "rosso"
+                                                                : "verde");
             }
             if (ampiezza_minima < 100) continue;
             // With the minimum above every twitch, the rows are the lifts of the motion.

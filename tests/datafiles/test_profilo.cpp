@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The load-velocity profile from saved tests: the estimate on files with a known line,
-// whatever their decimal separator and name; the analysis file's true lift before the
-// summary's; the refusals; damaged and foreign files among good ones; a test saved twice
-// counted once.
+// The load-velocity profile from saved tests: the estimate on the analysis files' propulsive
+// velocities on a known line (the summaries' table velocities lie well below it), whatever
+// their decimal separator and name; the refusals; damaged and foreign files among good
+// ones; a test saved twice counted once, a test without analysis left out.
 #include "datafiles/profilo_velocita.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/profilo_prova.h"
@@ -27,7 +27,6 @@ void Scrivi_estranei(const QString& cartella) {
 }
 struct Stima {
     QLocale pari, dispari; // of the first and third test, of the second and fourth
-    bool analisi;
     double v1rm, atteso;
 };
 struct Rifiuto {
@@ -46,29 +45,23 @@ class Test_profilo : public QObject {
 
 private Q_SLOTS:
     // Tests saved under both separators, one named as a summary saved at the stop of a
-    // recording; with `analisi`, files on the true line beside summaries that include the
-    // pause at the top (alone they would give 100 kg).
+    // recording.
     void estimate_data() {
         QTest::addColumn<Stima>("s");
-        QTest::newRow("it_IT and en_US files") << Stima{It, En, false, 0.5, 100.0};
-        QTest::newRow("analysis preferred") << Stima{En, It, true, 0.30, 120.0};
+        QTest::newRow("it_IT and en_US files") << Stima{It, En, 0.5, 100.0};
+        QTest::newRow("en_US and it_IT files") << Stima{En, It, 0.30, 120.0};
     }
     void estimate() {
         QFETCH(Stima, s);
-        const double intercetta_sommario = s.analisi ? 1.3 : Intercetta;
         QTemporaryDir dir;
         QStringList nomi;
         for (int i = 0; i < Carichi.size(); ++i)
-            Scrivi_test_retta(dir.path(), "Squat", {Carichi[i]}, intercetta_sommario, Pendenza,
+            Scrivi_test_retta(dir.path(), "Squat", {Carichi[i]}, Intercetta, Pendenza,
                               i % 2 ? s.dispari : s.pari, i, &nomi);
         const QString automatico = dir.filePath("2026  Dec 07  11.52.7 ripetizioni.csv");
         QVERIFY(QFile::rename(nomi[1], automatico));
+        QVERIFY(QFile::rename(Nome_file_analisi(nomi[1]), Nome_file_analisi(automatico)));
         nomi[1] = automatico;
-        if (s.analisi)
-            for (int i = 0; i < Carichi.size(); ++i) {
-                const double v = Intercetta + Pendenza * Carichi[i];
-                Scrivi_analisi(nomi[i], {0.97 * v, v}, i % 2 ? s.dispari : s.pari);
-            }
         Scrivi_estranei(dir.path());
 
         const Profilo_velocita p =
@@ -81,7 +74,6 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i) {
             const auto& punto = p.punti[std::size_t(i)];
             QCOMPARE(punto.carico, Carichi[i]);
-            QCOMPARE(punto.da_analisi, s.analisi);
             QVERIFY(nomi.contains(punto.file));
         }
         QVERIFY(p.retta->r2 > 0.999);
@@ -122,8 +114,8 @@ private Q_SLOTS:
         QCOMPARE(p.retta.has_value(), r.retta);
     }
 
-    // A damaged summary among four good tests is left out and named; a damaged analysis
-    // file leaves its test the summary's velocity.
+    // A damaged summary among four good tests is left out and named; so is a test whose
+    // analysis file is damaged or missing.
     void damaged_files_are_skipped_data() {
         QTest::addColumn<QString>("nome"); // "analisi": the first test's analysis file
         QTest::addColumn<QByteArray>("contenuto");
@@ -148,9 +140,11 @@ private Q_SLOTS:
         QTest::newRow("analysis cut") << "analisi"
                                       << QByteArray("N\xB0Rip;Vmedia;Vpropulsiva;Durata "
                                                     "propulsiva;Potenza media;Potenza max;"
-                                                    "Perdita %;\r\n 1 ;")
-                                      << "analisi.csv: riga 2: Vmedia non valida \"\" (usata la "
-                                         "Vmedia del riepilogo)";
+                                                    "Perdita %;\r\n 1 ;0,50;")
+                                      << "analisi.csv: riga 2: Vpropulsiva non valida \"\" (test "
+                                         "fuori dal profilo)";
+        QTest::newRow("no analysis") << "analisi" << QByteArray()
+                                     << "10.00.00.csv: senza file di analisi, fuori dal profilo";
         QTest::newRow("garbage") << "rotto.csv" << QByteArray(5000, '\xff') << "";
     }
     void damaged_files_are_skipped() {
@@ -160,10 +154,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QStringList nomi;
         Scrivi_test_retta(dir.path(), "Squat", Carichi, Intercetta, Pendenza, It, 0, &nomi);
-        Scrivi(nome == "analisi" ? Nome_file_analisi(nomi[0]) : dir.filePath(nome), contenuto);
+        const QString file = nome == "analisi" ? Nome_file_analisi(nomi[0]) : dir.filePath(nome);
+        if (contenuto.isEmpty() && nome == "analisi")
+            QVERIFY(QFile::remove(file));
+        else
+            Scrivi(file, contenuto);
         const Profilo_velocita p =
             Profilo_esercizio(Leggi_test_atleta(dir.path()), "Squat", 0.30, It);
-        QCOMPARE(int(p.punti.size()), 4);
+        QCOMPARE(int(p.punti.size()), nome == "analisi" ? 3 : 4);
         QVERIFY2(p.e1rm && std::abs(*p.e1rm - 120) < 1.2, qPrintable(p.rifiuto));
         QCOMPARE(p.scartati.size(), difetto.isEmpty() ? 0 : 1);
         if (!difetto.isEmpty())
@@ -171,8 +169,8 @@ private Q_SLOTS:
     }
 
     // Copies of a test under other names, one also with other line ends: one point, the
-    // first file by name; the others named as copies. A second test at the same load with
-    // other velocities still counts.
+    // first file by name with an analysis; the others named as copies. A second test at the
+    // same load with other velocities still counts.
     void copies_count_once() {
         QTemporaryDir dir;
         QStringList nomi;
@@ -183,7 +181,6 @@ private Q_SLOTS:
         QByteArray risalvato = Contenuto(nomi[1]);
         risalvato.replace("\r\n", "\n");
         Scrivi(secondo, risalvato);
-        Scrivi_analisi(nomi[1], {0.3}, It); // the copies have none: the first one is taken
 
         const Profilo_velocita p =
             Profilo_esercizio(Leggi_test_atleta(dir.path()), "Squat", 0.30, It);
@@ -191,11 +188,10 @@ private Q_SLOTS:
         QCOMPARE(std::count_if(p.punti.begin(), p.punti.end(),
                                [](const Test_salvato& t) { return t.carico == 60; }),
                  1);
-        QCOMPARE(p.punti[1].file, primo);
-        QVERIFY(!p.punti[1].da_analisi);
+        QCOMPARE(p.punti[1].file, nomi[1]);
         const QString nome_1 = QFileInfo(nomi[1]).fileName();
-        QCOMPARE(p.scartati, QStringList({nome_1 + ": copia di 0 copia.csv",
-                                          "z copia.csv: copia di 0 copia.csv"}));
+        QCOMPARE(p.scartati, QStringList({"0 copia.csv: senza file di analisi, fuori dal profilo",
+                                          "z copia.csv: copia di " + nome_1}));
     }
 
     void exercises_of_a_folder() {

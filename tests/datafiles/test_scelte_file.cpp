@@ -5,7 +5,7 @@
 // chosen all the same is told as such and opens the sample file saved beside it.
 #include "acquisition/salvataggi.h"
 #include "datafiles/frm_apri.h"
-#include "datafiles/profilo_velocita.h"
+#include "datafiles/lettura_sommario.h"
 #include "datafiles/record_test.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
@@ -115,8 +115,10 @@ private Q_SLOTS:
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files, QDir::Name | QDir::Reversed), attesi);
         QCOMPARE(salvati.size(), 1);
         QCOMPARE(salvati[0][0].toString(), cartella.filePath(scritto));
-        // The profile reads it as a test.
-        if (riepilogo) QCOMPARE(int(Leggi_test_atleta(cartella.path()).test.size()), 1);
+        // The log and the profile read it as a test.
+        if (riepilogo)
+            QCOMPARE(Leggi_sommario(cartella.filePath(scritto)).esito,
+                     Lettura_sommario::Esito::Sommario);
     }
 
     // The coach's note, RPE and left-out repetitions given after the save reach the

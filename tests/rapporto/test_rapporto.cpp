@@ -66,7 +66,8 @@ private Q_SLOTS:
               "Nota: ultima pesante", "e1RM del giorno", "Velocità per ripetizione",
               "Prontezza Squat (100,0 kg): 0,82 m/s", "Perdita %"})
             QVERIFY2(testo.contains(QString::fromUtf8(atteso)), atteso);
-        // The left-out third repetition of the heavy set is marked, with its velocity.
+        // The left-out third repetition of the heavy set is marked, with its propulsive
+        // velocity.
         QVERIFY2(testo.contains("3 0,48 7,7 esclusa"), qPrintable(testo));
         QCOMPARE(testo.count("esclusa"), 1); // the others are not
         // Only the day asked for.

@@ -80,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(frm.Txt_perdita_max->accessibleName(), "Max loss (%)");
         QCOMPARE(frm.Cmd_ok->text(), "&OK");
         QCOMPARE(frm.Cmd_annulla->text(), "&Cancel");
-        QCOMPARE(frm.cbo_riferimento->itemText(2), "Vpropulsive");
+        QCOMPARE(frm.cbo_riferimento->itemText(2), "Mean propulsive velocity (MPV)");
         QCOMPARE(frm.Txt_nota->text(), ""); // no placeholder taken for a note
 
         frm.Nuovo(Riga_utente::Atleta);
@@ -133,7 +133,7 @@ private Q_SLOTS:
         QTemporaryDir cartella;
         s.Cartella_applicazione = cartella.path();
         Frm_grafici frm(s, QLocale(QLocale::Italian));
-        QCOMPARE(frm.Slide().Didascalia(), "Lifting velocity");
+        QCOMPARE(frm.Slide().Didascalia(), "Mean propulsive velocity (MPV)");
         QCOMPARE(frm.Grafico(0).Didascalia(), "Time");
         QCOMPARE(frm.Grafico(0).Didascalia_asse(2), "Displacement (mm)");
         QCOMPARE(frm.Grafico(1).Didascalia_asse(1), "Rep No.");

@@ -639,38 +639,39 @@ private Q_SLOTS:
     }
 
     // The reference velocity shown is the one stored for the athlete and exercise the rows
-    // show (the table's when none is); "&Ok" puts the chosen one in force for the sets to
+    // show (the propulsive one when none is); "&Ok" puts the chosen one in force for the sets to
     // come and stores it for that exercise alone, beside the threshold.
     void riferimento_per_atleta_ed_esercizio() {
         Banco b;
         b.Rossi_con_soglie();
         const QString rossi = b.Cartella_rossi();
         Scelte_esercizio panca = Leggi_scelte_analisi(rossi, "Panca");
-        panca.Riferimento = Velocita_riferimento::Vpropulsiva;
+        panca.Riferimento = Velocita_riferimento::Vmedia_tabella;
         QCOMPARE(Salva_scelte_analisi(rossi, "Panca", panca), std::nullopt);
         Frm_utente& frm = b.Apri();
-        QCOMPARE(Voci(frm.cbo_riferimento),
-                 (QStringList{"Vmedia (tabella)", "Vmedia alzata", "Vpropulsiva"}));
+        QCOMPARE(Voci(frm.cbo_riferimento), (QStringList{"Vmedia fase (tabella)", "Vmedia alzata",
+                                                         "Vmedia propulsiva (MPV)"}));
         QCOMPARE(frm.Lbl_riferimento->text().remove('&'),
                  QStringLiteral("Velocità di riferimento"));
         QCOMPARE(frm.cbo_riferimento->accessibleName(), QStringLiteral("Velocità di riferimento"));
-        QCOMPARE(frm.cbo_riferimento->currentText(), QStringLiteral("Vmedia (tabella)")); // Squat
+        QCOMPARE(frm.cbo_riferimento->currentText(),
+                 QStringLiteral("Vmedia propulsiva (MPV)")); // Squat
         b.Riga(3)->setCurrentIndex(1);
-        QCOMPARE(frm.cbo_riferimento->currentText(), QStringLiteral("Vpropulsiva")); // Panca
-        b.Riga(1)->setCurrentIndex(0); // Bianchi: nothing stored
-        QCOMPARE(frm.cbo_riferimento->currentText(), QStringLiteral("Vmedia (tabella)"));
+        QCOMPARE(frm.cbo_riferimento->currentIndex(), 0); // Panca
+        b.Riga(1)->setCurrentIndex(0);                    // Bianchi: nothing stored
+        QCOMPARE(frm.cbo_riferimento->currentIndex(), 2);
         b.Riga(1)->setCurrentIndex(1);
         b.Riga(3)->setCurrentIndex(0);
         frm.cbo_riferimento->setCurrentIndex(1);
         frm.Cmd_ok->click();
         QVERIFY(b.Chiuso());
         QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
-        QCOMPARE(b.s.Serie.Riferimento, Velocita_riferimento::Vmedia_tabella); // the set shown
+        QCOMPARE(b.s.Serie.Riferimento, Velocita_riferimento::Vpropulsiva); // the set shown
         const Scelte_esercizio squat = Leggi_scelte_analisi(rossi, "Squat");
         QCOMPARE(squat.Riferimento, Velocita_riferimento::Vmedia_alzata);
         QCOMPARE(std::pair(squat.Perdita_max, squat.V1rm), std::pair(25.0f, 0.27f));
         QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Riferimento,
-                 Velocita_riferimento::Vpropulsiva);
+                 Velocita_riferimento::Vmedia_tabella);
         QCOMPARE(b.Apri().cbo_riferimento->currentText(), QStringLiteral("Vmedia alzata"));
         // "&Annulla" leaves the one in force.
         b.frm->cbo_riferimento->setCurrentIndex(2);

@@ -21,7 +21,9 @@ Riga_test Test(const char* esercizio, double carico, const QDateTime& quando, do
     t.esercizio = QString::fromUtf8(esercizio);
     t.carico = carico;
     t.quando = quando;
-    t.vmedia_tabella = velocita;
+    // Analysed lifts that never brake: the lift's mean and propulsive velocities agree.
+    t.vmedia_alzata = t.mpv_migliore = velocita;
+    t.vmedia_tabella = velocita / 2;
     t.ripetizioni = ripetizioni;
     t.escluse = escluse;
     return t;
@@ -52,7 +54,8 @@ class Test_diario : public QObject {
 
 private Q_SLOTS:
     // Newest first, by exercise (case and spaces aside) and by a date range that counts
-    // both ends; repetitions without the left-out ones; the text with "." and one header.
+    // both ends; repetitions without the left-out ones; the text with "." and one header; a
+    // test with no analysis has no velocity.
     void rows_filters_and_text() {
         std::vector<Riga_test> test{Test("Squat", 80, Lunedi, 0.8123, 5, 1),
                                     Test("Panca", 60, Lunedi.addDays(1), 0.6),
@@ -61,6 +64,7 @@ private Q_SLOTS:
         test[0].perdita_ultima = 12.345;
         test[0].rpe = 7.5;
         test[0].nota = QStringLiteral("presa larga; ok");
+        test[2].vmedia_alzata = test[2].mpv_migliore = std::nullopt;
         auto righe = Righe_diario(test, {});
         QCOMPARE(righe.size(), std::size_t(4));
         QCOMPARE(righe.front().carico, 85.0);
@@ -76,7 +80,7 @@ private Q_SLOTS:
                  QStringLiteral("Data;Ora;Esercizio;Carico;Ripetizioni;Velocita;Perdita;RPE;Nota"));
         QCOMPARE(linee[2], QStringLiteral("2026-11-02;17:00;Squat;80.0;4;0.81;12.3;7.5;presa "
                                           "larga, ok"));
-        QCOMPARE(linee[1], QStringLiteral("2026-11-04;17:00;squat;82.5;5;0.70;;;"));
+        QCOMPARE(linee[1], QStringLiteral("2026-11-04;17:00;squat;82.5;5;;;;"));
     }
 
     // The trend has every test; the e1RM only days with two loads, on the day's line.
@@ -97,8 +101,8 @@ private Q_SLOTS:
         QVERIFY(std::abs(a.e1rm[0].e1rm - 120.0) < 1e-4);
     }
 
-    // Two tests side by side: the table's velocities or the analysis file's, a left-out
-    // repetition as a gap.
+    // Two tests side by side: the analysis file's propulsive velocities, a left-out
+    // repetition as a gap; without an analysis, the reason.
     void velocities_per_repetition() {
         QTemporaryDir dati;
         Test_esempio t = Test_di("Squat", 100, Lunedi, {700, 760, 900});
@@ -107,15 +111,14 @@ private Q_SLOTS:
         Scrivi_test(dati.path(), "A", "B", t);
         Indice_test indice(dati.path());
         indice.Aggiorna();
-        const Riga_test r = indice.Test_atleta("A", "B").at(0);
-        Velocita_test v = Velocita_ripetizioni(r, Velocita_riferimento::Vmedia_tabella);
+        Riga_test r = indice.Test_atleta("A", "B").at(0);
+        Velocita_test v = Velocita_ripetizioni(r);
         QVERIFY(v.errore.isEmpty());
         QCOMPARE(v.ripetizioni.size(), std::size_t(3));
-        QCOMPARE(*v.ripetizioni[1], 0.76);
+        QCOMPARE(*v.ripetizioni[1], 0.65);
         QVERIFY(!v.ripetizioni[2]);
-        v = Velocita_ripetizioni(r, Velocita_riferimento::Vpropulsiva);
-        QCOMPARE(*v.ripetizioni[0], 0.6);
-        QVERIFY(!v.ripetizioni[2]);
+        r.file_analisi.clear();
+        QCOMPARE(Velocita_ripetizioni(r).errore, "Il test non ha il file di analisi.");
     }
 
     // The day's first set at the reference load against the first sets of the last five

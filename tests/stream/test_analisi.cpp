@@ -170,7 +170,8 @@ private Q_SLOTS:
 
     // The set is judged by the chosen velocity: the one shown, its colour and the losses
     // are the table's, the true lift's or the propulsive one's (on generated lifts, where
-    // the table's includes the pause at the top and the others do not).
+    // the table's includes the pause at the top and the others do not). A new athlete's is
+    // the propulsive one, within 3 % of the lifts' true motion.
     void judged_by_the_chosen_velocity_data() {
         QTest::addColumn<int>("scelta");
         QTest::newRow("table") << int(Velocita_riferimento::Vmedia_tabella);
@@ -187,7 +188,8 @@ private Q_SLOTS:
         s.Dati_esercizio.Limite_sup = 110;
         s.Dati_esercizio.Limite_inf = 80;
         s.Dati_esercizio.Ampiezza_minima = 100;
-        s.Riferimento = Velocita_riferimento(scelta);
+        if (scelta != int(Velocita_riferimento::Vpropulsiva))
+            s.Riferimento = Velocita_riferimento(scelta);
         Vista_registratore vista;
         Motore_misura motore(s, QLocale::c());
         motore.Aggiungi_vista(vista);
@@ -195,7 +197,9 @@ private Q_SLOTS:
         Parametri_copione parametri;
         parametri.ripetizioni = 6;
         parametri.rallentamento = 0.08;
-        const QByteArray flusso = Cattura(Genera_copione(parametri, 3), 3, Collegamento::Seriale);
+        const Copione copione = Genera_copione(parametri, 3);
+        const std::vector<Alzata> alzate = Alzate(copione);
+        const QByteArray flusso = Cattura(copione, 3, Collegamento::Seriale);
         motore.Blocco_seriale({reinterpret_cast<const std::uint8_t*>(flusso.constData()),
                                std::size_t(flusso.size())});
         const auto& analisi = motore.Analisi();
@@ -211,6 +215,11 @@ private Q_SLOTS:
                                                                    : r.Vmedia_conc;
             diverse = diverse || std::abs(analisi[i].Vmedia - r.Vmedia_conc) > 20;
             QCOMPARE(vista.velocita_mostrate[i].vmedia_conc, attesa);
+            if (scelta == int(Velocita_riferimento::Vpropulsiva)) {
+                const Alzata& vera = alzate.at(i + 1); // after the unracking lift
+                const double mpv = Dal_moto(vera.spostamento_mm, vera.durata_s, 0).vpropulsiva;
+                QVERIFY2(std::abs(attesa / mpv - 1) < 0.03, qPrintable(QString::number(mpv)));
+            }
             QCOMPARE(vista.velocita_mostrate[i].colore, Colore_fascia(attesa, s.Dati_esercizio));
             QCOMPARE(motore.Velocita_di_riferimento(int(i)), attesa);
             migliore = std::max(migliore, attesa);
