@@ -441,12 +441,16 @@ private Q_SLOTS:
         m.Mostra_cartella_dati(cartella);
         Q_EMIT m.Salvataggi_test->Salvato(cartella + "Rossi/2026  dic 07  4.32.20 ripetizioni.csv");
         QTRY_COMPARE(m.width(), m.minimumWidth());
+        // The saved file by its name, the data folder shortened in the middle; both whole in
+        // their tooltips.
         QVERIFY(m.Lbl_salvato->text().endsWith("ripetizioni.csv"));
+        QVERIFY(!m.Lbl_salvato->text().contains(u'/'));
+        QVERIFY2(m.Lbl_cartella->Testo_mostrato() != m.Lbl_cartella->text() &&
+                     m.Lbl_cartella->Testo_mostrato().endsWith(m.Lbl_cartella->text().right(12)),
+                 qPrintable(m.Lbl_cartella->Testo_mostrato()));
         for (const Etichetta_accorciata* e : {m.Lbl_salvato, m.Lbl_cartella}) {
-            const QString mostrato = e->Testo_mostrato();
-            QVERIFY2(mostrato != e->text() && mostrato.endsWith(e->text().right(12)),
-                     qPrintable(mostrato));
-            QVERIFY(e->fontMetrics().horizontalAdvance(mostrato) <= e->contentsRect().width());
+            QVERIFY(e->fontMetrics().horizontalAdvance(e->Testo_mostrato()) <=
+                    e->contentsRect().width());
             QCOMPARE(e->toolTip().contains(QDir::toNativeSeparators(cartella)), true);
         }
         QVERIFY(m.Lbl_salvato->geometry().right() < m.Lbl_cartella->geometry().left());

@@ -151,7 +151,7 @@ private Q_SLOTS:
             (QList{0.0f, 0.0f, 0.0f}));
     }
 
-    // Band 900..1100 mm/s (1000 -10% +10%) over a lift of exactly 1 s.
+    // Band 900..1100 mm/s (1000 -10% +10%) on the table's velocity, over a lift of exactly 1 s.
     void velocity_band_colours_data() {
         QTest::addColumn<double>("spostamento");
         QTest::addColumn<Colore>("colore");
@@ -164,6 +164,7 @@ private Q_SLOTS:
         QFETCH(double, spostamento);
         QFETCH(Colore, colore);
         Banco_prova b;
+        b.s.Riferimento = Velocita_riferimento::Vmedia_tabella;
         b.Avvia();
         b.s.Serie.Dati_esercizio.Vmax = 1000;
         b.s.Serie.Dati_esercizio.Limite_sup = 110;
