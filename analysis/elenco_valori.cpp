@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/elenco_valori.h"
 
+#include "analysis/colore_allarme.h"
+
 #include <QAbstractTableModel>
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -37,6 +39,7 @@ public:
         lista_ = lista;
         righe_ = 0;
         escluse_.clear();
+        allarmi_.clear();
         endResetModel();
     }
     // Grows to `righe` rows, as far as the list has them.
@@ -47,6 +50,7 @@ public:
         beginInsertRows({}, righe_, righe - 1);
         righe_ = righe;
         escluse_.resize(static_cast<std::size_t>(righe), false);
+        allarmi_.resize(static_cast<std::size_t>(righe), false);
         endInsertRows();
     }
     void Svuota() {
@@ -54,7 +58,15 @@ public:
         beginResetModel();
         righe_ = 0;
         escluse_.clear();
+        allarmi_.clear();
         endResetModel();
+    }
+    void Imposta_allarme(int riga, bool allarme) {
+        allarmi_[static_cast<std::size_t>(riga)] = allarme;
+        Q_EMIT dataChanged(index(riga, 0), index(riga, Elenco_valori::Colonne - 1));
+    }
+    bool Allarme(int riga) const {
+        return riga >= 0 && riga < righe_ && allarmi_[static_cast<std::size_t>(riga)];
     }
     void Imposta_esclusa(int riga, bool esclusa) {
         escluse_[static_cast<std::size_t>(riga)] = esclusa;
@@ -83,13 +95,16 @@ public:
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignCenter);
         case Qt::BackgroundRole:
+            if (Allarme(r) && !Esclusa(r)) return Colore_qt(Colore_allarme);
             return Colonna_concentrica(c) ? QVariant(Giallo_concentrica) : QVariant();
         case Qt::ForegroundRole:
             if (Esclusa(r)) return Grigio_esclusa;
+            if (Allarme(r)) return Colore_qt(Colore_testo_allarme);
             return Colonna_concentrica(c) ? QVariant(QColor(Qt::black)) : QVariant();
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
-            return Esclusa(r) ? QVariant(Elenco_valori::tr("Ripetizione esclusa")) : QVariant();
+            if (Esclusa(r)) return Elenco_valori::tr("Ripetizione esclusa");
+            return Allarme(r) ? QVariant(Elenco_valori::tr("Perdita oltre la soglia")) : QVariant();
         default:
             return {};
         }
@@ -104,6 +119,7 @@ private:
     const Lista_valori* lista_ = nullptr;
     int righe_ = 0;
     std::vector<bool> escluse_;
+    std::vector<bool> allarmi_; // lost more velocity than the exercise allows
 };
 
 Elenco_valori::Elenco_valori(QWidget* finestra) : QObject(finestra) {
@@ -204,6 +220,15 @@ void Elenco_valori::Seleziona(int riga) {
 void Elenco_valori::Imposta_esclusa(int riga, bool esclusa) {
     if (riga < 0 || riga >= Righe()) return;
     modello_->Imposta_esclusa(riga, esclusa);
+}
+
+void Elenco_valori::Imposta_allarme(int riga, bool allarme) {
+    if (riga < 0 || riga >= Righe()) return;
+    modello_->Imposta_allarme(riga, allarme);
+}
+
+bool Elenco_valori::Allarme(int riga) const {
+    return modello_->Allarme(riga);
 }
 
 bool Elenco_valori::Esclusa(int riga) const {

@@ -56,6 +56,9 @@ public:
     // Row `riga` (from 0) drawn greyed (left out) or as the others.
     void Imposta_esclusa(int riga, bool esclusa);
     bool Esclusa(int riga) const;
+    // Row `riga` drawn in the alarm colour: it lost more velocity than the exercise allows.
+    void Imposta_allarme(int riga, bool allarme);
+    bool Allarme(int riga) const;
     // The row's menu: one action, excluding or restoring it. The caller owns it.
     QMenu* Menu_riga(int riga, QWidget* padre);
 

@@ -266,7 +266,8 @@ void Frm_grafici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, f
     Q_EMIT Ripetizione_mostrata(valori_->Righe() - 1);
 }
 
-void Frm_grafici::Ripetizione_analizzata(int, const Analisi_ripetizione& analisi) {
+void Frm_grafici::Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) {
+    valori_->Imposta_allarme(riga, analisi.Oltre_soglia);
     Mostra_perdita(analisi, true);
 }
 

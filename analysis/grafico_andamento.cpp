@@ -68,7 +68,8 @@ Grafico_andamento::Grafico_andamento(const QLocale& locale, QWidget* parent)
     date->setDateTimeFormat(QStringLiteral("dd/MM"));
     piano_->xAxis->setTicker(date);
     piano_->xAxis->setLabel(tr("Data"));
-    piano_->yAxis->setLabel(Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true));
+    // The velocity is named in the title: a low graph has no room for its name on the axis.
+    piano_->yAxis->setLabel(QStringLiteral("m/s"));
     piano_->yAxis2->setLabel(tr("e1RM (kg)"));
     piano_->yAxis2->setVisible(true);
     for (QCPAxis* a : {piano_->xAxis, piano_->yAxis, piano_->yAxis2}) {
@@ -99,7 +100,9 @@ void Grafico_andamento::Mostra(const Andamento& andamento) {
     if (titolo != nullptr)
         titolo->setText(andamento.esercizio.isEmpty()
                             ? tr("Andamento: scegliere un esercizio")
-                            : tr("Andamento: %1").arg(andamento.esercizio));
+                            : tr("Andamento: %1, %2")
+                                  .arg(andamento.esercizio,
+                                       Nome_grandezza_velocita(Grandezza_velocita::Propulsiva)));
     std::map<double, std::vector<const Punto_andamento*>> per_carico;
     for (const Punto_andamento& p : andamento.punti) per_carico[p.carico].push_back(&p);
     std::size_t i = 0;

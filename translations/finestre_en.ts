@@ -57,6 +57,10 @@
         <translation>Rep left out</translation>
     </message>
     <message>
+        <source>Perdita oltre la soglia</source>
+        <translation>Loss over the threshold</translation>
+    </message>
+    <message>
         <location filename="../analysis/elenco_valori.h" line="+20"/>
         <source>Escludi ripetizione</source>
         <translation>Leave rep out</translation>
@@ -1299,8 +1303,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Andamento: %1</source>
-        <translation>Trend: %1</translation>
+        <source>Andamento: %1, %2</source>
+        <translation>Trend: %1, %2</translation>
     </message>
     <message>
         <location line="+33"/>
