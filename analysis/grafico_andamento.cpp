@@ -156,7 +156,14 @@ void Grafico_andamento::Mostra(const Andamento& andamento) {
         x_min = adesso - 28 * giorno;
         x_max = adesso;
     }
-    piano_->xAxis->setRange(x_min - giorno / 2, x_max + giorno / 2);
+    // Whole days, so that each date's tick (at midday) sits in the middle of its tests.
+    const auto Inizio_giorno = [](double x) {
+        return static_cast<double>(QDateTime::fromSecsSinceEpoch(static_cast<qint64>(x))
+                                       .date()
+                                       .startOfDay()
+                                       .toSecsSinceEpoch());
+    };
+    piano_->xAxis->setRange(Inizio_giorno(x_min), Inizio_giorno(x_max) + giorno);
     piano_->yAxis->setRange(0, y_max > 0 ? 1.15 * y_max : 1.5);
     piano_->yAxis2->setRange(0, e_max > 0 ? 1.15 * e_max : 100);
     piano_->replot();
