@@ -192,7 +192,7 @@ private Q_SLOTS:
         Frm_storico f(diario.dati, "Squadra A", "Rossi", avvisi, QLocale(QLocale::Italian));
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier); // "&Squadra..."
+        QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier);     // "&Squadra..."
         QTRY_VERIFY(f.findChild<Frm_squadra*>() != nullptr); // after the button's press
         Frm_squadra* s = f.findChild<Frm_squadra*>();
         QVERIFY(QTest::qWaitForWindowExposed(s));
