@@ -270,33 +270,11 @@ private Q_SLOTS:
         }
     }
 
-    // Rows, repetition graph (X = the repetition's number), slider, display and cursors
-    // agree; the time graph widens to the lifts' top; a reset empties everything.
-    void ripetizioni_mostrate_e_azzerate() {
-        Banco b;
-        b.Misura();
-        Frm_grafici& f = *b.frm;
-        QCOMPARE(f.Valori().Righe(), 3);
-        QCOMPARE(f.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 3);
-        QCOMPARE(f.Grafico(1).Ultima_x(Ripetizioni::Plot_durata), 3.0);
-        QVERIFY(f.Grafico(0).Massimo(Tempo::Asse_spostamento) > 400);
-        const QString vmedia = f.Valori().Cella(2, 4);
-        QCOMPARE(f.Num_vel().Testo(), vmedia);
-        QCOMPARE(qRound(f.Slide().Valore()), vmedia.toInt());
-        QCOMPARE(f.Grafico(0).Cursore_x(2), double(b.s.Ripetizioni[3].Tempo_inizio));
-        QCOMPARE(f.Grafico(0).Cursore_x(1), double(b.s.Ripetizioni[4].Tempo_inizio));
-
-        b.motore.Azzera_misura();
-        QCOMPARE(f.Valori().Righe(), 0);
-        QCOMPARE(f.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 0);
-        QCOMPARE(f.Grafico(0).Punti(Tempo::Plot_velocita), 1); // the origin
-        QCOMPARE(f.Slide().Valore(), 0.0);
-        QCOMPARE(f.Grafico(0).Cursore_x(1), 0.0); // not where the last set left it
-    }
-
-    // The set's velocity is the one on the display, the slider and the repetition graph; the
-    // label under the display and the slider's caption name it, also to a screen reader with
-    // the value in m/s and the band in words; with no set shown they name the next set's.
+    // Rows, repetition graph (X = the repetition's number), slider, display and cursors agree;
+    // the time graph widens to the lifts' top. The set's velocity is the one on the display,
+    // the slider and the repetition graph; the label under the display and the slider's
+    // caption name it, also to a screen reader with the value in m/s and the band in words.
+    // A reset empties everything; with no set shown they name the next set's velocity.
     void velocita_scelta_data() {
         QTest::addColumn<Velocita_riferimento>("riferimento");
         QTest::addColumn<QString>("nome");
@@ -310,11 +288,17 @@ private Q_SLOTS:
         QFETCH(QString, nome);
         Banco b(QLocale::c(), riferimento);
         Frm_grafici& f = *b.frm;
-        f.Imposta_tempo_acceso(false);
         f.show();
         b.Misura();
+        f.Imposta_tempo_acceso(false); // the display and the labels under it
         QVERIFY(f.Lbl_velocita().isVisible());
         QCOMPARE(f.Lbl_velocita().text(), nome);
+        QCOMPARE(f.Valori().Righe(), 3);
+        QCOMPARE(f.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 3);
+        QCOMPARE(f.Grafico(1).Ultima_x(Ripetizioni::Plot_durata), 3.0);
+        QVERIFY(f.Grafico(0).Massimo(Tempo::Asse_spostamento) > 400);
+        QCOMPARE(f.Grafico(0).Cursore_x(2), double(b.s.Ripetizioni[3].Tempo_inizio));
+        QCOMPARE(f.Grafico(0).Cursore_x(1), double(b.s.Ripetizioni[4].Tempo_inizio));
         for (int riga = 0; riga < 3; ++riga) {
             const double v = b.motore.Velocita_di_riferimento(riga);
             double punto = 0;
@@ -324,6 +308,8 @@ private Q_SLOTS:
                 QVERIFY(qAbs(v - b.s.Ripetizioni[std::size_t(riga) + 1].Vmedia_conc) > 1);
         }
         const double ultima = b.motore.Velocita_di_riferimento(2);
+        if (riferimento == Velocita_riferimento::Vmedia_tabella)
+            QCOMPARE(f.Num_vel().Testo(), f.Valori().Cella(2, 4));
         QCOMPARE(f.Num_vel().Valore(), ultima);
         QCOMPARE(f.Slide().Valore(), ultima);
         QCOMPARE(f.Slide().accessibleName(), nome);
@@ -337,6 +323,11 @@ private Q_SLOTS:
         QCOMPARE(f.Lbl_velocita().text(), nome); // the set shown keeps its own
         b.motore.Azzera_misura();
         QCOMPARE(f.Slide().Didascalia(), QStringLiteral("Vmedia propulsiva (MPV)"));
+        QCOMPARE(f.Valori().Righe(), 0);
+        QCOMPARE(f.Grafico(1).Punti(Ripetizioni::Plot_vmedia), 0);
+        QCOMPARE(f.Grafico(0).Punti(Tempo::Plot_velocita), 1); // the origin
+        QCOMPARE(f.Slide().Valore(), 0.0);
+        QCOMPARE(f.Grafico(0).Cursore_x(1), 0.0); // not where the last set left it
     }
 
     // Delete on a row and the row's context menu leave it out or take it back, whichever
