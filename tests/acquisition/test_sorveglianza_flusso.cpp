@@ -70,9 +70,10 @@ private Q_SLOTS:
         QVERIFY2(m.Lbl_flusso->text().startsWith("Flusso della scheda disturbato"),
                  qPrintable(m.Lbl_flusso->text()));
         QCOMPARE(m.Lbl_flusso->palette().color(QPalette::Window), QColor(255, 140, 0));
+        const qsizetype detti = silenzi.size();
         b.motore.Fine_acquisizione();
         QTest::qWait(1500);
-        QCOMPARE(silenzi.size(), 3);
+        QCOMPARE(silenzi.size(), detti);
         b.motore.Inizia_acquisizione();
         QCOMPARE(spia.size(), 3);
         QVERIFY(Testo(spia, 2).isEmpty() && !Allarme(spia, 2) && m.Lbl_flusso->isHidden());
