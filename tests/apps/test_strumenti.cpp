@@ -16,6 +16,8 @@
 #include "storico/prontezza.h"
 #include "stream/lista_valori.h"
 #include "tests/storico/storico_prova.h"
+#include "tests/support/file_prova.h"
+#include "tests/support/processo_prova.h"
 #include "tests/support/profilo_prova.h"
 #include "tests/support/traduttore_prova.h"
 
@@ -25,34 +27,6 @@
 #include <QtTest>
 
 namespace {
-struct Esito {
-    int codice = -1; // -1 also for a crash or a hang
-    QString uscita, errori;
-};
-Esito Esegui(const QString& strumento, const QStringList& argomenti,
-             const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment()) {
-    QProcess p;
-    p.setProcessEnvironment(ambiente);
-    p.start(strumento, argomenti);
-    Esito e;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return e;
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-// A tool run in this process.
-using Comando = int (*)(const QStringList&, QTextStream&, QTextStream&);
-Esito Avvia(Comando comando, const QStringList& argomenti) {
-    QString uscita, errori;
-    QTextStream u(&uscita), e(&errori);
-    const int codice = comando(argomenti, u, e);
-    u.flush();
-    e.flush();
-    return {codice, uscita, errori};
-}
-bool Scrivi(const QString& nome, const QByteArray& dati) {
-    QFile f(nome);
-    return f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size();
-}
 // A generated set of five repetitions as the link carries it.
 QByteArray Cattura(Collegamento l, int tipo, std::uint32_t seme) {
     Parametri_copione p;
@@ -208,19 +182,19 @@ private Q_SLOTS:
         const QString nome = QFileInfo(r.strumento).fileName();
         const QString file = dir.filePath("ingresso.bin");
         QFile::remove(file);
-        if (r.contenuto != "-") QVERIFY(Scrivi(file, r.contenuto));
+        if (r.contenuto != "-") Scrivi(file, r.contenuto);
         QStringList opzioni = r.opzioni.split(' ');
         for (QString& o : opzioni) o.replace("CARTELLA", atleta).replace("FILE", file);
         const QString config = dir.filePath("config-" + QString(QTest::currentDataTag()));
         if (!r.salvata.isEmpty())
-            QVERIFY(QDir().mkpath(config + "/kinetrack") &&
-                    Scrivi(config + "/kinetrack/kinetrack.ini",
-                           "[Interfaccia]\nLingua=" + r.salvata.toUtf8() + "\n"));
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ambiente.remove(v);
-        ambiente.insert("XDG_RUNTIME_DIR", dir.path());
-        ambiente.insert("XDG_CONFIG_HOME", config);
-        const Esito e = Esegui(r.strumento, opzioni, ambiente);
+            Scrivi(config + "/kinetrack/kinetrack.ini",
+                   "[Interfaccia]\nLingua=" + r.salvata.toUtf8() + "\n"); // folders made
+        const Esito_programma e = Esegui_programma(r.strumento, opzioni,
+                                                   {{"DISPLAY", {}},
+                                                    {"WAYLAND_DISPLAY", {}},
+                                                    {"QT_QPA_PLATFORM", {}},
+                                                    {"XDG_RUNTIME_DIR", dir.path()},
+                                                    {"XDG_CONFIG_HOME", config}});
         const QString testo = QString(r.testo).replace("FILE", file);
         QCOMPARE(e.codice, r.codice);
         if (r.codice == 0) {
@@ -266,12 +240,13 @@ private Q_SLOTS:
         const QByteArray intera = Cattura(l, r.tipo == 0 ? 3 : r.tipo, 9);
         const QString nome_intera = dir.filePath("intera.bin"), nome = dir.filePath("t.bin"),
                       sommario = dir.filePath("t.csv");
-        QVERIFY(Scrivi(nome_intera, intera) && Scrivi(nome, intera + QByteArray(r.avanzo, '\x05')));
+        Scrivi(nome_intera, intera);
+        Scrivi(nome, intera + QByteArray(r.avanzo, '\x05'));
         QFile::remove(sommario);
         const QStringList opzioni{
             "--link",          r.link, "--board-type", QString::number(r.tipo),
             "--min-amplitude", "100",  "--summary",    sommario};
-        const Esito e = Esegui(KT_REPLAY, opzioni + QStringList{nome});
+        const Esito_programma e = Esegui_programma(KT_REPLAY, opzioni + QStringList{nome});
         QCOMPARE(e.codice, 0);
         QVERIFY(QFileInfo::exists(sommario));
         QStringList righe = e.errori.split('\n', Qt::SkipEmptyParts);
@@ -287,7 +262,8 @@ private Q_SLOTS:
         QCOMPARE(tabella.size(), 1 + 5);
         QCOMPARE(tabella[1].split('\t').size(), 15);
         if (r.avanzo > 0)
-            QCOMPARE(e.uscita, Esegui(KT_REPLAY, opzioni + QStringList{nome_intera}).uscita);
+            QCOMPARE(e.uscita,
+                     Esegui_programma(KT_REPLAY, opzioni + QStringList{nome_intera}).uscita);
     }
 
     // Garbage of a valid size decodes to nonsense, but the tool survives it.
@@ -295,11 +271,11 @@ private Q_SLOTS:
         QByteArray rumore(65 * 6 * 200, '\0');
         quint32 x = 12345;
         for (auto& b : rumore) b = static_cast<char>((x = x * 1664525u + 1013904223u) >> 24);
-        QVERIFY(Scrivi(dir.filePath("rumore.bin"), rumore));
+        Scrivi(dir.filePath("rumore.bin"), rumore);
         for (const char* link : {"serial", "hid"}) {
-            const Esito e =
-                Esegui(KT_REPLAY, {"--link", link, "--board-type", "3", "--samples",
-                                   dir.filePath("rumore.txt"), dir.filePath("rumore.bin")});
+            const Esito_programma e = Esegui_programma(
+                KT_REPLAY, {"--link", link, "--board-type", "3", "--samples",
+                            dir.filePath("rumore.txt"), dir.filePath("rumore.bin")});
             QVERIFY2(e.codice == 0 && !e.uscita.isEmpty(), qPrintable(e.errori));
         }
     }
@@ -326,7 +302,8 @@ private Q_SLOTS:
             {{"--athlete", "Carla", "--from", "2026-11-03"},
              testa + "Blu;Carla;2026-11-03;17:00;Panca;50.0;1;0.60;0.0;;\n"}};
         for (const auto& [filtri, righe] : casi) {
-            const Esito e = Avvia(&Esegui_storico, QStringList{"--data", dati.path()} + filtri);
+            const Esito_programma e =
+                Esegui_in_processo(&Esegui_storico, QStringList{"--data", dati.path()} + filtri);
             QCOMPARE(e.codice, 0);
             QCOMPARE(e.uscita, righe);
         }
@@ -336,7 +313,8 @@ private Q_SLOTS:
     // back; the profile's example tests give the profile they were made for.
     void esempi_scritti() {
         const QString dati = dir.filePath("esempio");
-        const Esito e = Avvia(&Esegui_storico, {"--data", dati, "--write-example", "Ugo"});
+        const Esito_programma e =
+            Esegui_in_processo(&Esegui_storico, {"--data", dati, "--write-example", "Ugo"});
         QCOMPARE(e.codice, 0);
         const QStringList righe = e.uscita.split('\n', Qt::SkipEmptyParts);
         QVERIFY2(righe.size() > 60, qPrintable(e.uscita));
@@ -353,8 +331,9 @@ private Q_SLOTS:
         QCOMPARE(esercizi.size(), 3);
         QCOMPARE(QDir(dati + "/Esempio/Ugo").entryList({"* test.ini"}).size(), righe.size() - 1);
 
-        const Esito p = Esegui(KT_PROFILO, {"--folder", dir.filePath("profilo"), "--exercise",
-                                            "Back Squat", "--write-example", "Mario"});
+        const Esito_programma p =
+            Esegui_programma(KT_PROFILO, {"--folder", dir.filePath("profilo"), "--exercise",
+                                          "Back Squat", "--write-example", "Mario"});
         QCOMPARE(p.codice, 0);
         QVERIFY(p.uscita.contains("Punti: 4 "));
         const auto e1rm = p.uscita.section("e1RM: ", 1).section(' ', 0, 0).toDouble();
@@ -383,12 +362,12 @@ private Q_SLOTS:
         QFETCH(QString, nome);
         QFETCH(QStringList, sbagliato);
         QFETCH(QString, rifiuto);
-        const auto funzione = reinterpret_cast<Comando>(comando);
+        const auto funzione = reinterpret_cast<Corpo_programma>(comando);
         const Traduttore_prova traduttore;
-        Esito e = Avvia(funzione, {"--help"});
+        Esito_programma e = Esegui_in_processo(funzione, {"--help"});
         QCOMPARE(e.codice, 0);
         QVERIFY2(e.uscita.startsWith("«Uso: " + nome + " "), qPrintable(e.uscita));
-        e = Avvia(funzione, sbagliato);
+        e = Esegui_in_processo(funzione, sbagliato);
         QCOMPARE(e.codice, 2);
         QVERIFY2(e.errori.startsWith(nome + ": " + rifiuto + "\n«Uso: "), qPrintable(e.errori));
     }
@@ -399,16 +378,17 @@ private Q_SLOTS:
         const Traduttore_prova traduttore;
         QVERIFY(Lista_valori::Didascalia_gruppi().contains("«FASE CONCENTRICA»"));
         const QString cattura = dir.filePath("tradotta.bin");
-        Esito e = Avvia(&Esegui_cattura, {"--link", "serial", "--board-type", "1", "--seed", "7",
-                                          "--reps", "3", cattura});
+        Esito_programma e =
+            Esegui_in_processo(&Esegui_cattura, {"--link", "serial", "--board-type", "1", "--seed",
+                                                 "7", "--reps", "3", cattura});
         QCOMPARE(e.codice, 0);
         QStringList righe = e.uscita.split('\n', Qt::SkipEmptyParts);
         QVERIFY2(righe.size() > 2 && righe[0].startsWith("# «") && righe[1].startsWith("«Rip\t") &&
                      !righe[2].contains("«"),
                  qPrintable(e.uscita));
-        e = Avvia(&Esegui_replay,
-                  {"--link", "serial", "--board-type", "1", "--min-amplitude", "100", "--vmax",
-                   "1000", "--upper", "110", "--lower", "90", cattura});
+        e = Esegui_in_processo(&Esegui_replay,
+                               {"--link", "serial", "--board-type", "1", "--min-amplitude", "100",
+                                "--vmax", "1000", "--upper", "110", "--lower", "90", cattura});
         QCOMPARE(e.codice, 0);
         righe = e.uscita.split('\n', Qt::SkipEmptyParts);
         QVERIFY2(righe.size() > 1 && righe[0].startsWith("«N°Rip»\t«Tempo»\t«Durata»\t") &&
@@ -420,14 +400,14 @@ private Q_SLOTS:
         QTemporaryDir dati;
         QCOMPARE(Leggi_zone_velocita(dati.path()).constFirst().nome,
                  QStringLiteral("«Forza massima»"));
-        QVERIFY(Scrivi(dati.filePath("vuoto.csv"), {}));
+        Scrivi(dati.filePath("vuoto.csv"), {});
         QString difetto;
         QVERIFY(!Leggi_vpropulsiva_analisi(dati.filePath("vuoto.csv"), difetto));
         QVERIFY2(difetto.startsWith("«"), qPrintable(difetto));
-        e = Avvia(&Esegui_storico, {"--data", dati.path()});
+        e = Esegui_in_processo(&Esegui_storico, {"--data", dati.path()});
         QCOMPARE(e.codice, 0);
         QVERIFY2(e.uscita.startsWith("Squadra;Atleta;Data;"), qPrintable(e.uscita));
-        QVERIFY(Avvia(&Esegui_storico, {"--data", dati.filePath("manca")})
+        QVERIFY(Esegui_in_processo(&Esegui_storico, {"--data", dati.filePath("manca")})
                     .errori.contains("«la cartella dei dati"));
     }
 };
