@@ -3,6 +3,7 @@
 // adding and deleting entries and athletes, switching athletes, what "&Ok" and "&Annulla"
 // leave behind, refused entries and damaged or unwritable files; the header strip's texts;
 // the loss threshold's and the reference velocity's rows under them; the note.
+#include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "datafiles/scelte_analisi.h"
@@ -12,6 +13,7 @@
 #include "setup/file_config.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
+#include "tests/support/ambiente_prova.h"
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
 
@@ -22,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +35,13 @@ QByteArray File_atleta(std::initializer_list<int> posizioni, const QByteArray& c
     return testo + cartella + "\r\n";
 }
 
+// Types `testo` over the field's contents, as an operator does.
+void Digita(QDoubleSpinBox* campo, const QString& testo) {
+    campo->selectAll();
+    QTest::keyClick(campo, Qt::Key_Delete);
+    QTest::keyClicks(campo, testo);
+}
+
 QStringList Voci(const QComboBox* lista) {
     QStringList voci;
     for (int i = 0; i < lista->count(); ++i) voci << lista->itemText(i);
@@ -43,7 +51,7 @@ QStringList Voci(const QComboBox* lista) {
 // An application folder, an empty settings store, the graph window and the header strip.
 struct Banco {
     QTemporaryDir cartella;
-    QTemporaryDir impostazioni;
+    Ambiente_prova ambiente; // an empty settings store
     Sessione s;
     Avvisi_testi avvisi;
     QLocale locale{QLocale::Italian};
@@ -54,8 +62,6 @@ struct Banco {
     QPointer<Frm_utente> frm;
 
     Banco() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impostazioni.path());
-        QFile::remove(File_impostazioni());
         s.Cartella_applicazione = cartella.path();
         s.Cartella_ini = cartella.path() + "/ini";
         s.File_ini = s.Cartella_ini + "/brax.ini";
@@ -520,14 +526,14 @@ private Q_SLOTS:
         b.s.Soglia_perdita = 33;
         Frm_utente& frm = b.Apri();
         b.Riga(3)->setCurrentIndex(1); // Panca
-        const auto Digita = [&frm, carico](const QString& testo) {
+        const auto Scrivi_campo = [&frm, carico](const QString& testo) {
             auto* campo =
                 carico ? frm.Txt_carico_riferimento : frm.Txt_perdita_max->findChild<QLineEdit*>();
             campo->clear();
             QTest::keyClicks(campo, testo);
             if (campo->text() != testo) campo->setText(testo); // what the box keeps out
         };
-        Digita(digitato);
+        Scrivi_campo(digitato);
         frm.Cmd_ok->click();
         if (valore < 0) {
             QCOMPARE(b.avvisi.elenco,
@@ -540,7 +546,7 @@ private Q_SLOTS:
             QCOMPARE(Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini), file);
             QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Perdita_max, 30.0f);
             b.avvisi.elenco.clear();
-            Digita(QStringLiteral("7"));
+            Scrivi_campo(QStringLiteral("7"));
             valore = 7;
             frm.Cmd_ok->click();
         }
@@ -635,6 +641,33 @@ private Q_SLOTS:
             strip.Spostamento(p[0].toDouble(), p[1].toInt());
             QCOMPARE(strip.Lbl_spostamento->text(), "Spost(cm)=  " + p[3]);
         }
+    }
+
+    // Number entry takes "," and "." alike as the decimal separator under Italian and
+    // English settings: each case "locale typed shown-while-typing value" (the field held 7).
+    // In the graph editor's axis range too: "12.5" under Italian settings is not 125.
+    void casella_decimale() {
+        for (const char* caso :
+             {"it 12.5 12,5 12.5", "it 12,5 12,5 12.5", "en -12,25 -12.25 -12.25",
+              "it 1.000 1,00 1", "en 1.2.3 1.23 1.23", "it 1,234 1,23 1.23", "en abc - 7"}) {
+            const QStringList c = QString(caso).split(' ');
+            Casella_decimale campo;
+            campo.setLocale(QLocale(c[0] == "en" ? QLocale::English : QLocale::Italian));
+            campo.setRange(-1000, 1000);
+            campo.setDecimals(2);
+            campo.setValue(7);
+            Digita(&campo, c[1]);
+            QCOMPARE(campo.text(), c[2] == "-" ? QString() : c[2]);
+            campo.interpretText();
+            QCOMPARE(campo.value(), c[3].toDouble());
+        }
+        Banco b;
+        b.grafici.Apri_editor(0);
+        Frm_edit_grafici& editor = *b.grafici.Editor();
+        Digita(editor.AxisMin, "12.5");
+        Digita(editor.AxisMax, "99,5");
+        QCOMPARE(editor.AxisMin->value(), 12.5);
+        QCOMPARE(editor.AxisMax->value(), 99.5);
     }
 };
 

@@ -4,14 +4,14 @@
 // for byte against the motion model and the link's life.
 
 #include "board/flusso_scheda.h"
+#include "tests/support/ambiente_prova.h"
+#include "tests/support/processo_prova.h"
 #include "virtualboard/comandi_scheda.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <fcntl.h>
@@ -25,15 +25,10 @@ Q_DECLARE_METATYPE(Azione_scheda)
 
 namespace {
 // One running board and our end of its line.
-struct Scheda_in_prova {
-    Scheda_in_prova(const QString& runtime, const QStringList& argomenti) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtime);
-        processo.setProcessEnvironment(env);
-        processo.start(QStringLiteral(KT_SCHEDA_VIRTUALE), argomenti);
-        for (int i = 0; i < 50 && !processo.canReadLine(); ++i) processo.waitForReadyRead(100);
-        percorso = QString::fromLocal8Bit(processo.readLine()).trimmed();
-        fd = ::open(QFile::encodeName(percorso).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+struct Scheda_in_prova : Scheda_virtuale {
+    explicit Scheda_in_prova(int porta, const QStringList& opzioni = {})
+        : Scheda_virtuale(porta, opzioni) {
+        fd = ::open(QFile::encodeName(dispositivo).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios modo{};
         if (fd >= 0 && ::tcgetattr(fd, &modo) == 0) {
             ::cfmakeraw(&modo);
@@ -42,8 +37,6 @@ struct Scheda_in_prova {
     }
     ~Scheda_in_prova() {
         if (fd >= 0) ::close(fd);
-        processo.terminate();
-        if (!processo.waitForFinished(3000)) processo.kill();
     }
     bool Pronta() const { return fd >= 0; }
     // What arrives within `ms`; stops early once `almeno` bytes came (0 = wait it out).
@@ -67,8 +60,6 @@ struct Scheda_in_prova {
         return Leggi(ms, attesi);
     }
 
-    QProcess processo;
-    QString percorso;
     int fd = -1;
 };
 
@@ -80,13 +71,13 @@ QByteArray Byte(const std::vector<Record_scheda>& record) {
 
 class Test_virtualboard : public QObject {
     Q_OBJECT
-    QTemporaryDir runtime;
+    Ambiente_prova ambiente; // the boards' runtime folder
     QString Collegamento(int n) const {
-        return runtime.path() + "/kinetrack/com" + QString::number(n);
+        return ambiente.Runtime() + "/kinetrack/com" + QString::number(n);
     }
 
 private Q_SLOTS:
-    void risposte_data() {
+    void risposte_ai_comandi_data() {
         QTest::addColumn<int>("difetto");       // 0 none, 1 silent, 2 bad first reply byte
         QTest::addColumn<QStringList>("pezzi"); // received one read after another
         QTest::addColumn<QByteArray>("attese");
@@ -105,7 +96,7 @@ private Q_SLOTS:
         QTest::newRow("bad start, probe still fine")
             << 2 << QStringList{"$T", "?"} << QByteArray("#T?YES") << QList<A>{A::Ferma_flusso};
     }
-    void risposte() {
+    void risposte_ai_comandi() {
         QFETCH(int, difetto);
         QFETCH(QStringList, pezzi);
         QFETCH(QByteArray, attese);
@@ -128,9 +119,9 @@ private Q_SLOTS:
 
     // The stream is the motion model's, paced in real time, and stops on "$T".
     void flusso_del_modello() {
-        const QStringList argomenti{"--port", "6", "--board-type", "2", "--seed", "3",
-                                    "--reps", "2", "--pause",      "0"};
-        Scheda_in_prova scheda(runtime.path(), argomenti);
+        const QStringList argomenti{"--board-type", "2", "--seed",  "3",
+                                    "--reps",       "2", "--pause", "0"};
+        Scheda_in_prova scheda(6, argomenti);
         QVERIFY(scheda.Pronta());
         QCOMPARE(scheda.Scambia("$F", 2), QByteArray("$F"));
         QByteArray flusso = scheda.Leggi(2200); // into the first lift
@@ -141,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(scheda.Leggi(200), QByteArray()); // quiet after "$T"
 
         Opzioni_scheda o;
-        QVERIFY(!Leggi_opzioni(argomenti, o));
+        QVERIFY(!Leggi_opzioni(QStringList{"--port", "6"} + argomenti, o));
         std::vector<Record_scheda> entro, attesi;
         Crea_sorgente(o)->Fino_a(2.2, entro);
         QVERIFY(entro_2_2_s <= qsizetype(entro.size()) + 1); // not sent ahead of time
@@ -205,10 +196,10 @@ private Q_SLOTS:
     // The link to the line exists while the board runs, in a private folder, and goes
     // with it on a signal.
     void fine_del_processo() {
-        Scheda_in_prova scheda(runtime.path(), {"--port", "12"});
+        Scheda_in_prova scheda(12);
         QVERIFY(scheda.Pronta());
-        QCOMPARE(QFileInfo(Collegamento(12)).symLinkTarget(), scheda.percorso);
-        QCOMPARE(QFileInfo(runtime.path() + "/kinetrack").permissions() & 0x0077, 0);
+        QCOMPARE(QFileInfo(Collegamento(12)).symLinkTarget(), scheda.dispositivo);
+        QCOMPARE(QFileInfo(ambiente.Runtime() + "/kinetrack").permissions() & 0x0077, 0);
         ::kill(static_cast<pid_t>(scheda.processo.processId()), SIGTERM);
         QVERIFY(scheda.processo.waitForFinished(3000));
         QCOMPARE(scheda.processo.exitCode(), 0);
@@ -220,23 +211,23 @@ private Q_SLOTS:
     // replaces; a running board keeps its port.
     void collegamento_rimasto() {
         for (const bool uccisa : {true, false}) {
-            Scheda_in_prova prima(runtime.path(), {"--port", "20"});
+            Scheda_in_prova prima(20);
             QVERIFY(prima.Pronta());
             if (uccisa) {
                 prima.processo.kill();
                 QVERIFY(prima.processo.waitForFinished(3000));
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
             }
-            Scheda_in_prova seconda(runtime.path(), {"--port", "20"});
+            Scheda_in_prova seconda(20);
             if (uccisa) {
                 QVERIFY2(seconda.Pronta(), seconda.processo.readAllStandardError().constData());
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.percorso);
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.dispositivo);
             } else {
                 seconda.processo.waitForFinished(3000); // false if it has already ended
                 QCOMPARE(seconda.processo.state(), QProcess::NotRunning);
                 QCOMPARE(seconda.processo.exitCode(), 1);
                 QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
             }
         }
     }
@@ -244,11 +235,11 @@ private Q_SLOTS:
     // not leave it busy for the next start: a real adapter forgets that with its last
     // holder, and the board does within a second; a line still held stays exclusive.
     void esclusiva_abbandonata() {
-        Scheda_in_prova scheda(runtime.path(), {"--port", "21"});
+        Scheda_in_prova scheda(21);
         QVERIFY(scheda.Pronta());
         ::close(scheda.fd);
         scheda.fd = -1;
-        const QByteArray percorso = QFile::encodeName(scheda.percorso);
+        const QByteArray percorso = QFile::encodeName(scheda.dispositivo);
         const auto Esclusiva = [&percorso] {
             const int fd = ::open(percorso.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
             if (fd < 0) return errno == EBUSY; // root opens it all the same, and asks
