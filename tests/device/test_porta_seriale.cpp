@@ -27,6 +27,7 @@
 #include <QtTest>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -120,21 +121,28 @@ private Q_SLOTS:
         QTest::addColumn<int>("indice_porta");
         QTest::addColumn<int>("flusso"); // -1 = no button clicked
         QTest::addColumn<QStringList>("registro");
-        QTest::newRow("same port: not reopened") << 0 << -1 << QStringList{};
+        QTest::addColumn<QString>("parita"); // the entry chosen, "«…»" in another language
+        QTest::newRow("same port: not reopened") << 0 << -1 << QStringList{} << "Even";
         QTest::newRow("other port: reopened there")
-            << 4 << 2 << QStringList{"Chiudi", "Numero 5", "Apri"};
+            << 4 << 2 << QStringList{"Chiudi", "Numero 5", "Apri"} << "Even";
+        QTest::newRow("another language: the Italian entry's letter")
+            << 0 << -1 << QStringList{} << "«Nessuna»";
     }
     void ok_applica_e_salva() {
         QFETCH(int, indice_porta);
         QFETCH(int, flusso);
         QFETCH(QStringList, registro);
+        QFETCH(QString, parita);
+        std::optional<Traduttore_prova> traduttore;
+        if (parita.startsWith("«")) traduttore.emplace(); // the window's words change
         Banco b;
         frm_seriale& f = *b.f;
         f.show();
         b.porta.registro.clear();
         f.cboPort->setCurrentIndex(indice_porta);
         f.cboSpeed->setEditText("9600");
-        f.cboParity->setCurrentText("Even");
+        f.cboParity->setCurrentText(parita);
+        QCOMPARE(f.cboParity->currentIndex(), traduttore ? 2 : 0);
         f.cboDataBits->setCurrentText("7");
         f.cboStopBits->setCurrentText("2");
         if (flusso >= 0) f.optFlow[flusso]->click();
@@ -146,24 +154,9 @@ private Q_SLOTS:
         QStringList salvato;
         for (const char* chiave : {"Settings", "CommPort", "Handshaking", "Echo"})
             salvato << Leggi_impostazione("Properties", chiave);
-        QCOMPARE(salvato, (QStringList{"9600,E,7,2", QString::number(indice_porta + 1),
+        QCOMPARE(salvato, (QStringList{traduttore ? "9600,N,7,2" : "9600,E,7,2",
+                                       QString::number(indice_porta + 1),
                                        QString::number(std::max(flusso, 0)), "False"}));
-    }
-
-    // In another language the window's words change, the port's settings do not: the
-    // parity kept is still the Italian entry's letter.
-    void parole_tradotte_stesse_impostazioni() {
-        const Traduttore_prova traduttore;
-        Banco b;
-        frm_seriale& f = *b.f;
-        f.show();
-        f.cboParity->setCurrentText("«Nessuna»");
-        QCOMPARE(f.cboParity->currentIndex(), 2);
-        f.cboDataBits->setCurrentText("8");
-        f.cboStopBits->setCurrentText("1");
-        QTest::mouseClick(f.cmdOK, Qt::LeftButton);
-        QVERIFY2(Leggi_impostazione("Properties", "Settings").contains(",N,"),
-                 qPrintable(Leggi_impostazione("Properties", "Settings")));
     }
 
     // Numbers 1 to 30 in turn; only those with a device cost a probe. The status line

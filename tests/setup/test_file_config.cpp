@@ -79,34 +79,27 @@ private Q_SLOTS:
     // are skipped, and the message names them. A team that is a path is never read.
     void file_delle_liste_danneggiato_data() {
         QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<QStringList>("squadre");
-        QTest::addColumn<QStringList>("carichi");
-        QTest::addColumn<QStringList>("esercizi");
+        QTest::addColumn<QString>("liste"); // teams|loads|exercises read, "," between entries
         QTest::addColumn<QStringList>("messaggio"); // pieces of it; none: no message
         const QByteArray fine = QByteArray("-1 \r\n").repeated(5);
-        QTest::newRow("empty") << QByteArray() << QStringList() << QStringList() << QStringList()
+        QTest::newRow("empty") << QByteArray() << "||"
                                << QStringList{"incompleto: finisce dopo la riga 0"};
         QTest::newRow("truncated inside a later list")
-            << QByteArray(" 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n") << QStringList{"A"}
-            << QStringList{"80", "90"} << QStringList()
+            << QByteArray(" 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n") << "A|80,90|"
             << QStringList{"incompleto: finisce dopo la riga 6"};
         QTest::newRow("count not a number")
-            << QByteArray(" 8 \r\n 0 \r\nA\r\nxx\r\n80\r\n") << QStringList{"A"}
-            << QStringList{"80"} << QStringList()
+            << QByteArray(" 8 \r\n 0 \r\nA\r\nxx\r\n80\r\n") << "A|80|"
             << QStringList{"danneggiato: la riga 4 (\"xx\") non è un numero",
                            "finisce dopo la riga 5", "Carico 1"};
         QTest::newRow("more rows than the dialog")
             << QByteArray(" 9 \r\n 0 \r\nA\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n")
-            << QStringList{"A"} << QStringList() << QStringList()
-            << QStringList{"la finestra ne ha 9"};
+            << "A||" << QStringList{"la finestra ne ha 9"};
         QTest::newRow("fewer rows, LF line ends, no final line end")
-            << QByteArray(" 2 \n 0 \nA\n 0 \n80") << QStringList{"A"} << QStringList{"80"}
-            << QStringList() << QStringList();
+            << QByteArray(" 2 \n 0 \nA\n 0 \n80") << "A|80|" << QStringList();
         QTest::newRow("a count garbled in the middle")
             << " 8 \r\n 1 \r\nA\r\nB\r\n#1\r\n80\r\n90\r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n" +
                    fine
-            << QStringList{"A", "B"} << QStringList{"80", "90"}
-            << QStringList{"Squat", "Panca", "Stacco"}
+            << "A,B|80,90|Squat,Panca,Stacco"
             << QStringList{"la riga 5 (\"#1\") non è un numero.",
                            "Voci lette e tenute: Squadra 2, Carico 2, Esercizio 3,",
                            "brax.ini.bak"};
@@ -114,53 +107,48 @@ private Q_SLOTS:
             << " 8 \r\n 1 \r\nA\r\nB\r\n 1 \r\n80\r\n90\r\n 2 "
                "\r\nSquat\r\nPan\r\nca\r\nStacco\r\n" +
                    fine
-            << QStringList{"A", "B"} << QStringList{"80", "90"}
-            << QStringList{"Squat", "Pan", "ca", "Stacco"}
+            << "A,B|80,90|Squat,Pan,ca,Stacco"
             << QStringList{"l'elenco Esercizio ha 4 voci invece di 3"};
         QTest::newRow("a line lost")
             << " 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n 1 \r\nSquat\r\nPanca\r\n" + fine
-            << QStringList{"A"} << QStringList{"80", "90"} << QStringList{"Squat", "Panca"}
-            << QStringList{"l'elenco Carico ha 2 voci invece di 3"};
+            << "A|80,90|Squat,Panca" << QStringList{"l'elenco Carico ha 2 voci invece di 3"};
         QTest::newRow("cut in the middle of a line")
             << QByteArray(" 8 \r\n 0 \r\nA\r\n 1 \r\n80\r\n90\r\n 2 \r\nSquat\r\nPan")
-            << QStringList{"A"} << QStringList{"80", "90"} << QStringList{"Squat"}
+            << "A|80,90|Squat"
             << QStringList{"la riga 9 (\"Pan\") è interrotta", "finisce dopo la riga 9"};
         QTest::newRow("a team that is a path")
-            << " 8 \r\n 1 \r\n../../..\r\nA\r\n-1 \r\n-1 \r\n" + fine << QStringList{"A"}
-            << QStringList() << QStringList()
+            << " 8 \r\n 1 \r\n../../..\r\nA\r\n-1 \r\n-1 \r\n" + fine << "A||"
             << QStringList{"la squadra \"../../..\" della riga 3 è stata tralasciata (Il "
                            "carattere \"/\" (U+002F) non è ammesso"};
         QTest::newRow("larger than 1 MB, not read")
-            << " 8 \r\n 0 \r\nA\r\n" + QByteArray("-1 \r\n").repeated(220000) << QStringList()
-            << QStringList() << QStringList()
+            << " 8 \r\n 0 \r\nA\r\n" + QByteArray("-1 \r\n").repeated(220000) << "||"
             << QStringList{"Impossibile leggere", "più grande di 1 MB", "brax.ini.bak"};
     }
     void file_delle_liste_danneggiato() {
         QFETCH(QByteArray, contenuto);
-        QFETCH(QStringList, squadre);
-        QFETCH(QStringList, carichi);
-        QFETCH(QStringList, esercizi);
+        QFETCH(QString, liste);
         QFETCH(QStringList, messaggio);
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("brax.ini");
         Scrivi(nome, contenuto);
-        Liste_utente liste;
-        const std::optional<QString> errore = Leggi_liste(nome, liste);
+        Liste_utente lette;
+        const std::optional<QString> errore = Leggi_liste(nome, lette);
         QCOMPARE(errore.has_value(), !messaggio.isEmpty());
         if (errore) {
             QVERIFY2(errore->contains(QDir::toNativeSeparators(nome)), qPrintable(*errore));
             for (const QString& pezzo : messaggio)
                 QVERIFY2(errore->contains(pezzo), qPrintable(*errore + "\n--- " + pezzo));
         }
-        QCOMPARE(liste[Riga_utente::Squadra], squadre);
-        QCOMPARE(liste[Riga_utente::Carico], carichi);
-        QCOMPARE(liste[Riga_utente::Esercizio], esercizi);
+        QCOMPARE(lette[Riga_utente::Squadra].join(',') + '|' +
+                     lette[Riga_utente::Carico].join(',') + '|' +
+                     lette[Riga_utente::Esercizio].join(','),
+                 liste);
         // "&Ok" keeps a file read damaged before it replaces it.
         Sessione s = Sessione_in(cartella);
         s.Cartella_ini = cartella.path();
         s.File_ini = nome;
         QString nessuno;
-        QCOMPARE(Salva_File_Config(nessuno, s, liste), std::nullopt);
+        QCOMPARE(Salva_File_Config(nessuno, s, lette), std::nullopt);
         if (errore) QVERIFY(Contenuto(nome + ".bak") == contenuto);
     }
 

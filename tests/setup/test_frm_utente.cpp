@@ -132,12 +132,21 @@ class Test_frm_utente : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Nothing stored: empty lists; "&Ok" stores empty texts and zeros and no athlete file.
+    // Names read from the settings store are checked as typed ones: a team or an athlete
+    // that would lead outside the data folder is not used, and the operator is told.
     void primo_avvio_senza_nulla_salvato() {
         Banco b;
+        Salva_impostazione("funz", "squadra", "../../..");
+        Salva_impostazione("funz", "nome_utente", "../Bianchi");
         b.Apri();
         for (int r = 0; r < 9; ++r) QCOMPARE(b.Riga(r)->count(), 0);
+        QCOMPARE(b.s.Dati_esercizio.Squadra + b.s.Dati_esercizio.Atleta, QString());
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY2(b.avvisi.elenco[0].contains("la squadra \"../../..\"") &&
+                     b.avvisi.elenco[0].contains("l'atleta \"../Bianchi\""),
+                 qPrintable(b.avvisi.elenco[0]));
         b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
+        QVERIFY(b.Chiuso() && b.avvisi.elenco.size() == 1);
         QCOMPARE(b.s.Dati_esercizio.Cartella_dati, b.cartella.path() + "//");
         QCOMPARE(Contenuto(b.s.File_ini), " 8 \r\n" + QByteArray("-1 \r\n").repeated(8));
         QCOMPARE(Leggi_impostazione("funz", "pos_utente"), QStringLiteral("-1"));
@@ -177,25 +186,20 @@ private Q_SLOTS:
         QCOMPARE(Voci(b.Riga(2)), (QStringList{"80", "82.5"}));
     }
 
-    void elimina_voce_data() {
-        QTest::addColumn<int>("scelta");
-        QTest::addColumn<QStringList>("restano");
-        QTest::addColumn<int>("poi");
-        QTest::newRow("middle: the next one chosen") << 1 << QStringList{"a", "c"} << 1;
-        QTest::newRow("last: none chosen") << 2 << QStringList{"a", "b"} << -1;
-        QTest::newRow("none chosen: the first chosen") << -1 << QStringList{"a", "b", "c"} << 0;
-    }
+    // The entry chosen (-1: none), the ones left and the one chosen then: the next one, none
+    // after the last, the first when none was chosen.
     void elimina_voce() {
-        QFETCH(int, scelta);
-        QFETCH(QStringList, restano);
-        QFETCH(int, poi);
-        Banco b;
-        b.Apri();
-        for (const char* voce : {"a", "b", "c"}) b.Nuovo(3, voce);
-        b.Riga(3)->setCurrentIndex(scelta);
-        b.frm->Cmd_elimina[3]->click();
-        QCOMPARE(Voci(b.Riga(3)), restano);
-        QCOMPARE(b.Riga(3)->currentIndex(), poi);
+        const std::tuple<int, QStringList, int> casi[] = {
+            {1, {"a", "c"}, 1}, {2, {"a", "b"}, -1}, {-1, {"a", "b", "c"}, 0}};
+        for (const auto& [scelta, restano, poi] : casi) {
+            Banco b;
+            b.Apri();
+            for (const char* voce : {"a", "b", "c"}) b.Nuovo(3, voce);
+            b.Riga(3)->setCurrentIndex(scelta);
+            b.frm->Cmd_elimina[3]->click();
+            QCOMPARE(Voci(b.Riga(3)), restano);
+            QCOMPARE(b.Riga(3)->currentIndex(), poi);
+        }
     }
 
     // Choosing a team lists its athletes; choosing one with a file shows his choices, one
@@ -401,23 +405,6 @@ private Q_SLOTS:
         QCOMPARE(Difetto_impostazioni(), std::nullopt);
         QCOMPARE(Difetto_scelte_analisi(b.Cartella_rossi()), std::nullopt);
         QCOMPARE(Leggi_impostazione("funz", "nome_utente"), QStringLiteral("Rossi"));
-    }
-
-    // Names read from the settings store are checked as typed ones: a team or an athlete
-    // that would lead outside the data folder is not used, and the operator is told.
-    void nomi_salvati_che_sono_percorsi() {
-        Banco b;
-        Salva_impostazione("funz", "squadra", "../../..");
-        Salva_impostazione("funz", "nome_utente", "../Bianchi");
-        b.Apri();
-        QCOMPARE(b.s.Dati_esercizio.Squadra + b.s.Dati_esercizio.Atleta, QString());
-        QCOMPARE(b.avvisi.elenco.size(), 1);
-        QVERIFY2(b.avvisi.elenco[0].contains("la squadra \"../../..\"") &&
-                     b.avvisi.elenco[0].contains("l'atleta \"../Bianchi\""),
-                 qPrintable(b.avvisi.elenco[0]));
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        QCOMPARE(b.s.Dati_esercizio.Cartella_dati, b.cartella.path() + "//");
     }
 
     // A folder that cannot be made (a path through a regular file stops root too): the

@@ -5,13 +5,13 @@
 
 #include "board/flusso_scheda.h"
 #include "tests/support/ambiente_prova.h"
-#include "tests/support/processo_prova.h"
 #include "virtualboard/comandi_scheda.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
 #include <csignal>
 #include <fcntl.h>
@@ -21,13 +21,13 @@
 #include <termios.h>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(Azione_scheda)
-
 namespace {
 // One running board and our end of its line.
-struct Scheda_in_prova : Scheda_virtuale {
-    explicit Scheda_in_prova(int porta, const QStringList& opzioni = {})
-        : Scheda_virtuale(porta, opzioni) {
+struct Scheda_in_prova {
+    explicit Scheda_in_prova(int porta, const QStringList& opzioni = {}) {
+        processo.start(KT_SCHEDA_VIRTUALE, QStringList{"--port", QString::number(porta)} + opzioni);
+        for (int i = 0; i < 50 && !processo.canReadLine(); ++i) processo.waitForReadyRead(100);
+        dispositivo = QString::fromLocal8Bit(processo.readLine()).trimmed();
         fd = ::open(QFile::encodeName(dispositivo).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios modo{};
         if (fd >= 0 && ::tcgetattr(fd, &modo) == 0) {
@@ -37,6 +37,8 @@ struct Scheda_in_prova : Scheda_virtuale {
     }
     ~Scheda_in_prova() {
         if (fd >= 0) ::close(fd);
+        processo.terminate();
+        if (!processo.waitForFinished(3000)) processo.kill();
     }
     bool Pronta() const { return fd >= 0; }
     // What arrives within `ms`; stops early once `almeno` bytes came (0 = wait it out).
@@ -60,6 +62,8 @@ struct Scheda_in_prova : Scheda_virtuale {
         return Leggi(ms, attesi);
     }
 
+    QProcess processo;
+    QString dispositivo;
     int fd = -1;
 };
 
@@ -77,44 +81,38 @@ class Test_virtualboard : public QObject {
     }
 
 private Q_SLOTS:
-    void risposte_ai_comandi_data() {
-        QTest::addColumn<int>("difetto");       // 0 none, 1 silent, 2 bad first reply byte
-        QTest::addColumn<QStringList>("pezzi"); // received one read after another
-        QTest::addColumn<QByteArray>("attese");
-        QTest::addColumn<QList<Azione_scheda>>("azioni");
-        using A = Azione_scheda;
-        QTest::newRow("split across reads")
-            << 0 << QStringList{"$", "T", "$", "F"} << QByteArray("$T$F")
-            << QList<A>{A::Ferma_flusso, A::Avvia_flusso};
-        QTest::newRow("back to back")
-            << 0 << QStringList{"$T$Z$F"} << QByteArray("$T$Z$F")
-            << QList<A>{A::Ferma_flusso, A::Azzera_posizione, A::Avvia_flusso};
-        QTest::newRow("noise, then the probe")
-            << 0 << QStringList{"xx$qT", "?"} << QByteArray("$?YES") << QList<A>{};
-        QTest::newRow("silent") << 1 << QStringList{"$", "?", "$D", "$F"} << QByteArray()
-                                << QList<A>{};
-        QTest::newRow("bad start, probe still fine")
-            << 2 << QStringList{"$T", "?"} << QByteArray("#T?YES") << QList<A>{A::Ferma_flusso};
-    }
+    // The board's replies and what it does, to commands split across reads or back to back,
+    // after noise; silent, or spoiling the first reply byte of a start.
     void risposte_ai_comandi() {
-        QFETCH(int, difetto);
-        QFETCH(QStringList, pezzi);
-        QFETCH(QByteArray, attese);
-        QFETCH(QList<Azione_scheda>, azioni);
-        Interprete_comandi::Profilo profilo;
-        profilo.tipo_scheda = 2;
-        profilo.muta = difetto == 1;
-        profilo.avvio_errato = difetto == 2;
-        Interprete_comandi interprete(profilo);
-        QByteArray tutte;
-        QList<Azione_scheda> eseguite;
-        for (const auto& pezzo : pezzi)
-            for (const auto& r : interprete.Ricevi(pezzo.toLatin1())) {
-                tutte += r.byte;
-                if (r.azione != Azione_scheda::Nessuna) eseguite << r.azione;
-            }
-        QCOMPARE(tutte, attese);
-        QCOMPARE(eseguite, azioni);
+        using A = Azione_scheda;
+        struct Caso {
+            int difetto;       // 0 none, 1 silent, 2 bad first reply byte
+            QStringList pezzi; // received one read after another
+            QByteArray attese;
+            QList<A> azioni;
+        };
+        const Caso casi[] = {
+            {0, {"$", "T", "$", "F"}, "$T$F", {A::Ferma_flusso, A::Avvia_flusso}},
+            {0, {"$T$Z$F"}, "$T$Z$F", {A::Ferma_flusso, A::Azzera_posizione, A::Avvia_flusso}},
+            {0, {"xx$qT", "?"}, "$?YES", {}},
+            {1, {"$", "?", "$D", "$F"}, "", {}},
+            {2, {"$T", "?"}, "#T?YES", {A::Ferma_flusso}}};
+        for (const Caso& c : casi) {
+            Interprete_comandi::Profilo profilo;
+            profilo.tipo_scheda = 2;
+            profilo.muta = c.difetto == 1;
+            profilo.avvio_errato = c.difetto == 2;
+            Interprete_comandi interprete(profilo);
+            QByteArray tutte;
+            QList<A> eseguite;
+            for (const auto& pezzo : c.pezzi)
+                for (const auto& r : interprete.Ricevi(pezzo.toLatin1())) {
+                    tutte += r.byte;
+                    if (r.azione != A::Nessuna) eseguite << r.azione;
+                }
+            QCOMPARE(tutte, c.attese);
+            QCOMPARE(eseguite, c.azioni);
+        }
     }
 
     // The stream is the motion model's, paced in real time, and stops on "$T".
