@@ -189,20 +189,19 @@ private Q_SLOTS:
 
     void file_atleta_danneggiato_data() {
         QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<int>("lette");     // positions taken from the file
-        QTest::addColumn<bool>("cartella"); // Cartella_dati taken from the file
+        QTest::addColumn<int>("lette"); // positions taken from the file
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("summary file")
-            << QByteArray("brax01\r\n 0 \r\n") << 0 << false << "File non compatibile!";
-        QTest::newRow("truncated") << QByteArray("brax_cfg\r\n 1 \r\n 1 \r\n 1 \r\n") << 3 << false
-                                   << "finisce dopo la riga 4";
-        QTest::newRow("not a number") << QByteArray("brax_cfg\r\n 1 \r\nRossi\r\n") << 1 << false
+            << QByteArray("brax01\r\n 0 \r\n") << 0 << "File non compatibile!";
+        QTest::newRow("truncated")
+            << QByteArray("brax_cfg\r\n 1 \r\n 1 \r\n 1 \r\n") << 3 << "finisce dopo la riga 4";
+        QTest::newRow("not a number") << QByteArray("brax_cfg\r\n 1 \r\nRossi\r\n") << 1
                                       << "alla riga 3 \"Rossi\" non è un numero";
         QTest::newRow("no folder line")
-            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(11)) << 11 << false
+            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(11)) << 11
             << "finisce dopo la riga 12";
         QTest::newRow("larger than 1 MB")
-            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(300000)) << 0 << false
+            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(300000)) << 0
             << "è più grande di 1 MB (1500010 byte) e non viene letto";
     }
     void file_atleta_danneggiato() {
