@@ -103,6 +103,7 @@ private Q_SLOTS:
         b.porta.Imposta_handshaking(1);
         b.Carica();
         b.f->LoadPropertySettings(); // a second run keeps each entry once
+        QCOMPARE(b.f->cboPort->count() + b.f->cboSpeed->count(), 16 + 16);
         QCOMPARE(b.Mostrato(), mostrato);
         const bool rifiutato = settings.contains(",4,");
         QCOMPARE(b.avvisi.elenco.size(), rifiutato ? 1 : 0);
