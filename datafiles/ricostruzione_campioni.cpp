@@ -129,15 +129,16 @@ void Ricostruzione_campioni::Passi(std::span<Campione> campioni,
         Campione& c = campioni[i];
         if (!Velocita_piena(c.Velocita)) continue;
         const float stima = std::copysign(distanza_ / std::fabs(c.Velocita), c.Velocita);
-        float sotto = stima, sopra = stima;
         std::optional<float> trovato;
-        for (int passo = 0; passo <= Tentativi && !trovato; ++passo) {
+        if (Adatto(stima, scritte[i])) trovato = stima;
+        float sotto = stima, sopra = stima;
+        for (int passo = 1; passo <= Tentativi && !trovato; ++passo) {
+            sopra = std::nextafter(sopra, std::numeric_limits<float>::infinity());
+            sotto = std::nextafter(sotto, -std::numeric_limits<float>::infinity());
             if (Adatto(sopra, scritte[i]))
                 trovato = sopra;
             else if (Adatto(sotto, scritte[i]))
                 trovato = sotto;
-            sopra = std::nextafter(sopra, std::numeric_limits<float>::infinity());
-            sotto = std::nextafter(sotto, -std::numeric_limits<float>::infinity());
         }
         if (!trovato) continue;
         incerti_[i] = 0;

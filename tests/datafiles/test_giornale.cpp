@@ -5,6 +5,7 @@
 // deletion once the set is saved.
 
 #include "board/flusso_scheda.h"
+#include "datafiles/colonne_file.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/lettura_giornale.h"
 #include "datafiles/nomi_file.h"
@@ -115,12 +116,11 @@ QString Differenza(const Sessione& a, const Motore_misura& ma, const Sessione& b
         if (!Bit(a.Ripetizioni[i], b.Ripetizioni[i])) return QString("repetition %1").arg(i);
     for (std::size_t i = 0; i < ma.Analisi().size(); ++i) {
         const Analisi_ripetizione &x = ma.Analisi()[i], &y = mb.Analisi()[i];
-        if (!Bit(x.Vmedia, y.Vmedia) || !Bit(x.Vpropulsiva, y.Vpropulsiva) ||
-            !Bit(x.Durata_propulsiva, y.Durata_propulsiva) ||
-            !Bit(x.Potenza_media, y.Potenza_media) || !Bit(x.Potenza_max, y.Potenza_max) ||
-            !Bit(x.Perdita, y.Perdita) || x.Oltre_soglia != y.Oltre_soglia ||
-            ma.Lst_valori().Riga_n(int(i)) != mb.Lst_valori().Riga_n(int(i)))
-            return QString("row %1").arg(i + 1);
+        bool uguali = x.Oltre_soglia == y.Oltre_soglia &&
+                      ma.Lst_valori().Riga_n(int(i)) == mb.Lst_valori().Riga_n(int(i));
+        for (const Colonna_analisi& c : Colonne_analisi)
+            uguali = uguali && Bit(x.*c.valore, y.*c.valore);
+        if (!uguali) return QString("row %1").arg(i + 1);
     }
     return {};
 }
