@@ -157,6 +157,11 @@ bool Lettore_campioni::Riga(const char* p, const char* fine, Campione& c, Riga_s
                 break;
             }
     }
+    return Campi(p, fine, c, scritta) && p == fine;
+}
+
+bool Lettore_campioni::Campi(const char*& p, const char* fine, Campione& c,
+                             Riga_scritta& scritta) const {
     for (const Colonna_campioni& colonna : Colonne_campioni) {
         if (&colonna != Colonne_campioni.data() && (p >= fine || *p++ != ';')) return false;
         double valore = 0;
@@ -164,7 +169,20 @@ bool Lettore_campioni::Riga(const char* p, const char* fine, Campione& c, Riga_s
         c.*colonna.valore = static_cast<float>(valore);
         if (colonna.scritto) scritta.*colonna.scritto = valore;
     }
-    return p == fine;
+    return true;
+}
+
+bool Lettore_campioni::Riga_intera(Campione& c, Riga_scritta& scritta) {
+    // Only where a whole row surely lies in the buffer, once the separator is known.
+    if (separatore_ == 0 || fine_ - inizio_ <= Riga_massima) return false;
+    const char* p = buffer_.data() + inizio_;
+    const char* const fine = buffer_.data() + fine_;
+    if (!Campi(p, fine, c, scritta)) return false;
+    if (p < fine && *p == '\r') ++p;
+    if (p >= fine || *p != '\n') return false;
+    inizio_ = static_cast<std::size_t>(p + 1 - buffer_.data());
+    ++riga_;
+    return true;
 }
 
 void Lettore_campioni::Guasto(qint64 riga) {
@@ -183,13 +201,19 @@ bool Lettore_campioni::Leggi_blocco(std::vector<Campione>& uscita) {
     const char *inizio = nullptr, *fine = nullptr;
     bool intera = false;
     while (letti_ - inizio_blocco < Byte_blocco || uscita.empty()) {
+        Campione campione;
+        Riga_scritta scritta;
+        if (Riga_intera(campione, scritta)) {
+            uscita.push_back(campione);
+            scritte_.push_back(scritta);
+            continue;
+        }
+        // Anything else (a blank line, a damaged one, the end of the buffer) line by line.
         if (!Prossima_riga(inizio, fine, intera)) {
             finito_ = true;
             break;
         }
         if (intera && inizio == fine) continue; // a blank line carries nothing
-        Campione campione;
-        Riga_scritta scritta;
         if (!intera || !Riga(inizio, fine, campione, scritta)) {
             Guasto(riga_);
             finito_ = true;

@@ -56,6 +56,10 @@ private:
     // line end (or a stretch too long to be a row). False at the end or on a read failure.
     bool Prossima_riga(const char*& inizio, const char*& fine, bool& intera);
     bool Riga(const char* inizio, const char* fine, Campione& campione, Riga_scritta& scritta);
+    // The numbers of a row from `p`, which is moved past them.
+    bool Campi(const char*& p, const char* fine, Campione& campione, Riga_scritta& scritta) const;
+    // The next row read straight from the buffer, when it is a whole good one.
+    bool Riga_intera(Campione& campione, Riga_scritta& scritta);
     void Guasto(qint64 riga);
 
     QFile file_;

@@ -454,29 +454,6 @@ private Q_SLOTS:
         QCOMPARE(File_in(cartella + "danneggiati"), spostati);
         QVERIFY(Messaggio_recupero(esiti, Locale_prova).contains("danneggiat"));
     }
-
-    // The header keeps every setting of the set exactly, names with any character in them.
-    void header_round_trip() {
-        QTemporaryDir radice;
-        Banco b(radice.path(), true, 3);
-        b.s.Ripetizioni.assign(3, {1.5f, 2, 3, 4, 5, -6, 7, 8, 9, 10, 11, -12, 13, 14, 15, 16});
-        b.motore.Imposta_registrazione(true);
-        b.motore.Inizia_acquisizione();
-        Giornale_letto letto;
-        QCOMPARE(Leggi_giornale(b.giornale.File(), letto), std::nullopt);
-        const Intestazione_giornale& i = letto.intestazione;
-        QVERIFY(i.hid && i.registrazione);
-        QCOMPARE(i.tipo_scheda, 3);
-        QCOMPARE(i.fattore_tempo, Fattore_tempo_tipo3);
-        const Dati_esercizio_t& d = i.serie.Dati_esercizio;
-        QCOMPARE(d.Atleta, b.s.Dati_esercizio.Atleta);
-        QCOMPARE(d.Carico, 82.5f);
-        QCOMPARE(d.Cartella_dati, b.s.Dati_esercizio.Cartella_dati);
-        QCOMPARE(i.serie.Soglia_perdita, 15.0f);
-        // What earlier sets left in the repetition table, which this one overwrites.
-        QCOMPARE(i.ripetizioni.size(), std::size_t(3));
-        QVERIFY(std::memcmp(i.ripetizioni.data(), b.s.Ripetizioni.data(), 3 * 64) == 0);
-    }
 };
 
 QTEST_GUILESS_MAIN(Test_giornale)
