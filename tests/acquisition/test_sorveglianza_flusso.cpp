@@ -3,15 +3,10 @@
 // is noticed, and so is its return; a disturbed stream is told once per set; the main
 // window shows the line in its status bar, on a warning ground.
 #include "acquisition/sorveglianza_flusso.h"
-#include "device/protocollo.h"
-#include "mainwindow/frm_main.h"
 #include "platform/etichetta_accorciata.h"
-#include "session/sessione.h"
-#include "stream/motore_misura.h"
-#include "tests/device/test_protocollo_finti.h"
+#include "tests/support/banco_principale.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -37,7 +32,7 @@ class Test_sorveglianza_flusso : public QObject {
 private Q_SLOTS:
     // Records now and then keep it quiet; then nothing for longer than the silence
     // allowed (1 s here): told once; the next record: told that the board is back.
-    void silent_board_is_noticed_and_its_return() {
+    void scheda_muta_notata_e_il_suo_ritorno() {
         Sessione s;
         s.Usa_seriale = true;
         Motore_misura motore(s, QLocale::c());
@@ -80,7 +75,7 @@ private Q_SLOTS:
 
     // Impossible records: told once for the set, however many follow; the next set
     // starts with nothing to say.
-    void disturbed_stream_is_told_once_per_set() {
+    void flusso_disturbato_detto_una_volta_per_serie() {
         Sessione s;
         s.Usa_seriale = true;
         Motore_misura motore(s, QLocale::c());
@@ -107,32 +102,22 @@ private Q_SLOTS:
 
     // The main window listens to the engine: the line shows in its status bar, beside the
     // file saved, and goes when the next set starts.
-    void main_window_shows_the_line() {
-        QTemporaryDir cartella;
-        Sessione s;
-        s.Cartella_applicazione = cartella.path();
-        s.Usa_seriale = true;
-        Motore_misura motore(s, QLocale::c());
-        Avvisi_registrati avvisi;
-        Protocollo protocollo(s, motore, avvisi);
-        Frm_main m;
-        m.Apri_finestre(s, QLocale::c(), protocollo, motore, avvisi);
-        m.show();
-        motore.Inizia_acquisizione();
+    void finestra_principale_mostra_la_riga() {
+        Banco_principale b;
+        Frm_main& m = b.m;
+        b.motore.Inizia_acquisizione();
         QVERIFY(m.Lbl_flusso->isHidden());
-        motore.Blocco_seriale(Record(10, Due_ms));
-        motore.Blocco_seriale(Record(-9000, Due_ms));
+        b.motore.Blocco_seriale(Record(10, Due_ms));
+        b.motore.Blocco_seriale(Record(-9000, Due_ms));
         QVERIFY(m.Lbl_flusso->isVisible());
         QVERIFY(m.Lbl_flusso->text().startsWith("Flusso della scheda disturbato"));
         QCOMPARE(m.Lbl_flusso->toolTip(), m.Lbl_flusso->text());
-        QVERIFY(m.Lbl_flusso->autoFillBackground());
         QCOMPARE(m.Lbl_flusso->palette().color(QPalette::Window), QColor(255, 140, 0));
         QVERIFY(m.Lbl_salvato->isVisible()); // its own label, not the saves'
-        motore.Fine_acquisizione();
-        motore.Inizia_acquisizione();
+        b.motore.Fine_acquisizione();
+        b.motore.Inizia_acquisizione();
         QVERIFY(m.Lbl_flusso->isHidden());
-        QVERIFY(avvisi.elenco.isEmpty()); // nothing modal
-        motore.Togli_viste();
+        QVERIFY(b.avvisi.elenco.isEmpty()); // nothing modal
     }
 };
 

@@ -1,19 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The set analysis as the windows show it: the rows of "Analisi serie", their alarm colour,
-// opening it in the middle of a set, a repetition left out, and the loss under the graph
-// window's numeric display.
+// The set analysis window: the rows of "Analisi serie", their alarm colour, opening it in
+// the middle of a set, a repetition left out.
 #include "analysis/colore_allarme.h"
 #include "analysis/frm_analisi.h"
-#include "analysis/frm_grafici.h"
-#include "platform/grafico.h"
-#include "platform/numerico.h"
-#include "platform/slider.h"
-#include "session/sessione.h"
 
-#include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -43,24 +35,18 @@ QStringList Righe(const QTableWidget* tabella) {
 class Test_frm_analisi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void righe_e_testi_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<QString>("testi");
-        const QLocale it(QLocale::Italian, QLocale::Italy);
-        // Velocities in m/s and durations 0.00, powers whole (a half away from zero), loss 0.0.
-        QTest::newRow("it 1") << it << 0 << "1;0,81;0,85;0,46;613;1500;0,0;";
-        QTest::newRow("it 5") << it << 4 << "5;0,55;0,58;0,60;420;1100;32,9;";
-        QTest::newRow("en 3") << QLocale::c() << 2 << "3;0.60;0.64;0.38;455;1210;26.1;";
-    }
+    // Velocities in m/s and durations 0.00, powers whole (a half away from zero), loss 0.0.
     void righe_e_testi() {
-        QFETCH(QLocale, locale);
-        QFETCH(int, riga);
-        QFETCH(QString, testi);
-        Frm_analisi frm(locale);
-        for (std::size_t i = 0; i < Serie.size(); ++i)
-            frm.Ripetizione_analizzata(static_cast<int>(i), Serie[i]);
-        QCOMPARE(Righe(frm.Lst_analisi).value(riga), testi);
+        const QLocale it(QLocale::Italian);
+        for (const auto& [locale, riga, testi] :
+             {std::tuple(it, 0, "1;0,81;0,85;0,46;613;1500;0,0;"),
+              std::tuple(it, 4, "5;0,55;0,58;0,60;420;1100;32,9;"),
+              std::tuple(QLocale::c(), 2, "3;0.60;0.64;0.38;455;1210;26.1;")}) {
+            Frm_analisi frm(locale);
+            for (std::size_t i = 0; i < Serie.size(); ++i)
+                frm.Ripetizione_analizzata(static_cast<int>(i), Serie[i]);
+            QCOMPARE(Righe(frm.Lst_analisi).value(riga), QString(testi));
+        }
     }
 
     // Exactly the rows past the threshold, every cell, and not by colour alone; every
@@ -136,84 +122,6 @@ private Q_SLOTS:
         inoltro.Esclusione_cambiata(3, false);
         QCOMPARE(frm->Lst_analisi->item(3, 0)->toolTip(), QString());
         delete frm;
-    }
-
-    // The band's colour from the closed repetition, replaced by the alarm colour and a
-    // beep when the threshold was passed, on the display and on the slider (the one shown
-    // with the time graph on), and said in words there and to a screen reader; a reset
-    // empties it.
-    void perdita_sotto_il_numero_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("testi"); // the loss of each repetition, one decimal
-        QTest::newRow("virgola") << QLocale(QLocale::Italian, QLocale::Italy)
-                                 << "0,0;6,4;26,1;0,0;32,9";
-        QTest::newRow("punto") << QLocale::c() << "0.0;6.4;26.1;0.0;32.9";
-    }
-    void perdita_sotto_il_numero() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, testi);
-        QTemporaryDir cartella;
-        Sessione s;
-        s.Cartella_applicazione = cartella.path();
-        Frm_grafici frm(s, locale);
-        int beep = 0;
-        frm.Imposta_segnale_acustico([&beep] { ++beep; });
-        const Colore bande[] = {Colore_verde, Colore_giallo, Colore_verde, Colore_rosso,
-                                Colore_giallo};
-        const QColor allarme = Colore_qt(Colore_allarme);
-        int attesi = 0;
-        for (int i = 0; i < 5; ++i) {
-            const Analisi_ripetizione& a = Serie[static_cast<std::size_t>(i)];
-            const QColor banda = Colore_qt(bande[i]);
-            frm.Ripetizione_chiusa(i, Ripetizione{}, 0, bande[i]);
-            frm.Ripetizione_analizzata(i, a);
-            attesi += a.Oltre_soglia;
-            QCOMPARE(frm.Lbl_perdita().text(), "Perdita " + testi.split(';')[i] + " %");
-            QCOMPARE(frm.Num_vel().Colore(), a.Oltre_soglia ? allarme : banda);
-            QCOMPARE(frm.Lbl_perdita().palette().color(QPalette::WindowText) == allarme,
-                     a.Oltre_soglia);
-            QCOMPARE(frm.Slide().Colore(), a.Oltre_soglia ? allarme : banda);
-            QCOMPARE(frm.Slide().Stato().endsWith("\noltre la soglia"), a.Oltre_soglia);
-            QVERIFY(frm.Slide().accessibleDescription().contains(frm.Lbl_perdita().text()));
-            QCOMPARE(beep, attesi);
-        }
-        frm.Misura_azzerata();
-        QCOMPARE(frm.Lbl_perdita().text(), QString());
-        QVERIFY(frm.Lbl_perdita().palette().color(QPalette::WindowText) != allarme);
-    }
-
-    // The display and the two labels under it share the time graph's place in every view, and the
-    // longest loss fits whole, down to the window a 1024 x 600 screen leaves.
-    void perdita_intera_sul_posto_del_grafico_data() {
-        QTest::addColumn<QSize>("misura");
-        QTest::newRow("1024x600") << QSize(1024, 390);
-        QTest::newRow("1920x1080") << QSize(1920, 760);
-    }
-    void perdita_intera_sul_posto_del_grafico() {
-        QFETCH(QSize, misura);
-        QTemporaryDir cartella;
-        Sessione s;
-        s.Cartella_applicazione = cartella.path();
-        Frm_grafici frm(s, QLocale(QLocale::Italian, QLocale::Italy));
-        frm.resize(misura);
-        frm.riposiziona();
-        frm.Imposta_tempo_acceso(false);
-        frm.Imposta_segnale_acustico([] {});
-        frm.Ripetizione_analizzata(0, {0, 0, 0, 0, 0, 100, true});
-        for (const auto vista : {Frm_grafici::Vista::Combinata, Frm_grafici::Vista::Tempo}) {
-            frm.Mostra_vista(vista);
-            const QLabel& l = frm.Lbl_perdita();
-            const QRect numero = frm.Num_vel().geometry();
-            const QRect nome = frm.Lbl_velocita().geometry();
-            QVERIFY(!l.isHidden() && !frm.Lbl_velocita().isHidden());
-            QCOMPARE(numero.united(nome).united(l.geometry()), frm.Grafico(0).geometry());
-            // The number, the name of its velocity, the loss.
-            QCOMPARE(numero.bottom() + 1, nome.y());
-            QCOMPARE(nome.bottom() + 1, l.y());
-            const QFontMetrics fm(l.font());
-            QVERIFY(fm.horizontalAdvance(l.text()) <= l.width() && fm.height() <= l.height());
-            QVERIFY(l.font().pixelSize() >= 12);
-        }
     }
 };
 

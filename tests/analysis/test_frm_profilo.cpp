@@ -1,27 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The profile window on an athlete with four tests: the exercise chosen, the points, the
-// line and the estimate drawn and written; a V1rm typed in is stored with the athlete's
-// choices; an exercise that cannot be estimated shows why.
+// The profile window on a small laptop's screen. On an athlete with four tests: the exercise
+// chosen, the points, the line and the estimate drawn and written; a V1rm typed in is stored
+// with the athlete's choices; an exercise that cannot be estimated shows why. On a data
+// folder: the load for today from a named or a typed velocity range.
 #include "analysis/frm_profilo.h"
+#include "analysis/riquadro_carico_oggi.h"
 #include "datafiles/scelte_analisi.h"
 #include "platform/casella_decimale.h"
 #include "platform/grafico_xy.h"
+#include "storico/prontezza.h"
 #include "tests/support/avvisi_prova.h"
+#include "tests/support/diario_prova.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/profilo_prova.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
+namespace {
+// Typed over the field as an operator types, then Return.
+void Scrivi_numero(Casella_decimale* casella, const QString& testo) {
+    QLineEdit* campo = casella->findChild<QLineEdit*>();
+    campo->selectAll();
+    QTest::keyClicks(campo, testo);
+    QTest::keyClick(campo, Qt::Key_Return);
+}
+} // namespace
+
 class Test_frm_profilo : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
+    Diario_prova diario;
+    Avvisi_testi avvisi;
 
 private Q_SLOTS:
     void initTestCase() {
@@ -36,29 +51,36 @@ private Q_SLOTS:
         scelte.Perdita_max = 15;
         scelte.V1rm = 0.30f;
         QVERIFY(!Salva_scelte_analisi(dir.path(), "Squat", scelte));
+        diario = Diario_indicizzato(dir.filePath("dati"));
+        QVERIFY(
+            !Salva_zone_velocita(diario.dati, {{"Forza", 0.50, 0.75}, {"Mia zona", 0.60, 0.80}}));
     }
+    void cleanup() { QCOMPARE(avvisi.elenco, QStringList()); }
 
-    void shows_the_estimate_and_stores_v1rm() {
-        Avvisi_testi avvisi;
+    void stima_e_v1rm_salvata() {
         QPointer<Frm_profilo> finestra;
         Frm_profilo* f = Mostra_frm_profilo(finestra, dir.path(), "squat", avvisi, nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(f));
+        // Whole on the 1024 x 600 screen with room above for its title bar, and its smallest
+        // size fits what such a screen leaves inside a window frame.
+        QVERIFY(f->screen()->availableGeometry().contains(f->geometry()) && f->height() <= 540);
+        QVERIFY(f->minimumSizeHint().width() <= 960 && f->minimumSizeHint().height() <= 480);
         QCOMPARE(f->cbo_esercizio->count(), 2);
         QCOMPARE(f->cbo_esercizio->currentText(), QString("Squat"));
         QCOMPARE(f->Lst_punti->topLevelItemCount(), 4);
         QCOMPARE(f->Lst_punti->topLevelItem(0)->text(0), QString("40,0"));
         const Grafico_xy& g = *f->Grafico_profilo;
-        QCOMPARE(g.Punti(Frm_profilo::Serie_test), 4);
-        QCOMPARE(g.Punti(Frm_profilo::Serie_retta), 2);
-        QCOMPARE(g.Punti(Frm_profilo::Serie_stima), 1);
+        QCOMPARE((QList{g.Punti(Frm_profilo::Serie_test), g.Punti(Frm_profilo::Serie_retta),
+                        g.Punti(Frm_profilo::Serie_stima)}),
+                 (QList{4, 2, 1}));
         QVERIFY(std::abs(g.Punto(Frm_profilo::Serie_stima, 0).x() - 120) < 1.2);
         QVERIFY(g.Massimo_x() > 120);
-        QVERIFY2(f->Lbl_risultato->text().contains("e1RM: 120,0 kg"),
-                 qPrintable(f->Lbl_risultato->text()));
-        QVERIFY2(f->Lbl_risultato->text().contains("Z copia.csv: copia di Squat_"),
-                 qPrintable(f->Lbl_risultato->text()));
+        const QString risultato = f->Lbl_risultato->text();
+        QVERIFY2(risultato.contains("e1RM: 120,0 kg") &&
+                     risultato.contains("Z copia.csv: copia di Squat_"),
+                 qPrintable(risultato));
 
-        // Typed as an operator would, with either separator; stored once, when done.
+        // Typed with either separator; stored once, when done.
         QLineEdit* campo = f->Txt_v1rm->findChild<QLineEdit*>();
         campo->selectAll();
         QTest::keyClicks(campo, "0.5");
@@ -75,43 +97,82 @@ private Q_SLOTS:
         QCOMPARE(f->Txt_v1rm->value(), 0.17);
         QVERIFY(f->Lbl_risultato->text().contains("almeno due carichi diversi"));
         QVERIFY(!f->Lbl_risultato->text().contains("e1RM"));
-        QCOMPARE(g.Punti(Frm_profilo::Serie_stima), 0);
-        QCOMPARE(g.Punti(Frm_profilo::Serie_retta), 0);
+        QCOMPARE(g.Punti(Frm_profilo::Serie_stima) + g.Punti(Frm_profilo::Serie_retta), 0);
 
         // Opened again from the menu: the same window, back on the current exercise.
         QCOMPARE(Mostra_frm_profilo(finestra, dir.path(), "Squat", avvisi, nullptr), f);
         QCOMPARE(f->cbo_esercizio->currentText(), QString("Squat"));
         QCOMPARE(f->Txt_v1rm->value(), 0.5);
-        QCOMPARE(avvisi.elenco, QStringList());
         f->close();
         QTRY_VERIFY(!finestra);
     }
 
-    // On a 1024 x 600 laptop screen (see main) it opens whole, with room above for its title
-    // bar, and its smallest size fits what such a screen leaves inside a window frame.
-    void fits_a_small_screen() {
-        Avvisi_testi avvisi;
-        QPointer<Frm_profilo> finestra;
-        Frm_profilo* f = Mostra_frm_profilo(finestra, dir.path(), "Squat", avvisi, nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(f));
-        const QRect schermo = f->screen()->availableGeometry();
-        QCOMPARE(schermo.size(), QSize(1024, 600));
-        QVERIFY2(schermo.contains(f->geometry()) && f->height() <= 540,
-                 qPrintable(QString("%1x%2").arg(f->width()).arg(f->height())));
-        const QSize minima = f->minimumSizeHint();
-        QVERIFY2(minima.width() <= 960 && minima.height() <= 480,
-                 qPrintable(QString("%1x%2").arg(minima.width()).arg(minima.height())));
-        delete f;
+    // The data folder's ranges, then the typed one, give the load range of the athlete's
+    // current profile and its per cent of the e1RM.
+    void carico_di_oggi_per_zona_nominata_o_scritta() {
+        Frm_profilo f(diario.cartella_rossi, "Squat", avvisi);
+        f.show();
+        Riquadro_carico_oggi& c = *f.Carico_oggi;
+        QCOMPARE(c.cbo_zona->count(), 3);
+        QCOMPARE(c.cbo_zona->itemText(1), QString("Mia zona (0,60\u20130,80 m/s)"));
+        c.cbo_zona->setCurrentIndex(0);
+        const Carico_oggi forza =
+            Calcola_carico_oggi(diario.rossi, diario.cartella_rossi, "Squat", 0.5, 0.75);
+        QVERIFY(forza.rifiuto.isEmpty());
+        QCOMPARE(c.Risultato().carico_minimo, forza.carico_minimo);
+        QCOMPARE(c.Risultato().carico_massimo, forza.carico_massimo);
+        QCOMPARE(std::fmod(forza.carico_minimo, 2.5), 0.0);
+        const QLocale it(QLocale::Italian);
+        const QString atteso =
+            QString("Per 0,50\u20130,75 m/s: %1\u2013%2 kg, dal %3 al %4 % dell'e1RM")
+                .arg(it.toString(forza.carico_minimo, 'f', 1),
+                     it.toString(forza.carico_massimo, 'f', 1),
+                     it.toString(*forza.percento_minimo, 'f', 0),
+                     it.toString(*forza.percento_massimo, 'f', 0));
+        QVERIFY2(c.Lbl_carico_oggi->text().contains(atteso), qPrintable(c.Lbl_carico_oggi->text()));
+
+        c.cbo_zona->setCurrentIndex(1);
+        QCOMPARE(c.Txt_vmin->value(), 0.60);
+        QCOMPARE(c.Txt_vmax->value(), 0.80);
+        QVERIFY(c.Lbl_carico_oggi->text().contains("Per 0,60\u20130,80 m/s"));
+
+        Scrivi_numero(c.Txt_vmin, "0,55");
+        Scrivi_numero(c.Txt_vmax, "0.65");
+        QCOMPARE(c.cbo_zona->currentText(), QString("Personalizzata"));
+        const Carico_oggi mia =
+            Calcola_carico_oggi(diario.rossi, diario.cartella_rossi, "Squat", 0.55, 0.65);
+        QCOMPARE(c.Risultato().carico_minimo, mia.carico_minimo);
+        QCOMPARE(c.Risultato().carico_massimo, mia.carico_massimo);
+        QVERIFY(c.Lbl_carico_oggi->text().contains("Per 0,55\u20130,65 m/s"));
+        // A range below V1rm stops at the e1RM, and says so.
+        Scrivi_numero(c.Txt_vmin, "0,15");
+        Scrivi_numero(c.Txt_vmax, "0,50");
+        QVERIFY2(c.Lbl_carico_oggi->text().contains("al 100 % dell'e1RM") &&
+                     c.Lbl_carico_oggi->text().contains("limitato all'e1RM"),
+                 qPrintable(c.Lbl_carico_oggi->text()));
+        // Typed back onto a named range, it is that range.
+        Scrivi_numero(c.Txt_vmin, "0,5");
+        Scrivi_numero(c.Txt_vmax, "0,75");
+        QCOMPARE(c.cbo_zona->currentIndex(), 0);
+
+        // One load only: said, its quoted exercise as quotes, not as the HTML escaping them.
+        f.cbo_esercizio->setCurrentText("Panca piana");
+        QVERIFY(!c.Risultato().rifiuto.isEmpty());
+        QVERIFY2(c.Lbl_carico_oggi->text().contains("meno di due carichi"),
+                 qPrintable(c.Lbl_carico_oggi->text()));
+        QVERIFY(c.Lbl_carico_oggi->textFormat() == Qt::RichText ||
+                !c.Lbl_carico_oggi->text().contains("&quot;"));
     }
 
-    void folder_without_tests() {
-        Avvisi_testi avvisi;
-        QPointer<Frm_profilo> finestra;
-        Frm_profilo* f =
-            Mostra_frm_profilo(finestra, dir.filePath("nessuno"), "Squat", avvisi, nullptr);
-        QVERIFY(f->Lbl_risultato->text().contains("non esiste"));
-        QCOMPARE(f->Grafico_profilo->Punti(Frm_profilo::Serie_test), 0);
-        delete f;
+    // A folder that does not exist, or one outside a data folder: told, nothing written.
+    void cartella_senza_test_o_fuori_dai_dati() {
+        const Frm_profilo nessuna(dir.filePath("nessuno"), "Squat", avvisi);
+        QVERIFY(nessuna.Lbl_risultato->text().contains("non esiste"));
+        QCOMPARE(nessuna.Grafico_profilo->Punti(Frm_profilo::Serie_test), 0);
+        QTemporaryDir sola;
+        const Frm_profilo fuori(sola.path(), "Squat", avvisi);
+        QVERIFY(fuori.Carico_oggi->Lbl_carico_oggi->text().contains("non è in una cartella dati"));
+        QVERIFY(!QFileInfo::exists(QFileInfo(sola.path()).dir().filePath("../ini/storico.sqlite")));
     }
 };
 

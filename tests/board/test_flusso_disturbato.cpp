@@ -118,7 +118,7 @@ QByteArray Record(int posizione, std::int32_t tempo) {
 class Test_flusso_disturbato : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void boards_and_links_data() {
+    void schede_e_collegamenti_data() {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<Collegamento>("l");
         for (int tipo = 1; tipo <= 3; ++tipo)
@@ -129,8 +129,8 @@ private Q_SLOTS:
 
     // 5 % of the bytes garbled: told once, at the first impossible record, and again
     // in the next acquisition; every record is still recorded and processed as it came.
-    void garbled_stream_is_told_once_and_processed_as_it_came_data() { boards_and_links_data(); }
-    void garbled_stream_is_told_once_and_processed_as_it_came() {
+    void flusso_alterato_detto_una_volta_ed_elaborato_data() { schede_e_collegamenti_data(); }
+    void flusso_alterato_detto_una_volta_ed_elaborato() {
         QFETCH(int, tipo);
         QFETCH(Collegamento, l);
         const QByteArray disturbata = Altera(Serie(tipo, l, 11), 0.05, 5);
@@ -166,8 +166,8 @@ private Q_SLOTS:
 
     // What the board sends, at every type and link, with holds longer than a second,
     // and at the highest HID rate: nothing is told.
-    void clean_stream_is_never_told_data() { boards_and_links_data(); }
-    void clean_stream_is_never_told() {
+    void flusso_pulito_mai_detto_data() { schede_e_collegamenti_data(); }
+    void flusso_pulito_mai_detto() {
         QFETCH(int, tipo);
         QFETCH(Collegamento, l);
         for (std::uint32_t seme = 20; seme < 24; ++seme) {
@@ -184,7 +184,7 @@ private Q_SLOTS:
     }
 
     // Record by record on the serial link of a type 3 board (1/12000 ms a count).
-    void what_the_board_cannot_send_data() {
+    void cio_che_la_scheda_non_manda_data() {
         QTest::addColumn<QByteArray>("flusso");
         QTest::addColumn<bool>("detto");
         const auto ms = [](double v) { return std::int32_t(v * 12000); };
@@ -203,7 +203,7 @@ private Q_SLOTS:
         QTest::newRow("1.9 s step") << Record(0, ms(2)) + Record(6, ms(1900)) << false;
         QTest::newRow("2.1 s step") << Record(0, ms(2)) + Record(6, -ms(2100)) << true;
     }
-    void what_the_board_cannot_send() {
+    void cio_che_la_scheda_non_manda() {
         QFETCH(QByteArray, flusso);
         QFETCH(bool, detto);
         Banco b(3, Collegamento::Seriale);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The graph layer: the X axis follows new data; a thinned plot keeps every stretch's
 // extremes; damaged settings files change nothing; the slider's two mark labels never
-// print over each other.
+// print over each other. A window's place on its screen.
 #include "platform/grafico.h"
 #include "platform/grafico_qcp.h"
+#include "platform/moduli.h"
 #include "platform/slider.h"
 #include "tests/support/file_prova.h"
 
@@ -168,25 +169,26 @@ private Q_SLOTS:
         QCOMPARE(g.Didascalia_asse(1), QStringLiteral("Sec"));
     }
 
-    // Labels 14 px high, centres between 7 and 293.
-    void etichette_dei_segni_data() {
-        QTest::addColumn<int>("y0");
-        QTest::addColumn<int>("y1");
-        QTest::addColumn<int>("c0");
-        QTest::addColumn<int>("c1");
-        QTest::newRow("far apart: at their marks") << 100 << 200 << 100 << 200;
-        QTest::newRow("just one label apart") << 100 << 86 << 100 << 86;
-        QTest::newRow("close: around their middle") << 150 << 146 << 155 << 141;
-        QTest::newRow("same value: first on top") << 150 << 150 << 143 << 157;
-        QTest::newRow("at the bottom: kept inside") << 292 << 290 << 293 << 279;
-        QTest::newRow("at the top: kept inside") << 8 << 9 << 7 << 21;
-    }
+    // Labels 14 px high, centres between 7 and 293: far apart at their marks, close ones
+    // around their middle (the same value: the first on top), kept inside at both ends.
     void etichette_dei_segni() {
-        QFETCH(int, y0);
-        QFETCH(int, y1);
-        QFETCH(int, c0);
-        QFETCH(int, c1);
-        QCOMPARE(Centri_etichette({y0, y1}, 14, 7, 293), (std::array<int, 2>{c0, c1}));
+        const std::array<int, 4> casi[] = {{100, 200, 100, 200}, {100, 86, 100, 86},
+                                           {150, 146, 155, 141}, {150, 150, 143, 157},
+                                           {292, 290, 293, 279}, {8, 9, 7, 21}};
+        for (const auto& [y0, y1, c0, c1] : casi)
+            QCOMPARE(Centri_etichette({y0, y1}, 14, 7, 293), (std::array<int, 2>{c0, c1}));
+    }
+
+    // A window's place on the screen it opens on: never larger than the free area, centred
+    // in it, also on a second screen beside the first.
+    void posto_nello_schermo() {
+        const std::array<QRect, 3> casi[] = {
+            // asked, free area, place
+            {QRect(0, 0, 1600, 1000), {0, 0, 1280, 994}, {64, 50, 1152, 894}},
+            {QRect(0, 0, 1600, 1000), {0, 0, 2560, 1440}, {480, 220, 1600, 1000}},
+            {QRect(0, 0, 800, 600), {1920, 0, 1024, 600}, {2032, 30, 800, 540}}};
+        for (const auto& [voluta, area, posto] : casi)
+            QCOMPARE(Posto_nello_schermo(voluta.size(), area), posto);
     }
 };
 

@@ -13,16 +13,16 @@
 #include "setup/frm_utente.h"
 #include "stream/lista_valori.h"
 #include "stream/motore_misura.h"
-#include "tests/device/test_protocollo_finti.h"
+#include "tests/support/ambiente_prova.h"
+#include "tests/support/avvisi_prova.h"
+#include "tests/support/processo_prova.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class Test_fine_a_fine : public QObject {
@@ -46,11 +46,9 @@ private:
 };
 
 void Test_fine_a_fine::serie_di_un_atleta() {
-    QProcess scheda;
-    scheda.start(QStringLiteral(KT_SCHEDA_VIRTUALE),
-                 {"--port", "3", "--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
-                  "0.3", "--amplitude", "400"});
-    QVERIFY(scheda.waitForReadyRead(5000));
+    Scheda_virtuale scheda(3, {"--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
+                               "0.3", "--amplitude", "400"});
+    QVERIFY(scheda.Pronta());
     Avvisi_registrati avvisi;
     Programma::Opzioni opzioni;
     opzioni.cartella_eseguibile = radice_ + "/bin";
@@ -113,28 +111,16 @@ void Test_fine_a_fine::serie_di_un_atleta() {
     QCOMPARE(salvati.size(), 6);
     QVERIFY(Righe_file(salvati.filter(QRegularExpression("\\d\\.csv$")).last()) >= registrati - 1);
     QVERIFY2(avvisi.elenco.isEmpty(), qPrintable(avvisi.elenco.value(0).testo));
-    scheda.terminate();
-    QVERIFY(scheda.waitForFinished(3000));
+    QVERIFY(scheda.Ferma());
 }
 
 int main(int argc, char** argv) {
-    // The run's own folders: port links, settings, data. Every port but the board's
-    // leads nowhere, so the search does not depend on the machine's serial ports.
-    QTemporaryDir radice;
-    for (const char* sotto : {"run/kinetrack", "config", "data", "bin"})
-        QDir(radice.path()).mkpath(sotto);
-    QFile::setPermissions(radice.filePath("run"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    for (int n = 1; n <= 30; ++n)
-        if (n != 3)
-            QFile::link(radice.filePath("nothing"),
-                        radice.filePath("run/kinetrack/com" + QString::number(n)));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(radice.filePath("run")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(radice.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(radice.filePath("data")));
+    // Every port but the board's leads nowhere.
+    Ambiente_prova ambiente;
+    ambiente.Porte_senza_dispositivo({3});
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Test_fine_a_fine test(radice.path());
+    Test_fine_a_fine test(ambiente.Radice());
     return QTest::qExec(&test, argc, argv);
 }
 

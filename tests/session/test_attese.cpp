@@ -21,7 +21,7 @@ double Cpu_ms() {
 class Test_attese : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void waits_end_on_time_after_quit() {
+    void attese_finiscono_in_tempo_dopo_la_chiusura() {
         qint64 attesa = 0, risposta = 0;
         double cpu = 0;
         bool pronta = false;

@@ -8,7 +8,7 @@ class Test_formato : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Pattern, then the English and the Italian text.
-    void patterns_round_half_away_from_zero_data() {
+    void modelli_arrotondano_lontano_da_zero_data() {
         QTest::addColumn<double>("valore");
         QTest::addColumn<QString>("attese");
         QTest::newRow("single") << double(523.6f) << "0 524 524";
@@ -19,7 +19,7 @@ private Q_SLOTS:
         QTest::newRow("carry") << 9.996 << "0.00 10.00 10,00";
         QTest::newRow("negative to zero") << -0.3 << "0 0 0";
     }
-    void patterns_round_half_away_from_zero() {
+    void modelli_arrotondano_lontano_da_zero() {
         QFETCH(double, valore);
         QFETCH(QString, attese);
         const QStringList a = attese.split(' ');
@@ -28,7 +28,7 @@ private Q_SLOTS:
         QCOMPARE(Formatta(valore, modello.constData(), QLocale(QLocale::Italian)), a[2]);
     }
 
-    void plain_single_conversion() {
+    void conversione_semplice() {
         const QLocale it(QLocale::Italian), en(QLocale::English);
         QCOMPARE(
             (QStringList{Testo_numero(80.0f, it), Testo_numero(82.5f, it), Testo_numero(82.5f, en),

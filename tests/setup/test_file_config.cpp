@@ -28,7 +28,7 @@ Sessione Sessione_in(const QTemporaryDir& cartella) {
 class Test_file_config : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void athlete_file_bytes() {
+    void byte_del_file_atleta() {
         QTemporaryDir cartella;
         Sessione s = Sessione_in(cartella);
         s.Dati_esercizio.Atleta = "Rossi";
@@ -48,7 +48,7 @@ private Q_SLOTS:
     }
 
     // Lists in the code page of older copies: the euro sign and Š sit in 0x80-0x9F.
-    void list_file_bytes_and_code_page() {
+    void byte_degli_elenchi_e_codifica() {
         QTemporaryDir cartella;
         const Sessione s = Sessione_in(cartella);
         Liste_utente liste;
@@ -75,7 +75,7 @@ private Q_SLOTS:
 
     // Every entry that can still be told is kept in its row; only the lines that cannot
     // are skipped, and the message names them. A team that is a path is never read.
-    void damaged_list_file_data() {
+    void elenchi_danneggiati_data() {
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QStringList>("squadre");
         QTest::addColumn<QStringList>("carichi");
@@ -133,7 +133,7 @@ private Q_SLOTS:
             << QStringList() << QStringList()
             << QStringList{"Impossibile leggere", "più grande di 1 MB", "brax.ini.bak"};
     }
-    void damaged_list_file() {
+    void elenchi_danneggiati() {
         QFETCH(QByteArray, contenuto);
         QFETCH(QStringList, squadre);
         QFETCH(QStringList, carichi);
@@ -165,7 +165,7 @@ private Q_SLOTS:
     // "&Ok" after a damaged file was read writes every entry kept, and the damaged file
     // stays beside it as brax.ini.bak; a rewrite that changes nothing leaves both alone, a
     // later change keeps the file it replaces.
-    void list_file_rewritten_keeping_the_old_one() {
+    void elenchi_riscritti_tenendo_il_vecchio() {
         QTemporaryDir cartella;
         const Sessione s = Sessione_in(cartella);
         const QByteArray danneggiato =
@@ -197,25 +197,24 @@ private Q_SLOTS:
                  (QStringList{"brax.ini", "brax.ini.bak"}));
     }
 
-    void damaged_athlete_file_data() {
+    void file_atleta_danneggiato_data() {
         QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<int>("lette");     // positions taken from the file
-        QTest::addColumn<bool>("cartella"); // Cartella_dati taken from the file
+        QTest::addColumn<int>("lette"); // positions taken from the file
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("summary file")
-            << QByteArray("brax01\r\n 0 \r\n") << 0 << false << "File non compatibile!";
-        QTest::newRow("truncated") << QByteArray("brax_cfg\r\n 1 \r\n 1 \r\n 1 \r\n") << 3 << false
-                                   << "finisce dopo la riga 4";
-        QTest::newRow("not a number") << QByteArray("brax_cfg\r\n 1 \r\nRossi\r\n") << 1 << false
+            << QByteArray("brax01\r\n 0 \r\n") << 0 << "File non compatibile!";
+        QTest::newRow("truncated")
+            << QByteArray("brax_cfg\r\n 1 \r\n 1 \r\n 1 \r\n") << 3 << "finisce dopo la riga 4";
+        QTest::newRow("not a number") << QByteArray("brax_cfg\r\n 1 \r\nRossi\r\n") << 1
                                       << "alla riga 3 \"Rossi\" non è un numero";
         QTest::newRow("no folder line")
-            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(11)) << 11 << false
+            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(11)) << 11
             << "finisce dopo la riga 12";
         QTest::newRow("larger than 1 MB")
-            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(300000)) << 0 << false
+            << QByteArray("brax_cfg\r\n" + QByteArray(" 1 \r\n").repeated(300000)) << 0
             << "è più grande di 1 MB (1500010 byte) e non viene letto";
     }
-    void damaged_athlete_file() {
+    void file_atleta_danneggiato() {
         QFETCH(QByteArray, contenuto);
         QFETCH(int, lette);
         QFETCH(QString, messaggio);
@@ -242,7 +241,7 @@ private Q_SLOTS:
     }
 
     // A name with "%1" in it stays as it is in the messages; the reasons are Italian.
-    void messages_name_the_file() {
+    void messaggi_nominano_il_file() {
         QTemporaryDir cartella;
         const QString atleta = cartella.filePath("%1 %2 test");
         const QString nome = atleta + "/%1 %2 test.cfg";
@@ -273,7 +272,7 @@ private Q_SLOTS:
 
     // The folder written in an athlete file is not followed: the athlete's folder is the one
     // the file is in, inside the data folder.
-    void athlete_folder_is_the_files_own() {
+    void cartella_atleta_e_quella_del_file() {
         QTemporaryDir cartella;
         QTemporaryDir altra;
         const QString nome = cartella.filePath("A/Rossi/Rossi.cfg");
@@ -284,25 +283,20 @@ private Q_SLOTS:
         QCOMPARE(dati.Cartella_dati, cartella.filePath("A/Rossi"));
     }
 
-    void row_numbers_data() {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<float>("numero");
-        QTest::newRow("point") << "82.5" << 82.5f;
-        QTest::newRow("comma stops") << "82,5" << 82.0f;
-        QTest::newRow("unit") << "100 kg" << 100.0f;
-        QTest::newRow("text") << "Squat" << 0.0f;
-        QTest::newRow("exponent") << "1.5e-1" << 0.15f;
-        QTest::newRow("too large for a single") << "1e999" << 0.0f;
-        QTest::newRow("other digits") << QString::fromUtf8("٣") << 0.0f;
-    }
-    void row_numbers() {
-        QFETCH(QString, testo);
-        QFETCH(float, numero);
-        QCOMPARE(Numero_di_voce(testo), numero);
+    // Numbers of the rows: a point, a unit after it; a comma or a text stops them.
+    void numeri_delle_voci() {
+        const std::pair<QString, float> casi[] = {{"82.5", 82.5f},
+                                                  {"82,5", 82.0f},
+                                                  {"100 kg", 100.0f},
+                                                  {"Squat", 0.0f},
+                                                  {"1.5e-1", 0.15f},
+                                                  {"1e999", 0.0f},
+                                                  {QString::fromUtf8("٣"), 0.0f}};
+        for (const auto& [testo, numero] : casi) QCOMPARE(Numero_di_voce(testo), numero);
     }
 
     // Row, entry, what the refusal names (nothing: accepted).
-    void refused_entries() {
+    void voci_rifiutate() {
         const std::tuple<int, QString, QString> casi[] = {
             {3, "Panca;piana", "\";\""},
             {1, "Łukasz", "\"Ł\" (U+0141)"},
@@ -322,7 +316,7 @@ private Q_SLOTS:
     }
 
     // A number row takes a number, with its unit or not; not a text, nor a negative number.
-    void refused_numbers() {
+    void numeri_rifiutati() {
         for (const char* voce : {"80", "82.5", " 100 mm", "0", "1e3", "-0"})
             QVERIFY2(!Numero_rifiutato(voce), voce);
         for (const auto& [voce, messaggio] : {std::pair{"abc", "\"abc\" non è un numero"},
@@ -339,7 +333,7 @@ private Q_SLOTS:
 
     // Every folder the program makes in the application folder is one of its own, never a
     // team or an athlete.
-    void program_folders() {
+    void cartelle_del_programma() {
         QTemporaryDir cartella;
         Sessione s = Sessione_in(cartella);
         QString nessuno;
@@ -356,7 +350,7 @@ private Q_SLOTS:
     }
 
     // The decimal comma of a number entry is stored as a point, only in a number.
-    void decimal_comma_of_new_entries() {
+    void virgola_delle_nuove_voci() {
         QCOMPARE((QStringList{Voce_con_punto("82,5"), Voce_con_punto(" -82,5 kg"),
                               Voce_con_punto("circa 82,5"), Voce_con_punto("82,")}),
                  (QStringList{"82.5", " -82.5 kg", "circa 82,5", "82,"}));

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The lift analysis against lifts whose true motion is known, and the set's velocity
-// loss on a hand-made set.
+// The engine on lifts whose true motion is known: the repetitions listed and the lift
+// analysis; the set's velocity loss on a hand-made set.
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
+#include "comandi/attese.h"
 #include "comandi/replay.h"
 #include "datafiles/salva_analisi.h"
 #include "session/formato.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <tuple>
 
@@ -40,13 +42,25 @@ QByteArray Cattura(const Copione& c, int tipo, Collegamento l) {
     return Byte_cattura(record, l);
 }
 
+// The records replayed as a capture of the link, in the band 360..440 mm/s.
+std::unique_ptr<Riproduzione> Riproduci(const std::vector<Record_scheda>& record, int tipo,
+                                        Collegamento l, float ampiezza_minima) {
+    Opzioni_replay o;
+    std::tie(o.collegamento, o.tipo_scheda, o.ampiezza_minima, o.locale) =
+        std::tuple(l, tipo, ampiezza_minima, QLocale::c());
+    std::tie(o.vmax, o.limite_sup, o.limite_inf) = std::tuple(400.0f, 110.0f, 90.0f);
+    auto r = std::make_unique<Riproduzione>(o);
+    r->Esegui(Byte_cattura(record, l));
+    return r;
+}
+
 } // namespace
 
 class Test_analisi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Fast lifts end braking harder than gravity; slow ones never do.
-    void propulsive_phase_of_generated_lifts_data() {
+    void fase_propulsiva_delle_alzate_generate_data() {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<Collegamento>("collegamento");
         QTest::addColumn<double>("ampiezza");
@@ -59,7 +73,7 @@ private Q_SLOTS:
                               l == Collegamento::Seriale ? "serial" : "hid", ampiezza, durata)
                     << tipo << l << ampiezza << durata;
     }
-    void propulsive_phase_of_generated_lifts() {
+    void fase_propulsiva_delle_alzate_generate() {
         QFETCH(int, tipo);
         QFETCH(Collegamento, collegamento);
         QFETCH(double, ampiezza);
@@ -98,7 +112,7 @@ private Q_SLOTS:
 
     // The replay writes what the program writes at each summary save: a title, one row
     // per repetition, nothing after the last.
-    void analysis_file_beside_the_summary() {
+    void file_analisi_accanto_al_sommario() {
         QTemporaryDir cartella;
         Opzioni_replay o;
         std::tie(o.tipo_scheda, o.ampiezza_minima, o.carico) = std::tuple(2, 100.0f, 60.0f);
@@ -127,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(righe.last().isEmpty());
     }
 
-    void loss_and_threshold_over_a_set() {
+    void perdita_e_soglia_in_una_serie() {
         // Steady lifts of 1/16 s steps: the true mean velocity is the amplitude over the
         // seven steps of the lift; the best so far sets the loss, and a loss equal to the
         // threshold has not passed it.
@@ -172,13 +186,13 @@ private Q_SLOTS:
     // are the table's, the true lift's or the propulsive one's (on generated lifts, where
     // the table's includes the pause at the top and the others do not). A new athlete's is
     // the propulsive one, within 3 % of the lifts' true motion.
-    void judged_by_the_chosen_velocity_data() {
+    void giudicata_dalla_velocita_scelta_data() {
         QTest::addColumn<int>("scelta");
         QTest::newRow("table") << int(Velocita_riferimento::Vmedia_tabella);
         QTest::newRow("true lift") << int(Velocita_riferimento::Vmedia_alzata);
         QTest::newRow("propulsive") << int(Velocita_riferimento::Vpropulsiva);
     }
-    void judged_by_the_chosen_velocity() {
+    void giudicata_dalla_velocita_scelta() {
         QFETCH(int, scelta);
         Sessione s;
         s.Usa_seriale = true;
@@ -231,7 +245,7 @@ private Q_SLOTS:
     // A repetition the coach leaves out (a ghost lift when the bar is unracked) sets no
     // best and raises no alarm: every loss is worked out again at once, and again when it
     // is taken back.
-    void excluded_repetition_sets_no_best() {
+    void ripetizione_esclusa_non_fa_il_migliore() {
         Banco_prova b;
         b.s.Dati_esercizio.Ampiezza_minima = 100;
         b.s.Soglia_perdita = 20;
@@ -275,6 +289,63 @@ private Q_SLOTS:
         QCOMPARE(b.s.Serie.Escluse, (std::set<int>{5}));
         QCOMPARE(conta.cambi, (QList<std::pair<int, bool>>{{0, true}, {4, true}, {0, false}}));
         QCOMPARE(b.motore.Lst_valori().Righe(), 5);
+    }
+
+    // Generated lift scripts through the engine, as the replay feeds it: the listed
+    // repetitions are those of the motion, within the encoder's quantisation.
+    void ripetizioni_come_il_moto_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<Collegamento>("collegamento");
+        QTest::addColumn<float>("ampiezza_minima");
+        for (int tipo = 1; tipo <= 3; ++tipo)
+            for (float minima : {100.0f, 0.0f})
+                for (Collegamento l : {Collegamento::Seriale, Collegamento::Hid})
+                    QTest::addRow("type %d %s min %g", tipo,
+                                  l == Collegamento::Seriale ? "serial" : "hid", double(minima))
+                        << tipo << l << minima;
+    }
+    void ripetizioni_come_il_moto() {
+        QFETCH(int, tipo);
+        QFETCH(Collegamento, collegamento);
+        QFETCH(float, ampiezza_minima);
+        Parametri_copione p;
+        p.ripetizioni = 8;
+        p.probabilita_sussulto = 0.5;
+        p.pausa_bassa_max_s = 1.5; // also holds longer than a second at the bottom
+        for (std::uint32_t seme = 100; seme < 104; ++seme) {
+            const Copione copione = Genera_copione(p, seme);
+            std::vector<Record_scheda> record;
+            Flusso_copione(copione, tipo, collegamento).Tutti(record);
+            const auto r = Riproduci(record, tipo, collegamento, ampiezza_minima);
+            record.resize(Record_letti(record.size(), collegamento));
+            const auto attese = Ripetizioni_attese(record, tipo, collegamento, ampiezza_minima);
+            const Sessione& s = r->Stato();
+            QCOMPARE(r->Lista().Righe(), int(attese.size()));
+            QCOMPARE(int(r->Colori().size()), int(attese.size()));
+            // Every record read is recorded, less those before the first lift.
+            QVERIFY(s.Numero_campioni > 0 && s.Numero_campioni < int(record.size()));
+            QCOMPARE(int(s.Campioni.size()), s.Numero_campioni);
+            for (std::size_t i = 0; i < attese.size(); ++i) {
+                const Ripetizione& rip = s.Ripetizioni[i + 1];
+                const auto& a = attese[i];
+                QVERIFY2(std::abs(rip.Spost_conc - a.spostamento_mm) < 0.01 &&
+                             std::abs(rip.Durata_conc - a.durata_s) < 2e-3 && // a float clock
+                             std::abs(rip.Vmedia_conc / a.velocita_media - 1) < 2e-3,
+                         qPrintable(QString("seed %1 row %2").arg(seme).arg(i + 1)));
+                // The band judges a new athlete's repetition by its propulsive velocity.
+                const float v = r->Analisi()[i].Vpropulsiva;
+                QCOMPARE(Nome_colore(r->Colori()[i]), v > 440   ? "giallo"
+                                                      : v < 360 ? "rosso"
+                                                                : "verde");
+            }
+            if (ampiezza_minima < 100) continue;
+            // With the minimum above every twitch, the rows are the lifts of the motion.
+            const auto alzate = Alzate(copione);
+            QCOMPARE(int(attese.size()), p.ripetizioni);
+            for (std::size_t i = 0; i < attese.size(); ++i)
+                QVERIFY(std::abs(s.Ripetizioni[i + 1].Spost_conc - alzate[i + 1].spostamento_mm) <=
+                        Tolleranza_spostamento_mm(tipo, collegamento));
+        }
     }
 };
 

@@ -59,7 +59,7 @@ class Test_ricezione : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Dead band below 12 mm/s, clamp at 5000, the HID factor when both links are set.
-    void sample_velocity_has_dead_band_and_clamp_data() {
+    void velocita_con_banda_morta_e_limite_data() {
         QTest::addColumn<Velocita>("v");
         QTest::newRow("both links: hid") << Velocita{10, 1.288f, true, true, 128.8f};
         QTest::newRow("12 stays") << Velocita{500, 1, true, false, 12};
@@ -67,12 +67,12 @@ private Q_SLOTS:
         QTest::newRow("-6000 cut") << Velocita{-1, 1, true, false, -5000};
         QTest::newRow("tiny time cut") << Velocita{1e-30f, 1, false, true, 5000};
     }
-    void sample_velocity_has_dead_band_and_clamp() {
+    void velocita_con_banda_morta_e_limite() {
         QFETCH(Velocita, v);
         QCOMPARE(Velocita_campione(v.tempo_ms, v.fattore, v.seriale, v.hid), v.attesa);
     }
 
-    void serial_stream_is_cut_in_blocks_data() {
+    void flusso_seriale_tagliato_a_blocchi_data() {
         QTest::addColumn<Corte>("c");
         QTest::newRow("12 waiting: nothing read") << Corte{12, 12, 12};
         QTest::newRow("13: one block, 1 stays") << Corte{12, 13, 1};
@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTest::newRow("reception off") << Corte{12, 13, 13, false};
         QTest::newRow("no acquisition") << Corte{12, 13, 13, true, false};
     }
-    void serial_stream_is_cut_in_blocks() {
+    void flusso_seriale_tagliato_a_blocchi() {
         QFETCH(Corte, c);
         Banco_prova b;
         b.Avvia(true);
@@ -101,7 +101,7 @@ private Q_SLOTS:
     }
 
     // Worked examples of both links: label, recorded sample and running time.
-    void records_become_samples_labels_and_time_data() {
+    void record_diventano_campioni_etichette_e_tempo_data() {
         QTest::addColumn<Esempio>("e");
         QTest::newRow("type 1 serial") << Esempio{1, 0, 256, 50000, "33", 329.728f, 0.01f, 772.8f};
         QTest::newRow("type 1 hid") << Esempio{1, 65, 256, 50000, "33.0", 329.728f, 0.01f, 128.8f};
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QTest::newRow("type 3 serial")
             << Esempio{3, 0, -5, 120000, "-1", -5, 0.0099999960f, 600.00024f};
     }
-    void records_become_samples_labels_and_time() {
+    void record_diventano_campioni_etichette_e_tempo() {
         QFETCH(Esempio, e);
         Banco_prova b;
         b.Avvia(true);
@@ -144,7 +144,7 @@ private Q_SLOTS:
 
     // The framer keeps the records whole whatever the reads: bytes of a cut record wait
     // for the next read, and the readers take the extremes of both counts.
-    void framer_keeps_records_whole_across_reads_data() {
+    void record_interi_attraverso_le_letture_data() {
         QTest::addColumn<QList<int>>("letture"); // bytes per read
         QTest::addColumn<QList<int>>("record");  // whole records after each read
         QTest::newRow("record split over two reads") << QList{4, 2} << QList{0, 1};
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QTest::newRow("one byte at a time")
             << QList{1, 1, 1, 1, 1, 1, 1} << QList{0, 0, 0, 0, 0, 1, 0};
     }
-    void framer_keeps_records_whole_across_reads() {
+    void record_interi_attraverso_le_letture() {
         QFETCH(QList<int>, letture);
         QFETCH(QList<int>, record);
         const QList<std::pair<std::int16_t, std::int32_t>> valori{
@@ -186,13 +186,13 @@ private Q_SLOTS:
 
     // Drawing stops at a backlog of 400 bytes and resumes below 50; the recording never
     // sheds samples.
-    void drawing_sheds_load_but_recording_does_not_data() {
+    void disegno_alleggerito_registrazione_intera_data() {
         QTest::addColumn<Carico>("c");
         QTest::newRow("399 still drawn") << Carico{true, 399, 2, true};
         QTest::newRow("400 stops") << Carico{true, 400, 0, false};
         QTest::newRow("stopped, 49 resumes after") << Carico{false, 49, 1, true};
     }
-    void drawing_sheds_load_but_recording_does_not() {
+    void disegno_alleggerito_registrazione_intera() {
         QFETCH(Carico, c);
         Banco_prova b;
         b.Avvia(true);

@@ -34,7 +34,7 @@ class Test_ripetizioni : public QObject {
 private Q_SLOTS:
     // The first sample (still, state 0 -> 1 within the first second) is a concentric
     // start at position 0.
-    void movement_state_and_boundaries_data() {
+    void stato_del_moto_e_confini_data() {
         QTest::addColumn<Moto>("m");
         QTest::newRow("18 never starts") << Moto{20, {10, 18, 20, 18, 15, 10}, 0, 0, 0};
         QTest::newRow("25,10 ends at the 10") << Moto{20, {25, 10}, 1, 10, 20};
@@ -42,7 +42,7 @@ private Q_SLOTS:
         QTest::newRow("first-second drop is a start") << Moto{4, {25, 10}, 0, 20, 0};
         QTest::newRow("negative velocities stay") << Moto{20, {-300, -10, 0}, 0, 0, 0};
     }
-    void movement_state_and_boundaries() {
+    void stato_del_moto_e_confini() {
         QFETCH(Moto, m);
         Banco_prova b;
         b.Avvia();
@@ -58,7 +58,7 @@ private Q_SLOTS:
 
     // One repetition computed by hand: lowering 200 -> 10 with its peak of -300 mm/s at
     // 150 mm, pause, lift 10 -> 210 with its peak of 500 mm/s at 140 mm.
-    void repetition_record_row_and_graphs() {
+    void ripetizione_riga_e_grafici() {
         Banco_prova b;
         b.Avvia();
         b.Primo_sollevamento(200);
@@ -79,12 +79,12 @@ private Q_SLOTS:
     }
 
     // Minimum amplitude 100 mm: after an accepted first lift, a lift of `ampiezza`.
-    void minimum_amplitude_absorbs_small_lifts_data() {
+    void ampiezza_minima_assorbe_le_piccole_alzate_data() {
         QTest::addColumn<double>("ampiezza");
         QTest::newRow("100 absorbed") << 100.0;
         QTest::newRow("120 accepted") << 120.0;
     }
-    void minimum_amplitude_absorbs_small_lifts() {
+    void ampiezza_minima_assorbe_le_piccole_alzate() {
         QFETCH(double, ampiezza);
         const bool accettata = ampiezza > 100;
         Banco_prova b;
@@ -111,7 +111,7 @@ private Q_SLOTS:
 
     // The first lift larger than the minimum amplitude restarts the clock, the recording
     // and the time graph; smaller ones before it and later boundaries do not.
-    void start_of_movement_reset() {
+    void inizio_del_movimento_riparte() {
         Banco_prova b;
         b.Avvia(true);
         b.s.Serie.Dati_esercizio.Ampiezza_minima = 100;
@@ -152,7 +152,7 @@ private Q_SLOTS:
     }
 
     // Band 900..1100 mm/s (1000 -10% +10%) on the table's velocity, over a lift of exactly 1 s.
-    void velocity_band_colours_data() {
+    void colori_della_fascia_data() {
         QTest::addColumn<double>("spostamento");
         QTest::addColumn<Colore>("colore");
         QTest::newRow("1150 yellow") << 1150.0 << Colore_giallo;
@@ -160,7 +160,7 @@ private Q_SLOTS:
         QTest::newRow("900 green") << 900.0 << Colore_verde;
         QTest::newRow("899.5 red") << 899.5 << Colore_rosso;
     }
-    void velocity_band_colours() {
+    void colori_della_fascia() {
         QFETCH(double, spostamento);
         QFETCH(Colore, colore);
         Banco_prova b;
@@ -179,7 +179,7 @@ private Q_SLOTS:
     }
 
     // Rounded halves, no thousands separator, no "-0"; the total duration is not shown.
-    void value_list_row_rounding() {
+    void arrotondamenti_della_riga() {
         const Ripetizione r{99,     12.345f, 0,      0,     1234.4f, -1500.5f, 80.49f, 49.5f,
                             0.125f, 2.0f,    523.6f, -0.4f, 1.237f,  0.8f,     199.5f, -190.2f};
         QCOMPARE(Riga(Lista_valori::Formatta_riga(r, 12, QLocale(QLocale::Italian))).join(' '),

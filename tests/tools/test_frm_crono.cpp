@@ -44,82 +44,48 @@ struct Banco {
     }
 };
 
-// The whole multiples of `passo` seconds that the beeps stand nearest to.
-QList<int> Multipli(const QList<qint32>& beep, int passo) {
-    QList<int> m;
-    for (const qint32 ms : beep) m << qRound(ms / (1000.0 * passo)) * passo;
-    return m;
-}
-
 } // namespace
 
 class Test_frm_crono : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void Display_data() {
-        QTest::addColumn<qint32>("ms");
-        QTest::addColumn<QStringList>("campi");
-        QTest::newRow("61.25 s") << 61250 << QStringList{"01", "01", "2"};
-        QTest::newRow("seconds truncated") << 59999 << QStringList{"00", "59", "9"};
-        QTest::newRow("on the minute") << 120000 << QStringList{"02", "00", "0"};
-        QTest::newRow("above 99 minutes") << 6'005'700 << QStringList{"100", "05", "7"};
-    }
-    void Display() {
-        QFETCH(qint32, ms);
-        QFETCH(QStringList, campi);
-        const Tempo_crono t = Conta_tempo(ms);
-        QCOMPARE((QStringList{t.minuti, t.secondi, t.decimi}), campi);
+    // Seconds and tenths truncated, minutes past 99; the tick counter wraps.
+    void campi_del_tempo() {
+        const std::pair<qint32, QString> casi[] = {
+            {61250, "01 01 2"}, {59999, "00 59 9"}, {120000, "02 00 0"}, {6'005'700, "100 05 7"}};
+        for (const auto& [ms, campi] : casi) {
+            const Tempo_crono t = Conta_tempo(ms);
+            QCOMPARE((QStringList{t.minuti, t.secondi, t.decimi}).join(' '), campi);
+        }
+        QCOMPARE(Trascorsi_ms(-2'147'483'548, 2'147'483'548), 200);
     }
 
-    void Tick_counter_wraps() { QCOMPARE(Trascorsi_ms(-2'147'483'548, 2'147'483'548), 200); }
-
-    void Load_state() {
-        Banco b;
-        QCOMPARE(b.Campi(), (QStringList{"min", "sec", "dec"}));
-        QCOMPARE(b.frm.txt_valore_cv->text(), QString("5 sec"));
-        QVERIFY(b.frm.Chk_avviso_acustico->isChecked());
-        b.frm.Chk_avviso_acustico->setChecked(false);
-        QVERIFY(!b.frm.txt_valore_cv->isEnabled());
-        const QPointer<Frm_crono> aperto = new Frm_crono;
-        aperto->show();
-        QVERIFY(QTest::qWaitForWindowExposed(aperto));
-        QTest::keyClick(aperto, Qt::Key_Escape);
-        QTRY_VERIFY(aperto.isNull());
-        QVERIFY(!b.frm.cmd_conto_rovescia->isEnabled());
-        b.frm.Chk_avviso_acustico->setChecked(true);
-        QVERIFY(b.frm.cmd_conto_rovescia->isEnabled());
-    }
-
-    void Beeps_data() {
-        QTest::addColumn<QString>("periodo");
-        QTest::addColumn<bool>("attivo");
-        QTest::addColumn<qint32>("fino_a");
-        QTest::addColumn<int>("passo");
-        QTest::addColumn<QList<int>>("multipli");
+    // The beeps stand at the whole multiples of the period (typed, rounded to whole
+    // seconds), each new minute among them; none with the warning off.
+    void avvisi_a_ogni_periodo() {
         QList<int> ogni_5;
-        for (int s = 5; s <= 130; s += 5) ogni_5 << s; // 60 and 120: each new minute
-        QTest::newRow("every 5 s") << "5" << true << 130'000 << 5 << ogni_5;
-        QTest::newRow("warning off") << "5" << false << 130'000 << 5 << QList<int>{};
-        QTest::newRow("2.5 rounds to 2") << "2.5" << true << 9000 << 2 << QList<int>{2, 4, 6, 8};
-        QTest::newRow("3,5 rounds to 4") << "3,5" << true << 13000 << 4 << QList<int>{4, 8, 12};
-    }
-    void Beeps() {
-        QFETCH(QString, periodo);
-        QFETCH(bool, attivo);
-        QFETCH(qint32, fino_a);
-        QFETCH(int, passo);
-        QFETCH(QList<int>, multipli);
-        Banco b;
-        b.risposta = periodo;
-        b.frm.Imposta_frequenza();
-        b.frm.Chk_avviso_acustico->setChecked(attivo);
-        b.Avvia();
-        b.frm.Tick(); // 0 at the very start never beeps
-        b.Fino_a(fino_a);
-        QCOMPARE(Multipli(b.beep, passo), multipli);
+        for (int s = 5; s <= 130; s += 5) ogni_5 << s;
+        const std::tuple<QString, bool, qint32, int, QList<int>> casi[] = {
+            {"5", true, 130'000, 5, ogni_5},
+            {"5", false, 130'000, 5, {}},
+            {"2.5", true, 9000, 2, {2, 4, 6, 8}},
+            {"3,5", true, 13000, 4, {4, 8, 12}}};
+        for (const auto& [periodo, attivo, fino_a, passo, multipli] : casi) {
+            Banco b;
+            b.risposta = periodo;
+            b.frm.Imposta_frequenza();
+            b.frm.Chk_avviso_acustico->setChecked(attivo);
+            b.Avvia();
+            b.frm.Tick(); // 0 at the very start never beeps
+            b.Fino_a(fino_a);
+            QList<int> visti;
+            for (const qint32 ms : b.beep) visti << qRound(ms / (1000.0 * passo)) * passo;
+            QCOMPARE(visti, multipli);
+        }
     }
 
-    void Start_restarts_Stop_keeps() {
+    // Start from the default 5 s period restarts, Stop keeps what it showed.
+    void avvio_riparte_e_stop_tiene() {
         Banco b;
         b.Avvia();
         b.Fino_a(7000);
@@ -135,26 +101,32 @@ private Q_SLOTS:
         QCOMPARE(b.Campi(), (QStringList{"00", "02", "3"}));
     }
 
-    void Refused_period_data() {
-        QTest::addColumn<QString>("risposta");
-        QTest::newRow("empty") << "";
-        QTest::newRow("not a number") << "cinque";
-        QTest::newRow("half rounds to 0") << "0.5";
-        QTest::newRow("negative") << "-3";
-    }
-    void Refused_period() {
-        QFETCH(QString, risposta);
+    // A refused period keeps the last one and says why; a cancelled one says nothing. The
+    // check box switches the period's controls; Esc closes the window.
+    void periodo_rifiutato_e_controlli() {
+        for (const char* risposta : {"", "cinque", "0.5", "-3"}) {
+            Banco b;
+            b.risposta = "7";
+            b.frm.Imposta_frequenza();
+            b.risposta = risposta;
+            b.frm.Imposta_frequenza();
+            QCOMPARE(b.frm.Periodo(), 7.0f);
+            QCOMPARE(b.frm.txt_valore_cv->text(), QString("7 sec"));
+            QCOMPARE(b.messaggi.size(), 1);
+            b.risposta.reset();
+            b.frm.Imposta_frequenza();
+            QCOMPARE(b.messaggi.size(), 1);
+        }
         Banco b;
-        b.risposta = "7";
-        b.frm.Imposta_frequenza();
-        b.risposta = risposta;
-        b.frm.Imposta_frequenza();
-        QCOMPARE(b.frm.Periodo(), 7.0f);
-        QCOMPARE(b.frm.txt_valore_cv->text(), QString("7 sec"));
-        QCOMPARE(b.messaggi.size(), 1);
-        b.risposta.reset(); // cancelled: no message
-        b.frm.Imposta_frequenza();
-        QCOMPARE(b.messaggi.size(), 1);
+        b.frm.Chk_avviso_acustico->setChecked(false);
+        QVERIFY(!b.frm.txt_valore_cv->isEnabled() && !b.frm.cmd_conto_rovescia->isEnabled());
+        b.frm.Chk_avviso_acustico->setChecked(true);
+        QVERIFY(b.frm.txt_valore_cv->isEnabled() && b.frm.cmd_conto_rovescia->isEnabled());
+        const QPointer<Frm_crono> aperto = new Frm_crono;
+        aperto->show();
+        QVERIFY(QTest::qWaitForWindowExposed(aperto));
+        QTest::keyClick(aperto, Qt::Key_Escape);
+        QTRY_VERIFY(aperto.isNull());
     }
 };
 

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One running program per user: a later start finds the running one and asks it to
-// come to the front; a socket left by a crashed run is taken over.
+// What only this user may reach. One running program per user: a later start finds the
+// running one and asks it to come to the front; a socket left by a crashed run is taken
+// over. A folder another local user made first, can write in, or listens in (the single
+// instance's channel, the port links' folder, whose links would let that user's process pose
+// as the board) is not used: the program runs without it, says why, and touches nothing
+// there.
 
 #include "platform/istanza_unica.h"
+#include "platform/mappa_porte.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -56,18 +61,30 @@ pid_t Ascolta_altro_utente(const QString& percorso) {
     ::close(fd);
     return pronto ? figlio : 0;
 }
+
+// `cartella` as another local user could leave it: open to all, given away, a link to a
+// folder elsewhere, or gone.
+void Guasta(const QString& cartella, const QString& guasto) {
+    const QByteArray percorso = QFile::encodeName(cartella);
+    if (guasto == "0777") QCOMPARE(::chmod(percorso.constData(), 0777), 0);
+    if (guasto == "chown") QCOMPARE(::chown(percorso.constData(), 65534, 65534), 0);
+    if (guasto == "link")
+        QVERIFY(QDir().rename(cartella, cartella + "-altrove") &&
+                QFile::link(cartella + "-altrove", cartella));
+    if (guasto == "manca") QVERIFY(QDir(cartella).removeRecursively());
+}
 } // namespace
 
-class Test_istanza_unica : public QObject {
+class Test_canali_privati : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void second_start_data() {
+    void seconda_partenza_data() {
         QTest::addColumn<bool>("socket_morto");
         QTest::newRow("first start") << false;
         QTest::newRow("after a crashed run") << true;
     }
-    void second_start() {
+    void seconda_partenza() {
         QFETCH(bool, socket_morto);
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("istanza");
@@ -93,48 +110,57 @@ private Q_SLOTS:
         QCOMPARE(mostra.size(), 2);
     }
 
-    // A channel another local user could reach, or answered by another user's program: the
-    // program runs without it, says why, and touches nothing there.
-    void unsafe_channel_is_not_used_data() {
+    void cartella_altrui_non_usata_data() {
         QTest::addColumn<QString>("guasto");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("folder writable by others") << "0777"
-                                                   << "scrivibile da altri";
-        QTest::newRow("another user's folder") << "chown"
-                                               << "appartiene a un altro utente";
-        QTest::newRow("a link to a folder") << "link"
-                                            << "non è una cartella";
-        QTest::newRow("no folder") << "manca"
-                                   << "non esiste";
-        QTest::newRow("another user listening") << "ascolta"
-                                                << "di un altro utente";
+        QTest::newRow("sana") << ""
+                              << "";
+        QTest::newRow("scrivibile da altri") << "0777"
+                                             << "scrivibile da altri";
+        QTest::newRow("di un altro utente") << "chown"
+                                            << "appartiene a un altro utente";
+        QTest::newRow("un collegamento") << "link"
+                                         << "non è una cartella";
+        QTest::newRow("mancante") << "manca"
+                                  << "non esiste";
+        QTest::newRow("un altro utente in ascolto") << "ascolta"
+                                                    << "di un altro utente";
     }
-    void unsafe_channel_is_not_used() {
+    void cartella_altrui_non_usata() {
         QFETCH(QString, guasto);
         QFETCH(QString, motivo);
         if ((guasto == "chown" || guasto == "ascolta") && ::getuid() != 0)
             QSKIP("another user's folder or program needs root");
         QTemporaryDir radice;
-        QString cartella = radice.filePath("run");
-        QVERIFY(QDir().mkdir(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        const QByteArray percorso = QFile::encodeName(cartella);
-        if (guasto == "0777") QCOMPARE(::chmod(percorso.constData(), 0777), 0);
-        if (guasto == "chown") QCOMPARE(::chown(percorso.constData(), 65534, 65534), 0);
-        if (guasto == "link") QVERIFY(QFile::link(cartella, cartella + "-link"));
-        if (guasto == "link") cartella += "-link";
-        if (guasto == "manca") cartella += "/manca";
-        const QString nome = cartella + "/istanza";
+        const QString run = radice.filePath("run"), tty = radice.filePath("tty");
+        QVERIFY(QDir().mkdir(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (guasto != "manca" && guasto != "ascolta") { // the port links' folder
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run));
+            const QString porte = Cartella_porte();
+            QCOMPARE(porte, run + "/kinetrack");
+            QCOMPARE(Prepara_cartella_porte(), std::nullopt);
+            QVERIFY(QFile::link(tty, porte + "/com5"));
+            QFile(tty).open(QIODevice::WriteOnly);
+            Guasta(porte, guasto);
+            const auto errore = Verifica_cartella_porte();
+            QCOMPARE(errore.has_value(), !motivo.isEmpty());
+            QCOMPARE(Dispositivo_porta(5), motivo.isEmpty() ? tty : QString());
+            QVERIFY(errore.value_or(motivo).contains(motivo));
+            QVERIFY(Descrizione_porta(5).contains(motivo));
+            QVERIFY(Prepara_cartella_porte().value_or(motivo).contains(motivo));
+        }
+        if (guasto.isEmpty()) return;
+        Guasta(run, guasto); // the single instance's channel
+        const QString nome = run + "/istanza";
         const pid_t altro = guasto == "ascolta" ? Ascolta_altro_utente(nome) : 0;
-        if (guasto == "ascolta") QVERIFY(altro > 0);
-
+        QCOMPARE(altro > 0, guasto == "ascolta");
         Istanza_unica prima(nome), seconda(nome);
-        QVERIFY(!prima.Gia_in_esecuzione());
-        QVERIFY(!seconda.Gia_in_esecuzione());
+        QVERIFY(!prima.Gia_in_esecuzione() && !seconda.Gia_in_esecuzione());
         QVERIFY(prima.Senza_canale() && prima.Senza_canale()->contains(motivo));
         QCOMPARE(QFileInfo(nome).isSymLink() || QFileInfo::exists(nome), altro > 0);
         if (altro > 0 && ::kill(altro, SIGKILL) == 0) ::waitpid(altro, nullptr, 0);
     }
 };
 
-QTEST_MAIN(Test_istanza_unica)
-#include "test_istanza_unica.moc"
+QTEST_MAIN(Test_canali_privati)
+#include "test_canali_privati.moc"
