@@ -28,27 +28,29 @@ Sessione Sessione_in(const QTemporaryDir& cartella) {
 class Test_file_config : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void byte_del_file_atleta() {
-        QTemporaryDir cartella;
+    // The folder written in an athlete file is not followed, even when it exists: the
+    // athlete's folder is the one the file is in, inside the data folder.
+    void file_atleta_byte_per_byte() {
+        QTemporaryDir cartella, altra;
         Sessione s = Sessione_in(cartella);
         s.Dati_esercizio.Atleta = "Rossi";
         s.Dati_esercizio.Posizioni = {0, 2, 1, 3, 0, 0, 0, 1, -1, 0, 0};
-        s.Dati_esercizio.Cartella_dati = "C:\\Prog\\Squadra A\\Rossi";
-        QString nome = cartella.filePath("Rossi.cfg");
+        s.Dati_esercizio.Cartella_dati = altra.path();
+        QString nome = cartella.filePath("A/Rossi/Rossi.cfg");
+        QVERIFY(QDir().mkpath(cartella.filePath("A/Rossi")));
         QCOMPARE(Salva_File_Config(nome, s, Liste_utente()), std::nullopt);
         QCOMPARE(Contenuto(nome),
-                 QByteArray("brax_cfg\r\n 0 \r\n 2 \r\n 1 \r\n 3 \r\n 0 \r\n 0 \r\n"
-                            " 0 \r\n 1 \r\n-1 \r\n 0 \r\n 0 \r\n"
-                            "C:\\Prog\\Squadra A\\Rossi\r\n"));
-        // Read back: the folder written on Windows is not here, so the file's own is used.
+                 "brax_cfg\r\n 0 \r\n 2 \r\n 1 \r\n 3 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n-1 \r\n"
+                 " 0 \r\n 0 \r\n" +
+                     QFile::encodeName(altra.path()) + "\r\n");
         Dati_esercizio_t letti;
         QCOMPARE(Leggi_File_Config(nome, letti), std::nullopt);
         QCOMPARE(letti.Posizioni, s.Dati_esercizio.Posizioni);
-        QCOMPARE(letti.Cartella_dati, cartella.path());
+        QCOMPARE(letti.Cartella_dati, cartella.filePath("A/Rossi"));
     }
 
     // Lists in the code page of older copies: the euro sign and Š sit in 0x80-0x9F.
-    void byte_degli_elenchi_e_codifica() {
+    void file_delle_liste_e_code_page() {
         QTemporaryDir cartella;
         const Sessione s = Sessione_in(cartella);
         Liste_utente liste;
@@ -75,36 +77,29 @@ private Q_SLOTS:
 
     // Every entry that can still be told is kept in its row; only the lines that cannot
     // are skipped, and the message names them. A team that is a path is never read.
-    void elenchi_danneggiati_data() {
+    void file_delle_liste_danneggiato_data() {
         QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<QStringList>("squadre");
-        QTest::addColumn<QStringList>("carichi");
-        QTest::addColumn<QStringList>("esercizi");
+        QTest::addColumn<QString>("liste"); // teams|loads|exercises read, "," between entries
         QTest::addColumn<QStringList>("messaggio"); // pieces of it; none: no message
         const QByteArray fine = QByteArray("-1 \r\n").repeated(5);
-        QTest::newRow("empty") << QByteArray() << QStringList() << QStringList() << QStringList()
+        QTest::newRow("empty") << QByteArray() << "||"
                                << QStringList{"incompleto: finisce dopo la riga 0"};
         QTest::newRow("truncated inside a later list")
-            << QByteArray(" 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n") << QStringList{"A"}
-            << QStringList{"80", "90"} << QStringList()
+            << QByteArray(" 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n") << "A|80,90|"
             << QStringList{"incompleto: finisce dopo la riga 6"};
         QTest::newRow("count not a number")
-            << QByteArray(" 8 \r\n 0 \r\nA\r\nxx\r\n80\r\n") << QStringList{"A"}
-            << QStringList{"80"} << QStringList()
+            << QByteArray(" 8 \r\n 0 \r\nA\r\nxx\r\n80\r\n") << "A|80|"
             << QStringList{"danneggiato: la riga 4 (\"xx\") non è un numero",
                            "finisce dopo la riga 5", "Carico 1"};
         QTest::newRow("more rows than the dialog")
             << QByteArray(" 9 \r\n 0 \r\nA\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n")
-            << QStringList{"A"} << QStringList() << QStringList()
-            << QStringList{"la finestra ne ha 9"};
+            << "A||" << QStringList{"la finestra ne ha 9"};
         QTest::newRow("fewer rows, LF line ends, no final line end")
-            << QByteArray(" 2 \n 0 \nA\n 0 \n80") << QStringList{"A"} << QStringList{"80"}
-            << QStringList() << QStringList();
+            << QByteArray(" 2 \n 0 \nA\n 0 \n80") << "A|80|" << QStringList();
         QTest::newRow("a count garbled in the middle")
             << " 8 \r\n 1 \r\nA\r\nB\r\n#1\r\n80\r\n90\r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n" +
                    fine
-            << QStringList{"A", "B"} << QStringList{"80", "90"}
-            << QStringList{"Squat", "Panca", "Stacco"}
+            << "A,B|80,90|Squat,Panca,Stacco"
             << QStringList{"la riga 5 (\"#1\") non è un numero.",
                            "Voci lette e tenute: Squadra 2, Carico 2, Esercizio 3,",
                            "brax.ini.bak"};
@@ -112,60 +107,55 @@ private Q_SLOTS:
             << " 8 \r\n 1 \r\nA\r\nB\r\n 1 \r\n80\r\n90\r\n 2 "
                "\r\nSquat\r\nPan\r\nca\r\nStacco\r\n" +
                    fine
-            << QStringList{"A", "B"} << QStringList{"80", "90"}
-            << QStringList{"Squat", "Pan", "ca", "Stacco"}
+            << "A,B|80,90|Squat,Pan,ca,Stacco"
             << QStringList{"l'elenco Esercizio ha 4 voci invece di 3"};
         QTest::newRow("a line lost")
             << " 8 \r\n 0 \r\nA\r\n 2 \r\n80\r\n90\r\n 1 \r\nSquat\r\nPanca\r\n" + fine
-            << QStringList{"A"} << QStringList{"80", "90"} << QStringList{"Squat", "Panca"}
-            << QStringList{"l'elenco Carico ha 2 voci invece di 3"};
+            << "A|80,90|Squat,Panca" << QStringList{"l'elenco Carico ha 2 voci invece di 3"};
         QTest::newRow("cut in the middle of a line")
             << QByteArray(" 8 \r\n 0 \r\nA\r\n 1 \r\n80\r\n90\r\n 2 \r\nSquat\r\nPan")
-            << QStringList{"A"} << QStringList{"80", "90"} << QStringList{"Squat"}
+            << "A|80,90|Squat"
             << QStringList{"la riga 9 (\"Pan\") è interrotta", "finisce dopo la riga 9"};
         QTest::newRow("a team that is a path")
-            << " 8 \r\n 1 \r\n../../..\r\nA\r\n-1 \r\n-1 \r\n" + fine << QStringList{"A"}
-            << QStringList() << QStringList()
+            << " 8 \r\n 1 \r\n../../..\r\nA\r\n-1 \r\n-1 \r\n" + fine << "A||"
             << QStringList{"la squadra \"../../..\" della riga 3 è stata tralasciata (Il "
                            "carattere \"/\" (U+002F) non è ammesso"};
         QTest::newRow("larger than 1 MB, not read")
-            << " 8 \r\n 0 \r\nA\r\n" + QByteArray("-1 \r\n").repeated(220000) << QStringList()
-            << QStringList() << QStringList()
+            << " 8 \r\n 0 \r\nA\r\n" + QByteArray("-1 \r\n").repeated(220000) << "||"
             << QStringList{"Impossibile leggere", "più grande di 1 MB", "brax.ini.bak"};
     }
-    void elenchi_danneggiati() {
+    void file_delle_liste_danneggiato() {
         QFETCH(QByteArray, contenuto);
-        QFETCH(QStringList, squadre);
-        QFETCH(QStringList, carichi);
-        QFETCH(QStringList, esercizi);
+        QFETCH(QString, liste);
         QFETCH(QStringList, messaggio);
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("brax.ini");
         Scrivi(nome, contenuto);
-        Liste_utente liste;
-        const std::optional<QString> errore = Leggi_liste(nome, liste);
+        Liste_utente lette;
+        const std::optional<QString> errore = Leggi_liste(nome, lette);
         QCOMPARE(errore.has_value(), !messaggio.isEmpty());
         if (errore) {
             QVERIFY2(errore->contains(QDir::toNativeSeparators(nome)), qPrintable(*errore));
             for (const QString& pezzo : messaggio)
                 QVERIFY2(errore->contains(pezzo), qPrintable(*errore + "\n--- " + pezzo));
         }
-        QCOMPARE(liste[Riga_utente::Squadra], squadre);
-        QCOMPARE(liste[Riga_utente::Carico], carichi);
-        QCOMPARE(liste[Riga_utente::Esercizio], esercizi);
+        QCOMPARE(lette[Riga_utente::Squadra].join(',') + '|' +
+                     lette[Riga_utente::Carico].join(',') + '|' +
+                     lette[Riga_utente::Esercizio].join(','),
+                 liste);
         // "&Ok" keeps a file read damaged before it replaces it.
         Sessione s = Sessione_in(cartella);
         s.Cartella_ini = cartella.path();
         s.File_ini = nome;
         QString nessuno;
-        QCOMPARE(Salva_File_Config(nessuno, s, liste), std::nullopt);
+        QCOMPARE(Salva_File_Config(nessuno, s, lette), std::nullopt);
         if (errore) QVERIFY(Contenuto(nome + ".bak") == contenuto);
     }
 
     // "&Ok" after a damaged file was read writes every entry kept, and the damaged file
     // stays beside it as brax.ini.bak; a rewrite that changes nothing leaves both alone, a
     // later change keeps the file it replaces.
-    void elenchi_riscritti_tenendo_il_vecchio() {
+    void file_delle_liste_riscritto_tenendo_il_vecchio() {
         QTemporaryDir cartella;
         const Sessione s = Sessione_in(cartella);
         const QByteArray danneggiato =
@@ -241,7 +231,7 @@ private Q_SLOTS:
     }
 
     // A name with "%1" in it stays as it is in the messages; the reasons are Italian.
-    void messaggi_nominano_il_file() {
+    void i_messaggi_nominano_il_file() {
         QTemporaryDir cartella;
         const QString atleta = cartella.filePath("%1 %2 test");
         const QString nome = atleta + "/%1 %2 test.cfg";
@@ -270,20 +260,7 @@ private Q_SLOTS:
                      ": un elemento del percorso non è una cartella");
     }
 
-    // The folder written in an athlete file is not followed: the athlete's folder is the one
-    // the file is in, inside the data folder.
-    void cartella_atleta_e_quella_del_file() {
-        QTemporaryDir cartella;
-        QTemporaryDir altra;
-        const QString nome = cartella.filePath("A/Rossi/Rossi.cfg");
-        Scrivi(nome, "brax_cfg\r\n" + QByteArray(" 0 \r\n").repeated(11) +
-                         QFile::encodeName(altra.path()) + "\r\n");
-        Dati_esercizio_t dati;
-        QCOMPARE(Leggi_File_Config(nome, dati), std::nullopt);
-        QCOMPARE(dati.Cartella_dati, cartella.filePath("A/Rossi"));
-    }
-
-    // Numbers of the rows: a point, a unit after it; a comma or a text stops them.
+    // A row's number as the older copies read it: up to the first character that is not one.
     void numeri_delle_voci() {
         const std::pair<QString, float> casi[] = {{"82.5", 82.5f},
                                                   {"82,5", 82.0f},
@@ -350,7 +327,7 @@ private Q_SLOTS:
     }
 
     // The decimal comma of a number entry is stored as a point, only in a number.
-    void virgola_delle_nuove_voci() {
+    void virgola_decimale_delle_nuove_voci() {
         QCOMPARE((QStringList{Voce_con_punto("82,5"), Voce_con_punto(" -82,5 kg"),
                               Voce_con_punto("circa 82,5"), Voce_con_punto("82,")}),
                  (QStringList{"82.5", " -82.5 kg", "circa 82,5", "82,"}));
