@@ -76,8 +76,9 @@ QByteArray Testo_record(const Record_test& r) {
         file.setValue(QStringLiteral("min_amplitude"), Numero(double(d.Ampiezza_minima)));
         file.setValue(QStringLiteral("loss_threshold"), Numero(double(s.Soglia_perdita)));
         file.setValue(QStringLiteral("board_type"), s.Tipo_scheda);
-        file.setValue(QStringLiteral("link"),
-                      s.Hid ? QStringLiteral("hid") : QStringLiteral("serial"));
+        file.setValue(QStringLiteral("link"), s.Collegamento == Collegamento::Hid
+                                                  ? QStringLiteral("hid")
+                                                  : QStringLiteral("serial"));
         // Local time with its offset from UTC.
         file.setValue(QStringLiteral("start"),
                       s.Inizio.isValid()
@@ -148,8 +149,9 @@ std::optional<QString> Leggi_valori_record(QByteArrayView testo, Record_test& r)
     Valore("loss_threshold", s.Soglia_perdita, 20);
     Valore("board_type", s.Tipo_scheda);
     const QString collegamento = Testo("link");
-    s.Hid = collegamento == QLatin1String("hid");
-    if (!collegamento.isEmpty() && !s.Hid && collegamento != QLatin1String("serial"))
+    const bool hid = collegamento == QLatin1String("hid");
+    s.Collegamento = hid ? Collegamento::Hid : Collegamento::Seriale;
+    if (!collegamento.isEmpty() && !hid && collegamento != QLatin1String("serial"))
         difettosi << QStringLiteral("link");
     const QString inizio = Testo("start");
     s.Inizio = QDateTime::fromString(inizio, Qt::ISODate);

@@ -37,7 +37,7 @@ struct Banco {
     Frm_main m;
     explicit Banco(double carico) {
         s.Cartella_applicazione = d.dati;
-        s.Usa_seriale = true;
+        s.Scheda.Collegamento = Collegamento::Seriale;
         s.Dati_esercizio.Atleta = "Rossi";
         s.Dati_esercizio.Squadra = "Squadra A";
         s.Dati_esercizio.Esercizio = "Squat";

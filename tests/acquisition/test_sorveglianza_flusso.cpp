@@ -39,7 +39,7 @@ private Q_SLOTS:
     // allowed (1 s here): told once; the next record: told that the board is back.
     void silent_board_is_noticed_and_its_return() {
         Sessione s;
-        s.Usa_seriale = true;
+        s.Scheda.Collegamento = Collegamento::Seriale;
         Motore_misura motore(s, QLocale::c());
         Sorveglianza_flusso sorveglianza(nullptr, 1000);
         motore.Aggiungi_vista(sorveglianza);
@@ -82,7 +82,7 @@ private Q_SLOTS:
     // starts with nothing to say.
     void disturbed_stream_is_told_once_per_set() {
         Sessione s;
-        s.Usa_seriale = true;
+        s.Scheda.Collegamento = Collegamento::Seriale;
         Motore_misura motore(s, QLocale::c());
         Sorveglianza_flusso sorveglianza;
         motore.Aggiungi_vista(sorveglianza);
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QTemporaryDir cartella;
         Sessione s;
         s.Cartella_applicazione = cartella.path();
-        s.Usa_seriale = true;
+        s.Scheda.Collegamento = Collegamento::Seriale;
         Motore_misura motore(s, QLocale::c());
         Avvisi_registrati avvisi;
         Protocollo protocollo(s, motore, avvisi);

@@ -50,12 +50,11 @@ struct Banco {
     Giornale_serie giornale{s};
     explicit Banco(const QString& cartella_applicazione, bool hid = false, int tipo = 1) {
         s.Cartella_applicazione = cartella_applicazione;
-        s.Usa_hid = hid;
-        s.Usa_seriale = !hid;
-        s.Tipo_scheda = tipo;
+        s.Scheda.Collegamento = hid ? Collegamento::Hid : Collegamento::Seriale;
+        s.Scheda.Tipo_scheda = tipo;
         const Calibrazione_scheda c = Calibrazione_tipo(tipo);
-        s.Fattore_posizione = c.Fattore_posizione;
-        s.Fattore_tempo = c.Fattore_tempo;
+        s.Scheda.Fattore_posizione = c.Fattore_posizione;
+        s.Scheda.Fattore_tempo = c.Fattore_tempo;
         auto& d = s.Dati_esercizio;
         d.Squadra = "Squadra A";
         d.Atleta = "\u0160imek \"Ale\"\\n";
@@ -72,7 +71,7 @@ struct Banco {
         motore.Aggiungi_vista(giornale);
     }
     void Invia(QByteArrayView record) {
-        if (s.Usa_hid)
+        if (s.Scheda.Collegamento == Collegamento::Hid)
             motore.Record_hid(Byte(record));
         else
             // As the serial port hands them: 12 bytes per read.
@@ -428,8 +427,10 @@ private Q_SLOTS:
     void damaged_journal_moved_aside_data() {
         QTest::addColumn<QByteArray>("testo");
         QTest::addColumn<int>("record"); // bytes in the records file; -1: none
+        const Calibrazione_scheda c = Calibrazione_tipo(1);
+        const QDateTime ora = QDateTime::currentDateTime();
         const QByteArray intestazione = Componi_intestazione(
-            {false, 1, 1.288f, 0.0002f, {}, QDateTime::currentDateTime(), true, {}});
+            {false, 1, c.Fattore_posizione, c.Fattore_tempo, {}, ora, true, {}});
         QTest::newRow("header cut")
             << QByteArray("kinetrack giornale 1\ncollegamento=seriale\n---\n") << 60;
         QTest::newRow("records missing") << intestazione << -1;
@@ -467,7 +468,7 @@ private Q_SLOTS:
         const Intestazione_giornale& i = letto.intestazione;
         QVERIFY(i.hid && i.registrazione);
         QCOMPARE(i.tipo_scheda, 3);
-        QCOMPARE(i.fattore_tempo, Fattore_tempo_tipo3);
+        QCOMPARE(i.fattore_tempo, Calibrazione_tipo(3).Fattore_tempo);
         const Dati_esercizio_t& d = i.serie.Dati_esercizio;
         QCOMPARE(d.Atleta, b.s.Dati_esercizio.Atleta);
         QCOMPARE(d.Carico, 82.5f);

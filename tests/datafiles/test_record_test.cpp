@@ -23,7 +23,7 @@ Record_test Completo() {
     s.Dati_esercizio.Ampiezza_minima = 150;
     s.Soglia_perdita = 25;
     s.Tipo_scheda = 3;
-    s.Hid = true;
+    s.Collegamento = Collegamento::Hid;
     s.Inizio = QDateTime(QDate(2026, 11, 2), QTime(17, 0, 5), Qt::OffsetFromUTC, 3600);
     s.Nota = QStringLiteral("gambe; pesanti = 80%\n\"poi\" meglio\t€ \\ ok\x01"
                             "1 ");
@@ -48,7 +48,7 @@ void Uguali(const Record_test& a, const Record_test& b) {
     QCOMPARE(s.Dati_esercizio.Ampiezza_minima, t.Dati_esercizio.Ampiezza_minima);
     QCOMPARE(s.Soglia_perdita, t.Soglia_perdita);
     QCOMPARE(s.Tipo_scheda, t.Tipo_scheda);
-    QCOMPARE(s.Hid, t.Hid);
+    QCOMPARE(s.Collegamento, t.Collegamento);
     QCOMPARE(s.Inizio, t.Inizio);
     QCOMPARE(s.Inizio.offsetFromUtc(), t.Inizio.offsetFromUtc());
     QCOMPARE(s.Nota, t.Nota);

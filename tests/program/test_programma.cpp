@@ -137,9 +137,9 @@ private Q_SLOTS:
             QVERIFY(p.Principale().isVisible());
             QVERIFY(!p.Seriale().isVisible());
             QVERIFY(conta_.comparse >= 1);
-            QVERIFY(p.Stato().Usa_seriale && !p.Stato().Usa_hid);
+            QCOMPARE(p.Stato().Scheda.Collegamento, Collegamento::Seriale);
             QVERIFY(p.Hid() == nullptr); // serial mode: the HID link is detached
-            QCOMPARE(p.Stato().Fattore_tempo, Fattore_tempo_tipo3);
+            QCOMPARE(p.Stato().Scheda.Fattore_tempo, Calibrazione_tipo(3).Fattore_tempo);
 
             const std::uint8_t record[6] = {124, 0, 0x10, 0x27, 0, 0}; // 124 mm on a type-3 board
             p.Motore().Blocco_seriale(record);
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(p.Principale().windowTitle(), Titolo + " connesso su com3 Scheda tipo 1");
         QTRY_VERIFY_WITH_TIMEOUT(p.Motore().Lst_valori().Righe() >= 3, 20000);
         c.Button_start->click();
-        QCOMPARE(p.Stato().Fattore_posizione, Fattore_posizione_tipo1);
+        QCOMPARE(p.Stato().Scheda.Fattore_posizione, Calibrazione_tipo(1).Fattore_posizione);
         // The listed repetitions are records 1 to the number of rows.
         for (int i = 1; i <= p.Motore().Lst_valori().Righe(); ++i) {
             const Ripetizione& r = p.Stato().Ripetizioni[std::size_t(i)];
@@ -254,12 +254,12 @@ private Q_SLOTS:
         Programma p(Opzioni());
         p.Avvia();
         QCOMPARE(p.Principale().windowTitle(), Titolo + " Connesso via HID Scheda tipo 2");
-        QVERIFY(p.Stato().Usa_hid && !p.Stato().Usa_seriale);
+        QCOMPARE(p.Stato().Scheda.Collegamento, Collegamento::Hid);
         QVERIFY(!p.Porta().Aperta());
         QCOMPARE(conta_.comparse, 0);
         QVERIFY(p.Hid() != nullptr && p.Finestra_hid() != nullptr &&
                 !p.Finestra_hid()->isVisible());
-        QCOMPARE(p.Stato().Fattore_tempo, Fattore_tempo_tipo12);
+        QCOMPARE(p.Stato().Scheda.Fattore_tempo, Calibrazione_tipo(2).Fattore_tempo);
 
         // Unplugged while recording: the caption follows, the recording stops and is saved.
         Frm_cmd& c = *p.Principale().Comandi;
@@ -665,8 +665,8 @@ private Q_SLOTS:
     // athlete's, into that athlete's folder. A set that recorded nothing writes nothing.
     void serie_con_il_suo_atleta() {
         Sessione s;
-        s.Usa_seriale = true;
-        s.Fattore_tempo = Fattore_tempo_tipo3;
+        s.Scheda.Collegamento = Collegamento::Seriale;
+        s.Scheda.Fattore_tempo = Calibrazione_tipo(3).Fattore_tempo;
         Motore_misura motore(s, QLocale::c());
         Salvataggi salva(s, motore.Lst_valori(), avvisi_, QLocale::c());
         salva.Imposta_analisi(motore.Analisi());

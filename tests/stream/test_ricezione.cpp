@@ -14,7 +14,7 @@
 
 struct Velocita {
     float tempo_ms, fattore;
-    bool seriale, hid;
+    Collegamento collegamento;
     float attesa;
 };
 struct Corte {
@@ -47,8 +47,8 @@ QByteArray Record(int posizione, std::int32_t tempo) {
 }
 // Board types as the board type query sets them.
 void Imposta_tipo(Sessione& s, int tipo) {
-    s.Fattore_posizione = Calibrazione_tipo(tipo).Fattore_posizione;
-    s.Fattore_tempo = Calibrazione_tipo(tipo).Fattore_tempo;
+    s.Scheda.Fattore_posizione = Calibrazione_tipo(tipo).Fattore_posizione;
+    s.Scheda.Fattore_tempo = Calibrazione_tipo(tipo).Fattore_tempo;
 }
 std::span<const std::uint8_t> Byte_di(const QByteArray& b) {
     return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
@@ -58,18 +58,20 @@ std::span<const std::uint8_t> Byte_di(const QByteArray& b) {
 class Test_ricezione : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Dead band below 12 mm/s, clamp at 5000, the HID factor when both links are set.
+    // Dead band below 12 mm/s, clamp at 5000, the steps of each link.
     void sample_velocity_has_dead_band_and_clamp_data() {
         QTest::addColumn<Velocita>("v");
-        QTest::newRow("both links: hid") << Velocita{10, 1.288f, true, true, 128.8f};
-        QTest::newRow("12 stays") << Velocita{500, 1, true, false, 12};
-        QTest::newRow("-11.9 dropped") << Velocita{-100, 1.19f, false, true, 0};
-        QTest::newRow("-6000 cut") << Velocita{-1, 1, true, false, -5000};
-        QTest::newRow("tiny time cut") << Velocita{1e-30f, 1, false, true, 5000};
+        const auto seriale = Collegamento::Seriale, hid = Collegamento::Hid;
+        QTest::newRow("hid: one step") << Velocita{10, 1.288f, hid, 128.8f};
+        QTest::newRow("no link: none") << Velocita{10, 1.288f, Collegamento::Nessuno, 0};
+        QTest::newRow("12 stays") << Velocita{500, 1, seriale, 12};
+        QTest::newRow("-11.9 dropped") << Velocita{-100, 1.19f, hid, 0};
+        QTest::newRow("-6000 cut") << Velocita{-1, 1, seriale, -5000};
+        QTest::newRow("tiny time cut") << Velocita{1e-30f, 1, hid, 5000};
     }
     void sample_velocity_has_dead_band_and_clamp() {
         QFETCH(Velocita, v);
-        QCOMPARE(Velocita_campione(v.tempo_ms, v.fattore, v.seriale, v.hid), v.attesa);
+        QCOMPARE(Velocita_campione(v.tempo_ms, v.fattore, v.collegamento), v.attesa);
     }
 
     void serial_stream_is_cut_in_blocks_data() {
@@ -120,8 +122,7 @@ private Q_SLOTS:
         Banco_prova b;
         b.Avvia(true);
         Imposta_tipo(b.s, e.tipo);
-        b.s.Usa_hid = e.report > 0;
-        b.s.Usa_seriale = e.report == 0;
+        b.s.Scheda.Collegamento = e.report > 0 ? Collegamento::Hid : Collegamento::Seriale;
         if (e.report > 0) {
             std::array<std::uint8_t, 65> report{};
             const QByteArray r = Record(e.posizione, e.tempo);
