@@ -80,7 +80,7 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
     Sessione s;
     s.Memo_attivo = registrazione;
     s.Cartella_applicazione = cartella.path();
-    s.Usa_seriale = true;
+    s.Scheda.Collegamento = Collegamento::Seriale;
     s.Dati_esercizio.Vmax = 1000;
     s.Dati_esercizio.Limite_sup = 110;
     s.Dati_esercizio.Limite_inf = 90;

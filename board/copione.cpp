@@ -41,17 +41,6 @@ Copione& Copione::Discesa(double ampiezza_mm, double durata_s) {
     return *this;
 }
 
-Taratura Taratura_tipo(int tipo_scheda) {
-    switch (tipo_scheda) {
-    case 1:
-        return {1.288, 5000};
-    case 2:
-        return {1.0, 5000};
-    default:
-        return {1.0, 12000};
-    }
-}
-
 namespace {
 
 // Uniform numbers from the raw 32-bit generator, so every standard library gives the

@@ -3,7 +3,7 @@
 // A lift script for the board's model: the bar's motion as a chain of lowering,
 // lifting and hold segments, each a smooth half-cosine displacement. Scripts are
 // written by hand (tests) or generated from a seed (captures, benchmarks, the virtual
-// board). Also the board types' calibration as the board itself sees it.
+// board).
 
 #include <cstdint>
 #include <vector>
@@ -30,14 +30,6 @@ struct Copione {
     Copione& Salita(double ampiezza_mm, double durata_s);
     Copione& Discesa(double ampiezza_mm, double durata_s);
 };
-
-// Calibration of a board type: mm per position count and time counts per ms. Types other
-// than 1 and 2 count as type 3.
-struct Taratura {
-    double mm_per_conteggio = 1.0;
-    std::int64_t conteggi_per_ms = 12000;
-};
-Taratura Taratura_tipo(int tipo_scheda);
 
 // What a generated script looks like. Amplitudes in mm, durations in s.
 struct Parametri_copione {

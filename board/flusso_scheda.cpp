@@ -38,12 +38,12 @@ std::int16_t Avvolgi_16(std::int64_t conteggio) {
 } // namespace
 
 Flusso_copione::Flusso_copione(Copione copione, int tipo_scheda, Collegamento collegamento)
-    : copione_(std::move(copione)), taratura_(Taratura_tipo(tipo_scheda)),
+    : copione_(std::move(copione)), taratura_(Calibrazione_tipo(tipo_scheda)),
       passi_(Passi_per_record(collegamento)) {
-    u_inizio_ = copione_.posizione_iniziale_mm / taratura_.mm_per_conteggio;
+    u_inizio_ = copione_.posizione_iniziale_mm / taratura_.Mm_per_conteggio;
     u_fine_ = u_inizio_;
     if (!copione_.segmenti.empty())
-        u_fine_ = u_inizio_ + copione_.segmenti[0].spostamento_mm / taratura_.mm_per_conteggio;
+        u_fine_ = u_inizio_ + copione_.segmenti[0].spostamento_mm / taratura_.Mm_per_conteggio;
     conteggio_ = static_cast<std::int64_t>(std::floor(u_inizio_));
     conteggio_record_ = conteggio_;
 }
@@ -77,7 +77,7 @@ bool Flusso_copione::Prossimo_passo(double& istante_s, std::int64_t& conteggio) 
         u_inizio_ = u_fine_;
         if (segmento_ < copione_.segmenti.size())
             u_fine_ = u_inizio_ +
-                      copione_.segmenti[segmento_].spostamento_mm / taratura_.mm_per_conteggio;
+                      copione_.segmenti[segmento_].spostamento_mm / taratura_.Mm_per_conteggio;
     }
     return false;
 }
@@ -85,7 +85,7 @@ bool Flusso_copione::Prossimo_passo(double& istante_s, std::int64_t& conteggio) 
 Record_scheda Flusso_copione::Emetti(double istante_s, bool fermo, int segno) {
     Record_scheda r;
     r.istante_s = istante_s;
-    r.istante = std::llround(istante_s * 1000.0 * static_cast<double>(taratura_.conteggi_per_ms));
+    r.istante = std::llround(istante_s * 1000.0 * static_cast<double>(taratura_.Conteggi_per_ms));
     r.tempo = static_cast<std::int32_t>(segno * (r.istante - istante_record_));
     r.conteggio = conteggio_;
     r.posizione = Avvolgi_16(conteggio_);
@@ -128,7 +128,7 @@ bool Flusso_copione::Prossimo(Record_scheda& record) {
 
 Flusso_ritmo::Flusso_ritmo(int tipo_scheda, Collegamento collegamento, double record_al_secondo,
                            double durata_s, int escursione_passi)
-    : taratura_(Taratura_tipo(tipo_scheda)), passi_(Passi_per_record(collegamento)),
+    : taratura_(Calibrazione_tipo(tipo_scheda)), passi_(Passi_per_record(collegamento)),
       periodo_s_(1.0 / std::max(record_al_secondo, 1.0)), durata_s_(durata_s),
       escursione_(escursione_passi > 0 ? escursione_passi : 1) {}
 
@@ -140,7 +140,7 @@ bool Flusso_ritmo::Prossimo(Record_scheda& record) {
     ++n_;
     conteggio_ += segno * passi_;
     const std::int64_t istante =
-        std::llround(istante_s * 1000.0 * static_cast<double>(taratura_.conteggi_per_ms));
+        std::llround(istante_s * 1000.0 * static_cast<double>(taratura_.Conteggi_per_ms));
     record.istante_s = istante_s;
     record.tempo = static_cast<std::int32_t>(segno * (istante - istante_));
     record.istante = istante;

@@ -1,26 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board's sample stream, modelled: an incremental encoder on the bar sends a record
-// each time its count has moved a fixed number of steps from the last record (6 on the
-// serial link, 1 on the HID link), carrying the new absolute count and the time since
-// the previous record, signed by the direction of that step. Without movement it sends
+// each time its count has moved Passi_per_record steps from the last record, carrying
+// the new absolute count and the time since the previous record, signed by the
+// direction of that step. Without movement it sends
 // an idle record every second. Records carry their absolute time so a pacer can send
 // them when due.
 
 #include "board/copione.h"
+#include "session/tipi_scheda.h"
 
 #include <QByteArray>
 
 #include <array>
 #include <cstdint>
 #include <vector>
-
-enum class Collegamento { Seriale, Hid };
-
-// Position steps between two records of a moving bar.
-inline int Passi_per_record(Collegamento collegamento) {
-    return collegamento == Collegamento::Seriale ? 6 : 1;
-}
 
 struct Record_scheda {
     std::int16_t posizione = 0; // absolute count, wrapped as the board's 16-bit counter
@@ -57,15 +51,13 @@ public:
     Flusso_copione(Copione copione, int tipo_scheda, Collegamento collegamento);
     bool Prossimo(Record_scheda& record) override;
 
-    const Taratura& Taratura_scheda() const { return taratura_; }
-
 private:
     // The next count change within the script: its time (s) and the new count.
     bool Prossimo_passo(double& istante_s, std::int64_t& conteggio);
     Record_scheda Emetti(double istante_s, bool fermo, int segno);
 
     Copione copione_;
-    Taratura taratura_;
+    Calibrazione_scheda taratura_;
     int passi_;
     // Walk through the segments.
     std::size_t segmento_ = 0;
@@ -95,7 +87,7 @@ public:
     bool Prossimo(Record_scheda& record) override;
 
 private:
-    Taratura taratura_;
+    Calibrazione_scheda taratura_;
     int passi_;
     double periodo_s_;
     double durata_s_;

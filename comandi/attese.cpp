@@ -6,9 +6,9 @@
 
 double Velocita_record(const Record_scheda& record, int tipo_scheda, Collegamento collegamento) {
     if (record.tempo == 0) return 0;
-    const Taratura t = Taratura_tipo(tipo_scheda);
-    const double ms = static_cast<double>(record.tempo) / static_cast<double>(t.conteggi_per_ms);
-    const double v = Passi_per_record(collegamento) * t.mm_per_conteggio * 1000.0 / ms;
+    const Calibrazione_scheda t = Calibrazione_tipo(tipo_scheda);
+    const double ms = static_cast<double>(record.tempo) / static_cast<double>(t.Conteggi_per_ms);
+    const double v = Passi_per_record(collegamento) * t.Mm_per_conteggio * 1000.0 / ms;
     if (std::abs(v) < 12.0) return 0;
     return std::clamp(v, -5000.0, 5000.0);
 }
@@ -16,7 +16,7 @@ double Velocita_record(const Record_scheda& record, int tipo_scheda, Collegament
 std::vector<Ripetizione_attesa> Ripetizioni_attese(const std::vector<Record_scheda>& record,
                                                    int tipo_scheda, Collegamento collegamento,
                                                    double ampiezza_minima_mm) {
-    const Taratura taratura = Taratura_tipo(tipo_scheda);
+    const Calibrazione_scheda taratura = Calibrazione_tipo(tipo_scheda);
     std::vector<Ripetizione_attesa> righe;
     int stato = 1, precedente = 0;
     int indice = 0;
@@ -24,9 +24,9 @@ std::vector<Ripetizione_attesa> Ripetizioni_attese(const std::vector<Record_sche
     double pos_conc = 0, t_conc = 0; // where and when the current lift started
     for (const auto& r : record) {
         const double v = Velocita_record(r, tipo_scheda, collegamento);
-        const double p = r.posizione * taratura.mm_per_conteggio;
+        const double p = r.posizione * taratura.Mm_per_conteggio;
         tempo += std::abs(static_cast<double>(r.tempo)) /
-                 static_cast<double>(taratura.conteggi_per_ms) / 1000.0;
+                 static_cast<double>(taratura.Conteggi_per_ms) / 1000.0;
         if (v > 20)
             stato = 0;
         else if (v < 15)
@@ -58,7 +58,8 @@ std::vector<Ripetizione_attesa> Ripetizioni_attese(const std::vector<Record_sche
 }
 
 double Tolleranza_spostamento_mm(int tipo_scheda, Collegamento collegamento) {
-    return (3 * Passi_per_record(collegamento) + 1) * Taratura_tipo(tipo_scheda).mm_per_conteggio;
+    return (3 * Passi_per_record(collegamento) + 1) *
+           Calibrazione_tipo(tipo_scheda).Mm_per_conteggio;
 }
 
 std::size_t Record_letti(std::size_t record, Collegamento collegamento) {

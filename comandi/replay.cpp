@@ -207,7 +207,7 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
             return QStringLiteral("%1: %2").arg(o.file_record, *errore_record);
         const Serie_t& serie = record.serie;
         const Dati_esercizio_t& d = serie.Dati_esercizio;
-        o.collegamento = serie.Hid ? Collegamento::Hid : Collegamento::Seriale;
+        o.collegamento = serie.Collegamento;
         o.tipo_scheda = serie.Tipo_scheda;
         o.ampiezza_minima = d.Ampiezza_minima;
         o.vmax = d.Vmax;
@@ -254,11 +254,10 @@ Riproduzione::Riproduzione(const Opzioni_replay& opzioni)
     : opzioni_(opzioni), motore_(sessione_, opzioni.locale) {
     Sessione& s = sessione_;
     s.Titolo = Titolo_programma();
-    s.Usa_seriale = opzioni.collegamento == Collegamento::Seriale;
-    s.Usa_hid = opzioni.collegamento == Collegamento::Hid;
+    s.Scheda.Collegamento = opzioni.collegamento;
     const Calibrazione_scheda calibrazione = Calibrazione_tipo(opzioni.tipo_scheda);
-    s.Fattore_posizione = calibrazione.Fattore_posizione;
-    s.Fattore_tempo = calibrazione.Fattore_tempo;
+    s.Scheda.Fattore_posizione = calibrazione.Fattore_posizione;
+    s.Scheda.Fattore_tempo = calibrazione.Fattore_tempo;
     auto& d = s.Dati_esercizio;
     d.Atleta = opzioni.atleta;
     d.Esercizio = opzioni.esercizio;

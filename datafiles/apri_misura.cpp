@@ -33,7 +33,7 @@ void Apri_brax(Lettore_campioni& lettore, Sessione& sessione, Motore_misura& mot
     motore.Azzera_misura();
     motore.Stato().Disegno_abilitato = true;
     std::int32_t tempo = 0;
-    if (lettore.Leggi_brax(tempo)) sessione.Tempo_campionamento = tempo;
+    if (lettore.Leggi_brax(tempo)) sessione.Scheda.Tempo_campionamento = tempo;
     motore.Stato().Disegno_abilitato = false;
     lettore.Chiudi();
 }

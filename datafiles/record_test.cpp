@@ -110,11 +110,13 @@ const Campo_record Campi_record[] = {
      [](const QString& t, Record_test& r) { return Leggi_numero(t, r.serie.Tipo_scheda); }},
     {"link",
      [](const Record_test& r) -> QVariant {
-         return r.serie.Hid ? QStringLiteral("hid") : QStringLiteral("serial");
+         return r.serie.Collegamento == Collegamento::Hid ? QStringLiteral("hid")
+                                                          : QStringLiteral("serial");
      },
      [](const QString& t, Record_test& r) {
-         r.serie.Hid = t == QLatin1String("hid");
-         return t.isEmpty() || r.serie.Hid || t == QLatin1String("serial");
+         const bool hid = t == QLatin1String("hid");
+         r.serie.Collegamento = hid ? Collegamento::Hid : Collegamento::Seriale;
+         return t.isEmpty() || hid || t == QLatin1String("serial");
      }},
     // Local time with its offset from UTC.
     {"start",

@@ -395,7 +395,7 @@ bool Frm_main::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void Frm_main::Aggiorna_didascalia(const Sessione& sessione) {
-    QString didascalia = sessione.Titolo + sessione.Stato_connessione;
+    QString didascalia = sessione.Titolo + sessione.Scheda.Stato_connessione;
     const Serie_t& serie = sessione.Serie;
     if (!sessione.Acquisizione_in_corso && !serie.File_aperto.isEmpty()) {
         QStringList test{

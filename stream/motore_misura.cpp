@@ -35,7 +35,7 @@ std::int16_t Ultimo_indice(std::size_t conteggio) {
 } // namespace
 
 Motore_misura::Motore_misura(Sessione& sessione, const QLocale& locale)
-    : s_(sessione), locale_(locale) {}
+    : s_(sessione), scheda_(sessione.Scheda), locale_(locale) {}
 
 void Motore_misura::Inizia_acquisizione() {
     s_.Fissa_serie();
@@ -93,9 +93,9 @@ void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
         for (std::size_t j = 0; j < quanti; ++j) {
             const Conteggi c = *Leggi_record_seriale(record, inizio + j); // whole records only
             Controlla_record(c);
-            posizioni_[j] = Posizione_mm(c.posizione, s_.Fattore_posizione);
+            posizioni_[j] = Posizione_mm(c.posizione, scheda_.Fattore_posizione);
             Spostamento(posizioni_[j], 0);
-            tempi_[j] = Tempo_ms(c.tempo, s_.Fattore_tempo);
+            tempi_[j] = Tempo_ms(c.tempo, scheda_.Fattore_tempo);
         }
         Elabora_blocco(Ultimo_indice(quanti), posizioni_.data(), tempi_.data());
     }
@@ -109,8 +109,8 @@ void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
         const auto conteggi = Leggi_record_hid(report, letti);
         if (!conteggi) break; // a short report: only its whole records count
         Controlla_record(*conteggi);
-        posizioni[letti] = Posizione_mm(conteggi->posizione, s_.Fattore_posizione);
-        tempi[letti] = Tempo_ms(conteggi->tempo, s_.Fattore_tempo);
+        posizioni[letti] = Posizione_mm(conteggi->posizione, scheda_.Fattore_posizione);
+        tempi[letti] = Tempo_ms(conteggi->tempo, scheda_.Fattore_tempo);
         // The record as the serial link carries it: position count, then time count.
         const std::size_t inizio = letti * Byte_record_hid + Scostamento_posizione_hid;
         std::copy_n(report.begin() + static_cast<std::ptrdiff_t>(inizio), Byte_record_seriale,
@@ -148,9 +148,9 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
     if (velocita_.size() < conteggio) velocita_.resize(conteggio);
     double* const velocita = velocita_.data();
 
-    const float fattore = s_.Fattore_posizione;
+    const float fattore = scheda_.Fattore_posizione;
     for (std::size_t i = 0; i < conteggio; ++i)
-        velocita[i] = Velocita_campione(tempi_ms[i], fattore, s_.Usa_seriale, s_.Usa_hid);
+        velocita[i] = Velocita_campione(tempi_ms[i], fattore, scheda_.Collegamento);
 
     for (std::size_t i = 0; i < conteggio; ++i) {
         const float dt = tempi_ms[i] / 1000.0f; // s, with its sign
@@ -218,7 +218,8 @@ void Motore_misura::Rielabora_blocco(std::span<const Campione> campioni) {
 }
 
 void Motore_misura::Controlla_record(const Conteggi& c) {
-    if (controllo_.Controlla(c.posizione, c.tempo, s_.Fattore_posizione, s_.Fattore_tempo))
+    if (controllo_.Controlla(c.posizione, c.tempo, scheda_.Fattore_posizione,
+                             scheda_.Fattore_tempo))
         for (Vista_misura* v : viste_) v->Flusso_disturbato(controllo_.Disturbi());
 }
 

@@ -146,6 +146,7 @@ private:
     void Calcola_perdite(std::size_t da);
 
     Sessione& s_;
+    const Stato_scheda& scheda_; // the link and calibration a stream is decoded with
     Stato_misura m_;
     QLocale locale_;
     std::vector<Vista_misura*> viste_;

@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
 
     Sessione s;
     s.Cartella_applicazione = QCoreApplication::applicationDirPath();
-    s.Usa_hid = true;
-    s.Fattore_posizione = Fattore_posizione_tipo1;
-    s.Fattore_tempo = Fattore_tempo_tipo12;
+    s.Scheda.Collegamento = Collegamento::Hid;
+    s.Scheda.Fattore_posizione = Calibrazione_tipo(1).Fattore_posizione;
+    s.Scheda.Fattore_tempo = Calibrazione_tipo(1).Fattore_tempo;
     s.Dati_esercizio.Vmax = 800;
     s.Dati_esercizio.Limite_sup = 110;
     s.Dati_esercizio.Limite_inf = 80;

@@ -31,10 +31,9 @@ struct Banco {
     Motore_misura motore{s, QLocale::c()};
     Collegamento l;
     Banco(int tipo, Collegamento collegamento) : l(collegamento) {
-        s.Usa_seriale = l == Collegamento::Seriale;
-        s.Usa_hid = l == Collegamento::Hid;
-        s.Fattore_posizione = Calibrazione_tipo(tipo).Fattore_posizione;
-        s.Fattore_tempo = Calibrazione_tipo(tipo).Fattore_tempo;
+        s.Scheda.Collegamento = l;
+        s.Scheda.Fattore_posizione = Calibrazione_tipo(tipo).Fattore_posizione;
+        s.Scheda.Fattore_tempo = Calibrazione_tipo(tipo).Fattore_tempo;
         s.Dati_esercizio.Ampiezza_minima = 100;
         s.Memo_attivo = true;
         motore.Aggiungi_vista(ascoltatore);
@@ -67,8 +66,8 @@ struct Banco {
             tempi.clear();
         };
         const auto aggiungi = [&](const Conteggi& c) {
-            posizioni.push_back(Posizione_mm(c.posizione, s.Fattore_posizione));
-            tempi.push_back(Tempo_ms(c.tempo, s.Fattore_tempo));
+            posizioni.push_back(Posizione_mm(c.posizione, s.Scheda.Fattore_posizione));
+            tempi.push_back(Tempo_ms(c.tempo, s.Scheda.Fattore_tempo));
         };
         if (l == Collegamento::Seriale) {
             for (std::size_t j = 0; (j + 1) * Byte_record_seriale <= tutto.size(); ++j) {

@@ -221,7 +221,7 @@ private Q_SLOTS:
         // the rows read and the two records a sample file leaves out.
         QCOMPARE(b.sessione.Numero_campioni, !letto ? 5 : campioni > 0 ? campioni + 2 : 0);
         QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
-        if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Tempo_campionamento, 25);
+        if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Scheda.Tempo_campionamento, 25);
     }
     // A recorded test reopens as it was recorded: the record's settings drive the engine
     // (another minimum amplitude would find other repetitions), the coach's choices come

@@ -66,7 +66,7 @@ Record_test Record_completo() {
     s.Dati_esercizio.Ampiezza_minima = 150;
     s.Soglia_perdita = 25;
     s.Tipo_scheda = 3;
-    s.Hid = true;
+    s.Collegamento = Collegamento::Hid;
     s.Inizio = QDateTime(QDate(2026, 11, 2), QTime(17, 0, 5), Qt::OffsetFromUTC, 3600);
     s.Nota = QStringLiteral("gambe; pesanti = 80%\n\"poi\" meglio\t€ \\ ok\x01"
                             "1 ");

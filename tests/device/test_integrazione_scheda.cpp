@@ -50,11 +50,12 @@ private Q_SLOTS:
         b.p.Leggi_tipo_scheda();
         b.p.Leggi_tipo_scheda(); // the type part of the caption is replaced, not added
         b.p.Inizializza_scheda();
-        QCOMPARE(b.s.Stato_connessione, QString(" connesso su com7 Scheda tipo %1").arg(tipo));
-        QCOMPARE(b.s.Fattore_posizione, posizione);
-        QCOMPARE(b.s.Fattore_tempo, tempo);
-        QCOMPARE(b.s.Canali_abilitati, 6);
-        QCOMPARE(b.s.Tempo_campionamento, 44 + 256);
+        QCOMPARE(b.s.Scheda.Stato_connessione,
+                 QString(" connesso su com7 Scheda tipo %1").arg(tipo));
+        QCOMPARE(b.s.Scheda.Fattore_posizione, posizione);
+        QCOMPARE(b.s.Scheda.Fattore_tempo, tempo);
+        QCOMPARE(b.s.Scheda.Canali_abilitati, 6);
+        QCOMPARE(b.s.Scheda.Tempo_campionamento, 44 + 256);
         QCOMPARE(b.avvisi.elenco.size(), tipo == 9 ? 2 : 0);
         if (tipo == 9)
             QCOMPARE(b.avvisi.elenco[0].testo, "dispositivo non riconosciuto: DEFAULT TIPO 3!!");
@@ -107,7 +108,7 @@ private Q_SLOTS:
             QVERIFY(scheda.Pronta());
             QVERIFY(b.p.Verifica_scheda());
         } // the board ends and its port goes with it
-        QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " Disconnesso", 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.s.Scheda.Stato_connessione, " Disconnesso", 5000);
         // Nothing on the port for a few rounds: still looking, and not a word more.
         QTest::qWait(3 * Ritorno_seriale::Intervallo_ms);
         QVERIFY(ritorno.Attivo());
@@ -115,9 +116,10 @@ private Q_SLOTS:
 
         Scheda_virtuale di_nuovo(7, {"--board-type", "1", "--rate", "500"});
         QVERIFY(di_nuovo.Pronta());
-        QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " connesso su com7 Scheda tipo 1", 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.s.Scheda.Stato_connessione, " connesso su com7 Scheda tipo 1",
+                                  5000);
         QVERIFY(!ritorno.Attivo());
-        QCOMPARE(b.s.Fattore_posizione, 1.288f);
+        QCOMPARE(b.s.Scheda.Fattore_posizione, 1.288f);
         // Ready for the next set at once.
         b.s.Memo_attivo = true;
         b.p.Avvia_acquisizione();

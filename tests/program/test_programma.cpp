@@ -174,7 +174,7 @@ private Q_SLOTS:
         QCOMPARE(m.windowTitle(), Titolo + " Connesso via HID Scheda tipo 2");
         QVERIFY(!p.Porta().Aperta() && conta_.comparse == 0);
         QVERIFY(p.Hid() != nullptr && p.Finestra_hid() && !p.Finestra_hid()->isVisible());
-        QCOMPARE(p.Stato().Fattore_tempo, Fattore_tempo_tipo12);
+        QCOMPARE(p.Stato().Scheda.Fattore_tempo, Calibrazione_tipo(1).Fattore_tempo);
 
         m.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m));

@@ -195,9 +195,9 @@ private Q_SLOTS:
     void giudicata_dalla_velocita_scelta() {
         QFETCH(int, scelta);
         Sessione s;
-        s.Usa_seriale = true;
-        s.Fattore_posizione = 1;
-        s.Fattore_tempo = Fattore_tempo_tipo3;
+        s.Scheda.Collegamento = Collegamento::Seriale;
+        s.Scheda.Fattore_posizione = 1;
+        s.Scheda.Fattore_tempo = Calibrazione_tipo(3).Fattore_tempo;
         s.Dati_esercizio.Vmax = 900;
         s.Dati_esercizio.Limite_sup = 110;
         s.Dati_esercizio.Limite_inf = 80;

@@ -47,8 +47,8 @@ QByteArray Record(int posizione, std::int32_t tempo) {
 }
 // Board types as the board type query sets them.
 void Imposta_tipo(Sessione& s, int tipo) {
-    s.Fattore_posizione = Calibrazione_tipo(tipo).Fattore_posizione;
-    s.Fattore_tempo = Calibrazione_tipo(tipo).Fattore_tempo;
+    s.Scheda.Fattore_posizione = Calibrazione_tipo(tipo).Fattore_posizione;
+    s.Scheda.Fattore_tempo = Calibrazione_tipo(tipo).Fattore_tempo;
 }
 std::span<const std::uint8_t> Byte_di(const QByteArray& b) {
     return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
@@ -120,8 +120,7 @@ private Q_SLOTS:
         Banco_prova b;
         b.Avvia(true);
         Imposta_tipo(b.s, e.tipo);
-        b.s.Usa_hid = e.report > 0;
-        b.s.Usa_seriale = e.report == 0;
+        b.s.Scheda.Collegamento = e.report > 0 ? Collegamento::Hid : Collegamento::Seriale;
         if (e.report > 0) {
             std::array<std::uint8_t, 65> report{};
             const QByteArray r = Record(e.posizione, e.tempo);
