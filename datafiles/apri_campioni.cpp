@@ -7,13 +7,13 @@
 #include <QDir>
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace {
 
-constexpr char Prima_riga[] = "Kine01;";
-constexpr char Titoli[] = "Tempo;Posizione;Velocita;dt";
 constexpr char Prima_brax[] = "brax01";
-// A written row is at most four numbers of 64 characters and their separators: a longer
+// A written row is at most a few numbers of 64 characters and their separators: a longer
 // stretch without a line end is no row.
 constexpr std::size_t Riga_massima = 4096;
 constexpr std::uint64_t Potenze[] = {1,
@@ -61,6 +61,14 @@ bool Numero(const char*& p, const char* fine, char separatore, double& valore) {
     return true;
 }
 
+// The title line the columns give.
+std::string Titoli() {
+    std::string titoli;
+    for (const Colonna_campioni& colonna : Colonne_campioni)
+        titoli.append(titoli.empty() ? "" : ";").append(colonna.titolo);
+    return titoli;
+}
+
 } // namespace
 
 std::optional<QString> Lettore_campioni::Apri(const QString& nome) {
@@ -70,14 +78,13 @@ std::optional<QString> Lettore_campioni::Apri(const QString& nome) {
     totali_ = file_.size();
     const char *inizio = nullptr, *fine = nullptr;
     bool intera = false;
-    const auto Riga_uguale = [&](const char* attesa) {
+    const auto Riga_uguale = [&](std::string_view attesa) {
         return Prossima_riga(inizio, fine, intera) && intera &&
-               static_cast<std::size_t>(fine - inizio) == std::strlen(attesa) &&
-               std::memcmp(inizio, attesa, std::strlen(attesa)) == 0;
+               std::string_view(inizio, static_cast<std::size_t>(fine - inizio)) == attesa;
     };
-    if (Riga_uguale(Prima_riga)) {
+    if (Riga_uguale(Prima_riga_campioni)) {
         tipo_ = Tipo_file::Campioni;
-        if (Riga_uguale(Titoli)) return std::nullopt;
+        if (Riga_uguale(Titoli())) return std::nullopt;
     } else if (!errore_ && inizio) {
         // The old format's first field ends at a comma or at the line end.
         const QByteArray riga = QByteArray::fromRawData(inizio, fine - inizio);
@@ -150,17 +157,32 @@ bool Lettore_campioni::Riga(const char* p, const char* fine, Campione& c, Riga_s
                 break;
             }
     }
-    double valori[4];
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (i > 0 && (p >= fine || *p++ != ';')) return false;
-        if (!Numero(p, fine, separatore_, valori[i])) return false;
+    return Campi(p, fine, c, scritta) && p == fine;
+}
+
+bool Lettore_campioni::Campi(const char*& p, const char* fine, Campione& c,
+                             Riga_scritta& scritta) const {
+    for (const Colonna_campioni& colonna : Colonne_campioni) {
+        if (&colonna != Colonne_campioni.data() && (p >= fine || *p++ != ';')) return false;
+        double valore = 0;
+        if (!Numero(p, fine, separatore_, valore)) return false;
+        c.*colonna.valore = static_cast<float>(valore);
+        if (colonna.scritto) scritta.*colonna.scritto = valore;
     }
-    scritta = {valori[0], valori[2], valori[3]};
-    c.Tempo = static_cast<float>(valori[0]);
-    c.Posizione = static_cast<float>(valori[1]);
-    c.Velocita = static_cast<float>(valori[2]);
-    c.dt = static_cast<float>(valori[3]);
-    return p == fine;
+    return true;
+}
+
+bool Lettore_campioni::Riga_intera(Campione& c, Riga_scritta& scritta) {
+    // Only where a whole row surely lies in the buffer, once the separator is known.
+    if (separatore_ == 0 || fine_ - inizio_ <= Riga_massima) return false;
+    const char* p = buffer_.data() + inizio_;
+    const char* const fine = buffer_.data() + fine_;
+    if (!Campi(p, fine, c, scritta)) return false;
+    if (p < fine && *p == '\r') ++p;
+    if (p >= fine || *p != '\n') return false;
+    inizio_ = static_cast<std::size_t>(p + 1 - buffer_.data());
+    ++riga_;
+    return true;
 }
 
 void Lettore_campioni::Guasto(qint64 riga) {
@@ -179,13 +201,19 @@ bool Lettore_campioni::Leggi_blocco(std::vector<Campione>& uscita) {
     const char *inizio = nullptr, *fine = nullptr;
     bool intera = false;
     while (letti_ - inizio_blocco < Byte_blocco || uscita.empty()) {
+        Campione campione;
+        Riga_scritta scritta;
+        if (Riga_intera(campione, scritta)) {
+            uscita.push_back(campione);
+            scritte_.push_back(scritta);
+            continue;
+        }
+        // Anything else (a blank line, a damaged one, the end of the buffer) line by line.
         if (!Prossima_riga(inizio, fine, intera)) {
             finito_ = true;
             break;
         }
         if (intera && inizio == fine) continue; // a blank line carries nothing
-        Campione campione;
-        Riga_scritta scritta;
         if (!intera || !Riga(inizio, fine, campione, scritta)) {
             Guasto(riga_);
             finito_ = true;

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Reading a sample recording file back ("Kine01;", the column titles, then
-// Tempo;Posizione;Velocita;dt rows; see salva_campioni.h). An hour at the board's highest
+// Reading a sample recording file back ("Kine01;", the column titles, then one row of
+// numbers per sample; see colonne_file.h). An hour at the board's highest
 // rate is about 1 GB, so the file is read in large blocks and parsed in place, without a
 // text object per field. The decimal separator is taken from the file's first row: a file
 // reads the same whatever the regional settings it was written or is read under. The
 // values come as written; Ricostruzione_campioni gives back what the rounding lost.
 // Also recognises the older "brax01" files and reads them as they always were read.
 
+#include "datafiles/colonne_file.h"
 #include "session/sessione.h"
 
 #include <QByteArray>
@@ -19,11 +20,6 @@
 
 enum class Tipo_file { Campioni, Brax };
 
-// The numbers of a row as its texts give them.
-struct Riga_scritta {
-    double tempo = 0, velocita = 0, dt = 0;
-};
-
 class Lettore_campioni {
 public:
     // Opens `nome` and reads its first line. Returns the system's description when the
@@ -34,7 +30,7 @@ public:
 
     // Sample file: the next rows (about Byte_blocco bytes of the file) in `uscita`, which
     // is replaced. False, with `uscita` empty, once there is nothing more: at the end of
-    // the file or at the first damaged row (a row that is not four numbers, or the last
+    // the file or at the first damaged row (a row that is not a number a column, or the last
     // row cut before its line end); Errore() then tells which. Rows before a damaged one
     // are all handed out.
     bool Leggi_blocco(std::vector<Campione>& uscita);
@@ -60,6 +56,10 @@ private:
     // line end (or a stretch too long to be a row). False at the end or on a read failure.
     bool Prossima_riga(const char*& inizio, const char*& fine, bool& intera);
     bool Riga(const char* inizio, const char* fine, Campione& campione, Riga_scritta& scritta);
+    // The numbers of a row from `p`, which is moved past them.
+    bool Campi(const char*& p, const char* fine, Campione& campione, Riga_scritta& scritta) const;
+    // The next row read straight from the buffer, when it is a whole good one.
+    bool Riga_intera(Campione& campione, Riga_scritta& scritta);
     void Guasto(qint64 riga);
 
     QFile file_;

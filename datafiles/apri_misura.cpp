@@ -14,6 +14,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -105,6 +109,86 @@ std::set<int> Applica_test(const Test_accanto& test, Sessione& sessione) {
     return escluse;
 }
 
+// The rows read, parsed and given back what the rounding lost on a thread of its own, a
+// few blocks ahead of the engine that takes them: on a computer with two cores an hour's
+// file reopens in about the time the engine alone takes.
+class Lettura_anticipata {
+public:
+    struct Blocco {
+        std::vector<Campione> campioni;
+        std::optional<float> posizione_iniziale;
+        qint64 letti = 0;
+    };
+
+    explicit Lettura_anticipata(Lettore_campioni& lettore)
+        : lettore_(lettore), lettura_([this] { Leggi(); }) {}
+    ~Lettura_anticipata() {
+        {
+            const std::lock_guard blocco(mutex_);
+            fermo_ = true;
+        }
+        cambiato_.notify_all();
+        lettura_.join();
+    }
+    Lettura_anticipata(const Lettura_anticipata&) = delete;
+    Lettura_anticipata& operator=(const Lettura_anticipata&) = delete;
+
+    // The next block in `blocco` (its vectors are handed back for reuse); false at the end.
+    bool Prendi(Blocco& blocco) {
+        std::unique_lock attesa(mutex_);
+        cambiato_.wait(attesa, [this] { return !pronti_.empty() || finito_; });
+        if (blocco.campioni.capacity() > 0) liberi_.push_back(std::move(blocco.campioni));
+        if (pronti_.empty()) return false;
+        blocco = std::move(pronti_.front());
+        pronti_.pop_front();
+        attesa.unlock();
+        cambiato_.notify_all();
+        return true;
+    }
+
+private:
+    static constexpr std::size_t Blocchi_avanti = 2;
+
+    void Leggi() {
+        Ricostruzione_campioni ricostruzione;
+        for (;;) {
+            Blocco blocco;
+            {
+                std::unique_lock attesa(mutex_);
+                cambiato_.wait(attesa,
+                               [this] { return pronti_.size() < Blocchi_avanti || fermo_; });
+                if (fermo_) break;
+                if (!liberi_.empty()) {
+                    blocco.campioni = std::move(liberi_.back());
+                    liberi_.pop_back();
+                }
+            }
+            if (!lettore_.Leggi_blocco(blocco.campioni)) break;
+            ricostruzione.Applica(blocco.campioni, lettore_.Scritte());
+            blocco.posizione_iniziale = ricostruzione.Posizione_iniziale();
+            blocco.letti = lettore_.Byte_letti();
+            {
+                const std::lock_guard protezione(mutex_);
+                pronti_.push_back(std::move(blocco));
+            }
+            cambiato_.notify_all();
+        }
+        {
+            const std::lock_guard protezione(mutex_);
+            finito_ = true;
+        }
+        cambiato_.notify_all();
+    }
+
+    Lettore_campioni& lettore_;
+    std::mutex mutex_;
+    std::condition_variable cambiato_;
+    std::deque<Blocco> pronti_;
+    std::vector<std::vector<Campione>> liberi_;
+    bool finito_ = false, fermo_ = false;
+    std::thread lettura_; // last: it starts once everything above is there
+};
+
 } // namespace
 
 std::optional<File_non_campioni> Riconosci_file_non_campioni(const QString& nome) {
@@ -154,20 +238,21 @@ std::optional<QString> Apri_file_misura(const QString& nome, Sessione& sessione,
     Avanzamento& barra = progresso ? *progresso : nessuno;
     barra.Mostra();
     barra.Imposta_massimo(Scala_barra);
-    Ricostruzione_campioni ricostruzione;
-    std::vector<Campione> campioni;
     bool iniziata = false;
-    while (lettore.Leggi_blocco(campioni)) {
-        ricostruzione.Applica(campioni, lettore.Scritte());
-        if (!iniziata) {
-            motore.Inizia_rielaborazione(*ricostruzione.Posizione_iniziale());
-            escluse = Applica_test(test, sessione);
-            sessione.Serie.File_aperto = nome;
-            iniziata = true;
+    {
+        Lettura_anticipata lettura(lettore);
+        Lettura_anticipata::Blocco blocco;
+        while (lettura.Prendi(blocco)) {
+            if (!iniziata) {
+                motore.Inizia_rielaborazione(*blocco.posizione_iniziale);
+                escluse = Applica_test(test, sessione);
+                sessione.Serie.File_aperto = nome;
+                iniziata = true;
+            }
+            motore.Rielabora_blocco(blocco.campioni);
+            barra.Imposta_valore(Frazione(blocco.letti, lettore.Byte_totali()));
+            if (tra_blocchi) tra_blocchi();
         }
-        motore.Rielabora_blocco(campioni);
-        barra.Imposta_valore(Frazione(lettore.Byte_letti(), lettore.Byte_totali()));
-        if (tra_blocchi) tra_blocchi();
     }
     // A file with the titles only is an empty measurement.
     if (!iniziata) motore.Azzera_misura();

@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -50,38 +51,133 @@ const char* Nome_evento(Evento_giornale evento) {
 
 } // namespace
 
+namespace {
+
+QString Testo(const QByteArray& valore) {
+    QString t = QString::fromUtf8(valore);
+    QString uscita;
+    uscita.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == QLatin1Char('\\') && i + 1 < t.size()) {
+            ++i;
+            uscita += t[i] == QLatin1Char('n') ? QChar(QLatin1Char('\n')) : t[i];
+        } else {
+            uscita += t[i];
+        }
+    }
+    return uscita;
+}
+
+bool Leggi_numero(const QByteArray& testo, float& destinazione) {
+    bool ok = false;
+    destinazione = testo.toFloat(&ok);
+    return ok;
+}
+
+using Intestazione = Intestazione_giornale;
+Dati_esercizio_t& D(Intestazione& i) {
+    return i.serie.Dati_esercizio;
+}
+const Dati_esercizio_t& D(const Intestazione& i) {
+    return i.serie.Dati_esercizio;
+}
+
+// One line of the settings, in the order written: how it is written and read back
+// (false: missing or wrong, and the journal cannot be used).
+struct Campo_giornale {
+    const char* chiave;
+    QByteArray (*scrivi)(const Intestazione&);
+    bool (*leggi)(const QByteArray&, Intestazione&);
+};
+
+const Campo_giornale Campi_giornale[] = {
+    {"collegamento", [](const Intestazione& i) { return QByteArray(i.hid ? "hid" : "seriale"); },
+     [](const QByteArray& v, Intestazione& i) {
+         i.hid = v == "hid";
+         return i.hid || v == "seriale";
+     }},
+    {"tipo_scheda", [](const Intestazione& i) { return QByteArray::number(i.tipo_scheda); },
+     [](const QByteArray& v, Intestazione& i) {
+         bool ok = false;
+         i.tipo_scheda = v.toInt(&ok);
+         return ok;
+     }},
+    {"fattore_posizione", [](const Intestazione& i) { return Numero(i.fattore_posizione); },
+     [](const QByteArray& v, Intestazione& i) { return Leggi_numero(v, i.fattore_posizione); }},
+    {"fattore_tempo", [](const Intestazione& i) { return Numero(i.fattore_tempo); },
+     [](const QByteArray& v, Intestazione& i) { return Leggi_numero(v, i.fattore_tempo); }},
+    {"squadra", [](const Intestazione& i) { return Valore(D(i).Squadra); },
+     [](const QByteArray& v, Intestazione& i) { return (D(i).Squadra = Testo(v), true); }},
+    {"atleta", [](const Intestazione& i) { return Valore(D(i).Atleta); },
+     [](const QByteArray& v, Intestazione& i) { return (D(i).Atleta = Testo(v), true); }},
+    {"esercizio", [](const Intestazione& i) { return Valore(D(i).Esercizio); },
+     [](const QByteArray& v, Intestazione& i) { return (D(i).Esercizio = Testo(v), true); }},
+    {"carico", [](const Intestazione& i) { return Numero(D(i).Carico); },
+     [](const QByteArray& v, Intestazione& i) { return Leggi_numero(v, D(i).Carico); }},
+    {"vmax", [](const Intestazione& i) { return Numero(D(i).Vmax); },
+     [](const QByteArray& v, Intestazione& i) { return Leggi_numero(v, D(i).Vmax); }},
+    {"limite_sup", [](const Intestazione& i) { return Numero(D(i).Limite_sup); },
+     [](const QByteArray& v, Intestazione& i) { return Leggi_numero(v, D(i).Limite_sup); }},
+    {"limite_inf", [](const Intestazione& i) { return Numero(D(i).Limite_inf); },
+     [](const QByteArray& v, Intestazione& i) { return Leggi_numero(v, D(i).Limite_inf); }},
+    {"ampiezza_minima", [](const Intestazione& i) { return Numero(D(i).Ampiezza_minima); },
+     [](const QByteArray& v, Intestazione& i) { return Leggi_numero(v, D(i).Ampiezza_minima); }},
+    {"soglia_perdita", [](const Intestazione& i) { return Numero(i.serie.Soglia_perdita); },
+     [](const QByteArray& v, Intestazione& i) { return Leggi_numero(v, i.serie.Soglia_perdita); }},
+    {"cartella_dati", [](const Intestazione& i) { return Valore(D(i).Cartella_dati); },
+     [](const QByteArray& v, Intestazione& i) { return (D(i).Cartella_dati = Testo(v), true); }},
+    {"inizio", [](const Intestazione& i) { return i.inizio.toString(Qt::ISODateWithMs).toUtf8(); },
+     [](const QByteArray& v, Intestazione& i) {
+         i.inizio = QDateTime::fromString(QString::fromUtf8(v), Qt::ISODateWithMs);
+         return i.inizio.isValid();
+     }},
+    {"registrazione", [](const Intestazione& i) { return QByteArray(i.registrazione ? "1" : "0"); },
+     [](const QByteArray& v, Intestazione& i) { return (i.registrazione = v == "1", true); }},
+    {"nota", [](const Intestazione& i) { return Valore(i.serie.Nota); },
+     [](const QByteArray& v, Intestazione& i) { return (i.serie.Nota = Testo(v), true); }},
+    // Missing in journals of earlier versions: the table's velocity. One unknown is left
+    // as the set's default.
+    {"velocita_riferimento",
+     [](const Intestazione& i) { return QByteArray::number(int(i.serie.Riferimento)); },
+     [](const QByteArray& v, Intestazione& i) {
+         const int riferimento = v.isEmpty() ? 0 : v.toInt();
+         if (riferimento >= 0 && riferimento <= int(Velocita_riferimento::Vpropulsiva))
+             i.serie.Riferimento = Velocita_riferimento(riferimento);
+         return true;
+     }},
+    // The repetition table as it is in memory; one of another size is left out.
+    {"tabella",
+     [](const Intestazione& i) {
+         return QByteArray(reinterpret_cast<const char*>(i.ripetizioni.data()),
+                           qsizetype(i.ripetizioni.size() * sizeof(Ripetizione)))
+             .toBase64();
+     },
+     [](const QByteArray& v, Intestazione& i) {
+         const QByteArray tabella = QByteArray::fromBase64(v);
+         if (!tabella.isEmpty() && tabella.size() % qsizetype(sizeof(Ripetizione)) == 0) {
+             i.ripetizioni.resize(std::size_t(tabella.size()) / sizeof(Ripetizione));
+             std::memcpy(i.ripetizioni.data(), tabella.constData(), std::size_t(tabella.size()));
+         }
+         return true;
+     }},
+};
+
+} // namespace
+
 QByteArray Componi_intestazione(const Intestazione_giornale& i) {
-    const Dati_esercizio_t& d = i.serie.Dati_esercizio;
     QByteArray testo = Prima_riga;
-    const auto riga = [&testo](const char* chiave, const QByteArray& valore) {
-        testo += chiave;
-        testo += '=';
-        testo += valore;
-        testo += '\n';
-    };
-    riga("collegamento", i.hid ? "hid" : "seriale");
-    riga("tipo_scheda", QByteArray::number(i.tipo_scheda));
-    riga("fattore_posizione", Numero(i.fattore_posizione));
-    riga("fattore_tempo", Numero(i.fattore_tempo));
-    riga("squadra", Valore(d.Squadra));
-    riga("atleta", Valore(d.Atleta));
-    riga("esercizio", Valore(d.Esercizio));
-    riga("carico", Numero(d.Carico));
-    riga("vmax", Numero(d.Vmax));
-    riga("limite_sup", Numero(d.Limite_sup));
-    riga("limite_inf", Numero(d.Limite_inf));
-    riga("ampiezza_minima", Numero(d.Ampiezza_minima));
-    riga("soglia_perdita", Numero(i.serie.Soglia_perdita));
-    riga("cartella_dati", Valore(d.Cartella_dati));
-    riga("inizio", i.inizio.toString(Qt::ISODateWithMs).toUtf8());
-    riga("registrazione", i.registrazione ? "1" : "0");
-    riga("nota", Valore(i.serie.Nota));
-    riga("velocita_riferimento", QByteArray::number(int(i.serie.Riferimento)));
-    riga("tabella", QByteArray(reinterpret_cast<const char*>(i.ripetizioni.data()),
-                               qsizetype(i.ripetizioni.size() * sizeof(Ripetizione)))
-                        .toBase64());
+    for (const Campo_giornale& campo : Campi_giornale)
+        testo += QByteArray(campo.chiave) + '=' + campo.scrivi(i) + '\n';
     testo += "---\n";
     return testo;
+}
+
+bool Leggi_intestazione(const QHash<QByteArray, QByteArray>& valori,
+                        Intestazione_giornale& intestazione) {
+    bool ok = true;
+    for (const Campo_giornale& campo : Campi_giornale)
+        ok = campo.leggi(valori.value(campo.chiave), intestazione) && ok;
+    return ok;
 }
 
 std::optional<QString> Accoda_evento(const QString& file, std::int64_t dopo_record,

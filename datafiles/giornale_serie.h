@@ -19,6 +19,7 @@
 #include "stream/vista_misura.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -59,6 +60,10 @@ enum class Evento_giornale {
 
 // The text file's first part: a first line and "key=value" lines, UTF-8, then "---".
 QByteArray Componi_intestazione(const Intestazione_giornale& intestazione);
+// The settings from those lines (by key); false when one that must be there is missing or
+// wrong.
+bool Leggi_intestazione(const QHash<QByteArray, QByteArray>& valori,
+                        Intestazione_giornale& intestazione);
 
 // Adds the line of `evento` after `dopo_record` records to the text file `file` of a
 // journal no acquisition writes any more, and syncs it. The reason when it cannot.

@@ -14,21 +14,6 @@
 
 namespace {
 
-QString Testo(const QByteArray& valore) {
-    QString t = QString::fromUtf8(valore);
-    QString uscita;
-    uscita.reserve(t.size());
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        if (t[i] == QLatin1Char('\\') && i + 1 < t.size()) {
-            ++i;
-            uscita += t[i] == QLatin1Char('n') ? QChar(QLatin1Char('\n')) : t[i];
-        } else {
-            uscita += t[i];
-        }
-    }
-    return uscita;
-}
-
 std::optional<Evento_giornale> Evento_da_testo(const QByteArray& testo, int& numero) {
     if (testo == "registrazione=1") return Evento_giornale::Registrazione_accesa;
     if (testo == "registrazione=0") return Evento_giornale::Registrazione_spenta;
@@ -79,40 +64,7 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
     if (!fine_intestazione)
         return QCoreApplication::translate("Lettura_giornale", "intestazione incompleta");
 
-    Intestazione_giornale& i = letto.intestazione;
-    Dati_esercizio_t& d = i.serie.Dati_esercizio;
-    const auto numero = [&valori](const char* chiave, float& destinazione) {
-        bool ok = false;
-        destinazione = valori.value(chiave).toFloat(&ok);
-        return ok;
-    };
-    const QByteArray collegamento = valori.value("collegamento");
-    bool tipo_ok = false;
-    i.tipo_scheda = valori.value("tipo_scheda").toInt(&tipo_ok);
-    i.hid = collegamento == "hid";
-    i.inizio = QDateTime::fromString(QString::fromUtf8(valori.value("inizio")), Qt::ISODateWithMs);
-    i.registrazione = valori.value("registrazione") == "1";
-    i.serie.Nota = Testo(valori.value("nota"));
-    const int riferimento = valori.value("velocita_riferimento", "0").toInt();
-    if (riferimento >= 0 && riferimento <= int(Velocita_riferimento::Vpropulsiva))
-        i.serie.Riferimento = Velocita_riferimento(riferimento);
-    const QByteArray tabella = QByteArray::fromBase64(valori.value("tabella"));
-    if (!tabella.isEmpty() && tabella.size() % qsizetype(sizeof(Ripetizione)) == 0) {
-        i.ripetizioni.resize(std::size_t(tabella.size()) / sizeof(Ripetizione));
-        std::memcpy(i.ripetizioni.data(), tabella.constData(), std::size_t(tabella.size()));
-    }
-    d.Squadra = Testo(valori.value("squadra"));
-    d.Atleta = Testo(valori.value("atleta"));
-    d.Esercizio = Testo(valori.value("esercizio"));
-    d.Cartella_dati = Testo(valori.value("cartella_dati"));
-    const bool numeri_ok = numero("fattore_posizione", i.fattore_posizione) &&
-                           numero("fattore_tempo", i.fattore_tempo) && numero("carico", d.Carico) &&
-                           numero("vmax", d.Vmax) && numero("limite_sup", d.Limite_sup) &&
-                           numero("limite_inf", d.Limite_inf) &&
-                           numero("ampiezza_minima", d.Ampiezza_minima) &&
-                           numero("soglia_perdita", i.serie.Soglia_perdita);
-    if ((collegamento != "hid" && collegamento != "seriale") || !tipo_ok || !numeri_ok ||
-        !i.inizio.isValid())
+    if (!Leggi_intestazione(valori, letto.intestazione))
         return QCoreApplication::translate("Lettura_giornale", "intestazione danneggiata");
 
     // The operator's actions; a line cut by a crash, or one of a later version, is left out.

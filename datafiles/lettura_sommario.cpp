@@ -2,6 +2,7 @@
 #include "datafiles/lettura_sommario.h"
 
 #include "datafiles/codifica_1252.h"
+#include "datafiles/colonne_file.h"
 #include "platform/errori_sistema.h"
 #include "platform/file_limitato.h"
 #include "session/formato.h"
@@ -15,28 +16,22 @@
 
 namespace {
 
-const QStringList Titoli_sommario{
-    QStringLiteral("Nome"),       QStringLiteral("Esercizio"), QStringLiteral("Carico"),
-    QStringLiteral("N\u00B0Rip"), QStringLiteral("Tempo"),     QStringLiteral("Durata"),
-    QStringLiteral("Spost"),      QStringLiteral("Vmedia"),    QStringLiteral("Vmax"),
-    QStringLiteral("TdiVmax"),    QStringLiteral("SdiVmax"),   QStringLiteral("Durata"),
-    QStringLiteral("Spost"),      QStringLiteral("Vmedia"),    QStringLiteral("Vmax"),
-    QStringLiteral("TdiVmax"),    QStringLiteral("SdiVmax")};
-const QStringList Titoli_analisi{
-    QStringLiteral("N\u00B0Rip"),    QStringLiteral("Vmedia"),
-    QStringLiteral("Vpropulsiva"),   QStringLiteral("Durata propulsiva"),
-    QStringLiteral("Potenza media"), QStringLiteral("Potenza max"),
-    QStringLiteral("Perdita %")};
+const QStringList Titoli_sommario = [] {
+    QStringList titoli;
+    for (const Colonna_sommario& colonna : Colonne_sommario) titoli << colonna.titolo.toString();
+    return titoli;
+}();
+// Without the last column, "Esclusa", which files of earlier versions lack.
+const QStringList Titoli_analisi = [] {
+    QStringList titoli{Titolo_numero_analisi.toString()};
+    for (const Colonna_analisi& colonna : Colonne_analisi) titoli << colonna.titolo.toString();
+    return titoli;
+}();
 
-// Summary columns, counted from 0.
-constexpr int Campo_atleta = 0;
-constexpr int Campo_esercizio = 1;
-constexpr int Campo_carico = 2;
-constexpr int Campo_vmedia = 7; // the first "Vmedia": the lifting phase's
-constexpr int Primo_numero = 4; // after the repetition number
-// Analysis columns.
-constexpr int Campo_vmedia_analisi = 1;
-constexpr int Campo_vpropulsiva_analisi = 2;
+constexpr int Campo_atleta = Campo_di(Campo_sommario::Atleta);
+constexpr int Campo_esercizio = Campo_di(Campo_sommario::Esercizio);
+constexpr int Campo_carico = Campo_di(Campo_sommario::Carico);
+constexpr int Primo_numero = Campo_di(Campo_sommario::Ripetizione) + 1;
 
 // A title line is short; a longer first line is not worth reading whole.
 constexpr qint64 Lunghezza_titoli = 4096;
@@ -51,15 +46,10 @@ QStringList Campi(const QByteArray& riga) {
     return campi;
 }
 
-// The analysis file's last column, since the coach could leave repetitions out; files of
-// earlier versions end before it.
-const QString Titolo_esclusa = QStringLiteral("Esclusa");
-constexpr int Campo_esclusa_analisi = 7;
-
 // Case aside; "N°Rip" also as a file re-saved in UTF-8 spells it when read in the code page.
 bool Sono_titoli(QStringList campi, const QStringList& titoli) {
     if (titoli == Titoli_analisi && campi.size() == titoli.size() + 1 &&
-        campi.last().trimmed().compare(Titolo_esclusa, Qt::CaseInsensitive) == 0)
+        campi.last().trimmed().compare(Titolo_esclusa_analisi, Qt::CaseInsensitive) == 0)
         campi.removeLast();
     if (campi.size() != titoli.size()) return false;
     for (qsizetype i = 0; i < campi.size(); ++i) {
@@ -171,9 +161,9 @@ Apertura Apri(const QString& nome, const QStringList& titoli, int righe_titolo,
     return Apertura::Trovato;
 }
 
-QString Riga_difettosa(const Riga_file& riga, const QString& cosa, const QString& testo) {
+QString Riga_difettosa(int riga, const QString& cosa, const QString& testo) {
     return QCoreApplication::translate("Lettura_sommario", "riga %1: %2 \"%3\"")
-        .arg(riga.numero)
+        .arg(riga)
         .arg(cosa, testo);
 }
 
@@ -226,15 +216,15 @@ Lettura_sommario Leggi_sommario(const QString& nome_file) {
         const auto carico = Numero(r.campi[Campo_carico], separatore);
         if (!carico || *carico < 0) {
             lettura.difetto = Riga_difettosa(
-                r, QCoreApplication::translate("Lettura_sommario", "carico non valido"),
+                r.numero, QCoreApplication::translate("Lettura_sommario", "carico non valido"),
                 r.campi[Campo_carico]);
             return lettura;
         }
-        const auto vmedia = Numero(r.campi[Campo_vmedia], separatore);
+        const auto vmedia = Numero(r.campi[Campo_vmedia_sommario], separatore);
         if (!vmedia) {
             lettura.difetto = Riga_difettosa(
-                r, QCoreApplication::translate("Lettura_sommario", "Vmedia non valida"),
-                r.campi[Campo_vmedia]);
+                r.numero, QCoreApplication::translate("Lettura_sommario", "Vmedia non valida"),
+                r.campi[Campo_vmedia_sommario]);
             return lettura;
         }
         test.vmedie.push_back(*vmedia);
@@ -276,7 +266,8 @@ Tipo_riepilogo Riconosci_testo_riepilogo(QByteArrayView testo) {
     return Tipo_riepilogo::Altro;
 }
 
-std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto) {
+std::optional<std::vector<Riga_analisi_letta>> Leggi_analisi(const QString& nome_file,
+                                                             QString& difetto) {
     std::vector<Riga_file> righe;
     QString errore;
     // The title first, or after a date stamp as in the summary.
@@ -293,23 +284,39 @@ std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QStrin
     }
     std::vector<QString> numeri;
     for (const Riga_file& r : righe)
-        for (qsizetype c = Campo_vmedia_analisi; c < r.campi.size(); ++c)
-            numeri.push_back(r.campi[c]);
+        for (qsizetype c = 1; c < r.campi.size(); ++c) numeri.push_back(r.campi[c]);
     const QChar separatore = Separatore_decimale(numeri);
-    std::optional<double> migliore;
+    std::vector<Riga_analisi_letta> lette;
     for (const Riga_file& r : righe) {
+        Riga_analisi_letta letta;
+        letta.riga = r.numero;
+        for (std::size_t i = 0; i < Colonne_analisi.size(); ++i) {
+            const auto campo = static_cast<qsizetype>(i) + 1;
+            if (campo >= r.campi.size()) break;
+            letta.testi[i] = r.campi[campo];
+            letta.valori[i] = Numero(r.campi[campo], separatore);
+        }
+        letta.esclusa = r.campi.size() > Campo_esclusa_analisi &&
+                        r.campi[Campo_esclusa_analisi].trimmed() == QLatin1String("1");
+        lette.push_back(std::move(letta));
+    }
+    return lette;
+}
+
+std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto) {
+    const auto righe = Leggi_analisi(nome_file, difetto);
+    if (!righe) return std::nullopt;
+    constexpr auto Vpropulsiva =
+        static_cast<std::size_t>(Campo_analisi(&Analisi_ripetizione::Vpropulsiva) - 1);
+    std::optional<double> migliore;
+    for (const Riga_analisi_letta& r : *righe) {
         // A repetition the coach left out counts for nothing built on the tests.
-        if (r.campi.size() > Campo_esclusa_analisi &&
-            r.campi[Campo_esclusa_analisi].trimmed() == QLatin1String("1"))
-            continue;
-        const QString testo = r.campi.size() > Campo_vpropulsiva_analisi
-                                  ? r.campi[Campo_vpropulsiva_analisi]
-                                  : QString();
-        const auto mpv = Numero(testo, separatore);
+        if (r.esclusa) continue;
+        const auto& mpv = r.valori[Vpropulsiva];
         if (!mpv) {
             difetto = Riga_difettosa(
-                r, QCoreApplication::translate("Lettura_sommario", "Vpropulsiva non valida"),
-                testo);
+                r.riga, QCoreApplication::translate("Lettura_sommario", "Vpropulsiva non valida"),
+                r.testi[Vpropulsiva]);
             return std::nullopt;
         }
         if (!migliore || *mpv > *migliore) migliore = mpv;

@@ -6,10 +6,13 @@
 // decimal separator of the computer that saved them; it is found again from the numbers,
 // so a file reads the same on an Italian and an English computer. windows-1252 text.
 
+#include "datafiles/colonne_file.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -50,3 +53,18 @@ Tipo_riepilogo Riconosci_testo_riepilogo(QByteArrayView testo);
 // The highest "Vpropulsiva" (mm/s) of an analysis file, the repetitions the coach left out
 // aside. Nothing when the file is not one or cannot be used, with the reason in `difetto`.
 std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto);
+
+// An analysis file's rows: each value of Colonne_analisi as its text and, when the text
+// reads as a number, as that number; and whether the coach left the repetition out.
+struct Riga_analisi_letta {
+    int riga = 0; // line in the file, from 1
+    std::array<std::optional<double>, Colonne_analisi.size()> valori;
+    std::array<QString, Colonne_analisi.size()> testi;
+    bool esclusa = false;
+    const std::optional<double>& Valore(float Analisi_ripetizione::*valore) const {
+        return valori[static_cast<std::size_t>(Campo_analisi(valore) - 1)];
+    }
+};
+// Nothing when the file is not one or cannot be read, with the reason in `difetto`.
+std::optional<std::vector<Riga_analisi_letta>> Leggi_analisi(const QString& nome_file,
+                                                             QString& difetto);

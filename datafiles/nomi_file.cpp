@@ -113,12 +113,6 @@ QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso)
            Testo_ora(adesso.time(), Separatore_nomi_file, true);
 }
 
-QString Nome_file_ripetizioni_automatico(const QDateTime& adesso, const QLocale& locale) {
-    QString nome = Nome_file_campioni(adesso, locale);
-    nome.chop(4); // ".csv"
-    return nome + Suffisso_ripetizioni + QStringLiteral(".csv");
-}
-
 QString Con_estensione_csv(const QString& nome) {
     if (nome.isEmpty() || nome.endsWith(Estensione, Qt::CaseInsensitive)) return nome;
     return nome + Estensione;
@@ -157,4 +151,10 @@ QString Cartella_salvataggio(const QString& cartella_dati, const QString& cartel
     const QString cartella = base + QStringLiteral("/misure_auto");
     Crea_cartella_privata(cartella); // a failure shows up when the file is opened
     return cartella;
+}
+
+QString Base_file_serie(const QString& cartella_dati, const QString& cartella_applicazione,
+                        const QDateTime& adesso, const QLocale& locale) {
+    return Cartella_salvataggio(cartella_dati, cartella_applicazione) + QLatin1Char('/') +
+           Nome_file_campioni(adesso, locale).chopped(Estensione.size());
 }

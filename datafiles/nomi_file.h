@@ -38,7 +38,6 @@ QString Nome_file_ripetizioni(const QString& esercizio, const QDateTime& adesso)
 // The summary file saved with a sample file at the stop of a recording: the sample file's
 // name with " ripetizioni" before ".csv", so the two sort side by side.
 inline const QString Suffisso_ripetizioni = QStringLiteral(" ripetizioni");
-QString Nome_file_ripetizioni_automatico(const QDateTime& adesso, const QLocale& locale);
 // The analysis file beside a summary: the summary's name with " analisi" before ".csv".
 inline const QString Suffisso_analisi = QStringLiteral(" analisi");
 
@@ -63,3 +62,10 @@ QString Timbro_data_ora(const QDateTime& adesso, const QLocale& locale);
 // under `cartella_applicazione` (or under the executable's folder when that is empty too),
 // created when missing, so that a test recorded before any setup is not lost.
 QString Cartella_salvataggio(const QString& cartella_dati, const QString& cartella_applicazione);
+
+// Where the files of a set recorded at `adesso` go without a name chosen by the user, the
+// sample file's full name without ".csv": in the athlete's folder `cartella_dati` (or as
+// Cartella_salvataggio says), named as Nome_file_campioni. Every file of the set is this
+// and a suffix of its own.
+QString Base_file_serie(const QString& cartella_dati, const QString& cartella_applicazione,
+                        const QDateTime& adesso, const QLocale& locale);

@@ -57,41 +57,131 @@ Record_test Record_della_serie(const Sessione& s, const Lista_valori& lista) {
     return r;
 }
 
+namespace {
+
+// A number read back; a hand edit on an Italian computer may write "82,5". An empty text
+// is `predefinito`. False when the text is no number.
+template <typename T> bool Leggi_numero(QString t, T& destinazione, double predefinito = 0) {
+    if (!t.contains(QLatin1Char('.'))) t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = t.isEmpty();
+    const double v = t.isEmpty() ? predefinito : t.toDouble(&ok);
+    destinazione = static_cast<T>(v);
+    return ok;
+}
+
+// One key of the record: how it is written and how it is read back (false: unreadable).
+struct Campo_record {
+    const char* chiave;
+    QVariant (*scrivi)(const Record_test&);
+    bool (*leggi)(const QString&, Record_test&);
+};
+
+Dati_esercizio_t& D(Record_test& r) {
+    return r.serie.Dati_esercizio;
+}
+const Dati_esercizio_t& D(const Record_test& r) {
+    return r.serie.Dati_esercizio;
+}
+
+const Campo_record Campi_record[] = {
+    {"team", [](const Record_test& r) -> QVariant { return D(r).Squadra; },
+     [](const QString& t, Record_test& r) { return (D(r).Squadra = t, true); }},
+    {"athlete", [](const Record_test& r) -> QVariant { return D(r).Atleta; },
+     [](const QString& t, Record_test& r) { return (D(r).Atleta = t, true); }},
+    {"exercise", [](const Record_test& r) -> QVariant { return D(r).Esercizio; },
+     [](const QString& t, Record_test& r) { return (D(r).Esercizio = t, true); }},
+    {"load", [](const Record_test& r) -> QVariant { return Numero(double(D(r).Carico)); },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, D(r).Carico); }},
+    {"vmax", [](const Record_test& r) -> QVariant { return Numero(double(D(r).Vmax)); },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, D(r).Vmax); }},
+    {"upper_limit",
+     [](const Record_test& r) -> QVariant { return Numero(double(D(r).Limite_sup)); },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, D(r).Limite_sup); }},
+    {"lower_limit",
+     [](const Record_test& r) -> QVariant { return Numero(double(D(r).Limite_inf)); },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, D(r).Limite_inf); }},
+    {"min_amplitude",
+     [](const Record_test& r) -> QVariant { return Numero(double(D(r).Ampiezza_minima)); },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, D(r).Ampiezza_minima); }},
+    {"loss_threshold",
+     [](const Record_test& r) -> QVariant { return Numero(double(r.serie.Soglia_perdita)); },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, r.serie.Soglia_perdita, 20); }},
+    {"board_type", [](const Record_test& r) -> QVariant { return r.serie.Tipo_scheda; },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, r.serie.Tipo_scheda); }},
+    {"link",
+     [](const Record_test& r) -> QVariant {
+         return r.serie.Hid ? QStringLiteral("hid") : QStringLiteral("serial");
+     },
+     [](const QString& t, Record_test& r) {
+         r.serie.Hid = t == QLatin1String("hid");
+         return t.isEmpty() || r.serie.Hid || t == QLatin1String("serial");
+     }},
+    // Local time with its offset from UTC.
+    {"start",
+     [](const Record_test& r) -> QVariant {
+         const QDateTime& i = r.serie.Inizio;
+         return i.isValid() ? i.toOffsetFromUtc(i.offsetFromUtc()).toString(Qt::ISODate)
+                            : QString();
+     },
+     [](const QString& t, Record_test& r) {
+         r.serie.Inizio = QDateTime::fromString(t, Qt::ISODate);
+         return t.isEmpty() || r.serie.Inizio.isValid();
+     }},
+    {"length_s",
+     [](const Record_test& r) -> QVariant { return QString::number(r.durata_s, 'f', 3); },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, r.durata_s); }},
+    {"samples", [](const Record_test& r) -> QVariant { return r.campioni; },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, r.campioni); }},
+    {"repetitions", [](const Record_test& r) -> QVariant { return r.ripetizioni; },
+     [](const QString& t, Record_test& r) { return Leggi_numero(t, r.ripetizioni); }},
+    {"note", [](const Record_test& r) -> QVariant { return r.serie.Nota; },
+     [](const QString& t, Record_test& r) { return (r.serie.Nota = t, true); }},
+    {"rpe",
+     [](const Record_test& r) -> QVariant {
+         return r.serie.Rpe > 0 ? Numero(double(r.serie.Rpe)) : QString();
+     },
+     [](const QString& t, Record_test& r) {
+         const float& rpe = r.serie.Rpe;
+         return Leggi_numero(t, r.serie.Rpe) && (rpe == 0 || (rpe >= 1 && rpe <= 10));
+     }},
+    {"excluded",
+     [](const Record_test& r) -> QVariant {
+         QStringList escluse;
+         for (int n : r.serie.Escluse) escluse << QString::number(n);
+         return escluse.join(QLatin1Char(','));
+     },
+     [](const QString& t, Record_test& r) {
+         bool tutte = true;
+         for (const QString& n : t.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+             bool ok = false;
+             const int numero = n.trimmed().toInt(&ok);
+             if (ok && numero >= 1)
+                 r.serie.Escluse.insert(numero);
+             else
+                 tutte = false;
+         }
+         return tutte;
+     }},
+    {"reference_velocity",
+     [](const Record_test& r) -> QVariant { return Testo_riferimento(r.serie.Riferimento); },
+     [](const QString& t, Record_test& r) {
+         const auto riferimento = Riferimento_da_testo(t);
+         if (riferimento) r.serie.Riferimento = *riferimento;
+         return riferimento.has_value();
+     }},
+};
+
+} // namespace
+
 QByteArray Testo_record(const Record_test& r) {
     QTemporaryDir cartella;
     const QString nome = cartella.filePath(QStringLiteral("test.ini"));
     {
         QSettings file(nome, QSettings::IniFormat);
         file.beginGroup(Gruppo);
-        const Serie_t& s = r.serie;
-        const Dati_esercizio_t& d = s.Dati_esercizio;
         file.setValue(QStringLiteral("format"), Versione_record);
-        file.setValue(QStringLiteral("team"), d.Squadra);
-        file.setValue(QStringLiteral("athlete"), d.Atleta);
-        file.setValue(QStringLiteral("exercise"), d.Esercizio);
-        file.setValue(QStringLiteral("load"), Numero(double(d.Carico)));
-        file.setValue(QStringLiteral("vmax"), Numero(double(d.Vmax)));
-        file.setValue(QStringLiteral("upper_limit"), Numero(double(d.Limite_sup)));
-        file.setValue(QStringLiteral("lower_limit"), Numero(double(d.Limite_inf)));
-        file.setValue(QStringLiteral("min_amplitude"), Numero(double(d.Ampiezza_minima)));
-        file.setValue(QStringLiteral("loss_threshold"), Numero(double(s.Soglia_perdita)));
-        file.setValue(QStringLiteral("board_type"), s.Tipo_scheda);
-        file.setValue(QStringLiteral("link"),
-                      s.Hid ? QStringLiteral("hid") : QStringLiteral("serial"));
-        // Local time with its offset from UTC.
-        file.setValue(QStringLiteral("start"),
-                      s.Inizio.isValid()
-                          ? s.Inizio.toOffsetFromUtc(s.Inizio.offsetFromUtc()).toString(Qt::ISODate)
-                          : QString());
-        file.setValue(QStringLiteral("length_s"), QString::number(r.durata_s, 'f', 3));
-        file.setValue(QStringLiteral("samples"), r.campioni);
-        file.setValue(QStringLiteral("repetitions"), r.ripetizioni);
-        file.setValue(QStringLiteral("note"), s.Nota);
-        file.setValue(QStringLiteral("rpe"), s.Rpe > 0 ? Numero(double(s.Rpe)) : QString());
-        QStringList escluse;
-        for (int n : s.Escluse) escluse << QString::number(n);
-        file.setValue(QStringLiteral("excluded"), escluse.join(QLatin1Char(',')));
-        file.setValue(QStringLiteral("reference_velocity"), Testo_riferimento(s.Riferimento));
+        for (const Campo_record& campo : Campi_record)
+            file.setValue(QLatin1String(campo.chiave), campo.scrivi(r));
         file.endGroup();
     }
     QFile letto(nome);
@@ -122,56 +212,10 @@ std::optional<QString> Leggi_valori_record(QByteArrayView testo, Record_test& r)
             .arg(Versione_record);
 
     Record_test letto;
-    Serie_t& s = letto.serie;
-    Dati_esercizio_t& d = s.Dati_esercizio;
     QStringList difettosi;
-    const auto Testo = [&valori](const char* chiave) {
-        return valori.value(QLatin1String(chiave));
-    };
-    const auto Valore = [&](const char* chiave, auto& destinazione, double predefinito = 0) {
-        // A hand edit on an Italian computer may write "82,5".
-        QString t = Testo(chiave);
-        if (!t.contains(QLatin1Char('.'))) t.replace(QLatin1Char(','), QLatin1Char('.'));
-        bool letto_ok = t.isEmpty();
-        const double v = t.isEmpty() ? predefinito : t.toDouble(&letto_ok);
-        if (!letto_ok) difettosi << QLatin1String(chiave);
-        destinazione = static_cast<std::remove_reference_t<decltype(destinazione)>>(v);
-    };
-    d.Squadra = Testo("team");
-    d.Atleta = Testo("athlete");
-    d.Esercizio = Testo("exercise");
-    Valore("load", d.Carico);
-    Valore("vmax", d.Vmax);
-    Valore("upper_limit", d.Limite_sup);
-    Valore("lower_limit", d.Limite_inf);
-    Valore("min_amplitude", d.Ampiezza_minima);
-    Valore("loss_threshold", s.Soglia_perdita, 20);
-    Valore("board_type", s.Tipo_scheda);
-    const QString collegamento = Testo("link");
-    s.Hid = collegamento == QLatin1String("hid");
-    if (!collegamento.isEmpty() && !s.Hid && collegamento != QLatin1String("serial"))
-        difettosi << QStringLiteral("link");
-    const QString inizio = Testo("start");
-    s.Inizio = QDateTime::fromString(inizio, Qt::ISODate);
-    if (!inizio.isEmpty() && !s.Inizio.isValid()) difettosi << QStringLiteral("start");
-    Valore("length_s", letto.durata_s);
-    Valore("samples", letto.campioni);
-    Valore("repetitions", letto.ripetizioni);
-    s.Nota = Testo("note");
-    Valore("rpe", s.Rpe);
-    if (s.Rpe != 0 && (s.Rpe < 1 || s.Rpe > 10)) difettosi << QStringLiteral("rpe");
-    for (const QString& n : Testo("excluded").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const int numero = n.trimmed().toInt(&ok);
-        if (ok && numero >= 1)
-            s.Escluse.insert(numero);
-        else
-            difettosi << QStringLiteral("excluded");
-    }
-    const auto riferimento = Riferimento_da_testo(Testo("reference_velocity"));
-    if (riferimento)
-        s.Riferimento = *riferimento;
-    else
-        difettosi << QStringLiteral("reference_velocity");
+    for (const Campo_record& campo : Campi_record)
+        if (!campo.leggi(valori.value(QLatin1String(campo.chiave)), letto))
+            difettosi << QLatin1String(campo.chiave);
     if (!difettosi.isEmpty())
         return QCoreApplication::translate("Record_test", "valori illeggibili: %1")
             .arg(difettosi.join(QStringLiteral(", ")));

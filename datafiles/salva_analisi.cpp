@@ -2,13 +2,12 @@
 #include "datafiles/salva_analisi.h"
 
 #include "datafiles/codifica_1252.h"
+#include "datafiles/colonne_file.h"
 #include "datafiles/nomi_file.h"
 #include "platform/file_intero.h"
 #include "session/formato.h"
 
 namespace {
-const QString Titoli = QStringLiteral("N\u00B0Rip;Vmedia;Vpropulsiva;Durata propulsiva;"
-                                      "Potenza media;Potenza max;Perdita %;Esclusa;");
 const QString Fine_riga = QStringLiteral("\r\n");
 } // namespace
 
@@ -21,14 +20,16 @@ QString Nome_file_analisi(const QString& file_riepilogo) {
 std::optional<QString> Salva_analisi(const QString& nome_file,
                                      const std::vector<Analisi_ripetizione>& analisi,
                                      const QLocale& locale) {
-    QString testo = Titoli + Fine_riga;
+    QString testo = Titolo_numero_analisi.toString() + QLatin1Char(';');
+    for (const Colonna_analisi& colonna : Colonne_analisi)
+        testo += colonna.titolo.toString() + QLatin1Char(';');
+    testo += Titolo_esclusa_analisi.toString() + QLatin1Char(';') + Fine_riga;
     int numero = 0;
     for (const Analisi_ripetizione& a : analisi) {
         // The repetition number as the summary writes it: " 1 ".
         testo += QLatin1Char(' ') + QString::number(++numero) + QStringLiteral(" ;");
-        for (const float valore : {a.Vmedia, a.Vpropulsiva, a.Durata_propulsiva, a.Potenza_media,
-                                   a.Potenza_max, a.Perdita})
-            testo += Formatta(valore, "0.00", locale) + QLatin1Char(';');
+        for (const Colonna_analisi& colonna : Colonne_analisi)
+            testo += Formatta(a.*colonna.valore, "0.00", locale) + QLatin1Char(';');
         testo += (a.Esclusa ? QStringLiteral("1;") : QStringLiteral("0;")) + Fine_riga;
     }
     return Scrivi_file_intero(nome_file, Testo_in_1252(testo));

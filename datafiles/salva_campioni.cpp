@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/salva_campioni.h"
 
+#include "datafiles/colonne_file.h"
 #include "datafiles/nomi_file.h"
 #include "datafiles/scrittura_numeri.h"
 #include "platform/file_intero.h"
@@ -11,20 +12,19 @@
 
 namespace {
 
-constexpr char Prima_riga[] = "Kine01;\r\n";
-constexpr char Titoli[] = "Tempo;Posizione;Velocita;dt\r\n";
 constexpr std::size_t Dimensione_blocco = 256 * 1024;
-// One data row: four numbers, three separators, CR LF.
-constexpr std::size_t Riga_massima = 4 * Scrittura_numeri::Lunghezza_massima + 5;
+// One data row: a number and a separator (or the line end) a column.
+constexpr std::size_t Riga_massima =
+    Colonne_campioni.size() * (Scrittura_numeri::Lunghezza_massima + 2);
 
 } // namespace
 
 std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessione,
                                       const QLocale& locale, const QDateTime& adesso) {
     if (nome_file.isEmpty())
-        nome_file = Cartella_salvataggio(sessione.Serie.Dati_esercizio.Cartella_dati,
-                                         sessione.Cartella_applicazione) +
-                    QLatin1Char('/') + Nome_file_campioni(adesso, locale);
+        nome_file = Base_file_serie(sessione.Serie.Dati_esercizio.Cartella_dati,
+                                    sessione.Cartella_applicazione, adesso, locale) +
+                    QStringLiteral(".csv");
 
     // A file of that name (a test saved before) stays whole unless this one is written whole.
     File_intero file(nome_file);
@@ -41,8 +41,13 @@ std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessio
         p = blocco.data();
         return file.Scrivi(blocco.data(), n);
     };
-    Accoda(Prima_riga, sizeof Prima_riga - 1);
-    Accoda(Titoli, sizeof Titoli - 1);
+    Accoda(Prima_riga_campioni.data(), Prima_riga_campioni.size());
+    Accoda("\r\n", 2);
+    for (const Colonna_campioni& colonna : Colonne_campioni) {
+        if (&colonna != Colonne_campioni.data()) *p++ = ';';
+        Accoda(colonna.titolo.data(), colonna.titolo.size());
+    }
+    Accoda("\r\n", 2);
 
     const Scrittura_numeri numeri(locale);
     const auto& campioni = sessione.Campioni;
@@ -50,14 +55,11 @@ std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessio
     if (campioni.size() > 2) {
         const auto fine = campioni.end() - 1; // the last record is not written
         for (auto it = campioni.begin() + 1; it != fine && riuscito; ++it) {
-            p = numeri.Scrivi(p, it->Tempo, 4);
-            *p++ = ';';
-            p = numeri.Scrivi(p, it->Posizione, 0);
-            *p++ = ';';
-            p = numeri.Scrivi(p, it->Velocita, 4);
-            *p++ = ';';
-            p = numeri.Scrivi(p, it->dt, 5);
-            *p++ = '\r';
+            for (const Colonna_campioni& colonna : Colonne_campioni) {
+                p = numeri.Scrivi(p, (*it).*colonna.valore, colonna.decimali);
+                *p++ = ';';
+            }
+            p[-1] = '\r'; // the last column ends the line instead
             *p++ = '\n';
             if (static_cast<std::size_t>(p - blocco.data()) >= Dimensione_blocco)
                 riuscito = Svuota();

@@ -3,6 +3,7 @@
 
 #include "datafiles/avanzamento.h"
 #include "datafiles/codifica_1252.h"
+#include "datafiles/colonne_file.h"
 #include "datafiles/nomi_file.h"
 #include "platform/file_intero.h"
 #include "session/formato.h"
@@ -10,24 +11,45 @@
 
 namespace {
 
-// "N°Rip" carries the degree sign, one byte in the code page.
-const QString Titoli = QStringLiteral("Nome;Esercizio;Carico;N\u00B0Rip;Tempo;Durata;Spost;"
-                                      "Vmedia;Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;"
-                                      "TdiVmax;SdiVmax;");
 const QString Fine_riga = QStringLiteral("\r\n");
 
-// One data line: athlete, exercise, load, repetition number, then lists 1..13 read back
-// as numbers and rewritten with two decimals. A text that is not a number loses its
-// field and its ";".
+// The title line: every title followed by ";". "N°Rip" carries the degree sign, one byte
+// in the code page.
+QString Titoli() {
+    QString titoli;
+    for (const Colonna_sommario& colonna : Colonne_sommario)
+        titoli += colonna.titolo.toString() + QLatin1Char(';');
+    return titoli;
+}
+
+// One data line. The value list's texts are read back as numbers and rewritten with two
+// decimals; a text that is not a number loses its field and its ";".
 QString Riga_dati(const Lista_valori& lista, int i, const Dati_esercizio_t& dati,
                   const QString& carico, const QLocale& locale) {
-    QString riga = dati.Atleta + QLatin1Char(';') + dati.Esercizio + QLatin1Char(';') + carico +
-                   QLatin1Char(';') + QLatin1Char(' ') + QString::number(i + 1) + QLatin1Char(' ') +
-                   QLatin1Char(';');
-    for (int c = 1; c < Lista_valori::Numero_colonne; ++c) {
-        bool letto = false;
-        const double valore = locale.toDouble(lista.Cella(i, c), &letto);
-        if (letto) riga += Formatta(valore, "0.00", locale) + QLatin1Char(';');
+    QString riga;
+    for (const Colonna_sommario& colonna : Colonne_sommario) {
+        switch (colonna.campo) {
+        case Campo_sommario::Atleta:
+            riga += dati.Atleta;
+            break;
+        case Campo_sommario::Esercizio:
+            riga += dati.Esercizio;
+            break;
+        case Campo_sommario::Carico:
+            riga += carico;
+            break;
+        case Campo_sommario::Ripetizione:
+            riga += QLatin1Char(' ') + QString::number(i + 1) + QLatin1Char(' ');
+            break;
+        case Campo_sommario::Lista: {
+            bool letto = false;
+            const double valore = locale.toDouble(lista.Cella(i, colonna.colonna_lista), &letto);
+            if (!letto) continue;
+            riga += Formatta(valore, "0.00", locale);
+            break;
+        }
+        }
+        riga += QLatin1Char(';');
     }
     return riga + Fine_riga;
 }
@@ -45,8 +67,8 @@ std::optional<QString> Salva_ripetizioni(QString& nome_file, const Lista_valori&
     Avanzamento nessuno;
     Avanzamento& barra = progresso ? *progresso : nessuno;
     if (nome_file.isEmpty())
-        nome_file = Cartella_salvataggio(dati.Cartella_dati, cartella_applicazione) +
-                    QLatin1Char('/') + Nome_file_ripetizioni_automatico(adesso, locale);
+        nome_file = Base_file_serie(dati.Cartella_dati, cartella_applicazione, adesso, locale) +
+                    Suffisso_ripetizioni + QStringLiteral(".csv");
 
     // Written whole or not at all: a summary of that name stays as it was on a failure.
     File_intero file(nome_file);
@@ -58,7 +80,7 @@ std::optional<QString> Salva_ripetizioni(QString& nome_file, const Lista_valori&
     if (n > 0) barra.Imposta_massimo(n);
     if (aperto) {
         bool riuscito = Scrivi(file, Timbro_data_ora(adesso, locale) + Fine_riga) &&
-                        Scrivi(file, Titoli + Fine_riga);
+                        Scrivi(file, Titoli() + Fine_riga);
         const QString carico = Formatta(dati.Carico, "0.0", locale);
         for (int i = 0; i <= n && riuscito; ++i) {
             barra.Imposta_valore(i);

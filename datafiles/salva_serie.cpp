@@ -78,11 +78,8 @@ Esito_serie Scrivi_serie(const std::array<QString, 4>& nomi, bool solo_mancanti,
 Esito_serie Salva_serie(const Sessione& s, const Lista_valori& lista,
                         const std::vector<Analisi_ripetizione>* analisi, const QLocale& locale,
                         const QDateTime& adesso, Avanzamento* progresso) {
-    const QString cartella =
-        Cartella_salvataggio(s.Serie.Dati_esercizio.Cartella_dati, s.Cartella_applicazione);
-    QString base = Nome_file_campioni(adesso, locale);
-    base.chop(4); // ".csv"
-    base = cartella + QLatin1Char('/') + base;
+    const QString base = Base_file_serie(s.Serie.Dati_esercizio.Cartella_dati,
+                                         s.Cartella_applicazione, adesso, locale);
     std::array<QString, 4> nomi = Nomi_serie(base);
     for (int n = 2;
          std::any_of(nomi.begin(), nomi.end(), [](const QString& f) { return Voce_presente(f); });

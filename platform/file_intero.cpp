@@ -68,7 +68,16 @@ bool File_intero::Scrivi(const char* dati, qint64 quanti) {
         }
         dati += scritti;
         quanti -= scritti;
+        scritti_ += scritti;
     }
+#ifdef __linux__
+    // A large file goes to the disk while the rest is still being made, so that the sync
+    // at the end has little left to wait for.
+    if (scritti_ - avviati_ >= Avvio_scrittura) {
+        ::sync_file_range(fd, avviati_, scritti_ - avviati_, SYNC_FILE_RANGE_WRITE);
+        avviati_ = scritti_;
+    }
+#endif
     return true;
 }
 

@@ -36,8 +36,12 @@ public:
 private:
     void Segna(int numero);
 
+    // Written bytes the disk is asked to take, this many at a time.
+    static constexpr qint64 Avvio_scrittura = 8 * 1024 * 1024;
+
     QString nome_;
     QSaveFile file_;
+    qint64 scritti_ = 0, avviati_ = 0;
     std::optional<QString> errore_;
 };
 

@@ -1,52 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storico/lettura_test.h"
 
-#include "datafiles/codifica_1252.h"
 #include "datafiles/lettura_sommario.h"
 #include "datafiles/record_test.h"
-#include "platform/file_limitato.h"
-#include "session/formato.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <cmath>
 
 namespace {
-
-// The lines of a file's text, each cut at ";" (the empty text after the last ";" dropped).
-std::vector<QStringList> Righe_csv(const QByteArray& byte) {
-    std::vector<QStringList> righe;
-    for (const QByteArray& riga : byte.split('\n')) {
-        QString testo = Testo_da_1252(riga);
-        while (testo.endsWith(QLatin1Char('\r'))) testo.chop(1);
-        if (testo.trimmed().isEmpty()) continue;
-        QStringList campi = testo.split(QLatin1Char(';'));
-        if (campi.last().trimmed().isEmpty()) campi.removeLast();
-        righe.push_back(campi);
-    }
-    return righe;
-}
-
-// The file's decimal separator: that of the first number with one. Nothing is ever written
-// with a thousands separator.
-QChar Separatore(const std::vector<QStringList>& righe, qsizetype da_riga, qsizetype da_campo) {
-    for (std::size_t r = std::size_t(da_riga); r < righe.size(); ++r)
-        for (qsizetype c = da_campo; c < righe[r].size(); ++c)
-            for (const QChar ch : righe[r][c])
-                if (ch == QLatin1Char(',') || ch == QLatin1Char('.')) return ch;
-    return QLatin1Char('.');
-}
-
-std::optional<double> Numero(QString testo, QChar separatore) {
-    testo = testo.trimmed();
-    const QChar altro = separatore == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
-    if (testo.isEmpty() || testo.contains(altro)) return std::nullopt;
-    testo.replace(separatore, QLatin1Char('.'));
-    bool ok = false;
-    const double v = Numero_da_testo_c(testo, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
 
 QString Breve(const QString& file) {
     return QFileInfo(file).fileName();
@@ -70,31 +31,17 @@ std::optional<QString> Leggi_righe_sommario(const QString& file, Righe_sommario&
 }
 
 std::optional<QString> Leggi_righe_analisi(const QString& file, std::vector<Riga_analisi>& righe) {
-    QByteArray byte;
-    if (auto errore = Leggi_file_limitato(file, byte))
-        return QCoreApplication::translate("Lettura_test", "file illeggibile (%1)").arg(*errore);
-    if (Riconosci_testo_riepilogo(byte) != Tipo_riepilogo::Analisi)
-        return QCoreApplication::translate("Lettura_test", "non è un file di analisi");
-    const std::vector<QStringList> tabella = Righe_csv(byte);
-    // The title first, or after a date stamp as in the summary.
-    std::size_t inizio = 1;
-    if (!tabella.empty() && !tabella[0].isEmpty() &&
-        !tabella[0][0].trimmed().endsWith(QLatin1String("Rip"), Qt::CaseInsensitive))
-        inizio = 2;
-    const QChar separatore = Separatore(tabella, qsizetype(inizio), 1);
+    QString difetto;
+    const auto lette = Leggi_analisi(file, difetto);
+    if (!lette) return difetto;
     righe.clear();
-    for (std::size_t r = inizio; r < tabella.size(); ++r) {
-        const QStringList& c = tabella[r];
-        Riga_analisi a;
-        const auto Campo = [&](qsizetype i, double& valore) {
-            const auto v = i < c.size() ? Numero(c[i], separatore) : std::nullopt;
-            if (v) valore = *v;
-            return v.has_value();
-        };
-        if (!Campo(1, a.vmedia) || !Campo(2, a.vpropulsiva) || !Campo(6, a.perdita))
-            return QCoreApplication::translate("Lettura_test", "riga %1 non valida").arg(r + 1);
-        a.esclusa = c.size() > 7 && c[7].trimmed() == QLatin1String("1");
-        righe.push_back(a);
+    for (const Riga_analisi_letta& r : *lette) {
+        const auto &vmedia = r.Valore(&Analisi_ripetizione::Vmedia),
+                   &vpropulsiva = r.Valore(&Analisi_ripetizione::Vpropulsiva),
+                   &perdita = r.Valore(&Analisi_ripetizione::Perdita);
+        if (!vmedia || !vpropulsiva || !perdita)
+            return QCoreApplication::translate("Lettura_test", "riga %1 non valida").arg(r.riga);
+        righe.push_back({*vmedia, *vpropulsiva, *perdita, r.esclusa});
     }
     if (righe.empty()) return QCoreApplication::translate("Lettura_test", "nessuna ripetizione");
     return std::nullopt;

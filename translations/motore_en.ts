@@ -1524,16 +1524,6 @@ Faults:
     </message>
     <message>
         <location line="+1"/>
-        <source>file illeggibile (%1)</source>
-        <translation>unreadable file (%1)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>non è un file di analisi</source>
-        <translation>not an analysis file</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>riga %1 non valida</source>
         <translation>line %1 is not valid</translation>
     </message>

@@ -1,9 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tools as built (the replay's files are checked byte for byte by the
-// reference test): bad options and damaged captures give a message and a non-zero exit,
-// never a crash; a cut capture and an unknown board type are replayed with a warning.
+// reference test): usage, version, language and refusals, with no display at all; damaged,
+// cut or mislabelled captures replayed with a warning, never a crash; the profile's
+// estimate, the log's rows and the examples both tools write; and, with a catalogue
+// installed, which of the tools' texts go through the translation.
 #include "board/copione.h"
 #include "board/flusso_scheda.h"
+#include "comandi/cattura.h"
+#include "comandi/profilo.h"
+#include "comandi/replay.h"
+#include "comandi/storico.h"
+#include "datafiles/lettura_sommario.h"
+#include "datafiles/scelte_analisi.h"
+#include "rapporto/testi_storico.h"
+#include "storico/prontezza.h"
+#include "stream/lista_valori.h"
+#include "tests/storico/storico_prova.h"
+#include "tests/support/file_prova.h"
+#include "tests/support/processo_prova.h"
+#include "tests/support/profilo_prova.h"
+#include "tests/support/traduttore_prova.h"
 
 #include <QDir>
 #include <QProcess>
@@ -11,294 +27,388 @@
 #include <QtTest>
 
 namespace {
-struct Esito {
-    int codice = -1; // -1 also for a crash or a hang
-    QStringList righe;
-    QString errori;
-};
-// `ambiente` empty: the test's own environment.
-Esito Esegui(const QString& strumento, const QStringList& argomenti,
-             const QProcessEnvironment& ambiente = {}) {
-    QProcess p;
-    if (!ambiente.isEmpty()) p.setProcessEnvironment(ambiente);
-    p.start(strumento, argomenti);
-    Esito e;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return e;
-    e.codice = p.exitCode();
-    e.righe = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    e.errori = QString::fromUtf8(p.readAllStandardError());
-    return e;
-}
-bool Scrivi(const QString& nome, const QByteArray& dati) {
-    QFile f(nome);
-    return f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size();
-}
-// A generated set of `ripetizioni` as the link carries it.
-QByteArray Cattura(Collegamento l, int tipo, std::uint32_t seme, int ripetizioni = 5) {
+// A generated set of five repetitions as the link carries it.
+QByteArray Cattura(Collegamento l, int tipo, std::uint32_t seme) {
     Parametri_copione p;
-    p.ripetizioni = ripetizioni;
+    p.ripetizioni = 5;
     std::vector<Record_scheda> record;
     Flusso_copione(Genera_copione(p, seme), tipo, l).Tutti(record);
     return Byte_cattura(record, l);
 }
-// A tool's run on the file `contenuto` (replay only; "-": no file) with `opzioni`; `testo`
-// is in the refusal, or "Uso: " for the usage.
+// A run: the language stored in the program (empty: none), the options (CARTELLA: an athlete's
+// folder with tests; FILE: a file holding `contenuto`, "-": no file), the exit code and what
+// standard output starts with (with "...": holds) or, on a refusal, what the errors after the
+// tool's name hold.
 struct Riga {
-    QString strumento, opzioni, testo;
+    QString strumento, salvata, opzioni;
+    int codice;
+    QString testo;
     QByteArray contenuto = QByteArray(6 * 10, '\x02');
 };
-// A capture cut `avanzo` bytes after its last whole record; type 0 is one the program
-// does not know.
-struct Taglio {
-    QString link;
+// A capture of `cattura` and board type `tipo` (0: one the program does not know) replayed as
+// `link`, cut `avanzo` bytes after its last whole record; the warning's pieces ("…"
+// between them, FILE the capture) on one line, or none.
+struct Replay {
+    QString cattura, link;
     int tipo, avanzo;
     QString avviso;
 };
 } // namespace
 Q_DECLARE_METATYPE(Riga)
-Q_DECLARE_METATYPE(Taglio)
+Q_DECLARE_METATYPE(Replay)
 
 class Test_strumenti : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
+    const QString atleta = dir.filePath("atleta");
 
 private Q_SLOTS:
-    // The usage on standard output wherever the option stands; a refusal on standard
-    // error after the tool's name, with the allowed range when there is one.
-    void options_and_inputs_data() {
+    void initTestCase() {
+        QStringList nomi;
+        Scrivi_test_retta(atleta, "Squat", {40, 60, 80, 100}, 1.5, -0.01, QLocale(QLocale::Italian),
+                          0, &nomi);
+        QVERIFY(QFile::copy(nomi[2], atleta + "/Z copia.csv")); // a copy of a test: one point
+        Scrivi_test_retta(atleta, "Panca", {50}, 0.9, -0.01, QLocale::c(), 10);
+        Scelte_esercizio scelte;
+        scelte.V1rm = 0.40f;
+        QVERIFY(!Salva_scelte_analisi(atleta, "Squat", scelte));
+    }
+
+    // The usage and the version on standard output wherever the option stands, in Italian
+    // with no display (kinetrack over ssh), or in the language chosen in the program or asked
+    // by --lang; a refusal on standard error after the tool's name, with the allowed range
+    // when there is one, and no estimate.
+    void risposte_alle_opzioni_data() {
         QTest::addColumn<Riga>("r");
-        const QString r = KT_REPLAY, c = KT_CATTURA, ser = "--link serial --board-type 1";
-        QTest::newRow("replay --help") << Riga{r, "--help", "Uso: "};
-        QTest::newRow("capture -h after options") << Riga{c, "--link hid -h", "Uso: "};
-        QTest::newRow("empty") << Riga{r, ser, "", QByteArray()};
-        QTest::newRow("no whole report")
-            << Riga{r, "--link hid --board-type 2", "", QByteArray(64, '\x01')};
-        QTest::newRow("missing file") << Riga{r, ser, "", "-"};
-        QTest::newRow("amplitude") << Riga{r, ser + " --min-amplitude 1,5,0", "1,5,0"};
+        const QString r = KT_REPLAY, c = KT_CATTURA, k = KT_KINETRACK, b = KT_SCHEDA,
+                      p = KT_PROFILO, s = KT_STORICO, ser = "--link serial --board-type 1 ";
+        for (const QString& t : {k, b, r, c, p, s, QString(KT_DEMO)}) {
+            const QString nome = QFileInfo(t).fileName();
+            QTest::addRow("%s --help", qPrintable(nome))
+                << Riga{t, "", "--help", 0, "Uso: " + nome + " "};
+            if (t != KT_DEMO)
+                QTest::addRow("%s --version", qPrintable(nome)) << Riga{
+                    t, "", "--version", 0, nome + " " KT_VERSIONE_ATTESA "\nCopyright (C) 2026 "};
+        }
+        QTest::newRow("capture -h after options")
+            << Riga{c, "", "--link hid -h", 0, "Uso: kinetrack-capture "};
+        QTest::newRow("kinetrack -h after a Qt option")
+            << Riga{k, "", "-style fusion -h", 0, "Uso: kinetrack "};
+        // The log's --pdf starts the graphical side of Qt first: the version still wins.
+        QTest::newRow("log --version beside --pdf") << Riga{
+            s, "", "--pdf x.pdf --version", 0, "kinetrack-storico " KT_VERSIONE_ATTESA "\n"};
+        QTest::newRow("replay --version beside a wrong option")
+            << Riga{r, "", "--bogus --version", 0, "kinetrack-replay " KT_VERSIONE_ATTESA "\n"};
+        QTest::newRow("kinetrack wrong option")
+            << Riga{k, "", "--bogus", 2, "opzione sconosciuta: \"--bogus\"\nUso: kinetrack "};
+        QTest::newRow("replay --lang en")
+            << Riga{r, "", "--lang en --help", 0, "Usage: kinetrack-replay "};
+        QTest::newRow("board --lang=en")
+            << Riga{b, "", "--help --lang=en", 0, "Usage: kinetrack-board "};
+        QTest::newRow("capture --version --lang en")
+            << Riga{c, "", "--version --lang en", 0,
+                    "kinetrack-capture " KT_VERSIONE_ATTESA
+                    "\nCopyright (C) 2026 the kinetrack developers."};
+        QTest::newRow("profile, English chosen")
+            << Riga{p, "en", "--help", 0, "Usage: kinetrack-profilo "};
+        QTest::newRow("log, English chosen, Italian asked")
+            << Riga{s, "en", "--lang it --help", 0, "Uso: kinetrack-storico "};
+        QTest::newRow("unknown language")
+            << Riga{c, "en", "--lang fr --help", 2, "unknown language: \"fr\""};
+        QTest::newRow("no language")
+            << Riga{r, "", "--help --lang", 2, "manca il valore di --lang"};
+        QTest::newRow("empty capture")
+            << Riga{r, "", ser + "FILE", 1, "FILE: il file di ingresso è vuoto", ""};
+        QTest::newRow("no whole report") << Riga{r,
+                                                 "",
+                                                 "--link hid --board-type 2 FILE",
+                                                 1,
+                                                 "non ha un record intero",
+                                                 QByteArray(64, '\x01')};
+        QTest::newRow("missing file") << Riga{r, "", ser + "FILE", 1, "FILE: ", "-"};
+        QTest::newRow("amplitude")
+            << Riga{r, "", ser + "--min-amplitude 1,5,0 FILE", 2, "\"1,5,0\" (da 0 a 5000)"};
         QTest::newRow("replay type over a byte")
-            << Riga{r, "--link serial --board-type 256", "\"256\" (da 0 a 255)"};
-        QTest::newRow("time") << Riga{r, ser + " --time 2026-02-30T10:00:00", "2026"};
-        QTest::newRow("missing folder")
-            << Riga{r, ser + " --summary /nonexistent/dir/s.csv", "/nonexistent"};
-        QTest::newRow("analysis in a missing folder")
-            << Riga{r, ser + " --analysis /nonexistent/dir/a.csv", "/nonexistent/dir/a.csv: "};
+            << Riga{r, "", "--link serial --board-type 256 FILE", 2, "\"256\" (da 0 a 255)"};
+        QTest::newRow("time") << Riga{r, "", ser + "--time 2026-02-30T10:00:00 FILE", 2,
+                                      "\"2026-02-30T10:00:00\""};
+        QTest::newRow("missing folder") << Riga{
+            r, "", ser + "--summary /nonexistent/dir/s.csv FILE", 1, "/nonexistent/dir/s.csv: "};
+        QTest::newRow("analysis in a missing folder") << Riga{
+            r, "", ser + "--analysis /nonexistent/dir/a.csv FILE", 1, "/nonexistent/dir/a.csv: "};
         QTest::newRow("record with settings of its own")
-            << Riga{r, "--record t.ini --link serial", "--link non va con --record"};
+            << Riga{r, "", "--record t.ini --link serial FILE", 2, "--link non va con --record"};
         QTest::newRow("record missing")
-            << Riga{r, "--record /nonexistent/t.ini", "/nonexistent/t.ini: "};
+            << Riga{r, "", "--record /nonexistent/t.ini FILE", 2, "/nonexistent/t.ini: "};
         QTest::newRow("capture reps")
-            << Riga{c, "--link hid --reps 2.5", "\"2.5\" (da 0 a 100000)"};
-        // Its argument is the seconds, not a file.
+            << Riga{c, "", "--link hid --reps 2.5", 2, "\"2.5\" (da 0 a 100000)"};
         QTest::newRow("graph demo unknown option")
-            << Riga{KT_DEMO, "--bogus", "sconosciuta: \"--bogus\""};
+            << Riga{KT_DEMO, "", "--bogus", 2, "sconosciuta: \"--bogus\""};
         QTest::newRow("board interval upside down")
-            << Riga{KT_SCHEDA, "--port 3 --amplitude 500:100",
+            << Riga{b, "", "--port 3 --amplitude 500:100", 2,
                     "\"500:100\" (il primo valore non può superare il secondo)"};
         QTest::newRow("board interval out of range")
-            << Riga{KT_SCHEDA, "--port 3 --amplitude 100:2500", "(da 1 a 2000)"};
+            << Riga{b, "", "--port 3 --amplitude 100:2500", 2, "(da 1 a 2000)"};
+        QTest::newRow("profile, stored V1rm") << Riga{p, "", "--folder CARTELLA --exercise squat",
+                                                      0, "...V1rm: 0.40 m/s\ne1RM: 110.0 kg\n"};
+        QTest::newRow("profile, a copy counted once")
+            << Riga{p, "", "--folder CARTELLA --exercise squat", 0, "...Punti: 4 "};
+        QTest::newRow("profile, given V1rm")
+            << Riga{p, "", "--exercise Squat --folder CARTELLA --v1rm 0.5", 0,
+                    "...\n  40.0\t1.100\tSquat_261207_10.00.00.csv\n"};
+        QTest::newRow("profile, V1rm with a comma")
+            << Riga{p, "", "--folder CARTELLA --exercise Squat --v1rm 0,5", 0,
+                    "...V1rm: 0.50 m/s\ne1RM: 100.0 kg\n"};
+        QTest::newRow("profile, one load") << Riga{p, "", "--folder CARTELLA --exercise Panca", 1,
+                                                   "Servono test con almeno due carichi"};
+        QTest::newRow("profile, V1rm out of range") << Riga{
+            p, "", "--folder CARTELLA --exercise Squat --v1rm 5,5", 2, "\"5,5\" (da 0.01 a 5)"};
+        QTest::newRow("profile, no exercise")
+            << Riga{p, "", "--folder CARTELLA", 2, "manca --exercise"};
+        QTest::newRow("log, no data") << Riga{s, "", "--team A", 2, "manca --data"};
+        QTest::newRow("log, bad date") << Riga{s, "", "--data . --from 2026-13-01", 2,
+                                               "data non valida per --from: \"2026-13-01\""};
+        QTest::newRow("log, reversed") << Riga{s, "", "--data . --from 2026-02-01 --to 2026-01-01",
+                                               2, "--to viene prima di --from"};
+        QTest::newRow("log, unknown")
+            << Riga{s, "", "--data . --tema x", 2, "opzione sconosciuta: --tema"};
+        QTest::newRow("log, missing folder")
+            << Riga{s, "", "--data CARTELLA/manca", 1, "non esiste"};
+        QTest::newRow("log, nothing for the PDF")
+            << Riga{s, "", "--data CARTELLA --pdf FILE.pdf", 1, "nessun test da mettere nel PDF"};
     }
-    void options_and_inputs() {
+    void risposte_alle_opzioni() {
         QFETCH(Riga, r);
         const QString nome = QFileInfo(r.strumento).fileName();
-        const QString file = dir.filePath(r.contenuto == "-" ? "non_esiste.bin" : "ingresso.bin");
-        if (r.contenuto != "-" && r.strumento == KT_REPLAY) QVERIFY(Scrivi(file, r.contenuto));
-        const Esito e = Esegui(r.strumento, r.opzioni.split(' ') << file);
-        if (r.testo == "Uso: ") {
-            QCOMPARE(e.codice, 0);
-            QVERIFY(!e.righe.isEmpty() && e.righe[0].startsWith("Uso: " + nome + " "));
-            QCOMPARE(e.errori, QString());
-            return;
-        }
-        QVERIFY(e.codice > 0);
-        QVERIFY2(e.errori.startsWith(nome + ": ") && e.errori.trimmed().size() > 25,
-                 qPrintable(e.errori));
-        QVERIFY2(e.errori.contains(r.testo), qPrintable(e.errori));
-    }
-
-    // Every tool answers --help in Italian, on standard output, also with no display at
-    // all (kinetrack over ssh); kinetrack's version and a wrong option likewise.
-    void help_without_display_data() {
-        QTest::addColumn<QString>("strumento");
-        QTest::addColumn<QString>("opzioni");
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("testo"); // the start of standard output, or of errors
-        const QString uso = "Uso: ";
-        for (const QString& s :
-             {QString(KT_KINETRACK), QString(KT_SCHEDA), QString(KT_REPLAY), QString(KT_CATTURA),
-              QString(KT_PROFILO), QString(KT_STORICO), QString(KT_DEMO)})
-            QTest::newRow(qPrintable(QFileInfo(s).fileName()))
-                << s << "--help" << 0 << uso + QFileInfo(s).fileName() + " ";
-        QTest::newRow("kinetrack -h after a Qt option")
-            << QString(KT_KINETRACK) << "-style fusion -h" << 0 << "Uso: kinetrack ";
-        // The version and the licence, which the manual pages are made from.
-        for (const QString& s : {QString(KT_KINETRACK), QString(KT_SCHEDA), QString(KT_REPLAY),
-                                 QString(KT_CATTURA), QString(KT_PROFILO), QString(KT_STORICO)})
-            QTest::newRow(qPrintable(QFileInfo(s).fileName() + " --version"))
-                << s << "--version" << 0
-                << QFileInfo(s).fileName() + " " KT_VERSIONE_ATTESA "\nCopyright (C) 2026 ";
-        // The log's --pdf starts the graphical side of Qt first: the version still wins.
-        QTest::newRow("storico --version beside --pdf")
-            << QString(KT_STORICO) << "--pdf x.pdf --version" << 0
-            << "kinetrack-storico " KT_VERSIONE_ATTESA "\n";
-        QTest::newRow("replay --version beside a wrong option")
-            << QString(KT_REPLAY) << "--bogus --version" << 0
-            << "kinetrack-replay " KT_VERSIONE_ATTESA "\n";
-        QTest::newRow("kinetrack wrong option")
-            << QString(KT_KINETRACK) << "--bogus" << 2
-            << "kinetrack: opzione sconosciuta: \"--bogus\"\nUso: kinetrack ";
-    }
-    void help_without_display() {
-        QFETCH(QString, strumento);
-        QFETCH(QString, opzioni);
-        QFETCH(int, codice);
-        QFETCH(QString, testo);
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ambiente.remove(v);
-        ambiente.insert("XDG_RUNTIME_DIR", dir.path());
-        const Esito e = Esegui(strumento, opzioni.split(' '), ambiente);
-        QCOMPARE(e.codice, codice);
-        const QString scritto = codice == 0 ? e.righe.join('\n') : e.errori;
-        QVERIFY2(scritto.startsWith(testo), qPrintable(scritto + e.errori));
-        for (const char* inglese : {"Usage", "Options", "Displays", "Unknown"})
-            QVERIFY2(!scritto.contains(inglese), qPrintable(scritto));
-    }
-
-    // The tools speak the language chosen in the program, or the one --lang asks for this
-    // run; an unknown one is refused in the chosen language.
-    void tools_speak_the_chosen_language_data() {
-        QTest::addColumn<QString>("strumento");
-        QTest::addColumn<QString>("salvata"); // the stored choice; empty: none
-        QTest::addColumn<QString>("opzioni");
-        QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("testo"); // the start of standard output, or of errors
-        QTest::newRow("replay --lang en") << QString(KT_REPLAY) << ""
-                                          << "--lang en --help" << 0 << "Usage: kinetrack-replay ";
-        QTest::newRow("board --lang=en") << QString(KT_SCHEDA) << ""
-                                         << "--help --lang=en" << 0 << "Usage: kinetrack-board ";
-        QTest::newRow("capture --version --lang en")
-            << QString(KT_CATTURA) << ""
-            << "--version --lang en" << 0
-            << "kinetrack-capture " KT_VERSIONE_ATTESA
-               "\nCopyright (C) 2026 the kinetrack developers.";
-        QTest::newRow("profile, English chosen") << QString(KT_PROFILO) << "en"
-                                                 << "--help" << 0 << "Usage: kinetrack-profilo ";
-        QTest::newRow("log, English chosen, Italian asked")
-            << QString(KT_STORICO) << "en"
-            << "--lang it --help" << 0 << "Uso: kinetrack-storico ";
-        QTest::newRow("unknown language")
-            << QString(KT_CATTURA) << "en"
-            << "--lang fr --help" << 2 << "kinetrack-capture: unknown language: \"fr\"";
-        QTest::newRow("no language")
-            << QString(KT_REPLAY) << ""
-            << "--help --lang" << 2 << "kinetrack-replay: manca il valore di --lang";
-    }
-    void tools_speak_the_chosen_language() {
-        QFETCH(QString, strumento);
-        QFETCH(QString, salvata);
-        QFETCH(QString, opzioni);
-        QFETCH(int, codice);
-        QFETCH(QString, testo);
+        const QString file = dir.filePath("ingresso.bin");
+        QFile::remove(file);
+        if (r.contenuto != "-") Scrivi(file, r.contenuto);
+        QStringList opzioni = r.opzioni.split(' ');
+        for (QString& o : opzioni) o.replace("CARTELLA", atleta).replace("FILE", file);
         const QString config = dir.filePath("config-" + QString(QTest::currentDataTag()));
-        if (!salvata.isEmpty()) {
-            QVERIFY(QDir().mkpath(config + "/kinetrack"));
-            QVERIFY(Scrivi(config + "/kinetrack/kinetrack.ini",
-                           "[Interfaccia]\nLingua=" + salvata.toUtf8() + "\n"));
+        if (!r.salvata.isEmpty())
+            Scrivi(config + "/kinetrack/kinetrack.ini",
+                   "[Interfaccia]\nLingua=" + r.salvata.toUtf8() + "\n"); // folders made
+        const Esito_programma e = Esegui_programma(r.strumento, opzioni,
+                                                   {{"DISPLAY", {}},
+                                                    {"WAYLAND_DISPLAY", {}},
+                                                    {"QT_QPA_PLATFORM", {}},
+                                                    {"XDG_RUNTIME_DIR", dir.path()},
+                                                    {"XDG_CONFIG_HOME", config}});
+        const QString testo = QString(r.testo).replace("FILE", file);
+        QCOMPARE(e.codice, r.codice);
+        if (r.codice == 0) {
+            QVERIFY2(testo.startsWith("...") ? e.uscita.contains(testo.mid(3))
+                                             : e.uscita.startsWith(testo),
+                     qPrintable(e.uscita));
+            if (!testo.startsWith("...")) QCOMPARE(e.errori, QString()); // a copy is told
+        } else {
+            QVERIFY2(e.errori.startsWith(nome + ": ") && e.errori.contains(testo) &&
+                         e.errori.trimmed().size() > 25,
+                     qPrintable(e.errori));
+            QVERIFY(!e.uscita.contains("e1RM") && !QFileInfo::exists(file + ".pdf"));
         }
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert("XDG_CONFIG_HOME", config);
-        const Esito e = Esegui(strumento, opzioni.split(' '), ambiente);
-        QCOMPARE(e.codice, codice);
-        const QString scritto = codice == 0 ? e.righe.join('\n') : e.errori;
-        QVERIFY2(scritto.startsWith(testo), qPrintable(scritto + e.errori));
-    }
-
-    // A capture replayed as the other link's decodes to jumps no bar makes: told once,
-    // with the other link to try; the table and the files come out as always.
-    void wrong_link_is_told_data() {
-        QTest::addColumn<QString>("cattura");
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("avviso"); // empty: none
-        QTest::newRow("hid capture as serial") << "hid"
-                                               << "serial"
-                                               << "provare --link hid";
-        QTest::newRow("serial capture as hid") << "serial"
-                                               << "hid"
-                                               << "provare --link serial";
-        QTest::newRow("hid capture as hid") << "hid"
-                                            << "hid"
-                                            << "";
-        QTest::newRow("serial capture as serial") << "serial"
-                                                  << "serial"
-                                                  << "";
-    }
-    void wrong_link_is_told() {
-        QFETCH(QString, cattura);
-        QFETCH(QString, link);
-        QFETCH(QString, avviso);
-        const Collegamento l = cattura == "hid" ? Collegamento::Hid : Collegamento::Seriale;
-        const QString ingresso = dir.filePath("link.bin"), sommario = dir.filePath("link.csv");
-        QVERIFY(Scrivi(ingresso, Cattura(l, 1, 4)));
-        QFile::remove(sommario);
-        const Esito e = Esegui(
-            KT_REPLAY, {"--link", link, "--board-type", "1", "--summary", sommario, ingresso});
-        QCOMPARE(e.codice, 0);
-        QVERIFY(QFileInfo::exists(sommario));
-        if (avviso.isEmpty()) {
-            QCOMPARE(e.errori, QString());
-            return;
-        }
-        // Told once (the other warning, if any, is of a capture cut inside a record).
-        const QStringList righe =
-            e.errori.split('\n', Qt::SkipEmptyParts)
-                .filter(": posizioni impossibili per la scheda (un salto di ");
-        QCOMPARE(righe.size(), 1);
-        QVERIFY2(righe[0].startsWith("kinetrack-replay: " + ingresso) && righe[0].endsWith(avviso),
-                 qPrintable(e.errori));
+        if (r.salvata.isEmpty() && !r.opzioni.contains("--lang"))
+            for (const char* inglese : {"Usage", "Options", "Displays", "Unknown"})
+                QVERIFY2(!(e.uscita + e.errori).contains(inglese), qPrintable(e.uscita + e.errori));
     }
 
     // A capture cut inside a record is replayed up to its last whole one, as if it ended
-    // there; a type byte the program does not know is taken as type 3. Both are told.
-    void cut_capture_and_unknown_type_warn_data() {
-        QTest::addColumn<Taglio>("t");
+    // there; a type byte the program does not know is taken as type 3; a capture replayed as
+    // the other link's decodes to jumps no bar makes, with the other link to try. Each is told
+    // once; the table and the files come out as always.
+    void catture_da_avvisare_data() {
+        QTest::addColumn<Replay>("r");
         QTest::newRow("serial cut")
-            << Taglio{"serial", 1, 5,
-                      ": la cattura finisce dentro un record, 5 byte in fondo non sono usati"};
-        QTest::newRow("hid cut") << Taglio{"hid", 2, 64, "report, 64 byte in fondo"};
+            << Replay{"serial", "serial", 1, 5,
+                      "FILE: la cattura finisce dentro un record, 5 byte in fondo non sono usati"};
+        QTest::newRow("hid cut") << Replay{"hid", "hid", 2, 64, "FILE: …report, 64 byte in fondo"};
         QTest::newRow("unknown type")
-            << Taglio{"serial", 0, 0, "dispositivo non riconosciuto: DEFAULT TIPO 3!!"};
+            << Replay{"serial", "serial", 0, 0, "dispositivo non riconosciuto: DEFAULT TIPO 3!!"};
+        QTest::newRow("hid capture as serial")
+            << Replay{"hid", "serial", 1, 0,
+                      "FILE: posizioni impossibili per la scheda (un salto di …provare --link hid"};
+        QTest::newRow("serial capture as hid") << Replay{
+            "serial", "hid", 1, 0,
+            "FILE: posizioni impossibili per la scheda (un salto di …provare --link serial"};
+        QTest::newRow("hid capture as hid") << Replay{"hid", "hid", 1, 0, ""};
+        QTest::newRow("serial capture as serial") << Replay{"serial", "serial", 1, 0, ""};
     }
-    void cut_capture_and_unknown_type_warn() {
-        QFETCH(Taglio, t);
-        const Collegamento l = t.link == "hid" ? Collegamento::Hid : Collegamento::Seriale;
-        const QByteArray intera = Cattura(l, t.tipo == 0 ? 3 : t.tipo, 9);
-        const QString nome_intera = dir.filePath("intera.bin"),
-                      nome_tagliata = dir.filePath("t.bin");
-        QVERIFY(Scrivi(nome_intera, intera));
-        QVERIFY(Scrivi(nome_tagliata, intera + QByteArray(t.avanzo, '\x05')));
+    void catture_da_avvisare() {
+        QFETCH(Replay, r);
+        const Collegamento l = r.cattura == "hid" ? Collegamento::Hid : Collegamento::Seriale;
+        const QByteArray intera = Cattura(l, r.tipo == 0 ? 3 : r.tipo, 9);
+        const QString nome_intera = dir.filePath("intera.bin"), nome = dir.filePath("t.bin"),
+                      sommario = dir.filePath("t.csv");
+        Scrivi(nome_intera, intera);
+        Scrivi(nome, intera + QByteArray(r.avanzo, '\x05'));
+        QFile::remove(sommario);
         const QStringList opzioni{
-            "--link", t.link, "--board-type", QString::number(t.tipo), "--min-amplitude", "100"};
-        const Esito e = Esegui(KT_REPLAY, opzioni + QStringList{nome_tagliata});
+            "--link",          r.link, "--board-type", QString::number(r.tipo),
+            "--min-amplitude", "100",  "--summary",    sommario};
+        const Esito_programma e = Esegui_programma(KT_REPLAY, opzioni + QStringList{nome});
         QCOMPARE(e.codice, 0);
-        QVERIFY2(e.errori.contains(t.avviso), qPrintable(e.errori));
-        QCOMPARE(e.righe.size(), 1 + 5);
-        QCOMPARE(e.righe[1].split('\t').size(), 15);
-        if (t.avanzo > 0)
-            QCOMPARE(e.righe, Esegui(KT_REPLAY, opzioni + QStringList{nome_intera}).righe);
+        QVERIFY(QFileInfo::exists(sommario));
+        QStringList righe = e.errori.split('\n', Qt::SkipEmptyParts);
+        for (const QString& pezzo : QString(r.avviso).replace("FILE", nome).split("…"))
+            righe = righe.filter(pezzo);
+        if (r.avviso.isEmpty())
+            QCOMPARE(e.errori, QString());
+        else
+            QVERIFY2(righe.size() == 1 && righe[0].startsWith("kinetrack-replay: "),
+                     qPrintable(e.errori));
+        if (r.cattura != r.link) return;
+        const QStringList tabella = e.uscita.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(tabella.size(), 1 + 5);
+        QCOMPARE(tabella[1].split('\t').size(), 15);
+        if (r.avanzo > 0)
+            QCOMPARE(e.uscita,
+                     Esegui_programma(KT_REPLAY, opzioni + QStringList{nome_intera}).uscita);
     }
 
     // Garbage of a valid size decodes to nonsense, but the tool survives it.
-    void garbled_stream_is_survived() {
+    void rumore_sopportato() {
         QByteArray rumore(65 * 6 * 200, '\0');
         quint32 x = 12345;
         for (auto& b : rumore) b = static_cast<char>((x = x * 1664525u + 1013904223u) >> 24);
-        QVERIFY(Scrivi(dir.filePath("rumore.bin"), rumore));
+        Scrivi(dir.filePath("rumore.bin"), rumore);
         for (const char* link : {"serial", "hid"}) {
-            const Esito e =
-                Esegui(KT_REPLAY, {"--link", link, "--board-type", "3", "--samples",
-                                   dir.filePath("rumore.txt"), dir.filePath("rumore.bin")});
-            QVERIFY2(e.codice == 0, qPrintable(e.errori));
-            QVERIFY(!e.righe.isEmpty());
+            const Esito_programma e = Esegui_programma(
+                KT_REPLAY, {"--link", link, "--board-type", "3", "--samples",
+                            dir.filePath("rumore.txt"), dir.filePath("rumore.bin")});
+            QVERIFY2(e.codice == 0 && !e.uscita.isEmpty(), qPrintable(e.errori));
         }
+    }
+
+    // The log's rows newest first, with their filters.
+    void righe_del_diario() {
+        QTemporaryDir dati;
+        Test_esempio t = Test_di("Squat", 82.5, Lunedi, {812, 790, 700});
+        t.rpe = 8;
+        t.nota = QStringLiteral("ok");
+        Scrivi_test(dati.path(), "Blu", "Carla", t);
+        Scrivi_test(dati.path(), "Blu", "Carla", Test_di("Panca", 50, Lunedi.addDays(1), {600}));
+        Scrivi_test(dati.path(), "Rossi", "Dario", Test_di("Squat", 100, Lunedi.addDays(3), {500}));
+        const QString testa = "Squadra;Atleta;Data;Ora;Esercizio;Carico;Ripetizioni;Velocita;"
+                              "Perdita;RPE;Nota\n";
+        const QString squat = "Blu;Carla;2026-11-02;17:00;Squat;82.5;3;0.81;13.8;8.0;ok\n";
+        const std::pair<QStringList, QString> casi[] = {
+            {{},
+             testa +
+                 "Rossi;Dario;2026-11-05;17:00;Squat;100.0;1;0.50;0.0;;\n"
+                 "Blu;Carla;2026-11-03;17:00;Panca;50.0;1;0.60;0.0;;\n" +
+                 squat},
+            {{"--team", "Blu", "--exercise", "squat", "--to", "2026-11-02"}, testa + squat},
+            {{"--athlete", "Carla", "--from", "2026-11-03"},
+             testa + "Blu;Carla;2026-11-03;17:00;Panca;50.0;1;0.60;0.0;;\n"}};
+        for (const auto& [filtri, righe] : casi) {
+            const Esito_programma e =
+                Esegui_in_processo(&Esegui_storico, QStringList{"--data", dati.path()} + filtri);
+            QCOMPARE(e.codice, 0);
+            QCOMPARE(e.uscita, righe);
+        }
+    }
+
+    // The log's four weeks of three sessions a week, each with its files and record, read
+    // back; the profile's example tests give the profile they were made for.
+    void esempi_scritti() {
+        const QString dati = dir.filePath("esempio");
+        const Esito_programma e =
+            Esegui_in_processo(&Esegui_storico, {"--data", dati, "--write-example", "Ugo"});
+        QCOMPARE(e.codice, 0);
+        const QStringList righe = e.uscita.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(righe.size() > 60, qPrintable(e.uscita));
+        QVERIFY(e.errori.contains("test d'esempio di Ugo"));
+        QSet<QString> giorni, esercizi;
+        for (const QString& r : righe.mid(1)) {
+            const QStringList c = r.split(';');
+            QCOMPARE(c[0], QStringLiteral("Esempio"));
+            giorni.insert(c[2]);
+            esercizi.insert(c[4]);
+            QVERIFY(c[7].toDouble() > 0.1);
+        }
+        QVERIFY(giorni.size() >= 10);
+        QCOMPARE(esercizi.size(), 3);
+        QCOMPARE(QDir(dati + "/Esempio/Ugo").entryList({"* test.ini"}).size(), righe.size() - 1);
+
+        const Esito_programma p =
+            Esegui_programma(KT_PROFILO, {"--folder", dir.filePath("profilo"), "--exercise",
+                                          "Back Squat", "--write-example", "Mario"});
+        QCOMPARE(p.codice, 0);
+        QVERIFY(p.uscita.contains("Punti: 4 "));
+        const auto e1rm = p.uscita.section("e1RM: ", 1).section(' ', 0, 0).toDouble();
+        QVERIFY2(std::abs(e1rm - 140) < 7, qPrintable(p.uscita));
+    }
+
+    // With a catalogue installed after start-up: each tool's usage and refusal.
+    void testi_tradotti_data() {
+        QTest::addColumn<void*>("comando");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QStringList>("sbagliato");
+        QTest::addColumn<QString>("rifiuto");
+        QTest::newRow("replay") << reinterpret_cast<void*>(&Esegui_replay) << "kinetrack-replay"
+                                << QStringList{"--bogus", "1"} << "«opzione sconosciuta: --bogus»";
+        QTest::newRow("capture") << reinterpret_cast<void*>(&Esegui_cattura) << "kinetrack-capture"
+                                 << QStringList{"--reps", "x"}
+                                 << "«valore non valido per --reps: \"x\" (da 0 a 100000)»";
+        QTest::newRow("profile") << reinterpret_cast<void*>(&Esegui_profilo) << "kinetrack-profilo"
+                                 << QStringList{"--folder", "."} << "«manca --exercise»";
+        QTest::newRow("log") << reinterpret_cast<void*>(&Esegui_storico) << "kinetrack-storico"
+                             << QStringList{"--data", ".", "a", "b"}
+                             << "«un solo file di «ingresso»: \"b\"»";
+    }
+    void testi_tradotti() {
+        QFETCH(void*, comando);
+        QFETCH(QString, nome);
+        QFETCH(QStringList, sbagliato);
+        QFETCH(QString, rifiuto);
+        const auto funzione = reinterpret_cast<Corpo_programma>(comando);
+        const Traduttore_prova traduttore;
+        Esito_programma e = Esegui_in_processo(funzione, {"--help"});
+        QCOMPARE(e.codice, 0);
+        QVERIFY2(e.uscita.startsWith("«Uso: " + nome + " "), qPrintable(e.uscita));
+        e = Esegui_in_processo(funzione, sbagliato);
+        QCOMPARE(e.codice, 2);
+        QVERIFY2(e.errori.startsWith(nome + ": " + rifiuto + "\n«Uso: "), qPrintable(e.errori));
+    }
+
+    // Translated too: the engine's messages, the printed tables' words and the log's words;
+    // what is written or printed as data (the numbers, the log's rows) stays as it is.
+    void dati_non_tradotti() {
+        const Traduttore_prova traduttore;
+        QVERIFY(Lista_valori::Didascalia_gruppi().contains("«FASE CONCENTRICA»"));
+        const QString cattura = dir.filePath("tradotta.bin");
+        Esito_programma e =
+            Esegui_in_processo(&Esegui_cattura, {"--link", "serial", "--board-type", "1", "--seed",
+                                                 "7", "--reps", "3", cattura});
+        QCOMPARE(e.codice, 0);
+        QStringList righe = e.uscita.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(righe.size() > 2 && righe[0].startsWith("# «") && righe[1].startsWith("«Rip\t") &&
+                     !righe[2].contains("«"),
+                 qPrintable(e.uscita));
+        e = Esegui_in_processo(&Esegui_replay,
+                               {"--link", "serial", "--board-type", "1", "--min-amplitude", "100",
+                                "--vmax", "1000", "--upper", "110", "--lower", "90", cattura});
+        QCOMPARE(e.codice, 0);
+        righe = e.uscita.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(righe.size() > 1 && righe[0].startsWith("«N°Rip»\t«Tempo»\t«Durata»\t") &&
+                     righe[0].endsWith("\t«Fascia»") && righe[1].endsWith("»") &&
+                     !righe[1].startsWith("«"),
+                 qPrintable(e.uscita));
+
+        QCOMPARE(Testo_esito(Esito_prontezza::Sotto), QStringLiteral("«sotto»"));
+        QTemporaryDir dati;
+        QCOMPARE(Leggi_zone_velocita(dati.path()).constFirst().nome,
+                 QStringLiteral("«Forza massima»"));
+        Scrivi(dati.filePath("vuoto.csv"), {});
+        QString difetto;
+        QVERIFY(!Leggi_vpropulsiva_analisi(dati.filePath("vuoto.csv"), difetto));
+        QVERIFY2(difetto.startsWith("«"), qPrintable(difetto));
+        e = Esegui_in_processo(&Esegui_storico, {"--data", dati.path()});
+        QCOMPARE(e.codice, 0);
+        QVERIFY2(e.uscita.startsWith("Squadra;Atleta;Data;"), qPrintable(e.uscita));
+        QVERIFY(Esegui_in_processo(&Esegui_storico, {"--data", dati.filePath("manca")})
+                    .errori.contains("«la cartella dei dati"));
     }
 };
 

@@ -51,14 +51,14 @@ class Test_hid_link : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Plug and unplug change the transport and the caption for the board only.
-    void collegamento_data() {
+    void collega_e_scollega_data() {
         QTest::addColumn<Dispositivo_hid>("dispositivo");
         QTest::addColumn<bool>("rifiuta"); // no permission on the device node
         QTest::newRow("board") << Scheda << false;
         QTest::newRow("other vendor") << Dispositivo_hid{0x046D, 0xC31C, "/dev/hidraw-t"} << false;
         QTest::newRow("board, not allowed") << Scheda << true;
     }
-    void collegamento() {
+    void collega_e_scollega() {
         QFETCH(Dispositivo_hid, dispositivo);
         QFETCH(bool, rifiuta);
         const bool giusta = dispositivo.percorso == Scheda.percorso && !rifiuta;
@@ -81,33 +81,21 @@ private Q_SLOTS:
         if (giusta) QCOMPARE(b.s.Stato_connessione, " Disconnesso");
     }
 
-    void report_in_uscita_data() {
-        QTest::addColumn<QStringList>("comandi");
-        QTest::addColumn<QByteArray>("ultimo");
-        QTest::newRow("shorter after longer leaves no trace")
-            << QStringList{"$ABCDEFG", "$"} << Byte({0, 0x24, 0, 0, 0, 0, 0, 0, 0});
-        QTest::newRow("cut to 8 characters")
-            << QStringList{"123456789"} << Byte({0, '1', '2', '3', '4', '5', '6', '7', '8'});
-    }
-    void report_in_uscita() {
-        QFETCH(QStringList, comandi);
-        QFETCH(QByteArray, ultimo);
-        Banco b(true);
-        QTRY_VERIFY(b.hid->Aperto());
-        for (const auto& c : comandi) b.hid->HID_invia_stringa(c);
-        const auto scritti = b.libreria.Prendi_scritti(Scheda.percorso);
-        QCOMPARE(scritti.size(), comandi.size());
-        QCOMPARE(scritti.back(), ultimo);
-    }
-
-    // A board present at start is announced through the event loop at once. Reports
+    // A board present at start is announced through the event loop at once. A command goes
+    // out cut to 8 characters, a shorter one after a longer one leaving no trace. Reports
     // outside an acquisition only land in Buffer_in; during one they become eight
     // samples each.
-    void report_fuori_e_durante_acquisizione() {
+    void comandi_e_report_fuori_e_durante_acquisizione() {
         Banco b(true);
         QVERIFY(!b.s.Usa_hid);
         QTRY_VERIFY_WITH_TIMEOUT(b.s.Usa_hid, 200); // not after a poll period
         QCOMPARE(b.libreria.Aperture(), 1);
+        for (const char* comando : {"123456789", "$ABCDEFG", "$"})
+            b.hid->HID_invia_stringa(comando);
+        QCOMPARE(b.libreria.Prendi_scritti(Scheda.percorso),
+                 (QList<QByteArray>{Byte({0, '1', '2', '3', '4', '5', '6', '7', '8'}),
+                                    Byte({0, '$', 'A', 'B', 'C', 'D', 'E', 'F', 'G'}),
+                                    Byte({0, 0x24, 0, 0, 0, 0, 0, 0, 0})}));
         b.s.Fattore_posizione = Fattore_posizione_tipo23; // type 2
         b.s.Fattore_tempo = Fattore_tempo_tipo12;
         b.s.Memo_attivo = true;

@@ -9,29 +9,11 @@
 #include "platform/porta_qt.h"
 #include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
+#include "tests/support/processo_prova.h"
 
-#include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-// One kinetrack-board process on port 7; ready once it printed its device.
-struct Scheda {
-    explicit Scheda(const QStringList& opzioni) {
-        processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        processo.start(KT_SCHEDA_VIRTUALE, QStringList{"--port", "7"} + opzioni);
-        for (int i = 0; i < 100 && !processo.canReadLine(); ++i) processo.waitForReadyRead(100);
-        pronta = processo.readLine().startsWith("/dev/");
-    }
-    ~Scheda() {
-        processo.terminate();
-        if (!processo.waitForFinished(3000)) processo.kill();
-    }
-    QProcess processo;
-    bool pronta = false;
-};
-
 struct Banco : Banco_seriale<Porta_qt> {
     Banco() {
         motore.Imposta_ritardo([this] { return collegamento.Byte_in_attesa(); });
@@ -44,27 +26,23 @@ struct Banco : Banco_seriale<Porta_qt> {
 
 class Test_integrazione_scheda : public QObject {
     Q_OBJECT
-    QTemporaryDir cartella_;
+    Ambiente_prova ambiente_; // the board's runtime folder too
 
 private Q_SLOTS:
-    void initTestCase() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella_.filePath("cfg"));
-        qputenv("XDG_RUNTIME_DIR", cartella_.path().toLocal8Bit()); // the board's too
-    }
 
-    void probe_and_queries_data() {
+    void sonda_e_domande_data() {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<float>("posizione");
         QTest::addColumn<float>("tempo");
         QTest::newRow("type 1") << 1 << 1.288f << 0.0002f;
         QTest::newRow("unknown type 9") << 9 << 1.0f << 8.33333e-05f;
     }
-    void probe_and_queries() {
+    void sonda_e_domande() {
         QFETCH(int, tipo);
         QFETCH(float, posizione);
         QFETCH(float, tempo);
-        Scheda scheda({"--board-type", QString::number(tipo), "--config", "6,44,1"});
-        QVERIFY(scheda.pronta);
+        Scheda_virtuale scheda(7, {"--board-type", QString::number(tipo), "--config", "6,44,1"});
+        QVERIFY(scheda.Pronta());
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
         QCOMPARE(Leggi_impostazione("Properties", "CommPort"), "7");
@@ -82,11 +60,11 @@ private Q_SLOTS:
             QCOMPARE(b.avvisi.elenco[0].testo, "dispositivo non riconosciuto: DEFAULT TIPO 3!!");
     }
 
-    void restart_right_after_a_stop() {
+    void riavvio_subito_dopo_uno_stop() {
         // Records still on the line when the stop goes out must not be taken for the
         // next start's reply: the coach may press start again at once.
-        Scheda scheda({"--board-type", "2", "--rate", "1000"});
-        QVERIFY(scheda.pronta);
+        Scheda_virtuale scheda(7, {"--board-type", "2", "--rate", "1000"});
+        QVERIFY(scheda.Pronta());
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
         for (int serie = 0; serie < 5; ++serie) {
@@ -98,9 +76,9 @@ private Q_SLOTS:
         QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.value(0).testo));
     }
 
-    void vanishing_board_stops_the_acquisition() {
-        Scheda scheda({"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
-        QVERIFY(scheda.pronta);
+    void scheda_sparita_ferma_l_acquisizione() {
+        Scheda_virtuale scheda(7, {"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
+        QVERIFY(scheda.Pronta());
         Banco b;
         QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
         QVERIFY(b.p.Verifica_scheda());
@@ -119,14 +97,14 @@ private Q_SLOTS:
         QCOMPARE(b.s.Campioni.size(), registrati);
     }
 
-    void vanished_board_found_again_on_its_port() {
+    void scheda_sparita_ritrovata_sulla_sua_porta() {
         Banco b;
         Ritorno_seriale ritorno(b.collegamento, b.p, {});
         QObject::connect(&b.collegamento, &Collegamento_scheda::Perso, &ritorno,
                          &Ritorno_seriale::Sorveglia);
         {
-            Scheda scheda({"--board-type", "2"});
-            QVERIFY(scheda.pronta);
+            Scheda_virtuale scheda(7, {"--board-type", "2"});
+            QVERIFY(scheda.Pronta());
             QVERIFY(b.p.Verifica_scheda());
         } // the board ends and its port goes with it
         QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " Disconnesso", 5000);
@@ -135,8 +113,8 @@ private Q_SLOTS:
         QVERIFY(ritorno.Attivo());
         QCOMPARE(b.avvisi.elenco.size(), 1);
 
-        Scheda di_nuovo({"--board-type", "1", "--rate", "500"});
-        QVERIFY(di_nuovo.pronta);
+        Scheda_virtuale di_nuovo(7, {"--board-type", "1", "--rate", "500"});
+        QVERIFY(di_nuovo.Pronta());
         QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " connesso su com7 Scheda tipo 1", 5000);
         QVERIFY(!ritorno.Attivo());
         QCOMPARE(b.s.Fattore_posizione, 1.288f);

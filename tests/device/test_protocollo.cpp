@@ -25,20 +25,20 @@ struct Banco : Banco_seriale<Porta_scheda> {
 
 class Test_protocollo : public QObject {
     Q_OBJECT
-    QTemporaryDir cartella_;
+    Ambiente_prova ambiente_;
 
 private Q_SLOTS:
-    void init() { Impostazioni_vuote(cartella_); }
+    void init() { ambiente_.Svuota_impostazioni(); }
 
     // A settling wait, then two reply waits that end on the reply or after 500 ms,
     // sleeping meanwhile.
-    void probe_data() {
+    void sonda_data() {
         QTest::addColumn<QByteArray>("risposta"); // empty = silent board
         QTest::newRow("board") << QByteArray("?YES");
         QTest::newRow("silent") << QByteArray();
         QTest::newRow("port does not open") << QByteArray("-");
     }
-    void probe() {
+    void sonda() {
         QFETCH(QByteArray, risposta);
         const bool atteso = risposta == "?YES", muta = risposta.isEmpty(), chiusa = risposta == "-";
         Banco b;
@@ -71,7 +71,7 @@ private Q_SLOTS:
         QVERIFY(b.avvisi.elenco.isEmpty());
     }
 
-    void type_without_reply_and_over_hid() {
+    void tipo_senza_risposta_e_via_hid() {
         Banco b;
         b.porta.risposte.remove("$D");
         QVERIFY(b.p.Verifica_scheda()); // a board is there, it only does not say its type
@@ -97,14 +97,14 @@ private Q_SLOTS:
     }
 
     // Configuration left alone unless the board acknowledges it over serial.
-    void configuration_refused_data() {
+    void configurazione_rifiutata_data() {
         QTest::addColumn<QByteArray>("risposta");
         QTest::addColumn<bool>("hid");
         QTest::newRow("bad ack") << QByteArray("$i\x03\x05\x01\x00", 6) << false;
         QTest::newRow("no reply") << QByteArray() << false;
         QTest::newRow("HID mode") << QByteArray("$i\x02\x05\x01\x00", 6) << true;
     }
-    void configuration_refused() {
+    void configurazione_rifiutata() {
         QFETCH(QByteArray, risposta);
         QFETCH(bool, hid);
         Banco b(hid);
@@ -118,52 +118,17 @@ private Q_SLOTS:
     }
 
     // A start needs "$" first in the "$T" reply; then the streaming set-up, the engine's
-    // reset and "$F". The signal exchange stops the stream and sends "$Z".
-    void start_data() {
-        QTest::addColumn<QByteArray>("risposta"); // to "$T"
-        QTest::newRow("board") << QByteArray("$T");
-        QTest::newRow("bad $T reply") << QByteArray("X$");
-    }
-    void start() {
-        QFETCH(QByteArray, risposta);
-        const bool avviata = risposta == "$T";
-        Banco b;
-        QVERIFY(b.p.Leggi_tipo_scheda() == 1);
-        b.porta.scritti.clear();
-        b.porta.risposte["$T"] = risposta;
-        b.s.Campioni.resize(5);
-        QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
-        b.p.Avvia_acquisizione();
-        QCOMPARE(b.s.Acquisizione_in_corso, avviata);
-        QCOMPARE(spento.size(), avviata ? 0 : 1);
-        QCOMPARE(b.s.Campioni.size(), std::size_t(avviata ? 1 : 5)); // the engine's reset
-        QCOMPARE(b.porta.scritti, avviata ? "$T$F" : "$T");
-        if (!avviata) {
-            QCOMPARE(b.avvisi.elenco.size(), 1);
-            QCOMPARE(b.avvisi.elenco[0].testo, "Apparato non collegato o spento!");
-            return;
-        }
-        QVERIFY(b.motore.Stato().Disegno_abilitato && b.collegamento.Ricezione_attiva);
-        // Streaming set-up survives the "$F" reply wait, which read its 2 bytes.
-        QCOMPARE(b.porta.Soglia_ricezione(), 12);
-        QCOMPARE(b.porta.Lunghezza_lettura(), 12);
-        QCOMPARE(b.porta.Byte_in_attesa(), 0);
-        b.p.Invia_segnale();
-        QCOMPARE(b.porta.scritti, QByteArray("$T$F$T$Z"));
-        QVERIFY(!b.s.Acquisizione_in_corso && b.avvisi.elenco.isEmpty());
-        QCOMPARE(spento.size(), 1);
-    }
-
-    // No set runs on factors no board reported: until a type query has succeeded on the
-    // link as it is now, a start asks the type first, opening a closed port as the probe
-    // does; with no answer it is refused with the start's own message and nothing more
-    // is sent. Another port, another link, a loss or a failed probe make the type unknown
-    // again.
-    void start_asks_the_type_first_data() {
+    // reset and "$F"; the signal exchange stops the stream and sends "$Z". No set runs on
+    // factors no board reported: until a type query has succeeded on the link as it is
+    // now, a start asks the type first, opening a closed port as the probe does; with no
+    // answer it is refused with the start's own message and nothing more is sent. Another
+    // port, another link, a loss or a failed probe make the type unknown again.
+    void avvio_chiede_prima_il_tipo_data() {
         QTest::addColumn<QString>("prima"); // what happened after the type was confirmed
         QTest::addColumn<QByteArray>("scritti");
         QTest::addColumn<bool>("aperta"); // the port at the end
         QTest::newRow("type confirmed") << "" << QByteArray("$T$F") << true;
+        QTest::newRow("bad $T reply") << "X$" << QByteArray("$T") << true;
         QTest::newRow("type never asked") << "mai" << QByteArray("$D$T$F") << true;
         QTest::newRow("another port number") << "numero" << QByteArray("$D$T$F") << true;
         QTest::newRow("another link and back") << "hid" << QByteArray("$D$T$F") << true;
@@ -174,13 +139,15 @@ private Q_SLOTS:
         QTest::newRow("closed port, silent device") << "chiusa muta" << QByteArray("$D") << false;
         QTest::newRow("closed port, no device") << "chiusa vuota" << QByteArray() << false;
     }
-    void start_asks_the_type_first() {
+    void avvio_chiede_prima_il_tipo() {
         QFETCH(QString, prima);
         QFETCH(QByteArray, scritti);
         QFETCH(bool, aperta);
         const bool avviata = scritti.endsWith("$F");
         Banco b;
         if (!prima.startsWith("mai")) QVERIFY(b.p.Leggi_tipo_scheda() == 1);
+        if (prima == "X$") b.porta.risposte["$T"] = "X$";
+        b.s.Campioni.resize(5);
         b.s.Fattore_posizione = b.s.Fattore_tempo = 0;
         b.porta.scritti.clear();
         b.avvisi.elenco.clear();
@@ -205,10 +172,16 @@ private Q_SLOTS:
         QCOMPARE(b.porta.scritti, scritti);
         QCOMPARE(b.s.Acquisizione_in_corso, avviata);
         QCOMPARE(b.porta.Aperta(), aperta);
-        QCOMPARE(b.p.Tipo_confermato(), avviata);
+        QCOMPARE(b.p.Tipo_confermato(), avviata || prima == "X$");
+        QCOMPARE(b.s.Campioni.size(), std::size_t(avviata ? 1 : 5)); // the engine's reset
         if (avviata) {
             QVERIFY(b.avvisi.elenco.isEmpty());
             QCOMPARE(spento.size(), 0);
+            QVERIFY(b.motore.Stato().Disegno_abilitato && b.collegamento.Ricezione_attiva);
+            // Streaming set-up survives the "$F" reply wait, which read its 2 bytes.
+            QCOMPARE(b.porta.Soglia_ricezione(), 12);
+            QCOMPARE(b.porta.Lunghezza_lettura(), 12);
+            QCOMPARE(b.porta.Byte_in_attesa(), 0);
             // Asked or not, the factors are the board's (the "$D" one restores them).
             if (scritti.startsWith("$D") || scritti.startsWith("$?")) {
                 QCOMPARE(b.s.Fattore_posizione, Fattore_posizione_tipo1);
@@ -216,6 +189,10 @@ private Q_SLOTS:
                 QCOMPARE(b.s.Stato_connessione,
                          QString(" connesso su com%1 Scheda tipo 1").arg(b.porta.Numero_porta()));
             }
+            b.p.Invia_segnale();
+            QCOMPARE(b.porta.scritti, scritti + "$T$Z");
+            QVERIFY(!b.s.Acquisizione_in_corso && b.avvisi.elenco.isEmpty());
+            QCOMPARE(spento.size(), 1);
             return;
         }
         QCOMPARE(spento.size(), 1);
@@ -229,12 +206,12 @@ private Q_SLOTS:
     // A wait asked for during a reply wait (a timer, or a click let through) gets no
     // reply at once and leaves the running wait alone: it still ends on its own reply
     // and restores the streaming set-up.
-    void no_wait_inside_a_wait_data() {
+    void nessuna_attesa_dentro_un_attesa_data() {
         QTest::addColumn<bool>("seriale");
         QTest::newRow("serial link") << true;
         QTest::newRow("memory link") << false;
     }
-    void no_wait_inside_a_wait() {
+    void nessuna_attesa_dentro_un_attesa() {
         QFETCH(bool, seriale);
         Banco b;
         Collegamento_memoria memoria;

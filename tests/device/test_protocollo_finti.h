@@ -9,13 +9,12 @@
 #include "platform/impostazioni_utente.h"
 #include "platform/porta_memoria.h"
 #include "stream/motore_misura.h"
+#include "tests/support/ambiente_prova.h"
 #include "tests/support/avvisi_prova.h"
 
 #include <QMap>
 #include <QSet>
-#include <QSettings>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTimer>
 
 // Each command written gets its scripted reply a few ms later through the event loop,
@@ -70,9 +69,3 @@ template <typename Porta> struct Banco_seriale {
         p.Imposta_collegamento(&collegamento);
     }
 };
-
-// The per-user settings store of a test: in `cartella`, empty.
-inline void Impostazioni_vuote(const QTemporaryDir& cartella) {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella.path());
-    QFile::remove(File_impostazioni());
-}

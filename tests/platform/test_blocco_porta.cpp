@@ -40,7 +40,7 @@ private Q_SLOTS:
 
     // The lock as Qt's own uses it: with it held by a running program the port does not
     // open, and the message tells which file, which program, and to close it.
-    void port_held_by_a_running_program() {
+    void porta_tenuta_da_un_programma_attivo() {
         if (QFile::exists(blocco_)) QSKIP("the port's lock file is there already");
         Porta_qt porta;
         porta.Imposta_numero_porta(7);
@@ -71,7 +71,7 @@ private Q_SLOTS:
     }
 
     // What the message says of a lock file, whoever left it.
-    void lock_files_explained() {
+    void file_di_blocco_spiegati() {
         const QString file = radice_.filePath("LCK..ttyUSB0");
         Scrivi(file, "999999\nminicom\nqui\n"); // a program no longer running
         QString testo = Spiega_blocco_porta(file);

@@ -6,27 +6,20 @@
 #include "rapporto/testi_storico.h"
 #include "storico/indice_test.h"
 #include "tests/support/diario_prova.h"
+#include "tests/support/processo_prova.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 QString Testo_pdf(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
+    const Esito_programma e = Esegui_programma("pdftotext", {"-layout", file, "-"});
+    return e.codice == 0 ? e.uscita : QString();
 }
-
 int Pagine_pdf(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {file});
-    if (!p.waitForFinished(30000)) return -1;
-    const QString info = QString::fromUtf8(p.readAllStandardOutput());
     static const QRegularExpression pagine(QStringLiteral("Pages:\\s+(\\d+)"));
-    const auto m = pagine.match(info);
+    const auto m = pagine.match(Esegui_programma("pdfinfo", {file}).uscita);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -45,7 +38,7 @@ private Q_SLOTS:
         QCOMPARE(int(rossi.size()), 8);
     }
 
-    void a_day_on_paper() {
+    void un_giorno_su_carta() {
         Richiesta_rapporto r;
         r.squadra = "Squadra A";
         r.atleta = "Rossi";
@@ -74,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(!testo.contains("ginocchio ok"));
     }
 
-    void nothing_to_report_is_told() {
+    void niente_da_riportare() {
         Richiesta_rapporto r;
         r.atleta = "Rossi";
         const QString file = dir.filePath("vuoto.pdf");
@@ -85,31 +78,26 @@ private Q_SLOTS:
     }
 
     // The tool itself, as from a terminal without a display.
-    void the_tool_writes_it_without_a_display() {
-        const QString file = dir.filePath("strumento.pdf");
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(v));
-        p.setProcessEnvironment(env);
+    void lo_strumento_lo_scrive_senza_schermo() {
+        const QString file = dir.filePath("strumento.pdf"), due = dir.filePath("due.pdf");
+        const Variabili senza_schermo{
+            {"DISPLAY", {}}, {"WAYLAND_DISPLAY", {}}, {"QT_QPA_PLATFORM", {}}};
         const QString dal = Giorni_fa(5).date().toString("yyyy-MM-dd");
-        p.start(KT_STORICO, {"--data", diario.dati, "--team", "Squadra A", "--athlete", "Rossi",
-                             "--from", dal, "--pdf", file});
-        QVERIFY(p.waitForFinished(60000));
-        const QString errori = QString::fromUtf8(p.readAllStandardError());
-        QVERIFY2(p.exitCode() == 0, qPrintable(errori));
-        QVERIFY2(errori.contains("4 test"), qPrintable(errori));
+        Esito_programma e = Esegui_programma(KT_STORICO,
+                                             {"--data", diario.dati, "--team", "Squadra A",
+                                              "--athlete", "Rossi", "--from", dal, "--pdf", file},
+                                             senza_schermo);
+        QVERIFY2(e.codice == 0 && e.errori.contains("4 test"), qPrintable(e.errori));
         QVERIFY(Pagine_pdf(file) >= 1);
         const QString testo = Testo_pdf(file);
         QVERIFY(testo.contains("ginocchio ok"));
         QVERIFY(!testo.contains("Panca piana")); // seven days ago: before --from
-
         // Two athletes in one report: refused, nothing written.
-        const QString due = dir.filePath("due.pdf");
-        p.start(KT_STORICO, {"--data", diario.dati, "--team", "Squadra A", "--pdf", due});
-        QVERIFY(p.waitForFinished(60000));
-        QCOMPARE(p.exitCode(), 2);
-        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("un atleta solo"));
+        e = Esegui_programma(KT_STORICO,
+                             {"--data", diario.dati, "--team", "Squadra A", "--pdf", due},
+                             senza_schermo);
+        QCOMPARE(e.codice, 2);
+        QVERIFY(e.errori.contains("un atleta solo"));
         QVERIFY(!QFile::exists(due));
     }
 };

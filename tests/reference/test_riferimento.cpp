@@ -8,8 +8,8 @@
 //   kinetrack-replay <Opzioni() below> --locale L --samples serie_tipo1_L.txt
 //                    --summary serie_tipo1_L.csv serie_tipo1.bin      (L = it_IT, en_US)
 #include "tests/support/file_prova.h"
+#include "tests/support/processo_prova.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,24 +31,22 @@ class Test_riferimento : public QObject {
     QTemporaryDir dir;
 
 private Q_SLOTS:
-    void file_come_riferimento_data() {
+    void file_uguali_ai_riferimenti_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("estensione"); // txt: samples, csv: summary
         for (const char* locale : {"it_IT", "en_US"})
             for (const char* estensione : {"txt", "csv"})
                 QTest::addRow("%s %s", locale, estensione) << locale << estensione;
     }
-    void file_come_riferimento() {
+    void file_uguali_ai_riferimenti() {
         QFETCH(QString, locale);
         QFETCH(QString, estensione);
         const QString prodotto = dir.filePath(locale + "." + estensione);
-        QProcess p;
-        p.start(KT_REPLAY, Opzioni()
-                               << "--locale" << locale << "--samples"
-                               << dir.filePath(locale + ".txt") << "--summary"
-                               << dir.filePath(locale + ".csv") << Cartella + "/serie_tipo1.bin");
-        QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit);
-        QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+        const Esito_programma e = Esegui_programma(
+            KT_REPLAY, Opzioni() << "--locale" << locale << "--samples"
+                                 << dir.filePath(locale + ".txt") << "--summary"
+                                 << dir.filePath(locale + ".csv") << Cartella + "/serie_tipo1.bin");
+        QVERIFY2(e.codice == 0, qPrintable(e.errori));
         const QByteArray atteso = Contenuto(Cartella + "/serie_tipo1_" + locale + "." + estensione);
         QVERIFY(atteso.size() > 500);
         const QByteArray ottenuto = Contenuto(prodotto);

@@ -3,20 +3,20 @@
 // adding and deleting entries and athletes, switching athletes, what "&Ok" and "&Annulla"
 // leave behind, refused entries and damaged or unwritable files; the header strip's texts;
 // the loss threshold's and the reference velocity's rows under them; the note.
+#include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "datafiles/scelte_analisi.h"
-#include "platform/accessibilita.h"
 #include "platform/casella_decimale.h"
 #include "platform/grafico.h"
 #include "platform/impostazioni_utente.h"
 #include "setup/file_config.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
+#include "tests/support/ambiente_prova.h"
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,6 +35,13 @@ QByteArray File_atleta(std::initializer_list<int> posizioni, const QByteArray& c
     return testo + cartella + "\r\n";
 }
 
+// Types `testo` over the field's contents, as an operator does.
+void Digita(QDoubleSpinBox* campo, const QString& testo) {
+    campo->selectAll();
+    QTest::keyClick(campo, Qt::Key_Delete);
+    QTest::keyClicks(campo, testo);
+}
+
 QStringList Voci(const QComboBox* lista) {
     QStringList voci;
     for (int i = 0; i < lista->count(); ++i) voci << lista->itemText(i);
@@ -45,7 +51,7 @@ QStringList Voci(const QComboBox* lista) {
 // An application folder, an empty settings store, the graph window and the header strip.
 struct Banco {
     QTemporaryDir cartella;
-    QTemporaryDir impostazioni;
+    Ambiente_prova ambiente; // an empty settings store
     Sessione s;
     Avvisi_testi avvisi;
     QLocale locale{QLocale::Italian};
@@ -56,8 +62,6 @@ struct Banco {
     QPointer<Frm_utente> frm;
 
     Banco() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impostazioni.path());
-        QFile::remove(File_impostazioni());
         s.Cartella_applicazione = cartella.path();
         s.Cartella_ini = cartella.path() + "/ini";
         s.File_ini = s.Cartella_ini + "/brax.ini";
@@ -91,8 +95,9 @@ struct Banco {
         return scelte;
     }
     // Teams A and B, exercises Squat, Panca and Stacco; in B, Rossi (the last one set up) on
-    // Squat with a threshold and a V1rm stored for each exercise, and Bianchi on Panca with
-    // none. Rossi's folder is Cartella_rossi().
+    // Squat with a threshold and a V1rm stored for each exercise (on Panca also a reference
+    // load and the table's velocity), and Bianchi on Panca with none. Rossi's folder is
+    // Cartella_rossi().
     void Rossi_con_soglie() {
         Scrivi(s.File_ini, " 8 \r\n 1 \r\nA\r\nB\r\n-1 \r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n"
                            "-1 \r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n");
@@ -102,7 +107,9 @@ struct Banco {
         Scrivi(cartella.path() + "/B/Bianchi/Bianchi.cfg",
                File_atleta({1, 0, -1, 1, 0, 0, 0, 0, -1, 0, 0}, "x"));
         QCOMPARE(Salva_scelte_analisi(rossi, "Squat", {25, 0.27f}), std::nullopt);
-        QCOMPARE(Salva_scelte_analisi(rossi, "Panca", {30, 0.2f}), std::nullopt);
+        QCOMPARE(Salva_scelte_analisi(rossi, "Panca",
+                                      {30, 0.2f, Velocita_riferimento::Vmedia_tabella, 62.5f}),
+                 std::nullopt);
         QCOMPARE(Salva_scelte_analisi(rossi, "Stacco", {32.5f, 0.3f}), std::nullopt);
         Salva_impostazione("funz", "squadra", "B");
         Salva_impostazione("funz", "nome_utente", "Rossi");
@@ -125,13 +132,21 @@ class Test_frm_utente : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Nothing stored: empty lists; "&Ok" stores empty texts and zeros and no athlete file.
-    void first_run() {
+    // Names read from the settings store are checked as typed ones: a team or an athlete
+    // that would lead outside the data folder is not used, and the operator is told.
+    void primo_avvio_senza_nulla_salvato() {
         Banco b;
+        Salva_impostazione("funz", "squadra", "../../..");
+        Salva_impostazione("funz", "nome_utente", "../Bianchi");
         b.Apri();
         for (int r = 0; r < 9; ++r) QCOMPARE(b.Riga(r)->count(), 0);
+        QCOMPARE(b.s.Dati_esercizio.Squadra + b.s.Dati_esercizio.Atleta, QString());
+        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY2(b.avvisi.elenco[0].contains("la squadra \"../../..\"") &&
+                     b.avvisi.elenco[0].contains("l'atleta \"../Bianchi\""),
+                 qPrintable(b.avvisi.elenco[0]));
         b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        QVERIFY(b.avvisi.elenco.isEmpty());
+        QVERIFY(b.Chiuso() && b.avvisi.elenco.size() == 1);
         QCOMPARE(b.s.Dati_esercizio.Cartella_dati, b.cartella.path() + "//");
         QCOMPARE(Contenuto(b.s.File_ini), " 8 \r\n" + QByteArray("-1 \r\n").repeated(8));
         QCOMPARE(Leggi_impostazione("funz", "pos_utente"), QStringLiteral("-1"));
@@ -140,7 +155,7 @@ private Q_SLOTS:
 
     // A team, an athlete and his choices: folders, files, store, graph and strip; the next
     // opening shows them again.
-    void ok_and_reopen() {
+    void ok_salva_tutto_e_riapre_uguale() {
         Banco b;
         b.Apri();
         b.Nuovo(0, "Squadra A");
@@ -152,12 +167,9 @@ private Q_SLOTS:
         b.frm->Cmd_ok->click();
         QVERIFY(b.Chiuso());
         QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
-
         const Dati_esercizio_t& d = b.s.Dati_esercizio;
-        const QString cartella = b.cartella.path() + "/Squadra A/Rossi";
-        QCOMPARE(d.Cartella_dati, cartella);
-        QCOMPARE(d.Carico, 82.5f);
-        QCOMPARE(d.Ampiezza_minima, 100.0f);
+        QCOMPARE(d.Cartella_dati, b.cartella.path() + "/Squadra A/Rossi");
+        QCOMPARE(std::pair(d.Carico, d.Ampiezza_minima), std::pair(82.5f, 100.0f));
         QCOMPARE(Leggi_impostazione("funz", "squadra"), QStringLiteral("Squadra A"));
         QCOMPARE(Leggi_impostazione("funz", "nome_utente"), QStringLiteral("Rossi"));
         QCOMPARE(b.grafici.Grafico(0).Minimo(Tempo::Asse_velocita), -1200.0);
@@ -166,7 +178,6 @@ private Q_SLOTS:
                  QStringLiteral("Atleta: Rossi    Carico (Kg): 82,5    Esercizio: Squat €\n"
                                 "Velocità Max (mm/s): 1000    Limite Sup. (%): 110    "
                                 "Limite Inf. (%): 90"));
-
         b.s.Dati_esercizio = {};
         b.Apri();
         QVERIFY(b.avvisi.elenco.isEmpty());
@@ -175,30 +186,25 @@ private Q_SLOTS:
         QCOMPARE(Voci(b.Riga(2)), (QStringList{"80", "82.5"}));
     }
 
-    void delete_entry_data() {
-        QTest::addColumn<int>("scelta");
-        QTest::addColumn<QStringList>("restano");
-        QTest::addColumn<int>("poi");
-        QTest::newRow("middle: the next one chosen") << 1 << QStringList{"a", "c"} << 1;
-        QTest::newRow("last: none chosen") << 2 << QStringList{"a", "b"} << -1;
-        QTest::newRow("none chosen: the first chosen") << -1 << QStringList{"a", "b", "c"} << 0;
-    }
-    void delete_entry() {
-        QFETCH(int, scelta);
-        QFETCH(QStringList, restano);
-        QFETCH(int, poi);
-        Banco b;
-        b.Apri();
-        for (const char* voce : {"a", "b", "c"}) b.Nuovo(3, voce);
-        b.Riga(3)->setCurrentIndex(scelta);
-        b.frm->Cmd_elimina[3]->click();
-        QCOMPARE(Voci(b.Riga(3)), restano);
-        QCOMPARE(b.Riga(3)->currentIndex(), poi);
+    // The entry chosen (-1: none), the ones left and the one chosen then: the next one, none
+    // after the last, the first when none was chosen.
+    void elimina_voce() {
+        const std::tuple<int, QStringList, int> casi[] = {
+            {1, {"a", "c"}, 1}, {2, {"a", "b"}, -1}, {-1, {"a", "b", "c"}, 0}};
+        for (const auto& [scelta, restano, poi] : casi) {
+            Banco b;
+            b.Apri();
+            for (const char* voce : {"a", "b", "c"}) b.Nuovo(3, voce);
+            b.Riga(3)->setCurrentIndex(scelta);
+            b.frm->Cmd_elimina[3]->click();
+            QCOMPARE(Voci(b.Riga(3)), restano);
+            QCOMPARE(b.Riga(3)->currentIndex(), poi);
+        }
     }
 
     // Choosing a team lists its athletes; choosing one with a file shows his choices, one
     // without keeps the rows; a deleted athlete stays on disk and comes back.
-    void switching_athletes() {
+    void cambio_di_squadra_e_di_atleta() {
         Banco b;
         Scrivi(b.s.File_ini,
                " 8 \r\n 1 \r\nA\r\nB\r\n 2 \r\n70\r\n80\r\n90\r\n 1 \r\nSquat\r\nPanca\r\n"
@@ -209,24 +215,19 @@ private Q_SLOTS:
         QDir().mkpath(a + "/Verdi");
         b.Apri();
         QCOMPARE(b.Riga(0)->currentIndex(), 0); // nothing stored: entry 0
-
         b.Riga(0)->setCurrentIndex(1);
         QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Rossi", "Verdi"}));
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Bianchi", "80", "Squat"}));
-
         b.Riga(1)->setCurrentIndex(1);
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "90", "Panca"})); // row 1 stays
-
-        b.Riga(1)->setCurrentIndex(2); // Verdi has no file yet
+        b.Riga(1)->setCurrentIndex(2);                                     // Verdi has no file yet
         QCOMPARE(b.Riga(2)->currentText(), QStringLiteral("90"));
-
         b.frm->Cmd_elimina[1]->click();
         QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Rossi"}));
         b.Nuovo(1, "Neri");
         b.frm->Cmd_ok->click();
         QVERIFY(b.Chiuso());
-        QVERIFY(QFile::exists(a + "/Neri/Neri.cfg"));
-        QVERIFY(QFileInfo(a + "/Verdi").isDir());
+        QVERIFY(QFile::exists(a + "/Neri/Neri.cfg") && QFileInfo(a + "/Verdi").isDir());
         b.Apri();
         QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Neri", "Rossi", "Verdi"}));
         QCOMPARE(b.Scelte(3), (QStringList{"B", "Neri", "90"}));
@@ -234,7 +235,7 @@ private Q_SLOTS:
 
     // At start-up the session takes what the dialog shows; "&Annulla" after any change
     // leaves it so, and writes no file, no store, no strip.
-    void startup_then_cancel() {
+    void avvio_poi_annulla_non_cambia_nulla() {
         Banco b;
         b.Rossi_con_soglie();
         Carica_impostazione(b.s, b.avvisi, b.locale);
@@ -244,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(b.s.Soglia_perdita, 25.0f);
         QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
         const auto posizioni = d.Posizioni;
-        const QByteArray ini = Contenuto(b.s.File_ini), archivio = Contenuto(File_impostazioni());
+        const QByteArray file = Contenuto(b.s.File_ini) + Contenuto(File_impostazioni());
         const QString prima = b.Intestazione();
         b.Apri();
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "", "Squat"}));
@@ -253,17 +254,15 @@ private Q_SLOTS:
         b.frm->Cmd_annulla->click();
         QVERIFY(b.Chiuso());
         QCOMPARE(b.Intestazione(), prima);
-        QCOMPARE(Contenuto(b.s.File_ini), ini);
-        QCOMPARE(Contenuto(File_impostazioni()), archivio);
+        QCOMPARE(Contenuto(b.s.File_ini) + Contenuto(File_impostazioni()), file);
         QCOMPARE((QStringList{d.Squadra, d.Atleta, d.Esercizio, d.Cartella_dati}), caricati);
         QCOMPARE(d.Posizioni, posizioni);
     }
 
-    // A name with a character a file name cannot hold is refused where typed, naming the
-    // character. A number row refuses, naming itself, an entry that is no number or is
-    // negative; "&Ok" refuses a lower limit at or above the upper one, and an entry of that
-    // kind read from the list file, before it stores or fills anything.
-    void refused_entries() {
+    // A name a file name cannot hold is refused where typed, naming the character. A number
+    // row refuses, naming itself, an entry that is no number or is negative; "&Ok" refuses a
+    // lower limit at or above the upper one before it stores or fills anything.
+    void voci_rifiutate_fermano_ok() {
         Banco b;
         b.Apri();
         b.Nuovo(1, "Łukasz");
@@ -271,15 +270,12 @@ private Q_SLOTS:
         QCOMPARE(b.avvisi.elenco.size(), 1);
         QVERIFY(b.avvisi.elenco.takeFirst().contains("\"Ł\""));
         b.Nuovi(0, {"A", "Rossi"});
-        for (const auto& [riga, voce] : {std::pair{4, "abc"}, {2, "-5"}, {7, "mm"}})
-            b.Nuovo(riga, voce);
+        for (const auto& [riga, voce] : {std::pair{4, "abc"}, {2, "-5"}}) b.Nuovo(riga, voce);
         QCOMPARE(b.avvisi.elenco,
                  (QStringList{"Velocità Massima (mm/s): \"abc\" non è un numero.",
                               "Carico (Kg): \"-5\" è negativo: il valore non può essere minore "
-                              "di 0.",
-                              "Ampiezza minima (mm): \"mm\" non è un numero."}));
-        for (const int riga : {2, 4, 7}) QCOMPARE(b.Riga(riga)->count(), 0);
-
+                              "di 0."}));
+        QCOMPARE(b.Riga(2)->count() + b.Riga(4)->count(), 0);
         b.Nuovi(4, {"1000", "110", "150"});
         const QString intestazione = b.Intestazione();
         for (const char* inferiore : {"150", "110"}) {
@@ -299,18 +295,16 @@ private Q_SLOTS:
         b.avvisi.elenco.clear();
         b.Nuovo(6, "90");
         b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        QVERIFY(b.avvisi.elenco.isEmpty());
+        QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
         QCOMPARE(b.s.Dati_esercizio.Limite_inf, 90.0f);
     }
     // Stored before these checks: chosen, it stops "&Ok"; deleted, "&Ok" goes through.
-    void stored_number_refused() {
+    void numero_salvato_rifiutato_finche_non_eliminato() {
         Banco b;
         Scrivi(b.s.File_ini, " 8 \r\n-1 \r\n 0 \r\n80\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n"
                              " 0 \r\ncento\r\n-1 \r\n");
         const QByteArray ini = Contenuto(b.s.File_ini);
-        b.Apri();
-        b.frm->Cmd_ok->click();
+        b.Apri().Cmd_ok->click();
         QCOMPARE(b.avvisi.elenco, QStringList{"Ampiezza minima (mm): \"cento\" non è un numero."});
         QVERIFY(!b.Chiuso());
         QCOMPARE(Contenuto(b.s.File_ini), ini);
@@ -321,48 +315,28 @@ private Q_SLOTS:
     }
 
     // Restored on a new account (no settings): the program's own folders in the data folder
-    // are not offered as athletes, nor can they be typed as a team or an athlete.
-    void program_folders_are_not_athletes() {
+    // and its teams are not offered as athletes, nor a team's own "ini".
+    void cartelle_del_programma_non_sono_atleti() {
         Banco b;
         Scrivi(b.s.File_ini,
                " 8 \r\n 1 \r\nSquadra A\r\nB\r\n" + QByteArray("-1 \r\n").repeated(7));
-        for (const char* cartella : {"misure_auto", "Squadra A/Rossi", "Squadra A/ini"})
+        for (const char* cartella : {"misure_auto", "recupero", "Squadra A/Rossi", "Squadra A/ini"})
             QVERIFY(QDir().mkpath(b.cartella.path() + "/" + cartella));
-        QVERIFY(QDir().mkpath(b.cartella.path() + "/recupero"));
         b.Apri();
-        // No team stored yet (a new account): the data folder's own folders and its teams
-        // are no athletes.
         QCOMPARE(Voci(b.Riga(1)), QStringList());
         b.Riga(0)->setCurrentIndex(1);
         b.Riga(0)->setCurrentIndex(0);
-        QCOMPARE(Voci(b.Riga(1)), QStringList{"Rossi"}); // not the team's "ini" either
-
-        for (const auto& [riga, voce] : {std::pair{0, "ini"}, {1, "MISURE_AUTO"}}) {
-            b.avvisi.elenco.clear();
-            b.Nuovo(riga, voce);
-            QCOMPARE(b.avvisi.elenco.size(), 1);
-            QVERIFY2(b.avvisi.elenco[0].contains(QString("\"%1\"").arg(voce)) &&
-                         b.avvisi.elenco[0].contains("cartella del programma"),
-                     qPrintable(b.avvisi.elenco[0]));
-        }
-        QCOMPARE(Voci(b.Riga(0)), (QStringList{"Squadra A", "B"}));
         QCOMPARE(Voci(b.Riga(1)), QStringList{"Rossi"});
     }
 
     // Enter confirms from the note; on a list it only moves on to the next list, past the
     // row's buttons; on a focused button it presses that button. "Nuovo" asks naming its row
-    // and gives the focus back to the row's list. The window is a dialog to a screen reader.
-    void enter_confirms() {
-        Prepara_accessibilita(); // lists named by their label, their entry as their value
+    // and gives the focus back to the row's list.
+    void invio_conferma_dalla_nota() {
         Banco b;
         b.Apri();
-        QCOMPARE(QAccessible::queryAccessibleInterface(b.frm)->role(), QAccessible::Dialog);
-        b.Nuovo(0, "A");
-        QAccessibleInterface* lista = QAccessible::queryAccessibleInterface(b.Riga(0));
-        QCOMPARE(lista->text(QAccessible::Name), QStringLiteral("Squadra"));
-        QCOMPARE(lista->text(QAccessible::Value), QStringLiteral("A"));
+        b.Nuovi(0, {"A", "Rossi"});
         QVERIFY(b.frm->Cmd_ok->isDefault());
-        b.Nuovo(1, "Rossi");
         b.risposte << "Squat";
         QTest::keyClick(b.frm->Cmd_add[3], Qt::Key_Return);
         QCOMPARE(b.domanda, QStringLiteral("Nuovo valore - Identificativo Esercizio:"));
@@ -379,7 +353,7 @@ private Q_SLOTS:
 
     // At load a damaged list file gives its message and the rows read until then, and so
     // does a truncated athlete file; the dialog opens.
-    void damaged_files_at_load() {
+    void file_danneggiati_all_apertura() {
         Banco b;
         Scrivi(b.s.File_ini, " 8 \r\n 1 \r\nA\r\nB\r\n 2 \r\n70\r\n");
         Scrivi(b.cartella.path() + "/B/Rossi/Rossi.cfg", "brax_cfg\r\n 1 \r\n 0 \r\n");
@@ -399,7 +373,7 @@ private Q_SLOTS:
     // A damaged list file, a damaged store and a choices file too large to be read: each is
     // named at load, every entry that could be read is in the lists, and "&Ok" writes them
     // all, keeping each file it replaces as "<name>.bak".
-    void damaged_files_kept_on_ok() {
+    void file_danneggiati_tenuti_come_bak() {
         Banco b;
         b.Rossi_con_soglie();
         const QByteArray danneggiato =
@@ -431,34 +405,12 @@ private Q_SLOTS:
         QCOMPARE(Difetto_impostazioni(), std::nullopt);
         QCOMPARE(Difetto_scelte_analisi(b.Cartella_rossi()), std::nullopt);
         QCOMPARE(Leggi_impostazione("funz", "nome_utente"), QStringLiteral("Rossi"));
-        Liste_utente liste;
-        QCOMPARE(Leggi_liste(b.s.File_ini, liste), std::nullopt);
-        QCOMPARE(liste[Riga_utente::Squadra], (QStringList{"A", "B"}));
-        QCOMPARE(liste[Riga_utente::Carico], (QStringList{"80", "90"}));
-        QCOMPARE(liste[Riga_utente::Esercizio], (QStringList{"Squat", "Panca", "Stacco"}));
-    }
-
-    // Names read from the settings store are checked as typed ones: a team or an athlete
-    // that would lead outside the data folder is not used, and the operator is told.
-    void stored_names_that_are_paths() {
-        Banco b;
-        Salva_impostazione("funz", "squadra", "../../..");
-        Salva_impostazione("funz", "nome_utente", "../Bianchi");
-        b.Apri();
-        QCOMPARE(b.s.Dati_esercizio.Squadra, QString());
-        QCOMPARE(b.s.Dati_esercizio.Atleta, QString());
-        QCOMPARE(b.avvisi.elenco.size(), 1);
-        QVERIFY2(b.avvisi.elenco[0].contains("la squadra \"../../..\"") &&
-                     b.avvisi.elenco[0].contains("l'atleta \"../Bianchi\""),
-                 qPrintable(b.avvisi.elenco[0]));
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        QCOMPARE(b.s.Dati_esercizio.Cartella_dati, b.cartella.path() + "//");
     }
 
     // A folder that cannot be made (a path through a regular file stops root too): the
     // message, the dialog stays open, the strip shows the record; a second "&Ok" works.
-    void unwritable_folder() {
+    // Choices that cannot be stored: the message, and the rest of "&Ok" as without them.
+    void cartella_o_scelte_non_scrivibili() {
         Banco b;
         const QString file = b.cartella.filePath("file");
         Scrivi(file, "x");
@@ -470,110 +422,135 @@ private Q_SLOTS:
         QCOMPARE(b.avvisi.elenco.size(), 1);
         QVERIFY2(b.avvisi.elenco[0].contains(QDir::toNativeSeparators(file)),
                  qPrintable(b.avvisi.elenco[0]));
+        b.avvisi.elenco.clear();
         QVERIFY(!b.Chiuso());
         QVERIFY(b.Intestazione().contains("Atleta: Rossi    Carico (Kg): 80"));
         b.s.Cartella_applicazione = buona;
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        QVERIFY(QFile::exists(buona + "/A/Rossi/Rossi.cfg"));
-    }
-
-    // The threshold shown is the one stored for the athlete and exercise the rows show,
-    // whichever row changed them; none stored, or none chosen, gives 20 %.
-    void perdita_max_segue_atleta_ed_esercizio() {
-        Banco b;
-        b.Rossi_con_soglie();
-        b.Apri();
-        QCOMPARE(b.frm->Txt_perdita_max->text(), QStringLiteral("25,0")); // Rossi, Squat
-        // Each step: row, entry chosen (-1: "Elimina" of the last one), the value shown.
-        struct Passo {
-            int riga, voce;
-            const char* mostrata;
-        };
-        const Passo passi[] = {{3, 1, "30,0"}, {3, 2, "32,5"}, {3, -1, "20,0"}, {3, 0, "25,0"},
-                               {1, 0, "20,0"}, {1, 1, "25,0"}, {0, 0, "20,0"}};
-        for (const auto& [riga, voce, mostrata] : passi) {
-            if (voce < 0)
-                b.frm->Cmd_elimina[static_cast<std::size_t>(riga)]->click();
-            else
-                b.Riga(riga)->setCurrentIndex(voce);
-            QCOMPARE(b.frm->Txt_perdita_max->text(), QString(mostrata));
-        }
-    }
-
-    void ok_salva_perdita_max_data() {
-        QTest::addColumn<QString>("digitato");
-        QTest::addColumn<float>("valore"); // -1: refused
-        QTest::newRow("virgola") << "12,5" << 12.5f;
-        QTest::newRow("zero") << "0" << 0.0f;
-        QTest::newRow("cento") << "100" << 100.0f;
-        QTest::newRow("vuoto") << "" << -1.0f;
-        QTest::newRow("oltre cento") << "100,1" << -1.0f;
-        QTest::newRow("negativo") << "-1" << -1.0f;
-    }
-    // "&Ok" stores the typed threshold for the chosen exercise, keeping its other choice
-    // and the other exercises', and puts it in force. A refused entry stops "&Ok" before
-    // anything is filled or written; the dialog stays and takes a good one.
-    void ok_salva_perdita_max() {
-        QFETCH(QString, digitato);
-        QFETCH(float, valore);
-        Banco b;
-        b.Rossi_con_soglie();
-        const QString rossi = b.Cartella_rossi();
-        const QByteArray cfg = Contenuto(rossi + "/Rossi.cfg");
-        const QByteArray ini = Contenuto(b.s.File_ini);
-        b.s.Soglia_perdita = 33;
-        b.Apri();
-        QCOMPARE(b.frm->Txt_perdita_max->text(), QStringLiteral("25,0"));
-        const auto Digita = [&b](const QString& testo) {
-            auto* campo = b.frm->Txt_perdita_max->findChild<QLineEdit*>();
-            campo->clear();
-            QTest::keyClicks(campo, testo);
-            if (campo->text() != testo) campo->setText(testo); // what the box keeps out
-        };
-        Digita(digitato);
-        b.frm->Cmd_ok->click();
-        if (valore < 0) {
-            QCOMPARE(b.avvisi.elenco,
-                     QStringList{"Perdita max (%): inserire un numero da 0 a 100"});
-            QVERIFY(!b.Chiuso());
-            QCOMPARE(b.s.Soglia_perdita, 33.0f);
-            QCOMPARE(b.s.Dati_esercizio.Esercizio, QString());
-            QCOMPARE(Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini), cfg + ini);
-            QCOMPARE(Leggi_scelte_analisi(rossi, "Squat").Perdita_max, 25.0f);
-            b.avvisi.elenco.clear();
-            Digita(QStringLiteral("7"));
-            valore = 7;
-            b.frm->Cmd_ok->click();
-        }
-        QVERIFY(b.Chiuso());
-        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
-        QCOMPARE(b.s.Soglia_perdita, valore);
-        const Scelte_esercizio squat = Leggi_scelte_analisi(rossi, "Squat");
-        QCOMPARE(std::pair(squat.Perdita_max, squat.V1rm), std::pair(valore, 0.27f));
-        QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Perdita_max, 30.0f);
-        b.Apri();
-        QCOMPARE(b.frm->Txt_perdita_max->value(), double(valore));
-    }
-
-    // Choices that cannot be stored: the message, and the rest of "&Ok" as without them.
-    void perdita_max_non_salvabile() {
-        Banco b;
-        b.Apri();
-        b.Nuovi(0, {"A", "Rossi"});
-        QVERIFY(QDir().mkpath(File_scelte_analisi(b.cartella.path() + "/A/Rossi")));
+        QVERIFY(QDir().mkpath(File_scelte_analisi(buona + "/A/Rossi")));
         b.frm->Txt_perdita_max->setValue(15);
         b.frm->Cmd_ok->click();
         QVERIFY(b.Chiuso());
         QCOMPARE(b.avvisi.elenco.size(), 1);
         QVERIFY2(b.avvisi.elenco[0].contains("analisi.ini"), qPrintable(b.avvisi.elenco[0]));
         QCOMPARE(b.s.Soglia_perdita, 15.0f);
-        QVERIFY(QFile::exists(b.cartella.path() + "/A/Rossi/Rossi.cfg"));
+        QVERIFY(QFile::exists(buona + "/A/Rossi/Rossi.cfg"));
     }
 
-    // The row's access key is its own and leads to the box; Tab goes from the note to the
-    // box and on to "&Ok".
-    void perdita_max_da_tastiera() {
+    // The threshold, the reference load (empty: the log chooses it) and the reference
+    // velocity shown are the ones stored for the athlete and exercise the rows show,
+    // whichever row changed them; none stored or none chosen gives 20 %, no load and the
+    // propulsive velocity. "&Ok" puts the velocity in force for the sets to come and stores
+    // it for that exercise alone; "&Annulla" leaves the one in force.
+    void scelte_seguono_atleta_ed_esercizio() {
+        Banco b;
+        b.Rossi_con_soglie();
+        Frm_utente& frm = b.Apri();
+        // Each step: row, entry chosen (-1: "Elimina" of the last one), the values shown
+        // (no load or velocity: not looked at).
+        struct Passo {
+            int riga, voce;
+            const char *perdita, *carico;
+            int riferimento;
+        };
+        const Passo passi[] = {{3, 0, "25,0", "", 2},      {3, 1, "30,0", "62,5", 0},
+                               {3, 2, "32,5", "", 2},      {3, -1, "20,0", nullptr, -1},
+                               {3, 0, "25,0", "", 2},      {1, 0, "20,0", "", 2},
+                               {1, 1, "25,0", "", 2},      {0, 0, "20,0", nullptr, -1},
+                               {0, 1, "20,0", nullptr, 2}, {1, 1, "25,0", "", 2}};
+        for (const auto& [riga, voce, perdita, carico, riferimento] : passi) {
+            if (voce < 0)
+                frm.Cmd_elimina[static_cast<std::size_t>(riga)]->click();
+            else
+                b.Riga(riga)->setCurrentIndex(voce);
+            QCOMPARE(frm.Txt_perdita_max->text(), QString(perdita));
+            if (carico) QCOMPARE(frm.Txt_carico_riferimento->text(), QString(carico));
+            if (riferimento >= 0) QCOMPARE(frm.cbo_riferimento->currentIndex(), riferimento);
+        }
+        frm.cbo_riferimento->setCurrentIndex(1);
+        frm.Cmd_ok->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
+        QCOMPARE(b.s.Serie.Riferimento, Velocita_riferimento::Vpropulsiva); // the set shown
+        const Scelte_esercizio squat = Leggi_scelte_analisi(b.Cartella_rossi(), "Squat");
+        QCOMPARE(squat.Riferimento, Velocita_riferimento::Vmedia_alzata);
+        QCOMPARE(std::pair(squat.Perdita_max, squat.V1rm), std::pair(25.0f, 0.27f));
+        QCOMPARE(Leggi_scelte_analisi(b.Cartella_rossi(), "Panca").Riferimento,
+                 Velocita_riferimento::Vmedia_tabella);
+        QCOMPARE(b.Apri().cbo_riferimento->currentIndex(), 1);
+        b.frm->cbo_riferimento->setCurrentIndex(2);
+        b.frm->Cmd_annulla->click();
+        QVERIFY(b.Chiuso());
+        QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
+    }
+
+    void scelte_digitate_salvate_per_esercizio_data() {
+        QTest::addColumn<bool>("carico"); // the reference load, else the threshold
+        QTest::addColumn<QString>("digitato");
+        QTest::addColumn<float>("valore"); // -1: refused
+        QTest::newRow("threshold with a comma") << false << "12,5" << 12.5f;
+        QTest::newRow("threshold zero") << false << "0" << 0.0f;
+        QTest::newRow("threshold a hundred") << false << "100" << 100.0f;
+        QTest::newRow("threshold empty") << false << "" << -1.0f;
+        QTest::newRow("threshold over a hundred") << false << "100,1" << -1.0f;
+        QTest::newRow("threshold negative") << false << "-1" << -1.0f;
+        QTest::newRow("load with spaces") << true << " 82.5 " << 82.5f;
+        QTest::newRow("load emptied: the log chooses") << true << "" << 0.0f;
+        QTest::newRow("load over a thousand") << true << "1000,5" << -1.0f;
+        QTest::newRow("load negative") << true << "-2" << -1.0f;
+        QTest::newRow("load no number") << true << "ottanta" << -1.0f;
+    }
+    // "&Ok" stores a typed threshold or reference load for the chosen exercise, keeping its
+    // other choices and the other exercises', and puts the threshold in force. A refused
+    // entry stops "&Ok" before anything is filled or written; the dialog takes a good one.
+    void scelte_digitate_salvate_per_esercizio() {
+        QFETCH(bool, carico);
+        QFETCH(QString, digitato);
+        QFETCH(float, valore);
+        Banco b;
+        b.Rossi_con_soglie();
+        const QString rossi = b.Cartella_rossi();
+        const QByteArray file = Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini);
+        b.s.Soglia_perdita = 33;
+        Frm_utente& frm = b.Apri();
+        b.Riga(3)->setCurrentIndex(1); // Panca
+        const auto Scrivi_campo = [&frm, carico](const QString& testo) {
+            auto* campo =
+                carico ? frm.Txt_carico_riferimento : frm.Txt_perdita_max->findChild<QLineEdit*>();
+            campo->clear();
+            QTest::keyClicks(campo, testo);
+            if (campo->text() != testo) campo->setText(testo); // what the box keeps out
+        };
+        Scrivi_campo(digitato);
+        frm.Cmd_ok->click();
+        if (valore < 0) {
+            QCOMPARE(b.avvisi.elenco,
+                     QStringList{carico ? "Carico di riferimento (kg): lasciare vuoto o "
+                                          "inserire un numero da 0 a 1000"
+                                        : "Perdita max (%): inserire un numero da 0 a 100"});
+            QVERIFY(!b.Chiuso());
+            QCOMPARE(b.s.Soglia_perdita, 33.0f);
+            QCOMPARE(b.s.Dati_esercizio.Esercizio, QString());
+            QCOMPARE(Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini), file);
+            QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Perdita_max, 30.0f);
+            b.avvisi.elenco.clear();
+            Scrivi_campo(QStringLiteral("7"));
+            valore = 7;
+            frm.Cmd_ok->click();
+        }
+        QVERIFY(b.Chiuso());
+        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
+        const Scelte_esercizio panca = Leggi_scelte_analisi(rossi, "Panca");
+        QCOMPARE(carico ? panca.Carico_riferimento : panca.Perdita_max, valore);
+        QCOMPARE(carico ? panca.Perdita_max : panca.Carico_riferimento, carico ? 30.0f : 62.5f);
+        QCOMPARE(panca.V1rm, 0.2f);
+        QCOMPARE(Leggi_scelte_analisi(rossi, "Squat").Perdita_max, 25.0f);
+        QCOMPARE(b.s.Soglia_perdita, carico ? 30.0f : valore);
+        if (!carico) QCOMPARE(b.Apri().Txt_perdita_max->value(), double(valore));
+    }
+
+    // Every access key is the row's own and leads to its box; Tab goes from the note to the
+    // boxes under the rows and on to "&Ok".
+    void scelte_da_tastiera() {
         Banco b;
         Frm_utente& frm = b.Apri();
         frm.activateWindow();
@@ -585,136 +562,51 @@ private Q_SLOTS:
         }
         tasti.sort(Qt::CaseInsensitive);
         QCOMPARE(tasti, (QStringList{"A", "O", "P", "r", "V"}));
-        QTest::keyClick(&frm, Qt::Key_P, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), frm.Txt_perdita_max);
-        QTest::keyClick(&frm, Qt::Key_V, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), frm.cbo_riferimento);
+        const std::pair<Qt::Key, QWidget*> tasto[] = {{Qt::Key_P, frm.Txt_perdita_max},
+                                                      {Qt::Key_V, frm.cbo_riferimento},
+                                                      {Qt::Key_R, frm.Txt_carico_riferimento}};
+        for (const auto& [lettera, campo] : tasto) {
+            frm.Txt_nota->setFocus();
+            QTest::keyClick(&frm, lettera, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), campo);
+        }
         frm.Txt_nota->setFocus();
-        QTest::keyClick(&frm, Qt::Key_R, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), frm.Txt_carico_riferimento);
-        frm.Txt_nota->setFocus();
-        for (QWidget* atteso :
-             std::initializer_list<QWidget*>{frm.Txt_perdita_max, frm.cbo_riferimento,
-                                             frm.Txt_carico_riferimento, frm.Cmd_ok}) {
+        for (QWidget* atteso : {tasto[0].second, tasto[1].second, tasto[2].second,
+                                static_cast<QWidget*>(frm.Cmd_ok)}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), atteso);
         }
     }
 
-    // The reference load readiness is judged at: empty when the log chooses it, the stored
-    // one for the athlete and exercise the rows show; "&Ok" stores a typed one (or none)
-    // beside the threshold, and a refused entry stops "&Ok" with nothing written.
-    void carico_riferimento_per_esercizio() {
-        Banco b;
-        b.Rossi_con_soglie();
-        const QString rossi = b.Cartella_rossi();
-        Scelte_esercizio panca = Leggi_scelte_analisi(rossi, "Panca");
-        panca.Carico_riferimento = 62.5f;
-        QCOMPARE(Salva_scelte_analisi(rossi, "Panca", panca), std::nullopt);
-        Frm_utente& frm = b.Apri();
-        QCOMPARE(frm.Txt_carico_riferimento->text(), QString()); // Squat: none stored
-        b.Riga(3)->setCurrentIndex(1);                           // Panca
-        QCOMPARE(frm.Txt_carico_riferimento->text(), QStringLiteral("62,5"));
-        b.Riga(3)->setCurrentIndex(0);
-        for (const char* rifiutato : {"1000,5", "-2", "ottanta"}) {
-            frm.Txt_carico_riferimento->setText(rifiutato);
+    // The note box becomes the note of the next set on "&Ok" (blanks are none), and shows it
+    // at the next opening; "&Annulla" keeps the note in force.
+    void nota_per_la_serie_successiva() {
+        for (const auto& [digitata, nota] : {std::pair{"  dolore al ginocchio ", "dolore al "
+                                                                                 "ginocchio"},
+                                             {"   ", ""}}) {
+            Banco b;
+            b.s.Nota = "precedente";
+            Frm_utente& frm = b.Apri();
+            QCOMPARE(frm.Txt_nota->text(), QStringLiteral("precedente"));
+            frm.Txt_nota->clear();
+            QTest::keyClicks(frm.Txt_nota, digitata);
             frm.Cmd_ok->click();
-            QCOMPARE(b.avvisi.elenco, QStringList{"Carico di riferimento (kg): lasciare vuoto o "
-                                                  "inserire un numero da 0 a 1000"});
-            QVERIFY(!b.Chiuso());
-            QCOMPARE(Leggi_scelte_analisi(rossi, "Squat").Carico_riferimento, 0.0f);
-            b.avvisi.elenco.clear();
+            QVERIFY(b.Chiuso());
+            QCOMPARE(b.s.Nota, QString(nota));
+            QCOMPARE(b.s.Serie.Nota, QString()); // the set shown keeps its own
+            QCOMPARE(b.Apri().Txt_nota->text(), QString(nota));
+            QTest::keyClicks(b.frm->Txt_nota, "altro");
+            b.frm->Cmd_annulla->click();
+            QVERIFY(b.Chiuso());
+            QCOMPARE(b.s.Nota, QString(nota));
         }
-        frm.Txt_carico_riferimento->setText(" 82.5 ");
-        frm.Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        const Scelte_esercizio squat = Leggi_scelte_analisi(rossi, "Squat");
-        QCOMPARE(std::pair(squat.Carico_riferimento, squat.Perdita_max), std::pair(82.5f, 25.0f));
-        QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Carico_riferimento, 62.5f);
-        // Emptied: the log chooses again.
-        b.Apri().Txt_carico_riferimento->clear();
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        QCOMPARE(Leggi_scelte_analisi(rossi, "Squat").Carico_riferimento, 0.0f);
     }
 
-    // The reference velocity shown is the one stored for the athlete and exercise the rows
-    // show (the propulsive one when none is); "&Ok" puts the chosen one in force for the sets to
-    // come and stores it for that exercise alone, beside the threshold.
-    void riferimento_per_atleta_ed_esercizio() {
-        Banco b;
-        b.Rossi_con_soglie();
-        const QString rossi = b.Cartella_rossi();
-        Scelte_esercizio panca = Leggi_scelte_analisi(rossi, "Panca");
-        panca.Riferimento = Velocita_riferimento::Vmedia_tabella;
-        QCOMPARE(Salva_scelte_analisi(rossi, "Panca", panca), std::nullopt);
-        Frm_utente& frm = b.Apri();
-        QCOMPARE(Voci(frm.cbo_riferimento), (QStringList{"Vmedia fase (tabella)", "Vmedia alzata",
-                                                         "Vmedia propulsiva (MPV)"}));
-        QCOMPARE(frm.Lbl_riferimento->text().remove('&'),
-                 QStringLiteral("Velocità di riferimento"));
-        QCOMPARE(frm.cbo_riferimento->accessibleName(), QStringLiteral("Velocità di riferimento"));
-        QCOMPARE(frm.cbo_riferimento->currentText(),
-                 QStringLiteral("Vmedia propulsiva (MPV)")); // Squat
-        b.Riga(3)->setCurrentIndex(1);
-        QCOMPARE(frm.cbo_riferimento->currentIndex(), 0); // Panca
-        b.Riga(1)->setCurrentIndex(0);                    // Bianchi: nothing stored
-        QCOMPARE(frm.cbo_riferimento->currentIndex(), 2);
-        b.Riga(1)->setCurrentIndex(1);
-        b.Riga(3)->setCurrentIndex(0);
-        frm.cbo_riferimento->setCurrentIndex(1);
-        frm.Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
-        QCOMPARE(b.s.Serie.Riferimento, Velocita_riferimento::Vpropulsiva); // the set shown
-        const Scelte_esercizio squat = Leggi_scelte_analisi(rossi, "Squat");
-        QCOMPARE(squat.Riferimento, Velocita_riferimento::Vmedia_alzata);
-        QCOMPARE(std::pair(squat.Perdita_max, squat.V1rm), std::pair(25.0f, 0.27f));
-        QCOMPARE(Leggi_scelte_analisi(rossi, "Panca").Riferimento,
-                 Velocita_riferimento::Vmedia_tabella);
-        QCOMPARE(b.Apri().cbo_riferimento->currentText(), QStringLiteral("Vmedia alzata"));
-        // "&Annulla" leaves the one in force.
-        b.frm->cbo_riferimento->setCurrentIndex(2);
-        b.frm->Cmd_annulla->click();
-        QVERIFY(b.Chiuso());
-        QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
-    }
-
-    void nota_data() {
-        QTest::addColumn<QString>("digitata");
-        QTest::addColumn<QString>("nota");
-        QTest::newRow("data") << "  dolore al ginocchio "
-                              << "dolore al ginocchio";
-        QTest::newRow("vuota") << ""
-                               << "";
-        QTest::newRow("spazi") << "   "
-                               << "";
-    }
-    // The note box becomes the note of the next set on "&Ok" (nothing typed is none), and
-    // shows it at the next opening; "&Annulla" keeps the note in force.
-    void nota() {
-        QFETCH(QString, digitata);
-        QFETCH(QString, nota);
-        Banco b;
-        b.s.Nota = "precedente";
-        Frm_utente& frm = b.Apri();
-        QCOMPARE(frm.Txt_nota->text(), QStringLiteral("precedente"));
-        QCOMPARE(frm.Txt_nota->accessibleName(), QStringLiteral("Nota"));
-        frm.Txt_nota->clear();
-        QTest::keyClicks(frm.Txt_nota, digitata);
-        frm.Cmd_ok->click();
-        QVERIFY(b.Chiuso());
-        QCOMPARE(b.s.Nota, nota);
-        QCOMPARE(b.s.Serie.Nota, QString()); // the set shown keeps its own
-        QCOMPARE(b.Apri().Txt_nota->text(), nota);
-        QTest::keyClicks(b.frm->Txt_nota, "altro");
-        b.frm->Cmd_annulla->click();
-        QVERIFY(b.Chiuso());
-        QCOMPARE(b.s.Nota, nota);
-    }
-
-    // English settings (the Italian ones are seen above); names are not markup.
-    void header_lines() {
+    // The strip under English settings (the Italian ones are seen above), names not taken
+    // as markup. Each displacement step "value decimals locale text": the label always shows
+    // the last value, however little it changed, also across a change of decimals or
+    // settings.
+    void striscia_di_intestazione() {
         Dati_esercizio_t dati;
         dati.Atleta = "<b>Rossi</b>";
         dati.Carico = 82.5f;
@@ -723,33 +615,46 @@ private Q_SLOTS:
         dati.Limite_sup = 110;
         dati.Limite_inf = 90;
         Frm_intestazione strip;
-        strip.riposiziona(960, 520); // the smallest main window, laid out before the values
         strip.Aggiorna_intestazione(dati, QLocale(QLocale::English));
-        strip.Spostamento(-123.4, 1);
         QCOMPARE(strip.Lbl_intestazione->text() + "\n" + strip.Lbl_intestazione1->text(),
                  "Atleta: <b>Rossi</b>    Carico (Kg): 82.5    Esercizio: Squat\nVelocit\u00e0 Max "
                  "(mm/s): 1000    Limite Sup. (%): 110    Limite Inf. (%): 90");
         QCOMPARE(strip.Lbl_intestazione->textFormat(), Qt::PlainText);
-        // The band's values and the displacement are whole, side by side.
-        const QRect banda = strip.Lbl_intestazione1->geometry();
-        const QRect spostamento = strip.Lbl_spostamento->geometry();
-        QVERIFY(banda.width() >= strip.Lbl_intestazione1->sizeHint().width());
-        QVERIFY(spostamento.width() >= strip.Lbl_spostamento->sizeHint().width());
-        QVERIFY(banda.right() < spostamento.left() && spostamento.right() < 960);
-    }
-
-    // Each step "value decimals locale text": the label always shows the last value,
-    // however little it changed, also across a change of decimals or settings.
-    void displacement_follows_every_change() {
-        Frm_intestazione strip;
         for (const char* passo : {"33.4 0 it 33", "33.6 0 it 34", "-0.6 0 it -1", "-0.04 1 it 0,0",
                                   "12.5 0 it 13", "12.5 1 it 12,5", "12.5 1 en 12.5"}) {
             const QStringList p = QString(passo).split(' ');
             strip.Aggiorna_intestazione(
-                {}, QLocale(p[2] == "en" ? QLocale::English : QLocale::Italian));
+                dati, QLocale(p[2] == "en" ? QLocale::English : QLocale::Italian));
             strip.Spostamento(p[0].toDouble(), p[1].toInt());
             QCOMPARE(strip.Lbl_spostamento->text(), "Spost(cm)=  " + p[3]);
         }
+    }
+
+    // Number entry takes "," and "." alike as the decimal separator under Italian and
+    // English settings: each case "locale typed shown-while-typing value" (the field held 7).
+    // In the graph editor's axis range too: "12.5" under Italian settings is not 125.
+    void casella_decimale() {
+        for (const char* caso :
+             {"it 12.5 12,5 12.5", "it 12,5 12,5 12.5", "en -12,25 -12.25 -12.25",
+              "it 1.000 1,00 1", "en 1.2.3 1.23 1.23", "it 1,234 1,23 1.23", "en abc - 7"}) {
+            const QStringList c = QString(caso).split(' ');
+            Casella_decimale campo;
+            campo.setLocale(QLocale(c[0] == "en" ? QLocale::English : QLocale::Italian));
+            campo.setRange(-1000, 1000);
+            campo.setDecimals(2);
+            campo.setValue(7);
+            Digita(&campo, c[1]);
+            QCOMPARE(campo.text(), c[2] == "-" ? QString() : c[2]);
+            campo.interpretText();
+            QCOMPARE(campo.value(), c[3].toDouble());
+        }
+        Banco b;
+        b.grafici.Apri_editor(0);
+        Frm_edit_grafici& editor = *b.grafici.Editor();
+        Digita(editor.AxisMin, "12.5");
+        Digita(editor.AxisMax, "99,5");
+        QCOMPARE(editor.AxisMin->value(), 12.5);
+        QCOMPARE(editor.AxisMax->value(), 99.5);
     }
 };
 

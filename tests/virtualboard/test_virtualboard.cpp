@@ -4,6 +4,7 @@
 // for byte against the motion model and the link's life.
 
 #include "board/flusso_scheda.h"
+#include "tests/support/ambiente_prova.h"
 #include "virtualboard/comandi_scheda.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
@@ -11,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <fcntl.h>
@@ -21,19 +21,14 @@
 #include <termios.h>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(Azione_scheda)
-
 namespace {
 // One running board and our end of its line.
 struct Scheda_in_prova {
-    Scheda_in_prova(const QString& runtime, const QStringList& argomenti) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtime);
-        processo.setProcessEnvironment(env);
-        processo.start(QStringLiteral(KT_SCHEDA_VIRTUALE), argomenti);
+    explicit Scheda_in_prova(int porta, const QStringList& opzioni = {}) {
+        processo.start(KT_SCHEDA_VIRTUALE, QStringList{"--port", QString::number(porta)} + opzioni);
         for (int i = 0; i < 50 && !processo.canReadLine(); ++i) processo.waitForReadyRead(100);
-        percorso = QString::fromLocal8Bit(processo.readLine()).trimmed();
-        fd = ::open(QFile::encodeName(percorso).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        dispositivo = QString::fromLocal8Bit(processo.readLine()).trimmed();
+        fd = ::open(QFile::encodeName(dispositivo).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios modo{};
         if (fd >= 0 && ::tcgetattr(fd, &modo) == 0) {
             ::cfmakeraw(&modo);
@@ -68,7 +63,7 @@ struct Scheda_in_prova {
     }
 
     QProcess processo;
-    QString percorso;
+    QString dispositivo;
     int fd = -1;
 };
 
@@ -80,57 +75,51 @@ QByteArray Byte(const std::vector<Record_scheda>& record) {
 
 class Test_virtualboard : public QObject {
     Q_OBJECT
-    QTemporaryDir runtime;
+    Ambiente_prova ambiente; // the boards' runtime folder
     QString Collegamento(int n) const {
-        return runtime.path() + "/kinetrack/com" + QString::number(n);
+        return ambiente.Runtime() + "/kinetrack/com" + QString::number(n);
     }
 
 private Q_SLOTS:
-    void risposte_data() {
-        QTest::addColumn<int>("difetto");       // 0 none, 1 silent, 2 bad first reply byte
-        QTest::addColumn<QStringList>("pezzi"); // received one read after another
-        QTest::addColumn<QByteArray>("attese");
-        QTest::addColumn<QList<Azione_scheda>>("azioni");
+    // The board's replies and what it does, to commands split across reads or back to back,
+    // after noise; silent, or spoiling the first reply byte of a start.
+    void risposte_ai_comandi() {
         using A = Azione_scheda;
-        QTest::newRow("split across reads")
-            << 0 << QStringList{"$", "T", "$", "F"} << QByteArray("$T$F")
-            << QList<A>{A::Ferma_flusso, A::Avvia_flusso};
-        QTest::newRow("back to back")
-            << 0 << QStringList{"$T$Z$F"} << QByteArray("$T$Z$F")
-            << QList<A>{A::Ferma_flusso, A::Azzera_posizione, A::Avvia_flusso};
-        QTest::newRow("noise, then the probe")
-            << 0 << QStringList{"xx$qT", "?"} << QByteArray("$?YES") << QList<A>{};
-        QTest::newRow("silent") << 1 << QStringList{"$", "?", "$D", "$F"} << QByteArray()
-                                << QList<A>{};
-        QTest::newRow("bad start, probe still fine")
-            << 2 << QStringList{"$T", "?"} << QByteArray("#T?YES") << QList<A>{A::Ferma_flusso};
-    }
-    void risposte() {
-        QFETCH(int, difetto);
-        QFETCH(QStringList, pezzi);
-        QFETCH(QByteArray, attese);
-        QFETCH(QList<Azione_scheda>, azioni);
-        Interprete_comandi::Profilo profilo;
-        profilo.tipo_scheda = 2;
-        profilo.muta = difetto == 1;
-        profilo.avvio_errato = difetto == 2;
-        Interprete_comandi interprete(profilo);
-        QByteArray tutte;
-        QList<Azione_scheda> eseguite;
-        for (const auto& pezzo : pezzi)
-            for (const auto& r : interprete.Ricevi(pezzo.toLatin1())) {
-                tutte += r.byte;
-                if (r.azione != Azione_scheda::Nessuna) eseguite << r.azione;
-            }
-        QCOMPARE(tutte, attese);
-        QCOMPARE(eseguite, azioni);
+        struct Caso {
+            int difetto;       // 0 none, 1 silent, 2 bad first reply byte
+            QStringList pezzi; // received one read after another
+            QByteArray attese;
+            QList<A> azioni;
+        };
+        const Caso casi[] = {
+            {0, {"$", "T", "$", "F"}, "$T$F", {A::Ferma_flusso, A::Avvia_flusso}},
+            {0, {"$T$Z$F"}, "$T$Z$F", {A::Ferma_flusso, A::Azzera_posizione, A::Avvia_flusso}},
+            {0, {"xx$qT", "?"}, "$?YES", {}},
+            {1, {"$", "?", "$D", "$F"}, "", {}},
+            {2, {"$T", "?"}, "#T?YES", {A::Ferma_flusso}}};
+        for (const Caso& c : casi) {
+            Interprete_comandi::Profilo profilo;
+            profilo.tipo_scheda = 2;
+            profilo.muta = c.difetto == 1;
+            profilo.avvio_errato = c.difetto == 2;
+            Interprete_comandi interprete(profilo);
+            QByteArray tutte;
+            QList<A> eseguite;
+            for (const auto& pezzo : c.pezzi)
+                for (const auto& r : interprete.Ricevi(pezzo.toLatin1())) {
+                    tutte += r.byte;
+                    if (r.azione != A::Nessuna) eseguite << r.azione;
+                }
+            QCOMPARE(tutte, c.attese);
+            QCOMPARE(eseguite, c.azioni);
+        }
     }
 
     // The stream is the motion model's, paced in real time, and stops on "$T".
     void flusso_del_modello() {
-        const QStringList argomenti{"--port", "6", "--board-type", "2", "--seed", "3",
-                                    "--reps", "2", "--pause",      "0"};
-        Scheda_in_prova scheda(runtime.path(), argomenti);
+        const QStringList argomenti{"--board-type", "2", "--seed",  "3",
+                                    "--reps",       "2", "--pause", "0"};
+        Scheda_in_prova scheda(6, argomenti);
         QVERIFY(scheda.Pronta());
         QCOMPARE(scheda.Scambia("$F", 2), QByteArray("$F"));
         QByteArray flusso = scheda.Leggi(2200); // into the first lift
@@ -141,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(scheda.Leggi(200), QByteArray()); // quiet after "$T"
 
         Opzioni_scheda o;
-        QVERIFY(!Leggi_opzioni(argomenti, o));
+        QVERIFY(!Leggi_opzioni(QStringList{"--port", "6"} + argomenti, o));
         std::vector<Record_scheda> entro, attesi;
         Crea_sorgente(o)->Fino_a(2.2, entro);
         QVERIFY(entro_2_2_s <= qsizetype(entro.size()) + 1); // not sent ahead of time
@@ -205,10 +194,10 @@ private Q_SLOTS:
     // The link to the line exists while the board runs, in a private folder, and goes
     // with it on a signal.
     void fine_del_processo() {
-        Scheda_in_prova scheda(runtime.path(), {"--port", "12"});
+        Scheda_in_prova scheda(12);
         QVERIFY(scheda.Pronta());
-        QCOMPARE(QFileInfo(Collegamento(12)).symLinkTarget(), scheda.percorso);
-        QCOMPARE(QFileInfo(runtime.path() + "/kinetrack").permissions() & 0x0077, 0);
+        QCOMPARE(QFileInfo(Collegamento(12)).symLinkTarget(), scheda.dispositivo);
+        QCOMPARE(QFileInfo(ambiente.Runtime() + "/kinetrack").permissions() & 0x0077, 0);
         ::kill(static_cast<pid_t>(scheda.processo.processId()), SIGTERM);
         QVERIFY(scheda.processo.waitForFinished(3000));
         QCOMPARE(scheda.processo.exitCode(), 0);
@@ -220,23 +209,23 @@ private Q_SLOTS:
     // replaces; a running board keeps its port.
     void collegamento_rimasto() {
         for (const bool uccisa : {true, false}) {
-            Scheda_in_prova prima(runtime.path(), {"--port", "20"});
+            Scheda_in_prova prima(20);
             QVERIFY(prima.Pronta());
             if (uccisa) {
                 prima.processo.kill();
                 QVERIFY(prima.processo.waitForFinished(3000));
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
             }
-            Scheda_in_prova seconda(runtime.path(), {"--port", "20"});
+            Scheda_in_prova seconda(20);
             if (uccisa) {
                 QVERIFY2(seconda.Pronta(), seconda.processo.readAllStandardError().constData());
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.percorso);
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.dispositivo);
             } else {
                 seconda.processo.waitForFinished(3000); // false if it has already ended
                 QCOMPARE(seconda.processo.state(), QProcess::NotRunning);
                 QCOMPARE(seconda.processo.exitCode(), 1);
                 QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.percorso);
+                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
             }
         }
     }
@@ -244,11 +233,11 @@ private Q_SLOTS:
     // not leave it busy for the next start: a real adapter forgets that with its last
     // holder, and the board does within a second; a line still held stays exclusive.
     void esclusiva_abbandonata() {
-        Scheda_in_prova scheda(runtime.path(), {"--port", "21"});
+        Scheda_in_prova scheda(21);
         QVERIFY(scheda.Pronta());
         ::close(scheda.fd);
         scheda.fd = -1;
-        const QByteArray percorso = QFile::encodeName(scheda.percorso);
+        const QByteArray percorso = QFile::encodeName(scheda.dispositivo);
         const auto Esclusiva = [&percorso] {
             const int fd = ::open(percorso.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
             if (fd < 0) return errno == EBUSY; // root opens it all the same, and asks

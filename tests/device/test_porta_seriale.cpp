@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The port dialog: load, "OK", "Annulla", board search, on in-memory ports.
+// The serial port: the dialog (load, "OK", "Annulla", board search) on in-memory ports;
+// settings strings (dialog and driver side), the port numbers, and the real port over a
+// pseudo-terminal claimed through an override link: its refusals (writing, reading and
+// streaming run in the integration test).
 
 #include "device/collegamento_seriale.h"
 #include "device/frm_seriale.h"
+#include "device/frm_seriale_regole.h"
 #include "device/protocollo.h"
 #include "device/ricerca_scheda.h"
 #include "platform/accessibilita.h"
 #include "platform/impostazioni_utente.h"
+#include "platform/mappa_porte.h"
 #include "platform/porta_qt.h"
 #include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
@@ -18,11 +23,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
 #include <memory>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 // Refuses what the real driver refuses, so the dialog's error paths run.
@@ -45,19 +51,34 @@ struct Banco : Banco_seriale<Porta_dialogo> {
                 f->cboDataBits->currentText(), f->cboStopBits->currentText()};
     }
 };
+constexpr int Numero = 27;
+
+// The far end: the pty master, and the slave kept open as the virtual board does.
+struct Terminale {
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    int slave =
+        (::grantpt(master), ::unlockpt(master), ::open(::ptsname(master), O_RDWR | O_NOCTTY));
+    QString percorso = QString::fromLocal8Bit(::ptsname(master));
+    Terminale() { QFile::link(percorso, Collegamento_porta(Numero)); }
+    ~Terminale() {
+        ::close(master), ::close(slave);
+        QFile::remove(Collegamento_porta(Numero));
+    }
+};
 } // namespace
 
-class Test_seriale_dialogo : public QObject {
+class Test_porta_seriale : public QObject {
     Q_OBJECT
-    QTemporaryDir cartella_;
+    Ambiente_prova ambiente_;
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(QDir().mkpath(Cartella_porte())); }
     void init() {
-        Impostazioni_vuote(cartella_);
+        ambiente_.Svuota_impostazioni();
         Prepara_accessibilita(); // as the program is, before its windows
     }
 
-    void load_shows_stored_state_data() {
+    void stato_salvato_all_apertura_data() {
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("commport");
         QTest::addColumn<QStringList>("mostrato");
@@ -71,7 +92,7 @@ private Q_SLOTS:
             << "9600,N,4,1"
             << "5" << QStringList{"Com1", "115200", "Nessuna", "8", "1"};
     }
-    void load_shows_stored_state() {
+    void stato_salvato_all_apertura() {
         QFETCH(QString, settings);
         QFETCH(QString, commport);
         QFETCH(QStringList, mostrato);
@@ -82,8 +103,7 @@ private Q_SLOTS:
         b.porta.Imposta_handshaking(1);
         b.Carica();
         b.f->LoadPropertySettings(); // a second run keeps each entry once
-        QCOMPARE(b.f->cboPort->count(), 16);
-        QCOMPARE(b.f->cboSpeed->count(), 16);
+        QCOMPARE(b.f->cboPort->count() + b.f->cboSpeed->count(), 16 + 16);
         QCOMPARE(b.Mostrato(), mostrato);
         const bool rifiutato = settings.contains(",4,");
         QCOMPARE(b.avvisi.elenco.size(), rifiutato ? 1 : 0);
@@ -98,25 +118,32 @@ private Q_SLOTS:
         }
     }
 
-    void ok_applies_and_saves_data() {
+    void ok_applica_e_salva_data() {
         QTest::addColumn<int>("indice_porta");
         QTest::addColumn<int>("flusso"); // -1 = no button clicked
         QTest::addColumn<QStringList>("registro");
-        QTest::newRow("same port: not reopened") << 0 << -1 << QStringList{};
+        QTest::addColumn<QString>("parita"); // the entry chosen, "«…»" in another language
+        QTest::newRow("same port: not reopened") << 0 << -1 << QStringList{} << "Even";
         QTest::newRow("other port: reopened there")
-            << 4 << 2 << QStringList{"Chiudi", "Numero 5", "Apri"};
+            << 4 << 2 << QStringList{"Chiudi", "Numero 5", "Apri"} << "Even";
+        QTest::newRow("another language: the Italian entry's letter")
+            << 0 << -1 << QStringList{} << "«Nessuna»";
     }
-    void ok_applies_and_saves() {
+    void ok_applica_e_salva() {
         QFETCH(int, indice_porta);
         QFETCH(int, flusso);
         QFETCH(QStringList, registro);
+        QFETCH(QString, parita);
+        std::optional<Traduttore_prova> traduttore;
+        if (parita.startsWith("«")) traduttore.emplace(); // the window's words change
         Banco b;
         frm_seriale& f = *b.f;
         f.show();
         b.porta.registro.clear();
         f.cboPort->setCurrentIndex(indice_porta);
         f.cboSpeed->setEditText("9600");
-        f.cboParity->setCurrentText("Even");
+        f.cboParity->setCurrentText(parita);
+        QCOMPARE(f.cboParity->currentIndex(), traduttore ? 2 : 0);
         f.cboDataBits->setCurrentText("7");
         f.cboStopBits->setCurrentText("2");
         if (flusso >= 0) f.optFlow[flusso]->click();
@@ -128,31 +155,14 @@ private Q_SLOTS:
         QStringList salvato;
         for (const char* chiave : {"Settings", "CommPort", "Handshaking", "Echo"})
             salvato << Leggi_impostazione("Properties", chiave);
-        QCOMPARE(salvato, (QStringList{"9600,E,7,2", QString::number(indice_porta + 1),
+        QCOMPARE(salvato, (QStringList{traduttore ? "9600,N,7,2" : "9600,E,7,2",
+                                       QString::number(indice_porta + 1),
                                        QString::number(std::max(flusso, 0)), "False"}));
-    }
-
-    // In another language the window's words change, the port's settings do not: the
-    // parity kept is still the Italian entry's letter.
-    void translated_words_keep_the_settings() {
-        const Traduttore_prova traduttore;
-        Banco b;
-        frm_seriale& f = *b.f;
-        QCOMPARE(f.windowTitle(), QStringLiteral("«Proprietà porta di comunicazione»"));
-        QCOMPARE(f.optFlow[0]->text(), QStringLiteral("«Nessuno»"));
-        f.show();
-        f.cboParity->setCurrentText("«Nessuna»");
-        QCOMPARE(f.cboParity->currentIndex(), 2);
-        f.cboDataBits->setCurrentText("8");
-        f.cboStopBits->setCurrentText("1");
-        QTest::mouseClick(f.cmdOK, Qt::LeftButton);
-        QVERIFY2(Leggi_impostazione("Properties", "Settings").contains(",N,"),
-                 qPrintable(Leggi_impostazione("Properties", "Settings")));
     }
 
     // Numbers 1 to 30 in turn; only those with a device cost a probe. The status line
     // says where the board was found and the type it then gave.
-    void search_data() {
+    void ricerca_della_scheda_data() {
         QTest::addColumn<int>("scheda"); // 0 = none anywhere
         QTest::addColumn<QByteArray>("tipo");
         QTest::addColumn<QString>("stato"); // the status line at the end
@@ -165,7 +175,7 @@ private Q_SLOTS:
             << 20 << QByteArray() << "Scheda connessa su com20, tipo non indicato";
         QTest::newRow("no board") << 0 << QByteArray() << "Scheda non trovata!";
     }
-    void search() {
+    void ricerca_della_scheda() {
         QFETCH(int, scheda);
         QFETCH(QByteArray, tipo);
         QFETCH(QString, stato);
@@ -197,12 +207,12 @@ private Q_SLOTS:
     // After a search that found nothing, the board plugged in on com3 afterwards: com3
     // chosen and "OK", then "TEST Scheda" asks it for its type on com3 (opening the port
     // the search left closed) and the window says what it found.
-    void test_after_failed_search_data() {
+    void prova_dopo_una_ricerca_fallita_data() {
         QTest::addColumn<bool>("ultima_aperta"); // com30 held a (silent) device
         QTest::newRow("search left com30 open") << true;
         QTest::newRow("search left the port closed") << false;
     }
-    void test_after_failed_search() {
+    void prova_dopo_una_ricerca_fallita() {
         QFETCH(bool, ultima_aperta);
         Banco b(false);
         b.porta.numero_scheda = 3;
@@ -243,7 +253,80 @@ private Q_SLOTS:
         QVERIFY(b.p.Tipo_confermato() && !didascalia.isEmpty());
         QVERIFY(b.avvisi.elenco.isEmpty());
     }
+    void impostazioni_lette_dalla_finestra_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QStringList>("mostrato"); // speed, parity, data bits, stop bits
+        QTest::newRow("lower-case none")
+            << "9600,n,8,1" << QStringList{"9600", "Nessuna", "8", "1"};
+        QTest::newRow("1.5") << "19200,e,7,1.5" << QStringList{"19200", "Even", "7", "1,5"};
+        QTest::newRow("unknown letter") << "9600,x,8,1" << QStringList{"9600", "", "8", "1"};
+        QTest::newRow("too short") << "9,n,8" << QStringList{"", "", "", ""};
+    }
+    void impostazioni_lette_dalla_finestra() {
+        QFETCH(QString, testo);
+        QFETCH(QStringList, mostrato);
+        const Vista_impostazioni v = Scomponi_impostazioni(testo);
+        const QString parita = v.Indice_parita < 0 ? QString() : Voci_parita().at(v.Indice_parita);
+        QCOMPARE((QStringList{v.Velocita, parita, v.Bit_dati, Voce_bit_stop(v.Bit_stop)}),
+                 mostrato);
+        // and the dialog writes back what it shows ("Nessuna" as N, "1,5" as 1.5)
+        if (!parita.isEmpty())
+            QCOMPARE(Componi_impostazioni(mostrato[0], mostrato[1], mostrato[2], mostrato[3]),
+                     testo.toUpper());
+    }
+
+    void il_driver_accetta_quel_che_sa_fare_data() {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("canonico"); // null = refused
+        QTest::newRow("lower-case letter") << "9600,e,7,2" << QString("9600,E,7,2");
+        QTest::newRow("spaces") << " 4800 , s , 5 , 1 " << QString("4800,S,5,1");
+        QTest::newRow("4 data bits") << "9600,N,4,1" << QString();
+        QTest::newRow("1.5 stop bits") << "9600,N,8,1.5" << QString();
+        QTest::newRow("bad parity") << "9600,Q,8,1" << QString();
+    }
+    void il_driver_accetta_quel_che_sa_fare() {
+        QFETCH(QString, testo);
+        QFETCH(QString, canonico);
+        Porta_qt porta;
+        try {
+            porta.Imposta_impostazioni(testo);
+            QCOMPARE(porta.Impostazioni(), canonico);
+        } catch (const Errore_porta& e) {
+            QVERIFY2(canonico.isEmpty(), qPrintable(e.testo()));
+            QCOMPARE(e.codice(), Errore_porta::Codice::Impostazione_non_valida);
+            QCOMPARE(porta.Impostazioni(), "115200,N,8,1"); // unchanged
+        }
+    }
+
+    // A link claims a number, also beyond 30; otherwise the fixed rule.
+    void numeri_di_porta() {
+        QCOMPARE(Dispositivo_fisso(9), "/dev/ttyACM0");
+        const QString bersaglio = ambiente_.Radice() + "/finto_tty";
+        QFile(bersaglio).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(bersaglio, Collegamento_porta(40)));
+        QCOMPARE(Dispositivo_porta(40), bersaglio);
+    }
+
+    void apertura_e_rifiuti() {
+        Terminale t;
+        Porta_qt porta;
+        porta.Imposta_numero_porta(Numero);
+        porta.Apri();
+        QCOMPARE(porta.Dispositivo(), t.percorso);
+        porta.Imposta_impostazioni("9600,N,8,2"); // applied live
+        // The pty driver forces 8 data bits without parity: refused, settings kept.
+        QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Imposta_impostazioni("9600,E,7,2"));
+        QCOMPARE(porta.Impostazioni(), "9600,N,8,2");
+        porta.Chiudi();
+        QCOMPARE(porta.Byte_in_attesa(), 0);
+        QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Scrivi("$T"));
+        porta.Imposta_numero_porta(45); // no device: fails at once with the number
+        QElapsedTimer orologio;
+        orologio.start();
+        QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Apri());
+        QVERIFY(orologio.elapsed() < 100 && !porta.Aperta());
+    }
 };
 
-QTEST_MAIN(Test_seriale_dialogo)
-#include "test_seriale_dialogo.moc"
+QTEST_MAIN(Test_porta_seriale)
+#include "test_porta_seriale.moc"
