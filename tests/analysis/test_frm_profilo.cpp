@@ -63,7 +63,6 @@ private Q_SLOTS:
                         g.Punti(Frm_profilo::Serie_stima)}),
                  (QList{4, 2, 1}));
         QVERIFY(std::abs(g.Punto(Frm_profilo::Serie_stima, 0).x() - 120) < 1.2);
-        QVERIFY(g.Massimo_x() > 120);
         const QString risultato = f->Lbl_risultato->text();
         QVERIFY2(risultato.contains("e1RM: 120,0 kg") &&
                      risultato.contains("Z copia.csv: copia di Squat_"),
@@ -97,7 +96,6 @@ private Q_SLOTS:
         Frm_profilo f(diario.cartella_rossi, "Squat", avvisi);
         f.show();
         Riquadro_carico_oggi& c = *f.Carico_oggi;
-        QCOMPARE(c.cbo_zona->itemText(1), QString("Mia zona (0,60\u20130,80 m/s)"));
         c.cbo_zona->setCurrentIndex(0);
         const Carico_oggi forza =
             Calcola_carico_oggi(diario.rossi, diario.cartella_rossi, "Squat", 0.5, 0.75);

@@ -149,57 +149,53 @@ private Q_SLOTS:
     // are the table's, the true lift's or the propulsive one's (on generated lifts, where
     // the table's includes the pause at the top and the others do not). A new athlete's is
     // the propulsive one, within 3 % of the lifts' true motion.
-    void giudicata_dalla_velocita_scelta_data() {
-        QTest::addColumn<int>("scelta");
-        QTest::newRow("table") << int(Velocita_riferimento::Vmedia_tabella);
-        QTest::newRow("true lift") << int(Velocita_riferimento::Vmedia_alzata);
-        QTest::newRow("propulsive") << int(Velocita_riferimento::Vpropulsiva);
-    }
     void giudicata_dalla_velocita_scelta() {
-        QFETCH(int, scelta);
-        Banco_prova b;
-        Sessione& s = b.s;
-        s.Fattore_posizione = 1;
-        s.Fattore_tempo = Fattore_tempo_tipo3;
-        s.Dati_esercizio.Vmax = 900;
-        s.Dati_esercizio.Limite_sup = 110;
-        s.Dati_esercizio.Limite_inf = 80;
-        s.Dati_esercizio.Ampiezza_minima = 100;
-        if (scelta != int(Velocita_riferimento::Vpropulsiva))
-            s.Riferimento = Velocita_riferimento(scelta);
-        b.Avvia(true);
-        Parametri_copione parametri;
-        parametri.ripetizioni = 6;
-        parametri.rallentamento = 0.08;
-        const Copione copione = Genera_copione(parametri, 3);
-        const std::vector<Alzata> alzate = Alzate(copione);
-        const QByteArray flusso = Cattura(copione, 3, Collegamento::Seriale);
-        b.motore.Blocco_seriale({reinterpret_cast<const std::uint8_t*>(flusso.constData()),
-                                 std::size_t(flusso.size())});
-        const auto& analisi = b.motore.Analisi();
-        QVERIFY(analisi.size() >= 5);
-        QCOMPARE(b.vista.velocita_mostrate.size(), analisi.size());
-        float migliore = 0;
-        bool diverse = false;
-        for (std::size_t i = 0; i < analisi.size(); ++i) {
-            const Ripetizione& r = s.Ripetizioni[i + 1];
-            const float attesa =
-                scelta == int(Velocita_riferimento::Vmedia_alzata) ? analisi[i].Vmedia
-                : scelta == int(Velocita_riferimento::Vpropulsiva) ? analisi[i].Vpropulsiva
-                                                                   : r.Vmedia_conc;
-            diverse = diverse || std::abs(analisi[i].Vmedia - r.Vmedia_conc) > 20;
-            QCOMPARE(b.vista.velocita_mostrate[i].vmedia_conc, attesa);
-            if (scelta == int(Velocita_riferimento::Vpropulsiva)) {
-                const Alzata& vera = alzate.at(i + 1); // after the unracking lift
-                const double mpv = Dal_moto(vera.spostamento_mm, vera.durata_s, 0).vpropulsiva;
-                QVERIFY2(std::abs(attesa / mpv - 1) < 0.03, qPrintable(QString::number(mpv)));
+        using enum Velocita_riferimento;
+        for (const Velocita_riferimento scelta : {Vmedia_tabella, Vmedia_alzata, Vpropulsiva}) {
+            Banco_prova b;
+            Sessione& s = b.s;
+            s.Fattore_posizione = 1;
+            s.Fattore_tempo = Fattore_tempo_tipo3;
+            s.Dati_esercizio.Vmax = 900;
+            s.Dati_esercizio.Limite_sup = 110;
+            s.Dati_esercizio.Limite_inf = 80;
+            s.Dati_esercizio.Ampiezza_minima = 100;
+            if (scelta != Vpropulsiva) s.Riferimento = scelta;
+            b.Avvia(true);
+            Parametri_copione parametri;
+            parametri.ripetizioni = 6;
+            parametri.rallentamento = 0.08;
+            const Copione copione = Genera_copione(parametri, 3);
+            const std::vector<Alzata> alzate = Alzate(copione);
+            const QByteArray flusso = Cattura(copione, 3, Collegamento::Seriale);
+            b.motore.Blocco_seriale({reinterpret_cast<const std::uint8_t*>(flusso.constData()),
+                                     std::size_t(flusso.size())});
+            const auto& analisi = b.motore.Analisi();
+            QVERIFY(analisi.size() >= 5);
+            QCOMPARE(b.vista.velocita_mostrate.size(), analisi.size());
+            float migliore = 0;
+            bool diverse = false;
+            for (std::size_t i = 0; i < analisi.size(); ++i) {
+                const Ripetizione& r = s.Ripetizioni[i + 1];
+                const float attesa = scelta == Vmedia_alzata ? analisi[i].Vmedia
+                                     : scelta == Vpropulsiva ? analisi[i].Vpropulsiva
+                                                             : r.Vmedia_conc;
+                diverse = diverse || std::abs(analisi[i].Vmedia - r.Vmedia_conc) > 20;
+                QCOMPARE(b.vista.velocita_mostrate[i].vmedia_conc, attesa);
+                if (scelta == Vpropulsiva) {
+                    const Alzata& vera = alzate.at(i + 1); // after the unracking lift
+                    const double mpv = Dal_moto(vera.spostamento_mm, vera.durata_s, 0).vpropulsiva;
+                    QVERIFY2(std::abs(attesa / mpv - 1) < 0.03, qPrintable(QString::number(mpv)));
+                }
+                QCOMPARE(b.vista.velocita_mostrate[i].colore,
+                         Colore_fascia(attesa, s.Dati_esercizio));
+                QCOMPARE(b.motore.Velocita_di_riferimento(int(i)), attesa);
+                migliore = std::max(migliore, attesa);
+                QVERIFY(std::abs(analisi[i].Perdita - (migliore - attesa) / migliore * 100) <
+                        0.01f);
             }
-            QCOMPARE(b.vista.velocita_mostrate[i].colore, Colore_fascia(attesa, s.Dati_esercizio));
-            QCOMPARE(b.motore.Velocita_di_riferimento(int(i)), attesa);
-            migliore = std::max(migliore, attesa);
-            QVERIFY(std::abs(analisi[i].Perdita - (migliore - attesa) / migliore * 100) < 0.01f);
+            QVERIFY(diverse);
         }
-        QVERIFY(diverse);
     }
 
     // Generated lift scripts through the engine, as the replay feeds it: the listed

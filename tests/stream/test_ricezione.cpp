@@ -114,33 +114,30 @@ private Q_SLOTS:
 
     // The framer keeps the records whole whatever the reads: bytes of a cut record wait
     // for the next read, and the readers take the extremes of both counts.
-    void record_interi_attraverso_le_letture_data() {
-        QTest::addColumn<QList<int>>("letture"); // bytes per read
-        QTest::addColumn<QList<int>>("record");  // whole records after each read
-        QTest::newRow("record split over two reads") << QList{4, 2} << QList{0, 1};
-        QTest::newRow("two and a half, then the rest") << QList{15, 3, 0} << QList{2, 1, 0};
-        QTest::newRow("one byte at a time")
-            << QList{1, 1, 1, 1, 1, 1, 1} << QList{0, 0, 0, 0, 0, 1, 0};
-    }
     void record_interi_attraverso_le_letture() {
-        QFETCH(QList<int>, letture);
-        QFETCH(QList<int>, record);
         const QList<std::pair<std::int16_t, std::int32_t>> valori{
             {-32768, INT32_MIN}, {32767, INT32_MAX}, {-1, -1}, {0, 0}};
         QByteArray flusso;
         for (const auto& [p, t] : valori) flusso += Record(p, t);
-        Trama_seriale trama;
-        qsizetype letti = 0;
-        int dati = 0;
-        for (qsizetype i = 0; i < letture.size(); ++i) {
-            const auto interi = trama.Aggiungi(Byte_di(flusso.mid(letti, letture[i])));
-            letti += letture[i];
-            QCOMPARE(int(interi.size() / Byte_record_seriale), record[i]);
-            QCOMPARE(trama.Resto(), std::size_t(letti % 6));
-            for (std::size_t j = 0; j < interi.size() / Byte_record_seriale; ++j, ++dati) {
-                const auto c = Leggi_record_seriale(interi, j);
-                QVERIFY(c);
-                QCOMPARE(std::pair(c->posizione, c->tempo), valori[dati]);
+        // Bytes per read, whole records after each read: a record split over two reads, two
+        // and a half then the rest, one byte at a time.
+        for (const auto& [letture, record] :
+             {std::pair(QList{4, 2}, QList{0, 1}),
+              {QList{15, 3, 0}, QList{2, 1, 0}},
+              {QList{1, 1, 1, 1, 1, 1, 1}, QList{0, 0, 0, 0, 0, 1, 0}}}) {
+            Trama_seriale trama;
+            qsizetype letti = 0;
+            int dati = 0;
+            for (qsizetype i = 0; i < letture.size(); ++i) {
+                const auto interi = trama.Aggiungi(Byte_di(flusso.mid(letti, letture[i])));
+                letti += letture[i];
+                QCOMPARE(int(interi.size() / Byte_record_seriale), record[i]);
+                QCOMPARE(trama.Resto(), std::size_t(letti % 6));
+                for (std::size_t j = 0; j < interi.size() / Byte_record_seriale; ++j, ++dati) {
+                    const auto c = Leggi_record_seriale(interi, j);
+                    QVERIFY(c);
+                    QCOMPARE(std::pair(c->posizione, c->tempo), valori[dati]);
+                }
             }
         }
         // Reads past the end of the bytes give nothing.
@@ -148,6 +145,7 @@ private Q_SLOTS:
         QVERIFY(!Leggi_record_seriale(Byte_di(corto), 0));
         QVERIFY(!Leggi_record_hid(Byte_di(QByteArray(65, '\0')), 8));
         QVERIFY(!Leggi_int32_le(Byte_di(corto), 3));
+        Trama_seriale trama;
         trama.Aggiungi(Byte_di(corto));
         trama.Azzera();
         QCOMPARE(trama.Resto(), std::size_t(0));
