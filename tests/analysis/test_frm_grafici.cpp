@@ -188,49 +188,45 @@ private Q_SLOTS:
     // display and the slider's caption name it, also to a screen reader with the value in m/s and
     // the band in words. A reset empties everything; with no set shown they name the next set's
     // velocity.
-    void velocita_scelta_data() {
-        QTest::addColumn<Velocita_riferimento>("riferimento");
-        QTest::addColumn<QString>("nome");
-        QTest::newRow("tabella") << Velocita_riferimento::Vmedia_tabella << "Vmedia fase (tabella)";
-        QTest::newRow("alzata") << Velocita_riferimento::Vmedia_alzata << "Vmedia alzata";
-        QTest::newRow("propulsiva")
-            << Velocita_riferimento::Vpropulsiva << "Vmedia propulsiva (MPV)";
-    }
     void velocita_scelta() {
-        QFETCH(Velocita_riferimento, riferimento);
-        QFETCH(QString, nome);
-        Banco b(QLocale::c(), riferimento);
-        Frm_grafici& f = *b.frm;
-        b.Misura();
-        f.Imposta_tempo_acceso(false); // the display and the labels under it
-        QCOMPARE(f.Lbl_velocita().text(), nome);
-        QCOMPARE((QList{f.Valori().Righe(), f.Grafico(1).Punti(Ripetizioni::Plot_vmedia)}),
-                 (QList{3, 3}));
-        for (int riga = 0; riga < 3; ++riga) {
-            const double v = b.motore.Velocita_di_riferimento(riga);
-            double punto = 0;
-            QVERIFY(f.Grafico(1).Valore_vicino(Ripetizioni::Plot_vmedia, riga + 1, punto));
-            QCOMPARE(punto, v);
-        }
-        const double ultima = b.motore.Velocita_di_riferimento(2);
-        QCOMPARE((QList{f.Num_vel().Valore(), f.Slide().Valore()}), (QList{ultima, ultima}));
-        QCOMPARE(f.Slide().accessibleName(), nome);
-        QCOMPARE(f.Num_vel().accessibleDescription().section(", ", 0, 1),
-                 nome + ": " + QString::number(ultima / 1000, 'f', 2) + " m/s, " +
-                     Testo_fascia(Colore_fascia(float(ultima), b.s.Serie.Dati_esercizio)));
+        using enum Velocita_riferimento;
+        for (const auto& [riferimento, nome] :
+             {std::pair(Vmedia_tabella, QString("Vmedia fase (tabella)")),
+              {Vmedia_alzata, "Vmedia alzata"},
+              {Vpropulsiva, "Vmedia propulsiva (MPV)"}}) {
+            Banco b(QLocale::c(), riferimento);
+            Frm_grafici& f = *b.frm;
+            b.Misura();
+            f.Imposta_tempo_acceso(false); // the display and the labels under it
+            QCOMPARE(f.Lbl_velocita().text(), nome);
+            QCOMPARE((QList{f.Valori().Righe(), f.Grafico(1).Punti(Ripetizioni::Plot_vmedia)}),
+                     (QList{3, 3}));
+            for (int riga = 0; riga < 3; ++riga) {
+                const double v = b.motore.Velocita_di_riferimento(riga);
+                double punto = 0;
+                QVERIFY(f.Grafico(1).Valore_vicino(Ripetizioni::Plot_vmedia, riga + 1, punto));
+                QCOMPARE(punto, v);
+            }
+            const double ultima = b.motore.Velocita_di_riferimento(2);
+            QCOMPARE((QList{f.Num_vel().Valore(), f.Slide().Valore()}), (QList{ultima, ultima}));
+            QCOMPARE(f.Slide().accessibleName(), nome);
+            QCOMPARE(f.Num_vel().accessibleDescription().section(", ", 0, 1),
+                     nome + ": " + QString::number(ultima / 1000, 'f', 2) + " m/s, " +
+                         Testo_fascia(Colore_fascia(float(ultima), b.s.Serie.Dati_esercizio)));
 
-        b.motore.Fine_acquisizione();
-        b.s.Riferimento = Velocita_riferimento::Vpropulsiva;
-        f.Aggiorna_nome_velocita();
-        QCOMPARE(f.Lbl_velocita().text(), nome); // the set shown keeps its own
-        b.motore.Azzera_misura();
-        QCOMPARE(f.Slide().Didascalia(), QStringLiteral("Vmedia propulsiva (MPV)"));
-        // The time graph back at the origin, the cursor and slider not where the set left them.
-        QCOMPARE((QList<double>{double(f.Valori().Righe()),
-                                double(f.Grafico(1).Punti(Ripetizioni::Plot_vmedia)),
-                                double(f.Grafico(0).Punti(Tempo::Plot_velocita)),
-                                f.Slide().Valore(), f.Grafico(0).Cursore_x(1)}),
-                 (QList<double>{0, 0, 1, 0, 0}));
+            b.motore.Fine_acquisizione();
+            b.s.Riferimento = Vpropulsiva;
+            f.Aggiorna_nome_velocita();
+            QCOMPARE(f.Lbl_velocita().text(), nome); // the set shown keeps its own
+            b.motore.Azzera_misura();
+            QCOMPARE(f.Slide().Didascalia(), QStringLiteral("Vmedia propulsiva (MPV)"));
+            // The time graph back at the origin, the cursor and slider not where the set left them.
+            QCOMPARE((QList<double>{double(f.Valori().Righe()),
+                                    double(f.Grafico(1).Punti(Ripetizioni::Plot_vmedia)),
+                                    double(f.Grafico(0).Punti(Tempo::Plot_velocita)),
+                                    f.Slide().Valore(), f.Grafico(0).Cursore_x(1)}),
+                     (QList<double>{0, 0, 1, 0, 0}));
+        }
     }
 
     // The row's context menu leaves it out or takes it back, whichever applies (the Delete

@@ -138,7 +138,7 @@ private Q_SLOTS:
         live.Ricevi(disturbata);
         a_mano.Elabora_a_mano(disturbata);
 
-        QCOMPARE(live.ascoltatore.avvisi + a_mano.ascoltatore.avvisi, 1);
+        QCOMPARE(std::pair(live.ascoltatore.avvisi, a_mano.ascoltatore.avvisi), std::pair(1, 0));
         const Disturbo_flusso& d = live.motore.Disturbi();
         QVERIFY(d.Disturbato() && d.salti > 10 && d.tempi > 10);
         QVERIFY(live.ascoltatore.primo.record < d.record / 10); // told at once, not at the end

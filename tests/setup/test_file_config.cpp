@@ -132,8 +132,9 @@ private Q_SLOTS:
             Scrivi(s.File_ini, c.contenuto);
             Liste_utente liste;
             const QString errore = Leggi_liste(s.File_ini, liste).value_or(QString());
+            QCOMPARE(errore.isEmpty(), c.messaggio.isEmpty());
             for (const QString& pezzo : c.messaggio + QStringList{s.File_ini})
-                QVERIFY2(errore.contains(pezzo) != c.messaggio.isEmpty(),
+                QVERIFY2(errore.isEmpty() || errore.contains(pezzo),
                          qPrintable(errore + "\n--- " + pezzo));
             QCOMPARE(liste[Riga_utente::Squadra].join(',') + ';' +
                          liste[Riga_utente::Carico].join(',') + ';' +
