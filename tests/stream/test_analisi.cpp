@@ -274,7 +274,11 @@ private Q_SLOTS:
         QCOMPARE(perdite(), (QList<int>{0, 50, 45, 50, 59}));
         QCOMPARE(b.s.Serie.Escluse, (std::set<int>{5}));
         QCOMPARE(conta.cambi, (QList<std::pair<int, bool>>{{0, true}, {4, true}, {0, false}}));
-        QCOMPARE(b.motore.Lst_valori().Righe(), 5);
+        // A row listed after a change is judged on the best the change left: 440.
+        b.motore.Imposta_esclusa(1, true);
+        b.Discesa(alto, 100);
+        b.Salita(100, 430);
+        QCOMPARE(perdite(), (QList<int>{0, 0, 0, 9, 25, 25}));
     }
 };
 
