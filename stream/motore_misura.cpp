@@ -24,6 +24,12 @@ constexpr float Primo_secondo = 1.0f;   // s: changes before this are concentric
 constexpr int Ritardo_massimo_disegno = 400; // bytes
 constexpr int Ritardo_ripresa_disegno = 50;  // bytes
 
+// A start gives back to the system the memory of an earlier measurement only past this
+// many samples (16 MB of them, a couple of minutes of the fastest stream): the set it
+// begins would take a smaller one's memory back page by page at once, and those page
+// faults cost more than the processing of its samples.
+constexpr std::size_t Campioni_riusati = std::size_t{1} << 20;
+
 // The last index of a block of `conteggio` records (1 to Record_massimi_blocco).
 std::int16_t Ultimo_indice(std::size_t conteggio) {
     if (conteggio == 0 || conteggio > Record_massimi_blocco)
@@ -40,7 +46,7 @@ Motore_misura::Motore_misura(Sessione& sessione, const QLocale& locale)
 void Motore_misura::Inizia_acquisizione() {
     s_.Fissa_serie();
     s_.Nota.clear(); // the setup's note goes with this set only
-    Azzera_misura();
+    Azzera(s_.Campioni.size() > Campioni_riusati);
     trama_.Azzera();
     controllo_.Azzera();
     s_.Acquisizione_in_corso = true;
@@ -175,7 +181,7 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
 
 void Motore_misura::Inizia_rielaborazione(double posizione_inizio) {
     s_.Fissa_serie();
-    Azzera_misura();
+    Azzera(s_.Campioni.size() > Campioni_riusati);
     trama_.Azzera();
     s_.Ripetizioni.assign(2, Ripetizione{});
     m_ = Stato_misura{};
@@ -345,7 +351,7 @@ void Motore_misura::Mostra_ripetizione(int indice) {
                                            s_.Serie.Dati_esercizio.Carico));
     riferimenti_.push_back(
         Velocita_scelta(r, analisi_attiva_ ? &analisi_.back() : nullptr, s_.Serie.Riferimento));
-    if (analisi_attiva_) Calcola_perdite(riferimenti_.size() - 1);
+    Calcola_perdita(riferimenti_.size() - 1);
 
     const float velocita = riferimenti_.back();
     for (Vista_misura* v : viste_)
@@ -363,24 +369,20 @@ bool Motore_misura::Esclusa(std::size_t riga) const {
     return s_.Serie.Escluse.count(static_cast<int>(riga) + 1) > 0;
 }
 
-void Motore_misura::Calcola_perdite(std::size_t da) {
-    // The best of the rows that count, up to each row: a row left out is judged against
-    // it but does not raise it.
-    float migliore = 0;
-    for (std::size_t i = 0; i < da && i < riferimenti_.size(); ++i)
-        if (!Esclusa(i)) migliore = std::max(migliore, riferimenti_[i]);
-    for (std::size_t i = da; i < analisi_.size() && i < riferimenti_.size(); ++i) {
-        const bool esclusa = Esclusa(i);
-        if (!esclusa) migliore = std::max(migliore, riferimenti_[i]);
-        Analisi_ripetizione& a = analisi_[i];
-        a.Perdita =
-            migliore > 0 ? std::max(0.0f, (migliore - riferimenti_[i]) / migliore * 100.0f) : 0;
-        // Compared as the files write them, to the hundredth: a loss shown as the threshold
-        // itself has not passed it.
-        a.Oltre_soglia = !esclusa && std::round(a.Perdita * 100.0f) >
-                                         std::round(s_.Serie.Soglia_perdita * 100.0f);
-        a.Esclusa = esclusa;
-    }
+void Motore_misura::Calcola_perdita(std::size_t i) {
+    // A row left out is judged against the best of the rows that count but does not
+    // raise it.
+    const bool esclusa = Esclusa(i);
+    if (!esclusa) migliore_ = std::max(migliore_, riferimenti_[i]);
+    if (i >= analisi_.size()) return; // listed while the analysis was off
+    Analisi_ripetizione& a = analisi_[i];
+    a.Perdita =
+        migliore_ > 0 ? std::max(0.0f, (migliore_ - riferimenti_[i]) / migliore_ * 100.0f) : 0;
+    // Compared as the files write them, to the hundredth: a loss shown as the threshold
+    // itself has not passed it.
+    a.Oltre_soglia =
+        !esclusa && std::round(a.Perdita * 100.0f) > std::round(s_.Serie.Soglia_perdita * 100.0f);
+    a.Esclusa = esclusa;
 }
 
 void Motore_misura::Imposta_esclusa(int numero, bool esclusa) {
@@ -391,12 +393,14 @@ void Motore_misura::Imposta_esclusa(int numero, bool esclusa) {
         s_.Serie.Escluse.insert(numero);
     else
         s_.Serie.Escluse.erase(numero);
-    Calcola_perdite(0);
+    // Every loss again, from the first row: the best up to each row may have changed.
+    migliore_ = 0;
+    for (std::size_t i = 0; i < riferimenti_.size(); ++i) Calcola_perdita(i);
     for (Vista_misura* v : viste_) v->Esclusione_cambiata(numero - 1, esclusa);
 }
 
-void Motore_misura::Azzera_misura() {
-    s_.Campioni = std::deque<Campione>(1); // gives back the memory of a long recording
+void Motore_misura::Azzera(bool restituisci) {
+    s_.Campioni = std::deque<Campione>(1);
     m_.Pos_inizio_ripetizione = 0;
     m_.Pos_inizio_concentrica = 1024.0f;
     m_.Indice_ripetizione = 0;
@@ -404,6 +408,7 @@ void Motore_misura::Azzera_misura() {
     lista_.Svuota();
     analisi_.clear();
     riferimenti_.clear();
+    migliore_ = 0;
     // No rows, none left out, and no files of them to keep up to date.
     s_.Serie.Escluse.clear();
     s_.Serie.File_record.clear();
@@ -413,5 +418,5 @@ void Motore_misura::Azzera_misura() {
     for (Vista_misura* v : viste_) v->Misura_azzerata();
     // The listeners have let go of their samples too: what a long set took goes back to
     // the system, not only to the allocator.
-    Restituisci_memoria_libera();
+    if (restituisci) Restituisci_memoria_libera();
 }

@@ -138,6 +138,11 @@ private Q_SLOTS:
         QCOMPARE(b.s.Serie.Escluse, (std::set<int>{6}));
         QCOMPARE(conta.cambi, (QList<std::pair<int, bool>>{{0, true}, {5, true}, {0, false}}));
         QCOMPARE(b.motore.Lst_valori().Righe(), 6);
+        // A row listed after a change is judged on the best the change left: 440.
+        b.motore.Imposta_esclusa(1, true);
+        b.Discesa(alto, 100);
+        b.Salita(100, 530);
+        QCOMPARE(perdite(), "0.00 0.00 0.00 9.09 20.00 25.00 2.27");
         b.Avvia(true);
         QVERIFY(b.motore.Analisi().empty());
         QCOMPARE((QList{b.s.Numero_campioni, b.m().Indice_ripetizione,
