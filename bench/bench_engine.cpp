@@ -7,14 +7,14 @@
 //
 // The second argument runs one measurement only (for a profiler run).
 
-#include "board/copione.h"
-#include "board/flusso_scheda.h"
-#include "comandi/attese.h"
-#include "comandi/replay.h"
+#include "cli/attese.h"
+#include "cli/replay.h"
 #include "datafiles/giornale_serie.h"
 #include "device/collegamento_seriale.h"
 #include "platform/porta_memoria.h"
 #include "session/tipi_scheda.h"
+#include "wire/copione.h"
+#include "wire/flusso_scheda.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -14,7 +14,6 @@
 
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
-#include "board/flusso_scheda.h"
 #include "datafiles/giornale_serie.h"
 #include "device/collegamento_seriale.h"
 #include "platform/grafico.h"
@@ -22,6 +21,7 @@
 #include "platform/slider.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QDir>

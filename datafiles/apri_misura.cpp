@@ -5,7 +5,7 @@
 #include "datafiles/avanzamento.h"
 #include "datafiles/lettura_sommario.h"
 #include "datafiles/nomi_file.h"
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "datafiles/ricostruzione_campioni.h"
 #include "stream/motore_misura.h"
 

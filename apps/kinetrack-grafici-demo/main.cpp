@@ -6,14 +6,14 @@
 
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
-#include "board/flusso_scheda.h"
-#include "comandi/strumento.h"
+#include "cli/strumento.h"
 #include "platform/grafico.h"
 #include "platform/moduli.h"
 #include "platform/slider.h"
 #include "session/formato.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QCoreApplication>

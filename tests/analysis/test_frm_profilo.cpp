@@ -3,12 +3,12 @@
 // chosen, the points, the line and the estimate drawn and written; a V1rm typed in is stored
 // with the athlete's choices; an exercise that cannot be estimated shows why. On a data
 // folder: the load for today from a named or a typed velocity range.
-#include "analysis/frm_profilo.h"
-#include "analysis/riquadro_carico_oggi.h"
 #include "datafiles/scelte_analisi.h"
+#include "log/frm_profilo.h"
+#include "log/prontezza.h"
+#include "log/riquadro_carico_oggi.h"
 #include "platform/casella_decimale.h"
 #include "platform/grafico_xy.h"
-#include "storico/prontezza.h"
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/diario_prova.h"
 #include "tests/support/profilo_prova.h"

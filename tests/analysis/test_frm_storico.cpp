@@ -3,13 +3,13 @@
 // compared, the PDF of a day, the trend of best velocities and e1RM, the filters by exercise
 // and dates, the readiness, the team's rows (where a double click switches the athlete) and
 // a file the index cannot use.
-#include "analysis/frm_confronta.h"
-#include "analysis/frm_squadra.h"
-#include "analysis/frm_storico.h"
-#include "analysis/grafico_andamento.h"
+#include "log/frm_confronta.h"
+#include "log/frm_squadra.h"
+#include "log/frm_storico.h"
+#include "log/grafico_andamento.h"
+#include "log/squadra.h"
 #include "platform/grafico_qcp.h"
 #include "platform/grafico_xy.h"
-#include "storico/squadra.h"
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/diario_prova.h"
 #include "tests/support/file_prova.h"

@@ -4,7 +4,6 @@
 // a cut record, a damaged journal, the operator's resets and recording switches, and the
 // deletion once the set is saved.
 
-#include "board/flusso_scheda.h"
 #include "datafiles/colonne_file.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/lettura_giornale.h"
@@ -14,6 +13,7 @@
 #include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
 #include "tests/support/file_prova.h"
+#include "wire/flusso_scheda.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -8,7 +8,6 @@
 
 #include "acquisition/salvataggi.h"
 #include "acquisition/sorveglianza_giornale.h"
-#include "board/flusso_scheda.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
@@ -24,6 +23,7 @@
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/spazio_prova.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -2,10 +2,10 @@
 // The HID link over the fake HID library: plug and unplug notices, output reports,
 // input reports reaching the engine.
 
-#include "board/flusso_scheda.h"
 #include "device/collegamento_hid.h"
 #include "platform/hid_finto.h"
 #include "stream/motore_misura.h"
+#include "wire/flusso_scheda.h"
 
 #include <QtTest>
 

@@ -41,7 +41,7 @@ private Q_SLOTS:
         QFETCH(int, tipo);
         QFETCH(float, posizione);
         QFETCH(float, tempo);
-        Scheda_virtuale scheda(7, {"--board-type", QString::number(tipo), "--config", "6,44,1"});
+        Processo_scheda scheda(7, {"--board-type", QString::number(tipo), "--config", "6,44,1"});
         QVERIFY(scheda.Pronta());
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
@@ -64,7 +64,7 @@ private Q_SLOTS:
     void riavvio_subito_dopo_uno_stop() {
         // Records still on the line when the stop goes out must not be taken for the
         // next start's reply: the coach may press start again at once.
-        Scheda_virtuale scheda(7, {"--board-type", "2", "--rate", "1000"});
+        Processo_scheda scheda(7, {"--board-type", "2", "--rate", "1000"});
         QVERIFY(scheda.Pronta());
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
@@ -78,7 +78,7 @@ private Q_SLOTS:
     }
 
     void scheda_sparita_ferma_l_acquisizione() {
-        Scheda_virtuale scheda(7, {"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
+        Processo_scheda scheda(7, {"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
         QVERIFY(scheda.Pronta());
         Banco b;
         QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QObject::connect(&b.collegamento, &Collegamento_scheda::Perso, &ritorno,
                          &Ritorno_seriale::Sorveglia);
         {
-            Scheda_virtuale scheda(7, {"--board-type", "2"});
+            Processo_scheda scheda(7, {"--board-type", "2"});
             QVERIFY(scheda.Pronta());
             QVERIFY(b.p.Verifica_scheda());
         } // the board ends and its port goes with it
@@ -114,7 +114,7 @@ private Q_SLOTS:
         QVERIFY(ritorno.Attivo());
         QCOMPARE(b.avvisi.elenco.size(), 1);
 
-        Scheda_virtuale di_nuovo(7, {"--board-type", "1", "--rate", "500"});
+        Processo_scheda di_nuovo(7, {"--board-type", "1", "--rate", "500"});
         QVERIFY(di_nuovo.Pronta());
         QTRY_COMPARE_WITH_TIMEOUT(b.s.Scheda.Stato_connessione, " connesso su com7 Scheda tipo 1",
                                   5000);

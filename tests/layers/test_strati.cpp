@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The folders are layers: a source file includes only from its own folder's layer and
-// the layers below it. A new folder must be given its layer here.
+// the layers below it. The layers are the top CMakeLists.txt's KT_STRATI, bottom first.
 
 #include "tests/support/file_prova.h"
 
@@ -12,13 +12,15 @@
 
 namespace {
 
-// Bottom first. Folders of one layer may include each other.
-const QMap<QString, int> Strati{
-    {"session", 0},   {"platform", 1}, {"stream", 2}, {"device", 3},       {"datafiles", 4},
-    {"storico", 5},   {"rapporto", 6}, {"board", 7},  {"virtualboard", 8}, {"comandi", 9},
-    {"analysis", 10}, {"setup", 11},   {"tools", 11}, {"acquisition", 12}, {"mainwindow", 13},
-    {"program", 14},  {"apps", 15},    {"bench", 15}, {"tests", 15},
-};
+// Each folder's layer: its place in KT_STRATI (folders of one layer joined by ":").
+QMap<QString, int> Leggi_strati() {
+    QMap<QString, int> strati;
+    const QStringList lista = QStringLiteral(KT_STRATI).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < lista.size(); ++i)
+        for (const QString& cartella : lista[i].split(QLatin1Char(':'))) strati[cartella] = i;
+    return strati;
+}
+const QMap<QString, int> Strati = Leggi_strati();
 
 // Every violation in the tree: "file: includes folder/header".
 QStringList Violazioni(const QString& radice) {

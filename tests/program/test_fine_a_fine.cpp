@@ -40,7 +40,7 @@ private:
 };
 
 void Test_fine_a_fine::serie_di_un_atleta() {
-    Scheda_virtuale scheda(3, {"--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
+    Processo_scheda scheda(3, {"--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
                                "0.3", "--amplitude", "400"});
     QVERIFY(scheda.Pronta());
     Avvisi_registrati avvisi;

@@ -8,11 +8,10 @@
 #include "acquisition/salvataggi.h"
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
-#include "analysis/frm_profilo.h"
-#include "board/flusso_scheda.h"
 #include "device/frm_hid.h"
 #include "device/frm_seriale.h"
 #include "device/ricerca_scheda.h"
+#include "log/frm_profilo.h"
 #include "mainwindow/frm_main.h"
 #include "platform/etichetta_accorciata.h"
 #include "platform/hid_finto.h"
@@ -29,6 +28,7 @@
 #include "tests/support/processo_prova.h"
 #include "tests/support/serie_prova.h"
 #include "tools/frm_crono.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -115,7 +115,7 @@ private Q_SLOTS:
     // factors a board that was not asked gets). The next run finds it on the stored port
     // without showing the search.
     void senza_scheda_poi_scelta_nella_finestra_porta() {
-        std::optional<Scheda_virtuale> scheda;
+        std::optional<Processo_scheda> scheda;
         {
             Programma p(Opzioni());
             p.Avvia();
@@ -242,7 +242,7 @@ private Q_SLOTS:
     // of its own; switched on again, the recording starts afresh), `kill`. Recording off, a stop
     // saves nothing.
     void serie_salvata_a_ogni_fine() {
-        Scheda_virtuale scheda(3, Opzioni_scheda(2));
+        Processo_scheda scheda(3, Opzioni_scheda(2));
         QVERIFY(scheda.Pronta());
         Programma p(Opzioni());
         p.Avvia();
@@ -311,7 +311,7 @@ private Q_SLOTS:
         const QString recupero = radice_ + "/data/kinetrack/recupero";
         int righe = 0;
         {
-            Scheda_virtuale scheda(3, Opzioni_scheda(1));
+            Processo_scheda scheda(3, Opzioni_scheda(1));
             QVERIFY(scheda.Pronta());
             Programma p(Opzioni());
             p.Avvia();

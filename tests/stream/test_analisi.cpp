@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine on lifts whose true motion is known: the repetitions listed and the lift
 // analysis; the set's velocity loss on a hand-made set.
-#include "board/copione.h"
-#include "board/flusso_scheda.h"
-#include "comandi/attese.h"
-#include "comandi/replay.h"
+#include "cli/attese.h"
+#include "cli/replay.h"
 #include "datafiles/salva_analisi.h"
 #include "session/formato.h"
 #include "stream/fascia.h"
 #include "tests/stream/banco_prova.h"
 #include "tests/support/file_prova.h"
+#include "wire/copione.h"
+#include "wire/flusso_scheda.h"
 
 #include <QtTest>
 #include <numbers>
