@@ -23,20 +23,11 @@ QString Testo_riga(const Riga_test& r) {
     const auto v = [](const std::optional<double>& x) {
         return x ? QString::number(*x, 'f', 3) : QStringLiteral("-");
     };
-    QStringList campi{r.squadra,
-                      r.atleta,
-                      r.esercizio,
-                      QString::number(r.carico),
-                      r.quando.toString(Qt::ISODate),
-                      QString::number(r.ripetizioni),
-                      QString::number(r.escluse),
-                      v(r.vmedia_tabella),
-                      v(r.vmedia_alzata),
-                      v(r.mpv_migliore),
-                      v(r.mpv_media),
-                      v(r.perdita_ultima),
-                      QString::number(double(r.rpe)),
-                      r.nota};
+    const auto N = [](double x) { return QString::number(x); };
+    QStringList campi;
+    campi << r.squadra << r.atleta << r.esercizio << N(r.carico) << r.quando.toString(Qt::ISODate)
+          << N(r.ripetizioni) << N(r.escluse) << v(r.vmedia_tabella) << v(r.vmedia_alzata)
+          << v(r.mpv_migliore) << v(r.mpv_media) << v(r.perdita_ultima) << N(r.rpe) << r.nota;
     for (const QString& f : {r.file_campioni, r.file_record, r.file_sommario, r.file_analisi})
         campi << (f.isEmpty() ? QStringLiteral("-") : QFileInfo(f).fileName());
     return campi.join(';');
