@@ -5,7 +5,7 @@
 // deletion once the set is saved. (The program's own test gives back a whole serial set
 // recorded by the main window, and tells it.)
 
-#include "comandi/replay.h"
+#include "cli/replay.h"
 #include "datafiles/colonne_file.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/lettura_giornale.h"
@@ -52,7 +52,7 @@ struct Banco {
         motore.Imposta_registrazione(true);
     }
     void Invia(QByteArrayView record) {
-        if (s.Usa_hid)
+        if (s.Scheda.Collegamento == Collegamento::Hid)
             motore.Record_hid(Byte(record));
         else
             // As the serial port hands them: 12 bytes per read.

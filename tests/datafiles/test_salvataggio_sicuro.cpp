@@ -374,7 +374,7 @@ private Q_SLOTS:
             double secondi = 0;
             for (std::size_t j = 0; j < nel_giornale; ++j)
                 secondi +=
-                    std::abs(double(Tempo_ms(serie.record[j].tempo, serie.s.Fattore_tempo))) / 1000;
+                    std::abs(double(Tempo_ms(serie.record[j].tempo, serie.s.Scheda.Fattore_tempo))) / 1000;
             primi = "primi " + Locale_prova.toString(secondi, 'f', 1) + " s";
             QVERIFY2(giornale_detto.testo.contains(primi), qPrintable(giornale_detto.testo));
         }

@@ -41,7 +41,7 @@ private Q_SLOTS:
         QFETCH(int, tipo);
         QFETCH(float, posizione);
         QFETCH(float, tempo);
-        Scheda_virtuale scheda(7, {"--board-type", QString::number(tipo), "--config", "6,44,1"});
+        Processo_scheda scheda(7, {"--board-type", QString::number(tipo), "--config", "6,44,1"});
         QVERIFY(scheda.Pronta());
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
@@ -50,11 +50,12 @@ private Q_SLOTS:
         b.p.Leggi_tipo_scheda();
         b.p.Leggi_tipo_scheda(); // the type part of the caption is replaced, not added
         b.p.Inizializza_scheda();
-        QCOMPARE(b.s.Stato_connessione, QString(" connesso su com7 Scheda tipo %1").arg(tipo));
-        QCOMPARE(b.s.Fattore_posizione, posizione);
-        QCOMPARE(b.s.Fattore_tempo, tempo);
-        QCOMPARE(b.s.Canali_abilitati, 6);
-        QCOMPARE(b.s.Tempo_campionamento, 44 + 256);
+        QCOMPARE(b.s.Scheda.Stato_connessione,
+                 QString(" connesso su com7 Scheda tipo %1").arg(tipo));
+        QCOMPARE(b.s.Scheda.Fattore_posizione, posizione);
+        QCOMPARE(b.s.Scheda.Fattore_tempo, tempo);
+        QCOMPARE(b.s.Scheda.Canali_abilitati, 6);
+        QCOMPARE(b.s.Scheda.Tempo_campionamento, 44 + 256);
         QCOMPARE(b.avvisi.elenco.size(), tipo == 9 ? 2 : 0);
         if (tipo == 9)
             QCOMPARE(b.avvisi.elenco[0].testo, "dispositivo non riconosciuto: DEFAULT TIPO 3!!");
@@ -63,7 +64,7 @@ private Q_SLOTS:
     void riavvio_subito_dopo_uno_stop() {
         // Records still on the line when the stop goes out must not be taken for the
         // next start's reply: the coach may press start again at once.
-        Scheda_virtuale scheda(7, {"--board-type", "2", "--rate", "1000"});
+        Processo_scheda scheda(7, {"--board-type", "2", "--rate", "1000"});
         QVERIFY(scheda.Pronta());
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
@@ -77,7 +78,7 @@ private Q_SLOTS:
     }
 
     void scheda_sparita_ferma_l_acquisizione() {
-        Scheda_virtuale scheda(7, {"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
+        Processo_scheda scheda(7, {"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
         QVERIFY(scheda.Pronta());
         Banco b;
         QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
@@ -103,21 +104,22 @@ private Q_SLOTS:
         QObject::connect(&b.collegamento, &Collegamento_scheda::Perso, &ritorno,
                          &Ritorno_seriale::Sorveglia);
         {
-            Scheda_virtuale scheda(7, {"--board-type", "2"});
+            Processo_scheda scheda(7, {"--board-type", "2"});
             QVERIFY(scheda.Pronta());
             QVERIFY(b.p.Verifica_scheda());
         } // the board ends and its port goes with it
-        QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " Disconnesso", 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.s.Scheda.Stato_connessione, " Disconnesso", 5000);
         // Nothing on the port for a few rounds: still looking, and not a word more.
         QTest::qWait(3 * Ritorno_seriale::Intervallo_ms);
         QVERIFY(ritorno.Attivo());
         QCOMPARE(b.avvisi.elenco.size(), 1);
 
-        Scheda_virtuale di_nuovo(7, {"--board-type", "1", "--rate", "500"});
+        Processo_scheda di_nuovo(7, {"--board-type", "1", "--rate", "500"});
         QVERIFY(di_nuovo.Pronta());
-        QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " connesso su com7 Scheda tipo 1", 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.s.Scheda.Stato_connessione, " connesso su com7 Scheda tipo 1",
+                                  5000);
         QVERIFY(!ritorno.Attivo());
-        QCOMPARE(b.s.Fattore_posizione, 1.288f);
+        QCOMPARE(b.s.Scheda.Fattore_posizione, 1.288f);
         // Ready for the next set at once.
         b.s.Memo_attivo = true;
         b.p.Avvia_acquisizione();

@@ -198,7 +198,7 @@ private Q_SLOTS:
         QCOMPARE(b.f->Lbl_info->text(), stato);
         if (scheda) QCOMPARE(b.f->cboPort->currentIndex(), -1);
         if (tipo.size() == 3)
-            QCOMPARE(b.s.Stato_connessione,
+            QCOMPARE(b.s.Scheda.Stato_connessione,
                      QString(" connesso su com20 Scheda tipo %1").arg(int(tipo[2])));
         // A type not said is told; an unknown one too.
         QCOMPARE(b.avvisi.elenco.size(), scheda == 0 || tipo == "$D\x01" ? 0 : 1);
@@ -223,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(b.porta.Aperta(), ultima_aperta);
         b.Carica();
         b.f->show();
-        const float fattore = b.s.Fattore_tempo;
+        const float fattore = b.s.Scheda.Fattore_tempo;
 
         // Nobody on com30: the window says so.
         b.porta.scritti.clear();
@@ -232,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(b.f->Lbl_info->text(), "Nessuna risposta dalla scheda su com30");
         QCOMPARE(b.avvisi.elenco.size(), 1);
         QVERIFY(b.avvisi.elenco[0].testo.contains("com30"));
-        QCOMPARE(b.s.Fattore_tempo, fattore);
+        QCOMPARE(b.s.Scheda.Fattore_tempo, fattore);
         QCOMPARE(b.porta.Aperta(), ultima_aperta); // as it was
 
         b.porta.con_dispositivo << 3; // plugged in
@@ -246,9 +246,9 @@ private Q_SLOTS:
         b.f->Cmd_test->click();
         QCOMPARE(b.porta.scritti, QByteArray("$D"));
         QVERIFY(b.porta.Aperta() && b.porta.Numero_porta() == 3);
-        QCOMPARE(b.s.Fattore_posizione, Fattore_posizione_tipo1);
-        QCOMPARE(b.s.Fattore_tempo, Fattore_tempo_tipo12);
-        QCOMPARE(b.s.Stato_connessione, " connesso su com3 Scheda tipo 1");
+        QCOMPARE(b.s.Scheda.Fattore_posizione, Calibrazione_tipo(1).Fattore_posizione);
+        QCOMPARE(b.s.Scheda.Fattore_tempo, Calibrazione_tipo(1).Fattore_tempo);
+        QCOMPARE(b.s.Scheda.Stato_connessione, " connesso su com3 Scheda tipo 1");
         QCOMPARE(b.f->Lbl_info->text(), "Scheda di tipo 1 su com3");
         QVERIFY(b.p.Tipo_confermato() && !didascalia.isEmpty());
         QVERIFY(b.avvisi.elenco.isEmpty());

@@ -3,18 +3,17 @@
 // A set recorded without windows, for the tests of the files it leaves: the session as a
 // board of a type on a link sets it up, a squat of Rossi's at 82.5 kg, and the records of a
 // scripted set.
-#include "board/flusso_scheda.h"
 #include "session/sessione.h"
 #include "session/tipi_scheda.h"
+#include "wire/flusso_scheda.h"
 
 inline void Imposta_registrazione(Sessione& s, int tipo, Collegamento collegamento,
                                   const QString& cartella_dati) {
-    s.Usa_hid = collegamento == Collegamento::Hid;
-    s.Usa_seriale = !s.Usa_hid;
-    s.Tipo_scheda = tipo;
+    s.Scheda.Collegamento = collegamento;
+    s.Scheda.Tipo_scheda = tipo;
     const Calibrazione_scheda c = Calibrazione_tipo(tipo);
-    s.Fattore_posizione = c.Fattore_posizione;
-    s.Fattore_tempo = c.Fattore_tempo;
+    s.Scheda.Fattore_posizione = c.Fattore_posizione;
+    s.Scheda.Fattore_tempo = c.Fattore_tempo;
     auto& d = s.Dati_esercizio;
     d.Squadra = "Squadra A";
     d.Atleta = "Rossi";

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The index of the tests: what a row holds, read from record, summary and analysis or from
+// a summary alone; kept up to date as files come, change and go; damaged test files and a
+// damaged database; the test of a save in the index at once.
+#include "log/esempio_profilo.h"
+#include "log/indice_sedute.h"
+#include "tests/log/storico_prova.h"
+#include "tests/support/file_prova.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString Squadra = QStringLiteral("Gialli");
+const QString Atleta = QStringLiteral("Anna");
+
+QString Cartella(const QTemporaryDir& dati) {
+    return dati.filePath(Squadra + QLatin1Char('/') + Atleta);
+}
+
+// A row whole: its values, then the names of its files ("-" for none).
+QString Testo_riga(const Riga_test& r) {
+    const auto v = [](const std::optional<double>& x) {
+        return x ? QString::number(*x, 'f', 3) : QStringLiteral("-");
+    };
+    const auto N = [](double x) { return QString::number(x); };
+    QStringList campi;
+    campi << r.squadra << r.atleta << r.esercizio << N(r.carico) << r.quando.toString(Qt::ISODate)
+          << N(r.ripetizioni) << N(r.escluse) << v(r.vmedia_tabella) << v(r.vmedia_alzata)
+          << v(r.mpv_migliore) << v(r.mpv_media) << v(r.perdita_ultima) << N(r.rpe) << r.nota;
+    for (const QString& f : {r.file_campioni, r.file_record, r.file_sommario, r.file_analisi})
+        campi << (f.isEmpty() ? QStringLiteral("-") : QFileInfo(f).fileName());
+    return campi.join(';');
+}
+} // namespace
+
+class Test_indice : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A recorded set: the table's best leaves the excluded repetition out, the analysis
+    // gives the true lift, the propulsive best and mean and the last counted repetition's
+    // loss; record gives the time, RPE, note and exclusions. A summary saved under a chosen
+    // name, without record or analysis: its stamp is the time, its rows the repetitions; a
+    // copy of it under another name is no other test, the same rows on another day are;
+    // files of the program's own folders and other texts are no tests.
+    void rows_of_recorded_sets_and_of_summaries() {
+        QTemporaryDir dati;
+        Test_esempio t = Test_di("Squat", 100, Lunedi, {700, 760, 900, 650});
+        t.valzata = {680, 740, 880, 630};
+        t.vpropulsive = {600, 640, 800, 560};
+        t.escluse = {3};
+        t.rpe = 8.5;
+        t.nota = QStringLiteral("gambe pesanti; poi meglio");
+        Scrivi_test(dati.path(), Squadra, Atleta, t);
+        QString nome;
+        for (const int giorno : {1, 2})
+            QVERIFY(!Scrivi_test_esempio(Cartella(dati), Atleta, "Panca", 62.5f, {500, 550, 520},
+                                         QLocale(QLocale::English), Lunedi.addDays(giorno),
+                                         giorno == 1 ? &nome : nullptr));
+        QVERIFY(QFile::copy(nome, Cartella(dati) + "/copia.csv"));
+        Scrivi(Cartella(dati) + "/appunti.csv", "a;b;\r\n");
+        QVERIFY(!Scrivi_test_esempio(dati.filePath("misure_auto/x"), Atleta, "Panca", 50, {400},
+                                     QLocale::c(), Lunedi));
+
+        Indice_test indice(dati.path());
+        const Esito_indice esito = indice.Aggiorna();
+        QVERIFY2(esito.scartati.size() == 1 && esito.scartati[0].contains("copia di"),
+                 qPrintable(esito.scartati.join('\n')));
+        QStringList righe;
+        for (const Riga_test& r : indice.Test_atleta(Squadra, Atleta)) righe << Testo_riga(r);
+        // 760 mm/s and the pause at the top: 0.283 m/s in the table.
+        const QString squat = "2026  nov 02  17.00.0";
+        QCOMPARE(righe.join('\n'),
+                 "Gialli;Anna;Panca;62.5;2026-11-04T17:00:00;3;0;0.550;-;-;-;-;0;;-;-;"
+                 "Panca_261104_17.00.00.csv;-\n"
+                 "Gialli;Anna;Panca;62.5;2026-11-03T17:00:00;3;0;0.550;-;-;-;-;0;;-;-;"
+                 "Panca_261103_17.00.00.csv;-\n"
+                 "Gialli;Anna;Squat;100;2026-11-02T17:00:00;4;1;0.283;0.740;0.640;0.600;12.500;"
+                 "8.5;gambe pesanti; poi meglio;" +
+                     squat + ".csv;" + squat + " test.ini;" + squat + " ripetizioni.csv;" + squat +
+                     " ripetizioni analisi.csv");
+        QCOMPARE(indice.Test_atleta(Squadra, Atleta).back().Cartella(), Cartella(dati));
+        QCOMPARE(indice.Squadre(), QStringList{Squadra});
+    }
+
+    // Files added, changed and removed between two views; the unchanged ones are not read
+    // again. Another athlete's folder is not touched by one athlete's update.
+    void follows_the_files() {
+        QTemporaryDir dati;
+        Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
+        Scrivi_test(dati.path(), Squadra, "Bea", Test_di("Squat", 60, Lunedi, {900}));
+        QCOMPARE(Indice_test(dati.path()).Aggiorna().letti, 2);
+        const QString secondo = Scrivi_test(dati.path(), Squadra, Atleta,
+                                            Test_di("Stacco", 120, Lunedi.addDays(1), {500}));
+        Indice_test indice(dati.path());
+        Esito_indice esito = indice.Aggiorna_atleta(Squadra, Atleta);
+        QCOMPARE(esito.letti, 1);
+        QCOMPARE(esito.invariati, 1);
+        auto righe = indice.Test_atleta(Squadra, Atleta);
+        QCOMPARE(righe.size(), std::size_t(2));
+        QCOMPARE(righe[0].esercizio, QStringLiteral("Stacco")); // newest first
+
+        // The coach changes the note: the record is rewritten, larger.
+        const QString record = righe[0].file_record;
+        Scrivi(record, Contenuto(record).replace("note=", "note=rifatto con cinture "));
+        QCOMPARE(indice.Aggiorna_atleta(Squadra, Atleta).letti, 1);
+        QCOMPARE(indice.Test_atleta(Squadra, Atleta)[0].nota,
+                 QStringLiteral("rifatto con cinture"));
+
+        // The test's files go: so does its row; a whole athlete's folder goes.
+        for (const QString& file : QDir(Cartella(dati)).entryList({"*"}, QDir::Files))
+            if (file.startsWith(QFileInfo(secondo).completeBaseName()))
+                QVERIFY(QDir(Cartella(dati)).remove(file));
+        QCOMPARE(indice.Aggiorna_squadra(Squadra).rimossi, 1);
+        QCOMPARE(indice.Test_atleta(Squadra, Atleta).size(), std::size_t(1));
+        QVERIFY(QDir(dati.filePath(Squadra + "/Bea")).removeRecursively());
+        QCOMPARE(indice.Aggiorna().rimossi, 1);
+        QCOMPARE(indice.Atleti(Squadra), QStringList{Atleta});
+    }
+
+    // A damaged summary and record, a file named as a summary that is none and a summary too
+    // large to be read are named and skipped; once changed and mended they count; the good
+    // tests beside them stay.
+    void damaged_test_files_are_named_and_skipped() {
+        QTemporaryDir dati;
+        Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
+        const QString rotto = Scrivi_test(dati.path(), Squadra, Atleta,
+                                          Test_di("Squat", 90, Lunedi.addDays(2), {700}));
+        const QString record = QString(rotto).replace(".csv", " test.ini");
+        const QByteArray buono = Contenuto(record);
+        Scrivi(record, "[test]\nformat=1\nload=ottanta\n");
+        const QByteArray titoli =
+            "01 11 2026;10:00:00;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;Durata;Spost;Vmedia;"
+            "Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;\r\n";
+        Scrivi(Cartella(dati) + "/Panca_261101.csv", titoli + "Anna;Panca;50,0; 1 ;0,00;1,00;\r\n");
+        Scrivi(Cartella(dati) + "/Stacco ripetizioni.csv", QByteArray(300, '\x07'));
+        Scrivi(Cartella(dati) + "/Lungo ripetizioni.csv", titoli + QByteArray(1024 * 1024, 'x'));
+        const auto Nominati = [](const Esito_indice& esito, const QStringList& pezzi) {
+            QCOMPARE(esito.scartati.size(), pezzi.size());
+            for (const QString& pezzo : pezzi)
+                QVERIFY2(esito.scartati.filter(pezzo).size() == 1,
+                         qPrintable(esito.scartati.join('\n') + "\n--- " + pezzo));
+        };
+        QStringList nominati{"Panca_261101.csv: riga 3 incompleta",
+                             "Stacco ripetizioni.csv: non è un file delle ripetizioni",
+                             "Lungo ripetizioni.csv: file illeggibile (è più grande di 1 MB",
+                             "test.ini: valori illeggibili: load"};
+
+        Indice_test indice(dati.path());
+        Nominati(indice.Aggiorna(), nominati);
+        QCOMPARE(indice.Test_atleta(Squadra, Atleta).size(), std::size_t(1));
+        // Named again at the next view, without being read again.
+        Esito_indice esito = indice.Aggiorna();
+        QCOMPARE(esito.scartati.size(), 4);
+        QCOMPARE(esito.letti, 0);
+
+        // The record mended, its summary garbled: the test counts, the summary is named.
+        Scrivi(record, buono);
+        const QString sommario = QString(rotto).replace(".csv", " ripetizioni.csv");
+        Scrivi(sommario, "\x01\x02");
+        esito = indice.Aggiorna();
+        QCOMPARE(esito.letti, 1);
+        nominati.last() = QFileInfo(sommario).fileName() + ": non è un file delle ripetizioni";
+        Nominati(esito, nominati);
+        QCOMPARE(indice.Test_atleta(Squadra, Atleta).size(), std::size_t(2));
+    }
+
+    // A database that is not one, or left stale by another version, is rebuilt from the
+    // files; rows it held for files that are gone never come back. Where it cannot be made
+    // (its name taken by a folder) the index lives in memory and still answers from the
+    // files.
+    void a_damaged_or_unusable_database() {
+        QTemporaryDir dati;
+        Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
+        const QString file_db = Indice_test(dati.path()).File_database();
+        Scrivi(file_db, QByteArray("questo non è un database").repeated(200));
+        for (const char* avviso : {"ricostruito", "", "memoria"}) {
+            if (*avviso == 'm') {
+                QVERIFY(QFile::remove(file_db) && QDir().mkpath(file_db + "/x"));
+            }
+            Indice_test indice(dati.path());
+            QVERIFY2(*avviso ? indice.Avviso_apertura().contains(avviso)
+                             : indice.Avviso_apertura().isEmpty(),
+                     qPrintable(indice.Avviso_apertura()));
+            const Esito_indice esito = indice.Aggiorna();
+            QCOMPARE(*avviso ? esito.letti : esito.invariati, 1);
+            QCOMPARE(indice.Test_atleta(Squadra, Atleta).size(), std::size_t(1));
+        }
+    }
+
+    // After a save: the test is in the index before the save returns, and nothing of the
+    // program's own folders is.
+    void a_saved_test_is_indexed_at_once() {
+        QTemporaryDir dati;
+        Indice_test(dati.path()).Aggiorna();
+        const QString campioni =
+            Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800, 780}));
+        QVERIFY(!Indicizza_test(dati.path(), campioni));
+        QVERIFY(
+            !Indicizza_test(dati.path(), dati.filePath("misure_auto/2026  nov 02  17.00.0.csv")));
+        QDir(dati.path()).rename(Squadra, "rinominata");
+        Indice_test indice(dati.path()); // no update: what the save put in
+        const auto righe = indice.Test_atleta(Squadra, Atleta);
+        QCOMPARE(righe.size(), std::size_t(1));
+        QCOMPARE(righe[0].ripetizioni, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_indice)
+#include "test_indice.moc"
