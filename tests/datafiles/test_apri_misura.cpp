@@ -23,8 +23,6 @@
 #include <memory>
 #include <tuple>
 
-Q_DECLARE_METATYPE(Collegamento)
-
 namespace {
 const QDateTime Istante(QDate(2026, 12, 4), QTime(9, 5, 7));
 
@@ -84,68 +82,61 @@ class Test_apri_misura : public QObject {
     QTemporaryDir cartella;
 
 private Q_SLOTS:
-    void round_trip_data() {
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<Collegamento>("collegamento");
-        QTest::addColumn<QLocale>("scritto"); // settings the files were written under
-        QTest::addColumn<QLocale>("letto");   // settings the file is reopened under
-        const QLocale it(QLocale::Italian), en(QLocale::English);
-        QTest::newRow("type 1 serial, Italian") << 1 << Collegamento::Seriale << it << it;
-        QTest::newRow("type 3 serial, comma read as English")
-            << 3 << Collegamento::Seriale << it << en;
-        QTest::newRow("type 2 hid, English") << 2 << Collegamento::Hid << en << en;
-        QTest::newRow("type 1 hid, point read as Italian") << 1 << Collegamento::Hid << en << it;
-    }
+    // Files written under some settings (board type, link, decimal separator) reopened
+    // under others: a comma read as English, a point as Italian.
     void round_trip() {
-        QFETCH(int, tipo);
-        QFETCH(Collegamento, collegamento);
-        QFETCH(QLocale, scritto);
-        QFETCH(QLocale, letto);
-        Parametri_copione p;
-        p.ripetizioni = 8;
-        p.probabilita_sussulto = 0.5; // twitches absorbed into repetitions
-        for (std::uint32_t seme = 1; seme <= 4; ++seme) {
-            const QString caso = QStringLiteral("seed %1").arg(seme);
-            std::vector<Record_scheda> record;
-            Flusso_copione(Genera_copione(p, seme), tipo, collegamento).Tutti(record);
-            Opzioni_replay o;
-            Dati_esercizio_t d;
-            Imposta_esercizio(d);
-            std::tie(o.collegamento, o.tipo_scheda, o.locale, o.ora) =
-                std::tuple(collegamento, tipo, scritto, Istante);
-            std::tie(o.ampiezza_minima, o.vmax, o.limite_sup, o.limite_inf, o.carico) =
-                std::tuple(d.Ampiezza_minima, d.Vmax, d.Limite_sup, d.Limite_inf, d.Carico);
-            std::tie(o.atleta, o.esercizio) = std::tuple(d.Atleta, d.Esercizio);
-            o.file_campioni = cartella.filePath(QStringLiteral("campioni.csv"));
-            o.file_sommario = cartella.filePath(QStringLiteral("sommario.csv"));
-            auto originale = std::make_unique<Riproduzione>(o);
-            originale->Esegui(Byte_cattura(record, collegamento));
-            QCOMPARE(originale->Salva_file(), std::nullopt);
-            QVERIFY(originale->Lista().Righe() >= p.ripetizioni - 1);
+        const QLocale it(QLocale::Italian), en(QLocale::English);
+        for (const auto& [tipo, collegamento, scritto, letto] :
+             {std::tuple(1, Collegamento::Seriale, it, it),
+              std::tuple(3, Collegamento::Seriale, it, en),
+              std::tuple(2, Collegamento::Hid, en, en), std::tuple(1, Collegamento::Hid, en, it)}) {
+            Parametri_copione p;
+            p.ripetizioni = 8;
+            p.probabilita_sussulto = 0.5; // twitches absorbed into repetitions
+            for (std::uint32_t seme = 1; seme <= 4; ++seme) {
+                const QString caso = QStringLiteral("type %1, seed %2").arg(tipo).arg(seme);
+                std::vector<Record_scheda> record;
+                Flusso_copione(Genera_copione(p, seme), tipo, collegamento).Tutti(record);
+                Opzioni_replay o;
+                Dati_esercizio_t d;
+                Imposta_esercizio(d);
+                std::tie(o.collegamento, o.tipo_scheda, o.locale, o.ora) =
+                    std::tuple(collegamento, tipo, scritto, Istante);
+                std::tie(o.ampiezza_minima, o.vmax, o.limite_sup, o.limite_inf, o.carico) =
+                    std::tuple(d.Ampiezza_minima, d.Vmax, d.Limite_sup, d.Limite_inf, d.Carico);
+                std::tie(o.atleta, o.esercizio) = std::tuple(d.Atleta, d.Esercizio);
+                o.file_campioni = cartella.filePath(QStringLiteral("campioni.csv"));
+                o.file_sommario = cartella.filePath(QStringLiteral("sommario.csv"));
+                auto originale = std::make_unique<Riproduzione>(o);
+                originale->Esegui(Byte_cattura(record, collegamento));
+                QCOMPARE(originale->Salva_file(), std::nullopt);
+                QVERIFY(originale->Lista().Righe() >= p.ripetizioni - 1);
 
-            Banco b(letto);
-            Barra barra;
-            QCOMPARE(Apri_file_misura(o.file_campioni, b.sessione, b.motore, &barra), std::nullopt);
-            // Same rows and texts, whatever the settings each side used. The file leaves
-            // out the top where the measurement began: the first repetition's eccentric
-            // displacement (and its mean velocity and peak's displacement) is given back
-            // within one record of the board.
-            const Lista_valori& lista = b.motore.Lst_valori();
-            QCOMPARE(lista.Righe(), originale->Lista().Righe());
-            for (int r = 0; r < lista.Righe(); ++r)
-                for (int c = 0; c < Lista_valori::Numero_colonne; ++c) {
-                    const double atteso = scritto.toDouble(originale->Lista().Cella(r, c));
-                    const double avuto = letto.toDouble(lista.Cella(r, c));
-                    const bool cima = r == 0 && (c == 9 || c == 10 || c == 13);
-                    QVERIFY2(cima ? std::abs(avuto - atteso) <= 8 : avuto == atteso,
-                             qPrintable(caso + QString::asprintf(" row %d column %d: %g, %g", r, c,
-                                                                 avuto, atteso)));
-                }
-            // The listeners got what the graph window draws.
-            QCOMPARE(int(b.vista.righe_aggiunte.size()), lista.Righe());
-            QVERIFY(b.vista.blocchi_disegnati > 0);
-            QVERIFY(barra.mostrata == 1 && barra.chiusa == 1 &&
-                    barra.valori.back() == barra.massimo);
+                Banco b(letto);
+                Barra barra;
+                QCOMPARE(Apri_file_misura(o.file_campioni, b.sessione, b.motore, &barra),
+                         std::nullopt);
+                // Same rows and texts, whatever the settings each side used. The file leaves
+                // out the top where the measurement began: the first repetition's eccentric
+                // displacement (and its mean velocity and peak's displacement) is given back
+                // within one record of the board.
+                const Lista_valori& lista = b.motore.Lst_valori();
+                QCOMPARE(lista.Righe(), originale->Lista().Righe());
+                for (int r = 0; r < lista.Righe(); ++r)
+                    for (int c = 0; c < Lista_valori::Numero_colonne; ++c) {
+                        const double atteso = scritto.toDouble(originale->Lista().Cella(r, c));
+                        const double avuto = letto.toDouble(lista.Cella(r, c));
+                        const bool cima = r == 0 && (c == 9 || c == 10 || c == 13);
+                        QVERIFY2(cima ? std::abs(avuto - atteso) <= 8 : avuto == atteso,
+                                 qPrintable(caso + QString::asprintf(" row %d column %d: %g, %g", r,
+                                                                     c, avuto, atteso)));
+                    }
+                // The listeners got what the graph window draws.
+                QCOMPARE(int(b.vista.righe_aggiunte.size()), lista.Righe());
+                QVERIFY(b.vista.blocchi_disegnati > 0);
+                QVERIFY(barra.mostrata == 1 && barra.chiusa == 1 &&
+                        barra.valori.back() == barra.massimo);
+            }
         }
     }
 
@@ -162,49 +153,44 @@ private Q_SLOTS:
         QVERIFY(esito && !esito->isEmpty() && *esito != QStringLiteral(" File non compatibile!"));
     }
 
-    void other_files_data() {
-        QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<QString>("messaggio");
-        QTest::addColumn<int>("campioni"); // rows loaded
+    // Files of other kinds and damaged ones, over a measurement shown before: the message
+    // (none when read), the rows loaded, and no file left open.
+    void other_files() {
         const QByteArray testa = "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n";
         const QByteArray riga = "0,5000;100;0,0000;0,50000\r\n";
         const QString non_compatibile = QStringLiteral(" File non compatibile!");
         const QString danneggiato = QStringLiteral(
             "File danneggiato alla riga %1: la misura comprende solo le righe precedenti.");
-        QTest::newRow("empty") << QByteArray() << non_compatibile << 0;
-        QTest::newRow("other text") << QByteArray("Nome;Esercizio\r\n") << non_compatibile << 0;
-        QTest::newRow("first line only") << QByteArray("Kine01;\r\n") << non_compatibile << 0;
-        QTest::newRow("titles only") << testa << QString() << 0;
-        QTest::newRow("damaged row") << testa + riga + riga + "1,0000;1x0;0,0000;0,00100\r\n" + riga
-                                     << danneggiato.arg(5) << 2;
-        QTest::newRow("last line cut")
-            << testa + riga + "1,0000;100;0,0" << danneggiato.arg(4) << 1;
-        QTest::newRow("five fields") << testa + riga + "1,0000;100;0,0000;0,00100;7\r\n"
-                                     << danneggiato.arg(4) << 1;
-        QTest::newRow("brax01") << QByteArray("brax01\r\n25\r\n1,2,3\r\n4.5,6\r\n") << QString()
-                                << 0;
-        QTest::newRow("brax01 damaged") << QByteArray("\"brax01\",25\r\n1,x\r\n") << QString() << 0;
+        const std::tuple<QByteArray, QString, int> casi[] = {
+            {QByteArray(), non_compatibile, 0},
+            {"Nome;Esercizio\r\n", non_compatibile, 0},
+            {"Kine01;\r\n", non_compatibile, 0},
+            {testa, QString(), 0},
+            {testa + riga + riga + "1,0000;1x0;0,0000;0,00100\r\n" + riga, danneggiato.arg(5), 2},
+            {testa + riga + "1,0000;100;0,0", danneggiato.arg(4), 1},
+            {testa + riga + "1,0000;100;0,0000;0,00100;7\r\n", danneggiato.arg(4), 1},
+            {"brax01\r\n25\r\n1,2,3\r\n4.5,6\r\n", QString(), 0},
+            {"\"brax01\",25\r\n1,x\r\n", QString(), 0}};
+        for (const auto& [contenuto, messaggio, campioni] : casi) {
+            const QString nome = cartella.filePath(QStringLiteral("altro.csv"));
+            Scrivi(nome, contenuto);
+            Banco b(QLocale(QLocale::Italian));
+            b.sessione.Campioni.assign(5, Campione{1, 1, 1, 1});
+            b.sessione.Numero_campioni = 5;
+            const int aperti = File_aperti();
+            const auto esito = Apri_file_misura(nome, b.sessione, b.motore, nullptr);
+            QVERIFY2(esito.value_or(QString()) == messaggio, contenuto.constData());
+            QCOMPARE(File_aperti(), aperti);
+            // Read or not, a file of either kind replaces the measurement; the store holds
+            // the rows read and the two records a sample file leaves out.
+            QCOMPARE(b.sessione.Numero_campioni, messaggio == non_compatibile ? 5
+                                                 : campioni > 0               ? campioni + 2
+                                                                              : 0);
+            QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
+            if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Scheda.Tempo_campionamento, 25);
+        }
     }
-    void other_files() {
-        QFETCH(QByteArray, contenuto);
-        QFETCH(QString, messaggio);
-        QFETCH(int, campioni);
-        const QString nome = cartella.filePath(QStringLiteral("altro.csv"));
-        Scrivi(nome, contenuto);
-        Banco b(QLocale(QLocale::Italian));
-        b.sessione.Campioni.assign(5, Campione{1, 1, 1, 1}); // a measurement shown before
-        b.sessione.Numero_campioni = 5;
-        const int aperti = File_aperti();
-        const auto esito = Apri_file_misura(nome, b.sessione, b.motore, nullptr);
-        QCOMPARE(esito.value_or(QString()), messaggio);
-        QCOMPARE(File_aperti(), aperti);
-        const bool letto = messaggio != QStringLiteral(" File non compatibile!");
-        // Read or not, a file of either kind replaces the measurement; the store holds
-        // the rows read and the two records a sample file leaves out.
-        QCOMPARE(b.sessione.Numero_campioni, !letto ? 5 : campioni > 0 ? campioni + 2 : 0);
-        QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
-        if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Scheda.Tempo_campionamento, 25);
-    }
+
     // A recorded test reopens as it was recorded: the record's settings drive the engine
     // (another minimum amplitude would find other repetitions), the coach's choices come
     // back, the current setup stays as it is. Without a usable record (none, damaged, of

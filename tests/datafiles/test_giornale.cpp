@@ -120,65 +120,59 @@ private Q_SLOTS:
     // athlete's folder; the journal goes. The live engine ran an earlier set first (stopped
     // mid-lift), as it does in a session. A record cut by the interruption is left out, the
     // ones before it are all there.
-    void set_given_back_as_the_stop_would_save_it_data() {
-        QTest::addColumn<bool>("hid");
-        QTest::addColumn<int>("taglio");           // bytes of the last record missing
-        QTest::addColumn<bool>("nel_salvataggio"); // killed once the sample file was saved
-        QTest::newRow("serial, last record cut") << false << 4 << false;
-        QTest::newRow("serial, killed during its save") << false << 0 << true;
-        QTest::newRow("USB") << true << 0 << false;
-        QTest::newRow("USB, last record cut") << true << 3 << false;
-    }
+    // Rows: the link, the bytes of the last record missing, killed once the sample file was
+    // saved; a whole serial set is the program's test.
     void set_given_back_as_the_stop_would_save_it() {
-        QFETCH(bool, hid);
-        QFETCH(int, taglio);
-        QFETCH(bool, nel_salvataggio);
-        QTemporaryDir radice, altrove;
-        const Collegamento collegamento = hid ? Collegamento::Hid : Collegamento::Seriale;
-        const QByteArray flusso = Flusso(collegamento);
-        const qsizetype interi = (flusso.size() - taglio) / 6 * 6;
-        // The journal's last write, as the file's time tells it: the files' time stamp.
-        QDateTime ora = QDateTime::currentDateTime();
-        ora = ora.addMSecs(-ora.time().msec());
-        const QDateTime salvato = nel_salvataggio ? ora.addSecs(3) : ora;
-        QString file_giornale;
-        QList<QByteArray> attesi;
-        {
-            Banco b(radice.path(), hid);
-            b.motore.Inizia_acquisizione();
-            const QByteArray prima = Flusso(collegamento, 1, 3);
-            b.Invia(prima.first(prima.size() / 12 * 6));
-            b.motore.Fine_acquisizione();
-            b.giornale.Serie_salvata();
+        for (const auto& [hid, taglio, nel_salvataggio] :
+             {std::tuple(false, 4, false), std::tuple(false, 0, true), std::tuple(true, 0, false),
+              std::tuple(true, 3, false)}) {
+            QTemporaryDir radice, altrove;
+            const Collegamento collegamento = hid ? Collegamento::Hid : Collegamento::Seriale;
+            const QByteArray flusso = Flusso(collegamento);
+            const qsizetype interi = (flusso.size() - taglio) / 6 * 6;
+            // The journal's last write, as the file's time tells it: the files' time stamp.
+            QDateTime ora = QDateTime::currentDateTime();
+            ora = ora.addMSecs(-ora.time().msec());
+            const QDateTime salvato = nel_salvataggio ? ora.addSecs(3) : ora;
+            QString file_giornale;
+            QList<QByteArray> attesi;
+            {
+                Banco b(radice.path(), hid);
+                b.motore.Inizia_acquisizione();
+                const QByteArray prima = Flusso(collegamento, 1, 3);
+                b.Invia(prima.first(prima.size() / 12 * 6));
+                b.motore.Fine_acquisizione();
+                b.giornale.Serie_salvata();
 
-            b.motore.Inizia_acquisizione();
-            file_giornale = b.giornale.File();
-            b.Invia(QByteArrayView(flusso).first(interi));
-            QVERIFY(b.motore.Lst_valori().Righe() >= 4);
-            attesi = b.File_attesi(altrove.path(), salvato);
-            // The program dies here: no stop, no save.
+                b.motore.Inizia_acquisizione();
+                file_giornale = b.giornale.File();
+                b.Invia(QByteArrayView(flusso).first(interi));
+                QVERIFY(b.motore.Lst_valori().Righe() >= 4);
+                attesi = b.File_attesi(altrove.path(), salvato);
+                // The program dies here: no stop, no save.
+            }
+            QCOMPARE(attesi.size(), 4); // samples, record, summary, analysis
+            QFile f(QString(file_giornale).replace(".ktj", ".ktr"));
+            QCOMPARE(f.size(), interi);
+            QVERIFY(f.open(QIODevice::Append));
+            const QByteArray coda = flusso.sliced(interi, flusso.size() - taglio - interi);
+            QCOMPARE(f.write(coda), coda.size());
+            QVERIFY(f.flush() && f.setFileTime(ora, QFileDevice::FileModificationTime));
+            f.close();
+
+            const QString atleta = radice.path() + "/Squadra A/Simek";
+            // The stop's save was cut after its sample file, named a few seconds after the
+            // journal's last write: the set is completed beside it, with no copy.
+            if (nel_salvataggio)
+                Scrivi(atleta + "/" + Nome_file_campioni(salvato, Locale_prova), attesi[0]);
+
+            const auto esiti = Recupera_serie(radice.path(), Locale_prova);
+            QCOMPARE(esiti.size(), std::size_t(1));
+            QVERIFY(!esiti[0].errore);
+            QCOMPARE(Contenuti(atleta), attesi);
+            QCOMPARE(esiti[0].file, QStringList{atleta + "/" + File_in(atleta).constLast()});
+            QCOMPARE(File_in(radice.path() + "/recupero"), QStringList());
         }
-        QCOMPARE(attesi.size(), 4); // samples, record, summary, analysis
-        QFile f(QString(file_giornale).replace(".ktj", ".ktr"));
-        QCOMPARE(f.size(), interi);
-        QVERIFY(f.open(QIODevice::Append));
-        const QByteArray coda = flusso.sliced(interi, flusso.size() - taglio - interi);
-        QCOMPARE(f.write(coda), coda.size());
-        QVERIFY(f.flush() && f.setFileTime(ora, QFileDevice::FileModificationTime));
-        f.close();
-
-        const QString atleta = radice.path() + "/Squadra A/Simek";
-        // The stop's save was cut after its sample file, named a few seconds after the
-        // journal's last write: the set is completed beside it, with no copy.
-        if (nel_salvataggio)
-            Scrivi(atleta + "/" + Nome_file_campioni(salvato, Locale_prova), attesi[0]);
-
-        const auto esiti = Recupera_serie(radice.path(), Locale_prova);
-        QCOMPARE(esiti.size(), std::size_t(1));
-        QVERIFY(!esiti[0].errore);
-        QCOMPARE(Contenuti(atleta), attesi);
-        QCOMPARE(esiti[0].file, QStringList{atleta + "/" + File_in(atleta).constLast()});
-        QCOMPARE(File_in(radice.path() + "/recupero"), QStringList());
     }
 
     // However long the set, the journal gives back every sample and repetition the live
@@ -347,34 +341,30 @@ private Q_SLOTS:
 
     // A journal that cannot be read, or that recorded but whose records are missing or hold
     // no whole record, is moved aside with its records and named, never deleted.
-    void damaged_journal_moved_aside_data() {
-        QTest::addColumn<QByteArray>("testo");
-        QTest::addColumn<int>("record"); // bytes in the records file; -1: none
+    void damaged_journal_moved_aside() {
         const QByteArray intestazione = Componi_intestazione(
             {false, 1, 1.288f, 0.0002f, {}, QDateTime::currentDateTime(), true, {}});
-        QTest::newRow("header cut")
-            << QByteArray("kinetrack giornale 1\ncollegamento=seriale\n---\n") << 60;
-        QTest::newRow("records missing") << intestazione << -1;
-        QTest::newRow("records empty") << intestazione << 0;
-        QTest::newRow("records cut") << intestazione << 2;
-    }
-    void damaged_journal_moved_aside() {
-        QFETCH(QByteArray, testo);
-        QFETCH(int, record);
-        QTemporaryDir radice;
-        const QString cartella = radice.path() + "/recupero/";
-        Scrivi(cartella + "serie 1.ktj", testo);
-        if (record >= 0) Scrivi(cartella + "serie 1.ktr", QByteArray(record, '\1'));
-        Scrivi(cartella + "vecchia.ktr", QByteArray(60, '\1')); // its set was saved
-        Scrivi(cartella + "danneggiati/serie 1.ktj", "x");      // an earlier one of the same name
-        const auto esiti = Recupera_serie(radice.path(), Locale_prova);
-        QCOMPARE(esiti.size(), std::size_t(1));
-        QCOMPARE(esiti[0].spostato, cartella + "danneggiati/serie 1 (2).ktj");
-        QCOMPARE(File_in(cartella), QStringList());
-        QStringList spostati{"serie 1 (2).ktj", "serie 1.ktj"};
-        if (record >= 0) spostati.insert(1, "serie 1 (2).ktr");
-        QCOMPARE(File_in(cartella + "danneggiati"), spostati);
-        QVERIFY(Messaggio_recupero(esiti, Locale_prova).contains("danneggiat"));
+        // The journal's text, and the bytes in its records file (-1: none): the header cut,
+        // the records missing, empty or cut.
+        for (const auto& [testo, record] :
+             {std::pair(QByteArray("kinetrack giornale 1\ncollegamento=seriale\n---\n"), 60),
+              std::pair(intestazione, -1), std::pair(intestazione, 0),
+              std::pair(intestazione, 2)}) {
+            QTemporaryDir radice;
+            const QString cartella = radice.path() + "/recupero/";
+            Scrivi(cartella + "serie 1.ktj", testo);
+            if (record >= 0) Scrivi(cartella + "serie 1.ktr", QByteArray(record, '\1'));
+            Scrivi(cartella + "vecchia.ktr", QByteArray(60, '\1')); // its set was saved
+            Scrivi(cartella + "danneggiati/serie 1.ktj", "x"); // an earlier one of the same name
+            const auto esiti = Recupera_serie(radice.path(), Locale_prova);
+            QCOMPARE(esiti.size(), std::size_t(1));
+            QCOMPARE(esiti[0].spostato, cartella + "danneggiati/serie 1 (2).ktj");
+            QCOMPARE(File_in(cartella), QStringList());
+            QStringList spostati{"serie 1 (2).ktj", "serie 1.ktj"};
+            if (record >= 0) spostati.insert(1, "serie 1 (2).ktr");
+            QCOMPARE(File_in(cartella + "danneggiati"), spostati);
+            QVERIFY(Messaggio_recupero(esiti, Locale_prova).contains("danneggiat"));
+        }
     }
 };
 

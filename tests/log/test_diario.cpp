@@ -121,20 +121,15 @@ private Q_SLOTS:
     // The day's first set at the reference load against the first sets of the last five
     // sessions before it (the sixth back is left out), within one sample deviation (of
     // 0.0224 m/s here: the edge row is outside by the population's).
-    void readiness_data() {
-        QTest::addColumn<double>("oggi");
-        QTest::addColumn<int>("esito");
-        QTest::newRow("above") << 0.90 << int(Esito_prontezza::Sopra);
-        QTest::newRow("within, at the edge") << 0.81 + 0.0223 << int(Esito_prontezza::Nella_norma);
-        QTest::newRow("below") << 0.70 << int(Esito_prontezza::Sotto);
-    }
     void readiness() {
-        QFETCH(double, oggi);
-        QFETCH(int, esito);
-        const auto test = Sessioni({0.20, 0.80, 0.82, 0.78, 0.84, 0.81, oggi});
-        const Prontezza p = Prontezza_giorno(test, "Squat", 80, Lunedi.date().addDays(6));
-        QCOMPARE(p.precedenti, (std::vector<double>{0.80, 0.82, 0.78, 0.84, 0.81}));
-        QCOMPARE(int(p.esito), esito);
+        for (const auto& [oggi, esito] : {std::pair(0.90, Esito_prontezza::Sopra),
+                                          std::pair(0.81 + 0.0223, Esito_prontezza::Nella_norma),
+                                          std::pair(0.70, Esito_prontezza::Sotto)}) {
+            const auto test = Sessioni({0.20, 0.80, 0.82, 0.78, 0.84, 0.81, oggi});
+            const Prontezza p = Prontezza_giorno(test, "Squat", 80, Lunedi.date().addDays(6));
+            QCOMPARE(p.precedenti, (std::vector<double>{0.80, 0.82, 0.78, 0.84, 0.81}));
+            QCOMPARE(p.esito, esito);
+        }
     }
 
     // Without a first set at the load that day, or with one session before, no verdict; the
