@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the log's views are built from: the rows and their text, the trend with the e1RM of
-// the days of two loads, the velocities of two tests side by side, readiness against the
-// last five sessions at the reference load, the load range for a target velocity, and one
-// row per athlete of a team. (The rows' filters, the whole text and the named velocity
-// ranges are also seen through kinetrack-storico and the log's and profile's windows.)
+// What the log's views are built from: the rows and their text, readiness against the last
+// five sessions at the reference load, the load range for a target velocity, and one row
+// per athlete of a team. (The rows' filters, the whole text, the trend with the e1RM of the
+// days of two loads, two tests side by side and the named velocity ranges are seen through
+// kinetrack-storico and the log's and profile's windows.)
 #include "datafiles/scelte_analisi.h"
 #include "log/diario.h"
 #include "log/prontezza.h"
@@ -81,41 +81,6 @@ private Q_SLOTS:
                  "Data;Ora;Esercizio;Carico;Ripetizioni;Velocita;Perdita;RPE;Nota\n"
                  "2026-11-04;17:00;squat;82.5;5;;;;\n"
                  "2026-11-02;17:00;Squat;80.0;4;0.81;12.3;7.5;presa larga, ok\n");
-    }
-
-    // The trend has every test; the e1RM only days with two loads, on the day's line.
-    void trend_and_daily_e1rm() {
-        const std::vector<Riga_test> test{Test("Squat", 60, Lunedi, Retta(60)),
-                                          Test("Squat", 100, Lunedi.addSecs(600), Retta(100)),
-                                          Test("Squat", 80, Lunedi.addDays(2), 0.7),
-                                          Test("Squat", 80, Lunedi.addDays(2).addSecs(60), 0.72),
-                                          Test("Panca", 40, Lunedi.addDays(2), 0.9),
-                                          Test("Panca", 60, Lunedi.addDays(2), 0.5)};
-        const Andamento a = Andamento_esercizio(test, "squat");
-        QCOMPARE(a.punti.size(), std::size_t(4));
-        QCOMPARE(a.punti[3].velocita, 0.72);
-        QCOMPARE(a.e1rm.size(), std::size_t(1));
-        QCOMPARE(QString::asprintf("%d %.4f", a.e1rm[0].carichi, a.e1rm[0].e1rm), "2 120.0000");
-        QCOMPARE(a.e1rm[0].giorno, Lunedi.date());
-    }
-
-    // Two tests side by side: the analysis file's propulsive velocities, a left-out
-    // repetition as a gap; without an analysis, the reason.
-    void velocities_per_repetition() {
-        QTemporaryDir dati;
-        Test_esempio t = Test_di("Squat", 100, Lunedi, {700, 760, 900});
-        t.vpropulsive = {600, 650, 800};
-        t.escluse = {3};
-        Scrivi_test(dati.path(), "A", "B", t);
-        Indice_test indice(dati.path());
-        indice.Aggiorna();
-        Riga_test r = indice.Test_atleta("A", "B").at(0);
-        const Velocita_test v = Velocita_ripetizioni(r);
-        QVERIFY(v.errore.isEmpty());
-        QCOMPARE(v.ripetizioni.size(), std::size_t(3));
-        QVERIFY(*v.ripetizioni[1] == 0.65 && !v.ripetizioni[2]);
-        r.file_analisi.clear();
-        QCOMPARE(Velocita_ripetizioni(r).errore, "Il test non ha il file di analisi.");
     }
 
     // The day's first set at the reference load against the first sets of the last five
