@@ -152,10 +152,10 @@ void Misura_giornale(const QString& cartella, double durata) {
             Cronometro t;
             t.start();
             Sessione s;
-            s.Usa_seriale = true;
+            s.Scheda.Collegamento = Collegamento::Seriale;
             const Calibrazione_scheda calibrazione = Calibrazione_tipo(1);
-            s.Fattore_posizione = calibrazione.Fattore_posizione;
-            s.Fattore_tempo = calibrazione.Fattore_tempo;
+            s.Scheda.Fattore_posizione = calibrazione.Fattore_posizione;
+            s.Scheda.Fattore_tempo = calibrazione.Fattore_tempo;
             s.Memo_attivo = true;
             Motore_misura motore(s, QLocale::c());
             Giornale_serie giornale(s);
