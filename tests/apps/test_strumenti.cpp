@@ -35,50 +35,6 @@ QByteArray Cattura(Collegamento l, int tipo, std::uint32_t seme) {
     Flusso_copione(Genera_copione(p, seme), tipo, l).Tutti(record);
     return Byte_cattura(record, l);
 }
-// Runs, one a line: the tool (r replay, c capture, k kinetrack, b board, p profile, s log,
-// d graph demo), the language stored in the program (-: none), the options (CARTELLA: an
-// athlete's folder with tests; FILE: the input file), the exit code, what standard output
-// starts with (with "...": holds) or, on a refusal, what the errors after the tool's name
-// hold, and the input file (-: none, 0: empty, 64: 64 bytes of 1, else 60 bytes of 2).
-const char* const Esecuzioni = R"(c|-|--link hid -h|0|Uso: kinetrack-capture |
-k|-|-style fusion -h|0|Uso: kinetrack |
-s|-|--pdf x.pdf --version|0|kinetrack-storico VERSIONE\n|
-r|-|--bogus --version|0|kinetrack-replay VERSIONE\n|
-k|-|--bogus|2|opzione sconosciuta: "--bogus"\nUso: kinetrack |
-r|-|--lang en --help|0|Usage: kinetrack-replay |
-b|-|--help --lang=en|0|Usage: kinetrack-board |
-c|-|--version --lang en|0|kinetrack-capture VERSIONE\nCopyright (C) 2026 the kinetrack developers.|
-p|en|--help|0|Usage: kinetrack-profilo |
-s|en|--lang it --help|0|Uso: kinetrack-storico |
-c|en|--lang fr --help|2|unknown language: "fr"|
-r|-|--help --lang|2|manca il valore di --lang|
-r|-|--link serial --board-type 1 FILE|1|FILE: il file di ingresso è vuoto|0
-r|-|--link hid --board-type 2 FILE|1|non ha un record intero|64
-r|-|--link serial --board-type 1 FILE|1|FILE: |-
-r|-|--link serial --board-type 1 --min-amplitude 1,5,0 FILE|2|"1,5,0" (da 0 a 5000)|
-r|-|--link serial --board-type 256 FILE|2|"256" (da 0 a 255)|
-r|-|--link serial --board-type 1 --time 2026-02-30T10:00:00 FILE|2|"2026-02-30T10:00:00"|
-r|-|--link serial --board-type 1 --summary /nonexistent/dir/s.csv FILE|1|/nonexistent/dir/s.csv: |
-r|-|--link serial --board-type 1 --analysis /nonexistent/dir/a.csv FILE|1|/nonexistent/dir/a.csv: |
-r|-|--record t.ini --link serial FILE|2|--link non va con --record|
-r|-|--record /nonexistent/t.ini FILE|2|/nonexistent/t.ini: |
-c|-|--link hid --reps 2.5|2|"2.5" (da 0 a 100000)|
-d|-|--bogus|2|sconosciuta: "--bogus"|
-b|-|--port 3 --amplitude 500:100|2|"500:100" (il primo valore non può superare il secondo)|
-b|-|--port 3 --amplitude 100:2500|2|(da 1 a 2000)|
-p|-|--folder CARTELLA --exercise squat|0|...V1rm: 0.40 m/s\ne1RM: 110.0 kg\n|
-p|-|--exercise squat --folder CARTELLA|0|...Punti: 4 |
-p|-|--exercise Squat --folder CARTELLA --v1rm 0.5|0|...\n  40.0\t1.100\tSquat_261207_10.00.00.csv\n|
-p|-|--folder CARTELLA --exercise Squat --v1rm 0,5|0|...V1rm: 0.50 m/s\ne1RM: 100.0 kg\n|
-p|-|--folder CARTELLA --exercise Panca|1|Servono test con almeno due carichi|
-p|-|--folder CARTELLA --exercise Squat --v1rm 5,5|2|"5,5" (da 0.01 a 5)|
-p|-|--folder CARTELLA|2|manca --exercise|
-s|-|--team A|2|manca --data|
-s|-|--data . --from 2026-13-01|2|data non valida per --from: "2026-13-01"|
-s|-|--data . --from 2026-02-01 --to 2026-01-01|2|--to viene prima di --from|
-s|-|--data . --tema x|2|opzione sconosciuta: --tema|
-s|-|--data CARTELLA/manca|1|non esiste|
-s|-|--data CARTELLA --pdf FILE.pdf|1|nessun test da mettere nel PDF|)";
 QString Strumento(const QString& lettera) {
     static const QHash<QString, QString> strumenti{
         {"r", KT_REPLAY},  {"c", KT_CATTURA}, {"k", KT_KINETRACK}, {"b", KT_SCHEDA},
@@ -104,13 +60,14 @@ private Q_SLOTS:
         QVERIFY(!Salva_scelte_analisi(atleta, "Squat", scelte));
     }
 
-    // The usage and the version on standard output wherever the option stands, in Italian
-    // with no display (kinetrack over ssh), or in the language chosen in the program or asked
-    // by --lang; a refusal on standard error after the tool's name, with the allowed range
-    // when there is one, and no estimate.
+    // The usage and the version of each tool, then the runs in tests/reference/
+    // strumenti_risposte.txt. The usage and the version on standard output wherever the option
+    // stands, in Italian with no display (kinetrack over ssh), or in the language chosen in the
+    // program or asked by --lang; a refusal on standard error after the tool's name, with the
+    // allowed range when there is one, and no estimate.
     void risposte_alle_opzioni_data() {
         QTest::addColumn<QStringList>("r");
-        for (const QString& t : {"k", "b", "r", "c", "p", "s", "d"}) {
+        for (const QString& t : QStringList{"k", "b", "r", "c", "p", "s", "d"}) {
             const QString nome = QFileInfo(Strumento(t)).fileName();
             QTest::addRow("%s --help", qPrintable(nome))
                 << QStringList{t, "-", "--help", "0", "Uso: " + nome + " ", ""};
@@ -118,8 +75,9 @@ private Q_SLOTS:
                 QTest::addRow("%s --version", qPrintable(nome)) << QStringList{
                     t, "-", "--version", "0", nome + " VERSIONE\\nCopyright (C) 2026 ", ""};
         }
-        for (const QString& riga : QString::fromUtf8(Esecuzioni).split('\n'))
-            QTest::newRow(qPrintable(riga)) << riga.split('|');
+        for (const QString& riga : QString::fromUtf8(Contenuto(KT_RISPOSTE)).split('\n'))
+            if (!riga.isEmpty() && !riga.startsWith('#'))
+                QTest::newRow(qPrintable(riga)) << riga.split('|');
     }
     void risposte_alle_opzioni() {
         QFETCH(QStringList, r);
@@ -245,7 +203,7 @@ private Q_SLOTS:
              {QStringList{},
               {"--team", "Blu", "--exercise", "squat", "--to", "2026-11-02"},
               {"--athlete", "Carla", "--from", "2026-11-03"}}) {
-            const Esito_programma e =
+            Esito_programma e =
                 Esegui_in_processo(&Esegui_storico, QStringList{"--data", dati.path()} + filtri);
             righe += QString("--%1\n").arg(e.codice) +
                      e.uscita.remove("Squadra;Atleta;Data;Ora;Esercizio;Carico;Ripetizioni;"
