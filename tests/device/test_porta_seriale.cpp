@@ -186,6 +186,7 @@ private Q_SLOTS:
     // and the window says what it found.
     void prova_dopo_una_ricerca_fallita() {
         for (const bool ultima_aperta : {true, false}) {
+            init(); // what the first one stored goes
             Banco b(false);
             b.porta.numero_scheda = 3;
             b.porta.senza_dispositivo = Errore_porta::Codice::Porta_inesistente;

@@ -75,9 +75,23 @@ struct Banco {
         risposte << valore;
         frm->Cmd_add[static_cast<std::size_t>(riga)]->click();
     }
-    // One value each into row `prima` and the ones after it.
-    void Nuovi(int prima, std::initializer_list<const char*> valori) {
-        for (const char* v : valori) Nuovo(prima++, v);
+    // The operator's steps, '|' between them: "+R text" adds an entry to row R, "R=I"
+    // chooses entry I of row R, "-R" presses row R's "Elimina", "ok" and "annulla" the
+    // buttons. True when the dialog closed itself.
+    bool Passi(const QString& passi) {
+        for (const QString& p : passi.split('|')) {
+            const auto riga =
+                static_cast<std::size_t>(p.mid(p.front().isDigit() ? 0 : 1, 1).toInt());
+            if (p == "ok" || p == "annulla")
+                (p == "ok" ? frm->Cmd_ok : frm->Cmd_annulla)->click();
+            else if (p.startsWith('+'))
+                Nuovo(int(riga), p.mid(3));
+            else if (p.startsWith('-'))
+                frm->Cmd_elimina[riga]->click();
+            else
+                Riga(int(riga))->setCurrentIndex(p.mid(2).toInt());
+        }
+        return Chiuso();
     }
     QComboBox* Riga(int riga) const { return frm->txt_utente[static_cast<std::size_t>(riga)]; }
     // The entries chosen in the first `righe` rows.
@@ -149,8 +163,7 @@ private Q_SLOTS:
         QVERIFY2(avvisi.contains("la squadra \"../../..\"") &&
                      avvisi.contains("l'atleta \"../Bianchi\""),
                  qPrintable(avvisi));
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
+        QVERIFY(b.Passi("ok") && b.avvisi.elenco.isEmpty());
         QCOMPARE(b.s.Dati_esercizio.Cartella_dati, b.cartella.path() + "//");
         QCOMPARE(Contenuto(b.s.File_ini), " 8 \r\n" + QByteArray("-1 \r\n").repeated(8));
         QCOMPARE(Leggi_impostazione("funz", "pos_utente") + '|' +
@@ -158,11 +171,10 @@ private Q_SLOTS:
                  QStringLiteral("-1|"));
 
         QCOMPARE(b.Apri().Txt_nota->text(), QStringLiteral("precedente"));
-        b.Nuovo(0, "Squadra A");
+        b.Passi("+0 Squadra A");
         QCOMPARE(b.Riga(1)->count(), 0); // a new team has no athletes yet
-        b.Nuovi(1, {"Rossi", "80"});
         // The decimal comma is the decimal point; an entry already there, or empty, is ignored.
-        for (const char* voce : {"82,5", "80", ""}) b.Nuovo(2, voce);
+        b.Passi("+1 Rossi|+2 80|+2 82,5|+2 80|+2 ");
         // "Nuovo" asks naming its row and gives the focus back to the row's list; Enter on a
         // list only moves on to the next list, past the row's buttons.
         b.risposte << "Squat €";
@@ -172,7 +184,8 @@ private Q_SLOTS:
         QTest::keyClick(b.Riga(3), Qt::Key_Return);
         QVERIFY(!b.Chiuso());
         QCOMPARE(b.frm->focusWidget(), b.Riga(4));
-        b.Nuovi(4, {"1000", "110", "90", "100 mm"});
+        b.Passi("+4 1000|+5 110|+6 90|+7 100 mm");
+        b.frm->Txt_nota->setFocus();
         b.frm->Txt_nota->clear();
         QTest::keyClicks(b.frm->Txt_nota, "  dolore al ginocchio ");
         QTest::keyClick(b.frm->Txt_nota, Qt::Key_Enter, Qt::KeypadModifier);
@@ -201,8 +214,7 @@ private Q_SLOTS:
         QCOMPARE(Voci(b.Riga(2)), (QStringList{"80", "82.5"}));
         QCOMPARE(b.frm->Txt_nota->text(), QStringLiteral("dolore al ginocchio"));
         QTest::keyClicks(b.frm->Txt_nota, "altro");
-        b.frm->Cmd_annulla->click();
-        QVERIFY(b.Chiuso());
+        QVERIFY(b.Passi("annulla"));
         QCOMPARE(b.s.Nota, QStringLiteral("dolore al ginocchio"));
     }
 
@@ -211,7 +223,7 @@ private Q_SLOTS:
     void elimina_voce() {
         Banco b;
         b.Apri();
-        for (const char* voce : {"a", "b", "c", "d"}) b.Nuovo(3, voce);
+        b.Passi("+3 a|+3 b|+3 c|+3 d");
         const std::tuple<int, const char*, int> casi[] = {
             {1, "a c d", 1}, {2, "a c", -1}, {-1, "a c", 0}};
         for (const auto& [scelta, restano, poi] : casi) {
@@ -239,19 +251,18 @@ private Q_SLOTS:
         b.Apri();
         QCOMPARE(b.Riga(0)->currentIndex(), 0); // nothing stored: entry 0
         QCOMPARE(Voci(b.Riga(1)), QStringList());
-        b.Riga(0)->setCurrentIndex(1);
-        QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Rossi", "Verdi"}));
-        QCOMPARE(b.Scelte(4), (QStringList{"B", "Bianchi", "80", "Squat"}));
-        b.Riga(1)->setCurrentIndex(1);
-        QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "90", "Panca"})); // row 1 stays
-        b.Riga(1)->setCurrentIndex(2);                                     // Verdi has no file yet
-        QCOMPARE(b.Riga(2)->currentText(), QStringLiteral("90"));
-        b.frm->Cmd_elimina[1]->click();
-        QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Rossi"}));
-        b.Nuovo(1, "Neri");
+        // Each step and the entries chosen in rows 0 to 3 after it, row 1's entries after ':'.
+        for (const char* passo :
+             {"0=1 B;Bianchi;80;Squat:Bianchi Rossi Verdi",
+              "1=1 B;Rossi;90;Panca:Bianchi Rossi Verdi", // row 1 stays
+              "1=2 B;Verdi;90;Panca:Bianchi Rossi Verdi", // Verdi has no file yet
+              "-1 B;;90;Panca:Bianchi Rossi"}) {
+            b.Passi(QString(passo).section(' ', 0, 0));
+            QCOMPARE(b.Scelte(4).join(';') + ':' + Voci(b.Riga(1)).join(' '),
+                     QString(passo).section(' ', 1));
+        }
         b.frm->Txt_nota->setText("   ");
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
+        QVERIFY(b.Passi("+1 Neri|ok"));
         QVERIFY(QFile::exists(a + "/Neri/Neri.cfg") && QFileInfo(a + "/Verdi").isDir());
         QCOMPARE(b.s.Nota, QString());
         b.Apri();
@@ -275,10 +286,7 @@ private Q_SLOTS:
         const QString prima = b.Intestazione();
         b.Apri();
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "", "Squat"}));
-        b.Riga(0)->setCurrentIndex(0); // team A, no athletes
-        b.Nuovo(3, "Clean");
-        b.frm->Cmd_annulla->click();
-        QVERIFY(b.Chiuso());
+        QVERIFY(b.Passi("0=0|+3 Clean|annulla")); // team A, no athletes
         QCOMPARE(b.Intestazione(), prima);
         QCOMPARE(Contenuto(b.s.File_ini) + Contenuto(File_impostazioni()), file);
         QCOMPARE((QStringList{d.Squadra, d.Atleta, d.Esercizio, d.Cartella_dati}), caricati);
@@ -291,32 +299,27 @@ private Q_SLOTS:
     void voci_rifiutate_fermano_ok() {
         Banco b;
         b.Apri();
-        b.Nuovo(1, "Łukasz");
+        b.Passi("+1 Łukasz");
         QCOMPARE(b.Riga(1)->count(), 0);
         QVERIFY(b.Prendi_avvisi().contains("\"Ł\""));
-        b.Nuovi(0, {"A", "Rossi"});
-        for (const auto& [riga, voce] : {std::pair{4, "abc"}, {2, "-5"}}) b.Nuovo(riga, voce);
+        b.Passi("+0 A|+1 Rossi|+4 abc|+2 -5");
         QCOMPARE(b.Prendi_avvisi(), "Velocità Massima (mm/s): \"abc\" non è un numero.\n"
                                     "Carico (Kg): \"-5\" è negativo: il valore non può essere "
                                     "minore di 0.");
         QCOMPARE(b.Riga(2)->count() + b.Riga(4)->count(), 0);
-        b.Nuovi(4, {"1000", "110", "150"});
+        b.Passi("+4 1000|+5 110|+6 150");
         const QString intestazione = b.Intestazione();
         for (const char* inferiore : {"150", "110"}) {
-            b.Nuovo(6, inferiore);
-            b.frm->Cmd_ok->click();
+            QVERIFY(!b.Passi(QString("+6 %1|ok").arg(inferiore)));
             QCOMPARE(b.Prendi_avvisi(), QString("Limite Inferiore (%): %1 deve essere minore di "
                                                 "110, il Limite Superiore (%).")
                                             .arg(inferiore));
-            QVERIFY(!b.Chiuso());
             QVERIFY(!QFile::exists(b.s.File_ini) && !QFile::exists(File_impostazioni()));
             QVERIFY(!QFileInfo::exists(b.cartella.path() + "/A"));
             QCOMPARE(b.s.Dati_esercizio.Vmax, 0.0f);
             QCOMPARE(b.Intestazione(), intestazione);
         }
-        b.Nuovo(6, "90");
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
+        QVERIFY(b.Passi("+6 90|ok") && b.avvisi.elenco.isEmpty());
         QCOMPARE(b.s.Dati_esercizio.Limite_inf, 90.0f);
     }
     // Stored before these checks: chosen, it stops "&Ok"; deleted, "&Ok" goes through.
@@ -325,13 +328,11 @@ private Q_SLOTS:
         Scrivi(b.s.File_ini, " 8 \r\n-1 \r\n 0 \r\n80\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n"
                              " 0 \r\ncento\r\n-1 \r\n");
         const QByteArray ini = Contenuto(b.s.File_ini);
-        b.Apri().Cmd_ok->click();
+        b.Apri();
+        QVERIFY(!b.Passi("ok"));
         QCOMPARE(b.avvisi.elenco, QStringList{"Ampiezza minima (mm): \"cento\" non è un numero."});
-        QVERIFY(!b.Chiuso());
         QCOMPARE(Contenuto(b.s.File_ini), ini);
-        b.frm->Cmd_elimina[7]->click();
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
+        QVERIFY(b.Passi("-7|ok"));
         QCOMPARE(b.s.Dati_esercizio.Carico, 80.0f);
     }
 
@@ -361,8 +362,7 @@ private Q_SLOTS:
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "", "Squat"}));
         QCOMPARE(Voci(b.Riga(2)), (QStringList{"80", "90"}));
         QCOMPARE(b.frm->Txt_perdita_max->value(), 20.0); // the refused file's 25 is not read
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
+        QVERIFY(b.Passi("ok"));
         for (const auto& [file, prima] :
              {std::pair(b.s.File_ini, danneggiato), std::pair(File_impostazioni(), archivio),
               std::pair(analisi, grande)})
@@ -382,18 +382,15 @@ private Q_SLOTS:
         const QString buona = b.s.Cartella_applicazione;
         b.s.Cartella_applicazione = file + "/app";
         b.Apri();
-        b.Nuovi(0, {"A", "Rossi", "80"});
-        b.frm->Cmd_ok->click();
+        QVERIFY(!b.Passi("+0 A|+1 Rossi|+2 80|ok"));
         QCOMPARE(b.avvisi.elenco.size(), 1);
         QString avvisi = b.Prendi_avvisi();
         QVERIFY2(avvisi.contains(QDir::toNativeSeparators(file)), qPrintable(avvisi));
-        QVERIFY(!b.Chiuso());
         QVERIFY(b.Intestazione().contains("Atleta: Rossi    Carico (Kg): 80"));
         b.s.Cartella_applicazione = buona;
         QVERIFY(QDir().mkpath(File_scelte_analisi(buona + "/A/Rossi")));
         b.frm->Txt_perdita_max->setValue(15);
-        b.frm->Cmd_ok->click();
-        QVERIFY(b.Chiuso());
+        QVERIFY(b.Passi("ok"));
         QCOMPARE(b.avvisi.elenco.size(), 1);
         avvisi = b.Prendi_avvisi();
         QVERIFY2(avvisi.contains("analisi.ini"), qPrintable(avvisi));
@@ -410,25 +407,21 @@ private Q_SLOTS:
         Banco b;
         b.Rossi_con_soglie();
         Frm_utente& frm = b.Apri();
-        // Each step: row, entry chosen (-1: "Elimina" of the last one), the values shown
-        // (no load or velocity: not looked at).
-        const std::tuple<int, int, const char*, const char*, int> passi[] = {
-            {3, 0, "25,0", "", 2},        {3, 1, "30,0", "62,5", 0},   {3, 2, "32,5", "", 2},
-            {3, -1, "20,0", nullptr, -1}, {3, 0, "25,0", "", 2},       {1, 0, "20,0", "", 2},
-            {1, 1, "25,0", "", 2},        {0, 0, "20,0", nullptr, -1}, {0, 1, "20,0", nullptr, 2},
-            {1, 1, "25,0", "", 2}};
-        for (const auto& [riga, voce, perdita, carico, riferimento] : passi) {
-            if (voce < 0)
-                frm.Cmd_elimina[static_cast<std::size_t>(riga)]->click();
-            else
-                b.Riga(riga)->setCurrentIndex(voce);
-            QCOMPARE(frm.Txt_perdita_max->text(), QString(perdita));
-            if (carico) QCOMPARE(frm.Txt_carico_riferimento->text(), QString(carico));
-            if (riferimento >= 0) QCOMPARE(frm.cbo_riferimento->currentIndex(), riferimento);
+        // Each step (-3 after choosing Stacco, the last one), then the threshold, load and
+        // velocity shown ('*': not looked at).
+        for (const char* passo :
+             {"3=0 25,0||2", "3=1 30,0|62,5|0", "3=2 32,5||2", "-3 20,0|*|*", "3=0 25,0||2",
+              "1=0 20,0||2", "1=1 25,0||2", "0=0 20,0|*|*", "0=1 20,0|*|2", "1=1 25,0||2"}) {
+            b.Passi(QString(passo).section(' ', 0, 0));
+            const QStringList atteso = QString(passo).section(' ', 1).split('|');
+            const QStringList mostrato{frm.Txt_perdita_max->text(),
+                                       frm.Txt_carico_riferimento->text(),
+                                       QString::number(frm.cbo_riferimento->currentIndex())};
+            for (int i = 0; i < 3; ++i)
+                if (atteso[i] != "*") QCOMPARE(mostrato[i], atteso[i]);
         }
         frm.cbo_riferimento->setCurrentIndex(1);
-        frm.Cmd_ok->click();
-        QVERIFY(b.Chiuso());
+        QVERIFY(b.Passi("ok"));
         QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
         QCOMPARE(b.s.Serie.Riferimento, Velocita_riferimento::Vpropulsiva); // the set shown
         const Scelte_esercizio squat = Leggi_scelte_analisi(b.Cartella_rossi(), "Squat");
@@ -438,8 +431,7 @@ private Q_SLOTS:
                  Velocita_riferimento::Vmedia_tabella);
         QCOMPARE(b.Apri().cbo_riferimento->currentIndex(), 1);
         b.frm->cbo_riferimento->setCurrentIndex(2);
-        b.frm->Cmd_annulla->click();
-        QVERIFY(b.Chiuso());
+        QVERIFY(b.Passi("annulla"));
         QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
     }
 
