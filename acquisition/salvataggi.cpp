@@ -5,15 +5,15 @@
 #include "datafiles/frm_progress.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/nomi_file.h"
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "datafiles/salva_serie.h"
+#include "log/indice_sedute.h"
 #include "platform/file_privati.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
-#include "storico/indice_test.h"
 #include "stream/lista_valori.h"
 
 #include <QDir>

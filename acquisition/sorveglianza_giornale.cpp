@@ -34,7 +34,7 @@ void Sorveglianza_giornale::Record_ricevuti(std::span<const std::uint8_t> record
     const std::size_t n = record.size() / Byte_record_seriale;
     for (std::size_t j = 0; j < n; ++j)
         if (const auto c = Leggi_record_seriale(record, j))
-            secondi_ += std::abs(double(Tempo_ms(c->tempo, s_.Fattore_tempo))) / 1000.0;
+            secondi_ += std::abs(double(Tempo_ms(c->tempo, s_.Scheda.Fattore_tempo))) / 1000.0;
     ricevuti_ += static_cast<std::int64_t>(n);
     // No journal open (none asked for, or none made): nothing to find the end of.
     if (!fermo_ && !giornale_->File().isEmpty()) segni_.push_back({ricevuti_, secondi_});

@@ -2,14 +2,19 @@
 // Throughput of the measurement engine and of the replay, and the memory a recorded
 // sample takes. Prints figures; not a test. Build in Release for meaningful numbers.
 //
-//   bench_engine [seconds per measurement, default 3] [serial|hid|analysis|replay|exe|memory]
+//   bench_engine [seconds per measurement, default 3]
+//                [serial|hid|analysis|journal|replay|exe|memory]
 //
 // The second argument runs one measurement only (for a profiler run).
 
-#include "board/copione.h"
-#include "board/flusso_scheda.h"
-#include "comandi/attese.h"
-#include "comandi/replay.h"
+#include "cli/attese.h"
+#include "cli/replay.h"
+#include "datafiles/giornale_serie.h"
+#include "device/collegamento_seriale.h"
+#include "platform/porta_memoria.h"
+#include "session/tipi_scheda.h"
+#include "wire/copione.h"
+#include "wire/flusso_scheda.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -131,6 +136,51 @@ void Misura_analisi(int tipo, Collegamento l, int ripetizioni, double durata) {
                 (con / senza - 1) * 100);
 }
 
+// What the set's journal adds per sample on the serial link, its writing thread included:
+// the engine recording as the live link feeds it, with and without the journal, in
+// alternating passes (CPU time).
+void Misura_giornale(const QString& cartella, double durata) {
+    std::size_t letti = 0;
+    const QByteArray cattura = Cattura(1, Collegamento::Seriale, 4000, letti);
+    double secondi[2] = {0, 0};
+    int passate = 0;
+    Cronometro totale;
+    totale.start();
+    while (Secondi(totale) < 2 * durata) {
+        for (int k = 0; k < 2; ++k) {
+            const int con = (k + passate) % 2;
+            Cronometro t;
+            t.start();
+            Sessione s;
+            s.Usa_seriale = true;
+            const Calibrazione_scheda calibrazione = Calibrazione_tipo(1);
+            s.Fattore_posizione = calibrazione.Fattore_posizione;
+            s.Fattore_tempo = calibrazione.Fattore_tempo;
+            s.Memo_attivo = true;
+            Motore_misura motore(s, QLocale::c());
+            Giornale_serie giornale(s);
+            if (con == 1) {
+                giornale.Imposta_cartella(cartella + QStringLiteral("/recupero"));
+                motore.Aggiungi_vista(giornale);
+            }
+            Porta_memoria porta;
+            Collegamento_seriale collegamento(s, porta, motore);
+            collegamento.Prepara_flusso();
+            motore.Inizia_acquisizione();
+            porta.Ricevi(cattura);
+            motore.Fine_acquisizione();
+            giornale.Serie_salvata(); // removed, as after a save
+            secondi[con] += Secondi(t);
+        }
+        ++passate;
+    }
+    const double campioni = static_cast<double>(letti) * passate;
+    const double senza = secondi[0] / campioni * 1e9, con = secondi[1] / campioni * 1e9;
+    std::printf("set's journal, serial type 1: %zu samples x %d passes: %.1f ns/sample without, "
+                "%.1f ns/sample with: +%.1f %%\n",
+                letti, passate, senza, con, (con / senza - 1) * 100);
+}
+
 // The replay with both files, in-process (CPU time).
 void Misura_replay(const QString& cartella, double durata) {
     std::size_t letti = 0;
@@ -228,6 +278,7 @@ int main(int argc, char** argv) {
         Misura_analisi(1, Collegamento::Seriale, 4000, durata);
         Misura_analisi(2, Collegamento::Hid, 800, durata);
     }
+    if (fai("journal")) Misura_giornale(cartella.path(), durata);
     if (fai("replay")) Misura_replay(cartella.path(), durata);
     if (fai("exe")) Misura_eseguibile(cartella.path());
     if (fai("memory")) Misura_memoria();

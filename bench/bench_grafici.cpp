@@ -14,7 +14,6 @@
 
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
-#include "board/flusso_scheda.h"
 #include "datafiles/giornale_serie.h"
 #include "device/collegamento_seriale.h"
 #include "platform/grafico.h"
@@ -22,6 +21,7 @@
 #include "platform/slider.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,7 +80,7 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
     Sessione s;
     s.Memo_attivo = registrazione;
     s.Cartella_applicazione = cartella.path();
-    s.Usa_seriale = true;
+    s.Scheda.Collegamento = Collegamento::Seriale;
     s.Dati_esercizio.Vmax = 1000;
     s.Dati_esercizio.Limite_sup = 110;
     s.Dati_esercizio.Limite_inf = 90;

@@ -16,10 +16,9 @@
 //                      default 20] [latest, default 60] [trials at once, 1 or 2, default 2]
 
 #include "acquisition/frm_cmd.h"
-#include "board/flusso_scheda.h"
 #include "datafiles/lettura_giornale.h"
 #include "datafiles/nomi_file.h"
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "datafiles/recupero_serie.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_serie.h"
@@ -29,6 +28,7 @@
 #include "program/avvio.h"
 #include "stream/decodifica.h"
 #include "stream/motore_misura.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QDir>

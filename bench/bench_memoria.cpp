@@ -11,7 +11,6 @@
 //   bench_memoria [minutes of stream, default 10] [records/s..., default 1920 8000]
 
 #include "acquisition/frm_cmd.h"
-#include "board/flusso_scheda.h"
 #include "mainwindow/frm_main.h"
 #include "platform/hid_finto.h"
 #include "platform/memoria.h"
@@ -19,6 +18,7 @@
 #include "session/avvisi.h"
 #include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QDir>

@@ -12,9 +12,9 @@
 // record, summary and analysis under the names of other times (the sample file reduced to
 // its header: the index never reads it).
 
-#include "storico/diario.h"
-#include "storico/esempio_storico.h"
-#include "storico/indice_test.h"
+#include "log/diario.h"
+#include "log/esempio_storico.h"
+#include "log/indice_sedute.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "datafiles/avanzamento.h"
 #include "datafiles/lettura_sommario.h"
 #include "datafiles/nomi_file.h"
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "datafiles/ricostruzione_campioni.h"
 #include "stream/motore_misura.h"
 
@@ -33,7 +33,7 @@ void Apri_brax(Lettore_campioni& lettore, Sessione& sessione, Motore_misura& mot
     motore.Azzera_misura();
     motore.Stato().Disegno_abilitato = true;
     std::int32_t tempo = 0;
-    if (lettore.Leggi_brax(tempo)) sessione.Tempo_campionamento = tempo;
+    if (lettore.Leggi_brax(tempo)) sessione.Scheda.Tempo_campionamento = tempo;
     motore.Stato().Disegno_abilitato = false;
     lettore.Chiudi();
 }

@@ -215,10 +215,10 @@ void Giornale_serie::Acquisizione_iniziata() {
         return;
     }
     Intestazione_giornale intestazione;
-    intestazione.hid = s_.Usa_hid;
-    intestazione.tipo_scheda = s_.Tipo_scheda;
-    intestazione.fattore_posizione = s_.Fattore_posizione;
-    intestazione.fattore_tempo = s_.Fattore_tempo;
+    intestazione.hid = s_.Scheda.Collegamento == Collegamento::Hid;
+    intestazione.tipo_scheda = s_.Scheda.Tipo_scheda;
+    intestazione.fattore_posizione = s_.Scheda.Fattore_posizione;
+    intestazione.fattore_tempo = s_.Scheda.Fattore_tempo;
     intestazione.serie = s_.Serie;
     intestazione.inizio = s_.Serie.Inizio;
     intestazione.registrazione = s_.Memo_attivo;

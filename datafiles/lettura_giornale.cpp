@@ -90,11 +90,10 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
 }
 
 void Imposta_sessione_giornale(const Intestazione_giornale& i, Sessione& s) {
-    s.Usa_hid = i.hid;
-    s.Usa_seriale = !i.hid;
-    s.Tipo_scheda = i.tipo_scheda;
-    s.Fattore_posizione = i.fattore_posizione;
-    s.Fattore_tempo = i.fattore_tempo;
+    s.Scheda.Collegamento = i.hid ? Collegamento::Hid : Collegamento::Seriale;
+    s.Scheda.Tipo_scheda = i.tipo_scheda;
+    s.Scheda.Fattore_posizione = i.fattore_posizione;
+    s.Scheda.Fattore_tempo = i.fattore_tempo;
     s.Dati_esercizio = i.serie.Dati_esercizio;
     s.Soglia_perdita = i.serie.Soglia_perdita;
     s.Riferimento = i.serie.Riferimento;

@@ -21,16 +21,19 @@ constexpr double Mezza_velocita = 0.00005 * Margine;
 constexpr int Tentativi = 4;
 // Rows used to fit the start of the running time.
 constexpr std::size_t Righe_inizio = 200000;
+// mm per count of a type 1 board, and of the others.
+constexpr float Fattore_tipo1 = Calibrazione_tipo(1).Fattore_posizione;
+constexpr float Fattore_tipo23 = Calibrazione_tipo(2).Fattore_posizione;
 
 // The position of a type 1 board whose whole-mm text reads `mm`, if there is one: the
 // product the decoding takes (count x 1.288 in single precision). Counts 1.288 mm apart
 // round to different whole mm, so there is at most one.
 std::optional<float> Posizione_tipo1(float mm) {
     if (mm != std::round(mm)) return std::nullopt;
-    const double stima = std::round(static_cast<double>(mm) / Fattore_posizione_tipo1);
+    const double stima = std::round(static_cast<double>(mm) / Fattore_tipo1);
     for (double conteggio = stima - 1; conteggio <= stima + 1; ++conteggio) {
         if (conteggio < INT16_MIN || conteggio > INT16_MAX) continue;
-        const float posizione = static_cast<float>(conteggio) * Fattore_posizione_tipo1;
+        const float posizione = static_cast<float>(conteggio) * Fattore_tipo1;
         if (std::round(posizione) == mm) return posizione;
     }
     return std::nullopt;
@@ -107,21 +110,22 @@ void Ricostruzione_campioni::Decidi(std::span<const Campione> campioni) {
             }
     }
     if (distanza_ != 0) return;
-    // Velocity x step = the distance of one record: 6 counts on the serial link, 1 on HID.
-    const float fattore = tipo1_ == Scelta::Si ? Fattore_posizione_tipo1 : Fattore_posizione_tipo23;
+    // Velocity x step = the distance of one record, Passi_per_record counts.
+    const float fattore = tipo1_ == Scelta::Si ? Fattore_tipo1 : Fattore_tipo23;
+    const double passi_seriale = Passi_per_record(Collegamento::Seriale);
     int seriale = 0, hid = 0;
     for (const Campione& c : campioni) {
         if (!Velocita_piena(c.Velocita) || c.dt == 0) continue;
         const double conteggi = std::fabs(static_cast<double>(c.Velocita) * c.dt) / fattore;
-        if (std::fabs(std::log(conteggi / 6.0)) < std::fabs(std::log(conteggi)))
+        if (std::fabs(std::log(conteggi / passi_seriale)) < std::fabs(std::log(conteggi)))
             ++seriale;
         else
             ++hid;
     }
     if (seriale + hid == 0) return;
-    seriale_ = seriale >= hid;
+    collegamento_ = seriale >= hid ? Collegamento::Seriale : Collegamento::Hid;
     fattore_ = fattore;
-    distanza_ = seriale_ ? fattore * 6.0f * 1000.0f : fattore * 1000.0f;
+    distanza_ = fattore * static_cast<float>(Passi_per_record(collegamento_)) * 1000.0f;
 }
 
 void Ricostruzione_campioni::Passi(std::span<Campione> campioni,
@@ -131,7 +135,7 @@ void Ricostruzione_campioni::Passi(std::span<Campione> campioni,
     // A step whose velocity and step time both round to the written texts; the division
     // lands within a few units of the last place of the step the board gave.
     const auto Adatto = [&](float tempo_ms, const Riga_scritta& scritta) {
-        const float v = Velocita_campione(tempo_ms, fattore_, seriale_, !seriale_);
+        const float v = Velocita_campione(tempo_ms, fattore_, collegamento_);
         const float dt = tempo_ms / 1000.0f;
         return std::fabs(static_cast<double>(v) - scritta.velocita) <= Mezza_velocita &&
                std::fabs(static_cast<double>(dt) - scritta.dt) <= Mezzo_passo;
@@ -154,7 +158,7 @@ void Ricostruzione_campioni::Passi(std::span<Campione> campioni,
         if (!trovato) continue;
         incerti_[i] = 0;
         c.dt = *trovato / 1000.0f;
-        c.Velocita = Velocita_campione(*trovato, fattore_, seriale_, !seriale_);
+        c.Velocita = Velocita_campione(*trovato, fattore_, collegamento_);
     }
 }
 
@@ -164,7 +168,7 @@ float Ricostruzione_campioni::Posizione_al_confine(const Campione& primo, double
     // last record, no step). Steps near the top are the smallest the board sends, in the
     // direction the first row's sign gives.
     if (distanza_ == 0) return primo.Posizione;
-    const double passi = seriale_ ? 6 : 1;
+    const double passi = Passi_per_record(collegamento_);
     const double verso = primo.dt < 0 ? -1 : 1;
     double conteggi = std::round(static_cast<double>(primo.Posizione) / fattore_);
     if (!Record_fermo(primo.dt, primo.Velocita)) conteggi -= verso * passi;

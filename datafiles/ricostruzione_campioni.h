@@ -40,8 +40,8 @@ private:
     void Tempi(std::span<Campione> campioni, std::span<const Riga_scritta> scritte);
 
     Scelta tipo1_ = Scelta::Da_decidere;
-    float fattore_ = 0;   // mm per position count
-    bool seriale_ = true; // 6 counts a record; HID: 1
+    float fattore_ = 0; // mm per position count
+    Collegamento collegamento_ = Collegamento::Seriale; // the link the rows came over
     float distanza_ = 0;
     bool primo_ = true;
     float tempo_ = 0; // running time after the last row handed out

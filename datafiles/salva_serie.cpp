@@ -2,7 +2,7 @@
 #include "datafiles/salva_serie.h"
 
 #include "datafiles/nomi_file.h"
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafiles/scelte_analisi.h"
 
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "platform/errori_sistema.h"
 #include "platform/file_intero.h"
 #include "platform/file_limitato.h"

@@ -61,17 +61,16 @@ void Collegamento_hid::OnPlugged(const Dispositivo_hid& dispositivo) {
     // nothing is shown and the program goes on as without it.
     Apri_scheda(dispositivo);
     if (!connessione_) return;
-    s_.Usa_hid = true;
-    s_.Usa_seriale = false;
-    s_.Stato_connessione = Scheda_trovata();
+    s_.Scheda.Collegamento = Collegamento::Hid;
+    s_.Scheda.Stato_connessione = Scheda_trovata();
     Q_EMIT Stato_cambiato();
 }
 
 void Collegamento_hid::OnUnplugged(const Dispositivo_hid& dispositivo) {
     if (!E_la_scheda(dispositivo)) return;
     if (dispositivo.percorso == percorso_scheda_) Chiudi_scheda();
-    s_.Usa_hid = false;
-    s_.Stato_connessione = tr(" Disconnesso");
+    if (s_.Scheda.Collegamento == Collegamento::Hid) s_.Scheda.Collegamento = Collegamento::Nessuno;
+    s_.Scheda.Stato_connessione = tr(" Disconnesso");
     Q_EMIT Stato_cambiato();
     // Unplugged while recording: lost as a serial port's device is (stopped and saved).
     if (s_.Acquisizione_in_corso)
@@ -84,7 +83,7 @@ void Collegamento_hid::OnChanged() {
         if (!lettore_.Attivo()) lettore_.Avvia(*connessione_);
         return;
     }
-    if (!s_.Usa_hid) return;
+    if (s_.Scheda.Collegamento != Collegamento::Hid) return;
     for (const auto& d : libreria_.Elenca())
         if (E_la_scheda(d)) {
             Apri_scheda(d);

@@ -91,7 +91,7 @@ bool Protocollo::Verifica_scheda() {
         return false;
     }
     if (QString::fromLatin1(Leggi_bytes(4)) != QLatin1String("?YES")) return false;
-    s_.Stato_connessione = c_->Scheda_trovata();
+    s_.Scheda.Stato_connessione = c_->Scheda_trovata();
     Q_EMIT Stato_cambiato();
     return true;
 }
@@ -147,12 +147,12 @@ void Protocollo::Applica_tipo(int tipo) {
     // An answer over a link with replies shows where the board is, whatever was found
     // before.
     const QString connessione =
-        c_->Con_risposte() ? c_->Scheda_trovata() : Parte_connessione(s_.Stato_connessione);
-    s_.Stato_connessione = connessione + Parte_tipo(QString::number(tipo));
+        c_->Con_risposte() ? c_->Scheda_trovata() : Parte_connessione(s_.Scheda.Stato_connessione);
+    s_.Scheda.Stato_connessione = connessione + Parte_tipo(QString::number(tipo));
     const Calibrazione_scheda calibrazione = Calibrazione_tipo(tipo);
-    s_.Fattore_posizione = calibrazione.Fattore_posizione;
-    s_.Fattore_tempo = calibrazione.Fattore_tempo;
-    s_.Tipo_scheda = tipo;
+    s_.Scheda.Fattore_posizione = calibrazione.Fattore_posizione;
+    s_.Scheda.Fattore_tempo = calibrazione.Fattore_tempo;
+    s_.Scheda.Tipo_scheda = tipo;
     tipo_su_ = c_;
     tipo_luogo_ = c_->Luogo();
     Q_EMIT Stato_cambiato();
@@ -172,8 +172,8 @@ void Protocollo::Inizializza_scheda() {
                     return static_cast<std::int32_t>(
                         static_cast<std::uint8_t>(configurazione.at(i)));
                 };
-                s_.Canali_abilitati = byte(0);
-                s_.Tempo_campionamento = byte(1) + 256 * byte(2);
+                s_.Scheda.Canali_abilitati = byte(0);
+                s_.Scheda.Tempo_campionamento = byte(1) + 256 * byte(2);
             }
         }
     }
@@ -255,7 +255,7 @@ void Protocollo::Collegamento_perso(const QString& testo) {
     const bool in_corso = s_.Acquisizione_in_corso;
     motore_.Fine_acquisizione();
     Dimentica_tipo();
-    s_.Stato_connessione = tr(" Disconnesso");
+    s_.Scheda.Stato_connessione = tr(" Disconnesso");
     Q_EMIT Stato_cambiato();
     if (in_corso) Q_EMIT Avvio_spento();
     QString messaggio = testo;

@@ -8,12 +8,12 @@
 #include "acquisition/sorveglianza_giornale.h"
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_grafici.h"
-#include "analysis/frm_profilo.h"
-#include "analysis/frm_storico.h"
+#include "log/frm_profilo.h"
+#include "log/frm_storico.h"
+#include "log/testi_storico.h"
 #include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/lingua.h"
-#include "rapporto/testi_storico.h"
 #include "session/sessione.h"
 #include "session/titolo.h"
 #include "setup/frm_intestazione.h"
@@ -395,7 +395,7 @@ bool Frm_main::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void Frm_main::Aggiorna_didascalia(const Sessione& sessione) {
-    QString didascalia = sessione.Titolo + sessione.Stato_connessione;
+    QString didascalia = sessione.Titolo + sessione.Scheda.Stato_connessione;
     const Serie_t& serie = sessione.Serie;
     if (!sessione.Acquisizione_in_corso && !serie.File_aperto.isEmpty()) {
         QStringList test{

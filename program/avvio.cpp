@@ -91,7 +91,7 @@ Programma::Programma(const Opzioni& opzioni) : opzioni_(opzioni) {
     ritorno_ = std::make_unique<Ritorno_seriale>(
         *seriale_link_, *protocollo_, [this] { return seriale_ && seriale_->isVisible(); });
     connect(seriale_link_.get(), &Collegamento_scheda::Perso, ritorno_.get(), [this] {
-        if (s_.Usa_seriale) ritorno_->Sorveglia();
+        if (s_.Scheda.Collegamento == Collegamento::Seriale) ritorno_->Sorveglia();
     });
     connect(seriale_link_.get(), &Collegamento_scheda::Perso, protocollo_.get(),
             &Protocollo::Collegamento_perso);
@@ -133,9 +133,9 @@ void Programma::Aggiorna_didascalia() {
 
 void Programma::Aggiorna_collegamento() {
     Collegamento_scheda* collegamento = nullptr;
-    if (s_.Usa_hid && hid_)
+    if (s_.Scheda.Collegamento == Collegamento::Hid && hid_)
         collegamento = hid_.get();
-    else if (s_.Usa_seriale)
+    else if (s_.Scheda.Collegamento == Collegamento::Seriale)
         collegamento = seriale_link_.get();
     protocollo_->Imposta_collegamento(collegamento);
 }
@@ -197,12 +197,11 @@ void Programma::Avvia_passi() {
     messaggio_recupero_ = Messaggio_recupero(recuperate, QLocale());
     recupero_fallito_ = std::any_of(recuperate.begin(), recuperate.end(),
                                     [](const Esito_recupero& e) { return e.errore.has_value(); });
-    s_.Stato_connessione = QCoreApplication::translate("Avvio", " non connesso");
+    s_.Scheda.Stato_connessione = QCoreApplication::translate("Avvio", " non connesso");
     s_.Titolo = Titolo_programma();
     protocollo_->Timeout_ms = 1000;
     s_.Ripetizioni.assign(2, Ripetizione{});
-    s_.Usa_hid = false;
-    s_.Usa_seriale = false;
+    s_.Scheda.Collegamento = Collegamento::Nessuno;
     if (!errore.isEmpty()) avvisi_->Mostra(errore, Avvisi::Icona::Avviso);
     if (auto porte = Verifica_cartella_porte()) avvisi_->Mostra(*porte, Avvisi::Icona::Avviso);
     // The setup the dialog would show is the one in force until it is changed: a set
@@ -232,11 +231,11 @@ void Programma::Avvia_passi() {
             &Programma::Aggiorna_didascalia);
     seriale_->Imposta_interruzione([this] { return fine_richiesta_; });
     bool trovata = true;
-    if (!s_.Usa_hid) {
+    if (s_.Scheda.Collegamento != Collegamento::Hid) {
         // 8: no HID board: the serial port.
         finestra_hid_.reset();
         hid_.reset();
-        s_.Usa_seriale = true;
+        s_.Scheda.Collegamento = Collegamento::Seriale;
         Aggiorna_collegamento();
         seriale_->setWindowTitle(QStringLiteral("Testing..."));
         seriale_->Leggi_impostazioni();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/riga_comando.h"
 
-#include "comandi/strumento.h"
+#include "cli/strumento.h"
 #include "platform/lingua.h"
 #include "session/titolo.h"
 

@@ -65,18 +65,37 @@ struct Dati_esercizio_t {
 // new athlete's: the table's includes the pause at the top of the lift).
 enum class Velocita_riferimento { Vmedia_tabella, Vmedia_alzata, Vpropulsiva };
 
-// The measurement in memory: the setup as it stood when its acquisition started (or as
-// the reopened test was recorded), and what the coach said of it since. The engine works
-// with it and the saves write it, so a setup changed meanwhile applies to the next set
-// only.
-struct Serie_t {
+// The setup as the setup dialog makes it: the athlete and exercise, the velocity loss
+// (%) within a set beyond which a repetition raises the alarm, the velocity sets are
+// judged by and the note the next set gets.
+struct Impostazione_esercizio {
     Dati_esercizio_t Dati_esercizio;
     float Soglia_perdita = 20; // %
     Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
+    QString Nota; // empty: none
+};
+
+// The board as the program knows it: the link that carries it, the caption's part that
+// names it, and its calibration and configuration. Until a board type query succeeds the
+// factors are those of type 3, so a stream decodes to plausible values.
+struct Stato_scheda {
+    ::Collegamento Collegamento = ::Collegamento::Nessuno;
+    QString Stato_connessione = QStringLiteral(" non connesso");
+    float Fattore_posizione = Calibrazione_tipo(3).Fattore_posizione;
+    float Fattore_tempo = Calibrazione_tipo(3).Fattore_tempo;
+    std::int32_t Tipo_scheda = 0; // as the board last reported it; 0 until then
+    std::int32_t Canali_abilitati = 0;
+    std::int32_t Tempo_campionamento = 0;
+};
+
+// The measurement in memory: the setup as it stood when its acquisition started (or as
+// the reopened test was recorded), and what the coach said of it since (the note among
+// it). The engine works with it and the saves write it, so a setup changed meanwhile
+// applies to the next set only.
+struct Serie_t : Impostazione_esercizio {
     std::int32_t Tipo_scheda = 0;
-    bool Hid = false;      // the link: USB HID, else serial
+    ::Collegamento Collegamento = ::Collegamento::Seriale;
     QDateTime Inizio;      // when its acquisition started
-    QString Nota;          // the coach's note; empty: none
     float Rpe = 0;         // the effort the athlete felt, 1 to 10 in halves; 0: not given
     std::set<int> Escluse; // the repetitions left out, by their number in the list (from 1)
     // The test's records and analysis files written so far: kept up to date when the
@@ -86,27 +105,17 @@ struct Serie_t {
     QString File_aperto;
 };
 
-// What several windows and routines share for the whole run. The engine, the links and
-// the protocol keep their own running state.
-struct Sessione {
+// What several windows and routines share for the whole run: the setup being made, the
+// board, and the measurement. The engine, the links and the protocol keep their own
+// running state.
+struct Sessione : Impostazione_esercizio {
     // Texts and paths
     QString Titolo;
-    QString Stato_connessione = QStringLiteral(" non connesso");
     QString Cartella_applicazione; // where the athletes' data live (no trailing separator)
     QString Cartella_ini;
     QString File_ini;
 
-    // Which link carries the board: at most one of the two, or none.
-    bool Usa_hid = false;
-    bool Usa_seriale = false;
-
-    // Board calibration and configuration. Until a board type query succeeds the
-    // factors are those of type 3, so a stream decodes to plausible values.
-    float Fattore_posizione = Fattore_posizione_tipo23;
-    float Fattore_tempo = Fattore_tempo_tipo3;
-    std::int32_t Tipo_scheda = 0; // as the board last reported it; 0 until then
-    std::int32_t Canali_abilitati = 0;
-    std::int32_t Tempo_campionamento = 0;
+    Stato_scheda Scheda;
 
     // Acquisition and recording
     bool Acquisizione_in_corso = false;
@@ -115,30 +124,13 @@ struct Sessione {
     std::int32_t Numero_campioni = 0;
     std::vector<Ripetizione> Ripetizioni = std::vector<Ripetizione>(2);
 
-    Dati_esercizio_t Dati_esercizio;
-    // Velocity loss (%) within a set beyond which a repetition raises the alarm; the
-    // current exercise's, set with the athlete's choices.
-    float Soglia_perdita = 20;
-
-    // The velocity sets are judged by and the note the next set gets (taken by its start),
-    // from the setup dialog.
-    Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
-    QString Nota;
-
     Serie_t Serie;
     // The current setup becomes the setup of the measurement that starts now.
     void Fissa_serie() {
-        Serie = {Dati_esercizio,
-                 Soglia_perdita,
-                 Riferimento,
-                 Tipo_scheda,
-                 Usa_hid,
-                 QDateTime::currentDateTime(),
-                 Nota,
-                 0,
-                 {},
-                 {},
-                 {},
-                 {}};
+        Serie = {};
+        static_cast<Impostazione_esercizio&>(Serie) = *this;
+        Serie.Tipo_scheda = Scheda.Tipo_scheda;
+        Serie.Collegamento = Scheda.Collegamento;
+        Serie.Inizio = QDateTime::currentDateTime();
     }
 };

@@ -46,14 +46,19 @@ double Interpola(double t0, double y0, double t1, double y1, double t) {
     return t1 != t0 ? y0 + (y1 - y0) * (t - t0) / (t1 - t0) : y0;
 }
 
-} // namespace
+struct Punto_levigato {
+    double t = 0, x = 0, v = 0, a = 0;
+};
 
-void Leviga_moto(std::span<const Punto_alzata> p, std::vector<Punto_levigato>& m) {
-    m.clear();
+// The smoothed motion at the lift's records, told to `punto(t, x, v, a)` in order (v in
+// mm/s, a in mm/s^2). Taken at records at least Passo_valutazione_s apart (the first and
+// the last always): closer ones add nothing a 40 ms smoothing could show, and would only
+// cost time on a fast link.
+template <typename Punto> void Leviga_moto(std::span<const Punto_alzata> p, Punto&& punto) {
     const std::size_t n = p.size();
     if (n < 3) {
         const double v = n == 2 && p[1].t > p[0].t ? (p[1].x - p[0].x) / (p[1].t - p[0].t) : 0;
-        for (const Punto_alzata& q : p) m.push_back({q.t, q.x, v, 0});
+        for (const Punto_alzata& q : p) punto(q.t, q.x, v, 0.0);
         return;
     }
     // The first record at least `d` after record i (or the last one), and the last at
@@ -68,36 +73,71 @@ void Leviga_moto(std::span<const Punto_alzata> p, std::vector<Punto_levigato>& m
         while (j > 0 && p[j].t > p[i].t - d) --j;
         return j;
     };
-    std::size_t sinistro = 0, destro = 1;
-    double ultimo = -1e300;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (p[i].t - ultimo < Passo_valutazione_s && i + 1 < n) continue;
-        ultimo = p[i].t;
-        Parabola f;
-        if (i == 0) {
-            const std::size_t b = dopo(0, Base_estremi_s);
-            f = Per_tre_punti(p, 0, b, b + 1 < n ? dopo(b, Base_estremi_s) : b, p[0].t);
-        } else if (i + 1 == n) {
-            const std::size_t b = prima(i, Base_estremi_s);
-            f = Per_tre_punti(p, b > 0 ? prima(b, Base_estremi_s) : b, b, i, p[i].t);
-        } else {
-            while (sinistro + 1 < i && p[sinistro + 1].t <= p[i].t - Base_s) ++sinistro;
-            if (destro <= i) destro = i + 1;
-            while (destro + 1 < n && p[destro].t < p[i].t + Base_s) ++destro;
-            f = Per_tre_punti(p, sinistro, i, destro, p[i].t);
-        }
-        m.push_back({p[i].t, p[i].x, f.v, f.a});
+    {
+        const std::size_t b = dopo(0, Base_estremi_s);
+        const Parabola f = Per_tre_punti(p, 0, b, b + 1 < n ? dopo(b, Base_estremi_s) : b, p[0].t);
+        punto(p[0].t, p[0].x, f.v, f.a);
     }
+    std::size_t sinistro = 0, destro = 1;
+    double ultimo = p[0].t;
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        if (p[i].t - ultimo < Passo_valutazione_s) continue;
+        ultimo = p[i].t;
+        while (sinistro + 1 < i && p[sinistro + 1].t <= p[i].t - Base_s) ++sinistro;
+        if (destro <= i) destro = i + 1;
+        while (destro + 1 < n && p[destro].t < p[i].t + Base_s) ++destro;
+        const Parabola f = Per_tre_punti(p, sinistro, i, destro, p[i].t);
+        punto(p[i].t, p[i].x, f.v, f.a);
+    }
+    const std::size_t i = n - 1;
+    const std::size_t b = prima(i, Base_estremi_s);
+    const Parabola f = Per_tre_punti(p, b > 0 ? prima(b, Base_estremi_s) : b, b, i, p[i].t);
+    punto(p[i].t, p[i].x, f.v, f.a);
 }
+
+} // namespace
 
 Analisi_ripetizione Analizza_alzata(std::span<const Punto_alzata> p, double t_prima, double t_dopo,
                                     float carico) {
     Analisi_ripetizione r;
     const std::size_t n = p.size();
     if (n < 2 || p[n - 1].t <= p[0].t) return r;
-    static thread_local std::vector<Punto_levigato> m;
-    Leviga_moto(p, m);
-    const std::size_t k = m.size();
+    const double kg = carico;
+
+    // One pass over the smoothed motion: its first and last points, and what the
+    // propulsive part and the power need. The propulsive part ends where, after the peak
+    // velocity, the bar first slows down faster than gravity would: the lifter is no longer
+    // driving it. A higher peak later starts that search again from itself.
+    Punto_levigato primo, precedente;
+    bool inizio = true;
+    double picco = 0;
+    bool fine_propulsiva = false;
+    double t_prop = 0, x_prop = 0, v_prop = 0;
+    // Power = load x (g + a) x v.
+    double massima = 0;
+    Leviga_moto(p, [&](double t, double x, double v, double a) {
+        if (kg > 0) massima = std::max(massima, kg * (Gravita + a / 1000.0) * (v / 1000.0));
+        const Punto_levigato q{t, x, v, a};
+        if (inizio) {
+            inizio = false;
+            primo = q;
+            picco = v;
+        } else {
+            if (v > picco) {
+                picco = v;
+                fine_propulsiva = false;
+            }
+            if (!fine_propulsiva && !(a >= -Gravita_mm)) {
+                const Punto_levigato& q0 = precedente;
+                t_prop = q0.a > -Gravita_mm ? Interpola(q0.a, q0.t, a, t, -Gravita_mm) : t;
+                x_prop = Interpola(q0.t, q0.x, t, x, t_prop);
+                v_prop = Interpola(q0.t, q0.v, t, v, t_prop);
+                fine_propulsiva = true;
+            }
+        }
+        precedente = q;
+    });
+    const Punto_levigato& ultimo = precedente;
     // A record's step: the board sends one each time the bar has moved the same distance.
     const double passo = std::max(std::fabs(p[1].x - p[0].x), std::fabs(p[n - 1].x - p[n - 2].x));
 
@@ -105,14 +145,14 @@ Analisi_ripetizione Analizza_alzata(std::span<const Punto_alzata> p, double t_pr
     // earlier than the record before the lift and no lower than two steps (the slack of
     // the turn at the bottom).
     double t_inizio = p[0].t, x_inizio = p[0].x;
-    if (m[0].v > 0 && m[0].a > 0) {
-        const double dt = std::min(m[0].v / m[0].a, std::max(0.0, p[0].t - t_prima));
+    if (primo.v > 0 && primo.a > 0) {
+        const double dt = std::min(primo.v / primo.a, std::max(0.0, p[0].t - t_prima));
         t_inizio -= dt;
-        x_inizio -= std::min(2 * passo, m[0].v * dt - m[0].a * dt * dt / 2);
+        x_inizio -= std::min(2 * passo, primo.v * dt - primo.a * dt * dt / 2);
     }
     // The top, likewise from the last record, no later than the record that followed.
     double t_fine = p[n - 1].t, x_fine = p[n - 1].x;
-    const double v_fine = m[k - 1].v, a_fine = m[k - 1].a;
+    const double v_fine = ultimo.v, a_fine = ultimo.a;
     if (v_fine > 0 && a_fine < 0) {
         const double dt = std::min(v_fine / -a_fine, std::max(0.0, t_dopo - p[n - 1].t));
         t_fine += dt;
@@ -122,35 +162,21 @@ Analisi_ripetizione Analizza_alzata(std::span<const Punto_alzata> p, double t_pr
     if (durata <= 0) return r;
     r.Vmedia = static_cast<float>((x_fine - x_inizio) / durata);
 
-    // The propulsive part ends where, after the peak velocity, the bar first slows down
-    // faster than gravity would: the lifter is no longer driving it.
-    std::size_t picco = 0;
-    for (std::size_t i = 1; i < k; ++i)
-        if (m[i].v > m[picco].v) picco = i;
-    double t_prop = t_fine, x_prop = x_fine, v_prop = 0;
-    for (std::size_t i = std::max<std::size_t>(picco, 1); i < k; ++i) {
-        if (m[i].a >= -Gravita_mm) continue;
-        const Punto_levigato &q0 = m[i - 1], &q1 = m[i];
-        const double t = q0.a > -Gravita_mm ? Interpola(q0.a, q0.t, q1.a, q1.t, -Gravita_mm) : q1.t;
-        t_prop = t;
-        x_prop = Interpola(q0.t, q0.x, q1.t, q1.x, t);
-        v_prop = Interpola(q0.t, q0.v, q1.t, q1.v, t);
-        break;
+    if (!fine_propulsiva) {
+        t_prop = t_fine;
+        x_prop = x_fine;
+        v_prop = 0;
     }
     const double durata_prop = t_prop - t_inizio;
     r.Durata_propulsiva = static_cast<float>(durata_prop);
     r.Vpropulsiva = durata_prop > 0 ? static_cast<float>((x_prop - x_inizio) / durata_prop) : 0;
 
-    // Power = load x (g + a) x v. Its mean over the propulsive part is the work done on the
-    // load (lifting it, and the speed it has at the end) over the time: no noise from the
-    // acceleration, and exact for any shape of the velocity.
-    const double kg = carico;
+    // The mean power over the propulsive part is the work done on the load (lifting it,
+    // and the speed it has at the end) over the time: no noise from the acceleration, and
+    // exact for any shape of the velocity.
     if (kg > 0 && durata_prop > 0) {
         const double dx = (x_prop - x_inizio) / 1000.0, v = v_prop / 1000.0;
         r.Potenza_media = static_cast<float>(kg * (Gravita * dx + v * v / 2) / durata_prop);
-        double massima = 0;
-        for (const Punto_levigato& q : m)
-            massima = std::max(massima, kg * (Gravita + q.a / 1000.0) * (q.v / 1000.0));
         r.Potenza_max = static_cast<float>(massima);
     }
     return r;

@@ -6,7 +6,6 @@
 #include "stream/analisi_ripetizione.h"
 
 #include <span>
-#include <vector>
 
 // A record as the lift analysis needs it: when the bar crossed a step, and where.
 struct Punto_alzata {
@@ -24,11 +23,3 @@ inline constexpr double Gravita_mm = Gravita * 1000.0; // mm/s^2
 // `carico` in kg (0: no power). Perdita and Oltre_soglia are left at 0 / false.
 Analisi_ripetizione Analizza_alzata(std::span<const Punto_alzata> punti, double t_prima,
                                     double t_dopo, float carico);
-
-// The smoothed motion at the lift's records: velocity in mm/s, acceleration in mm/s^2.
-// Taken at records at least 8 ms apart (the first and the last always): closer ones add
-// nothing a 40 ms smoothing could show, and would only cost time on a fast link.
-struct Punto_levigato {
-    double t = 0, x = 0, v = 0, a = 0;
-};
-void Leviga_moto(std::span<const Punto_alzata> punti, std::vector<Punto_levigato>& uscita);

@@ -11,13 +11,10 @@ float Tempo_ms(std::int32_t conteggio, float fattore_tempo) {
     return static_cast<float>(static_cast<double>(conteggio) * static_cast<double>(fattore_tempo));
 }
 
-float Velocita_campione(float tempo_ms, float fattore_posizione, bool usa_seriale, bool usa_hid) {
+float Velocita_campione(float tempo_ms, float fattore_posizione, Collegamento collegamento) {
     if (tempo_ms == 0.0f) return 0.0f;
-    float velocita = 0.0f;
-    if (usa_hid)
-        velocita = fattore_posizione * 1000.0f / tempo_ms;
-    else if (usa_seriale)
-        velocita = fattore_posizione * 6.0f * 1000.0f / tempo_ms;
+    const auto passi = static_cast<float>(Passi_per_record(collegamento));
+    float velocita = fattore_posizione * passi * 1000.0f / tempo_ms;
     if (std::fabs(velocita) < Velocita_minima) velocita = 0.0f;
     if (velocita > Velocita_limite) velocita = Velocita_limite;
     if (velocita < -Velocita_limite) velocita = -Velocita_limite;

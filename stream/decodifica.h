@@ -4,6 +4,8 @@
 // a 65-byte HID input report, and the conversion of the raw counts into millimetres,
 // milliseconds and a velocity. Pure functions, no state.
 
+#include "session/tipi_scheda.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -73,8 +75,7 @@ double Posizione_mm(std::int16_t conteggio, float fattore_posizione);
 // Step time in ms: the product is taken in double precision, then kept as a single.
 float Tempo_ms(std::int32_t conteggio, float fattore_tempo);
 
-// Velocity in mm/s of a sample of step time `tempo_ms`, in single precision: over the
-// serial link the board moves 6 position steps per time step, over HID one. HID wins
-// when both links are flagged; no link or a zero time gives 0. Magnitudes under 12 give
-// 0, and the result is cut to +-5000.
-float Velocita_campione(float tempo_ms, float fattore_posizione, bool usa_seriale, bool usa_hid);
+// Velocity in mm/s of a sample of step time `tempo_ms`, in single precision: the board
+// moves Passi_per_record position steps per time step; no link or a zero time gives 0.
+// Magnitudes under 12 give 0, and the result is cut to +-5000.
+float Velocita_campione(float tempo_ms, float fattore_posizione, Collegamento collegamento);

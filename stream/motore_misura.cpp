@@ -24,6 +24,12 @@ constexpr float Primo_secondo = 1.0f;   // s: changes before this are concentric
 constexpr int Ritardo_massimo_disegno = 400; // bytes
 constexpr int Ritardo_ripresa_disegno = 50;  // bytes
 
+// A start gives back to the system the memory of an earlier measurement only past this
+// many samples (16 MB of them, a couple of minutes of the fastest stream): the set it
+// begins would take a smaller one's memory back page by page at once, and those page
+// faults cost more than the processing of its samples.
+constexpr std::size_t Campioni_riusati = std::size_t{1} << 20;
+
 // The last index of a block of `conteggio` records (1 to Record_massimi_blocco).
 std::int16_t Ultimo_indice(std::size_t conteggio) {
     if (conteggio == 0 || conteggio > Record_massimi_blocco)
@@ -35,12 +41,12 @@ std::int16_t Ultimo_indice(std::size_t conteggio) {
 } // namespace
 
 Motore_misura::Motore_misura(Sessione& sessione, const QLocale& locale)
-    : s_(sessione), locale_(locale) {}
+    : s_(sessione), scheda_(sessione.Scheda), locale_(locale) {}
 
 void Motore_misura::Inizia_acquisizione() {
     s_.Fissa_serie();
     s_.Nota.clear(); // the setup's note goes with this set only
-    Azzera_misura();
+    Azzera(s_.Campioni.size() > Campioni_riusati);
     trama_.Azzera();
     controllo_.Azzera();
     s_.Acquisizione_in_corso = true;
@@ -93,9 +99,9 @@ void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
         for (std::size_t j = 0; j < quanti; ++j) {
             const Conteggi c = *Leggi_record_seriale(record, inizio + j); // whole records only
             Controlla_record(c);
-            posizioni_[j] = Posizione_mm(c.posizione, s_.Fattore_posizione);
+            posizioni_[j] = Posizione_mm(c.posizione, scheda_.Fattore_posizione);
             Spostamento(posizioni_[j], 0);
-            tempi_[j] = Tempo_ms(c.tempo, s_.Fattore_tempo);
+            tempi_[j] = Tempo_ms(c.tempo, scheda_.Fattore_tempo);
         }
         Elabora_blocco(Ultimo_indice(quanti), posizioni_.data(), tempi_.data());
     }
@@ -109,8 +115,8 @@ void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
         const auto conteggi = Leggi_record_hid(report, letti);
         if (!conteggi) break; // a short report: only its whole records count
         Controlla_record(*conteggi);
-        posizioni[letti] = Posizione_mm(conteggi->posizione, s_.Fattore_posizione);
-        tempi[letti] = Tempo_ms(conteggi->tempo, s_.Fattore_tempo);
+        posizioni[letti] = Posizione_mm(conteggi->posizione, scheda_.Fattore_posizione);
+        tempi[letti] = Tempo_ms(conteggi->tempo, scheda_.Fattore_tempo);
         // The record as the serial link carries it: position count, then time count.
         const std::size_t inizio = letti * Byte_record_hid + Scostamento_posizione_hid;
         std::copy_n(report.begin() + static_cast<std::ptrdiff_t>(inizio), Byte_record_seriale,
@@ -148,9 +154,9 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
     if (velocita_.size() < conteggio) velocita_.resize(conteggio);
     double* const velocita = velocita_.data();
 
-    const float fattore = s_.Fattore_posizione;
+    const float fattore = scheda_.Fattore_posizione;
     for (std::size_t i = 0; i < conteggio; ++i)
-        velocita[i] = Velocita_campione(tempi_ms[i], fattore, s_.Usa_seriale, s_.Usa_hid);
+        velocita[i] = Velocita_campione(tempi_ms[i], fattore, scheda_.Collegamento);
 
     for (std::size_t i = 0; i < conteggio; ++i) {
         const float dt = tempi_ms[i] / 1000.0f; // s, with its sign
@@ -175,7 +181,7 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
 
 void Motore_misura::Inizia_rielaborazione(double posizione_inizio) {
     s_.Fissa_serie();
-    Azzera_misura();
+    Azzera(s_.Campioni.size() > Campioni_riusati);
     trama_.Azzera();
     s_.Ripetizioni.assign(2, Ripetizione{});
     m_ = Stato_misura{};
@@ -218,7 +224,8 @@ void Motore_misura::Rielabora_blocco(std::span<const Campione> campioni) {
 }
 
 void Motore_misura::Controlla_record(const Conteggi& c) {
-    if (controllo_.Controlla(c.posizione, c.tempo, s_.Fattore_posizione, s_.Fattore_tempo))
+    if (controllo_.Controlla(c.posizione, c.tempo, scheda_.Fattore_posizione,
+                             scheda_.Fattore_tempo))
         for (Vista_misura* v : viste_) v->Flusso_disturbato(controllo_.Disturbi());
 }
 
@@ -344,7 +351,7 @@ void Motore_misura::Mostra_ripetizione(int indice) {
                                            s_.Serie.Dati_esercizio.Carico));
     riferimenti_.push_back(
         Velocita_scelta(r, analisi_attiva_ ? &analisi_.back() : nullptr, s_.Serie.Riferimento));
-    if (analisi_attiva_) Calcola_perdite(riferimenti_.size() - 1);
+    Calcola_perdita(riferimenti_.size() - 1);
 
     const float velocita = riferimenti_.back();
     for (Vista_misura* v : viste_)
@@ -362,24 +369,20 @@ bool Motore_misura::Esclusa(std::size_t riga) const {
     return s_.Serie.Escluse.count(static_cast<int>(riga) + 1) > 0;
 }
 
-void Motore_misura::Calcola_perdite(std::size_t da) {
-    // The best of the rows that count, up to each row: a row left out is judged against
-    // it but does not raise it.
-    float migliore = 0;
-    for (std::size_t i = 0; i < da && i < riferimenti_.size(); ++i)
-        if (!Esclusa(i)) migliore = std::max(migliore, riferimenti_[i]);
-    for (std::size_t i = da; i < analisi_.size() && i < riferimenti_.size(); ++i) {
-        const bool esclusa = Esclusa(i);
-        if (!esclusa) migliore = std::max(migliore, riferimenti_[i]);
-        Analisi_ripetizione& a = analisi_[i];
-        a.Perdita =
-            migliore > 0 ? std::max(0.0f, (migliore - riferimenti_[i]) / migliore * 100.0f) : 0;
-        // Compared as the files write them, to the hundredth: a loss shown as the threshold
-        // itself has not passed it.
-        a.Oltre_soglia = !esclusa && std::round(a.Perdita * 100.0f) >
-                                         std::round(s_.Serie.Soglia_perdita * 100.0f);
-        a.Esclusa = esclusa;
-    }
+void Motore_misura::Calcola_perdita(std::size_t i) {
+    // A row left out is judged against the best of the rows that count but does not
+    // raise it.
+    const bool esclusa = Esclusa(i);
+    if (!esclusa) migliore_ = std::max(migliore_, riferimenti_[i]);
+    if (i >= analisi_.size()) return; // listed while the analysis was off
+    Analisi_ripetizione& a = analisi_[i];
+    a.Perdita =
+        migliore_ > 0 ? std::max(0.0f, (migliore_ - riferimenti_[i]) / migliore_ * 100.0f) : 0;
+    // Compared as the files write them, to the hundredth: a loss shown as the threshold
+    // itself has not passed it.
+    a.Oltre_soglia =
+        !esclusa && std::round(a.Perdita * 100.0f) > std::round(s_.Serie.Soglia_perdita * 100.0f);
+    a.Esclusa = esclusa;
 }
 
 void Motore_misura::Imposta_esclusa(int numero, bool esclusa) {
@@ -390,12 +393,14 @@ void Motore_misura::Imposta_esclusa(int numero, bool esclusa) {
         s_.Serie.Escluse.insert(numero);
     else
         s_.Serie.Escluse.erase(numero);
-    Calcola_perdite(0);
+    // Every loss again, from the first row: the best up to each row may have changed.
+    migliore_ = 0;
+    for (std::size_t i = 0; i < riferimenti_.size(); ++i) Calcola_perdita(i);
     for (Vista_misura* v : viste_) v->Esclusione_cambiata(numero - 1, esclusa);
 }
 
-void Motore_misura::Azzera_misura() {
-    s_.Campioni = std::deque<Campione>(1); // gives back the memory of a long recording
+void Motore_misura::Azzera(bool restituisci) {
+    s_.Campioni = std::deque<Campione>(1);
     m_.Pos_inizio_ripetizione = 0;
     m_.Pos_inizio_concentrica = 1024.0f;
     m_.Indice_ripetizione = 0;
@@ -403,6 +408,7 @@ void Motore_misura::Azzera_misura() {
     lista_.Svuota();
     analisi_.clear();
     riferimenti_.clear();
+    migliore_ = 0;
     // No rows, none left out, and no files of them to keep up to date.
     s_.Serie.Escluse.clear();
     s_.Serie.File_record.clear();
@@ -412,5 +418,5 @@ void Motore_misura::Azzera_misura() {
     for (Vista_misura* v : viste_) v->Misura_azzerata();
     // The listeners have let go of their samples too: what a long set took goes back to
     // the system, not only to the allocator.
-    Restituisci_memoria_libera();
+    if (restituisci) Restituisci_memoria_libera();
 }

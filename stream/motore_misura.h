@@ -59,8 +59,8 @@ public:
     // Start of an acquisition: the measurement reset, a fresh running state and
     // Acquisizione_in_corso set. Every start goes through here.
     void Inizia_acquisizione();
-    // The measurement reset.
-    void Azzera_misura();
+    // The measurement reset: the memory its samples took goes back to the system.
+    void Azzera_misura() { Azzera(true); }
     // The end of an acquisition (stopped, refused or its link lost): Acquisizione_in_corso
     // off. Nothing of the measurement changes.
     void Fine_acquisizione();
@@ -117,6 +117,8 @@ public:
     const QLocale& Locale() const { return locale_; }
 
 private:
+    // The measurement reset; `restituisci`: the freed memory goes back to the system.
+    void Azzera(bool restituisci);
     int Byte_in_attesa() const { return ritardo_ ? ritardo_() : 0; }
     bool Disegno_richiesto() const;
     // Checks a record against what the board can send; the first impossible one of an
@@ -142,10 +144,12 @@ private:
     void Chiudi_ripetizione_tabella(double posizione);
     void Mostra_ripetizione(int indice);
     bool Esclusa(std::size_t riga) const;
-    // Losses and alarms of the rows from `da` on.
-    void Calcola_perdite(std::size_t da);
+    // Loss and alarm of row `i`, the rows before it done: raises migliore_ when the row
+    // counts.
+    void Calcola_perdita(std::size_t i);
 
     Sessione& s_;
+    const Stato_scheda& scheda_; // the link and calibration a stream is decoded with
     Stato_misura m_;
     QLocale locale_;
     std::vector<Vista_misura*> viste_;
@@ -162,6 +166,7 @@ private:
     bool analisi_attiva_ = true;
     std::vector<Analisi_ripetizione> analisi_;
     std::vector<float> riferimenti_; // per row, the velocity the set is judged by
+    float migliore_ = 0;             // the best of riferimenti_ of the rows that count
     // The records of one HID report as listeners get them.
     std::array<std::uint8_t, Record_per_report * Byte_record_seriale> record_hid_{};
     // Work arrays of one block, kept to avoid allocating per block.

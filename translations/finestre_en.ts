@@ -337,7 +337,7 @@
 <context>
     <name>Frm_confronta</name>
     <message>
-        <location filename="../analysis/frm_confronta.cpp" line="+28"/>
+        <location filename="../log/frm_confronta.cpp" line="+28"/>
         <source>Confronta test</source>
         <translation>Compare tests</translation>
     </message>
@@ -671,7 +671,7 @@
 <context>
     <name>Frm_profilo</name>
     <message>
-        <location filename="../analysis/frm_profilo.cpp" line="+41"/>
+        <location filename="../log/frm_profilo.cpp" line="+41"/>
         <location line="+22"/>
         <source>Profilo carico-velocità</source>
         <translation>Load-velocity profile</translation>
@@ -796,7 +796,7 @@
 <context>
     <name>Frm_squadra</name>
     <message>
-        <location filename="../analysis/frm_squadra.cpp" line="+22"/>
+        <location filename="../log/frm_squadra.cpp" line="+22"/>
         <location line="+4"/>
         <source>Squadra</source>
         <translation>Team</translation>
@@ -850,7 +850,7 @@
 <context>
     <name>Frm_storico</name>
     <message>
-        <location filename="../analysis/frm_storico.cpp" line="+37"/>
+        <location filename="../log/frm_storico.cpp" line="+37"/>
         <source>Esporta PDF</source>
         <translation>Export PDF</translation>
     </message>
@@ -1277,7 +1277,7 @@
 <context>
     <name>Grafico_andamento</name>
     <message>
-        <location filename="../analysis/grafico_andamento.cpp" line="+31"/>
+        <location filename="../log/grafico_andamento.cpp" line="+31"/>
         <source>Andamento dell&apos;esercizio</source>
         <translation>The exercise&apos;s trend</translation>
     </message>
@@ -1517,7 +1517,7 @@ Confirming with OK rewrites the file with these entries; the present one stays i
 <context>
     <name>Riquadro_carico_oggi</name>
     <message>
-        <location filename="../analysis/riquadro_carico_oggi.cpp" line="+19"/>
+        <location filename="../log/riquadro_carico_oggi.cpp" line="+19"/>
         <location line="+18"/>
         <source>Carico per oggi</source>
         <translation>Load for today</translation>

@@ -86,7 +86,7 @@ The test opens as one without a record, with the current settings.</translation>
 <context>
     <name>Comando_cattura</name>
     <message>
-        <location filename="../comandi/cattura.cpp" line="+19"/>
+        <location filename="../cli/cattura.cpp" line="+19"/>
         <source>Uso: kinetrack-capture --link serial|hid --board-type N --seed S [opzioni] USCITA
 Scrive come cattura il flusso della scheda per una serie generata dal seme, ed elenca
 le ripetizioni che il programma ne deve ricavare accanto alle alzate della serie.
@@ -131,7 +131,7 @@ the reps the program must find in it beside the set&apos;s lifts.
 <context>
     <name>Comando_profilo</name>
     <message>
-        <location filename="../comandi/profilo.cpp" line="+25"/>
+        <location filename="../cli/profilo.cpp" line="+25"/>
         <source>Uso: kinetrack-profilo --folder CARTELLA_ATLETA --exercise NOME [--v1rm M_S]
 Profilo carico-velocità di un esercizio dai test salvati nella cartella dell&apos;atleta
 (per ogni test con il file di analisi il carico e la migliore velocità media
@@ -190,7 +190,7 @@ to V1rm.
 <context>
     <name>Comando_replay</name>
     <message>
-        <location filename="../comandi/replay.cpp" line="+40"/>
+        <location filename="../cli/replay.cpp" line="+40"/>
         <source>Uso: kinetrack-replay --link serial|hid --board-type N [opzioni] INGRESSO
   o: kinetrack-replay --record FILE [opzioni] INGRESSO
   o: kinetrack-replay --journal FILE [--locale NOME] [file da scrivere] [--time ...]
@@ -372,7 +372,7 @@ prints the rep table and writes the files asked for.
 <context>
     <name>Comando_storico</name>
     <message>
-        <location filename="../comandi/pdf_storico.cpp" line="+22"/>
+        <location filename="../cli/pdf_storico.cpp" line="+22"/>
         <source>nessun test da mettere nel PDF</source>
         <translation>no test to put in the PDF</translation>
     </message>
@@ -392,7 +392,7 @@ prints the rep table and writes the files asked for.
         <translation>wrote %1 (%2 tests, %3 pages)</translation>
     </message>
     <message>
-        <location filename="../comandi/storico.cpp" line="+47"/>
+        <location filename="../cli/storico.cpp" line="+47"/>
         <source>Uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]
                        [--exercise ESERCIZIO] [--from AAAA-MM-GG] [--to AAAA-MM-GG]
                        [--pdf FILE]
@@ -482,7 +482,7 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
 <context>
     <name>Diario</name>
     <message>
-        <location filename="../storico/diario.cpp" line="+176"/>
+        <location filename="../log/diario.cpp" line="+176"/>
         <source>Il test non ha il file di analisi.</source>
         <translation>The test has no analysis file.</translation>
     </message>
@@ -490,7 +490,7 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
 <context>
     <name>Esempio_profilo</name>
     <message>
-        <location filename="../datafiles/esempio_profilo.cpp" line="+19"/>
+        <location filename="../log/esempio_profilo.cpp" line="+19"/>
         <source>Impossibile creare la cartella %1</source>
         <translation>Cannot create the folder %1</translation>
     </message>
@@ -709,7 +709,7 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
 <context>
     <name>Pagine_pdf</name>
     <message>
-        <location filename="../rapporto/pagine_pdf.cpp" line="+25"/>
+        <location filename="../log/pagine_pdf.cpp" line="+25"/>
         <source>impossibile scrivere il file &quot;%1&quot;</source>
         <translation>cannot write the file &quot;%1&quot;</translation>
     </message>
@@ -722,7 +722,7 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
 <context>
     <name>Profilo_velocita</name>
     <message>
-        <location filename="../datafiles/profilo_velocita.cpp" line="+37"/>
+        <location filename="../log/profilo_velocita.cpp" line="+37"/>
         <source>La cartella &quot;%1&quot; non esiste.</source>
         <translation>The folder &quot;%1&quot; does not exist.</translation>
     </message>
@@ -785,7 +785,7 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
 <context>
     <name>Prontezza</name>
     <message>
-        <location filename="../storico/prontezza.cpp" line="+82"/>
+        <location filename="../log/prontezza.cpp" line="+82"/>
         <source>nella norma</source>
         <translation>normal</translation>
     </message>
@@ -893,7 +893,7 @@ Check that the board is connected and switched on.</translation>
 <context>
     <name>Rapporto_pdf</name>
     <message>
-        <location filename="../rapporto/rapporto_pdf.cpp" line="-40"/>
+        <location filename="../log/rapporto_pdf.cpp" line="-40"/>
         <source>Velocità per ripetizione</source>
         <translation>Velocity per rep</translation>
     </message>
@@ -1011,7 +1011,7 @@ Check that the board is connected and switched on.</translation>
 <context>
     <name>Record_test</name>
     <message>
-        <location filename="../datafiles/record_test.cpp" line="+104"/>
+        <location filename="../datafiles/record_seduta.cpp" line="+104"/>
         <source>file danneggiato</source>
         <translation>damaged file</translation>
     </message>
@@ -1258,8 +1258,8 @@ Faults:
 <context>
     <name>Strumento</name>
     <message>
-        <location filename="../comandi/cattura.cpp" line="-47"/>
-        <location filename="../comandi/replay.cpp" line="-413"/>
+        <location filename="../cli/cattura.cpp" line="-47"/>
+        <location filename="../cli/replay.cpp" line="-413"/>
         <source>valore non valido per %1: &quot;%2&quot; (da %3 a %4)</source>
         <translation>invalid value for %1: &quot;%2&quot; (%3 to %4)</translation>
     </message>
@@ -1270,34 +1270,34 @@ Faults:
     </message>
     <message>
         <location line="+33"/>
-        <location filename="../comandi/profilo.cpp" line="-26"/>
+        <location filename="../cli/profilo.cpp" line="-26"/>
         <location line="+2"/>
-        <location filename="../comandi/replay.cpp" line="+163"/>
-        <location filename="../comandi/storico.cpp" line="-48"/>
+        <location filename="../cli/replay.cpp" line="+163"/>
+        <location filename="../cli/storico.cpp" line="-48"/>
         <source>manca %1</source>
         <translation>%1 is missing</translation>
     </message>
     <message>
-        <location filename="../comandi/profilo.cpp" line="-37"/>
-        <location filename="../comandi/replay.cpp" line="-69"/>
-        <location filename="../comandi/storico.cpp" line="-27"/>
+        <location filename="../cli/profilo.cpp" line="-37"/>
+        <location filename="../cli/replay.cpp" line="-69"/>
+        <location filename="../cli/storico.cpp" line="-27"/>
         <source>ingresso</source>
         <translation>input</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../comandi/storico.cpp" line="+18"/>
+        <location filename="../cli/storico.cpp" line="+18"/>
         <source>manca il nome dell&apos;atleta</source>
         <translation>the athlete&apos;s name is missing</translation>
     </message>
     <message>
         <location line="+66"/>
-        <location filename="../comandi/storico.cpp" line="+79"/>
+        <location filename="../cli/storico.cpp" line="+79"/>
         <source>file scartato: %1</source>
         <translation>file skipped: %1</translation>
     </message>
     <message>
-        <location filename="../comandi/strumento.cpp" line="+64"/>
+        <location filename="../cli/strumento.cpp" line="+64"/>
         <source>un solo file di %1: &quot;%2&quot;</source>
         <translation>only one %1 file: &quot;%2&quot;</translation>
     </message>
@@ -1325,7 +1325,7 @@ Faults:
 <context>
     <name>Testi_storico</name>
     <message>
-        <location filename="../rapporto/testi_storico.cpp" line="+23"/>
+        <location filename="../log/testi_storico.cpp" line="+23"/>
         <source>Prontezza %1 (%2): nessuna prima serie a questo carico nel giorno</source>
         <translation>Readiness %1 (%2): no first set at this load on the day</translation>
     </message>
@@ -1510,7 +1510,7 @@ Faults:
 <context>
     <name>Testo_carico_oggi</name>
     <message>
-        <location filename="../rapporto/testi_storico.cpp" line="+67"/>
+        <location filename="../log/testi_storico.cpp" line="+67"/>
         <source>; limitato all&apos;e1RM: a queste velocità il profilo darebbe un carico più alto del massimale</source>
         <translation>; capped at the e1RM: at these velocities the profile would give a load above the maximum</translation>
     </message>
@@ -1518,7 +1518,7 @@ Faults:
 <context>
     <name>Lettura_test</name>
     <message>
-        <location filename="../storico/lettura_test.cpp" line="+1"/>
+        <location filename="../log/lettura_seduta.cpp" line="+1"/>
         <source>non è un file delle ripetizioni</source>
         <translation>not a repetitions file</translation>
     </message>
@@ -1541,7 +1541,7 @@ Faults:
 <context>
     <name>Indice_test</name>
     <message>
-        <location filename="../storico/indice_test.cpp" line="+1"/>
+        <location filename="../log/indice_sedute.cpp" line="+1"/>
         <source>Indice dei test ricostruito dai file (%1).</source>
         <translation>Test index rebuilt from the files (%1).</translation>
     </message>
@@ -1564,7 +1564,7 @@ Faults:
 <context>
     <name>Esempio_storico</name>
     <message>
-        <location filename="../storico/esempio_storico.cpp" line="+1"/>
+        <location filename="../log/esempio_storico.cpp" line="+1"/>
         <source>Impossibile creare la cartella %1</source>
         <translation>Cannot create the folder %1</translation>
     </message>

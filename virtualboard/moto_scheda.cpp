@@ -34,7 +34,7 @@ Flusso_continuo::Flusso_continuo(const Parametri_copione& parametri, std::uint32
                                  int tipo_scheda)
     : parametri_(parametri), seme_(seme), tipo_(tipo_scheda),
       fine_posizione_mm_(parametri.posizione_iniziale_mm),
-      conteggi_per_s_(Taratura_tipo(tipo_scheda).conteggi_per_ms * 1000) {
+      conteggi_per_s_(Calibrazione_tipo(tipo_scheda).Conteggi_per_ms * 1000) {
     Nuova_serie();
 }
 

@@ -3,8 +3,8 @@
 // The motion the virtual board reports: a generated lift script, an endless chain of
 // generated sets, or a steady stream for stress tests.
 
-#include "board/flusso_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
+#include "wire/flusso_scheda.h"
 
 #include <memory>
 #include <optional>

@@ -3,8 +3,8 @@
 // The virtual board: answers commands on the master side of a pseudo-terminal and,
 // while streaming, writes the motion's records as they fall due in real time.
 
-#include "board/flusso_scheda.h"
 #include "virtualboard/comandi_scheda.h"
+#include "wire/flusso_scheda.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

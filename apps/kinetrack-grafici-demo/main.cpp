@@ -6,14 +6,14 @@
 
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
-#include "board/flusso_scheda.h"
-#include "comandi/strumento.h"
+#include "cli/strumento.h"
 #include "platform/grafico.h"
 #include "platform/moduli.h"
 #include "platform/slider.h"
 #include "session/formato.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
 
     Sessione s;
     s.Cartella_applicazione = QCoreApplication::applicationDirPath();
-    s.Usa_hid = true;
-    s.Fattore_posizione = Fattore_posizione_tipo1;
-    s.Fattore_tempo = Fattore_tempo_tipo12;
+    s.Scheda.Collegamento = Collegamento::Hid;
+    s.Scheda.Fattore_posizione = Calibrazione_tipo(1).Fattore_posizione;
+    s.Scheda.Fattore_tempo = Calibrazione_tipo(1).Fattore_tempo;
     s.Dati_esercizio.Vmax = 800;
     s.Dati_esercizio.Limite_sup = 110;
     s.Dati_esercizio.Limite_inf = 80;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kinetrack-storico: the training log of the athletes' saved tests.
 
-#include "comandi/pdf_storico.h"
+#include "cli/pdf_storico.h"
 
 int main(int argc, char** argv) {
     return Avvia_storico(argc, argv);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The watch over the board's stream during a set: a board silent for longer than allowed
-// is noticed, and so is its return; a disturbed stream is told once per set; the main
-// window shows the line in its status bar, on a warning ground.
+// is noticed, and so is its return; a disturbed stream is told once per set, in the main
+// window's status bar on a warning ground.
 #include "acquisition/sorveglianza_flusso.h"
 #include "platform/etichetta_accorciata.h"
 #include "tests/support/banco_principale.h"
@@ -30,94 +30,55 @@ bool Allarme(const QSignalSpy& spia, int i) {
 class Test_sorveglianza_flusso : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Records now and then keep it quiet; then nothing for longer than the silence
-    // allowed (1 s here): told once; the next record: told that the board is back.
-    void scheda_muta_notata_e_il_suo_ritorno() {
-        Sessione s;
-        s.Usa_seriale = true;
-        Motore_misura motore(s, QLocale::c());
-        Sorveglianza_flusso sorveglianza(nullptr, 1000);
-        motore.Aggiungi_vista(sorveglianza);
-        QSignalSpy spia(&sorveglianza, &Sorveglianza_flusso::Avviso_cambiato);
-        motore.Inizia_acquisizione();
-        QCOMPARE(spia.size(), 1);
-        QCOMPARE(Testo(spia, 0), QString());
-
+    // Records now and then keep it quiet; then nothing for longer than the silence allowed
+    // (1 s here): told once; the next record: told that the board is back. Impossible
+    // records: told once for the set, however many follow, in the main window's status bar
+    // on a warning ground, beside the file saved and with nothing modal. After the stop no
+    // board is expected to send anything; the next set starts with nothing to say.
+    void scheda_muta_e_flusso_disturbato() {
+        Banco_principale b;
+        Frm_main& m = b.m;
+        Sorveglianza_flusso muta(nullptr, 1000);
+        b.motore.Aggiungi_vista(muta);
+        QSignalSpy spia(m.Sorveglianza, &Sorveglianza_flusso::Avviso_cambiato);
+        QSignalSpy silenzi(&muta, &Sorveglianza_flusso::Avviso_cambiato);
+        b.motore.Inizia_acquisizione();
         std::int16_t posizione = 0;
         QElapsedTimer silenzio;
         for (int i = 0; i < 6; ++i) {
             QTest::qWait(100);
-            motore.Blocco_seriale(Record(posizione += 6, Due_ms));
+            b.motore.Blocco_seriale(Record(posizione += 6, Due_ms));
             silenzio.start();
         }
-        QCOMPARE(spia.size(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(spia.size(), 2, 5000);
-        QVERIFY(silenzio.elapsed() >= 1000);
-        QVERIFY(sorveglianza.Muta());
-        QVERIFY2(Testo(spia, 1).startsWith("La scheda non invia dati da più di 1 s"),
-                 qPrintable(Testo(spia, 1)));
-        QVERIFY(Allarme(spia, 1));
+        QVERIFY(spia.size() == 1 && silenzi.size() == 1 && m.Lbl_flusso->isHidden());
+        QTRY_COMPARE_WITH_TIMEOUT(silenzi.size(), 2, 5000);
+        QVERIFY(silenzio.elapsed() >= 1000 && muta.Muta() && Allarme(silenzi, 1));
+        QVERIFY2(Testo(silenzi, 1).startsWith("La scheda non invia dati da più di 1 s"),
+                 qPrintable(Testo(silenzi, 1)));
         QTest::qWait(200);
-        QCOMPARE(spia.size(), 2); // told once for the whole silence
+        QCOMPARE(silenzi.size(), 2); // told once for the whole silence
+        b.motore.Blocco_seriale(Record(posizione += 6, Due_ms));
+        QVERIFY(silenzi.size() == 3 && !muta.Muta() && !Allarme(silenzi, 2));
+        QVERIFY2(Testo(silenzi, 2).startsWith("La scheda ha ripreso a inviare dati dopo"),
+                 qPrintable(Testo(silenzi, 2)));
 
-        motore.Blocco_seriale(Record(posizione += 6, Due_ms));
-        QCOMPARE(spia.size(), 3);
-        QVERIFY(!sorveglianza.Muta());
-        QVERIFY2(Testo(spia, 2).startsWith("La scheda ha ripreso a inviare dati dopo"),
-                 qPrintable(Testo(spia, 2)));
-        QVERIFY(!Allarme(spia, 2));
-
-        // After the stop, no board is expected to send anything.
-        motore.Fine_acquisizione();
-        QTest::qWait(1500);
-        QCOMPARE(spia.size(), 3);
-    }
-
-    // Impossible records: told once for the set, however many follow; the next set
-    // starts with nothing to say.
-    void flusso_disturbato_detto_una_volta_per_serie() {
-        Sessione s;
-        s.Usa_seriale = true;
-        Motore_misura motore(s, QLocale::c());
-        Sorveglianza_flusso sorveglianza;
-        motore.Aggiungi_vista(sorveglianza);
-        QSignalSpy spia(&sorveglianza, &Sorveglianza_flusso::Avviso_cambiato);
-        motore.Inizia_acquisizione();
-        motore.Blocco_seriale(Record(10, Due_ms));
-        motore.Blocco_seriale(Record(16, Due_ms));
-        QCOMPARE(spia.size(), 1);
-        motore.Blocco_seriale(Record(8000, Due_ms)); // a position no board jumps to
-        motore.Blocco_seriale(Record(22, 0));        // no time at all
-        motore.Blocco_seriale(Record(28, Due_ms));
-        QCOMPARE(spia.size(), 2);
-        QVERIFY2(Testo(spia, 1).startsWith("Flusso della scheda disturbato"),
-                 qPrintable(Testo(spia, 1)));
-        QVERIFY(Allarme(spia, 1));
-        motore.Fine_acquisizione();
-        motore.Inizia_acquisizione();
-        QCOMPARE(spia.size(), 3);
-        QCOMPARE(Testo(spia, 2), QString());
-        QVERIFY(!Allarme(spia, 2));
-    }
-
-    // The main window listens to the engine: the line shows in its status bar, beside the
-    // file saved, and goes when the next set starts.
-    void finestra_principale_mostra_la_riga() {
-        Banco_principale b;
-        Frm_main& m = b.m;
-        b.motore.Inizia_acquisizione();
-        QVERIFY(m.Lbl_flusso->isHidden());
-        b.motore.Blocco_seriale(Record(10, Due_ms));
+        b.motore.Blocco_seriale(Record(8000, Due_ms)); // a position no board jumps to
+        b.motore.Blocco_seriale(Record(posizione, 0)); // no time at all
         b.motore.Blocco_seriale(Record(-9000, Due_ms));
-        QVERIFY(m.Lbl_flusso->isVisible());
-        QVERIFY(m.Lbl_flusso->text().startsWith("Flusso della scheda disturbato"));
-        QCOMPARE(m.Lbl_flusso->toolTip(), m.Lbl_flusso->text());
+        QCOMPARE(spia.size(), 2);
+        QVERIFY(Allarme(spia, 1) && m.Lbl_flusso->isVisible() && m.Lbl_salvato->isVisible());
+        QVERIFY2(m.Lbl_flusso->text().startsWith("Flusso della scheda disturbato"),
+                 qPrintable(m.Lbl_flusso->text()));
         QCOMPARE(m.Lbl_flusso->palette().color(QPalette::Window), QColor(255, 140, 0));
-        QVERIFY(m.Lbl_salvato->isVisible()); // its own label, not the saves'
+        const qsizetype detti = silenzi.size();
         b.motore.Fine_acquisizione();
+        QTest::qWait(1500);
+        QCOMPARE(silenzi.size(), detti);
         b.motore.Inizia_acquisizione();
-        QVERIFY(m.Lbl_flusso->isHidden());
-        QVERIFY(b.avvisi.elenco.isEmpty()); // nothing modal
+        QCOMPARE(spia.size(), 3);
+        QVERIFY(Testo(spia, 2).isEmpty() && !Allarme(spia, 2) && m.Lbl_flusso->isHidden());
+        QVERIFY(b.avvisi.elenco.isEmpty());
+        b.motore.Togli_viste();
     }
 };
 

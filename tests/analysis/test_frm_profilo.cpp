@@ -1,26 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The profile window on a small laptop's screen. On an athlete with four tests: the exercise
+// The profile window. On an athlete with four tests: the exercise
 // chosen, the points, the line and the estimate drawn and written; a V1rm typed in is stored
 // with the athlete's choices; an exercise that cannot be estimated shows why. On a data
 // folder: the load for today from a named or a typed velocity range.
-#include "analysis/frm_profilo.h"
-#include "analysis/riquadro_carico_oggi.h"
 #include "datafiles/scelte_analisi.h"
+#include "log/frm_profilo.h"
+#include "log/prontezza.h"
+#include "log/riquadro_carico_oggi.h"
 #include "platform/casella_decimale.h"
 #include "platform/grafico_xy.h"
-#include "storico/prontezza.h"
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/diario_prova.h"
-#include "tests/support/file_prova.h"
 #include "tests/support/profilo_prova.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 // Typed over the field as an operator types, then Return.
@@ -61,48 +55,37 @@ private Q_SLOTS:
         QPointer<Frm_profilo> finestra;
         Frm_profilo* f = Mostra_frm_profilo(finestra, dir.path(), "squat", avvisi, nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(f));
-        // Whole on the 1024 x 600 screen with room above for its title bar, and its smallest
-        // size fits what such a screen leaves inside a window frame.
-        QVERIFY(f->screen()->availableGeometry().contains(f->geometry()) && f->height() <= 540);
-        QVERIFY(f->minimumSizeHint().width() <= 960 && f->minimumSizeHint().height() <= 480);
-        QCOMPARE(f->cbo_esercizio->count(), 2);
-        QCOMPARE(f->cbo_esercizio->currentText(), QString("Squat"));
-        QCOMPARE(f->Lst_punti->topLevelItemCount(), 4);
-        QCOMPARE(f->Lst_punti->topLevelItem(0)->text(0), QString("40,0"));
+        QCOMPARE(f->cbo_esercizio->currentText() + f->Lst_punti->topLevelItem(0)->text(0) +
+                     QString::number(f->Lst_punti->topLevelItemCount()),
+                 "Squat40,04");
         const Grafico_xy& g = *f->Grafico_profilo;
         QCOMPARE((QList{g.Punti(Frm_profilo::Serie_test), g.Punti(Frm_profilo::Serie_retta),
                         g.Punti(Frm_profilo::Serie_stima)}),
                  (QList{4, 2, 1}));
         QVERIFY(std::abs(g.Punto(Frm_profilo::Serie_stima, 0).x() - 120) < 1.2);
-        QVERIFY(g.Massimo_x() > 120);
         const QString risultato = f->Lbl_risultato->text();
         QVERIFY2(risultato.contains("e1RM: 120,0 kg") &&
                      risultato.contains("Z copia.csv: copia di Squat_"),
                  qPrintable(risultato));
 
         // Typed with either separator; stored once, when done.
-        QLineEdit* campo = f->Txt_v1rm->findChild<QLineEdit*>();
-        campo->selectAll();
-        QTest::keyClicks(campo, "0.5");
-        QVERIFY(!f->Lbl_risultato->text().contains("100,0"));
-        QTest::keyClick(campo, Qt::Key_Return);
+        Scrivi_numero(f->Txt_v1rm, "0.5");
         QVERIFY2(f->Lbl_risultato->text().contains("e1RM: 100,0 kg"),
                  qPrintable(f->Lbl_risultato->text()));
         const Scelte_esercizio salvate = Leggi_scelte_analisi(dir.path(), "Squat");
-        QCOMPARE(salvate.V1rm, 0.5f);
-        QCOMPARE(salvate.Perdita_max, 15.0f);
+        QCOMPARE((QList{salvate.V1rm, salvate.Perdita_max}), (QList{0.5f, 15.0f}));
 
         // Two tests at one load: the reason, no estimate, the exercise's own V1rm.
         f->cbo_esercizio->setCurrentText("Panca");
         QCOMPARE(f->Txt_v1rm->value(), 0.17);
-        QVERIFY(f->Lbl_risultato->text().contains("almeno due carichi diversi"));
-        QVERIFY(!f->Lbl_risultato->text().contains("e1RM"));
+        QVERIFY(f->Lbl_risultato->text().contains("almeno due carichi diversi") &&
+                !f->Lbl_risultato->text().contains("e1RM"));
         QCOMPARE(g.Punti(Frm_profilo::Serie_stima) + g.Punti(Frm_profilo::Serie_retta), 0);
 
         // Opened again from the menu: the same window, back on the current exercise.
         QCOMPARE(Mostra_frm_profilo(finestra, dir.path(), "Squat", avvisi, nullptr), f);
-        QCOMPARE(f->cbo_esercizio->currentText(), QString("Squat"));
-        QCOMPARE(f->Txt_v1rm->value(), 0.5);
+        QCOMPARE(f->cbo_esercizio->currentText() + QString::number(f->Txt_v1rm->value()),
+                 "Squat0.5");
         f->close();
         QTRY_VERIFY(!finestra);
     }
@@ -113,14 +96,10 @@ private Q_SLOTS:
         Frm_profilo f(diario.cartella_rossi, "Squat", avvisi);
         f.show();
         Riquadro_carico_oggi& c = *f.Carico_oggi;
-        QCOMPARE(c.cbo_zona->count(), 3);
-        QCOMPARE(c.cbo_zona->itemText(1), QString("Mia zona (0,60\u20130,80 m/s)"));
         c.cbo_zona->setCurrentIndex(0);
         const Carico_oggi forza =
             Calcola_carico_oggi(diario.rossi, diario.cartella_rossi, "Squat", 0.5, 0.75);
         QVERIFY(forza.rifiuto.isEmpty());
-        QCOMPARE(c.Risultato().carico_minimo, forza.carico_minimo);
-        QCOMPARE(c.Risultato().carico_massimo, forza.carico_massimo);
         QCOMPARE(std::fmod(forza.carico_minimo, 2.5), 0.0);
         const QLocale it(QLocale::Italian);
         const QString atteso =
@@ -132,8 +111,6 @@ private Q_SLOTS:
         QVERIFY2(c.Lbl_carico_oggi->text().contains(atteso), qPrintable(c.Lbl_carico_oggi->text()));
 
         c.cbo_zona->setCurrentIndex(1);
-        QCOMPARE(c.Txt_vmin->value(), 0.60);
-        QCOMPARE(c.Txt_vmax->value(), 0.80);
         QVERIFY(c.Lbl_carico_oggi->text().contains("Per 0,60\u20130,80 m/s"));
 
         Scrivi_numero(c.Txt_vmin, "0,55");
@@ -141,15 +118,9 @@ private Q_SLOTS:
         QCOMPARE(c.cbo_zona->currentText(), QString("Personalizzata"));
         const Carico_oggi mia =
             Calcola_carico_oggi(diario.rossi, diario.cartella_rossi, "Squat", 0.55, 0.65);
-        QCOMPARE(c.Risultato().carico_minimo, mia.carico_minimo);
-        QCOMPARE(c.Risultato().carico_massimo, mia.carico_massimo);
+        QCOMPARE(std::pair(c.Risultato().carico_minimo, c.Risultato().carico_massimo),
+                 std::pair(mia.carico_minimo, mia.carico_massimo));
         QVERIFY(c.Lbl_carico_oggi->text().contains("Per 0,55\u20130,65 m/s"));
-        // A range below V1rm stops at the e1RM, and says so.
-        Scrivi_numero(c.Txt_vmin, "0,15");
-        Scrivi_numero(c.Txt_vmax, "0,50");
-        QVERIFY2(c.Lbl_carico_oggi->text().contains("al 100 % dell'e1RM") &&
-                     c.Lbl_carico_oggi->text().contains("limitato all'e1RM"),
-                 qPrintable(c.Lbl_carico_oggi->text()));
         // Typed back onto a named range, it is that range.
         Scrivi_numero(c.Txt_vmin, "0,5");
         Scrivi_numero(c.Txt_vmax, "0,75");
@@ -157,7 +128,6 @@ private Q_SLOTS:
 
         // One load only: said, its quoted exercise as quotes, not as the HTML escaping them.
         f.cbo_esercizio->setCurrentText("Panca piana");
-        QVERIFY(!c.Risultato().rifiuto.isEmpty());
         QVERIFY2(c.Lbl_carico_oggi->text().contains("meno di due carichi"),
                  qPrintable(c.Lbl_carico_oggi->text()));
         QVERIFY(c.Lbl_carico_oggi->textFormat() == Qt::RichText ||
@@ -176,15 +146,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
-    // One offscreen screen the size of a small laptop's.
-    QTemporaryDir cartella;
-    const QString schermo = cartella.filePath("schermo.json");
-    Scrivi(schermo, R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1024,
-                    "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schermo));
-    QApplication app(argc, argv);
-    Test_frm_profilo test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(Test_frm_profilo)
 #include "test_frm_profilo.moc"

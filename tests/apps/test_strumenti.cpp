@@ -4,22 +4,22 @@
 // cut or mislabelled captures replayed with a warning, never a crash; the profile's
 // estimate, the log's rows and the examples both tools write; and, with a catalogue
 // installed, which of the tools' texts go through the translation.
-#include "board/copione.h"
-#include "board/flusso_scheda.h"
-#include "comandi/cattura.h"
-#include "comandi/profilo.h"
-#include "comandi/replay.h"
-#include "comandi/storico.h"
+#include "cli/cattura.h"
+#include "cli/profilo.h"
+#include "cli/replay.h"
+#include "cli/storico.h"
 #include "datafiles/lettura_sommario.h"
 #include "datafiles/scelte_analisi.h"
-#include "rapporto/testi_storico.h"
-#include "storico/prontezza.h"
+#include "log/prontezza.h"
+#include "log/testi_storico.h"
 #include "stream/lista_valori.h"
-#include "tests/storico/storico_prova.h"
+#include "tests/log/storico_prova.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/processo_prova.h"
 #include "tests/support/profilo_prova.h"
 #include "tests/support/traduttore_prova.h"
+#include "wire/copione.h"
+#include "wire/flusso_scheda.h"
 
 #include <QDir>
 #include <QProcess>

@@ -3,16 +3,16 @@
 // written, the sample file reopened; the value list must give back the summary saved with
 // it, and saving again the same files. Files of other kinds and damaged files: the
 // operator's text, the rows before the damage, and the file closed every time.
-#include "board/copione.h"
-#include "board/flusso_scheda.h"
-#include "comandi/replay.h"
+#include "cli/replay.h"
 #include "datafiles/apri_misura.h"
 #include "datafiles/avanzamento.h"
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
 #include "datafiles/salva_serie.h"
 #include "stream/motore_misura.h"
+#include "wire/copione.h"
+#include "wire/flusso_scheda.h"
 
 #include "tests/support/file_prova.h"
 #include "tests/support/vista_registratore.h"
@@ -221,7 +221,7 @@ private Q_SLOTS:
         // the rows read and the two records a sample file leaves out.
         QCOMPARE(b.sessione.Numero_campioni, !letto ? 5 : campioni > 0 ? campioni + 2 : 0);
         QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
-        if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Tempo_campionamento, 25);
+        if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Scheda.Tempo_campionamento, 25);
     }
     // A recorded test reopens as it was recorded: the record's settings drive the engine
     // (another minimum amplitude would find other repetitions), the coach's choices come

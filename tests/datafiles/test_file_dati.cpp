@@ -7,12 +7,12 @@
 #include "datafiles/lettura_giornale.h"
 #include "datafiles/lettura_sommario.h"
 #include "datafiles/nomi_file.h"
-#include "datafiles/profilo_velocita.h"
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
 #include "datafiles/salva_ripetizioni.h"
-#include "storico/lettura_test.h"
+#include "log/lettura_seduta.h"
+#include "log/profilo_velocita.h"
 #include "stream/lista_valori.h"
 #include "tests/support/file_prova.h"
 
@@ -66,7 +66,7 @@ Record_test Record_completo() {
     s.Dati_esercizio.Ampiezza_minima = 150;
     s.Soglia_perdita = 25;
     s.Tipo_scheda = 3;
-    s.Hid = true;
+    s.Collegamento = Collegamento::Hid;
     s.Inizio = QDateTime(QDate(2026, 11, 2), QTime(17, 0, 5), Qt::OffsetFromUTC, 3600);
     s.Nota = QStringLiteral("gambe; pesanti = 80%\n\"poi\" meglio\t€ \\ ok\x01"
                             "1 ");

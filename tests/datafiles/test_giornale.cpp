@@ -4,7 +4,6 @@
 // a cut record, a damaged journal, the operator's resets and recording switches, and the
 // deletion once the set is saved.
 
-#include "board/flusso_scheda.h"
 #include "datafiles/colonne_file.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/lettura_giornale.h"
@@ -14,6 +13,7 @@
 #include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
 #include "tests/support/file_prova.h"
+#include "wire/flusso_scheda.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -51,12 +51,11 @@ struct Banco {
     Giornale_serie giornale{s};
     explicit Banco(const QString& cartella_applicazione, bool hid = false, int tipo = 1) {
         s.Cartella_applicazione = cartella_applicazione;
-        s.Usa_hid = hid;
-        s.Usa_seriale = !hid;
-        s.Tipo_scheda = tipo;
+        s.Scheda.Collegamento = hid ? Collegamento::Hid : Collegamento::Seriale;
+        s.Scheda.Tipo_scheda = tipo;
         const Calibrazione_scheda c = Calibrazione_tipo(tipo);
-        s.Fattore_posizione = c.Fattore_posizione;
-        s.Fattore_tempo = c.Fattore_tempo;
+        s.Scheda.Fattore_posizione = c.Fattore_posizione;
+        s.Scheda.Fattore_tempo = c.Fattore_tempo;
         auto& d = s.Dati_esercizio;
         d.Squadra = "Squadra A";
         d.Atleta = "\u0160imek \"Ale\"\\n";
@@ -73,7 +72,7 @@ struct Banco {
         motore.Aggiungi_vista(giornale);
     }
     void Invia(QByteArrayView record) {
-        if (s.Usa_hid)
+        if (s.Scheda.Collegamento == Collegamento::Hid)
             motore.Record_hid(Byte(record));
         else
             // As the serial port hands them: 12 bytes per read.
@@ -255,7 +254,7 @@ private Q_SLOTS:
         }
         // As the links hand them over: reports of eight records, reads of two.
         std::size_t inviati = 0;
-        if (hid)
+        if (s.Scheda.Collegamento == Collegamento::Hid)
             for (; inviati + 8 <= record.size(); inviati += 8) {
                 const Report_hid_t report = Componi_report(record.data() + inviati);
                 live.motore.Report_hid(report);
@@ -263,7 +262,7 @@ private Q_SLOTS:
         live.Invia(QByteArrayView(byte).sliced(qsizetype(inviati * 6)));
         live.motore.Fine_acquisizione();
         // All in one call.
-        if (hid)
+        if (s.Scheda.Collegamento == Collegamento::Hid)
             tutti.motore.Record_hid(byte);
         else
             tutti.motore.Blocco_seriale(byte);

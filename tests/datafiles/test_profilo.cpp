@@ -3,7 +3,7 @@
 // velocities on a known line (the summaries' table velocities lie well below it), whatever
 // their decimal separator and name; the refusals; damaged and foreign files among good
 // ones; a test saved twice counted once, a test without analysis left out.
-#include "datafiles/profilo_velocita.h"
+#include "log/profilo_velocita.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/profilo_prova.h"
 

@@ -8,7 +8,6 @@
 
 #include "acquisition/salvataggi.h"
 #include "acquisition/sorveglianza_giornale.h"
-#include "board/flusso_scheda.h"
 #include "datafiles/giornale_serie.h"
 #include "datafiles/salva_analisi.h"
 #include "datafiles/salva_campioni.h"
@@ -24,6 +23,7 @@
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
 #include "tests/support/spazio_prova.h"
+#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -43,11 +43,11 @@ struct Serie_registrata {
     Motore_misura motore{s, Locale_prova};
     std::vector<Record_scheda> record;
     explicit Serie_registrata(const QString& cartella_atleta, bool subito = true) {
-        s.Usa_seriale = true;
-        s.Tipo_scheda = 1;
+        s.Scheda.Collegamento = Collegamento::Seriale;
+        s.Scheda.Tipo_scheda = 1;
         const Calibrazione_scheda c = Calibrazione_tipo(1);
-        s.Fattore_posizione = c.Fattore_posizione;
-        s.Fattore_tempo = c.Fattore_tempo;
+        s.Scheda.Fattore_posizione = c.Fattore_posizione;
+        s.Scheda.Fattore_tempo = c.Fattore_tempo;
         auto& d = s.Dati_esercizio;
         d.Squadra = "Squadra A";
         d.Atleta = "Rossi";
@@ -424,7 +424,7 @@ private Q_SLOTS:
             double secondi = 0;
             for (std::size_t j = 0; j < nel_giornale; ++j)
                 secondi += std::abs(double(Tempo_ms(Leggi_record_seriale(bytes, j)->tempo,
-                                                    serie.s.Fattore_tempo))) /
+                                                    serie.s.Scheda.Fattore_tempo))) /
                            1000;
             primi = "primi " + Locale_prova.toString(secondi, 'f', 1) + " s";
             QVERIFY2(giornale_detto.testo.contains(primi), qPrintable(giornale_detto.testo));

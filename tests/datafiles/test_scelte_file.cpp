@@ -6,7 +6,7 @@
 #include "acquisition/salvataggi.h"
 #include "datafiles/frm_apri.h"
 #include "datafiles/lettura_sommario.h"
-#include "datafiles/record_test.h"
+#include "datafiles/record_seduta.h"
 #include "session/sessione.h"
 #include "stream/lista_valori.h"
 #include "stream/motore_misura.h"

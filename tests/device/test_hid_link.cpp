@@ -2,10 +2,10 @@
 // The HID link over the fake HID library: plug and unplug notices, output reports,
 // input reports reaching the engine.
 
-#include "board/flusso_scheda.h"
 #include "device/collegamento_hid.h"
 #include "platform/hid_finto.h"
 #include "stream/motore_misura.h"
+#include "wire/flusso_scheda.h"
 
 #include <QtTest>
 
@@ -18,7 +18,7 @@ struct Banco {
         s.Titolo = "KINETRACK 0.1.0";
         hid = std::make_unique<Collegamento_hid>(s, libreria, motore);
         QObject::connect(hid.get(), &Collegamento_hid::Stato_cambiato,
-                         [this] { titoli << s.Stato_connessione; });
+                         [this] { titoli << s.Scheda.Stato_connessione; });
     }
     // An input report of 8 equal records (the library gives it without report number).
     void Invia(std::int16_t posizione, std::int32_t tempo) {
@@ -57,22 +57,22 @@ private Q_SLOTS:
               {Scheda, true}}) {
             const bool giusta = dispositivo.percorso == Scheda.percorso && !rifiuta;
             Banco b;
-            b.s.Usa_seriale = true;
+            b.s.Scheda.Collegamento = Collegamento::Seriale;
             b.libreria.Rifiuta_apertura(rifiuta);
             QTest::qWait(50);
             b.libreria.Collega(dispositivo);
             Attendi_sorveglianza();
-            QCOMPARE(b.s.Usa_hid, giusta);
-            QCOMPARE(b.s.Usa_seriale, !giusta);
-            QCOMPARE(b.s.Stato_connessione, giusta ? " Connesso via HID" : " non connesso");
+            QCOMPARE(b.s.Scheda.Collegamento, giusta ? Collegamento::Hid : Collegamento::Seriale);
+            QCOMPARE(b.s.Scheda.Stato_connessione, giusta ? " Connesso via HID" : " non connesso");
             QCOMPARE(b.titoli.isEmpty(), !giusta);
             if (rifiuta) continue;
             b.libreria.Scollega(dispositivo);
             Attendi_sorveglianza();
-            QVERIFY(!b.s.Usa_hid && !b.hid->Aperto());
-            QCOMPARE(b.s.Usa_seriale, !giusta); // an unplug leaves no transport
+            QVERIFY(!b.hid->Aperto()); // an unplug leaves no transport
+            QCOMPARE(b.s.Scheda.Collegamento,
+                     giusta ? Collegamento::Nessuno : Collegamento::Seriale);
             QCOMPARE(b.titoli.size(), giusta ? 2 : 0);
-            if (giusta) QCOMPARE(b.s.Stato_connessione, " Disconnesso");
+            if (giusta) QCOMPARE(b.s.Scheda.Stato_connessione, " Disconnesso");
         }
     }
 
@@ -82,8 +82,9 @@ private Q_SLOTS:
     // samples each.
     void comandi_e_report_fuori_e_durante_acquisizione() {
         Banco b(true);
-        QVERIFY(!b.s.Usa_hid);
-        QTRY_VERIFY_WITH_TIMEOUT(b.s.Usa_hid, 200); // not after a poll period
+        QVERIFY(b.s.Scheda.Collegamento != Collegamento::Hid);
+        QTRY_VERIFY_WITH_TIMEOUT(b.s.Scheda.Collegamento == Collegamento::Hid,
+                                 200); // not after a poll period
         QCOMPARE(b.libreria.Aperture(), 1);
         for (const char* comando : {"123456789", "$ABCDEFG", "$"})
             b.hid->HID_invia_stringa(comando);
@@ -91,8 +92,8 @@ private Q_SLOTS:
                  (QList<QByteArray>{Byte({0, '1', '2', '3', '4', '5', '6', '7', '8'}),
                                     Byte({0, '$', 'A', 'B', 'C', 'D', 'E', 'F', 'G'}),
                                     Byte({0, 0x24, 0, 0, 0, 0, 0, 0, 0})}));
-        b.s.Fattore_posizione = Fattore_posizione_tipo23; // type 2
-        b.s.Fattore_tempo = Fattore_tempo_tipo12;
+        b.s.Scheda.Fattore_posizione = Calibrazione_tipo(2).Fattore_posizione; // type 2
+        b.s.Scheda.Fattore_tempo = Calibrazione_tipo(1).Fattore_tempo;
         b.s.Memo_attivo = true;
         b.Invia(1000, 5000);
         QTRY_COMPARE(b.hid->Buffer_in[2], std::uint8_t{0xE8});

@@ -32,7 +32,7 @@ private Q_SLOTS:
 
     // The type part of the caption is replaced, not added; the configuration acknowledged.
     void sonda_e_domande() {
-        Scheda_virtuale scheda(7, {"--board-type", "1", "--config", "6,44,1"});
+        Processo_scheda scheda(7, {"--board-type", "1", "--config", "6,44,1"});
         QVERIFY(scheda.Pronta());
         Banco b;
         QVERIFY(b.p.Verifica_scheda());
@@ -41,14 +41,16 @@ private Q_SLOTS:
         b.p.Leggi_tipo_scheda();
         b.p.Leggi_tipo_scheda();
         b.p.Inizializza_scheda();
-        QCOMPARE(b.s.Stato_connessione, " connesso su com7 Scheda tipo 1");
-        QCOMPARE(std::pair(b.s.Fattore_posizione, b.s.Fattore_tempo), std::pair(1.288f, 0.0002f));
-        QCOMPARE(std::pair(b.s.Canali_abilitati, b.s.Tempo_campionamento), std::pair(6, 44 + 256));
+        QCOMPARE(b.s.Scheda.Stato_connessione, " connesso su com7 Scheda tipo 1");
+        QCOMPARE(std::pair(b.s.Scheda.Fattore_posizione, b.s.Scheda.Fattore_tempo),
+                 std::pair(1.288f, 0.0002f));
+        QCOMPARE(std::pair(b.s.Scheda.Canali_abilitati, b.s.Scheda.Tempo_campionamento),
+                 std::pair(6, 44 + 256));
         QVERIFY(b.avvisi.elenco.isEmpty());
     }
 
     void scheda_sparita_ferma_l_acquisizione() {
-        Scheda_virtuale scheda(7, {"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
+        Processo_scheda scheda(7, {"--board-type", "2", "--rate", "500", "--vanish-after", "1"});
         QVERIFY(scheda.Pronta());
         Banco b;
         QSignalSpy spento(&b.p, &Protocollo::Avvio_spento);
@@ -74,21 +76,22 @@ private Q_SLOTS:
         QObject::connect(&b.collegamento, &Collegamento_scheda::Perso, &ritorno,
                          &Ritorno_seriale::Sorveglia);
         {
-            Scheda_virtuale scheda(7, {"--board-type", "2"});
+            Processo_scheda scheda(7, {"--board-type", "2"});
             QVERIFY(scheda.Pronta());
             QVERIFY(b.p.Verifica_scheda());
         } // the board ends and its port goes with it
-        QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " Disconnesso", 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.s.Scheda.Stato_connessione, " Disconnesso", 5000);
         // Nothing on the port for a few rounds: still looking, and not a word more.
         QTest::qWait(3 * Ritorno_seriale::Intervallo_ms);
         QVERIFY(ritorno.Attivo());
         QCOMPARE(b.avvisi.elenco.size(), 1);
 
-        Scheda_virtuale di_nuovo(7, {"--board-type", "1", "--rate", "1000"});
+        Processo_scheda di_nuovo(7, {"--board-type", "1", "--rate", "1000"});
         QVERIFY(di_nuovo.Pronta());
-        QTRY_COMPARE_WITH_TIMEOUT(b.s.Stato_connessione, " connesso su com7 Scheda tipo 1", 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.s.Scheda.Stato_connessione, " connesso su com7 Scheda tipo 1",
+                                  5000);
         QVERIFY(!ritorno.Attivo());
-        QCOMPARE(b.s.Fattore_posizione, 1.288f);
+        QCOMPARE(b.s.Scheda.Fattore_posizione, 1.288f);
         // Ready for the next set at once. Records still on the line when the stop goes out
         // must not be taken for the next start's reply: the coach may press start again at
         // once.

@@ -174,7 +174,7 @@ private Q_SLOTS:
         QCOMPARE(b.f->Lbl_info->text(), r[2]);
         if (scheda) QCOMPARE(b.f->cboPort->currentIndex(), -1);
         if (tipo.size() == 3)
-            QCOMPARE(b.s.Stato_connessione,
+            QCOMPARE(b.s.Scheda.Stato_connessione,
                      QString(" connesso su com20 Scheda tipo %1").arg(int(tipo[2])));
         // A type not said is told; an unknown one too.
         QCOMPARE(b.avvisi.elenco.size(), scheda == 0 || tipo == "$D\x01" ? 0 : 1);
@@ -195,13 +195,13 @@ private Q_SLOTS:
             QCOMPARE(Cerca_scheda(b.collegamento, b.p, {}), 0);
             b.Carica();
             b.f->show();
-            const float fattore = b.s.Fattore_tempo;
+            const float fattore = b.s.Scheda.Fattore_tempo;
             b.porta.scritti.clear();
             b.f->Cmd_test->click(); // nobody on com30: the window says so, the port as it was
             QCOMPARE(b.porta.scritti, ultima_aperta ? QByteArray("$D") : QByteArray());
             QCOMPARE(b.f->Lbl_info->text(), "Nessuna risposta dalla scheda su com30");
             QVERIFY(b.avvisi.elenco.size() == 1 && b.avvisi.elenco[0].testo.contains("com30"));
-            QVERIFY(b.s.Fattore_tempo == fattore && b.porta.Aperta() == ultima_aperta);
+            QVERIFY(b.s.Scheda.Fattore_tempo == fattore && b.porta.Aperta() == ultima_aperta);
 
             b.porta.con_dispositivo << 3; // plugged in
             b.avvisi.elenco.clear();
@@ -213,9 +213,10 @@ private Q_SLOTS:
             b.f->Cmd_test->click();
             QCOMPARE(b.porta.scritti, QByteArray("$D"));
             QVERIFY(b.porta.Aperta() && b.porta.Numero_porta() == 3);
-            QCOMPARE(std::pair(b.s.Fattore_posizione, b.s.Fattore_tempo),
-                     std::pair(Fattore_posizione_tipo1, Fattore_tempo_tipo12));
-            QCOMPARE(b.s.Stato_connessione + '|' + b.f->Lbl_info->text(),
+            QCOMPARE(std::pair(b.s.Scheda.Fattore_posizione, b.s.Scheda.Fattore_tempo),
+                     std::pair(Calibrazione_tipo(1).Fattore_posizione,
+                               Calibrazione_tipo(1).Fattore_tempo));
+            QCOMPARE(b.s.Scheda.Stato_connessione + '|' + b.f->Lbl_info->text(),
                      " connesso su com3 Scheda tipo 1|Scheda di tipo 1 su com3");
             QVERIFY(b.p.Tipo_confermato() && !didascalia.isEmpty() && b.avvisi.elenco.isEmpty());
         }

@@ -15,8 +15,7 @@ struct Banco : Banco_seriale<Porta_scheda> {
     Collegamento_memoria hid{false}; // no replies
     explicit Banco(bool solo_hid = false) {
         porta.Imposta_numero_porta(4);
-        s.Usa_seriale = !solo_hid;
-        s.Usa_hid = solo_hid;
+        s.Scheda.Collegamento = solo_hid ? Collegamento::Hid : Collegamento::Seriale;
         p.Timeout_ms = 100;
         if (solo_hid) porta.Chiudi();
         if (solo_hid) p.Imposta_collegamento(&hid);
@@ -65,7 +64,7 @@ private Q_SLOTS:
         QVERIFY(double(std::clock() - cpu) / CLOCKS_PER_SEC < 0.3 * double(ms) / 1000);
         QVERIFY(b.p.Timeout_ms == 500 && b.avvisi.elenco.isEmpty());
         QCOMPARE(b.porta.scritti, QByteArray("$?"));
-        QCOMPARE(b.s.Stato_connessione + '|' + Leggi_impostazione("Properties", "CommPort"),
+        QCOMPARE(b.s.Scheda.Stato_connessione + '|' + Leggi_impostazione("Properties", "CommPort"),
                  atteso ? " connesso su com4|4" : " non connesso|");
     }
 
@@ -73,14 +72,15 @@ private Q_SLOTS:
         Banco b;
         b.porta.risposte.remove("$D");
         QVERIFY(b.p.Verifica_scheda()); // a board is there, it only does not say its type
-        b.s.Stato_connessione = " connesso su com4 Scheda tipo 2";
+        b.s.Scheda.Stato_connessione = " connesso su com4 Scheda tipo 2";
         b.p.Leggi_tipo_scheda(); // no reply: told, nothing changed
-        QVERIFY(b.s.Stato_connessione == " connesso su com4 Scheda tipo 2" &&
-                b.s.Fattore_tempo == Fattore_tempo_tipo3 && b.avvisi.elenco.size() == 1);
+        QVERIFY(b.s.Scheda.Stato_connessione == " connesso su com4 Scheda tipo 2" &&
+                b.s.Scheda.Fattore_tempo == Calibrazione_tipo(3).Fattore_tempo &&
+                b.avvisi.elenco.size() == 1);
         QVERIFY(b.avvisi.elenco[0].testo.startsWith("La scheda non ha indicato il suo tipo"));
 
         Banco h(true);
-        h.s.Stato_connessione = " Connesso via HID";
+        h.s.Scheda.Stato_connessione = " Connesso via HID";
         h.hid.tipo = 2; // the last input report holds the answer
         QElapsedTimer orologio;
         orologio.start();
@@ -89,7 +89,7 @@ private Q_SLOTS:
         h.p.Ferma_acquisizione();
         QVERIFY(orologio.elapsed() < 400); // no reply waits over HID
         QCOMPARE(h.hid.inviati, (QList<QByteArray>{"$D", "$T", "$F", "$T"}));
-        QCOMPARE(h.s.Stato_connessione, " Connesso via HID Scheda tipo 2");
+        QCOMPARE(h.s.Scheda.Stato_connessione, " Connesso via HID Scheda tipo 2");
         QVERIFY(h.porta.scritti.isEmpty());
     }
 
@@ -105,10 +105,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, risposta);
         QFETCH(bool, hid);
         Banco b(hid);
-        b.s.Canali_abilitati = b.s.Tempo_campionamento = -1;
+        b.s.Scheda.Canali_abilitati = b.s.Scheda.Tempo_campionamento = -1;
         b.porta.risposte["$i"] = risposta;
         b.p.Inizializza_scheda();
-        QVERIFY(b.s.Canali_abilitati == -1 && b.s.Tempo_campionamento == -1);
+        QVERIFY(b.s.Scheda.Canali_abilitati == -1 && b.s.Scheda.Tempo_campionamento == -1);
         QVERIFY(b.hid.inviati.isEmpty() && b.avvisi.elenco.isEmpty() && !b.porta.Byte_in_attesa());
     }
 
@@ -134,7 +134,7 @@ private Q_SLOTS:
         if (!prima.startsWith("mai")) QVERIFY(b.p.Leggi_tipo_scheda() == 1);
         if (prima == "X$") b.porta.risposte["$T"] = "X$";
         b.s.Campioni.resize(5);
-        b.s.Fattore_posizione = b.s.Fattore_tempo = 0;
+        b.s.Scheda.Fattore_posizione = b.s.Scheda.Fattore_tempo = 0;
         b.porta.scritti.clear();
         b.avvisi.elenco.clear();
         if (prima == "numero") b.porta.Imposta_numero_porta(5);
@@ -169,9 +169,9 @@ private Q_SLOTS:
                      (QList{12, 12, 0}));
             // Asked or not, the factors are the board's (the "$D" one restores them).
             if (scritti.startsWith("$D") || scritti.startsWith("$?")) {
-                QCOMPARE(b.s.Fattore_posizione, Fattore_posizione_tipo1);
-                QCOMPARE(b.s.Fattore_tempo, Fattore_tempo_tipo12);
-                QCOMPARE(b.s.Stato_connessione,
+                QCOMPARE(b.s.Scheda.Fattore_posizione, Calibrazione_tipo(1).Fattore_posizione);
+                QCOMPARE(b.s.Scheda.Fattore_tempo, Calibrazione_tipo(1).Fattore_tempo);
+                QCOMPARE(b.s.Scheda.Stato_connessione,
                          QString(" connesso su com%1 Scheda tipo 1").arg(b.porta.Numero_porta()));
             }
             b.p.Invia_segnale();
@@ -179,7 +179,8 @@ private Q_SLOTS:
             QVERIFY(!b.s.Acquisizione_in_corso && b.avvisi.elenco.isEmpty() && spento.size() == 1);
             return;
         }
-        QVERIFY(spento.size() == 1 && b.avvisi.elenco.size() == 1 && b.s.Fattore_tempo == 0.0f);
+        QVERIFY(spento.size() == 1 && b.avvisi.elenco.size() == 1 &&
+                b.s.Scheda.Fattore_tempo == 0.0f);
         const auto& avviso = b.avvisi.elenco[0];
         QCOMPARE(avviso.titolo + ": " + avviso.testo,
                  "Kinetrack: Apparato non collegato o spento!");

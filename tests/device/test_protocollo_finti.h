@@ -65,7 +65,7 @@ template <typename Porta> struct Banco_seriale {
     Collegamento_seriale collegamento{s, porta, motore};
     Protocollo p{s, motore, avvisi};
     Banco_seriale() {
-        s.Usa_seriale = true;
+        s.Scheda.Collegamento = Collegamento::Seriale;
         p.Imposta_collegamento(&collegamento);
     }
 };

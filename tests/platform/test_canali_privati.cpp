@@ -79,52 +79,44 @@ class Test_canali_privati : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void seconda_partenza_data() {
-        QTest::addColumn<bool>("socket_morto");
-        QTest::newRow("first start") << false;
-        QTest::newRow("after a crashed run") << true;
-    }
+    // On a first start and after a crashed run.
     void seconda_partenza() {
-        QFETCH(bool, socket_morto);
-        QTemporaryDir cartella;
-        const QString nome = cartella.filePath("istanza");
-        if (socket_morto) QVERIFY(Lascia_socket_morto(nome));
+        for (const bool socket_morto : {false, true}) {
+            QTemporaryDir cartella;
+            const QString nome = cartella.filePath("istanza");
+            if (socket_morto) QVERIFY(Lascia_socket_morto(nome));
 
-        Istanza_unica prima(nome);
-        QSignalSpy mostra(&prima, &Istanza_unica::Mostra_richiesta);
-        QVERIFY(!prima.Gia_in_esecuzione());
-        QVERIFY(!prima.Gia_in_esecuzione()); // asking again changes nothing
-        QVERIFY(mostra.isEmpty());
+            Istanza_unica prima(nome);
+            QSignalSpy mostra(&prima, &Istanza_unica::Mostra_richiesta);
+            QVERIFY(!prima.Gia_in_esecuzione());
+            QVERIFY(!prima.Gia_in_esecuzione() && mostra.isEmpty()); // asking again changes nothing
 
-        Istanza_unica seconda(nome);
-        QVERIFY(seconda.Gia_in_esecuzione());
-        QVERIFY(mostra.wait(2000));
-        Istanza_unica terza(nome); // the first still holds the name
-        QVERIFY(terza.Gia_in_esecuzione());
-        QTRY_COMPARE(mostra.size(), 2);
+            Istanza_unica seconda(nome);
+            QVERIFY(seconda.Gia_in_esecuzione());
+            QVERIFY(mostra.wait(2000));
+            Istanza_unica terza(nome); // the first still holds the name
+            QVERIFY(terza.Gia_in_esecuzione());
+            QTRY_COMPARE(mostra.size(), 2);
 
-        // Another name is another user: no clash.
-        Istanza_unica altro(cartella.filePath("altro"));
-        QVERIFY(!altro.Gia_in_esecuzione());
-        QTest::qWait(50);
-        QCOMPARE(mostra.size(), 2);
+            // Another name is another user: no clash.
+            Istanza_unica altro(cartella.filePath("altro"));
+            QVERIFY(!altro.Gia_in_esecuzione());
+            QTest::qWait(50);
+            QCOMPARE(mostra.size(), 2);
+        }
     }
 
+    // How the folder was left, what the message says.
     void cartella_altrui_non_usata_data() {
         QTest::addColumn<QString>("guasto");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("sana") << ""
-                              << "";
-        QTest::newRow("scrivibile da altri") << "0777"
-                                             << "scrivibile da altri";
-        QTest::newRow("di un altro utente") << "chown"
-                                            << "appartiene a un altro utente";
-        QTest::newRow("un collegamento") << "link"
-                                         << "non è una cartella";
-        QTest::newRow("mancante") << "manca"
-                                  << "non esiste";
-        QTest::newRow("un altro utente in ascolto") << "ascolta"
-                                                    << "di un altro utente";
+        for (const auto& [guasto, motivo] : {std::pair("", ""),
+                                             {"0777", "scrivibile da altri"},
+                                             {"chown", "appartiene a un altro utente"},
+                                             {"link", "non è una cartella"},
+                                             {"manca", "non esiste"},
+                                             {"ascolta", "di un altro utente"}})
+            QTest::newRow(*guasto ? guasto : "sana") << QString(guasto) << QString(motivo);
     }
     void cartella_altrui_non_usata() {
         QFETCH(QString, guasto);
@@ -136,8 +128,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         if (guasto != "manca" && guasto != "ascolta") { // the port links' folder
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run));
-            const QString porte = Cartella_porte();
-            QCOMPARE(porte, run + "/kinetrack");
+            const QString porte = run + "/kinetrack";
             QCOMPARE(Prepara_cartella_porte(), std::nullopt);
             QVERIFY(QFile::link(tty, porte + "/com5"));
             QFile(tty).open(QIODevice::WriteOnly);
@@ -145,9 +136,9 @@ private Q_SLOTS:
             const auto errore = Verifica_cartella_porte();
             QCOMPARE(errore.has_value(), !motivo.isEmpty());
             QCOMPARE(Dispositivo_porta(5), motivo.isEmpty() ? tty : QString());
-            QVERIFY(errore.value_or(motivo).contains(motivo));
-            QVERIFY(Descrizione_porta(5).contains(motivo));
-            QVERIFY(Prepara_cartella_porte().value_or(motivo).contains(motivo));
+            QVERIFY(errore.value_or(motivo).contains(motivo) &&
+                    Descrizione_porta(5).contains(motivo) &&
+                    Prepara_cartella_porte().value_or(motivo).contains(motivo));
         }
         if (guasto.isEmpty()) return;
         Guasta(run, guasto); // the single instance's channel

@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The graph layer: the X axis follows new data; a thinned plot keeps every stretch's
-// extremes; damaged settings files change nothing; the slider's two mark labels never
-// print over each other. A window's place on its screen.
+// extremes; damaged settings files change nothing.
 #include "platform/grafico.h"
 #include "platform/grafico_qcp.h"
-#include "platform/moduli.h"
-#include "platform/slider.h"
 #include "tests/support/file_prova.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
-#include <cmath>
-#include <map>
 #include <random>
+#include <set>
 
 namespace {
 Progetto_grafico Progetto_prova() {
@@ -94,31 +89,21 @@ private Q_SLOTS:
         QCOMPARE(g.Punti(2), int(campioni.size()));
         QCOMPARE(punti(2), campioni);
 
-        const auto tenuti = punti(1);
-        QVERIFY(std::is_sorted(tenuti.begin(), tenuti.end(),
-                               [](const auto& a, const auto& b) { return a.first < b.first; }));
-        QVERIFY2(tenuti.size() * 3 < campioni.size(),
-                 qPrintable(QString("%1 of %2").arg(tenuti.size()).arg(campioni.size())));
-        std::map<long, std::vector<std::pair<double, double>>> per_tratto_campioni, per_tratto;
-        for (const auto& c : campioni)
-            per_tratto_campioni[std::lround(std::floor(c.first / larghezza))].push_back(c);
-        for (const auto& p : tenuti)
-            per_tratto[std::lround(std::floor(p.first / larghezza))].push_back(p);
-        QCOMPARE(per_tratto.size(), per_tratto_campioni.size());
-        for (const auto& [tratto, tutti] : per_tratto_campioni) {
-            const auto& scelti = per_tratto[tratto];
-            QVERIFY(!scelti.empty() && scelti.size() <= 4);
-            QCOMPARE(scelti.front(), tutti.front());
-            QCOMPARE(scelti.back(), tutti.back());
-            const auto [minimo, massimo] =
-                std::minmax_element(tutti.begin(), tutti.end(), [](const auto& a, const auto& b) {
-                    return a.second < b.second;
-                });
-            QVERIFY(std::find(scelti.begin(), scelti.end(), *minimo) != scelti.end());
-            QVERIFY(std::find(scelti.begin(), scelti.end(), *massimo) != scelti.end());
-            for (const auto& p : scelti) // each one a sample of the stretch, in its order
-                QVERIFY(std::find(tutti.begin(), tutti.end(), p) != tutti.end());
+        std::vector<std::pair<double, double>> attesi; // the samples each stretch keeps
+        const auto tratto = [&](std::size_t i) {
+            return std::floor(campioni[i].first / larghezza);
+        };
+        for (std::size_t i = 0, fine = 0; i < campioni.size(); i = fine) {
+            while (fine < campioni.size() && tratto(fine) == tratto(i)) ++fine;
+            const auto [minimo, massimo] = std::minmax_element(
+                campioni.begin() + long(i), campioni.begin() + long(fine),
+                [](const auto& a, const auto& b) { return a.second < b.second; });
+            for (const long k : std::set<long>{long(i), minimo - campioni.begin(),
+                                               massimo - campioni.begin(), long(fine) - 1})
+                attesi.push_back(campioni[std::size_t(k)]);
         }
+        QCOMPARE(punti(1), attesi);
+        QVERIFY(attesi.size() * 3 < campioni.size());
 
         // A level stretch of 100 ms is kept by its ends, not by 20 stretches' points.
         const int prima = g.Punti(1);
@@ -135,60 +120,31 @@ private Q_SLOTS:
         QCOMPARE(punti(1), (std::vector<std::pair<double, double>>{{0.0, 7.0}}));
     }
 
-    void file_danneggiato_non_cambia_nulla_data() {
-        QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<bool>("valido");
-        QTest::newRow("vuoto") << QByteArray() << false;
-        const QByteArray base =
+    // A damaged settings file changes nothing; a sound one sets the ranges and the mode, never
+    // the captions, which come from the design in the interface's language.
+    void file_danneggiato_non_cambia_nulla() {
+        const QByteArray sano =
             R"({"formato":"kinetrack-grafico","versione":1,"didascalia":"Salvata",
-            "modo":%MODO%,"plot":["p1","p2"],"cursori":["Cursor_1","Cursor_2"],
+            "modo":3,"plot":["p1","p2"],"cursori":["Cursor_1","Cursor_2"],
             "assi":[{"nome":"X","didascalia":"Secondi","minimo":0,"massimo":10},
                     {"nome":"Y_a","didascalia":"A","minimo":-5,"massimo":5},
-                    {"nome":"%NOME%","didascalia":"V","minimo":%MIN%,"massimo":900}]})";
-        auto variante = [&](const char* modo, const char* nome, const char* minimo) {
-            QByteArray b = base;
-            return b.replace("%MODO%", modo).replace("%NOME%", nome).replace("%MIN%", minimo);
-        };
-        QTest::newRow("sano") << variante("3", "Y_velocita", "0") << true;
-        QTest::newRow("modo sconosciuto") << variante("7", "Y_velocita", "0") << false;
-        QTest::newRow("minimo oltre il massimo") << variante("2", "Y_velocita", "950") << false;
-    }
-    void file_danneggiato_non_cambia_nulla() {
-        QFETCH(QByteArray, contenuto);
-        QFETCH(bool, valido);
+                    {"nome":"Y_velocita","didascalia":"V","minimo":0,"massimo":900}]})";
         QTemporaryDir cartella;
         const QString file = cartella.filePath(QStringLiteral("grafico_0.cwx"));
-        Scrivi(file, contenuto);
-        Grafico_misura g(Progetto_prova());
-        g.Imposta_intervallo(3, -240, 240);
-        QCOMPARE(g.Carica_impostazioni(file), valido);
-        QCOMPARE(g.Massimo(3), valido ? 900.0 : 240.0);
-        QCOMPARE(g.Modo(), valido ? Modo_grafico::Pan : Modo_grafico::Cursori);
-        // Captions come from the design, in the interface's language, never from the file.
-        QCOMPARE(g.Didascalia(), QStringLiteral("Prova"));
-        QCOMPARE(g.Didascalia_asse(1), QStringLiteral("Sec"));
-    }
-
-    // Labels 14 px high, centres between 7 and 293: far apart at their marks, close ones
-    // around their middle (the same value: the first on top), kept inside at both ends.
-    void etichette_dei_segni() {
-        const std::array<int, 4> casi[] = {{100, 200, 100, 200}, {100, 86, 100, 86},
-                                           {150, 146, 155, 141}, {150, 150, 143, 157},
-                                           {292, 290, 293, 279}, {8, 9, 7, 21}};
-        for (const auto& [y0, y1, c0, c1] : casi)
-            QCOMPARE(Centri_etichette({y0, y1}, 14, 7, 293), (std::array<int, 2>{c0, c1}));
-    }
-
-    // A window's place on the screen it opens on: never larger than the free area, centred
-    // in it, also on a second screen beside the first.
-    void posto_nello_schermo() {
-        const std::array<QRect, 3> casi[] = {
-            // asked, free area, place
-            {QRect(0, 0, 1600, 1000), {0, 0, 1280, 994}, {64, 50, 1152, 894}},
-            {QRect(0, 0, 1600, 1000), {0, 0, 2560, 1440}, {480, 220, 1600, 1000}},
-            {QRect(0, 0, 800, 600), {1920, 0, 1024, 600}, {2032, 30, 800, 540}}};
-        for (const auto& [voluta, area, posto] : casi)
-            QCOMPARE(Posto_nello_schermo(voluta.size(), area), posto);
+        for (const auto& [contenuto, valido] :
+             {std::pair(sano, true),
+              {QByteArray(), false},
+              {QByteArray(sano).replace("\"modo\":3", "\"modo\":7"), false}, // unknown mode
+              {QByteArray(sano).replace("\"minimo\":0,\"massimo\":900",
+                                        "\"minimo\":950,\"massimo\":900"),
+               false}}) {
+            Scrivi(file, contenuto);
+            Grafico_misura g(Progetto_prova());
+            QCOMPARE(g.Carica_impostazioni(file), valido);
+            QCOMPARE(g.Massimo(3), valido ? 900.0 : 240.0);
+            QCOMPARE(g.Modo(), valido ? Modo_grafico::Pan : Modo_grafico::Cursori);
+            QCOMPARE(g.Didascalia() + g.Didascalia_asse(1), QStringLiteral("ProvaSec"));
+        }
     }
 };
 

@@ -6,17 +6,8 @@
 #include "device/attesa_risposta.h"
 #include "session/attendi.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QtTest>
 #include <ctime>
-
-namespace {
-// CPU time of the process, in ms.
-double Cpu_ms() {
-    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-} // namespace
 
 class Test_attese : public QObject {
     Q_OBJECT
@@ -24,10 +15,11 @@ private Q_SLOTS:
     void attese_finiscono_in_tempo_dopo_la_chiusura() {
         qint64 attesa = 0, risposta = 0;
         double cpu = 0;
+        const auto cpu_ms = [] { return 1000.0 * double(std::clock()) / CLOCKS_PER_SEC; };
         bool pronta = false;
         QTimer::singleShot(0, [&] {
             QCoreApplication::quit(); // from here on nested event loops return at once
-            const double cpu_prima = Cpu_ms();
+            const double cpu_prima = cpu_ms();
             QElapsedTimer t;
             t.start();
             Attendi(300);
@@ -37,7 +29,7 @@ private Q_SLOTS:
             QVERIFY(Attendi_finche([&pronta] { return pronta; }, 2000));
             QVERIFY(!Attendi_finche([] { return false; }, 300));
             risposta = t.elapsed();
-            cpu = Cpu_ms() - cpu_prima;
+            cpu = cpu_ms() - cpu_prima;
         });
         QCoreApplication::exec();
         QVERIFY2(attesa >= 300 && attesa < 2000, qPrintable(QString::number(attesa)));

@@ -35,7 +35,8 @@ struct Banco_prova {
 
     // The start of an acquisition; `seriale` also records the samples.
     void Avvia(bool seriale = false) {
-        s.Usa_seriale = s.Memo_attivo = seriale;
+        s.Scheda.Collegamento = seriale ? Collegamento::Seriale : Collegamento::Nessuno;
+        s.Memo_attivo = seriale;
         motore.Inizia_acquisizione();
         vista = Vista_registratore();
     }

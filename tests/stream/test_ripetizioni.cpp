@@ -9,14 +9,6 @@
 #include <bit>
 
 using Serie = std::vector<std::pair<double, float>>; // (position, velocity) samples
-struct Moto { // samples 10, 20, 30... mm apart after `fermi` still samples
-    int fermi;
-    std::vector<float> velocita;
-    int confini;
-    float inizio_concentrica, inizio_ripetizione;
-};
-Q_DECLARE_METATYPE(Moto)
-Q_DECLARE_METATYPE(Colore)
 
 namespace {
 // The sixteen fields in their stored order.
@@ -32,28 +24,32 @@ QStringList Riga(const Lista_valori::Riga& riga) {
 class Test_ripetizioni : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The first sample (still, state 0 -> 1 within the first second) is a concentric
-    // start at position 0.
-    void stato_del_moto_e_confini_data() {
-        QTest::addColumn<Moto>("m");
-        QTest::newRow("18 never starts") << Moto{20, {10, 18, 20, 18, 15, 10}, 0, 0, 0};
-        QTest::newRow("25,10 ends at the 10") << Moto{20, {25, 10}, 1, 10, 20};
-        QTest::newRow("15 keeps lifting") << Moto{20, {21, 15, 18, 14.9f}, 1, 10, 40};
-        QTest::newRow("first-second drop is a start") << Moto{4, {25, 10}, 0, 20, 0};
-        QTest::newRow("negative velocities stay") << Moto{20, {-300, -10, 0}, 0, 0, 0};
-    }
+    // Samples 10, 20, 30... mm apart after so many still ones. The first sample (still,
+    // state 0 -> 1 within the first second) is a concentric start at position 0.
     void stato_del_moto_e_confini() {
-        QFETCH(Moto, m);
-        Banco_prova b;
-        b.Avvia();
-        b.Fermo(0, m.fermi);
-        for (std::size_t i = 0; i < m.velocita.size(); ++i)
-            b.Dato(10.0 * double(i + 1), m.velocita[i]);
-        QCOMPARE(int(b.vista.cursori.size()), m.confini);
-        QCOMPARE(b.m().Indice_ripetizione, m.confini);
-        QCOMPARE(b.m().Pos_inizio_concentrica, m.inizio_concentrica);
-        QCOMPARE(b.m().Pos_inizio_ripetizione, m.inizio_ripetizione);
-        QCOMPARE(b.m().Stato_fase[1], b.m().Stato_fase[0]);
+        struct Moto {
+            int fermi;
+            std::vector<float> velocita;
+            int confini;
+            float inizio_concentrica, inizio_ripetizione;
+        };
+        const Moto casi[] = {{20, {10, 18, 20, 18, 15, 10}, 0, 0, 0}, // 18 never starts
+                             {20, {25, 10}, 1, 10, 20},               // ends at the 10
+                             {20, {21, 15, 18, 14.9f}, 1, 10, 40},    // 15 keeps lifting
+                             {4, {25, 10}, 0, 20, 0}, // a drop in the first second is a start
+                             {20, {-300, -10, 0}, 0, 0, 0}}; // negative velocities stay
+        for (const Moto& m : casi) {
+            Banco_prova b;
+            b.Avvia();
+            b.Fermo(0, m.fermi);
+            for (std::size_t i = 0; i < m.velocita.size(); ++i)
+                b.Dato(10.0 * double(i + 1), m.velocita[i]);
+            QCOMPARE((QList<float>{float(b.vista.cursori.size()), float(b.m().Indice_ripetizione),
+                                   b.m().Pos_inizio_concentrica, b.m().Pos_inizio_ripetizione}),
+                     (QList<float>{float(m.confini), float(m.confini), m.inizio_concentrica,
+                                   m.inizio_ripetizione}));
+            QCOMPARE(b.m().Stato_fase[1], b.m().Stato_fase[0]);
+        }
     }
 
     // One repetition computed by hand: lowering 200 -> 10 with its peak of -300 mm/s at
@@ -78,35 +74,33 @@ private Q_SLOTS:
         QCOMPARE(b.vista.cursori.back(), std::pair(1.3125, 0.0));
     }
 
-    // Minimum amplitude 100 mm: after an accepted first lift, a lift of `ampiezza`.
-    void ampiezza_minima_assorbe_le_piccole_alzate_data() {
-        QTest::addColumn<double>("ampiezza");
-        QTest::newRow("100 absorbed") << 100.0;
-        QTest::newRow("120 accepted") << 120.0;
-    }
+    // Minimum amplitude 100 mm: after an accepted first lift, a lift of 100 is absorbed, one
+    // of 120 accepted; the cursors move in both cases.
     void ampiezza_minima_assorbe_le_piccole_alzate() {
-        QFETCH(double, ampiezza);
-        const bool accettata = ampiezza > 100;
-        Banco_prova b;
-        b.Avvia();
-        b.s.Serie.Dati_esercizio.Ampiezza_minima = 100;
-        b.Primo_sollevamento(150);
-        b.Discesa(150, 0);
-        b.Salita(0, ampiezza);
-        QCOMPARE(b.m().Indice_ripetizione, accettata ? 2 : 1);
-        QCOMPARE(b.motore.Lst_valori().Righe(), accettata ? 1 : 0);
-        QCOMPARE(b.vista.cursori.size(), std::size_t(2)); // the cursors move in both cases
-        QCOMPARE(b.vista.cursori.back(), std::pair(1.3125, 0.0));
-        CONFRONTA_NUMERI((QList{b.m().Vmax_corrente, b.m().Vmin_corrente}), (QList{0.0f, 0.0f}));
-        if (accettata) return;
-        // The absorbed movement belongs to repetition 1, which the next real lift ends.
-        b.Discesa(ampiezza, 0);
-        b.Salita(0, 150);
-        QCOMPARE(b.m().Indice_ripetizione, 2);
-        const auto& l = b.motore.Lst_valori();
-        QCOMPARE((QStringList{l.Cella(0, 0), l.Cella(0, 1), l.Cella(0, 3), l.Cella(0, 9)}),
-                 (QStringList{"1", "0.00", "150", "-100"}));
-        QCOMPARE(b.Rip(1).Durata_totale, 2.625f);
+        for (const double ampiezza : {120.0, 100.0}) {
+            const bool accettata = ampiezza > 100;
+            Banco_prova b;
+            b.Avvia();
+            b.s.Serie.Dati_esercizio.Ampiezza_minima = 100;
+            b.Primo_sollevamento(150);
+            b.Discesa(150, 0);
+            b.Salita(0, ampiezza);
+            QCOMPARE(b.m().Indice_ripetizione, accettata ? 2 : 1);
+            QCOMPARE(b.motore.Lst_valori().Righe(), accettata ? 1 : 0);
+            QCOMPARE(b.vista.cursori.size(), std::size_t(2));
+            QCOMPARE(b.vista.cursori.back(), std::pair(1.3125, 0.0));
+            CONFRONTA_NUMERI((QList{b.m().Vmax_corrente, b.m().Vmin_corrente}),
+                             (QList{0.0f, 0.0f}));
+            if (accettata) continue;
+            // The absorbed movement belongs to repetition 1, which the next real lift ends.
+            b.Discesa(ampiezza, 0);
+            b.Salita(0, 150);
+            QCOMPARE(b.m().Indice_ripetizione, 2);
+            const auto& l = b.motore.Lst_valori();
+            QCOMPARE((QStringList{l.Cella(0, 0), l.Cella(0, 1), l.Cella(0, 3), l.Cella(0, 9)}),
+                     (QStringList{"1", "0.00", "150", "-100"}));
+            QCOMPARE(b.Rip(1).Durata_totale, 2.625f);
+        }
     }
 
     // The first lift larger than the minimum amplitude restarts the clock, the recording
@@ -152,17 +146,7 @@ private Q_SLOTS:
     }
 
     // Band 900..1100 mm/s (1000 -10% +10%) on the table's velocity, over a lift of exactly 1 s.
-    void colori_della_fascia_data() {
-        QTest::addColumn<double>("spostamento");
-        QTest::addColumn<Colore>("colore");
-        QTest::newRow("1150 yellow") << 1150.0 << Colore_giallo;
-        QTest::newRow("1100 green") << 1100.0 << Colore_verde;
-        QTest::newRow("900 green") << 900.0 << Colore_verde;
-        QTest::newRow("899.5 red") << 899.5 << Colore_rosso;
-    }
     void colori_della_fascia() {
-        QFETCH(double, spostamento);
-        QFETCH(Colore, colore);
         Banco_prova b;
         b.s.Riferimento = Velocita_riferimento::Vmedia_tabella;
         b.Avvia();
@@ -170,12 +154,18 @@ private Q_SLOTS:
         b.s.Serie.Dati_esercizio.Limite_sup = 110;
         b.s.Serie.Dati_esercizio.Limite_inf = 90;
         b.Primo_sollevamento(200);
-        b.Discesa(200, 0);
-        b.Movimento(0, spostamento, 400, 16);
-        b.Dato(spostamento, 0);
-        QCOMPARE(b.vista.velocita_mostrate.size(), std::size_t(1));
-        QCOMPARE(b.vista.velocita_mostrate[0].vmedia_conc, float(spostamento));
-        QCOMPARE(b.vista.velocita_mostrate[0].colore, colore);
+        const QList<float> spostamenti{1150, 1100, 900, 899.5f};
+        QList<float> velocita;
+        QList<Colore> colori;
+        for (qsizetype i = 0; i < spostamenti.size(); ++i) {
+            b.Discesa(i ? spostamenti[i - 1] : 200, 0);
+            b.Movimento(0, spostamenti[i], 400, 16);
+            b.Dato(spostamenti[i], 0);
+            velocita << b.vista.velocita_mostrate.back().vmedia_conc;
+            colori << b.vista.velocita_mostrate.back().colore;
+        }
+        CONFRONTA_NUMERI(velocita, spostamenti);
+        QCOMPARE(colori, (QList{Colore_giallo, Colore_verde, Colore_verde, Colore_rosso}));
     }
 
     // Rounded halves, no thousands separator, no "-0"; the total duration is not shown.

@@ -8,7 +8,7 @@
 Banco_principale::Banco_principale(const std::function<void(Sessione&)>& prepara,
                                    const QLocale& locale) {
     s.Cartella_applicazione = cartella.path();
-    s.Usa_seriale = true;
+    s.Scheda.Collegamento = Collegamento::Seriale;
     if (prepara) prepara(s);
     m.Apri_finestre(s, locale, protocollo, motore, avvisi);
     m.Grafici->Imposta_lista(&motore.Lst_valori());

@@ -3,7 +3,7 @@
 // A data folder with two athletes of "Squadra A" and known tests, days counted back from
 // today: Rossi squats 100 kg first in every session (his reference load), then a heavier
 // set; Bianchi has one test.
-#include "tests/storico/storico_prova.h"
+#include "tests/log/storico_prova.h"
 
 #include <QDir>
 

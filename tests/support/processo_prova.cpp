@@ -44,7 +44,7 @@ Esito_programma Esegui_in_processo(Corpo_programma corpo, const QStringList& arg
     return e;
 }
 
-Scheda_virtuale::Scheda_virtuale(int porta, const QStringList& opzioni, const QString& runtime) {
+Processo_scheda::Processo_scheda(int porta, const QStringList& opzioni, const QString& runtime) {
     if (!runtime.isEmpty()) {
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
         ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
@@ -58,11 +58,11 @@ Scheda_virtuale::Scheda_virtuale(int porta, const QStringList& opzioni, const QS
     dispositivo = QString::fromLocal8Bit(processo.readLine()).trimmed();
 }
 
-Scheda_virtuale::~Scheda_virtuale() {
+Processo_scheda::~Processo_scheda() {
     Ferma();
 }
 
-bool Scheda_virtuale::Ferma() {
+bool Processo_scheda::Ferma() {
     if (processo.state() == QProcess::NotRunning) return true;
     processo.terminate();
     if (processo.waitForFinished(3000)) return true;

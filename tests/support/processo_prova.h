@@ -30,13 +30,13 @@ Esito_programma Esegui_in_processo(Corpo_programma corpo, const QStringList& arg
 // kinetrack-board on port com`porta` with `opzioni`: ready once it printed the device it
 // serves (`dispositivo`), within 10 s. With `runtime` its runtime folder (where the ports'
 // links are) is that one, else the test's. Stopped when it goes.
-class Scheda_virtuale {
+class Processo_scheda {
 public:
-    explicit Scheda_virtuale(int porta, const QStringList& opzioni = {},
+    explicit Processo_scheda(int porta, const QStringList& opzioni = {},
                              const QString& runtime = {});
-    ~Scheda_virtuale();
-    Scheda_virtuale(const Scheda_virtuale&) = delete;
-    Scheda_virtuale& operator=(const Scheda_virtuale&) = delete;
+    ~Processo_scheda();
+    Processo_scheda(const Processo_scheda&) = delete;
+    Processo_scheda& operator=(const Processo_scheda&) = delete;
 
     bool Pronta() const { return dispositivo.startsWith(QLatin1String("/dev/")); }
     // Asked to end: true when it did within 3 s (else it is killed).

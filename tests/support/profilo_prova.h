@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saved tests whose best propulsive velocities lie on a known line, for the profile's tests.
-#include "datafiles/esempio_profilo.h"
 #include "datafiles/salva_analisi.h"
+#include "log/esempio_profilo.h"
 
 #include <QtTest>
 

@@ -9,8 +9,8 @@
 // The setup the set below is measured with: the serial link, a position factor of 1, a
 // minimum amplitude of 100 mm and the velocity band 180 .. 220 mm/s.
 inline void Imposta_sollevamenti(Sessione& s) {
-    s.Usa_seriale = true;
-    s.Fattore_posizione = 1.0f;
+    s.Scheda.Collegamento = Collegamento::Seriale;
+    s.Scheda.Fattore_posizione = 1.0f;
     s.Dati_esercizio.Vmax = 200;
     s.Dati_esercizio.Limite_sup = 110;
     s.Dati_esercizio.Limite_inf = 90;

@@ -3,11 +3,11 @@
 // separate process on a pseudo-terminal, talked to with plain POSIX I/O: the stream byte
 // for byte against the motion model and the link's life.
 
-#include "board/flusso_scheda.h"
 #include "tests/support/ambiente_prova.h"
 #include "virtualboard/comandi_scheda.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
+#include "wire/flusso_scheda.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/storico.h"
+
+#include "cli/pdf_storico.h"
+#include "cli/strumento.h"
+#include "datafiles/cartelle_programma.h"
+#include "log/diario.h"
+#include "log/esempio_storico.h"
+#include "log/indice_sedute.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString Nome_strumento = QStringLiteral("kinetrack-storico");
+const QString Squadra_esempio = QStringLiteral("Esempio");
+
+std::optional<QDate> Data(const QString& testo) {
+    const QDate d = QDate::fromString(testo, QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid()) return std::nullopt;
+    return d;
+}
+
+// The athletes' folders the options name, as "team/athlete".
+QStringList Cartelle_atleti(const Opzioni_storico& o) {
+    QStringList cartelle;
+    const QDir radice(o.cartella_dati);
+    QStringList squadre;
+    if (!o.squadra.isEmpty())
+        squadre << o.squadra;
+    else
+        for (const QString& s : radice.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+            if (!Cartella_programma(s)) squadre << s;
+    for (const QString& s : squadre)
+        for (const QString& a :
+             QDir(radice.filePath(s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+            if (o.atleta.isEmpty() || a == o.atleta) cartelle << s + QLatin1Char('/') + a;
+    return cartelle;
+}
+
+} // namespace
+
+QString Uso_storico() {
+    return QCoreApplication::translate(
+        "Comando_storico",
+        "Uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]\n"
+        "                       [--exercise ESERCIZIO] [--from AAAA-MM-GG] [--to AAAA-MM-GG]\n"
+        "                       [--pdf FILE]\n"
+        "Il diario degli allenamenti: i test salvati nelle cartelle degli atleti, dal più\n"
+        "recente, come testo separato da \";\" (punto decimale, una riga di intestazione):\n"
+        "squadra, atleta, data, ora, esercizio, carico (kg), ripetizioni valide, velocità\n"
+        "migliore (m/s), perdita di velocità dell'ultima ripetizione (%), RPE, nota.\n"
+        "L'intestazione (Squadra;Atleta;Data;...) è la stessa in ogni lingua, come nei file,\n"
+        "per i programmi che leggono il testo.\n"
+        "L'indice dei test (ini/storico.sqlite) viene aggiornato dai file prima di leggere.\n"
+        "  --data CARTELLA         la cartella dei dati (quella con ini/ e le squadre)\n"
+        "  --team SQUADRA          solo gli atleti della squadra\n"
+        "  --athlete ATLETA        solo l'atleta\n"
+        "  --exercise ESERCIZIO    solo l'esercizio (maiuscole e spazi ai lati non contano)\n"
+        "  --from AAAA-MM-GG       solo i test da questo giorno\n"
+        "  --to AAAA-MM-GG         solo i test fino a questo giorno\n"
+        "  --pdf FILE              il diario in un file PDF invece che come testo\n"
+        "  --write-example ATLETA  scrive prima quattro settimane di test d'esempio dell'atleta\n"
+        "                          nella squadra di --team (senza: \"Esempio\")\n"
+        "      --version           la versione del programma\n"
+        "  -h, --help              questo aiuto\n");
+}
+
+std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzioni_storico& o) {
+    const auto Testo = [](QString& campo) {
+        return [&campo](const QString& v) -> std::optional<QString> {
+            campo = v;
+            return std::nullopt;
+        };
+    };
+    const auto Giorno = [](const QString& nome, QDate& giorno) {
+        return [nome, &giorno](const QString& v) -> std::optional<QString> {
+            const auto d = Data(v);
+            if (!d)
+                return QCoreApplication::translate("Comando_storico",
+                                                   "data non valida per %1: \"%2\" (AAAA-MM-GG)")
+                    .arg(nome, v);
+            giorno = *d;
+            return std::nullopt;
+        };
+    };
+    Regole_riga regole;
+    regole.file = QCoreApplication::translate("Strumento", "ingresso");
+    regole.senza_file = true;
+    regole.opzioni = {
+        {QStringLiteral("--data"), Testo(o.cartella_dati)},
+        {QStringLiteral("--team"), Testo(o.squadra)},
+        {QStringLiteral("--athlete"), Testo(o.atleta)},
+        {QStringLiteral("--exercise"), Testo(o.esercizio)},
+        {QStringLiteral("--from"), Giorno(QStringLiteral("--from"), o.dal)},
+        {QStringLiteral("--to"), Giorno(QStringLiteral("--to"), o.al)},
+        {QStringLiteral("--pdf"),
+         [&o](const QString& v) -> std::optional<QString> {
+             if (v.isEmpty())
+                 return QCoreApplication::translate("Comando_storico", "manca il file di --pdf");
+             o.pdf = v;
+             return std::nullopt;
+         }},
+        {QStringLiteral("--write-example"), [&o](const QString& v) -> std::optional<QString> {
+             if (v.trimmed().isEmpty())
+                 return QCoreApplication::translate("Strumento", "manca il nome dell'atleta");
+             o.atleta_esempio = v.trimmed();
+             return std::nullopt;
+         }}};
+    Riga_comando riga;
+    const auto errore = Leggi_riga_strumento(argomenti, regole, riga);
+    o.aiuto = riga.aiuto;
+    if (errore || o.aiuto) return errore;
+    if (o.cartella_dati.isEmpty())
+        return QCoreApplication::translate("Strumento", "manca %1").arg(QStringLiteral("--data"));
+    for (const QString* nome : {&o.squadra, &o.atleta, &o.atleta_esempio})
+        if (nome->contains(QLatin1Char('/')) || *nome == QLatin1String("..") ||
+            *nome == QLatin1String("."))
+            return QCoreApplication::translate("Comando_storico", "nome non valido: \"%1\"")
+                .arg(*nome);
+    if (o.dal.isValid() && o.al.isValid() && o.al < o.dal)
+        return QCoreApplication::translate("Comando_storico", "--to viene prima di --from");
+    return std::nullopt;
+}
+
+int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
+    Opzioni_storico o;
+    const auto errore_opzioni = Leggi_opzioni_storico(argomenti, o);
+    if (auto esito =
+            Esito_opzioni(Nome_strumento, errore_opzioni, o.aiuto, Uso_storico(), uscita, errori))
+        return *esito;
+    if (!o.atleta_esempio.isEmpty()) {
+        if (o.squadra.isEmpty()) o.squadra = Squadra_esempio;
+        int scritti = 0;
+        if (auto errore = Scrivi_storico_esempio(o.cartella_dati, o.squadra, o.atleta_esempio,
+                                                 QDateTime::currentDateTime(), 1, &scritti))
+            return Fallisci(Nome_strumento, *errore, errori);
+        errori << Nome_strumento << ": "
+               << QCoreApplication::translate("Comando_storico",
+                                              "scritti %1 test d'esempio di %2 in %3")
+                      .arg(scritti)
+                      .arg(o.atleta_esempio, QDir::toNativeSeparators(o.cartella_dati) +
+                                                 QLatin1Char('/') + o.squadra + QLatin1Char('/') +
+                                                 o.atleta_esempio)
+               << '\n';
+        if (o.atleta.isEmpty()) o.atleta = o.atleta_esempio;
+    }
+    const QFileInfo dati(o.cartella_dati);
+    if (!dati.isDir())
+        return Fallisci(
+            Nome_strumento,
+            QCoreApplication::translate("Comando_storico", "la cartella dei dati \"%1\" non esiste")
+                .arg(QDir::toNativeSeparators(o.cartella_dati)),
+            errori);
+    const QStringList cartelle = Cartelle_atleti(o);
+    if (cartelle.isEmpty() && (!o.squadra.isEmpty() || !o.atleta.isEmpty()))
+        return Fallisci(
+            Nome_strumento,
+            o.atleta.isEmpty()
+                ? QCoreApplication::translate("Comando_storico",
+                                              "nessuna cartella di atleta per la squadra \"%1\"")
+                      .arg(o.squadra)
+                : QCoreApplication::translate("Comando_storico", "nessuna cartella di atleta per "
+                                                                 "l'atleta \"%1\"")
+                      .arg(o.atleta),
+            errori);
+
+    Indice_test indice(o.cartella_dati);
+    std::vector<Riga_diario> righe;
+    const Filtro_diario filtro{o.esercizio, o.dal, o.al};
+    Esito_indice esito;
+    if (!o.atleta.isEmpty()) {
+        for (const QString& c : cartelle) {
+            const Esito_indice e = indice.Aggiorna_atleta(c.section(QLatin1Char('/'), 0, 0),
+                                                          c.section(QLatin1Char('/'), 1));
+            esito.scartati << e.scartati;
+            if (esito.avviso.isEmpty()) esito.avviso = e.avviso;
+        }
+    } else {
+        esito = o.squadra.isEmpty() ? indice.Aggiorna() : indice.Aggiorna_squadra(o.squadra);
+    }
+    if (!esito.avviso.isEmpty()) errori << Nome_strumento << ": " << esito.avviso << '\n';
+    for (const QString& s : std::as_const(esito.scartati))
+        errori << Nome_strumento << ": "
+               << QCoreApplication::translate("Strumento", "file scartato: %1").arg(s) << '\n';
+    errori.flush();
+    for (const QString& c : cartelle) {
+        const auto test =
+            indice.Test_atleta(c.section(QLatin1Char('/'), 0, 0), c.section(QLatin1Char('/'), 1));
+        auto r = Righe_diario(test, filtro);
+        righe.insert(righe.end(), std::make_move_iterator(r.begin()),
+                     std::make_move_iterator(r.end()));
+    }
+    std::stable_sort(righe.begin(), righe.end(), [](const Riga_diario& a, const Riga_diario& b) {
+        return Test_prima(b.test, a.test);
+    });
+    if (!o.pdf.isEmpty()) return Scrivi_pdf_storico(o.pdf, righe, errori);
+    uscita << Testo_diario(righe, true);
+    uscita.flush();
+    return 0;
+}

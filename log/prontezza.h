@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// How ready the athlete is today, and which load gives today's target velocity.
+
+#include "log/indice_sedute.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The load an exercise's sessions start with most often (a session: the tests of one day;
+// its start: the first of them). Ties go to the one used last. Nothing without tests.
+std::optional<double> Carico_inizio_abituale(const std::vector<Riga_test>& test,
+                                             const QString& esercizio);
+// The reference load of the readiness: the coach's choice for the athlete and exercise
+// when there is one, else Carico_inizio_abituale.
+std::optional<double> Carico_riferimento(const std::vector<Riga_test>& test,
+                                         const QString& cartella_atleta, const QString& esercizio);
+
+enum class Esito_prontezza {
+    Nella_norma, // within one standard deviation of the mean
+    Sopra,
+    Sotto,
+    Insufficiente // no first set at the load that day, or fewer than two sessions before
+};
+// "nella norma", "sopra", "sotto", "dati insufficienti".
+QString Testo_esito(Esito_prontezza esito);
+
+struct Prontezza {
+    QString esercizio;
+    QDate giorno;
+    double carico = 0;                // kg, the reference load
+    std::optional<double> velocita;   // m/s, the day's first set at that load (log velocity)
+    std::vector<double> precedenti;   // the same of the last five sessions before, oldest first
+    double media = 0, deviazione = 0; // of `precedenti` (sample standard deviation)
+    double differenza = 0;            // % of `media`
+    Esito_prontezza esito = Esito_prontezza::Insufficiente;
+};
+
+// The day's first set at `carico` against the first sets at that load of the athlete's
+// last five sessions before `giorno`.
+Prontezza Prontezza_giorno(const std::vector<Riga_test>& test, const QString& esercizio,
+                           double carico, const QDate& giorno);
+
+// Named target velocity ranges ("Forza" 0.50 to 0.75 m/s), kept in the data folder's
+// "ini/zone_velocita.ini"; the usual ones when there is none.
+struct Zona_velocita {
+    QString nome;
+    double minima = 0, massima = 0; // m/s
+};
+QList<Zona_velocita> Leggi_zone_velocita(const QString& cartella_dati);
+std::optional<QString> Salva_zone_velocita(const QString& cartella_dati,
+                                           const QList<Zona_velocita>& zone);
+
+struct Carico_oggi {
+    QString esercizio;
+    double velocita_minima = 0, velocita_massima = 0; // m/s, the target
+    // kg, rounded to the nearest 2.5 kg: the load at the range's upper velocity, and at
+    // its lower one.
+    double carico_minimo = 0, carico_massimo = 0;
+    std::optional<double> e1rm;                              // kg, at the athlete's V1rm
+    std::optional<double> percento_minimo, percento_massimo; // of the e1RM
+    // The range asked for loads beyond the e1RM (velocities below V1rm): they were capped
+    // at it, since no set can be heavier than the athlete's one-repetition maximum.
+    bool limitato_e1rm = false;
+    int carichi = 0; // distinct loads in the profile
+    QString rifiuto; // why there is no load range; empty when there is
+};
+
+// The athlete's current profile of the exercise: its tests of the last 28 days up to its
+// newest test that have a velocity in the log, Velocita_migliore (`test` is one athlete's).
+std::vector<Riga_test> Test_profilo_corrente(const std::vector<Riga_test>& test,
+                                             const QString& esercizio);
+
+// The load range that gives `minima`..`massima` m/s on the current profile.
+Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QString& cartella_atleta,
+                                const QString& esercizio, double minima, double massima);
+
+// To the nearest 2.5 kg.
+double Arrotonda_carico(double kg);
