@@ -4,6 +4,7 @@
 // for byte against the motion model and the link's life.
 
 #include "tests/support/ambiente_prova.h"
+#include "tests/support/processo_prova.h"
 #include "virtualboard/comandi_scheda.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
@@ -22,12 +23,10 @@
 #include <unistd.h>
 
 namespace {
-// One running board and our end of its line.
-struct Scheda_in_prova {
-    explicit Scheda_in_prova(int porta, const QStringList& opzioni = {}) {
-        processo.start(KT_SCHEDA_VIRTUALE, QStringList{"--port", QString::number(porta)} + opzioni);
-        for (int i = 0; i < 50 && !processo.canReadLine(); ++i) processo.waitForReadyRead(100);
-        dispositivo = QString::fromLocal8Bit(processo.readLine()).trimmed();
+// One running board and our end of its line, raw.
+struct Scheda_in_prova : Processo_scheda {
+    explicit Scheda_in_prova(int porta, const QStringList& opzioni = {})
+        : Processo_scheda(porta, opzioni) {
         fd = ::open(QFile::encodeName(dispositivo).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios modo{};
         if (fd >= 0 && ::tcgetattr(fd, &modo) == 0) {
@@ -37,8 +36,6 @@ struct Scheda_in_prova {
     }
     ~Scheda_in_prova() {
         if (fd >= 0) ::close(fd);
-        processo.terminate();
-        if (!processo.waitForFinished(3000)) processo.kill();
     }
     bool Pronta() const { return fd >= 0; }
     // What arrives within `ms`; stops early once `almeno` bytes came (0 = wait it out).
@@ -62,8 +59,6 @@ struct Scheda_in_prova {
         return Leggi(ms, attesi);
     }
 
-    QProcess processo;
-    QString dispositivo;
     int fd = -1;
 };
 
