@@ -87,41 +87,37 @@ class Test_file_dati : public QObject {
 private Q_SLOTS:
     // The first and last records are left out. Read back, every column gives the value
     // as written: written again, the same bytes.
-    void campioni_scritti_e_riletti_data() {
-        QTest::addColumn<QList<Campione>>("campioni"); // Posizione, dt, Tempo, Velocita
-        QTest::addColumn<QByteArray>("righe");
-        const Campione x{7, 7, 7, 7};
-        QTest::newRow("mai azzerata") << QList<Campione>{} << QByteArray();
-        QTest::newRow("italiano") << QList<Campione>{x,
-                                                     {123.6f, 0.01f, 1.5f, -250.25f},
-                                                     {-0.4f, -0.0002f, 0.0002f, -0.00004f},
-                                                     {-123.5f, 0.000005f, 2.5f, 1234567.0f},
-                                                     x}
-                                  << QByteArray("1,5000;124;-250,2500;0,01000\r\n"
-                                                "0,0002;0;0,0000;-0,00020\r\n"
-                                                "2,5000;-124;1234567,0000;0,00000\r\n");
-    }
     void campioni_scritti_e_riletti() {
-        QFETCH(QList<Campione>, campioni);
-        QFETCH(QByteArray, righe);
-        Sessione s;
-        s.Campioni.assign(campioni.begin(), campioni.end());
-        QString nome = cartella.filePath("righe.csv");
-        QCOMPARE(Salva_campioni(nome, s, It, Istante), std::nullopt);
-        QCOMPARE(Contenuto(nome), Testa_campioni + righe);
+        const Campione x{7, 7, 7, 7}; // Posizione, dt, Tempo, Velocita
+        for (const auto& [campioni, righe] :
+             {std::pair(std::vector<Campione>{}, QByteArray()), // never reset
+              std::pair(std::vector<Campione>{x,
+                                              {123.6f, 0.01f, 1.5f, -250.25f},
+                                              {-0.4f, -0.0002f, 0.0002f, -0.00004f},
+                                              {-123.5f, 0.000005f, 2.5f, 1234567.0f},
+                                              x},
+                        QByteArray("1,5000;124;-250,2500;0,01000\r\n"
+                                   "0,0002;0;0,0000;-0,00020\r\n"
+                                   "2,5000;-124;1234567,0000;0,00000\r\n"))}) {
+            Sessione s;
+            s.Campioni.assign(campioni.begin(), campioni.end());
+            QString nome = cartella.filePath("righe.csv");
+            QCOMPARE(Salva_campioni(nome, s, It, Istante), std::nullopt);
+            QCOMPARE(Contenuto(nome), Testa_campioni + righe);
 
-        Lettore_campioni lettore;
-        QCOMPARE(lettore.Apri(nome), std::nullopt);
-        Sessione riletta;
-        riletta.Campioni.resize(1);
-        std::vector<Campione> blocco;
-        while (lettore.Leggi_blocco(blocco))
-            riletta.Campioni.insert(riletta.Campioni.end(), blocco.begin(), blocco.end());
-        QCOMPARE(lettore.Errore(), std::nullopt);
-        riletta.Campioni.resize(riletta.Campioni.size() + 1);
-        QString di_nuovo = cartella.filePath("di nuovo.csv");
-        QCOMPARE(Salva_campioni(di_nuovo, riletta, It, Istante), std::nullopt);
-        QCOMPARE(Contenuto(di_nuovo), Contenuto(nome));
+            Lettore_campioni lettore;
+            QCOMPARE(lettore.Apri(nome), std::nullopt);
+            Sessione riletta;
+            riletta.Campioni.resize(1);
+            std::vector<Campione> blocco;
+            while (lettore.Leggi_blocco(blocco))
+                riletta.Campioni.insert(riletta.Campioni.end(), blocco.begin(), blocco.end());
+            QCOMPARE(lettore.Errore(), std::nullopt);
+            riletta.Campioni.resize(riletta.Campioni.size() + 1);
+            QString di_nuovo = cartella.filePath("di nuovo.csv");
+            QCOMPARE(Salva_campioni(di_nuovo, riletta, It, Istante), std::nullopt);
+            QCOMPARE(Contenuto(di_nuovo), Contenuto(nome));
+        }
     }
 
     // Texts are read under the locale (in English the comma groups thousands); a text that
@@ -157,69 +153,67 @@ private Q_SLOTS:
         if (righe.isEmpty() || righe[0].size() < Lista_valori::Numero_colonne) return;
 
         const Lettura_sommario letto = Leggi_sommario(nome);
-        QCOMPARE(letto.esito, Lettura_sommario::Esito::Sommario);
-        QCOMPARE(letto.test.atleta, Dati().Atleta);
-        QCOMPARE(letto.test.esercizio, Dati().Esercizio);
-        QCOMPARE(letto.test.carico, 82.5);
-        QCOMPARE(letto.test.vmedie, std::vector<double>{700});
-        QCOMPARE(letto.test.timbro, Istante);
         Righe_sommario del_diario;
         QCOMPARE(Leggi_righe_sommario(nome, del_diario), std::nullopt);
-        QCOMPARE(del_diario.vmedia, letto.test.vmedie);
-        QCOMPARE(del_diario.timbro, Istante);
+        QCOMPARE(letto.esito, Lettura_sommario::Esito::Sommario);
+        QStringList campi;
+        campi << letto.test.atleta << letto.test.esercizio << QString::number(letto.test.carico)
+              << QString::number(letto.test.vmedie.at(0)) << letto.test.timbro.toString(Qt::ISODate)
+              << QString::number(del_diario.vmedia.at(0))
+              << del_diario.timbro.toString(Qt::ISODate);
+        QCOMPARE(campi.join(';'), Dati().Atleta + ';' + Dati().Esercizio +
+                                      ";82.5;700;2026-12-04T09:05:07;700;2026-12-04T09:05:07");
+        QCOMPARE(letto.test.vmedie.size(), del_diario.vmedia.size());
     }
 
     // Every column of every repetition comes back through every reader, in either locale;
     // a repetition left out counts for no best, and the profile takes the best of the rest.
-    void analisi_scritta_e_riletta_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::newRow("italiano") << It;
-        QTest::newRow("inglese") << En;
-    }
     void analisi_scritta_e_riletta() {
-        QFETCH(QLocale, locale);
-        QTemporaryDir dir;
-        QString sommario = dir.filePath("riepilogo.csv");
-        QCOMPARE(Salva_ripetizioni(sommario, Lista({Riga_intera, Riga_intera}), Dati(), It, Istante,
-                                   nullptr),
-                 std::nullopt);
-        // A value of its own in each column.
-        std::vector<Analisi_ripetizione> analisi(2);
-        float valore = 650.25f;
-        for (Analisi_ripetizione& a : analisi)
-            for (const Colonna_analisi& colonna : Colonne_analisi)
-                a.*colonna.valore = valore += 100;
-        analisi[1].Esclusa = true;
-        const QString nome = Nome_file_analisi(sommario);
-        QCOMPARE(Salva_analisi(nome, analisi, locale), std::nullopt);
-        QVERIFY(Contenuto(nome).startsWith("N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;Potenza "
+        for (const QLocale& locale : {It, En}) {
+            QTemporaryDir dir;
+            QString sommario = dir.filePath("riepilogo.csv");
+            QCOMPARE(Salva_ripetizioni(sommario, Lista({Riga_intera, Riga_intera}), Dati(), It,
+                                       Istante, nullptr),
+                     std::nullopt);
+            // A value of its own in each column.
+            std::vector<Analisi_ripetizione> analisi(2);
+            float valore = 650.25f;
+            for (Analisi_ripetizione& a : analisi)
+                for (const Colonna_analisi& colonna : Colonne_analisi)
+                    a.*colonna.valore = valore += 100;
+            analisi[1].Esclusa = true;
+            const QString nome = Nome_file_analisi(sommario);
+            QCOMPARE(Salva_analisi(nome, analisi, locale), std::nullopt);
+            QVERIFY(
+                Contenuto(nome).startsWith("N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;Potenza "
                                            "media;Potenza max;Perdita %;Esclusa;\r\n 1 ;750"));
-        QCOMPARE(Riconosci_riepilogo(nome), Tipo_riepilogo::Analisi);
+            QCOMPARE(Riconosci_riepilogo(nome), Tipo_riepilogo::Analisi);
 
-        QString difetto;
-        const auto lette = Leggi_analisi(nome, difetto);
-        QVERIFY2(lette, qPrintable(difetto));
-        QCOMPARE(lette->size(), analisi.size());
-        for (std::size_t i = 0; i < analisi.size(); ++i) {
-            QCOMPARE((*lette)[i].esclusa, analisi[i].Esclusa);
-            for (const Colonna_analisi& colonna : Colonne_analisi)
-                QCOMPARE((*lette)[i].Valore(colonna.valore),
-                         std::round(double(analisi[i].*colonna.valore) * 100) / 100);
+            QString difetto;
+            const auto lette = Leggi_analisi(nome, difetto);
+            QVERIFY2(lette, qPrintable(difetto));
+            QCOMPARE(lette->size(), analisi.size());
+            for (std::size_t i = 0; i < analisi.size(); ++i) {
+                QCOMPARE((*lette)[i].esclusa, analisi[i].Esclusa);
+                for (const Colonna_analisi& colonna : Colonne_analisi)
+                    QCOMPARE((*lette)[i].Valore(colonna.valore),
+                             std::round(double(analisi[i].*colonna.valore) * 100) / 100);
+            }
+            const double vpropulsiva = std::round(double(analisi[0].Vpropulsiva) * 100) / 100;
+            QCOMPARE(Leggi_vpropulsiva_analisi(nome, difetto), vpropulsiva);
+            std::vector<Riga_analisi> del_diario;
+            QCOMPARE(Leggi_righe_analisi(nome, del_diario), std::nullopt);
+            const auto& l = (*lette)[1];
+            QVERIFY(del_diario.size() == 2 && del_diario[1].esclusa && !del_diario[0].esclusa);
+            QVERIFY(del_diario[1].vmedia == l.Valore(&Analisi_ripetizione::Vmedia) &&
+                    del_diario[1].vpropulsiva == l.Valore(&Analisi_ripetizione::Vpropulsiva) &&
+                    del_diario[1].perdita == l.Valore(&Analisi_ripetizione::Perdita));
+            const Test_atleta test = Leggi_test_atleta(dir.path());
+            QCOMPARE(Esercizi_test(test), QStringList{Dati().Esercizio});
+            const Profilo_velocita profilo = Profilo_esercizio(test, Dati().Esercizio, 0.3, It);
+            QCOMPARE(int(profilo.punti.size()), 1);
+            QCOMPARE(profilo.punti[0].velocita, vpropulsiva / 1000);
         }
-        const double vpropulsiva = std::round(double(analisi[0].Vpropulsiva) * 100) / 100;
-        QCOMPARE(Leggi_vpropulsiva_analisi(nome, difetto), vpropulsiva);
-        std::vector<Riga_analisi> del_diario;
-        QCOMPARE(Leggi_righe_analisi(nome, del_diario), std::nullopt);
-        QCOMPARE(del_diario.size(), std::size_t(2));
-        QCOMPARE(del_diario[1].vmedia, *(*lette)[1].Valore(&Analisi_ripetizione::Vmedia));
-        QCOMPARE(del_diario[1].vpropulsiva, *(*lette)[1].Valore(&Analisi_ripetizione::Vpropulsiva));
-        QCOMPARE(del_diario[1].perdita, *(*lette)[1].Valore(&Analisi_ripetizione::Perdita));
-        QVERIFY(del_diario[1].esclusa && !del_diario[0].esclusa);
-        const Test_atleta test = Leggi_test_atleta(dir.path());
-        QCOMPARE(Esercizi_test(test), QStringList{Dati().Esercizio});
-        const Profilo_velocita profilo = Profilo_esercizio(test, Dati().Esercizio, 0.3, It);
-        QCOMPARE(int(profilo.punti.size()), 1);
-        QCOMPARE(profilo.punti[0].velocita, vpropulsiva / 1000);
     }
 
     // Quotes, escapes, separators, a leading "@", a control character and text beyond
@@ -312,18 +306,16 @@ private Q_SLOTS:
                                      .replace("\n", "\r\n");
         Record_test r;
         QCOMPARE(Leggi_testo_record(testo, r), std::nullopt);
-        QCOMPARE(r.serie.Dati_esercizio.Esercizio, QStringLiteral("Stacco – rumeno"));
-        QCOMPARE(r.serie.Dati_esercizio.Carico, 82.5f);
-        QCOMPARE(r.serie.Nota, QStringLiteral("più veloce; poi, male €"));
-        QVERIFY(r.serie.Escluse == std::set<int>({1, 3}));
-        QCOMPARE(r.serie.Rpe, 7.0f);
-        QCOMPARE(r.serie.Inizio,
-                 QDateTime(QDate(2026, 11, 2), QTime(17, 0, 5), Qt::OffsetFromUTC, 3600));
         // Keys left out take their defaults.
-        QCOMPARE(r.serie.Soglia_perdita, 20.0f);
-        QCOMPARE(r.serie.Riferimento, Velocita_riferimento::Vmedia_tabella);
-        QCOMPARE(r.ripetizioni, 0);
-
+        QStringList campi;
+        campi << r.serie.Dati_esercizio.Esercizio << QString::number(r.serie.Dati_esercizio.Carico)
+              << r.serie.Nota << QString::number(r.serie.Rpe)
+              << r.serie.Inizio.toString(Qt::ISODateWithMs)
+              << QString::number(r.serie.Soglia_perdita)
+              << QString::number(int(r.serie.Riferimento)) << QString::number(r.ripetizioni);
+        for (const int e : r.serie.Escluse) campi << QString::number(e);
+        QCOMPARE(campi.join(';'), "Stacco \u2013 rumeno;82.5;pi\u00F9 veloce; poi, male \u20AC;7;"
+                                  "2026-11-02T17:00:05.000+01:00;20;0;0;1;3");
         // Saved again as UTF-8 with a byte-order mark, or as "Unicode".
         const QString utf = QStringLiteral("[test]\r\nformat=1\r\nexercise=Stacco – rumeno\r\n");
         QByteArray utf16("\xFF\xFE", 2);

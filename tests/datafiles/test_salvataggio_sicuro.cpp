@@ -17,13 +17,12 @@
 #include "platform/file_intero.h"
 #include "platform/file_privati.h"
 #include "platform/scrittura_differita.h"
-#include "session/tipi_scheda.h"
 #include "setup/file_config.h"
 #include "stream/motore_misura.h"
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/file_prova.h"
+#include "tests/support/registrazione_prova.h"
 #include "tests/support/spazio_prova.h"
-#include "wire/flusso_scheda.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -41,34 +40,18 @@ const QDateTime Adesso(QDate(2026, 12, 8), QTime(16, 59, 41));
 struct Serie_registrata {
     Sessione s;
     Motore_misura motore{s, Locale_prova};
-    std::vector<Record_scheda> record;
+    const std::vector<Record_scheda> record = Record_copione(20, 1, Collegamento::Seriale);
     explicit Serie_registrata(const QString& cartella_atleta, bool subito = true) {
-        s.Scheda.Collegamento = Collegamento::Seriale;
-        s.Scheda.Tipo_scheda = 1;
-        const Calibrazione_scheda c = Calibrazione_tipo(1);
-        s.Scheda.Fattore_posizione = c.Fattore_posizione;
-        s.Scheda.Fattore_tempo = c.Fattore_tempo;
-        auto& d = s.Dati_esercizio;
-        d.Squadra = "Squadra A";
-        d.Atleta = "Rossi";
-        d.Esercizio = "Squat";
-        d.Carico = 82.5f;
-        d.Vmax = 900;
-        d.Ampiezza_minima = 100;
-        d.Cartella_dati = cartella_atleta;
-        Parametri_copione parametri;
-        parametri.ripetizioni = 20;
-        Flusso_copione(Genera_copione(parametri, 7), 1, Collegamento::Seriale).Tutti(record);
+        Imposta_registrazione(s, 1, Collegamento::Seriale, cartella_atleta);
         if (subito) Registra();
     }
     // `passo` runs before each record is sent, with its index.
     void Registra(const std::function<void(std::size_t)>& passo = {}) {
         motore.Imposta_registrazione(true);
         motore.Inizia_acquisizione();
-        std::vector<std::uint8_t> byte;
         for (std::size_t i = 0; i < record.size(); ++i) {
             if (passo) passo(i);
-            byte.clear();
+            std::vector<std::uint8_t> byte;
             Accoda_seriale(record[i], byte);
             motore.Blocco_seriale(byte);
         }
@@ -80,13 +63,14 @@ struct Serie_registrata {
     }
 };
 
+// The last two: each file a link to a file in a folder beside, or to nothing there.
 enum Guasto {
     Disco_pieno,
     Cartella_protetta,
     Disco_sola_lettura,
     Cartella_rimossa,
-    Collegamento_altrove, // each file a link to a file in a folder beside
-    Collegamento_rotto    // each file a link to nothing there
+    Collegamento_altrove,
+    Collegamento_rotto
 };
 
 QStringList File_in(const QString& cartella) {
@@ -132,54 +116,32 @@ public:
         return true;
     }
     bool Rompi() {
-        switch (guasto_) {
-        case Disco_pieno:
-            Riempi(cartella_ + "/riempitivo");
-            break;
-        case Cartella_protetta:
+        if (guasto_ == Disco_pieno) Riempi(cartella_ + "/riempitivo");
+        if (guasto_ == Cartella_protetta) {
             VERIFICA(QFile::setPermissions(cartella_, QFile::ReadOwner | QFile::ExeOwner), "");
             if (QFile(cartella_ + "/prova").open(QIODevice::WriteOnly))
                 SALTA("folder permissions are not enforced for this process");
-            break;
-        case Disco_sola_lettura: {
-            const QString errore = Rendi_sola_lettura(cartella_);
-            VERIFICA(errore.isEmpty(), qPrintable(errore));
-            break;
         }
-        case Cartella_rimossa:
-            VERIFICA(QDir(cartella_).removeRecursively(), "");
-            break;
-        case Collegamento_altrove:
-        case Collegamento_rotto:
-            VERIFICA(QDir().mkpath(cartella_ + ".altrove"), "");
-            for (const QString& nome : File_in(cartella_)) {
-                const QString file = cartella_ + "/" + nome,
-                              bersaglio = cartella_ + ".altrove/" + nome;
-                VERIFICA(guasto_ == Collegamento_altrove ? QFile::rename(file, bersaglio)
-                                                         : QFile::remove(file),
-                         "");
-                VERIFICA(QFile::link(bersaglio, file), "");
-            }
-            break;
+        const QString errore =
+            guasto_ == Disco_sola_lettura ? Rendi_sola_lettura(cartella_) : QString();
+        VERIFICA(errore.isEmpty(), qPrintable(errore));
+        if (guasto_ == Cartella_rimossa) VERIFICA(QDir(cartella_).removeRecursively(), "");
+        if (guasto_ < Collegamento_altrove) return true;
+        VERIFICA(QDir().mkpath(cartella_ + ".altrove"), "");
+        for (const QString& nome : File_in(cartella_)) {
+            const QString file = cartella_ + "/" + nome, bersaglio = cartella_ + ".altrove/" + nome;
+            VERIFICA(guasto_ == Collegamento_altrove ? QFile::rename(file, bersaglio)
+                                                     : QFile::remove(file),
+                     "");
+            VERIFICA(QFile::link(bersaglio, file), "");
         }
         return true;
     }
     // What the operator is told.
     QString Motivo() const {
-        switch (guasto_) {
-        case Disco_pieno:
-            return "spazio su disco esaurito";
-        case Cartella_protetta:
-            return "permesso negato";
-        case Disco_sola_lettura:
-            return "disco in sola lettura";
-        case Cartella_rimossa:
-            return "file o cartella inesistente";
-        case Collegamento_altrove:
-        case Collegamento_rotto:
-            return "collegamento simbolico";
-        }
-        return {};
+        return QStringList{"spazio su disco esaurito", "permesso negato",
+                           "disco in sola lettura",    "file o cartella inesistente",
+                           "collegamento simbolico",   "collegamento simbolico"}[guasto_];
     }
 
 private:
@@ -225,49 +187,42 @@ private Q_SLOTS:
         struct Scrittore {
             QString file;       // in the failing folder
             bool crea_cartella; // makes its folder again
-            std::function<std::optional<QString>(const QString& file)> scrivi;
+            std::function<std::optional<QString>(QString file)> scrivi;
         };
         Liste_utente liste;
         liste[Riga_utente::Squadra] = QStringList{"Squadra A", "Squadra B"};
         liste[Riga_utente::Esercizio] = QStringList{"Squat", "Panca", "Stacco"};
+        Sessione& s = serie.s;
         const std::vector<Scrittore> scrittori{
             {"campioni.csv", false,
-             [&](const QString& f) {
-                 QString nome = f;
-                 return Salva_campioni(nome, serie.s, Locale_prova, Adesso);
-             }},
+             [&](QString f) { return Salva_campioni(f, s, Locale_prova, Adesso); }},
             {"ripetizioni.csv", false,
-             [&](const QString& f) {
-                 QString nome = f;
-                 return Salva_ripetizioni(nome, serie.motore.Lst_valori(), serie.s.Dati_esercizio,
+             [&](QString f) {
+                 return Salva_ripetizioni(f, serie.motore.Lst_valori(), s.Dati_esercizio,
                                           Locale_prova, Adesso, nullptr);
              }},
             {"ripetizioni analisi.csv", false,
-             [&](const QString& f) {
-                 return Salva_analisi(f, serie.motore.Analisi(), Locale_prova);
-             }},
+             [&](QString f) { return Salva_analisi(f, serie.motore.Analisi(), Locale_prova); }},
             {"brax.ini", true,
-             [&](const QString& f) {
-                 Sessione s;
-                 s.Cartella_ini = QFileInfo(f).absolutePath();
-                 s.File_ini = f;
+             [&](QString f) {
+                 Sessione vuota;
+                 vuota.Cartella_ini = QFileInfo(f).absolutePath();
+                 vuota.File_ini = f;
                  QString nessuno; // no athlete: brax.ini alone
-                 return Salva_File_Config(nessuno, s, liste);
+                 return Salva_File_Config(nessuno, vuota, liste);
              }},
             {"Rossi.cfg", false,
-             [&](const QString& f) {
-                 Sessione s = serie.s;
+             [&](QString f) {
                  s.Cartella_ini = base + "/ini";
                  s.File_ini = s.Cartella_ini + "/brax.ini";
-                 QString nome = f;
-                 return Salva_File_Config(nome, s, liste);
+                 return Salva_File_Config(f, s, liste);
              }},
             {"analisi.ini", true,
-             [&](const QString& f) {
+             [&](QString f) {
                  return Salva_scelte_analisi(QFileInfo(f).absolutePath(), "Squat", {25, 0.27f});
              }},
             {"grafico_0.cwx", false,
-             [&](const QString& f) { return Scrivi_file_intero(f, QByteArray(20000, '{')); }},
+             [&](QString f) { return Scrivi_file_intero(f, QByteArray(20000, '{')); }},
         };
         for (const Scrittore& scrittore : scrittori) {
             const QString cartella = base + "/" + QFileInfo(scrittore.file).baseName();
@@ -332,15 +287,12 @@ private Q_SLOTS:
         if (guasto != Disco_pieno && !luogo.Rompi()) return;
 
         const Esito_serie fallito = serie.Salva(atleta);
-        // Whatever is there under a test's name is whole.
-        for (const QString& nome : File_in(atleta)) {
-            QVERIFY2(attesi.contains(nome), qPrintable(nome));
-            QCOMPARE(Contenuto(atleta + "/" + nome), attesi[nome]);
-        }
+        // What is there is what the save says it wrote, each file whole.
         QStringList scritti;
         for (const QString& f : fallito.scritti) scritti << QFileInfo(f).fileName();
         scritti.sort();
         QCOMPARE(File_in(atleta), scritti);
+        for (const QString& nome : scritti) QCOMPARE(Contenuto(atleta + "/" + nome), attesi[nome]);
         if (guasto == Disco_pieno) QCOMPARE(scritti.size(), 2);
         QVERIFY(!fallito.Riuscito());
         QVERIFY2(fallito.errore->contains(luogo.Motivo()), qPrintable(*fallito.errore));
@@ -350,8 +302,8 @@ private Q_SLOTS:
         const Esito_serie salvato = serie.Salva(altrove);
         QVERIFY2(salvato.Riuscito(), qPrintable(salvato.errore.value_or(QString())));
         QCOMPARE(File_in(altrove), QStringList(attesi.keys()));
-        for (auto it = attesi.cbegin(); it != attesi.cend(); ++it)
-            QCOMPARE(Contenuto(altrove + "/" + it.key()), it.value());
+        for (const QString& nome : attesi.keys())
+            QCOMPARE(Contenuto(altrove + "/" + nome), attesi[nome]);
     }
 
     // The journal failing during a set is told while the set runs, once and without
@@ -413,19 +365,16 @@ private Q_SLOTS:
         // the disk's last page.
         QString primi;
         if (guasto == Disco_pieno) {
-            QString record = file_giornale;
-            record.replace(Estensione_giornale, Estensione_record);
-            const QByteArray byte = Contenuto(record);
-            const std::size_t nel_giornale = std::size_t(byte.size()) / 6;
+            const std::size_t nel_giornale =
+                std::size_t(Contenuto(file_giornale.replace(Estensione_giornale, Estensione_record))
+                                .size()) /
+                6;
             QVERIFY(nel_giornale >= n / 2 && nel_giornale < n);
             QCOMPARE(giornale.Record_nel_giornale(), qint64(nel_giornale));
-            const std::span bytes(reinterpret_cast<const std::uint8_t*>(byte.constData()),
-                                  std::size_t(byte.size()));
             double secondi = 0;
             for (std::size_t j = 0; j < nel_giornale; ++j)
-                secondi += std::abs(double(Tempo_ms(Leggi_record_seriale(bytes, j)->tempo,
-                                                    serie.s.Scheda.Fattore_tempo))) /
-                           1000;
+                secondi +=
+                    std::abs(double(Tempo_ms(serie.record[j].tempo, serie.s.Scheda.Fattore_tempo))) / 1000;
             primi = "primi " + Locale_prova.toString(secondi, 'f', 1) + " s";
             QVERIFY2(giornale_detto.testo.contains(primi), qPrintable(giornale_detto.testo));
         }
