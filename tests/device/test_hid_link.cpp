@@ -9,8 +9,6 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(Dispositivo_hid)
-
 namespace {
 const Dispositivo_hid Scheda{0x0461, 0x0020, "/dev/hidraw-scheda"};
 
@@ -51,33 +49,31 @@ class Test_hid_link : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Plug and unplug change the transport and the caption for the board only.
-    void collega_e_scollega_data() {
-        QTest::addColumn<Dispositivo_hid>("dispositivo");
-        QTest::addColumn<bool>("rifiuta"); // no permission on the device node
-        QTest::newRow("board") << Scheda << false;
-        QTest::newRow("other vendor") << Dispositivo_hid{0x046D, 0xC31C, "/dev/hidraw-t"} << false;
-        QTest::newRow("board, not allowed") << Scheda << true;
-    }
+    // The board, another vendor's device, the board with no permission on its node.
     void collega_e_scollega() {
-        QFETCH(Dispositivo_hid, dispositivo);
-        QFETCH(bool, rifiuta);
-        const bool giusta = dispositivo.percorso == Scheda.percorso && !rifiuta;
-        Banco b;
-        b.s.Scheda.Collegamento = Collegamento::Seriale;
-        b.libreria.Rifiuta_apertura(rifiuta);
-        QTest::qWait(50);
-        b.libreria.Collega(dispositivo);
-        Attendi_sorveglianza();
-        QCOMPARE(b.s.Scheda.Collegamento, giusta ? Collegamento::Hid : Collegamento::Seriale);
-        QCOMPARE(b.s.Scheda.Stato_connessione, giusta ? " Connesso via HID" : " non connesso");
-        QCOMPARE(b.titoli.isEmpty(), !giusta);
-        if (rifiuta) return;
-        b.libreria.Scollega(dispositivo);
-        Attendi_sorveglianza();
-        QVERIFY(!b.hid->Aperto()); // an unplug leaves no transport
-        QCOMPARE(b.s.Scheda.Collegamento, giusta ? Collegamento::Nessuno : Collegamento::Seriale);
-        QCOMPARE(b.titoli.size(), giusta ? 2 : 0);
-        if (giusta) QCOMPARE(b.s.Scheda.Stato_connessione, " Disconnesso");
+        for (const auto& [dispositivo, rifiuta] :
+             {std::pair{Scheda, false},
+              {Dispositivo_hid{0x046D, 0xC31C, "/dev/hidraw-t"}, false},
+              {Scheda, true}}) {
+            const bool giusta = dispositivo.percorso == Scheda.percorso && !rifiuta;
+            Banco b;
+            b.s.Scheda.Collegamento = Collegamento::Seriale;
+            b.libreria.Rifiuta_apertura(rifiuta);
+            QTest::qWait(50);
+            b.libreria.Collega(dispositivo);
+            Attendi_sorveglianza();
+            QCOMPARE(b.s.Scheda.Collegamento, giusta ? Collegamento::Hid : Collegamento::Seriale);
+            QCOMPARE(b.s.Scheda.Stato_connessione, giusta ? " Connesso via HID" : " non connesso");
+            QCOMPARE(b.titoli.isEmpty(), !giusta);
+            if (rifiuta) continue;
+            b.libreria.Scollega(dispositivo);
+            Attendi_sorveglianza();
+            QVERIFY(!b.hid->Aperto()); // an unplug leaves no transport
+            QCOMPARE(b.s.Scheda.Collegamento,
+                     giusta ? Collegamento::Nessuno : Collegamento::Seriale);
+            QCOMPARE(b.titoli.size(), giusta ? 2 : 0);
+            if (giusta) QCOMPARE(b.s.Scheda.Stato_connessione, " Disconnesso");
+        }
     }
 
     // A board present at start is announced through the event loop at once. A command goes
@@ -101,7 +97,7 @@ private Q_SLOTS:
         b.s.Memo_attivo = true;
         b.Invia(1000, 5000);
         QTRY_COMPARE(b.hid->Buffer_in[2], std::uint8_t{0xE8});
-        QCOMPARE(b.hid->Buffer_in[3], std::uint8_t{0x03});
+        QCOMPARE(b.hid->Buffer_in[3], std::uint8_t{0x03}); // 1000
         QCOMPARE(b.s.Numero_campioni, 0);
 
         b.motore.Inizia_acquisizione();

@@ -4,6 +4,7 @@
 // reply leaves, and the streaming set-up.
 
 #include "test_protocollo_finti.h"
+#include "tests/support/tabella_prova.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -48,11 +49,9 @@ private Q_SLOTS:
         if (chiusa) {
             b.porta.Chiudi();
             b.porta.con_dispositivo = {9};
-            QVERIFY(!b.p.Verifica_scheda());
-            // Later waits use 500 ms, whether or not this port opened.
-            QCOMPARE(b.p.Timeout_ms, std::int16_t(500));
-            QVERIFY(b.porta.scritti.isEmpty());
-            QCOMPARE(b.avvisi.elenco.size(), 1); // why it did not open
+            // Later waits use 500 ms, whether or not this port opened; why it did not is told.
+            QVERIFY(!b.p.Verifica_scheda() && b.p.Timeout_ms == 500);
+            QVERIFY(b.porta.scritti.isEmpty() && b.avvisi.elenco.size() == 1);
             return;
         }
         QElapsedTimer orologio;
@@ -63,11 +62,10 @@ private Q_SLOTS:
         QVERIFY2(ms >= (muta ? 1490 : 495) && ms < (muta ? 3000 : 900),
                  qPrintable(QString::number(ms)));
         QVERIFY(double(std::clock() - cpu) / CLOCKS_PER_SEC < 0.3 * double(ms) / 1000);
-        QCOMPARE(b.p.Timeout_ms, std::int16_t(500));
+        QVERIFY(b.p.Timeout_ms == 500 && b.avvisi.elenco.isEmpty());
         QCOMPARE(b.porta.scritti, QByteArray("$?"));
-        QCOMPARE(b.s.Scheda.Stato_connessione, atteso ? " connesso su com4" : " non connesso");
-        QCOMPARE(Leggi_impostazione("Properties", "CommPort"), atteso ? "4" : "");
-        QVERIFY(b.avvisi.elenco.isEmpty());
+        QCOMPARE(b.s.Scheda.Stato_connessione + '|' + Leggi_impostazione("Properties", "CommPort"),
+                 atteso ? " connesso su com4|4" : " non connesso|");
     }
 
     void tipo_senza_risposta_e_via_hid() {
@@ -76,9 +74,9 @@ private Q_SLOTS:
         QVERIFY(b.p.Verifica_scheda()); // a board is there, it only does not say its type
         b.s.Scheda.Stato_connessione = " connesso su com4 Scheda tipo 2";
         b.p.Leggi_tipo_scheda(); // no reply: told, nothing changed
-        QCOMPARE(b.s.Scheda.Stato_connessione, " connesso su com4 Scheda tipo 2");
-        QCOMPARE(b.s.Scheda.Fattore_tempo, Calibrazione_tipo(3).Fattore_tempo);
-        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY(b.s.Scheda.Stato_connessione == " connesso su com4 Scheda tipo 2" &&
+                b.s.Scheda.Fattore_tempo == Calibrazione_tipo(3).Fattore_tempo &&
+                b.avvisi.elenco.size() == 1);
         QVERIFY(b.avvisi.elenco[0].testo.startsWith("La scheda non ha indicato il suo tipo"));
 
         Banco h(true);
@@ -110,10 +108,8 @@ private Q_SLOTS:
         b.s.Scheda.Canali_abilitati = b.s.Scheda.Tempo_campionamento = -1;
         b.porta.risposte["$i"] = risposta;
         b.p.Inizializza_scheda();
-        QCOMPARE(b.s.Scheda.Canali_abilitati, -1);
-        QCOMPARE(b.s.Scheda.Tempo_campionamento, -1);
-        QVERIFY(b.hid.inviati.isEmpty() && b.avvisi.elenco.isEmpty());
-        QCOMPARE(b.porta.Byte_in_attesa(), 0);
+        QVERIFY(b.s.Scheda.Canali_abilitati == -1 && b.s.Scheda.Tempo_campionamento == -1);
+        QVERIFY(b.hid.inviati.isEmpty() && b.avvisi.elenco.isEmpty() && !b.porta.Byte_in_attesa());
     }
 
     // A start needs "$" first in the "$T" reply; then the streaming set-up, the engine's
@@ -122,26 +118,17 @@ private Q_SLOTS:
     // now, a start asks the type first, opening a closed port as the probe does; with no
     // answer it is refused with the start's own message and nothing more is sent. Another
     // port, another link, a loss or a failed probe make the type unknown again.
+    // Each row: what happened after the type was confirmed, what was written, the port open
+    // at the end.
     void avvio_chiede_prima_il_tipo_data() {
-        QTest::addColumn<QString>("prima"); // what happened after the type was confirmed
-        QTest::addColumn<QByteArray>("scritti");
-        QTest::addColumn<bool>("aperta"); // the port at the end
-        QTest::newRow("type confirmed") << "" << QByteArray("$T$F") << true;
-        QTest::newRow("bad $T reply") << "X$" << QByteArray("$T") << true;
-        QTest::newRow("type never asked") << "mai" << QByteArray("$D$T$F") << true;
-        QTest::newRow("another port number") << "numero" << QByteArray("$D$T$F") << true;
-        QTest::newRow("another link and back") << "hid" << QByteArray("$D$T$F") << true;
-        QTest::newRow("link lost") << "persa" << QByteArray("$D$T$F") << true;
-        QTest::newRow("failed probe") << "sonda" << QByteArray("$?$D$T$F") << true;
-        QTest::newRow("closed port, board behind it") << "chiusa" << QByteArray("$D$T$F") << true;
-        QTest::newRow("silent board, never asked") << "mai muta" << QByteArray("$D") << true;
-        QTest::newRow("closed port, silent device") << "chiusa muta" << QByteArray("$D") << false;
-        QTest::newRow("closed port, no device") << "chiusa vuota" << QByteArray() << false;
+        Righe_prova({"|$T$F|1", "X$|$T|1", "mai|$D$T$F|1", "numero|$D$T$F|1", "hid|$D$T$F|1",
+                     "persa|$D$T$F|1", "sonda|$?$D$T$F|1", "chiusa|$D$T$F|1", "mai muta|$D|1",
+                     "chiusa muta|$D|0", "chiusa vuota||0"});
     }
     void avvio_chiede_prima_il_tipo() {
-        QFETCH(QString, prima);
-        QFETCH(QByteArray, scritti);
-        QFETCH(bool, aperta);
+        QFETCH(QStringList, r);
+        const QString prima = r[0];
+        const QByteArray scritti = r[1].toLatin1();
         const bool avviata = scritti.endsWith("$F");
         Banco b;
         if (!prima.startsWith("mai")) QVERIFY(b.p.Leggi_tipo_scheda() == 1);
@@ -170,17 +157,16 @@ private Q_SLOTS:
         b.p.Avvia_acquisizione();
         QCOMPARE(b.porta.scritti, scritti);
         QCOMPARE(b.s.Acquisizione_in_corso, avviata);
-        QCOMPARE(b.porta.Aperta(), aperta);
+        QCOMPARE(b.porta.Aperta(), r[2] == "1");
         QCOMPARE(b.p.Tipo_confermato(), avviata || prima == "X$");
         QCOMPARE(b.s.Campioni.size(), std::size_t(avviata ? 1 : 5)); // the engine's reset
         if (avviata) {
-            QVERIFY(b.avvisi.elenco.isEmpty());
-            QCOMPARE(spento.size(), 0);
-            QVERIFY(b.motore.Stato().Disegno_abilitato && b.collegamento.Ricezione_attiva);
+            QVERIFY(b.avvisi.elenco.isEmpty() && spento.isEmpty() &&
+                    b.motore.Stato().Disegno_abilitato && b.collegamento.Ricezione_attiva);
             // Streaming set-up survives the "$F" reply wait, which read its 2 bytes.
-            QCOMPARE(b.porta.Soglia_ricezione(), 12);
-            QCOMPARE(b.porta.Lunghezza_lettura(), 12);
-            QCOMPARE(b.porta.Byte_in_attesa(), 0);
+            QCOMPARE((QList{b.porta.Soglia_ricezione(), b.porta.Lunghezza_lettura(),
+                            b.porta.Byte_in_attesa()}),
+                     (QList{12, 12, 0}));
             // Asked or not, the factors are the board's (the "$D" one restores them).
             if (scritti.startsWith("$D") || scritti.startsWith("$?")) {
                 QCOMPARE(b.s.Scheda.Fattore_posizione, Calibrazione_tipo(1).Fattore_posizione);
@@ -190,57 +176,51 @@ private Q_SLOTS:
             }
             b.p.Invia_segnale();
             QCOMPARE(b.porta.scritti, scritti + "$T$Z");
-            QVERIFY(!b.s.Acquisizione_in_corso && b.avvisi.elenco.isEmpty());
-            QCOMPARE(spento.size(), 1);
+            QVERIFY(!b.s.Acquisizione_in_corso && b.avvisi.elenco.isEmpty() && spento.size() == 1);
             return;
         }
-        QCOMPARE(spento.size(), 1);
-        QCOMPARE(b.avvisi.elenco.size(), 1);
-        QCOMPARE(b.avvisi.elenco[0].testo, "Apparato non collegato o spento!");
-        QCOMPARE(b.avvisi.elenco[0].icona, Avvisi::Icona::Critico);
-        QCOMPARE(b.avvisi.elenco[0].titolo, "Kinetrack");
-        QCOMPARE(b.s.Scheda.Fattore_tempo, 0.0f);
+        QVERIFY(spento.size() == 1 && b.avvisi.elenco.size() == 1 &&
+                b.s.Scheda.Fattore_tempo == 0.0f);
+        const auto& avviso = b.avvisi.elenco[0];
+        QCOMPARE(avviso.titolo + ": " + avviso.testo,
+                 "Kinetrack: Apparato non collegato o spento!");
+        QCOMPARE(avviso.icona, Avvisi::Icona::Critico);
     }
 
     // A wait asked for during a reply wait (a timer, or a click let through) gets no
     // reply at once and leaves the running wait alone: it still ends on its own reply
     // and restores the streaming set-up.
-    void nessuna_attesa_dentro_un_attesa_data() {
-        QTest::addColumn<bool>("seriale");
-        QTest::newRow("serial link") << true;
-        QTest::newRow("memory link") << false;
-    }
     void nessuna_attesa_dentro_un_attesa() {
-        QFETCH(bool, seriale);
-        Banco b;
-        Collegamento_memoria memoria;
-        if (!seriale) b.p.Imposta_collegamento(&memoria);
-        b.porta.risposte.clear();
-        b.p.Timeout_ms = 300;
-        b.collegamento.Ricezione_attiva = true;
-        b.porta.Imposta_lunghezza_lettura(12);
-        QByteArray interna = "-";
-        qint64 durata_interna = -1;
-        QTimer::singleShot(30, &b.porta, [&] {
-            QElapsedTimer interno;
-            interno.start();
-            interna = b.p.Leggi_bytes(2);
-            durata_interna = interno.elapsed();
+        for (const bool seriale : {true, false}) { // the serial link, a memory one
+            Banco b;
+            Collegamento_memoria memoria;
+            if (!seriale) b.p.Imposta_collegamento(&memoria);
+            b.porta.risposte.clear();
+            b.p.Timeout_ms = 300;
+            b.collegamento.Ricezione_attiva = true;
+            b.porta.Imposta_lunghezza_lettura(12);
+            QByteArray interna = "-";
+            qint64 durata_interna = -1;
             QTimer::singleShot(30, &b.porta, [&] {
-                if (seriale)
-                    b.porta.Ricevi("$T");
-                else
-                    memoria.Ricevi("$T");
+                QElapsedTimer interno;
+                interno.start();
+                interna = b.p.Leggi_bytes(2);
+                durata_interna = interno.elapsed();
+                QTimer::singleShot(30, &b.porta, [&] {
+                    if (seriale)
+                        b.porta.Ricevi("$T");
+                    else
+                        memoria.Ricevi("$T");
+                });
             });
-        });
-        QElapsedTimer orologio;
-        orologio.start();
-        QCOMPARE(b.p.Leggi_bytes(2), QByteArray("$T"));
-        QVERIFY(orologio.elapsed() < 250);
-        QCOMPARE(interna, QByteArray(1, '\0'));
-        QVERIFY(durata_interna >= 0 && durata_interna < 20);
-        QVERIFY(b.collegamento.Ricezione_attiva);
-        QCOMPARE(b.porta.Lunghezza_lettura(), 12);
+            QElapsedTimer orologio;
+            orologio.start();
+            QCOMPARE(b.p.Leggi_bytes(2), QByteArray("$T"));
+            QVERIFY(orologio.elapsed() < 250);
+            QCOMPARE(interna, QByteArray(1, '\0'));
+            QVERIFY(durata_interna >= 0 && durata_interna < 20);
+            QVERIFY(b.collegamento.Ricezione_attiva && b.porta.Lunghezza_lettura() == 12);
+        }
     }
 };
 

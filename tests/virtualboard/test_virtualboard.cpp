@@ -4,6 +4,7 @@
 // for byte against the motion model and the link's life.
 
 #include "tests/support/ambiente_prova.h"
+#include "tests/support/processo_prova.h"
 #include "virtualboard/comandi_scheda.h"
 #include "virtualboard/moto_scheda.h"
 #include "virtualboard/opzioni_scheda.h"
@@ -22,12 +23,10 @@
 #include <unistd.h>
 
 namespace {
-// One running board and our end of its line.
-struct Scheda_in_prova {
-    explicit Scheda_in_prova(int porta, const QStringList& opzioni = {}) {
-        processo.start(KT_SCHEDA_VIRTUALE, QStringList{"--port", QString::number(porta)} + opzioni);
-        for (int i = 0; i < 50 && !processo.canReadLine(); ++i) processo.waitForReadyRead(100);
-        dispositivo = QString::fromLocal8Bit(processo.readLine()).trimmed();
+// One running board and our end of its line, raw.
+struct Scheda_in_prova : Processo_scheda {
+    explicit Scheda_in_prova(int porta, const QStringList& opzioni = {})
+        : Processo_scheda(porta, opzioni) {
         fd = ::open(QFile::encodeName(dispositivo).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios modo{};
         if (fd >= 0 && ::tcgetattr(fd, &modo) == 0) {
@@ -37,8 +36,6 @@ struct Scheda_in_prova {
     }
     ~Scheda_in_prova() {
         if (fd >= 0) ::close(fd);
-        processo.terminate();
-        if (!processo.waitForFinished(3000)) processo.kill();
     }
     bool Pronta() const { return fd >= 0; }
     // What arrives within `ms`; stops early once `almeno` bytes came (0 = wait it out).
@@ -62,8 +59,6 @@ struct Scheda_in_prova {
         return Leggi(ms, attesi);
     }
 
-    QProcess processo;
-    QString dispositivo;
     int fd = -1;
 };
 
@@ -82,36 +77,27 @@ class Test_virtualboard : public QObject {
 
 private Q_SLOTS:
     // The board's replies and what it does, to commands split across reads or back to back,
-    // after noise; silent, or spoiling the first reply byte of a start.
+    // after noise; silent, or spoiling the first reply byte of a start. Each case: the fault
+    // (0 none, 1 silent, 2 bad first reply byte), what it receives one read after another
+    // (split at spaces), its replies and the actions taken.
     void risposte_ai_comandi() {
-        using A = Azione_scheda;
-        struct Caso {
-            int difetto;       // 0 none, 1 silent, 2 bad first reply byte
-            QStringList pezzi; // received one read after another
-            QByteArray attese;
-            QList<A> azioni;
-        };
-        const Caso casi[] = {
-            {0, {"$", "T", "$", "F"}, "$T$F", {A::Ferma_flusso, A::Avvia_flusso}},
-            {0, {"$T$Z$F"}, "$T$Z$F", {A::Ferma_flusso, A::Azzera_posizione, A::Avvia_flusso}},
-            {0, {"xx$qT", "?"}, "$?YES", {}},
-            {1, {"$", "?", "$D", "$F"}, "", {}},
-            {2, {"$T", "?"}, "#T?YES", {A::Ferma_flusso}}};
-        for (const Caso& c : casi) {
+        for (const char* caso : {"0|$ T $ F|$T$F|2 1", "0|$T$Z$F|$T$Z$F|2 3 1", "0|xx$qT ?|$?YES|",
+                                 "1|$ ? $D $F||", "2|$T ?|#T?YES|2"}) {
+            const QStringList c = QString(caso).split('|');
             Interprete_comandi::Profilo profilo;
             profilo.tipo_scheda = 2;
-            profilo.muta = c.difetto == 1;
-            profilo.avvio_errato = c.difetto == 2;
+            profilo.muta = c[0] == "1";
+            profilo.avvio_errato = c[0] == "2";
             Interprete_comandi interprete(profilo);
             QByteArray tutte;
-            QList<A> eseguite;
-            for (const auto& pezzo : c.pezzi)
+            QStringList eseguite;
+            for (const auto& pezzo : c[1].split(' '))
                 for (const auto& r : interprete.Ricevi(pezzo.toLatin1())) {
                     tutte += r.byte;
-                    if (r.azione != A::Nessuna) eseguite << r.azione;
+                    if (r.azione != Azione_scheda::Nessuna)
+                        eseguite << QString::number(int(r.azione));
                 }
-            QCOMPARE(tutte, c.attese);
-            QCOMPARE(eseguite, c.azioni);
+            QCOMPARE(tutte + '|' + eseguite.join(' ').toLatin1(), (c[2] + '|' + c[3]).toLatin1());
         }
     }
 
@@ -144,90 +130,76 @@ private Q_SLOTS:
     void opzioni_con_virgola() {
         Opzioni_scheda o;
         QVERIFY(!Leggi_opzioni({"--port", "3", "--pause", "0,5:1.5", "--garble", "0,25"}, o));
-        QCOMPARE(o.pausa_s.minimo, 0.5);
-        QCOMPARE(o.pausa_s.massimo, 1.5);
-        QCOMPARE(o.disturbi.probabilita_byte_alterato, 0.25);
+        QCOMPARE((QList{o.pausa_s.minimo, o.pausa_s.massimo, o.disturbi.probabilita_byte_alterato}),
+                 (QList{0.5, 1.5, 0.25}));
         QVERIFY(Leggi_opzioni({"--port", "3", "--config", "5,1,0,5"}, o));
     }
 
     // An endless board rests as asked between repetitions, also where one generated set
     // gives way to the next: the longest time without a moving record, over a minute and a
     // half of many seeds, is the asked pause plus the slow ends of the movements around it
-    // (a twitch splits its rest in two stills of 1.2 s and half the pause each).
-    void pausa_tra_le_ripetizioni_data() {
-        QTest::addColumn<QString>("sussulti");
-        QTest::addColumn<double>("massimo"); // s
-        QTest::newRow("no twitches") << "0" << 1.5;
-        QTest::newRow("twitches") << "0.3" << 2.5;
-    }
+    // (a twitch splits its rest in two stills of 1.2 s and half the pause each): under 1.5 s
+    // without twitches, 2.5 s with.
     void pausa_tra_le_ripetizioni() {
-        QFETCH(QString, sussulti);
-        QFETCH(double, massimo);
-        double piu_lunga = 0, dove = 0;
-        int seme_piu_lunga = 0;
-        for (int seme = 1; seme <= 30; ++seme) {
-            Opzioni_scheda o;
-            QVERIFY(!Leggi_opzioni({"--port", "3", "--board-type", "1", "--seed",
-                                    QString::number(seme), "--pause", "1", "--twitch", sussulti},
-                                   o));
-            std::vector<Record_scheda> record;
-            Crea_sorgente(o)->Fino_a(90.0, record);
-            double ultimo = -1;
-            for (const Record_scheda& r : record) {
-                if (r.fermo) continue;
-                // From the first movement on: the set's opening rest is no pause.
-                if (ultimo >= 0 && r.istante_s - ultimo > piu_lunga) {
-                    piu_lunga = r.istante_s - ultimo;
-                    dove = ultimo;
-                    seme_piu_lunga = seme;
+        for (const auto& [sussulti, massimo] : {std::pair{"0", 1.5}, {"0.3", 2.5}}) {
+            double piu_lunga = 0, dove = 0;
+            int seme_piu_lunga = 0;
+            for (int seme = 1; seme <= 30; ++seme) {
+                Opzioni_scheda o;
+                QVERIFY(!Leggi_opzioni({"--port", "3", "--board-type", "1", "--seed",
+                                        QString::number(seme), "--pause", "1", "--twitch",
+                                        QString(sussulti)},
+                                       o));
+                std::vector<Record_scheda> record;
+                Crea_sorgente(o)->Fino_a(90.0, record);
+                double ultimo = -1;
+                for (const Record_scheda& r : record) {
+                    if (r.fermo) continue;
+                    // From the first movement on: the set's opening rest is no pause.
+                    if (ultimo >= 0 && r.istante_s - ultimo > piu_lunga) {
+                        piu_lunga = r.istante_s - ultimo;
+                        dove = ultimo;
+                        seme_piu_lunga = seme;
+                    }
+                    ultimo = r.istante_s;
                 }
-                ultimo = r.istante_s;
+                QVERIFY(ultimo > 60); // moving all along
             }
-            QVERIFY(ultimo > 60); // moving all along
+            QVERIFY2(piu_lunga > 1 && piu_lunga < massimo,
+                     qPrintable(QString("%1 s from %2 s, seed %3")
+                                    .arg(piu_lunga)
+                                    .arg(dove)
+                                    .arg(seme_piu_lunga)));
         }
-        QVERIFY2(
-            piu_lunga > 1 && piu_lunga < massimo,
-            qPrintable(
-                QString("%1 s from %2 s, seed %3").arg(piu_lunga).arg(dove).arg(seme_piu_lunga)));
     }
 
-    // The link to the line exists while the board runs, in a private folder, and goes
-    // with it on a signal.
-    void fine_del_processo() {
-        Scheda_in_prova scheda(12);
-        QVERIFY(scheda.Pronta());
-        QCOMPARE(QFileInfo(Collegamento(12)).symLinkTarget(), scheda.dispositivo);
+    // The link to the line exists while the board runs, in a private folder; a running
+    // board keeps its port from a second one. A board killed outright leaves its link
+    // behind, which the next board on the port replaces; on a signal the link goes with it.
+    void collegamento_alla_linea() {
+        Scheda_in_prova prima(20);
+        QVERIFY(prima.Pronta());
+        QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
         QCOMPARE(QFileInfo(ambiente.Runtime() + "/kinetrack").permissions() & 0x0077, 0);
-        ::kill(static_cast<pid_t>(scheda.processo.processId()), SIGTERM);
-        QVERIFY(scheda.processo.waitForFinished(3000));
-        QCOMPARE(scheda.processo.exitCode(), 0);
-        QVERIFY(!QFileInfo(Collegamento(12)).isSymLink());
-        QVERIFY(!QFileInfo::exists(Collegamento(12) + ".pid"));
-    }
-
-    // A board killed outright leaves its link behind, which the next board on the port
-    // replaces; a running board keeps its port.
-    void collegamento_rimasto() {
-        for (const bool uccisa : {true, false}) {
-            Scheda_in_prova prima(20);
-            QVERIFY(prima.Pronta());
-            if (uccisa) {
-                prima.processo.kill();
-                QVERIFY(prima.processo.waitForFinished(3000));
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
-            }
+        {
             Scheda_in_prova seconda(20);
-            if (uccisa) {
-                QVERIFY2(seconda.Pronta(), seconda.processo.readAllStandardError().constData());
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), seconda.dispositivo);
-            } else {
-                seconda.processo.waitForFinished(3000); // false if it has already ended
-                QCOMPARE(seconda.processo.state(), QProcess::NotRunning);
-                QCOMPARE(seconda.processo.exitCode(), 1);
-                QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
-                QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
-            }
+            seconda.processo.waitForFinished(3000); // false if it has already ended
+            QCOMPARE(seconda.processo.state(), QProcess::NotRunning);
+            QCOMPARE(seconda.processo.exitCode(), 1);
+            QVERIFY(seconda.processo.readAllStandardError().contains("com20"));
+            QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
         }
+        prima.processo.kill();
+        QVERIFY(prima.processo.waitForFinished(3000));
+        QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), prima.dispositivo);
+        Scheda_in_prova terza(20);
+        QVERIFY2(terza.Pronta(), terza.processo.readAllStandardError().constData());
+        QCOMPARE(QFileInfo(Collegamento(20)).symLinkTarget(), terza.dispositivo);
+        ::kill(static_cast<pid_t>(terza.processo.processId()), SIGTERM);
+        QVERIFY(terza.processo.waitForFinished(3000));
+        QCOMPARE(terza.processo.exitCode(), 0);
+        QVERIFY(!QFileInfo(Collegamento(20)).isSymLink());
+        QVERIFY(!QFileInfo::exists(Collegamento(20) + ".pid"));
     }
     // A program killed while it held the line exclusive (as serial ports are opened) does
     // not leave it busy for the next start: a real adapter forgets that with its last
@@ -246,6 +218,10 @@ private Q_SLOTS:
             ::close(fd);
             return esclusiva != 0;
         };
+        const auto Uccidi = [](pid_t figlio) {
+            ::kill(figlio, SIGKILL);
+            ::waitpid(figlio, nullptr, 0);
+        };
         for (const bool viva : {false, true}) {
             int tubo[2];
             QCOMPARE(::pipe(tubo), 0);
@@ -258,20 +234,13 @@ private Q_SLOTS:
                 ::_exit(0);
             }
             char fatto = 0;
-            QCOMPARE(::read(tubo[0], &fatto, 1), 1);
-            ::close(tubo[0]);
-            ::close(tubo[1]);
-            QCOMPARE(fatto, 'y');
-            if (!viva) {
-                ::kill(figlio, SIGKILL);
-                ::waitpid(figlio, nullptr, 0);
-            }
+            const bool letto = ::read(tubo[0], &fatto, 1) == 1;
+            ::close(tubo[0]), ::close(tubo[1]);
+            QVERIFY(letto && fatto == 'y');
+            if (!viva) Uccidi(figlio);
             QTest::qWait(1500);
             const bool esclusiva = Esclusiva();
-            if (viva) {
-                ::kill(figlio, SIGKILL);
-                ::waitpid(figlio, nullptr, 0);
-            }
+            if (viva) Uccidi(figlio);
             QCOMPARE(esclusiva, viva);
         }
     }
