@@ -40,7 +40,7 @@ private:
     void Tempi(std::span<Campione> campioni, std::span<const Riga_scritta> scritte);
 
     Scelta tipo1_ = Scelta::Da_decidere;
-    float fattore_ = 0; // mm per position count
+    float fattore_ = 0;                                 // mm per position count
     Collegamento collegamento_ = Collegamento::Seriale; // the link the rows came over
     float distanza_ = 0;
     bool primo_ = true;

@@ -373,8 +373,9 @@ private Q_SLOTS:
             QCOMPARE(giornale.Record_nel_giornale(), qint64(nel_giornale));
             double secondi = 0;
             for (std::size_t j = 0; j < nel_giornale; ++j)
-                secondi +=
-                    std::abs(double(Tempo_ms(serie.record[j].tempo, serie.s.Scheda.Fattore_tempo))) / 1000;
+                secondi += std::abs(double(
+                               Tempo_ms(serie.record[j].tempo, serie.s.Scheda.Fattore_tempo))) /
+                           1000;
             primi = "primi " + Locale_prova.toString(secondi, 'f', 1) + " s";
             QVERIFY2(giornale_detto.testo.contains(primi), qPrintable(giornale_detto.testo));
         }
