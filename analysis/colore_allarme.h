@@ -10,6 +10,8 @@
 inline constexpr Colore Colore_allarme{255, 0, 255};
 // The text written on the alarm colour.
 inline constexpr Colore Colore_testo_allarme{0, 0, 0};
+// A repetition left out of the set's figures: grey on either ground, wherever it is listed.
+inline constexpr Colore Grigio_esclusa{140, 140, 140};
 
 inline QColor Colore_qt(Colore colore) {
     return QColor(colore.rosso, colore.verde, colore.blu);

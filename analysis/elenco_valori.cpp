@@ -20,8 +20,6 @@ bool Colonna_concentrica(int c) {
     return c >= 2 && c <= 7;
 }
 const QColor Giallo_concentrica(255, 255, 0);
-// A left-out row: grey on either ground, and said, not only shown.
-const QColor Grigio_esclusa(140, 140, 140);
 
 QString Tradotto(const QString& testo) {
     return Elenco_valori::tr(testo.toUtf8().constData());
@@ -98,7 +96,7 @@ public:
             if (Allarme(r) && !Esclusa(r)) return Colore_qt(Colore_allarme);
             return Colonna_concentrica(c) ? QVariant(Giallo_concentrica) : QVariant();
         case Qt::ForegroundRole:
-            if (Esclusa(r)) return Grigio_esclusa;
+            if (Esclusa(r)) return Colore_qt(Grigio_esclusa);
             if (Allarme(r)) return Colore_qt(Colore_testo_allarme);
             return Colonna_concentrica(c) ? QVariant(QColor(Qt::black)) : QVariant();
         case Qt::ToolTipRole:

@@ -33,8 +33,6 @@ constexpr std::array<Intestazione, Frm_analisi::Colonne> Intestazioni{{
     {QT_TRANSLATE_NOOP("Frm_analisi", "Perdita %"), 1, 1},
 }};
 
-const QColor Grigio_esclusa(140, 140, 140);
-
 } // namespace
 
 Frm_analisi::Frm_analisi(const QLocale& locale, QWidget* parent)
@@ -101,7 +99,7 @@ void Frm_analisi::Ripetizione_analizzata(int riga, const Analisi_ripetizione& an
             Formatta(valori[u] * Intestazioni[u].scala, Intestazioni[u].decimali, locale_));
         cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (analisi.Esclusa) {
-            cella->setForeground(Grigio_esclusa);
+            cella->setForeground(Colore_qt(Grigio_esclusa));
             cella->setToolTip(esclusa);
             cella->setData(Qt::AccessibleDescriptionRole, esclusa);
         } else if (analisi.Oltre_soglia) {

@@ -17,14 +17,13 @@ QLocale Locale_rapporto() {
     return QLocale(Lingua_in_uso() == QLatin1String("en") ? QLocale::English : QLocale::Italian);
 }
 
-const QString Nome_strumento = QStringLiteral("kinetrack-storico");
 } // namespace
 
 int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righe,
                        QTextStream& errori) {
     if (righe.empty())
         return Fallisci(
-            Nome_strumento,
+            Nome_storico,
             QCoreApplication::translate("Comando_storico", "nessun test da mettere nel PDF"),
             errori);
     Richiesta_rapporto richiesta;
@@ -32,7 +31,7 @@ int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righ
     richiesta.atleta = righe.front().test.atleta;
     for (const Riga_diario& r : righe) {
         if (r.test.squadra != richiesta.squadra || r.test.atleta != richiesta.atleta)
-            return Fallisci(Nome_strumento,
+            return Fallisci(Nome_storico,
                             QCoreApplication::translate("Comando_storico",
                                                         "il PDF è di un atleta solo: scegliere "
                                                         "con --team e --athlete"),
@@ -46,8 +45,8 @@ int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righ
     richiesta.storia = indice.Test_atleta(richiesta.squadra, richiesta.atleta);
     Esito_rapporto esito;
     if (auto errore = Scrivi_rapporto_pdf(file, richiesta, Locale_rapporto(), &esito))
-        return Fallisci(Nome_strumento, *errore, errori);
-    errori << Nome_strumento << ": "
+        return Fallisci(Nome_storico, *errore, errori);
+    errori << Nome_storico << ": "
            << (esito.pagine == 1 ? QCoreApplication::translate("Comando_storico",
                                                                "scritto %1 (%2 test, 1 pagina)")
                                        .arg(QDir::toNativeSeparators(file))
@@ -65,7 +64,7 @@ int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righ
 int Avvia_storico(int argc, char** argv) {
     bool pdf = false;
     for (int i = 1; i < argc; ++i) pdf = pdf || std::strcmp(argv[i], "--pdf") == 0;
-    if (!pdf) return Avvia_strumento(argc, argv, Nome_strumento, Esegui_storico);
+    if (!pdf) return Avvia_strumento(argc, argv, Nome_storico, Esegui_storico);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -74,8 +73,8 @@ int Avvia_storico(int argc, char** argv) {
     QTextStream errori(stderr);
     QStringList argomenti = QCoreApplication::arguments();
     argomenti.removeFirst();
-    if (auto esito = Esito_versione(Nome_strumento, argomenti, uscita)) return *esito;
+    if (auto esito = Esito_versione(Nome_storico, argomenti, uscita)) return *esito;
     if (const auto errore = Applica_lingua_riga(argomenti))
-        return Fallisci(Nome_strumento, *errore, errori, 2);
+        return Fallisci(Nome_storico, *errore, errori, 2);
     return Esegui_storico(argomenti, uscita, errori);
 }

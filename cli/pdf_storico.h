@@ -8,6 +8,9 @@
 #include <QTextStream>
 #include <vector>
 
+// The tool's name, as its messages begin.
+inline const QString Nome_storico = QStringLiteral("kinetrack-storico");
+
 // Writes the report of `righe` (one athlete's: every day they fall on, with the tests
 // among them) to `file`; the tool's exit code, with its message on `errori`.
 int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righe,

@@ -15,7 +15,6 @@
 
 namespace {
 
-const QString Nome_strumento = QStringLiteral("kinetrack-storico");
 const QString Squadra_esempio = QStringLiteral("Esempio");
 
 std::optional<QDate> Data(const QString& testo) {
@@ -130,15 +129,15 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     Opzioni_storico o;
     const auto errore_opzioni = Leggi_opzioni_storico(argomenti, o);
     if (auto esito =
-            Esito_opzioni(Nome_strumento, errore_opzioni, o.aiuto, Uso_storico(), uscita, errori))
+            Esito_opzioni(Nome_storico, errore_opzioni, o.aiuto, Uso_storico(), uscita, errori))
         return *esito;
     if (!o.atleta_esempio.isEmpty()) {
         if (o.squadra.isEmpty()) o.squadra = Squadra_esempio;
         int scritti = 0;
         if (auto errore = Scrivi_storico_esempio(o.cartella_dati, o.squadra, o.atleta_esempio,
                                                  QDateTime::currentDateTime(), 1, &scritti))
-            return Fallisci(Nome_strumento, *errore, errori);
-        errori << Nome_strumento << ": "
+            return Fallisci(Nome_storico, *errore, errori);
+        errori << Nome_storico << ": "
                << QCoreApplication::translate("Comando_storico",
                                               "scritti %1 test d'esempio di %2 in %3")
                       .arg(scritti)
@@ -151,14 +150,14 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     const QFileInfo dati(o.cartella_dati);
     if (!dati.isDir())
         return Fallisci(
-            Nome_strumento,
+            Nome_storico,
             QCoreApplication::translate("Comando_storico", "la cartella dei dati \"%1\" non esiste")
                 .arg(QDir::toNativeSeparators(o.cartella_dati)),
             errori);
     const QStringList cartelle = Cartelle_atleti(o);
     if (cartelle.isEmpty() && (!o.squadra.isEmpty() || !o.atleta.isEmpty()))
         return Fallisci(
-            Nome_strumento,
+            Nome_storico,
             o.atleta.isEmpty()
                 ? QCoreApplication::translate("Comando_storico",
                                               "nessuna cartella di atleta per la squadra \"%1\"")
@@ -182,9 +181,9 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     } else {
         esito = o.squadra.isEmpty() ? indice.Aggiorna() : indice.Aggiorna_squadra(o.squadra);
     }
-    if (!esito.avviso.isEmpty()) errori << Nome_strumento << ": " << esito.avviso << '\n';
+    if (!esito.avviso.isEmpty()) errori << Nome_storico << ": " << esito.avviso << '\n';
     for (const QString& s : std::as_const(esito.scartati))
-        errori << Nome_strumento << ": "
+        errori << Nome_storico << ": "
                << QCoreApplication::translate("Strumento", "file scartato: %1").arg(s) << '\n';
     errori.flush();
     for (const QString& c : cartelle) {

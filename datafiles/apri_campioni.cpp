@@ -15,25 +15,25 @@ namespace {
 constexpr char Prima_brax[] = "brax01";
 // A written row is at most a few numbers of 64 characters and their separators: a longer
 // stretch without a line end is no row.
-constexpr std::size_t Riga_massima = 4096;
-constexpr std::uint64_t Potenze[] = {1,
-                                     10,
-                                     100,
-                                     1000,
-                                     10000,
-                                     100000,
-                                     1000000,
-                                     10000000,
-                                     100000000,
-                                     1000000000,
-                                     10000000000,
-                                     100000000000,
-                                     1000000000000,
-                                     10000000000000,
-                                     100000000000000,
-                                     1000000000000000,
-                                     10000000000000000,
-                                     100000000000000000};
+constexpr std::size_t Riga_letta_massima = 4096;
+constexpr std::uint64_t Divisori_decimali[] = {1,
+                                               10,
+                                               100,
+                                               1000,
+                                               10000,
+                                               100000,
+                                               1000000,
+                                               10000000,
+                                               100000000,
+                                               1000000000,
+                                               10000000000,
+                                               100000000000,
+                                               1000000000000,
+                                               10000000000000,
+                                               100000000000000,
+                                               1000000000000000,
+                                               10000000000000000,
+                                               100000000000000000};
 constexpr int Cifre_massime = 17;
 
 bool Cifra(char c) {
@@ -56,13 +56,14 @@ bool Numero(const char*& p, const char* fine, char separatore, double& valore) {
         if (decimali == 0) return false;
     }
     if (quante > Cifre_massime) return false;
-    const double assoluto = static_cast<double>(cifre) / static_cast<double>(Potenze[decimali]);
+    const double assoluto =
+        static_cast<double>(cifre) / static_cast<double>(Divisori_decimali[decimali]);
     valore = negativo ? -assoluto : assoluto;
     return true;
 }
 
 // The title line the columns give.
-std::string Titoli() {
+std::string Titoli_campioni() {
     std::string titoli;
     for (const Colonna_campioni& colonna : Colonne_campioni)
         titoli.append(titoli.empty() ? "" : ";").append(colonna.titolo);
@@ -84,7 +85,7 @@ std::optional<QString> Lettore_campioni::Apri(const QString& nome) {
     };
     if (Riga_uguale(Prima_riga_campioni)) {
         tipo_ = Tipo_file::Campioni;
-        if (Riga_uguale(Titoli())) return std::nullopt;
+        if (Riga_uguale(Titoli_campioni())) return std::nullopt;
     } else if (!errore_ && inizio) {
         // The old format's first field ends at a comma or at the line end.
         const QByteArray riga = QByteArray::fromRawData(inizio, fine - inizio);
@@ -135,11 +136,11 @@ bool Lettore_campioni::Prossima_riga(const char*& inizio, const char*& fine, boo
             ++riga_;
             return true;
         }
-        if (disponibili <= Riga_massima && Riempi()) continue;
+        if (disponibili <= Riga_letta_massima && Riempi()) continue;
         if (errore_ || disponibili == 0) return false;
         // A last line without its line end, or a stretch too long to be a row.
         inizio = dati;
-        fine = dati + std::min(disponibili, Riga_massima);
+        fine = dati + std::min(disponibili, Riga_letta_massima);
         intera = false;
         inizio_ = fine_;
         ++riga_;
@@ -174,7 +175,7 @@ bool Lettore_campioni::Campi(const char*& p, const char* fine, Campione& c,
 
 bool Lettore_campioni::Riga_intera(Campione& c, Riga_scritta& scritta) {
     // Only where a whole row surely lies in the buffer, once the separator is known.
-    if (separatore_ == 0 || fine_ - inizio_ <= Riga_massima) return false;
+    if (separatore_ == 0 || fine_ - inizio_ <= Riga_letta_massima) return false;
     const char* p = buffer_.data() + inizio_;
     const char* const fine = buffer_.data() + fine_;
     if (!Campi(p, fine, c, scritta)) return false;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::size_t Dimensione_blocco = 256 * 1024;
 // One data row: a number and a separator (or the line end) a column.
-constexpr std::size_t Riga_massima =
+constexpr std::size_t Riga_scritta_massima =
     Colonne_campioni.size() * (Scrittura_numeri::Lunghezza_massima + 2);
 
 } // namespace
@@ -30,7 +30,7 @@ std::optional<QString> Salva_campioni(QString& nome_file, const Sessione& sessio
     File_intero file(nome_file);
     if (auto errore = file.Apri()) return errore;
 
-    std::vector<char> blocco(Dimensione_blocco + Riga_massima);
+    std::vector<char> blocco(Dimensione_blocco + Riga_scritta_massima);
     char* p = blocco.data();
     const auto Accoda = [&p](const char* testo, std::size_t n) {
         std::memcpy(p, testo, n);

@@ -15,7 +15,7 @@
 namespace {
 
 // Loads are written with one decimal: closer ones are the same load.
-constexpr double Tolleranza_carico = 1e-6;
+constexpr double Scarto_carico_minimo = 1e-6;
 
 QString Nome_breve(const QString& file) {
     return QFileInfo(file).fileName();
@@ -132,7 +132,7 @@ std::optional<Retta_profilo> Retta_minimi_quadrati(const std::vector<Test_salvat
         sxx += dx * dx;
         sxy += dx * dy;
         syy += dy * dy;
-        diversi = diversi || std::fabs(p.carico - punti.front().carico) > Tolleranza_carico;
+        diversi = diversi || std::fabs(p.carico - punti.front().carico) > Scarto_carico_minimo;
     }
     if (!diversi) return std::nullopt;
     Retta_profilo retta;
