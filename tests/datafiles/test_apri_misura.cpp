@@ -13,8 +13,8 @@
 #include "wire/copione.h"
 #include "wire/flusso_scheda.h"
 
-#include "tests/support/file_prova.h"
 #include "tests/support/registrazione_prova.h"
+#include "tests/support/riferimento_prova.h"
 #include "tests/support/vista_registratore.h"
 
 #include <QDir>
@@ -154,41 +154,23 @@ private Q_SLOTS:
     }
 
     // Files of other kinds and damaged ones, over a measurement shown before: the message
-    // (none when read), the rows loaded, and no file left open.
+    // (none when read), the rows loaded, and no file left open. Read or not, a file of either
+    // kind replaces the measurement.
+    void other_files_data() { Righe_riferimento("apri_misura/altri file.txt"); }
     void other_files() {
-        const QByteArray testa = "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n";
-        const QByteArray riga = "0,5000;100;0,0000;0,50000\r\n";
-        const QString non_compatibile = QStringLiteral(" File non compatibile!");
-        const QString danneggiato = QStringLiteral(
-            "File danneggiato alla riga %1: la misura comprende solo le righe precedenti.");
-        const std::tuple<QByteArray, QString, int> casi[] = {
-            {QByteArray(), non_compatibile, 0},
-            {"Nome;Esercizio\r\n", non_compatibile, 0},
-            {"Kine01;\r\n", non_compatibile, 0},
-            {testa, QString(), 0},
-            {testa + riga + riga + "1,0000;1x0;0,0000;0,00100\r\n" + riga, danneggiato.arg(5), 2},
-            {testa + riga + "1,0000;100;0,0", danneggiato.arg(4), 1},
-            {testa + riga + "1,0000;100;0,0000;0,00100;7\r\n", danneggiato.arg(4), 1},
-            {"brax01\r\n25\r\n1,2,3\r\n4.5,6\r\n", QString(), 0},
-            {"\"brax01\",25\r\n1,x\r\n", QString(), 0}};
-        for (const auto& [contenuto, messaggio, campioni] : casi) {
-            const QString nome = cartella.filePath(QStringLiteral("altro.csv"));
-            Scrivi(nome, contenuto);
-            Banco b(QLocale(QLocale::Italian));
-            b.sessione.Campioni.assign(5, Campione{1, 1, 1, 1});
-            b.sessione.Numero_campioni = 5;
-            const int aperti = File_aperti();
-            const auto esito = Apri_file_misura(nome, b.sessione, b.motore, nullptr);
-            QVERIFY2(esito.value_or(QString()) == messaggio, contenuto.constData());
-            QCOMPARE(File_aperti(), aperti);
-            // Read or not, a file of either kind replaces the measurement; the store holds
-            // the rows read and the two records a sample file leaves out.
-            QCOMPARE(b.sessione.Numero_campioni, messaggio == non_compatibile ? 5
-                                                 : campioni > 0               ? campioni + 2
-                                                                              : 0);
-            QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
-            if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Scheda.Tempo_campionamento, 25);
-        }
+        QFETCH(QByteArrayList, r);
+        const QString nome = cartella.filePath(QStringLiteral("altro.csv"));
+        Scrivi(nome, r[1]);
+        Banco b(QLocale(QLocale::Italian));
+        b.sessione.Campioni.assign(5, Campione{1, 1, 1, 1});
+        b.sessione.Numero_campioni = 5;
+        const int aperti = File_aperti();
+        const auto esito = Apri_file_misura(nome, b.sessione, b.motore, nullptr);
+        QCOMPARE(esito.value_or(QString()), QString::fromUtf8(r[2]));
+        QCOMPARE(File_aperti(), aperti);
+        QCOMPARE(b.sessione.Numero_campioni, r[3].toInt());
+        QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
+        if (r[1].startsWith("brax01")) QCOMPARE(b.sessione.Scheda.Tempo_campionamento, 25);
     }
 
     // A recorded test reopens as it was recorded: the record's settings drive the engine
