@@ -107,13 +107,9 @@ private Q_SLOTS:
     void judgement_after_the_save_reaches_the_record() {
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("t test.ini");
+        Scrivi(nome, Riferimento("scelte_file/t test.ini"));
         Record_test atteso;
-        atteso.serie.Dati_esercizio.Atleta = "Rossi";
-        atteso.serie.Dati_esercizio.Carico = 80;
-        atteso.campioni = 5000;
-        atteso.durata_s = 12.5;
-        atteso.ripetizioni = 3;
-        QCOMPARE(Scrivi_record(nome, atteso), std::nullopt);
+        QCOMPARE(Leggi_record(nome, atteso), std::nullopt);
         atteso.serie.Nota = "presa larga";
         atteso.serie.Rpe = 7.5f;
         atteso.serie.Escluse = {2};
