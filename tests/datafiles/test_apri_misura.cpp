@@ -140,28 +140,24 @@ private Q_SLOTS:
         }
     }
 
-    // Recording off: the test is reviewed, nothing is recorded. A missing file gives the
-    // system's reason.
-    void recording_off_keeps_the_store_empty() {
-        const QString nome = cartella.filePath(QStringLiteral("spento.csv"));
-        Scrivi(nome, "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n0,5000;100;0,0000;0,50000\r\n");
-        Banco b(QLocale(QLocale::Italian), false);
-        QCOMPARE(Apri_file_misura(nome, b.sessione, b.motore, nullptr), std::nullopt);
-        QCOMPARE(b.sessione.Numero_campioni, 0);
-        QCOMPARE(int(b.sessione.Campioni.size()), 1);
-        const auto esito = Apri_file_misura(nome + "_manca", b.sessione, b.motore, nullptr);
+    // A missing file gives the system's reason.
+    void missing_file() {
+        Banco b(QLocale(QLocale::Italian));
+        const auto esito =
+            Apri_file_misura(cartella.filePath("manca.csv"), b.sessione, b.motore, nullptr);
         QVERIFY(esito && !esito->isEmpty() && *esito != QStringLiteral(" File non compatibile!"));
     }
 
     // Files of other kinds and damaged ones, over a measurement shown before: the message
     // (none when read), the rows loaded, and no file left open. Read or not, a file of either
-    // kind replaces the measurement.
+    // kind replaces the measurement; with recording off the test is reviewed, nothing is
+    // recorded.
     void other_files_data() { Righe_riferimento("apri_misura/altri file.txt"); }
     void other_files() {
         QFETCH(QByteArrayList, r);
         const QString nome = cartella.filePath(QStringLiteral("altro.csv"));
         Scrivi(nome, r[1]);
-        Banco b(QLocale(QLocale::Italian));
+        Banco b(QLocale(QLocale::Italian), r[4] == "1");
         b.sessione.Campioni.assign(5, Campione{1, 1, 1, 1});
         b.sessione.Numero_campioni = 5;
         const int aperti = File_aperti();
