@@ -13,8 +13,8 @@
 #include "wire/copione.h"
 #include "wire/flusso_scheda.h"
 
-#include "tests/support/file_prova.h"
 #include "tests/support/registrazione_prova.h"
+#include "tests/support/riferimento_prova.h"
 #include "tests/support/vista_registratore.h"
 
 #include <QDir>
@@ -140,55 +140,33 @@ private Q_SLOTS:
         }
     }
 
-    // Recording off: the test is reviewed, nothing is recorded. A missing file gives the
-    // system's reason.
-    void recording_off_keeps_the_store_empty() {
-        const QString nome = cartella.filePath(QStringLiteral("spento.csv"));
-        Scrivi(nome, "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n0,5000;100;0,0000;0,50000\r\n");
-        Banco b(QLocale(QLocale::Italian), false);
-        QCOMPARE(Apri_file_misura(nome, b.sessione, b.motore, nullptr), std::nullopt);
-        QCOMPARE(b.sessione.Numero_campioni, 0);
-        QCOMPARE(int(b.sessione.Campioni.size()), 1);
-        const auto esito = Apri_file_misura(nome + "_manca", b.sessione, b.motore, nullptr);
+    // A missing file gives the system's reason.
+    void missing_file() {
+        Banco b(QLocale(QLocale::Italian));
+        const auto esito =
+            Apri_file_misura(cartella.filePath("manca.csv"), b.sessione, b.motore, nullptr);
         QVERIFY(esito && !esito->isEmpty() && *esito != QStringLiteral(" File non compatibile!"));
     }
 
     // Files of other kinds and damaged ones, over a measurement shown before: the message
-    // (none when read), the rows loaded, and no file left open.
+    // (none when read), the rows loaded, and no file left open. Read or not, a file of either
+    // kind replaces the measurement; with recording off the test is reviewed, nothing is
+    // recorded.
+    void other_files_data() { Righe_riferimento("apri_misura/altri file.txt"); }
     void other_files() {
-        const QByteArray testa = "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n";
-        const QByteArray riga = "0,5000;100;0,0000;0,50000\r\n";
-        const QString non_compatibile = QStringLiteral(" File non compatibile!");
-        const QString danneggiato = QStringLiteral(
-            "File danneggiato alla riga %1: la misura comprende solo le righe precedenti.");
-        const std::tuple<QByteArray, QString, int> casi[] = {
-            {QByteArray(), non_compatibile, 0},
-            {"Nome;Esercizio\r\n", non_compatibile, 0},
-            {"Kine01;\r\n", non_compatibile, 0},
-            {testa, QString(), 0},
-            {testa + riga + riga + "1,0000;1x0;0,0000;0,00100\r\n" + riga, danneggiato.arg(5), 2},
-            {testa + riga + "1,0000;100;0,0", danneggiato.arg(4), 1},
-            {testa + riga + "1,0000;100;0,0000;0,00100;7\r\n", danneggiato.arg(4), 1},
-            {"brax01\r\n25\r\n1,2,3\r\n4.5,6\r\n", QString(), 0},
-            {"\"brax01\",25\r\n1,x\r\n", QString(), 0}};
-        for (const auto& [contenuto, messaggio, campioni] : casi) {
-            const QString nome = cartella.filePath(QStringLiteral("altro.csv"));
-            Scrivi(nome, contenuto);
-            Banco b(QLocale(QLocale::Italian));
-            b.sessione.Campioni.assign(5, Campione{1, 1, 1, 1});
-            b.sessione.Numero_campioni = 5;
-            const int aperti = File_aperti();
-            const auto esito = Apri_file_misura(nome, b.sessione, b.motore, nullptr);
-            QVERIFY2(esito.value_or(QString()) == messaggio, contenuto.constData());
-            QCOMPARE(File_aperti(), aperti);
-            // Read or not, a file of either kind replaces the measurement; the store holds
-            // the rows read and the two records a sample file leaves out.
-            QCOMPARE(b.sessione.Numero_campioni, messaggio == non_compatibile ? 5
-                                                 : campioni > 0               ? campioni + 2
-                                                                              : 0);
-            QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
-            if (contenuto.startsWith("brax01")) QCOMPARE(b.sessione.Scheda.Tempo_campionamento, 25);
-        }
+        QFETCH(QByteArrayList, r);
+        const QString nome = cartella.filePath(QStringLiteral("altro.csv"));
+        Scrivi(nome, r[1]);
+        Banco b(QLocale(QLocale::Italian), r[4] == "1");
+        b.sessione.Campioni.assign(5, Campione{1, 1, 1, 1});
+        b.sessione.Numero_campioni = 5;
+        const int aperti = File_aperti();
+        const auto esito = Apri_file_misura(nome, b.sessione, b.motore, nullptr);
+        QCOMPARE(esito.value_or(QString()), QString::fromUtf8(r[2]));
+        QCOMPARE(File_aperti(), aperti);
+        QCOMPARE(b.sessione.Numero_campioni, r[3].toInt());
+        QCOMPARE(b.motore.Stato().Disegno_abilitato, false);
+        if (r[1].startsWith("brax01")) QCOMPARE(b.sessione.Scheda.Tempo_campionamento, 25);
     }
 
     // A recorded test reopens as it was recorded: the record's settings drive the engine
@@ -206,18 +184,9 @@ private Q_SLOTS:
         const QString file_cattura = dati.filePath(QStringLiteral("cattura.bin"));
         Scrivi(file_cattura, cattura);
 
-        Record_test scheda;
-        Serie_t& registrata = scheda.serie;
-        Imposta_esercizio(registrata.Dati_esercizio);
-        registrata.Dati_esercizio.Squadra = QStringLiteral("Squadra A");
-        registrata.Tipo_scheda = 1;
-        registrata.Soglia_perdita = 12;
-        registrata.Riferimento = Velocita_riferimento::Vmedia_alzata;
-        registrata.Escluse = {1, 4};
-        registrata.Nota = QStringLiteral("presa stretta");
-        registrata.Rpe = 8.5f;
+        // The record the program writes for the set; its own round trip is the file formats'.
         const QString file_scheda = dati.filePath(QStringLiteral("scheda.ini"));
-        QCOMPARE(Scrivi_record(file_scheda, scheda), std::nullopt);
+        Scrivi(file_scheda, Riferimento("apri_misura/scheda.ini"));
 
         // Recorded the replay tool's way: the settings come from the record.
         Opzioni_replay o;

@@ -14,17 +14,13 @@
 #include "log/lettura_seduta.h"
 #include "log/profilo_velocita.h"
 #include "stream/lista_valori.h"
-#include "tests/support/file_prova.h"
+#include "tests/support/riferimento_prova.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 
 namespace {
-const QByteArray Testa_campioni = "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n";
-const QByteArray Testa_ripetizioni =
-    "04 12 2026;9:05:7;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;Durata;Spost;"
-    "Vmedia;Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;\r\n";
 const QDateTime Istante(QDate(2026, 12, 4), QTime(9, 5, 7));
 const QLocale It(QLocale::Italian), En(QLocale::English);
 
@@ -39,7 +35,7 @@ Lista_valori Lista(const QList<QStringList>& righe) {
     return lista;
 }
 // What the setup dialog accepts (a Czech athlete, the euro sign, a ligature, curly quotes)
-// is one byte each in windows-1252; a load to round.
+// is one byte each in windows-1252 (in the stored summaries); a load to round.
 Dati_esercizio_t Dati(const QString& cartella = QString()) {
     Dati_esercizio_t dati;
     dati.Atleta = "\u0160imek";
@@ -48,36 +44,10 @@ Dati_esercizio_t Dati(const QString& cartella = QString()) {
     dati.Cartella_dati = cartella;
     return dati;
 }
-const QByteArray Nomi_1252 = "\x8Aimek;Squat\x80 \x93\x8C\x94 \x91x\x92;";
 // A value list row with every column.
 const QStringList Riga_intera = {"1",   "1",   "0,5",  "500",  "700",  "900", "0,2",
                                  "200", "1,2", "-500", "-400", "-600", "0,7", "-250"};
 
-Record_test Record_completo() {
-    Record_test r;
-    Serie_t& s = r.serie;
-    s.Dati_esercizio.Squadra = QStringLiteral("Società \"Sportiva\" Tèrni");
-    s.Dati_esercizio.Atleta = QStringLiteral("@nna D'Angelo");
-    s.Dati_esercizio.Esercizio = QStringLiteral("  Squat, parallelo  ");
-    s.Dati_esercizio.Carico = 82.5f;
-    s.Dati_esercizio.Vmax = 1200;
-    s.Dati_esercizio.Limite_sup = 90;
-    s.Dati_esercizio.Limite_inf = 70;
-    s.Dati_esercizio.Ampiezza_minima = 150;
-    s.Soglia_perdita = 25;
-    s.Tipo_scheda = 3;
-    s.Collegamento = Collegamento::Hid;
-    s.Inizio = QDateTime(QDate(2026, 11, 2), QTime(17, 0, 5), Qt::OffsetFromUTC, 3600);
-    s.Nota = QStringLiteral("gambe; pesanti = 80%\n\"poi\" meglio\t€ \\ ok\x01"
-                            "1 ");
-    s.Rpe = 8.5f;
-    s.Escluse = {2, 5};
-    s.Riferimento = Velocita_riferimento::Vmedia_alzata;
-    r.durata_s = 31.25;
-    r.campioni = 123456789012;
-    r.ripetizioni = 6;
-    return r;
-}
 } // namespace
 
 class Test_file_dati : public QObject {
@@ -89,21 +59,19 @@ private Q_SLOTS:
     // as written: written again, the same bytes.
     void campioni_scritti_e_riletti() {
         const Campione x{7, 7, 7, 7}; // Posizione, dt, Tempo, Velocita
-        for (const auto& [campioni, righe] :
-             {std::pair(std::vector<Campione>{}, QByteArray()), // never reset
+        for (const auto& [campioni, riferimento] :
+             {std::pair(std::vector<Campione>{}, "campioni vuoto.csv"), // never reset
               std::pair(std::vector<Campione>{x,
                                               {123.6f, 0.01f, 1.5f, -250.25f},
                                               {-0.4f, -0.0002f, 0.0002f, -0.00004f},
                                               {-123.5f, 0.000005f, 2.5f, 1234567.0f},
                                               x},
-                        QByteArray("1,5000;124;-250,2500;0,01000\r\n"
-                                   "0,0002;0;0,0000;-0,00020\r\n"
-                                   "2,5000;-124;1234567,0000;0,00000\r\n"))}) {
+                        "campioni.csv")}) {
             Sessione s;
             s.Campioni.assign(campioni.begin(), campioni.end());
             QString nome = cartella.filePath("righe.csv");
             QCOMPARE(Salva_campioni(nome, s, It, Istante), std::nullopt);
-            QCOMPARE(Contenuto(nome), Testa_campioni + righe);
+            QCOMPARE(Contenuto(nome), Riferimento(QString("file_dati/") + riferimento));
 
             Lettore_campioni lettore;
             QCOMPARE(lettore.Apri(nome), std::nullopt);
@@ -125,30 +93,23 @@ private Q_SLOTS:
     void sommario_scritto_e_riletto_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QList<QStringList>>("righe");
-        QTest::addColumn<QByteArray>("dati");
         const QStringList it = {"9", "0,52", "1,237", "523", "-510", "0", "1.234"};
-        QTest::newRow("vuoto") << It << QList<QStringList>{} << QByteArray();
-        QTest::newRow("italiano") << It << QList<QStringList>{it}
-                                  << Nomi_1252 +
-                                         "82,5; 1 ;0,52;1,24;523,00;-510,00;0,00;1234,00;\r\n";
-        QTest::newRow("inglese") << En << QList<QStringList>{it}
-                                 << Nomi_1252 + "82.5; 1 ;1237.00;523.00;-510.00;0.00;1.23;\r\n";
-        QTest::newRow("numerate per riga, non per la prima colonna")
-            << It << QList<QStringList>{{"7", "x", "1"}, {"7", "2"}}
-            << Nomi_1252 + "82,5; 1 ;1,00;\r\n" + Nomi_1252 + "82,5; 2 ;2,00;\r\n";
-        QTest::newRow("intera")
-            << It << QList<QStringList>{Riga_intera}
-            << Nomi_1252 + "82,5; 1 ;1,00;0,50;500,00;700,00;900,00;0,20;200,00;1,20;-500,00;"
-                           "-400,00;-600,00;0,70;-250,00;\r\n";
+        QTest::newRow("vuoto") << It << QList<QStringList>{};
+        QTest::newRow("italiano") << It << QList<QStringList>{it};
+        QTest::newRow("inglese") << En << QList<QStringList>{it};
+        // Numbered by row, not by the first column.
+        QTest::newRow("numerate per riga") << It << QList<QStringList>{{"7", "x", "1"}, {"7", "2"}};
+        QTest::newRow("intera") << It << QList<QStringList>{Riga_intera};
     }
     void sommario_scritto_e_riletto() {
         QFETCH(QLocale, locale);
         QFETCH(QList<QStringList>, righe);
-        QFETCH(QByteArray, dati);
         QString nome = cartella.filePath("riepilogo.csv");
         QCOMPARE(Salva_ripetizioni(nome, Lista(righe), Dati(), locale, Istante, nullptr),
                  std::nullopt);
-        QCOMPARE(Contenuto(nome), Testa_ripetizioni + dati);
+        QCOMPARE(
+            Contenuto(nome),
+            Riferimento(QStringLiteral("file_dati/sommario %1.csv").arg(QTest::currentDataTag())));
         QCOMPARE(Riconosci_riepilogo(nome), Tipo_riepilogo::Sommario);
         if (righe.isEmpty() || righe[0].size() < Lista_valori::Numero_colonne) return;
 
@@ -216,39 +177,30 @@ private Q_SLOTS:
         }
     }
 
-    // Quotes, escapes, separators, a leading "@", a control character and text beyond
-    // Latin-1: read back from the text and from the file, the record writes the same text;
-    // empty texts and no RPE stay empty.
+    // Quotes, escapes, separators, a leading "@", a control character, text beyond Latin-1
+    // and a time zone; empty texts and no RPE: read back from the text and from the file,
+    // the stored record writes the same text.
     void scheda_scritta_e_riletta() {
-        Record_test vuoto;
-        vuoto.serie.Dati_esercizio.Esercizio = QStringLiteral("Panca");
-        for (const Record_test& scritto : {Record_completo(), vuoto}) {
-            const QByteArray testo = Testo_record(scritto);
+        for (const char* scheda : {"completa", "vuota"}) {
+            const QByteArray testo = Riferimento(QString("file_dati/scheda %1.ini").arg(scheda));
             Record_test letto;
             QCOMPARE(Leggi_testo_record(testo, letto), std::nullopt);
             QCOMPARE(Testo_record(letto), testo);
-            QCOMPARE(letto.serie.Inizio.offsetFromUtc(), scritto.serie.Inizio.offsetFromUtc());
             const QString nome = cartella.filePath("2026  nov 02  17.00.5 test.ini");
-            QCOMPARE(Scrivi_record(nome, scritto), std::nullopt);
-            QCOMPARE(Leggi_record(nome, letto), std::nullopt);
-            QCOMPARE(Testo_record(letto), testo);
+            QCOMPARE(Scrivi_record(nome, letto), std::nullopt);
+            Record_test da_file;
+            QCOMPARE(Leggi_record(nome, da_file), std::nullopt);
+            QCOMPARE(Testo_record(da_file), testo);
         }
+        // A file that cannot be read at all is told by the system's reason.
+        Record_test r;
+        const auto errore = Leggi_record(cartella.filePath("manca test.ini"), r);
+        QVERIFY(errore && !errore->isEmpty());
     }
 
-    // The journal's settings, any character in its texts, come back exactly.
+    // The stored journal's settings, any character in its texts, come back exactly.
     void giornale_scritto_e_riletto() {
-        Intestazione_giornale scritta;
-        scritta.hid = true;
-        scritta.tipo_scheda = 3;
-        scritta.fattore_posizione = 1.288f;
-        scritta.fattore_tempo = 0.0123456f;
-        scritta.serie = Record_completo().serie;
-        scritta.serie.Dati_esercizio.Cartella_dati = QStringLiteral("/dati/a\\b\nc");
-        scritta.serie.Riferimento = Velocita_riferimento::Vmedia_alzata;
-        scritta.inizio = QDateTime(QDate(2026, 11, 2), QTime(17, 0, 5, 120));
-        scritta.registrazione = true;
-        scritta.ripetizioni.assign(2, {1.5f, 2, 3, 4, 5, -6, 7, 8, 9, 10, 11, -12, 13, 14, 15, 16});
-        const QByteArray testo = Componi_intestazione(scritta);
+        const QByteArray testo = Riferimento("file_dati/giornale.ktj");
         const QString nome = cartella.filePath("serie.ktj");
         Scrivi(nome, testo + "12 salvata\n");
         Giornale_letto letto;
@@ -290,22 +242,9 @@ private Q_SLOTS:
     // Comments, blank lines, CR LF, spaces around "=", keys in another case, other groups,
     // a note in windows-1252 with ";" and ",", a decimal comma, a byte-order mark.
     void scheda_corretta_a_mano() {
-        const QByteArray testo = QByteArray("; scheda corretta a mano\n"
-                                            "\n"
-                                            "[altro]\n"
-                                            "load=1\n"
-                                            "[Test]\n"
-                                            "# versione\n"
-                                            "format = 1\n"
-                                            "Exercise=Stacco \x96 rumeno\n"
-                                            "  load =  82,5  \n"
-                                            "note=pi\xF9 veloce; poi, male \x80\n"
-                                            "excluded=1,3\n"
-                                            "rpe=7\n"
-                                            "start=2026-11-02T17:00:05+01:00\n")
-                                     .replace("\n", "\r\n");
         Record_test r;
-        QCOMPARE(Leggi_testo_record(testo, r), std::nullopt);
+        QCOMPARE(Leggi_testo_record(Riferimento("file_dati/scheda corretta a mano.ini"), r),
+                 std::nullopt);
         // Keys left out take their defaults.
         QStringList campi;
         campi << r.serie.Dati_esercizio.Esercizio << QString::number(r.serie.Dati_esercizio.Carico)
@@ -317,46 +256,24 @@ private Q_SLOTS:
         QCOMPARE(campi.join(';'), "Stacco \u2013 rumeno;82.5;pi\u00F9 veloce; poi, male \u20AC;7;"
                                   "2026-11-02T17:00:05.000+01:00;20;0;0;1;3");
         // Saved again as UTF-8 with a byte-order mark, or as "Unicode".
-        const QString utf = QStringLiteral("[test]\r\nformat=1\r\nexercise=Stacco – rumeno\r\n");
-        QByteArray utf16("\xFF\xFE", 2);
-        utf16 += QByteArray(reinterpret_cast<const char*>(utf.utf16()), utf.size() * 2);
-        for (const QByteArray& salvata : {"\xEF\xBB\xBF" + utf.toUtf8(), utf16}) {
-            QCOMPARE(Leggi_testo_record(salvata, r), std::nullopt);
+        for (const char* salvata : {"utf-8", "utf-16"}) {
+            QCOMPARE(
+                Leggi_testo_record(Riferimento(QString("file_dati/scheda %1.ini").arg(salvata)), r),
+                std::nullopt);
             QCOMPARE(r.serie.Dati_esercizio.Esercizio, QStringLiteral("Stacco – rumeno"));
         }
     }
 
     // A record that cannot be used says why and leaves the record it was given as it was.
+    void scheda_danneggiata_detta_data() { Righe_riferimento("file_dati/schede danneggiate.txt"); }
     void scheda_danneggiata_detta() {
-        const struct {
-            QByteArray testo;
-            const char* motivo;
-        } casi[] = {
-            {QByteArray(300, '\0'), "file danneggiato (riga 1)"},
-            {QByteArray("[test]\nformat=1\nload=80\n\0\0\0\0", 28), "file danneggiato (riga 4)"},
-            {"[test]\nformat=1\nnote=\"non chiusa\n", "file danneggiato (riga 3)"},
-            {"[test\nformat=1\n", "file danneggiato (riga 1)"},
-            {"[test]\nformat=1\nsolo testo\n", "file danneggiato (riga 3)"},
-            {"Kine01;\r\nTempo;Posizione;Velocita;dt\r\n", "file danneggiato (riga 1)"},
-            {"", "non è la scheda di un test"},
-            {"[altro]\nformat=1\n", "non è la scheda di un test"},
-            {"[test]\nload=80\n", "versione del formato mancante o illeggibile"},
-            {"[test]\nformat=2\n", "scritta da una versione più recente"},
-            {"[test]\nformat=1\nload=ottanta\nrpe=11\nexcluded=2,x\nlink=usb\n",
-             "valori illeggibili: load, link, rpe, excluded"},
-        };
-        for (const auto& caso : casi) {
-            Record_test r;
-            r.serie.Nota = QStringLiteral("prima");
-            const auto errore = Leggi_testo_record(caso.testo, r);
-            QVERIFY2(errore && errore->startsWith(QString::fromUtf8(caso.motivo)),
-                     qPrintable(caso.testo + " -> " + errore.value_or("(letto)")));
-            QCOMPARE(r.serie.Nota, QStringLiteral("prima"));
-        }
-        // A file that cannot be read at all is told by the system's reason.
-        Record_test r;
-        const auto errore = Leggi_record(cartella.filePath("manca test.ini"), r);
-        QVERIFY(errore && !errore->isEmpty());
+        QFETCH(QByteArrayList, r);
+        Record_test letto;
+        letto.serie.Nota = QStringLiteral("prima");
+        const auto errore = Leggi_testo_record(r[1], letto);
+        QVERIFY2(errore && errore->startsWith(QString::fromUtf8(r[2])),
+                 qPrintable(errore.value_or("(letto)")));
+        QCOMPARE(letto.serie.Nota, QStringLiteral("prima"));
     }
 };
 

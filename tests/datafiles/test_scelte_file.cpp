@@ -11,7 +11,8 @@
 #include "stream/lista_valori.h"
 #include "stream/motore_misura.h"
 #include "tests/support/avvisi_prova.h"
-#include "tests/support/file_prova.h"
+#include "tests/support/riferimento_prova.h"
+#include "tests/support/tabella_prova.h"
 
 #include <QAbstractButton>
 #include <QAbstractProxyModel>
@@ -36,15 +37,6 @@ const QString Scelto_analisi = QStringLiteral("Squat_261208_17.02.10 analisi.csv
 // A summary whose sample file is gone.
 const QString Orfano = QStringLiteral("2026  Dec 08  18.00.0 ripetizioni.csv");
 
-const QByteArray Sommario =
-    "08 12 2026;16:59:41;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;Durata;Spost;Vmedia;Vmax;"
-    "TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;\r\n"
-    "Rossi;Squat;80,0; 1 ;1,00;0,70;500,00;700,00;1100,00;0,30;150,00;1,20;-500,00;-417,00;"
-    "-625,00;0,70;-250,00;\r\n";
-const QByteArray File_analisi = "N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;Potenza media;"
-                                "Potenza max;Perdita %;\r\n 1 ;720,00;750,00;0,50;700,00;"
-                                "1400,00;0,00;\r\n";
-
 } // namespace
 
 class Test_scelte_file : public QObject {
@@ -53,62 +45,59 @@ class Test_scelte_file : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        Scrivi(dir.filePath(Campioni),
-               "Kine01;\r\nTempo;Posizione;Velocita;dt\r\n0,5000;100;0,0000;0,50000\r\n");
-        for (const QString& f : {Ripetizioni, Scelto, Orfano}) Scrivi(dir.filePath(f), Sommario);
-        for (const QString& f : {Analisi, Scelto_analisi}) Scrivi(dir.filePath(f), File_analisi);
+        Scrivi(dir.filePath(Campioni), Riferimento("scelte_file/campioni.csv"));
+        for (const QString& f : {Ripetizioni, Scelto, Orfano})
+            Scrivi(dir.filePath(f), Riferimento("scelte_file/ripetizioni.csv"));
+        for (const QString& f : {Analisi, Scelto_analisi})
+            Scrivi(dir.filePath(f), Riferimento("scelte_file/analisi.csv"));
         Scrivi(dir.filePath("Rossi.cfg"), "brax_cfg\r\n");
         QVERIFY(QDir(dir.path()).mkdir("vecchie"));
     }
 
     // The dialog's own extension is not added to a name with a dot in it, as the
     // proposed summary name has. The sample file's test record goes beside it; the log and
-    // the profile read a summary as a test.
+    // the profile read a summary as a test. Rows: s the summary ("Salva dati con nome..."), else
+    // the sample file | the name chosen (none: the name proposed) | the name written.
+    void saved_names_end_in_csv_data() {
+        Righe_prova({"s||Squat_261208_16.59.41.csv", "s|prova.txt|prova.txt.csv",
+                     "s|Prova.CSV|Prova.CSV", "c||2026  Dec 08  16.59.41.csv",
+                     "c|serie 82.5 kg|serie 82.5 kg.csv"});
+    }
     void saved_names_end_in_csv() {
-        const struct {
-            bool riepilogo; // "Salva dati con nome...", else the sample file
-            QString scelto; // empty: the name proposed
-            QString scritto;
-        } casi[] = {{true, "", "Squat_261208_16.59.41.csv"},
-                    {true, "prova.txt", "prova.txt.csv"},
-                    {true, "Prova.CSV", "Prova.CSV"},
-                    {false, "", "2026  Dec 08  16.59.41.csv"},
-                    {false, "serie 82.5 kg", "serie 82.5 kg.csv"}};
-        for (const auto& [riepilogo, scelto, scritto] : casi) {
-            QTemporaryDir cartella;
-            Sessione s;
-            s.Campioni.resize(4);
-            s.Dati_esercizio.Atleta = "Rossi";
-            s.Dati_esercizio.Esercizio = "Squat";
-            s.Dati_esercizio.Carico = 80;
-            s.Dati_esercizio.Cartella_dati = cartella.path();
-            s.Fissa_serie(); // the set in memory was recorded with this setup
-            Ripetizione r;
-            r.Vmedia_conc = 700;
-            Lista_valori lista;
-            lista.Aggiungi(Lista_valori::Formatta_riga(r, 1, QLocale::c()));
-            Avvisi_registrati avvisi;
-            Salvataggi salva(s, lista, avvisi, QLocale::c());
-            salva.Imposta_orologio([] { return Istante; });
-            salva.Imposta_scelta_file([&](QWidget*, const Richiesta_file& richiesta) {
-                return richiesta.cartella + '/' +
-                       (scelto.isEmpty() ? richiesta.nome_proposto : scelto);
-            });
-            QSignalSpy salvati(&salva, &Salvataggi::Salvato);
-            if (riepilogo)
-                salva.Salva_dati_con_nome(nullptr);
-            else
-                salva.Salva_file_intero_con_nome(nullptr);
-            QCOMPARE(avvisi.elenco.size(), 0);
-            QCOMPARE(QDir(cartella.path()).entryList(QDir::Files, QDir::Name | QDir::Reversed),
-                     (riepilogo
-                          ? QStringList{scritto}
-                          : QStringList{scritto, QString(scritto).replace(".csv", " test.ini")}));
-            QCOMPARE(salvati.size(), 1);
-            QCOMPARE(salvati[0][0].toString(), cartella.filePath(scritto));
-            QVERIFY(!riepilogo || Leggi_sommario(cartella.filePath(scritto)).esito ==
-                                      Lettura_sommario::Esito::Sommario);
-        }
+        QFETCH(QStringList, r);
+        const bool riepilogo = r[0] == "s";
+        const QString &scelto = r[1], &scritto = r[2];
+        QTemporaryDir cartella;
+        Sessione s;
+        s.Campioni.resize(4);
+        s.Dati_esercizio.Atleta = "Rossi";
+        s.Dati_esercizio.Esercizio = "Squat";
+        s.Dati_esercizio.Carico = 80;
+        s.Dati_esercizio.Cartella_dati = cartella.path();
+        s.Fissa_serie(); // the set in memory was recorded with this setup
+        Ripetizione ripetizione;
+        ripetizione.Vmedia_conc = 700;
+        Lista_valori lista;
+        lista.Aggiungi(Lista_valori::Formatta_riga(ripetizione, 1, QLocale::c()));
+        Avvisi_registrati avvisi;
+        Salvataggi salva(s, lista, avvisi, QLocale::c());
+        salva.Imposta_orologio([] { return Istante; });
+        salva.Imposta_scelta_file([&](QWidget*, const Richiesta_file& richiesta) {
+            return richiesta.cartella + '/' + (scelto.isEmpty() ? richiesta.nome_proposto : scelto);
+        });
+        QSignalSpy salvati(&salva, &Salvataggi::Salvato);
+        if (riepilogo)
+            salva.Salva_dati_con_nome(nullptr);
+        else
+            salva.Salva_file_intero_con_nome(nullptr);
+        QCOMPARE(avvisi.elenco.size(), 0);
+        QCOMPARE(QDir(cartella.path()).entryList(QDir::Files, QDir::Name | QDir::Reversed),
+                 (riepilogo ? QStringList{scritto}
+                            : QStringList{scritto, QString(scritto).replace(".csv", " test.ini")}));
+        QCOMPARE(salvati.size(), 1);
+        QCOMPARE(salvati[0][0].toString(), cartella.filePath(scritto));
+        QVERIFY(!riepilogo || Leggi_sommario(cartella.filePath(scritto)).esito ==
+                                  Lettura_sommario::Esito::Sommario);
     }
 
     // The coach's note, RPE and left-out repetitions given after the save reach the
@@ -118,13 +107,9 @@ private Q_SLOTS:
     void judgement_after_the_save_reaches_the_record() {
         QTemporaryDir cartella;
         const QString nome = cartella.filePath("t test.ini");
+        Scrivi(nome, Riferimento("scelte_file/t test.ini"));
         Record_test atteso;
-        atteso.serie.Dati_esercizio.Atleta = "Rossi";
-        atteso.serie.Dati_esercizio.Carico = 80;
-        atteso.campioni = 5000;
-        atteso.durata_s = 12.5;
-        atteso.ripetizioni = 3;
-        QCOMPARE(Scrivi_record(nome, atteso), std::nullopt);
+        QCOMPARE(Leggi_record(nome, atteso), std::nullopt);
         atteso.serie.Nota = "presa larga";
         atteso.serie.Rpe = 7.5f;
         atteso.serie.Escluse = {2};

@@ -5,7 +5,7 @@
 #include "log/esempio_profilo.h"
 #include "log/indice_sedute.h"
 #include "tests/log/storico_prova.h"
-#include "tests/support/file_prova.h"
+#include "tests/support/riferimento_prova.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -70,16 +70,7 @@ private Q_SLOTS:
         QStringList righe;
         for (const Riga_test& r : indice.Test_atleta(Squadra, Atleta)) righe << Testo_riga(r);
         // 760 mm/s and the pause at the top: 0.283 m/s in the table.
-        const QString squat = "2026  nov 02  17.00.0";
-        QCOMPARE(righe.join('\n'),
-                 "Gialli;Anna;Panca;62.5;2026-11-04T17:00:00;3;0;0.550;-;-;-;-;0;;-;-;"
-                 "Panca_261104_17.00.00.csv;-\n"
-                 "Gialli;Anna;Panca;62.5;2026-11-03T17:00:00;3;0;0.550;-;-;-;-;0;;-;-;"
-                 "Panca_261103_17.00.00.csv;-\n"
-                 "Gialli;Anna;Squat;100;2026-11-02T17:00:00;4;1;0.283;0.740;0.640;0.600;12.500;"
-                 "8.5;gambe pesanti; poi meglio;" +
-                     squat + ".csv;" + squat + " test.ini;" + squat + " ripetizioni.csv;" + squat +
-                     " ripetizioni analisi.csv");
+        QCOMPARE(righe.join('\n') + '\n', QString::fromUtf8(Riferimento("indice/righe.txt")));
         QCOMPARE(indice.Test_atleta(Squadra, Atleta).back().Cartella(), Cartella(dati));
         QCOMPARE(indice.Squadre(), QStringList{Squadra});
     }
@@ -130,12 +121,11 @@ private Q_SLOTS:
         const QString record = QString(rotto).replace(".csv", " test.ini");
         const QByteArray buono = Contenuto(record);
         Scrivi(record, "[test]\nformat=1\nload=ottanta\n");
-        const QByteArray titoli =
-            "01 11 2026;10:00:00;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;Durata;Spost;Vmedia;"
-            "Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;\r\n";
-        Scrivi(Cartella(dati) + "/Panca_261101.csv", titoli + "Anna;Panca;50,0; 1 ;0,00;1,00;\r\n");
+        const QByteArray incompleto = Riferimento("indice/panca incompleta.csv");
+        Scrivi(Cartella(dati) + "/Panca_261101.csv", incompleto);
         Scrivi(Cartella(dati) + "/Stacco ripetizioni.csv", QByteArray(300, '\x07'));
-        Scrivi(Cartella(dati) + "/Lungo ripetizioni.csv", titoli + QByteArray(1024 * 1024, 'x'));
+        Scrivi(Cartella(dati) + "/Lungo ripetizioni.csv",
+               incompleto + QByteArray(1024 * 1024, 'x'));
         const auto Nominati = [](const Esito_indice& esito, const QStringList& pezzi) {
             QCOMPARE(esito.scartati.size(), pezzi.size());
             for (const QString& pezzo : pezzi)

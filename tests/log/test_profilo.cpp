@@ -4,8 +4,8 @@
 // their decimal separator and name; the refusals; damaged and foreign files among good
 // ones; a test saved twice counted once, a test without analysis left out.
 #include "log/profilo_velocita.h"
-#include "tests/support/file_prova.h"
 #include "tests/support/profilo_prova.h"
+#include "tests/support/riferimento_prova.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -64,83 +64,46 @@ private Q_SLOTS:
         }
     }
 
-    // Each refusal says why; the line is drawn when there is one. Two tests at one load:
-    // 80.04 kg is written 80,0, its velocities differ.
+    // Each refusal says why; the line is drawn when there is one.
+    void refusals_data() { Righe_riferimento("profilo/rifiuti.txt"); }
     void refusals() {
-        const struct {
-            QList<double> carichi; // empty: no folder at all
-            double intercetta, pendenza;
-            const char* esercizio;
-            bool retta;
-            const char* rifiuto;
-        } casi[] = {{{80},
-                     1.5,
-                     -0.01,
-                     "Squat",
-                     false,
-                     "almeno due carichi diversi: i test di \"Squat\" sono tutti a 80,0 kg"},
-                    {{80, 80.04}, 1.5, -0.01, "Squat", false, "almeno due carichi"},
-                    {Carichi, 0.5, 0.004, "Squat", true,
-                     "non cala al crescere del carico (pendenza 0,00400"},
-                    {Carichi, 0.8, 0.0, "Squat", true, "non cala"},
-                    {Carichi, 0.25, -0.001, "Squat", true, "sotto V1rm (0,30 m/s)"},
-                    {Carichi, 1.5, -0.01, "Stacco", false, "Nessun test di \"Stacco\""},
-                    {{}, 0.0, 0.0, "Squat", false, "non esiste"}};
-        for (const auto& r : casi) {
-            QTemporaryDir dir;
-            const QString cartella = r.carichi.isEmpty() ? dir.filePath("manca") : dir.path();
-            if (!r.carichi.isEmpty())
-                Scrivi_test_retta(cartella, "Squat", r.carichi, r.intercetta, r.pendenza, It);
-            const Profilo_velocita p = Profilo(cartella, r.esercizio);
-            QVERIFY2(!p.e1rm && p.rifiuto.contains(QString::fromUtf8(r.rifiuto)),
-                     qPrintable(p.rifiuto));
-            QVERIFY2(p.retta.has_value() == r.retta, r.rifiuto);
-        }
+        QFETCH(QByteArrayList, r);
+        QTemporaryDir dir;
+        QList<double> carichi;
+        for (const QByteArray& carico : r[1].split(','))
+            if (!carico.isEmpty()) carichi << carico.toDouble();
+        const QString cartella = carichi.isEmpty() ? dir.filePath("manca") : dir.path();
+        if (!carichi.isEmpty())
+            Scrivi_test_retta(cartella, "Squat", carichi, r[2].toDouble(), r[3].toDouble(), It);
+        const Profilo_velocita p = Profilo(cartella, QString::fromUtf8(r[4]));
+        QVERIFY2(!p.e1rm && p.rifiuto.contains(QString::fromUtf8(r[6])), qPrintable(p.rifiuto));
+        QCOMPARE(p.retta.has_value(), r[5] == "1");
     }
 
     // A damaged summary among four good tests is left out and named; so is a test whose
-    // analysis file ("analisi": the first test's) is damaged or missing.
+    // analysis file is damaged or missing. A file of no text at all is passed over.
+    void damaged_files_are_skipped_data() {
+        Righe_riferimento("profilo/file danneggiati.txt");
+        QTest::newRow("binary") << QByteArrayList{"", "rotto.csv", QByteArray(5000, '\xff'), ""};
+    }
     void damaged_files_are_skipped() {
-        const QByteArray testa = "07 12 2026;10:00:0;\r\nNome;Esercizio;Carico;N\xB0Rip;Tempo;"
-                                 "Durata;Spost;Vmedia;Vmax;TdiVmax;SdiVmax;Durata;Spost;Vmedia;"
-                                 "Vmax;TdiVmax;SdiVmax;\r\n";
-        const QByteArray riga = "Rossi;Squat;80,0; 1 ;1,00;0,70;500,00;700,00;1200,00;0,30;"
-                                "150,00;1,20;-500,00;-417,00;-625,00;0,70;-250,00;\r\n";
-        const struct {
-            QString nome;
-            QByteArray contenuto; // none: the file removed
-            QString difetto;
-        } casi[] = {
-            {"rotto.csv", testa + "Rossi;Squat;80,0; 1 ;1,00;0,5", "rotto.csv: riga 3 incompleta"},
-            {"rotto.csv", testa + QByteArray(riga).replace("80,0", "ottanta"),
-             "riga 3: carico non valido \"ottanta\""},
-            {"rotto.csv", testa + riga + QByteArray(riga).replace("700,00", "650.00"),
-             "riga 4: Vmedia non valida \"650.00\""},
-            {"rotto.csv", testa + "\r\n", "nessuna ripetizione"},
-            {"analisi",
-             "N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;Potenza media;Potenza max;"
-             "Perdita %;\r\n 1 ;0,50;",
-             "analisi.csv: riga 2: Vpropulsiva non valida \"\" (test fuori dal profilo)"},
-            {"analisi", {}, "10.00.00.csv: senza file di analisi, fuori dal profilo"},
-            {"rotto.csv", QByteArray(5000, '\xff'), ""}};
-        for (const auto& caso : casi) {
-            QTemporaryDir dir;
-            QStringList nomi;
-            Scrivi_test_retta(dir.path(), "Squat", Carichi, Intercetta, Pendenza, It, 0, &nomi);
-            const bool analisi = caso.nome == "analisi";
-            const QString file = analisi ? Nome_file_analisi(nomi[0]) : dir.filePath(caso.nome);
-            if (caso.contenuto.isEmpty())
-                QVERIFY(QFile::remove(file));
-            else
-                Scrivi(file, caso.contenuto);
-            const Profilo_velocita p = Profilo(dir.path(), "Squat");
-            QCOMPARE(int(p.punti.size()), analisi ? 3 : 4);
-            QVERIFY2(p.e1rm && std::abs(*p.e1rm - 120) < 1.2, qPrintable(p.rifiuto));
-            QVERIFY2(caso.difetto.isEmpty()
-                         ? p.scartati.isEmpty()
-                         : p.scartati.size() == 1 && p.scartati[0].endsWith(caso.difetto),
-                     qPrintable(p.scartati.join('\n') + " / " + caso.difetto));
-        }
+        QFETCH(QByteArrayList, r);
+        QTemporaryDir dir;
+        QStringList nomi;
+        Scrivi_test_retta(dir.path(), "Squat", Carichi, Intercetta, Pendenza, It, 0, &nomi);
+        const bool analisi = r[1] == "analisi";
+        const QString file = analisi ? Nome_file_analisi(nomi[0]) : dir.filePath(r[1]);
+        if (r[2].isEmpty())
+            QVERIFY(QFile::remove(file));
+        else
+            Scrivi(file, r[2]);
+        const Profilo_velocita p = Profilo(dir.path(), "Squat");
+        QCOMPARE(int(p.punti.size()), analisi ? 3 : 4);
+        QVERIFY2(p.e1rm && std::abs(*p.e1rm - 120) < 1.2, qPrintable(p.rifiuto));
+        const QString difetto = QString::fromUtf8(r[3]);
+        QVERIFY2(difetto.isEmpty() ? p.scartati.isEmpty()
+                                   : p.scartati.size() == 1 && p.scartati[0].endsWith(difetto),
+                 qPrintable(p.scartati.join('\n') + " / " + difetto));
     }
 
     // Copies of a test under other names, one also with other line ends: one point, the
