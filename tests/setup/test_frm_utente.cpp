@@ -14,7 +14,7 @@
 #include "setup/frm_utente.h"
 #include "tests/support/ambiente_prova.h"
 #include "tests/support/avvisi_prova.h"
-#include "tests/support/file_prova.h"
+#include "tests/support/riferimento_prova.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -276,19 +276,22 @@ private Q_SLOTS:
         b.Rossi_con_soglie();
         Carica_impostazione(b.s, b.avvisi, b.locale);
         const Dati_esercizio_t& d = b.s.Dati_esercizio;
-        const QStringList caricati{"B", "Rossi", "Squat", b.Cartella_rossi()};
-        QCOMPARE((QStringList{d.Squadra, d.Atleta, d.Esercizio, d.Cartella_dati}), caricati);
-        QCOMPARE(b.s.Soglia_perdita, 25.0f);
-        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
+        // The session, the strip, the files, then the messages.
+        const auto Tutto = [&] {
+            const QByteArray file = Contenuto(b.s.File_ini) + Contenuto(File_impostazioni());
+            return QStringList{d.Squadra,       d.Atleta,         d.Esercizio,
+                               d.Cartella_dati, b.Intestazione(), file.toBase64()} +
+                       b.avvisi.elenco
+                   << QString::number(double(b.s.Soglia_perdita));
+        };
+        const QStringList caricati = Tutto();
+        QCOMPARE(caricati.mid(0, 4) << caricati.mid(6),
+                 (QStringList{"B", "Rossi", "Squat", b.Cartella_rossi(), "25"}));
         const auto posizioni = d.Posizioni;
-        const QByteArray file = Contenuto(b.s.File_ini) + Contenuto(File_impostazioni());
-        const QString prima = b.Intestazione();
         b.Apri();
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "", "Squat"}));
         QVERIFY(b.Passi("0=0|+3 Clean|annulla")); // team A, no athletes
-        QCOMPARE(b.Intestazione(), prima);
-        QCOMPARE(Contenuto(b.s.File_ini) + Contenuto(File_impostazioni()), file);
-        QCOMPARE((QStringList{d.Squadra, d.Atleta, d.Esercizio, d.Cartella_dati}), caricati);
+        QCOMPARE(Tutto(), caricati);
         QCOMPARE(d.Posizioni, posizioni);
     }
 
@@ -434,23 +437,15 @@ private Q_SLOTS:
         QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
     }
 
-    // Each row "field|typed|then": p the threshold, c the reference load; then: Panca's stored
-    // threshold, load and V1rm, Squat's threshold and the threshold in force ("-": refused).
     void scelte_digitate_salvate_per_esercizio_data() {
-        QTest::addColumn<QString>("caso");
-        for (const char* caso :
-             {"p|12,5|12.5 62.5 0.2 25 12.5", "p|0|0 62.5 0.2 25 0", "p|100|100 62.5 0.2 25 100",
-              "p||-", "p|100,1|-", "p|-1|-", "c| 82.5 |30 82.5 0.2 25 30", "c||30 0 0.2 25 30",
-              "c|1000,5|-", "c|-2|-", "c|ottanta|-"})
-            QTest::newRow(caso) << QString(caso);
+        Righe_riferimento("frm_utente_scelte.txt");
     }
     // "&Ok" stores a typed threshold or reference load for the chosen exercise, keeping its
     // other choices and the other exercises', and puts the threshold in force. A refused
     // entry stops "&Ok" before anything is filled or written; the dialog takes a good one.
     void scelte_digitate_salvate_per_esercizio() {
-        QFETCH(QString, caso);
-        const QStringList c = caso.split('|');
-        const bool carico = c[0] == "c";
+        QFETCH(QStringList, r);
+        const bool carico = r[0] == "c";
         Banco b;
         b.Rossi_con_soglie();
         const QString rossi = b.Cartella_rossi();
@@ -474,9 +469,9 @@ private Q_SLOTS:
             QTest::keyClicks(campo, testo);
             if (campo->text() != testo) campo->setText(testo); // what the box keeps out
         };
-        Scrivi_campo(c[1]);
+        Scrivi_campo(r[1]);
         frm.Cmd_ok->click();
-        if (c[2] == "-") {
+        if (r[2] == "-") {
             QCOMPARE(b.Prendi_avvisi(), carico ? "Carico di riferimento (kg): lasciare vuoto o "
                                                  "inserire un numero da 0 a 1000"
                                                : "Perdita max (%): inserire un numero da 0 a 100");
@@ -489,7 +484,7 @@ private Q_SLOTS:
             frm.Cmd_ok->click();
         }
         QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
-        QCOMPARE(Scelte(), c[2] != "-" ? c[2] : carico ? "30 7 0.2 25 30" : "7 62.5 0.2 25 7");
+        QCOMPARE(Scelte(), r[2] != "-" ? r[2] : carico ? "30 7 0.2 25 30" : "7 62.5 0.2 25 7");
         if (!carico) QCOMPARE(b.Apri().Txt_perdita_max->value(), double(b.s.Soglia_perdita));
     }
 
@@ -518,24 +513,21 @@ private Q_SLOTS:
     }
 
     // Number entry takes "," and "." alike as the decimal separator under Italian and
-    // English settings: each case "locale typed shown-while-typing value" (the field held 7).
+    // English settings.
+    void casella_decimale_data() { Righe_riferimento("frm_utente_casella.txt"); }
     void casella_decimale() {
-        for (const char* caso :
-             {"it 12.5 12,5 12.5", "it 12,5 12,5 12.5", "en -12,25 -12.25 -12.25",
-              "it 1.000 1,00 1", "en 1.2.3 1.23 1.23", "it 1,234 1,23 1.23", "en abc - 7"}) {
-            const QStringList c = QString(caso).split(' ');
-            Casella_decimale campo;
-            campo.setLocale(QLocale(c[0] == "en" ? QLocale::English : QLocale::Italian));
-            campo.setRange(-1000, 1000);
-            campo.setDecimals(2);
-            campo.setValue(7);
-            campo.selectAll();
-            QTest::keyClick(&campo, Qt::Key_Delete);
-            QTest::keyClicks(&campo, c[1]);
-            QCOMPARE(campo.text(), c[2] == "-" ? QString() : c[2]);
-            campo.interpretText();
-            QCOMPARE(campo.value(), c[3].toDouble());
-        }
+        QFETCH(QStringList, r);
+        Casella_decimale campo;
+        campo.setLocale(QLocale(r[0] == "en" ? QLocale::English : QLocale::Italian));
+        campo.setRange(-1000, 1000);
+        campo.setDecimals(2);
+        campo.setValue(7);
+        campo.selectAll();
+        QTest::keyClick(&campo, Qt::Key_Delete);
+        QTest::keyClicks(&campo, r[1]);
+        QCOMPARE(campo.text(), r[2] == "-" ? QString() : r[2]);
+        campo.interpretText();
+        QCOMPARE(campo.value(), r[3].toDouble());
     }
 };
 
