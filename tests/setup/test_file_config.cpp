@@ -147,30 +147,6 @@ private Q_SLOTS:
         }
     }
 
-    // What cannot be read or made is named, with the reason in Italian.
-    void messaggi_nominano_il_file() {
-        QTemporaryDir cartella;
-        const QString atleta = cartella.filePath("%1 %2 test");
-        const QString nome = atleta + "/%1 %2 test.cfg";
-        Scrivi(nome, "brax_cfg\r\n");
-        Dati_esercizio_t dati;
-
-        QCOMPARE(Leggi_File_Config(atleta + "/manca.cfg", dati),
-                 "Impossibile leggere " + QDir::toNativeSeparators(atleta + "/manca.cfg") +
-                     ": file o cartella inesistente");
-        Liste_utente liste;
-        QCOMPARE(Leggi_liste(atleta, liste),
-                 "Impossibile leggere " + QDir::toNativeSeparators(atleta) + ": è una cartella");
-        // A folder that cannot be made: a path through a file.
-        Sessione s = Sessione_in(cartella);
-        s.Cartella_ini = nome + "/ini";
-        s.File_ini = s.Cartella_ini + "/brax.ini";
-        QString nessuno;
-        QCOMPARE(Salva_File_Config(nessuno, s, liste),
-                 "Impossibile creare la cartella " + QDir::toNativeSeparators(s.Cartella_ini) +
-                     ": un elemento del percorso non è una cartella");
-    }
-
     // An entry typed in a row: the number read from it, the text stored, a name or a number
     // refused, naming why.
     void voci_data() { Righe_riferimento("file_config_voci.txt"); }
