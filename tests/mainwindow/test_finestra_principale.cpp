@@ -178,19 +178,16 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
         QTRY_VERIFY(m.Grafici->Editor() != nullptr && m.Grafici->Editor()->isVisible());
         m.Grafici->Editor()->close();
-        // The view menu's one mark (then the view's number) follows the view shown, chosen there or
-        // on the panel.
-        for (const auto& [scelta, spunte] :
-             {std::pair(std::function([&m] { m.mnuVisualizzaRipetizioni->trigger(); }), "x..0"),
-              {[&m] { m.mnuVisualizzaTempo->trigger(); }, ".x.1"},
-              {[&c] { c.Button_Grafici->click(); }, "..x2"},
-              {[&c] { c.Button_Ripetizioni->click(); }, "x..0"}}) {
-            scelta();
-            QString visto;
-            for (const QAction* a :
-                 {m.mnuVisualizzaRipetizioni, m.mnuVisualizzaTempo, m.mnuVisualizzaGrafico})
-                visto += a->isChecked() ? 'x' : '.';
-            QCOMPARE(visto + QString::number(int(m.Grafici->Vista_corrente())), spunte);
+        // The view menu's one mark follows the view shown, chosen there or on the panel.
+        const QList<QAction*> viste{m.mnuVisualizzaRipetizioni, m.mnuVisualizzaTempo,
+                                    m.mnuVisualizzaGrafico};
+        for (const int vista : {0, 1, 2, 0}) {
+            vista == 2 ? c.Button_Grafici->click() : viste[vista]->trigger();
+            const auto spunte = std::count_if(viste.begin(), viste.end(),
+                                              [](const QAction* a) { return a->isChecked(); });
+            QCOMPARE((QList<int>{int(spunte), viste[vista]->isChecked(),
+                                 int(m.Grafici->Vista_corrente())}),
+                     (QList<int>{1, 1, vista}));
         }
         QTest::keyClick(&m, Qt::Key_F9);
         QVERIFY(m.Storico && !m.Storico->isModal());
