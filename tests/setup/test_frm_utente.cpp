@@ -218,22 +218,6 @@ private Q_SLOTS:
         QCOMPARE(b.s.Nota, QStringLiteral("dolore al ginocchio"));
     }
 
-    // The entry chosen (-1: none), the ones left and the one chosen then: the next one, none
-    // after the last, the first when none was chosen.
-    void elimina_voce() {
-        Banco b;
-        b.Apri();
-        b.Passi("+3 a|+3 b|+3 c|+3 d");
-        const std::tuple<int, const char*, int> casi[] = {
-            {1, "a c d", 1}, {2, "a c", -1}, {-1, "a c", 0}};
-        for (const auto& [scelta, restano, poi] : casi) {
-            b.Riga(3)->setCurrentIndex(scelta);
-            b.frm->Cmd_elimina[3]->click();
-            QCOMPARE(Voci(b.Riga(3)).join(' '), QString(restano));
-            QCOMPARE(b.Riga(3)->currentIndex(), poi);
-        }
-    }
-
     // Choosing a team lists its athletes (not the program's own folders in the data folder,
     // nor a team's "ini"); choosing one with a file shows his choices, one without keeps the
     // rows; a deleted athlete stays on disk and comes back. A note of blanks is none.
@@ -250,14 +234,18 @@ private Q_SLOTS:
         b.s.Nota = "precedente";
         b.Apri();
         QCOMPARE(Voci(b.Riga(1)), QStringList());
-        // Each step and the entries chosen in rows 0 to 3 after it, row 1's entries after ':'.
+        // Each step and the entries chosen in rows 0 to 3 after it, then rows 1 and 2's entries.
+        // A deleted entry gives the choice to the next one, to none after the last, to the
+        // first when none was chosen.
         for (const char* passo :
-             {"0=1 B;Bianchi;80;Squat:Bianchi Rossi Verdi",
-              "1=1 B;Rossi;90;Panca:Bianchi Rossi Verdi", // row 1 stays
-              "1=2 B;Verdi;90;Panca:Bianchi Rossi Verdi", // Verdi has no file yet
-              "-1 B;;90;Panca:Bianchi Rossi"}) {
+             {"0=1 B;Bianchi;80;Squat:Bianchi Rossi Verdi:70 80 90",
+              "1=1 B;Rossi;90;Panca:Bianchi Rossi Verdi:70 80 90", // row 1 stays
+              "1=2 B;Verdi;90;Panca:Bianchi Rossi Verdi:70 80 90", // no file yet
+              "-1 B;;90;Panca:Bianchi Rossi:70 80 90", "2=1|-2 B;;90;Panca:Bianchi Rossi:70 90",
+              "-2 B;;;Panca:Bianchi Rossi:70", "-2 B;;70;Panca:Bianchi Rossi:70"}) {
             b.Passi(QString(passo).section(' ', 0, 0));
-            QCOMPARE(b.Scelte(4).join(';') + ':' + Voci(b.Riga(1)).join(' '),
+            QCOMPARE(b.Scelte(4).join(';') + ':' + Voci(b.Riga(1)).join(' ') + ':' +
+                         Voci(b.Riga(2)).join(' '),
                      QString(passo).section(' ', 1));
         }
         b.frm->Txt_nota->setText("   ");
@@ -266,7 +254,7 @@ private Q_SLOTS:
         QCOMPARE(b.s.Nota, QString());
         b.Apri();
         QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Neri", "Rossi", "Verdi"}));
-        QCOMPARE(b.Scelte(3), (QStringList{"B", "Neri", "90"}));
+        QCOMPARE(b.Scelte(3), (QStringList{"B", "Neri", "70"}));
     }
 
     // At start-up the session takes what the dialog shows; "&Annulla" after any change
