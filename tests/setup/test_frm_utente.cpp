@@ -284,16 +284,22 @@ private Q_SLOTS:
     }
 
     // A number row refuses where typed, naming itself, an entry that is no number or is
-    // negative (the refused names are tried in test_file_config); "&Ok" refuses a
-    // lower limit at or above the upper one before it stores or fills anything.
+    // negative (the refused names are tried in test_file_config). "&Ok" refuses a number
+    // stored before these checks until it is deleted, and a lower limit at or above the upper
+    // one, before it stores or fills anything.
     void voci_rifiutate_fermano_ok() {
         Banco b;
+        Scrivi(b.s.File_ini, " 8 \r\n-1 \r\n 0 \r\n80\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n"
+                             " 0 \r\ncento\r\n-1 \r\n");
+        const QByteArray ini = Contenuto(b.s.File_ini);
         b.Apri();
-        b.Passi("+0 A|+1 Rossi|+4 abc|+2 -5");
+        QVERIFY(!b.Passi("ok"));
+        QCOMPARE(b.Prendi_avvisi(), "Ampiezza minima (mm): \"cento\" non è un numero.");
+        b.Passi("-7|+0 A|+1 Rossi|+4 abc|+2 -5");
         QCOMPARE(b.Prendi_avvisi(), "Velocità Massima (mm/s): \"abc\" non è un numero.\n"
                                     "Carico (Kg): \"-5\" è negativo: il valore non può essere "
                                     "minore di 0.");
-        QCOMPARE(b.Riga(2)->count() + b.Riga(4)->count(), 0);
+        QCOMPARE(Voci(b.Riga(2)) + Voci(b.Riga(4)), QStringList{"80"});
         b.Passi("+4 1000|+5 110|+6 150");
         const QString intestazione = b.Intestazione();
         for (const char* inferiore : {"150", "110"}) {
@@ -301,26 +307,14 @@ private Q_SLOTS:
             QCOMPARE(b.Prendi_avvisi(), QString("Limite Inferiore (%): %1 deve essere minore di "
                                                 "110, il Limite Superiore (%).")
                                             .arg(inferiore));
-            QVERIFY(!QFile::exists(b.s.File_ini) && !QFile::exists(File_impostazioni()));
+            QVERIFY(Contenuto(b.s.File_ini) == ini && !QFile::exists(File_impostazioni()));
             QVERIFY(!QFileInfo::exists(b.cartella.path() + "/A"));
             QCOMPARE(b.s.Dati_esercizio.Vmax, 0.0f);
             QCOMPARE(b.Intestazione(), intestazione);
         }
         QVERIFY(b.Passi("+6 90|ok") && b.avvisi.elenco.isEmpty());
-        QCOMPARE(b.s.Dati_esercizio.Limite_inf, 90.0f);
-    }
-    // Stored before these checks: chosen, it stops "&Ok"; deleted, "&Ok" goes through.
-    void numero_salvato_rifiutato_finche_non_eliminato() {
-        Banco b;
-        Scrivi(b.s.File_ini, " 8 \r\n-1 \r\n 0 \r\n80\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n"
-                             " 0 \r\ncento\r\n-1 \r\n");
-        const QByteArray ini = Contenuto(b.s.File_ini);
-        b.Apri();
-        QVERIFY(!b.Passi("ok"));
-        QCOMPARE(b.avvisi.elenco, QStringList{"Ampiezza minima (mm): \"cento\" non è un numero."});
-        QCOMPARE(Contenuto(b.s.File_ini), ini);
-        QVERIFY(b.Passi("-7|ok"));
-        QCOMPARE(b.s.Dati_esercizio.Carico, 80.0f);
+        QCOMPARE(std::pair(b.s.Dati_esercizio.Limite_inf, b.s.Dati_esercizio.Carico),
+                 std::pair(90.0f, 80.0f));
     }
 
     // A damaged list file, a damaged store and a choices file too large to be read: each is
