@@ -2,7 +2,9 @@
 // The graph window: the row the cursors follow, the axis editor and its saved ranges, a
 // measurement through the real engine (rows, graphs, slider, display, the velocity the set
 // is judged by, a repetition left out) and the loss and cursor readouts in both languages.
+// The set analysis window: its rows and alarm colour, opened in the middle of a set.
 #include "analysis/colore_allarme.h"
+#include "analysis/frm_analisi.h"
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
@@ -11,12 +13,63 @@
 #include "platform/slider.h"
 #include "stream/fascia.h"
 #include "tests/support/banco_principale.h"
+#include "tests/support/riferimento_prova.h"
 #include "tests/support/serie_prova.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
+// A set with a threshold of 20 %: the third and the fifth repetitions passed it.
+const std::vector<Analisi_ripetizione> Serie{
+    {812.4f, 845.6f, 0.456f, 612.5f, 1500.4f, 0.0f, false},
+    {760.0f, 790.2f, 0.5f, 580.0f, 1400.0f, 6.4f, false},
+    {600.0f, 640.0f, 0.38f, 455.0f, 1210.0f, 26.1f, true},
+    {820.0f, 860.0f, 0.44f, 640.0f, 1550.0f, 0.0f, false},
+    {550.0f, 575.0f, 0.6f, 420.0f, 1100.0f, 32.9f, true},
+};
+
+// Each row's texts, then for every cell: "!" in alarm colour, "x" greyed, each said so in its
+// tooltip and to a screen reader; "." plain.
+QStringList Righe(const QAbstractItemModel* t) {
+    QStringList righe;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        QString testi, stato;
+        for (int c = 0; c < t->columnCount(); ++c) {
+            const QModelIndex i = t->index(r, c);
+            const auto Colore = [&i](int ruolo) {
+                const QVariant v = i.data(ruolo);
+                return v.typeId() == QMetaType::QBrush ? v.value<QBrush>().color()
+                                                       : v.value<QColor>();
+            };
+            const QString detto = i.data(Qt::ToolTipRole).toString();
+            testi += i.data().toString() + ';';
+            if (detto != i.data(Qt::AccessibleDescriptionRole).toString())
+                stato += '?';
+            else if (detto.isEmpty())
+                stato += '.';
+            else if (detto == "Oltre la soglia di perdita")
+                stato += Colore(Qt::BackgroundRole) == Colore_qt(Colore_allarme) ? '!' : '?';
+            else
+                stato += detto == "Ripetizione esclusa" &&
+                                 Colore(Qt::ForegroundRole) == QColor(140, 140, 140)
+                             ? 'x'
+                             : '?';
+        }
+        righe << testi + stato;
+    }
+    return righe;
+}
+// One mark a row: its cells' one mark, '?' when they differ.
+QString Segni(const QAbstractItemModel* t) {
+    QString segni;
+    for (const QString& riga : Righe(t)) {
+        const QString s = riga.section(';', -1);
+        segni += s.count(s.front()) == s.size() ? s.front() : u'?';
+    }
+    return segni;
+}
+
 // Starts (Tempo_inizio) of records 0..5 of the rows made by hand.
 constexpr float Inizi[] = {0, 0, 3, 25, 30, 33};
 
@@ -55,21 +108,6 @@ struct Banco : Banco_principale {
     }
     QTableView* Tabella() const { return frm->Valori().Tabella(); }
     int Scelta() const { return frm->Valori().Riga_selezionata(); }
-    // Per row, "x" when greyed and said left out in every column, "." when in none.
-    QString Grigie() const {
-        QString grigie;
-        const QAbstractItemModel* t = Tabella()->model();
-        for (int riga = 0; riga < t->rowCount(); ++riga) {
-            int n = 0;
-            for (int c = 0; c < Elenco_valori::Colonne; ++c)
-                n += t->index(riga, c).data(Qt::ForegroundRole).value<QColor>() ==
-                         QColor(140, 140, 140) &&
-                     t->index(riga, c).data(Qt::ToolTipRole) == "Ripetizione esclusa" &&
-                     t->index(riga, c).data(Qt::AccessibleDescriptionRole) == "Ripetizione esclusa";
-            grigie += n == 0 ? '.' : n == Elenco_valori::Colonne ? 'x' : '?';
-        }
-        return grigie;
-    }
     QList<double> Vuoti() const {
         const std::vector<double> x = frm->Grafico(1).Punti_vuoti(Ripetizioni::Plot_vmedia);
         return {x.begin(), x.end()};
@@ -241,7 +279,7 @@ private Q_SLOTS:
         QCOMPARE(b.Menu(1, true), Testo_escludi);
         QCOMPARE(b.s.Serie.Escluse, std::set<int>{2});
         QCOMPARE(b.Scelta(), 1);
-        QCOMPARE(b.Grigie(), ".x.");
+        QCOMPARE(Segni(b.Tabella()->model()), ".x.");
         QCOMPARE(b.Vuoti(), QList<double>{2});
         QCOMPARE(b.frm->Lbl_perdita().text(),
                  "Perdita " + QString::number(double(b.motore.Analisi()[2].Perdita), 'f', 1) +
@@ -249,7 +287,7 @@ private Q_SLOTS:
         QVERIFY(b.frm->Lbl_perdita().text() != perdita);
         QCOMPARE(b.Menu(-1, true), Testo_ripristina);
         QCOMPARE(b.s.Serie.Escluse, std::set<int>{});
-        QCOMPARE(b.Grigie(), "...");
+        QCOMPARE(Segni(b.Tabella()->model()), "...");
         QCOMPARE(b.Vuoti(), QList<double>{});
         QCOMPARE(b.frm->Lbl_perdita().text(), perdita);
 
@@ -258,7 +296,7 @@ private Q_SLOTS:
         b.motore.Azzera_misura();
         QCOMPARE(b.Menu(-1, false), QStringLiteral("(nessun menu)"));
         b.Misura();
-        QCOMPARE(b.Grigie(), "...");
+        QCOMPARE(Segni(b.Tabella()->model()), "...");
         QCOMPARE(b.Vuoti(), QList<double>{});
     }
 
@@ -287,27 +325,85 @@ private Q_SLOTS:
             f.Imposta_segnale_acustico([&beep] { ++beep; });
             const Colore bande[] = {Colore_verde, Colore_giallo, Colore_verde, Colore_rosso,
                                     Colore_giallo};
-            const float perdite[] = {0, 6.4f, 26.1f, 0, 32.9f};
             const QColor allarme = Colore_qt(Colore_allarme);
             int attesi = 0;
             for (int i = 0; i < 5; ++i) {
-                const bool oltre = perdite[i] > 20;
+                const bool oltre = Serie[std::size_t(i)].Oltre_soglia;
                 const QColor colore = oltre ? allarme : Colore_qt(bande[i]);
                 f.Ripetizione_chiusa(i, Ripetizione{}, 0, bande[i]);
-                f.Ripetizione_analizzata(i, {0, 0, 0, 0, 0, perdite[i], oltre});
+                f.Ripetizione_analizzata(i, Serie[std::size_t(i)]);
                 attesi += oltre;
                 QCOMPARE(f.Lbl_perdita().text(), "Perdita " + QString(testi).split(';')[i] + " %");
-                QCOMPARE((QList{f.Num_vel().Colore(), f.Slide().Colore()}),
-                         (QList{colore, colore}));
-                QCOMPARE(f.Lbl_perdita().palette().color(QPalette::WindowText) == allarme, oltre);
-                QCOMPARE(f.Slide().Stato().endsWith("\noltre la soglia"), oltre);
-                QVERIFY(f.Slide().accessibleDescription().contains(f.Lbl_perdita().text()));
-                QCOMPARE(beep, attesi);
+                // The display, the slider, the label, the slider's words, the screen reader, the
+                // beeps.
+                QCOMPARE(
+                    (QList<bool>{f.Num_vel().Colore() == colore, f.Slide().Colore() == colore,
+                                 f.Lbl_perdita().palette().color(QPalette::WindowText) == allarme,
+                                 f.Slide().Stato().endsWith("\noltre la soglia"),
+                                 f.Slide().accessibleDescription().contains(f.Lbl_perdita().text()),
+                                 beep == attesi}),
+                    (QList<bool>{true, true, oltre, oltre, true, true}));
             }
             f.Misura_azzerata();
             QCOMPARE(f.Lbl_perdita().text(), QString());
             QVERIFY(f.Lbl_perdita().palette().color(QPalette::WindowText) != allarme);
         }
+    }
+
+    // Velocities in m/s and durations 0.00, powers whole (a half away from zero), loss 0.0;
+    // exactly the rows past the threshold in alarm, every cell, and not by colour alone.
+    void righe_e_testi() {
+        QStringList righe;
+        for (const QLocale& locale : {QLocale(QLocale::Italian), QLocale::c()}) {
+            Frm_analisi frm(locale);
+            for (std::size_t i = 0; i < Serie.size(); ++i)
+                frm.Ripetizione_analizzata(static_cast<int>(i), Serie[i]);
+            righe << Righe(frm.Lst_analisi->model());
+        }
+        QCOMPARE(righe.join('\n') + '\n', Testo_riferimento("frm_analisi_righe.txt"));
+    }
+
+    // Opened in the middle of a set it shows the set so far, then follows the engine
+    // through the relay; opened again it is the same window; a repetition left out or taken
+    // back shows at once every loss as the engine worked it out again, the row greyed, never
+    // in alarm; a reset empties it; closed, the relay tells nobody and the next opening is a
+    // new window.
+    void aperta_a_meta_serie() {
+        std::vector<Analisi_ripetizione> serie = Serie;
+        QPointer<Frm_analisi> finestra;
+        Inoltro_frm_analisi inoltro(finestra, serie);
+        inoltro.Ripetizione_analizzata(0, Serie[0]);
+        inoltro.Esclusione_cambiata(0, true); // no window: nobody told
+        const std::vector<Analisi_ripetizione> prime(Serie.begin(), Serie.begin() + 3);
+        Frm_analisi* frm = Mostra_frm_analisi(finestra, prime, QLocale::c(), nullptr);
+        for (std::size_t i = 3; i < Serie.size(); ++i)
+            inoltro.Ripetizione_analizzata(static_cast<int>(i), Serie[i]);
+        Frm_analisi tutta(QLocale::c());
+        tutta.Mostra_serie(Serie);
+        QCOMPARE(Righe(frm->Lst_analisi->model()), Righe(tutta.Lst_analisi->model()));
+        QCOMPARE(Mostra_frm_analisi(finestra, {}, QLocale::c(), nullptr), frm);
+        // The engine: the best repetition (row 3) left out, the losses after it smaller.
+        serie[3].Esclusa = true;
+        serie[4].Perdita = 27.5f;
+        inoltro.Esclusione_cambiata(3, true);
+        QCOMPARE(Righe(frm->Lst_analisi->model()).mid(2),
+                 (QStringList{"3;0.60;0.64;0.38;455;1210;26.1;!!!!!!!",
+                              "4;0.82;0.86;0.44;640;1550;0.0;xxxxxxx",
+                              "5;0.55;0.58;0.60;420;1100;27.5;!!!!!!!"}));
+        serie[3].Esclusa = false;
+        inoltro.Esclusione_cambiata(3, false);
+        QCOMPARE(Righe(frm->Lst_analisi->model()).value(3),
+                 Righe(tutta.Lst_analisi->model()).value(3));
+
+        inoltro.Misura_azzerata();
+        QCOMPARE(frm->Lst_analisi->rowCount(), 0);
+        QVERIFY(QTest::qWaitForWindowExposed(frm));
+        QTest::keyClick(frm, Qt::Key_Escape);
+        QTRY_VERIFY(finestra.isNull());
+        inoltro.Ripetizione_analizzata(1, Serie[1]);
+        frm = Mostra_frm_analisi(finestra, prime, QLocale::c(), nullptr);
+        QCOMPARE(Righe(frm->Lst_analisi->model()), Righe(tutta.Lst_analisi->model()).mid(0, 3));
+        delete frm;
     }
 };
 

@@ -152,7 +152,7 @@ private Q_SLOTS:
     // (none when read), the rows loaded, and no file left open. Read or not, a file of either
     // kind replaces the measurement; with recording off the test is reviewed, nothing is
     // recorded.
-    void other_files_data() { Righe_riferimento("apri_misura/altri file.txt"); }
+    void other_files_data() { Righe_byte_riferimento("apri_misura/altri file.txt"); }
     void other_files() {
         QFETCH(QByteArrayList, r);
         const QString nome = cartella.filePath(QStringLiteral("altro.csv"));

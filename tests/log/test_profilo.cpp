@@ -65,7 +65,7 @@ private Q_SLOTS:
     }
 
     // Each refusal says why; the line is drawn when there is one.
-    void refusals_data() { Righe_riferimento("profilo/rifiuti.txt"); }
+    void refusals_data() { Righe_byte_riferimento("profilo/rifiuti.txt"); }
     void refusals() {
         QFETCH(QByteArrayList, r);
         QTemporaryDir dir;
@@ -83,7 +83,7 @@ private Q_SLOTS:
     // A damaged summary among four good tests is left out and named; so is a test whose
     // analysis file is damaged or missing. A file of no text at all is passed over.
     void damaged_files_are_skipped_data() {
-        Righe_riferimento("profilo/file danneggiati.txt");
+        Righe_byte_riferimento("profilo/file danneggiati.txt");
         QTest::newRow("binary") << QByteArrayList{"", "rotto.csv", QByteArray(5000, '\xff'), ""};
     }
     void damaged_files_are_skipped() {

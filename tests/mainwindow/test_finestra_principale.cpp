@@ -9,6 +9,7 @@
 #include "acquisition/riga_valutazione.h"
 #include "acquisition/salvataggi.h"
 #include "analysis/elenco_valori.h"
+#include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "datafiles/record_seduta.h"
 #include "log/frm_profilo.h"
@@ -22,6 +23,7 @@
 #include "tests/support/file_prova.h"
 #include "tests/support/serie_prova.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,11 +133,11 @@ private Q_SLOTS:
         QVERIFY(b.avvisi.elenco.isEmpty());
     }
 
-    // F9 opens the log, not modal; a test opened from the log is the set in memory. A heavier
-    // set first shows no readiness; the first at the reference load shows where the day
-    // stands, the whole sentence in its tooltip; a test opened takes it away. The automatic
-    // save is in the index (read as it is, not brought up to date from the files) on return.
-    // Nothing modal; the log closes with the main window.
+    // The keys and the view menu. F9 opens the log, not modal; a test opened from the log is the
+    // set in memory. A heavier set first shows no readiness; the first at the reference load shows
+    // where the day stands, the whole sentence in its tooltip; a test opened takes it away. The
+    // automatic save is in the index (read as it is, not brought up to date from the files) on
+    // return. Nothing modal; the log closes with the main window.
     void storico_prontezza_e_indice() {
         // Rossi's training log in the application folder, his setup on squat at 100 kg.
         QLocale::setDefault(QLocale(QLocale::Italian));
@@ -151,11 +153,55 @@ private Q_SLOTS:
             },
             QLocale(QLocale::Italian));
         Frm_main& m = b.m;
-        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        Frm_cmd& c = *m.Comandi;
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        // Tab goes round in the layout's order: the header strip, the value list, on to the
+        // panel's buttons left to right, the header strip again.
+        QList<QWidget*> giro{m.Intestazione->Button_Configura};
+        giro.front()->setFocus();
+        for (int i = 0; i < 40 && (giro.size() == 1 || giro.back() != giro.front()); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            giro << QApplication::focusWidget();
+        }
+        const QList<QWidget*> fila{c.Button_start,   c.Button_Memo,        c.Button_Segnale,
+                                   c.Button_Reset,   c.Button_Ripetizioni, c.Button_Tempo,
+                                   c.Button_Grafici, c.Button_Crono,       c.Button_Calcolatrice,
+                                   giro.front()};
+        QCOMPARE(giro.value(1), m.Grafici->Valori().Tabella());
+        QCOMPARE(giro.mid(giro.size() - fila.size()), fila);
+        // F4 switches "MEMO DATI" on and off; F6 opens the graphs' properties.
+        for (const bool acceso : {true, false}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+            QCOMPARE(c.Button_Memo->isChecked(), acceso);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QTRY_VERIFY(m.Grafici->Editor() != nullptr && m.Grafici->Editor()->isVisible());
+        m.Grafici->Editor()->close();
+        // The view menu's one mark follows the view shown, chosen there or on the panel.
+        const QList<QAction*> viste{m.mnuVisualizzaRipetizioni, m.mnuVisualizzaTempo,
+                                    m.mnuVisualizzaGrafico};
+        for (const int vista : {0, 1, 2, 0}) {
+            vista == 2 ? c.Button_Grafici->click() : viste[vista]->trigger();
+            const auto spunte = std::count_if(viste.begin(), viste.end(),
+                                              [](const QAction* a) { return a->isChecked(); });
+            QCOMPARE((QList<int>{int(spunte), viste[vista]->isChecked(),
+                                 int(m.Grafici->Vista_corrente())}),
+                     (QList<int>{1, 1, vista}));
+        }
         QTest::keyClick(&m, Qt::Key_F9);
         QVERIFY(m.Storico && !m.Storico->isModal());
         QCOMPARE(m.Storico->Atleta(), QString("Rossi"));
         QCOMPARE(m.Storico->Lst_test->topLevelItemCount(), 8);
+        // F8 from the log: the profile names its athlete and changes to another of the team.
+        QVERIFY(QTest::qWaitForWindowActive(m.Storico));
+        QTest::keyClick(m.Storico, Qt::Key_F8);
+        QVERIFY(m.Profilo);
+        QVERIFY2(m.Profilo->windowTitle().contains("Rossi, Squat"),
+                 qPrintable(m.Profilo->windowTitle()));
+        m.Profilo->cbo_atleta->setCurrentText("Bianchi");
+        QCOMPARE(m.Profilo->Cartella(), d.dati + "/Squadra A/Bianchi");
+        QCOMPARE(m.Profilo->Lst_punti->topLevelItemCount(), 1);
         Q_EMIT m.Storico->Apri_test(d.file_rossi[4]);
         QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.value(0).testo));
         QVERIFY(!b.s.Campioni.empty() && b.s.Serie.Dati_esercizio.Carico == 100.0f);

@@ -14,7 +14,7 @@
 #include "setup/frm_utente.h"
 #include "tests/support/ambiente_prova.h"
 #include "tests/support/avvisi_prova.h"
-#include "tests/support/file_prova.h"
+#include "tests/support/riferimento_prova.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -190,22 +190,22 @@ private Q_SLOTS:
         QTest::keyClicks(b.frm->Txt_nota, "  dolore al ginocchio ");
         QTest::keyClick(b.frm->Txt_nota, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(b.Chiuso());
-        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
+        // The athlete's folder, load and amplitude, the store, the velocity axis, the strip,
+        // the next set's note and the one shown (which keeps its own), then any message.
         const Dati_esercizio_t& d = b.s.Dati_esercizio;
-        QCOMPARE(d.Cartella_dati, b.cartella.path() + "/Squadra A/Rossi");
-        QCOMPARE(std::pair(d.Carico, d.Ampiezza_minima), std::pair(82.5f, 100.0f));
-        QCOMPARE(Leggi_impostazione("funz", "squadra") + '|' +
-                     Leggi_impostazione("funz", "nome_utente"),
-                 QStringLiteral("Squadra A|Rossi"));
-        QCOMPARE(std::pair(b.grafici.Grafico(0).Minimo(Tempo::Asse_velocita),
-                           b.grafici.Grafico(0).Massimo(Tempo::Asse_velocita)),
-                 std::pair(-1200.0, 1200.0));
-        QCOMPARE(b.Intestazione(),
-                 QStringLiteral("Atleta: Rossi    Carico (Kg): 82,5    Esercizio: Squat €\n"
-                                "Velocità Max (mm/s): 1000    Limite Sup. (%): 110    "
-                                "Limite Inf. (%): 90"));
-        QCOMPARE(b.s.Nota + '|' + b.s.Serie.Nota,
-                 "dolore al ginocchio|"); // the set shown keeps its own
+        const Grafico_misura& g = b.grafici.Grafico(0);
+        QCOMPARE((QStringList{d.Cartella_dati.mid(b.cartella.path().size()),
+                              QString("%1 %2").arg(d.Carico).arg(d.Ampiezza_minima),
+                              Leggi_impostazione("funz", "squadra") + '|' +
+                                  Leggi_impostazione("funz", "nome_utente"),
+                              QString("%1 %2")
+                                  .arg(g.Minimo(Tempo::Asse_velocita))
+                                  .arg(g.Massimo(Tempo::Asse_velocita)),
+                              b.Intestazione(), b.s.Nota + '|' + b.s.Serie.Nota} +
+                  b.avvisi.elenco)
+                         .join('\n') +
+                     '\n',
+                 Testo_riferimento("frm_utente_salvato.txt"));
         b.s.Dati_esercizio = {};
         b.Apri();
         QVERIFY(b.avvisi.elenco.isEmpty());
@@ -216,22 +216,6 @@ private Q_SLOTS:
         QTest::keyClicks(b.frm->Txt_nota, "altro");
         QVERIFY(b.Passi("annulla"));
         QCOMPARE(b.s.Nota, QStringLiteral("dolore al ginocchio"));
-    }
-
-    // The entry chosen (-1: none), the ones left and the one chosen then: the next one, none
-    // after the last, the first when none was chosen.
-    void elimina_voce() {
-        Banco b;
-        b.Apri();
-        b.Passi("+3 a|+3 b|+3 c|+3 d");
-        const std::tuple<int, const char*, int> casi[] = {
-            {1, "a c d", 1}, {2, "a c", -1}, {-1, "a c", 0}};
-        for (const auto& [scelta, restano, poi] : casi) {
-            b.Riga(3)->setCurrentIndex(scelta);
-            b.frm->Cmd_elimina[3]->click();
-            QCOMPARE(Voci(b.Riga(3)).join(' '), QString(restano));
-            QCOMPARE(b.Riga(3)->currentIndex(), poi);
-        }
     }
 
     // Choosing a team lists its athletes (not the program's own folders in the data folder,
@@ -250,14 +234,18 @@ private Q_SLOTS:
         b.s.Nota = "precedente";
         b.Apri();
         QCOMPARE(Voci(b.Riga(1)), QStringList());
-        // Each step and the entries chosen in rows 0 to 3 after it, row 1's entries after ':'.
+        // Each step and the entries chosen in rows 0 to 3 after it, then rows 1 and 2's entries.
+        // A deleted entry gives the choice to the next one, to none after the last, to the
+        // first when none was chosen.
         for (const char* passo :
-             {"0=1 B;Bianchi;80;Squat:Bianchi Rossi Verdi",
-              "1=1 B;Rossi;90;Panca:Bianchi Rossi Verdi", // row 1 stays
-              "1=2 B;Verdi;90;Panca:Bianchi Rossi Verdi", // Verdi has no file yet
-              "-1 B;;90;Panca:Bianchi Rossi"}) {
+             {"0=1 B;Bianchi;80;Squat:Bianchi Rossi Verdi:70 80 90",
+              "1=1 B;Rossi;90;Panca:Bianchi Rossi Verdi:70 80 90", // row 1 stays
+              "1=2 B;Verdi;90;Panca:Bianchi Rossi Verdi:70 80 90", // no file yet
+              "-1 B;;90;Panca:Bianchi Rossi:70 80 90", "2=1|-2 B;;90;Panca:Bianchi Rossi:70 90",
+              "-2 B;;;Panca:Bianchi Rossi:70", "-2 B;;70;Panca:Bianchi Rossi:70"}) {
             b.Passi(QString(passo).section(' ', 0, 0));
-            QCOMPARE(b.Scelte(4).join(';') + ':' + Voci(b.Riga(1)).join(' '),
+            QCOMPARE(b.Scelte(4).join(';') + ':' + Voci(b.Riga(1)).join(' ') + ':' +
+                         Voci(b.Riga(2)).join(' '),
                      QString(passo).section(' ', 1));
         }
         b.frm->Txt_nota->setText("   ");
@@ -266,7 +254,7 @@ private Q_SLOTS:
         QCOMPARE(b.s.Nota, QString());
         b.Apri();
         QCOMPARE(Voci(b.Riga(1)), (QStringList{"Bianchi", "Neri", "Rossi", "Verdi"}));
-        QCOMPARE(b.Scelte(3), (QStringList{"B", "Neri", "90"}));
+        QCOMPARE(b.Scelte(3), (QStringList{"B", "Neri", "70"}));
     }
 
     // At start-up the session takes what the dialog shows; "&Annulla" after any change
@@ -276,36 +264,42 @@ private Q_SLOTS:
         b.Rossi_con_soglie();
         Carica_impostazione(b.s, b.avvisi, b.locale);
         const Dati_esercizio_t& d = b.s.Dati_esercizio;
-        const QStringList caricati{"B", "Rossi", "Squat", b.Cartella_rossi()};
-        QCOMPARE((QStringList{d.Squadra, d.Atleta, d.Esercizio, d.Cartella_dati}), caricati);
-        QCOMPARE(b.s.Soglia_perdita, 25.0f);
-        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.join('\n')));
+        // The session, the strip, the files, then the messages.
+        const auto Tutto = [&] {
+            const QByteArray file = Contenuto(b.s.File_ini) + Contenuto(File_impostazioni());
+            return QStringList{d.Squadra,       d.Atleta,         d.Esercizio,
+                               d.Cartella_dati, b.Intestazione(), file.toBase64()} +
+                       b.avvisi.elenco
+                   << QString::number(double(b.s.Soglia_perdita));
+        };
+        const QStringList caricati = Tutto();
+        QCOMPARE(caricati.mid(0, 4) << caricati.mid(6),
+                 (QStringList{"B", "Rossi", "Squat", b.Cartella_rossi(), "25"}));
         const auto posizioni = d.Posizioni;
-        const QByteArray file = Contenuto(b.s.File_ini) + Contenuto(File_impostazioni());
-        const QString prima = b.Intestazione();
         b.Apri();
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "", "Squat"}));
         QVERIFY(b.Passi("0=0|+3 Clean|annulla")); // team A, no athletes
-        QCOMPARE(b.Intestazione(), prima);
-        QCOMPARE(Contenuto(b.s.File_ini) + Contenuto(File_impostazioni()), file);
-        QCOMPARE((QStringList{d.Squadra, d.Atleta, d.Esercizio, d.Cartella_dati}), caricati);
+        QCOMPARE(Tutto(), caricati);
         QCOMPARE(d.Posizioni, posizioni);
     }
 
-    // A name a file name cannot hold is refused where typed, naming the character. A number
-    // row refuses, naming itself, an entry that is no number or is negative; "&Ok" refuses a
-    // lower limit at or above the upper one before it stores or fills anything.
+    // A number row refuses where typed, naming itself, an entry that is no number or is
+    // negative (the refused names are tried in test_file_config). "&Ok" refuses a number
+    // stored before these checks until it is deleted, and a lower limit at or above the upper
+    // one, before it stores or fills anything.
     void voci_rifiutate_fermano_ok() {
         Banco b;
+        Scrivi(b.s.File_ini, " 8 \r\n-1 \r\n 0 \r\n80\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n"
+                             " 0 \r\ncento\r\n-1 \r\n");
+        const QByteArray ini = Contenuto(b.s.File_ini);
         b.Apri();
-        b.Passi("+1 Łukasz");
-        QCOMPARE(b.Riga(1)->count(), 0);
-        QVERIFY(b.Prendi_avvisi().contains("\"Ł\""));
-        b.Passi("+0 A|+1 Rossi|+4 abc|+2 -5");
+        QVERIFY(!b.Passi("ok"));
+        QCOMPARE(b.Prendi_avvisi(), "Ampiezza minima (mm): \"cento\" non è un numero.");
+        b.Passi("-7|+0 A|+1 Rossi|+4 abc|+2 -5");
         QCOMPARE(b.Prendi_avvisi(), "Velocità Massima (mm/s): \"abc\" non è un numero.\n"
                                     "Carico (Kg): \"-5\" è negativo: il valore non può essere "
                                     "minore di 0.");
-        QCOMPARE(b.Riga(2)->count() + b.Riga(4)->count(), 0);
+        QCOMPARE(Voci(b.Riga(2)) + Voci(b.Riga(4)), QStringList{"80"});
         b.Passi("+4 1000|+5 110|+6 150");
         const QString intestazione = b.Intestazione();
         for (const char* inferiore : {"150", "110"}) {
@@ -313,26 +307,14 @@ private Q_SLOTS:
             QCOMPARE(b.Prendi_avvisi(), QString("Limite Inferiore (%): %1 deve essere minore di "
                                                 "110, il Limite Superiore (%).")
                                             .arg(inferiore));
-            QVERIFY(!QFile::exists(b.s.File_ini) && !QFile::exists(File_impostazioni()));
+            QVERIFY(Contenuto(b.s.File_ini) == ini && !QFile::exists(File_impostazioni()));
             QVERIFY(!QFileInfo::exists(b.cartella.path() + "/A"));
             QCOMPARE(b.s.Dati_esercizio.Vmax, 0.0f);
             QCOMPARE(b.Intestazione(), intestazione);
         }
         QVERIFY(b.Passi("+6 90|ok") && b.avvisi.elenco.isEmpty());
-        QCOMPARE(b.s.Dati_esercizio.Limite_inf, 90.0f);
-    }
-    // Stored before these checks: chosen, it stops "&Ok"; deleted, "&Ok" goes through.
-    void numero_salvato_rifiutato_finche_non_eliminato() {
-        Banco b;
-        Scrivi(b.s.File_ini, " 8 \r\n-1 \r\n 0 \r\n80\r\n-1 \r\n-1 \r\n-1 \r\n-1 \r\n"
-                             " 0 \r\ncento\r\n-1 \r\n");
-        const QByteArray ini = Contenuto(b.s.File_ini);
-        b.Apri();
-        QVERIFY(!b.Passi("ok"));
-        QCOMPARE(b.avvisi.elenco, QStringList{"Ampiezza minima (mm): \"cento\" non è un numero."});
-        QCOMPARE(Contenuto(b.s.File_ini), ini);
-        QVERIFY(b.Passi("-7|ok"));
-        QCOMPARE(b.s.Dati_esercizio.Carico, 80.0f);
+        QCOMPARE(std::pair(b.s.Dati_esercizio.Limite_inf, b.s.Dati_esercizio.Carico),
+                 std::pair(90.0f, 80.0f));
     }
 
     // A damaged list file, a damaged store and a choices file too large to be read: each is
@@ -434,23 +416,15 @@ private Q_SLOTS:
         QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
     }
 
-    // Each row "field|typed|then": p the threshold, c the reference load; then: Panca's stored
-    // threshold, load and V1rm, Squat's threshold and the threshold in force ("-": refused).
     void scelte_digitate_salvate_per_esercizio_data() {
-        QTest::addColumn<QString>("caso");
-        for (const char* caso :
-             {"p|12,5|12.5 62.5 0.2 25 12.5", "p|0|0 62.5 0.2 25 0", "p|100|100 62.5 0.2 25 100",
-              "p||-", "p|100,1|-", "p|-1|-", "c| 82.5 |30 82.5 0.2 25 30", "c||30 0 0.2 25 30",
-              "c|1000,5|-", "c|-2|-", "c|ottanta|-"})
-            QTest::newRow(caso) << QString(caso);
+        Righe_riferimento("frm_utente_scelte.txt");
     }
     // "&Ok" stores a typed threshold or reference load for the chosen exercise, keeping its
     // other choices and the other exercises', and puts the threshold in force. A refused
     // entry stops "&Ok" before anything is filled or written; the dialog takes a good one.
     void scelte_digitate_salvate_per_esercizio() {
-        QFETCH(QString, caso);
-        const QStringList c = caso.split('|');
-        const bool carico = c[0] == "c";
+        QFETCH(QStringList, r);
+        const bool carico = r[0] == "c";
         Banco b;
         b.Rossi_con_soglie();
         const QString rossi = b.Cartella_rossi();
@@ -458,12 +432,12 @@ private Q_SLOTS:
         b.s.Soglia_perdita = 33;
         const auto Scelte = [&] {
             const Scelte_esercizio panca = Leggi_scelte_analisi(rossi, "Panca");
-            return QString("%1 %2 %3 %4 %5")
-                .arg(panca.Perdita_max)
-                .arg(panca.Carico_riferimento)
-                .arg(panca.V1rm)
-                .arg(Leggi_scelte_analisi(rossi, "Squat").Perdita_max)
-                .arg(b.s.Soglia_perdita);
+            QStringList v;
+            for (const float x :
+                 {panca.Perdita_max, panca.Carico_riferimento, panca.V1rm,
+                  Leggi_scelte_analisi(rossi, "Squat").Perdita_max, b.s.Soglia_perdita})
+                v << QString::number(double(x));
+            return v.join(' ');
         };
         Frm_utente& frm = b.Apri();
         b.Riga(3)->setCurrentIndex(1); // Panca
@@ -474,9 +448,9 @@ private Q_SLOTS:
             QTest::keyClicks(campo, testo);
             if (campo->text() != testo) campo->setText(testo); // what the box keeps out
         };
-        Scrivi_campo(c[1]);
+        Scrivi_campo(r[1]);
         frm.Cmd_ok->click();
-        if (c[2] == "-") {
+        if (r[2] == "-") {
             QCOMPARE(b.Prendi_avvisi(), carico ? "Carico di riferimento (kg): lasciare vuoto o "
                                                  "inserire un numero da 0 a 1000"
                                                : "Perdita max (%): inserire un numero da 0 a 100");
@@ -489,7 +463,7 @@ private Q_SLOTS:
             frm.Cmd_ok->click();
         }
         QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
-        QCOMPARE(Scelte(), c[2] != "-" ? c[2] : carico ? "30 7 0.2 25 30" : "7 62.5 0.2 25 7");
+        QCOMPARE(Scelte(), r[2] != "-" ? r[2] : carico ? "30 7 0.2 25 30" : "7 62.5 0.2 25 7");
         if (!carico) QCOMPARE(b.Apri().Txt_perdita_max->value(), double(b.s.Soglia_perdita));
     }
 
@@ -518,24 +492,21 @@ private Q_SLOTS:
     }
 
     // Number entry takes "," and "." alike as the decimal separator under Italian and
-    // English settings: each case "locale typed shown-while-typing value" (the field held 7).
+    // English settings.
+    void casella_decimale_data() { Righe_riferimento("frm_utente_casella.txt"); }
     void casella_decimale() {
-        for (const char* caso :
-             {"it 12.5 12,5 12.5", "it 12,5 12,5 12.5", "en -12,25 -12.25 -12.25",
-              "it 1.000 1,00 1", "en 1.2.3 1.23 1.23", "it 1,234 1,23 1.23", "en abc - 7"}) {
-            const QStringList c = QString(caso).split(' ');
-            Casella_decimale campo;
-            campo.setLocale(QLocale(c[0] == "en" ? QLocale::English : QLocale::Italian));
-            campo.setRange(-1000, 1000);
-            campo.setDecimals(2);
-            campo.setValue(7);
-            campo.selectAll();
-            QTest::keyClick(&campo, Qt::Key_Delete);
-            QTest::keyClicks(&campo, c[1]);
-            QCOMPARE(campo.text(), c[2] == "-" ? QString() : c[2]);
-            campo.interpretText();
-            QCOMPARE(campo.value(), c[3].toDouble());
-        }
+        QFETCH(QStringList, r);
+        Casella_decimale campo;
+        campo.setLocale(QLocale(r[0] == "en" ? QLocale::English : QLocale::Italian));
+        campo.setRange(-1000, 1000);
+        campo.setDecimals(2);
+        campo.setValue(7);
+        campo.selectAll();
+        QTest::keyClick(&campo, Qt::Key_Delete);
+        QTest::keyClicks(&campo, r[1]);
+        QCOMPARE(campo.text(), r[2] == "-" ? QString() : r[2]);
+        campo.interpretText();
+        QCOMPARE(campo.value(), r[3].toDouble());
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch on a clock of our own: what the fields read, when the warning sounds, the
 // period the operator types.
+#include "tests/support/riferimento_prova.h"
 #include "tools/conteggio_crono.h"
 #include "tools/frm_crono.h"
 
@@ -55,26 +56,21 @@ private Q_SLOTS:
 
     // The beeps stand at the whole multiples of the period (typed, rounded to whole
     // seconds), each new minute among them; none with the warning off.
+    void avvisi_a_ogni_periodo_data() { Righe_riferimento("frm_crono_avvisi.txt"); }
     void avvisi_a_ogni_periodo() {
-        QList<int> ogni_5;
-        for (int s = 5; s <= 130; s += 5) ogni_5 << s;
-        const std::tuple<QString, bool, qint32, int, QList<int>> casi[] = {
-            {"5", true, 130'000, 5, ogni_5},
-            {"5", false, 130'000, 5, {}},
-            {"2.5", true, 9000, 2, {2, 4, 6, 8}},
-            {"3,5", true, 13000, 4, {4, 8, 12}}};
-        for (const auto& [periodo, attivo, fino_a, passo, multipli] : casi) {
-            Banco b;
-            b.risposta = periodo;
-            b.frm.Imposta_frequenza();
-            b.frm.Chk_avviso_acustico->setChecked(attivo);
-            b.Avvia();
-            b.frm.Tick(); // 0 at the very start never beeps
-            b.Fino_a(fino_a);
-            QList<int> visti;
-            for (const qint32 ms : b.beep) visti << qRound(ms / (1000.0 * passo)) * passo;
-            QCOMPARE(visti, multipli);
-        }
+        QFETCH(QStringList, r);
+        Banco b;
+        b.risposta = r[0];
+        b.frm.Imposta_frequenza();
+        b.frm.Chk_avviso_acustico->setChecked(r[1] == "1");
+        b.Avvia();
+        b.frm.Tick(); // 0 at the very start never beeps
+        b.Fino_a(r[2].toInt());
+        QStringList visti;
+        const int passo = r[3].toInt();
+        for (const qint32 ms : b.beep)
+            visti << QString::number(qRound(ms / (1000.0 * passo)) * passo);
+        QCOMPARE(visti.join(' '), r[4]);
     }
 
     // Start from the default 5 s period restarts, Stop keeps what it showed. A refused
