@@ -5,19 +5,17 @@
 #include "acquisition/sorveglianza_flusso.h"
 #include "platform/etichetta_accorciata.h"
 #include "tests/support/banco_principale.h"
+#include "tests/support/record_prova.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
-// One serial record of a type 3 board (the session's factors until a board answers).
-std::array<std::uint8_t, 6> Record(std::int16_t posizione, std::int32_t tempo) {
-    const auto p = static_cast<std::uint16_t>(posizione);
-    const auto t = static_cast<std::uint32_t>(tempo);
-    return {std::uint8_t(p),      std::uint8_t(p >> 8),  std::uint8_t(t),
-            std::uint8_t(t >> 8), std::uint8_t(t >> 16), std::uint8_t(t >> 24)};
+// Serial records of a type 3 board (the session's factors until a board answers): 12000
+// counts a ms.
+void Invia(Banco_principale& b, int posizione, std::int32_t tempo = 24000) {
+    b.motore.Blocco_seriale(Byte_di(Record_seriale(posizione, tempo)));
 }
-constexpr std::int32_t Due_ms = 24000; // 12000 counts a ms
 
 QString Testo(const QSignalSpy& spia, int i) {
     return spia.at(i).at(0).toString();
@@ -43,11 +41,11 @@ private Q_SLOTS:
         QSignalSpy spia(m.Sorveglianza, &Sorveglianza_flusso::Avviso_cambiato);
         QSignalSpy silenzi(&muta, &Sorveglianza_flusso::Avviso_cambiato);
         b.motore.Inizia_acquisizione();
-        std::int16_t posizione = 0;
+        int posizione = 0;
         QElapsedTimer silenzio;
         for (int i = 0; i < 6; ++i) {
             QTest::qWait(100);
-            b.motore.Blocco_seriale(Record(posizione += 6, Due_ms));
+            Invia(b, posizione += 6);
             silenzio.start();
         }
         QVERIFY(spia.size() == 1 && silenzi.size() == 1 && m.Lbl_flusso->isHidden());
@@ -57,14 +55,14 @@ private Q_SLOTS:
                  qPrintable(Testo(silenzi, 1)));
         QTest::qWait(200);
         QCOMPARE(silenzi.size(), 2); // told once for the whole silence
-        b.motore.Blocco_seriale(Record(posizione += 6, Due_ms));
+        Invia(b, posizione += 6);
         QVERIFY(silenzi.size() == 3 && !muta.Muta() && !Allarme(silenzi, 2));
         QVERIFY2(Testo(silenzi, 2).startsWith("La scheda ha ripreso a inviare dati dopo"),
                  qPrintable(Testo(silenzi, 2)));
 
-        b.motore.Blocco_seriale(Record(8000, Due_ms)); // a position no board jumps to
-        b.motore.Blocco_seriale(Record(posizione, 0)); // no time at all
-        b.motore.Blocco_seriale(Record(-9000, Due_ms));
+        Invia(b, 8000);         // a position no board jumps to
+        Invia(b, posizione, 0); // no time at all
+        Invia(b, -9000);
         QCOMPARE(spia.size(), 2);
         QVERIFY(Allarme(spia, 1) && m.Lbl_flusso->isVisible() && m.Lbl_salvato->isVisible());
         QVERIFY2(m.Lbl_flusso->text().startsWith("Flusso della scheda disturbato"),

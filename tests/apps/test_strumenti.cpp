@@ -41,6 +41,12 @@ QString Strumento(const QString& lettera) {
         {"p", KT_PROFILO}, {"s", KT_STORICO}, {"d", KT_DEMO}};
     return strumenti.value(lettera);
 }
+// The rows of a table kept in tests/reference/, less blank lines and comments.
+QStringList Righe_dati(const QString& nome) {
+    return QString::fromUtf8(Contenuto(KT_RIFERIMENTI "/" + nome))
+        .split('\n', Qt::SkipEmptyParts)
+        .filter(QRegularExpression("^[^#]"));
+}
 } // namespace
 
 class Test_strumenti : public QObject {
@@ -60,24 +66,15 @@ private Q_SLOTS:
         QVERIFY(!Salva_scelte_analisi(atleta, "Squat", scelte));
     }
 
-    // The usage and the version of each tool, then the runs in tests/reference/
-    // strumenti_risposte.txt. The usage and the version on standard output wherever the option
+    // The runs in tests/reference/strumenti_risposte.txt, first each tool's usage and
+    // version. The usage and the version on standard output wherever the option
     // stands, in Italian with no display (kinetrack over ssh), or in the language chosen in the
     // program or asked by --lang; a refusal on standard error after the tool's name, with the
     // allowed range when there is one, and no estimate.
     void risposte_alle_opzioni_data() {
         QTest::addColumn<QStringList>("r");
-        for (const QString& t : QStringList{"k", "b", "r", "c", "p", "s", "d"}) {
-            const QString nome = QFileInfo(Strumento(t)).fileName();
-            QTest::addRow("%s --help", qPrintable(nome))
-                << QStringList{t, "-", "--help", "0", "Uso: " + nome + " ", ""};
-            if (t != "d")
-                QTest::addRow("%s --version", qPrintable(nome)) << QStringList{
-                    t, "-", "--version", "0", nome + " VERSIONE\\nCopyright (C) 2026 ", ""};
-        }
-        for (const QString& riga : QString::fromUtf8(Contenuto(KT_RISPOSTE)).split('\n'))
-            if (!riga.isEmpty() && !riga.startsWith('#'))
-                QTest::newRow(qPrintable(riga)) << riga.split('|');
+        for (const QString& riga : Righe_dati("strumenti_risposte.txt"))
+            QTest::newRow(qPrintable(riga)) << riga.split('|');
     }
     void risposte_alle_opzioni() {
         QFETCH(QStringList, r);
@@ -125,23 +122,12 @@ private Q_SLOTS:
     // A capture cut inside a record is replayed up to its last whole one, as if it ended
     // there; a type byte the program does not know is taken as type 3; a capture replayed as
     // the other link's decodes to jumps no bar makes, with the other link to try. Each is told
-    // once; the table and the files come out as always.
-    // Each row: the capture's link, the link replayed as, the board type (0: one the program
-    // does not know), the bytes after the last whole record, and the warning's pieces ("…"
-    // between them, FILE the capture) on one line, or none.
+    // once; the table and the files come out as always. The cases are in
+    // tests/reference/strumenti_catture.txt.
     void catture_da_avvisare_data() {
         QTest::addColumn<QStringList>("r");
-        for (const char* riga :
-             {"serial|serial|1|5|FILE: la cattura finisce dentro un record, 5 byte in fondo non "
-              "sono usati",
-              "hid|hid|2|64|FILE: …report, 64 byte in fondo",
-              "serial|serial|0|0|dispositivo non riconosciuto: DEFAULT TIPO 3!!",
-              "hid|serial|1|0|FILE: posizioni impossibili per la scheda (un salto di …provare "
-              "--link hid",
-              "serial|hid|1|0|FILE: posizioni impossibili per la scheda (un salto di …provare "
-              "--link serial",
-              "hid|hid|1|0|", "serial|serial|1|0|"})
-            QTest::newRow(riga) << QString(riga).split('|');
+        for (const QString& riga : Righe_dati("strumenti_catture.txt"))
+            QTest::newRow(qPrintable(riga)) << riga.split('|');
     }
     void catture_da_avvisare() {
         QFETCH(QStringList, r);
@@ -209,15 +195,7 @@ private Q_SLOTS:
                      e.uscita.remove("Squadra;Atleta;Data;Ora;Esercizio;Carico;Ripetizioni;"
                                      "Velocita;Perdita;RPE;Nota\n");
         }
-        QCOMPARE(righe, R"(--0
-Rossi;Dario;2026-11-05;17:00;Squat;100.0;1;0.50;0.0;;
-Blu;Carla;2026-11-03;17:00;Panca;50.0;1;0.60;0.0;;
-Blu;Carla;2026-11-02;17:00;Squat;82.5;3;0.81;13.8;8.0;ok
---0
-Blu;Carla;2026-11-02;17:00;Squat;82.5;3;0.81;13.8;8.0;ok
---0
-Blu;Carla;2026-11-03;17:00;Panca;50.0;1;0.60;0.0;;
-)");
+        QCOMPARE(righe, QString::fromUtf8(Contenuto(KT_RIFERIMENTI "/strumenti_diario.txt")));
     }
 
     // The log's four weeks of three sessions a week, each with its files and record, read
@@ -247,28 +225,24 @@ Blu;Carla;2026-11-03;17:00;Panca;50.0;1;0.60;0.0;;
                  qPrintable(p.uscita));
     }
 
-    // With a catalogue installed after start-up: each tool's usage and refusal.
+    // With a catalogue installed after start-up: each tool's usage and refusal (the cases in
+    // tests/reference/strumenti_tradotti.txt).
     void testi_tradotti() {
         const Traduttore_prova traduttore;
-        const std::tuple<Corpo_programma, const char*, QStringList, const char*> casi[] = {
-            {&Esegui_replay, "replay", {"--bogus", "1"}, "«opzione sconosciuta: --bogus»"},
-            {&Esegui_cattura,
-             "capture",
-             {"--reps", "x"},
-             "«valore non valido per --reps: \"x\" (da 0 a 100000)»"},
-            {&Esegui_profilo, "profilo", {"--folder", "."}, "«manca --exercise»"},
-            {&Esegui_storico,
-             "storico",
-             {"--data", ".", "a", "b"},
-             "«un solo file di «ingresso»: \"b\"»"}};
-        for (const auto& [funzione, strumento, sbagliato, rifiuto] : casi) {
-            const QString nome = QStringLiteral("kinetrack-") + strumento;
+        const QHash<QString, Corpo_programma> corpi{{"replay", &Esegui_replay},
+                                                    {"capture", &Esegui_cattura},
+                                                    {"profilo", &Esegui_profilo},
+                                                    {"storico", &Esegui_storico}};
+        for (const QString& riga : Righe_dati("strumenti_tradotti.txt")) {
+            const QStringList c = riga.split('|'); // the tool, its options, its refusal
+            const Corpo_programma funzione = corpi.value(c[0]);
+            const QString nome = "kinetrack-" + c[0];
             Esito_programma e = Esegui_in_processo(funzione, {"--help"});
             QVERIFY2(e.codice == 0 && e.uscita.startsWith("«Uso: " + nome + " "),
                      qPrintable(e.uscita));
-            e = Esegui_in_processo(funzione, sbagliato);
+            e = Esegui_in_processo(funzione, c[1].split(' '));
             QCOMPARE(e.codice, 2);
-            QVERIFY2(e.errori.startsWith(nome + ": " + rifiuto + "\n«Uso: "), qPrintable(e.errori));
+            QVERIFY2(e.errori.startsWith(nome + ": " + c[2] + "\n«Uso: "), qPrintable(e.errori));
         }
     }
 

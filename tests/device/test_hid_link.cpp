@@ -35,11 +35,6 @@ struct Banco {
     QStringList titoli;
 };
 
-QByteArray Byte(std::initializer_list<int> valori) {
-    QByteArray r;
-    for (int v : valori) r.append(static_cast<char>(v));
-    return r;
-}
 void Attendi_sorveglianza() {
     QTest::qWait(Sorveglianza_hid::Intervallo_ms + 200);
 }
@@ -88,10 +83,12 @@ private Q_SLOTS:
         QCOMPARE(b.libreria.Aperture(), 1);
         for (const char* comando : {"123456789", "$ABCDEFG", "$"})
             b.hid->HID_invia_stringa(comando);
-        QCOMPARE(b.libreria.Prendi_scritti(Scheda.percorso),
-                 (QList<QByteArray>{Byte({0, '1', '2', '3', '4', '5', '6', '7', '8'}),
-                                    Byte({0, '$', 'A', 'B', 'C', 'D', 'E', 'F', 'G'}),
-                                    Byte({0, 0x24, 0, 0, 0, 0, 0, 0, 0})}));
+        QCOMPARE(
+            b.libreria.Prendi_scritti(Scheda.percorso),
+            (QList<QByteArray>{QByteArray("\0"
+                                          "12345678",
+                                          9),
+                               QByteArray("\0$ABCDEFG", 9), QByteArray("\0$\0\0\0\0\0\0\0", 9)}));
         b.s.Scheda.Fattore_posizione = Calibrazione_tipo(2).Fattore_posizione; // type 2
         b.s.Scheda.Fattore_tempo = Calibrazione_tipo(1).Fattore_tempo;
         b.s.Memo_attivo = true;

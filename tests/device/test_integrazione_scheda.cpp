@@ -59,9 +59,7 @@ private Q_SLOTS:
         b.p.Avvia_acquisizione();
         QVERIFY(b.s.Acquisizione_in_corso);
         QTRY_VERIFY_WITH_TIMEOUT(!b.s.Acquisizione_in_corso, 5000);
-        QVERIFY(!b.porta.Aperta());
-        QCOMPARE(spento.size(), 1);
-        QCOMPARE(b.avvisi.elenco.size(), 1);
+        QVERIFY(!b.porta.Aperta() && spento.size() == 1 && b.avvisi.elenco.size() == 1);
         QVERIFY(b.avvisi.elenco[0].testo.contains("com7"));
         const std::size_t registrati = b.s.Campioni.size();
         QVERIFY2(registrati > 100, qPrintable(QString::number(registrati)));

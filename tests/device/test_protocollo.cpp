@@ -31,15 +31,11 @@ private Q_SLOTS:
     void init() { ambiente_.Svuota_impostazioni(); }
 
     // A settling wait, then two reply waits that end on the reply or after 500 ms,
-    // sleeping meanwhile.
-    void sonda_data() {
-        QTest::addColumn<QByteArray>("risposta"); // empty = silent board
-        QTest::newRow("board") << QByteArray("?YES");
-        QTest::newRow("silent") << QByteArray();
-        QTest::newRow("port does not open") << QByteArray("-");
-    }
+    // sleeping meanwhile. Each row: the board's reply to "$?" (-: the port does not open).
+    void sonda_data() { Righe_prova({"?YES", "silent", "-"}); }
     void sonda() {
-        QFETCH(QByteArray, risposta);
+        QFETCH(QStringList, r);
+        const QByteArray risposta = r[0] == "silent" ? QByteArray() : r[0].toLatin1();
         const bool atteso = risposta == "?YES", muta = risposta.isEmpty(), chiusa = risposta == "-";
         Banco b;
         if (muta)

@@ -76,7 +76,7 @@ private Q_SLOTS:
             const auto messaggi = Leggi_ts(radice.filePath("translations/" + nome), errore);
             for (auto m = messaggi.cbegin(); m != messaggi.cend(); ++m)
                 m.value() ? void(tradotti.insert(m.key()))
-                          : void(incompiuti << nome + ": " + m.key());
+                          : void(incompiuti << "unfinished: " + nome + ": " + m.key());
         }
 
         QTemporaryDir cartella;
@@ -92,17 +92,12 @@ private Q_SLOTS:
         const QStringList sorgenti = Leggi_ts(raccolta, errore).keys();
         QVERIFY2(errore.isEmpty() && !sorgenti.isEmpty(), qPrintable(errore));
 
-        QStringList mancanti;
         for (const QString& m : sorgenti)
-            if (!tradotti.contains(m)) mancanti << m;
+            if (!tradotti.contains(m)) incompiuti << "without an English translation: " + m;
         // One line each, whole: QtTest cuts long failure messages.
-        for (const QString& m : mancanti)
-            qWarning().noquote() << "without an English translation:" << m;
-        for (const QString& m : incompiuti) qWarning().noquote() << "unfinished:" << m;
-        QVERIFY2(mancanti.isEmpty() && incompiuti.isEmpty(),
-                 qPrintable(QString("%1 texts without an English translation, %2 unfinished")
-                                .arg(mancanti.size())
-                                .arg(incompiuti.size())));
+        for (const QString& m : incompiuti) qWarning().noquote() << m;
+        QVERIFY2(incompiuti.isEmpty(),
+                 qPrintable(QString("%1 texts untranslated or unfinished").arg(incompiuti.size())));
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include "platform/istanza_unica.h"
 #include "platform/mappa_porte.h"
+#include "tests/support/tabella_prova.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -108,19 +109,12 @@ private Q_SLOTS:
 
     // How the folder was left, what the message says.
     void cartella_altrui_non_usata_data() {
-        QTest::addColumn<QString>("guasto");
-        QTest::addColumn<QString>("motivo");
-        for (const auto& [guasto, motivo] : {std::pair("", ""),
-                                             {"0777", "scrivibile da altri"},
-                                             {"chown", "appartiene a un altro utente"},
-                                             {"link", "non è una cartella"},
-                                             {"manca", "non esiste"},
-                                             {"ascolta", "di un altro utente"}})
-            QTest::newRow(*guasto ? guasto : "sana") << QString(guasto) << QString(motivo);
+        Righe_prova({"|", "0777|scrivibile da altri", "chown|appartiene a un altro utente",
+                     "link|non è una cartella", "manca|non esiste", "ascolta|di un altro utente"});
     }
     void cartella_altrui_non_usata() {
-        QFETCH(QString, guasto);
-        QFETCH(QString, motivo);
+        QFETCH(QStringList, r);
+        const QString guasto = r[0], motivo = r[1];
         if ((guasto == "chown" || guasto == "ascolta") && ::getuid() != 0)
             QSKIP("another user's folder or program needs root");
         QTemporaryDir radice;

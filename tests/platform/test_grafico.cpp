@@ -123,12 +123,7 @@ private Q_SLOTS:
     // A damaged settings file changes nothing; a sound one sets the ranges and the mode, never
     // the captions, which come from the design in the interface's language.
     void file_danneggiato_non_cambia_nulla() {
-        const QByteArray sano =
-            R"({"formato":"kinetrack-grafico","versione":1,"didascalia":"Salvata",
-            "modo":3,"plot":["p1","p2"],"cursori":["Cursor_1","Cursor_2"],
-            "assi":[{"nome":"X","didascalia":"Secondi","minimo":0,"massimo":10},
-                    {"nome":"Y_a","didascalia":"A","minimo":-5,"massimo":5},
-                    {"nome":"Y_velocita","didascalia":"V","minimo":0,"massimo":900}]})";
+        const QByteArray sano = Contenuto(KT_RIFERIMENTI "/grafico_0.cwx");
         QTemporaryDir cartella;
         const QString file = cartella.filePath(QStringLiteral("grafico_0.cwx"));
         for (const auto& [contenuto, valido] :

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine on lifts whose true motion is known: the repetitions listed and the lift
-// analysis; the set's velocity loss on a hand-made set.
+// analysis; the set's velocity loss on a hand-made set. The analysis file the replay writes
+// is compared with a stored one in test_riferimento.
 #include "cli/attese.h"
 #include "cli/replay.h"
-#include "datafiles/salva_analisi.h"
-#include "session/formato.h"
 #include "stream/fascia.h"
 #include "tests/stream/banco_prova.h"
-#include "tests/support/file_prova.h"
+#include "tests/support/record_prova.h"
 #include "wire/copione.h"
 #include "wire/flusso_scheda.h"
 
@@ -56,37 +55,8 @@ std::unique_ptr<Riproduzione> Riproduci(const QByteArray& byte, int tipo, Colleg
 class Test_analisi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The replay writes what the program writes at each summary save: a title, one row
-    // per repetition, nothing after the last.
-    void file_analisi_accanto_al_sommario() {
-        QTemporaryDir cartella;
-        Opzioni_replay o;
-        std::tie(o.tipo_scheda, o.ampiezza_minima, o.carico) = std::tuple(2, 100.0f, 60.0f);
-        o.locale = QLocale(QLocale::Italian, QLocale::Italy);
-        o.file_sommario = cartella.filePath("Squat_261207_10.00.00.csv");
-        o.file_analisi = Nome_file_analisi(o.file_sommario);
-        QCOMPARE(o.file_analisi, cartella.filePath("Squat_261207_10.00.00 analisi.csv"));
-        Parametri_copione p;
-        p.ripetizioni = 4;
-        Riproduzione r(o);
-        r.Esegui(Cattura(Genera_copione(p, 5), 2, Collegamento::Seriale));
-        QVERIFY(!r.Salva_file());
-        const QList<QByteArray> righe = Contenuto(o.file_analisi).split('\n');
-        QCOMPARE(righe.size(), 2 + r.Lista().Righe());
-        QCOMPARE(righe[0], QByteArray("N\xB0Rip;Vmedia;Vpropulsiva;Durata propulsiva;"
-                                      "Potenza media;Potenza max;Perdita %;Esclusa;\r"));
-        const Analisi_ripetizione& a = r.Analisi()[1];
-        QString attesa = " 2 ;";
-        for (float v : {a.Vmedia, a.Vpropulsiva, a.Durata_propulsiva, a.Potenza_media,
-                        a.Potenza_max, a.Perdita})
-            attesa += Formatta(v, "0.00", o.locale) + ';';
-        QCOMPARE(QString::fromLatin1(righe[2]), attesa + "0;\r");
-        QVERIFY(attesa.contains(',') && !attesa.contains('.'));
-        QVERIFY(righe.last().isEmpty());
-    }
-
     // Steady lifts of 1/16 s steps: the true mean velocity is the amplitude over the seven
-    // steps of the lift, all of it propulsive, with the power of lifting the load. The best
+    // steps of the lift, all of it propulsive (the power is checked on shaped lifts). The best
     // so far sets the loss; a loss equal to the threshold has not passed it. A repetition the
     // coach leaves out (a ghost lift when the bar is unracked) sets no best and raises no
     // alarm: every loss is worked out again at once, and again when it is taken back. A new
@@ -109,9 +79,7 @@ private Q_SLOTS:
         for (int i = 0; i < 6; ++i) {
             const auto& [riga, a] = b.vista.analisi[std::size_t(i)];
             QCOMPARE(riga, i);
-            QCOMPARE(a.Vmedia, float(ampiezze[i] / (7 * Banco_prova::Passo)));
-            QCOMPARE(a.Vpropulsiva, a.Vmedia);
-            QVERIFY(std::abs(a.Potenza_media - 100 * 9.81f * a.Vmedia / 1000) < 0.5f);
+            QCOMPARE(a.Vpropulsiva, float(ampiezze[i] / (7 * Banco_prova::Passo)));
         }
         struct Conta : Vista_misura {
             QList<std::pair<int, bool>> cambi;
@@ -173,8 +141,7 @@ private Q_SLOTS:
             const Copione copione = Genera_copione(parametri, 3);
             const std::vector<Alzata> alzate = Alzate(copione);
             const QByteArray flusso = Cattura(copione, 3, Collegamento::Seriale);
-            b.motore.Blocco_seriale({reinterpret_cast<const std::uint8_t*>(flusso.constData()),
-                                     std::size_t(flusso.size())});
+            b.motore.Blocco_seriale(Byte_di(flusso));
             const auto& analisi = b.motore.Analisi();
             QVERIFY(analisi.size() >= 5);
             QCOMPARE(b.vista.velocita_mostrate.size(), analisi.size());

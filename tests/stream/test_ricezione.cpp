@@ -8,25 +8,16 @@
 #include "session/formato.h"
 #include "stream/decodifica.h"
 #include "stream/trama_seriale.h"
+#include "tests/support/record_prova.h"
 
 #include <QTest>
 
 namespace {
-QByteArray Record(int posizione, std::int32_t tempo) {
-    QByteArray r;
-    const auto t = static_cast<std::uint32_t>(tempo);
-    for (int i = 0; i < 2; ++i) r.append(static_cast<char>((posizione >> (8 * i)) & 0xFF));
-    for (int i = 0; i < 4; ++i) r.append(static_cast<char>((t >> (8 * i)) & 0xFF));
-    return r;
-}
 // A bench started on a board of `tipo`, as the board type query sets it.
 void Avvia_tipo(Banco_prova& b, int tipo) {
     b.Avvia(true);
     b.s.Scheda.Fattore_posizione = Calibrazione_tipo(tipo).Fattore_posizione;
     b.s.Scheda.Fattore_tempo = Calibrazione_tipo(tipo).Fattore_tempo;
-}
-std::span<const std::uint8_t> Byte_di(const QByteArray& b) {
-    return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
 }
 } // namespace
 
@@ -65,8 +56,9 @@ private Q_SLOTS:
             collegamento.Ricezione_attiva = ricezione;
             b.s.Acquisizione_in_corso = acquisizione;
             porta.Imposta_lunghezza_lettura(lunghezza);
-            porta.Ricevi(
-                (Record(100, 625000) + Record(100, 625000) + Record(100, 625000)).left(in_attesa));
+            porta.Ricevi((Record_seriale(100, 625000) + Record_seriale(100, 625000) +
+                          Record_seriale(100, 625000))
+                             .left(in_attesa));
             collegamento.Ricezione();
             QCOMPARE(porta.Byte_in_attesa(), restano);
             const int campioni = (in_attesa - restano) / 6;
@@ -97,10 +89,11 @@ private Q_SLOTS:
             b.s.Scheda.Collegamento = e.report > 0 ? Collegamento::Hid : Collegamento::Seriale;
             if (e.report > 0) {
                 QByteArray report(65, '\0');
-                report.replace(2, 6, Record(e.posizione, e.tempo));
+                report.replace(2, 6, Record_seriale(e.posizione, e.tempo));
                 b.motore.Report_hid(Byte_di(report.left(e.report)));
             } else {
-                b.motore.Blocco_seriale(Byte_di(Record(e.posizione, e.tempo) + Record(0, 0)));
+                b.motore.Blocco_seriale(
+                    Byte_di(Record_seriale(e.posizione, e.tempo) + Record_seriale(0, 0)));
             }
             QCOMPARE(b.s.Numero_campioni, e.report > 0 ? std::min(8, e.report / 8) : 2);
             QCOMPARE(int(b.s.Campioni.size()), b.s.Numero_campioni);
@@ -119,7 +112,7 @@ private Q_SLOTS:
         const QList<std::pair<std::int16_t, std::int32_t>> valori{
             {-32768, INT32_MIN}, {32767, INT32_MAX}, {-1, -1}, {0, 0}};
         QByteArray flusso;
-        for (const auto& [p, t] : valori) flusso += Record(p, t);
+        for (const auto& [p, t] : valori) flusso += Record_seriale(p, t);
         // Bytes per read, whole records after each read: a record split over two reads, two
         // and a half then the rest, one byte at a time.
         for (const auto& [letture, record] :
@@ -142,7 +135,7 @@ private Q_SLOTS:
             }
         }
         // Reads past the end of the bytes give nothing.
-        const QByteArray corto = Record(1, 1).left(5);
+        const QByteArray corto = Record_seriale(1, 1).left(5);
         QVERIFY(!Leggi_record_seriale(Byte_di(corto), 0));
         QVERIFY(!Leggi_record_hid(Byte_di(QByteArray(65, '\0')), 8));
         QVERIFY(!Leggi_int32_le(Byte_di(corto), 3));

@@ -142,8 +142,7 @@ private Q_SLOTS:
     // without twitches, 2.5 s with.
     void pausa_tra_le_ripetizioni() {
         for (const auto& [sussulti, massimo] : {std::pair{"0", 1.5}, {"0.3", 2.5}}) {
-            double piu_lunga = 0, dove = 0;
-            int seme_piu_lunga = 0;
+            double piu_lunga = 0;
             for (int seme = 1; seme <= 30; ++seme) {
                 Opzioni_scheda o;
                 QVERIFY(!Leggi_opzioni({"--port", "3", "--board-type", "1", "--seed",
@@ -156,20 +155,12 @@ private Q_SLOTS:
                 for (const Record_scheda& r : record) {
                     if (r.fermo) continue;
                     // From the first movement on: the set's opening rest is no pause.
-                    if (ultimo >= 0 && r.istante_s - ultimo > piu_lunga) {
-                        piu_lunga = r.istante_s - ultimo;
-                        dove = ultimo;
-                        seme_piu_lunga = seme;
-                    }
+                    if (ultimo >= 0) piu_lunga = std::max(piu_lunga, r.istante_s - ultimo);
                     ultimo = r.istante_s;
                 }
                 QVERIFY(ultimo > 60); // moving all along
             }
-            QVERIFY2(piu_lunga > 1 && piu_lunga < massimo,
-                     qPrintable(QString("%1 s from %2 s, seed %3")
-                                    .arg(piu_lunga)
-                                    .arg(dove)
-                                    .arg(seme_piu_lunga)));
+            QVERIFY2(piu_lunga > 1 && piu_lunga < massimo, qPrintable(QString::number(piu_lunga)));
         }
     }
 

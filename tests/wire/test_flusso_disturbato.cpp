@@ -5,6 +5,8 @@
 #include "session/tipi_scheda.h"
 #include "stream/decodifica.h"
 #include "stream/motore_misura.h"
+#include "tests/support/record_prova.h"
+#include "tests/support/tabella_prova.h"
 #include "wire/copione.h"
 #include "wire/flusso_scheda.h"
 
@@ -42,21 +44,19 @@ struct Banco {
     // The link's bytes as the program receives them: serial reads of 12 bytes, HID
     // reports one by one.
     void Ricevi(const QByteArray& byte) {
-        const auto* d = reinterpret_cast<const std::uint8_t*>(byte.constData());
-        const auto n = static_cast<std::size_t>(byte.size());
+        const auto tutto = Byte_di(byte);
         const std::size_t passo = l == Collegamento::Seriale ? 12 : Byte_report_hid;
-        for (std::size_t i = 0; i < n; i += passo) {
+        for (std::size_t i = 0; i < tutto.size(); i += passo) {
             if (l == Collegamento::Seriale)
-                motore.Blocco_seriale({d + i, std::min(passo, n - i)});
-            else if (i + passo <= n)
-                motore.Report_hid({d + i, passo});
+                motore.Blocco_seriale(tutto.subspan(i, std::min(passo, tutto.size() - i)));
+            else if (i + passo <= tutto.size())
+                motore.Report_hid(tutto.subspan(i, passo));
         }
     }
     // The same bytes decoded by hand and handed to the block processing, which knows
     // nothing of the check: the numbers every record must give.
     void Elabora_a_mano(const QByteArray& byte) {
-        const std::span<const std::uint8_t> tutto(
-            reinterpret_cast<const std::uint8_t*>(byte.constData()), std::size_t(byte.size()));
+        const auto tutto = Byte_di(byte);
         const bool seriale = l == Collegamento::Seriale;
         const std::size_t passo = seriale ? 2 * Byte_record_seriale : Byte_report_hid;
         for (std::size_t i = 0; i + (seriale ? Byte_record_seriale : passo) <= tutto.size();
@@ -93,11 +93,6 @@ QByteArray Serie(int tipo, Collegamento l, std::uint32_t seme) {
     std::vector<Record_scheda> record;
     Flusso_copione(Genera_copione(p, seme), tipo, l).Tutti(record);
     return Byte_cattura(record, l);
-}
-
-// One record as the serial link carries it.
-QByteArray Record(int posizione, std::int32_t tempo) {
-    return Byte_cattura({Record_scheda{std::int16_t(posizione), tempo}}, Collegamento::Seriale);
 }
 
 } // namespace
@@ -159,28 +154,28 @@ private Q_SLOTS:
         QCOMPARE(live.ascoltatore.avvisi, 2);
     }
 
-    // Record by record on the serial link of a type 3 board (1/12000 ms a count).
+    // Record by record on the serial link of a type 3 board (1/12000 ms a count). Each row:
+    // the records (position, time in ms), whether it is told.
+    void cio_che_la_scheda_non_manda_data() {
+        Righe_prova({"100 3 106 3 104 1000 98 -4|0", // steps of 6 and an idle second
+                     "32762 2 -32768 2 -32762 2|0",  // the 16-bit counter wraps
+                     "0 2 64 2|0",                   // 64 counts at once
+                     "0 2 -65 2|1",
+                     "0x0110 2 0x4116 2|1", // a high byte garbled
+                     "500 0 506 2|0",       // first record: no step to judge
+                     "500 2 506 0|1",       // zero step time
+                     "0 2 6 1900|0", "0 2 6 -2100|1"});
+    }
     void cio_che_la_scheda_non_manda() {
-        const auto ms = [](double v) { return std::int32_t(v * 12000); };
-        const std::pair<QByteArray, bool> casi[] = {
-            // the records, told
-            // Steps of 6 and an idle second.
-            {Record(100, ms(3)) + Record(106, ms(3)) + Record(104, ms(1000)) + Record(98, -ms(4)),
-             false},
-            // The 16-bit counter wraps.
-            {Record(32762, ms(2)) + Record(-32768, ms(2)) + Record(-32762, ms(2)), false},
-            {Record(0, ms(2)) + Record(64, ms(2)), false}, // 64 counts at once
-            {Record(0, ms(2)) + Record(-65, ms(2)), true},
-            {Record(0x0110, ms(2)) + Record(0x4116, ms(2)), true}, // a high byte garbled
-            {Record(500, 0) + Record(506, ms(2)), false},          // first record: no step to judge
-            {Record(500, ms(2)) + Record(506, 0), true},           // zero step time
-            {Record(0, ms(2)) + Record(6, ms(1900)), false},
-            {Record(0, ms(2)) + Record(6, -ms(2100)), true}};
-        for (const auto& [flusso, detto] : casi) {
-            Banco b(3, Collegamento::Seriale);
-            b.Ricevi(flusso);
-            QCOMPARE(b.ascoltatore.avvisi, detto ? 1 : 0);
-        }
+        QFETCH(QStringList, r);
+        const QStringList n = r[0].split(' ');
+        QByteArray flusso;
+        for (qsizetype i = 0; i + 1 < n.size(); i += 2)
+            flusso +=
+                Record_seriale(n[i].toInt(nullptr, 0), std::int32_t(n[i + 1].toInt() * 12000));
+        Banco b(3, Collegamento::Seriale);
+        b.Ricevi(flusso);
+        QCOMPARE(b.ascoltatore.avvisi, r[1].toInt());
     }
 };
 
