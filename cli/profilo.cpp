@@ -44,34 +44,21 @@ std::optional<QString> Leggi_opzioni_profilo(const QStringList& argomenti, Opzio
     Regole_riga regole;
     regole.file = QCoreApplication::translate("Strumento", "ingresso");
     regole.senza_file = true;
-    regole.opzioni = {
-        {QStringLiteral("--folder"),
-         [&o](const QString& v) -> std::optional<QString> {
-             o.cartella = v;
-             return std::nullopt;
-         }},
-        {QStringLiteral("--exercise"),
-         [&o](const QString& v) -> std::optional<QString> {
-             o.esercizio = v;
-             return std::nullopt;
-         }},
-        {QStringLiteral("--v1rm"),
-         [&o](const QString& v) -> std::optional<QString> {
-             double v1rm = 0;
-             if (!Numero_opzione(v, 0.01, 5, v1rm))
-                 return QCoreApplication::translate("Comando_profilo",
-                                                    "valore non valido per --v1rm: \"%1\" (da "
-                                                    "0.01 a 5)")
-                     .arg(v);
-             o.v1rm = v1rm;
-             return std::nullopt;
-         }},
-        {QStringLiteral("--write-example"), [&o](const QString& v) -> std::optional<QString> {
-             if (v.trimmed().isEmpty())
-                 return QCoreApplication::translate("Strumento", "manca il nome dell'atleta");
-             o.atleta_esempio = v;
-             return std::nullopt;
-         }}};
+    regole.opzioni = {{QStringLiteral("--folder"), Valore_testo(o.cartella)},
+                      {QStringLiteral("--exercise"), Valore_testo(o.esercizio)},
+                      {QStringLiteral("--v1rm"),
+                       [&o](const QString& v) -> std::optional<QString> {
+                           double v1rm = 0;
+                           if (!Numero_opzione(v, 0.01, 5, v1rm))
+                               return QCoreApplication::translate(
+                                          "Comando_profilo",
+                                          "valore non valido per --v1rm: \"%1\" (da "
+                                          "0.01 a 5)")
+                                   .arg(v);
+                           o.v1rm = v1rm;
+                           return std::nullopt;
+                       }},
+                      Opzione_esempio(o.atleta_esempio)};
     Riga_comando riga;
     const auto errore = Leggi_riga_strumento(argomenti, regole, riga);
     o.aiuto = riga.aiuto;

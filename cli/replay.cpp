@@ -98,12 +98,6 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
                 return leggi(v);
             }};
     };
-    const auto Testo = [](QString& campo) {
-        return [&campo](const QString& v) -> std::optional<QString> {
-            campo = v;
-            return std::nullopt;
-        };
-    };
     const auto Numero = [](const QString& nome, double minimo, double massimo, float& valore,
                            int* contati = nullptr) {
         return [=, &valore](const QString& v) {
@@ -162,8 +156,8 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
                      Numero(QStringLiteral("--upper"), 0, 1000, o.limite_sup, &fascia)),
         Impostazione(QStringLiteral("--lower"),
                      Numero(QStringLiteral("--lower"), 0, 1000, o.limite_inf, &fascia)),
-        Impostazione(QStringLiteral("--athlete"), Testo(o.atleta)),
-        Impostazione(QStringLiteral("--exercise"), Testo(o.esercizio)),
+        Impostazione(QStringLiteral("--athlete"), Valore_testo(o.atleta)),
+        Impostazione(QStringLiteral("--exercise"), Valore_testo(o.esercizio)),
         Impostazione(QStringLiteral("--load"), Numero(QStringLiteral("--load"), 0, 1000, o.carico)),
         {QStringLiteral("--locale"),
          [&o](const QString& v) -> std::optional<QString> {
@@ -173,9 +167,9 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_repla
                      .arg(v);
              return std::nullopt;
          }},
-        {QStringLiteral("--samples"), Testo(o.file_campioni)},
-        {QStringLiteral("--analysis"), Testo(o.file_analisi)},
-        {QStringLiteral("--summary"), Testo(o.file_sommario)},
+        {QStringLiteral("--samples"), Valore_testo(o.file_campioni)},
+        {QStringLiteral("--analysis"), Valore_testo(o.file_analisi)},
+        {QStringLiteral("--summary"), Valore_testo(o.file_sommario)},
         {QStringLiteral("--time"), [&o](const QString& v) -> std::optional<QString> {
              o.ora = QDateTime::fromString(v, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
              if (!o.ora.isValid())

@@ -69,12 +69,6 @@ QString Uso_storico() {
 }
 
 std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzioni_storico& o) {
-    const auto Testo = [](QString& campo) {
-        return [&campo](const QString& v) -> std::optional<QString> {
-            campo = v;
-            return std::nullopt;
-        };
-    };
     const auto Giorno = [](const QString& nome, QDate& giorno) {
         return [nome, &giorno](const QString& v) -> std::optional<QString> {
             const auto d = Data(v);
@@ -89,26 +83,21 @@ std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzio
     Regole_riga regole;
     regole.file = QCoreApplication::translate("Strumento", "ingresso");
     regole.senza_file = true;
-    regole.opzioni = {
-        {QStringLiteral("--data"), Testo(o.cartella_dati)},
-        {QStringLiteral("--team"), Testo(o.squadra)},
-        {QStringLiteral("--athlete"), Testo(o.atleta)},
-        {QStringLiteral("--exercise"), Testo(o.esercizio)},
-        {QStringLiteral("--from"), Giorno(QStringLiteral("--from"), o.dal)},
-        {QStringLiteral("--to"), Giorno(QStringLiteral("--to"), o.al)},
-        {QStringLiteral("--pdf"),
-         [&o](const QString& v) -> std::optional<QString> {
-             if (v.isEmpty())
-                 return QCoreApplication::translate("Comando_storico", "manca il file di --pdf");
-             o.pdf = v;
-             return std::nullopt;
-         }},
-        {QStringLiteral("--write-example"), [&o](const QString& v) -> std::optional<QString> {
-             if (v.trimmed().isEmpty())
-                 return QCoreApplication::translate("Strumento", "manca il nome dell'atleta");
-             o.atleta_esempio = v.trimmed();
-             return std::nullopt;
-         }}};
+    regole.opzioni = {{QStringLiteral("--data"), Valore_testo(o.cartella_dati)},
+                      {QStringLiteral("--team"), Valore_testo(o.squadra)},
+                      {QStringLiteral("--athlete"), Valore_testo(o.atleta)},
+                      {QStringLiteral("--exercise"), Valore_testo(o.esercizio)},
+                      {QStringLiteral("--from"), Giorno(QStringLiteral("--from"), o.dal)},
+                      {QStringLiteral("--to"), Giorno(QStringLiteral("--to"), o.al)},
+                      {QStringLiteral("--pdf"),
+                       [&o](const QString& v) -> std::optional<QString> {
+                           if (v.isEmpty())
+                               return QCoreApplication::translate("Comando_storico",
+                                                                  "manca il file di --pdf");
+                           o.pdf = v;
+                           return std::nullopt;
+                       }},
+                      Opzione_esempio(o.atleta_esempio)};
     Riga_comando riga;
     const auto errore = Leggi_riga_strumento(argomenti, regole, riga);
     o.aiuto = riga.aiuto;

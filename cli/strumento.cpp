@@ -98,6 +98,23 @@ std::optional<QString> Leggi_riga_strumento(const QStringList& argomenti, const 
     return std::nullopt;
 }
 
+Leggi_valore Valore_testo(QString& campo) {
+    return [&campo](const QString& v) -> std::optional<QString> {
+        campo = v;
+        return std::nullopt;
+    };
+}
+
+Opzione_strumento Opzione_esempio(QString& atleta) {
+    return {QStringLiteral("--write-example"),
+            [&atleta](const QString& v) -> std::optional<QString> {
+                if (v.trimmed().isEmpty())
+                    return QCoreApplication::translate("Strumento", "manca il nome dell'atleta");
+                atleta = v.trimmed();
+                return std::nullopt;
+            }};
+}
+
 std::optional<QString> Leggi_collegamento(const QString& valore, Collegamento& collegamento) {
     if (valore == QLatin1String("serial"))
         collegamento = Collegamento::Seriale;

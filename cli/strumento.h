@@ -69,5 +69,12 @@ std::optional<QString> Leggi_riga_strumento(const QStringList& argomenti, const 
 bool Numero_opzione(const QString& testo, double minimo, double massimo, double& valore,
                     bool intero = false);
 
+// A text option's reader: the value as given goes to `campo`.
+Leggi_valore Valore_testo(QString& campo);
+
+// --write-example's reader: the example athlete's name, without blanks around it; refused
+// when empty.
+Opzione_strumento Opzione_esempio(QString& atleta);
+
 // The value of --link: "serial" or "hid".
 std::optional<QString> Leggi_collegamento(const QString& valore, Collegamento& collegamento);
