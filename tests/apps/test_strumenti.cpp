@@ -21,8 +21,6 @@
 #include "wire/copione.h"
 #include "wire/flusso_scheda.h"
 
-#include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -161,20 +159,6 @@ private Q_SLOTS:
                      Esegui_programma(KT_REPLAY, opzioni + QStringList{nome_intera}).uscita);
     }
 
-    // Garbage of a valid size decodes to nonsense, but the tool survives it.
-    void rumore_sopportato() {
-        QByteArray rumore(65 * 6 * 200, '\0');
-        quint32 x = 12345;
-        for (auto& b : rumore) b = static_cast<char>((x = x * 1664525u + 1013904223u) >> 24);
-        Scrivi(dir.filePath("rumore.bin"), rumore);
-        for (const char* link : {"serial", "hid"}) {
-            const Esito_programma e = Esegui_programma(
-                KT_REPLAY, {"--link", link, "--board-type", "3", "--samples",
-                            dir.filePath("rumore.txt"), dir.filePath("rumore.bin")});
-            QVERIFY2(e.codice == 0 && !e.uscita.isEmpty(), qPrintable(e.errori));
-        }
-    }
-
     // The log's rows newest first, with their filters (each run's rows after a "--").
     void righe_del_diario() {
         QTemporaryDir dati;
@@ -198,24 +182,14 @@ private Q_SLOTS:
         QCOMPARE(righe, QString::fromUtf8(Contenuto(KT_RIFERIMENTI "/strumenti_diario.txt")));
     }
 
-    // The log's four weeks of three sessions a week, each with its files and record, read
-    // back; the profile's example tests give the profile they were made for.
+    // The log's example written and listed (what it holds: the log's test); the profile's
+    // example tests give the profile they were made for.
     void esempi_scritti() {
-        const QString dati = dir.filePath("esempio");
-        const Esito_programma e =
-            Esegui_in_processo(&Esegui_storico, {"--data", dati, "--write-example", "Ugo"});
-        const QStringList righe = e.uscita.split('\n', Qt::SkipEmptyParts);
-        QVERIFY2(e.codice == 0 && righe.size() > 60 && e.errori.contains("test d'esempio di Ugo"),
+        const Esito_programma e = Esegui_in_processo(
+            &Esegui_storico, {"--data", dir.filePath("esempio"), "--write-example", "Ugo"});
+        QVERIFY2(e.codice == 0 && e.uscita.count("\nEsempio;Ugo;") > 60 &&
+                     e.errori.contains("test d'esempio di Ugo"),
                  qPrintable(e.errori));
-        QSet<QString> giorni, esercizi;
-        for (const QString& r : righe.mid(1)) {
-            const QStringList c = r.split(';');
-            QVERIFY2(c[0] == "Esempio" && c[7].toDouble() > 0.1, qPrintable(r));
-            giorni.insert(c[2]);
-            esercizi.insert(c[4]);
-        }
-        QVERIFY(giorni.size() >= 10 && esercizi.size() == 3);
-        QCOMPARE(QDir(dati + "/Esempio/Ugo").entryList({"* test.ini"}).size(), righe.size() - 1);
 
         const Esito_programma p =
             Esegui_programma(KT_PROFILO, {"--folder", dir.filePath("profilo"), "--exercise",

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The index of the tests: what a row holds, read from record, summary and analysis or from
 // a summary alone; kept up to date as files come, change and go; damaged test files and a
-// damaged database; the test of a save in the index at once.
+// damaged database. (A save's test in the index at once: the main window's test.)
 #include "log/esempio_profilo.h"
 #include "log/indice_sedute.h"
 #include "tests/log/storico_prova.h"
@@ -177,23 +177,6 @@ private Q_SLOTS:
             QCOMPARE(*avviso ? esito.letti : esito.invariati, 1);
             QCOMPARE(indice.Test_atleta(Squadra, Atleta).size(), std::size_t(1));
         }
-    }
-
-    // After a save: the test is in the index before the save returns, and nothing of the
-    // program's own folders is.
-    void a_saved_test_is_indexed_at_once() {
-        QTemporaryDir dati;
-        Indice_test(dati.path()).Aggiorna();
-        const QString campioni =
-            Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800, 780}));
-        QVERIFY(!Indicizza_test(dati.path(), campioni));
-        QVERIFY(
-            !Indicizza_test(dati.path(), dati.filePath("misure_auto/2026  nov 02  17.00.0.csv")));
-        QDir(dati.path()).rename(Squadra, "rinominata");
-        Indice_test indice(dati.path()); // no update: what the save put in
-        const auto righe = indice.Test_atleta(Squadra, Atleta);
-        QCOMPARE(righe.size(), std::size_t(1));
-        QCOMPARE(righe[0].ripetizioni, 2);
     }
 };
 
