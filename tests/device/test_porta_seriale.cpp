@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port: the dialog (load, "OK", "Annulla", board search) on in-memory ports;
-// settings strings (dialog and driver side), the port numbers, and the real port over a
-// pseudo-terminal claimed through an override link: its refusals (writing, reading and
+// settings strings (dialog and driver side), the port numbers, and the real port on the
+// virtual board's pseudo-terminal, claimed through its link: its refusals (writing, reading and
 // streaming run in the integration test).
 
 #include "device/collegamento_seriale.h"
@@ -16,6 +16,7 @@
 #include "session/tipi_scheda.h"
 #include "stream/motore_misura.h"
 #include "test_protocollo_finti.h"
+#include "tests/support/processo_prova.h"
 #include "tests/support/tabella_prova.h"
 #include "tests/support/traduttore_prova.h"
 
@@ -26,10 +27,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
-#include <fcntl.h>
 #include <memory>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 // Refuses what the real driver refuses, so the dialog's error paths run.
@@ -50,20 +49,6 @@ struct Banco : Banco_seriale<Porta_dialogo> {
     QStringList Mostrato() const {
         return {f->cboPort->currentText(), f->cboSpeed->currentText(), f->cboParity->currentText(),
                 f->cboDataBits->currentText(), f->cboStopBits->currentText()};
-    }
-};
-constexpr int Numero = 27;
-
-// The far end: the pty master, and the slave kept open as the virtual board does.
-struct Terminale {
-    int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    int slave =
-        (::grantpt(master), ::unlockpt(master), ::open(::ptsname(master), O_RDWR | O_NOCTTY));
-    QString percorso = QString::fromLocal8Bit(::ptsname(master));
-    Terminale() { QFile::link(percorso, Collegamento_porta(Numero)); }
-    ~Terminale() {
-        ::close(master), ::close(slave);
-        QFile::remove(Collegamento_porta(Numero));
     }
 };
 } // namespace
@@ -259,11 +244,11 @@ private Q_SLOTS:
         QFile(bersaglio).open(QIODevice::WriteOnly);
         QVERIFY(QFile::link(bersaglio, Collegamento_porta(40)));
         QCOMPARE(Dispositivo_porta(40), bersaglio);
-        Terminale t;
+        Processo_scheda scheda(27);
         Porta_qt porta;
-        porta.Imposta_numero_porta(Numero);
+        porta.Imposta_numero_porta(27);
         porta.Apri();
-        QCOMPARE(porta.Dispositivo(), t.percorso);
+        QCOMPARE(porta.Dispositivo(), scheda.dispositivo);
         porta.Imposta_impostazioni("9600,N,8,2");
         // The pty driver forces 8 data bits without parity.
         QVERIFY_THROWS_EXCEPTION(Errore_porta, porta.Imposta_impostazioni("9600,E,7,2"));

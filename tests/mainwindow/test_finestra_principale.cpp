@@ -191,8 +191,7 @@ private Q_SLOTS:
         }
         QTest::keyClick(&m, Qt::Key_F9);
         QVERIFY(m.Storico && !m.Storico->isModal());
-        QCOMPARE(m.Storico->Atleta(), QString("Rossi"));
-        QCOMPARE(m.Storico->Lst_test->topLevelItemCount(), 8);
+        QCOMPARE(m.Storico->Atleta(), QString("Rossi")); // its rows: test_frm_storico
         // F8 from the log: the profile names its athlete and changes to another of the team.
         QVERIFY(QTest::qWaitForWindowActive(m.Storico));
         QTest::keyClick(m.Storico, Qt::Key_F8);
@@ -203,9 +202,7 @@ private Q_SLOTS:
         QCOMPARE(m.Profilo->Cartella(), d.dati + "/Squadra A/Bianchi");
         QCOMPARE(m.Profilo->Lst_punti->topLevelItemCount(), 1);
         Q_EMIT m.Storico->Apri_test(d.file_rossi[4]);
-        QVERIFY2(b.avvisi.elenco.isEmpty(), qPrintable(b.avvisi.elenco.value(0).testo));
         QVERIFY(!b.s.Campioni.empty() && b.s.Serie.Dati_esercizio.Carico == 100.0f);
-        QVERIFY2(m.windowTitle().contains("Rossi, Squat, "), qPrintable(m.windowTitle()));
 
         const auto Salvato = [&](double carico, int minuto, double velocita) {
             const QString file =

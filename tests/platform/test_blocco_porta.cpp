@@ -4,38 +4,28 @@
 // that has ended, of another user, says to remove it as administrator.
 
 #include "platform/blocco_porta.h"
-#include "platform/mappa_porte.h"
 #include "platform/porta_qt.h"
+#include "tests/support/ambiente_prova.h"
 #include "tests/support/file_prova.h"
+#include "tests/support/processo_prova.h"
 
 #include <QtTest>
-#include <fcntl.h>
 #include <unistd.h>
 
 class Test_blocco_porta : public QObject {
     Q_OBJECT
-    QTemporaryDir radice_;
-    int pty_ = -1;
-    QString dispositivo_;
+    Ambiente_prova ambiente_;
+    Processo_scheda scheda_{7}; // a line claimed as com7
     QString blocco_;
 
 private Q_SLOTS:
     void initTestCase() {
-        const QString runtime = radice_.filePath("run");
-        QVERIFY(QDir().mkpath(runtime));
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        QCOMPARE(Prepara_cartella_porte(), std::nullopt);
-        pty_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        QVERIFY(pty_ >= 0 && ::grantpt(pty_) == 0 && ::unlockpt(pty_) == 0);
-        dispositivo_ = QString::fromLocal8Bit(::ptsname(pty_));
-        QVERIFY(QFile::link(dispositivo_, Collegamento_porta(7)));
-        blocco_ = File_blocco_porta(dispositivo_);
-        QVERIFY(blocco_.endsWith("/LCK.." + dispositivo_.mid(5).replace('/', '_')));
+        QVERIFY(scheda_.Pronta());
+        blocco_ = File_blocco_porta(scheda_.dispositivo);
+        QVERIFY(blocco_.endsWith("/LCK.." + scheda_.dispositivo.mid(5).replace('/', '_')));
     }
     void cleanupTestCase() {
         if (!blocco_.isEmpty()) QFile::remove(blocco_);
-        if (pty_ >= 0) ::close(pty_);
     }
 
     // The lock as Qt's own uses it: with it held by a running program the port does not
@@ -62,17 +52,18 @@ private Q_SLOTS:
         altro.kill();
         altro.waitForFinished();
         QFile::remove(blocco_);
-        QVERIFY2(testo.startsWith("Impossibile aprire la porta com7 (" + dispositivo_ + "): ") &&
-                     testo.contains("la porta è già in uso dal programma \"sleep\" (processo " +
-                                    QString::number(pid)) &&
-                     testo.contains("file di blocco " + blocco_) &&
-                     testo.contains("Chiudere quel programma e riprovare."),
-                 qPrintable(testo));
+        QVERIFY2(
+            testo.startsWith("Impossibile aprire la porta com7 (" + scheda_.dispositivo + "): ") &&
+                testo.contains("la porta è già in uso dal programma \"sleep\" (processo " +
+                               QString::number(pid)) &&
+                testo.contains("file di blocco " + blocco_) &&
+                testo.contains("Chiudere quel programma e riprovare."),
+            qPrintable(testo));
     }
 
     // What the message says of a lock file, whoever left it.
     void file_di_blocco_spiegati() {
-        const QString file = radice_.filePath("LCK..ttyUSB0");
+        const QString file = ambiente_.Radice() + "/LCK..ttyUSB0";
         Scrivi(file, "999999\nminicom\nqui\n"); // a program no longer running
         QString testo = Spiega_blocco_porta(file);
         QVERIFY2(testo.contains("bloccata dal file " + file +
@@ -90,7 +81,7 @@ private Q_SLOTS:
         }
         Scrivi(file, "");
         QVERIFY(Spiega_blocco_porta(file).contains("che non dice quale programma la usa"));
-        QVERIFY(Spiega_blocco_porta(radice_.filePath("nessuna/LCK..x"))
+        QVERIFY(Spiega_blocco_porta(ambiente_.Radice() + "/nessuna/LCK..x")
                     .contains("impossibile creare il file di blocco"));
         QVERIFY(Spiega_blocco_porta(QString()).contains("/var/lock, /etc/locks"));
     }

@@ -165,7 +165,6 @@ private Q_SLOTS:
                  qPrintable(avvisi));
         QVERIFY(b.Passi("ok") && b.avvisi.elenco.isEmpty());
         QCOMPARE(b.s.Dati_esercizio.Cartella_dati, b.cartella.path() + "//");
-        QCOMPARE(Contenuto(b.s.File_ini), " 8 \r\n" + QByteArray("-1 \r\n").repeated(8));
         QCOMPARE(Leggi_impostazione("funz", "pos_utente") + '|' +
                      Leggi_impostazione("funz", "nome_utente", "mancante"),
                  QStringLiteral("-1|"));
@@ -283,8 +282,8 @@ private Q_SLOTS:
         QCOMPARE(d.Posizioni, posizioni);
     }
 
-    // A number row refuses where typed, naming itself, an entry that is no number or is
-    // negative (the refused names are tried in test_file_config). "&Ok" refuses a number
+    // A number row refuses where typed, naming itself, an entry that is no number (which
+    // numbers and names are refused is test_file_config's). "&Ok" refuses a number
     // stored before these checks until it is deleted, and a lower limit at or above the upper
     // one, before it stores or fills anything.
     void voci_rifiutate_fermano_ok() {
@@ -295,10 +294,8 @@ private Q_SLOTS:
         b.Apri();
         QVERIFY(!b.Passi("ok"));
         QCOMPARE(b.Prendi_avvisi(), "Ampiezza minima (mm): \"cento\" non è un numero.");
-        b.Passi("-7|+0 A|+1 Rossi|+4 abc|+2 -5");
-        QCOMPARE(b.Prendi_avvisi(), "Velocità Massima (mm/s): \"abc\" non è un numero.\n"
-                                    "Carico (Kg): \"-5\" è negativo: il valore non può essere "
-                                    "minore di 0.");
+        b.Passi("-7|+0 A|+1 Rossi|+4 abc");
+        QCOMPARE(b.Prendi_avvisi(), "Velocità Massima (mm/s): \"abc\" non è un numero.");
         QCOMPARE(Voci(b.Riga(2)) + Voci(b.Riga(4)), QStringList{"80"});
         b.Passi("+4 1000|+5 110|+6 150");
         const QString intestazione = b.Intestazione();
@@ -317,16 +314,12 @@ private Q_SLOTS:
                  std::pair(90.0f, 80.0f));
     }
 
-    // A damaged list file, a damaged store and a choices file too large to be read: each is
-    // named at load, every entry that could be read is in the lists, and "&Ok" writes them
-    // all, keeping each file it replaces as "<name>.bak".
+    // A damaged store and a choices file too large to be read (a damaged list file is
+    // test_file_config's): each is named at load, and "&Ok" writes them anew, keeping each
+    // file it replaces as "<name>.bak".
     void file_danneggiati_tenuti_come_bak() {
         Banco b;
         b.Rossi_con_soglie();
-        const QByteArray danneggiato =
-            " 8 \r\n 1 \r\nA\r\nB\r\n#1\r\n80\r\n90\r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n" +
-            QByteArray("-1 \r\n").repeated(5);
-        Scrivi(b.s.File_ini, danneggiato);
         const QByteArray archivio = "[funz]\nsquadra=B\nnome_utente=Rossi\n\x01\x02\n";
         Scrivi(File_impostazioni(), archivio);
         const QString analisi = File_scelte_analisi(b.Cartella_rossi());
@@ -334,19 +327,16 @@ private Q_SLOTS:
         Scrivi(analisi, grande);
         b.Apri();
         const QString avvisi = b.avvisi.elenco.join('\n');
-        QCOMPARE(b.avvisi.elenco.size(), 3);
+        QCOMPARE(b.avvisi.elenco.size(), 2);
         for (const QString& pezzo :
-             {QString("la riga 5 (\"#1\") non è un numero"),
-              QDir::toNativeSeparators(File_impostazioni()) + " è danneggiato",
+             {QDir::toNativeSeparators(File_impostazioni()) + " è danneggiato",
               QDir::toNativeSeparators(analisi) + ": è più grande di 1 MB"})
             QVERIFY2(avvisi.contains(pezzo), qPrintable(avvisi + "\n--- " + pezzo));
         QCOMPARE(b.Scelte(4), (QStringList{"B", "Rossi", "", "Squat"}));
-        QCOMPARE(Voci(b.Riga(2)), (QStringList{"80", "90"}));
         QCOMPARE(b.frm->Txt_perdita_max->value(), 20.0); // the refused file's 25 is not read
         QVERIFY(b.Passi("ok"));
         for (const auto& [file, prima] :
-             {std::pair(b.s.File_ini, danneggiato), std::pair(File_impostazioni(), archivio),
-              std::pair(analisi, grande)})
+             {std::pair(File_impostazioni(), archivio), std::pair(analisi, grande)})
             QVERIFY2(Contenuto(file + ".bak") == prima, qPrintable(file));
         QCOMPARE(Difetto_impostazioni(), std::nullopt);
         QCOMPARE(Difetto_scelte_analisi(b.Cartella_rossi()), std::nullopt);
