@@ -152,7 +152,7 @@ std::optional<QString> Serie_di_riferimento(const QString& giornale, const QStri
     const QByteArray dati = file.read(letto.numero_record * qint64(Byte_record_seriale));
     const std::span<const std::uint8_t> byte(reinterpret_cast<const std::uint8_t*>(dati.data()),
                                              std::size_t(dati.size()));
-    if (i.hid) {
+    if (i.collegamento == Collegamento::Hid) {
         // One report per eight records, as the board sends them: 2 bytes unused, then the
         // record. A last group cut by the kill goes as a short report.
         std::array<std::uint8_t, Record_per_report * Byte_record_hid> report{};

@@ -91,10 +91,13 @@ struct Campo_giornale {
 };
 
 const Campo_giornale Campi_giornale[] = {
-    {"collegamento", [](const Intestazione& i) { return QByteArray(i.hid ? "hid" : "seriale"); },
+    {"collegamento",
+     [](const Intestazione& i) {
+         return QByteArray(i.collegamento == Collegamento::Hid ? "hid" : "seriale");
+     },
      [](const QByteArray& v, Intestazione& i) {
-         i.hid = v == "hid";
-         return i.hid || v == "seriale";
+         i.collegamento = v == "hid" ? Collegamento::Hid : Collegamento::Seriale;
+         return v == "hid" || v == "seriale";
      }},
     {"tipo_scheda", [](const Intestazione& i) { return QByteArray::number(i.tipo_scheda); },
      [](const QByteArray& v, Intestazione& i) {
@@ -215,7 +218,7 @@ void Giornale_serie::Acquisizione_iniziata() {
         return;
     }
     Intestazione_giornale intestazione;
-    intestazione.hid = s_.Scheda.Collegamento == Collegamento::Hid;
+    intestazione.collegamento = s_.Scheda.Collegamento;
     intestazione.tipo_scheda = s_.Scheda.Tipo_scheda;
     intestazione.fattore_posizione = s_.Scheda.Fattore_posizione;
     intestazione.fattore_tempo = s_.Scheda.Fattore_tempo;

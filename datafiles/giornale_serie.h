@@ -35,7 +35,7 @@ inline const QString Estensione_record = QStringLiteral(".ktr");
 
 // What a journal says of its set.
 struct Intestazione_giornale {
-    bool hid = false; // the link: USB HID, else serial
+    Collegamento collegamento = Collegamento::Seriale;
     std::int32_t tipo_scheda = 0;
     float fattore_posizione = 0;
     float fattore_tempo = 0;

@@ -90,7 +90,7 @@ std::optional<QString> Leggi_giornale(const QString& nome, Giornale_letto& letto
 }
 
 void Imposta_sessione_giornale(const Intestazione_giornale& i, Sessione& s) {
-    s.Scheda.Collegamento = i.hid ? Collegamento::Hid : Collegamento::Seriale;
+    s.Scheda.Collegamento = i.collegamento;
     s.Scheda.Tipo_scheda = i.tipo_scheda;
     s.Scheda.Fattore_posizione = i.fattore_posizione;
     s.Scheda.Fattore_tempo = i.fattore_tempo;
@@ -128,7 +128,7 @@ std::optional<QString> Riproduci_giornale(const Giornale_letto& giornale, Sessio
                 reinterpret_cast<const std::uint8_t*>(dati.constData()), std::size_t(dati.size()));
             // As the live links hand them over: one report of eight records at a time, or
             // one read of the serial port at a time.
-            if (i.hid)
+            if (i.collegamento == Collegamento::Hid)
                 motore.Record_hid(byte);
             else
                 for (std::size_t da = 0; da < byte.size(); da += Byte_lettura_seriale)

@@ -334,8 +334,14 @@ private Q_SLOTS:
     // A journal that cannot be read, or that recorded but whose records are missing or hold
     // no whole record, is moved aside with its records and named, never deleted.
     void damaged_journal_moved_aside() {
-        const QByteArray intestazione = Componi_intestazione(
-            {false, 1, 1.288f, 0.0002f, {}, QDateTime::currentDateTime(), true, {}});
+        const QByteArray intestazione = Componi_intestazione({Collegamento::Seriale,
+                                                              1,
+                                                              1.288f,
+                                                              0.0002f,
+                                                              {},
+                                                              QDateTime::currentDateTime(),
+                                                              true,
+                                                              {}});
         // The journal's text, and the bytes in its records file (-1: none): the header cut,
         // the records missing, empty or cut.
         for (const auto& [testo, record] :
