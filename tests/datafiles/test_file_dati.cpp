@@ -265,7 +265,9 @@ private Q_SLOTS:
     }
 
     // A record that cannot be used says why and leaves the record it was given as it was.
-    void scheda_danneggiata_detta_data() { Righe_byte_riferimento("file_dati/schede danneggiate.txt"); }
+    void scheda_danneggiata_detta_data() {
+        Righe_byte_riferimento("file_dati/schede danneggiate.txt");
+    }
     void scheda_danneggiata_detta() {
         QFETCH(QByteArrayList, r);
         Record_test letto;
