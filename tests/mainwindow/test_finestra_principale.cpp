@@ -74,8 +74,8 @@ private Q_SLOTS:
         Serie_salvata(b);
         QVERIFY(riga.isVisible());
         QCOMPARE(riga.Txt_nota->text(), QStringLiteral("presa larga"));
-        riga.cbo_rpe->setCurrentIndex(riga.cbo_rpe->findText("8"));
-        QCOMPARE(Record(b).serie.Rpe, 8.0f);
+        riga.cbo_rpe->setCurrentIndex(riga.cbo_rpe->findText("7.5"));
+        QCOMPARE(Record(b).serie.Rpe, 7.5f);
 
         Elenco_valori& valori = b.m.Grafici->Valori();
         valori.Seleziona(0);
@@ -112,7 +112,7 @@ private Q_SLOTS:
                  qPrintable(b.m.Intestazione->Lbl_intestazione->text()));
         QVERIFY(riga.isVisible());
         QCOMPARE(riga.cbo_rpe->currentText() + "|" + riga.Txt_nota->text(),
-                 QStringLiteral("8|schiena rigida e lenta"));
+                 QStringLiteral("7.5|schiena rigida e lenta"));
         QCOMPARE(b.s.Dati_esercizio.Atleta + "|" + QString::number(b.s.Dati_esercizio.Carico),
                  QStringLiteral("Bianchi|50"));
         QVERIFY2(b.m.windowTitle().contains(" - test aperto: Rossi, "),
