@@ -52,6 +52,7 @@ void Motore_misura::Inizia_acquisizione() {
     s_.Acquisizione_in_corso = true;
     m_.Disegno_abilitato = true;
     m_.Tempo_corrente = 0;
+    m_.Tempo_analisi = 0;
     m_.Stato_fase = {Stato_fermo, Stato_salita};
     // Nothing of an earlier acquisition's running extremes or lift: a set computes the
     // same whatever ran before it, and its journal gives it back equal.
@@ -161,6 +162,7 @@ void Motore_misura::Elabora_blocco(std::int16_t n, const double* posizioni, cons
     for (std::size_t i = 0; i < conteggio; ++i) {
         const float dt = tempi_ms[i] / 1000.0f; // s, with its sign
         m_.Tempo_corrente += std::fabs(dt);
+        m_.Tempo_analisi += static_cast<double>(std::fabs(dt));
         if (s_.Memo_attivo && s_.Numero_campioni >= 0)
             Registra({static_cast<float>(posizioni[i]), dt, m_.Tempo_corrente,
                       static_cast<float>(velocita[i])});
@@ -212,6 +214,7 @@ void Motore_misura::Rielabora_blocco(std::span<const Campione> campioni) {
         const Campione& c = campioni[i];
         tempi_[i] = c.dt * 1000.0f;
         m_.Tempo_corrente = c.Tempo;
+        m_.Tempo_analisi = static_cast<double>(c.Tempo); // a file's time is all there is
         posizioni_[i] = static_cast<double>(c.Posizione);
         velocita_[i] = static_cast<double>(c.Velocita);
         if (s_.Memo_attivo && s_.Numero_campioni >= 0) Registra(c);
@@ -270,10 +273,10 @@ void Motore_misura::Elabora_dati(double posizione, float velocita) {
         // During a lift every record; before one, those of a rise not yet fast enough to
         // start it, which become its first records.
         if (in_alzata_ || posizione > posizione_precedente_) {
-            alzata_.push_back({t, posizione});
+            alzata_.push_back({m_.Tempo_analisi, posizione});
         } else {
             alzata_.clear();
-            t_prima_alzata_ = t;
+            t_prima_alzata_ = m_.Tempo_analisi;
         }
     }
     stato[1] = stato[0];
@@ -290,7 +293,7 @@ void Motore_misura::Inizia_concentrica(double posizione) {
     // The lift, as the analysis sees it, starts here too.
     in_alzata_ = analisi_attiva_ && m_.Stato_fase[0] == Stato_salita;
     if (in_alzata_)
-        alzata_.push_back({m_.Tempo_corrente, posizione});
+        alzata_.push_back({m_.Tempo_analisi, posizione});
     else
         alzata_.clear();
 }
@@ -319,6 +322,7 @@ void Motore_misura::Chiudi_ripetizione_tabella(double posizione) {
     if (finita.Spost_conc > ampiezza_minima && m_.Indice_ripetizione == 1) {
         // The first real lift: the clock, the recording and the time graph restart.
         m_.Tempo_corrente = 0;
+        m_.Tempo_analisi = 0;
         nuova.Tempo_inizio = 0;
         s_.Numero_campioni = 0;
         s_.Campioni.resize(1);
@@ -347,7 +351,7 @@ void Motore_misura::Mostra_ripetizione(int indice) {
     const int riga = indice - 1;
     lista_.Aggiungi(Lista_valori::Formatta_riga(r, indice, locale_));
     if (analisi_attiva_)
-        analisi_.push_back(Analizza_alzata(alzata_, t_prima_alzata_, m_.Tempo_corrente,
+        analisi_.push_back(Analizza_alzata(alzata_, t_prima_alzata_, m_.Tempo_analisi,
                                            s_.Serie.Dati_esercizio.Carico));
     riferimenti_.push_back(
         Velocita_scelta(r, analisi_attiva_ ? &analisi_.back() : nullptr, s_.Serie.Riferimento));

@@ -43,6 +43,7 @@ struct Banco_prova {
     Stato_misura& m() { return motore.Stato(); }
     void Dato(double posizione, float velocita, float passo = Passo) {
         m().Tempo_corrente += passo;
+        m().Tempo_analisi += double(passo);
         motore.Elabora_dati(posizione, velocita);
     }
     void Fermo(double posizione, int campioni) {
