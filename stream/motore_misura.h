@@ -33,15 +33,15 @@ static_assert(Byte_lettura_seriale / Byte_record_seriale <= Record_massimi_blocc
 struct Stato_misura {
     bool Disegno_abilitato = false;           // new samples go to the listeners that draw them
     float Tempo_corrente = 0;                 // s, sum of the step times since the start
-    // s, the same sum in double precision: the lift analysis's clock. The single one moves
-    // in steps of 0,49 ms after 4 096 s, which a station armed for hours would feel.
-    double Tempo_analisi = 0;
     std::array<std::int16_t, 2> Stato_fase{}; // movement state, 0 = current, 1 = previous
     std::int32_t Indice_ripetizione = 0;      // current repetition in Ripetizioni
     float Pos_inizio_ripetizione = 0;         // mm
     float Pos_inizio_concentrica = 0;         // mm
     float Vmax_corrente = 0;                  // mm/s, extremes of the current repetition
     float Vmin_corrente = 0;
+    // s, Tempo_corrente in double precision: the lift analysis's clock. The single sum
+    // moves in steps of 0.49 ms after 4 096 s, which a station armed for hours would feel.
+    double Tempo_analisi = 0;
 };
 
 class Motore_misura {
