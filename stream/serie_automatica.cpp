@@ -38,7 +38,8 @@ Serie_automatica::Evento Serie_automatica::Campione(double posizione_mm, double 
         if (fermo) fermo_s_ = tempo_;
         recenti_.push_back({indice, tempo_});
         // The movement began after the bar's last still second: a second before that is kept.
-        while (recenti_.size() > 1 && recenti_.front().tempo_s < fermo_s_ - Secondi_prima)
+        // The first sample kept is the last one at least that second before.
+        while (recenti_.size() > 1 && recenti_[1].tempo_s <= fermo_s_ - Secondi_prima)
             recenti_.pop_front();
         if (!mosso) return Evento::Nessuno;
         in_serie_ = true;

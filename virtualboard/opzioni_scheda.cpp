@@ -159,8 +159,9 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
             const auto parti = v.split(QLatin1Char(':'));
             Pausa_serie pausa;
             pausa.in_alto = nome == QLatin1String("--pause-top");
+            Da_a(0.05, 600);
             ok = parti.size() == 2 && Intero(parti[0], 1, 1000, n) &&
-                 Numero(parti[1], Da_a(0.05, 600), 600, pausa.durata_s);
+                 Numero(parti[1], 0.05, 600, pausa.durata_s);
             pausa.serie = static_cast<int>(n);
             if (ok) o.pause_serie.push_back(pausa);
         } else if (nome == QLatin1String("--config")) {
