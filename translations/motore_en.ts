@@ -1162,6 +1162,13 @@ Moto:
                           di PCT %, da 0 a 50 (0)
   --rate N                invece un flusso costante di N record al secondo,
                           da 1 a %2
+  --sets N[,N...]         serie di N ripetizioni, da 0 a 1000 (0: solo lo stacco
+                          e il ritorno), poi il moto finisce
+  --rest S                recupero tra le serie, da 0 a 3600 s (15)
+  --pause-top K:S         nella serie K, pausa di S s in alto dopo la
+                          ripetizione centrale, da 0.05 a 600 s
+  --pause-bottom K:S      nella serie K, pausa di S s in basso prima della
+                          ripetizione centrale, da 0.05 a 600 s
 Scheda:
   --config MASCHERA,PERIODO_BASSO,PERIODO_ALTO
                           configurazione, ognuno da 0 a 255 (5,1,0)
@@ -1191,6 +1198,13 @@ Motion:
                           by PCT %, 0 to 50 (0)
   --rate N                instead a steady stream of N records a second,
                           1 to %2
+  --sets N[,N...]         sets of N reps, 0 to 1000 (0: only the unracking
+                          and back), then the motion ends
+  --rest S                rest between the sets, 0 to 3600 s (15)
+  --pause-top K:S         in set K, a pause of S s at the top after the
+                          middle rep, 0.05 to 600 s
+  --pause-bottom K:S      in set K, a pause of S s at the bottom before the
+                          middle rep, 0.05 to 600 s
 Board:
   --config MASK,LOW_PERIOD,HIGH_PERIOD
                           configuration, each 0 to 255 (5,1,0)

@@ -1,7 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "virtualboard/moto_scheda.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+// The hold at the top after the lift of repetition `ripetizione` (the unracking lift is
+// 0), or at the bottom before it, becomes one hold of `durata_s`.
+void Imposta_pausa(Copione& c, int ripetizione, bool in_alto, double durata_s) {
+    auto& s = c.segmenti;
+    const auto di = [](const Segmento& x, Segmento::Tipo tipo) {
+        return x.tipo == tipo && !x.sussulto;
+    };
+    std::size_t i = 0;
+    for (int contate = -1; i < s.size(); ++i)
+        if (di(s[i], Segmento::Tipo::Salita) && ++contate == ripetizione) break;
+    if (i == s.size()) return;
+    std::size_t da = i, a = i; // the segments replaced, [da, a)
+    if (in_alto) {
+        da = a = i + 1;
+        while (a < s.size() && !di(s[a], Segmento::Tipo::Discesa)) ++a;
+    } else {
+        while (da > 0 && !di(s[da - 1], Segmento::Tipo::Discesa)) --da;
+    }
+    const auto inizio = s.begin() + static_cast<std::ptrdiff_t>(da);
+    s.insert(s.erase(inizio, s.begin() + static_cast<std::ptrdiff_t>(a)),
+             {Segmento::Tipo::Fermo, 0.0, durata_s, false});
+}
+// What a set on its own ends on, so that a HID board has sent its last lift.
+constexpr double Fermo_finale_s = 9.5;
+} // namespace
 
 Parametri_copione Parametri_da_opzioni(const Opzioni_scheda& o) {
     Parametri_copione p;
@@ -19,10 +47,33 @@ Parametri_copione Parametri_da_opzioni(const Opzioni_scheda& o) {
     return p;
 }
 
+Copione Copione_serie(const Opzioni_scheda& o) {
+    Parametri_copione p = Parametri_da_opzioni(o);
+    Copione tutto;
+    tutto.posizione_iniziale_mm = p.posizione_iniziale_mm;
+    for (std::size_t k = 0; k < o.serie.size(); ++k) {
+        p.ripetizioni = o.serie[k];
+        Copione c = Genera_copione(p, o.seme + static_cast<std::uint32_t>(k));
+        c.segmenti.pop_back(); // the long hold of a set on its own
+        for (const Pausa_serie& pausa : o.pause_serie)
+            if (pausa.serie == static_cast<int>(k) + 1)
+                Imposta_pausa(c, (p.ripetizioni + 1) / 2, pausa.in_alto, pausa.durata_s);
+        c.Discesa(c.Posizione_mm(c.Durata_s()) - c.posizione_iniziale_mm,
+                  0.5 * (p.discesa_min_s + p.discesa_max_s));
+        const bool ultima = k + 1 == o.serie.size();
+        c.Fermo(ultima ? std::max(o.recupero_s, Fermo_finale_s) : o.recupero_s);
+        std::erase_if(c.segmenti, [](const Segmento& x) { return x.durata_s <= 0; });
+        tutto.segmenti.insert(tutto.segmenti.end(), c.segmenti.begin(), c.segmenti.end());
+    }
+    return tutto;
+}
+
 std::unique_ptr<Sorgente_record> Crea_sorgente(const Opzioni_scheda& o) {
     const int tipo = o.profilo.tipo_scheda;
     if (o.record_al_secondo > 0)
         return std::make_unique<Flusso_ritmo>(tipo, Collegamento::Seriale, o.record_al_secondo);
+    if (!o.serie.empty())
+        return std::make_unique<Flusso_copione>(Copione_serie(o), tipo, Collegamento::Seriale);
     const Parametri_copione p = Parametri_da_opzioni(o);
     if (o.ripetizioni > 0)
         return std::make_unique<Flusso_copione>(Genera_copione(p, o.seme), tipo,

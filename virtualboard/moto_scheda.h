@@ -41,5 +41,11 @@ private:
 
 Parametri_copione Parametri_da_opzioni(const Opzioni_scheda& opzioni);
 
+// Several sets (opzioni.serie) as one script: each a generated set of its repetitions
+// (seed, seed + 1, ...) and its own holds, then the bar lowered back to where a set
+// begins and the rest there; the last rest (at least the hold a set on its own ends on)
+// ends the script.
+Copione Copione_serie(const Opzioni_scheda& opzioni);
+
 // The source the options ask for.
 std::unique_ptr<Sorgente_record> Crea_sorgente(const Opzioni_scheda& opzioni);

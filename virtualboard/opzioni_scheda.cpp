@@ -61,6 +61,13 @@ QString Uso_scheda() {
                "                          di PCT %, da 0 a 50 (0)\n"
                "  --rate N                invece un flusso costante di N record al secondo,\n"
                "                          da 1 a %2\n"
+               "  --sets N[,N...]         serie di N ripetizioni, da 0 a 1000 (0: solo lo stacco\n"
+               "                          e il ritorno), poi il moto finisce\n"
+               "  --rest S                recupero tra le serie, da 0 a 3600 s (15)\n"
+               "  --pause-top K:S         nella serie K, pausa di S s in alto dopo la\n"
+               "                          ripetizione centrale, da 0.05 a 600 s\n"
+               "  --pause-bottom K:S      nella serie K, pausa di S s in basso prima della\n"
+               "                          ripetizione centrale, da 0.05 a 600 s\n"
                "Scheda:\n"
                "  --config MASCHERA,PERIODO_BASSO,PERIODO_ALTO\n"
                "                          configurazione, ognuno da 0 a 255 (5,1,0)\n"
@@ -138,6 +145,25 @@ std::optional<QString> Leggi_opzioni(const QStringList& argomenti, Opzioni_sched
         } else if (nome == QLatin1String("--rate")) {
             ok = Numero(v, Da_a(1, Massimo_record_al_secondo), Massimo_record_al_secondo,
                         o.record_al_secondo);
+        } else if (nome == QLatin1String("--sets")) {
+            Da_a(0, 1000);
+            o.serie.clear();
+            for (const QString& parte : v.split(QLatin1Char(','))) {
+                ok = ok && Intero(parte, 0, 1000, n);
+                o.serie.push_back(static_cast<int>(n));
+            }
+        } else if (nome == QLatin1String("--rest")) {
+            ok = Numero(v, Da_a(0, 3600), 3600, o.recupero_s);
+        } else if (nome == QLatin1String("--pause-top") ||
+                   nome == QLatin1String("--pause-bottom")) {
+            const auto parti = v.split(QLatin1Char(':'));
+            Pausa_serie pausa;
+            pausa.in_alto = nome == QLatin1String("--pause-top");
+            Da_a(0.05, 600);
+            ok = parti.size() == 2 && Intero(parti[0], 1, 1000, n) &&
+                 Numero(parti[1], 0.05, 600, pausa.durata_s);
+            pausa.serie = static_cast<int>(n);
+            if (ok) o.pause_serie.push_back(pausa);
         } else if (nome == QLatin1String("--config")) {
             const auto parti = v.split(QLatin1Char(','));
             ok = parti.size() == 3;

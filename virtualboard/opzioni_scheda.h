@@ -9,9 +9,18 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 struct Intervallo {
     double minimo = 0, massimo = 0;
+};
+
+// A hold of its own inside one set of several: at the top after the lift of the set's
+// middle repetition (the ((N + 1) / 2)-th of N), or at the bottom before it.
+struct Pausa_serie {
+    int serie = 1; // from 1
+    bool in_alto = true;
+    double durata_s = 0;
 };
 
 struct Opzioni_scheda {
@@ -27,6 +36,9 @@ struct Opzioni_scheda {
     double probabilita_sussulto = 0.3; // chance of a twitch in a rest
     double rallentamento = 0;          // each lift of a set slower by this fraction
     double record_al_secondo = 0;      // > 0: a steady stream at this rate instead
+    std::vector<int> serie;            // repetitions of each of several sets (then it ends)
+    double recupero_s = 15;            // rest between sets, the bar back where sets begin
+    std::vector<Pausa_serie> pause_serie;
 };
 
 // Upper bound of --rate: what 115200 baud carries (10 bits a byte, 6 bytes a record).

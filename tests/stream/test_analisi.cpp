@@ -4,9 +4,12 @@
 // is compared with a stored one in test_riferimento.
 #include "cli/attese.h"
 #include "cli/replay.h"
+#include "stream/decodifica.h"
 #include "stream/fascia.h"
+#include "stream/serie_automatica.h"
 #include "tests/stream/banco_prova.h"
 #include "tests/support/record_prova.h"
+#include "virtualboard/moto_scheda.h"
 #include "wire/copione.h"
 #include "wire/flusso_scheda.h"
 
@@ -286,6 +289,71 @@ private Q_SLOTS:
                 if (atteso.durata_propulsiva == durata) QCOMPARE(a.Vpropulsiva, a.Vmedia);
             }
         }
+    }
+
+    // An armed station on the virtual board's sets with 15 s rests: every record goes to
+    // the detector and, from a set's first sample on, to the engine, which tells it the
+    // lifts it counts. The rows of each set found (0: nothing to save) by the end time, kept
+    // within 2..30 s: holds shorter than it never end a set, longer ones do.
+    void serie_automatiche_data() {
+        QTest::addColumn<QStringList>("moto");
+        QTest::addColumn<double>("fine");
+        QTest::addColumn<QList<int>>("righe");
+        const QStringList serie{"--sets", "5,4,6", "--pause-top", "2:3", "--pause-bottom", "3:2,5"};
+        QTest::newRow("4 s") << serie << 4.0 << QList<int>{5, 4, 6};
+        // Split at both holds: what follows one starts with its first real lift (no row).
+        QTest::newRow("1 s as 2") << serie << 1.0 << QList<int>{5, 2, 1, 2, 3};
+        // One set: the unracking lifts of the later sets are rows too.
+        QTest::newRow("45 s as 30") << serie << 45.0 << QList<int>{17};
+        QTest::newRow("lifted from the rack and back")
+            << QStringList{"--sets", "0,2"} << 4.0 << QList<int>{0, 2};
+    }
+    void serie_automatiche() {
+        QFETCH(QStringList, moto);
+        QFETCH(double, fine);
+        QFETCH(QList<int>, righe);
+        Opzioni_scheda o;
+        QVERIFY(!Leggi_opzioni(
+            QStringList{"--port", "1", "--rest", "15", "--pause", "1:1.5", "--twitch", "0"} + moto,
+            o));
+        std::vector<Record_scheda> record;
+        Flusso_copione(Copione_serie(o).Fermo(30), 3, Collegamento::Seriale).Tutti(record);
+        const std::vector<std::uint8_t> byte = Byte_seriali(record);
+        Banco_prova b;
+        const Calibrazione_scheda taratura = Calibrazione_tipo(3);
+        b.s.Scheda.Fattore_posizione = taratura.Fattore_posizione;
+        b.s.Scheda.Fattore_tempo = taratura.Fattore_tempo;
+        b.s.Serie.Dati_esercizio.Ampiezza_minima = 100;
+        Serie_automatica rilevatore(100, fine);
+        const auto Al_motore = [&](std::size_t i) {
+            const int prima = b.motore.Lst_valori().Righe();
+            const int ripartenze = b.vista.cancellazioni_tempo;
+            b.motore.Blocco_seriale({byte.data() + i * Byte_record_seriale, Byte_record_seriale});
+            if (b.vista.cancellazioni_tempo > ripartenze) rilevatore.Primo_sollevamento();
+            if (b.motore.Lst_valori().Righe() > prima) rilevatore.Ripetizione();
+        };
+        QList<int> trovate;
+        std::size_t armata = 0; // the first sample since the station was armed
+        for (std::size_t i = 0; i < record.size(); ++i) {
+            const Conteggi c = *Leggi_record_seriale(byte, i);
+            const auto evento =
+                rilevatore.Campione(Posizione_mm(c.posizione, taratura.Fattore_posizione),
+                                    Tempo_ms(c.tempo, taratura.Fattore_tempo) / 1000.0);
+            if (evento == Serie_automatica::Evento::Inizio) {
+                b.Avvia(true);
+                const auto primo = std::size_t(rilevatore.Primo_campione());
+                QVERIFY(primo == armata || record[i].istante_s - record[primo].istante_s > 1);
+                for (auto j = primo; j < i; ++j) Al_motore(j);
+            }
+            if (rilevatore.In_serie()) Al_motore(i);
+            if (evento == Serie_automatica::Evento::Fine) {
+                QCOMPARE(rilevatore.Ripetizioni(), b.motore.Lst_valori().Righe());
+                trovate.push_back(rilevatore.Da_salvare() ? rilevatore.Ripetizioni() : 0);
+                b.motore.Fine_acquisizione();
+                armata = i + 1;
+            }
+        }
+        QCOMPARE(trovate, righe);
     }
 };
 
