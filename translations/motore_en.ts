@@ -514,6 +514,19 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
     </message>
 </context>
 <context>
+    <name>Segnali_acustici</name>
+    <message>
+        <location filename="../stream/segnali_acustici.cpp" line="+133"/>
+        <source>Nessun dispositivo audio: i segnali acustici sono muti</source>
+        <translation>No audio device: the sound cues are silent</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Nessuna voce installata per la lingua: la velocità è detta da un tono</source>
+        <translation>No voice installed for the language: the velocity is told by a tone</translation>
+    </message>
+</context>
+<context>
     <name>Frm_apri</name>
     <message>
         <location filename="../datafiles/frm_apri.cpp" line="+38"/>
