@@ -71,7 +71,6 @@ void Frm_atleta::Apri(const QWidget* principale) {
     QScreen* altro = nullptr;
     for (QScreen* schermo : QGuiApplication::screens())
         if (schermo != suo) altro = schermo;
-    Aggiorna_atleta();
     if (altro != nullptr) {
         setGeometry(altro->geometry());
         showFullScreen();
@@ -83,6 +82,7 @@ void Frm_atleta::Apri(const QWidget* principale) {
     }
     raise();
     activateWindow();
+    Aggiorna_atleta();
 }
 
 void Frm_atleta::Mostra_recupero(int secondi) {
@@ -98,10 +98,11 @@ void Frm_atleta::Aggiorna_atleta() {
     Lbl_atleta->setText(
         tr("%1 - %2 kg").arg(dati.Atleta, Formatta(double(dati.Carico), 1, locale_)));
     Lbl_migliore->clear();
-    if (dati.Atleta.isEmpty() || dati.Cartella_dati.isEmpty() || !isVisible()) return;
+    if (dati.Atleta.isEmpty() || s_.Cartella_applicazione.isEmpty() || !isVisible()) return;
     const Grandezza_velocita grandezza =
         Grandezza_di(s_.Acquisizione_in_corso ? s_.Serie.Riferimento : s_.Riferimento);
-    Indice_test indice(dati.Cartella_dati);
+    // The index the training log reads, of the application folder.
+    Indice_test indice(s_.Cartella_applicazione);
     indice.Aggiorna_atleta(dati.Squadra, dati.Atleta);
     std::optional<double> migliore;
     for (const Riga_test& t : indice.Test_atleta(dati.Squadra, dati.Atleta)) {

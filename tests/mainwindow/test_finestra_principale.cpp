@@ -236,6 +236,8 @@ private Q_SLOTS:
         // F11: the athlete's view, with Rossi's best at this load from the log. A repetition
         // shows there the big display's velocity and colour (past the loss threshold too);
         // Esc closes it.
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
         QTest::keyClick(&m, Qt::Key_F11);
         Frm_atleta& atleta = *m.Vista_atleta;
         QVERIFY(atleta.isVisible());
