@@ -7,6 +7,7 @@
 #include "acquisition/sorveglianza_flusso.h"
 #include "acquisition/sorveglianza_giornale.h"
 #include "analysis/frm_analisi.h"
+#include "analysis/frm_atleta.h"
 #include "analysis/frm_grafici.h"
 #include "log/frm_profilo.h"
 #include "log/frm_storico.h"
@@ -148,6 +149,9 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     Valutazione = new Riga_valutazione(sessione, *Salvataggi_test, locale, this);
     statusBar()->addWidget(Valutazione);
     motore.Aggiungi_vista(*Valutazione);
+    Vista_atleta = new Frm_atleta(sessione, locale, this);
+    Vista_atleta->Imposta_analisi(&motore.Analisi());
+    motore.Aggiungi_vista(*Vista_atleta);
     connect(Grafici, &Frm_grafici::Esclusione_richiesta, this, &Frm_main::Imposta_esclusa);
     Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, avvisi, area);
     connect(Comandi, &Frm_cmd::Serie_in_uscita, Valutazione, &Riga_valutazione::Scrivi_in_sospeso);
@@ -251,8 +255,12 @@ void Frm_main::Crea_menu() {
     mnuVisualizzaStorico =
         visualizza->addAction(tr("&Storico atleta"), this, &Frm_main::Mostra_storico);
     mnuVisualizzaStorico->setShortcut(QKeySequence(Qt::Key_F9));
-    // From the windows these open too (the log, the profile, the analysis).
-    for (QAction* a : {mnuVisualizzaAnalisi, mnuVisualizzaProfilo, mnuVisualizzaStorico})
+    mnuVisualizzaAtleta =
+        visualizza->addAction(tr("Vista a&tleta"), this, &Frm_main::Mostra_vista_atleta);
+    mnuVisualizzaAtleta->setShortcut(QKeySequence(Qt::Key_F11));
+    // From the windows these open too (the log, the profile, the analysis, the athlete's).
+    for (QAction* a :
+         {mnuVisualizzaAnalisi, mnuVisualizzaProfilo, mnuVisualizzaStorico, mnuVisualizzaAtleta})
         a->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* strumenti = menuBar()->addMenu(tr("&Strumenti"));
@@ -293,6 +301,7 @@ void Frm_main::Crea_menu() {
         {mnuVisualizzaAnalisi, "mnuVisualizzaAnalisi"},
         {mnuVisualizzaProfilo, "mnuVisualizzaProfilo"},
         {mnuVisualizzaStorico, "mnuVisualizzaStorico"},
+        {mnuVisualizzaAtleta, "mnuVisualizzaAtleta"},
         {mnuStrumentiCronometro, "mnuStrumentiCronometro"},
         {mnuStrumentiCalcolatrice, "mnuStrumentiCalcolatrice"},
         {mnuHelpInformazioni, "mnuHelpInformazioni"},
@@ -360,6 +369,14 @@ Frm_storico* Frm_main::Mostra_storico() {
                                         dati.Atleta, *avvisi_, locale_, this);
     if (nuova) connect(f, &Frm_storico::Apri_test, Comandi, &Frm_cmd::Apri);
     return f;
+}
+
+void Frm_main::Mostra_vista_atleta() {
+    if (Vista_atleta == nullptr) return;
+    if (Vista_atleta->isVisible())
+        Vista_atleta->close();
+    else
+        Vista_atleta->Apri(this);
 }
 
 void Frm_main::Mostra_prontezza(const QString& file_salvato) {
@@ -452,6 +469,7 @@ void Frm_main::closeEvent(QCloseEvent* evento) {
     if (!Analisi.isNull()) Analisi->close();
     if (!Profilo.isNull()) Profilo->close();
     if (!Storico.isNull()) Storico->close();
+    if (Vista_atleta != nullptr) Vista_atleta->close();
     if (!Utente.isNull()) Utente->close();
     Q_EMIT Chiusura();
     evento->accept();

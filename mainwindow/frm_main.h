@@ -15,6 +15,7 @@
 
 class Etichetta_accorciata;
 class Frm_analisi;
+class Frm_atleta;
 class Frm_cmd;
 class Frm_crono;
 class Frm_profilo;
@@ -74,6 +75,8 @@ public:
     // "Storico atleta": the current athlete's training log; a test opened from it is opened
     // as "Apri..." opens it.
     Frm_storico* Mostra_storico();
+    // "Vista atleta" (F11): opens the athlete's view, or closes it when it is open.
+    void Mostra_vista_atleta();
     // After a set is saved and indexed: the readiness of its day in the status bar, once
     // the day has a first set at the reference load.
     void Mostra_prontezza(const QString& file_salvato);
@@ -95,6 +98,7 @@ public:
     QAction* mnuVisualizzaAnalisi = nullptr;
     QAction* mnuVisualizzaProfilo = nullptr;
     QAction* mnuVisualizzaStorico = nullptr;
+    QAction* mnuVisualizzaAtleta = nullptr;
     QAction* mnuStrumentiCronometro = nullptr;
     QAction* mnuStrumentiCalcolatrice = nullptr;
     QAction* mnuHelpInformazioni = nullptr;
@@ -115,6 +119,8 @@ public:
     Frm_intestazione* Intestazione = nullptr;
     Frm_grafici* Grafici = nullptr;
     Frm_cmd* Comandi = nullptr;
+    // Listens to the engine for the whole run, shown on demand.
+    Frm_atleta* Vista_atleta = nullptr;
     Salvataggi* Salvataggi_test = nullptr;
     QPointer<Frm_utente> Utente;
     QPointer<Frm_crono> Crono;

@@ -141,6 +141,65 @@
     </message>
 </context>
 <context>
+    <name>Frm_atleta</name>
+    <message>
+        <source>Vista atleta</source>
+        <translation>Athlete view</translation>
+    </message>
+    <message>
+        <source>Atleta e carico</source>
+        <translation>Athlete and load</translation>
+    </message>
+    <message>
+        <source>Velocità</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>Velocità mostrata</source>
+        <translation>Velocity shown</translation>
+    </message>
+    <message>
+        <source>Ripetizione</source>
+        <translation>Repetition</translation>
+    </message>
+    <message>
+        <source>Perdita di velocità</source>
+        <translation>Velocity loss</translation>
+    </message>
+    <message>
+        <source>Migliore a questo carico</source>
+        <translation>Best at this load</translation>
+    </message>
+    <message>
+        <source>Recupero</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Recupero %1:%2</source>
+        <translation>Rest %1:%2</translation>
+    </message>
+    <message>
+        <source>%1 - %2 kg</source>
+        <translation>%1 - %2 kg</translation>
+    </message>
+    <message>
+        <source>Migliore a questo carico: %1 m/s</source>
+        <translation>Best at this load: %1 m/s</translation>
+    </message>
+    <message>
+        <source>%1 (m/s)</source>
+        <translation>%1 (m/s)</translation>
+    </message>
+    <message>
+        <source>Ripetizione %1</source>
+        <translation>Repetition %1</translation>
+    </message>
+    <message>
+        <source>Perdita %1 %</source>
+        <translation>Loss %1 %</translation>
+    </message>
+</context>
+<context>
     <name>Frm_analisi</name>
     <message>
         <location filename="../analysis/frm_analisi.cpp" line="+25"/>

@@ -331,6 +331,10 @@
         <translation>Training &amp;log</translation>
     </message>
     <message>
+        <source>Vista a&amp;tleta</source>
+        <translation>A&amp;thlete view</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>&amp;Strumenti</source>
         <translation>&amp;Tools</translation>

@@ -9,6 +9,7 @@
 #include "acquisition/riga_valutazione.h"
 #include "acquisition/salvataggi.h"
 #include "analysis/elenco_valori.h"
+#include "analysis/frm_atleta.h"
 #include "analysis/frm_edit_grafici.h"
 #include "analysis/frm_grafici.h"
 #include "datafiles/record_seduta.h"
@@ -16,6 +17,8 @@
 #include "log/frm_storico.h"
 #include "log/indice_sedute.h"
 #include "platform/etichetta_accorciata.h"
+#include "platform/numerico.h"
+#include "session/formato.h"
 #include "setup/frm_intestazione.h"
 #include "stream/lista_valori.h"
 #include "tests/support/banco_principale.h"
@@ -230,6 +233,25 @@ private Q_SLOTS:
         QVERIFY(salva.Salva_automatico());
         QCOMPARE(indicizzati.size(), 1);
         QCOMPARE(int(Indice_test(d.dati).Test_atleta("Squadra A", "Rossi").size()), 11);
+        // F11: the athlete's view, with Rossi's best at this load from the log. A repetition
+        // shows there the big display's velocity and colour (past the loss threshold too);
+        // Esc closes it.
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QTest::keyClick(&m, Qt::Key_F11);
+        Frm_atleta& atleta = *m.Vista_atleta;
+        QVERIFY(atleta.isVisible());
+        QCOMPARE(atleta.Lbl_migliore->text(), QString("Migliore a questo carico: 0,90 m/s"));
+        Imposta_sollevamenti(s);
+        b.motore.Inizia_acquisizione();
+        Quattro_sollevamenti(b.motore);
+        b.motore.Fine_acquisizione();
+        const Numerico_misura& display = m.Grafici->Num_vel();
+        QCOMPARE(atleta.Lbl_velocita->text() + atleta.Lbl_ripetizione->text(),
+                 Formatta(display.Valore() / 1000, 2, QLocale(QLocale::Italian)) + "Ripetizione 3");
+        QCOMPARE(atleta.Colore_velocita(), display.Colore());
+        QTest::keyClick(&atleta, Qt::Key_Escape);
+        QVERIFY(atleta.isHidden());
         QVERIFY(b.avvisi.elenco.isEmpty());
         m.close();
         QTRY_VERIFY(!m.Storico);
