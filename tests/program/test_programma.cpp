@@ -225,8 +225,8 @@ private Q_SLOTS:
         connect(p.Finestra_hid(), &QObject::destroyed, [&ordine] { ordine << "frm_hid"; });
         m.mnuFileEsci->trigger();
         conta_.chiusure = nullptr;
-        QCOMPARE(ordine, (QStringList{"Frm_crono", "Frm_analisi", "Frm_profilo", "Frm_utente",
-                                      "frm_seriale", "frm_hid"}));
+        QCOMPARE(ordine, (QStringList{"Frm_crono", "Frm_analisi", "Frm_profilo", "Frm_atleta",
+                                      "Frm_utente", "frm_seriale", "frm_hid"}));
         QVERIFY(p.Hid() == nullptr);
         QTRY_VERIFY(crono.isNull() && utente.isNull());
     }
