@@ -17,6 +17,10 @@ struct Scelte_esercizio {
     // kg, the load the readiness compares the sessions' first sets at; 0: the load the
     // athlete's sessions start with most often.
     float Carico_riferimento = 0;
+    // Sets that start and end themselves: as Impostazione_esercizio's.
+    float Fine_serie_s = 4;
+    float Recupero_s = 0;
+    bool Fine_alla_perdita = false;
 };
 
 // Published mean velocities at 1RM, found from the exercise's name (Italian or English):

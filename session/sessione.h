@@ -73,6 +73,12 @@ struct Impostazione_esercizio {
     float Soglia_perdita = 20; // %
     Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
     QString Nota; // empty: none
+    // Sets that start and end themselves: the stillness after the last repetition that ends
+    // a set (s), the rest after which the athlete hears a cue (s; 0: none), and whether the
+    // first repetition at or beyond the loss threshold ends the set too.
+    float Fine_serie_s = 4;
+    float Recupero_s = 0;
+    bool Fine_alla_perdita = false;
 };
 
 // The board as the program knows it: the link that carries it, the caption's part that
