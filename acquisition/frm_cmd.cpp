@@ -6,6 +6,7 @@
 #include "datafiles/frm_apri.h"
 #include "datafiles/nomi_file.h"
 #include "device/protocollo.h"
+#include "platform/impostazioni_utente.h"
 #include "session/avvisi.h"
 #include "session/sessione.h"
 #include "stream/motore_misura.h"
@@ -88,6 +89,17 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     Button_Crono = Pulsante(this, "Button_Crono", tr("CRONO"), tr("Mostra il cronometro"), false);
     Button_Calcolatrice = Pulsante(this, "Button_Calcolatrice", tr("CALCOLATRICE"),
                                    tr("Mostra la colcolatrice"), false);
+    Button_Serie_auto = Pulsante(this, "Button_Serie_auto", tr("SERIE AUTO"),
+                                 tr("Le serie iniziano e finiscono da sole: un avvio arma la "
+                                    "postazione, ogni serie è salvata alla sua fine"),
+                                 true);
+    Button_Serie_auto->setChecked(
+        Leggi_impostazione(QStringLiteral("funz"), QStringLiteral("serie_auto")) ==
+        QLatin1String("1"));
+    connect(Button_Serie_auto, &QPushButton::toggled, this, [](bool acceso) {
+        Salva_impostazione(QStringLiteral("funz"), QStringLiteral("serie_auto"),
+                           acceso ? QStringLiteral("1") : QStringLiteral("0"));
+    });
 
     {
         const QSignalBlocker blocco(Button_Tempo);
@@ -165,6 +177,9 @@ void Frm_cmd::riposiziona() {
         fila[i]->setGeometry(x, 0, static_cast<int>(sinistra + largo + 0.5) - x, h);
         sinistra += largo;
     }
+    // SERIE AUTO takes what the row leaves at the right.
+    const int x = static_cast<int>(sinistra + spazio + 0.5);
+    Button_Serie_auto->setGeometry(x, 0, std::max(0, static_cast<int>(w) - x), h);
 }
 
 void Frm_cmd::Button_Ripetizioni_Click() {

@@ -59,6 +59,8 @@ public:
     QPushButton* Button_Grafici;
     QPushButton* Button_Crono;
     QPushButton* Button_Calcolatrice;
+    // SERIE AUTO: with it on, a start arms the station and every set starts and ends by itself.
+    QPushButton* Button_Serie_auto;
     // Opening a saved test and the save operations, in the panel's context menu and on
     // their keys.
     QAction* Azione_apri;
@@ -76,6 +78,12 @@ Q_SIGNALS:
     // The set in memory is about to give way (a start, "RESET DATI", a test opened): what
     // is still to be written of it goes now.
     void Serie_in_uscita();
+    // SERIE AUTO: what became of a set that ended by itself, for the status bar ("Serie 2
+    // salvata: <file>"); the rest since the last set ended, every second (-1: no rest to
+    // show, a set is running or the station is not armed); the target rest is over.
+    void Messaggio_serie(const QString& testo);
+    void Recupero_cambiato(int secondi);
+    void Recupero_concluso();
 
 private:
     void Button_start_ValueChanged(bool acceso);
