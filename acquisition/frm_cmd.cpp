@@ -2,6 +2,7 @@
 #include "acquisition/frm_cmd.h"
 
 #include "acquisition/salvataggi.h"
+#include "acquisition/sorveglianza_flusso.h"
 #include "analysis/frm_grafici.h"
 #include "datafiles/frm_apri.h"
 #include "datafiles/nomi_file.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QShortcut>
@@ -20,7 +22,25 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+// The engine's word on the armed station's sets, handed to the panel.
+class Ascolto_serie_auto : public Vista_misura {
+public:
+    explicit Ascolto_serie_auto(Frm_cmd& cmd) : cmd_(cmd) {}
+    void Serie_in_arrivo() override { cmd_.Serie_in_arrivo(); }
+    void Acquisizione_iniziata() override {
+        if (cmd_.armata_) cmd_.Serie_iniziata();
+    }
+    void Serie_conclusa(int ripetizioni) override { cmd_.Serie_conclusa(ripetizioni); }
+
+private:
+    Frm_cmd& cmd_;
+};
+
 namespace {
+
+// Armed, a link silent this long has lost its board: a serial board sends an idle record
+// every second, a HID board eight of them in one report.
+constexpr int Silenzio_hid_ms = 10000;
 
 // The caption as the operator sees it: "&&" is shown as "&", a single "&" marks the access
 // key and is not shown.
@@ -54,7 +74,9 @@ QString Due_righe(const QString& didascalia, const QString& stato) {
 Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& motore,
                  Frm_grafici& grafici, Salvataggi& salvataggi, Avvisi& avvisi, QWidget* parent)
     : QWidget(parent), s_(sessione), protocollo_(protocollo), motore_(motore), grafici_(grafici),
-      salvataggi_(salvataggi), avvisi_(avvisi), lampeggio_(new QTimer(this)) {
+      salvataggi_(salvataggi), avvisi_(avvisi), lampeggio_(new QTimer(this)),
+      ascolto_(std::make_unique<Ascolto_serie_auto>(*this)), sorveglianza_armata_(new QTimer(this)),
+      recupero_(new QTimer(this)) {
     setObjectName(QStringLiteral("Frm_cmd"));
     setAccessibleName(tr("Comandi"));
     Button_start = Pulsante(
@@ -129,6 +151,14 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     connect(lampeggio_, &QTimer::timeout, this, &Frm_cmd::Lampeggia);
     lampeggio_->setInterval(500);
 
+    motore_.Aggiungi_vista(*ascolto_);
+    sorveglianza_armata_->setInterval(250);
+    connect(sorveglianza_armata_, &QTimer::timeout, this, &Frm_cmd::Sorveglia_armata);
+    recupero_->setInterval(1000);
+    connect(recupero_, &QTimer::timeout, this, &Frm_cmd::Mostra_recupero);
+    connect(&salvataggi_, &Salvataggi::Salvato, this,
+            [this](const QString& nome) { ultimo_salvato_ = nome; });
+
     Azione_apri = new QAction(tr("Apri..."), this);
     Azione_apri->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     Azione_salva_dati = new QAction(tr("Salva dati con nome..."), this);
@@ -152,6 +182,10 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
 
     Aggiorna_testi();
     riposiziona();
+}
+
+Frm_cmd::~Frm_cmd() {
+    motore_.Togli_vista(*ascolto_);
 }
 
 void Frm_cmd::Apri(const QString& nome) {
@@ -201,10 +235,26 @@ void Frm_cmd::Button_start_ValueChanged(bool acceso) {
     if (acceso) {
         Q_EMIT Serie_in_uscita();
         salvataggi_.Segnala_serie_non_salvata();
+        armata_ = Button_Serie_auto->isChecked();
+        motore_.Imposta_serie_automatiche(armata_);
         protocollo_.Avvia_acquisizione(); // a failure turns the button off again
         in_corso_ = s_.Acquisizione_in_corso;
-        if (!in_corso_) Imposta_start(false);
-        if (in_corso_) Q_EMIT Misura_cambiata();
+        if (!in_corso_) {
+            armata_ = false;
+            Imposta_start(false);
+        }
+        if (in_corso_ && !armata_) Q_EMIT Misura_cambiata();
+        if (armata_) {
+            serie_armata_ = 0;
+            Button_Serie_auto->setEnabled(false);
+            sorveglianza_armata_->start();
+            Q_EMIT Messaggio_serie(
+                s_.Memo_attivo
+                    ? tr("SERIE AUTO: ogni serie inizia al primo movimento ed è salvata alla "
+                         "sua fine")
+                    : tr("SERIE AUTO con MEMO DATI spento: le serie sono mostrate, non "
+                         "salvate"));
+        }
     } else {
         protocollo_.Ferma_acquisizione();
         Fine_acquisizione();
@@ -221,14 +271,88 @@ void Frm_cmd::Avvio_spento() {
 void Frm_cmd::Fine_acquisizione() {
     if (!in_corso_) return;
     in_corso_ = false;
+    if (armata_) {
+        // The engine ended the set in progress as one that ended by itself: it is saved.
+        armata_ = false;
+        Button_Serie_auto->setEnabled(true);
+        sorveglianza_armata_->stop();
+        recupero_->stop();
+        Q_EMIT Recupero_cambiato(-1);
+        return;
+    }
     if (s_.Memo_attivo) salvataggi_.Salva_automatico();
+}
+
+bool Frm_cmd::Serie_registrata_in_corso() const {
+    return in_corso_ && s_.Memo_attivo && (!armata_ || motore_.In_serie());
+}
+
+void Frm_cmd::Serie_in_arrivo() {
+    // As at a start: the coach's word on the set before is written, and a set whose save
+    // failed is told of before it leaves memory.
+    Q_EMIT Serie_in_uscita();
+    salvataggi_.Segnala_serie_non_salvata();
+}
+
+void Frm_cmd::Serie_iniziata() {
+    recupero_->stop();
+    Q_EMIT Recupero_cambiato(-1);
+    Q_EMIT Misura_cambiata();
+}
+
+void Frm_cmd::Serie_conclusa(int ripetizioni) {
+    inizio_recupero_.start();
+    recupero_segnalato_ = false;
+    recupero_->start();
+    Mostra_recupero();
+    if (ripetizioni <= 0) {
+        Q_EMIT Messaggio_serie(tr("Serie senza ripetizioni: nessun test salvato"));
+        return;
+    }
+    const int numero = ++serie_armata_;
+    if (!s_.Memo_attivo) {
+        Q_EMIT Messaggio_serie(tr("Serie %1 (%2 ripetizioni) non salvata: MEMO DATI spento")
+                                   .arg(numero)
+                                   .arg(ripetizioni));
+        return;
+    }
+    ultimo_salvato_.clear();
+    if (salvataggi_.Salva_automatico())
+        Q_EMIT Messaggio_serie(
+            tr("Serie %1 salvata: %2").arg(numero).arg(QFileInfo(ultimo_salvato_).fileName()));
+    else
+        Q_EMIT Messaggio_serie(tr("Serie %1 non salvata").arg(numero));
+}
+
+void Frm_cmd::Mostra_recupero() {
+    const auto secondi = static_cast<int>(inizio_recupero_.elapsed() / 1000);
+    Q_EMIT Recupero_cambiato(secondi);
+    if (!recupero_segnalato_ && s_.Recupero_s > 0 && secondi >= static_cast<int>(s_.Recupero_s)) {
+        recupero_segnalato_ = true;
+        Q_EMIT Recupero_concluso();
+    }
+}
+
+void Frm_cmd::Sorveglia_armata() {
+    const double senza = motore_.Secondi_senza_record();
+    const int limite = s_.Scheda.Collegamento == Collegamento::Hid
+                           ? Silenzio_hid_ms
+                           : Sorveglianza_flusso::Silenzio_ms;
+    if (senza * 1000.0 <= limite) {
+        motore_.Silenzio(senza);
+        return;
+    }
+    // The board went silent: the set in progress is saved and the station stops.
+    Imposta_start(false);
+    Button_start_ValueChanged(false);
+    avvisi_.Mostra_senza_attesa(Sorveglianza_flusso::Testo_muta(limite), Avvisi::Icona::Avviso);
 }
 
 void Frm_cmd::Azzera() {
     Q_EMIT Serie_in_uscita();
     // What was recorded is kept: during a recorded set the part so far is saved as a set
     // of its own before it is cleared; a set whose save failed stays in its journal.
-    if (in_corso_ && s_.Memo_attivo)
+    if (Serie_registrata_in_corso())
         salvataggi_.Salva_automatico();
     else
         salvataggi_.Segnala_serie_non_salvata();
@@ -256,7 +380,7 @@ void Frm_cmd::Button_Memo_ValueChanged(bool acceso) {
     }
     // Switched off during a recorded set: the part recorded so far is a set of its own,
     // saved now (switched on again, the recording starts afresh).
-    if (!acceso && in_corso_ && s_.Memo_attivo) salvataggi_.Salva_automatico();
+    if (!acceso && Serie_registrata_in_corso()) salvataggi_.Salva_automatico();
     motore_.Imposta_registrazione(acceso);
     if (acceso) {
         lampeggio_->start();

@@ -6,9 +6,11 @@
 // graph window's three views, the stopwatch and the desktop's calculator. The panel keeps
 // no state of its own beyond which acquisition it started.
 
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 // Starts and stops an acquisition from anywhere in the main window, as a click on the start
 // button does; its hover tip names it.
@@ -16,6 +18,7 @@ inline const QKeySequence Tasto_avvio{Qt::Key_F5};
 // Likewise for MEMO DATI, recording on or off.
 inline const QKeySequence Tasto_memo{Qt::Key_F4};
 
+class Ascolto_serie_auto;
 class Frm_grafici;
 class Motore_misura;
 class Protocollo;
@@ -31,6 +34,7 @@ class Frm_cmd : public QWidget {
 public:
     Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& motore, Frm_grafici& grafici,
             Salvataggi& salvataggi, Avvisi& avvisi, QWidget* parent = nullptr);
+    ~Frm_cmd() override;
 
     // The buttons in one row, as wide as the panel; the main window calls it again
     // whenever its size changes.
@@ -96,6 +100,17 @@ private:
     void Imposta_start(bool acceso);
     void Aggiorna_testi();
     void Lampeggia();
+    // SERIE AUTO: a set begins (the one in memory gives way), began, ended by itself.
+    friend class Ascolto_serie_auto;
+    void Serie_in_arrivo();
+    void Serie_iniziata();
+    void Serie_conclusa(int ripetizioni);
+    // Armed, every quarter of a second: the stillness a silent link cannot tell, and a board
+    // silent too long (the set in progress saved, the station stopped).
+    void Sorveglia_armata();
+    void Mostra_recupero();
+    // A set recorded from here is running (not the armed station's wait between sets).
+    bool Serie_registrata_in_corso() const;
 
     Sessione& s_;
     Protocollo& protocollo_;
@@ -106,6 +121,14 @@ private:
     QTimer* lampeggio_;
     bool acceso_lampeggio_ = false;
     bool in_corso_ = false; // an acquisition started from here is running
+    bool armata_ = false;   // ... with SERIE AUTO on
+    int serie_armata_ = 0;  // the sets of the armed station with repetitions
+    QString ultimo_salvato_;
+    std::unique_ptr<Ascolto_serie_auto> ascolto_;
+    QTimer* sorveglianza_armata_;
+    QTimer* recupero_;
+    QElapsedTimer inizio_recupero_;
+    bool recupero_segnalato_ = false;
 };
 
 // Starts the first calculator installed on the desktop; when none starts, says so, naming

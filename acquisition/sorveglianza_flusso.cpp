@@ -58,11 +58,16 @@ QString Sorveglianza_flusso::Testo() const {
         return QString::number(std::llround(static_cast<double>(ms) / 1000.0));
     };
     if (muta_)
-        parti << tr("La scheda non invia dati da più di %1 s.").arg(secondi(silenzio_ms_));
+        parti << Testo_muta(silenzio_ms_);
     else if (durata_silenzio_ms_ > 0)
         parti << tr("La scheda ha ripreso a inviare dati dopo %1 s di silenzio.")
                      .arg(secondi(durata_silenzio_ms_));
     return parti.join(QStringLiteral("  "));
+}
+
+QString Sorveglianza_flusso::Testo_muta(int silenzio_ms) {
+    return tr("La scheda non invia dati da più di %1 s.")
+        .arg(std::lround(static_cast<double>(silenzio_ms) / 1000.0));
 }
 
 void Sorveglianza_flusso::Avvisa() {

@@ -26,6 +26,8 @@ public:
     void Flusso_disturbato(const Disturbo_flusso& disturbo) override;
 
     QString Testo() const;
+    // What is said of a board silent for more than `silenzio_ms`.
+    static QString Testo_muta(int silenzio_ms);
     // Something is wrong now (a disturbed stream, or a board silent now).
     bool Allarme() const { return disturbato_ || muta_; }
     bool Muta() const { return muta_; }

@@ -44,12 +44,26 @@ Motore_misura::Motore_misura(Sessione& sessione, const QLocale& locale)
     : s_(sessione), scheda_(sessione.Scheda), locale_(locale) {}
 
 void Motore_misura::Inizia_acquisizione() {
-    s_.Fissa_serie();
-    s_.Nota.clear(); // the setup's note goes with this set only
-    Azzera(s_.Campioni.size() > Campioni_riusati);
     trama_.Azzera();
     controllo_.Azzera();
     s_.Acquisizione_in_corso = true;
+    coda_.clear();
+    if (automatiche_) {
+        // Armed: the set in memory stays on screen until the first movement.
+        rilevatore_.emplace(s_.Dati_esercizio.Ampiezza_minima, s_.Fine_serie_s);
+        prima_.clear();
+        primo_prima_ = indice_armata_ = 0;
+        ultimo_record_.start();
+        return;
+    }
+    rilevatore_.reset();
+    Inizia_serie();
+}
+
+void Motore_misura::Inizia_serie() {
+    s_.Fissa_serie();
+    s_.Nota.clear(); // the setup's note goes with this set only
+    Azzera(s_.Campioni.size() > Campioni_riusati);
     m_.Disegno_abilitato = true;
     m_.Tempo_corrente = 0;
     m_.Tempo_analisi = 0;
@@ -64,9 +78,13 @@ void Motore_misura::Inizia_acquisizione() {
 }
 
 void Motore_misura::Fine_acquisizione() {
+    const bool armata = Armata();
+    Concludi_serie();
+    rilevatore_.reset();
+    coda_.clear();
     const bool in_corso = s_.Acquisizione_in_corso;
     s_.Acquisizione_in_corso = false;
-    if (in_corso)
+    if (in_corso && !armata)
         for (Vista_misura* v : viste_) v->Acquisizione_finita();
 }
 
@@ -87,6 +105,14 @@ void Motore_misura::Spostamento(double posizione, int decimali) {
 
 void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
     const std::span<const std::uint8_t> record = trama_.Aggiungi(byte);
+    if (rilevatore_)
+        Smista_armata(record, 0);
+    else
+        Elabora_record(record, 0, true);
+}
+
+void Motore_misura::Elabora_record(std::span<const std::uint8_t> record, int decimali,
+                                   bool controlla) {
     const std::size_t conteggio = record.size() / Byte_record_seriale;
     if (conteggio == 0) return;
     for (Vista_misura* v : viste_) v->Record_ricevuti(record);
@@ -99,9 +125,9 @@ void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
         const std::size_t quanti = std::min(per_blocco, conteggio - inizio);
         for (std::size_t j = 0; j < quanti; ++j) {
             const Conteggi c = *Leggi_record_seriale(record, inizio + j); // whole records only
-            Controlla_record(c);
+            if (controlla) Controlla_record(c);
             posizioni_[j] = Posizione_mm(c.posizione, scheda_.Fattore_posizione);
-            Spostamento(posizioni_[j], 0);
+            Spostamento(posizioni_[j], decimali);
             tempi_[j] = Tempo_ms(c.tempo, scheda_.Fattore_tempo);
         }
         Elabora_blocco(Ultimo_indice(quanti), posizioni_.data(), tempi_.data());
@@ -109,6 +135,17 @@ void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
 }
 
 void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
+    if (rilevatore_) {
+        std::size_t letti = 0;
+        for (; letti < Record_per_report && Leggi_record_hid(report, letti); ++letti) {
+            const std::size_t inizio = letti * Byte_record_hid + Scostamento_posizione_hid;
+            std::copy_n(report.begin() + static_cast<std::ptrdiff_t>(inizio), Byte_record_seriale,
+                        record_hid_.begin() +
+                            static_cast<std::ptrdiff_t>(letti * Byte_record_seriale));
+        }
+        Smista_armata({record_hid_.data(), letti * Byte_record_seriale}, 1);
+        return;
+    }
     double posizioni[Record_per_report];
     float tempi[Record_per_report];
     std::size_t letti = 0;
@@ -328,6 +365,7 @@ void Motore_misura::Chiudi_ripetizione_tabella(double posizione) {
         s_.Campioni.resize(1);
         s_.Campioni[0].Tempo = 0;
         for (Vista_misura* v : viste_) v->Tempo_ripartito();
+        if (rilevatore_) rilevatore_->Primo_sollevamento();
     }
     finita.Durata_totale = nuova.Tempo_inizio - finita.Tempo_inizio;
     finita.Durata_conc = nuova.Tempo_inizio - (finita.Durata_ecc + finita.Tempo_inizio);
@@ -356,6 +394,15 @@ void Motore_misura::Mostra_ripetizione(int indice) {
     riferimenti_.push_back(
         Velocita_scelta(r, analisi_attiva_ ? &analisi_.back() : nullptr, s_.Serie.Riferimento));
     Calcola_perdita(riferimenti_.size() - 1);
+    if (rilevatore_ && rilevatore_->In_serie()) {
+        rilevatore_->Ripetizione();
+        // At or beyond the threshold, to the hundredth as the files write the loss.
+        if (s_.Serie.Fine_alla_perdita && analisi_.size() == riferimenti_.size() &&
+            !Esclusa(riferimenti_.size() - 1) &&
+            std::round(analisi_.back().Perdita * 100.0f) >=
+                std::round(s_.Serie.Soglia_perdita * 100.0f))
+            perdita_raggiunta_ = true;
+    }
 
     const float velocita = riferimenti_.back();
     for (Vista_misura* v : viste_)

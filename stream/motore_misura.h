@@ -9,14 +9,17 @@
 #include "stream/controllo_flusso.h"
 #include "stream/decodifica.h"
 #include "stream/lista_valori.h"
+#include "stream/serie_automatica.h"
 #include "stream/trama_seriale.h"
 #include "stream/vista_misura.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -70,6 +73,25 @@ public:
     // Recording on (the sample store starts afresh, from index 0) or off.
     void Imposta_registrazione(bool accesa);
 
+    // Sets that start and end themselves (SERIE AUTO), chosen before a start. Then the start
+    // arms the station: the stream goes to a Serie_automatica first, the records between sets
+    // are only watched (position shown, records checked), and each set is an acquisition of
+    // its own for the listeners (Serie_in_arrivo, Acquisizione_iniziata, its records,
+    // Acquisizione_finita, Serie_conclusa) that keeps the second before its first movement.
+    // Each set takes the setup as it stands when it begins; with Fine_alla_perdita it also
+    // ends at its first repetition at or beyond the loss threshold.
+    void Imposta_serie_automatiche(bool attive) { automatiche_ = attive; }
+    bool Armata() const { return rilevatore_.has_value(); }
+    bool In_serie() const { return rilevatore_ && rilevatore_->In_serie(); }
+    // The set in progress ends now, as after its stillness (the station stopped, the board
+    // lost); nothing when none is.
+    void Concludi_serie();
+    // Armed, the wall time since the last record came; no record for `secondi` ends a set
+    // whose stillness has lasted its end time by now (a HID board's idle records come eight
+    // at a time).
+    double Secondi_senza_record() const;
+    void Silenzio(double secondi);
+
     // Serial stream: the bytes of one read. Its whole records make one block (split into
     // blocks of Record_massimi_blocco when there are more); the bytes of a record cut by
     // the read wait for the next one.
@@ -122,6 +144,17 @@ public:
 private:
     // The measurement reset; `restituisci`: the freed memory goes back to the system.
     void Azzera(bool restituisci);
+    // A set's start: the setup fixed, the measurement reset, the running state afresh.
+    void Inizia_serie();
+    // Whole records in the serial link's form: told to the listeners, then processed in
+    // blocks; `controlla`: checked against what the board can send.
+    void Elabora_record(std::span<const std::uint8_t> record, int decimali, bool controlla);
+    // Armed: records (serial form) through the set detector. Calls made while a listener
+    // holds the stream (a message's event loop during a save) only queue their records.
+    void Smista_armata(std::span<const std::uint8_t> record, int decimali);
+    void Prosegui_serie(); // the records of the set in progress gathered so far, processed
+    void Chiudi_serie_armata();
+    void Riarma();
     int Byte_in_attesa() const { return ritardo_ ? ritardo_() : 0; }
     bool Disegno_richiesto() const;
     // Checks a record against what the board can send; the first impossible one of an
@@ -176,4 +209,16 @@ private:
     std::vector<double> posizioni_;
     std::vector<float> tempi_;
     std::vector<double> velocita_;
+    // Sets that start and end themselves.
+    bool automatiche_ = false;
+    std::optional<Serie_automatica> rilevatore_;
+    std::vector<std::uint8_t> coda_; // records waiting for the detector
+    bool in_smistamento_ = false;
+    std::vector<std::uint8_t> prima_; // armed: the records a set beginning now could keep
+    std::int64_t primo_prima_ = 0;    // the detector's index of the first of them
+    std::int64_t indice_armata_ = 0;  // records fed to the detector
+    std::vector<std::uint8_t> serie_; // the set's records not yet processed
+    int decimali_armata_ = 0;
+    bool perdita_raggiunta_ = false;
+    QElapsedTimer ultimo_record_;
 };

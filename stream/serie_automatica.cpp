@@ -4,10 +4,15 @@
 #include <algorithm>
 #include <cmath>
 
-Serie_automatica::Serie_automatica(float ampiezza_minima_mm, double fine_s)
-    : ampiezza_(std::max(ampiezza_minima_mm, 0.0f)),
-      fine_s_(std::clamp(std::isfinite(fine_s) ? fine_s : Fine_predefinita_s, Fine_minima_s,
-                         Fine_massima_s)) {}
+Serie_automatica::Serie_automatica(float ampiezza_minima_mm, double fine_s) {
+    Imposta(ampiezza_minima_mm, fine_s);
+}
+
+void Serie_automatica::Imposta(float ampiezza_minima_mm, double fine_s) {
+    ampiezza_ = std::max(ampiezza_minima_mm, 0.0f);
+    fine_s_ = std::clamp(std::isfinite(fine_s) ? fine_s : Fine_predefinita_s, Fine_minima_s,
+                         Fine_massima_s);
+}
 
 void Serie_automatica::Arma(double posizione_mm) {
     in_serie_ = false;
@@ -34,6 +39,12 @@ Serie_automatica::Evento Serie_automatica::Campione(double posizione_mm, double 
     // A sample where the one before it was is the board's record of a still second.
     const bool fermo = posizione_mm == precedente_mm_;
     precedente_mm_ = posizione_mm;
+    if (attesa_quiete_) {
+        if (tempo_ - riposo_s_ < fine_s_) return Evento::Nessuno;
+        attesa_quiete_ = false;
+        Arma(posizione_mm);
+        return Evento::Nessuno;
+    }
     if (!in_serie_) {
         if (fermo) fermo_s_ = tempo_;
         recenti_.push_back({indice, tempo_});
@@ -62,4 +73,18 @@ void Serie_automatica::Ripetizione() {
 
 void Serie_automatica::Primo_sollevamento() {
     if (in_serie_) ultima_ripetizione_s_ = tempo_;
+}
+
+bool Serie_automatica::Silenzio(double secondi) {
+    if (!in_serie_ || tempo_ + secondi - std::max(riposo_s_, ultima_ripetizione_s_) < fine_s_)
+        return false;
+    Arma(precedente_mm_);
+    return true;
+}
+
+void Serie_automatica::Interrompi() {
+    if (!in_serie_) return;
+    in_serie_ = false;
+    attesa_quiete_ = true;
+    recenti_.clear();
 }

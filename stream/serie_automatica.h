@@ -34,6 +34,19 @@ public:
     // (Vista_misura::Tempo_ripartito). The stillness that ends a set counts from either.
     void Ripetizione();
     void Primo_sollevamento();
+    // No sample has come for `secondi` since the last (a HID board's idle records come eight
+    // at a time): true when that ends the set in progress, the detector armed again.
+    bool Silenzio(double secondi);
+    // The set in progress ends now, not by its stillness (the loss threshold reached): the
+    // next set begins only once the bar has stayed still for the end time.
+    void Interrompi();
+    // The setup changed between sets: the next set uses it.
+    void Imposta(float ampiezza_minima_mm, double fine_s);
+    // Armed, the earliest sample a set beginning now could keep: the samples before it are
+    // no longer needed.
+    std::int64_t Primo_possibile() const {
+        return in_serie_ || recenti_.empty() ? campioni_ : recenti_.front().indice;
+    }
 
     bool In_serie() const { return in_serie_; }
     // Of the set that began (or ended) last: its first sample, counted from 0 over every
@@ -47,12 +60,13 @@ public:
 private:
     void Arma(double posizione_mm);
 
-    float ampiezza_;
-    double fine_s_;
+    float ampiezza_ = 0;
+    double fine_s_ = Fine_predefinita_s;
     double tempo_ = 0; // s, since the first sample, in double so that hours stay exact
     std::int64_t campioni_ = 0;
     bool iniziato_ = false; // a first sample has set where the bar rests
     bool in_serie_ = false;
+    bool attesa_quiete_ = false; // interrupted: waiting for the bar to stay still
     // Where the bar last came to rest (within the minimum amplitude) and since when.
     double riposo_mm_ = 0;
     double riposo_s_ = 0;

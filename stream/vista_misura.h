@@ -89,6 +89,13 @@ public:
         (void)esclusa;
     }
 
+    // Sets that start and end themselves, the station armed: a set is about to begin (told
+    // before its measurement reset and its Acquisizione_iniziata, while the set before it is
+    // still in memory), and a set ended with `ripetizioni` rows listed (told after its
+    // Acquisizione_finita).
+    virtual void Serie_in_arrivo() {}
+    virtual void Serie_conclusa(int ripetizioni) { (void)ripetizioni; }
+
     // Recording was switched on (the sample store starts afresh) or off.
     virtual void Registrazione_cambiata(bool accesa) { (void)accesa; }
     // The stream holds a record the board cannot have sent (bytes garbled or lost, or

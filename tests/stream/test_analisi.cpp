@@ -295,65 +295,71 @@ private Q_SLOTS:
     // the detector and, from a set's first sample on, to the engine, which tells it the
     // lifts it counts. The rows of each set found (0: nothing to save) by the end time, kept
     // within 2..30 s: holds shorter than it never end a set, longer ones do.
+    // The armed engine on the board's sets, as both links deliver them: each set that ends
+    // by itself is told with its rows, and the engine's list then holds that set alone.
     void serie_automatiche_data() {
         QTest::addColumn<QStringList>("moto");
         QTest::addColumn<double>("fine");
+        QTest::addColumn<Collegamento>("collegamento");
+        QTest::addColumn<float>("perdita"); // ends a set at this loss; -1: off
         QTest::addColumn<QList<int>>("righe");
         const QStringList serie{"--sets", "5,4,6", "--pause-top", "2:3", "--pause-bottom", "3:2,5"};
-        QTest::newRow("4 s") << serie << 4.0 << QList<int>{5, 4, 6};
+        for (const Collegamento l : {Collegamento::Seriale, Collegamento::Hid})
+            QTest::addRow("4 s, %s", l == Collegamento::Hid ? "HID" : "serial")
+                << serie << 4.0 << l << -1.0f << QList<int>{5, 4, 6};
         // Split at both holds: what follows one starts with its first real lift (no row).
-        QTest::newRow("1 s as 2") << serie << 1.0 << QList<int>{5, 2, 1, 2, 3};
+        QTest::newRow("1 s as 2") << serie << 1.0 << Collegamento::Seriale << -1.0f
+                                  << QList<int>{5, 2, 1, 2, 3};
+        // Each set ends at its first repetition; the rest of it waits for the bar to rest.
+        QTest::newRow("at the loss")
+            << serie << 4.0 << Collegamento::Seriale << 0.0f << QList<int>{1, 1, 1};
         // One set: the unracking lifts of the later sets are rows too.
-        QTest::newRow("45 s as 30") << serie << 45.0 << QList<int>{17};
+        QTest::newRow("45 s as 30")
+            << serie << 45.0 << Collegamento::Seriale << -1.0f << QList<int>{17};
         QTest::newRow("lifted from the rack and back")
-            << QStringList{"--sets", "0,2"} << 4.0 << QList<int>{0, 2};
+            << QStringList{"--sets", "0,2"} << 4.0 << Collegamento::Seriale << -1.0f
+            << QList<int>{0, 2};
     }
     void serie_automatiche() {
         QFETCH(QStringList, moto);
         QFETCH(double, fine);
+        QFETCH(Collegamento, collegamento);
+        QFETCH(float, perdita);
         QFETCH(QList<int>, righe);
         Opzioni_scheda o;
         QVERIFY(!Leggi_opzioni(
             QStringList{"--port", "1", "--rest", "15", "--pause", "1:1.5", "--twitch", "0"} + moto,
             o));
         std::vector<Record_scheda> record;
-        Flusso_copione(Copione_serie(o).Fermo(30), 3, Collegamento::Seriale).Tutti(record);
+        Flusso_copione(Copione_serie(o).Fermo(30), 3, collegamento).Tutti(record);
         const std::vector<std::uint8_t> byte = Byte_seriali(record);
         Banco_prova b;
         const Calibrazione_scheda taratura = Calibrazione_tipo(3);
         b.s.Scheda.Fattore_posizione = taratura.Fattore_posizione;
         b.s.Scheda.Fattore_tempo = taratura.Fattore_tempo;
-        b.s.Serie.Dati_esercizio.Ampiezza_minima = 100;
-        Serie_automatica rilevatore(100, fine);
-        const auto Al_motore = [&](std::size_t i) {
-            const int prima = b.motore.Lst_valori().Righe();
-            const int ripartenze = b.vista.cancellazioni_tempo;
-            b.motore.Blocco_seriale({byte.data() + i * Byte_record_seriale, Byte_record_seriale});
-            if (b.vista.cancellazioni_tempo > ripartenze) rilevatore.Primo_sollevamento();
-            if (b.motore.Lst_valori().Righe() > prima) rilevatore.Ripetizione();
-        };
-        QList<int> trovate;
-        std::size_t armata = 0; // the first sample since the station was armed
-        for (std::size_t i = 0; i < record.size(); ++i) {
-            const Conteggi c = *Leggi_record_seriale(byte, i);
-            const auto evento =
-                rilevatore.Campione(Posizione_mm(c.posizione, taratura.Fattore_posizione),
-                                    Tempo_ms(c.tempo, taratura.Fattore_tempo) / 1000.0);
-            if (evento == Serie_automatica::Evento::Inizio) {
-                b.Avvia(true);
-                const auto primo = std::size_t(rilevatore.Primo_campione());
-                QVERIFY(primo == armata || record[i].istante_s - record[primo].istante_s > 1);
-                for (auto j = primo; j < i; ++j) Al_motore(j);
-            }
-            if (rilevatore.In_serie()) Al_motore(i);
-            if (evento == Serie_automatica::Evento::Fine) {
-                QCOMPARE(rilevatore.Ripetizioni(), b.motore.Lst_valori().Righe());
-                trovate.push_back(rilevatore.Da_salvare() ? rilevatore.Ripetizioni() : 0);
-                b.motore.Fine_acquisizione();
-                armata = i + 1;
-            }
+        b.s.Scheda.Collegamento = collegamento;
+        b.s.Dati_esercizio.Ampiezza_minima = 100;
+        b.s.Fine_serie_s = float(fine);
+        b.s.Fine_alla_perdita = perdita >= 0;
+        b.s.Soglia_perdita = perdita;
+        b.s.Memo_attivo = true;
+        b.motore.Imposta_serie_automatiche(true);
+        b.motore.Inizia_acquisizione();
+        // A serial read carries two records, a HID report eight.
+        const std::size_t passo =
+            (collegamento == Collegamento::Hid ? Record_per_report : 2) * Byte_record_seriale;
+        for (std::size_t i = 0; i < byte.size(); i += passo) {
+            const std::span<const std::uint8_t> parte(byte.data() + i,
+                                                      std::min(passo, byte.size() - i));
+            if (collegamento == Collegamento::Hid)
+                b.motore.Record_hid(parte);
+            else
+                b.motore.Blocco_seriale(parte);
         }
-        QCOMPARE(trovate, righe);
+        QVERIFY(b.motore.Armata() && !b.motore.In_serie());
+        b.motore.Fine_acquisizione();
+        QCOMPARE(QList<int>(b.vista.serie_concluse.begin(), b.vista.serie_concluse.end()), righe);
+        QCOMPARE(b.motore.Lst_valori().Righe(), righe.back());
     }
 };
 

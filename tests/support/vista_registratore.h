@@ -34,6 +34,8 @@ public:
         righe_aggiunte.push_back(riga);
         velocita_mostrate.push_back({velocita, colore});
     }
+    std::vector<int> serie_concluse; // the rows of each set that ended by itself
+    void Serie_conclusa(int ripetizioni) override { serie_concluse.push_back(ripetizioni); }
     std::vector<std::pair<int, Analisi_ripetizione>> analisi;
     void Ripetizione_analizzata(int riga, const Analisi_ripetizione& a) override {
         analisi.emplace_back(riga, a);
