@@ -306,6 +306,7 @@ void Frm_cmd::Serie_conclusa(int ripetizioni) {
     recupero_->start();
     Mostra_recupero();
     if (ripetizioni <= 0) {
+        salvataggi_.Scarta_serie();
         Q_EMIT Messaggio_serie(tr("Serie senza ripetizioni: nessun test salvato"));
         return;
     }

@@ -220,6 +220,11 @@ bool Salvataggi::Aggiorna_file_serie() {
     return false;
 }
 
+void Salvataggi::Scarta_serie() {
+    if (giornale_ != nullptr) giornale_->Serie_salvata();
+    non_salvata_ = false;
+}
+
 bool Salvataggi::Segnala_serie_non_salvata() {
     if (giornale_ == nullptr) return false;
     const bool non_salvata = std::exchange(non_salvata_, false);

@@ -69,6 +69,9 @@ public:
     // the program closing): the operator is told what of it stays in its journal, and what
     // is lost. True when there was one.
     bool Segnala_serie_non_salvata();
+    // A set not to be kept (one that ended by itself with no repetition: the bar lifted from
+    // the rack and put back): its journal goes.
+    void Scarta_serie();
     // The coach changed the note, the RPE or what is left out of the set in memory: its
     // records and analysis files written so far are written again. False (and told) when
     // one could not be.

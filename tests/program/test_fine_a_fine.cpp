@@ -2,7 +2,7 @@
 // A coach's first set, end to end, on a real X display (run under Xvfb): the program
 // starts against the virtual board, the opening window hands over to the main window
 // and the setup dialog; an athlete is set up, a recorded set is started and stopped and
-// saved in the athlete's folder.
+// saved in the athlete's folder; then SERIE AUTO records the next sets by itself.
 
 #include "acquisition/frm_cmd.h"
 #include "mainwindow/frm_main.h"
@@ -39,7 +39,8 @@ private:
 
 void Test_fine_a_fine::serie_di_un_atleta() {
     Processo_scheda scheda(3, {"--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
-                               "0.3", "--amplitude", "400"});
+                               "0.3", "--amplitude", "400", "--sets", "3,3,2", "--rest", "6",
+                               "--pause-top", "2:3", "--twitch", "0"});
     QVERIFY(scheda.Pronta());
     Avvisi_registrati avvisi;
     Programma::Opzioni opzioni;
@@ -80,6 +81,23 @@ void Test_fine_a_fine::serie_di_un_atleta() {
     c.Button_start->click();
     QCOMPARE(File_atleta().size(), 3);
     QCOMPARE(m.windowTitle(), didascalia);
+
+    // SERIE AUTO: one start, and the next two sets (a 3 s hold at the top inside the first)
+    // are saved each as its own test; the lowering after the set stopped by hand lists none.
+    QSignalSpy messaggi(&c, &Frm_cmd::Messaggio_serie);
+    c.Button_Serie_auto->click();
+    c.Button_start->click();
+    const auto salvate = [&] {
+        QStringList testi;
+        for (const auto& argomenti : messaggi)
+            if (argomenti[0].toString().contains(" salvata: ")) testi << argomenti[0].toString();
+        return testi;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(salvate().size() == 2, 45000);
+    QCOMPARE(p.Motore().Lst_valori().Righe(), 2);
+    QVERIFY(salvate()[1].startsWith("Serie 2 salvata: "));
+    c.Button_start->click();
+    QCOMPARE(File_atleta().size(), 9);
 
     QVERIFY2(avvisi.elenco.isEmpty(), qPrintable(avvisi.elenco.value(0).testo));
     QVERIFY(scheda.Ferma());
