@@ -18,6 +18,7 @@
 #include <system_error>
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -26,6 +27,9 @@ const QString Chiave_perdita = QStringLiteral("perdita_max");
 const QString Chiave_v1rm = QStringLiteral("v1rm");
 const QString Chiave_riferimento = QStringLiteral("reference_velocity");
 const QString Chiave_carico = QStringLiteral("carico_riferimento");
+const QString Chiave_fine_serie = QStringLiteral("fine_serie");
+const QString Chiave_recupero = QStringLiteral("recupero");
+const QString Chiave_fine_alla_perdita = QStringLiteral("fine_alla_perdita");
 
 // A group name QSettings keeps as it stands: "/" would open a subgroup.
 QString Gruppo(const QString& esercizio) {
@@ -97,6 +101,10 @@ Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QStr
                                  .value_or(scelte.Riferimento);
     scelte.Carico_riferimento =
         Numero(file, Chiave_carico, scelte.Carico_riferimento, 0.0f, 1000.0f);
+    scelte.Fine_serie_s = Numero(file, Chiave_fine_serie, scelte.Fine_serie_s, 2.0f, 30.0f);
+    scelte.Recupero_s = std::floor(Numero(file, Chiave_recupero, scelte.Recupero_s, 0.0f, 3600.0f));
+    const QString fine = file.value(Chiave_fine_alla_perdita).toString();
+    scelte.Fine_alla_perdita = fine == QLatin1String("1") || fine == QLatin1String("true");
     return scelte;
 }
 
@@ -146,6 +154,15 @@ std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
                            QString::number(static_cast<double>(scelte.Carico_riferimento)));
         else
             testo.remove(Chiave_carico);
+        testo.setValue(Chiave_fine_serie,
+                       QString::number(static_cast<double>(scelte.Fine_serie_s)));
+        if (scelte.Recupero_s > 0)
+            testo.setValue(Chiave_recupero,
+                           QString::number(static_cast<double>(scelte.Recupero_s)));
+        else
+            testo.remove(Chiave_recupero);
+        testo.setValue(Chiave_fine_alla_perdita,
+                       QString::number(static_cast<int>(scelte.Fine_alla_perdita)));
         testo.endGroup();
         testo.sync();
         // A FormatError is a file read in part: what it held that could be read is kept.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The athlete's analysis choices, per exercise: the velocity loss that stops a set, the
-// mean velocity at the one-repetition maximum, the velocity the sets are judged by and the
-// readiness's reference load. Kept in "analisi.ini" in the athlete's folder, beside the
-// athlete file, one group per exercise.
+// mean velocity at the one-repetition maximum, the velocity the sets are judged by, the
+// readiness's reference load, and how a hands-free set ends and the rest after it. Kept in
+// "analisi.ini" in the athlete's folder, beside the athlete file, one group per exercise.
 
 #include "session/sessione.h"
 
@@ -18,8 +18,8 @@ struct Scelte_esercizio {
     // athlete's sessions start with most often.
     float Carico_riferimento = 0;
     // Sets that start and end themselves: as Impostazione_esercizio's.
-    float Fine_serie_s = 4;
-    float Recupero_s = 0;
+    float Fine_serie_s = 4; // s, 2 to 30
+    float Recupero_s = 0;   // whole s, up to 3600; 0: none
     bool Fine_alla_perdita = false;
 };
 
@@ -31,7 +31,8 @@ float V1rm_predefinita(const QString& esercizio);
 QString File_scelte_analisi(const QString& cartella_atleta);
 
 // The stored choices of `esercizio`; what is missing or unreadable gets its default
-// (20 %, V1rm_predefinita, the mean propulsive velocity, no reference load), and so does all
+// (20 %, V1rm_predefinita, the mean propulsive velocity, no reference load, a set ended
+// after 4 s, no target rest, no end at the loss threshold), and so does all
 // of a file too large to be read.
 Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QString& esercizio);
 

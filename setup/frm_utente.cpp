@@ -14,6 +14,7 @@
 #include "setup/controllo_voci.h"
 #include "setup/frm_intestazione.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -82,7 +83,23 @@ QString Nome_perdita_max() {
 QString Perdita_max_rifiutata() {
     return Frm_utente::tr("Perdita max (%): inserire un numero da 0 a 100");
 }
-constexpr int Riga_riferimento = Riga_perdita_max + 1;
+// How a hands-free set ends and the rest after it, beside the threshold.
+constexpr int Riga_fine_serie = Riga_perdita_max + 1;
+constexpr double Fine_serie_min = 2;
+constexpr double Fine_serie_max = 30;
+QString Fine_serie_rifiutata() {
+    return Frm_utente::tr("Fine serie dopo (s): inserire un numero da %1 a %2")
+        .arg(Fine_serie_min)
+        .arg(Fine_serie_max);
+}
+constexpr int Riga_recupero = Riga_fine_serie + 1;
+constexpr double Recupero_max = 3600;
+QString Recupero_rifiutato() {
+    return Frm_utente::tr("Recupero (s): lasciare vuoto o inserire un numero intero da 1 a %1")
+        .arg(Recupero_max);
+}
+constexpr int Riga_fine_alla_perdita = Riga_recupero + 1;
+constexpr int Riga_riferimento = Riga_fine_alla_perdita + 1;
 // The load readiness is judged at; none typed: the one the log finds.
 constexpr int Riga_carico_riferimento = Riga_riferimento + 1;
 constexpr double Carico_riferimento_max = 1000;
@@ -171,6 +188,34 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Lbl_perdita_max->setBuddy(Txt_perdita_max);
     righe->addWidget(Lbl_perdita_max, Riga_perdita_max, 0);
     righe->addWidget(Txt_perdita_max, Riga_perdita_max, 1);
+
+    Txt_fine_serie = new Casella_decimale(this);
+    Txt_fine_serie->setLocale(locale_);
+    Txt_fine_serie->setDecimals(1);
+    Txt_fine_serie->setRange(-1000, 1000); // as the threshold's: "&Ok" refuses
+    Txt_fine_serie->setAccessibleName(tr("Fine serie dopo (s)"));
+    Txt_fine_serie->setToolTip(tr("Con SERIE AUTO, secondi di bilanciere fermo dopo l'ultima "
+                                  "ripetizione che concludono la serie"));
+    Lbl_fine_serie = new QLabel(tr("&Fine serie dopo (s)"), this);
+    Lbl_fine_serie->setBuddy(Txt_fine_serie);
+    righe->addWidget(Lbl_fine_serie, Riga_fine_serie, 0);
+    righe->addWidget(Txt_fine_serie, Riga_fine_serie, 1);
+
+    Txt_recupero = new QLineEdit(this);
+    Txt_recupero->setPlaceholderText(tr("nessuno"));
+    Txt_recupero->setAccessibleName(tr("Recupero (s)"));
+    Txt_recupero->setToolTip(tr("Secondi di recupero tra le serie, alla fine dei quali si "
+                                "sente un segnale; vuoto: nessun recupero prefissato"));
+    Lbl_recupero = new QLabel(tr("Re&cupero (s)"), this);
+    Lbl_recupero->setBuddy(Txt_recupero);
+    righe->addWidget(Lbl_recupero, Riga_recupero, 0);
+    righe->addWidget(Txt_recupero, Riga_recupero, 1);
+
+    Chk_fine_alla_perdita = new QCheckBox(tr("Fine &serie alla perdita"), this);
+    Chk_fine_alla_perdita->setAccessibleName(tr("Fine serie alla perdita"));
+    Chk_fine_alla_perdita->setToolTip(tr("Con SERIE AUTO, la prima ripetizione alla perdita "
+                                         "max o oltre conclude anche la serie"));
+    righe->addWidget(Chk_fine_alla_perdita, Riga_fine_alla_perdita, 1);
 
     cbo_riferimento = new QComboBox(this);
     // By index: the choice is stored as its position, never as its text.
@@ -393,6 +438,11 @@ void Frm_utente::Mostra_scelte_analisi() {
         scelte.Carico_riferimento > 0
             ? locale_.toString(static_cast<double>(scelte.Carico_riferimento), 'g', 6)
             : QString());
+    Txt_fine_serie->setValue(static_cast<double>(scelte.Fine_serie_s));
+    Txt_recupero->setText(scelte.Recupero_s > 0
+                              ? locale_.toString(static_cast<double>(scelte.Recupero_s), 'f', 0)
+                              : QString());
+    Chk_fine_alla_perdita->setChecked(scelte.Fine_alla_perdita);
 }
 
 std::optional<float> Frm_utente::Carico_riferimento_digitato() const {
@@ -406,6 +456,21 @@ std::optional<float> Frm_utente::Carico_riferimento_digitato() const {
 std::optional<float> Frm_utente::Perdita_max_digitata() const {
     const std::optional<double> valore = Numero_digitato(Txt_perdita_max->text());
     if (!valore || *valore < 0 || *valore > 100) return std::nullopt;
+    return static_cast<float>(*valore);
+}
+
+std::optional<float> Frm_utente::Fine_serie_digitata() const {
+    const std::optional<double> valore = Numero_digitato(Txt_fine_serie->text());
+    if (!valore || *valore < Fine_serie_min || *valore > Fine_serie_max) return std::nullopt;
+    return static_cast<float>(*valore);
+}
+
+std::optional<float> Frm_utente::Recupero_digitato() const {
+    const QString testo = Txt_recupero->text().trimmed();
+    if (testo.isEmpty()) return 0.0f;
+    const std::optional<double> valore = Numero_digitato(testo);
+    if (!valore || *valore < 1 || *valore > Recupero_max || *valore != std::floor(*valore))
+        return std::nullopt;
     return static_cast<float>(*valore);
 }
 
@@ -443,21 +508,22 @@ void Frm_utente::Conferma() {
         avvisi_.Mostra(*rifiuto, Avvisi::Icona::Avviso);
         return;
     }
+    // The boxes under the rows in their order: the first refused is named and gets the focus.
     const std::optional<float> perdita_max = Perdita_max_digitata();
-    if (!perdita_max) {
-        avvisi_.Mostra(Perdita_max_rifiutata(), Avvisi::Icona::Avviso);
-        Txt_perdita_max->setFocus();
-        Txt_perdita_max->selectAll();
-        return;
-    }
+    const std::optional<float> fine_serie = Fine_serie_digitata();
+    const std::optional<float> recupero = Recupero_digitato();
     const std::optional<float> carico_riferimento = Carico_riferimento_digitato();
-    if (!carico_riferimento) {
-        avvisi_.Mostra(Carico_riferimento_rifiutato(), Avvisi::Icona::Avviso);
-        Txt_carico_riferimento->setFocus();
-        Txt_carico_riferimento->selectAll();
-        return;
-    }
-    Applica_mostrato(*perdita_max);
+    const auto Rifiuta = [this](const QString& motivo, QWidget* casella) {
+        avvisi_.Mostra(motivo, Avvisi::Icona::Avviso);
+        casella->setFocus();
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(casella)) spin->selectAll();
+        if (auto* riga = qobject_cast<QLineEdit*>(casella)) riga->selectAll();
+    };
+    if (!perdita_max) return Rifiuta(Perdita_max_rifiutata(), Txt_perdita_max);
+    if (!fine_serie) return Rifiuta(Fine_serie_rifiutata(), Txt_fine_serie);
+    if (!recupero) return Rifiuta(Recupero_rifiutato(), Txt_recupero);
+    if (!carico_riferimento) return Rifiuta(Carico_riferimento_rifiutato(), Txt_carico_riferimento);
+    Applica_mostrato(*perdita_max, *fine_serie, *recupero);
     Dati_esercizio_t& d = s_.Dati_esercizio;
     const Velocita_riferimento riferimento = s_.Riferimento;
 
@@ -478,6 +544,9 @@ void Frm_utente::Conferma() {
         scelte.Perdita_max = *perdita_max;
         scelte.Riferimento = riferimento;
         scelte.Carico_riferimento = *carico_riferimento;
+        scelte.Fine_serie_s = *fine_serie;
+        scelte.Recupero_s = *recupero;
+        scelte.Fine_alla_perdita = s_.Fine_alla_perdita;
         if (const std::optional<QString> errore =
                 Salva_scelte_analisi(d.Cartella_dati, d.Esercizio, scelte))
             avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
@@ -508,7 +577,7 @@ void Frm_utente::Conferma() {
     Q_EMIT Confermato();
 }
 
-void Frm_utente::Applica_mostrato(float perdita_max) {
+void Frm_utente::Applica_mostrato(float perdita_max, float fine_serie_s, float recupero_s) {
     Scelte_utente testi;
     Indici_utente indici;
     for (std::size_t i = 0; i < txt_utente.size(); ++i) {
@@ -520,11 +589,16 @@ void Frm_utente::Applica_mostrato(float perdita_max) {
     s_.Soglia_perdita = perdita_max;
     s_.Riferimento = static_cast<Velocita_riferimento>(cbo_riferimento->currentIndex());
     s_.Nota = Txt_nota->text().trimmed();
+    s_.Fine_serie_s = fine_serie_s;
+    s_.Recupero_s = recupero_s;
+    s_.Fine_alla_perdita = Chk_fine_alla_perdita->isChecked();
 }
 
 void Carica_impostazione(Sessione& sessione, Avvisi& avvisi, const QLocale& locale) {
     Frm_utente finestra(sessione, nullptr, nullptr, avvisi, locale);
-    finestra.Applica_mostrato(finestra.Perdita_max_digitata().value_or(sessione.Soglia_perdita));
+    finestra.Applica_mostrato(finestra.Perdita_max_digitata().value_or(sessione.Soglia_perdita),
+                              finestra.Fine_serie_digitata().value_or(sessione.Fine_serie_s),
+                              finestra.Recupero_digitato().value_or(sessione.Recupero_s));
     // The athlete's folder as "&Ok" sets it, when it is there (a folder is made by "&Ok"
     // only); else the sets go where they go with no athlete.
     Dati_esercizio_t& d = sessione.Dati_esercizio;

@@ -13,8 +13,9 @@
 //
 // Under the rows, the velocity loss within a set that raises the alarm for the chosen
 // athlete and exercise, and the velocity the sets are judged by: kept in the athlete's
-// analysis choices, in force from "&Ok" for the sets recorded after it. So is the note,
-// which the next set recorded carries.
+// analysis choices, in force from "&Ok" for the sets recorded after it. So are, beside the
+// threshold, the stillness that ends a hands-free set, the target rest and whether the loss
+// threshold ends the set too; and the note, which the next set recorded carries.
 
 #include "setup/file_config.h"
 
@@ -27,6 +28,7 @@
 
 class Avvisi;
 class Casella_decimale;
+class QCheckBox;
 class Frm_grafici;
 class Frm_intestazione;
 class QComboBox;
@@ -58,11 +60,17 @@ public:
     void Nuovo(int riga);
     void Elimina(int riga);
     void Conferma();
-    // What the rows, the note and the reference velocity show into the session, with the
-    // loss threshold `perdita_max`: the part of "&Ok" that writes no file.
-    void Applica_mostrato(float perdita_max);
+    // What the rows, the note, the reference velocity and the end at the loss threshold show
+    // into the session, with the typed numbers: the loss threshold (%), the stillness that
+    // ends a set and the target rest (s). The part of "&Ok" that writes no file.
+    void Applica_mostrato(float perdita_max, float fine_serie_s, float recupero_s);
     // The typed threshold in %, nothing when it is not a number from 0 to 100.
     std::optional<float> Perdita_max_digitata() const;
+    // The typed stillness that ends a set in s, nothing when it is not a number from 2 to 30.
+    std::optional<float> Fine_serie_digitata() const;
+    // The typed target rest in s, 0 when the box is empty; nothing when it is not a whole
+    // number from 1 to 3600.
+    std::optional<float> Recupero_digitato() const;
 
     std::array<QLabel*, Riga_utente::Numero> Lbl_utente{};
     std::array<QComboBox*, Riga_utente::Numero> txt_utente{};
@@ -71,6 +79,11 @@ public:
     QLineEdit* Txt_nota;
     QLabel* Lbl_perdita_max;
     Casella_decimale* Txt_perdita_max;
+    QLabel* Lbl_fine_serie;
+    Casella_decimale* Txt_fine_serie;
+    QLabel* Lbl_recupero;
+    QLineEdit* Txt_recupero; // empty: no target rest
+    QCheckBox* Chk_fine_alla_perdita;
     QLabel* Lbl_riferimento;
     QComboBox* cbo_riferimento; // entries in the order of Velocita_riferimento
     QLabel* Lbl_carico_riferimento;
@@ -90,8 +103,7 @@ protected:
 private:
     void Prepara_campi();
     void Selezione_cambiata(int riga);
-    // The loss threshold and the reference velocity stored for the athlete and exercise the
-    // rows show.
+    // The choices under the rows stored for the athlete and exercise the rows show.
     void Mostra_scelte_analisi();
     // 0 when the box is empty (chosen from the log); nothing when refused.
     std::optional<float> Carico_riferimento_digitato() const;

@@ -1332,6 +1332,66 @@
         <source>Carico di &amp;riferimento (kg)</source>
         <translation>Reference &amp;load (kg)</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>Fine serie dopo (s): inserire un numero da %1 a %2</source>
+        <translation>End set after (s): enter a number from %1 to %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Recupero (s): lasciare vuoto o inserire un numero intero da 1 a %1</source>
+        <translation>Rest (s): leave empty or enter a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fine serie dopo (s)</source>
+        <translation>End set after (s)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Con SERIE AUTO, secondi di bilanciere fermo dopo l&apos;ultima ripetizione che concludono la serie</source>
+        <translation>With AUTO SETS, the seconds of a still bar after the last repetition that end the set</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Fine serie dopo (s)</source>
+        <translation>&amp;End set after (s)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>nessuno</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Recupero (s)</source>
+        <translation>Rest (s)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Secondi di recupero tra le serie, alla fine dei quali si sente un segnale; vuoto: nessun recupero prefissato</source>
+        <translation>Seconds of rest between sets, at the end of which a cue sounds; empty: no target rest</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Re&amp;cupero (s)</source>
+        <translation>Re&amp;st (s)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fine &amp;serie alla perdita</source>
+        <translation>End set at loss &amp;threshold</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fine serie alla perdita</source>
+        <translation>End set at loss threshold</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Con SERIE AUTO, la prima ripetizione alla perdita max o oltre conclude anche la serie</source>
+        <translation>With AUTO SETS, the first repetition at or beyond the max loss also ends the set</translation>
+    </message>
 </context>
 <context>
     <name>Grafico_andamento</name>

@@ -2,7 +2,7 @@
 // The setup dialog over a temporary application folder and settings store: the first run,
 // adding and deleting entries and athletes, switching athletes, what "&Ok" and "&Annulla"
 // leave behind, refused entries and damaged or unwritable files; the header strip's texts;
-// the loss threshold's and the reference velocity's rows under them; the note.
+// the rows under them (loss threshold, set's end, rest, reference velocity); the note.
 #include "analysis/frm_grafici.h"
 #include "analysis/progetti_grafici.h"
 #include "datafiles/scelte_analisi.h"
@@ -16,6 +16,7 @@
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/riferimento_prova.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -108,7 +109,8 @@ struct Banco {
     }
     // Teams A and B, exercises Squat, Panca and Stacco; in B, Rossi (the last one set up) on
     // Squat with a threshold and a V1rm stored for each exercise (on Panca also a reference
-    // load and the table's velocity), and Bianchi on Panca with none. Rossi's folder is
+    // load and the table's velocity, on Stacco a set's end after 6 s, a 2-minute rest and the
+    // end at the loss threshold), and Bianchi on Panca with none. Rossi's folder is
     // Cartella_rossi().
     void Rossi_con_soglie() {
         Scrivi(s.File_ini, " 8 \r\n 1 \r\nA\r\nB\r\n-1 \r\n 2 \r\nSquat\r\nPanca\r\nStacco\r\n"
@@ -119,7 +121,9 @@ struct Banco {
         Scrivi(cartella.path() + "/B/Bianchi/Bianchi.cfg",
                File_atleta({1, 0, -1, 1, 0, 0, 0, 0, -1, 0, 0}, "x"));
         QVERIFY(!Salva_scelte_analisi(rossi, "Squat", {25, 0.27f}) &&
-                !Salva_scelte_analisi(rossi, "Stacco", {32.5f, 0.3f}) &&
+                !Salva_scelte_analisi(
+                    rossi, "Stacco",
+                    {32.5f, 0.3f, Velocita_riferimento::Vpropulsiva, 0, 6, 120, true}) &&
                 !Salva_scelte_analisi(rossi, "Panca",
                                       {30, 0.2f, Velocita_riferimento::Vmedia_tabella, 62.5f}));
         Salva_impostazione("funz", "squadra", "B");
@@ -369,92 +373,109 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(buona + "/A/Rossi/Rossi.cfg"));
     }
 
-    // The threshold, the reference load (empty: the log chooses it) and the reference
-    // velocity shown are the ones stored for the athlete and exercise the rows show,
-    // whichever row changed them; none stored or none chosen gives 20 %, no load and the
-    // propulsive velocity. "&Ok" puts the velocity in force for the sets to come and stores
-    // it for that exercise alone; "&Annulla" leaves the one in force.
+    // The threshold, the reference load (empty: the log chooses it), the reference velocity,
+    // the set's end, the rest and the end at the loss threshold shown are the ones stored for
+    // the athlete and exercise the rows show, whichever row changed them; none stored or none
+    // chosen gives 20 %, no load, the propulsive velocity, 4 s, no rest and no end at the
+    // loss. "&Ok" puts the velocity and the end at the loss in force for the sets to come and
+    // stores them for that exercise alone; "&Annulla" leaves the ones in force.
     void scelte_seguono_atleta_ed_esercizio() {
         Banco b;
         b.Rossi_con_soglie();
         Frm_utente& frm = b.Apri();
-        // Each step (-3 after choosing Stacco, the last one), then the threshold, load and
-        // velocity shown ('*': not looked at).
+        // Each step (-3 after choosing Stacco, the last one), then the threshold, load,
+        // velocity, set's end, rest and end at the loss shown ('*': not looked at).
         for (const char* passo :
-             {"3=0 25,0||2", "3=1 30,0|62,5|0", "3=2 32,5||2", "-3 20,0|*|*", "3=0 25,0||2",
-              "1=0 20,0||2", "1=1 25,0||2", "0=0 20,0|*|*", "0=1 20,0|*|2", "1=1 25,0||2"}) {
+             {"3=0 25,0||2|4,0||0", "3=1 30,0|62,5|0|4,0||0", "3=2 32,5||2|6,0|120|1",
+              "-3 20,0|*|*|4,0||0", "3=0 25,0||2|4,0||0", "1=0 20,0||2|*|*|*", "1=1 25,0||2|*|*|*",
+              "0=0 20,0|*|*|*|*|*", "0=1 20,0|*|2|*|*|*", "1=1 25,0||2|4,0||0"}) {
             b.Passi(QString(passo).section(' ', 0, 0));
             const QStringList atteso = QString(passo).section(' ', 1).split('|');
             const QStringList mostrato{frm.Txt_perdita_max->text(),
                                        frm.Txt_carico_riferimento->text(),
-                                       QString::number(frm.cbo_riferimento->currentIndex())};
-            for (int i = 0; i < 3; ++i)
+                                       QString::number(frm.cbo_riferimento->currentIndex()),
+                                       frm.Txt_fine_serie->text(),
+                                       frm.Txt_recupero->text(),
+                                       QString::number(frm.Chk_fine_alla_perdita->isChecked())};
+            for (int i = 0; i < 6; ++i)
                 if (atteso[i] != "*") QCOMPARE(mostrato[i], atteso[i]);
         }
         frm.cbo_riferimento->setCurrentIndex(1);
+        frm.Chk_fine_alla_perdita->setChecked(true);
         QVERIFY(b.Passi("ok"));
         QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
+        QVERIFY(b.s.Fine_alla_perdita &&
+                Leggi_scelte_analisi(b.Cartella_rossi(), "Squat").Fine_alla_perdita);
         QCOMPARE(b.s.Serie.Riferimento, Velocita_riferimento::Vpropulsiva); // the set shown
         const Scelte_esercizio squat = Leggi_scelte_analisi(b.Cartella_rossi(), "Squat");
         QCOMPARE(squat.Riferimento, Velocita_riferimento::Vmedia_alzata);
         QCOMPARE(std::pair(squat.Perdita_max, squat.V1rm), std::pair(25.0f, 0.27f));
         QCOMPARE(Leggi_scelte_analisi(b.Cartella_rossi(), "Panca").Riferimento,
                  Velocita_riferimento::Vmedia_tabella);
-        QCOMPARE(b.Apri().cbo_riferimento->currentIndex(), 1);
+        QVERIFY(b.Apri().cbo_riferimento->currentIndex() == 1 &&
+                b.frm->Chk_fine_alla_perdita->isChecked());
         b.frm->cbo_riferimento->setCurrentIndex(2);
+        b.frm->Chk_fine_alla_perdita->setChecked(false);
         QVERIFY(b.Passi("annulla"));
-        QCOMPARE(b.s.Riferimento, Velocita_riferimento::Vmedia_alzata);
+        QVERIFY(b.s.Riferimento == Velocita_riferimento::Vmedia_alzata && b.s.Fine_alla_perdita);
     }
 
     void scelte_digitate_salvate_per_esercizio_data() {
         Righe_riferimento("frm_utente_scelte.txt");
     }
-    // "&Ok" stores a typed threshold or reference load for the chosen exercise, keeping its
-    // other choices and the other exercises', and puts the threshold in force. A refused
-    // entry stops "&Ok" before anything is filled or written; the dialog takes a good one.
+    // "&Ok" stores a typed threshold, reference load, set's end or rest for the chosen
+    // exercise, keeping its other choices and the other exercises', and puts the threshold,
+    // the set's end and the rest in force. A refused entry is named and gets the focus, and
+    // stops "&Ok" before anything is filled or written; the dialog takes a good one.
     void scelte_digitate_salvate_per_esercizio() {
         QFETCH(QStringList, r);
-        const bool carico = r[0] == "c";
         Banco b;
         b.Rossi_con_soglie();
         const QString rossi = b.Cartella_rossi();
         const QByteArray file = Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini);
         b.s.Soglia_perdita = 33;
+        b.s.Fine_serie_s = 9;
+        b.s.Recupero_s = 99;
         const auto Scelte = [&] {
             const Scelte_esercizio panca = Leggi_scelte_analisi(rossi, "Panca");
             QStringList v;
             for (const float x :
-                 {panca.Perdita_max, panca.Carico_riferimento, panca.V1rm,
-                  Leggi_scelte_analisi(rossi, "Squat").Perdita_max, b.s.Soglia_perdita})
+                 {panca.Perdita_max, panca.Carico_riferimento, panca.V1rm, panca.Fine_serie_s,
+                  panca.Recupero_s, Leggi_scelte_analisi(rossi, "Squat").Perdita_max,
+                  b.s.Soglia_perdita, b.s.Fine_serie_s, b.s.Recupero_s})
                 v << QString::number(double(x));
             return v.join(' ');
         };
         Frm_utente& frm = b.Apri();
         b.Riga(3)->setCurrentIndex(1); // Panca
-        const auto Scrivi_campo = [&frm, carico](const QString& testo) {
-            auto* campo =
-                carico ? frm.Txt_carico_riferimento : frm.Txt_perdita_max->findChild<QLineEdit*>();
+        QLineEdit* campo =
+            r[0] == "c" ? frm.Txt_carico_riferimento
+            : r[0] == "r"
+                ? frm.Txt_recupero
+                : (r[0] == "f" ? frm.Txt_fine_serie : frm.Txt_perdita_max)->findChild<QLineEdit*>();
+        const auto Scrivi_campo = [campo](const QString& testo) {
             campo->clear();
             QTest::keyClicks(campo, testo);
             if (campo->text() != testo) campo->setText(testo); // what the box keeps out
         };
         Scrivi_campo(r[1]);
         frm.Cmd_ok->click();
-        if (r[2] == "-") {
-            QCOMPARE(b.Prendi_avvisi(), carico ? "Carico di riferimento (kg): lasciare vuoto o "
-                                                 "inserire un numero da 0 a 1000"
-                                               : "Perdita max (%): inserire un numero da 0 a 100");
+        if (r[2].startsWith('!')) {
+            QCOMPARE(b.Prendi_avvisi(), r[2].mid(1));
             QVERIFY(!b.Chiuso());
-            QCOMPARE(Scelte(), "30 62.5 0.2 25 33");
+            QCOMPARE(frm.focusWidget(), campo->focusProxy() ? campo->focusProxy() : campo);
+            QCOMPARE(Scelte(), "30 62.5 0.2 4 0 25 33 9 99");
             QCOMPARE(Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini) +
                          b.s.Dati_esercizio.Esercizio.toUtf8(),
                      file);
             Scrivi_campo(QStringLiteral("7"));
             frm.Cmd_ok->click();
+            QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
+            return;
         }
         QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
-        QCOMPARE(Scelte(), r[2] != "-" ? r[2] : carico ? "30 7 0.2 25 30" : "7 62.5 0.2 25 7");
-        if (!carico) QCOMPARE(b.Apri().Txt_perdita_max->value(), double(b.s.Soglia_perdita));
+        QCOMPARE(Scelte(), r[2]);
+        if (r[0] == "p") QCOMPARE(b.Apri().Txt_perdita_max->value(), double(b.s.Soglia_perdita));
     }
 
     // The strip under English settings (the Italian ones are seen above), names not taken
