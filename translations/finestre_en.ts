@@ -392,6 +392,38 @@
         <source>Nessuna calcolatrice trovata: installarne una fra %1.</source>
         <translation>No calculator found: install one of %1.</translation>
     </message>
+    <message>
+        <source>SERIE AUTO</source>
+        <translation>AUTO SETS</translation>
+    </message>
+    <message>
+        <source>Le serie iniziano e finiscono da sole: un avvio arma la postazione, ogni serie è salvata alla sua fine</source>
+        <translation>Sets start and end by themselves: a start arms the station, each set is saved when it ends</translation>
+    </message>
+    <message>
+        <source>SERIE AUTO: ogni serie inizia al primo movimento ed è salvata alla sua fine</source>
+        <translation>AUTO SETS: each set starts at the first movement and is saved when it ends</translation>
+    </message>
+    <message>
+        <source>SERIE AUTO con MEMO DATI spento: le serie sono mostrate, non salvate</source>
+        <translation>AUTO SETS with RECORD DATA off: the sets are shown, not saved</translation>
+    </message>
+    <message>
+        <source>Serie senza ripetizioni: nessun test salvato</source>
+        <translation>Set without repetitions: no test saved</translation>
+    </message>
+    <message>
+        <source>Serie %1 (%2 ripetizioni) non salvata: MEMO DATI spento</source>
+        <translation>Set %1 (%2 repetitions) not saved: RECORD DATA off</translation>
+    </message>
+    <message>
+        <source>Serie %1 salvata: %2</source>
+        <translation>Set %1 saved: %2</translation>
+    </message>
+    <message>
+        <source>Serie %1 non salvata</source>
+        <translation>Set %1 not saved</translation>
+    </message>
 </context>
 <context>
     <name>Frm_confronta</name>
