@@ -69,6 +69,7 @@ void Motore_misura::Smista_armata(std::span<const std::uint8_t> record, int deci
             for (Vista_misura* v : viste_) v->Serie_in_arrivo();
             if (!rilevatore_) break;
             Inizia_serie();
+            Riarma(); // the set's own setup: its end time too
             Prosegui_serie();
         } else {
             Spostamento(posizione, decimali);
