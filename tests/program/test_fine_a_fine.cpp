@@ -14,6 +14,8 @@
 #include "tests/support/ambiente_prova.h"
 #include "tests/support/avvisi_prova.h"
 #include "tests/support/processo_prova.h"
+#include "virtualboard/moto_scheda.h"
+#include "virtualboard/opzioni_scheda.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,9 +40,10 @@ private:
 };
 
 void Test_fine_a_fine::serie_di_un_atleta() {
-    Processo_scheda scheda(3, {"--board-type", "2", "--down", "0.4", "--up", "0.4", "--pause",
-                               "0.3", "--amplitude", "400", "--sets", "3,3,2", "--rest", "6",
-                               "--pause-top", "2:3", "--twitch", "0"});
+    const QStringList moto{"--board-type", "2",   "--down",      "0.4", "--up",     "0.4",
+                           "--pause",      "0.3", "--amplitude", "400", "--sets",   "3,3,2",
+                           "--rest",       "6",   "--pause-top", "2:3", "--twitch", "0"};
+    Processo_scheda scheda(3, moto);
     QVERIFY(scheda.Pronta());
     Avvisi_registrati avvisi;
     Programma::Opzioni opzioni;
@@ -95,7 +98,14 @@ void Test_fine_a_fine::serie_di_un_atleta() {
         return testi;
     };
     QTRY_VERIFY_WITH_TIMEOUT(salvate().size() == 1, 30000);
-    QCOMPARE(p.Motore().Lst_valori().Righe(), 3);
+    // Its lifts are the motion's: the board's second set, after its lift from the rack.
+    Opzioni_scheda o;
+    QVERIFY(!Leggi_opzioni(QStringList{"--port", "3"} + moto, o));
+    const std::vector<Alzata> alzate = Alzate(Copione_serie(o));
+    const auto& analisi = p.Motore().Analisi();
+    QCOMPARE(analisi.size(), std::size_t{3});
+    for (std::size_t i = 0; i < analisi.size(); ++i)
+        QVERIFY(std::abs(analisi[i].Vmedia / alzate[5 + i].Velocita_media() - 1) < 0.01);
     QTRY_VERIFY_WITH_TIMEOUT(p.Motore().In_serie() && p.Motore().Lst_valori().Righe() == 1, 20000);
     c.Button_start->click();
     QCOMPARE(salvate().size(), 2);
