@@ -284,7 +284,7 @@ void Frm_cmd::Fine_acquisizione() {
 }
 
 bool Frm_cmd::Serie_registrata_in_corso() const {
-    return in_corso_ && s_.Memo_attivo && (!armata_ || motore_.In_serie());
+    return in_corso_ && s_.Memo_attivo && s_.Serie_in_corso;
 }
 
 void Frm_cmd::Serie_in_arrivo() {

@@ -53,7 +53,7 @@ Riga_valutazione::Riga_valutazione(Sessione& sessione, Salvataggi& salvataggi,
     connect(Txt_nota, &QLineEdit::editingFinished, this, &Riga_valutazione::Scrivi_in_sospeso);
     connect(&salvataggi_, &Salvataggi::Serie_registrata, this, [this] {
         // A part saved while its acquisition goes on is no set that stopped.
-        if (!s_.Acquisizione_in_corso) Mostra();
+        if (!s_.Serie_in_corso) Mostra();
     });
     hide();
 }

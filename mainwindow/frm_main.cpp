@@ -162,7 +162,7 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     connect(Comandi, &Frm_cmd::Misura_cambiata, this, [this] {
         Intestazione->Aggiorna_intestazione(s_->Serie.Dati_esercizio, locale_);
         Aggiorna_didascalia(*s_);
-        if (s_->Acquisizione_in_corso) return;
+        if (s_->Serie_in_corso) return;
         if (!s_->Serie.File_record.isEmpty()) Valutazione->Mostra();
         // What the status bar said of the set before (its file, its athlete's day) is not
         // this test's; the board's displacement is not shown by a test either.
@@ -189,7 +189,7 @@ void Frm_main::Mostra_flusso(const QString& testo, bool allarme) {
 void Frm_main::Imposta_esclusa(int numero, bool esclusa) {
     motore_->Imposta_esclusa(numero, esclusa);
     // While the set is recorded its files are not written yet; they will hold it whole.
-    if (!s_->Acquisizione_in_corso) Salvataggi_test->Aggiorna_file_serie();
+    if (!s_->Serie_in_corso) Salvataggi_test->Aggiorna_file_serie();
 }
 
 Frm_utente* Frm_main::Mostra_configurazione() {
@@ -201,7 +201,7 @@ Frm_utente* Frm_main::Mostra_configurazione() {
             Mostra_cartella_dati(s_->Dati_esercizio.Cartella_dati);
             Grafici->Aggiorna_nome_velocita();
             // The set being recorded keeps the setup it started with.
-            if (s_->Acquisizione_in_corso)
+            if (s_->Serie_in_corso)
                 Lbl_salvato->setText(
                     tr("La nuova impostazione vale dalla prossima serie; quella in corso resta "
                        "di %1.")

@@ -125,6 +125,10 @@ struct Sessione : Impostazione_esercizio {
 
     // Acquisition and recording
     bool Acquisizione_in_corso = false;
+    // A set is being measured: the acquisition's own, or, with sets that start and end
+    // themselves, one that began by itself (between two of them the acquisition goes on and
+    // the set in memory is a saved one, which the coach may still edit).
+    bool Serie_in_corso = false;
     bool Memo_attivo = false;
     std::deque<Campione> Campioni; // deque: no doubling, about 16 bytes per sample
     std::int32_t Numero_campioni = 0;

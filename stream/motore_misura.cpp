@@ -61,6 +61,7 @@ void Motore_misura::Inizia_acquisizione() {
 }
 
 void Motore_misura::Inizia_serie() {
+    s_.Serie_in_corso = true;
     s_.Fissa_serie();
     s_.Nota.clear(); // the setup's note goes with this set only
     Azzera(s_.Campioni.size() > Campioni_riusati);
@@ -84,6 +85,7 @@ void Motore_misura::Fine_acquisizione() {
     coda_.clear();
     const bool in_corso = s_.Acquisizione_in_corso;
     s_.Acquisizione_in_corso = false;
+    s_.Serie_in_corso = false;
     if (in_corso && !armata)
         for (Vista_misura* v : viste_) v->Acquisizione_finita();
 }

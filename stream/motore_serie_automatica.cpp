@@ -110,6 +110,7 @@ void Motore_misura::Prosegui_serie() {
 
 void Motore_misura::Chiudi_serie_armata() {
     perdita_raggiunta_ = false;
+    s_.Serie_in_corso = false;
     serie_.clear();
     prima_.clear();
     primo_prima_ = indice_armata_;
