@@ -138,7 +138,7 @@ void Frm_atleta::Aggiorna_atleta() {
 }
 
 void Frm_atleta::Ripetizione_chiusa(int riga, const Ripetizione&, float velocita, Colore colore) {
-    Lbl_velocita->setText(Formatta(velocita / 1000.0, 2, locale_));
+    Mostra_velocita(Formatta(velocita / 1000.0, 2, locale_));
     colore_fascia_ = Colore_qt(colore);
     Colora(colore_fascia_);
     Lbl_nome_velocita->setText(
@@ -161,7 +161,7 @@ void Frm_atleta::Mostra_perdita(const Analisi_ripetizione& analisi) {
 }
 
 void Frm_atleta::Misura_azzerata() {
-    Lbl_velocita->setText(Senza_velocita);
+    Mostra_velocita(Senza_velocita);
     colore_fascia_ = Testo_atleta;
     Colora(Testo_atleta);
     Lbl_nome_velocita->clear();
@@ -171,6 +171,14 @@ void Frm_atleta::Misura_azzerata() {
 
 void Frm_atleta::Acquisizione_iniziata() {
     Aggiorna_atleta();
+}
+
+void Frm_atleta::Mostra_velocita(const QString& testo) {
+    Lbl_velocita->setText(testo);
+    // The dash in bold, that large, reads as a box.
+    QFont f = Lbl_velocita->font();
+    f.setBold(testo != Senza_velocita);
+    Lbl_velocita->setFont(f);
 }
 
 void Frm_atleta::Colora(const QColor& colore) {
@@ -206,6 +214,7 @@ void Frm_atleta::resizeEvent(QResizeEvent* evento) {
         pixel = std::max(12, pixel * width() * 9 / 10 / largo);
         f.setPixelSize(pixel);
     }
+    f.setBold(Lbl_velocita->text() != Senza_velocita);
     Lbl_velocita->setFont(f);
     QFont piccolo = font();
     piccolo.setPixelSize(std::max(10, pixel / 6));

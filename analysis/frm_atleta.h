@@ -58,6 +58,7 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    void Mostra_velocita(const QString& testo);
     void Colora(const QColor& colore);
     void Mostra_perdita(const Analisi_ripetizione& analisi);
 

@@ -110,7 +110,8 @@ Segnali_acustici::Segnali_acustici(const Impostazione_esercizio& serie, Uscita_s
 void Segnali_acustici::Acquisizione_iniziata() {
     in_acquisizione_ = true;
     riga_attesa_ = -1;
-    flusso_ms_ = flusso_ripartito_ms_ = 0;
+    flusso_ms_ = 0;
+    fine_salita_ms_.reset();
     scarto_ms_.reset();
     scarto_precedente_ms_.reset();
     inizio_campata_ms_ = 0;
@@ -118,9 +119,15 @@ void Segnali_acustici::Acquisizione_iniziata() {
 
 void Segnali_acustici::Record_ricevuti(std::span<const std::uint8_t> record) {
     if (scheda_ == nullptr) return;
-    for (std::size_t j = 0; j < record.size() / Byte_record_seriale; ++j)
-        flusso_ms_ += std::abs(
-            double(Tempo_ms(Leggi_record_seriale(record, j)->tempo, scheda_->Fattore_tempo)));
+    for (std::size_t j = 0; j < record.size() / Byte_record_seriale; ++j) {
+        const float passo =
+            Tempo_ms(Leggi_record_seriale(record, j)->tempo, scheda_->Fattore_tempo);
+        flusso_ms_ += std::abs(double(passo));
+        // The engine lists a repetition at its first record past the top, which on a board
+        // that sends nothing while the bar is still may come a while after the lift ended.
+        if (Velocita_campione(passo, scheda_->Fattore_posizione, scheda_->Collegamento) > 0)
+            fine_salita_ms_ = flusso_ms_;
+    }
     // The block's last record came in now, at the latest: the least of these lags is the
     // wall clock's offset from the stream's, up to the link's own latency.
     const double scarto = Adesso_ms() - flusso_ms_;
@@ -132,14 +139,14 @@ void Segnali_acustici::Record_ricevuti(std::span<const std::uint8_t> record) {
     scarto_ms_ = std::min(scarto, scarto_ms_.value_or(scarto));
 }
 
-void Segnali_acustici::Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, float velocita,
+void Segnali_acustici::Ripetizione_chiusa(int riga, const Ripetizione&, float velocita,
                                           Colore colore) {
     if (!in_acquisizione_) return;
     // The analysis, with the repetition's loss, is told right after.
     riga_attesa_ = riga;
     velocita_attesa_ = velocita;
     fascia_attesa_ = Tipo_fascia(colore);
-    fine_attesa_s_ = double(ripetizione.Tempo_inizio) + double(ripetizione.Durata_totale);
+    fine_attesa_ms_ = fine_salita_ms_;
 }
 
 void Segnali_acustici::Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) {
@@ -151,9 +158,9 @@ void Segnali_acustici::Ripetizione_analizzata(int riga, const Analisi_ripetizion
                                                    std::round(serie_.Soglia_perdita * 100.0f);
     if (raggiunta && !perdita_segnalata_) {
         perdita_segnalata_ = true;
-        Segnala(Tipo_segnale::Perdita, riga, velocita_attesa_, fine_attesa_s_);
+        Segnala(Tipo_segnale::Perdita, riga, velocita_attesa_, fine_attesa_ms_);
     } else {
-        Segnala(fascia_attesa_, riga, velocita_attesa_, fine_attesa_s_);
+        Segnala(fascia_attesa_, riga, velocita_attesa_, fine_attesa_ms_);
     }
 }
 
@@ -180,7 +187,8 @@ void Segnali_acustici::Verifica_uscita() {
                    "Nessuna voce installata per la lingua: la velocità è detta da un tono"));
 }
 
-void Segnali_acustici::Segnala(Tipo_segnale tipo, int riga, float velocita, double fine_alzata_s) {
+void Segnali_acustici::Segnala(Tipo_segnale tipo, int riga, float velocita,
+                               std::optional<double> fine_alzata_ms) {
     if (!attivi_) return;
     Segnale_dato dato{orologio_.elapsed(), tipo, riga + 1, {}, {}};
     Verifica_uscita();
@@ -193,13 +201,11 @@ void Segnali_acustici::Segnala(Tipo_segnale tipo, int riga, float velocita, doub
         uscita_.Pronuncia(dato.parole, lingua);
     else if (audio)
         uscita_.Suona(Note_di(tipo));
-    // The lift's end on the wall clock: where the running time restarted in the stream, plus
-    // the running time, moved by the stream's offset.
+    // The lift's end on the wall clock: on the stream's, moved by the least lag seen.
     std::optional<double> scarto = scarto_ms_;
     if (scarto_precedente_ms_)
         scarto = std::min(*scarto_precedente_ms_, scarto.value_or(*scarto_precedente_ms_));
-    if (fine_alzata_s >= 0 && scarto)
-        dato.ritardo_ms = Adesso_ms() - (*scarto + flusso_ripartito_ms_ + fine_alzata_s * 1000);
+    if (fine_alzata_ms && scarto) dato.ritardo_ms = Adesso_ms() - (*scarto + *fine_alzata_ms);
     registro_.push_back(std::move(dato));
     if (ascolto_) ascolto_(registro_.back());
 }

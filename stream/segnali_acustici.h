@@ -31,8 +31,9 @@ QString Nome_segnale(Tipo_segnale tipo);
 
 // One cue given: when (ms since the log began), which, for which repetition (as listed,
 // from 1; 0 for the rest), the words spoken for it (none for a tone), and how long after
-// the repetition's lift ended in the stream it was given (none when the stream's clock is
-// unknown: no board records, or no board's calibration to read them with).
+// the repetition's lift ended in the stream it was given: after the board's last record of
+// the bar still rising, on the wall clock (none without board records, or without the
+// board's calibration to read them with).
 struct Segnale_dato {
     qint64 tempo_ms = 0;
     Tipo_segnale tipo = Tipo_segnale::Medio;
@@ -44,7 +45,7 @@ struct Segnale_dato {
 class Segnali_acustici : public Vista_misura {
 public:
     // `serie` gives the loss threshold as it is when each repetition is listed; `scheda`,
-    // when given, the calibration the board's time counts are read with, for the delay.
+    // when given, the link and calibration the board's records are read with, for the delay.
     Segnali_acustici(const Impostazione_esercizio& serie, Uscita_suono& uscita,
                      const Stato_scheda* scheda = nullptr);
 
@@ -72,11 +73,11 @@ public:
     void Acquisizione_iniziata() override;
     void Acquisizione_finita() override { in_acquisizione_ = false; }
     void Record_ricevuti(std::span<const std::uint8_t> record) override;
-    void Tempo_ripartito() override { flusso_ripartito_ms_ = flusso_ms_; }
 
 private:
-    // `fine_alzata_s`: the lift's end in running time; negative for none.
-    void Segnala(Tipo_segnale tipo, int riga, float velocita, double fine_alzata_s = -1);
+    // `fine_alzata_ms`: the lift's end on the stream's clock.
+    void Segnala(Tipo_segnale tipo, int riga, float velocita,
+                 std::optional<double> fine_alzata_ms = std::nullopt);
     double Adesso_ms() const { return static_cast<double>(orologio_.nsecsElapsed()) / 1e6; }
     void Avvisa(bool& detto, const QString& testo);
 
@@ -89,16 +90,17 @@ private:
     // The repetition listed and not yet analysed: its cue waits for its loss.
     int riga_attesa_ = -1;
     float velocita_attesa_ = 0;
-    double fine_attesa_s_ = 0;
+    std::optional<double> fine_attesa_ms_;
     Tipo_segnale fascia_attesa_ = Tipo_segnale::Medio;
     bool perdita_segnalata_ = false;
     bool detto_senza_audio_ = false, detto_senza_voce_ = false;
     QElapsedTimer orologio_;
     // The stream's clock: the board's step times summed since the acquisition began (ms),
-    // its value where the running time restarted, and the least lag of the wall clock
+    // its time at the last record of the bar rising, and the least lag of the wall clock
     // behind it (ms), taken over the last two spans of Campata_ms so that the board's
     // clock drifting against the wall's over hours is followed.
-    double flusso_ms_ = 0, flusso_ripartito_ms_ = 0;
+    double flusso_ms_ = 0;
+    std::optional<double> fine_salita_ms_;
     std::optional<double> scarto_ms_, scarto_precedente_ms_;
     double inizio_campata_ms_ = 0;
     static constexpr double Campata_ms = 5000;
