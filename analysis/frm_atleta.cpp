@@ -198,7 +198,7 @@ void Frm_atleta::keyPressEvent(QKeyEvent* evento) {
 
 void Frm_atleta::resizeEvent(QResizeEvent* evento) {
     // The lines of text a sixth of the digits' size; the digits as high as the window leaves
-    // them and as wide as it allows. Full screen at 1080 pixels they are some 330 high.
+    // them and as wide as it allows. Full screen at 1080 pixels they are some 320 high.
     QFont f = font();
     f.setBold(true);
     f.setPixelSize(100);
