@@ -4,6 +4,7 @@
 #include "analysis/colore_allarme.h"
 #include "log/indice_sedute.h"
 #include "log/profilo_velocita.h"
+#include "platform/lingua.h"
 #include "session/formato.h"
 #include "session/nomi_velocita.h"
 #include "session/sessione.h"
@@ -18,6 +19,15 @@
 namespace {
 const QColor Fondo_atleta(0, 0, 0);
 const QColor Testo_atleta(230, 230, 230);
+// Before the first repetition of a measurement, in the digits' place.
+const QString Senza_velocita = QStringLiteral("\u2013");
+
+// The regional format when it is of the interface's language; otherwise that language's
+// own, so that an Italian screen never reads "0.72".
+QLocale Locale_interfaccia(const QLocale& regionale) {
+    const QLocale lingua(Lingua_in_uso());
+    return regionale.language() == lingua.language() ? regionale : lingua;
+}
 
 // The log's best of one test in the velocity the set is judged by; none for the peak.
 std::optional<double> Migliore_di(const Riga_test& t, Grandezza_velocita grandezza) {
@@ -35,8 +45,14 @@ std::optional<double> Migliore_di(const Riga_test& t, Grandezza_velocita grandez
 }
 } // namespace
 
+QString Testo_recupero(int secondi) {
+    return QCoreApplication::translate("Frm_atleta", "Recupero %1:%2")
+        .arg(secondi / 60)
+        .arg(secondi % 60, 2, 10, QLatin1Char('0'));
+}
+
 Frm_atleta::Frm_atleta(const Sessione& sessione, const QLocale& locale, QWidget* parent)
-    : QWidget(parent, Qt::Window), s_(sessione), locale_(locale) {
+    : QWidget(parent, Qt::Window), s_(sessione), locale_(Locale_interfaccia(locale)) {
     setObjectName(QStringLiteral("Frm_atleta"));
     setWindowTitle(tr("Vista atleta"));
     setAccessibleName(tr("Vista atleta"));
@@ -46,8 +62,9 @@ Frm_atleta::Frm_atleta(const Sessione& sessione, const QLocale& locale, QWidget*
     p.setColor(QPalette::WindowText, Testo_atleta);
     setPalette(p);
     auto* colonna = new QVBoxLayout(this);
+    // The digits take what the lines of text leave.
     const auto Etichetta = [this, colonna](const char* nome, const QString& accessibile,
-                                           int allungamento) {
+                                           int allungamento = 0) {
         auto* e = new QLabel(this);
         e->setObjectName(QLatin1String(nome));
         e->setAccessibleName(accessibile);
@@ -55,13 +72,13 @@ Frm_atleta::Frm_atleta(const Sessione& sessione, const QLocale& locale, QWidget*
         colonna->addWidget(e, allungamento);
         return e;
     };
-    Lbl_atleta = Etichetta("Lbl_atleta", tr("Atleta e carico"), 1);
-    Lbl_velocita = Etichetta("Lbl_velocita", tr("Velocità"), 6);
-    Lbl_nome_velocita = Etichetta("Lbl_nome_velocita", tr("Velocità mostrata"), 1);
-    Lbl_ripetizione = Etichetta("Lbl_ripetizione", tr("Ripetizione"), 1);
-    Lbl_perdita = Etichetta("Lbl_perdita", tr("Perdita di velocità"), 1);
-    Lbl_migliore = Etichetta("Lbl_migliore", tr("Migliore a questo carico"), 1);
-    Lbl_recupero = Etichetta("Lbl_recupero", tr("Recupero"), 1);
+    Lbl_atleta = Etichetta("Lbl_atleta", tr("Atleta e carico"));
+    Lbl_velocita = Etichetta("Lbl_velocita", tr("Velocità"), 1);
+    Lbl_nome_velocita = Etichetta("Lbl_nome_velocita", tr("Velocità mostrata"));
+    Lbl_ripetizione = Etichetta("Lbl_ripetizione", tr("Ripetizione"));
+    Lbl_perdita = Etichetta("Lbl_perdita", tr("Perdita di velocità"));
+    Lbl_migliore = Etichetta("Lbl_migliore", tr("Migliore a questo carico"));
+    Lbl_recupero = Etichetta("Lbl_recupero", tr("Recupero"));
     Lbl_recupero->hide();
     Misura_azzerata();
 }
@@ -72,11 +89,16 @@ void Frm_atleta::Apri(const QWidget* principale) {
     for (QScreen* schermo : QGuiApplication::screens())
         if (schermo != suo) altro = schermo;
     if (altro != nullptr) {
+        // The window goes to that screen before it is shown full screen, or the window
+        // manager fills the screen it was made on.
+        if (isVisible() && !isFullScreen()) hide();
+        setScreen(altro);
         setGeometry(altro->geometry());
         showFullScreen();
     } else {
+        // Large enough for digits a quarter of the screen high; the coach moves it aside.
         const QRect area = suo ? suo->availableGeometry() : QRect(0, 0, 1024, 768);
-        resize(area.width() * 2 / 3, area.height() * 2 / 3);
+        resize(area.width() * 9 / 10, area.height() * 9 / 10);
         move(area.center() - rect().center());
         showNormal();
     }
@@ -87,16 +109,14 @@ void Frm_atleta::Apri(const QWidget* principale) {
 
 void Frm_atleta::Mostra_recupero(int secondi) {
     Lbl_recupero->setVisible(secondi >= 0);
-    if (secondi >= 0)
-        Lbl_recupero->setText(
-            tr("Recupero %1:%2").arg(secondi / 60).arg(secondi % 60, 2, 10, QLatin1Char('0')));
+    if (secondi >= 0) Lbl_recupero->setText(Testo_recupero(secondi));
 }
 
 void Frm_atleta::Aggiorna_atleta() {
     // Between sets the setup's athlete (the next set's), during one the set's own.
     const auto& dati = s_.Acquisizione_in_corso ? s_.Serie.Dati_esercizio : s_.Dati_esercizio;
-    Lbl_atleta->setText(
-        tr("%1 - %2 kg").arg(dati.Atleta, Formatta(double(dati.Carico), 1, locale_)));
+    const QString carico = tr("%1 kg").arg(Formatta(double(dati.Carico), 1, locale_));
+    Lbl_atleta->setText(dati.Atleta.isEmpty() ? carico : tr("%1 - %2").arg(dati.Atleta, carico));
     Lbl_migliore->clear();
     if (dati.Atleta.isEmpty() || s_.Cartella_applicazione.isEmpty() || !isVisible()) return;
     const Grandezza_velocita grandezza =
@@ -118,7 +138,7 @@ void Frm_atleta::Aggiorna_atleta() {
 }
 
 void Frm_atleta::Ripetizione_chiusa(int riga, const Ripetizione&, float velocita, Colore colore) {
-    Lbl_velocita->setText(Formatta(velocita / 1000.0, 2, locale_));
+    Mostra_velocita(Formatta(velocita / 1000.0, 2, locale_));
     colore_fascia_ = Colore_qt(colore);
     Colora(colore_fascia_);
     Lbl_nome_velocita->setText(
@@ -141,7 +161,7 @@ void Frm_atleta::Mostra_perdita(const Analisi_ripetizione& analisi) {
 }
 
 void Frm_atleta::Misura_azzerata() {
-    Lbl_velocita->setText(QStringLiteral("-"));
+    Mostra_velocita(Senza_velocita);
     colore_fascia_ = Testo_atleta;
     Colora(Testo_atleta);
     Lbl_nome_velocita->clear();
@@ -151,6 +171,14 @@ void Frm_atleta::Misura_azzerata() {
 
 void Frm_atleta::Acquisizione_iniziata() {
     Aggiorna_atleta();
+}
+
+void Frm_atleta::Mostra_velocita(const QString& testo) {
+    Lbl_velocita->setText(testo);
+    // The dash in bold, that large, reads as a box.
+    QFont f = Lbl_velocita->font();
+    f.setBold(testo != Senza_velocita);
+    Lbl_velocita->setFont(f);
 }
 
 void Frm_atleta::Colora(const QColor& colore) {
@@ -169,21 +197,27 @@ void Frm_atleta::keyPressEvent(QKeyEvent* evento) {
 }
 
 void Frm_atleta::resizeEvent(QResizeEvent* evento) {
-    // The digits at least a quarter of the screen high (of the window when it is one), as
-    // wide as the window allows; the other lines a fifth of that.
-    const int alto = std::max(height(), screen() ? screen()->geometry().height() * 2 / 3 : 0);
+    // The lines of text a sixth of the digits' size; the digits as high as the window leaves
+    // them and as wide as it allows. Full screen at 1080 pixels they are some 320 high.
     QFont f = font();
     f.setBold(true);
-    int pixel = std::max(12, alto * 2 / 5);
+    f.setPixelSize(100);
+    const double riga = QFontMetricsF(f).height() / 100; // a line's height per pixel of size
+    const QMargins margini = contentsMargins() + layout()->contentsMargins();
+    const int spazio = std::max(0, layout()->spacing()) * 6;
+    const int alto = height() - margini.top() - margini.bottom() - spazio;
+    // The digits' line and six lines a sixth of it, with a little to spare.
+    int pixel = std::max(12, static_cast<int>(alto / (riga * 2.1)));
     f.setPixelSize(pixel);
     const int largo = QFontMetrics(f).horizontalAdvance(QStringLiteral("0,00"));
     if (largo > width() * 9 / 10 && largo > 0) {
         pixel = std::max(12, pixel * width() * 9 / 10 / largo);
         f.setPixelSize(pixel);
     }
+    f.setBold(Lbl_velocita->text() != Senza_velocita);
     Lbl_velocita->setFont(f);
     QFont piccolo = font();
-    piccolo.setPixelSize(std::max(10, pixel / 5));
+    piccolo.setPixelSize(std::max(10, pixel / 6));
     for (QLabel* e :
          {Lbl_atleta, Lbl_nome_velocita, Lbl_ripetizione, Lbl_perdita, Lbl_migliore, Lbl_recupero})
         e->setFont(piccolo);

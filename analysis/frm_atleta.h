@@ -6,7 +6,7 @@
 // threshold), the repetition's number, the set's velocity loss, the athlete and load, the
 // athlete's best velocity at this load in the training log, and the rest between sets. It
 // listens to the engine's repetitions as the value list does, so it never lags behind it.
-// Esc closes it.
+// Esc closes it. Its numbers read as the interface's language writes them.
 
 #include "stream/vista_misura.h"
 
@@ -19,6 +19,9 @@
 struct Sessione;
 class QLabel;
 
+// The rest since the set ended, "Recupero m:ss".
+QString Testo_recupero(int secondi);
+
 class Frm_atleta : public QWidget, public Vista_misura {
     Q_OBJECT
 public:
@@ -27,7 +30,7 @@ public:
     // The engine's analysis of each row: the loss shown follows the coach's exclusions.
     void Imposta_analisi(const std::vector<Analisi_ripetizione>* analisi) { analisi_ = analisi; }
     // Shown full screen on a screen other than `principale`'s when there is one; otherwise
-    // a window the coach can move, over most of the screen.
+    // a window the coach can move, over nearly the whole screen.
     void Apri(const QWidget* principale);
     // The rest since the set ended, "Recupero m:ss"; hidden when negative.
     void Mostra_recupero(int secondi);
@@ -55,6 +58,7 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    void Mostra_velocita(const QString& testo);
     void Colora(const QColor& colore);
     void Mostra_perdita(const Analisi_ripetizione& analisi);
 

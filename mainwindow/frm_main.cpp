@@ -15,16 +15,20 @@
 #include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/lingua.h"
+#include "platform/suono_qt.h"
 #include "session/sessione.h"
 #include "session/titolo.h"
 #include "setup/frm_intestazione.h"
 #include "setup/frm_utente.h"
 #include "stream/motore_misura.h"
+#include "stream/segnali_acustici.h"
 #include "tools/frm_crono.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -80,6 +84,15 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     // Below this the graphs' captions and the panel's buttons no longer fit: it is what
     // a 1024 x 600 laptop screen leaves inside a window frame.
     setMinimumSize(960, 520);
+    // The rest between sets, read from across the room: bold, beside the data folder.
+    Lbl_recupero = new QLabel(this);
+    Lbl_recupero->setObjectName(QStringLiteral("Lbl_recupero"));
+    Lbl_recupero->setAccessibleName(tr("Recupero"));
+    QFont grassetto = Lbl_recupero->font();
+    grassetto.setBold(true);
+    Lbl_recupero->setFont(grassetto);
+    Lbl_recupero->hide();
+    statusBar()->addPermanentWidget(Lbl_recupero);
     statusBar()->addPermanentWidget(Lbl_cartella);
     // What is wrong with the board's stream, and with the set's journal, on a warning
     // ground beside the file saved; hidden while all is well.
@@ -100,6 +113,7 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     Lbl_prontezza->setContentsMargins(12, 0, 0, 0);
     Lbl_prontezza->hide();
     statusBar()->addWidget(Lbl_prontezza, 1);
+    Lbl_suono = Riga_avviso("Lbl_suono");
     // Nearly the whole screen, leaving room for the window frame; the start-up then
     // maximizes it where the window manager can.
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
@@ -152,11 +166,31 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
     Vista_atleta = new Frm_atleta(sessione, locale, this);
     Vista_atleta->Imposta_analisi(&motore.Analisi());
     motore.Aggiungi_vista(*Vista_atleta);
+    if (uscita_suono_ == nullptr) {
+        suono_proprio_ = std::make_unique<Suono_qt>();
+        uscita_suono_ = suono_proprio_.get();
+    }
+    Segnali = std::make_unique<Segnali_acustici>(sessione.Serie, *uscita_suono_, &sessione.Scheda);
+    Segnali->Imposta_avviso([this](const QString& testo) { Mostra_riga(Lbl_suono, testo, false); });
+    Segnali->Imposta_ascolto([this](const Segnale_dato& dato) { Scrivi_segnale(dato); });
+    motore.Aggiungi_vista(*Segnali);
     connect(Grafici, &Frm_grafici::Esclusione_richiesta, this, &Frm_main::Imposta_esclusa);
     Comandi = new Frm_cmd(sessione, protocollo, motore, *Grafici, *Salvataggi_test, avvisi, area);
     connect(Comandi, &Frm_cmd::Serie_in_uscita, Valutazione, &Riga_valutazione::Scrivi_in_sospeso);
     connect(Comandi, &Frm_cmd::Cronometro_richiesto, this, &Frm_main::Mostra_cronometro);
     connect(Comandi, &Frm_cmd::Vista_cambiata, this, &Frm_main::Aggiorna_spunte);
+    // The hands-free sets: what became of the last one where the file saved is told, the
+    // rest since it ended here and on the athlete's view, the target rest's end as a cue.
+    connect(Comandi, &Frm_cmd::Messaggio_serie, this, [this](const QString& testo) {
+        Lbl_salvato->setText(testo);
+        Lbl_salvato->setToolTip(testo);
+    });
+    connect(Comandi, &Frm_cmd::Recupero_cambiato, this, [this](int secondi) {
+        Lbl_recupero->setVisible(secondi >= 0);
+        if (secondi >= 0) Lbl_recupero->setText(Testo_recupero(secondi));
+        Vista_atleta->Mostra_recupero(secondi);
+    });
+    connect(Comandi, &Frm_cmd::Recupero_concluso, this, [this] { Segnali->Recupero_concluso(); });
     // The header names whom the measurement on screen belongs to.
     // A reopened test with its record gets the coach's row back, with its RPE and note.
     connect(Comandi, &Frm_cmd::Misura_cambiata, this, [this] {
@@ -268,6 +302,22 @@ void Frm_main::Crea_menu() {
         strumenti->addAction(tr("Cronometro"), this, &Frm_main::Mostra_cronometro);
     mnuStrumentiCalcolatrice =
         strumenti->addAction(tr("Calcolatrice"), this, [this] { Avvia_calcolatrice(*avvisi_); });
+    strumenti->addSeparator();
+    mnuStrumentiSegnali = strumenti->addAction(tr("Segnali acustici"));
+    mnuStrumentiVoce = strumenti->addAction(tr("Voce"));
+    for (const auto& [azione, chiave, predefinito] :
+         {std::tuple{mnuStrumentiSegnali, "segnali_acustici", "1"},
+          std::tuple{mnuStrumentiVoce, "voce", "0"}}) {
+        azione->setCheckable(true);
+        azione->setChecked(Leggi_impostazione(QStringLiteral("funz"), QLatin1String(chiave),
+                                              QLatin1String(predefinito)) == QLatin1String("1"));
+        connect(azione, &QAction::toggled, this, [this, chiave](bool acceso) {
+            Salva_impostazione(QStringLiteral("funz"), QLatin1String(chiave),
+                               acceso ? QStringLiteral("1") : QStringLiteral("0"));
+            Aggiorna_segnali();
+        });
+    }
+    Aggiorna_segnali();
 
     QMenu* aiuto = menuBar()->addMenu(tr("&?"));
     mnuHelpInformazioni =
@@ -304,10 +354,44 @@ void Frm_main::Crea_menu() {
         {mnuVisualizzaAtleta, "mnuVisualizzaAtleta"},
         {mnuStrumentiCronometro, "mnuStrumentiCronometro"},
         {mnuStrumentiCalcolatrice, "mnuStrumentiCalcolatrice"},
+        {mnuStrumentiSegnali, "mnuStrumentiSegnali"},
+        {mnuStrumentiVoce, "mnuStrumentiVoce"},
         {mnuHelpInformazioni, "mnuHelpInformazioni"},
         {mnuLinguaItaliano, "mnuLinguaItaliano"},
         {mnuLinguaEnglish, "mnuLinguaEnglish"}};
     for (const auto& [azione, nome] : nomi) azione->setObjectName(QLatin1String(nome));
+}
+
+void Frm_main::Aggiorna_segnali() {
+    const bool attivi = mnuStrumentiSegnali->isChecked();
+    // The velocity is spoken in place of the tones: without the cues there is nothing to say.
+    mnuStrumentiVoce->setEnabled(attivi);
+    Segnali->Imposta(attivi, mnuStrumentiVoce->isChecked());
+    Segnali->Verifica_uscita();
+}
+
+bool Frm_main::Registra_segnali(const QString& file, QString* errore) {
+    auto registro = std::make_unique<QFile>(file);
+    if (!registro->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        if (errore) *errore = registro->errorString();
+        return false;
+    }
+    if (registro->size() == 0) registro->write("ora\tsegnale\tripetizione\tparole\tritardo_ms\n");
+    registro->flush();
+    registro_segnali_ = std::move(registro);
+    return true;
+}
+
+void Frm_main::Scrivi_segnale(const Segnale_dato& dato) {
+    if (!registro_segnali_) return;
+    const QString riga =
+        QStringList{QDateTime::currentDateTime().toString(Qt::ISODateWithMs),
+                    Nome_segnale(dato.tipo), QString::number(dato.ripetizione), dato.parole,
+                    dato.ritardo_ms ? QString::number(*dato.ritardo_ms, 'f', 1) : QString()}
+            .join(QLatin1Char('\t'));
+    // A line at a time, handed to the system at once: a program that dies keeps its log.
+    registro_segnali_->write((riga + QLatin1Char('\n')).toUtf8());
+    registro_segnali_->flush();
 }
 
 void Frm_main::Aggiorna_spunte() {

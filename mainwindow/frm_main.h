@@ -22,6 +22,8 @@ class Frm_profilo;
 class Frm_storico;
 class Inoltro_frm_analisi;
 class QAction;
+class QLabel;
+class QFile;
 class Riga_valutazione;
 class Frm_grafici;
 class Frm_intestazione;
@@ -29,7 +31,10 @@ class Frm_utente;
 class Motore_misura;
 class Protocollo;
 class Salvataggi;
+class Segnali_acustici;
 class Sorveglianza_flusso;
+class Uscita_suono;
+struct Segnale_dato;
 struct Sessione;
 
 class Frm_main : public QMainWindow, public Avvisi {
@@ -52,6 +57,8 @@ public:
                              const QString& titolo = QString()) override;
     void Messaggi_senza_finestra() { senza_finestre_ = true; }
 
+    // The sound the cues play on, given before the windows open; otherwise the machine's.
+    void Imposta_uscita_suono(Uscita_suono& uscita) { uscita_suono_ = &uscita; }
     // Opens the child windows, once, after the application folder is known: the header
     // strip showing the session's exercise record (its "CONFIGURA" opens the setup
     // dialog), the graph window and the command panel. Messages go to `avvisi`.
@@ -83,6 +90,11 @@ public:
     // "Lingua": stores `codice` ("it", "en") for the next start and says so in that language;
     // the windows open now keep theirs.
     void Scegli_lingua(const QString& codice);
+    // Every cue given from now on is added to `file` as a line, written at once: its wall
+    // time, kind, repetition, words and delay after the lift's end (ms), tab-separated,
+    // under a title line when the file is new. False, with the reason, when it cannot be
+    // opened.
+    bool Registra_segnali(const QString& file, QString* errore = nullptr);
 
     // The menu bar, built with the child windows. "Apri..." and the two saves are the
     // command panel's own actions, so their keys work from the panel's menu too.
@@ -101,6 +113,10 @@ public:
     QAction* mnuVisualizzaAtleta = nullptr;
     QAction* mnuStrumentiCronometro = nullptr;
     QAction* mnuStrumentiCalcolatrice = nullptr;
+    // The repetitions' sound cues, and the velocity spoken in them (with the cues only);
+    // stored per user.
+    QAction* mnuStrumentiSegnali = nullptr;
+    QAction* mnuStrumentiVoce = nullptr;
     QAction* mnuHelpInformazioni = nullptr;
     // "?" > "Lingua": the language stored for the next start, one checked.
     QAction* mnuLinguaItaliano = nullptr;
@@ -113,6 +129,9 @@ public:
     // The set's journal once it cannot be written: what it holds (Sorveglianza_giornale).
     Etichetta_accorciata* Lbl_giornale = nullptr;
     Etichetta_accorciata* Lbl_prontezza = nullptr; // today's readiness, after a first set
+    // What the machine lacks for the sound cues, told once.
+    Etichetta_accorciata* Lbl_suono = nullptr;
+    QLabel* Lbl_recupero = nullptr; // the rest between hands-free sets, "Recupero m:ss"
     Sorveglianza_flusso* Sorveglianza = nullptr;
     // The RPE and the note of the set just saved.
     Riga_valutazione* Valutazione = nullptr;
@@ -121,6 +140,8 @@ public:
     Frm_cmd* Comandi = nullptr;
     // Listens to the engine for the whole run, shown on demand.
     Frm_atleta* Vista_atleta = nullptr;
+    // The repetitions' sound cues, listening to the engine for the whole run.
+    std::unique_ptr<Segnali_acustici> Segnali;
     Salvataggi* Salvataggi_test = nullptr;
     QPointer<Frm_utente> Utente;
     QPointer<Frm_crono> Crono;
@@ -149,10 +170,16 @@ private:
     // A repetition left out of the set's judgement, or taken back, by the operator: the
     // engine works the losses out again, and the files of a set already saved follow.
     void Imposta_esclusa(int numero, bool esclusa);
+    // The cues as the tools menu sets them.
+    void Aggiorna_segnali();
+    void Scrivi_segnale(const Segnale_dato& dato);
 
     Sessione* s_ = nullptr;
     Avvisi* avvisi_ = nullptr;
     Motore_misura* motore_ = nullptr;
     QLocale locale_;
     bool senza_finestre_ = false;
+    Uscita_suono* uscita_suono_ = nullptr;
+    std::unique_ptr<Uscita_suono> suono_proprio_;
+    std::unique_ptr<QFile> registro_segnali_;
 };

@@ -276,6 +276,12 @@ void Programma::Avvia_passi() {
     motore_->Aggiungi_vista(*principale_->Grafici);
     motore_->Aggiungi_vista(*principale_->Inoltro_analisi);
     principale_->Salvataggi_test->Imposta_giornale(giornale_.get());
+    if (QString perche; !opzioni_.registro_segnali.isEmpty() &&
+                        !principale_->Registra_segnali(opzioni_.registro_segnali, &perche))
+        avvisi_->Mostra(QCoreApplication::translate("Avvio", "Il registro dei segnali %1 non si "
+                                                             "apre: %2")
+                            .arg(QDir::toNativeSeparators(opzioni_.registro_segnali), perche),
+                        Avvisi::Icona::Avviso);
     Aggiorna_didascalia();
     if (!opzioni_.apertura) Mostra_principale(false);
 }

@@ -51,6 +51,7 @@ public:
         bool apertura = true;           // the opening window; without it the main window
                                         // shows at once, as after a key on the opening
         bool diagnostica = false;       // the HID window keeps its test buttons
+        QString registro_segnali;       // the file the sound cues are added to; empty: none
     };
     explicit Programma(const Opzioni& opzioni);
     ~Programma() override;

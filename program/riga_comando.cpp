@@ -28,11 +28,13 @@ const QStringList Qt_senza_valore{QStringLiteral("reverse"), QStringLiteral("wid
 QString Uso_programma() {
     return QCoreApplication::translate(
         "Opzioni_programma",
-        "Uso: kinetrack [--diagnostica] [--lang it|en]\n"
+        "Uso: kinetrack [--diagnostica] [--lang it|en] [--cue-log FILE]\n"
         "Allenamento basato sulla velocità con la scheda di misura sul bilanciere.\n"
         "  --diagnostica           mostra i pulsanti di prova nella finestra della scheda USB\n"
         "  --lang it|en            la lingua dell'interfaccia per questa volta (altrimenti\n"
         "                          quella scelta in \"?\" > \"Lingua\", all'inizio l'italiano)\n"
+        "  --cue-log FILE          aggiunge a FILE una riga per ogni segnale acustico (ora,\n"
+        "                          tipo, ripetizione, parole, ritardo dalla fine dell'alzata)\n"
         "  -v, --version           la versione del programma\n"
         "  -h, --help              questo aiuto\n"
         "Valgono anche le opzioni di Qt per le finestre (-platform, -style, -reverse...).\n");
@@ -53,7 +55,8 @@ std::optional<int> Leggi_riga_comando(const QStringList& argomenti, Opzioni_riga
             return 0;
         } else if (a == QLatin1String("--diagnostica")) {
             opzioni.diagnostica = true;
-        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
+        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang=")) ||
+                   a == QLatin1String("--cue-log") || a.startsWith(QLatin1String("--cue-log="))) {
             const bool con_uguale = a.contains(QLatin1Char('='));
             if (!con_uguale && ++i >= argomenti.size()) {
                 errore = QCoreApplication::translate("Opzioni_programma", "manca il valore di %1")
@@ -61,7 +64,9 @@ std::optional<int> Leggi_riga_comando(const QStringList& argomenti, Opzioni_riga
                 continue;
             }
             const QString codice = con_uguale ? a.section(QLatin1Char('='), 1) : argomenti[i];
-            if (Lingue_interfaccia().contains(codice)) {
+            if (a.startsWith(QLatin1String("--cue-log"))) {
+                opzioni.registro_segnali = codice;
+            } else if (Lingue_interfaccia().contains(codice)) {
                 opzioni.lingua = codice;
                 Applica_lingua(codice);
             } else {

@@ -12,6 +12,7 @@
 struct Opzioni_riga {
     bool diagnostica = false; // the HID window keeps its test buttons
     QString lingua;           // --lang: the interface's language for this run; empty: stored
+    QString registro_segnali; // --cue-log: the file every sound cue is added to; empty: none
 };
 
 // `argomenti` without the program's name. Nothing: go on. Otherwise the exit code, its

@@ -2,9 +2,11 @@
 #include "stream/segnali_acustici.h"
 
 #include "platform/lingua.h"
+#include "stream/decodifica.h"
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -16,6 +18,9 @@ constexpr std::array<Nota, 1> Nota_alta{{{1320, 120}}};
 constexpr std::array<Nota, 1> Nota_media{{{880, 120}}};
 constexpr std::array<Nota, 1> Nota_bassa{{{523, 120}}};
 constexpr std::array<Nota, 3> Note_perdita{{{988, 220}, {0, 60}, {494, 360}}};
+// The rest over: three rising notes, a call back to the bar.
+constexpr std::array<Nota, 5> Note_recupero{
+    {{659, 150}, {0, 50}, {784, 150}, {0, 50}, {1047, 300}}};
 
 std::span<const Nota> Note_di(Tipo_segnale tipo) {
     switch (tipo) {
@@ -25,6 +30,8 @@ std::span<const Nota> Note_di(Tipo_segnale tipo) {
         return Nota_bassa;
     case Tipo_segnale::Perdita:
         return Note_perdita;
+    case Tipo_segnale::Recupero:
+        return Note_recupero;
     case Tipo_segnale::Medio:
         break;
     }
@@ -89,17 +96,57 @@ QString Velocita_a_parole(float millimetri_al_secondo, const QString& lingua) {
            (resto < 10 ? QStringLiteral("zero ") + Numero_italiano(resto) : Numero_italiano(resto));
 }
 
-Segnali_acustici::Segnali_acustici(const Impostazione_esercizio& serie, Uscita_suono& uscita)
-    : serie_(serie), uscita_(uscita) {
+QString Nome_segnale(Tipo_segnale tipo) {
+    static const std::array<const char*, 5> nomi{"alto", "medio", "basso", "perdita", "recupero"};
+    return QString::fromLatin1(nomi[std::size_t(tipo)]);
+}
+
+Segnali_acustici::Segnali_acustici(const Impostazione_esercizio& serie, Uscita_suono& uscita,
+                                   const Stato_scheda* scheda)
+    : serie_(serie), uscita_(uscita), scheda_(scheda) {
     orologio_.start();
+}
+
+void Segnali_acustici::Acquisizione_iniziata() {
+    in_acquisizione_ = true;
+    riga_attesa_ = -1;
+    flusso_ms_ = 0;
+    fine_salita_ms_.reset();
+    scarto_ms_.reset();
+    scarto_precedente_ms_.reset();
+    inizio_campata_ms_ = 0;
+}
+
+void Segnali_acustici::Record_ricevuti(std::span<const std::uint8_t> record) {
+    if (scheda_ == nullptr) return;
+    for (std::size_t j = 0; j < record.size() / Byte_record_seriale; ++j) {
+        const float passo =
+            Tempo_ms(Leggi_record_seriale(record, j)->tempo, scheda_->Fattore_tempo);
+        flusso_ms_ += std::abs(double(passo));
+        // The engine lists a repetition at its first record past the top, which on a board
+        // that sends nothing while the bar is still may come a while after the lift ended.
+        if (Velocita_campione(passo, scheda_->Fattore_posizione, scheda_->Collegamento) > 0)
+            fine_salita_ms_ = flusso_ms_;
+    }
+    // The block's last record came in now, at the latest: the least of these lags is the
+    // wall clock's offset from the stream's, up to the link's own latency.
+    const double scarto = Adesso_ms() - flusso_ms_;
+    if (flusso_ms_ - inizio_campata_ms_ > Campata_ms) {
+        scarto_precedente_ms_ = scarto_ms_;
+        scarto_ms_.reset();
+        inizio_campata_ms_ = flusso_ms_;
+    }
+    scarto_ms_ = std::min(scarto, scarto_ms_.value_or(scarto));
 }
 
 void Segnali_acustici::Ripetizione_chiusa(int riga, const Ripetizione&, float velocita,
                                           Colore colore) {
+    if (!in_acquisizione_) return;
     // The analysis, with the repetition's loss, is told right after.
     riga_attesa_ = riga;
     velocita_attesa_ = velocita;
     fascia_attesa_ = Tipo_fascia(colore);
+    fine_attesa_ms_ = fine_salita_ms_;
 }
 
 void Segnali_acustici::Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) {
@@ -111,10 +158,14 @@ void Segnali_acustici::Ripetizione_analizzata(int riga, const Analisi_ripetizion
                                                    std::round(serie_.Soglia_perdita * 100.0f);
     if (raggiunta && !perdita_segnalata_) {
         perdita_segnalata_ = true;
-        Segnala(Tipo_segnale::Perdita, riga, velocita_attesa_);
+        Segnala(Tipo_segnale::Perdita, riga, velocita_attesa_, fine_attesa_ms_);
     } else {
-        Segnala(fascia_attesa_, riga, velocita_attesa_);
+        Segnala(fascia_attesa_, riga, velocita_attesa_, fine_attesa_ms_);
     }
+}
+
+void Segnali_acustici::Recupero_concluso() {
+    Segnala(Tipo_segnale::Recupero, -1, 0);
 }
 
 void Segnali_acustici::Avvisa(bool& detto, const QString& testo) {
@@ -123,27 +174,38 @@ void Segnali_acustici::Avvisa(bool& detto, const QString& testo) {
     if (avviso_) avviso_(testo);
 }
 
-void Segnali_acustici::Segnala(Tipo_segnale tipo, int riga, float velocita) {
+void Segnali_acustici::Verifica_uscita() {
     if (!attivi_) return;
-    Segnale_dato dato{orologio_.elapsed(), tipo, riga + 1, {}};
-    const bool audio = uscita_.Audio_disponibile();
-    if (!audio)
+    if (!uscita_.Audio_disponibile())
         Avvisa(detto_senza_audio_,
                QCoreApplication::translate(
                    "Segnali_acustici", "Nessun dispositivo audio: i segnali acustici sono muti"));
+    else if (voce_ && !uscita_.Voce_disponibile(Lingua_in_uso()))
+        Avvisa(detto_senza_voce_,
+               QCoreApplication::translate(
+                   "Segnali_acustici",
+                   "Nessuna voce installata per la lingua: la velocità è detta da un tono"));
+}
+
+void Segnali_acustici::Segnala(Tipo_segnale tipo, int riga, float velocita,
+                               std::optional<double> fine_alzata_ms) {
+    if (!attivi_) return;
+    Segnale_dato dato{orologio_.elapsed(), tipo, riga + 1, {}, {}};
+    Verifica_uscita();
+    const bool audio = uscita_.Audio_disponibile();
     const QString lingua = Lingua_in_uso();
-    if (voce_ && tipo != Tipo_segnale::Perdita && audio) {
-        if (uscita_.Voce_disponibile(lingua))
-            dato.parole = Velocita_a_parole(velocita, lingua);
-        else
-            Avvisa(detto_senza_voce_,
-                   QCoreApplication::translate(
-                       "Segnali_acustici",
-                       "Nessuna voce installata per la lingua: la velocità è detta da un tono"));
-    }
+    const bool a_parole = tipo != Tipo_segnale::Perdita && tipo != Tipo_segnale::Recupero;
+    if (voce_ && a_parole && audio && uscita_.Voce_disponibile(lingua))
+        dato.parole = Velocita_a_parole(velocita, lingua);
     if (!dato.parole.isEmpty())
         uscita_.Pronuncia(dato.parole, lingua);
     else if (audio)
         uscita_.Suona(Note_di(tipo));
+    // The lift's end on the wall clock: on the stream's, moved by the least lag seen.
+    std::optional<double> scarto = scarto_ms_;
+    if (scarto_precedente_ms_)
+        scarto = std::min(*scarto_precedente_ms_, scarto.value_or(*scarto_precedente_ms_));
+    if (fine_alzata_ms && scarto) dato.ritardo_ms = Adesso_ms() - (*scarto + *fine_alzata_ms);
     registro_.push_back(std::move(dato));
+    if (ascolto_) ascolto_(registro_.back());
 }

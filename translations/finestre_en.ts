@@ -179,8 +179,12 @@
         <translation>Rest %1:%2</translation>
     </message>
     <message>
-        <source>%1 - %2 kg</source>
-        <translation>%1 - %2 kg</translation>
+        <source>%1 kg</source>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Migliore a questo carico: %1 m/s</source>

@@ -19,6 +19,10 @@
         <translation> not connected</translation>
     </message>
     <message>
+        <source>Il registro dei segnali %1 non si apre: %2</source>
+        <translation>The cue log %1 cannot be opened: %2</translation>
+    </message>
+    <message>
         <location line="+89"/>
         <source>Serie recuperate</source>
         <translation>Sets recovered</translation>
@@ -244,6 +248,18 @@
         <location line="+36"/>
         <source>Prontezza</source>
         <translation>Readiness</translation>
+    </message>
+    <message>
+        <source>Recupero</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Segnali acustici</source>
+        <translation>Sound cues</translation>
+    </message>
+    <message>
+        <source>Voce</source>
+        <translation>Voice</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -503,20 +519,24 @@ through the measuring engine.
     <name>Opzioni_programma</name>
     <message>
         <location filename="../program/riga_comando.cpp" line="+29"/>
-        <source>Uso: kinetrack [--diagnostica] [--lang it|en]
+        <source>Uso: kinetrack [--diagnostica] [--lang it|en] [--cue-log FILE]
 Allenamento basato sulla velocità con la scheda di misura sul bilanciere.
   --diagnostica           mostra i pulsanti di prova nella finestra della scheda USB
   --lang it|en            la lingua dell&apos;interfaccia per questa volta (altrimenti
                           quella scelta in &quot;?&quot; &gt; &quot;Lingua&quot;, all&apos;inizio l&apos;italiano)
+  --cue-log FILE          aggiunge a FILE una riga per ogni segnale acustico (ora,
+                          tipo, ripetizione, parole, ritardo dalla fine dell&apos;alzata)
   -v, --version           la versione del programma
   -h, --help              questo aiuto
 Valgono anche le opzioni di Qt per le finestre (-platform, -style, -reverse...).
 </source>
-        <translation>Usage: kinetrack [--diagnostica] [--lang it|en]
+        <translation>Usage: kinetrack [--diagnostica] [--lang it|en] [--cue-log FILE]
 Velocity-based strength training with the measuring board on the barbell.
   --diagnostica           shows the test buttons in the USB board's window
   --lang it|en            the interface's language for this run (otherwise the one
                           chosen in &quot;?&quot; &gt; &quot;Language&quot;, Italian at first)
+  --cue-log FILE          adds to FILE a line for every sound cue (time, kind,
+                          repetition, words, delay after the lift's end)
   -v, --version           the program's version
   -h, --help              this help
 Qt's window options work too (-platform, -style, -reverse...).

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     Programma::Opzioni opzioni;
     opzioni.cartella_eseguibile = QCoreApplication::applicationDirPath();
     opzioni.diagnostica = opzioni_riga.diagnostica;
+    opzioni.registro_segnali = opzioni_riga.registro_segnali;
     Programma programma(opzioni);
     QObject::connect(&istanza, &Istanza_unica::Mostra_richiesta, &programma,
                      &Programma::Porta_in_primo_piano);

@@ -21,6 +21,7 @@
 #include "session/formato.h"
 #include "setup/frm_intestazione.h"
 #include "stream/lista_valori.h"
+#include "stream/segnali_acustici.h"
 #include "tests/support/banco_principale.h"
 #include "tests/support/diario_prova.h"
 #include "tests/support/file_prova.h"
@@ -167,10 +168,10 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             giro << QApplication::focusWidget();
         }
-        const QList<QWidget*> fila{c.Button_start,   c.Button_Memo,        c.Button_Segnale,
-                                   c.Button_Reset,   c.Button_Ripetizioni, c.Button_Tempo,
-                                   c.Button_Grafici, c.Button_Crono,       c.Button_Calcolatrice,
-                                   giro.front()};
+        const QList<QWidget*> fila{c.Button_start,      c.Button_Memo,        c.Button_Segnale,
+                                   c.Button_Reset,      c.Button_Ripetizioni, c.Button_Tempo,
+                                   c.Button_Grafici,    c.Button_Crono,       c.Button_Calcolatrice,
+                                   c.Button_Serie_auto, giro.front()};
         QCOMPARE(giro.value(1), m.Grafici->Valori().Tabella());
         QCOMPARE(giro.mid(giro.size() - fila.size()), fila);
         // F4 switches "MEMO DATI" on and off; F6 opens the graphs' properties.
@@ -255,6 +256,48 @@ private Q_SLOTS:
         QVERIFY(b.avvisi.elenco.isEmpty());
         m.close();
         QTRY_VERIFY(!m.Storico);
+    }
+
+    // "Segnali acustici" (on at first) and "Voce" are stored per user; the voice only with the
+    // cues, its lack told in the status bar. Each repetition of a set gives one cue, also a line of the cue log's file, and a
+    // test opened again gives none. The rest between hands-free sets shows in the status bar
+    // and on the athlete's view; its end gives a cue of its own.
+    void segnali_acustici_e_recupero() {
+        Banco_principale b(Imposta_sollevamenti);
+        Frm_main& m = b.m;
+        QVERIFY(m.mnuStrumentiSegnali->isChecked());
+        m.mnuStrumentiVoce->setChecked(true); // this speaker has no voice: told at once
+        QVERIFY(m.Lbl_suono->isVisible() && m.Lbl_suono->text().contains("voce"));
+        m.mnuStrumentiSegnali->setChecked(false);
+        QVERIFY(!m.mnuStrumentiVoce->isEnabled());
+        {
+            Banco_principale riaperto;
+            QCOMPARE(riaperto.m.mnuStrumentiSegnali->isChecked() * 2 +
+                         riaperto.m.mnuStrumentiVoce->isChecked(),
+                     1);
+        }
+        m.mnuStrumentiVoce->setChecked(false);
+        m.mnuStrumentiSegnali->setChecked(true);
+        const QString registro = b.cartella.filePath("segnali.txt");
+        QVERIFY(m.Registra_segnali(registro));
+        Serie_salvata(b);
+        QCOMPARE(b.suono.suonati.size(), std::size_t(3));
+        b.m.Comandi->Apri(b.s.Serie.File_record.value(0).replace(Suffisso_record, ".csv"));
+        QCOMPARE(b.suono.suonati.size(), std::size_t(3));
+
+        Q_EMIT m.Comandi->Recupero_cambiato(75);
+        QCOMPARE(m.Lbl_recupero->text() + m.Vista_atleta->Lbl_recupero->text(),
+                 QString("Recupero 1:15Recupero 1:15"));
+        Q_EMIT m.Comandi->Recupero_cambiato(-1);
+        QVERIFY(m.Lbl_recupero->isHidden() && m.Vista_atleta->Lbl_recupero->isHidden());
+        Q_EMIT m.Comandi->Recupero_concluso();
+        QStringList righe = QString::fromUtf8(Contenuto(registro)).split('\n');
+        QCOMPARE(righe.size(), 6);
+        for (QString& riga : righe) riga = riga.section('\t', 1, 3);
+        QCOMPARE(righe.join('|'),
+                 QString("segnale\tripetizione\tparole|alto\t1\t|alto\t2\t|perdita\t3\t|"
+                         "recupero\t0\t|"));
+        QVERIFY(b.avvisi.elenco.isEmpty());
     }
 };
 

@@ -10,6 +10,7 @@ Banco_principale::Banco_principale(const std::function<void(Sessione&)>& prepara
     s.Cartella_applicazione = cartella.path();
     s.Scheda.Collegamento = Collegamento::Seriale;
     if (prepara) prepara(s);
+    m.Imposta_uscita_suono(suono);
     m.Apri_finestre(s, locale, protocollo, motore, avvisi);
     m.Grafici->Imposta_lista(&motore.Lst_valori());
     m.Grafici->Imposta_analisi(&motore.Analisi());
