@@ -125,12 +125,12 @@ private Q_SLOTS:
         Serie_salvata(b);
         QCOMPARE(riga.cbo_rpe->currentText() + riga.Txt_nota->text(), QString());
         const QByteArray prima = Contenuto(b.s.Serie.File_record.value(0));
-        b.s.Acquisizione_in_corso = true; // the record as if it were still the set's
+        b.s.Serie_in_corso = true; // the record as if it were still the set's
         valori.Seleziona(1);
         QTest::keyClick(valori.Tabella(), Qt::Key_Delete);
         QCOMPARE(b.s.Serie.Escluse, std::set<int>{2});
         QCOMPARE(Contenuto(b.s.Serie.File_record.value(0)), prima);
-        b.s.Acquisizione_in_corso = false;
+        b.s.Serie_in_corso = false;
         b.motore.Inizia_acquisizione();
         QVERIFY(riga.isHidden());
         b.motore.Fine_acquisizione();
