@@ -75,8 +75,8 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
                  Frm_grafici& grafici, Salvataggi& salvataggi, Avvisi& avvisi, QWidget* parent)
     : QWidget(parent), s_(sessione), protocollo_(protocollo), motore_(motore), grafici_(grafici),
       salvataggi_(salvataggi), avvisi_(avvisi), lampeggio_(new QTimer(this)),
-      ascolto_(std::make_unique<Ascolto_serie_auto>(*this)), sorveglianza_armata_(new QTimer(this)),
-      recupero_(new QTimer(this)) {
+      ascolto_(std::make_unique<Ascolto_serie_auto>(*this)),
+      sorveglianza_silenzio_(new QTimer(this)), recupero_(new QTimer(this)) {
     setObjectName(QStringLiteral("Frm_cmd"));
     setAccessibleName(tr("Comandi"));
     Button_start = Pulsante(
@@ -152,8 +152,8 @@ Frm_cmd::Frm_cmd(Sessione& sessione, Protocollo& protocollo, Motore_misura& moto
     lampeggio_->setInterval(500);
 
     motore_.Aggiungi_vista(*ascolto_);
-    sorveglianza_armata_->setInterval(250);
-    connect(sorveglianza_armata_, &QTimer::timeout, this, &Frm_cmd::Sorveglia_armata);
+    sorveglianza_silenzio_->setInterval(50);
+    connect(sorveglianza_silenzio_, &QTimer::timeout, this, &Frm_cmd::Sorveglia_silenzio);
     recupero_->setInterval(1000);
     connect(recupero_, &QTimer::timeout, this, &Frm_cmd::Mostra_recupero);
     connect(&salvataggi_, &Salvataggi::Salvato, this,
@@ -244,10 +244,10 @@ void Frm_cmd::Button_start_ValueChanged(bool acceso) {
             Imposta_start(false);
         }
         if (in_corso_ && !armata_) Q_EMIT Misura_cambiata();
+        if (in_corso_) sorveglianza_silenzio_->start();
         if (armata_) {
             serie_armata_ = 0;
             Button_Serie_auto->setEnabled(false);
-            sorveglianza_armata_->start();
             Q_EMIT Messaggio_serie(
                 s_.Memo_attivo
                     ? tr("SERIE AUTO: ogni serie inizia al primo movimento ed è salvata alla "
@@ -271,11 +271,11 @@ void Frm_cmd::Avvio_spento() {
 void Frm_cmd::Fine_acquisizione() {
     if (!in_corso_) return;
     in_corso_ = false;
+    sorveglianza_silenzio_->stop();
     if (armata_) {
         // The engine ended the set in progress as one that ended by itself: it is saved.
         armata_ = false;
         Button_Serie_auto->setEnabled(true);
-        sorveglianza_armata_->stop();
         recupero_->stop();
         Q_EMIT Recupero_cambiato(-1);
         return;
@@ -334,12 +334,12 @@ void Frm_cmd::Mostra_recupero() {
     }
 }
 
-void Frm_cmd::Sorveglia_armata() {
+void Frm_cmd::Sorveglia_silenzio() {
     const double senza = motore_.Secondi_senza_record();
     const int limite = s_.Scheda.Collegamento == Collegamento::Hid
                            ? Silenzio_hid_ms
                            : Sorveglianza_flusso::Silenzio_ms;
-    if (senza * 1000.0 <= limite) {
+    if (!armata_ || senza * 1000.0 <= limite) {
         motore_.Silenzio(senza);
         return;
     }

@@ -105,9 +105,10 @@ private:
     void Serie_in_arrivo();
     void Serie_iniziata();
     void Serie_conclusa(int ripetizioni);
-    // Armed, every quarter of a second: the stillness a silent link cannot tell, and a board
-    // silent too long (the set in progress saved, the station stopped).
-    void Sorveglia_armata();
+    // During an acquisition, every 50 ms: the engine hears how long the link has been silent
+    // (a lift's end told before the record that closes it; armed, the stillness a HID board
+    // tells late), and an armed station whose board fell silent stops, its set saved.
+    void Sorveglia_silenzio();
     void Mostra_recupero();
     // A set recorded from here is running (not the armed station's wait between sets).
     bool Serie_registrata_in_corso() const;
@@ -125,7 +126,7 @@ private:
     int serie_armata_ = 0;  // the sets of the armed station with repetitions
     QString ultimo_salvato_;
     std::unique_ptr<Ascolto_serie_auto> ascolto_;
-    QTimer* sorveglianza_armata_;
+    QTimer* sorveglianza_silenzio_;
     QTimer* recupero_;
     QElapsedTimer inizio_recupero_;
     bool recupero_segnalato_ = false;

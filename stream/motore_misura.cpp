@@ -16,9 +16,7 @@ namespace {
 // Movement state: 0 lifting, 1 not lifting. Between the two thresholds it is kept.
 constexpr std::int16_t Stato_salita = 0;
 constexpr std::int16_t Stato_fermo = 1;
-constexpr float Soglia_salita = 20.0f;  // mm/s
-constexpr float Soglia_discesa = 15.0f; // mm/s
-constexpr float Primo_secondo = 1.0f;   // s: changes before this are concentric starts
+constexpr float Primo_secondo = 1.0f; // s: changes before this are concentric starts
 
 // Live drawing stops at this backlog of the serial port and resumes below the second.
 constexpr int Ritardo_massimo_disegno = 400; // bytes
@@ -48,12 +46,12 @@ void Motore_misura::Inizia_acquisizione() {
     controllo_.Azzera();
     s_.Acquisizione_in_corso = true;
     coda_.clear();
+    ultimo_record_.start();
     if (automatiche_) {
         // Armed: the set in memory stays on screen until the first movement.
         rilevatore_.emplace(s_.Dati_esercizio.Ampiezza_minima, s_.Fine_serie_s);
         prima_.clear();
         primo_prima_ = indice_armata_ = 0;
-        ultimo_record_.start();
         return;
     }
     rilevatore_.reset();
@@ -107,6 +105,7 @@ void Motore_misura::Spostamento(double posizione, int decimali) {
 
 void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
     const std::span<const std::uint8_t> record = trama_.Aggiungi(byte);
+    ultimo_record_.restart();
     if (rilevatore_)
         Smista_armata(record, 0);
     else
@@ -137,6 +136,7 @@ void Motore_misura::Elabora_record(std::span<const std::uint8_t> record, int dec
 }
 
 void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
+    ultimo_record_.restart();
     if (rilevatore_) {
         std::size_t letti = 0;
         for (; letti < Record_per_report && Leggi_record_hid(report, letti); ++letti) {
@@ -331,6 +331,7 @@ void Motore_misura::Inizia_concentrica(double posizione) {
     if (r.Durata_ecc > 0) r.Vmedia_ecc = r.Spost_ecc / r.Durata_ecc;
     // The lift, as the analysis sees it, starts here too.
     in_alzata_ = analisi_attiva_ && m_.Stato_fase[0] == Stato_salita;
+    alzata_anticipata_ = false;
     if (in_alzata_)
         alzata_.push_back({m_.Tempo_analisi, posizione});
     else
@@ -411,6 +412,36 @@ void Motore_misura::Mostra_ripetizione(int indice) {
         v->Ripetizione_chiusa(riga, r, velocita, Colore_fascia(velocita, s_.Serie.Dati_esercizio));
     if (analisi_attiva_)
         for (Vista_misura* v : viste_) v->Ripetizione_analizzata(riga, analisi_.back());
+}
+
+void Motore_misura::Anticipa_alzata(double secondi) {
+    // A lift whose row will show a velocity of the lift, of a set being measured, past the
+    // first real lift (which gets no row).
+    if (!s_.Serie_in_corso || !in_alzata_ || alzata_anticipata_ || alzata_.size() < 2 ||
+        m_.Indice_ripetizione < 1 || s_.Serie.Riferimento == Velocita_riferimento::Vmedia_tabella)
+        return;
+    const auto indice = static_cast<std::size_t>(m_.Indice_ripetizione);
+    if (indice >= s_.Ripetizioni.size()) return;
+    const Ripetizione& r = s_.Ripetizioni[indice];
+    // The record that closes it will be: beyond the minimum amplitude, and slower than the
+    // lifting threshold however soon it comes now.
+    if (alzata_.back().x - double(r.Pos_inizio_conc) <=
+        double(s_.Serie.Dati_esercizio.Ampiezza_minima))
+        return;
+    const double passo_mm =
+        double(scheda_.Fattore_posizione) * Passi_per_record(scheda_.Collegamento);
+    if (secondi * double(Soglia_discesa) <= std::max(passo_mm, double(Soglia_discesa) * 0.15))
+        return;
+    alzata_anticipata_ = true;
+    Analisi_ripetizione a = Analizza_alzata(alzata_, t_prima_alzata_, alzata_.back().t + secondi,
+                                            s_.Serie.Dati_esercizio.Carico);
+    const float velocita = Velocita_scelta(r, &a, s_.Serie.Riferimento);
+    const float migliore = std::max(migliore_, velocita);
+    a.Perdita = migliore > 0 ? std::max(0.0f, (migliore - velocita) / migliore * 100.0f) : 0;
+    a.Oltre_soglia = std::round(a.Perdita * 100.0f) > std::round(s_.Serie.Soglia_perdita * 100.0f);
+    const Colore colore = Colore_fascia(velocita, s_.Serie.Dati_esercizio);
+    for (Vista_misura* v : viste_)
+        v->Alzata_ferma(static_cast<int>(indice) - 1, velocita, colore, a);
 }
 
 float Motore_misura::Velocita_di_riferimento(int riga) const {

@@ -32,6 +32,11 @@ inline constexpr std::size_t Byte_lettura_seriale = 2 * Byte_record_seriale;
 static_assert(Record_per_report <= Record_massimi_blocco);
 static_assert(Byte_lettura_seriale / Byte_record_seriale <= Record_massimi_blocco);
 
+// Movement state: a record faster than the first lifts the bar, one slower than the second
+// does not; between the two the state is kept. mm/s.
+inline constexpr float Soglia_salita = 20.0f;
+inline constexpr float Soglia_discesa = 15.0f;
+
 // The engine's running state of one acquisition.
 struct Stato_misura {
     bool Disegno_abilitato = false;           // new samples go to the listeners that draw them
@@ -86,9 +91,10 @@ public:
     // The set in progress ends now, as after its stillness (the station stopped, the board
     // lost); nothing when none is.
     void Concludi_serie();
-    // Armed, the wall time since the last record came; no record for `secondi` ends a set
-    // whose stillness has lasted its end time by now (a HID board's idle records come eight
-    // at a time).
+    // During an acquisition, the wall time since the last record came. No record for
+    // `secondi`: armed, a set whose stillness has lasted its end time by now ends (a HID
+    // board's idle records come eight at a time); in a lift, the listeners may hear of the
+    // lift's end before the record that closes it (Alzata_ferma).
     double Secondi_senza_record() const;
     void Silenzio(double secondi);
 
@@ -155,6 +161,8 @@ private:
     void Prosegui_serie(); // the records of the set in progress gathered so far, processed
     void Chiudi_serie_armata();
     void Riarma();
+    // The lift in progress told as ended, after `secondi` without a record (once per lift).
+    void Anticipa_alzata(double secondi);
     int Byte_in_attesa() const { return ritardo_ ? ritardo_() : 0; }
     bool Disegno_richiesto() const;
     // Checks a record against what the board can send; the first impossible one of an
@@ -197,6 +205,7 @@ private:
     // the time of the last record that did not move the bar up.
     std::vector<Punto_alzata> alzata_;
     bool in_alzata_ = false;
+    bool alzata_anticipata_ = false; // its end already told (Alzata_ferma)
     double t_prima_alzata_ = 0;
     double posizione_precedente_ = 0;
     bool analisi_attiva_ = true;

@@ -14,12 +14,18 @@ constexpr std::size_t Record_per_passo = 64;
 } // namespace
 
 double Motore_misura::Secondi_senza_record() const {
-    return Armata() && ultimo_record_.isValid() ? double(ultimo_record_.elapsed()) / 1000.0 : 0;
+    return s_.Acquisizione_in_corso && ultimo_record_.isValid()
+               ? double(ultimo_record_.elapsed()) / 1000.0
+               : 0;
 }
 
 void Motore_misura::Silenzio(double secondi) {
-    if (!In_serie() || in_smistamento_) return;
-    if (rilevatore_->Silenzio(secondi)) Chiudi_serie_armata();
+    if (in_smistamento_) return;
+    if (In_serie() && rilevatore_->Silenzio(secondi)) {
+        Chiudi_serie_armata();
+        return;
+    }
+    Anticipa_alzata(secondi);
 }
 
 void Motore_misura::Concludi_serie() {
@@ -33,7 +39,6 @@ void Motore_misura::Smista_armata(std::span<const std::uint8_t> record, int deci
     const std::size_t interi = record.size() / Byte_record_seriale * Byte_record_seriale;
     coda_.insert(coda_.end(), record.begin(), record.begin() + std::ptrdiff_t(interi));
     decimali_armata_ = decimali;
-    ultimo_record_.restart();
     if (in_smistamento_) return;
     in_smistamento_ = true;
     std::size_t letto = 0;

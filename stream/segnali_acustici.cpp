@@ -109,7 +109,7 @@ Segnali_acustici::Segnali_acustici(const Impostazione_esercizio& serie, Uscita_s
 
 void Segnali_acustici::Acquisizione_iniziata() {
     in_acquisizione_ = true;
-    riga_attesa_ = -1;
+    riga_attesa_ = riga_anticipata_ = -1;
     flusso_ms_ = 0;
     fine_salita_ms_.reset();
     scarto_ms_.reset();
@@ -141,7 +141,7 @@ void Segnali_acustici::Record_ricevuti(std::span<const std::uint8_t> record) {
 
 void Segnali_acustici::Ripetizione_chiusa(int riga, const Ripetizione&, float velocita,
                                           Colore colore) {
-    if (!in_acquisizione_) return;
+    if (!in_acquisizione_ || riga == riga_anticipata_) return;
     // The analysis, with the repetition's loss, is told right after.
     riga_attesa_ = riga;
     velocita_attesa_ = velocita;
@@ -162,6 +162,14 @@ void Segnali_acustici::Ripetizione_analizzata(int riga, const Analisi_ripetizion
     } else {
         Segnala(fascia_attesa_, riga, velocita_attesa_, fine_attesa_ms_);
     }
+}
+
+void Segnali_acustici::Alzata_ferma(int riga, float velocita, Colore colore,
+                                    const Analisi_ripetizione& analisi) {
+    if (!in_acquisizione_) return;
+    Ripetizione_chiusa(riga, Ripetizione{}, velocita, colore);
+    Ripetizione_analizzata(riga, analisi);
+    riga_anticipata_ = riga;
 }
 
 void Segnali_acustici::Recupero_concluso() {

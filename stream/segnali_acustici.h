@@ -69,7 +69,13 @@ public:
     void Ripetizione_chiusa(int riga, const Ripetizione& ripetizione, float velocita,
                             Colore colore) override;
     void Ripetizione_analizzata(int riga, const Analisi_ripetizione& analisi) override;
-    void Misura_azzerata() override { perdita_segnalata_ = false; }
+    // A lift told as ended before its row: its cue now, none when the row follows.
+    void Alzata_ferma(int riga, float velocita, Colore colore,
+                      const Analisi_ripetizione& analisi) override;
+    void Misura_azzerata() override {
+        perdita_segnalata_ = false;
+        riga_anticipata_ = -1;
+    }
     void Acquisizione_iniziata() override;
     void Acquisizione_finita() override { in_acquisizione_ = false; }
     void Record_ricevuti(std::span<const std::uint8_t> record) override;
@@ -89,6 +95,7 @@ private:
     bool attivi_ = true, voce_ = false, in_acquisizione_ = false;
     // The repetition listed and not yet analysed: its cue waits for its loss.
     int riga_attesa_ = -1;
+    int riga_anticipata_ = -1; // the row whose cue its lift's end gave
     float velocita_attesa_ = 0;
     std::optional<double> fine_attesa_ms_;
     Tipo_segnale fascia_attesa_ = Tipo_segnale::Medio;

@@ -89,6 +89,20 @@ public:
         (void)esclusa;
     }
 
+    // The bar has stopped rising for longer than a record's step takes at the lowest lifting
+    // velocity: the next record will close the lift as repetition row `riga`. Told at once,
+    // before that record (which a still board sends up to a second later), with the velocity
+    // and colour the row will have and the loss it will show, when the set is judged by a
+    // velocity of the lift itself; not when it is judged by the table's, which counts the
+    // wait for that record. Ripetizione_chiusa follows as usual.
+    virtual void Alzata_ferma(int riga, float velocita, Colore colore,
+                              const Analisi_ripetizione& analisi) {
+        (void)riga;
+        (void)velocita;
+        (void)colore;
+        (void)analisi;
+    }
+
     // Sets that start and end themselves, the station armed: a set is about to begin (told
     // before its measurement reset and its Acquisizione_iniziata, while the set before it is
     // still in memory), and a set ended with `ripetizioni` rows listed (told after its
