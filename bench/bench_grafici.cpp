@@ -311,10 +311,9 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
                     "(%zu cues, %d for the loss; %s)\n",
                     Percentile(ritardi_segnale, 0.5), Percentile(ritardi_segnale, 0.95),
                     Percentile(ritardi_segnale, 1.0), ritardi_segnale.size(), perdita,
-                    suono.Audio_disponibile()
-                        ? "audio device"
-                        : qPrintable(avviso_suono.isEmpty() ? QStringLiteral("no audio device")
-                                                            : avviso_suono));
+                    suono.Audio_disponibile() ? "played"
+                    : avviso_suono.isEmpty()  ? "no audio device, not told"
+                                              : "no audio device, told once, silent");
         std::printf("table row -> athlete's digits : set median %.3f ms, worst %.3f ms; painted "
                     "median %.1f ms, 95%% %.1f ms, worst %.1f ms (%zu paints)\n",
                     Percentile(atleta_dopo_tabella, 0.5), Percentile(atleta_dopo_tabella, 1.0),
