@@ -103,11 +103,16 @@ private:
     std::int64_t n_ = 0, conteggio_ = 0, istante_ = 0;
 };
 
-// Told of each repetition closed, in its place among the listeners.
+// Told of each repetition closed and analysed, in its place among the listeners.
 class Ascolta_ripetizioni : public Vista_misura {
 public:
-    std::function<void(int)> chiusa;
-    void Ripetizione_chiusa(int riga, const Ripetizione&, float, Colore) override { chiusa(riga); }
+    std::function<void(int)> chiusa, analizzata;
+    void Ripetizione_chiusa(int riga, const Ripetizione&, float, Colore) override {
+        if (chiusa) chiusa(riga);
+    }
+    void Ripetizione_analizzata(int riga, const Analisi_ripetizione&) override {
+        if (analizzata) analizzata(riga);
+    }
 };
 
 // Counts the samples the engine hands to the listeners that draw.
@@ -162,7 +167,7 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
     frm.show();
     // Listened to after the graph window, as the main window adds them.
     Frm_atleta vista_atleta(s, QLocale::c());
-    Ascolta_ripetizioni dopo_vista;
+    Ascolta_ripetizioni dopo_vista, dopo_segnali;
     Suono_qt suono;
     std::optional<Segnali_acustici> segnali;
     QString avviso_suono;
@@ -207,6 +212,11 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
     vista_atleta.Lbl_velocita->installEventFilter(&pittura_atleta);
     std::vector<double> atleta_dopo_tabella; // ms
     std::vector<double> fine_alzata_s;       // per row, the stream time its lift ended
+    std::vector<double> segnale_reso_ms;     // ms from its lift's end to the cue played
+    dopo_segnali.analizzata = [&](int riga) {
+        segnale_reso_ms.push_back(static_cast<double>(orologio.nsecsElapsed()) * 1e-6 -
+                                  fine_alzata_s[static_cast<std::size_t>(riga)] * 1e3);
+    };
     dopo_vista.chiusa = [&](int riga) {
         atleta_dopo_tabella.push_back(static_cast<double>(orologio.nsecsElapsed()) * 1e-6 -
                                       riga_mostrata_ms);
@@ -233,6 +243,7 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
         segnali.emplace(s.Serie, suono);
         segnali->Imposta_avviso([&avviso_suono](const QString& testo) { avviso_suono = testo; });
         motore.Aggiungi_vista(*segnali);
+        motore.Aggiungi_vista(dopo_segnali);
     }
     const double cpu_iniziale = Cpu_s();
     orologio.start();
@@ -308,9 +319,12 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
             if (d.tipo == Tipo_segnale::Perdita) ++perdita;
         }
         std::printf("lift's end -> cue given       : median %.1f ms, 95%% %.1f ms, worst %.1f ms "
-                    "(%zu cues, %d for the loss; %s)\n",
+                    "in the cue log (%zu cues, %d for the loss); handed to the output by "
+                    "median %.1f ms, 95%% %.1f ms, worst %.1f ms (%s)\n",
                     Percentile(ritardi_segnale, 0.5), Percentile(ritardi_segnale, 0.95),
                     Percentile(ritardi_segnale, 1.0), ritardi_segnale.size(), perdita,
+                    Percentile(segnale_reso_ms, 0.5), Percentile(segnale_reso_ms, 0.95),
+                    Percentile(segnale_reso_ms, 1.0),
                     suono.Audio_disponibile() ? "played"
                     : avviso_suono.isEmpty()  ? "no audio device, not told"
                                               : "no audio device, told once, silent");
