@@ -35,6 +35,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -198,6 +199,9 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
     Osservatore_pittura pittura;
     pittura.orologio = &orologio;
     frm.Slide().installEventFilter(&pittura);
+    Osservatore_pittura pittura_tabella;
+    pittura_tabella.orologio = &orologio;
+    frm.Valori().Tabella()->viewport()->installEventFilter(&pittura_tabella);
     double arrivo_corrente_ms = 0, riga_mostrata_ms = 0;
     std::vector<double> latenze_ripetizione_elaborazione; // arrival -> row shown
     QObject::connect(&frm, &Frm_grafici::Ripetizione_mostrata, &frm, [&](int) {
@@ -205,14 +209,16 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
         latenze_ripetizione_elaborazione.push_back(ora - arrivo_corrente_ms);
         pittura.in_attesa_ms = arrivo_corrente_ms;
         riga_mostrata_ms = ora;
+        pittura_tabella.in_attesa_ms = ora;
     });
-    // The athlete's view after the table: its digits set, and painted.
+    // The athlete's view after the table: its digits set, and painted (the paint begun, as
+    // the table's).
     Osservatore_pittura pittura_atleta;
     pittura_atleta.orologio = &orologio;
     vista_atleta.Lbl_velocita->installEventFilter(&pittura_atleta);
     std::vector<double> atleta_dopo_tabella; // ms
     std::vector<double> fine_alzata_s;       // per row, the stream time its lift ended
-    std::vector<double> segnale_reso_ms;     // ms from its lift's end to the cue played
+    std::vector<double> segnale_reso_ms;     // ms from its lift's end to the output asked
     dopo_segnali.analizzata = [&](int riga) {
         segnale_reso_ms.push_back(static_cast<double>(orologio.nsecsElapsed()) * 1e-6 -
                                   fine_alzata_s[static_cast<std::size_t>(riga)] * 1e3);
@@ -329,10 +335,13 @@ void Esegui(double durata_s, double frequenza, bool registrazione, bool giornale
                     : avviso_suono.isEmpty()  ? "no audio device, not told"
                                               : "no audio device, told once, silent");
         std::printf("table row -> athlete's digits : set median %.3f ms, worst %.3f ms; painted "
-                    "median %.1f ms, 95%% %.1f ms, worst %.1f ms (%zu paints)\n",
+                    "median %.1f ms, 95%% %.1f ms, worst %.1f ms (%zu paints; the table's "
+                    "median %.1f ms, worst %.1f ms)\n",
                     Percentile(atleta_dopo_tabella, 0.5), Percentile(atleta_dopo_tabella, 1.0),
                     Percentile(pittura_atleta.attese, 0.5), Percentile(pittura_atleta.attese, 0.95),
-                    Percentile(pittura_atleta.attese, 1.0), pittura_atleta.attese.size());
+                    Percentile(pittura_atleta.attese, 1.0), pittura_atleta.attese.size(),
+                    Percentile(pittura_tabella.attese, 0.5),
+                    Percentile(pittura_tabella.attese, 1.0));
     }
     if (giornale) {
         motore.Fine_acquisizione();
