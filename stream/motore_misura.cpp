@@ -423,14 +423,11 @@ void Motore_misura::Anticipa_alzata(double secondi) {
     const auto indice = static_cast<std::size_t>(m_.Indice_ripetizione);
     if (indice >= s_.Ripetizioni.size()) return;
     const Ripetizione& r = s_.Ripetizioni[indice];
-    // The record that closes it will be: beyond the minimum amplitude, and slower than the
-    // lifting threshold however soon it comes now.
-    if (alzata_.back().x - double(r.Pos_inizio_conc) <=
-        double(s_.Serie.Dati_esercizio.Ampiezza_minima))
-        return;
-    const double passo_mm =
-        double(scheda_.Fattore_posizione) * Passi_per_record(scheda_.Collegamento);
-    if (secondi * double(Soglia_discesa) <= std::max(passo_mm, double(Soglia_discesa) * 0.15))
+    // Its row will be: beyond the minimum amplitude. A bar still for this long has stopped at
+    // the top (a board sends nothing until it moves or a second has passed), or has stalled
+    // in a grinding lift, which then goes on with its cue given.
+    if (secondi < Silenzio_fine_alzata_s || alzata_.back().x - double(r.Pos_inizio_conc) <=
+                                                double(s_.Serie.Dati_esercizio.Ampiezza_minima))
         return;
     alzata_anticipata_ = true;
     Analisi_ripetizione a = Analizza_alzata(alzata_, t_prima_alzata_, alzata_.back().t + secondi,

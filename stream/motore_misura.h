@@ -36,6 +36,9 @@ static_assert(Byte_lettura_seriale / Byte_record_seriale <= Record_massimi_blocc
 // does not; between the two the state is kept. mm/s.
 inline constexpr float Soglia_salita = 20.0f;
 inline constexpr float Soglia_discesa = 15.0f;
+// A lift with no record for this long (s) is told as ended before the record that closes
+// it (Vista_misura::Alzata_ferma).
+inline constexpr double Silenzio_fine_alzata_s = 0.2;
 
 // The engine's running state of one acquisition.
 struct Stato_misura {

@@ -89,12 +89,13 @@ public:
         (void)esclusa;
     }
 
-    // The bar has stopped rising for longer than a record's step takes at the lowest lifting
-    // velocity: the next record will close the lift as repetition row `riga`. Told at once,
-    // before that record (which a still board sends up to a second later), with the velocity
-    // and colour the row will have and the loss it will show, when the set is judged by a
+    // No record has come for a while in a lift beyond the minimum amplitude: the bar has
+    // stopped at the top, and the next record (which a still board sends up to a second
+    // later) will close it as repetition row `riga`. Told at once, with the velocity and
+    // colour the row will have and the loss it will show, when the set is judged by a
     // velocity of the lift itself; not when it is judged by the table's, which counts the
-    // wait for that record. Ripetizione_chiusa follows as usual.
+    // wait for that record. Ripetizione_chiusa follows as usual. A grinding lift that
+    // stalls that long and goes on is told early.
     virtual void Alzata_ferma(int riga, float velocita, Colore colore,
                               const Analisi_ripetizione& analisi) {
         (void)riga;

@@ -295,6 +295,37 @@ private Q_SLOTS:
     // the detector and, from a set's first sample on, to the engine, which tells it the
     // lifts it counts. The rows of each set found (0: nothing to save) by the end time, kept
     // within 2..30 s: holds shorter than it never end a set, longer ones do.
+    // A board still at the top sends its next record a second later: a silence of 0.2 s
+    // tells the lift's end at once, with the velocity and colour its row then gets; a
+    // shorter one does not.
+    void fine_alzata_anticipata() {
+        Parametri_copione p;
+        p.probabilita_sussulto = 0;
+        std::vector<Record_scheda> record;
+        Flusso_copione(Genera_copione(p, 7), 3, Collegamento::Seriale).Tutti(record);
+        const std::vector<std::uint8_t> byte = Byte_seriali(record);
+        Banco_prova b;
+        std::tie(b.s.Scheda.Fattore_posizione, b.s.Scheda.Fattore_tempo) =
+            std::tuple(Calibrazione_tipo(3).Fattore_posizione, Calibrazione_tipo(3).Fattore_tempo);
+        b.s.Dati_esercizio.Ampiezza_minima = 100;
+        std::tie(b.s.Dati_esercizio.Vmax, b.s.Dati_esercizio.Limite_sup,
+                 b.s.Dati_esercizio.Limite_inf) = std::tuple(1000.0f, 110.0f, 90.0f);
+        b.Avvia(true);
+        for (std::size_t i = 0; i < record.size(); ++i) {
+            const double silenzio = i > 0 ? record[i].istante_s - record[i - 1].istante_s : 0;
+            b.motore.Silenzio(0.15);
+            if (silenzio > 0.25) b.motore.Silenzio(0.25);
+            b.motore.Blocco_seriale({byte.data() + i * Byte_record_seriale, Byte_record_seriale});
+        }
+        const auto& anticipate = b.vista.alzate_ferme;
+        const auto& righe = b.vista.velocita_mostrate;
+        QCOMPARE(int(righe.size()), p.ripetizioni);
+        QCOMPARE(anticipate.size(), righe.size());
+        for (std::size_t i = 0; i < righe.size(); ++i)
+            QVERIFY(std::abs(anticipate[i].vmedia_conc / righe[i].vmedia_conc - 1) < 1e-3 &&
+                    anticipate[i].colore == righe[i].colore);
+    }
+
     // The armed engine on the board's sets, as both links deliver them: each set that ends
     // by itself is told with its rows, and the engine's list then holds that set alone.
     void serie_automatiche_data() {

@@ -34,7 +34,11 @@ public:
         righe_aggiunte.push_back(riga);
         velocita_mostrate.push_back({velocita, colore});
     }
-    std::vector<int> serie_concluse; // the rows of each set that ended by itself
+    std::vector<int> serie_concluse;             // the rows of each set that ended by itself
+    std::vector<Velocita_mostrata> alzate_ferme; // lifts told ended before their rows
+    void Alzata_ferma(int, float velocita, Colore colore, const Analisi_ripetizione&) override {
+        alzate_ferme.push_back({velocita, colore});
+    }
     void Serie_conclusa(int ripetizioni) override { serie_concluse.push_back(ripetizioni); }
     std::vector<std::pair<int, Analisi_ripetizione>> analisi;
     void Ripetizione_analizzata(int riga, const Analisi_ripetizione& a) override {
