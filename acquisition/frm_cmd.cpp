@@ -247,7 +247,6 @@ void Frm_cmd::Button_start_ValueChanged(bool acceso) {
         if (in_corso_) sorveglianza_silenzio_->start();
         if (armata_) {
             serie_armata_ = 0;
-            Button_Serie_auto->setEnabled(false);
             Q_EMIT Messaggio_serie(
                 s_.Memo_attivo
                     ? tr("SERIE AUTO: ogni serie inizia al primo movimento ed è salvata alla "
@@ -275,7 +274,6 @@ void Frm_cmd::Fine_acquisizione() {
     if (armata_) {
         // The engine ended the set in progress as one that ended by itself: it is saved.
         armata_ = false;
-        Button_Serie_auto->setEnabled(true);
         recupero_->stop();
         Q_EMIT Recupero_cambiato(-1);
         return;
