@@ -259,9 +259,9 @@ private Q_SLOTS:
     }
 
     // "Segnali acustici" (on at first) and "Voce" are stored per user; the voice only with the
-    // cues, its lack told in the status bar. Each repetition of a set gives one cue, also a line of the cue log's file, and a
-    // test opened again gives none. The rest between hands-free sets shows in the status bar
-    // and on the athlete's view; its end gives a cue of its own.
+    // cues, its lack told in the status bar. Each repetition of a set gives one cue, also a line of
+    // the cue log's file, and a test opened again gives none. The rest between hands-free sets
+    // shows in the status bar and on the athlete's view; its end gives a cue of its own.
     void segnali_acustici_e_recupero() {
         Banco_principale b(Imposta_sollevamenti);
         Frm_main& m = b.m;
