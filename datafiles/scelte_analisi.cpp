@@ -149,18 +149,17 @@ std::optional<QString> Salva_scelte_analisi(const QString& cartella_atleta,
         testo.setValue(Chiave_perdita, QString::number(static_cast<double>(scelte.Perdita_max)));
         testo.setValue(Chiave_v1rm, QString::number(static_cast<double>(scelte.V1rm)));
         testo.setValue(Chiave_riferimento, Testo_riferimento(scelte.Riferimento));
-        if (scelte.Carico_riferimento > 0)
-            testo.setValue(Chiave_carico,
-                           QString::number(static_cast<double>(scelte.Carico_riferimento)));
-        else
-            testo.remove(Chiave_carico);
+        // A value that may be none (0) is stored only when there is one.
+        const auto Facoltativo = [&testo](const QString& chiave, float valore) {
+            if (valore > 0)
+                testo.setValue(chiave, QString::number(static_cast<double>(valore)));
+            else
+                testo.remove(chiave);
+        };
+        Facoltativo(Chiave_carico, scelte.Carico_riferimento);
         testo.setValue(Chiave_fine_serie,
                        QString::number(static_cast<double>(scelte.Fine_serie_s)));
-        if (scelte.Recupero_s > 0)
-            testo.setValue(Chiave_recupero,
-                           QString::number(static_cast<double>(scelte.Recupero_s)));
-        else
-            testo.remove(Chiave_recupero);
+        Facoltativo(Chiave_recupero, scelte.Recupero_s);
         testo.setValue(Chiave_fine_alla_perdita,
                        QString::number(static_cast<int>(scelte.Fine_alla_perdita)));
         testo.endGroup();
