@@ -244,7 +244,11 @@ void Frm_cmd::Button_start_ValueChanged(bool acceso) {
             Imposta_start(false);
         }
         if (in_corso_ && !armata_) Q_EMIT Misura_cambiata();
-        if (in_corso_) sorveglianza_silenzio_->start();
+        if (in_corso_) {
+            letture_viste_ = motore_.Letture();
+            silenzio_.start();
+            sorveglianza_silenzio_->start();
+        }
         if (armata_) {
             serie_armata_ = 0;
             Q_EMIT Messaggio_serie(
@@ -333,7 +337,11 @@ void Frm_cmd::Mostra_recupero() {
 }
 
 void Frm_cmd::Sorveglia_silenzio() {
-    const double senza = motore_.Secondi_senza_record();
+    if (motore_.Letture() != letture_viste_) {
+        letture_viste_ = motore_.Letture();
+        silenzio_.restart();
+    }
+    const double senza = static_cast<double>(silenzio_.elapsed()) / 1000.0;
     const int limite = s_.Scheda.Collegamento == Collegamento::Hid
                            ? Silenzio_hid_ms
                            : Sorveglianza_flusso::Silenzio_ms;

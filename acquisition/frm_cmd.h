@@ -129,6 +129,9 @@ private:
     QTimer* sorveglianza_silenzio_;
     QTimer* recupero_;
     QElapsedTimer inizio_recupero_;
+    // The engine's reads when the link last handed some over, and since when.
+    std::uint64_t letture_viste_ = 0;
+    QElapsedTimer silenzio_;
     bool recupero_segnalato_ = false;
 };
 

@@ -46,7 +46,6 @@ void Motore_misura::Inizia_acquisizione() {
     controllo_.Azzera();
     s_.Acquisizione_in_corso = true;
     coda_.clear();
-    ultimo_record_.start();
     if (automatiche_) {
         // Armed: the set in memory stays on screen until the first movement.
         rilevatore_.emplace(s_.Dati_esercizio.Ampiezza_minima, s_.Fine_serie_s);
@@ -105,7 +104,7 @@ void Motore_misura::Spostamento(double posizione, int decimali) {
 
 void Motore_misura::Blocco_seriale(std::span<const std::uint8_t> byte) {
     const std::span<const std::uint8_t> record = trama_.Aggiungi(byte);
-    ultimo_record_.restart();
+    ++letture_;
     if (rilevatore_)
         Smista_armata(record, 0);
     else
@@ -136,7 +135,7 @@ void Motore_misura::Elabora_record(std::span<const std::uint8_t> record, int dec
 }
 
 void Motore_misura::Report_hid(std::span<const std::uint8_t> report) {
-    ultimo_record_.restart();
+    ++letture_;
     if (rilevatore_) {
         std::size_t letti = 0;
         for (; letti < Record_per_report && Leggi_record_hid(report, letti); ++letti) {

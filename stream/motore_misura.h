@@ -13,7 +13,6 @@
 #include "stream/trama_seriale.h"
 #include "stream/vista_misura.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <array>
 #include <cstdint>
@@ -38,7 +37,7 @@ inline constexpr float Soglia_salita = 20.0f;
 inline constexpr float Soglia_discesa = 15.0f;
 // A lift with no record for this long (s) is told as ended before the record that closes
 // it (Vista_misura::Alzata_ferma).
-inline constexpr double Silenzio_fine_alzata_s = 0.2;
+inline constexpr double Silenzio_fine_alzata_s = 0.15;
 
 // The engine's running state of one acquisition.
 struct Stato_misura {
@@ -94,11 +93,12 @@ public:
     // The set in progress ends now, as after its stillness (the station stopped, the board
     // lost); nothing when none is.
     void Concludi_serie();
-    // During an acquisition, the wall time since the last record came. No record for
-    // `secondi`: armed, a set whose stillness has lasted its end time by now ends (a HID
-    // board's idle records come eight at a time); in a lift, the listeners may hear of the
-    // lift's end before the record that closes it (Alzata_ferma).
-    double Secondi_senza_record() const;
+    // The reads (serial) and reports (HID) handed over so far: the caller's clock tells from
+    // it how long the link has been silent. No record for `secondi`: armed, a set whose
+    // stillness has lasted its end time by now ends (a HID board's idle records come eight at
+    // a time); in a lift, the listeners may hear of the lift's end before the record that
+    // closes it (Alzata_ferma).
+    std::uint64_t Letture() const { return letture_; }
     void Silenzio(double secondi);
 
     // Serial stream: the bytes of one read. Its whole records make one block (split into
@@ -232,5 +232,5 @@ private:
     std::vector<std::uint8_t> serie_; // the set's records not yet processed
     int decimali_armata_ = 0;
     bool perdita_raggiunta_ = false;
-    QElapsedTimer ultimo_record_;
+    std::uint64_t letture_ = 0;
 };

@@ -13,12 +13,6 @@ constexpr std::size_t Record_per_passo = 64;
 
 } // namespace
 
-double Motore_misura::Secondi_senza_record() const {
-    return s_.Acquisizione_in_corso && ultimo_record_.isValid()
-               ? double(ultimo_record_.elapsed()) / 1000.0
-               : 0;
-}
-
 void Motore_misura::Silenzio(double secondi) {
     if (in_smistamento_) return;
     if (In_serie() && rilevatore_->Silenzio(secondi)) {

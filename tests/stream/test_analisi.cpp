@@ -295,7 +295,7 @@ private Q_SLOTS:
     // the detector and, from a set's first sample on, to the engine, which tells it the
     // lifts it counts. The rows of each set found (0: nothing to save) by the end time, kept
     // within 2..30 s: holds shorter than it never end a set, longer ones do.
-    // A board still at the top sends its next record a second later: a silence of 0.2 s
+    // A board still at the top sends its next record a second later: a silence of 0.15 s
     // tells the lift's end at once, with the velocity and colour its row then gets; a
     // shorter one does not.
     void fine_alzata_anticipata() {
@@ -313,7 +313,7 @@ private Q_SLOTS:
         b.Avvia(true);
         for (std::size_t i = 0; i < record.size(); ++i) {
             const double silenzio = i > 0 ? record[i].istante_s - record[i - 1].istante_s : 0;
-            b.motore.Silenzio(0.15);
+            b.motore.Silenzio(0.1);
             if (silenzio > 0.25) b.motore.Silenzio(0.25);
             b.motore.Blocco_seriale({byte.data() + i * Byte_record_seriale, Byte_record_seriale});
         }
