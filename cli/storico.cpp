@@ -7,6 +7,8 @@
 #include "log/diario.h"
 #include "log/esempio_storico.h"
 #include "log/indice_sedute.h"
+#include "log/prontezza.h"
+#include "session/formato.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -40,6 +42,36 @@ QStringList Cartelle_atleti(const Opzioni_storico& o) {
     return cartelle;
 }
 
+// The readiness rows of one athlete's exercise, oldest first, within the dates asked; the
+// flags in Italian in every language, as the header, for the programs that read the text.
+int Scrivi_prontezza(const Opzioni_storico& o, const std::vector<Riga_test>& test,
+                     const QString& cartella_atleta, QTextStream& uscita, QTextStream& errori) {
+    const auto carico = Carico_riferimento(test, cartella_atleta, o.esercizio);
+    if (!carico)
+        return Fallisci(Nome_storico,
+                        QCoreApplication::translate("Comando_storico",
+                                                    "nessun test di \"%1\" per l'atleta \"%2\"")
+                            .arg(o.esercizio.simplified(), o.atleta),
+                        errori);
+    const QLocale c = QLocale::c();
+    static const char* const Esiti[] = {"nella norma", "sopra", "sotto", "n.d."};
+    uscita << "Data;Carico;Velocita;Media;Variazione;Soglia;Esito\n";
+    for (const Prontezza& p : Prontezze_esercizio(test, o.esercizio, *carico)) {
+        if ((o.dal.isValid() && p.giorno < o.dal) || (o.al.isValid() && p.giorno > o.al)) continue;
+        const bool base = int(p.precedenti.size()) >= Sedute_minime_prontezza;
+        const auto Numero = [&c](bool scritto, double v) {
+            return scritto ? Formatta(v, "0.00", c) : QString();
+        };
+        uscita << p.giorno.toString(QStringLiteral("yyyy-MM-dd")) << ';'
+               << Formatta(p.carico, "0.0", c) << ';'
+               << Numero(bool(p.velocita), p.velocita.value_or(0)) << ';' << Numero(base, p.media)
+               << ';' << Numero(base && p.velocita, p.variazione) << ';' << Numero(base, p.soglia)
+               << ';' << Esiti[int(p.esito)] << '\n';
+    }
+    uscita.flush();
+    return 0;
+}
+
 } // namespace
 
 QString Uso_storico() {
@@ -47,7 +79,7 @@ QString Uso_storico() {
         "Comando_storico",
         "Uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]\n"
         "                       [--exercise ESERCIZIO] [--from AAAA-MM-GG] [--to AAAA-MM-GG]\n"
-        "                       [--pdf FILE]\n"
+        "                       [--pdf FILE | --readiness]\n"
         "Il diario degli allenamenti: i test salvati nelle cartelle degli atleti, dal più\n"
         "recente, come testo separato da \";\" (punto decimale, una riga di intestazione):\n"
         "squadra, atleta, data, ora, esercizio, carico (kg), ripetizioni valide, velocità\n"
@@ -62,6 +94,11 @@ QString Uso_storico() {
         "  --from AAAA-MM-GG       solo i test da questo giorno\n"
         "  --to AAAA-MM-GG         solo i test fino a questo giorno\n"
         "  --pdf FILE              il diario in un file PDF invece che come testo\n"
+        "  --readiness             invece del diario, la prontezza di un atleta (--athlete) in\n"
+        "                          un esercizio (--exercise): una riga per ogni prima serie di\n"
+        "                          un giorno al carico di riferimento, dalla più vecchia (data,\n"
+        "                          carico, velocità, media delle sedute prima, variazione,\n"
+        "                          soglia in m/s; esito: sopra, nella norma, sotto o n.d.)\n"
         "  --write-example ATLETA  scrive prima quattro settimane di test d'esempio dell'atleta\n"
         "                          nella squadra di --team (senza: \"Esempio\")\n"
         "      --version           la versione del programma\n"
@@ -97,7 +134,13 @@ std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzio
                            o.pdf = v;
                            return std::nullopt;
                        }},
+                      {QStringLiteral("--readiness"),
+                       [&o](const QString&) -> std::optional<QString> {
+                           o.prontezza = true;
+                           return std::nullopt;
+                       }},
                       Opzione_esempio(o.atleta_esempio)};
+    regole.interruttori = {QStringLiteral("--readiness")};
     Riga_comando riga;
     const auto errore = Leggi_riga_strumento(argomenti, regole, riga);
     o.aiuto = riga.aiuto;
@@ -109,6 +152,12 @@ std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzio
             *nome == QLatin1String("."))
             return QCoreApplication::translate("Comando_storico", "nome non valido: \"%1\"")
                 .arg(*nome);
+    if (o.prontezza && (o.atleta.isEmpty() || o.esercizio.trimmed().isEmpty()))
+        return QCoreApplication::translate("Comando_storico",
+                                           "--readiness vuole --athlete e --exercise");
+    if (o.prontezza && !o.pdf.isEmpty())
+        return QCoreApplication::translate("Comando_storico",
+                                           "--readiness e --pdf non vanno insieme");
     if (o.dal.isValid() && o.al.isValid() && o.al < o.dal)
         return QCoreApplication::translate("Comando_storico", "--to viene prima di --from");
     return std::nullopt;
@@ -156,6 +205,14 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
                       .arg(o.atleta),
             errori);
 
+    if (o.prontezza && cartelle.size() != 1)
+        return Fallisci(Nome_storico,
+                        QCoreApplication::translate("Comando_storico",
+                                                    "l'atleta \"%1\" è in più squadre: scegline "
+                                                    "una con --team")
+                            .arg(o.atleta),
+                        errori);
+
     Indice_test indice(o.cartella_dati);
     std::vector<Riga_diario> righe;
     const Filtro_diario filtro{o.esercizio, o.dal, o.al};
@@ -175,6 +232,12 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
         errori << Nome_storico << ": "
                << QCoreApplication::translate("Strumento", "file scartato: %1").arg(s) << '\n';
     errori.flush();
+    if (o.prontezza) {
+        const QString& c = cartelle.front();
+        const auto test =
+            indice.Test_atleta(c.section(QLatin1Char('/'), 0, 0), c.section(QLatin1Char('/'), 1));
+        return Scrivi_prontezza(o, test, QDir(o.cartella_dati).filePath(c), uscita, errori);
+    }
     for (const QString& c : cartelle) {
         const auto test =
             indice.Test_atleta(c.section(QLatin1Char('/'), 0, 0), c.section(QLatin1Char('/'), 1));

@@ -12,6 +12,7 @@ struct Opzioni_storico {
     QDate dal, al;
     QString pdf;            // --pdf FILE
     QString atleta_esempio; // --write-example ATHLETE
+    bool prontezza = false; // --readiness: one athlete's readiness in one exercise
     bool aiuto = false;
 };
 

@@ -55,7 +55,7 @@ int Fallisci(const QString& nome, const QString& testo, QTextStream& errori, int
 namespace {
 
 // The line as "--name value" pairs and one file.
-std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const QString& cosa,
+std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const Regole_riga& regole,
                                            Riga_comando& riga) {
     for (qsizetype i = 0; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
@@ -66,8 +66,10 @@ std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const Q
         if (!a.startsWith(QLatin1String("--"))) {
             if (!riga.file.isEmpty())
                 return QCoreApplication::translate("Strumento", "un solo file di %1: \"%2\"")
-                    .arg(cosa, a);
+                    .arg(regole.file, a);
             riga.file = a;
+        } else if (regole.interruttori.contains(a)) {
+            riga.opzioni.append({a, QString()});
         } else if (i + 1 >= argomenti.size()) {
             return QCoreApplication::translate("Strumento", "manca il valore di %1").arg(a);
         } else {
@@ -81,7 +83,7 @@ std::optional<QString> Dividi_riga_comando(const QStringList& argomenti, const Q
 
 std::optional<QString> Leggi_riga_strumento(const QStringList& argomenti, const Regole_riga& regole,
                                             Riga_comando& riga) {
-    if (auto errore = Dividi_riga_comando(argomenti, regole.file, riga)) return errore;
+    if (auto errore = Dividi_riga_comando(argomenti, regole, riga)) return errore;
     if (riga.aiuto) return std::nullopt;
     if (regole.senza_file && !riga.file.isEmpty())
         return QCoreApplication::translate("Strumento", "argomento inatteso: \"%1\"")

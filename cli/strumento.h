@@ -50,11 +50,13 @@ struct Opzione_strumento {
 
 // How a tool's command line is read. `file` names the file in the refusals ("ingresso",
 // "uscita"); `senza_file`: the tool takes none. `prima` (may be empty) sees the whole line
-// before any value is read, for refusals about options together.
+// before any value is read, for refusals about options together. `interruttori`: the
+// options that take no value (their reader gets an empty one).
 struct Regole_riga {
     QString file;
     bool senza_file = false;
     QList<Opzione_strumento> opzioni;
+    QStringList interruttori;
     std::function<std::optional<QString>(const Riga_comando&)> prima;
 };
 

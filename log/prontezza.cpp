@@ -18,7 +18,6 @@ namespace {
 
 // Loads are kept with one decimal: closer ones are the same load.
 constexpr double Tolleranza_carico = 0.01;
-constexpr int Sessioni_confrontate = 5;
 constexpr int Giorni_profilo = 28;
 constexpr double Passo_carico = 2.5;
 const QString File_zone = QStringLiteral("/ini/zone_velocita.txt");
@@ -77,6 +76,10 @@ std::optional<double> Carico_riferimento(const std::vector<Riga_test>& test,
     return Carico_inizio_abituale(test, esercizio);
 }
 
+double Variazione_minima_rilevabile() {
+    return 1.96 * std::sqrt(2.0) * Errore_tipico_velocita;
+}
+
 QString Testo_esito(Esito_prontezza esito) {
     switch (esito) {
     case Esito_prontezza::Nella_norma:
@@ -88,23 +91,24 @@ QString Testo_esito(Esito_prontezza esito) {
     case Esito_prontezza::Insufficiente:
         break;
     }
-    return QCoreApplication::translate("Prontezza", "dati insufficienti");
+    return QCoreApplication::translate("Prontezza", "n.d.");
 }
 
-Prontezza Prontezza_giorno(const std::vector<Riga_test>& test, const QString& esercizio,
-                           double carico, const QDate& giorno) {
+namespace {
+
+Prontezza Prontezza_prime(const std::map<QDate, const Riga_test*>& prime, const QString& esercizio,
+                          double carico, const QDate& giorno) {
     Prontezza p;
     p.esercizio = esercizio.simplified();
     p.giorno = giorno;
     p.carico = carico;
-    const auto prime = Prime_serie(Test_esercizio(test, esercizio), carico);
-    const auto Velocita = [](const Riga_test* t) { return Velocita_migliore(*t); };
     const auto oggi = prime.find(giorno);
-    if (oggi != prime.end()) p.velocita = Velocita(oggi->second);
+    if (oggi != prime.end()) p.velocita = Velocita_migliore(*oggi->second);
     for (auto it = prime.lower_bound(giorno); it != prime.begin();) {
         --it;
-        if (const auto v = Velocita(it->second)) p.precedenti.insert(p.precedenti.begin(), *v);
-        if (int(p.precedenti.size()) == Sessioni_confrontate) break;
+        if (const auto v = Velocita_migliore(*it->second))
+            p.precedenti.insert(p.precedenti.begin(), *v);
+        if (int(p.precedenti.size()) == Sedute_riferimento) break;
     }
     if (p.precedenti.empty()) return p;
     double somma = 0;
@@ -113,13 +117,33 @@ Prontezza Prontezza_giorno(const std::vector<Riga_test>& test, const QString& es
     double scarti = 0;
     for (double v : p.precedenti) scarti += (v - p.media) * (v - p.media);
     if (p.precedenti.size() > 1) p.deviazione = std::sqrt(scarti / double(p.precedenti.size() - 1));
-    if (!p.velocita || p.precedenti.size() < 2 || p.media <= 0) return p;
-    p.differenza = (*p.velocita - p.media) / p.media * 100.0;
-    if (std::abs(*p.velocita - p.media) <= p.deviazione)
+    p.cambiamento_minimo = Fattore_cambiamento_minimo * p.deviazione;
+    p.soglia = std::max(p.cambiamento_minimo, Variazione_minima_rilevabile());
+    if (!p.velocita) return p;
+    p.variazione = *p.velocita - p.media;
+    if (int(p.precedenti.size()) < Sedute_minime_prontezza) return p;
+    if (std::abs(p.variazione) <= p.soglia)
         p.esito = Esito_prontezza::Nella_norma;
     else
-        p.esito = *p.velocita > p.media ? Esito_prontezza::Sopra : Esito_prontezza::Sotto;
+        p.esito = p.variazione > 0 ? Esito_prontezza::Sopra : Esito_prontezza::Sotto;
     return p;
+}
+
+} // namespace
+
+Prontezza Prontezza_giorno(const std::vector<Riga_test>& test, const QString& esercizio,
+                           double carico, const QDate& giorno) {
+    return Prontezza_prime(Prime_serie(Test_esercizio(test, esercizio), carico), esercizio, carico,
+                           giorno);
+}
+
+std::vector<Prontezza> Prontezze_esercizio(const std::vector<Riga_test>& test,
+                                           const QString& esercizio, double carico) {
+    const auto prime = Prime_serie(Test_esercizio(test, esercizio), carico);
+    std::vector<Prontezza> prontezze;
+    for (const auto& [giorno, t] : prime)
+        prontezze.push_back(Prontezza_prime(prime, esercizio, carico, giorno));
+    return prontezze;
 }
 
 QList<Zona_velocita> Leggi_zone_velocita(const QString& cartella_dati) {

@@ -19,30 +19,48 @@ std::optional<double> Carico_inizio_abituale(const std::vector<Riga_test>& test,
 std::optional<double> Carico_riferimento(const std::vector<Riga_test>& test,
                                          const QString& cartella_atleta, const QString& esercizio);
 
+// The baseline is the mean of the day's first sets at the reference load in the last
+// Sedute_riferimento sessions before; with fewer than Sedute_minime_prontezza there is none.
+constexpr int Sedute_riferimento = 5;
+constexpr int Sedute_minime_prontezza = 3;
+// The smallest worthwhile change: this share of the athlete's between-day SD at the load
+// (a small effect).
+constexpr double Fattore_cambiamento_minimo = 0.2;
+// m/s, the typical error of a mean velocity at a fixed load between days, from published
+// test-retest studies (their lower end; the athlete's own sessions mix it with the true
+// day-to-day change readiness is looking for, so they cannot stand for it).
+constexpr double Errore_tipico_velocita = 0.03;
+// m/s, the minimum detectable change at 95 %: 1.96 × √2 × the typical error (0.083 m/s).
+double Variazione_minima_rilevabile();
+
 enum class Esito_prontezza {
-    Nella_norma, // within one standard deviation of the mean
+    Nella_norma, // the change is within the threshold
     Sopra,
     Sotto,
-    Insufficiente // no first set at the load that day, or fewer than two sessions before
+    Insufficiente // no first set at the load that day, or too few sessions before
 };
-// "nella norma", "sopra", "sotto", "dati insufficienti".
+// "nella norma", "sopra", "sotto", "n.d.".
 QString Testo_esito(Esito_prontezza esito);
 
 struct Prontezza {
     QString esercizio;
     QDate giorno;
-    double carico = 0;                // kg, the reference load
-    std::optional<double> velocita;   // m/s, the day's first set at that load (log velocity)
-    std::vector<double> precedenti;   // the same of the last five sessions before, oldest first
-    double media = 0, deviazione = 0; // of `precedenti` (sample standard deviation)
-    double differenza = 0;            // % of `media`
+    double carico = 0;              // kg, the reference load
+    std::optional<double> velocita; // m/s, the day's first set at that load (log velocity)
+    std::vector<double> precedenti; // the same of the last sessions before, oldest first
+    // m/s: the baseline (mean of `precedenti`), their sample SD, the day's velocity less
+    // the baseline, the smallest worthwhile change and the threshold beyond which the change
+    // is flagged, the larger of it and Variazione_minima_rilevabile.
+    double media = 0, deviazione = 0, variazione = 0, cambiamento_minimo = 0, soglia = 0;
     Esito_prontezza esito = Esito_prontezza::Insufficiente;
 };
 
-// The day's first set at `carico` against the first sets at that load of the athlete's
-// last five sessions before `giorno`.
+// The day's first set at `carico` against the baseline of the sessions before `giorno`.
 Prontezza Prontezza_giorno(const std::vector<Riga_test>& test, const QString& esercizio,
                            double carico, const QDate& giorno);
+// The same for every day with a first set at `carico`, oldest first.
+std::vector<Prontezza> Prontezze_esercizio(const std::vector<Riga_test>& test,
+                                           const QString& esercizio, double carico);
 
 // Named target velocity ranges ("Forza" 0.50 to 0.75 m/s), kept in the data folder's
 // "ini/zone_velocita.ini"; the usual ones when there is none.

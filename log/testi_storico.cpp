@@ -17,6 +17,16 @@ QString Testo_ms(double ms, const QLocale& locale) {
     return Formatta(ms, "0.00", locale) + QStringLiteral(" m/s");
 }
 
+namespace {
+
+// "−0,10 m/s", "+0,03 m/s".
+QString Testo_variazione(double ms, const QLocale& locale) {
+    return (ms < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+           Testo_ms(std::abs(ms), locale);
+}
+
+} // namespace
+
 QString Testo_prontezza(const Prontezza& p, const QLocale& locale) {
     const QString carico = Testo_kg(p.carico, locale);
     if (!p.velocita)
@@ -25,28 +35,29 @@ QString Testo_prontezza(const Prontezza& p, const QLocale& locale) {
                    "Prontezza %1 (%2): nessuna prima serie a questo carico nel giorno")
             .arg(p.esercizio, carico);
     const QString velocita = Testo_ms(*p.velocita, locale);
-    if (p.esito == Esito_prontezza::Insufficiente || p.precedenti.empty())
+    if (p.esito == Esito_prontezza::Insufficiente)
         return QCoreApplication::translate("Testi_storico",
-                                           "Prontezza %1 (%2): %3, %4 (servono almeno due sedute "
-                                           "prima)")
-            .arg(p.esercizio, carico, velocita, Testo_esito(Esito_prontezza::Insufficiente));
-    const QString segno = p.differenza < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
+                                           "Prontezza %1 (%2): %3, %4 (servono almeno %5 sedute "
+                                           "prima, ce ne sono %6)")
+            .arg(p.esercizio, carico, velocita, Testo_esito(Esito_prontezza::Insufficiente))
+            .arg(Sedute_minime_prontezza)
+            .arg(p.precedenti.size());
     return QCoreApplication::translate("Testi_storico",
-                                       "Prontezza %1 (%2): %3, %4%5 % sulla media delle %6 sedute "
-                                       "prima (%7): %8")
-        .arg(p.esercizio, carico, velocita, segno, Formatta(std::abs(p.differenza), "0.0", locale),
-             QString::number(p.precedenti.size()), Testo_ms(p.media, locale), Testo_esito(p.esito));
+                                       "Prontezza %1 (%2): %3, %4 sulla media delle %5 sedute "
+                                       "prima (%6), soglia %7: %8")
+        .arg(p.esercizio, carico, velocita, Testo_variazione(p.variazione, locale),
+             QString::number(p.precedenti.size()), Testo_ms(p.media, locale),
+             Testo_ms(p.soglia, locale), Testo_esito(p.esito));
 }
 
 QString Testo_prontezza_breve(const Prontezza& p, const QLocale& locale) {
     const QString carico = Testo_kg(p.carico, locale);
-    if (!p.velocita || p.esito == Esito_prontezza::Insufficiente || p.precedenti.empty())
+    if (!p.velocita || p.esito == Esito_prontezza::Insufficiente)
         return QCoreApplication::translate("Testi_storico", "Prontezza %1 %2: %3")
             .arg(p.esercizio, carico, Testo_esito(Esito_prontezza::Insufficiente));
-    const QString segno = p.differenza < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
-    return QCoreApplication::translate("Testi_storico", "Prontezza %1 %2: %3 (%4, %5%6 %)")
-        .arg(p.esercizio, carico, Testo_esito(p.esito), Testo_ms(*p.velocita, locale), segno,
-             Formatta(std::abs(p.differenza), "0.0", locale));
+    return QCoreApplication::translate("Testi_storico", "Prontezza %1 %2: %3 (%4, %5, soglia %6)")
+        .arg(p.esercizio, carico, Testo_esito(p.esito), Testo_ms(*p.velocita, locale),
+             Testo_variazione(p.variazione, locale), Testo_ms(p.soglia, locale));
 }
 
 QString Testo_carico_oggi(const Carico_oggi& c, const QLocale& locale) {

@@ -12,11 +12,12 @@
 #include <optional>
 #include <vector>
 
-// "Prontezza Squat (100,0 kg): 0,82 m/s, +3,1 % sulla media delle 5 sedute prima (0,80 m/s):
-// nella norma"; with too few data the reason instead of the numbers.
+// "Prontezza Squat (100,0 kg): 0,72 m/s, −0,10 m/s sulla media delle 5 sedute prima
+// (0,82 m/s), soglia 0,08 m/s: sotto"; with too few data the reason instead of the numbers.
 QString Testo_prontezza(const Prontezza& p, const QLocale& locale);
 
-// The same for a status bar: "Prontezza Squat 100,0 kg: sopra (0,82 m/s, +3,1 %)".
+// The same for a status bar: "Prontezza Squat 100,0 kg: sotto (0,72 m/s, −0,10 m/s, soglia
+// 0,08 m/s)".
 QString Testo_prontezza_breve(const Prontezza& p, const QLocale& locale);
 
 // "Per 0,50–0,75 m/s: 100,0–117,5 kg, dal 71 all'84 % dell'e1RM (140,0 kg)", or the

@@ -395,7 +395,7 @@ prints the rep table and writes the files asked for.
         <location filename="../cli/storico.cpp" line="+47"/>
         <source>Uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]
                        [--exercise ESERCIZIO] [--from AAAA-MM-GG] [--to AAAA-MM-GG]
-                       [--pdf FILE]
+                       [--pdf FILE | --readiness]
 Il diario degli allenamenti: i test salvati nelle cartelle degli atleti, dal più
 recente, come testo separato da &quot;;&quot; (punto decimale, una riga di intestazione):
 squadra, atleta, data, ora, esercizio, carico (kg), ripetizioni valide, velocità
@@ -410,6 +410,11 @@ L&apos;indice dei test (ini/storico.sqlite) viene aggiornato dai file prima di l
   --from AAAA-MM-GG       solo i test da questo giorno
   --to AAAA-MM-GG         solo i test fino a questo giorno
   --pdf FILE              il diario in un file PDF invece che come testo
+  --readiness             invece del diario, la prontezza di un atleta (--athlete) in
+                          un esercizio (--exercise): una riga per ogni prima serie di
+                          un giorno al carico di riferimento, dalla più vecchia (data,
+                          carico, velocità, media delle sedute prima, variazione,
+                          soglia in m/s; esito: sopra, nella norma, sotto o n.d.)
   --write-example ATLETA  scrive prima quattro settimane di test d&apos;esempio dell&apos;atleta
                           nella squadra di --team (senza: &quot;Esempio&quot;)
       --version           la versione del programma
@@ -417,7 +422,7 @@ L&apos;indice dei test (ini/storico.sqlite) viene aggiornato dai file prima di l
 </source>
         <translation>Usage: kinetrack-storico --data DATA_FOLDER [--team TEAM] [--athlete ATHLETE]
                          [--exercise EXERCISE] [--from YYYY-MM-DD] [--to YYYY-MM-DD]
-                         [--pdf FILE]
+                         [--pdf FILE | --readiness]
 The training log: the tests saved in the athletes&apos; folders, newest first, as text
 separated by &quot;;&quot; (decimal point, one header line): team, athlete, date, time,
 exercise, load (kg), valid reps, best velocity (m/s), velocity loss of the last
@@ -432,11 +437,36 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
   --from YYYY-MM-DD       only the tests from this day
   --to YYYY-MM-DD         only the tests up to this day
   --pdf FILE              the log in a PDF file instead of as text
+  --readiness             instead of the log, one athlete&apos;s (--athlete) readiness in
+                          one exercise (--exercise): a row for every day&apos;s first set
+                          at the reference load, oldest first (date, load, velocity,
+                          mean of the sessions before, change, threshold in m/s; flag:
+                          sopra, nella norma, sotto or n.d.)
   --write-example ATHLETE first writes four weeks of the athlete&apos;s example tests
                           in the team of --team (without: &quot;Esempio&quot;)
       --version           the program&apos;s version
   -h, --help              this help
 </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>--readiness vuole --athlete e --exercise</source>
+        <translation>--readiness needs --athlete and --exercise</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>--readiness e --pdf non vanno insieme</source>
+        <translation>--readiness and --pdf do not go together</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>nessun test di &quot;%1&quot; per l&apos;atleta &quot;%2&quot;</source>
+        <translation>no test of &quot;%1&quot; for the athlete &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>l&apos;atleta &quot;%1&quot; è in più squadre: scegline una con --team</source>
+        <translation>the athlete &quot;%1&quot; is in more than one team: choose one with --team</translation>
     </message>
     <message>
         <location line="+34"/>
@@ -814,8 +844,8 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
     </message>
     <message>
         <location line="+4"/>
-        <source>dati insufficienti</source>
-        <translation>not enough data</translation>
+        <source>n.d.</source>
+        <translation>n/a</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -1358,13 +1388,13 @@ Faults:
     </message>
     <message>
         <location line="+6"/>
-        <source>Prontezza %1 (%2): %3, %4 (servono almeno due sedute prima)</source>
-        <translation>Readiness %1 (%2): %3, %4 (at least two sessions before are needed)</translation>
+        <source>Prontezza %1 (%2): %3, %4 (servono almeno %5 sedute prima, ce ne sono %6)</source>
+        <translation>Readiness %1 (%2): %3, %4 (at least %5 sessions before are needed, there are %6)</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Prontezza %1 (%2): %3, %4%5 % sulla media delle %6 sedute prima (%7): %8</source>
-        <translation>Readiness %1 (%2): %3, %4%5 % against the mean of the %6 sessions before (%7): %8</translation>
+        <source>Prontezza %1 (%2): %3, %4 sulla media delle %5 sedute prima (%6), soglia %7: %8</source>
+        <translation>Readiness %1 (%2): %3, %4 against the mean of the %5 sessions before (%6), threshold %7: %8</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1373,8 +1403,8 @@ Faults:
     </message>
     <message>
         <location line="+3"/>
-        <source>Prontezza %1 %2: %3 (%4, %5%6 %)</source>
-        <translation>Readiness %1 %2: %3 (%4, %5%6 %)</translation>
+        <source>Prontezza %1 %2: %3 (%4, %5, soglia %6)</source>
+        <translation>Readiness %1 %2: %3 (%4, %5, threshold %6)</translation>
     </message>
     <message>
         <location line="+10"/>

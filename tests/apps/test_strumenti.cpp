@@ -159,20 +159,25 @@ private Q_SLOTS:
                      Esegui_programma(KT_REPLAY, opzioni + QStringList{nome_intera}).uscita);
     }
 
-    // The log's rows newest first, with their filters (each run's rows after a "--").
+    // The log's rows newest first, with their filters, and Carla's squat readiness, oldest
+    // first, a drop flagged once three sessions make a baseline (each run's rows after a "--").
     void righe_del_diario() {
         QTemporaryDir dati;
         Test_esempio t = Test_di("Squat", 82.5, Lunedi, {812, 790, 700});
         t.rpe = 8;
         t.nota = QStringLiteral("ok");
         Scrivi_test(dati.path(), "Blu", "Carla", t);
+        for (int giorno : {1, 2, 3})
+            Scrivi_test(dati.path(), "Blu", "Carla",
+                        Test_di("Squat", 82.5, Lunedi.addDays(-giorno), {900.0 + 10 * giorno}));
         Scrivi_test(dati.path(), "Blu", "Carla", Test_di("Panca", 50, Lunedi.addDays(1), {600}));
         Scrivi_test(dati.path(), "Rossi", "Dario", Test_di("Squat", 100, Lunedi.addDays(3), {500}));
         QString righe;
         for (const QStringList& filtri :
              {QStringList{},
               {"--team", "Blu", "--exercise", "squat", "--to", "2026-11-02"},
-              {"--athlete", "Carla", "--from", "2026-11-03"}}) {
+              {"--athlete", "Carla", "--from", "2026-11-03"},
+              {"--athlete", "Carla", "--exercise", "squat", "--readiness"}}) {
             Esito_programma e =
                 Esegui_in_processo(&Esegui_storico, QStringList{"--data", dati.path()} + filtri);
             righe += QString("--%1\n").arg(e.codice) +

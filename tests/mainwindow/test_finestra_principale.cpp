@@ -221,7 +221,8 @@ private Q_SLOTS:
         QVERIFY(m.Lbl_prontezza->isVisible());
         const QString frase = m.Lbl_prontezza->toolTip();
         QVERIFY2(frase.startsWith("Prontezza Squat (100,0 kg): 0,90 m/s, +") &&
-                     frase.endsWith("sulla media delle 4 sedute prima (0,81 m/s): sopra"),
+                     frase.endsWith("sulla media delle 4 sedute prima (0,81 m/s), soglia "
+                                    "0,08 m/s: sopra"),
                  qPrintable(frase));
         m.Comandi->Apri(d.file_rossi[0]);
         QVERIFY(m.Lbl_prontezza->isHidden());
