@@ -13,6 +13,9 @@
 struct Scelte_esercizio {
     float Perdita_max = 20; // %, velocity loss within a set that raises the alarm
     float V1rm = 0.30f;     // m/s, mean propulsive velocity at the one-repetition maximum
+    // The stored V1rm is not the exercise's default: chosen for the athlete, it goes before
+    // the athlete's own minimum velocity threshold found in the tests.
+    bool V1rm_propria = false;
     Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
     // kg, the load the readiness compares the sessions' first sets at; 0: the load the
     // athlete's sessions start with most often.
@@ -24,8 +27,9 @@ struct Scelte_esercizio {
 };
 
 // Published mean velocities at 1RM, found from the exercise's name (Italian or English):
-// squat 0.30, bench press ("panca") 0.17, deadlift ("stacco") 0.15, overhead press
-// ("lento") 0.19, rows and pulls ("rematore", "trazioni") 0.50 m/s; others 0.30 m/s.
+// squat 0.30, bench press ("panca") 0.17, hex-bar deadlift ("esagonale", "hex", "trap")
+// 0.25, deadlift ("stacco") 0.15, overhead press ("lento") 0.19, rows and pulls
+// ("rematore", "trazioni") 0.50 m/s; others 0.30 m/s. The sources are in docs/profilo.md.
 float V1rm_predefinita(const QString& esercizio);
 
 QString File_scelte_analisi(const QString& cartella_atleta);
