@@ -15,7 +15,8 @@
 // athlete and exercise, and the velocity the sets are judged by: kept in the athlete's
 // analysis choices, in force from "&Ok" for the sets recorded after it. So are, beside the
 // threshold, the stillness that ends a hands-free set, the target rest, whether the loss
-// threshold ends the set too and the velocity at 1RM; and the note, which the next set recorded carries.
+// threshold ends the set too and the velocity at 1RM; and the note, which the next set recorded
+// carries.
 
 #include "setup/file_config.h"
 
