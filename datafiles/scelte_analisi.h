@@ -13,9 +13,6 @@
 struct Scelte_esercizio {
     float Perdita_max = 20; // %, velocity loss within a set that raises the alarm
     float V1rm = 0.30f;     // m/s, mean propulsive velocity at the one-repetition maximum
-    // The stored V1rm is not the exercise's default: chosen for the athlete, it goes before
-    // the athlete's own minimum velocity threshold found in the tests.
-    bool V1rm_propria = false;
     Velocita_riferimento Riferimento = Velocita_riferimento::Vpropulsiva;
     // kg, the load the readiness compares the sessions' first sets at; 0: the load the
     // athlete's sessions start with most often.
@@ -24,6 +21,9 @@ struct Scelte_esercizio {
     float Fine_serie_s = 4; // s, 2 to 30
     float Recupero_s = 0;   // whole s, up to 3600; 0: none
     bool Fine_alla_perdita = false;
+    // The stored V1rm is not the exercise's default: chosen for the athlete, it goes before
+    // the athlete's own minimum velocity threshold found in the tests.
+    bool V1rm_propria = false;
 };
 
 // Published mean velocities at 1RM, found from the exercise's name (Italian or English):

@@ -469,7 +469,7 @@ private Q_SLOTS:
             QCOMPARE(Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini) +
                          b.s.Dati_esercizio.Esercizio.toUtf8(),
                      file);
-            Scrivi_campo(QStringLiteral("7"));
+            Scrivi_campo(QStringLiteral("3"));
             frm.Cmd_ok->click();
             QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
             return;
