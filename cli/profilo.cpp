@@ -29,11 +29,15 @@ QString Uso_profilo() {
         "Profilo carico-velocità di un esercizio dai test salvati nella cartella dell'atleta\n"
         "(per ogni test con il file di analisi il carico e la migliore velocità media\n"
         "propulsiva, MPV, come nel diario) e massimale stimato: il carico a cui la retta dei\n"
-        "minimi quadrati scende a V1rm.\n"
+        "minimi quadrati scende a V1rm, con il suo errore standard, i carichi diversi e gli\n"
+        "avvisi sulla stima (meno di 3 carichi, R2 sotto 0.90, carichi su meno del 20 %\n"
+        "dell'e1RM).\n"
         "  --folder CARTELLA       cartella dell'atleta con i file delle ripetizioni\n"
         "  --exercise NOME         esercizio (maiuscole e spazi ai lati non contano)\n"
         "  --v1rm M_S              velocità media propulsiva al massimale, da 0.01 a 5 m/s\n"
-        "                          (senza: quella scelta per l'atleta e l'esercizio)\n"
+        "                          (senza: quella scelta per l'atleta e l'esercizio o, se\n"
+        "                          non scelta, la sua MVT dai test ad almeno il 90 %\n"
+        "                          dell'e1RM, altrimenti quella dell'esercizio)\n"
         "  --write-example ATLETA  scrive prima nella cartella quattro test d'esempio\n"
         "                          dell'esercizio, a 60, 80, 100 e 120 kg\n"
         "      --version           la versione del programma\n"
@@ -91,8 +95,25 @@ void Stampa_profilo(const Profilo_velocita& profilo, QTextStream& uscita) {
                << '\n'
                << "R2: " << Numero(r.r2, 4) << '\n';
     }
-    uscita << "V1rm: " << Numero(profilo.v1rm, 2) << " m/s\n";
-    if (profilo.e1rm) uscita << "e1RM: " << Numero(*profilo.e1rm, 1) << " kg\n";
+    uscita << "V1rm: " << Numero(profilo.v1rm, 2) << " m/s";
+    if (profilo.mvt)
+        uscita << ' '
+               << QCoreApplication::translate("Comando_profilo", "(MVT dell'atleta: %1 kg, %2)")
+                      .arg(Numero(profilo.mvt->carico, 1), QFileInfo(profilo.mvt->file).fileName());
+    uscita << '\n';
+    if (profilo.e1rm) {
+        uscita << "e1RM: " << Testo_e1rm(*profilo.e1rm, profilo.errore_e1rm, QLocale::c()) << '\n'
+               << QCoreApplication::translate("Comando_profilo",
+                                              "Carichi diversi: %1, da %2 a %3 kg (%4 kg)")
+                      .arg(QString::number(profilo.carichi_distinti),
+                           Numero(profilo.punti.front().carico, 1),
+                           Numero(profilo.punti.back().carico, 1),
+                           Numero(profilo.ampiezza_carichi, 1))
+               << '\n';
+        for (const QString& avviso : profilo.avvisi)
+            uscita << QCoreApplication::translate("Comando_profilo", "Attenzione: %1").arg(avviso)
+                   << '\n';
+    }
     uscita.flush();
 }
 
@@ -112,9 +133,12 @@ int Esegui_profilo(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     QString esercizio = o.esercizio.simplified();
     for (const QString& e : Esercizi_test(test))
         if (Stesso_esercizio(e, esercizio)) esercizio = e;
-    const double v1rm =
-        o.v1rm ? *o.v1rm : static_cast<double>(Leggi_scelte_analisi(o.cartella, esercizio).V1rm);
-    const Profilo_velocita profilo = Profilo_esercizio(test, esercizio, v1rm, QLocale::c());
+    // A V1rm given or chosen for the athlete stands; the exercise's default gives way to the
+    // athlete's own minimum velocity threshold when the tests have one.
+    const Scelte_esercizio scelte = Leggi_scelte_analisi(o.cartella, esercizio);
+    const double v1rm = o.v1rm ? *o.v1rm : static_cast<double>(scelte.V1rm);
+    Profilo_velocita profilo = Profilo_esercizio(test, esercizio, v1rm, QLocale::c());
+    if (!o.v1rm && !scelte.V1rm_propria) Stima_e1rm_atleta(profilo, v1rm, QLocale::c());
     for (const QString& scartato : profilo.scartati)
         errori << Nome_strumento << ": "
                << QCoreApplication::translate("Strumento", "file scartato: %1").arg(scartato)

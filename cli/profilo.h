@@ -21,7 +21,8 @@ struct Opzioni_profilo {
 std::optional<QString> Leggi_opzioni_profilo(const QStringList& argomenti, Opzioni_profilo& o);
 QString Uso_profilo();
 
-// The points, the line and the V1rm; the "e1RM: <kg> kg" line only with an estimate.
+// The points, the line and the V1rm (told when it is the athlete's own); with an estimate,
+// "e1RM: <kg> ± <kg> kg", the distinct loads and their span, and each warning on a line.
 void Stampa_profilo(const Profilo_velocita& profilo, QTextStream& uscita);
 
 // The whole tool; returns the exit code: 0 with an estimate, 1 when refused, 2 for a

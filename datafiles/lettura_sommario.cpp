@@ -303,12 +303,13 @@ std::optional<std::vector<Riga_analisi_letta>> Leggi_analisi(const QString& nome
     return lette;
 }
 
-std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto) {
+std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto,
+                                                double* minima) {
     const auto righe = Leggi_analisi(nome_file, difetto);
     if (!righe) return std::nullopt;
     constexpr auto Vpropulsiva =
         static_cast<std::size_t>(Campo_analisi(&Analisi_ripetizione::Vpropulsiva) - 1);
-    std::optional<double> migliore;
+    std::optional<double> migliore, peggiore;
     for (const Riga_analisi_letta& r : *righe) {
         // A repetition the coach left out counts for nothing built on the tests.
         if (r.esclusa) continue;
@@ -320,7 +321,9 @@ std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QStrin
             return std::nullopt;
         }
         if (!migliore || *mpv > *migliore) migliore = mpv;
+        if (minima != nullptr && (!peggiore || *mpv < *peggiore)) peggiore = mpv;
     }
+    if (minima != nullptr && peggiore) *minima = *peggiore;
     if (!migliore) difetto = QCoreApplication::translate("Lettura_sommario", "nessuna ripetizione");
     return migliore;
 }

@@ -52,7 +52,9 @@ Tipo_riepilogo Riconosci_testo_riepilogo(QByteArrayView testo);
 
 // The highest "Vpropulsiva" (mm/s) of an analysis file, the repetitions the coach left out
 // aside. Nothing when the file is not one or cannot be used, with the reason in `difetto`.
-std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto);
+// The lowest of the same repetitions goes to `minima` when given.
+std::optional<double> Leggi_vpropulsiva_analisi(const QString& nome_file, QString& difetto,
+                                                double* minima = nullptr);
 
 // An analysis file's rows: each value of Colonne_analisi as its text and, when the text
 // reads as a number, as that number; and whether the coach left the repetition out.

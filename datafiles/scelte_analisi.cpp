@@ -49,8 +49,11 @@ float Numero(const QSettings& file, const QString& chiave, float predefinito, fl
 
 float V1rm_predefinita(const QString& esercizio) {
     // The more specific names first: "bench press" is a bench press, not a press.
-    static const std::array<std::pair<const char*, float>, 11> Tabella{{{"panca", 0.17f},
+    static const std::array<std::pair<const char*, float>, 14> Tabella{{{"panca", 0.17f},
                                                                         {"bench", 0.17f},
+                                                                        {"esagonal", 0.25f},
+                                                                        {"hex", 0.25f},
+                                                                        {"trap", 0.25f},
                                                                         {"stacco", 0.15f},
                                                                         {"deadlift", 0.15f},
                                                                         {"squat", 0.30f},
@@ -94,7 +97,10 @@ Scelte_esercizio Leggi_scelte_analisi(const QString& cartella_atleta, const QStr
     QSettings file(File_scelte_analisi(cartella_atleta), QSettings::IniFormat);
     file.beginGroup(Gruppo(esercizio));
     scelte.Perdita_max = Numero(file, Chiave_perdita, scelte.Perdita_max, 0.0f, 100.0f);
+    const float predefinita = scelte.V1rm;
     scelte.V1rm = Numero(file, Chiave_v1rm, scelte.V1rm, 0.01f, 5.0f);
+    // Stored with 6 digits, the default reads back as itself.
+    scelte.V1rm_propria = scelte.V1rm != predefinita;
     // No reference stored for the exercise: a new athlete's.
     if (file.contains(Chiave_riferimento))
         scelte.Riferimento = Riferimento_da_testo(file.value(Chiave_riferimento).toString())

@@ -21,11 +21,15 @@ struct Scelte_esercizio {
     float Fine_serie_s = 4; // s, 2 to 30
     float Recupero_s = 0;   // whole s, up to 3600; 0: none
     bool Fine_alla_perdita = false;
+    // The stored V1rm is not the exercise's default: chosen for the athlete, it goes before
+    // the athlete's own minimum velocity threshold found in the tests.
+    bool V1rm_propria = false;
 };
 
 // Published mean velocities at 1RM, found from the exercise's name (Italian or English):
-// squat 0.30, bench press ("panca") 0.17, deadlift ("stacco") 0.15, overhead press
-// ("lento") 0.19, rows and pulls ("rematore", "trazioni") 0.50 m/s; others 0.30 m/s.
+// squat 0.30, bench press ("panca") 0.17, hex-bar deadlift ("esagonale", "hex", "trap")
+// 0.25, deadlift ("stacco") 0.15, overhead press ("lento") 0.19, rows and pulls
+// ("rematore", "trazioni") 0.50 m/s; others 0.30 m/s. The sources are in docs/profilo.md.
 float V1rm_predefinita(const QString& esercizio);
 
 QString File_scelte_analisi(const QString& cartella_atleta);

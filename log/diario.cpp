@@ -110,12 +110,8 @@ Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString&
         if (!profilo.retta) continue;
         Stima_e1rm(profilo, v1rm, QLocale::c());
         if (!profilo.e1rm) continue;
-        std::vector<double> carichi;
-        for (const Test_salvato& p : profilo.punti)
-            if (std::none_of(carichi.begin(), carichi.end(),
-                             [&p](double c) { return std::abs(c - p.carico) < 1e-6; }))
-                carichi.push_back(p.carico);
-        a.e1rm.push_back({giorno, *profilo.e1rm, int(carichi.size())});
+        a.e1rm.push_back({giorno, *profilo.e1rm, profilo.carichi_distinti, profilo.errore_e1rm,
+                          profilo.retta->r2, profilo.ampiezza_carichi});
     }
     return a;
 }

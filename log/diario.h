@@ -4,6 +4,7 @@
 // exercise over the dates, and two tests side by side repetition by repetition.
 
 #include "log/indice_sedute.h"
+#include "log/profilo_velocita.h"
 #include "session/sessione.h"
 
 #include <QDate>
@@ -55,8 +56,14 @@ struct Punto_andamento {
 };
 struct E1rm_giorno {
     QDate giorno;
-    double e1rm = 0; // kg
-    int carichi = 0; // distinct loads of the day
+    double e1rm = 0;              // kg
+    int carichi = 0;              // distinct loads of the day
+    std::optional<double> errore; // kg, standard error (Profilo_velocita's errore_e1rm)
+    double r2 = 0;
+    double ampiezza = 0; // kg, the day's heaviest load less its lightest
+    QStringList Avvisi(const QLocale& locale) const {
+        return Avvisi_stima(carichi, r2, ampiezza, e1rm, locale);
+    }
 };
 struct Andamento {
     QString esercizio;

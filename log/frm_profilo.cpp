@@ -191,12 +191,14 @@ void Frm_profilo::Esercizio_scelto() {
         cbo_atleta->currentText().isEmpty()
             ? tr("Profilo carico-velocità")
             : tr("Profilo carico-velocità: %1, %2").arg(cbo_atleta->currentText(), esercizio));
-    const double v1rm = static_cast<double>(Leggi_scelte_analisi(cartella_, esercizio).V1rm);
+    const Scelte_esercizio scelte = Leggi_scelte_analisi(cartella_, esercizio);
+    profilo_ = Profilo_esercizio(test_, esercizio, static_cast<double>(scelte.V1rm), locale_);
+    // The exercise's default gives way to the athlete's own threshold.
+    if (!scelte.V1rm_propria) Stima_e1rm_atleta(profilo_, profilo_.v1rm, locale_);
     {
         const QSignalBlocker blocco(Txt_v1rm);
-        Txt_v1rm->setValue(v1rm);
+        Txt_v1rm->setValue(profilo_.v1rm);
     }
-    profilo_ = Profilo_esercizio(test_, esercizio, Txt_v1rm->value(), locale_);
     Mostra_profilo();
     Carico_oggi->Imposta(cartella_, esercizio);
 }
@@ -239,11 +241,24 @@ QString Frm_profilo::Testo_risultato() const {
                           Formatta(std::abs(r.pendenza), "0.00000", locale_),
                           Formatta(r.r2, "0.000", locale_), QString::number(profilo_.punti.size()));
     }
-    righe << tr("V1rm: %1 m/s").arg(Formatta(profilo_.v1rm, "0.00", locale_));
-    if (profilo_.e1rm)
-        righe << tr("<b>e1RM: %1 kg</b>").arg(Formatta(*profilo_.e1rm, "0.0", locale_));
-    else
+    righe << (profilo_.mvt ? tr("V1rm: %1 m/s, MVT dell'atleta (la ripetizione più lenta a "
+                                "%2 kg, %3)")
+                                 .arg(Formatta(profilo_.v1rm, "0.00", locale_),
+                                      Formatta(profilo_.mvt->carico, "0.0", locale_),
+                                      QFileInfo(profilo_.mvt->file).fileName().toHtmlEscaped())
+                           : tr("V1rm: %1 m/s").arg(Formatta(profilo_.v1rm, "0.00", locale_)));
+    if (profilo_.e1rm) {
+        righe << tr("<b>e1RM: %1</b>   (%2 carichi diversi, da %3 a %4 kg)")
+                     .arg(Testo_e1rm(*profilo_.e1rm, profilo_.errore_e1rm, locale_),
+                          QString::number(profilo_.carichi_distinti),
+                          Formatta(profilo_.punti.front().carico, "0.0", locale_),
+                          Formatta(profilo_.punti.back().carico, "0.0", locale_));
+        for (const QString& avviso : profilo_.avvisi)
+            righe << QStringLiteral("<span style=\"color:#b00000\">\u26a0 %1</span>")
+                         .arg(avviso.toHtmlEscaped());
+    } else {
         righe << QStringLiteral("<b>%1</b>").arg(profilo_.rifiuto.toHtmlEscaped());
+    }
     if (!profilo_.scartati.isEmpty())
         righe << tr("File scartati: %1 (%2)")
                      .arg(QString::number(profilo_.scartati.size()),

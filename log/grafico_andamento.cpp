@@ -143,10 +143,12 @@ void Grafico_andamento::Mostra(const Andamento& andamento) {
         // At midday, among the day's tests.
         const double x = static_cast<double>(QDateTime(e.giorno, QTime(12, 0)).toSecsSinceEpoch());
         e1rm_->addData(x, e.e1rm);
-        punti_.push_back({{x, e.e1rm},
-                          tr("%1\ne1RM %2 (da %3 carichi)")
+        QStringList testo{tr("%1\ne1RM %2 (da %3 carichi)")
                               .arg(locale_.toString(e.giorno, QLocale::ShortFormat),
-                                   Testo_kg(e.e1rm, locale_), QString::number(e.carichi))});
+                                   Testo_e1rm(e.e1rm, e.errore, locale_),
+                                   QString::number(e.carichi))};
+        testo << e.Avvisi(locale_);
+        punti_.push_back({{x, e.e1rm}, testo.join(QLatin1Char('\n'))});
         e_max = std::max(e_max, e.e1rm);
         allarga(x);
     }

@@ -80,7 +80,8 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
             continue;
         }
         QString difetto;
-        const auto mpv = Leggi_vpropulsiva_analisi(analisi, difetto);
+        double minima = 0;
+        const auto mpv = Leggi_vpropulsiva_analisi(analisi, difetto, &minima);
         if (!mpv || *mpv <= 0) {
             if (mpv)
                 difetto =
@@ -96,6 +97,7 @@ Test_atleta Leggi_test_atleta(const QString& cartella_atleta) {
         test.esercizio = lettura.test.esercizio;
         test.carico = lettura.test.carico;
         test.velocita = *mpv / 1000.0;
+        test.velocita_minima = minima / 1000.0;
         risultato.test.push_back(test);
     }
     return risultato;
@@ -144,6 +146,10 @@ std::optional<Retta_profilo> Retta_minimi_quadrati(const std::vector<Test_salvat
         residui += r * r;
     }
     retta.r2 = syy > 0 ? 1.0 - residui / syy : 0.0;
+    retta.punti = static_cast<int>(punti.size());
+    retta.carico_medio = mx;
+    retta.sxx = sxx;
+    if (punti.size() > 2) retta.scarto_residui = std::sqrt(residui / (n - 2));
     return retta;
 }
 
@@ -166,7 +172,19 @@ Profilo_velocita Profilo_esercizio(const Test_atleta& test, const QString& eserc
 void Stima_e1rm(Profilo_velocita& profilo, double v1rm, const QLocale& locale) {
     profilo.v1rm = v1rm;
     profilo.e1rm.reset();
+    profilo.errore_e1rm.reset();
+    profilo.avvisi.clear();
+    profilo.mvt.reset();
     profilo.rifiuto.clear();
+    std::vector<double> carichi;
+    for (const Test_salvato& p : profilo.punti)
+        if (std::none_of(carichi.cbegin(), carichi.cend(), [&p](double c) {
+                return std::fabs(c - p.carico) <= Scarto_carico_minimo;
+            }))
+            carichi.push_back(p.carico);
+    profilo.carichi_distinti = static_cast<int>(carichi.size());
+    const auto [leggero, pesante] = std::minmax_element(carichi.cbegin(), carichi.cend());
+    profilo.ampiezza_carichi = carichi.empty() ? 0.0 : *pesante - *leggero;
     if (!profilo.errore_cartella.isEmpty()) {
         profilo.rifiuto = profilo.errore_cartella;
         return;
@@ -209,4 +227,56 @@ void Stima_e1rm(Profilo_velocita& profilo, double v1rm, const QLocale& locale) {
         return;
     }
     profilo.e1rm = e1rm;
+    // The standard error of a load predicted back from the line (first order, V1rm exact):
+    // s / |b| * sqrt(1/n + (x0 - mean load)² / Sxx).
+    if (r.scarto_residui)
+        profilo.errore_e1rm =
+            *r.scarto_residui / std::fabs(r.pendenza) *
+            std::sqrt(1.0 / r.punti + (e1rm - r.carico_medio) * (e1rm - r.carico_medio) / r.sxx);
+    profilo.avvisi =
+        Avvisi_stima(profilo.carichi_distinti, r.r2, profilo.ampiezza_carichi, e1rm, locale);
+}
+
+void Stima_e1rm_atleta(Profilo_velocita& profilo, double v1rm_predefinita, const QLocale& locale) {
+    Stima_e1rm(profilo, v1rm_predefinita, locale);
+    if (!profilo.e1rm) return;
+    std::optional<Mvt_atleta> mvt;
+    for (const Test_salvato& p : profilo.punti)
+        if (p.velocita_minima > 0 && p.carico >= Quota_mvt * *profilo.e1rm &&
+            (!mvt || p.velocita_minima < mvt->velocita))
+            mvt = Mvt_atleta{p.velocita_minima, p.carico, p.file};
+    if (!mvt) return;
+    Stima_e1rm(profilo, mvt->velocita, locale);
+    profilo.mvt = mvt;
+}
+
+QStringList Avvisi_stima(int carichi_distinti, double r2, double ampiezza, double e1rm,
+                         const QLocale& locale) {
+    QStringList avvisi;
+    if (carichi_distinti < Carichi_distinti_minimi)
+        avvisi << QCoreApplication::translate(
+                      "Profilo_velocita",
+                      "Solo %1 carichi diversi: per una stima affidabile ne servono almeno %2.")
+                      .arg(carichi_distinti)
+                      .arg(Carichi_distinti_minimi);
+    if (r2 < R2_minimo)
+        avvisi << QCoreApplication::translate("Profilo_velocita",
+                                              "R² %1, sotto %2: i test si discostano dalla retta.")
+                      .arg(Formatta(r2, "0.000", locale), Formatta(R2_minimo, "0.00", locale));
+    if (ampiezza < Ampiezza_minima * e1rm)
+        avvisi << QCoreApplication::translate(
+                      "Profilo_velocita",
+                      "I carichi coprono %1 kg, il %2 % dell'e1RM: meno del %3 %, la retta è "
+                      "incerta lontano da essi.")
+                      .arg(Formatta(ampiezza, "0.0", locale),
+                           Formatta(100.0 * ampiezza / e1rm, "0", locale),
+                           Formatta(100.0 * Ampiezza_minima, "0", locale));
+    return avvisi;
+}
+
+QString Testo_e1rm(double e1rm, const std::optional<double>& errore, const QLocale& locale) {
+    return QStringLiteral("%1 \u00b1 %2 kg")
+        .arg(Formatta(e1rm, "0.0", locale),
+             errore ? Formatta(*errore, "0.0", locale)
+                    : QCoreApplication::translate("Profilo_velocita", "n.d."));
 }

@@ -231,12 +231,17 @@ std::optional<QString> Scrivi_rapporto_pdf(const QString& file, const Richiesta_
             pagine.Testo(
                 e1rm ? QCoreApplication::translate("Rapporto_pdf",
                                                    "%1: e1RM del giorno %2 (da %3 carichi)")
-                           .arg(e, Testo_kg(*e1rm, locale), QString::number(a.e1rm.back().carichi))
+                           .arg(e, Testo_e1rm(*e1rm, a.e1rm.back().errore, locale),
+                                QString::number(a.e1rm.back().carichi))
                      : QCoreApplication::translate(
                            "Rapporto_pdf", "%1: e1RM del giorno non stimabile (serve più di "
                                            "un carico)")
                            .arg(e),
                 true);
+            if (e1rm)
+                for (const QString& avviso : a.e1rm.back().Avvisi(locale))
+                    pagine.Testo(
+                        QCoreApplication::translate("Rapporto_pdf", "Attenzione: %1").arg(avviso));
             Disegna_profilo(pagine, puntatori, e1rm);
             for (const Riga_test* t : puntatori) {
                 Scrivi_test(pagine, *t, locale);

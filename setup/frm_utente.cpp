@@ -108,6 +108,16 @@ QString Carico_riferimento_rifiutato() {
                           "da 0 a %1")
         .arg(Carico_riferimento_max);
 }
+// The mean propulsive velocity at 1RM; none typed: the athlete's own threshold from the
+// tests, or the exercise's default.
+constexpr int Riga_v1rm = Riga_carico_riferimento + 1;
+constexpr double V1rm_min = 0.01;
+constexpr double V1rm_max = 5;
+QString V1rm_rifiutata() {
+    return Frm_utente::tr("V1rm (m/s): lasciare vuoto o inserire un numero da %1 a %2")
+        .arg(V1rm_min)
+        .arg(V1rm_max);
+}
 
 constexpr int Spazio_righe = 10; // 150 twips between the lists
 constexpr int Larghezza_liste = 260;
@@ -242,6 +252,17 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Lbl_carico_riferimento->setBuddy(Txt_carico_riferimento);
     righe->addWidget(Lbl_carico_riferimento, Riga_carico_riferimento, 0);
     righe->addWidget(Txt_carico_riferimento, Riga_carico_riferimento, 1);
+
+    Txt_v1rm = new QLineEdit(this);
+    Txt_v1rm->setAccessibleName(tr("V1rm (m/s)"));
+    Txt_v1rm->setToolTip(
+        tr("Velocità media propulsiva al massimale, da cui si stima l'e1RM; vuoto: la MVT "
+           "dell'atleta (la ripetizione più lenta dei test ad almeno il 90 % dell'e1RM) "
+           "quando c'è, altrimenti il valore tipico dell'esercizio"));
+    Lbl_v1rm = new QLabel(tr("V&1rm (m/s)"), this);
+    Lbl_v1rm->setBuddy(Txt_v1rm);
+    righe->addWidget(Lbl_v1rm, Riga_v1rm, 0);
+    righe->addWidget(Txt_v1rm, Riga_v1rm, 1);
     // After the rows' own handlers, so that it sees the athletes of a new team.
     for (const int riga : {Riga_utente::Squadra, Riga_utente::Atleta, Riga_utente::Esercizio})
         connect(txt_utente[static_cast<std::size_t>(riga)], &QComboBox::currentIndexChanged, this,
@@ -443,6 +464,20 @@ void Frm_utente::Mostra_scelte_analisi() {
                               ? locale_.toString(static_cast<double>(scelte.Recupero_s), 'f', 0)
                               : QString());
     Chk_fine_alla_perdita->setChecked(scelte.Fine_alla_perdita);
+    Txt_v1rm->setText(scelte.V1rm_propria
+                          ? locale_.toString(static_cast<double>(scelte.V1rm), 'g', 6)
+                          : QString());
+    Txt_v1rm->setPlaceholderText(
+        tr("MVT dell'atleta o %1")
+            .arg(locale_.toString(static_cast<double>(V1rm_predefinita(esercizio)), 'f', 2)));
+}
+
+std::optional<float> Frm_utente::V1rm_digitata() const {
+    const QString testo = Txt_v1rm->text().trimmed();
+    if (testo.isEmpty()) return 0.0f;
+    const std::optional<double> valore = Numero_digitato(testo);
+    if (!valore || *valore < V1rm_min || *valore > V1rm_max) return std::nullopt;
+    return static_cast<float>(*valore);
 }
 
 std::optional<float> Frm_utente::Carico_riferimento_digitato() const {
@@ -513,6 +548,7 @@ void Frm_utente::Conferma() {
     const std::optional<float> fine_serie = Fine_serie_digitata();
     const std::optional<float> recupero = Recupero_digitato();
     const std::optional<float> carico_riferimento = Carico_riferimento_digitato();
+    const std::optional<float> v1rm = V1rm_digitata();
     const auto Rifiuta = [this](const QString& motivo, QWidget* casella) {
         avvisi_.Mostra(motivo, Avvisi::Icona::Avviso);
         casella->setFocus();
@@ -523,6 +559,7 @@ void Frm_utente::Conferma() {
     if (!fine_serie) return Rifiuta(Fine_serie_rifiutata(), Txt_fine_serie);
     if (!recupero) return Rifiuta(Recupero_rifiutato(), Txt_recupero);
     if (!carico_riferimento) return Rifiuta(Carico_riferimento_rifiutato(), Txt_carico_riferimento);
+    if (!v1rm) return Rifiuta(V1rm_rifiutata(), Txt_v1rm);
     Applica_mostrato(*perdita_max, *fine_serie, *recupero);
     Dati_esercizio_t& d = s_.Dati_esercizio;
     const Velocita_riferimento riferimento = s_.Riferimento;
@@ -547,6 +584,7 @@ void Frm_utente::Conferma() {
         scelte.Fine_serie_s = *fine_serie;
         scelte.Recupero_s = *recupero;
         scelte.Fine_alla_perdita = s_.Fine_alla_perdita;
+        scelte.V1rm = *v1rm > 0 ? *v1rm : V1rm_predefinita(d.Esercizio);
         if (const std::optional<QString> errore =
                 Salva_scelte_analisi(d.Cartella_dati, d.Esercizio, scelte))
             avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);

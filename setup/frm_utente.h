@@ -14,8 +14,9 @@
 // Under the rows, the velocity loss within a set that raises the alarm for the chosen
 // athlete and exercise, and the velocity the sets are judged by: kept in the athlete's
 // analysis choices, in force from "&Ok" for the sets recorded after it. So are, beside the
-// threshold, the stillness that ends a hands-free set, the target rest and whether the loss
-// threshold ends the set too; and the note, which the next set recorded carries.
+// threshold, the stillness that ends a hands-free set, the target rest, whether the loss
+// threshold ends the set too and the velocity at 1RM; and the note, which the next set recorded
+// carries.
 
 #include "setup/file_config.h"
 
@@ -88,6 +89,8 @@ public:
     QComboBox* cbo_riferimento; // entries in the order of Velocita_riferimento
     QLabel* Lbl_carico_riferimento;
     QLineEdit* Txt_carico_riferimento; // empty: the load used most at the sessions' start
+    QLabel* Lbl_v1rm;
+    QLineEdit* Txt_v1rm; // empty: the athlete's own threshold, or the exercise's default
     QPushButton* Cmd_ok;
     QPushButton* Cmd_annulla;
 
@@ -107,6 +110,8 @@ private:
     void Mostra_scelte_analisi();
     // 0 when the box is empty (chosen from the log); nothing when refused.
     std::optional<float> Carico_riferimento_digitato() const;
+    // 0 when the box is empty; nothing when refused.
+    std::optional<float> V1rm_digitata() const;
     // Why the chosen numbers cannot be confirmed, naming the row (which gets the focus): an
     // entry that is not a number or is negative, a lower limit not below the upper one.
     std::optional<QString> Numeri_rifiutati();

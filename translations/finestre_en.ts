@@ -879,13 +879,17 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>&lt;b&gt;e1RM: %1 kg&lt;/b&gt;</source>
-        <translation>&lt;b&gt;e1RM: %1 kg&lt;/b&gt;</translation>
+        <source>&lt;b&gt;e1RM: %1&lt;/b&gt;   (%2 carichi diversi, da %3 a %4 kg)</source>
+        <translation>&lt;b&gt;e1RM: %1&lt;/b&gt;   (%2 distinct loads, from %3 to %4 kg)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>File scartati: %1 (%2)</source>
         <translation>Files skipped: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>V1rm: %1 m/s, MVT dell&apos;atleta (la ripetizione più lenta a %2 kg, %3)</source>
+        <translation>V1rm: %1 m/s, the athlete&apos;s MVT (the slowest repetition at %2 kg, %3)</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1431,26 @@
         <location line="+0"/>
         <source>Con SERIE AUTO, la prima ripetizione alla perdita max o oltre conclude anche la serie</source>
         <translation>With AUTO SETS, the first repetition at or beyond the max loss also ends the set</translation>
+    </message>
+    <message>
+        <source>V1rm (m/s): lasciare vuoto o inserire un numero da %1 a %2</source>
+        <translation>V1rm (m/s): leave empty or enter a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>V1rm (m/s)</source>
+        <translation>V1rm (m/s)</translation>
+    </message>
+    <message>
+        <source>V&amp;1rm (m/s)</source>
+        <translation>V&amp;1rm (m/s)</translation>
+    </message>
+    <message>
+        <source>MVT dell&apos;atleta o %1</source>
+        <translation>athlete&apos;s MVT or %1</translation>
+    </message>
+    <message>
+        <source>Velocità media propulsiva al massimale, da cui si stima l&apos;e1RM; vuoto: la MVT dell&apos;atleta (la ripetizione più lenta dei test ad almeno il 90 % dell&apos;e1RM) quando c&apos;è, altrimenti il valore tipico dell&apos;esercizio</source>
+        <translation>Mean propulsive velocity at the 1RM, the e1RM is estimated from; empty: the athlete&apos;s MVT (the slowest repetition of the tests at 90 % of the e1RM or more) when there is one, otherwise the exercise&apos;s typical value</translation>
     </message>
 </context>
 <context>

@@ -136,11 +136,15 @@ the reps the program must find in it beside the set&apos;s lifts.
 Profilo carico-velocità di un esercizio dai test salvati nella cartella dell&apos;atleta
 (per ogni test con il file di analisi il carico e la migliore velocità media
 propulsiva, MPV, come nel diario) e massimale stimato: il carico a cui la retta dei
-minimi quadrati scende a V1rm.
+minimi quadrati scende a V1rm, con il suo errore standard, i carichi diversi e gli
+avvisi sulla stima (meno di 3 carichi, R2 sotto 0.90, carichi su meno del 20 %
+dell&apos;e1RM).
   --folder CARTELLA       cartella dell&apos;atleta con i file delle ripetizioni
   --exercise NOME         esercizio (maiuscole e spazi ai lati non contano)
   --v1rm M_S              velocità media propulsiva al massimale, da 0.01 a 5 m/s
-                          (senza: quella scelta per l&apos;atleta e l&apos;esercizio)
+                          (senza: quella scelta per l&apos;atleta e l&apos;esercizio o, se
+                          non scelta, la sua MVT dai test ad almeno il 90 %
+                          dell&apos;e1RM, altrimenti quella dell&apos;esercizio)
   --write-example ATLETA  scrive prima nella cartella quattro test d&apos;esempio
                           dell&apos;esercizio, a 60, 80, 100 e 120 kg
       --version           la versione del programma
@@ -150,11 +154,14 @@ minimi quadrati scende a V1rm.
 Load-velocity profile of an exercise from the tests saved in the athlete&apos;s folder
 (for each test with an analysis file the load and the best mean propulsive velocity,
 MPV, as in the log) and estimated 1RM: the load at which the least-squares line falls
-to V1rm.
+to V1rm, with its standard error, the distinct loads and the estimate&apos;s warnings
+(fewer than 3 loads, R2 below 0.90, loads over less than 20 % of the e1RM).
   --folder FOLDER         the athlete&apos;s folder with the rep files
   --exercise NAME         exercise (case and surrounding spaces do not matter)
   --v1rm M_S              mean propulsive velocity at the 1RM, 0.01 to 5 m/s
-                          (without: the one chosen for the athlete and the exercise)
+                          (without: the one chosen for the athlete and the
+                          exercise or, if none, the athlete&apos;s MVT from the tests
+                          at 90 % of the e1RM or more, else the exercise&apos;s)
   --write-example ATHLETE first writes four example tests of the exercise into
                           the folder, at 60, 80, 100 and 120 kg
       --version           the program&apos;s version
@@ -185,6 +192,18 @@ to V1rm.
         <location line="+3"/>
         <source>Pendenza: %1 m/s per kg</source>
         <translation>Slope: %1 m/s per kg</translation>
+    </message>
+    <message>
+        <source>(MVT dell&apos;atleta: %1 kg, %2)</source>
+        <translation>(the athlete&apos;s MVT: %1 kg, %2)</translation>
+    </message>
+    <message>
+        <source>Carichi diversi: %1, da %2 a %3 kg (%4 kg)</source>
+        <translation>Distinct loads: %1, from %2 to %3 kg (%4 kg)</translation>
+    </message>
+    <message>
+        <source>Attenzione: %1</source>
+        <translation>Warning: %1</translation>
     </message>
 </context>
 <context>
@@ -824,6 +843,22 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <source>La retta è sotto V1rm (%1 m/s) già senza carico: il profilo non stima il massimale.</source>
         <translation>The line is below V1rm (%1 m/s) even with no load: the profile does not estimate the 1RM.</translation>
     </message>
+    <message>
+        <source>Solo %1 carichi diversi: per una stima affidabile ne servono almeno %2.</source>
+        <translation>Only %1 distinct loads: a reliable estimate needs at least %2.</translation>
+    </message>
+    <message>
+        <source>R² %1, sotto %2: i test si discostano dalla retta.</source>
+        <translation>R² %1, below %2: the tests stray from the line.</translation>
+    </message>
+    <message>
+        <source>I carichi coprono %1 kg, il %2 % dell&apos;e1RM: meno del %3 %, la retta è incerta lontano da essi.</source>
+        <translation>The loads span %1 kg, %2 % of the e1RM: less than %3 %, the line is uncertain far from them.</translation>
+    </message>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
 </context>
 <context>
     <name>Prontezza</name>
@@ -1049,6 +1084,10 @@ Check that the board is connected and switched on.</translation>
         <location line="+0"/>
         <source>Ripetizioni</source>
         <translation>Repetitions</translation>
+    </message>
+    <message>
+        <source>Attenzione: %1</source>
+        <translation>Warning: %1</translation>
     </message>
 </context>
 <context>

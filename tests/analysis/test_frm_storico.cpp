@@ -82,12 +82,12 @@ private Q_SLOTS:
                         g.Punti(Frm_profilo::Serie_stima)}),
                  (QList{4, 2, 1}));
         QVERIFY(std::abs(g.Punto(Frm_profilo::Serie_stima, 0).x() - 120) < 1.2);
-        QVERIFY2(f->Lbl_risultato->text().contains("e1RM: 120,0 kg"),
+        QVERIFY2(f->Lbl_risultato->text().contains("e1RM: 120,0 ± 0,0 kg"),
                  qPrintable(f->Lbl_risultato->text()));
 
         // Typed with either separator; stored once, when done.
         Scrivi_numero(f->Txt_v1rm, "0.5");
-        QVERIFY2(f->Lbl_risultato->text().contains("e1RM: 100,0 kg"),
+        QVERIFY2(f->Lbl_risultato->text().contains("e1RM: 100,0 ± 0,0 kg"),
                  qPrintable(f->Lbl_risultato->text()));
         const Scelte_esercizio salvate = Leggi_scelte_analisi(dir.path(), "Squat");
         QCOMPARE((QList{salvate.V1rm, salvate.Perdita_max}), (QList{0.5f, 15.0f}));

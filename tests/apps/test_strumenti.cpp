@@ -59,6 +59,7 @@ private Q_SLOTS:
                           0, &nomi);
         QVERIFY(QFile::copy(nomi[2], atleta + "/Z copia.csv")); // a copy of a test: one point
         Scrivi_test_retta(atleta, "Panca", {50}, 0.9, -0.01, QLocale::c(), 10);
+        Scrivi_test_retta(atleta, "Stacco", {100, 105}, 1.5, -0.01, QLocale::c(), 20);
         Scelte_esercizio scelte;
         scelte.V1rm = 0.40f;
         QVERIFY(!Salva_scelte_analisi(atleta, "Squat", scelte));

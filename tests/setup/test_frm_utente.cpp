@@ -423,7 +423,7 @@ private Q_SLOTS:
     void scelte_digitate_salvate_per_esercizio_data() {
         Righe_riferimento("frm_utente_scelte.txt");
     }
-    // "&Ok" stores a typed threshold, reference load, set's end or rest for the chosen
+    // "&Ok" stores a typed threshold, reference load, V1rm, set's end or rest for the chosen
     // exercise, keeping its other choices and the other exercises', and puts the threshold,
     // the set's end and the rest in force. A refused entry is named and gets the focus, and
     // stops "&Ok" before anything is filled or written; the dialog takes a good one.
@@ -449,7 +449,8 @@ private Q_SLOTS:
         Frm_utente& frm = b.Apri();
         b.Riga(3)->setCurrentIndex(1); // Panca
         QLineEdit* campo =
-            r[0] == "c" ? frm.Txt_carico_riferimento
+            r[0] == "c"   ? frm.Txt_carico_riferimento
+            : r[0] == "v" ? frm.Txt_v1rm
             : r[0] == "r"
                 ? frm.Txt_recupero
                 : (r[0] == "f" ? frm.Txt_fine_serie : frm.Txt_perdita_max)->findChild<QLineEdit*>();
@@ -468,7 +469,7 @@ private Q_SLOTS:
             QCOMPARE(Contenuto(rossi + "/Rossi.cfg") + Contenuto(b.s.File_ini) +
                          b.s.Dati_esercizio.Esercizio.toUtf8(),
                      file);
-            Scrivi_campo(QStringLiteral("7"));
+            Scrivi_campo(QStringLiteral("3"));
             frm.Cmd_ok->click();
             QVERIFY(b.Chiuso() && b.avvisi.elenco.isEmpty());
             return;
