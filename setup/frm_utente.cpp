@@ -31,6 +31,16 @@
 
 namespace {
 
+// A row of the dialog's grid: its caption (with its access key, for `campo`) and its box.
+QLabel* Riga_griglia(QWidget* padre, QGridLayout* righe, int riga, const QString& didascalia,
+                     QWidget* campo) {
+    auto* etichetta = new QLabel(didascalia, padre);
+    etichetta->setBuddy(campo);
+    righe->addWidget(etichetta, riga, 0);
+    righe->addWidget(campo, riga, 1);
+    return etichetta;
+}
+
 struct Didascalia {
     const char* testo;
     const char* suggerimento; // the list's tooltip; row 8's is the note's
@@ -194,10 +204,8 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Txt_perdita_max->setAccessibleName(Nome_perdita_max());
     Txt_perdita_max->setToolTip(tr("Inserire la perdita percentuale di velocità "
                                    "nella serie oltre la quale si attiverà un allarme"));
-    Lbl_perdita_max = new QLabel(tr("&Perdita max (%)"), this);
-    Lbl_perdita_max->setBuddy(Txt_perdita_max);
-    righe->addWidget(Lbl_perdita_max, Riga_perdita_max, 0);
-    righe->addWidget(Txt_perdita_max, Riga_perdita_max, 1);
+    Lbl_perdita_max =
+        Riga_griglia(this, righe, Riga_perdita_max, tr("&Perdita max (%)"), Txt_perdita_max);
 
     Txt_fine_serie = new Casella_decimale(this);
     Txt_fine_serie->setLocale(locale_);
@@ -206,20 +214,15 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Txt_fine_serie->setAccessibleName(tr("Fine serie dopo (s)"));
     Txt_fine_serie->setToolTip(tr("Con SERIE AUTO, secondi di bilanciere fermo dopo l'ultima "
                                   "ripetizione che concludono la serie"));
-    Lbl_fine_serie = new QLabel(tr("&Fine serie dopo (s)"), this);
-    Lbl_fine_serie->setBuddy(Txt_fine_serie);
-    righe->addWidget(Lbl_fine_serie, Riga_fine_serie, 0);
-    righe->addWidget(Txt_fine_serie, Riga_fine_serie, 1);
+    Lbl_fine_serie =
+        Riga_griglia(this, righe, Riga_fine_serie, tr("&Fine serie dopo (s)"), Txt_fine_serie);
 
     Txt_recupero = new QLineEdit(this);
     Txt_recupero->setPlaceholderText(tr("nessuno"));
     Txt_recupero->setAccessibleName(tr("Recupero (s)"));
     Txt_recupero->setToolTip(tr("Secondi di recupero tra le serie, alla fine dei quali si "
                                 "sente un segnale; vuoto: nessun recupero prefissato"));
-    Lbl_recupero = new QLabel(tr("Re&cupero (s)"), this);
-    Lbl_recupero->setBuddy(Txt_recupero);
-    righe->addWidget(Lbl_recupero, Riga_recupero, 0);
-    righe->addWidget(Txt_recupero, Riga_recupero, 1);
+    Lbl_recupero = Riga_griglia(this, righe, Riga_recupero, tr("Re&cupero (s)"), Txt_recupero);
 
     Chk_fine_alla_perdita = new QCheckBox(tr("Fine &serie alla perdita"), this);
     Chk_fine_alla_perdita->setAccessibleName(tr("Fine serie alla perdita"));
@@ -237,10 +240,8 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     cbo_riferimento->setToolTip(
         tr("Velocità con cui si giudica la serie: numero grande, colore della "
            "fascia e perdita di velocità"));
-    Lbl_riferimento = new QLabel(tr("&Velocità di riferimento"), this);
-    Lbl_riferimento->setBuddy(cbo_riferimento);
-    righe->addWidget(Lbl_riferimento, Riga_riferimento, 0);
-    righe->addWidget(cbo_riferimento, Riga_riferimento, 1);
+    Lbl_riferimento = Riga_griglia(this, righe, Riga_riferimento, tr("&Velocità di riferimento"),
+                                   cbo_riferimento);
 
     Txt_carico_riferimento = new QLineEdit(this);
     Txt_carico_riferimento->setPlaceholderText(tr("automatico"));
@@ -248,10 +249,9 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
     Txt_carico_riferimento->setToolTip(
         tr("Carico a cui si confronta la prima serie del giorno per la prontezza; vuoto: "
            "quello usato più spesso all'inizio delle sedute"));
-    Lbl_carico_riferimento = new QLabel(tr("Carico di &riferimento (kg)"), this);
-    Lbl_carico_riferimento->setBuddy(Txt_carico_riferimento);
-    righe->addWidget(Lbl_carico_riferimento, Riga_carico_riferimento, 0);
-    righe->addWidget(Txt_carico_riferimento, Riga_carico_riferimento, 1);
+    Lbl_carico_riferimento =
+        Riga_griglia(this, righe, Riga_carico_riferimento, tr("Carico di &riferimento (kg)"),
+                     Txt_carico_riferimento);
 
     Txt_v1rm = new QLineEdit(this);
     Txt_v1rm->setAccessibleName(tr("V1rm (m/s)"));
@@ -259,10 +259,7 @@ Frm_utente::Frm_utente(Sessione& sessione, Frm_grafici* grafici, Frm_intestazion
         tr("Velocità media propulsiva al massimale, da cui si stima l'e1RM; vuoto: la MVT "
            "dell'atleta (la ripetizione più lenta dei test ad almeno il 90 % dell'e1RM) "
            "quando c'è, altrimenti il valore tipico dell'esercizio"));
-    Lbl_v1rm = new QLabel(tr("V&1rm (m/s)"), this);
-    Lbl_v1rm->setBuddy(Txt_v1rm);
-    righe->addWidget(Lbl_v1rm, Riga_v1rm, 0);
-    righe->addWidget(Txt_v1rm, Riga_v1rm, 1);
+    Lbl_v1rm = Riga_griglia(this, righe, Riga_v1rm, tr("V&1rm (m/s)"), Txt_v1rm);
     // After the rows' own handlers, so that it sees the athletes of a new team.
     for (const int riga : {Riga_utente::Squadra, Riga_utente::Atleta, Riga_utente::Esercizio})
         connect(txt_utente[static_cast<std::size_t>(riga)], &QComboBox::currentIndexChanged, this,
