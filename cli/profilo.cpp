@@ -138,7 +138,7 @@ int Esegui_profilo(const QStringList& argomenti, QTextStream& uscita, QTextStrea
     const Scelte_esercizio scelte = Leggi_scelte_analisi(o.cartella, esercizio);
     const double v1rm = o.v1rm ? *o.v1rm : static_cast<double>(scelte.V1rm);
     Profilo_velocita profilo = Profilo_esercizio(test, esercizio, v1rm, QLocale::c());
-    if (!o.v1rm && !scelte.V1rm_propria) Stima_e1rm_atleta(profilo, v1rm, QLocale::c());
+    Stima_e1rm_scelta(profilo, v1rm, o.v1rm || scelte.V1rm_propria, QLocale::c());
     for (const QString& scartato : profilo.scartati)
         errori << Nome_strumento << ": "
                << QCoreApplication::translate("Strumento", "file scartato: %1").arg(scartato)

@@ -194,7 +194,7 @@ void Frm_profilo::Esercizio_scelto() {
     const Scelte_esercizio scelte = Leggi_scelte_analisi(cartella_, esercizio);
     profilo_ = Profilo_esercizio(test_, esercizio, static_cast<double>(scelte.V1rm), locale_);
     // The exercise's default gives way to the athlete's own threshold.
-    if (!scelte.V1rm_propria) Stima_e1rm_atleta(profilo_, profilo_.v1rm, locale_);
+    Stima_e1rm_scelta(profilo_, profilo_.v1rm, scelte.V1rm_propria, locale_);
     {
         const QSignalBlocker blocco(Txt_v1rm);
         Txt_v1rm->setValue(profilo_.v1rm);

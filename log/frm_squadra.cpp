@@ -68,7 +68,7 @@ void Frm_squadra::Mostra_squadra(const QString& squadra) {
                           r.ultimo_test->date().toString(QStringLiteral("dd/MM/yyyy")));
         QStringList e1rm;
         for (const E1rm_esercizio& e : r.e1rm)
-            e1rm << QStringLiteral("%1 %2").arg(e.esercizio, Testo_kg(e.e1rm, locale_));
+            e1rm << QStringLiteral("%1 %2").arg(e.esercizio, Testo_e1rm(e.e1rm, e.errore, locale_));
         riga->setText(E1rm, e1rm.join(QStringLiteral("; ")));
         if (r.prontezza) {
             const ::Prontezza& p = *r.prontezza;

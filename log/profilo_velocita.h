@@ -107,6 +107,18 @@ void Stima_e1rm(Profilo_velocita& profilo, double v1rm, const QLocale& locale);
 // in `mvt`. One pass: the tests are chosen by the first estimate.
 void Stima_e1rm_atleta(Profilo_velocita& profilo, double v1rm_predefinita, const QLocale& locale);
 
+// The athlete's V1rm for an exercise, the one every estimate of theirs uses: the V1rm chosen
+// for it in the setup; else their own minimum velocity threshold among all their tests when
+// there is one (Stima_e1rm_atleta); else the exercise's default.
+struct V1rm_atleta {
+    double v1rm = 0;               // m/s
+    std::optional<Mvt_atleta> mvt; // the V1rm is the athlete's own
+};
+V1rm_atleta V1rm_dell_atleta(const QString& cartella_atleta, const QString& esercizio);
+// The estimate at the athlete's V1rm, from the tests of `profilo` and their setup's choice.
+void Stima_e1rm_scelta(Profilo_velocita& profilo, double v1rm, bool v1rm_scelta,
+                       const QLocale& locale);
+
 // The warnings of an estimate: fewer than Carichi_distinti_minimi distinct loads, R² below
 // R2_minimo, loads spanning less than Ampiezza_minima of the e1RM (kg).
 QStringList Avvisi_stima(int carichi_distinti, double r2, double ampiezza, double e1rm,

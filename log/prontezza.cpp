@@ -197,7 +197,7 @@ std::vector<Riga_test> Test_profilo_corrente(const std::vector<Riga_test>& test,
     return corrente;
 }
 
-Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QString& cartella_atleta,
+Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const V1rm_atleta& v1rm,
                                 const QString& esercizio, double minima, double massima) {
     Carico_oggi c;
     c.esercizio = esercizio.simplified();
@@ -225,8 +225,9 @@ Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QStrin
         return c;
     }
     profilo.retta = Retta_minimi_quadrati(profilo.punti);
-    Stima_e1rm(profilo, double(Leggi_scelte_analisi(cartella_atleta, esercizio).V1rm),
-               QLocale::c());
+    Stima_e1rm(profilo, v1rm.v1rm, QLocale::c());
+    c.v1rm = v1rm.v1rm;
+    c.mvt = v1rm.mvt.has_value();
     if (!profilo.retta || profilo.retta->pendenza >= 0) {
         c.rifiuto = profilo.rifiuto.isEmpty()
                         ? QCoreApplication::translate(
@@ -241,6 +242,9 @@ Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QStrin
     c.carico_minimo = Carico(c.velocita_massima);
     c.carico_massimo = Carico(c.velocita_minima);
     c.e1rm = profilo.e1rm;
+    c.errore_e1rm = profilo.errore_e1rm;
+    c.r2 = r.r2;
+    c.ampiezza = profilo.ampiezza_carichi;
     if (c.e1rm && *c.e1rm > 0) {
         c.limitato_e1rm = c.carico_massimo > *c.e1rm;
         c.carico_minimo = std::min(c.carico_minimo, *c.e1rm);

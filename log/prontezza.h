@@ -3,6 +3,7 @@
 // How ready the athlete is today, and which load gives today's target velocity.
 
 #include "log/indice_sedute.h"
+#include "log/profilo_velocita.h"
 
 #include <QDate>
 #include <QList>
@@ -78,7 +79,11 @@ struct Carico_oggi {
     // kg, rounded to the nearest 2.5 kg: the load at the range's upper velocity, and at
     // its lower one.
     double carico_minimo = 0, carico_massimo = 0;
-    std::optional<double> e1rm;                              // kg, at the athlete's V1rm
+    std::optional<double> e1rm;        // kg, at the athlete's V1rm
+    std::optional<double> errore_e1rm; // kg, its standard error
+    double r2 = 0, ampiezza = 0;       // the line's, and the loads' span (kg), for the warnings
+    double v1rm = 0;                   // m/s
+    bool mvt = false;                  // the V1rm is the athlete's own minimum velocity threshold
     std::optional<double> percento_minimo, percento_massimo; // of the e1RM
     // The range asked for loads beyond the e1RM (velocities below V1rm): they were capped
     // at it, since no set can be heavier than the athlete's one-repetition maximum.
@@ -92,8 +97,9 @@ struct Carico_oggi {
 std::vector<Riga_test> Test_profilo_corrente(const std::vector<Riga_test>& test,
                                              const QString& esercizio);
 
-// The load range that gives `minima`..`massima` m/s on the current profile.
-Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const QString& cartella_atleta,
+// The load range that gives `minima`..`massima` m/s on the current profile, its e1RM at the
+// athlete's V1rm (V1rm_dell_atleta).
+Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const V1rm_atleta& v1rm,
                                 const QString& esercizio, double minima, double massima);
 
 // To the nearest 2.5 kg.

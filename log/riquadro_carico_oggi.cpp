@@ -85,6 +85,7 @@ void Riquadro_carico_oggi::Imposta(const QString& cartella_atleta, const QString
         Indice_test indice(dati);
         indice.Aggiorna_atleta(squadra, atleta.dirName());
         test_ = indice.Test_atleta(squadra, atleta.dirName());
+        v1rm_ = V1rm_dell_atleta(cartella_atleta, esercizio);
     }
     // The named ranges, read again: the settings may have changed; the choice stays.
     const QString scelta = cbo_zona->currentData().toString();
@@ -139,9 +140,10 @@ void Riquadro_carico_oggi::Calcola() {
     }
     const double minima = std::min(Txt_vmin->value(), Txt_vmax->value());
     const double massima = std::max(Txt_vmin->value(), Txt_vmax->value());
-    carico_ = Calcola_carico_oggi(test_, cartella_, esercizio_, minima, massima);
-    const QString testo = Testo_carico_oggi(carico_, locale_);
-    Lbl_carico_oggi->setText(carico_.rifiuto.isEmpty()
-                                 ? QStringLiteral("<b>%1</b>").arg(testo.toHtmlEscaped())
-                                 : testo.toHtmlEscaped());
+    carico_ = Calcola_carico_oggi(test_, v1rm_, esercizio_, minima, massima);
+    // The range in bold; the estimate's warnings, if any, on lines of their own below it.
+    QStringList righe = Testo_carico_oggi(carico_, locale_).split(QLatin1Char('\n'));
+    for (QString& riga : righe) riga = riga.toHtmlEscaped();
+    if (carico_.rifiuto.isEmpty()) righe.front() = QStringLiteral("<b>%1</b>").arg(righe.front());
+    Lbl_carico_oggi->setText(righe.join(QStringLiteral("<br>")));
 }

@@ -41,4 +41,5 @@ private:
     QList<Zona_velocita> zone_;
     std::vector<Riga_test> test_;
     Carico_oggi carico_;
+    V1rm_atleta v1rm_; // read once per athlete and exercise: it reads their tests' files
 };

@@ -48,7 +48,9 @@ std::vector<Riga_squadra> Righe_squadra(const Indice_test& indice, const QString
         });
         for (const QString& e : esercizi) {
             const Andamento a = Andamento_esercizio(test, e);
-            if (!a.e1rm.empty()) r.e1rm.push_back({e, a.e1rm.back().giorno, a.e1rm.back().e1rm});
+            if (!a.e1rm.empty())
+                r.e1rm.push_back(
+                    {e, a.e1rm.back().giorno, a.e1rm.back().e1rm, a.e1rm.back().errore});
         }
         if (primo_giorno) {
             const auto carico =

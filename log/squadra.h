@@ -13,7 +13,8 @@
 struct E1rm_esercizio {
     QString esercizio;
     QDate giorno;
-    double e1rm = 0; // kg
+    double e1rm = 0;              // kg
+    std::optional<double> errore; // kg, its standard error
 };
 
 struct Riga_squadra {

@@ -72,11 +72,18 @@ QString Testo_carico_oggi(const Carico_oggi& c, const QLocale& locale) {
     if (c.e1rm && c.percento_minimo && c.percento_massimo)
         testo += QCoreApplication::translate("Testi_storico", ", dal %1 al %2 % dell'e1RM (%3)")
                      .arg(Formatta(*c.percento_minimo, "0", locale),
-                          Formatta(*c.percento_massimo, "0", locale), Testo_kg(*c.e1rm, locale));
+                          Formatta(*c.percento_massimo, "0", locale),
+                          Testo_e1rm(*c.e1rm, c.errore_e1rm, locale));
+    if (c.e1rm && c.mvt)
+        testo += QCoreApplication::translate("Testi_storico", ", V1rm %1 m/s dell'atleta")
+                     .arg(Formatta(c.v1rm, "0.00", locale));
     if (c.limitato_e1rm)
         testo += QCoreApplication::translate(
             "Testo_carico_oggi", "; limitato all'e1RM: a queste velocità il profilo darebbe "
                                  "un carico più alto del massimale");
+    if (c.e1rm)
+        for (const QString& avviso : Avvisi_stima(c.carichi, c.r2, c.ampiezza, *c.e1rm, locale))
+            testo += QStringLiteral("\n") + avviso;
     return testo;
 }
 

@@ -1455,6 +1455,11 @@ Faults:
         <source>, dal %1 al %2 % dell&apos;e1RM (%3)</source>
         <translation>, %1 to %2 % of the e1RM (%3)</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>, V1rm %1 m/s dell&apos;atleta</source>
+        <translation>, the athlete&apos;s own V1rm %1 m/s</translation>
+    </message>
 </context>
 <context>
     <name>frm_hid</name>
