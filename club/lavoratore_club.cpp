@@ -27,6 +27,11 @@ void Lavoratore_club::Sveglia() {
     Giro();
 }
 
+void Lavoratore_club::Nuova_password() {
+    rifiutata_ = false;
+    Sveglia();
+}
+
 void Lavoratore_club::Giro() {
     timer_->stop();
     const Esito_sincronia esito = club_->Sincronizza(*indice_);

@@ -30,6 +30,8 @@ public Q_SLOTS:
     void Avvia();
     // A round now: a test was saved, or the password was written again.
     void Sveglia();
+    // A round now with the password written again: a refusal is told again.
+    void Nuova_password();
 
 Q_SIGNALS:
     // After every round: the tests still to send, whether the server answered, and why not.
