@@ -15,6 +15,9 @@ Lavoratore_club::~Lavoratore_club() = default;
 void Lavoratore_club::Avvia() {
     if (timer_ != nullptr) return;
     indice_ = std::make_unique<Indice_test>(cartella_dati_);
+    // What changed in the files while the program was off (a record edited by another tool)
+    // is queued too; tests saved from now on are indexed as they are saved.
+    indice_->Aggiorna();
     club_ = std::make_unique<Club>(parametri_);
     timer_ = new QTimer(this);
     timer_->setInterval(Intervallo_ms);

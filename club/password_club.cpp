@@ -43,10 +43,11 @@ QString Utente_sistema() {
     return qEnvironmentVariable("USER");
 }
 
-// The four fields as libpq compares them: a Unix socket (or no host) is "localhost", no
-// user is the system's user and no database is the user's name.
+// The four fields as libpq compares them: no host, or the socket folder libpq was built
+// with (Debian's), is "localhost", any other socket folder is itself; no user is the
+// system's user and no database is the user's name.
 QStringList Chiave_server(const Parametri_club& p) {
-    const QString host = p.host.isEmpty() || p.host.startsWith(QLatin1Char('/'))
+    const QString host = p.host.isEmpty() || p.host == QLatin1String("/var/run/postgresql")
                              ? QStringLiteral("localhost")
                              : p.host;
     const QString utente = p.utente.isEmpty() ? Utente_sistema() : p.utente;
