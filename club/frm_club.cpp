@@ -68,7 +68,7 @@ Frm_club::Frm_club(QWidget* parent) : QDialog(parent) {
     Txt_password->setPlaceholderText(tr("vuota: resta quella salvata"));
     int riga = 0;
     for (const auto& [etichetta, campo] : {std::pair<QString, QWidget*>{tr("&Server:"), Txt_server},
-                                           {tr("P&orta:"), Txt_porta},
+                                           {tr("Po&rta:"), Txt_porta},
                                            {tr("&Database:"), Txt_database},
                                            {tr("&Utente:"), Txt_utente},
                                            {tr("&Cifratura:"), cbo_tls},

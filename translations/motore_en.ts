@@ -1700,4 +1700,16 @@ Faults:
         <translation>little sleep</translation>
     </message>
 </context>
+<context>
+    <name>Password_club</name>
+    <message>
+        <location filename="../club/password_club.cpp"/>
+        <source>la password è vuota</source>
+        <translation>the password is empty</translation>
+    </message>
+    <message>
+        <source>la password non può contenere un a capo</source>
+        <translation>the password cannot hold a line break</translation>
+    </message>
+</context>
 </TS>
