@@ -2,13 +2,17 @@
 // The station's side of the club: the password written where libpq reads it and as it reads
 // it, the sender on its own thread asking for a refused password once and sending as soon as
 // it is right, and the club's dialog storing what it shows and never the password.
+#include "acquisition/salvataggi.h"
 #include "club/frm_club.h"
 #include "club/lavoratore_club.h"
 #include "club/password_club.h"
 #include "club/sincronia_club.h"
+#include "log/indice_sedute.h"
+#include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
 #include "tests/log/storico_prova.h"
 #include "tests/support/ambiente_prova.h"
+#include "tests/support/banco_principale.h"
 #include "tests/support/postgres_prova.h"
 
 #include <QComboBox>
@@ -41,10 +45,22 @@ class Test_club_stazione : public QObject {
     Q_OBJECT
     Ambiente_prova ambiente;
     QTemporaryDir cartella;
+    std::unique_ptr<Postgres_prova> server;
+
+    int Test_nel_club() {
+        return server->Sql(QStringLiteral("SELECT count(*) FROM kinetrack.test"))
+            .value_or(QStringLiteral("-1"))
+            .toInt();
+    }
 
 private Q_SLOTS:
     void initTestCase() {
         qputenv("PGPASSFILE", cartella.filePath(QStringLiteral("pgpass")).toLocal8Bit());
+        server = std::make_unique<Postgres_prova>(QStringLiteral(KT_SCHEMA_CLUB));
+    }
+    void init() {
+        if (server->Motivo().isEmpty())
+            QVERIFY(server->Sql(QStringLiteral("TRUNCATE kinetrack.registro, kinetrack.test")));
     }
 
     // The server's line comes first, so that no wildcard line above it wins; the default
@@ -86,13 +102,12 @@ private Q_SLOTS:
             QThread& t;
             ~Fine() { t.quit(), t.wait(); }
         };
-        Postgres_prova server(QStringLiteral(KT_SCHEMA_CLUB));
-        if (!server.Motivo().isEmpty()) QSKIP(qPrintable(server.Motivo()));
+        if (!server->Motivo().isEmpty()) QSKIP(qPrintable(server->Motivo()));
         const QString giusta = QStringLiteral("a:b\\c");
-        QVERIFY(server.Sql(QStringLiteral("CREATE ROLE rossi LOGIN PASSWORD 'a:b\\c' IN ROLE "
-                                          "kt_capo")));
-        QVERIFY(server.Chiedi_password(QStringLiteral("rossi")));
-        Parametri_club p = *Parametri_da_testo(server.Parametri(QStringLiteral("rossi")));
+        QVERIFY(server->Sql(QStringLiteral("CREATE ROLE rossi LOGIN PASSWORD 'a:b\\c' IN ROLE "
+                                           "kt_capo")));
+        QVERIFY(server->Chiedi_password(QStringLiteral("rossi")));
+        Parametri_club p = *Parametri_da_testo(server->Parametri(QStringLiteral("rossi")));
         p.stazione = QStringLiteral("rack1");
         QVERIFY(!Salva_password_club(p, QStringLiteral("sbagliata")));
         QTemporaryDir dati;
@@ -117,8 +132,38 @@ private Q_SLOTS:
         QTRY_VERIFY2_WITH_TIMEOUT(stato.last().at(1).toBool(),
                                   qPrintable(stato.last().at(2).toString()), 1000);
         QVERIFY2(stato.last().at(0).toInt() == 0, qPrintable(stato.last().at(2).toString()));
-        QCOMPARE(server.Sql(QStringLiteral("SELECT stazione FROM kinetrack.test")),
+        QCOMPARE(server->Sql(QStringLiteral("SELECT stazione FROM kinetrack.test")),
                  QStringLiteral("rack1"));
+    }
+
+    // The program with a club: a saved test reaches it at once, not at the next round; with
+    // the server stopped the tests wait, counted in the status bar, and go out once it is
+    // back, without a restart; the window closes with its sender.
+    void la_finestra_manda_i_test_salvati() {
+        if (!server->Motivo().isEmpty()) QSKIP(qPrintable(server->Motivo()));
+        Parametri_club p = *Parametri_da_testo(server->Parametri());
+        p.stazione = QStringLiteral("rack1");
+        QVERIFY(Salva_parametri(p));
+        Banco_principale b;
+        const QString dati = b.s.Cartella_applicazione;
+        QTRY_COMPARE(b.m.Lbl_club->text(), QStringLiteral("Club: collegato"));
+        const auto Salvato = [&](int minuti) {
+            const QString file =
+                Scrivi_test(dati, "Squadra A", "Rossi",
+                            Test_di("Squat", 100, Lunedi.addSecs(60 * minuti), {800}));
+            QVERIFY(!Indicizza_test(dati, file));
+            Q_EMIT b.m.Salvataggi_test->Test_indicizzato(file);
+        };
+        Salvato(0);
+        QTRY_COMPARE_WITH_TIMEOUT(Test_nel_club(), 1, Lavoratore_club::Intervallo_ms / 2);
+        QVERIFY(server->Ferma());
+        for (const int minuti : {10, 20, 30}) Salvato(minuti);
+        QTRY_VERIFY(b.m.Lbl_club->text().startsWith(QStringLiteral("Club: 3 test da inviare")));
+        QVERIFY(server->Avvia());
+        QTRY_COMPARE_WITH_TIMEOUT(b.m.Lbl_club->text(), QStringLiteral("Club: collegato"), 10000);
+        QCOMPARE(Test_nel_club(), 4);
+        b.m.close();
+        QVERIFY(Salva_parametri(std::nullopt));
     }
 
     // What the dialog stores it shows again; the password goes to libpq's file, never to the
