@@ -1363,6 +1363,10 @@
         <source>File non usati (%1): %2</source>
         <translation>Files not used (%1): %2</translation>
     </message>
+    <message>
+        <source>Stazione</source>
+        <translation>Station</translation>
+    </message>
 </context>
 <context>
     <name>Frm_utente</name>

@@ -535,6 +535,10 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <source>Il test non ha il file di analisi.</source>
         <translation>The test has no analysis file.</translation>
     </message>
+    <message>
+        <source>I file di questo test sono alla stazione %1.</source>
+        <translation>The files of this test are at station %1.</translation>
+    </message>
 </context>
 <context>
     <name>Esempio_profilo</name>
