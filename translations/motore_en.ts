@@ -96,15 +96,6 @@ le ripetizioni che il programma ne deve ricavare accanto alle alzate della serie
   --reps N                ripetizioni, da 0 a 100000 (5)
   --min-amplitude MM      ampiezza minima di una ripetizione, da 0 a 5000 (100)
   --twitch P              probabilità di un sussulto a ogni pausa, da 0 a 1 (0.3)
-  --club PARAMETRI        prima invia al server PostgreSQL del club i test della
-                          cartella che non ha (un test una volta sola) e prende
-                          quelli delle altre stazioni: il diario li mostra tutti, con
-                          la stazione in un&apos;ultima colonna (Stazione); la password
-                          viene dal file delle password di PostgreSQL (~/.pgpass).
-                          Con il club irraggiungibile il diario è quello che si ha e
-                          l&apos;uscita è 1
-  --station NOME          il nome di questa stazione nel club (senza: quello delle
-                          impostazioni, altrimenti il nome del computer)
       --version           la versione del programma
   -h, --help              questo aiuto
 </source>
@@ -117,15 +108,6 @@ the reps the program must find in it beside the set&apos;s lifts.
   --reps N                reps, 0 to 100000 (5)
   --min-amplitude MM      minimum amplitude of a rep, 0 to 5000 (100)
   --twitch P              probability of a twitch at each pause, 0 to 1 (0.3)
-  --club PARAMETERS       first sends the folder&apos;s tests the club&apos;s PostgreSQL server
-                          does not hold (a test only once) and takes the other
-                          stations&apos; ones: the log shows them all, with the station
-                          in a last column (Stazione); the password comes from
-                          PostgreSQL&apos;s password file (~/.pgpass). With the club out
-                          of reach the log is what the folder has and the exit
-                          code is 1
-  --station NAME          this station&apos;s name at the club (without: the one in the
-                          settings, else the computer&apos;s name)
       --version           the program&apos;s version
   -h, --help              this help
 </translation>
@@ -455,6 +437,15 @@ L&apos;indice dei test (ini/storico.sqlite) viene aggiornato dai file prima di l
                           soglia in m/s; esito: sopra, nella norma, sotto o n.d.)
   --write-example ATLETA  scrive prima quattro settimane di test d&apos;esempio dell&apos;atleta
                           nella squadra di --team (senza: &quot;Esempio&quot;)
+  --club PARAMETRI        prima invia al server PostgreSQL del club i test della
+                          cartella che non ha (un test una volta sola) e prende
+                          quelli delle altre stazioni: il diario li mostra tutti, con
+                          la stazione in un&apos;ultima colonna (Stazione); la password
+                          viene dal file delle password di PostgreSQL (~/.pgpass).
+                          Con il club irraggiungibile il diario è quello che si ha e
+                          l&apos;uscita è 1
+  --station NOME          il nome di questa stazione nel club (senza: quello delle
+                          impostazioni, altrimenti il nome del computer)
       --version           la versione del programma
   -h, --help              questo aiuto
 </source>
@@ -483,6 +474,15 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
                           sopra, nella norma, sotto or n.d.)
   --write-example ATHLETE first writes four weeks of the athlete&apos;s example tests
                           in the team of --team (without: &quot;Esempio&quot;)
+  --club PARAMETERS       first sends the folder&apos;s tests the club&apos;s PostgreSQL server
+                          does not hold (a test only once) and takes the other
+                          stations&apos; ones: the log shows them all, with the station
+                          in a last column (Stazione); the password comes from
+                          PostgreSQL&apos;s password file (~/.pgpass). With the club out
+                          of reach the log is what the folder has and the exit
+                          code is 1
+  --station NAME          this station&apos;s name at the club (without: the one in the
+                          settings, else the computer&apos;s name)
       --version           the program&apos;s version
   -h, --help              this help
 </translation>
