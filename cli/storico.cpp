@@ -199,8 +199,8 @@ std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzio
         return QCoreApplication::translate("Comando_storico",
                                            "--readiness e --pdf non vanno insieme");
     if (!o.club.isEmpty()) {
-        QString errore;
-        if (!Parametri_da_testo(o.club, &errore)) return QStringLiteral("--club: ") + errore;
+        QString motivo;
+        if (!Parametri_da_testo(o.club, &motivo)) return QStringLiteral("--club: ") + motivo;
     }
     if (o.dal.isValid() && o.al.isValid() && o.al < o.dal)
         return QCoreApplication::translate("Comando_storico", "--to viene prima di --from");

@@ -69,7 +69,9 @@ QString Chi(const Riga_test& t) {
 
 Club::Club(const Parametri_club& parametri)
     : parametri_(parametri),
-      connessione_(QStringLiteral("kt_club_%1").arg(Connessioni_club.fetch_add(1))) {}
+      connessione_(QStringLiteral("kt_club_%1").arg(Connessioni_club.fetch_add(1))) {
+    if (parametri_.stazione.trimmed().isEmpty()) parametri_.stazione = Stazione_predefinita();
+}
 
 Club::~Club() {
     Chiudi();
@@ -112,9 +114,11 @@ QString Club::Apri() {
                    : Tr("il club (%1) non risponde: %2").arg(server, motivo);
     }
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT current_setting('server_version_num')::int, "
-                               "current_setting('server_version'), "
-                               "to_regclass('kinetrack.versione') IS NOT NULL")) ||
+    if (!q.exec(QStringLiteral(
+            "SELECT current_setting('server_version_num')::int, "
+            "current_setting('server_version'), "
+            "EXISTS (SELECT 1 FROM pg_catalog.pg_tables WHERE schemaname = 'kinetrack' "
+            "AND tablename = 'versione')")) ||
         !q.next()) {
         const QString motivo = q.lastError().text();
         db.close();
@@ -175,28 +179,28 @@ Club::Invio Club::Invia(const Test_da_inviare& da_inviare, QString& errore) {
         return Ancora_collegato() ? Invio::rifiutato : Invio::caduto;
     }
     QSqlQuery q(db);
-    if (!da_inviare.gia_inviato) {
-        q.prepare(QStringLiteral(
-            "INSERT INTO kinetrack.test (id, stazione, squadra, atleta, esercizio, carico, "
-            "quando, ripetizioni, escluse, vmedia_tabella, vmedia_alzata, mpv_migliore, "
-            "mpv_media, perdita_ultima, rpe, nota, sommario, analisi) VALUES (?::uuid, ?, ?, ?, "
-            "?, ?, ?::timestamptz, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO NOTHING"));
-        for (const QVariant& v :
-             {QVariant(t.id), QVariant(parametri_.stazione), QVariant(t.squadra),
-              QVariant(t.atleta), QVariant(t.esercizio), QVariant(t.carico),
-              QVariant(t.quando.toString(Qt::ISODateWithMs)), QVariant(t.ripetizioni),
-              QVariant(t.escluse), Valore(t.vmedia_tabella), Valore(t.vmedia_alzata),
-              Valore(t.mpv_migliore), Valore(t.mpv_media), Valore(t.perdita_ultima),
-              QVariant(double(t.rpe)), QVariant(t.nota), QVariant(Testo_file(t.file_sommario)),
-              QVariant(Testo_file(t.file_analisi))})
-            q.addBindValue(v);
-        if (!q.exec()) return Fallito(q);
-    }
+    // The test itself goes with every version of its record: a server that lost it, or a
+    // new one, gets it again (and one that holds it ignores it).
+    q.prepare(QStringLiteral(
+        "INSERT INTO kinetrack.test (id, stazione, squadra, atleta, esercizio, carico, "
+        "quando, ripetizioni, escluse, vmedia_tabella, vmedia_alzata, mpv_migliore, "
+        "mpv_media, perdita_ultima, rpe, nota, sommario, analisi) VALUES (?::uuid, ?, ?, ?, "
+        "?, ?, ?::timestamptz, ?, ?, ?, ?, ?, ?, ?, ?, coalesce(?, ''), coalesce(?, ''), "
+        "coalesce(?, '')) ON CONFLICT (id) DO NOTHING"));
+    for (const QVariant& v :
+         {QVariant(t.id), QVariant(parametri_.stazione), QVariant(t.squadra), QVariant(t.atleta),
+          QVariant(t.esercizio), QVariant(t.carico), QVariant(t.quando.toString(Qt::ISODateWithMs)),
+          QVariant(t.ripetizioni), QVariant(t.escluse), Valore(t.vmedia_tabella),
+          Valore(t.vmedia_alzata), Valore(t.mpv_migliore), Valore(t.mpv_media),
+          Valore(t.perdita_ultima), QVariant(double(t.rpe)), QVariant(t.nota),
+          QVariant(Testo_file(t.file_sommario)), QVariant(Testo_file(t.file_analisi))})
+        q.addBindValue(v);
+    if (!q.exec()) return Fallito(q);
     q.prepare(QStringLiteral(
         "INSERT INTO kinetrack.registro (test, impronta, rpe, nota, elenco_escluse, escluse, "
         "vmedia_tabella, vmedia_alzata, mpv_migliore, mpv_media, perdita_ultima, stazione) "
-        "VALUES (?::uuid, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (test, impronta) DO "
-        "NOTHING"));
+        "VALUES (?::uuid, ?, ?, coalesce(?, ''), coalesce(?, ''), ?, ?, ?, ?, ?, ?, ?) ON "
+        "CONFLICT (test, impronta) DO NOTHING"));
     for (const QVariant& v :
          {QVariant(t.id), QVariant(da_inviare.impronta_registro), QVariant(double(t.rpe)),
           QVariant(t.nota), QVariant(Elenco_escluse(t)), QVariant(t.escluse),

@@ -25,7 +25,8 @@ struct Esito_sincronia {
     bool password_rifiutata = false;
 };
 
-// One connection to the club, used from one thread.
+// One connection to the club, used from one thread. A station left unnamed is
+// Stazione_predefinita().
 class Club {
 public:
     explicit Club(const Parametri_club& parametri);
