@@ -32,7 +32,6 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -554,9 +553,8 @@ void Frm_main::Mostra_stato_club(int da_inviare, bool collegato, const QString& 
 
 void Frm_main::Club_arrivati() {
     if (Storico.isNull()) return;
-    Storico->Aggiorna();
-    if (auto* squadra = Storico->findChild<Frm_squadra*>())
-        squadra->Mostra_squadra(squadra->cbo_squadra->currentText());
+    Storico->Ricarica();
+    if (auto* squadra = Storico->findChild<Frm_squadra*>()) squadra->Ricarica();
 }
 
 void Frm_main::Chiedi_password_club() {

@@ -7,6 +7,7 @@
 #include "club/lavoratore_club.h"
 #include "club/password_club.h"
 #include "club/sincronia_club.h"
+#include "log/frm_storico.h"
 #include "log/indice_sedute.h"
 #include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
@@ -138,13 +139,17 @@ private Q_SLOTS:
 
     // The program with a club: a saved test reaches it at once, not at the next round; with
     // the server stopped the tests wait, counted in the status bar, and go out once it is
-    // back, without a restart; the window closes with its sender.
+    // back, without a restart; another station's test appears in the open log; the window
+    // closes with its sender.
     void la_finestra_manda_i_test_salvati() {
         if (!server->Motivo().isEmpty()) QSKIP(qPrintable(server->Motivo()));
         Parametri_club p = *Parametri_da_testo(server->Parametri());
         p.stazione = QStringLiteral("rack1");
         QVERIFY(Salva_parametri(p));
-        Banco_principale b;
+        Banco_principale b([](Sessione& s) {
+            s.Dati_esercizio.Squadra = QStringLiteral("Squadra A");
+            s.Dati_esercizio.Atleta = QStringLiteral("Rossi");
+        });
         const QString dati = b.s.Cartella_applicazione;
         QTRY_COMPARE(b.m.Lbl_club->text(), QStringLiteral("Club: collegato"));
         const auto Salvato = [&](int minuti) {
@@ -162,6 +167,19 @@ private Q_SLOTS:
         QVERIFY(server->Avvia());
         QTRY_COMPARE_WITH_TIMEOUT(b.m.Lbl_club->text(), QStringLiteral("Club: collegato"), 10000);
         QCOMPARE(Test_nel_club(), 4);
+
+        Frm_storico* storico = b.m.Mostra_storico();
+        QCOMPARE(storico->Righe().size(), 4u);
+        QTemporaryDir altra;
+        Scrivi_test(altra.path(), "Squadra A", "Rossi",
+                    Test_di("Panca", 60, Lunedi.addSecs(2400), {700}));
+        Indice_test indice(altra.path());
+        indice.Aggiorna();
+        p.stazione = QStringLiteral("rack2");
+        QCOMPARE(Club(p).Sincronizza(indice).inviati, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(storico->Righe().size(), 5u, 5000);
+        QVERIFY(std::any_of(storico->Righe().begin(), storico->Righe().end(),
+                            [](const Riga_diario& r) { return r.test.stazione == "rack2"; }));
         b.m.close();
         QVERIFY(Salva_parametri(std::nullopt));
     }
