@@ -46,6 +46,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 const char* const Testo_lingua_al_riavvio =
@@ -502,16 +503,20 @@ void Frm_main::Mostra_club() {
     Centra_su(&finestra, this);
     const int esito = finestra.exec();
     if (esito == QDialog::Rejected) return;
-    Ferma_club();
+    Ferma_club(false);
     password_club_declinata_ = false;
-    if (esito == Frm_club::Nessun_club) {
-        Lbl_club->hide();
-        // The other stations' tests leave the log; this station's own stay, as their files.
-        if (s_ != nullptr) Indice_test(s_->Cartella_applicazione).Dimentica_club();
+    if (esito != Frm_club::Nessun_club) return Avvia_club();
+    Lbl_club->hide();
+    if (s_ == nullptr) return;
+    // The other stations' tests leave the log once the last sender has stopped, so that it
+    // brings none back; this station's own stay, as their files.
+    const auto Dimentica = [this, cartella = s_->Cartella_applicazione] {
+        Indice_test(cartella).Dimentica_club();
         Club_arrivati();
-        return;
-    }
-    Avvia_club();
+    };
+    QThread* ultimo = club_in_chiusura_.empty() ? nullptr : club_in_chiusura_.back().data();
+    if (ultimo != nullptr) connect(ultimo, &QThread::finished, this, Dimentica);
+    if (ultimo == nullptr || ultimo->isFinished()) Dimentica();
 }
 
 void Frm_main::Avvia_club() {
@@ -534,16 +539,26 @@ void Frm_main::Avvia_club() {
     thread_club_->start();
 }
 
-void Frm_main::Ferma_club() {
-    if (thread_club_ == nullptr) return;
-    thread_club_->quit();
-    thread_club_->wait();
-    delete thread_club_;
-    thread_club_ = nullptr;
-    club_ = nullptr;
+void Frm_main::Ferma_club(bool attendi) {
+    if (thread_club_ != nullptr) {
+        QThread* thread = std::exchange(thread_club_, nullptr);
+        club_ = nullptr;
+        thread->quit();
+        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        club_in_chiusura_.emplace_back(thread);
+    }
+    if (!attendi) return;
+    for (const QPointer<QThread>& thread : club_in_chiusura_)
+        if (!thread.isNull()) {
+            thread->wait();
+            delete thread.data();
+        }
+    club_in_chiusura_.clear();
 }
 
 void Frm_main::Mostra_stato_club(int da_inviare, bool collegato, const QString& errore) {
+    // A sender stopped may still have said something on its way out.
+    if (sender() != nullptr && sender() != club_) return;
     QString testo = da_inviare > 0 ? tr("Club: %n test da inviare", nullptr, da_inviare)
                     : collegato    ? tr("Club: collegato")
                                    : tr("Club: non collegato");

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <vector>
 
 class Etichetta_accorciata;
 class Frm_analisi;
@@ -102,8 +103,10 @@ public:
     void Mostra_club();
     // With a club stored, its sender on a thread of its own; the status bar says how it goes.
     void Avvia_club();
-    // The sender stopped once its current round ends, its thread gone.
-    void Ferma_club();
+    // The sender told to stop once its current round ends. With `attendi` (the program's end)
+    // it and every sender stopped before are waited for; otherwise they end by themselves:
+    // the window never waits for the network.
+    void Ferma_club(bool attendi = true);
     // What the sender said last, in Lbl_club: the tests waiting, connected, or the error.
     void Mostra_stato_club(int da_inviare, bool collegato, const QString& errore);
 
@@ -204,6 +207,7 @@ private:
     std::unique_ptr<QFile> registro_segnali_;
     QThread* thread_club_ = nullptr;
     Lavoratore_club* club_ = nullptr; // lives on thread_club_
+    std::vector<QPointer<QThread>> club_in_chiusura_;
     bool password_club_chiesta_ = false;
     bool password_club_declinata_ = false;
 };
