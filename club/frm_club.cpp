@@ -216,6 +216,7 @@ Frm_password_club::Frm_password_club(const Parametri_club& p, QWidget* parent)
     : QDialog(parent), p_(p) {
     setObjectName(QStringLiteral("Frm_password_club"));
     setWindowTitle(tr("Password del club"));
+    setMinimumWidth(400);
     auto* colonna = new QVBoxLayout(this);
     auto* domanda = new QLabel(tr("Il server %1 ha rifiutato la password dell'utente %2. I test "
                                   "restano in coda finché non è quella giusta.")
