@@ -9,6 +9,8 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 namespace {
 const QString Squadra = QStringLiteral("Gialli");
@@ -236,6 +238,29 @@ private Q_SLOTS:
         QCOMPARE(indice.Squadre(), QStringList{Squadra});
         QCOMPARE(indice.Ultimo_dal_club(), QString());
         QCOMPARE(indice.Conta_da_inviare(), 2);
+    }
+
+    // The window and the club's sender open the one index on two threads, a new one at
+    // that: each waits for the other's writing, neither fails nor loses a row.
+    void two_threads_share_the_index() {
+        QTemporaryDir dati;
+        Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
+        std::atomic<int> falliti{0};
+        const auto Lavora = [&](int filo) {
+            Indice_test indice(dati.path());
+            for (int i = 0; i < 25; ++i) {
+                Riga_test r;
+                r.squadra = r.atleta = r.esercizio = r.stazione = "Rack 2";
+                r.id = QStringLiteral("%1-%2").arg(filo).arg(i);
+                falliti += !indice.Aggiorna().avviso.isEmpty() + !indice.Salva_dal_club({r}, r.id) +
+                           !indice.Segna_inviato(r.id, "x");
+            }
+        };
+        std::thread altro(Lavora, 1);
+        Lavora(2);
+        altro.join();
+        QCOMPARE(falliti.load(), 0);
+        QCOMPARE(Indice_test(dati.path()).Test_squadra("Rack 2").size(), std::size_t(50));
     }
 };
 
