@@ -15,7 +15,7 @@
 
 namespace {
 
-QString Tr(const char* testo) {
+QString Tr_club(const char* testo) {
     return QCoreApplication::translate("Club", testo);
 }
 
@@ -92,7 +92,7 @@ QString Club::Apri() {
                           ? QSqlDatabase::database(connessione_, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connessione_);
     if (!db.isValid())
-        return Tr("manca il driver PostgreSQL di Qt (QPSQL): installare libqt6sql6-psql");
+        return Tr_club("manca il driver PostgreSQL di Qt (QPSQL): installare libqt6sql6-psql");
     if (!parametri_.host.isEmpty()) db.setHostName(parametri_.host);
     db.setPort(parametri_.porta);
     db.setDatabaseName(parametri_.database);
@@ -109,9 +109,9 @@ QString Club::Apri() {
         password_rifiutata_ = motivo.contains(QLatin1String("password authentication failed")) ||
                               motivo.contains(QLatin1String("no password supplied"));
         return password_rifiutata_
-                   ? Tr("il club (%1) ha rifiutato la password dell'utente \"%2\": %3")
+                   ? Tr_club("il club (%1) ha rifiutato la password dell'utente \"%2\": %3")
                          .arg(server, db.userName(), motivo)
-                   : Tr("il club (%1) non risponde: %2").arg(server, motivo);
+                   : Tr_club("il club (%1) non risponde: %2").arg(server, motivo);
     }
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral(
@@ -122,33 +122,35 @@ QString Club::Apri() {
         !q.next()) {
         const QString motivo = q.lastError().text();
         db.close();
-        return Tr("il club (%1) non risponde: %2").arg(server, motivo);
+        return Tr_club("il club (%1) non risponde: %2").arg(server, motivo);
     }
     const int versione_server = q.value(0).toInt();
     const QString nome_versione = q.value(1).toString();
     const bool schema = q.value(2).toBool();
     if (versione_server < Versione_server_minima) {
         db.close();
-        return Tr("il server del club è PostgreSQL %1: kinetrack vuole PostgreSQL %2 o successivo")
+        return Tr_club(
+                   "il server del club è PostgreSQL %1: kinetrack vuole PostgreSQL %2 o successivo")
             .arg(nome_versione)
             .arg(Versione_server_minima / 10000);
     }
     if (!schema) {
         db.close();
-        return Tr("il database \"%1\" non ha lo schema del club: kinetrack vuole la versione %2 "
-                  "(psql -f club.sql)")
+        return Tr_club(
+                   "il database \"%1\" non ha lo schema del club: kinetrack vuole la versione %2 "
+                   "(psql -f club.sql)")
             .arg(parametri_.database)
             .arg(Versione_schema_club);
     }
     if (!q.exec(QStringLiteral("SELECT max(versione) FROM kinetrack.versione")) || !q.next()) {
         const QString motivo = q.lastError().text();
         db.close();
-        return Tr("lo schema del club non si legge: %1").arg(motivo);
+        return Tr_club("lo schema del club non si legge: %1").arg(motivo);
     }
     const int versione_schema = q.value(0).toInt();
     if (versione_schema != Versione_schema_club) {
         db.close();
-        return Tr("lo schema del club è alla versione %1, kinetrack vuole la versione %2")
+        return Tr_club("lo schema del club è alla versione %1, kinetrack vuole la versione %2")
             .arg(versione_schema)
             .arg(Versione_schema_club);
     }
@@ -170,7 +172,7 @@ Club::Invio Club::Invia(const Test_da_inviare& da_inviare, QString& errore) {
     const Riga_test& t = da_inviare.test;
     QSqlDatabase db = QSqlDatabase::database(connessione_, false);
     const auto Fallito = [&](const QSqlQuery& q) {
-        errore = Tr("il club non ha preso il test %1: %2").arg(Chi(t), q.lastError().text());
+        errore = Tr_club("il club non ha preso il test %1: %2").arg(Chi(t), q.lastError().text());
         db.rollback();
         return Ancora_collegato() ? Invio::rifiutato : Invio::caduto;
     };
@@ -209,7 +211,7 @@ Club::Invio Club::Invia(const Test_da_inviare& da_inviare, QString& errore) {
         q.addBindValue(v);
     if (!q.exec()) return Fallito(q);
     if (!db.commit()) {
-        errore = Tr("il club non ha preso il test %1: %2").arg(Chi(t), db.lastError().text());
+        errore = Tr_club("il club non ha preso il test %1: %2").arg(Chi(t), db.lastError().text());
         return Ancora_collegato() ? Invio::rifiutato : Invio::caduto;
     }
     return Invio::fatto;
@@ -223,8 +225,8 @@ bool Club::Ricevi(Indice_test& indice, int& nuovi, QString& errore) {
     if (!q.exec(QStringLiteral("SELECT greatest((SELECT max(ricevuto) FROM kinetrack.test), "
                                "(SELECT max(ricevuto) FROM kinetrack.registro))::text")) ||
         !q.next()) {
-        errore =
-            Tr("il club non ha dato i test delle altre stazioni: %1").arg(q.lastError().text());
+        errore = Tr_club("il club non ha dato i test delle altre stazioni: %1")
+                     .arg(q.lastError().text());
         return false;
     }
     const QString ultimo = q.value(0).toString();
@@ -247,8 +249,8 @@ bool Club::Ricevi(Indice_test& indice, int& nuovi, QString& errore) {
         "ORDER BY t.quando, t.id"));
     for (const QString& v : {da, da, Margine_ricezione, da, Margine_ricezione}) q.addBindValue(v);
     if (!q.exec()) {
-        errore =
-            Tr("il club non ha dato i test delle altre stazioni: %1").arg(q.lastError().text());
+        errore = Tr_club("il club non ha dato i test delle altre stazioni: %1")
+                     .arg(q.lastError().text());
         return false;
     }
     std::vector<Riga_test> righe;
@@ -277,7 +279,7 @@ bool Club::Ricevi(Indice_test& indice, int& nuovi, QString& errore) {
         righe.push_back(std::move(t));
     }
     if (!indice.Salva_dal_club(righe, ultimo)) {
-        errore = Tr("l'indice dei test non ha preso i test del club");
+        errore = Tr_club("l'indice dei test non ha preso i test del club");
         return false;
     }
     return true;
