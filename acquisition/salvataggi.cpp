@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSet>
 
 QString Scegli_file_salvataggio(QWidget* padre, const Richiesta_file& richiesta) {
     QFileDialog dialogo(padre, richiesta.titolo, richiesta.cartella, richiesta.filtro);
@@ -215,6 +216,14 @@ bool Salvataggi::Aggiorna_file_serie() {
         for (const QString& nome : std::as_const(s_.Serie.File_analisi))
             if (auto errore = Salva_analisi(nome, *analisi_, locale_))
                 errori << QDir::toNativeSeparators(nome) + QStringLiteral(": ") + *errore;
+    // The changed record reaches the index at once (the club sends it as a new version):
+    // one update per athlete folder, which reads only its changed files.
+    QSet<QString> cartelle;
+    for (const QString& nome : s_.Serie.File_record + s_.Serie.File_analisi)
+        if (!cartelle.contains(QFileInfo(nome).absolutePath())) {
+            cartelle.insert(QFileInfo(nome).absolutePath());
+            Indicizza(nome);
+        }
     if (errori.isEmpty()) return true;
     avvisi_.Mostra(errori.join(QLatin1Char('\n')), Avvisi::Icona::Critico);
     return false;

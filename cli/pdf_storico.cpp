@@ -39,10 +39,16 @@ int Scrivi_pdf_storico(const QString& file, const std::vector<Riga_diario>& righ
         richiesta.test.push_back(r.test);
     }
     // The whole history, for the readiness of the days reported: the index is up to date.
-    const QString cartella_dati =
-        QFileInfo(QFileInfo(righe.front().test.Cartella()).absolutePath()).absolutePath();
-    Indice_test indice(cartella_dati);
-    richiesta.storia = indice.Test_atleta(richiesta.squadra, richiesta.atleta);
+    // Only this station's tests name their folder (another station's have their files there).
+    QString cartella_atleta;
+    for (const Riga_diario& r : righe)
+        if (cartella_atleta.isEmpty()) cartella_atleta = r.test.Cartella();
+    if (cartella_atleta.isEmpty()) {
+        richiesta.storia = richiesta.test;
+    } else {
+        Indice_test indice(QFileInfo(QFileInfo(cartella_atleta).absolutePath()).absolutePath());
+        richiesta.storia = indice.Test_atleta(richiesta.squadra, richiesta.atleta);
+    }
     Esito_rapporto esito;
     if (auto errore = Scrivi_rapporto_pdf(file, richiesta, Locale_rapporto(), &esito))
         return Fallisci(Nome_storico, *errore, errori);

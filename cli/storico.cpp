@@ -3,6 +3,8 @@
 
 #include "cli/pdf_storico.h"
 #include "cli/strumento.h"
+#include "club/parametri_club.h"
+#include "club/sincronia_club.h"
 #include "datafiles/cartelle_programma.h"
 #include "log/diario.h"
 #include "log/esempio_storico.h"
@@ -40,6 +42,32 @@ QStringList Cartelle_atleti(const Opzioni_storico& o) {
              QDir(radice.filePath(s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
             if (o.atleta.isEmpty() || a == o.atleta) cartelle << s + QLatin1Char('/') + a;
     return cartelle;
+}
+
+// The same from the index, which holds the club's other stations' athletes too.
+QStringList Atleti_indice(const Opzioni_storico& o, const Indice_test& indice) {
+    QStringList cartelle;
+    for (const QString& s : indice.Squadre())
+        if (o.squadra.isEmpty() || s == o.squadra)
+            for (const QString& a : indice.Atleti(s))
+                if (o.atleta.isEmpty() || a == o.atleta) cartelle << s + QLatin1Char('/') + a;
+    return cartelle;
+}
+
+// The club's part: the folder's queue out, the other stations' tests in. What happened goes
+// to `errori`; false when the club could not be reached (the log is still printed).
+bool Sincronizza_club(const Parametri_club& p, Indice_test& indice, QTextStream& errori) {
+    Club club(p);
+    const Esito_sincronia e = club.Sincronizza(indice);
+    if (!e.errore.isEmpty()) errori << Nome_storico << ": Club: " << e.errore << '\n';
+    errori << QCoreApplication::translate("Comando_storico", "Club: %1 test inviati").arg(e.inviati)
+           << '\n';
+    if (e.da_inviare > 0)
+        errori << QCoreApplication::translate("Comando_storico", "Club: %1 test da inviare")
+                      .arg(e.da_inviare)
+               << '\n';
+    errori.flush();
+    return e.collegato;
 }
 
 // The readiness rows of one athlete's exercise, oldest first, within the dates asked; the
@@ -80,6 +108,7 @@ QString Uso_storico() {
         "Uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]\n"
         "                       [--exercise ESERCIZIO] [--from AAAA-MM-GG] [--to AAAA-MM-GG]\n"
         "                       [--pdf FILE | --readiness]\n"
+        "                       [--club \"host=H port=P dbname=N user=U\"] [--station NOME]\n"
         "Il diario degli allenamenti: i test salvati nelle cartelle degli atleti, dal più\n"
         "recente, come testo separato da \";\" (punto decimale, una riga di intestazione):\n"
         "squadra, atleta, data, ora, esercizio, carico (kg), ripetizioni valide, velocità\n"
@@ -101,6 +130,15 @@ QString Uso_storico() {
         "                          soglia in m/s; esito: sopra, nella norma, sotto o n.d.)\n"
         "  --write-example ATLETA  scrive prima quattro settimane di test d'esempio dell'atleta\n"
         "                          nella squadra di --team (senza: \"Esempio\")\n"
+        "  --club PARAMETRI        prima invia al server PostgreSQL del club i test della\n"
+        "                          cartella che non ha (un test una volta sola) e prende\n"
+        "                          quelli delle altre stazioni: il diario li mostra tutti, con\n"
+        "                          la stazione in un'ultima colonna (Stazione); la password\n"
+        "                          viene dal file delle password di PostgreSQL (~/.pgpass).\n"
+        "                          Con il club irraggiungibile il diario è quello che si ha e\n"
+        "                          l'uscita è 1\n"
+        "  --station NOME          il nome di questa stazione nel club (senza: quello delle\n"
+        "                          impostazioni, altrimenti il nome del computer)\n"
         "      --version           la versione del programma\n"
         "  -h, --help              questo aiuto\n");
 }
@@ -139,6 +177,8 @@ std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzio
                            o.prontezza = true;
                            return std::nullopt;
                        }},
+                      {QStringLiteral("--club"), Valore_testo(o.club)},
+                      {QStringLiteral("--station"), Valore_testo(o.stazione)},
                       Opzione_esempio(o.atleta_esempio)};
     regole.interruttori = {QStringLiteral("--readiness")};
     Riga_comando riga;
@@ -158,6 +198,10 @@ std::optional<QString> Leggi_opzioni_storico(const QStringList& argomenti, Opzio
     if (o.prontezza && !o.pdf.isEmpty())
         return QCoreApplication::translate("Comando_storico",
                                            "--readiness e --pdf non vanno insieme");
+    if (!o.club.isEmpty()) {
+        QString motivo;
+        if (!Parametri_da_testo(o.club, &motivo)) return QStringLiteral("--club: ") + motivo;
+    }
     if (o.dal.isValid() && o.al.isValid() && o.al < o.dal)
         return QCoreApplication::translate("Comando_storico", "--to viene prima di --from");
     return std::nullopt;
@@ -192,7 +236,22 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
             QCoreApplication::translate("Comando_storico", "la cartella dei dati \"%1\" non esiste")
                 .arg(QDir::toNativeSeparators(o.cartella_dati)),
             errori);
-    const QStringList cartelle = Cartelle_atleti(o);
+    Indice_test indice(o.cartella_dati);
+    bool club_raggiunto = true;
+    Parametri_club club;
+    if (!o.club.isEmpty()) {
+        club = Parametri_da_testo(o.club).value_or(Parametri_club{}); // checked with the options
+        club.stazione = o.stazione;
+        if (club.stazione.isEmpty()) {
+            const auto salvati = Parametri_salvati();
+            club.stazione = salvati ? salvati->stazione : Stazione_predefinita();
+        }
+        // The whole folder's tests go, whatever the log shows.
+        const Esito_indice e = indice.Aggiorna();
+        if (!e.avviso.isEmpty()) errori << Nome_storico << ": " << e.avviso << '\n';
+        club_raggiunto = Sincronizza_club(club, indice, errori);
+    }
+    const QStringList cartelle = o.club.isEmpty() ? Cartelle_atleti(o) : Atleti_indice(o, indice);
     if (cartelle.isEmpty() && (!o.squadra.isEmpty() || !o.atleta.isEmpty()))
         return Fallisci(
             Nome_storico,
@@ -213,7 +272,6 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
                             .arg(o.atleta),
                         errori);
 
-    Indice_test indice(o.cartella_dati);
     std::vector<Riga_diario> righe;
     const Filtro_diario filtro{o.esercizio, o.dal, o.al};
     Esito_indice esito;
@@ -225,7 +283,8 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
             if (esito.avviso.isEmpty()) esito.avviso = e.avviso;
         }
     } else {
-        esito = o.squadra.isEmpty() ? indice.Aggiorna() : indice.Aggiorna_squadra(o.squadra);
+        if (o.club.isEmpty())
+            esito = o.squadra.isEmpty() ? indice.Aggiorna() : indice.Aggiorna_squadra(o.squadra);
     }
     if (!esito.avviso.isEmpty()) errori << Nome_storico << ": " << esito.avviso << '\n';
     for (const QString& s : std::as_const(esito.scartati))
@@ -249,7 +308,20 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
         return Test_prima(b.test, a.test);
     });
     if (!o.pdf.isEmpty()) return Scrivi_pdf_storico(o.pdf, righe, errori);
-    uscita << Testo_diario(righe, true);
+    QString testo = Testo_diario(righe, true);
+    if (!o.club.isEmpty()) {
+        // Each line of the text is one row after the header: the station goes last.
+        QStringList linee = testo.split(QLatin1Char('\n'));
+        linee[0] += QStringLiteral(";Stazione");
+        for (std::size_t i = 0; i < righe.size(); ++i) {
+            QString stazione =
+                righe[i].test.stazione.isEmpty() ? club.stazione : righe[i].test.stazione;
+            stazione.replace(QLatin1Char(';'), QLatin1Char(','));
+            linee[qsizetype(i) + 1] += QLatin1Char(';') + stazione;
+        }
+        testo = linee.join(QLatin1Char('\n'));
+    }
+    uscita << testo;
     uscita.flush();
-    return 0;
+    return club_raggiunto ? 0 : 1;
 }

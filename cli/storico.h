@@ -13,6 +13,8 @@ struct Opzioni_storico {
     QString pdf;            // --pdf FILE
     QString atleta_esempio; // --write-example ATHLETE
     bool prontezza = false; // --readiness: one athlete's readiness in one exercise
+    QString club;           // --club "host=H port=P dbname=N user=U": the club's server
+    QString stazione;       // --station NAME: this data folder's name at the club
     bool aiuto = false;
 };
 

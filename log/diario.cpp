@@ -63,9 +63,13 @@ QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta)
     const auto Numero = [&c](const std::optional<double>& v, const char* modello) {
         return v ? Formatta(*v, modello, c) : QString();
     };
+    const bool stazioni = std::any_of(righe.cbegin(), righe.cend(), [](const Riga_diario& r) {
+        return !r.test.stazione.isEmpty();
+    });
     QString testo;
     if (squadra_atleta) testo += QStringLiteral("Squadra;Atleta;");
-    testo += QStringLiteral("Data;Ora;Esercizio;Carico;Ripetizioni;Velocita;Perdita;RPE;Nota\n");
+    testo += QStringLiteral("Data;Ora;Esercizio;Carico;Ripetizioni;Velocita;Perdita;RPE;Nota");
+    testo += stazioni ? QStringLiteral(";Stazione\n") : QStringLiteral("\n");
     for (const Riga_diario& r : righe) {
         QStringList campi;
         if (squadra_atleta) campi << Campo(r.test.squadra) << Campo(r.test.atleta);
@@ -74,6 +78,7 @@ QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta)
               << Formatta(r.carico, "0.0", c) << QString::number(r.ripetizioni)
               << Numero(r.velocita, "0.00") << Numero(r.perdita, "0.0")
               << (r.rpe > 0 ? Formatta(double(r.rpe), "0.0", c) : QString()) << Campo(r.nota);
+        if (stazioni) campi << Campo(r.test.stazione);
         testo += campi.join(QLatin1Char(';')) + QLatin1Char('\n');
     }
     return testo;
@@ -100,8 +105,11 @@ Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString&
         p.velocita = *v;
         giorni[t->quando.date()].push_back(p);
     }
-    const double v1rm =
-        double(Leggi_scelte_analisi(scelti.back()->Cartella(), scelti.back()->esercizio).V1rm);
+    // The athlete's choices are in their folder here, which only this station's tests name.
+    QString cartella;
+    for (const Riga_test* t : scelti)
+        if (!t->Cartella().isEmpty()) cartella = t->Cartella();
+    const double v1rm = double(Leggi_scelte_analisi(cartella, scelti.back()->esercizio).V1rm);
     for (auto& [giorno, punti] : giorni) {
         Profilo_velocita profilo;
         profilo.esercizio = a.esercizio;
@@ -116,8 +124,16 @@ Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString&
     return a;
 }
 
+QString Testo_file_altrove(const Riga_test& test) {
+    if (test.stazione.isEmpty() || !test.Cartella().isEmpty()) return {};
+    return QCoreApplication::translate("Diario", "I file di questo test sono alla stazione %1.")
+        .arg(test.stazione);
+}
+
 Velocita_test Velocita_ripetizioni(const Riga_test& test) {
     Velocita_test esito;
+    esito.errore = Testo_file_altrove(test);
+    if (!esito.errore.isEmpty()) return esito;
     std::set<int> escluse;
     if (!test.file_record.isEmpty()) {
         Record_test record;

@@ -46,7 +46,8 @@ std::vector<Riga_diario> Righe_diario(const std::vector<Riga_test>& test,
 // The log's rows as text: one header line, then one line per row, ";" between the fields,
 // "." as decimal separator: date (yyyy-MM-dd), time (hh:mm), exercise, load (0.0), reps,
 // best velocity (0.00), loss (0.0), RPE (0.0), note. With `squadra_atleta` the lines start
-// with the team and the athlete.
+// with the team and the athlete. When another station's tests are among the rows, the
+// lines end with the station (empty for this station's own).
 QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta);
 
 struct Punto_andamento {
@@ -78,6 +79,10 @@ Andamento Andamento_esercizio(const std::vector<Riga_test>& test, const QString&
 
 // The velocities of a test's repetitions, in order (m/s), as Velocita_migliore's. Left out
 // repetitions are nothing. The reason when the files cannot be read or there is no analysis.
+// Another station's test has its files there: the calm sentence saying so, for the views
+// that would read them. Empty for a test of this station.
+QString Testo_file_altrove(const Riga_test& test);
+
 struct Velocita_test {
     std::vector<std::optional<double>> ripetizioni;
     QString errore;

@@ -63,9 +63,12 @@ void Frm_squadra::Mostra_squadra(const QString& squadra) {
     for (const Riga_squadra& r : Righe_squadra(indice_, squadra, oggi_)) {
         auto* riga = new QTreeWidgetItem(Lst_squadra);
         riga->setText(Atleta, r.atleta);
-        if (r.ultimo_test)
-            riga->setText(Ultimo_test,
-                          r.ultimo_test->date().toString(QStringLiteral("dd/MM/yyyy")));
+        if (r.ultimo_test) {
+            QString ultimo = r.ultimo_test->date().toString(QStringLiteral("dd/MM/yyyy"));
+            if (!r.stazione_ultimo.isEmpty())
+                ultimo += QStringLiteral(" (%1)").arg(r.stazione_ultimo);
+            riga->setText(Ultimo_test, ultimo);
+        }
         QStringList e1rm;
         for (const E1rm_esercizio& e : r.e1rm)
             e1rm << QStringLiteral("%1 %2").arg(e.esercizio, Testo_e1rm(e.e1rm, e.errore, locale_));
@@ -85,6 +88,22 @@ void Frm_squadra::Mostra_squadra(const QString& squadra) {
     }
     if (Lst_squadra->topLevelItemCount() > 0)
         Lst_squadra->setCurrentItem(Lst_squadra->topLevelItem(0));
+}
+
+void Frm_squadra::Ricarica() {
+    const QString squadra = cbo_squadra->currentText();
+    const QString atleta =
+        Lst_squadra->currentItem() ? Lst_squadra->currentItem()->text(Atleta) : QString();
+    {
+        const QSignalBlocker blocco(cbo_squadra);
+        cbo_squadra->clear();
+        cbo_squadra->addItems(indice_.Squadre());
+        cbo_squadra->setCurrentText(squadra);
+    }
+    Mostra_squadra(cbo_squadra->currentText());
+    for (int i = 0; i < Lst_squadra->topLevelItemCount(); ++i)
+        if (Lst_squadra->topLevelItem(i)->text(Atleta) == atleta)
+            Lst_squadra->setCurrentItem(Lst_squadra->topLevelItem(i));
 }
 
 void Frm_squadra::Riga_attivata(QTreeWidgetItem* riga) {

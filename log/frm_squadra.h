@@ -25,6 +25,11 @@ public:
 
     void Mostra_squadra(const QString& squadra);
 
+public Q_SLOTS:
+    // The index read again (tests come from the club), the team and athlete chosen kept.
+    void Ricarica();
+
+public:
     QComboBox* cbo_squadra;
     QTreeWidget* Lst_squadra;
 

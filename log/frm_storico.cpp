@@ -123,7 +123,7 @@ Frm_storico::Frm_storico(const QString& cartella_dati, const QString& squadra,
     Lst_test->setHeaderLabels({tr("Data"), tr("Ora"), tr("Esercizio"), tr("Carico (kg)"),
                                tr("Rip."),
                                Nome_grandezza_velocita(Grandezza_velocita::Propulsiva, true),
-                               tr("Perdita %"), tr("RPE"), tr("Nota")});
+                               tr("Perdita %"), tr("RPE"), tr("Nota"), tr("Stazione")});
     Lst_test->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Lst_test->header()->setStretchLastSection(true);
 
@@ -209,6 +209,29 @@ QString Frm_storico::Atleta() const {
 void Frm_storico::Imposta_atleta(const QString& squadra, const QString& atleta) {
     Mostra_esito(indice_->Aggiorna_atleta(squadra, atleta));
     Elenca_squadre(squadra, atleta);
+}
+
+QString Frm_storico::Cartella_atleta() const {
+    return indice_->Cartella_dati() + QLatin1Char('/') + Squadra() + QLatin1Char('/') + Atleta();
+}
+
+void Frm_storico::Ricarica() {
+    const auto Id = [this](const QTreeWidgetItem* riga) {
+        const Riga_diario* r = Riga_di(riga);
+        return r ? r->test.id : QString();
+    };
+    const QString corrente = Id(Lst_test->currentItem());
+    QStringList scelti;
+    for (const QTreeWidgetItem* riga : Lst_test->selectedItems()) scelti << Id(riga);
+    Elenca_squadre(Squadra(), Atleta());
+    const QSignalBlocker fermo(Lst_test);
+    for (int i = 0; i < Lst_test->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* riga = Lst_test->topLevelItem(i);
+        if (Id(riga) == corrente) Lst_test->setCurrentItem(riga, 0, QItemSelectionModel::NoUpdate);
+        riga->setSelected(scelti.contains(Id(riga)));
+    }
+    Selezione_cambiata();
+    if (squadra_) squadra_->Ricarica();
 }
 
 void Frm_storico::Aggiorna() {
@@ -302,6 +325,7 @@ void Frm_storico::Mostra_righe() {
     const QSignalBlocker fermo(Lst_test);
     Lst_test->clear();
     righe_ = Righe_diario(test_, Filtro());
+    bool altre_stazioni = false;
     for (std::size_t i = 0; i < righe_.size(); ++i) {
         const Riga_diario& r = righe_[i];
         auto* riga = new QTreeWidgetItem(Lst_test);
@@ -316,9 +340,12 @@ void Frm_storico::Mostra_righe() {
         if (r.rpe > 0) riga->setText(Rpe, Formatta(r.rpe, "0.0", locale_));
         riga->setText(Nota, r.nota);
         riga->setToolTip(Nota, r.nota);
+        riga->setText(Stazione, r.test.stazione);
+        altre_stazioni = altre_stazioni || !r.test.stazione.isEmpty();
         for (int c : {Carico, Ripetizioni, Velocita, Perdita, Rpe})
             riga->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
+    Lst_test->setColumnHidden(Stazione, !altre_stazioni);
     if (Lst_test->topLevelItemCount() > 0) Lst_test->setCurrentItem(Lst_test->topLevelItem(0));
     Selezione_cambiata();
     Mostra_andamento();
@@ -366,7 +393,7 @@ void Frm_storico::Mostra_prontezza() {
     }
     const QDate giorno = test_.front().quando.date();
     QStringList righe;
-    for (const Prontezza& p : Prontezze_giorno(test_, test_.front().Cartella(), giorno))
+    for (const Prontezza& p : Prontezze_giorno(test_, Cartella_atleta(), giorno))
         righe << Testo_prontezza(p, locale_).toHtmlEscaped();
     if (righe.isEmpty()) righe << tr("Prontezza: nessun carico di riferimento");
     // The day named in the interface's language, whatever the regional settings say of
@@ -388,7 +415,10 @@ void Frm_storico::Riga_attivata(QTreeWidgetItem* riga) {
     if (r == nullptr) return;
     const Riga_test& t = r->test;
     const QString file = t.file_campioni.isEmpty() ? t.file_sommario : t.file_campioni;
-    if (!file.isEmpty()) Q_EMIT Apri_test(file);
+    if (!file.isEmpty())
+        Q_EMIT Apri_test(file);
+    else if (!Testo_file_altrove(t).isEmpty())
+        avvisi_.Mostra(Testo_file_altrove(t));
 }
 
 QWidget* Frm_storico::Confronta() {
@@ -440,8 +470,8 @@ void Frm_storico::Esporta_pdf() {
         avvisi_.Mostra(tr("Nessun test da mettere nel rapporto."), Avvisi::Icona::Avviso);
         return;
     }
-    const QString proposto = QDir(richiesta.test.front().Cartella())
-                                 .filePath(tr("Rapporto %1 %2.pdf").arg(richiesta.atleta, giorni));
+    const QString proposto =
+        QDir(Cartella_atleta()).filePath(tr("Rapporto %1 %2.pdf").arg(richiesta.atleta, giorni));
     const QString file = scelta_pdf_(this, proposto);
     if (file.isEmpty()) return;
     Esito_rapporto esito;

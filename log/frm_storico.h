@@ -4,7 +4,8 @@
 // row each; filters by exercise and by dates; the trend of the chosen exercise; the
 // readiness of the latest day; "Confronta" for two chosen tests, "Squadra" for the team
 // at a glance and "Esporta PDF..." for the report. Double-clicking a test asks to open it
-// as "Apri..." does. A non-modal window over the main window; closing it deletes it.
+// as "Apri..." does. With a club, other stations' tests are listed with their station. A non-modal
+// window over the main window; closing it deletes it.
 
 #include "log/diario.h"
 #include "log/indice_sedute.h"
@@ -42,6 +43,7 @@ public:
         Perdita,
         Rpe,
         Nota,
+        Stazione, // shown when another station's tests are listed
         Colonne
     };
     // Where "Esporta PDF..." writes: the chosen file, empty when cancelled.
@@ -85,6 +87,11 @@ public:
     QPushButton* Cmd_aggiorna;
     QPushButton* Cmd_chiudi;
 
+public Q_SLOTS:
+    // The index read again (tests come from the club), the athlete, filters and the tests
+    // chosen kept.
+    void Ricarica();
+
 Q_SIGNALS:
     // Double click (or Enter) on a test: its sample file, else its summary.
     void Apri_test(const QString& file);
@@ -100,6 +107,8 @@ private:
     void Riga_attivata(QTreeWidgetItem* riga);
     void Selezione_cambiata();
     QString Esercizio_andamento() const;
+    // The athlete's folder at this station, where their choices are.
+    QString Cartella_atleta() const;
     // The log row a list row shows; null when the list and the rows are not in step.
     const Riga_diario* Riga_di(const QTreeWidgetItem* riga) const;
 

@@ -10,6 +10,7 @@
 #include "platform/file_privati.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
@@ -36,8 +38,9 @@
 namespace {
 
 // Bumped whenever the tables or what a row holds change: an older database is rebuilt.
-constexpr int Versione_indice = 2;
+constexpr int Versione_indice = 3;
 const QString Nome_database = QStringLiteral("storico.sqlite");
+constexpr int Attesa_blocco_ms = 10000;
 
 const char* const Schema[] = {
     "CREATE TABLE info (chiave TEXT PRIMARY KEY, valore TEXT)",
@@ -47,8 +50,18 @@ const char* const Schema[] = {
     "escluse INTEGER, vmedia_tabella REAL, vmedia_alzata REAL, mpv_migliore REAL, "
     "mpv_media REAL, perdita_ultima REAL, rpe REAL, nota TEXT, file_campioni TEXT, "
     "file_record TEXT, file_sommario TEXT, file_analisi TEXT, impronta BLOB, "
-    "copia_di TEXT, firma TEXT NOT NULL)",
+    "copia_di TEXT, firma TEXT NOT NULL, id TEXT NOT NULL, elenco_escluse TEXT, "
+    "impronta_registro TEXT)",
     "CREATE INDEX test_cartella ON test (cartella)",
+    "CREATE INDEX test_id ON test (id)",
+    // The other stations' tests as the club gave them.
+    "CREATE TABLE club (id TEXT PRIMARY KEY, stazione TEXT, squadra TEXT, atleta TEXT, "
+    "esercizio TEXT, carico REAL, quando TEXT, ripetizioni INTEGER, escluse INTEGER, "
+    "vmedia_tabella REAL, vmedia_alzata REAL, mpv_migliore REAL, mpv_media REAL, "
+    "perdita_ultima REAL, rpe REAL, nota TEXT, elenco_escluse TEXT)",
+    "CREATE INDEX club_squadra ON club (squadra, atleta)",
+    // This station's tests the club holds, with the record it holds.
+    "CREATE TABLE inviato (id TEXT PRIMARY KEY, impronta_registro TEXT NOT NULL)",
     // Files of a folder that could not be used, kept so that they are named again without
     // being read again while they stay as they are.
     "CREATE TABLE scartato (chiave TEXT PRIMARY KEY, cartella TEXT NOT NULL, "
@@ -60,7 +73,8 @@ const char* const Schema[] = {
     "CREATE INDEX tipo_file_cartella ON tipo_file (cartella)",
 };
 
-int Connessioni = 0;
+// The program's window and the club's sender each open the index on their own thread.
+std::atomic<int> Connessioni{0};
 
 // A file of a folder as the index compares it: name, size and time of the last change.
 struct File_cartella {
@@ -127,6 +141,21 @@ QVariant Opzionale(const std::optional<double>& v) {
 std::optional<double> Da_opzionale(const QVariant& v) {
     if (v.isNull()) return std::nullopt;
     return v.toDouble();
+}
+QString Testo_esclusi(const std::vector<int>& numeri) {
+    QStringList testo;
+    for (const int n : numeri) testo << QString::number(n);
+    return testo.join(QLatin1Char(','));
+}
+std::vector<int> Da_testo_esclusi(const QString& testo) {
+    std::vector<int> numeri;
+    for (const QString& n : testo.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        numeri.push_back(n.toInt());
+    return numeri;
+}
+QString Testo_quando(const QDateTime& quando) {
+    return quando.isValid() ? quando.toLocalTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
+                            : QString();
 }
 
 // A test found in a folder, before it is read.
@@ -262,6 +291,8 @@ QString Indice_test::File_database() const {
 bool Indice_test::Apri(const QString& file) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connessione_);
     db.setDatabaseName(file);
+    // Another thread may be writing (the club's sender, the window): wait for it.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(Attesa_blocco_ms));
     if (!db.open()) {
         avviso_ = db.lastError().text();
         return false;
@@ -285,7 +316,18 @@ bool Indice_test::Apri(const QString& file) {
         db.close();
         return false;
     }
-    db.transaction();
+    // Another thread may be making the same new database: the first one makes it, the
+    // other finds it made.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        avviso_ = q.lastError().text();
+        db.close();
+        return false;
+    }
+    if (q.exec(QStringLiteral("SELECT valore FROM info WHERE chiave = 'versione'")) && q.next() &&
+        q.value(0).toInt() == Versione_indice) {
+        q.finish();
+        return db.commit();
+    }
     for (const char* istruzione : Schema) {
         if (!q.exec(QString::fromLatin1(istruzione))) {
             avviso_ = q.lastError().text();
@@ -344,8 +386,10 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
     Esito_indice esito;
     esito.avviso = avviso_;
     QSqlDatabase db = QSqlDatabase::database(connessione_);
-    db.transaction();
     QSqlQuery q(db);
+    // The write lock at once, so two threads updating the index wait for each other
+    // rather than one failing at its first write.
+    q.exec(QStringLiteral("BEGIN IMMEDIATE"));
 
     // Folders that are gone lose their rows: within the scope (every folder, a team's
     // "team/" or one athlete's "team/athlete"), every folder the index knows that is not
@@ -376,7 +420,7 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
     QSqlQuery inserisci(db), scarta(db), tipo(db);
     inserisci.prepare(QStringLiteral(
         "INSERT OR REPLACE INTO test VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, NULL, ?)"));
+        "?, ?, ?, NULL, ?, ?, ?, ?)"));
     scarta.prepare(QStringLiteral("INSERT OR REPLACE INTO scartato VALUES (?, ?, ?, ?)"));
     tipo.prepare(QStringLiteral("INSERT OR REPLACE INTO tipo_file VALUES (?, ?, ?, ?)"));
 
@@ -515,31 +559,31 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
             const auto Relativo = [&prefisso](const QString& f) {
                 return f.isEmpty() ? QString() : prefisso + f.sliced(f.lastIndexOf(u'/') + 1);
             };
-            for (const QVariant& v :
-                 {QVariant(chiave),
-                  QVariant(relativa),
-                  QVariant(riga.squadra),
-                  QVariant(riga.atleta),
-                  QVariant(riga.esercizio),
-                  QVariant(riga.carico),
-                  QVariant(riga.quando.isValid()
-                               ? riga.quando.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
-                               : QString()),
-                  QVariant(riga.ripetizioni),
-                  QVariant(riga.escluse),
-                  Opzionale(riga.vmedia_tabella),
-                  Opzionale(riga.vmedia_alzata),
-                  Opzionale(riga.mpv_migliore),
-                  Opzionale(riga.mpv_media),
-                  Opzionale(riga.perdita_ultima),
-                  QVariant(double(riga.rpe)),
-                  QVariant(riga.nota),
-                  QVariant(Relativo(riga.file_campioni)),
-                  QVariant(Relativo(riga.file_record)),
-                  QVariant(Relativo(riga.file_sommario)),
-                  QVariant(Relativo(riga.file_analisi)),
-                  QVariant(impronta),
-                  QVariant(t.firma)})
+            for (const QVariant& v : {QVariant(chiave),
+                                      QVariant(relativa),
+                                      QVariant(riga.squadra),
+                                      QVariant(riga.atleta),
+                                      QVariant(riga.esercizio),
+                                      QVariant(riga.carico),
+                                      QVariant(Testo_quando(riga.quando)),
+                                      QVariant(riga.ripetizioni),
+                                      QVariant(riga.escluse),
+                                      Opzionale(riga.vmedia_tabella),
+                                      Opzionale(riga.vmedia_alzata),
+                                      Opzionale(riga.mpv_migliore),
+                                      Opzionale(riga.mpv_media),
+                                      Opzionale(riga.perdita_ultima),
+                                      QVariant(double(riga.rpe)),
+                                      QVariant(riga.nota),
+                                      QVariant(Relativo(riga.file_campioni)),
+                                      QVariant(Relativo(riga.file_record)),
+                                      QVariant(Relativo(riga.file_sommario)),
+                                      QVariant(Relativo(riga.file_analisi)),
+                                      QVariant(impronta),
+                                      QVariant(t.firma),
+                                      QVariant(Identificativo_test(riga)),
+                                      QVariant(Testo_esclusi(riga.numeri_esclusi)),
+                                      QVariant(Impronta_registro(riga))})
                 inserisci.addBindValue(v);
             if (!inserisci.exec() && esito.avviso.isEmpty())
                 esito.avviso = QCoreApplication::translate(
@@ -613,23 +657,33 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
     return esito;
 }
 
+namespace {
+// The mirror's rows that are not this station's own tests.
+const QString Solo_club = QStringLiteral("id NOT IN (SELECT id FROM test)");
+
+QStringList Nomi(QSqlQuery& q) {
+    QStringList nomi;
+    while (q.next()) nomi << q.value(0).toString();
+    return nomi;
+}
+} // namespace
+
 QStringList Indice_test::Squadre() const {
     QSqlQuery q(QSqlDatabase::database(connessione_));
-    q.exec(QStringLiteral("SELECT DISTINCT squadra FROM test ORDER BY squadra COLLATE NOCASE"));
-    QStringList squadre;
-    while (q.next()) squadre << q.value(0).toString();
-    return squadre;
+    q.exec(QStringLiteral("SELECT squadra FROM test UNION SELECT squadra FROM club WHERE ") +
+           Solo_club + QStringLiteral(" ORDER BY squadra COLLATE NOCASE"));
+    return Nomi(q);
 }
 
 QStringList Indice_test::Atleti(const QString& squadra) const {
     QSqlQuery q(QSqlDatabase::database(connessione_));
-    q.prepare(QStringLiteral(
-        "SELECT DISTINCT atleta FROM test WHERE squadra = ? ORDER BY atleta COLLATE NOCASE"));
+    q.prepare(QStringLiteral("SELECT atleta FROM test WHERE squadra = ? UNION SELECT atleta FROM "
+                             "club WHERE squadra = ? AND ") +
+              Solo_club + QStringLiteral(" ORDER BY atleta COLLATE NOCASE"));
+    q.addBindValue(squadra);
     q.addBindValue(squadra);
     q.exec();
-    QStringList atleti;
-    while (q.next()) atleti << q.value(0).toString();
-    return atleti;
+    return Nomi(q);
 }
 
 namespace {
@@ -660,17 +714,17 @@ std::vector<Riga_test> Leggi_righe(QSqlQuery& q, const QString& cartella_dati) {
         r.file_record = Assoluto(q.value(15));
         r.file_sommario = Assoluto(q.value(16));
         r.file_analisi = Assoluto(q.value(17));
+        r.id = q.value(18).toString();
+        r.numeri_esclusi = Da_testo_esclusi(q.value(19).toString());
+        r.stazione = q.value(20).toString();
         righe.push_back(std::move(r));
     }
     return righe;
 }
 
-const QString Colonne = QStringLiteral(
-    "SELECT squadra, atleta, esercizio, carico, quando, ripetizioni, escluse, vmedia_tabella, "
-    "vmedia_alzata, mpv_migliore, mpv_media, perdita_ultima, rpe, nota, file_campioni, "
-    "file_record, file_sommario, file_analisi FROM test WHERE copia_di IS NULL AND ");
-// By key, so the order of tests alike in time and name never depends on the database.
-const QString Ordine = QStringLiteral(" ORDER BY chiave");
+const QString Valori = QStringLiteral(
+    "squadra, atleta, esercizio, carico, quando, ripetizioni, escluse, vmedia_tabella, "
+    "vmedia_alzata, mpv_migliore, mpv_media, perdita_ultima, rpe, nota, ");
 
 // Newest first.
 std::vector<Riga_test> Ordinate(std::vector<Riga_test> righe) {
@@ -678,25 +732,182 @@ std::vector<Riga_test> Ordinate(std::vector<Riga_test> righe) {
                      [](const Riga_test& a, const Riga_test& b) { return Test_prima(b, a); });
     return righe;
 }
+
+void Esegui(QSqlQuery& q, const QString& testo, const QVariantList& valori) {
+    q.setForwardOnly(true);
+    q.prepare(testo);
+    for (const QVariant& v : valori) q.addBindValue(v);
+    q.exec();
+}
 } // namespace
+
+std::vector<Riga_test> Indice_test::Righe_proprie(const QString& condizione,
+                                                  const QVariantList& valori,
+                                                  const QString& ordine) const {
+    QSqlQuery q(QSqlDatabase::database(connessione_));
+    Esegui(q,
+           QStringLiteral("SELECT ") + Valori +
+               QStringLiteral("file_campioni, file_record, file_sommario, file_analisi, id, "
+                              "elenco_escluse, '' FROM test WHERE copia_di IS NULL AND (") +
+               condizione + QStringLiteral(") ORDER BY ") + ordine,
+           valori);
+    return Leggi_righe(q, cartella_dati_);
+}
+
+std::vector<Riga_test> Indice_test::Righe_club(const QString& condizione,
+                                               const QVariantList& valori) const {
+    QSqlQuery q(QSqlDatabase::database(connessione_));
+    Esegui(q,
+           QStringLiteral("SELECT ") + Valori +
+               QStringLiteral("'', '', '', '', id, elenco_escluse, stazione FROM club WHERE ") +
+               Solo_club + QStringLiteral(" AND ") + condizione + QStringLiteral(" ORDER BY id"),
+           valori);
+    return Leggi_righe(q, QString());
+}
 
 std::vector<Riga_test> Indice_test::Test_atleta(const QString& squadra,
                                                 const QString& atleta) const {
-    QSqlQuery q(QSqlDatabase::database(connessione_));
-    q.setForwardOnly(true);
-    q.prepare(Colonne + QStringLiteral("cartella = ?") + Ordine);
-    q.addBindValue(squadra + QLatin1Char('/') + atleta);
-    q.exec();
-    return Ordinate(Leggi_righe(q, cartella_dati_));
+    // By key, so the order of tests alike in time and name never depends on the database.
+    std::vector<Riga_test> righe =
+        Righe_proprie(QStringLiteral("cartella = ?"), {squadra + QLatin1Char('/') + atleta},
+                      QStringLiteral("chiave"));
+    for (Riga_test& r : Righe_club(QStringLiteral("squadra = ? AND atleta = ?"), {squadra, atleta}))
+        righe.push_back(std::move(r));
+    return Ordinate(std::move(righe));
 }
 
 std::vector<Riga_test> Indice_test::Test_squadra(const QString& squadra) const {
+    std::vector<Riga_test> righe =
+        Righe_proprie(QStringLiteral("squadra = ?"), {squadra}, QStringLiteral("chiave"));
+    for (Riga_test& r : Righe_club(QStringLiteral("squadra = ?"), {squadra}))
+        righe.push_back(std::move(r));
+    return Ordinate(std::move(righe));
+}
+
+// The club's queue and mirror.
+
+namespace {
+// Fixed for ever: identifiers made by every version of the program must agree.
+const QUuid Spazio_identificativi(QStringLiteral("{3f0c6d2e-8b41-4c7a-9e15-6b2d7f4a9c38}"));
+
+// This station's tests the club does not hold with their present record.
+const QString Non_inviati =
+    QStringLiteral("NOT EXISTS (SELECT 1 FROM inviato WHERE inviato.id = test.id AND "
+                   "inviato.impronta_registro = test.impronta_registro)");
+} // namespace
+
+QString Identificativo_test(const Riga_test& t) {
+    QString nome;
+    if (!t.file_record.isEmpty()) {
+        nome = QFileInfo(t.file_record).fileName();
+        if (nome.endsWith(Suffisso_record)) nome.chop(Suffisso_record.size());
+    } else if (!t.file_sommario.isEmpty()) {
+        nome = QFileInfo(t.file_sommario).fileName();
+        const QString coda = Suffisso_ripetizioni + QStringLiteral(".csv");
+        if (nome.endsWith(coda, Qt::CaseInsensitive))
+            nome.chop(coda.size());
+        else if (nome.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+            nome.chop(4);
+    } else if (!t.file_campioni.isEmpty()) {
+        nome = QFileInfo(t.file_campioni).completeBaseName();
+    }
+    const QString quando =
+        t.quando.isValid()
+            ? t.quando.toOffsetFromUtc(t.quando.offsetFromUtc()).toString(Qt::ISODate)
+            : QString();
+    return QUuid::createUuidV5(Spazio_identificativi, t.squadra + QLatin1Char('/') + t.atleta +
+                                                          QLatin1Char('/') + nome +
+                                                          QLatin1Char('|') + quando)
+        .toString(QUuid::WithoutBraces);
+}
+
+QString Impronta_registro(const Riga_test& t) {
+    const QString testo = QString::number(double(t.rpe)) + QLatin1Char('|') + t.nota +
+                          QLatin1Char('|') + Testo_esclusi(t.numeri_esclusi);
+    return QString::fromLatin1(
+        QCryptographicHash::hash(testo.toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+std::vector<Test_da_inviare> Indice_test::Da_inviare(int massimo) const {
+    QString ordine = QStringLiteral("quando, id");
+    if (massimo >= 0) ordine += QStringLiteral(" LIMIT %1").arg(massimo);
+    std::vector<Test_da_inviare> coda;
+    QSet<QString> inviati;
+    {
+        QSqlQuery q(QSqlDatabase::database(connessione_));
+        q.exec(QStringLiteral("SELECT id FROM inviato"));
+        while (q.next()) inviati.insert(q.value(0).toString());
+    }
+    for (Riga_test& r : Righe_proprie(Non_inviati, {}, ordine)) {
+        Test_da_inviare t;
+        t.impronta_registro = Impronta_registro(r);
+        t.gia_inviato = inviati.contains(r.id);
+        t.test = std::move(r);
+        coda.push_back(std::move(t));
+    }
+    return coda;
+}
+
+int Indice_test::Conta_da_inviare() const {
     QSqlQuery q(QSqlDatabase::database(connessione_));
-    q.setForwardOnly(true);
-    q.prepare(Colonne + QStringLiteral("squadra = ?") + Ordine);
-    q.addBindValue(squadra);
-    q.exec();
-    return Ordinate(Leggi_righe(q, cartella_dati_));
+    q.exec(QStringLiteral("SELECT count(*) FROM test WHERE copia_di IS NULL AND ") + Non_inviati);
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+bool Indice_test::Segna_inviato(const QString& id, const QString& impronta_registro) {
+    QSqlQuery q(QSqlDatabase::database(connessione_));
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO inviato VALUES (?, ?)"));
+    q.addBindValue(id);
+    q.addBindValue(impronta_registro);
+    return q.exec();
+}
+
+bool Indice_test::Salva_dal_club(const std::vector<Riga_test>& righe, const QString& ultimo) {
+    QSqlDatabase db = QSqlDatabase::database(connessione_);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    bool riuscito = true;
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO club VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                             "?, ?, ?, ?, ?, ?, ?)"));
+    for (const Riga_test& r : righe) {
+        if (r.id.isEmpty()) continue;
+        for (const QVariant& v :
+             {QVariant(r.id), QVariant(r.stazione), QVariant(r.squadra), QVariant(r.atleta),
+              QVariant(r.esercizio), QVariant(r.carico), QVariant(Testo_quando(r.quando)),
+              QVariant(r.ripetizioni), QVariant(r.escluse), Opzionale(r.vmedia_tabella),
+              Opzionale(r.vmedia_alzata), Opzionale(r.mpv_migliore), Opzionale(r.mpv_media),
+              Opzionale(r.perdita_ultima), QVariant(double(r.rpe)), QVariant(r.nota),
+              QVariant(Testo_esclusi(r.numeri_esclusi))})
+            q.addBindValue(v);
+        riuscito = q.exec() && riuscito;
+    }
+    if (!ultimo.isEmpty()) {
+        q.prepare(QStringLiteral("INSERT OR REPLACE INTO info VALUES ('ultimo_club', ?)"));
+        q.addBindValue(ultimo);
+        riuscito = q.exec() && riuscito;
+    }
+    q.finish();
+    if (!riuscito) {
+        db.rollback();
+        return false;
+    }
+    return db.commit();
+}
+
+QString Indice_test::Ultimo_dal_club() const {
+    QSqlQuery q(QSqlDatabase::database(connessione_));
+    q.exec(QStringLiteral("SELECT valore FROM info WHERE chiave = 'ultimo_club'"));
+    return q.next() ? q.value(0).toString() : QString();
+}
+
+void Indice_test::Dimentica_club() {
+    QSqlDatabase db = QSqlDatabase::database(connessione_);
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    q.exec(QStringLiteral("DELETE FROM club"));
+    q.exec(QStringLiteral("DELETE FROM inviato"));
+    q.exec(QStringLiteral("DELETE FROM info WHERE chiave = 'ultimo_club'"));
+    db.commit();
 }
 
 std::optional<QString> Indicizza_test(const QString& cartella_dati, const QString& file_campioni) {

@@ -9,11 +9,17 @@
 // analysis beside it, or a summary file alone (saved under a chosen name, or before records
 // existed) with its analysis. A copy of a summary under another name (the same date stamp
 // and rows) is one test.
+//
+// With a club, the index also keeps what the club server has of this station's tests (the
+// queue of tests to send) and the other stations' tests as the club last gave them (the
+// mirror). Both are a cache too: an index rebuilt only means sending again, and the server
+// keeps a test, or a version of its record, once.
 
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <optional>
 #include <vector>
 
@@ -32,10 +38,29 @@ struct Riga_test {
     std::optional<double> perdita_ultima; // %, the last repetition's velocity loss
     float rpe = 0;                        // 1 to 10; 0: not given
     QString nota;
-    // Full paths; empty when the test has none.
+    std::vector<int> numeri_esclusi; // the repetitions left out, by number from 1
+    // Full paths; empty when the test has none (always so for another station's test).
     QString file_campioni, file_record, file_sommario, file_analisi;
+    QString id;       // Identificativo_test: the same for one recording at every station
+    QString stazione; // empty: this station's own test; else the club station that recorded it
 
     QString Cartella() const; // the athlete's folder
+};
+
+// The test's identifier: a name-based UUID of "<team>/<athlete>/<test's name>|<time with
+// its offset>", the test's name being its files' common stem (the record's name without
+// " test.ini", else the summary's without " ripetizioni.csv"). The same recording gives the
+// same identifier at any station and after any rebuild of the index; two recordings differ.
+QString Identificativo_test(const Riga_test& t);
+// A hash of what the coach may change after the save (RPE, note, repetitions left out): a
+// new value is a new version of the test's record for the club.
+QString Impronta_registro(const Riga_test& t);
+
+// A test of this station the club does not hold as it is.
+struct Test_da_inviare {
+    Riga_test test;
+    QString impronta_registro; // Impronta_registro(test)
+    bool gia_inviato = false;  // sent before, with another record
 };
 
 // The order of tests in every list (Prima_nel_tempo): by time, then by their files' names.
@@ -77,12 +102,34 @@ public:
     QStringList Atleti(const QString& squadra) const;
     std::vector<Riga_test> Test_atleta(const QString& squadra, const QString& atleta) const;
     std::vector<Riga_test> Test_squadra(const QString& squadra) const;
+    // These lists hold the other stations' tests from the mirror too (`stazione` set), never
+    // one that is this station's own.
+
+    // The queue: this station's tests the club does not hold as they are (never sent, or
+    // their record changed since), oldest first (by time, then identifier); at most
+    // `massimo` of them when not negative. A test the club got is marked with the record
+    // it got.
+    std::vector<Test_da_inviare> Da_inviare(int massimo = -1) const;
+    int Conta_da_inviare() const;
+    bool Segna_inviato(const QString& id, const QString& impronta_registro);
+
+    // The mirror: the other stations' tests as the club gave them, by identifier (a row given
+    // again replaces the one held); `ultimo` is the server's time of the newest one received,
+    // kept for the next request. Dimentica_club clears the mirror and what was sent.
+    bool Salva_dal_club(const std::vector<Riga_test>& righe, const QString& ultimo);
+    QString Ultimo_dal_club() const;
+    void Dimentica_club();
 
 private:
     QString cartella_dati_;
     QString connessione_;
     QString avviso_;
     bool Apri(const QString& file);
+    // This station's rows (copies aside) and the mirror's rows (own tests aside) that meet
+    // `condizione`, with its values bound in order.
+    std::vector<Riga_test> Righe_proprie(const QString& condizione, const QVariantList& valori,
+                                         const QString& ordine) const;
+    std::vector<Riga_test> Righe_club(const QString& condizione, const QVariantList& valori) const;
     Esito_indice Aggiorna_cartelle(const QStringList& cartelle_atleti, const QString& ambito);
 };
 

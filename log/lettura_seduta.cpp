@@ -129,6 +129,7 @@ std::optional<QString> Leggi_file_test(const File_test& file, const QString& squ
         const double v = vmedie_sommario[i] / 1000.0;
         if (!riga.vmedia_tabella || v > *riga.vmedia_tabella) riga.vmedia_tabella = v;
     }
+    riga.numeri_esclusi.assign(escluse.begin(), escluse.end());
     if (riga.esercizio.isEmpty())
         return QCoreApplication::translate("Lettura_test", "nessun esercizio");
     return std::nullopt;

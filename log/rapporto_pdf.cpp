@@ -32,6 +32,15 @@ struct Ripetizione_stampata {
     bool esclusa = false;
 };
 
+// The athlete's folder at this station (their choices), which only this station's tests
+// name: another station's test has its files there.
+QString Cartella_dell_atleta(const Richiesta_rapporto& richiesta) {
+    for (const auto* elenco : {&richiesta.test, &richiesta.storia})
+        for (const Riga_test& t : *elenco)
+            if (!t.Cartella().isEmpty()) return t.Cartella();
+    return {};
+}
+
 // Every repetition of the test, the left out ones with their velocity too: the mean
 // propulsive velocity of the analysis, as in the log (none without an analysis).
 std::vector<Ripetizione_stampata> Ripetizioni(const Riga_test& t) {
@@ -138,8 +147,11 @@ void Scrivi_test(Pagine_pdf& pagine, const Riga_test& t, const QLocale& locale) 
     if (!t.nota.isEmpty())
         pagine.Testo(QCoreApplication::translate("Rapporto_pdf", "Nota: %1").arg(t.nota));
     if (righe.empty()) {
-        pagine.Testo(QCoreApplication::translate(
-            "Rapporto_pdf", "Le ripetizioni del test non si possono leggere dai suoi file."));
+        const QString altrove = Testo_file_altrove(t);
+        pagine.Testo(!altrove.isEmpty() ? altrove
+                                        : QCoreApplication::translate(
+                                              "Rapporto_pdf", "Le ripetizioni del test non si "
+                                                              "possono leggere dai suoi file."));
         return;
     }
     std::vector<QStringList> tabella;
@@ -203,7 +215,7 @@ std::optional<QString> Scrivi_rapporto_pdf(const QString& file, const Richiesta_
         QString data = locale.toString(giorno, QStringLiteral("dddd d MMMM yyyy"));
         if (!data.isEmpty()) data[0] = data[0].toUpper();
         pagine.Sottotitolo(data);
-        const QString cartella = test.front()->Cartella();
+        const QString cartella = Cartella_dell_atleta(richiesta);
         for (const Prontezza& p : Prontezze_giorno(
                  richiesta.storia.empty() ? richiesta.test : richiesta.storia, cartella, giorno))
             pagine.Testo(Testo_prontezza(p, locale));

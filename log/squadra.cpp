@@ -32,6 +32,7 @@ std::vector<Riga_squadra> Righe_squadra(const Indice_test& indice, const QString
         }
         if (ultimo) {
             r.ultimo_test = ultimo->quando;
+            r.stazione_ultimo = ultimo->stazione;
             for (const Riga_test& t : test)
                 if (t.quando.date() == ultimo->quando.date() &&
                     (!primo_giorno || t.quando < primo_giorno->quando))
@@ -53,8 +54,11 @@ std::vector<Riga_squadra> Righe_squadra(const Indice_test& indice, const QString
                     {e, a.e1rm.back().giorno, a.e1rm.back().e1rm, a.e1rm.back().errore});
         }
         if (primo_giorno) {
-            const auto carico =
-                Carico_riferimento(test, primo_giorno->Cartella(), primo_giorno->esercizio);
+            // The athlete's choices are in their folder here, whichever station recorded.
+            const auto carico = Carico_riferimento(test,
+                                                   indice.Cartella_dati() + QLatin1Char('/') +
+                                                       squadra + QLatin1Char('/') + atleta,
+                                                   primo_giorno->esercizio);
             if (carico)
                 r.prontezza = Prontezza_giorno(test, primo_giorno->esercizio, *carico,
                                                primo_giorno->quando.date());

@@ -20,6 +20,7 @@ struct E1rm_esercizio {
 struct Riga_squadra {
     QString atleta;
     std::optional<QDateTime> ultimo_test;
+    QString stazione_ultimo; // the club station that recorded the last test; empty: this one
     std::vector<E1rm_esercizio> e1rm;   // the latest estimate of every exercise, by name
     std::optional<Prontezza> prontezza; // of the exercise the latest session started with
     int test_7_giorni = 0;              // tests of the last 7 days up to `oggi`, `oggi` included

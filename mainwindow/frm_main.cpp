@@ -9,12 +9,18 @@
 #include "analysis/frm_analisi.h"
 #include "analysis/frm_atleta.h"
 #include "analysis/frm_grafici.h"
+#include "club/frm_club.h"
+#include "club/lavoratore_club.h"
+#include "club/parametri_club.h"
 #include "log/frm_profilo.h"
+#include "log/frm_squadra.h"
 #include "log/frm_storico.h"
+#include "log/indice_sedute.h"
 #include "log/testi_storico.h"
 #include "platform/etichetta_accorciata.h"
 #include "platform/impostazioni_utente.h"
 #include "platform/lingua.h"
+#include "platform/moduli.h"
 #include "platform/suono_qt.h"
 #include "session/sessione.h"
 #include "session/titolo.h"
@@ -37,8 +43,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 const char* const Testo_lingua_al_riavvio =
@@ -61,7 +69,9 @@ void Mostra_riga(QLabel* riga, const QString& testo, bool allarme) {
 }
 } // namespace
 
-Frm_main::~Frm_main() = default;
+Frm_main::~Frm_main() {
+    Ferma_club();
+}
 
 Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Frm_main"));
@@ -93,6 +103,14 @@ Frm_main::Frm_main(QWidget* parent) : QMainWindow(parent) {
     Lbl_recupero->setFont(grassetto);
     Lbl_recupero->hide();
     statusBar()->addPermanentWidget(Lbl_recupero);
+    Lbl_club = new Etichetta_accorciata(this);
+    Lbl_club->setObjectName(QStringLiteral("Lbl_club"));
+    Lbl_club->setAccessibleName(tr("Club"));
+    Lbl_club->setAutoFillBackground(true);
+    Lbl_club->setContentsMargins(6, 0, 6, 0);
+    Lbl_club->setMaximumWidth(420);
+    Lbl_club->hide();
+    statusBar()->addPermanentWidget(Lbl_club);
     statusBar()->addPermanentWidget(Lbl_cartella);
     // What is wrong with the board's stream, and with the set's journal, on a warning
     // ground beside the file saved; hidden while all is well.
@@ -209,6 +227,7 @@ void Frm_main::Apri_finestre(Sessione& sessione, const QLocale& locale, Protocol
             aperto.isEmpty() ? QString() : tr("Aperto: %1").arg(QDir::toNativeSeparators(aperto)));
     });
     Crea_menu();
+    Avvia_club();
     riposiziona();
     Intestazione->Aggiorna_intestazione(sessione.Dati_esercizio, locale);
     Intestazione->show();
@@ -261,6 +280,7 @@ void Frm_main::Crea_menu() {
         impostazioni->addAction(tr("Configura..."), this, &Frm_main::Mostra_configurazione);
     mnuImpostazioniParametri_Porta = impostazioni->addAction(tr("Parametri Porta...."), this,
                                                              &Frm_main::Parametri_porta_richiesti);
+    mnuImpostazioniClub = impostazioni->addAction(tr("C&lub..."), this, &Frm_main::Mostra_club);
 
     QMenu* visualizza = menuBar()->addMenu(tr("&Visualizza"));
     mnuVisualizzaRipetizioni = visualizza->addAction(tr("Grafico ripetizioni"), Comandi,
@@ -345,6 +365,7 @@ void Frm_main::Crea_menu() {
         {mnuFileEsci, "mnuFileEsci"},
         {mnuImpostazioniConfigura, "mnuImpostazioniConfigura"},
         {mnuImpostazioniParametri_Porta, "mnuImpostazioniParametri_Porta"},
+        {mnuImpostazioniClub, "mnuImpostazioniClub"},
         {mnuVisualizzaRipetizioni, "mnuVisualizzaRipetizioni"},
         {mnuVisualizzaTempo, "mnuVisualizzaTempo"},
         {mnuVisualizzaGrafico, "mnuVisualizzaGrafico"},
@@ -477,6 +498,99 @@ void Frm_main::Mostra_prontezza(const QString& file_salvato) {
     Lbl_prontezza->show();
 }
 
+void Frm_main::Mostra_club() {
+    Frm_club finestra(this);
+    Centra_su(&finestra, this);
+    const int esito = finestra.exec();
+    if (esito == QDialog::Rejected) return;
+    Ferma_club(false);
+    password_club_declinata_ = false;
+    if (esito != Frm_club::Nessun_club) return Avvia_club();
+    Lbl_club->hide();
+    if (s_ == nullptr) return;
+    // The other stations' tests leave the log once the last sender has stopped, so that it
+    // brings none back; this station's own stay, as their files.
+    const auto Dimentica = [this, cartella = s_->Cartella_applicazione] {
+        Indice_test(cartella).Dimentica_club();
+        Club_arrivati();
+    };
+    QThread* ultimo = club_in_chiusura_.empty() ? nullptr : club_in_chiusura_.back().data();
+    if (ultimo != nullptr) connect(ultimo, &QThread::finished, this, Dimentica);
+    if (ultimo == nullptr || ultimo->isFinished()) Dimentica();
+}
+
+void Frm_main::Avvia_club() {
+    if (s_ == nullptr || thread_club_ != nullptr) return;
+    const std::optional<Parametri_club> parametri = Parametri_salvati();
+    if (!parametri) return Lbl_club->hide();
+    thread_club_ = new QThread(this);
+    thread_club_->setObjectName(QStringLiteral("Club"));
+    club_ = new Lavoratore_club(s_->Cartella_applicazione, *parametri);
+    club_->moveToThread(thread_club_);
+    connect(thread_club_, &QThread::started, club_, &Lavoratore_club::Avvia);
+    // Deleted on its own thread, as the thread ends: its index and connection were made there.
+    connect(thread_club_, &QThread::finished, club_, &QObject::deleteLater);
+    if (Salvataggi_test != nullptr)
+        connect(Salvataggi_test, &Salvataggi::Test_indicizzato, club_, &Lavoratore_club::Sveglia);
+    connect(club_, &Lavoratore_club::Stato, this, &Frm_main::Mostra_stato_club);
+    connect(club_, &Lavoratore_club::Arrivati, this, &Frm_main::Club_arrivati);
+    connect(club_, &Lavoratore_club::Password_rifiutata, this, &Frm_main::Chiedi_password_club);
+    Mostra_riga(Lbl_club, tr("Club: collegamento in corso..."), false);
+    thread_club_->start();
+}
+
+void Frm_main::Ferma_club(bool attendi) {
+    if (thread_club_ != nullptr) {
+        QThread* thread = std::exchange(thread_club_, nullptr);
+        club_ = nullptr;
+        thread->quit();
+        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        club_in_chiusura_.emplace_back(thread);
+    }
+    if (!attendi) return;
+    for (const QPointer<QThread>& thread : club_in_chiusura_)
+        if (!thread.isNull()) {
+            thread->wait();
+            delete thread.data();
+        }
+    club_in_chiusura_.clear();
+}
+
+void Frm_main::Mostra_stato_club(int da_inviare, bool collegato, const QString& errore) {
+    // A sender stopped may still have said something on its way out.
+    if (sender() != nullptr && sender() != club_) return;
+    QString testo = da_inviare > 0 ? tr("Club: %n test da inviare", nullptr, da_inviare)
+                    : collegato    ? tr("Club: collegato")
+                                   : tr("Club: non collegato");
+    if (!errore.isEmpty()) testo += QStringLiteral(" – ") + errore;
+    Mostra_riga(Lbl_club, testo, !errore.isEmpty());
+}
+
+void Frm_main::Club_arrivati() {
+    if (Storico.isNull()) return;
+    Storico->Ricarica();
+    if (auto* squadra = Storico->findChild<Frm_squadra*>()) squadra->Ricarica();
+}
+
+void Frm_main::Chiedi_password_club() {
+    if (password_club_chiesta_ || password_club_declinata_ || senza_finestre_) return;
+    const std::optional<Parametri_club> parametri = Parametri_salvati();
+    if (!parametri) return;
+    password_club_chiesta_ = true;
+    // Not modal: a set may be running, and its keys stay with the main window.
+    auto* finestra = new Frm_password_club(*parametri, this);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    connect(finestra, &QDialog::finished, this, [this](int esito) {
+        password_club_chiesta_ = false;
+        if (esito != QDialog::Accepted)
+            password_club_declinata_ = true;
+        else if (club_ != nullptr)
+            QMetaObject::invokeMethod(club_, &Lavoratore_club::Nuova_password);
+    });
+    Centra_su(finestra, this);
+    finestra->show();
+}
+
 void Frm_main::riposiziona() {
     if (Intestazione == nullptr) return;
     const int W = centralWidget()->width();
@@ -547,6 +661,9 @@ void Frm_main::closeEvent(QCloseEvent* evento) {
     // stopped and saved as the start button's stop would save it, then recording goes off.
     if (Valutazione != nullptr) Valutazione->Scrivi_in_sospeso();
     if (Comandi != nullptr) Comandi->Termina();
+    // The club's sender ends its round (a server that does not answer gives up within its
+    // connection's timeout); what it did not send waits in the index for the next start.
+    Ferma_club();
     // Then the other windows, in this order: stopwatch, setup dialog, and (through
     // Chiusura) the serial window and the HID window.
     if (!Crono.isNull()) Crono->close();

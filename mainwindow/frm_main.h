@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <vector>
 
 class Etichetta_accorciata;
 class Frm_analisi;
@@ -21,9 +22,11 @@ class Frm_crono;
 class Frm_profilo;
 class Frm_storico;
 class Inoltro_frm_analisi;
+class Lavoratore_club;
 class QAction;
 class QLabel;
 class QFile;
+class QThread;
 class Riga_valutazione;
 class Frm_grafici;
 class Frm_intestazione;
@@ -95,6 +98,17 @@ public:
     // under a title line when the file is new. False, with the reason, when it cannot be
     // opened.
     bool Registra_segnali(const QString& file, QString* errore = nullptr);
+    // "Club...": the club's settings; the sender starts again with what they say, or stops
+    // and the other stations' tests are forgotten when there is no club any more.
+    void Mostra_club();
+    // With a club stored, its sender on a thread of its own; the status bar says how it goes.
+    void Avvia_club();
+    // The sender told to stop once its current round ends. With `attendi` (the program's end)
+    // it and every sender stopped before are waited for; otherwise they end by themselves:
+    // the window never waits for the network.
+    void Ferma_club(bool attendi = true);
+    // What the sender said last, in Lbl_club: the tests waiting, connected, or the error.
+    void Mostra_stato_club(int da_inviare, bool collegato, const QString& errore);
 
     // The menu bar, built with the child windows. "Apri..." and the two saves are the
     // command panel's own actions, so their keys work from the panel's menu too.
@@ -104,6 +118,7 @@ public:
     QAction* mnuFileEsci = nullptr;
     QAction* mnuImpostazioniConfigura = nullptr;
     QAction* mnuImpostazioniParametri_Porta = nullptr;
+    QAction* mnuImpostazioniClub = nullptr;
     QAction* mnuVisualizzaRipetizioni = nullptr;
     QAction* mnuVisualizzaTempo = nullptr;
     QAction* mnuVisualizzaGrafico = nullptr;
@@ -132,6 +147,9 @@ public:
     // What the machine lacks for the sound cues, told once.
     Etichetta_accorciata* Lbl_suono = nullptr;
     QLabel* Lbl_recupero = nullptr; // the rest between hands-free sets, "Recupero m:ss"
+    // The club's sender: the tests still to send, or connected, or what is wrong; hidden
+    // without a club.
+    Etichetta_accorciata* Lbl_club = nullptr;
     Sorveglianza_flusso* Sorveglianza = nullptr;
     // The RPE and the note of the set just saved.
     Riga_valutazione* Valutazione = nullptr;
@@ -173,6 +191,11 @@ private:
     // The cues as the tools menu sets them.
     void Aggiorna_segnali();
     void Scrivi_segnale(const Segnale_dato& dato);
+    // Tests of other stations arrived: the open log window and team view read them.
+    void Club_arrivati();
+    // The server refused the club's password: asked again in a small window, once at a time;
+    // not again in this run once the coach cancelled it.
+    void Chiedi_password_club();
 
     Sessione* s_ = nullptr;
     Avvisi* avvisi_ = nullptr;
@@ -182,4 +205,9 @@ private:
     Uscita_suono* uscita_suono_ = nullptr;
     std::unique_ptr<Uscita_suono> suono_proprio_;
     std::unique_ptr<QFile> registro_segnali_;
+    QThread* thread_club_ = nullptr;
+    Lavoratore_club* club_ = nullptr; // lives on thread_club_
+    std::vector<QPointer<QThread>> club_in_chiusura_;
+    bool password_club_chiesta_ = false;
+    bool password_club_declinata_ = false;
 };

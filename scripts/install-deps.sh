@@ -5,14 +5,15 @@
 # pages; lintian, appstreamcli and the desktop entry checker for the package's checks; Qt
 # Multimedia and Qt's speech module for the sound cues, whose headers need the QML
 # integration header of qt6-declarative-dev, which Debian 12's qt6-speech-dev does not pull
-# in), and the Italian locale the tests and the manual pages use. Safe to run again: it
+# in), PostgreSQL and Qt's driver for it for a club's shared log (the tests start a server of
+# their own), and the Italian locale the tests and the manual pages use. Safe to run again: it
 # installs only what is missing.
 set -euo pipefail
 pacchetti=(build-essential cmake pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libqcustomplot-dev libqt6sql6-sqlite poppler-utils
          libhidapi-dev libudev-dev qt6-translations-l10n xvfb xauth xdotool imagemagick locales
          clang-format help2man man-db lintian appstream desktop-file-utils
          qt6-l10n-tools qt6-tools-dev qt6-multimedia-dev qt6-speech-dev
-         qt6-declarative-dev)
+         qt6-declarative-dev postgresql libqt6sql6-psql)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")

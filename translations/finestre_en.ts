@@ -252,6 +252,154 @@
     </message>
 </context>
 <context>
+    <name>Frm_club</name>
+    <message>
+        <location filename="../club/frm_club.cpp"/>
+        <source>Cifrata se il server lo permette</source>
+        <translation>Encrypted if the server allows it</translation>
+    </message>
+    <message>
+        <source>Sempre cifrata</source>
+        <translation>Always encrypted</translation>
+    </message>
+    <message>
+        <source>Sempre cifrata, con il certificato del server verificato</source>
+        <translation>Always encrypted, with the server&apos;s certificate verified</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>I test di questa stazione vanno al server PostgreSQL del club, e i test delle altre stazioni arrivano nello storico. La password resta nel file delle password di PostgreSQL, mai nelle impostazioni di kinetrack.</source>
+        <translation>This station&apos;s tests go to the club&apos;s PostgreSQL server, and the other stations&apos; tests arrive in the log. The password stays in PostgreSQL&apos;s password file, never in kinetrack&apos;s settings.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Porta</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Cifratura</source>
+        <translation>Encryption</translation>
+    </message>
+    <message>
+        <source>Stazione</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Il nome con cui i test di questa stazione appaiono alle altre</source>
+        <translation>The name this station&apos;s tests carry at the other stations</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>vuota: resta quella salvata</source>
+        <translation>empty: the saved one stays</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>Po&amp;rta:</source>
+        <translation>Po&amp;rt:</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>&amp;Database:</translation>
+    </message>
+    <message>
+        <source>&amp;Utente:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <source>&amp;Cifratura:</source>
+        <translation>&amp;Encryption:</translation>
+    </message>
+    <message>
+        <source>S&amp;tazione:</source>
+        <translation>St&amp;ation:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>&amp;Prova</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>Si collega al server e dice com&apos;è andata</source>
+        <translation>Connects to the server and tells how it went</translation>
+    </message>
+    <message>
+        <source>&amp;Nessun club</source>
+        <translation>&amp;No club</translation>
+    </message>
+    <message>
+        <source>Questa stazione smette di inviare e dimentica i test delle altre stazioni</source>
+        <translation>This station stops sending and forgets the other stations&apos; tests</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Manca il server.</source>
+        <translation>The server is missing.</translation>
+    </message>
+    <message>
+        <source>Manca il database.</source>
+        <translation>The database is missing.</translation>
+    </message>
+    <message>
+        <source>Manca l&apos;utente.</source>
+        <translation>The user is missing.</translation>
+    </message>
+    <message>
+        <source>Manca il nome della stazione.</source>
+        <translation>The station&apos;s name is missing.</translation>
+    </message>
+    <message>
+        <source>La password non è stata salvata: %1</source>
+        <translation>The password was not saved: %1</translation>
+    </message>
+    <message>
+        <source>Collegamento a %1 in corso...</source>
+        <translation>Connecting to %1...</translation>
+    </message>
+    <message>
+        <source>Collegato: il server risponde e il suo schema è quello di questa versione.</source>
+        <translation>Connected: the server answers and its schema is this version&apos;s.</translation>
+    </message>
+    <message>
+        <source>Le impostazioni non sono state salvate.</source>
+        <translation>The settings were not saved.</translation>
+    </message>
+</context>
+<context>
     <name>Frm_cmd</name>
     <message>
         <location filename="../acquisition/frm_cmd.cpp" line="+58"/>
@@ -764,6 +912,42 @@
     </message>
 </context>
 <context>
+    <name>Frm_password_club</name>
+    <message>
+        <location filename="../club/frm_club.cpp"/>
+        <source>Password del club</source>
+        <translation>Club password</translation>
+    </message>
+    <message>
+        <source>Il server %1 ha rifiutato la password dell&apos;utente %2. I test restano in coda finché non è quella giusta.</source>
+        <translation>The server %1 refused the password of user %2. The tests stay queued until it is the right one.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>La password non è stata salvata: %1</source>
+        <translation>The password was not saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>Frm_profilo</name>
     <message>
         <location filename="../log/frm_profilo.cpp" line="+41"/>
@@ -1178,6 +1362,10 @@
     <message>
         <source>File non usati (%1): %2</source>
         <translation>Files not used (%1): %2</translation>
+    </message>
+    <message>
+        <source>Stazione</source>
+        <translation>Station</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,7 @@ prints the rep table and writes the files asked for.
         <source>Uso: kinetrack-storico --data CARTELLA_DATI [--team SQUADRA] [--athlete ATLETA]
                        [--exercise ESERCIZIO] [--from AAAA-MM-GG] [--to AAAA-MM-GG]
                        [--pdf FILE | --readiness]
+                       [--club &quot;host=H port=P dbname=N user=U&quot;] [--station NOME]
 Il diario degli allenamenti: i test salvati nelle cartelle degli atleti, dal più
 recente, come testo separato da &quot;;&quot; (punto decimale, una riga di intestazione):
 squadra, atleta, data, ora, esercizio, carico (kg), ripetizioni valide, velocità
@@ -436,12 +437,22 @@ L&apos;indice dei test (ini/storico.sqlite) viene aggiornato dai file prima di l
                           soglia in m/s; esito: sopra, nella norma, sotto o n.d.)
   --write-example ATLETA  scrive prima quattro settimane di test d&apos;esempio dell&apos;atleta
                           nella squadra di --team (senza: &quot;Esempio&quot;)
+  --club PARAMETRI        prima invia al server PostgreSQL del club i test della
+                          cartella che non ha (un test una volta sola) e prende
+                          quelli delle altre stazioni: il diario li mostra tutti, con
+                          la stazione in un&apos;ultima colonna (Stazione); la password
+                          viene dal file delle password di PostgreSQL (~/.pgpass).
+                          Con il club irraggiungibile il diario è quello che si ha e
+                          l&apos;uscita è 1
+  --station NOME          il nome di questa stazione nel club (senza: quello delle
+                          impostazioni, altrimenti il nome del computer)
       --version           la versione del programma
   -h, --help              questo aiuto
 </source>
         <translation>Usage: kinetrack-storico --data DATA_FOLDER [--team TEAM] [--athlete ATHLETE]
                          [--exercise EXERCISE] [--from YYYY-MM-DD] [--to YYYY-MM-DD]
                          [--pdf FILE | --readiness]
+                         [--club &quot;host=H port=P dbname=N user=U&quot;] [--station NAME]
 The training log: the tests saved in the athletes&apos; folders, newest first, as text
 separated by &quot;;&quot; (decimal point, one header line): team, athlete, date, time,
 exercise, load (kg), valid reps, best velocity (m/s), velocity loss of the last
@@ -463,6 +474,15 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
                           sopra, nella norma, sotto or n.d.)
   --write-example ATHLETE first writes four weeks of the athlete&apos;s example tests
                           in the team of --team (without: &quot;Esempio&quot;)
+  --club PARAMETERS       first sends the folder&apos;s tests the club&apos;s PostgreSQL server
+                          does not hold (a test only once) and takes the other
+                          stations&apos; ones: the log shows them all, with the station
+                          in a last column (Stazione); the password comes from
+                          PostgreSQL&apos;s password file (~/.pgpass). With the club out
+                          of reach the log is what the folder has and the exit
+                          code is 1
+  --station NAME          this station&apos;s name at the club (without: the one in the
+                          settings, else the computer&apos;s name)
       --version           the program&apos;s version
   -h, --help              this help
 </translation>
@@ -527,6 +547,14 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <source>nessuna cartella di atleta per l&apos;atleta &quot;%1&quot;</source>
         <translation>no athlete folder for the athlete &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>Club: %1 test inviati</source>
+        <translation>Club: %1 tests sent</translation>
+    </message>
+    <message>
+        <source>Club: %1 test da inviare</source>
+        <translation>Club: %1 tests to send</translation>
+    </message>
 </context>
 <context>
     <name>Diario</name>
@@ -534,6 +562,10 @@ The test index (ini/storico.sqlite) is brought up to date from the files before 
         <location filename="../log/diario.cpp" line="+176"/>
         <source>Il test non ha il file di analisi.</source>
         <translation>The test has no analysis file.</translation>
+    </message>
+    <message>
+        <source>I file di questo test sono alla stazione %1.</source>
+        <translation>The files of this test are at station %1.</translation>
     </message>
 </context>
 <context>
@@ -1703,6 +1735,92 @@ Faults:
         <location line="+1"/>
         <source>poco sonno</source>
         <translation>little sleep</translation>
+    </message>
+</context>
+<context>
+    <name>Club</name>
+    <message>
+        <source>manca il driver PostgreSQL di Qt (QPSQL): installare libqt6sql6-psql</source>
+        <translation>Qt&apos;s PostgreSQL driver (QPSQL) is missing: install libqt6sql6-psql</translation>
+    </message>
+    <message>
+        <source>il club (%1) ha rifiutato la password dell&apos;utente &quot;%2&quot;: %3</source>
+        <translation>the club (%1) refused the password of the user &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>il club (%1) non risponde: %2</source>
+        <translation>the club (%1) does not answer: %2</translation>
+    </message>
+    <message>
+        <source>il server del club è PostgreSQL %1: kinetrack vuole PostgreSQL %2 o successivo</source>
+        <translation>the club&apos;s server is PostgreSQL %1: kinetrack needs PostgreSQL %2 or later</translation>
+    </message>
+    <message>
+        <source>il database &quot;%1&quot; non ha lo schema del club: kinetrack vuole la versione %2 (psql -f club.sql)</source>
+        <translation>the database &quot;%1&quot; has no club schema: kinetrack needs version %2 (psql -f club.sql)</translation>
+    </message>
+    <message>
+        <source>lo schema del club non si legge: %1</source>
+        <translation>the club&apos;s schema cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>lo schema del club è alla versione %1, kinetrack vuole la versione %2</source>
+        <translation>the club&apos;s schema is at version %1, kinetrack needs version %2</translation>
+    </message>
+    <message>
+        <source>il club non ha preso il test %1: %2</source>
+        <translation>the club did not take the test %1: %2</translation>
+    </message>
+    <message>
+        <source>il club non ha dato i test delle altre stazioni: %1</source>
+        <translation>the club did not give the other stations&apos; tests: %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indice dei test non ha preso i test del club</source>
+        <translation>the test index did not take the club&apos;s tests</translation>
+    </message>
+</context>
+<context>
+    <name>Parametri_club</name>
+    <message>
+        <source>manca &quot;=&quot; dopo &quot;%1&quot;</source>
+        <translation>&quot;=&quot; missing after &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>virgolette non chiuse nel valore di &quot;%1&quot;</source>
+        <translation>unclosed quotes in the value of &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>porta non valida: &quot;%1&quot;</source>
+        <translation>invalid port: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>sslmode non valido: &quot;%1&quot; (%2)</source>
+        <translation>invalid sslmode: &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>la password non va nei parametri: PostgreSQL la legge dal suo file delle password (~/.pgpass)</source>
+        <translation>the password does not go in the parameters: PostgreSQL reads it from its password file (~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>parametro sconosciuto: &quot;%1&quot; (host, port, dbname, user, sslmode)</source>
+        <translation>unknown parameter: &quot;%1&quot; (host, port, dbname, user, sslmode)</translation>
+    </message>
+    <message>
+        <source>manca il database (dbname=...)</source>
+        <translation>the database is missing (dbname=...)</translation>
+    </message>
+</context>
+<context>
+    <name>Password_club</name>
+    <message>
+        <location filename="../club/password_club.cpp"/>
+        <source>la password è vuota</source>
+        <translation>the password is empty</translation>
+    </message>
+    <message>
+        <source>la password non può contenere un a capo</source>
+        <translation>the password cannot hold a line break</translation>
     </message>
 </context>
 </TS>

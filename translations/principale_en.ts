@@ -413,6 +413,34 @@ Settings: %3</translation>
         <source>I dati degli atleti e le impostazioni sono in %1</source>
         <translation>The athletes' data and the settings are in %1</translation>
     </message>
+    <message>
+        <location filename="../mainwindow/frm_main.cpp"/>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>C&amp;lub...</source>
+        <translation>C&amp;lub...</translation>
+    </message>
+    <message>
+        <source>Club: collegamento in corso...</source>
+        <translation>Club: connecting...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Club: %n test da inviare</source>
+        <translation>
+            <numerusform>Club: %n test to send</numerusform>
+            <numerusform>Club: %n tests to send</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Club: collegato</source>
+        <translation>Club: connected</translation>
+    </message>
+    <message>
+        <source>Club: non collegato</source>
+        <translation>Club: not connected</translation>
+    </message>
 </context>
 <context>
     <name>Grafici_demo</name>

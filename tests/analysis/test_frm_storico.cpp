@@ -35,7 +35,8 @@ void Scrivi_numero(Casella_decimale* casella, const QString& testo) {
 }
 QString Testi(const QTreeWidgetItem* riga) {
     QStringList t;
-    for (int c = 0; c < riga->columnCount(); ++c) t << riga->text(c);
+    for (int c = 0; c < riga->columnCount(); ++c)
+        if (!riga->treeWidget()->isColumnHidden(c)) t << riga->text(c);
     return t.join(';');
 }
 
@@ -250,6 +251,24 @@ private Q_SLOTS:
                      f->Lbl_scartati->text().contains("Rotto ripetizioni.csv: non è un file"),
                  qPrintable(f->Lbl_scartati->text()));
         QCOMPARE(avvisi.elenco.size(), 1);
+        avvisi.elenco.clear();
+
+        // Another station's test comes from the club: listed with its station in the log and
+        // the team, the chosen test kept; its files are at that station, said calmly.
+        Riga_test altrove = f->Righe().front().test;
+        altrove.file_campioni = altrove.file_record = altrove.file_sommario = {};
+        altrove.file_analisi = {};
+        altrove.id = "club-1";
+        altrove.stazione = "Rack 2";
+        altrove.quando = altrove.quando.addDays(1);
+        QVERIFY(Indice_test(diario.dati).Salva_dal_club({altrove}, {}));
+        f->Ricarica();
+        QCOMPARE(f->Lst_test->currentItem(), f->Lst_test->topLevelItem(1));
+        QCOMPARE(Testi(f->Lst_test->topLevelItem(0)).section(';', -1), "Rack 2");
+        QVERIFY(
+            s->Lst_squadra->topLevelItem(0)->text(Frm_squadra::Ultimo_test).endsWith("(Rack 2)"));
+        Doppio_clic(f->Lst_test, 0);
+        QCOMPARE(avvisi.elenco.value(0), "I file di questo test sono alla stazione Rack 2.");
         avvisi.elenco.clear();
         delete f;
     }

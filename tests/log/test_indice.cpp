@@ -9,6 +9,8 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 namespace {
 const QString Squadra = QStringLiteral("Gialli");
@@ -163,7 +165,11 @@ private Q_SLOTS:
     void a_damaged_or_unusable_database() {
         QTemporaryDir dati;
         Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
-        const QString file_db = Indice_test(dati.path()).File_database();
+        Indice_test prima(dati.path());
+        prima.Aggiorna();
+        const QString file_db = prima.File_database(),
+                      id = prima.Test_atleta(Squadra, Atleta).at(0).id;
+        QVERIFY(!id.isEmpty());
         Scrivi(file_db, QByteArray("questo non è un database").repeated(200));
         for (const char* avviso : {"ricostruito", "", "memoria"}) {
             if (*avviso == 'm') {
@@ -175,8 +181,86 @@ private Q_SLOTS:
                      qPrintable(indice.Avviso_apertura()));
             const Esito_indice esito = indice.Aggiorna();
             QCOMPARE(*avviso ? esito.letti : esito.invariati, 1);
-            QCOMPARE(indice.Test_atleta(Squadra, Atleta).size(), std::size_t(1));
+            QCOMPARE(indice.Test_atleta(Squadra, Atleta).at(0).id, id);
         }
+    }
+
+    // The club's queue: new tests and tests whose record changed, oldest first; sent ones
+    // are forgotten until their record changes. The mirror: other stations' tests listed
+    // with their station, an own test given back by the club not twice, an athlete of the
+    // same name in another team apart.
+    void the_club_queue_and_mirror() {
+        QTemporaryDir dati;
+        Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Stacco", 120, Lunedi.addDays(1), {500}));
+        Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
+        Indice_test indice(dati.path());
+        indice.Aggiorna();
+        const auto Coda = [&indice](int massimo = -1) {
+            QStringList coda;
+            for (const Test_da_inviare& t : indice.Da_inviare(massimo))
+                coda << t.test.esercizio + (t.gia_inviato ? "*" : "");
+            return coda.join(' ');
+        };
+        QCOMPARE(Coda(), QStringLiteral("Squat Stacco"));
+        QCOMPARE(Coda(1), QStringLiteral("Squat"));
+        const std::vector<Test_da_inviare> coda = indice.Da_inviare();
+        QVERIFY(coda[0].test.id != coda[1].test.id);
+        for (const Test_da_inviare& t : coda)
+            QVERIFY(indice.Segna_inviato(t.test.id, t.impronta_registro));
+        QCOMPARE(indice.Conta_da_inviare(), 0);
+        const QString record = coda[1].test.file_record;
+        Scrivi(record, Contenuto(record).replace("note=", "note=cintura "));
+        indice.Aggiorna();
+        QCOMPARE(Coda(), QStringLiteral("Stacco*"));
+        QCOMPARE(indice.Conta_da_inviare(), 1);
+
+        Riga_test altra = coda[0].test, propria = coda[1].test, omonima = coda[0].test;
+        altra.file_campioni = altra.file_record = altra.file_sommario = altra.file_analisi = {};
+        altra.esercizio = "Panca";
+        altra.quando = Lunedi.addSecs(-3600);
+        altra.id = "b1";
+        altra.stazione = "Rack 2";
+        propria.stazione = "Rack 1";
+        omonima = altra;
+        omonima.squadra = "Rossi";
+        omonima.id = "b2";
+        QVERIFY(indice.Salva_dal_club({altra, propria, omonima}, "2026-11-03T10:00:00Z"));
+        QCOMPARE(indice.Ultimo_dal_club(), QStringLiteral("2026-11-03T10:00:00Z"));
+        QCOMPARE(indice.Squadre(), (QStringList{Squadra, "Rossi"}));
+        QCOMPARE(indice.Atleti("Rossi"), QStringList{Atleta});
+        QStringList righe;
+        for (const Riga_test& r : indice.Test_atleta(Squadra, Atleta))
+            righe << r.esercizio + "@" + r.stazione;
+        QCOMPARE(righe.join(' '), QStringLiteral("Stacco@ Squat@ Panca@Rack 2"));
+        QCOMPARE(indice.Test_squadra("Rossi").size(), std::size_t(1));
+
+        indice.Dimentica_club();
+        QCOMPARE(indice.Squadre(), QStringList{Squadra});
+        QCOMPARE(indice.Ultimo_dal_club(), QString());
+        QCOMPARE(indice.Conta_da_inviare(), 2);
+    }
+
+    // The window and the club's sender open the one index on two threads, a new one at
+    // that: each waits for the other's writing, neither fails nor loses a row.
+    void two_threads_share_the_index() {
+        QTemporaryDir dati;
+        Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
+        std::atomic<int> falliti{0};
+        const auto Lavora = [&](int filo) {
+            Indice_test indice(dati.path());
+            for (int i = 0; i < 25; ++i) {
+                Riga_test r;
+                r.squadra = r.atleta = r.esercizio = r.stazione = "Rack 2";
+                r.id = QStringLiteral("%1-%2").arg(filo).arg(i);
+                falliti += !indice.Aggiorna().avviso.isEmpty() + !indice.Salva_dal_club({r}, r.id) +
+                           !indice.Segna_inviato(r.id, "x");
+            }
+        };
+        std::thread altro(Lavora, 1);
+        Lavora(2);
+        altro.join();
+        QCOMPARE(falliti.load(), 0);
+        QCOMPARE(Indice_test(dati.path()).Test_squadra("Rack 2").size(), std::size_t(50));
     }
 };
 

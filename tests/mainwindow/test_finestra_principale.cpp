@@ -63,23 +63,29 @@ private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::system()); }
 
     // The row shows once the stopped set is saved, with the setup's note (this set's alone);
-    // every change of RPE, note or left-out repetition is in the set and in its record and
-    // analysis file at once (the note when the typing pauses, or at once when the set is
-    // about to give way). Reopened from its sample file, the test comes back as recorded:
-    // its athlete in the header and caption, not the setup's of now (which stays), its RPE,
-    // note and left-out repetition, no board displacement from before. The next set shows the
-    // row empty, writes no exclusion while it runs, and hides the row when another starts.
+    // every change of RPE, note or left-out repetition is in the set, its record and
+    // analysis file and the index at once (the note when the typing pauses, or at once when the set
+    // is about to give way). Reopened from its sample file, the test comes back as recorded: its
+    // athlete in the header and caption, not the setup's of now (which stays), its RPE, note and
+    // left-out repetition, no board displacement from before. The next set shows the row empty,
+    // writes no exclusion while it runs, and hides the row when another starts.
     void giudizio_nel_record_e_test_riaperto() {
         Banco_principale b(Imposta_sollevamenti);
         Riga_valutazione& riga = *b.m.Valutazione;
         b.s.Dati_esercizio.Atleta = "Rossi";
         b.s.Dati_esercizio.Carico = 80;
+        b.s.Dati_esercizio.Esercizio = "Squat";
+        b.s.Dati_esercizio.Cartella_dati = b.s.Cartella_applicazione + "/Squadra A/Rossi";
+        QVERIFY(QDir().mkpath(b.s.Dati_esercizio.Cartella_dati));
         b.s.Nota = "presa larga";
         Serie_salvata(b);
         QVERIFY(riga.isVisible());
         QCOMPARE(riga.Txt_nota->text(), QStringLiteral("presa larga"));
         riga.cbo_rpe->setCurrentIndex(riga.cbo_rpe->findText("7.5"));
         QCOMPARE(Record(b).serie.Rpe, 7.5f);
+        // In the index at once, for the club's queue.
+        const auto coda = Indice_test(b.s.Cartella_applicazione).Da_inviare();
+        QVERIFY(!coda.empty() && coda.back().test.rpe == 7.5f);
 
         Elenco_valori& valori = b.m.Grafici->Valori();
         valori.Seleziona(0);
