@@ -241,10 +241,10 @@ private Q_SLOTS:
     }
 
     // The window and the club's sender open the one index on two threads, a new one at
-    // that: each waits for the other's writing, neither fails nor loses a row.
+    // that, and both write it (tests found, the club's rows): each waits for the other,
+    // neither fails nor loses a row.
     void two_threads_share_the_index() {
         QTemporaryDir dati;
-        Scrivi_test(dati.path(), Squadra, Atleta, Test_di("Squat", 80, Lunedi, {800}));
         std::atomic<int> falliti{0};
         const auto Lavora = [&](int filo) {
             Indice_test indice(dati.path());
@@ -252,7 +252,10 @@ private Q_SLOTS:
                 Riga_test r;
                 r.squadra = r.atleta = r.esercizio = r.stazione = "Rack 2";
                 r.id = QStringLiteral("%1-%2").arg(filo).arg(i);
-                falliti += !indice.Aggiorna().avviso.isEmpty() + !indice.Salva_dal_club({r}, r.id) +
+                falliti += Scrivi_test_storico(dati.path(), Squadra, r.id,
+                                               Test_di("Squat", 80, Lunedi, {800}))
+                               .has_value() +
+                           !indice.Aggiorna().avviso.isEmpty() + !indice.Salva_dal_club({r}, r.id) +
                            !indice.Segna_inviato(r.id, "x");
             }
         };
@@ -260,7 +263,9 @@ private Q_SLOTS:
         Lavora(2);
         altro.join();
         QCOMPARE(falliti.load(), 0);
-        QCOMPARE(Indice_test(dati.path()).Test_squadra("Rack 2").size(), std::size_t(50));
+        Indice_test indice(dati.path());
+        QCOMPARE(indice.Test_squadra("Rack 2").size() + indice.Test_squadra(Squadra).size(),
+                 std::size_t(100));
     }
 };
 
