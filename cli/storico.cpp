@@ -308,20 +308,7 @@ int Esegui_storico(const QStringList& argomenti, QTextStream& uscita, QTextStrea
         return Test_prima(b.test, a.test);
     });
     if (!o.pdf.isEmpty()) return Scrivi_pdf_storico(o.pdf, righe, errori);
-    QString testo = Testo_diario(righe, true);
-    if (!o.club.isEmpty()) {
-        // Each line of the text is one row after the header: the station goes last.
-        QStringList linee = testo.split(QLatin1Char('\n'));
-        linee[0] += QStringLiteral(";Stazione");
-        for (std::size_t i = 0; i < righe.size(); ++i) {
-            QString stazione =
-                righe[i].test.stazione.isEmpty() ? club.stazione : righe[i].test.stazione;
-            stazione.replace(QLatin1Char(';'), QLatin1Char(','));
-            linee[qsizetype(i) + 1] += QLatin1Char(';') + stazione;
-        }
-        testo = linee.join(QLatin1Char('\n'));
-    }
-    uscita << testo;
+    uscita << Testo_diario(righe, true, o.club.isEmpty() ? QString() : club.stazione);
     uscita.flush();
     return club_raggiunto ? 0 : 1;
 }

@@ -12,10 +12,6 @@ namespace {
 
 const QString Sezione = QStringLiteral("club");
 
-QString Tr_parametri(const char* testo) {
-    return QCoreApplication::translate("Parametri_club", testo);
-}
-
 // The key=value pairs of a libpq text, in order; nothing when the text is malformed.
 std::optional<std::vector<std::pair<QString, QString>>> Coppie(const QString& testo,
                                                                QString& errore) {
@@ -32,7 +28,8 @@ std::optional<std::vector<std::pair<QString, QString>>> Coppie(const QString& te
         while (i < n && testo[i] != QLatin1Char('=') && !testo[i].isSpace()) chiave += testo[i++];
         Spazi();
         if (i >= n || testo[i] != QLatin1Char('=')) {
-            errore = Tr_parametri("manca \"=\" dopo \"%1\"").arg(chiave);
+            errore = QCoreApplication::translate("Parametri_club", "manca \"=\" dopo \"%1\"")
+                         .arg(chiave);
             return std::nullopt;
         }
         ++i;
@@ -54,7 +51,9 @@ std::optional<std::vector<std::pair<QString, QString>>> Coppie(const QString& te
                 }
             }
             if (!chiuso) {
-                errore = Tr_parametri("virgolette non chiuse nel valore di \"%1\"").arg(chiave);
+                errore = QCoreApplication::translate("Parametri_club",
+                                                     "virgolette non chiuse nel valore di \"%1\"")
+                             .arg(chiave);
                 return std::nullopt;
             }
         } else {
@@ -103,27 +102,33 @@ std::optional<Parametri_club> Parametri_da_testo(const QString& testo, QString* 
             bool ok = false;
             p.porta = valore.toInt(&ok);
             if (!ok || p.porta < 1 || p.porta > 65535)
-                return Rifiuta(Tr_parametri("porta non valida: \"%1\"").arg(valore));
+                return Rifiuta(
+                    QCoreApplication::translate("Parametri_club", "porta non valida: \"%1\"")
+                        .arg(valore));
         } else if (chiave == QLatin1String("dbname")) {
             p.database = valore;
         } else if (chiave == QLatin1String("user")) {
             p.utente = valore;
         } else if (chiave == QLatin1String("sslmode")) {
             if (!Modi_ssl.contains(valore))
-                return Rifiuta(Tr_parametri("sslmode non valido: \"%1\" (%2)")
-                                   .arg(valore, Modi_ssl.join(QStringLiteral(", "))));
+                return Rifiuta(
+                    QCoreApplication::translate("Parametri_club", "sslmode non valido: \"%1\" (%2)")
+                        .arg(valore, Modi_ssl.join(QStringLiteral(", "))));
             p.sslmode = valore;
         } else if (chiave == QLatin1String("password")) {
-            return Rifiuta(
-                Tr_parametri("la password non va nei parametri: PostgreSQL la legge dal suo "
-                             "file delle password (~/.pgpass)"));
+            return Rifiuta(QCoreApplication::translate(
+                "Parametri_club", "la password non va nei parametri: PostgreSQL la legge dal suo "
+                                  "file delle password (~/.pgpass)"));
         } else {
-            return Rifiuta(
-                Tr_parametri("parametro sconosciuto: \"%1\" (host, port, dbname, user, sslmode)")
-                    .arg(chiave));
+            return Rifiuta(QCoreApplication::translate(
+                               "Parametri_club",
+                               "parametro sconosciuto: \"%1\" (host, port, dbname, user, sslmode)")
+                               .arg(chiave));
         }
     }
-    if (p.database.isEmpty()) return Rifiuta(Tr_parametri("manca il database (dbname=...)"));
+    if (p.database.isEmpty())
+        return Rifiuta(
+            QCoreApplication::translate("Parametri_club", "manca il database (dbname=...)"));
     return p;
 }
 

@@ -15,10 +15,6 @@
 
 namespace {
 
-QString Tr_club(const char* testo) {
-    return QCoreApplication::translate("Club", testo);
-}
-
 std::atomic<int> Connessioni_club{0};
 
 // How long a station waits for the server to answer a connection, in seconds.
@@ -92,13 +88,20 @@ QString Club::Apri() {
                           ? QSqlDatabase::database(connessione_, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connessione_);
     if (!db.isValid())
-        return Tr_club("manca il driver PostgreSQL di Qt (QPSQL): installare libqt6sql6-psql");
+        return QCoreApplication::translate(
+            "Club", "manca il driver PostgreSQL di Qt (QPSQL): installare libqt6sql6-psql");
     if (!parametri_.host.isEmpty()) db.setHostName(parametri_.host);
     db.setPort(parametri_.porta);
     db.setDatabaseName(parametri_.database);
     if (!parametri_.utente.isEmpty()) db.setUserName(parametri_.utente);
-    QStringList opzioni = {QStringLiteral("connect_timeout=%1").arg(Attesa_collegamento_s),
-                           QStringLiteral("application_name=kinetrack")};
+    QStringList opzioni = {
+        QStringLiteral("connect_timeout=%1").arg(Attesa_collegamento_s),
+        QStringLiteral("application_name=kinetrack"),
+        // A network gone in the middle of a query ends the round within
+        // seconds instead of TCP's own minutes: the sender's thread, and
+        // so the program's closing, never waits longer than that.
+        QStringLiteral("keepalives_idle=5"), QStringLiteral("keepalives_interval=2"),
+        QStringLiteral("keepalives_count=3"), QStringLiteral("tcp_user_timeout=15000")};
     if (!parametri_.sslmode.isEmpty()) opzioni << QStringLiteral("sslmode=") + parametri_.sslmode;
     db.setConnectOptions(opzioni.join(QLatin1Char(';')));
     const QString server = Testo_parametri(parametri_);
@@ -109,9 +112,11 @@ QString Club::Apri() {
         password_rifiutata_ = motivo.contains(QLatin1String("password authentication failed")) ||
                               motivo.contains(QLatin1String("no password supplied"));
         return password_rifiutata_
-                   ? Tr_club("il club (%1) ha rifiutato la password dell'utente \"%2\": %3")
+                   ? QCoreApplication::translate(
+                         "Club", "il club (%1) ha rifiutato la password dell'utente \"%2\": %3")
                          .arg(server, db.userName(), motivo)
-                   : Tr_club("il club (%1) non risponde: %2").arg(server, motivo);
+                   : QCoreApplication::translate("Club", "il club (%1) non risponde: %2")
+                         .arg(server, motivo);
     }
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral(
@@ -122,21 +127,24 @@ QString Club::Apri() {
         !q.next()) {
         const QString motivo = q.lastError().text();
         db.close();
-        return Tr_club("il club (%1) non risponde: %2").arg(server, motivo);
+        return QCoreApplication::translate("Club", "il club (%1) non risponde: %2")
+            .arg(server, motivo);
     }
     const int versione_server = q.value(0).toInt();
     const QString nome_versione = q.value(1).toString();
     const bool schema = q.value(2).toBool();
     if (versione_server < Versione_server_minima) {
         db.close();
-        return Tr_club(
+        return QCoreApplication::translate(
+                   "Club",
                    "il server del club è PostgreSQL %1: kinetrack vuole PostgreSQL %2 o successivo")
             .arg(nome_versione)
             .arg(Versione_server_minima / 10000);
     }
     if (!schema) {
         db.close();
-        return Tr_club(
+        return QCoreApplication::translate(
+                   "Club",
                    "il database \"%1\" non ha lo schema del club: kinetrack vuole la versione %2 "
                    "(psql -f club.sql)")
             .arg(parametri_.database)
@@ -145,12 +153,14 @@ QString Club::Apri() {
     if (!q.exec(QStringLiteral("SELECT max(versione) FROM kinetrack.versione")) || !q.next()) {
         const QString motivo = q.lastError().text();
         db.close();
-        return Tr_club("lo schema del club non si legge: %1").arg(motivo);
+        return QCoreApplication::translate("Club", "lo schema del club non si legge: %1")
+            .arg(motivo);
     }
     const int versione_schema = q.value(0).toInt();
     if (versione_schema != Versione_schema_club) {
         db.close();
-        return Tr_club("lo schema del club è alla versione %1, kinetrack vuole la versione %2")
+        return QCoreApplication::translate(
+                   "Club", "lo schema del club è alla versione %1, kinetrack vuole la versione %2")
             .arg(versione_schema)
             .arg(Versione_schema_club);
     }
@@ -172,7 +182,8 @@ Club::Invio Club::Invia(const Test_da_inviare& da_inviare, QString& errore) {
     const Riga_test& t = da_inviare.test;
     QSqlDatabase db = QSqlDatabase::database(connessione_, false);
     const auto Fallito = [&](const QSqlQuery& q) {
-        errore = Tr_club("il club non ha preso il test %1: %2").arg(Chi(t), q.lastError().text());
+        errore = QCoreApplication::translate("Club", "il club non ha preso il test %1: %2")
+                     .arg(Chi(t), q.lastError().text());
         db.rollback();
         return Ancora_collegato() ? Invio::rifiutato : Invio::caduto;
     };
@@ -211,7 +222,8 @@ Club::Invio Club::Invia(const Test_da_inviare& da_inviare, QString& errore) {
         q.addBindValue(v);
     if (!q.exec()) return Fallito(q);
     if (!db.commit()) {
-        errore = Tr_club("il club non ha preso il test %1: %2").arg(Chi(t), db.lastError().text());
+        errore = QCoreApplication::translate("Club", "il club non ha preso il test %1: %2")
+                     .arg(Chi(t), db.lastError().text());
         return Ancora_collegato() ? Invio::rifiutato : Invio::caduto;
     }
     return Invio::fatto;
@@ -225,7 +237,8 @@ bool Club::Ricevi(Indice_test& indice, int& nuovi, QString& errore) {
     if (!q.exec(QStringLiteral("SELECT greatest((SELECT max(ricevuto) FROM kinetrack.test), "
                                "(SELECT max(ricevuto) FROM kinetrack.registro))::text")) ||
         !q.next()) {
-        errore = Tr_club("il club non ha dato i test delle altre stazioni: %1")
+        errore = QCoreApplication::translate("Club",
+                                             "il club non ha dato i test delle altre stazioni: %1")
                      .arg(q.lastError().text());
         return false;
     }
@@ -249,7 +262,8 @@ bool Club::Ricevi(Indice_test& indice, int& nuovi, QString& errore) {
         "ORDER BY t.quando, t.id"));
     for (const QString& v : {da, da, Margine_ricezione, da, Margine_ricezione}) q.addBindValue(v);
     if (!q.exec()) {
-        errore = Tr_club("il club non ha dato i test delle altre stazioni: %1")
+        errore = QCoreApplication::translate("Club",
+                                             "il club non ha dato i test delle altre stazioni: %1")
                      .arg(q.lastError().text());
         return false;
     }
@@ -279,7 +293,8 @@ bool Club::Ricevi(Indice_test& indice, int& nuovi, QString& errore) {
         righe.push_back(std::move(t));
     }
     if (!indice.Salva_dal_club(righe, ultimo)) {
-        errore = Tr_club("l'indice dei test non ha preso i test del club");
+        errore =
+            QCoreApplication::translate("Club", "l'indice dei test non ha preso i test del club");
         return false;
     }
     return true;

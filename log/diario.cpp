@@ -51,7 +51,8 @@ std::vector<Riga_diario> Righe_diario(const std::vector<Riga_test>& test,
     return righe;
 }
 
-QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta) {
+QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta,
+                     const QString& stazione_propria) {
     const QLocale c = QLocale::c();
     // A field never holds the separator or a line end.
     const auto Campo = [](QString t) {
@@ -63,9 +64,10 @@ QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta)
     const auto Numero = [&c](const std::optional<double>& v, const char* modello) {
         return v ? Formatta(*v, modello, c) : QString();
     };
-    const bool stazioni = std::any_of(righe.cbegin(), righe.cend(), [](const Riga_diario& r) {
-        return !r.test.stazione.isEmpty();
-    });
+    const bool stazioni = !stazione_propria.isEmpty() ||
+                          std::any_of(righe.cbegin(), righe.cend(), [](const Riga_diario& r) {
+                              return !r.test.stazione.isEmpty();
+                          });
     QString testo;
     if (squadra_atleta) testo += QStringLiteral("Squadra;Atleta;");
     testo += QStringLiteral("Data;Ora;Esercizio;Carico;Ripetizioni;Velocita;Perdita;RPE;Nota");
@@ -78,7 +80,8 @@ QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta)
               << Formatta(r.carico, "0.0", c) << QString::number(r.ripetizioni)
               << Numero(r.velocita, "0.00") << Numero(r.perdita, "0.0")
               << (r.rpe > 0 ? Formatta(double(r.rpe), "0.0", c) : QString()) << Campo(r.nota);
-        if (stazioni) campi << Campo(r.test.stazione);
+        if (stazioni)
+            campi << Campo(r.test.stazione.isEmpty() ? stazione_propria : r.test.stazione);
         testo += campi.join(QLatin1Char(';')) + QLatin1Char('\n');
     }
     return testo;

@@ -46,9 +46,11 @@ std::vector<Riga_diario> Righe_diario(const std::vector<Riga_test>& test,
 // The log's rows as text: one header line, then one line per row, ";" between the fields,
 // "." as decimal separator: date (yyyy-MM-dd), time (hh:mm), exercise, load (0.0), reps,
 // best velocity (0.00), loss (0.0), RPE (0.0), note. With `squadra_atleta` the lines start
-// with the team and the athlete. When another station's tests are among the rows, the
-// lines end with the station (empty for this station's own).
-QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta);
+// with the team and the athlete. With `stazione_propria` (this station's name in a club), or
+// when another station's tests are among the rows, the lines end with the station that
+// recorded the test (this station's own: `stazione_propria`, else empty).
+QString Testo_diario(const std::vector<Riga_diario>& righe, bool squadra_atleta,
+                     const QString& stazione_propria = QString());
 
 struct Punto_andamento {
     QDateTime quando;
