@@ -177,6 +177,9 @@ void Frm_club::Prova() {
     if (!p) return Mostra_esito(errore, true);
     // The server reads the password from its file, so the one typed is written first.
     if (!Scrivi_password(*p)) return;
+    // Disabled, the button hands its focus on to "Nessun club": it takes it back at the end,
+    // so that a key pressed after the answer never switches the club off.
+    const bool fuoco = Cmd_prova->hasFocus();
     Cmd_prova->setEnabled(false);
     Mostra_esito(tr("Collegamento a %1 in corso...").arg(p->host), false);
     // The connection is made and used on the thread alone; the window only hears its end,
@@ -184,8 +187,9 @@ void Frm_club::Prova() {
     auto risposta = std::make_shared<QString>();
     QThread* prova = QThread::create([p = *p, risposta] { *risposta = Club(p).Apri(); });
     connect(prova, &QThread::finished, prova, &QObject::deleteLater);
-    connect(prova, &QThread::finished, this, [this, risposta] {
+    connect(prova, &QThread::finished, this, [this, risposta, fuoco] {
         Cmd_prova->setEnabled(true);
+        if (fuoco) Cmd_prova->setFocus();
         const bool collegato = risposta->isEmpty();
         Mostra_esito(collegato ? tr("Collegato: il server risponde e il suo schema è quello "
                                     "di questa versione.")
