@@ -391,9 +391,11 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
     // rather than one failing at its first write.
     q.exec(QStringLiteral("BEGIN IMMEDIATE"));
 
+    const QDir radice(cartella_dati_);
     // Folders that are gone lose their rows: within the scope (every folder, a team's
     // "team/" or one athlete's "team/athlete"), every folder the index knows that is not
-    // among `cartelle`.
+    // among `cartelle` and is not on the disk now. `cartelle` was listed before the lock:
+    // a folder another thread created and indexed since then is not gone.
     {
         const QSet<QString> presenti(cartelle.cbegin(), cartelle.cend());
         q.exec(QStringLiteral("SELECT cartella FROM test UNION SELECT cartella FROM scartato "
@@ -403,7 +405,8 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
             const QString c = q.value(0).toString();
             const bool in_ambito = ambito.isEmpty() || c == ambito ||
                                    (ambito.endsWith(QLatin1Char('/')) && c.startsWith(ambito));
-            if (in_ambito && !presenti.contains(c)) sparite << c;
+            if (in_ambito && !presenti.contains(c) && !QFileInfo(radice.filePath(c)).isDir())
+                sparite << c;
         }
         for (const QString& c : sparite) {
             for (const QString& tabella : {QStringLiteral("test"), QStringLiteral("scartato"),
@@ -424,7 +427,6 @@ Esito_indice Indice_test::Aggiorna_cartelle(const QStringList& cartelle, const Q
     scarta.prepare(QStringLiteral("INSERT OR REPLACE INTO scartato VALUES (?, ?, ?, ?)"));
     tipo.prepare(QStringLiteral("INSERT OR REPLACE INTO tipo_file VALUES (?, ?, ?, ?)"));
 
-    const QDir radice(cartella_dati_);
     for (const QString& relativa : cartelle) {
         const QDir cartella(radice.filePath(relativa));
         const QString squadra = relativa.section(QLatin1Char('/'), 0, 0);
