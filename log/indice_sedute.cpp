@@ -309,24 +309,29 @@ bool Indice_test::Apri(const QString& file) {
         db.close();
         return false;
     }
-    // No table: a new database; any other failure: not one.
-    const QStringList tabelle = db.tables();
-    if (!tabelle.isEmpty() || q.lastError().text().contains(QLatin1String("not a database"))) {
-        avviso_ = q.lastError().text();
-        db.close();
-        return false;
-    }
-    // Another thread may be making the same new database: the first one makes it, the
-    // other finds it made.
+    // No answer: take the write lock and look again, since another thread (the club's
+    // sender, the window) may have been making the same new database meanwhile; the first
+    // one makes it, the other finds it made. Still no table: a new database; any other
+    // failure: not one.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         avviso_ = q.lastError().text();
         db.close();
         return false;
     }
-    if (q.exec(QStringLiteral("SELECT valore FROM info WHERE chiave = 'versione'")) && q.next() &&
-        q.value(0).toInt() == Versione_indice) {
+    if (q.exec(QStringLiteral("SELECT valore FROM info WHERE chiave = 'versione'")) && q.next()) {
+        const QString versione = q.value(0).toString();
         q.finish();
-        return db.commit();
+        db.commit();
+        if (versione.toInt() == Versione_indice) return true;
+        avviso_ = QCoreApplication::translate("Indice_test", "versione %1").arg(versione);
+        db.close();
+        return false;
+    }
+    if (!db.tables().isEmpty() || q.lastError().text().contains(QLatin1String("not a database"))) {
+        avviso_ = q.lastError().text();
+        db.rollback();
+        db.close();
+        return false;
     }
     for (const char* istruzione : Schema) {
         if (!q.exec(QString::fromLatin1(istruzione))) {
