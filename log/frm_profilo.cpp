@@ -200,7 +200,7 @@ void Frm_profilo::Esercizio_scelto() {
         Txt_v1rm->setValue(profilo_.v1rm);
     }
     Mostra_profilo();
-    Carico_oggi->Imposta(cartella_, esercizio);
+    Carico_oggi->Imposta(cartella_, esercizio, {profilo_.v1rm, profilo_.mvt});
 }
 
 void Frm_profilo::V1rm_cambiata(double v1rm) {
@@ -214,7 +214,7 @@ void Frm_profilo::V1rm_cambiata(double v1rm) {
     if (errore && !salvataggio_fallito_) avvisi_.Mostra(*errore, Avvisi::Icona::Avviso);
     salvataggio_fallito_ = errore.has_value();
     // The load for today follows the V1rm just stored.
-    Carico_oggi->Imposta(cartella_, esercizio);
+    Carico_oggi->Imposta(cartella_, esercizio, {v1rm, std::nullopt});
 }
 
 void Frm_profilo::Mostra_profilo() {

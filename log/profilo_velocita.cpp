@@ -3,7 +3,6 @@
 
 #include "datafiles/lettura_sommario.h"
 #include "datafiles/salva_analisi.h"
-#include "datafiles/scelte_analisi.h"
 #include "session/formato.h"
 
 #include <QCoreApplication>
@@ -257,16 +256,6 @@ void Stima_e1rm_scelta(Profilo_velocita& profilo, double v1rm, bool v1rm_scelta,
         Stima_e1rm(profilo, v1rm, locale);
     else
         Stima_e1rm_atleta(profilo, v1rm, locale);
-}
-
-V1rm_atleta V1rm_dell_atleta(const QString& cartella_atleta, const QString& esercizio) {
-    const Scelte_esercizio scelte = Leggi_scelte_analisi(cartella_atleta, esercizio);
-    V1rm_atleta v{double(scelte.V1rm), std::nullopt};
-    if (scelte.V1rm_propria || cartella_atleta.isEmpty()) return v;
-    Profilo_velocita profilo =
-        Profilo_esercizio(Leggi_test_atleta(cartella_atleta), esercizio, v.v1rm, QLocale::c());
-    Stima_e1rm_atleta(profilo, v.v1rm, QLocale::c());
-    return {profilo.v1rm, profilo.mvt};
 }
 
 QStringList Avvisi_stima(int carichi_distinti, double r2, double ampiezza, double e1rm,

@@ -114,7 +114,6 @@ struct V1rm_atleta {
     double v1rm = 0;               // m/s
     std::optional<Mvt_atleta> mvt; // the V1rm is the athlete's own
 };
-V1rm_atleta V1rm_dell_atleta(const QString& cartella_atleta, const QString& esercizio);
 // The estimate at the athlete's V1rm, from the tests of `profilo` and their setup's choice.
 void Stima_e1rm_scelta(Profilo_velocita& profilo, double v1rm, bool v1rm_scelta,
                        const QLocale& locale);

@@ -98,7 +98,7 @@ std::vector<Riga_test> Test_profilo_corrente(const std::vector<Riga_test>& test,
                                              const QString& esercizio);
 
 // The load range that gives `minima`..`massima` m/s on the current profile, its e1RM at the
-// athlete's V1rm (V1rm_dell_atleta).
+// athlete's V1rm (the profile window's, Stima_e1rm_scelta).
 Carico_oggi Calcola_carico_oggi(const std::vector<Riga_test>& test, const V1rm_atleta& v1rm,
                                 const QString& esercizio, double minima, double massima);
 

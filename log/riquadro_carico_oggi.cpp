@@ -69,9 +69,11 @@ Riquadro_carico_oggi::Riquadro_carico_oggi(const QLocale& locale, QWidget* paren
             &Riquadro_carico_oggi::Velocita_cambiata);
 }
 
-void Riquadro_carico_oggi::Imposta(const QString& cartella_atleta, const QString& esercizio) {
+void Riquadro_carico_oggi::Imposta(const QString& cartella_atleta, const QString& esercizio,
+                                   const V1rm_atleta& v1rm) {
     cartella_ = cartella_atleta;
     esercizio_ = esercizio;
+    v1rm_ = v1rm;
     test_.clear();
     errore_.clear();
     // "<dati>/<squadra>/<atleta>": the data folder is the one with the program's "ini".
@@ -85,7 +87,6 @@ void Riquadro_carico_oggi::Imposta(const QString& cartella_atleta, const QString
         Indice_test indice(dati);
         indice.Aggiorna_atleta(squadra, atleta.dirName());
         test_ = indice.Test_atleta(squadra, atleta.dirName());
-        v1rm_ = V1rm_dell_atleta(cartella_atleta, esercizio);
     }
     // The named ranges, read again: the settings may have changed; the choice stays.
     const QString scelta = cbo_zona->currentData().toString();

@@ -21,9 +21,10 @@ class Riquadro_carico_oggi : public QGroupBox {
 public:
     explicit Riquadro_carico_oggi(const QLocale& locale, QWidget* parent = nullptr);
 
-    // The athlete's folder (inside a data folder: "<dati>/<squadra>/<atleta>") and the
-    // exercise; the athlete's tests are read again.
-    void Imposta(const QString& cartella_atleta, const QString& esercizio);
+    // The athlete's folder (inside a data folder: "<dati>/<squadra>/<atleta>"), the
+    // exercise and the athlete's V1rm for it (the profile's above the box); the athlete's
+    // tests are read again.
+    void Imposta(const QString& cartella_atleta, const QString& esercizio, const V1rm_atleta& v1rm);
     const Carico_oggi& Risultato() const { return carico_; }
 
     QComboBox* cbo_zona;
@@ -41,5 +42,5 @@ private:
     QList<Zona_velocita> zone_;
     std::vector<Riga_test> test_;
     Carico_oggi carico_;
-    V1rm_atleta v1rm_; // read once per athlete and exercise: it reads their tests' files
+    V1rm_atleta v1rm_;
 };

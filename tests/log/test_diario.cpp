@@ -165,8 +165,8 @@ private Q_SLOTS:
                                     Test("Squat", 100, Lunedi.addDays(20), Retta(100)),
                                     Test("Squat", 50, Lunedi.addDays(-10), 0.2)};
         const auto Carico = [&](double minima, double massima) {
-            return Testo(Calcola_carico_oggi(test, V1rm_dell_atleta(QString(), "Squat"), "Squat",
-                                             minima, massima));
+            return Testo(Calcola_carico_oggi(test, V1rm_atleta{V1rm_predefinita("Squat"), {}},
+                                             "Squat", minima, massima));
         };
         // 73 kg at 0.77 m/s, 98 kg at 0.52 m/s.
         QCOMPARE(Carico(0.77, 0.52), "3: 72.5-97.5 kg, 60.42-81.25 % of 120.00");
